@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Trabex need, where missing.
+set -euo pipefail
+pakete=(build-essential cmake ninja-build ccache qt6-base-dev qt6-base-dev-tools libgl-dev
+        fonts-liberation fonts-dejavu-core poppler-utils)
+fehlend=()
+for p in "${pakete[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || fehlend+=("$p")
+done
+if [ ${#fehlend[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
+fi

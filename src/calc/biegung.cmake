@@ -1,0 +1,3 @@
+target_sources(trabex_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/U_bieg1.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/U_bieg2.cpp)

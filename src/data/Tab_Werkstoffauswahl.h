@@ -1,0 +1,37 @@
+#pragma once
+// Tab "Werkstoffauswahl" of the main window: the material list and the values of the chosen
+// material. Other dialogs read L_Art, L_SigmaS and LB_Material directly.
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+class TTab_Werkstoffauswahl : public QWidget {
+    Q_OBJECT
+public:
+    TTab_Werkstoffauswahl();
+
+    // Start-up step: reads "Material.csv" into Matdat and chooses entry 0.
+    void Materialdatenbank_Lesen();
+    // Fills LB_Material (once, when the tab control first takes the focus).
+    void PC_1Enter();
+
+    QListWidget* LB_Material = nullptr;
+    QLabel* L_Name = nullptr;
+    QLabel* L_SigmaB = nullptr;
+    QLabel* L_SigmaBA = nullptr;
+    QLabel* L_SigmaP = nullptr;
+    QLabel* L_SigmaPA = nullptr;
+    QLabel* L_E = nullptr;
+    QLabel* L_EA = nullptr;
+    QLabel* L_Grenzschlankheit = nullptr;
+    QLabel* L_Gamma = nullptr;
+    QLabel* L_Art = nullptr;
+    QLabel* L_SigmaD = nullptr;
+    QLabel* L_SigmaZ = nullptr;
+    QLabel* L_SigmaS = nullptr;
+    QPushButton* B_Beenden = nullptr;
+    QPushButton* B_Hilfe_Mat = nullptr;
+};

@@ -1,0 +1,7 @@
+#include "data/U_Profile.h"
+
+namespace U_Profile {
+
+void Profilbibliothek_Lesen() {}
+
+} // namespace U_Profile

@@ -1,0 +1,4 @@
+target_sources(trabex_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/U_Profile.cpp)
+target_sources(trabex_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Tab_Werkstoffauswahl.cpp)

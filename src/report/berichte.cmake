@@ -1,0 +1,2 @@
+target_sources(trabex_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/U_druck.cpp)

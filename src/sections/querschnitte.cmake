@@ -1,0 +1,4 @@
+target_sources(trabex_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/U_e_prof.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/U_p_rec.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/U_profil.cpp)

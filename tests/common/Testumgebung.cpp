@@ -1,0 +1,83 @@
+#include "Testumgebung.h"
+
+#include "core/Main.h"
+#include "core/Unit1.h"
+#include "platform/Textdatei.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+
+namespace Testumgebung {
+
+void start()
+{
+    const QByteArray sprache = qgetenv("TRABEX_TEST_LOCALE");
+    QLocale::setDefault(sprache == "en" ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                        : QLocale(QLocale::German, QLocale::Germany));
+}
+
+bool deutsch() { return QLocale().decimalPoint() == QStringLiteral(","); }
+
+QString zahl(const QString& punktnotation)
+{
+    QString t = punktnotation;
+    return deutsch() ? t.replace(QLatin1Char('.'), QLatin1Char(',')) : t;
+}
+
+void zustandZuruecksetzen()
+{
+    Unit1::Zustand_Zuruecksetzen();
+    Main::Hilfeindex = 0;
+    Main::Formelindex = 0;
+    Main::Materialdatenbankversion = 0;
+}
+
+QString gelieferteDaten()
+{
+    return QString::fromLocal8Bit(qgetenv("TRABEX_QUELLE")) + QStringLiteral("/Daten/");
+}
+
+Programmverzeichnis::Programmverzeichnis()
+{
+    QDir(m_dir.path()).mkpath(QStringLiteral("Daten"));
+    Main::Programmverzeichnis_Setzen(pfad());
+}
+
+Programmverzeichnis::~Programmverzeichnis() { Main::Programmverzeichnis_Setzen(QString()); }
+
+QString Programmverzeichnis::pfad() const { return m_dir.path() + QLatin1Char('/'); }
+
+QString Programmverzeichnis::daten() const { return pfad() + QStringLiteral("Daten/"); }
+
+void Programmverzeichnis::schreiben(const QString& name, const QByteArray& inhalt) const
+{
+    QFile datei(daten() + name);
+    QVERIFY2(datei.open(QIODevice::WriteOnly), qPrintable(datei.fileName()));
+    datei.write(inhalt);
+}
+
+QByteArray Programmverzeichnis::lesen(const QString& name) const
+{
+    QFile datei(daten() + name);
+    if (!datei.open(QIODevice::ReadOnly))
+        return {};
+    return datei.readAll();
+}
+
+Programm::Programm(const Programmverzeichnis&)
+{
+    zustandZuruecksetzen();
+    Main::Programmstart();
+}
+
+Programm::~Programm() { Main::Programmende(); }
+
+QByteArray cp1252(const QString& text)
+{
+    QByteArray b = Textdatei::kodieren({text});
+    b.chop(2); // without the line end
+    return b;
+}
+
+} // namespace Testumgebung
