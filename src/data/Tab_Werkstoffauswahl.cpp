@@ -39,3 +39,7 @@ TTab_Werkstoffauswahl::TTab_Werkstoffauswahl()
 void TTab_Werkstoffauswahl::Materialdatenbank_Lesen() {}
 
 void TTab_Werkstoffauswahl::PC_1Enter() {}
+
+void TTab_Werkstoffauswahl::Liste_Fuellen() {}
+
+void TTab_Werkstoffauswahl::LB_MaterialClick() {}

@@ -17,6 +17,10 @@ public:
     void Materialdatenbank_Lesen();
     // Fills LB_Material (once, when the tab control first takes the focus).
     void PC_1Enter();
+    // Empties LB_Material and fills it again from Matdat (entry 0 up to the first "LEER").
+    void Liste_Fuellen();
+    // A click in the list: the selected material becomes the chosen one.
+    void LB_MaterialClick();
 
     QListWidget* LB_Material = nullptr;
     QLabel* L_Name = nullptr;
