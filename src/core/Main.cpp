@@ -201,10 +201,8 @@ void TMainform::Stil_Laden()
     CB_Style->clear();
     CB_Style->addItems(Stile::namen());
     QString name = QStringLiteral("Windows");
-    if (Textdatei::existiert(Datendir, QStringLiteral("Style.INI"))) {
-        const QStringList zeilen = Textdatei::lesen(Textdatei::finden(Datendir, QStringLiteral("Style.INI")));
-        name = zeilen.isEmpty() ? QString() : zeilen.first().left(200);
-    }
+    if (Textdatei::existiert(Datendir, QStringLiteral("Style.INI")))
+        name = Textdatei::ersteZeile(Textdatei::finden(Datendir, QStringLiteral("Style.INI")));
     Stile::setzen(name);
     L_Style->setText(name);
     CB_Style->setCurrentIndex(CB_Style->findText(Stile::aktiv()));

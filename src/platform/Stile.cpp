@@ -12,6 +12,16 @@ namespace Stile {
 namespace {
 
 const QString luna = QStringLiteral("Luna");
+
+// A name from a settings file may hold anything; the message shows it short and printable.
+QString lesbar(const QString& name)
+{
+    QString t = name.left(60);
+    for (QChar& c : t)
+        if (!c.isPrint())
+            c = QLatin1Char('?');
+    return name.size() > 60 ? t + QStringLiteral("…") : t;
+}
 QString g_aktiv;
 
 // Fusion with a light blue palette, in the manner of the classic blue desktop theme.
@@ -55,7 +65,7 @@ bool setzen(const QString& name)
             gefunden = n;
     if (gefunden.isEmpty()) {
         Plattform::warnung(QStringLiteral("Der Stil \"%1\" ist nicht verfügbar. Der bisherige Stil bleibt eingestellt.")
-                               .arg(name.left(200)));
+                               .arg(lesbar(name)));
         return false;
     }
     QStyle* stil = gefunden == luna ? new LunaStil : QStyleFactory::create(gefunden);

@@ -138,6 +138,15 @@ QByteArray lesenRoh(const QString& pfad)
 
 QString lesenGanz(const QString& pfad) { return dekodieren(lesenRoh(pfad)); }
 
+QString ersteZeile(const QString& pfad, qint64 maxBytes)
+{
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly))
+        throw Plattform::Fehler::datei(pfad, grund(datei));
+    const QStringList zeilen = inZeilen(dekodieren(datei.read(maxBytes)));
+    return zeilen.isEmpty() ? QString() : zeilen.first();
+}
+
 QStringList lesen(const QString& pfad) { return inZeilen(lesenGanz(pfad)); }
 
 void schreibenRoh(const QString& pfad, const QByteArray& daten)

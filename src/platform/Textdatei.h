@@ -20,6 +20,9 @@ QStringList inZeilen(const QString& text);
 // Throws the file error "Datei %s kann nicht geöffnet werden. %s" when the file cannot be read.
 QStringList lesen(const QString& pfad);
 QString lesenGanz(const QString& pfad);
+// The first line of a file, reading at most `maxBytes` (for one-line settings files, which a
+// hand edit or a stray binary file must not turn into a large read).
+QString ersteZeile(const QString& pfad, qint64 maxBytes = 4096);
 QByteArray lesenRoh(const QString& pfad);
 // Throws the file error when the file cannot be written; the previous file then stays whole.
 void schreiben(const QString& pfad, const QStringList& zeilen);

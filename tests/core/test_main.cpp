@@ -1,0 +1,249 @@
+// Program start-up, the main window, its load-case buttons and the visual style.
+#include "Testumgebung.h"
+#include "calc/U_bieg1.h"
+#include "calc/U_bieg2.h"
+#include "calc/U_knick.h"
+#include "calc/U_scher.h"
+#include "core/Main.h"
+#include "core/Unit1.h"
+#include "explain/U_Hilfe.h"
+#include "platform/Stile.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+using Plattform::Meldungsart;
+
+namespace {
+
+// A minimal installation: no families, a material file with a header only.
+void minimaleDaten(const Testumgebung::Programmverzeichnis& dir)
+{
+    dir.schreiben(QStringLiteral("Profile.csv"), QByteArray());
+    dir.schreiben(QStringLiteral("Material.csv"),
+                  Testumgebung::cp1252(QStringLiteral("Sorte;E;SigmaB;SigmaP;T1;T2;Gamma;Art;SigmaD [N/mm²];SigmaZ [N/mm²];SigmaS [N/mm²]\r\n")));
+}
+
+template <class T = QWidget>
+T* control(const char* name)
+{
+    T* w = Main::Mainform->findChild<T*>(QString::fromLatin1(name));
+    if (!w)
+        qWarning("missing control %s", name);
+    return w;
+}
+
+QStringList warnungen(const Plattform::Meldungsrekorder& r)
+{
+    QStringList t;
+    for (const auto& m : r.meldungen)
+        if (m.art != Meldungsart::Information)
+            t << m.text;
+    return t;
+}
+
+} // namespace
+
+class TestMain : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { Stile::setzen(QStringLiteral("Fusion")); }
+
+    void fensterUndSteuerelemente()
+    {
+        Plattform::Meldungsrekorder rekorder;
+        Testumgebung::Programmverzeichnis dir;
+        minimaleDaten(dir);
+        Testumgebung::Programm programm(dir);
+        TMainform* m = Main::Mainform;
+        QCOMPARE(m->windowTitle(), QStringLiteral("Trabex für Windows"));
+        QCOMPARE(m->size(), QSize(1008, 661));
+        QCOMPARE(Main::Programmdir, dir.pfad());
+        QCOMPARE(Main::Datendir, dir.daten());
+        QTabWidget* pc = control<QTabWidget>("PC_1");
+        QVERIFY(pc);
+        QCOMPARE(pc->count(), 4);
+        const QStringList reiter{"Berechnungen", "Werkstoffauswahl", "Werkstoffdatenbank", "Profileditor"};
+        const QStringList namen{"TS_Berechnungen", "TS_Werkstoffauswahl", "TS_Werkstoffdatenbank", "TS_Profileditor"};
+        for (int k = 0; k < 4; ++k) {
+            QCOMPARE(pc->tabText(k), reiter[k]);
+            QCOMPARE(pc->widget(k)->objectName(), namen[k]);
+        }
+        QCOMPARE(pc->currentIndex(), 0);
+        for (const char* name : {"Label1", "Label2", "Label3", "Label13", "Label32", "Label33", "L_Mat", "L_Style", "CB_Style",
+                                 "B_Hilfe_Auswahl", "B_Beenden2", "B_Scherung", "B_Knick1", "B_Knick2", "B_Knick3", "B_Knick4",
+                                 "B_Biegung1", "B_Biegung2", "B_Biegung3", "B_Biegung4", "B_Biegung5", "B_Biegung6", "B_Biegung7",
+                                 "B_Biegung8", "B_Bieg9", "B_Bieg10", "B_Bieg11", "B_Bieg12", "B_Bieg13", "B_Beenden", "B_Ende",
+                                 "BitBtn10", "B_Hilfe_Mat", "B_Hilfe", "B_Hilfe_Profil"})
+            QVERIFY2(control(name), name);
+        QCOMPARE(control<QLabel>("Label13")->text(),
+                 QStringLiteral("Achtung! In den Biegeberechnungen wird  das Eigengewicht des Trägers nicht berücksichtigt!"));
+        QCOMPARE(control("B_Bieg10")->geometry(), QRect(220, 498, 128, 64));
+        QCOMPARE(control("B_Knick4")->geometry(), QRect(790, 224, 128, 128));
+        QVERIFY(control<QPushButton>("B_Biegung1")->text().isEmpty());
+        QVERIFY(!control<QPushButton>("B_Biegung1")->icon().isNull());
+        // Profildat and the calculation state start free.
+        QCOMPARE(Unit1::ProfilArt, QStringLiteral("Keines gewählt"));
+        QCOMPARE(Unit1::Profildat[0][0].Art, QStringLiteral("LEER"));
+        QCOMPARE(Main::Hilfeindex, 0);
+        QCOMPARE(warnungen(rekorder), QStringList());
+    }
+
+    void lastfallKnoepfe()
+    {
+        Plattform::Meldungsrekorder rekorder;
+        Testumgebung::Programmverzeichnis dir;
+        minimaleDaten(dir);
+        Testumgebung::Programm programm(dir);
+        control<QPushButton>("B_Biegung4")->click();
+        QCOMPARE(Unit1::Akt_Belastungsfall, 4);
+        QVERIFY(U_bieg2::DLG_Biegung2->isVisible());
+        control<QPushButton>("B_Biegung3")->click();
+        QCOMPARE(Unit1::Akt_Belastungsfall, 3);
+        QVERIFY(U_bieg1::DLG_Biegung1->isVisible());
+        QVERIFY(U_bieg2::DLG_Biegung2->isVisible());
+        const QList<QPair<const char*, int>> zweiter{{"B_Biegung8", 8}, {"B_Bieg9", 9}, {"B_Bieg12", 12}};
+        for (const auto& [name, fall] : zweiter) {
+            U_bieg2::DLG_Biegung2->hide();
+            control<QPushButton>(name)->click();
+            QCOMPARE(Unit1::Akt_Belastungsfall, fall);
+            QVERIFY(U_bieg2::DLG_Biegung2->isVisible());
+        }
+        control<QPushButton>("B_Scherung")->click();
+        QCOMPARE(Unit1::Akt_Belastungsfall, 0);
+        QVERIFY(U_scher::DLG_Scherung->isVisible());
+        for (int f = 1; f <= 4; ++f) {
+            control<QPushButton>(qPrintable(QStringLiteral("B_Knick%1").arg(f)))->click();
+            QCOMPARE(Unit1::Akt_Belastungsfall, f);
+        }
+        QVERIFY(U_knick::DLG_Knickung->isVisible());
+    }
+
+    void hilfeKnoepfeSetzenThema()
+    {
+        Plattform::Meldungsrekorder rekorder;
+        Testumgebung::Programmverzeichnis dir;
+        minimaleDaten(dir);
+        Testumgebung::Programm programm(dir);
+        const QList<QPair<const char*, int>> knoepfe{
+            {"B_Hilfe_Auswahl", 0}, {"B_Hilfe_Mat", 1}, {"B_Hilfe", 8}, {"B_Hilfe_Profil", 9}};
+        for (const auto& [name, thema] : knoepfe) {
+            Main::Hilfeindex = -5;
+            bool modal = false;
+            QTimer::singleShot(0, [&] {
+                modal = QApplication::activeModalWidget() == U_Hilfe::DLG_Hilfe;
+                U_Hilfe::DLG_Hilfe->reject();
+            });
+            control<QPushButton>(name)->click();
+            QCOMPARE(Main::Hilfeindex, thema);
+            QVERIFY2(modal, name);
+        }
+    }
+
+    void stilOhneStyleIni()
+    {
+        Plattform::Meldungsrekorder rekorder;
+        Testumgebung::Programmverzeichnis dir;
+        minimaleDaten(dir);
+        {
+            Testumgebung::Programm programm(dir);
+            QCOMPARE(control<QLabel>("L_Style")->text(), QStringLiteral("Windows"));
+            QCOMPARE(Stile::aktiv(), QStringLiteral("Windows"));
+            auto* cb = control<QComboBox>("CB_Style");
+            QCOMPARE(cb->currentText(), QStringLiteral("Windows"));
+            cb->setCurrentIndex(cb->findText(QStringLiteral("Fusion")));
+            Main::Mainform->CB_StyleChange();
+            QCOMPARE(control<QLabel>("L_Style")->text(), QStringLiteral("Fusion"));
+            Main::Mainform->close();
+        }
+        QCOMPARE(dir.lesen(QStringLiteral("Style.INI")), QByteArray("Fusion\r\n"));
+        QCOMPARE(warnungen(rekorder), QStringList());
+    }
+
+    // A Style.INI from outside may name nothing usable: the program starts, says so once and
+    // keeps the style that was active.
+    void unbrauchbareStyleIni_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<QString>("gezeigt");
+        QTest::newRow("unbekannter Name") << QByteArray("Aqua\r\nFusion\r\n") << "Aqua";
+        QTest::newRow("leer") << QByteArray() << "";
+        QTest::newRow("binaer") << QByteArray("\x00\x01\xFF\xFE\x7F", 5) << QString();
+        QTest::newRow("sehr gross") << QByteArray(8 * 1024 * 1024, 'A') << QString();
+    }
+    void unbrauchbareStyleIni()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QString, gezeigt);
+        Plattform::Meldungsrekorder rekorder;
+        Testumgebung::Programmverzeichnis dir;
+        minimaleDaten(dir);
+        dir.schreiben(QStringLiteral("STYLE.ini"), inhalt);
+        Testumgebung::Programm programm(dir);
+        QCOMPARE(Stile::aktiv(), QStringLiteral("Luna"));
+        if (!gezeigt.isNull())
+            QCOMPARE(control<QLabel>("L_Style")->text(), gezeigt);
+        QVERIFY(control<QLabel>("L_Style")->text().size() <= 4096);
+        QCOMPARE(warnungen(rekorder).size(), 1);
+        QVERIFY(warnungen(rekorder).first().startsWith(QStringLiteral("Der Stil")));
+        QCOMPARE(rekorder.meldungen.first().art, Meldungsart::Warnung);
+    }
+
+    void schliessenErzeugtFehlendesVerzeichnis()
+    {
+        Plattform::Meldungsrekorder rekorder;
+        Testumgebung::Programmverzeichnis dir;
+        minimaleDaten(dir);
+        Testumgebung::Programm programm(dir);
+        QVERIFY(QDir(dir.daten()).removeRecursively());
+        rekorder.leeren();
+        Main::Mainform->close();
+        QCOMPARE(rekorder.meldungen.size(), 1);
+        QCOMPARE(rekorder.meldungen[0].art, Meldungsart::Schlicht);
+        QCOMPARE(rekorder.meldungen[0].text,
+                 QStringLiteral("Das Verzeichniss; %1existiert nicht, es wird erzeugt!").arg(dir.daten()));
+        QCOMPARE(dir.lesen(QStringLiteral("Style.INI")), QByteArray("Windows\r\n"));
+    }
+
+    void startOhneDatenverzeichnis()
+    {
+        Plattform::Meldungsrekorder rekorder;
+        Testumgebung::Programmverzeichnis dir;
+        QVERIFY(QDir(dir.daten()).removeRecursively());
+        Testumgebung::Programm programm(dir);
+        QVERIFY(Main::Mainform);
+        QCOMPARE(Unit1::Matdat[0].Sorte, QStringLiteral("LEER"));
+        QCOMPARE(Unit1::ProfilName, QStringLiteral("Keiner gewählt"));
+        // Every failure went to the general report; nothing else was shown.
+        for (const auto& m : rekorder.meldungen)
+            QCOMPARE(m.art, Meldungsart::Bericht);
+    }
+
+    void ausnahmeImHandlerErreichtBericht()
+    {
+        Plattform::Meldungsrekorder rekorder;
+        QPushButton knopf;
+        struct Ziel {
+            int aufrufe = 0;
+            void wirft()
+            {
+                ++aufrufe;
+                throw Plattform::Fehler::listenindex(-1);
+            }
+        } ziel;
+        QObject::connect(&knopf, &QPushButton::clicked, &knopf, Plattform::handler(&ziel, &Ziel::wirft));
+        knopf.click();
+        knopf.click();
+        QCOMPARE(ziel.aufrufe, 2);
+        QCOMPARE(rekorder.meldungen.size(), 2);
+        QCOMPARE(rekorder.meldungen[0].art, Meldungsart::Bericht);
+        QCOMPARE(rekorder.meldungen[0].text, QStringLiteral("Listenindex überschreitet das Maximum (-1)"));
+    }
+};
+
+TRABEX_TEST_MAIN(TestMain)
+#include "test_main.moc"
