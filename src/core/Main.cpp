@@ -176,7 +176,8 @@ void TMainform::Berechnungen_Aufbauen()
     B_Beenden2 = symbolknopf(t, QStringLiteral("B_Beenden2"), QStringLiteral("Programmende"), Symbol::Abbrechen, 792, 524, 173, 45);
     Label13 = label(t, QStringLiteral("Label13"),
                     QStringLiteral("Achtung! In den Biegeberechnungen wird  das Eigengewicht des Trägers nicht berücksichtigt!"),
-                    146, 606, 714);
+                    146, 606);
+    Label13->resize(std::max(714, Label13->width()), Label13->height()); // 714 wide, or as the font needs
 
     connect(CB_Style, &QComboBox::textActivated, this, handler(this, &TMainform::CB_StyleChange));
     connect(B_Hilfe_Auswahl, &QPushButton::clicked, this,
