@@ -8,6 +8,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace Textdatei {
 
 namespace {
@@ -50,6 +52,20 @@ bool inCp1252(const QString& text, QByteArray& aus)
         aus += char(code);
     }
     return true;
+}
+
+// Windows-1252 bytes that look like a byte-order mark or like valid UTF-8 would be read back
+// as something else ("Ã©" as "é"); such texts are written as UTF-8 instead.
+bool liestSichAlsCp1252(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return false;
+    const bool nurAscii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (nurAscii)
+        return true;
+    QStringDecoder utf8(QStringConverter::Utf8);
+    const QString probe = utf8.decode(bytes);
+    return utf8.hasError();
 }
 
 QString grund(const QFileDevice& datei)
@@ -116,7 +132,7 @@ QByteArray kodieren(const QStringList& zeilen)
         ganz += QLatin1String("\r\n");
     }
     QByteArray aus;
-    if (inCp1252(ganz, aus))
+    if (inCp1252(ganz, aus) && liestSichAlsCp1252(aus))
         return aus;
     return QByteArray("\xEF\xBB\xBF") + ganz.toUtf8();
 }

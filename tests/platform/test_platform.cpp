@@ -173,6 +173,11 @@ private slots:
     void kodierenBehaeltJedesZeichen()
     {
         QCOMPARE(Textdatei::kodieren({QStringLiteral("Größe €"), QStringLiteral("x")}), QByteArray("Gr\xF6\xDF" "e \x80\r\nx\r\n"));
+        // Windows-1252 bytes that would read back as UTF-8 or as a byte-order mark.
+        for (const QString& tuecke : {QStringLiteral("Ã©"), QStringLiteral("ÿþx"), QStringLiteral("ï»¿x")}) {
+            const QByteArray b = Textdatei::kodieren({tuecke});
+            QCOMPARE(Textdatei::inZeilen(Textdatei::dekodieren(b)), QStringList{tuecke});
+        }
         const QStringList fremd{QStringLiteral("σ = F/A"), QStringLiteral("λ")};
         const QByteArray utf8 = Textdatei::kodieren(fremd);
         QVERIFY(utf8.startsWith("\xEF\xBB\xBF"));
