@@ -91,14 +91,18 @@ QString grund(const QFileDevice& datei)
 
 QString dekodieren(const QByteArray& daten)
 {
-    if (daten.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(daten.mid(3));
+    // The mark is taken off here; a second one belongs to the text and is kept.
+    constexpr auto behalten = QStringConverter::Flag::ConvertInitialBom;
+    if (daten.startsWith("\xEF\xBB\xBF")) {
+        QStringDecoder utf8(QStringConverter::Utf8, behalten);
+        return utf8.decode(daten.mid(3));
+    }
     if (daten.startsWith("\xFF\xFE") || daten.startsWith("\xFE\xFF")) {
         auto enc = daten.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
-        QStringDecoder dekoder(enc);
+        QStringDecoder dekoder(enc, behalten);
         return dekoder.decode(daten.mid(2));
     }
-    QStringDecoder utf8(QStringConverter::Utf8);
+    QStringDecoder utf8(QStringConverter::Utf8, behalten);
     const QString text = utf8.decode(daten);
     if (!utf8.hasError())
         return text;
