@@ -69,8 +69,7 @@ Messung lauf(const QString& selbst, const QString& art, const QString& programmv
     return {ms, QString::fromLatin1(p.readAllStandardOutput()).trimmed().toLong()};
 }
 
-template <class T>
-T median(std::vector<T> v)
+template <class T> T median(std::vector<T> v)
 {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];

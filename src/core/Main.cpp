@@ -135,11 +135,10 @@ void TMainform::Berechnungen_Aufbauen()
         const char* name;
         int x, y;
     };
-    static constexpr Knopf biegung[13] = {
-        {"B_Biegung1", 62, 50},  {"B_Biegung2", 62, 162}, {"B_Biegung3", 62, 274}, {"B_Biegung4", 62, 386},
-        {"B_Biegung5", 62, 498}, {"B_Biegung6", 224, 50}, {"B_Biegung7", 224, 162}, {"B_Biegung8", 220, 274},
-        {"B_Bieg9", 220, 386},   {"B_Bieg10", 220, 498},  {"B_Bieg11", 384, 50},   {"B_Bieg12", 384, 162},
-        {"B_Bieg13", 384, 274}};
+    static constexpr Knopf biegung[13]
+        = {{"B_Biegung1", 62, 50}, {"B_Biegung2", 62, 162}, {"B_Biegung3", 62, 274}, {"B_Biegung4", 62, 386},
+            {"B_Biegung5", 62, 498}, {"B_Biegung6", 224, 50}, {"B_Biegung7", 224, 162}, {"B_Biegung8", 220, 274},
+            {"B_Bieg9", 220, 386}, {"B_Bieg10", 220, 498}, {"B_Bieg11", 384, 50}, {"B_Bieg12", 384, 162}, {"B_Bieg13", 384, 274}};
     auto bildknopf = [t](const char* name, int x, int y, int h, Lastfallbild::Fall fall) {
         QPushButton* k = knopf(t, QString::fromLatin1(name), QString(), x, y, 128, h);
         k->setIcon(QPixmap::fromImage(Lastfallbild::bild(fall, QSize(120, h - 8))));
@@ -151,18 +150,20 @@ void TMainform::Berechnungen_Aufbauen()
         B_Biegung[f - 1] = bildknopf(b.name, b.x, b.y, 64, Lastfallbild::biegung(f));
         connect(B_Biegung[f - 1], &QPushButton::clicked, this, [this, f] {
             const bool zweiter = f == 4 || f == 8 || f == 9 || f == 12;
-            QWidget* dialog = zweiter ? static_cast<QWidget*>(U_bieg2::DLG_Biegung2) : static_cast<QWidget*>(U_bieg1::DLG_Biegung1);
+            QWidget* dialog
+                = zweiter ? static_cast<QWidget*>(U_bieg2::DLG_Biegung2) : static_cast<QWidget*>(U_bieg1::DLG_Biegung1);
             Plattform::geschuetzt([&] { Belastungsfall_Waehlen(f, dialog); });
         });
     }
     B_Scherung = bildknopf("B_Scherung", 384, 498, 64, Lastfallbild::Fall::Scherung);
     connect(B_Scherung, &QPushButton::clicked, this,
-            [this] { Plattform::geschuetzt([&] { Belastungsfall_Waehlen(0, U_scher::DLG_Scherung); }); });
-    static constexpr Knopf knick[4] = {{"B_Knick1", 622, 50}, {"B_Knick2", 792, 50}, {"B_Knick3", 620, 224}, {"B_Knick4", 790, 224}};
+        [this] { Plattform::geschuetzt([&] { Belastungsfall_Waehlen(0, U_scher::DLG_Scherung); }); });
+    static constexpr Knopf knick[4]
+        = {{"B_Knick1", 622, 50}, {"B_Knick2", 792, 50}, {"B_Knick3", 620, 224}, {"B_Knick4", 790, 224}};
     for (int f = 1; f <= 4; ++f) {
         B_Knick[f - 1] = bildknopf(knick[f - 1].name, knick[f - 1].x, knick[f - 1].y, 128, Lastfallbild::knickung(f));
         connect(B_Knick[f - 1], &QPushButton::clicked, this,
-                [this, f] { Plattform::geschuetzt([&] { Belastungsfall_Waehlen(f, U_knick::DLG_Knickung); }); });
+            [this, f] { Plattform::geschuetzt([&] { Belastungsfall_Waehlen(f, U_knick::DLG_Knickung); }); });
     }
 
     Label33 = label(t, QStringLiteral("Label33"), QStringLiteral("Gewählter Werkstoff:"), 556, 406);
@@ -172,16 +173,17 @@ void TMainform::Berechnungen_Aufbauen()
     CB_Style->setObjectName(QStringLiteral("CB_Style"));
     CB_Style->setGeometry(560, 451, 215, 26);
     L_Style = label(t, QStringLiteral("L_Style"), QString(), 795, 482, 170, 22);
-    B_Hilfe_Auswahl = symbolknopf(t, QStringLiteral("B_Hilfe_Auswahl"), QStringLiteral("&Hilfe"), Symbol::Hilfe, 556, 523, 219, 47);
-    B_Beenden2 = symbolknopf(t, QStringLiteral("B_Beenden2"), QStringLiteral("Programmende"), Symbol::Abbrechen, 792, 524, 173, 45);
+    B_Hilfe_Auswahl
+        = symbolknopf(t, QStringLiteral("B_Hilfe_Auswahl"), QStringLiteral("&Hilfe"), Symbol::Hilfe, 556, 523, 219, 47);
+    B_Beenden2
+        = symbolknopf(t, QStringLiteral("B_Beenden2"), QStringLiteral("Programmende"), Symbol::Abbrechen, 792, 524, 173, 45);
     Label13 = label(t, QStringLiteral("Label13"),
-                    QStringLiteral("Achtung! In den Biegeberechnungen wird  das Eigengewicht des Trägers nicht berücksichtigt!"),
-                    146, 606);
+        QStringLiteral("Achtung! In den Biegeberechnungen wird  das Eigengewicht des Trägers nicht berücksichtigt!"), 146, 606);
     Label13->resize(std::max(714, Label13->width()), Label13->height()); // 714 wide, or as the font needs
 
     connect(CB_Style, &QComboBox::textActivated, this, handler(this, &TMainform::CB_StyleChange));
     connect(B_Hilfe_Auswahl, &QPushButton::clicked, this,
-            [] { Plattform::geschuetzt([] { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Allgemein); }); });
+        [] { Plattform::geschuetzt([] { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Allgemein); }); });
     connect(B_Beenden2, &QPushButton::clicked, this, &QWidget::close);
 }
 

@@ -21,7 +21,7 @@ extern int Hilfeindex;
 extern int Formelindex;
 extern int Materialdatenbankversion;
 extern QString Programmdir; // with trailing separator
-extern QString Datendir;    // Programmdir + "Daten/"
+extern QString Datendir; // Programmdir + "Daten/"
 
 // The folder of the program file, with trailing separator. Tests point it elsewhere.
 QString Programmverzeichnis();

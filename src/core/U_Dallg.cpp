@@ -4,10 +4,7 @@
 
 namespace U_Dallg {
 
-int Anz_CSV_Spalten(const QString& Eingabe)
-{
-    return int(std::min<qsizetype>(Eingabe.count(QLatin1Char(';')), 1 << 30)) + 1;
-}
+int Anz_CSV_Spalten(const QString& Eingabe) { return int(std::min<qsizetype>(Eingabe.count(QLatin1Char(';')), 1 << 30)) + 1; }
 
 void CSV_Stringtrennung(const QString& Gesammtstring, int Anzahl, TStringarray1& Stringarray)
 {

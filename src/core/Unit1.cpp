@@ -40,8 +40,8 @@ void Programminit()
 
 void Zustand_Zuruecksetzen()
 {
-    Matdat.fill(Matrecord{});
-    Profildat.fill(TProfildat{});
+    Matdat.fill(Matrecord {});
+    Profildat.fill(TProfildat {});
     Profildateinamenarray.fill(QString());
     Str_Liste.fill(QString());
     Memo.clear();
@@ -59,10 +59,7 @@ void Zustand_Zuruecksetzen()
     fd = Werf = Wxerf = Ierf = Aerf = 0;
 }
 
-double potenz(double grundwert, double n)
-{
-    return Fp::exp(Fp::pruefe(n * Fp::ln(grundwert)));
-}
+double potenz(double grundwert, double n) { return Fp::exp(Fp::pruefe(n * Fp::ln(grundwert))); }
 
 void Zeile_Zerlegen(const QString& Zeile, TStr_Liste& Stringliste, int max_Eintrag)
 {

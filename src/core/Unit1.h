@@ -33,13 +33,13 @@ struct S_Matrecord {
 };
 
 struct TProfilrecord {
-    QString Art;  // short text (30)
+    QString Art; // short text (30)
     QString Name; // short text (15)
     double Wmax = 0; // cm³
     double Wmin = 0; // cm³
     double Imax = 0; // cm⁴
     double Imin = 0; // cm⁴
-    double A = 0;    // mm²
+    double A = 0; // mm²
 };
 
 // Clipboard of the profile editor's row copy: grid columns 0..6 in order.
@@ -49,10 +49,10 @@ struct S_Profilrecord {
 
 enum class TAkt_Profil { Rundstahl = 0, Rohr = 1, Vierkant = 2, Formrohr = 3 };
 
-constexpr int Max_Material = 200;  // Matdat 0..200
-constexpr int Max_Familie = 40;    // Profildat 0..40
-constexpr int Max_Profil = 150;    // TProfildat 0..150
-constexpr int Max_Str_Liste = 10;  // Str_Liste 0..10
+constexpr int Max_Material = 200; // Matdat 0..200
+constexpr int Max_Familie = 40; // Profildat 0..40
+constexpr int Max_Profil = 150; // TProfildat 0..150
+constexpr int Max_Str_Liste = 10; // Str_Liste 0..10
 
 using TMatdat = std::array<Matrecord, Max_Material + 1>;
 using TProfildat = std::array<TProfilrecord, Max_Profil + 1>;
@@ -69,36 +69,36 @@ extern S_Matrecord Materialzeile;
 extern S_Profilrecord Profilzeile;
 
 // Calculation state (units as in the comments).
-extern int Akt_Belastungsfall;     // 1..13 bending, 1..4 buckling, 0 shear
+extern int Akt_Belastungsfall; // 1..13 bending, 1..4 buckling, 0 shear
 extern TAkt_Profil Akt_Profil;
-extern QString Sorte;              // short text (20)
-extern double Sigma_Zul;           // N/mm²
-extern double Sigma_B;             // N/mm²
-extern double Sigma_P;             // N/mm²
-extern double E;                   // N/mm²
-extern double GrenzSchlankheit;    // –
-extern double Gamma;               // kg/dm³
-extern double Sigma_K;             // N/mm²
-extern double Schlankheitsgrad;    // –
-extern double W;                   // cm³
-extern double I;                   // cm⁴
-extern double A;                   // mm²
-extern double Masse;               // kg/m
+extern QString Sorte; // short text (20)
+extern double Sigma_Zul; // N/mm²
+extern double Sigma_B; // N/mm²
+extern double Sigma_P; // N/mm²
+extern double E; // N/mm²
+extern double GrenzSchlankheit; // –
+extern double Gamma; // kg/dm³
+extern double Sigma_K; // N/mm²
+extern double Schlankheitsgrad; // –
+extern double W; // cm³
+extern double I; // cm⁴
+extern double A; // mm²
+extern double Masse; // kg/m
 extern QString ProfilArt;
 extern QString ProfilName;
-extern double F;                   // N, or N/m for a line load
-extern double L;                   // mm
-extern double Lk;                  // mm
-extern double Sk;                  // –
-extern double Sk_gewuenscht;       // –
-extern double Abstand_a;           // mm
-extern double Abstand_b;           // mm
-extern double Lx;                  // mm
-extern double fd;                  // mm
-extern double Werf;                // cm³
-extern double Wxerf;               // cm³
-extern double Ierf;                // cm⁴
-extern double Aerf;                // mm²
+extern double F; // N, or N/m for a line load
+extern double L; // mm
+extern double Lk; // mm
+extern double Sk; // –
+extern double Sk_gewuenscht; // –
+extern double Abstand_a; // mm
+extern double Abstand_b; // mm
+extern double Lx; // mm
+extern double fd; // mm
+extern double Werf; // cm³
+extern double Wxerf; // cm³
+extern double Ierf; // cm⁴
+extern double Aerf; // mm²
 
 // Marks every table entry free and sets the cross-section to "none chosen".
 void Programminit();

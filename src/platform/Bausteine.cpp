@@ -87,17 +87,29 @@ QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, in
     return k;
 }
 
-QPushButton* symbolknopf(QWidget* eltern, const QString& name, const QString& text, Symbol symbol, int x, int y, int breite, int hoehe)
+QPushButton* symbolknopf(
+    QWidget* eltern, const QString& name, const QString& text, Symbol symbol, int x, int y, int breite, int hoehe)
 {
     QPushButton* k = knopf(eltern, name, text, x, y, breite, hoehe);
     QStyle::StandardPixmap bild = QStyle::SP_CustomBase;
     switch (symbol) {
-    case Symbol::Hilfe: bild = QStyle::SP_DialogHelpButton; break;
-    case Symbol::Abbrechen: bild = QStyle::SP_DialogCancelButton; break;
-    case Symbol::OK: bild = QStyle::SP_DialogOkButton; break;
-    case Symbol::Schliessen: bild = QStyle::SP_DialogCloseButton; break;
-    case Symbol::Speichern: bild = QStyle::SP_DialogSaveButton; break;
-    case Symbol::Keins: break;
+    case Symbol::Hilfe:
+        bild = QStyle::SP_DialogHelpButton;
+        break;
+    case Symbol::Abbrechen:
+        bild = QStyle::SP_DialogCancelButton;
+        break;
+    case Symbol::OK:
+        bild = QStyle::SP_DialogOkButton;
+        break;
+    case Symbol::Schliessen:
+        bild = QStyle::SP_DialogCloseButton;
+        break;
+    case Symbol::Speichern:
+        bild = QStyle::SP_DialogSaveButton;
+        break;
+    case Symbol::Keins:
+        break;
     }
     if (bild != QStyle::SP_CustomBase)
         k->setIcon(QApplication::style()->standardIcon(bild));

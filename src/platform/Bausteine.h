@@ -15,10 +15,10 @@ class QWidget;
 
 namespace Bausteine {
 
-inline const QColor Teal(0x00, 0x80, 0x80);   // dialog background
-inline const QColor Rot(0xFF, 0x00, 0x00);    // value labels
-inline const QColor Gelb(0xFF, 0xFF, 0x00);   // headings
-inline const QColor Aqua(0x00, 0xFF, 0xFF);   // grid title rows
+inline const QColor Teal(0x00, 0x80, 0x80); // dialog background
+inline const QColor Rot(0xFF, 0x00, 0x00); // value labels
+inline const QColor Gelb(0xFF, 0xFF, 0x00); // headings
+inline const QColor Aqua(0x00, 0xFF, 0xFF); // grid title rows
 
 // Arial, 16 pixels, bold: the font of the main window and the dialogs.
 void programmschrift(QWidget* w);
@@ -36,7 +36,8 @@ QLineEdit* feld(QWidget* eltern, const QString& name, const QString& text, int x
 QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, int x, int y, int breite, int hoehe);
 // Buttons with the standard pictures of the platform.
 enum class Symbol { Keins, Hilfe, Abbrechen, OK, Schliessen, Speichern };
-QPushButton* symbolknopf(QWidget* eltern, const QString& name, const QString& text, Symbol symbol, int x, int y, int breite, int hoehe);
+QPushButton* symbolknopf(
+    QWidget* eltern, const QString& name, const QString& text, Symbol symbol, int x, int y, int breite, int hoehe);
 // A raised panel.
 QFrame* panel(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe);
 

@@ -2,7 +2,12 @@
 
 namespace Plattform {
 
-Fehler::Fehler(Art art, QString text) : m_art(art), m_text(std::move(text)), m_utf8(m_text.toUtf8()) {}
+Fehler::Fehler(Art art, QString text)
+    : m_art(art)
+    , m_text(std::move(text))
+    , m_utf8(m_text.toUtf8())
+{
+}
 
 Fehler Fehler::konvertierung(const QString& eingabe)
 {
@@ -14,20 +19,11 @@ Fehler Fehler::datei(const QString& dateiname, const QString& grund)
     return Fehler(Art::Datei, QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(dateiname, grund));
 }
 
-Fehler Fehler::divisionDurchNull()
-{
-    return Fehler(Art::DivisionDurchNull, QStringLiteral("Gleitkommadivision durch Null"));
-}
+Fehler Fehler::divisionDurchNull() { return Fehler(Art::DivisionDurchNull, QStringLiteral("Gleitkommadivision durch Null")); }
 
-Fehler Fehler::ungueltigeOperation()
-{
-    return Fehler(Art::UngueltigeOperation, QStringLiteral("Ungültige Gleitkommaoperation"));
-}
+Fehler Fehler::ungueltigeOperation() { return Fehler(Art::UngueltigeOperation, QStringLiteral("Ungültige Gleitkommaoperation")); }
 
-Fehler Fehler::ueberlauf()
-{
-    return Fehler(Art::Ueberlauf, QStringLiteral("Gleitkommaüberlauf"));
-}
+Fehler Fehler::ueberlauf() { return Fehler(Art::Ueberlauf, QStringLiteral("Gleitkommaüberlauf")); }
 
 Fehler Fehler::listenindex(long long index)
 {

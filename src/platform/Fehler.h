@@ -10,12 +10,12 @@ namespace Plattform {
 class Fehler : public std::exception {
 public:
     enum class Art {
-        Konvertierung,       // a text that is not a number
-        Datei,               // a file that cannot be opened, read or written
-        DivisionDurchNull,   // x / 0
+        Konvertierung, // a text that is not a number
+        Datei, // a file that cannot be opened, read or written
+        DivisionDurchNull, // x / 0
         UngueltigeOperation, // 0 / 0, square root or logarithm of a negative number
-        Ueberlauf,           // result too large for a double
-        Bereich,             // an index outside a table or list
+        Ueberlauf, // result too large for a double
+        Bereich, // an index outside a table or list
         Allgemein
     };
 

@@ -45,9 +45,6 @@ double ln(double x)
     return std::log(x);
 }
 
-double exp(double x)
-{
-    return pruefe(std::exp(pruefe(x)));
-}
+double exp(double x) { return pruefe(std::exp(pruefe(x))); }
 
 } // namespace Fp

@@ -52,7 +52,10 @@ bool geschuetzt(const std::function<void()>& f) noexcept
     return false;
 }
 
-Meldungsrekorder::Meldungsrekorder() : m_vorher(setzeAusgabe(this)) {}
+Meldungsrekorder::Meldungsrekorder()
+    : m_vorher(setzeAusgabe(this))
+{
+}
 
 Meldungsrekorder::~Meldungsrekorder() { setzeAusgabe(m_vorher); }
 

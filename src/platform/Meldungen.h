@@ -12,11 +12,11 @@
 namespace Plattform {
 
 enum class Meldungsart {
-    Fehler,      // error icon, title "Fehler"
+    Fehler, // error icon, title "Fehler"
     Information, // information icon
-    Warnung,     // warning icon
-    Schlicht,    // plain box without icon
-    Bericht      // the general error report: error icon, title "Trabex"
+    Warnung, // warning icon
+    Schlicht, // plain box without icon
+    Bericht // the general error report: error icon, title "Trabex"
 };
 
 struct Meldung {
@@ -35,11 +35,11 @@ public:
 // Installs the output; returns the one installed before. nullptr means "stderr only".
 Ausgabe* setzeAusgabe(Ausgabe* ausgabe);
 
-void fehler(const QString& text);      // title "Fehler"
+void fehler(const QString& text); // title "Fehler"
 void information(const QString& text); // title "Trabex"
-void warnung(const QString& text);     // title "Trabex"
-void hinweis(const QString& text);     // plain box, title "Trabex"
-void piep();                           // the system's default beep
+void warnung(const QString& text); // title "Trabex"
+void hinweis(const QString& text); // plain box, title "Trabex"
+void piep(); // the system's default beep
 void fehlerbericht(const QString& text);
 
 // Runs f; an exception that leaves it is shown in the general error report. What f changed
@@ -47,8 +47,7 @@ void fehlerbericht(const QString& text);
 bool geschuetzt(const std::function<void()>& f) noexcept;
 
 // Wraps a member handler so that it runs inside geschuetzt(); for connect().
-template <class Objekt, class Methode>
-auto handler(Objekt* objekt, Methode methode)
+template <class Objekt, class Methode> auto handler(Objekt* objekt, Methode methode)
 {
     return [objekt, methode](auto&&...) { geschuetzt([&] { (objekt->*methode)(); }); };
 }

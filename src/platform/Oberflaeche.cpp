@@ -33,7 +33,8 @@ namespace {
 class Aktivierungsfilter : public QObject {
 public:
     Aktivierungsfilter(QObject* eltern, std::function<void()> routine)
-        : QObject(eltern), m_routine(std::move(routine))
+        : QObject(eltern)
+        , m_routine(std::move(routine))
     {
     }
     bool eventFilter(QObject* objekt, QEvent* ereignis) override

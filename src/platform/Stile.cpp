@@ -27,7 +27,10 @@ QString g_aktiv;
 // Fusion with a light blue palette, in the manner of the classic blue desktop theme.
 class LunaStil : public QProxyStyle {
 public:
-    LunaStil() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    LunaStil()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+    {
+    }
     QPalette standardPalette() const override
     {
         QPalette p(QColor(0xEC, 0xE9, 0xD8));
@@ -64,8 +67,8 @@ bool setzen(const QString& name)
         if (n.compare(name.trimmed(), Qt::CaseInsensitive) == 0)
             gefunden = n;
     if (gefunden.isEmpty()) {
-        Plattform::warnung(QStringLiteral("Der Stil \"%1\" ist nicht verfügbar. Der bisherige Stil bleibt eingestellt.")
-                               .arg(lesbar(name)));
+        Plattform::warnung(
+            QStringLiteral("Der Stil \"%1\" ist nicht verfügbar. Der bisherige Stil bleibt eingestellt.").arg(lesbar(name)));
         return false;
     }
     QStyle* stil = gefunden == luna ? new LunaStil : QStyleFactory::create(gefunden);

@@ -13,8 +13,8 @@ namespace Testumgebung {
 void start()
 {
     const QByteArray sprache = qgetenv("TRABEX_TEST_LOCALE");
-    QLocale::setDefault(sprache == "en" ? QLocale(QLocale::English, QLocale::UnitedStates)
-                                        : QLocale(QLocale::German, QLocale::Germany));
+    QLocale::setDefault(
+        sprache == "en" ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(QLocale::German, QLocale::Germany));
 }
 
 bool deutsch() { return QLocale().decimalPoint() == QStringLiteral(","); }
@@ -33,10 +33,7 @@ void zustandZuruecksetzen()
     Main::Materialdatenbankversion = 0;
 }
 
-QString gelieferteDaten()
-{
-    return QString::fromLocal8Bit(qgetenv("TRABEX_QUELLE")) + QStringLiteral("/Daten/");
-}
+QString gelieferteDaten() { return QString::fromLocal8Bit(qgetenv("TRABEX_QUELLE")) + QStringLiteral("/Daten/"); }
 
 Programmverzeichnis::Programmverzeichnis()
 {

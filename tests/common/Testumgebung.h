@@ -29,8 +29,8 @@ class Programmverzeichnis {
 public:
     Programmverzeichnis();
     ~Programmverzeichnis();
-    QString pfad() const;      // with trailing '/'
-    QString daten() const;     // pfad() + "Daten/"
+    QString pfad() const; // with trailing '/'
+    QString daten() const; // pfad() + "Daten/"
     // Writes a file into the data folder.
     void schreiben(const QString& name, const QByteArray& inhalt) const;
     QByteArray lesen(const QString& name) const;
@@ -51,11 +51,11 @@ QByteArray cp1252(const QString& text);
 
 } // namespace Testumgebung
 
-#define TRABEX_TEST_MAIN(Klasse)                                                                   \
-    int main(int argc, char* argv[])                                                               \
-    {                                                                                              \
-        QApplication anwendung(argc, argv);                                                        \
-        Testumgebung::start();                                                                     \
-        Klasse test;                                                                               \
-        return QTest::qExec(&test, argc, argv);                                                    \
+#define TRABEX_TEST_MAIN(Klasse)                                                                                                 \
+    int main(int argc, char* argv[])                                                                                             \
+    {                                                                                                                            \
+        QApplication anwendung(argc, argv);                                                                                      \
+        Testumgebung::start();                                                                                                   \
+        Klasse test;                                                                                                             \
+        return QTest::qExec(&test, argc, argv);                                                                                  \
     }

@@ -17,11 +17,11 @@ private slots:
         QTest::addColumn<QString>("zeile");
         QTest::addColumn<int>("max");
         QTest::addColumn<QStringList>("erwartet");
-        QTest::newRow("drei Felder, Rest leer") << "Stahl;210000;360" << 7
-                                                << QStringList{"Stahl", "210000", "360", "", "", "", ""};
-        QTest::newRow("Semikolon am Ende") << "a;b;" << 7 << QStringList{"a", "b", "", "", "", "", ""};
-        QTest::newRow("leeres Feld") << "a;;b" << 3 << QStringList{"a", "", "b"};
-        QTest::newRow("leere Zeile") << "" << 7 << QStringList{"", "", "", "", "", "", ""};
+        QTest::newRow("drei Felder, Rest leer")
+            << "Stahl;210000;360" << 7 << QStringList {"Stahl", "210000", "360", "", "", "", ""};
+        QTest::newRow("Semikolon am Ende") << "a;b;" << 7 << QStringList {"a", "b", "", "", "", "", ""};
+        QTest::newRow("leeres Feld") << "a;;b" << 3 << QStringList {"a", "", "b"};
+        QTest::newRow("leere Zeile") << "" << 7 << QStringList {"", "", "", "", "", "", ""};
     }
     void zeileZerlegen()
     {
@@ -54,7 +54,8 @@ private slots:
         for (const char* ja : {"12", "12.", ".5", "-3.25E2", "1.5", " 1.5", "+7e-3"})
             QTest::newRow(ja) << QString::fromLatin1(ja) << true;
         for (const char* nein : {"1,5", "1.5 ", "12 ", "1e", "", "-", ".", "e5", "1.2.3"})
-            QTest::newRow(qPrintable(QStringLiteral("nein '%1'").arg(QString::fromLatin1(nein)))) << QString::fromLatin1(nein) << false;
+            QTest::newRow(qPrintable(QStringLiteral("nein '%1'").arg(QString::fromLatin1(nein))))
+                << QString::fromLatin1(nein) << false;
     }
     void zahl()
     {

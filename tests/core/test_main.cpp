@@ -25,11 +25,11 @@ void minimaleDaten(const Testumgebung::Programmverzeichnis& dir)
 {
     dir.schreiben(QStringLiteral("Profile.csv"), QByteArray());
     dir.schreiben(QStringLiteral("Material.csv"),
-                  Testumgebung::cp1252(QStringLiteral("Sorte;E;SigmaB;SigmaP;T1;T2;Gamma;Art;SigmaD [N/mm²];SigmaZ [N/mm²];SigmaS [N/mm²]\r\n")));
+        Testumgebung::cp1252(
+            QStringLiteral("Sorte;E;SigmaB;SigmaP;T1;T2;Gamma;Art;SigmaD [N/mm²];SigmaZ [N/mm²];SigmaS [N/mm²]\r\n")));
 }
 
-template <class T = QWidget>
-T* control(const char* name)
+template <class T = QWidget> T* control(const char* name)
 {
     T* w = Main::Mainform->findChild<T*>(QString::fromLatin1(name));
     if (!w)
@@ -67,21 +67,21 @@ private slots:
         QTabWidget* pc = control<QTabWidget>("PC_1");
         QVERIFY(pc);
         QCOMPARE(pc->count(), 4);
-        const QStringList reiter{"Berechnungen", "Werkstoffauswahl", "Werkstoffdatenbank", "Profileditor"};
-        const QStringList namen{"TS_Berechnungen", "TS_Werkstoffauswahl", "TS_Werkstoffdatenbank", "TS_Profileditor"};
+        const QStringList reiter {"Berechnungen", "Werkstoffauswahl", "Werkstoffdatenbank", "Profileditor"};
+        const QStringList namen {"TS_Berechnungen", "TS_Werkstoffauswahl", "TS_Werkstoffdatenbank", "TS_Profileditor"};
         for (int k = 0; k < 4; ++k) {
             QCOMPARE(pc->tabText(k), reiter[k]);
             QCOMPARE(pc->widget(k)->objectName(), namen[k]);
         }
         QCOMPARE(pc->currentIndex(), 0);
         for (const char* name : {"Label1", "Label2", "Label3", "Label13", "Label32", "Label33", "L_Mat", "L_Style", "CB_Style",
-                                 "B_Hilfe_Auswahl", "B_Beenden2", "B_Scherung", "B_Knick1", "B_Knick2", "B_Knick3", "B_Knick4",
-                                 "B_Biegung1", "B_Biegung2", "B_Biegung3", "B_Biegung4", "B_Biegung5", "B_Biegung6", "B_Biegung7",
-                                 "B_Biegung8", "B_Bieg9", "B_Bieg10", "B_Bieg11", "B_Bieg12", "B_Bieg13", "B_Beenden", "B_Ende",
-                                 "BitBtn10", "B_Hilfe_Mat", "B_Hilfe", "B_Hilfe_Profil"})
+                 "B_Hilfe_Auswahl", "B_Beenden2", "B_Scherung", "B_Knick1", "B_Knick2", "B_Knick3", "B_Knick4", "B_Biegung1",
+                 "B_Biegung2", "B_Biegung3", "B_Biegung4", "B_Biegung5", "B_Biegung6", "B_Biegung7", "B_Biegung8", "B_Bieg9",
+                 "B_Bieg10", "B_Bieg11", "B_Bieg12", "B_Bieg13", "B_Beenden", "B_Ende", "BitBtn10", "B_Hilfe_Mat", "B_Hilfe",
+                 "B_Hilfe_Profil"})
             QVERIFY2(control(name), name);
         QCOMPARE(control<QLabel>("Label13")->text(),
-                 QStringLiteral("Achtung! In den Biegeberechnungen wird  das Eigengewicht des Trägers nicht berücksichtigt!"));
+            QStringLiteral("Achtung! In den Biegeberechnungen wird  das Eigengewicht des Trägers nicht berücksichtigt!"));
         QCOMPARE(control("B_Bieg10")->geometry(), QRect(220, 498, 128, 64));
         QCOMPARE(control("B_Knick4")->geometry(), QRect(790, 224, 128, 128));
         QVERIFY(control<QPushButton>("B_Biegung1")->text().isEmpty());
@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(Unit1::Akt_Belastungsfall, 3);
         QVERIFY(U_bieg1::DLG_Biegung1->isVisible());
         QVERIFY(U_bieg2::DLG_Biegung2->isVisible());
-        const QList<QPair<const char*, int>> zweiter{{"B_Biegung8", 8}, {"B_Bieg9", 9}, {"B_Bieg12", 12}};
+        const QList<QPair<const char*, int>> zweiter {{"B_Biegung8", 8}, {"B_Bieg9", 9}, {"B_Bieg12", 12}};
         for (const auto& [name, fall] : zweiter) {
             U_bieg2::DLG_Biegung2->hide();
             control<QPushButton>(name)->click();
@@ -129,7 +129,7 @@ private slots:
         Testumgebung::Programmverzeichnis dir;
         minimaleDaten(dir);
         Testumgebung::Programm programm(dir);
-        const QList<QPair<const char*, int>> knoepfe{
+        const QList<QPair<const char*, int>> knoepfe {
             {"B_Hilfe_Auswahl", 0}, {"B_Hilfe_Mat", 1}, {"B_Hilfe", 8}, {"B_Hilfe_Profil", 9}};
         for (const auto& [name, thema] : knoepfe) {
             Main::Hilfeindex = -5;
@@ -204,8 +204,8 @@ private slots:
         Main::Mainform->close();
         QCOMPARE(rekorder.meldungen.size(), 1);
         QCOMPARE(rekorder.meldungen[0].art, Meldungsart::Schlicht);
-        QCOMPARE(rekorder.meldungen[0].text,
-                 QStringLiteral("Das Verzeichniss; %1existiert nicht, es wird erzeugt!").arg(dir.daten()));
+        QCOMPARE(
+            rekorder.meldungen[0].text, QStringLiteral("Das Verzeichniss; %1existiert nicht, es wird erzeugt!").arg(dir.daten()));
         QCOMPARE(dir.lesen(QStringLiteral("Style.INI")), QByteArray("Windows\r\n"));
     }
 

@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     }
     // What is written reads back as the same lines. Broken input (a lone UTF-16 surrogate) is
     // mended on the first save, so the check starts from what one save-and-read gives.
-    const auto rundreise = [](const QStringList& z) { return Textdatei::inZeilen(Textdatei::dekodieren(Textdatei::kodieren(z))); };
+    const auto rundreise
+        = [](const QStringList& z) { return Textdatei::inZeilen(Textdatei::dekodieren(Textdatei::kodieren(z))); };
     const QStringList einmalGespeichert = rundreise(zeilen);
     if (rundreise(einmalGespeichert) != einmalGespeichert)
         __builtin_trap();

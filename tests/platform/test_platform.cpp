@@ -16,8 +16,7 @@ using Plattform::Fehler;
 
 namespace {
 // Runs f and returns the kind of error it threw, or Art::Allgemein when it threw none.
-template <class F>
-Fehler::Art fehlerArt(F f)
+template <class F> Fehler::Art fehlerArt(F f)
 {
     try {
         f();
@@ -107,10 +106,7 @@ private slots:
         QCOMPARE(Zahlen::fixiert(wert, nachkomma), Testumgebung::zahl(erwartet));
     }
 
-    void fixiertMitAchtzehnStellen()
-    {
-        QCOMPARE(Zahlen::fixiert(98765431.28 / 80.0, 2, 18), Testumgebung::zahl("1234567.89"));
-    }
+    void fixiertMitAchtzehnStellen() { QCOMPARE(Zahlen::fixiert(98765431.28 / 80.0, 2, 18), Testumgebung::zahl("1234567.89")); }
 
     void fliesskomma()
     {
@@ -154,14 +150,22 @@ private slots:
     {
         QTest::addColumn<QByteArray>("daten");
         QTest::addColumn<QStringList>("zeilen");
-        const QStringList stahl{QStringLiteral("Stahl;7,85"), QStringLiteral("Größe ²")};
-        QTest::newRow("Windows-1252 CR LF") << QByteArray("Stahl;7,85\r\nGr\xF6\xDF" "e \xB2\r\n") << stahl;
-        QTest::newRow("UTF-8 LF") << QByteArray("Stahl;7,85\nGr\xC3\xB6\xC3\x9F" "e \xC2\xB2") << stahl;
-        QTest::newRow("UTF-8 mit BOM, CR") << QByteArray("\xEF\xBB\xBFStahl;7,85\rGr\xC3\xB6\xC3\x9F" "e \xC2\xB2\r") << stahl;
-        QTest::newRow("UTF-16LE") << QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(u"Stahl;7,85\r\nGrö\u00DFe \u00B2"), 2 * 19) << stahl;
+        const QStringList stahl {QStringLiteral("Stahl;7,85"), QStringLiteral("Größe ²")};
+        QTest::newRow("Windows-1252 CR LF") << QByteArray("Stahl;7,85\r\nGr\xF6\xDF"
+                                                          "e \xB2\r\n")
+                                            << stahl;
+        QTest::newRow("UTF-8 LF") << QByteArray("Stahl;7,85\nGr\xC3\xB6\xC3\x9F"
+                                                "e \xC2\xB2")
+                                  << stahl;
+        QTest::newRow("UTF-8 mit BOM, CR") << QByteArray("\xEF\xBB\xBFStahl;7,85\rGr\xC3\xB6\xC3\x9F"
+                                                         "e \xC2\xB2\r")
+                                           << stahl;
+        QTest::newRow("UTF-16LE") << QByteArray("\xFF\xFE")
+                + QByteArray(reinterpret_cast<const char*>(u"Stahl;7,85\r\nGrö\u00DFe \u00B2"), 2 * 19)
+                                  << stahl;
         QTest::newRow("leer") << QByteArray() << QStringList();
-        QTest::newRow("Leerzeile bleibt") << QByteArray("a\r\n\r\nb") << QStringList{"a", "", "b"};
-        QTest::newRow("Euro in 1252") << QByteArray("\x80") << QStringList{QStringLiteral("€")};
+        QTest::newRow("Leerzeile bleibt") << QByteArray("a\r\n\r\nb") << QStringList {"a", "", "b"};
+        QTest::newRow("Euro in 1252") << QByteArray("\x80") << QStringList {QStringLiteral("€")};
     }
     void dekodieren()
     {
@@ -172,13 +176,15 @@ private slots:
 
     void kodierenBehaeltJedesZeichen()
     {
-        QCOMPARE(Textdatei::kodieren({QStringLiteral("Größe €"), QStringLiteral("x")}), QByteArray("Gr\xF6\xDF" "e \x80\r\nx\r\n"));
+        QCOMPARE(Textdatei::kodieren({QStringLiteral("Größe €"), QStringLiteral("x")}),
+            QByteArray("Gr\xF6\xDF"
+                       "e \x80\r\nx\r\n"));
         // Windows-1252 bytes that would read back as UTF-8 or as a byte-order mark.
         for (const QString& tuecke : {QStringLiteral("Ã©"), QStringLiteral("ÿþx"), QStringLiteral("ï»¿x")}) {
             const QByteArray b = Textdatei::kodieren({tuecke});
-            QCOMPARE(Textdatei::inZeilen(Textdatei::dekodieren(b)), QStringList{tuecke});
+            QCOMPARE(Textdatei::inZeilen(Textdatei::dekodieren(b)), QStringList {tuecke});
         }
-        const QStringList fremd{QStringLiteral("σ = F/A"), QStringLiteral("λ")};
+        const QStringList fremd {QStringLiteral("σ = F/A"), QStringLiteral("λ")};
         const QByteArray utf8 = Textdatei::kodieren(fremd);
         QVERIFY(utf8.startsWith("\xEF\xBB\xBF"));
         QCOMPARE(Textdatei::inZeilen(Textdatei::dekodieren(utf8)), fremd);
@@ -194,7 +200,7 @@ private slots:
         QVERIFY(Textdatei::existiert(dir.daten(), QStringLiteral("material.Csv")));
         QVERIFY(!Textdatei::existiert(dir.daten(), QStringLiteral("Profile.csv")));
         QCOMPARE(Textdatei::lesen(Textdatei::finden(dir.daten(), QStringLiteral("material.csv"))),
-                 (QStringList{QStringLiteral("a;b"), QStringLiteral("ü")}));
+            (QStringList {QStringLiteral("a;b"), QStringLiteral("ü")}));
         try {
             Textdatei::lesen(dir.daten() + QStringLiteral("fehlt.csv"));
             QFAIL("no file error");
@@ -214,7 +220,7 @@ private slots:
             QSKIP("running as a user who may write anywhere");
         QCOMPARE(fehlerArt([&] { Textdatei::schreiben(pfad, {QStringLiteral("Fusion")}); }), Fehler::Art::Datei);
         QFile::setPermissions(dir.daten(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QCOMPARE(Textdatei::lesen(pfad), QStringList{QStringLiteral("Luna")});
+        QCOMPARE(Textdatei::lesen(pfad), QStringList {QStringLiteral("Luna")});
     }
 
     void geschuetztMeldetUndBehaeltAenderungen()
