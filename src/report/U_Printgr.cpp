@@ -53,17 +53,19 @@ void schriftSetzen()
         t_maler->setFont(schrift);
 }
 
-QString beginnfehler(const QPrinter& drucker)
+bool inDatei(const QPrinter& drucker) { return drucker.outputFormat() == QPrinter::PdfFormat; }
+
+Plattform::Fehler beginnfehler(const QPrinter& drucker)
 {
-    if (drucker.outputFormat() == QPrinter::PdfFormat) {
-        if (drucker.outputFileName().isEmpty())
-            return QStringLiteral("Für den Druck in eine PDF-Datei ist keine Datei gewählt.");
+    if (inDatei(drucker) && drucker.outputFileName().isEmpty())
+        return Plattform::Fehler(Plattform::Fehler::Art::Datei,
+                                 QStringLiteral("Für den Druck in eine PDF-Datei ist keine Datei gewählt."));
+    if (inDatei(drucker))
         return Plattform::Fehler::datei(drucker.outputFileName(),
-                                        QStringLiteral("Die Datei kann nicht geschrieben werden."))
-            .text();
-    }
-    return QStringLiteral("Der Druckauftrag kann auf dem Drucker „%1“ nicht begonnen werden.")
-        .arg(drucker.printerName());
+                                        QStringLiteral("Die Datei kann nicht geschrieben werden."));
+    return Plattform::Fehler(Plattform::Fehler::Art::Allgemein,
+                             QStringLiteral("Der Druckauftrag kann auf dem Drucker „%1“ nicht begonnen werden.")
+                                 .arg(drucker.printerName()));
 }
 
 void aufraeumen()
@@ -103,12 +105,12 @@ void BeginDocEx(const QString& JobName, QPrinter& drucker)
 
     // Qt leaves a PDF printer without a file name stuck in its active state after a failed
     // begin, so that case is refused before.
-    if (drucker.outputFormat() == QPrinter::PdfFormat && drucker.outputFileName().isEmpty())
-        throw Plattform::Fehler(Plattform::Fehler::Art::Datei, beginnfehler(drucker));
+    if (inDatei(drucker) && drucker.outputFileName().isEmpty())
+        throw beginnfehler(drucker);
     drucker.setDocName(JobName);
     auto neu = std::make_unique<QPainter>();
     if (!neu->begin(&drucker))
-        throw Plattform::Fehler(Plattform::Fehler::Art::Datei, beginnfehler(drucker));
+        throw beginnfehler(drucker);
     neu->setWorldTransform(abbildung);
     neu->setRenderHint(QPainter::SmoothPixmapTransform);
     t_maler = std::move(neu);
@@ -130,7 +132,7 @@ void EndDoc()
     const bool beendet = maler().end();
     aufraeumen();
     if (!beendet || drucker->printerState() == QPrinter::Error)
-        throw Plattform::Fehler(Plattform::Fehler::Art::Datei,
+        throw Plattform::Fehler(inDatei(*drucker) ? Plattform::Fehler::Art::Datei : Plattform::Fehler::Art::Allgemein,
                                 QStringLiteral("Der Druckauftrag ist fehlgeschlagen."));
 }
 
@@ -145,7 +147,7 @@ void Abort()
     aufraeumen();
     // A PDF cannot be aborted: ending it writes the half page, which must not pass for a
     // report, so the file is removed.
-    if (!abgebrochen && drucker->outputFormat() == QPrinter::PdfFormat)
+    if (!abgebrochen && inDatei(*drucker))
         QFile::remove(drucker->outputFileName());
 }
 

@@ -543,9 +543,13 @@ private slots:
         beispielzustand(bericht == int(Bericht::Biegung2) ? 4 : 1);
         Unit1::fd = fd;
         Unit1::A = A;
+        int gefunden = 0;
         for (const Berichtsinhalt::Zeile& zeile : inhalt(Bericht(bericht)).zeilen)
-            if (zeile.text == bezeichnung)
+            if (zeile.text == bezeichnung) {
                 QCOMPARE(zeile.wert, wert);
+                ++gefunden;
+            }
+        QCOMPARE(gefunden, 1);
     }
 
     void nachDemStartStehenNullen()
