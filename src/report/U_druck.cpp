@@ -1,12 +1,136 @@
 #include "report/U_druck.h"
 
-#include <QString>
+#include "core/Main.h"
+#include "platform/Fehler.h"
+#include "platform/Meldungen.h"
+#include "platform/Textdatei.h"
+#include "report/Berichtsinhalt.h"
+#include "report/U_Printgr.h"
+
+#include <QDate>
+#include <QImage>
+#include <QLocale>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <functional>
 
 namespace U_druck {
 
-void Biegung1_Drucken(QPrintDialog*, const QString&) {}
-void Biegung2_Drucken(QPrintDialog*, const QString&, const QString&, const QString&) {}
-void Knickung_Drucken(QPrintDialog*, const QString&, const QString&) {}
-void Scherung_Drucken(QPrintDialog*, const QString&) {}
+int ypos = 0;
+int x1 = Berichtsinhalt::x1;
+int x2 = Berichtsinhalt::x2;
+
+const QString Hinweiszeile = QStringLiteral(
+    "Die Ergebnisse ersetzen nicht den statischen Nachweis durch einen fachkundigen Ingenieur.");
+
+namespace {
+
+const QString Auftragsname = QStringLiteral("Trabex für Windows");
+
+// What a report does when the printer is busy.
+enum class Besetzt { Piep, Meldung };
+
+void zentriert(int y, const QString& text)
+{
+    U_Printgr::TextOut(U_Printgr::PgMiddle - U_Printgr::TextWidth(text) / 2, y, text);
+}
+
+// The load-case picture of the data directory, names matched without regard to case. A
+// picture that is missing or unreadable is a file error.
+QImage bildLaden(const QString& name)
+{
+    if (name.isEmpty())
+        return {};
+    const QString pfad = Textdatei::finden(Main::Datendir, name);
+    const QImage bild = QImage::fromData(Textdatei::lesenRoh(pfad));
+    if (bild.isNull())
+        throw Plattform::Fehler::datei(pfad, QStringLiteral("Die Datei ist kein lesbares Bild."));
+    return bild;
+}
+
+void zeilenDrucken(const Berichtsinhalt::Inhalt& inhalt)
+{
+    using Berichtsinhalt::Art;
+    const int wertspalte = inhalt.wertspalte.value_or(x2);
+    U_Printgr::SetFontSize_mm(Berichtsinhalt::Schrift_mm);
+    for (const Berichtsinhalt::Zeile& zeile : inhalt.zeilen) {
+        ypos = zeile.y;
+        // Caption and headings bold and underlined, everything else in the dialogs' bold.
+        U_Printgr::SetFontStyle(true, zeile.art == Art::Titel || zeile.art == Art::Ueberschrift);
+        U_Printgr::TextOut(x1, ypos, zeile.text);
+        if (zeile.art == Art::Zeile)
+            U_Printgr::TextOut(wertspalte, ypos, zeile.wert);
+    }
+}
+
+void seiteDrucken(const Berichtsinhalt::Inhalt& inhalt, const QImage& bild)
+{
+    Titelzeile_Drucken();
+    if (!bild.isNull())
+        U_Printgr::StretchDraw(Berichtsinhalt::Bildrechteck, bild);
+    zeilenDrucken(inhalt);
+}
+
+// The steps every report shares. The content is gathered and the picture read before the
+// job begins; a failure after that aborts the job before it goes on.
+void drucken(QPrintDialog* Drucksetupdlg, Besetzt besetzt,
+             const std::function<Berichtsinhalt::Inhalt()>& inhalt)
+{
+    if (Drucksetupdlg)
+        Drucksetupdlg->exec(); // cancelled or not, the report uses the printer now selected
+    QPrinter& drucker = Drucksetupdlg ? *Drucksetupdlg->printer() : U_Printgr::Printer();
+    if (U_Printgr::Printing(drucker)) {
+        if (besetzt == Besetzt::Meldung)
+            Plattform::fehler(QStringLiteral("Fehler beim Drucken"));
+        else
+            Plattform::piep();
+        return;
+    }
+    const Berichtsinhalt::Inhalt seite = inhalt();
+    const QImage bild = bildLaden(seite.bild);
+    U_Printgr::BeginDocEx(Auftragsname, drucker);
+    try {
+        seiteDrucken(seite, bild);
+    } catch (...) {
+        U_Printgr::Abort();
+        throw;
+    }
+    U_Printgr::EndDoc();
+}
+
+} // namespace
+
+void Titelzeile_Drucken()
+{
+    U_Printgr::SetFontSize_mm(3);
+    U_Printgr::TextOut(1000, 800, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    U_Printgr::TextOut(U_Printgr::PgWidth - 2000, 800, QStringLiteral("Seite%1").arg(U_Printgr::PageNumber()));
+    U_Printgr::SetFontSize_mm(8);
+    zentriert(2000, Auftragsname);
+    U_Printgr::SetFontSize_mm(3);
+    zentriert(3000, Hinweiszeile);
+}
+
+void Biegung1_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel)
+{
+    drucken(Drucksetupdlg, Besetzt::Piep, [&] { return Berichtsinhalt::Biegung1(Titel); });
+}
+
+void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Hinweis_W,
+                      const QString& Hinweis_f)
+{
+    drucken(Drucksetupdlg, Besetzt::Piep,
+            [&] { return Berichtsinhalt::Biegung2(Titel, Hinweis_W, Hinweis_f); });
+}
+
+void Knickung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Formel)
+{
+    drucken(Drucksetupdlg, Besetzt::Meldung, [&] { return Berichtsinhalt::Knickung(Titel, Formel); });
+}
+
+void Scherung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel)
+{
+    drucken(Drucksetupdlg, Besetzt::Piep, [&] { return Berichtsinhalt::Scherung(Titel); });
+}
 
 } // namespace U_druck

@@ -1,10 +1,37 @@
 #pragma once
-// The printed one-page reports of the four calculation dialogs. Each shows the dialog's printer
-// set-up dialog and prints from the shared calculation state and the texts handed in.
+// The printed one-page reports of the four calculation dialogs, and the title block every
+// report page starts with.
+//
+// Printer and set-up dialogs: the program has one printer, U_Printgr::Printer(). Each
+// calculation dialog creates its set-up dialog on it,
+//     Drucksetupdlg = new QPrintDialog(&U_Printgr::Printer(), this);
+// so that a printer or PDF file chosen in one dialog holds for all reports. A report prints
+// on the printer of the set-up dialog it is given; with a null dialog it shows none and
+// prints on U_Printgr::Printer() as it is set up (the tests print to PDF that way).
+//
+// Each report shows the set-up dialog (confirmed or cancelled, it goes on with the printer
+// then selected), refuses while a job is in progress on that printer (the buckling report
+// with the error box "Fehler beim Drucken", the others with a beep), and prints the page
+// from the shared calculation state of Unit1 and the texts handed in: Titel is the dialog's
+// current caption, the other texts are the current texts of its labels. A failure (a missing
+// load-case picture, a printer that cannot begin or finish the job) throws
+// Plattform::Fehler for the general error report; no job is left open then. The picture is
+// read before the job begins, so a missing picture prints nothing at all.
 class QPrintDialog;
 class QString;
 
 namespace U_druck {
+
+extern int ypos; // y of the line being printed, in 0.01 mm
+extern int x1;   // label column (14 mm)
+extern int x2;   // value column of the bending and shear reports (60 mm)
+
+// The fixed notice line of the title block.
+extern const QString Hinweiszeile;
+
+// Date, page number, program name and notice on the current page of the job in progress.
+// Leaves the font at 9 points; does not touch ypos.
+void Titelzeile_Drucken();
 
 void Biegung1_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel);
 void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f);

@@ -1,0 +1,216 @@
+#include "report/Berichtsinhalt.h"
+
+#include "core/Unit1.h"
+#include "platform/Fliesskomma.h"
+#include "platform/Zahlen.h"
+
+#include <initializer_list>
+
+namespace Berichtsinhalt {
+
+namespace {
+
+bool einer(int fall, std::initializer_list<int> faelle)
+{
+    for (int f : faelle)
+        if (f == fall)
+            return true;
+    return false;
+}
+
+QString zahl(double wert) { return Zahlen::fixiert(wert, 2); }
+
+const QString Fehlertext = QStringLiteral("Fehler");
+
+// Collects the lines and keeps the vertical position: a heading 10 mm below the line before,
+// its first row 10 mm below it, every further row 5 mm further down.
+class Aufbau {
+public:
+    explicit Aufbau(const QString& titel) { m_zeilen.append({Art::Titel, m_y, titel, {}}); }
+
+    void titelzeile(const QString& text)
+    {
+        m_y += Zeilenabstand;
+        m_zeilen.append({Art::Titel, m_y, text, {}});
+    }
+    void abschnitt(const QString& ueberschrift)
+    {
+        m_y += Abschnittsabstand;
+        m_zeilen.append({Art::Ueberschrift, m_y, ueberschrift, {}});
+        m_ersteZeile = true;
+    }
+    void zeile(const QString& bezeichnung, const QString& wert) { weiter(Art::Zeile, bezeichnung, wert); }
+    void zeile(const QString& bezeichnung, double wert) { zeile(bezeichnung, zahl(wert)); }
+    void hinweis(const QString& text) { weiter(Art::Hinweis, text, {}); }
+
+    Inhalt inhalt(const QString& bild, std::optional<int> wertspalte = std::nullopt) const
+    {
+        return {bild, wertspalte, m_zeilen};
+    }
+
+private:
+    void weiter(Art art, const QString& text, const QString& wert)
+    {
+        m_y += m_ersteZeile ? Abschnittsabstand : Zeilenabstand;
+        m_ersteZeile = false;
+        m_zeilen.append({art, m_y, text, wert});
+    }
+
+    int m_y = Erste_Zeile;
+    bool m_ersteZeile = false;
+    QList<Zeile> m_zeilen;
+};
+
+// Picture of the load case: the file name as the report knows it, matched without regard to
+// case in the data directory; empty for a case this report has no picture of.
+QString bild(const char* muster, int fall, std::initializer_list<int> faelle)
+{
+    return einer(fall, faelle) ? QString::fromLatin1(muster).arg(fall) : QString();
+}
+
+void materialdaten(Aufbau& a)
+{
+    a.abschnitt(QStringLiteral("Materialdaten:"));
+    a.zeile(QStringLiteral("Materialbezeichnung : "), Unit1::Sorte);
+    a.zeile(QStringLiteral("SigmaB [N/mm2]"), Unit1::Sigma_B);
+    a.zeile(QStringLiteral("SigmaZul [N/mm2]"), Unit1::Sigma_Zul);
+    a.zeile(QStringLiteral("E - Modul [N/mm2]"), Unit1::E);
+}
+
+void profilbezeichnung(Aufbau& a)
+{
+    a.abschnitt(QStringLiteral("Profildaten:"));
+    a.zeile(QStringLiteral("Profiltyp :"), Unit1::ProfilArt);
+    a.zeile(QStringLiteral("Profilname :"), Unit1::ProfilName);
+}
+
+void profildaten_W_I_A(Aufbau& a)
+{
+    profilbezeichnung(a);
+    a.zeile(QStringLiteral("W [cm3]"), Unit1::W);
+    a.zeile(QStringLiteral("I [cm4]"), Unit1::I);
+    a.zeile(QStringLiteral("A [mm2]"), Unit1::A);
+}
+
+// The load row; its label depends on the load case, and a case the report does not serve
+// (another dialog changed the shared case since) prints the value alone.
+void last(Aufbau& a, const QString& bezeichnung)
+{
+    a.abschnitt(QStringLiteral("Eingaben:"));
+    a.zeile(bezeichnung, Unit1::F);
+}
+
+// L/f, guarded against a deflection too small to divide by.
+QString L_durch_f()
+{
+    if (Unit1::fd < 0.05)
+        return Fehlertext;
+    return zahl(Fp::teile(Unit1::L, Unit1::fd));
+}
+
+QString lastBiegung1(int fall)
+{
+    if (einer(fall, {1, 3, 10}))
+        return QStringLiteral("Kraft [N]");
+    if (einer(fall, {2, 5, 11, 13}))
+        return QStringLiteral("Streckenlast [N/m] ");
+    if (einer(fall, {6, 7}))
+        return QStringLiteral("Gesammtlast [N]");
+    return {};
+}
+
+QString lastBiegung2(int fall)
+{
+    if (einer(fall, {4, 8, 12}))
+        return QStringLiteral("Kraft [N]");
+    if (fall == 9)
+        return QStringLiteral("Streckenlast [N/m] ");
+    return {};
+}
+
+} // namespace
+
+Inhalt Biegung1(const QString& Titel)
+{
+    const int fall = Unit1::Akt_Belastungsfall;
+    const bool mit_x = einer(fall, {1, 2, 3, 4, 5, 6, 7, 10, 11, 13});
+    Aufbau a(Titel);
+    materialdaten(a);
+    profildaten_W_I_A(a);
+    last(a, lastBiegung1(fall));
+    a.zeile(QStringLiteral("L [mm]"), Unit1::L);
+    if (mit_x)
+        a.zeile(QStringLiteral("x [mm]"), Unit1::Lx);
+    a.abschnitt(QStringLiteral("Ausgaben:"));
+    a.zeile(QStringLiteral("Werf [cm3]"), Unit1::Werf);
+    if (mit_x)
+        a.zeile(QStringLiteral("Werf bei x [cm3]"), Unit1::Wxerf);
+    a.zeile(QStringLiteral("f [mm]"), Unit1::fd);
+    a.zeile(QStringLiteral("L/f"), L_durch_f());
+    return a.inhalt(bild("B_Bieg%1.BMP", fall, {1, 2, 3, 5, 6, 7, 10, 11, 13}));
+}
+
+Inhalt Biegung2(const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f)
+{
+    const int fall = Unit1::Akt_Belastungsfall;
+    const bool mit_x = fall == 4 || fall == 9;
+    Aufbau a(Titel);
+    materialdaten(a);
+    profildaten_W_I_A(a);
+    last(a, lastBiegung2(fall));
+    a.zeile(QStringLiteral("L [mm]"), Unit1::L);
+    a.zeile(QStringLiteral("a [mm]"), Unit1::Abstand_a);
+    if (mit_x)
+        a.zeile(QStringLiteral("x [mm]"), Unit1::Lx);
+    a.abschnitt(QStringLiteral("Ausgaben:"));
+    a.zeile(QStringLiteral("Werf [cm3]"), Unit1::Werf);
+    if (mit_x)
+        a.zeile(QStringLiteral("Werf bei x[cm3]"), Unit1::Wxerf);
+    // A note of one blank still takes its line: only an empty label is left out.
+    if (!Hinweis_W.isEmpty())
+        a.hinweis(Hinweis_W);
+    a.zeile(QStringLiteral("f [mm]"), Unit1::fd);
+    if (!Hinweis_f.isEmpty())
+        a.hinweis(Hinweis_f);
+    a.zeile(QStringLiteral("L/f"), L_durch_f());
+    return a.inhalt(bild("B_Bieg%1.bmp", fall, {4, 8, 9, 12}));
+}
+
+Inhalt Knickung(const QString& Titel, const QString& Formel)
+{
+    const int fall = Unit1::Akt_Belastungsfall;
+    Aufbau a(Titel);
+    a.titelzeile(Formel);
+    materialdaten(a);
+    a.zeile(QStringLiteral("Grenzschlankheitsgrad"), Unit1::GrenzSchlankheit);
+    profilbezeichnung(a);
+    a.zeile(QStringLiteral("Grenzschlankheit"), Unit1::GrenzSchlankheit);
+    a.zeile(QStringLiteral("I [cm4]"), Unit1::I);
+    a.zeile(QStringLiteral("A [mm2]"), Unit1::A);
+    last(a, einer(fall, {1, 2, 3, 4}) ? QStringLiteral("F [N]") : QString());
+    a.zeile(QStringLiteral("L [mm]"), Unit1::L);
+    a.zeile(QStringLiteral("Gewünschte Sicherheit"), Unit1::Sk_gewuenscht);
+    a.abschnitt(QStringLiteral("Ausgaben:"));
+    a.zeile(QStringLiteral("Ierf [cm4]"), Unit1::Ierf);
+    a.zeile(QStringLiteral("Knickspannung [N/mm2]"), Unit1::Sigma_K);
+    // Actual stress, guarded against an area too small to divide by.
+    a.zeile(QStringLiteral("vorh. Spannung [N/mm2]"),
+            Unit1::A < 0.005 ? Fehlertext : zahl(Fp::teile(Unit1::F, Unit1::A)));
+    a.zeile(QStringLiteral("Schlankheitsgrad"), Unit1::Schlankheitsgrad);
+    a.zeile(QStringLiteral("Tatsächliche Sicherheit"), Unit1::Sk);
+    return a.inhalt(bild("B_Knick%1.bmp", fall, {1, 2, 3, 4}), x2_Knickung);
+}
+
+Inhalt Scherung(const QString& Titel)
+{
+    const int fall = Unit1::Akt_Belastungsfall;
+    Aufbau a(Titel);
+    materialdaten(a);
+    profildaten_W_I_A(a);
+    last(a, fall == 0 ? QStringLiteral("F [N]") : QString());
+    a.abschnitt(QStringLiteral("Ausgaben:"));
+    a.zeile(QStringLiteral("Aerf [mm2]"), Unit1::Aerf);
+    return a.inhalt(fall == 0 ? QStringLiteral("B_Scher.bmp") : QString());
+}
+
+} // namespace Berichtsinhalt
