@@ -1,19 +1,220 @@
 #include "calc/U_bieg1.h"
 
+#include "calc/Biegeformeln.h"
 #include "core/Main.h"
+#include "core/Unit1.h"
+#include "explain/U_Formel.h"
+#include "explain/U_Hilfe.h"
 #include "platform/Bausteine.h"
 #include "platform/Oberflaeche.h"
+#include "report/U_druck.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace U_bieg1 {
 
 TDLG_Biegung1* DLG_Biegung1 = nullptr;
 
+namespace {
+
+struct Lastfall {
+    int nr;
+    const char* titel;
+    const char* bild;
+    const char* last;
+};
+
+// Title, sketch and load caption of each case this window serves.
+constexpr Lastfall Lastfaelle[] = {
+    {1, "Biegung - Einseitig eingespannter Träger mit Einzellast am Ende", "B_Bieg1.BMP", "Kraft        [N]"},
+    {2, "Biegung - Einseitig eingespannter Träger mit Gleichlast", "B_Bieg2.BMP", "Streckenlast [N/m] "},
+    {3, "Biegung - Aufgelegter Träger mit Einzellast in der Mitte", "B_Bieg3.BMP", "Kraft        [N]"},
+    {5, "Biegung - Aufgelegter Träger mit Gleichlast", "B_Bieg5.BMP", "Streckenlast [N/m] "},
+    {6, "Biegung - Aufgelegter Träger mit nach rechts zunehmender Last", "B_Bieg6.BMP", "Gesammtlast  [N]"},
+    {7, "Biegung - Aufgelegter Träger mit dreiecksförmiger Last", "B_Bieg7.BMP", "Gesammtlast [N]"},
+    {10, "Biegung - Beidseitig eingespannter Träger mit Einzellast in der Mitte", "B_Bieg10.BMP", "Kraft [N]"},
+    {11, "Biegung - Beidseitig eingespannter Träger mit Gleichlast", "B_Bieg11.BMP", "Streckenlast [N/m] "},
+    {13, "Biegung - Einseitig eingespannter, Einseitig eingespannter Träger mit Gleichlast", "B_Bieg13.BMP",
+     "Streckenlast [N/m] "},
+};
+
+const Lastfall* lastfall(int nr)
+{
+    for (const Lastfall& f : Lastfaelle)
+        if (f.nr == nr)
+            return &f;
+    return nullptr;
+}
+
+} // namespace
 } // namespace U_bieg1
+
+using namespace Unit1;
+using Plattform::handler;
+using Rechendialog::Wert;
 
 TDLG_Biegung1::TDLG_Biegung1(QWidget* eltern) : QDialog(eltern)
 {
-    Bausteine::dialograhmen(this, QStringLiteral("DLG_Biegung1"), QStringLiteral("Biegung"), 992, 619);
+    Bausteine::dialograhmen(this, QStringLiteral("DLG_Biegung1"), QStringLiteral("Biegung - Eingabe von  F und L"), 992, 619);
+    Aufbauen();
+    OKBtn->setFocus();
     Plattform::beiAktivierung(this, [this] { FormActivate(); });
 }
 
-void TDLG_Biegung1::FormActivate() {}
+void TDLG_Biegung1::Aufbauen()
+{
+    using namespace Bausteine;
+    using namespace Rechendialog;
+    Image1 = label(this, QStringLiteral("Image1"), QString(), 8, 8, 343, 163);
+    Image1->setAlignment(Qt::AlignCenter);
+
+    Profil = Profilbox_Bauen(this,
+                             {QStringLiteral("L_Material"), QStringLiteral("Daten des ausgewählten Profiles"),
+                              QStringLiteral("Aktueller Profiltyp:"), QStringLiteral("Aktuelles Profil:"),
+                              QStringLiteral("W [cm3]"), QStringLiteral("I [cm4]"), QStringLiteral("A [mm2]"),
+                              QStringLiteral("Label12")},
+                             364, 8, 620);
+
+    const QList<QPushButton*> knoepfe = Knopfspalte(
+        this,
+        {{QStringLiteral("B_Formel"), QStringLiteral("Formel ansehen")},
+         {QStringLiteral("B_Profil_suchen"), QStringLiteral("Profil aussuchen")},
+         {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
+         {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
+         {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
+         {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
+        8, 190, 170, 54, 70);
+    B_Formel = knoepfe[0];
+    B_Profil_suchen = knoepfe[1];
+    B_Drucken = knoepfe[2];
+    BitBtn1 = knoepfe[3];
+    HelpBtn = knoepfe[4];
+    OKBtn = knoepfe[5];
+
+    // Section modulus.
+    Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 410);
+    ueberschrift(Panel1, QStringLiteral("Label10"), QStringLiteral("Berechnung des erf. Widerstandsmoments"), 10, 8);
+    const int feldX = 220, feldbreite = 162;
+    Felder.E_Last = Eingabezeile(Panel1, QStringLiteral("L_Last"), QStringLiteral("Kraft [N]"), QStringLiteral("E_Last"),
+                                 44, feldX, feldbreite, &Felder.L_Last);
+    Felder.E_Laenge = Eingabezeile(Panel1, QStringLiteral("Label2"), QStringLiteral("Länge L [mm]"),
+                                   QStringLiteral("E_Laenge"), 80, feldX, feldbreite);
+    Felder.E_SigmaZul = Eingabezeile(Panel1, QStringLiteral("L_Sigma_Zul"), QStringLiteral("Sigma zul. [N/mm2]"),
+                                     QStringLiteral("E_SigmaZul"), 116, feldX, feldbreite, &L_Sigma_Zul);
+    Felder.L_Werf = Ausgabezeile(Panel1, QStringLiteral("label1"), QStringLiteral("W erf. [cm³]"), QStringLiteral("L_Werf"),
+                                 152, feldX, feldbreite);
+    QFrame* trenner = panel(Panel1, QStringLiteral("Panel3"), 6, 198, 382, 4);
+    trenner->setLineWidth(1);
+    Felder.E_x = Eingabezeile(Panel1, QStringLiteral("Label13"), QStringLiteral("x [mm]"), QStringLiteral("E_x"), 214,
+                              feldX, feldbreite);
+    Felder.L_Wxerf = Ausgabezeile(Panel1, QStringLiteral("Label14"), QStringLiteral("W erf. bei x [cm³]"),
+                                  QStringLiteral("L_Wxerf"), 250, feldX, feldbreite);
+    Felder.B_Berechnen_W = knopf(Panel1, QStringLiteral("B_Berechnen_W"), QStringLiteral("Berechnen"), 10, 356, 374, 42);
+
+    // Deflection.
+    Panel2 = Biegedialog::Durchbiegungspanel_Bauen(this, Felder, QStringLiteral("E Modul"), 590, 200, 394, 410);
+
+    connect(Felder.B_Berechnen_W, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_Berechnen_WClick));
+    connect(Felder.B_Berechnung_f, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_Berechnung_fClick));
+    for (QLineEdit* e : {Felder.E_Last, Felder.E_Laenge, Felder.E_SigmaZul, Felder.E_x})
+        connect(e, &QLineEdit::textChanged, this, handler(this, &TDLG_Biegung1::E_LastChange));
+    for (QLineEdit* e : {Felder.E_E_Modul, Felder.E_I})
+        connect(e, &QLineEdit::textChanged, this, handler(this, &TDLG_Biegung1::E_E_ModulChange));
+    connect(B_Profil_suchen, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_Profil_suchenClick));
+    connect(B_Formel, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_FormelClick));
+    connect(BitBtn1, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::BitBtn1Click));
+    connect(B_Drucken, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_DruckenClick));
+    connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::OKBtnClick));
+    connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::HelpBtnClick));
+}
+
+void TDLG_Biegung1::FormActivate()
+{
+    Programmdir = Main::Programmverzeichnis();
+    Datendir = Programmdir + QStringLiteral("Daten/");
+    if (const auto* fall = U_bieg1::lastfall(Akt_Belastungsfall)) {
+        setWindowTitle(QString::fromUtf8(fall->titel));
+        Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); // a missing picture stops here
+        Felder.L_Last->setText(QString::fromUtf8(fall->last));
+        Felder.L_Last->adjustSize();
+    }
+    L_Sigma_Zul->setText(QStringLiteral("Sigma zul. [N/mm2]"));
+    Profil.L_W->setText(QStringLiteral("W [cm3]"));
+    Profil.L_I->setText(QStringLiteral("I [cm4]"));
+    Profil.L_A->setText(QStringLiteral("A [mm2]"));
+    Rechendialog::Profilbox_Anzeigen(Profil);
+    Biegedialog::Eingaben_Auffrischen(Felder);
+    Biegedialog::Ergebnisse_Nullen(Felder);
+}
+
+void TDLG_Biegung1::B_Berechnen_WClick()
+{
+    const int fall = Akt_Belastungsfall;
+    if (!Biegeformeln::ersterDialog(fall)) { // a case of the other dialog: nothing to compute
+        Biegedialog::W_Anzeigen(Felder);
+        return;
+    }
+    // Each input is stored as soon as it is read, so that a later failure leaves it stored.
+    const bool gelungen = Rechendialog::mitPiep([&] {
+        F = Wert(Felder.E_Last);
+        L = Wert(Felder.E_Laenge);
+        if (fall == 7) {
+            Sigma_Zul = Wert(Felder.E_SigmaZul);
+            Lx = Wert(Felder.E_x);
+        } else {
+            Lx = Wert(Felder.E_x);
+            Sigma_Zul = Wert(Felder.E_SigmaZul);
+        }
+        Werf = Biegeformeln::Werf(fall, F, L, Sigma_Zul);
+        Wxerf = Biegeformeln::Wxerf(fall, F, L, Lx, Sigma_Zul);
+    });
+    if (gelungen)
+        Biegedialog::W_Anzeigen(Felder);
+}
+
+void TDLG_Biegung1::B_Berechnung_fClick()
+{
+    const int fall = Akt_Belastungsfall;
+    if (Biegeformeln::ersterDialog(fall)) {
+        const bool gelungen = Rechendialog::mitPiep([&] {
+            F = Wert(Felder.E_Last);
+            L = Wert(Felder.E_Laenge);
+            I = Wert(Felder.E_I);
+            Biegedialog::E_Modul_Zeigen(Felder);
+            fd = Biegeformeln::fd(fall, F, L, E, I);
+        });
+        if (!gelungen)
+            return;
+    }
+    Biegedialog::Durchbiegung_Anzeigen(Felder);
+}
+
+void TDLG_Biegung1::E_LastChange()
+{
+    for (QLabel* l : {Felder.L_Werf, Felder.L_Wxerf, Felder.L_f, Felder.L_L_durch_f})
+        l->setText(QStringLiteral("0"));
+}
+
+void TDLG_Biegung1::E_E_ModulChange()
+{
+    Felder.L_f->setText(QStringLiteral("0"));
+    Felder.L_L_durch_f->setText(QStringLiteral("0"));
+}
+
+void TDLG_Biegung1::B_Profil_suchenClick() { Biegedialog::Profil_Aussuchen(Profil, Felder); }
+
+void TDLG_Biegung1::B_FormelClick() { U_Formel::Formel_Zeigen(Akt_Belastungsfall); }
+
+void TDLG_Biegung1::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Biegung); }
+
+void TDLG_Biegung1::B_DruckenClick()
+{
+    U_druck::Biegung1_Drucken(Rechendialog::Drucksetup(Drucksetupdlg, this), windowTitle());
+}
+
+void TDLG_Biegung1::OKBtnClick() { hide(); }
+
+void TDLG_Biegung1::HelpBtnClick() { hide(); }

@@ -1,6 +1,14 @@
 #pragma once
 // Bending cases 1, 2, 3, 5, 6, 7, 10, 11 and 13.
+#include "calc/Biegedialog.h"
+#include "calc/Rechendialog.h"
+
 #include <QDialog>
+
+class QFrame;
+class QLabel;
+class QPrintDialog;
+class QPushButton;
 
 class TDLG_Biegung1 : public QDialog {
     Q_OBJECT
@@ -9,6 +17,36 @@ public:
 
     // Set-up routine, run each time the window becomes active.
     void FormActivate();
+    void B_Berechnen_WClick();
+    void B_Berechnung_fClick();
+    void E_LastChange();
+    void E_E_ModulChange();
+    void B_Profil_suchenClick();
+    void B_FormelClick();
+    void BitBtn1Click();
+    void B_DruckenClick();
+    void OKBtnClick();
+    void HelpBtnClick();
+
+    QLabel* Image1;
+    Rechendialog::Profilbox Profil;
+    Biegedialog::Felder Felder;
+    QLabel* L_Sigma_Zul;
+    QFrame* Panel1;
+    QFrame* Panel2;
+    QPushButton* B_Formel;
+    QPushButton* B_Profil_suchen;
+    QPushButton* B_Drucken;
+    QPushButton* BitBtn1;
+    QPushButton* HelpBtn;
+    QPushButton* OKBtn;
+    QPrintDialog* Drucksetupdlg = nullptr;
+
+    QString Programmdir;
+    QString Datendir;
+
+private:
+    void Aufbauen();
 };
 
 namespace U_bieg1 {

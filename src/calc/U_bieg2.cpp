@@ -1,19 +1,274 @@
 #include "calc/U_bieg2.h"
 
+#include "calc/Biegeformeln.h"
 #include "core/Main.h"
+#include "core/Unit1.h"
+#include "explain/U_Formel.h"
+#include "explain/U_Hilfe.h"
 #include "platform/Bausteine.h"
 #include "platform/Oberflaeche.h"
+#include "report/U_druck.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace U_bieg2 {
 
 TDLG_Biegung2* DLG_Biegung2 = nullptr;
 
+namespace {
+
+struct Lastfall {
+    int nr;
+    const char* titel;
+    const char* bild;
+    const char* last;
+    bool xZeile;
+};
+
+constexpr Lastfall Lastfaelle[] = {
+    {4, "Biegung - Beidseitig aufgelegter Träger mit nichtmittiger Einzellast", "B_Bieg4.BMP", "Kraft [N]", true},
+    {8, "Biegung - Beids. aufgel. Träger mit zwei gleichen Einzellasten an den Enden, Auflager nicht am Rand",
+     "B_Bieg8.BMP", "Kraft [N]", false},
+    {9, "Biegung - Beidseitig aufgelegter Träger mit Gleichlast, Auflager nicht am Rand", "B_Bieg9.BMP",
+     "Streckenlast [N/m] ", true},
+    {12, "Biegung - Einseitig aufgelegter, einseitig eingespannter Träger mit nichtmittiger Einzellast",
+     "B_Bieg12.BMP", "Kraft [N]", false},
+};
+
+const Lastfall* lastfall(int nr)
+{
+    for (const Lastfall& f : Lastfaelle)
+        if (f.nr == nr)
+            return &f;
+    return nullptr;
+}
+
+const QString Mitte_f = QStringLiteral("Die max Durchbiegung ist in Trägermitte!");
+const QString Rand_f = QStringLiteral("Die max Durchbiegung ist an den Trägerrändern!");
+
+} // namespace
 } // namespace U_bieg2
+
+using namespace Unit1;
+using Plattform::handler;
+using Rechendialog::Wert;
 
 TDLG_Biegung2::TDLG_Biegung2(QWidget* eltern) : QDialog(eltern)
 {
     Bausteine::dialograhmen(this, QStringLiteral("DLG_Biegung2"), QStringLiteral("Biegung - einseitig eingespannter Träger"), 992, 619);
+    Aufbauen();
+    Profil_aussuchen->setFocus();
     Plattform::beiAktivierung(this, [this] { FormActivate(); });
 }
 
-void TDLG_Biegung2::FormActivate() {}
+void TDLG_Biegung2::Aufbauen()
+{
+    using namespace Bausteine;
+    using namespace Rechendialog;
+    Image1 = label(this, QStringLiteral("Image1"), QString(), 8, 8, 257, 129);
+    Image1->setAlignment(Qt::AlignCenter);
+
+    Profil = Profilbox_Bauen(this,
+                             {QStringLiteral("L_Sorte"), QStringLiteral("Daten des gewählten Profiles"),
+                              QStringLiteral("Aktueller Profiltyp:"), QStringLiteral("Aktuelles Profil:"),
+                              QStringLiteral("W [cm3]"), QStringLiteral("I [cm4]"), QStringLiteral("Fläche [mm2]"),
+                              QStringLiteral("Label13")},
+                             280, 8, 704);
+
+    const QList<QPushButton*> knoepfe = Knopfspalte(
+        this,
+        {{QStringLiteral("B_Formel"), QStringLiteral("Formel ansehen")},
+         {QStringLiteral("Profil_aussuchen"), QStringLiteral("Profil aussuchen")},
+         {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
+         {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
+         {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
+         {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
+        8, 150, 170, 54, 74);
+    B_Formel = knoepfe[0];
+    Profil_aussuchen = knoepfe[1];
+    BitBtn1 = knoepfe[2];
+    B_Drucken = knoepfe[3];
+    HelpBtn = knoepfe[4];
+    OKBtn = knoepfe[5];
+
+    // Section modulus.
+    Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 414);
+    ueberschrift(Panel1, QStringLiteral("Label10"), QStringLiteral("Berechnung des erf. Widerstandsmoments"), 10, 8);
+    const int feldX = 220, feldbreite = 162;
+    Felder.E_Last = Eingabezeile(Panel1, QStringLiteral("L_Last"), QStringLiteral("Last [N/mm]"), QStringLiteral("E_Last"),
+                                 44, feldX, feldbreite, &Felder.L_Last);
+    Felder.E_Laenge = Eingabezeile(Panel1, QStringLiteral("Label2"), QStringLiteral("Länge L [mm]"),
+                                   QStringLiteral("E_Laenge"), 80, feldX, feldbreite);
+    E_Abstand = Eingabezeile(Panel1, QStringLiteral("Label12"), QStringLiteral("Länge a [mm]"), QStringLiteral("E_Abstand"),
+                             116, feldX, feldbreite);
+    Felder.E_SigmaZul = Eingabezeile(Panel1, QStringLiteral("L_Sigma_Zul"), QStringLiteral("Sigma zul. [N/mm2]"),
+                                     QStringLiteral("E_SigmaZul"), 152, feldX, feldbreite);
+    Felder.L_Werf = Ausgabezeile(Panel1, QStringLiteral("label1"), QStringLiteral("W erf. [cm³]"), QStringLiteral("L_Werf"),
+                                 188, feldX, feldbreite);
+    L_Hinweis_W = label(Panel1, QStringLiteral("L_Hinweis_W"), QStringLiteral(".."), 10, 222, 374, 44);
+    L_Hinweis_W->setWordWrap(true);
+    QFrame* trenner = panel(Panel1, QStringLiteral("Panel3"), 6, 270, 382, 4);
+    trenner->setLineWidth(1);
+    Felder.E_x = Eingabezeile(Panel1, QStringLiteral("Label14"), QStringLiteral("Länge x [mm]"), QStringLiteral("E_x"), 282,
+                              feldX, feldbreite, &Label14);
+    Felder.L_Wxerf = Ausgabezeile(Panel1, QStringLiteral("Label15"), QStringLiteral("Werf. bei x [cm³]"),
+                                  QStringLiteral("L_Wxerf"), 318, feldX, feldbreite, Bausteine::Rot, &Label15);
+    Felder.B_Berechnen_W = knopf(Panel1, QStringLiteral("B_Berechnen_W"), QStringLiteral("Berechnen"), 10, 362, 374, 42);
+
+    // Deflection.
+    Panel2 = Biegedialog::Durchbiegungspanel_Bauen(this, Felder, QStringLiteral("E Modul [N/mm2]"), 590, 200, 394, 414);
+    L_Hinweis_f = label(Panel2, QStringLiteral("L_Hinweis_f"), QStringLiteral(".."), 10, 192, 374, 44);
+    L_Hinweis_f->setWordWrap(true);
+
+    connect(Felder.B_Berechnen_W, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_Berechnen_WClick));
+    connect(Felder.B_Berechnung_f, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_Berechnung_fClick));
+    for (QLineEdit* e : {Felder.E_Last, Felder.E_SigmaZul, Felder.E_Laenge, E_Abstand, Felder.E_x})
+        connect(e, &QLineEdit::textChanged, this, handler(this, &TDLG_Biegung2::E_LastChange));
+    for (QLineEdit* e : {Felder.E_E_Modul, Felder.E_I})
+        connect(e, &QLineEdit::textChanged, this, handler(this, &TDLG_Biegung2::E_E_ModulChange));
+    connect(Profil_aussuchen, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::Profil_aussuchenClick));
+    connect(B_Formel, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_FormelClick));
+    connect(BitBtn1, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::BitBtn1Click));
+    connect(B_Drucken, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_DruckenClick));
+    connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::OKBtnClick));
+    connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::HelpBtnClick));
+}
+
+void TDLG_Biegung2::Hinweise_Leeren()
+{
+    L_Hinweis_W->clear();
+    L_Hinweis_f->clear();
+}
+
+void TDLG_Biegung2::FormActivate()
+{
+    Programmdir = Main::Programmverzeichnis();
+    Datendir = Programmdir + QStringLiteral("Daten/");
+    if (const auto* fall = U_bieg2::lastfall(Akt_Belastungsfall)) {
+        setWindowTitle(QString::fromUtf8(fall->titel));
+        Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); // a missing picture stops here
+        Felder.L_Last->setText(QString::fromUtf8(fall->last));
+        Felder.L_Last->adjustSize();
+        for (QWidget* w : {static_cast<QWidget*>(Label14), static_cast<QWidget*>(Felder.E_x),
+                           static_cast<QWidget*>(Label15), static_cast<QWidget*>(Felder.L_Wxerf)})
+            w->setVisible(fall->xZeile);
+    }
+    Rechendialog::Profilbox_Anzeigen(Profil);
+    Biegedialog::Eingaben_Auffrischen(Felder);
+    Biegedialog::Ergebnisse_Nullen(Felder);
+    Hinweise_Leeren();
+}
+
+void TDLG_Biegung2::B_Berechnen_WClick()
+{
+    Hinweise_Leeren();
+    const int fall = Akt_Belastungsfall;
+    if (!Biegeformeln::zweiterDialog(fall)) { // a case of the other dialog: nothing to compute
+        Biegedialog::W_Anzeigen(Felder);
+        return;
+    }
+    // Each input is stored as soon as it is read, so that a later failure leaves it stored.
+    const bool gelungen = Rechendialog::mitPiep([&] {
+        F = Wert(Felder.E_Last);
+        L = Wert(Felder.E_Laenge);
+        if (fall == 4 || fall == 9)
+            Lx = Wert(Felder.E_x);
+        Abstand_a = Wert(E_Abstand);
+        Sigma_Zul = Wert(Felder.E_SigmaZul);
+        switch (fall) {
+        case 4:
+            Abstand_b = L - Abstand_a;
+            Werf = Biegeformeln::Werf4(F, L, Abstand_a, Sigma_Zul);
+            Wxerf = Biegeformeln::Wxerf4(F, L, Abstand_a, Lx, Sigma_Zul);
+            break;
+        case 8:
+            Werf = Biegeformeln::Werf8(F, Abstand_a, Sigma_Zul);
+            break;
+        case 9: {
+            const auto w = Biegeformeln::Werf9(F, L, Abstand_a, Sigma_Zul);
+            Werf = w.wert;
+            L_Hinweis_W->setText(w.erstes ? QStringLiteral("Der gefährdete Querschnitt ist beim Auflager!")
+                                          : QStringLiteral("Der gefährdete Querschnitt ist in Trägermitte!"));
+            Wxerf = Biegeformeln::Wxerf9(F, L, Abstand_a, Lx, Sigma_Zul);
+            break;
+        }
+        case 12: {
+            const auto w = Biegeformeln::Werf12(F, L, Abstand_a, Sigma_Zul);
+            Werf = w.wert;
+            L_Hinweis_W->setText(w.erstes ? QStringLiteral("Der gefährdete Querschnitt ist unter F!")
+                                          : QStringLiteral("Der gefährdete Querschnitt ist im Festlager!"));
+            break;
+        }
+        }
+    });
+    if (gelungen)
+        Biegedialog::W_Anzeigen(Felder);
+}
+
+void TDLG_Biegung2::B_Berechnung_fClick()
+{
+    L_Hinweis_f->clear();
+    const int fall = Akt_Belastungsfall;
+    if (Biegeformeln::zweiterDialog(fall)) {
+        const bool gelungen = Rechendialog::mitPiep([&] {
+            F = Wert(Felder.E_Last);
+            L = Wert(Felder.E_Laenge);
+            Abstand_a = Wert(E_Abstand);
+            I = Wert(Felder.E_I);
+            Biegedialog::E_Modul_Zeigen(Felder);
+            switch (fall) {
+            case 4:
+                fd = Biegeformeln::fd4(F, L, Abstand_a, E, I);
+                L_Hinweis_f->setText(QStringLiteral("Berechnete Durchbiegung ist nicht die maximale!"));
+                break;
+            case 8:
+            case 9: {
+                const auto f = fall == 8 ? Biegeformeln::fd8(F, L, Abstand_a, E, I) : Biegeformeln::fd9(F, L, Abstand_a, E, I);
+                fd = f.wert;
+                L_Hinweis_f->setText(f.erstes ? U_bieg2::Mitte_f : U_bieg2::Rand_f);
+                break;
+            }
+            case 12:
+                fd = Biegeformeln::fd12(F, L, Abstand_a, E, I);
+                L_Hinweis_f->setText(QStringLiteral("Berechnete Durchbiegung ist nicht die Maximale!"));
+                break;
+            }
+        });
+        if (!gelungen)
+            return;
+    }
+    Biegedialog::Durchbiegung_Anzeigen(Felder);
+}
+
+void TDLG_Biegung2::E_LastChange()
+{
+    for (QLabel* l : {Felder.L_Werf, Felder.L_Wxerf, Felder.L_f, Felder.L_L_durch_f})
+        l->setText(QStringLiteral("0"));
+    Hinweise_Leeren();
+}
+
+void TDLG_Biegung2::E_E_ModulChange()
+{
+    Felder.L_f->setText(QStringLiteral("0"));
+    Felder.L_L_durch_f->setText(QStringLiteral("0"));
+    L_Hinweis_f->clear();
+}
+
+void TDLG_Biegung2::Profil_aussuchenClick() { Biegedialog::Profil_Aussuchen(Profil, Felder); }
+
+void TDLG_Biegung2::B_FormelClick() { U_Formel::Formel_Zeigen(Akt_Belastungsfall); }
+
+void TDLG_Biegung2::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Biegung); }
+
+void TDLG_Biegung2::B_DruckenClick()
+{
+    U_druck::Biegung2_Drucken(Rechendialog::Drucksetup(Drucksetupdlg2, this), windowTitle(), L_Hinweis_W->text(),
+                              L_Hinweis_f->text());
+}
+
+void TDLG_Biegung2::OKBtnClick() { hide(); }
+
+void TDLG_Biegung2::HelpBtnClick() { hide(); }

@@ -1,6 +1,15 @@
 #pragma once
 // Bending cases 4, 8, 9 and 12, which need a distance a.
+#include "calc/Biegedialog.h"
+#include "calc/Rechendialog.h"
+
 #include <QDialog>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPrintDialog;
+class QPushButton;
 
 class TDLG_Biegung2 : public QDialog {
     Q_OBJECT
@@ -9,6 +18,41 @@ public:
 
     // Set-up routine, run each time the window becomes active.
     void FormActivate();
+    void B_Berechnen_WClick();
+    void B_Berechnung_fClick();
+    void E_LastChange();
+    void E_E_ModulChange();
+    void Profil_aussuchenClick();
+    void B_FormelClick();
+    void BitBtn1Click();
+    void B_DruckenClick();
+    void OKBtnClick();
+    void HelpBtnClick();
+
+    QLabel* Image1;
+    Rechendialog::Profilbox Profil;
+    Biegedialog::Felder Felder;
+    QLineEdit* E_Abstand;
+    QLabel* L_Hinweis_W;
+    QLabel* L_Hinweis_f;
+    QLabel* Label14; // the x row: Label14, E_x, Label15, L_Wxerf
+    QLabel* Label15;
+    QFrame* Panel1;
+    QFrame* Panel2;
+    QPushButton* B_Formel;
+    QPushButton* Profil_aussuchen;
+    QPushButton* BitBtn1;
+    QPushButton* B_Drucken;
+    QPushButton* HelpBtn;
+    QPushButton* OKBtn;
+    QPrintDialog* Drucksetupdlg2 = nullptr;
+
+    QString Programmdir;
+    QString Datendir;
+
+private:
+    void Aufbauen();
+    void Hinweise_Leeren();
 };
 
 namespace U_bieg2 {

@@ -1,19 +1,317 @@
 #include "calc/U_knick.h"
 
+#include "calc/Knickformeln.h"
 #include "core/Main.h"
+#include "core/Unit1.h"
+#include "data/Tab_Werkstoffauswahl.h"
+#include "explain/U_Formel.h"
+#include "explain/U_Hilfe.h"
 #include "platform/Bausteine.h"
+#include "platform/Fehler.h"
+#include "platform/Fliesskomma.h"
+#include "platform/Meldungen.h"
 #include "platform/Oberflaeche.h"
+#include "platform/Zahlen.h"
+#include "report/U_druck.h"
+#include "sections/U_profil.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <exception>
 
 namespace U_knick {
 
 TDLG_Knickung* DLG_Knickung = nullptr;
 
+namespace {
+
+struct Lastfall {
+    const char* titel;
+    const char* bild;
+};
+
+constexpr Lastfall Lastfaelle[4] = {
+    {"Knickung - Zweiseitig geführter Träger - Knicklänge = L", "B_Knick1.BMP"},
+    {"Knickung - Einseitig eingespannter Träger mit freiem Ende - Knicklänge = 2 x L", "B_Knick2.BMP"},
+    {"Knickung - Einseitig eingespannter , auf der anderen Seite geführter Träger Knicklänge = 0,7 x L", "B_Knick3.BMP"},
+    {"Knickung - Zweiseitig eingespannter Träger Knicklänge = 0,5 x L", "B_Knick4.BMP"},
+};
+
+const Lastfall* lastfall(int nr) { return nr >= 1 && nr <= 4 ? &Lastfaelle[nr - 1] : nullptr; }
+
+// The calculations of this dialog answer a failure with a message instead of the beep.
+bool mitFehlermeldung(const std::function<void()>& rechnung)
+{
+    try {
+        rechnung();
+        return true;
+    } catch (const std::exception&) {
+        Plattform::fehler(QStringLiteral("Es ist ein Fehler in der Berechnung aufgetreten."));
+        return false;
+    }
+}
+
+// The material selected in the main window's list; its σP and Tetmajer line are read here.
+const Unit1::Matrecord& gewaehltesMaterial()
+{
+    const int k = Main::Mainform->TS_Werkstoffauswahl->LB_Material->currentRow();
+    if (k < 0 || k > Unit1::Max_Material)
+        throw Plattform::Fehler::listenindex(k);
+    return Unit1::Matdat[std::size_t(k)];
+}
+
+} // namespace
 } // namespace U_knick
+
+using namespace Unit1;
+using Plattform::handler;
+using Rechendialog::Wert;
+using Zahlen::fixiert;
 
 TDLG_Knickung::TDLG_Knickung(QWidget* eltern) : QDialog(eltern)
 {
     Bausteine::dialograhmen(this, QStringLiteral("DLG_Knickung"), QStringLiteral("Knickung"), 992, 619);
+    Aufbauen();
     Plattform::beiAktivierung(this, [this] { FormActivate(); });
 }
 
-void TDLG_Knickung::FormActivate() {}
+void TDLG_Knickung::Aufbauen()
+{
+    using namespace Bausteine;
+    using namespace Rechendialog;
+    Image1 = label(this, QStringLiteral("Image1"), QString(), 8, 8, 128, 256);
+    Image1->setAlignment(Qt::AlignCenter);
+
+    Profil = Profilbox_Bauen(this,
+                             {QStringLiteral("L_Sorte"), QStringLiteral("Daten des gewählten Profiles:"),
+                              QStringLiteral("Profiltyp:"), QStringLiteral("Profil:"), QString(), QStringLiteral("I [cm4]"),
+                              QStringLiteral("A [mm2]"), QStringLiteral("Label18"), Grau},
+                             150, 8, 834);
+    hintergrund(findChild<QLabel*>(QStringLiteral("Label11")), Gelb);
+    // The fourth place of the box's two columns.
+    QLabel* l1 = label(this, QStringLiteral("l1"), QStringLiteral("Grenz- schlankheitsgrad:"), 150 + 417, 168, 140, 40);
+    l1->setWordWrap(true);
+    l1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    L_Grenzschlankheit = label(this, QStringLiteral("L_Grenzschlankheit"), QStringLiteral("0"), 150 + 417 + 150, 166, 252, 24);
+    hintergrund(L_Grenzschlankheit, Grau);
+
+    const QList<QPushButton*> knoepfe = Knopfspalte(
+        this,
+        {{QStringLiteral("B_Formel"), QStringLiteral("Formel ansehen")},
+         {QStringLiteral("B_Profil"), QStringLiteral("Profil aussuchen")},
+         {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
+         {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
+         {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
+         {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
+        6, 276, 156, 44, 52);
+    B_Formel = knoepfe[0];
+    B_Profil = knoepfe[1];
+    BitBtn1 = knoepfe[2];
+    B_Drucken = knoepfe[3];
+    HelpBtn = knoepfe[4];
+    OKBtn = knoepfe[5];
+
+    // Required moment of inertia.
+    Panel1 = panel(this, QStringLiteral("Panel1"), 168, 212, 392, 358);
+    ueberschrift(Panel1, QStringLiteral("Label15"), QStringLiteral("Trägheitsmoment"), 10, 8);
+    E_Last = Eingabezeile(Panel1, QStringLiteral("Label13"), QStringLiteral("Last [N]:"), QStringLiteral("E_Last"), 44, 244, 136);
+    E_Laenge = Eingabezeile(Panel1, QStringLiteral("Label2"), QStringLiteral("Länge L [mm]:"), QStringLiteral("E_Laenge"), 80,
+                            244, 136);
+    E_Sicherheit = Eingabezeile(Panel1, QStringLiteral("Label12"), QStringLiteral("gewünschte Sicherheit:"),
+                                QStringLiteral("E_Sicherheit"), 116, 244, 136);
+    L_Ierf = Ausgabezeile(Panel1, QStringLiteral("label1"), QStringLiteral("erf. Trägheitsmoment [cm4]:"),
+                          QStringLiteral("L_Ierf"), 152, 244, 136, Grau);
+    L_Formel = label(Panel1, QStringLiteral("L_Formel"), QString(), 10, 192, 372, 48);
+    L_Formel->setWordWrap(true);
+    B_Berechnung_I = knopf(Panel1, QStringLiteral("B_Berechnung_I"), QStringLiteral("Berechnung"), 10, 304, 372, 42);
+
+    // Buckling safety of the chosen profile.
+    Panel3 = panel(this, QStringLiteral("Panel3"), 566, 212, 418, 358);
+    ueberschrift(Panel3, QStringLiteral("Label16"), QStringLiteral("Knicksicherheit"), 10, 8);
+    const int feldX = 298, breite = 108;
+    E_I = Eingabezeile(Panel3, QStringLiteral("Label7"), QStringLiteral("gewähltes Trägheitsmoment [cm4]:"),
+                       QStringLiteral("E_I"), 44, feldX, breite);
+    E_E_Modul = Eingabezeile(Panel3, QStringLiteral("Label4"), QStringLiteral("Elastizitätsmodul [N/mm2]:"),
+                             QStringLiteral("E_E_Modul"), 80, feldX, breite);
+    for (QLineEdit* e : {E_I, E_E_Modul}) {
+        e->setReadOnly(true);
+        QPalette p = e->palette();
+        p.setColor(QPalette::Base, Grau);
+        e->setPalette(p);
+    }
+    L_Sigma_K = Ausgabezeile(Panel3, QStringLiteral("Label14"), QStringLiteral("Knickspannung [N/mm2]:"),
+                             QStringLiteral("L_Sigma_K"), 116, feldX, breite, Grau);
+    L_Sigma_vorh = Ausgabezeile(Panel3, QStringLiteral("Label10"), QStringLiteral("Tatsächliche Spannung [N/mm2]:"),
+                                QStringLiteral("L_Sigma_vorh"), 152, feldX, breite, Grau);
+    L_SK = Ausgabezeile(Panel3, QStringLiteral("Label3"), QStringLiteral("Tatsächliche Knicksicherheit"),
+                        QStringLiteral("L_SK"), 188, feldX, breite, Grau);
+    L_Schlankheitsgrad = Ausgabezeile(Panel3, QStringLiteral("Label8"), QStringLiteral("Schlankheitsgrad"),
+                                      QStringLiteral("L_Schlankheitsgrad"), 224, feldX, breite, Grau);
+    B_Berechnung_Knicksicherheit = knopf(Panel3, QStringLiteral("B_Berechnung_Knicksicherheit"),
+                                         QStringLiteral("Berechnung"), 10, 304, 398, 42);
+
+    L_Warnung = label(this, QStringLiteral("L_Warnung"), QStringLiteral("."), 168, 580, 816, 30);
+    hintergrund(L_Warnung, Rot);
+
+    connect(B_Berechnung_I, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_Berechnung_IClick));
+    connect(B_Berechnung_Knicksicherheit, &QPushButton::clicked, this,
+            handler(this, &TDLG_Knickung::B_Berechnung_KnicksicherheitClick));
+    for (QLineEdit* e : {E_Last, E_Laenge, E_Sicherheit, E_I, E_E_Modul})
+        connect(e, &QLineEdit::textChanged, this, handler(this, &TDLG_Knickung::E_LastChange));
+    connect(B_Profil, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_ProfilClick));
+    connect(B_Formel, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_FormelClick));
+    connect(BitBtn1, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::BitBtn1Click));
+    connect(B_Drucken, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_DruckenClick));
+    connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::OKBtnClick));
+    connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::HelpBtnClick));
+}
+
+void TDLG_Knickung::FormActivate()
+{
+    Programmdir = Main::Programmverzeichnis();
+    Datendir = Programmdir + QStringLiteral("Daten/");
+    if (const auto* fall = U_knick::lastfall(Akt_Belastungsfall)) {
+        setWindowTitle(QString::fromUtf8(fall->titel));
+        Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); // a missing picture stops here
+    }
+    Profil.L_I->setText(QStringLiteral("I [cm4]"));
+    Profil.L_A->setText(QStringLiteral("A [mm2]"));
+    Rechendialog::Profilbox_Anzeigen(Profil);
+    L_Grenzschlankheit->setText(fixiert(GrenzSchlankheit, 2));
+    E_E_Modul->setText(fixiert(E, 2));
+    E_I->setText(fixiert(I, 2));
+    L_Formel->clear();
+    Ierf = 0;
+    Sigma_K = 0;
+    Sk = 0;
+    Schlankheitsgrad = 0;
+    L_Ierf->setText(fixiert(Ierf, 2));
+    L_Sigma_K->setText(fixiert(Sigma_K, 4));
+    L_Sigma_vorh->setText(fixiert(0, 4));
+    L_SK->setText(fixiert(Sk, 4));
+    L_Schlankheitsgrad->setText(fixiert(Schlankheitsgrad, 4));
+}
+
+// Lk from the shared L by the current case; another case number leaves Lk as it was.
+void TDLG_Knickung::Knicklaenge_Setzen()
+{
+    if (const auto lk = Knickformeln::Knicklaenge(Akt_Belastungsfall, L))
+        Lk = *lk;
+}
+
+void TDLG_Knickung::B_Berechnung_IClick()
+{
+    const bool gelungen = U_knick::mitFehlermeldung([&] {
+        L = Wert(E_Laenge);
+        Knicklaenge_Setzen();
+        L_Warnung->setText(QStringLiteral(" "));
+        F = Wert(E_Last);
+        Sk_gewuenscht = Wert(E_Sicherheit);
+        Ierf = Knickformeln::Ierf(Sk_gewuenscht, F, Lk, E);
+    });
+    if (!gelungen)
+        return;
+    L_Ierf->setText(fixiert(Ierf, 2));
+    L_Formel->setText(QStringLiteral("Die Berechnung von Ierf erfolgt nach Euler"));
+}
+
+void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
+{
+    const Matrecord& material = U_knick::gewaehltesMaterial(); // no selection: range error
+    if (material.SigmaP == 0) {
+        Plattform::fehler(QStringLiteral("Es ist keine Proportionalitätsgrenze in der Datenbank."));
+        L_Formel->setText(QStringLiteral("Rechnung nicht möglich"));
+        return;
+    }
+    const bool euler = U_knick::mitFehlermeldung([&] {
+        F = Wert(E_Last);
+        L = Wert(E_Laenge);
+        Knicklaenge_Setzen();
+        L_Warnung->setText(QStringLiteral(" "));
+        Sigma_K = Knickformeln::Sigma_K_Euler(E, I, Lk, A);
+        Sk = Knickformeln::Sicherheit(Sigma_K, Sigma_P, F, A);
+        Schlankheitsgrad = Knickformeln::Schlankheitsgrad(Lk, I, A);
+    });
+    if (!euler)
+        return;
+
+    if (GrenzSchlankheit > Schlankheitsgrad) { // below the limit slenderness: Tetmajer's line
+        if (material.Tetmaier1 == 0 || material.Tetmaier2 == 0) {
+            Plattform::fehler(QStringLiteral("Es ist keine Tetmayerformel in der Datenbank."));
+            L_Formel->setText(QStringLiteral("Es wurde keine Tetmayerformel gefunden"));
+            return;
+        }
+        L_Formel->setText(QStringLiteral("Es wird mit der Tetmayerformel gerechnet"));
+        const bool tetmajer = U_knick::mitFehlermeldung([&] {
+            F = Wert(E_Last);
+            L = Wert(E_Laenge);
+            Schlankheitsgrad = Knickformeln::Schlankheitsgrad(Lk, I, A);
+            Sigma_K = Knickformeln::Sigma_K_Tetmajer(material.Tetmaier1, material.Tetmaier2, Schlankheitsgrad);
+            Sk = Knickformeln::Sicherheit(Sigma_K, Sigma_P, F, A);
+        });
+        if (!tetmajer)
+            return;
+    } else {
+        L_Formel->setText(QStringLiteral("Die Formel nach Euler ist gültig"));
+    }
+
+    // Read outside the guards: a desired safety that is no number reaches the general report.
+    const double gewuenscht = Wert(E_Sicherheit);
+    switch (Knickformeln::Knickurteil(Sk, gewuenscht)) {
+    case Knickformeln::Urteil::Versagen:
+        L_Warnung->setText(QStringLiteral("Achtung: Der Träger wird versagen"));
+        break;
+    case Knickformeln::Urteil::NichtErreicht:
+        L_Warnung->setText(QStringLiteral("Achtung: Die gewünschte Knicksicherheit wurde nicht erreicht"));
+        break;
+    case Knickformeln::Urteil::Erreicht:
+        L_Warnung->setText(QStringLiteral("Die gewünschte Knicksicherheit wurde erreicht"));
+        break;
+    case Knickformeln::Urteil::Keins:
+        break;
+    }
+    Ergebnisse_Anzeigen();
+}
+
+void TDLG_Knickung::Ergebnisse_Anzeigen()
+{
+    L_Sigma_K->setText(fixiert(Sigma_K, 4));
+    L_Sigma_vorh->setText(fixiert(Fp::teile(F, A), 4));
+    L_SK->setText(fixiert(Sk, 4));
+    L_Schlankheitsgrad->setText(fixiert(Schlankheitsgrad, 4));
+}
+
+void TDLG_Knickung::E_LastChange()
+{
+    for (QLabel* l : {L_Ierf, L_Sigma_K, L_Sigma_vorh, L_SK, L_Schlankheitsgrad})
+        l->setText(QStringLiteral("0"));
+    L_Formel->setText(QStringLiteral(" "));
+    L_Warnung->setText(QStringLiteral(" "));
+}
+
+void TDLG_Knickung::B_ProfilClick()
+{
+    U_profil::DLG_Profil->exec();
+    Rechendialog::Profilbox_Anzeigen(Profil);
+    E_I->setText(fixiert(I, 2));
+    L_Formel->setText(QStringLiteral(" "));
+    L_Warnung->setText(QStringLiteral(" "));
+    for (QLabel* l : {L_Sigma_K, L_Sigma_vorh, L_SK, L_Schlankheitsgrad})
+        l->setText(QStringLiteral("0"));
+}
+
+void TDLG_Knickung::B_FormelClick() { U_Formel::Formel_Zeigen(Akt_Belastungsfall + 30); }
+
+void TDLG_Knickung::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Knickung); }
+
+void TDLG_Knickung::B_DruckenClick()
+{
+    U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this), windowTitle(), L_Formel->text());
+}
+
+void TDLG_Knickung::OKBtnClick() { hide(); }
+
+void TDLG_Knickung::HelpBtnClick() { hide(); }

@@ -1,6 +1,14 @@
 #pragma once
 // The four Euler buckling cases with Tetmajer's line.
+#include "calc/Rechendialog.h"
+
 #include <QDialog>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPrintDialog;
+class QPushButton;
 
 class TDLG_Knickung : public QDialog {
     Q_OBJECT
@@ -9,6 +17,50 @@ public:
 
     // Set-up routine, run each time the window becomes active.
     void FormActivate();
+    void B_Berechnung_IClick();
+    void B_Berechnung_KnicksicherheitClick();
+    void E_LastChange();
+    void B_ProfilClick();
+    void B_FormelClick();
+    void BitBtn1Click();
+    void B_DruckenClick();
+    void OKBtnClick();
+    void HelpBtnClick();
+
+    QLabel* Image1;
+    Rechendialog::Profilbox Profil; // L_Sorte, L_Profilart, L_Profil, L_Iaus, L_Aaus, L_Maus
+    QLabel* L_Grenzschlankheit;
+    QFrame* Panel1;
+    QLineEdit* E_Last;
+    QLineEdit* E_Laenge;
+    QLineEdit* E_Sicherheit;
+    QLabel* L_Ierf;
+    QLabel* L_Formel;
+    QPushButton* B_Berechnung_I;
+    QFrame* Panel3;
+    QLineEdit* E_I;      // shows the shared I; read-only, no calculation reads it
+    QLineEdit* E_E_Modul; // shows the shared E; read-only likewise
+    QLabel* L_Sigma_K;
+    QLabel* L_Sigma_vorh;
+    QLabel* L_SK;
+    QLabel* L_Schlankheitsgrad;
+    QPushButton* B_Berechnung_Knicksicherheit;
+    QLabel* L_Warnung;
+    QPushButton* B_Formel;
+    QPushButton* B_Profil;
+    QPushButton* BitBtn1;
+    QPushButton* B_Drucken;
+    QPushButton* HelpBtn;
+    QPushButton* OKBtn;
+    QPrintDialog* Drucksetupdlg3 = nullptr;
+
+    QString Programmdir;
+    QString Datendir;
+
+private:
+    void Aufbauen();
+    void Knicklaenge_Setzen();
+    void Ergebnisse_Anzeigen();
 };
 
 namespace U_knick {

@@ -1,19 +1,151 @@
 #include "calc/U_scher.h"
 
+#include "calc/Knickformeln.h"
 #include "core/Main.h"
+#include "core/Unit1.h"
+#include "data/Tab_Werkstoffauswahl.h"
+#include "explain/U_Formel.h"
+#include "explain/U_Hilfe.h"
 #include "platform/Bausteine.h"
 #include "platform/Oberflaeche.h"
+#include "platform/Zahlen.h"
+#include "report/U_druck.h"
+#include "sections/U_profil.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace U_scher {
 
 TDLG_Scherung* DLG_Scherung = nullptr;
 
+namespace {
+
+// The dialog serves load case 0 only; another dialog may have changed the case since.
+bool eigenerFall() { return Unit1::Akt_Belastungsfall == 0; }
+
+// Wood is measured against half its shear strength as the main window shows it; every other
+// material keeps the allowable stress of the material choice or of the last calculation.
+void Sigma_Zul_Vorgeben()
+{
+    const TTab_Werkstoffauswahl* tab = Main::Mainform->TS_Werkstoffauswahl;
+    if (tab->L_Art->text() == QStringLiteral("Holz"))
+        Unit1::Sigma_Zul = Zahlen::lesen(tab->L_SigmaS->text()) / 2;
+}
+
+} // namespace
 } // namespace U_scher
+
+using namespace Unit1;
+using Plattform::handler;
+using Rechendialog::Wert;
+using Zahlen::fixiert;
 
 TDLG_Scherung::TDLG_Scherung(QWidget* eltern) : QDialog(eltern)
 {
     Bausteine::dialograhmen(this, QStringLiteral("DLG_Scherung"), QStringLiteral("Berechnung auf Abscherung"), 992, 619);
+    Aufbauen();
     Plattform::beiAktivierung(this, [this] { FormActivate(); });
 }
 
-void TDLG_Scherung::FormActivate() {}
+void TDLG_Scherung::Aufbauen()
+{
+    using namespace Bausteine;
+    using namespace Rechendialog;
+    Image1 = label(this, QStringLiteral("Image1"), QString(), 8, 8, 257, 129);
+    Image1->setAlignment(Qt::AlignCenter);
+
+    Profil = Profilbox_Bauen(this,
+                             {QStringLiteral("L_Sorte"), QStringLiteral("Daten des gewählten Profiles:"),
+                              QStringLiteral("Aktueller Profiltyp:"), QStringLiteral("Aktuelles Profil:"),
+                              QStringLiteral("W [cm3]"), QStringLiteral("I [cm4]"), QStringLiteral("Querschnitt [mm2]"),
+                              QStringLiteral("Label2")},
+                             280, 8, 704);
+    B_Profil_suchen = knopf(this, QStringLiteral("B_Profil_suchen"), QStringLiteral("Profil aussuchen"), 280, 206, 220, 44);
+
+    const QList<QPushButton*> knoepfe = Knopfspalte(
+        this,
+        {{QStringLiteral("B_Formel"), QStringLiteral("Formel ansehen")},
+         {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
+         {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
+         {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
+         {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
+        8, 150, 170, 54, 74);
+    B_Formel = knoepfe[0];
+    BitBtn1 = knoepfe[1];
+    B_Drucken = knoepfe[2];
+    HelpBtn = knoepfe[3];
+    OKBtn = knoepfe[4];
+
+    Panel1 = panel(this, QStringLiteral("Panel1"), 280, 270, 460, 230);
+    ueberschrift(Panel1, QStringLiteral("Label10"), QStringLiteral("Berechnung des erf. Querschnitts"), 10, 8);
+    E_Last = Eingabezeile(Panel1, QStringLiteral("L_Last"), QStringLiteral("Kraft [N]"), QStringLiteral("E_Last"), 44, 220,
+                          228, &L_Last);
+    E_SigmaZul = Eingabezeile(Panel1, QStringLiteral("L_Sigma_Zul"), QStringLiteral("Sigma zul. [N/mm2]"),
+                              QStringLiteral("E_SigmaZul"), 80, 220, 228);
+    L_Aerf = Ausgabezeile(Panel1, QStringLiteral("label1"), QStringLiteral("A erf. [mm2]"), QStringLiteral("L_Aerf"), 116,
+                          220, 228);
+    B_Berechnung_Flaeche = knopf(Panel1, QStringLiteral("B_Berechnung_Flaeche"), QStringLiteral("Berechnung"), 10, 172, 438, 42);
+
+    connect(B_Berechnung_Flaeche, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::B_Berechnung_FlaecheClick));
+    for (QLineEdit* e : {E_Last, E_SigmaZul})
+        connect(e, &QLineEdit::textChanged, this, handler(this, &TDLG_Scherung::E_LastChange));
+    connect(B_Profil_suchen, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::B_Profil_suchenClick));
+    connect(B_Formel, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::B_FormelClick));
+    connect(BitBtn1, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::BitBtn1Click));
+    connect(B_Drucken, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::B_DruckenClick));
+    connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::OKBtnClick));
+    connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::HelpBtnClick));
+}
+
+void TDLG_Scherung::FormActivate()
+{
+    Programmdir = Main::Programmverzeichnis();
+    Datendir = Programmdir + QStringLiteral("Daten/");
+    if (U_scher::eigenerFall()) {
+        setWindowTitle(QStringLiteral("Berechnung auf Abscherung"));
+        Rechendialog::Bild_Laden(Image1, Datendir, QStringLiteral("B_Scher.BMP")); // a missing picture stops here
+        L_Last->setText(QStringLiteral("Last [N]"));
+    }
+    Rechendialog::Profilbox_Anzeigen(Profil);
+    U_scher::Sigma_Zul_Vorgeben(); // wood: a caption that is no number stops here
+    E_SigmaZul->setText(fixiert(Sigma_Zul, 2));
+    Aerf = 0;
+    L_Aerf->setText(fixiert(Aerf, 2));
+}
+
+void TDLG_Scherung::B_Berechnung_FlaecheClick()
+{
+    if (!U_scher::eigenerFall())
+        return;
+    const bool gelungen = Rechendialog::mitPiep([&] {
+        F = Wert(E_Last);
+        Sigma_Zul = Wert(E_SigmaZul);
+        Aerf = Knickformeln::Aerf(F, Sigma_Zul);
+    });
+    if (gelungen)
+        L_Aerf->setText(fixiert(Aerf, 2, 18)); // large areas keep their decimals
+}
+
+void TDLG_Scherung::E_LastChange() { L_Aerf->setText(QStringLiteral("0")); }
+
+void TDLG_Scherung::B_Profil_suchenClick()
+{
+    U_profil::DLG_Profil->exec();
+    Rechendialog::Profilbox_Anzeigen(Profil);
+}
+
+void TDLG_Scherung::B_FormelClick() { U_Formel::Formel_Zeigen(20); }
+
+void TDLG_Scherung::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Scherung); }
+
+void TDLG_Scherung::B_DruckenClick()
+{
+    U_druck::Scherung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg4, this), windowTitle());
+}
+
+void TDLG_Scherung::OKBtnClick() { hide(); }
+
+void TDLG_Scherung::HelpBtnClick() { hide(); }

@@ -1,6 +1,14 @@
 #pragma once
 // The required area for shear.
+#include "calc/Rechendialog.h"
+
 #include <QDialog>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPrintDialog;
+class QPushButton;
 
 class TDLG_Scherung : public QDialog {
     Q_OBJECT
@@ -9,6 +17,36 @@ public:
 
     // Set-up routine, run each time the window becomes active.
     void FormActivate();
+    void B_Berechnung_FlaecheClick();
+    void E_LastChange();
+    void B_Profil_suchenClick();
+    void B_FormelClick();
+    void BitBtn1Click();
+    void B_DruckenClick();
+    void OKBtnClick();
+    void HelpBtnClick();
+
+    QLabel* Image1;
+    Rechendialog::Profilbox Profil; // L_Sorte, L_Profilart, L_Profil, L_Waus, L_Iaus, L_Aaus, L_Maus
+    QPushButton* B_Profil_suchen;
+    QFrame* Panel1;
+    QLabel* L_Last;
+    QLineEdit* E_Last;
+    QLineEdit* E_SigmaZul;
+    QLabel* L_Aerf;
+    QPushButton* B_Berechnung_Flaeche;
+    QPushButton* B_Formel;
+    QPushButton* BitBtn1;
+    QPushButton* B_Drucken;
+    QPushButton* HelpBtn;
+    QPushButton* OKBtn;
+    QPrintDialog* Drucksetupdlg4 = nullptr;
+
+    QString Programmdir;
+    QString Datendir;
+
+private:
+    void Aufbauen();
 };
 
 namespace U_scher {

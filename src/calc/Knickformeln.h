@@ -1,0 +1,34 @@
+#pragma once
+// Buckling after Euler and Tetmajer, and the required area for shear. Units: forces in N,
+// lengths in mm, stresses and E in N/mm², I in cm⁴ (1 cm⁴ = 10 000 mm⁴), A in mm².
+// All arithmetic is checked and throws Plattform::Fehler instead of giving inf or NaN.
+#include <optional>
+
+namespace Knickformeln {
+
+// Buckling length of Euler case 1..4 (L, 2·L, 0.7·L, 0.5·L); none for any other case.
+std::optional<double> Knicklaenge(int fall, double L);
+
+// Required moment of inertia in cm⁴ for the desired safety, by Euler.
+double Ierf(double Sk_gewuenscht, double F, double Lk, double E);
+// Euler's buckling stress in N/mm².
+double Sigma_K_Euler(double E, double I, double Lk, double A);
+// Tetmajer's straight line σK = Tetmaier1 − Tetmaier2 · λ in N/mm².
+double Sigma_K_Tetmajer(double Tetmaier1, double Tetmaier2, double Schlankheitsgrad);
+// Slenderness ratio λ = Lk / i with the radius of gyration i = √(I/A) in mm.
+double Schlankheitsgrad(double Lk, double I, double A);
+// Actual safety: the smaller of σK and σP over the actual stress F / A.
+double Sicherheit(double Sigma_K, double Sigma_P, double F, double A);
+
+enum class Urteil {
+    Keins,         // the actual safety equals the desired one
+    Versagen,      // safety below 1: the member buckles
+    NichtErreicht, // at least 1, but below the desired safety
+    Erreicht       // above the desired safety
+};
+Urteil Knickurteil(double Sk, double Sk_gewuenscht);
+
+// Required area in mm² for the shear force F over the allowable stress.
+double Aerf(double F, double Sigma_Zul);
+
+} // namespace Knickformeln

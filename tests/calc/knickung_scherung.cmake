@@ -1,0 +1,1 @@
+trabex_test(test_knickung_scherung ${CMAKE_CURRENT_LIST_DIR}/test_knickung_scherung.cpp)

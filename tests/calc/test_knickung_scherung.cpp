@@ -1,0 +1,416 @@
+// The buckling and shear dialogs with the worked examples and their failure paths.
+#include "Testumgebung.h"
+#include "calc/U_knick.h"
+#include "calc/U_scher.h"
+#include "core/Main.h"
+#include "core/Unit1.h"
+#include "data/Tab_Werkstoffauswahl.h"
+#include "explain/U_Formel.h"
+#include "platform/Oberflaeche.h"
+#include "platform/Zahlen.h"
+#include "sections/U_profil.h"
+
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <cmath>
+#include <memory>
+#include <numbers>
+
+using namespace Unit1;
+using Plattform::Meldungsart;
+using Testumgebung::zahl;
+using Zahlen::fixiert;
+
+namespace {
+const QString Rechenfehler = QStringLiteral("Es ist ein Fehler in der Berechnung aufgetreten.");
+const QString Erreicht = QStringLiteral("Die gewünschte Knicksicherheit wurde erreicht");
+const QString NichtErreicht = QStringLiteral("Achtung: Die gewünschte Knicksicherheit wurde nicht erreicht");
+const QString Versagen = QStringLiteral("Achtung: Der Träger wird versagen");
+} // namespace
+
+class TestKnickungScherung : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Testumgebung::Programmverzeichnis> m_verzeichnis;
+    std::unique_ptr<Plattform::Meldungsrekorder> m_rekorder;
+    std::unique_ptr<Testumgebung::Programm> m_programm;
+
+    TDLG_Knickung* k() const { return U_knick::DLG_Knickung; }
+    TDLG_Scherung* s() const { return U_scher::DLG_Scherung; }
+    TTab_Werkstoffauswahl* tab() const { return Main::Mainform->TS_Werkstoffauswahl; }
+
+    // Steel of the worked examples, chosen in the main window's list, and a profile.
+    void stahlWaehlen()
+    {
+        Matrecord& m = Matdat[0];
+        m.Sorte = QStringLiteral("Baustahl");
+        m.E = 210000;
+        m.SigmaP = 190;
+        m.Tetmaier1 = 310;
+        m.Tetmaier2 = 1.14;
+        tab()->LB_Material->addItem(m.Sorte);
+        tab()->LB_Material->setCurrentRow(0);
+        Sorte = m.Sorte;
+        E = 210000;
+        Sigma_P = 190;
+        GrenzSchlankheit = std::numbers::pi * std::sqrt(210000.0 / 190); // 104.44
+        I = 100;
+        A = 1000;
+        Masse = 7.85;
+        ProfilArt = QStringLiteral("Rundstahl");
+        ProfilName = QStringLiteral("d = 35,7");
+    }
+
+    void knickeingaben(const char* last, const char* laenge, const char* sicherheit)
+    {
+        k()->E_Last->setText(zahl(QString::fromLatin1(last)));
+        k()->E_Laenge->setText(zahl(QString::fromLatin1(laenge)));
+        k()->E_Sicherheit->setText(zahl(QString::fromLatin1(sicherheit)));
+    }
+
+    void oeffnen(QWidget* dialog, int fall)
+    {
+        Akt_Belastungsfall = fall;
+        Plattform::aktivieren(dialog);
+    }
+
+private slots:
+    void init()
+    {
+        m_verzeichnis = std::make_unique<Testumgebung::Programmverzeichnis>();
+        QImage hoch(16, 32, QImage::Format_RGB32);
+        hoch.fill(Qt::cyan);
+        for (int f = 1; f <= 4; ++f)
+            QVERIFY(hoch.save(m_verzeichnis->daten() + QStringLiteral("B_KNICK%1.bmp").arg(f), "BMP"));
+        QVERIFY(hoch.scaled(32, 16).save(m_verzeichnis->daten() + QStringLiteral("b_scher.BMP"), "BMP"));
+        m_rekorder = std::make_unique<Plattform::Meldungsrekorder>();
+        m_programm = std::make_unique<Testumgebung::Programm>(*m_verzeichnis);
+        stahlWaehlen();
+        m_rekorder->leeren();
+    }
+    void cleanup()
+    {
+        m_programm.reset();
+        m_rekorder.reset();
+        m_verzeichnis.reset();
+    }
+
+    // --- buckling --------------------------------------------------------------------------
+
+    void erforderlichesTraegheitsmoment_data()
+    {
+        QTest::addColumn<int>("fall");
+        QTest::addColumn<QString>("Ierf");
+        QTest::newRow("1: Lk = L") << 1 << "1.45";
+        QTest::newRow("2: Lk = 2 L") << 2 << "5.79";
+        QTest::newRow("3: Lk = 0,7 L") << 3 << "0.71";
+        QTest::newRow("4: Lk = 0,5 L") << 4 << "0.36";
+    }
+    void erforderlichesTraegheitsmoment()
+    {
+        QFETCH(int, fall);
+        QFETCH(QString, Ierf);
+        oeffnen(k(), fall);
+        knickeingaben("10000", "1000", "3");
+        k()->B_Berechnung_I->click();
+        QCOMPARE(k()->L_Ierf->text(), zahl(Ierf));
+        QCOMPARE(k()->L_Formel->text(), QStringLiteral("Die Berechnung von Ierf erfolgt nach Euler"));
+        QCOMPARE(Sk_gewuenscht, 3.0);
+        QTimer::singleShot(0, U_Formel::DLG_Formel, &QDialog::reject);
+        k()->B_Formel->click();
+        QCOMPARE(Main::Formelindex, 30 + fall);
+    }
+
+    void tetmajerUndEuler_data()
+    {
+        QTest::addColumn<QString>("laenge");
+        QTest::addColumn<QString>("formel");
+        QTest::addColumn<QString>("lambda");
+        QTest::addColumn<QString>("sigmaK");
+        QTest::addColumn<QString>("sicherheit");
+        QTest::addColumn<QString>("urteil");
+        // λ = 94.8683 < λ0: Tetmajer gives 201.8501, above σP, so σP = 190 limits: 190 / 20.
+        QTest::newRow("Tetmajer") << "3000" << "Es wird mit der Tetmayerformel gerechnet" << "94.8683" << "201.8501"
+                                  << "9.5000" << Erreicht;
+        QTest::newRow("Euler") << "6000" << "Die Formel nach Euler ist gültig" << "189.7367" << "57.5727" << "2.8786"
+                               << NichtErreicht;
+    }
+    void tetmajerUndEuler()
+    {
+        QFETCH(QString, laenge);
+        QFETCH(QString, formel);
+        QFETCH(QString, lambda);
+        QFETCH(QString, sigmaK);
+        QFETCH(QString, sicherheit);
+        QFETCH(QString, urteil);
+        oeffnen(k(), 1);
+        knickeingaben("20000", laenge.toLatin1().constData(), "3");
+        k()->B_Berechnung_Knicksicherheit->click();
+        QVERIFY2(m_rekorder->meldungen.isEmpty(), qPrintable(m_rekorder->texte().join(';')));
+        QCOMPARE(k()->L_Formel->text(), formel);
+        QCOMPARE(k()->L_Schlankheitsgrad->text(), zahl(lambda));
+        QCOMPARE(k()->L_Sigma_K->text(), zahl(sigmaK));
+        QCOMPARE(k()->L_Sigma_vorh->text(), zahl("20.0000"));
+        QCOMPARE(k()->L_SK->text(), zahl(sicherheit));
+        QCOMPARE(k()->L_Warnung->text(), urteil);
+        QCOMPARE(Lk, laenge.toDouble());
+    }
+
+    void grenzschlankheitSelbstNimmtEuler()
+    {
+        GrenzSchlankheit = 3000.0 / std::sqrt(100.0 / 1000.0) / 100.0; // λ of L = 3000 exactly
+        oeffnen(k(), 1);
+        knickeingaben("20000", "3000", "1");
+        k()->B_Berechnung_Knicksicherheit->click();
+        QCOMPARE(k()->L_Formel->text(), QStringLiteral("Die Formel nach Euler ist gültig"));
+    }
+
+    void urteil_data()
+    {
+        // σP = 10 lies below σK, so the safety is 10 / (F / 1000) exactly.
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("gewuenscht");
+        QTest::addColumn<QString>("urteil");
+        QTest::newRow("Sicherheit genau 1, gewünscht 1") << "10000" << "1" << " ";
+        QTest::newRow("Sicherheit 1, gewünscht 2") << "10000" << "2" << NichtErreicht;
+        QTest::newRow("Sicherheit gleich gewünscht") << "5000" << "2" << " ";
+        QTest::newRow("Sicherheit über gewünscht") << "5000" << "1.5" << Erreicht;
+        QTest::newRow("Sicherheit 0,8, gewünscht 3") << "12500" << "3" << Versagen;
+        // A buckling member is never reported as a success, whatever safety was asked for.
+        QTest::newRow("Sicherheit 0,8, gewünscht 0,5") << "12500" << "0.5" << Versagen;
+    }
+    void urteil()
+    {
+        QFETCH(QString, last);
+        QFETCH(QString, gewuenscht);
+        QFETCH(QString, urteil);
+        Sigma_P = 10;
+        Matdat[0].SigmaP = 10;
+        GrenzSchlankheit = 0;
+        oeffnen(k(), 1);
+        knickeingaben(last.toLatin1().constData(), "6000", gewuenscht.toLatin1().constData());
+        k()->L_Warnung->setText(QStringLiteral("alt"));
+        k()->B_Berechnung_Knicksicherheit->click();
+        QCOMPARE(k()->L_Warnung->text(), urteil);
+    }
+
+    void fehlendeWerkstoffwerte()
+    {
+        oeffnen(k(), 1);
+        // No σP: refused before any field is read, even empty ones.
+        Matdat[0].SigmaP = 0;
+        knickeingaben("", "", "");
+        F = 5;
+        k()->B_Berechnung_Knicksicherheit->click();
+        QCOMPARE(m_rekorder->meldungen.size(), 1);
+        QCOMPARE(m_rekorder->meldungen[0].art, Meldungsart::Fehler);
+        QCOMPARE(m_rekorder->meldungen[0].text, QStringLiteral("Es ist keine Proportionalitätsgrenze in der Datenbank."));
+        QCOMPARE(k()->L_Formel->text(), QStringLiteral("Rechnung nicht möglich"));
+        QCOMPARE(F, 5.0);
+
+        // No Tetmajer line where it is needed (λ < λ0); the labels keep their text.
+        m_rekorder->leeren();
+        Matdat[0].SigmaP = 190;
+        Matdat[0].Tetmaier2 = 0;
+        knickeingaben("20000", "3000", "3");
+        k()->B_Berechnung_Knicksicherheit->click();
+        QCOMPARE(m_rekorder->texte(), QStringList{QStringLiteral("Es ist keine Tetmayerformel in der Datenbank.")});
+        QCOMPARE(k()->L_Formel->text(), QStringLiteral("Es wurde keine Tetmayerformel gefunden"));
+        QCOMPARE(k()->L_Sigma_K->text(), QStringLiteral("0"));
+        QVERIFY(std::abs(Sigma_K - 230.2908) < 1e-4); // Euler's value stays stored
+
+        // Beyond λ0 the missing line is not looked at.
+        m_rekorder->leeren();
+        knickeingaben("20000", "6000", "3");
+        k()->B_Berechnung_Knicksicherheit->click();
+        QVERIFY(m_rekorder->meldungen.isEmpty());
+        QCOMPARE(k()->L_SK->text(), zahl("2.8786"));
+    }
+
+    void keinWerkstoffGewaehlt()
+    {
+        tab()->LB_Material->setCurrentRow(-1);
+        oeffnen(k(), 1);
+        knickeingaben("20000", "3000", "3");
+        k()->B_Berechnung_Knicksicherheit->click();
+        QCOMPARE(m_rekorder->meldungen.size(), 1);
+        QCOMPARE(m_rekorder->meldungen[0].art, Meldungsart::Bericht);
+        QCOMPARE(k()->L_Formel->text(), QStringLiteral(" "));
+        QCOMPARE(F, 0.0);
+    }
+
+    void rechenfehler()
+    {
+        oeffnen(k(), 2);
+        knickeingaben("10000", "1000", "3");
+        k()->B_Berechnung_I->click();
+        const QString Ierf = k()->L_Ierf->text();
+        E = 0;
+        k()->L_Formel->setText(QStringLiteral("alt"));
+        k()->B_Berechnung_I->click();
+        QCOMPARE(m_rekorder->meldungen.size(), 1);
+        QCOMPARE(m_rekorder->meldungen[0].titel, QStringLiteral("Fehler"));
+        QCOMPARE(m_rekorder->meldungen[0].text, Rechenfehler);
+        QCOMPARE(k()->L_Ierf->text(), Ierf);
+        QCOMPARE(k()->L_Formel->text(), QStringLiteral("alt"));
+
+        // A = 0 in the safety check: F and L stay stored, the labels unchanged.
+        m_rekorder->leeren();
+        E = 210000;
+        A = 0;
+        knickeingaben("777", "1500", "3");
+        k()->B_Berechnung_Knicksicherheit->click();
+        QCOMPARE(m_rekorder->texte(), QStringList{Rechenfehler});
+        QCOMPARE(F, 777.0);
+        QCOMPARE(Lk, 3000.0);
+        QCOMPARE(k()->L_SK->text(), QStringLiteral("0"));
+
+        // A desired safety that is no number is read outside the guards.
+        m_rekorder->leeren();
+        A = 1000;
+        knickeingaben("20000", "3000", "x");
+        k()->B_Berechnung_Knicksicherheit->click();
+        QCOMPARE(m_rekorder->meldungen.size(), 1);
+        QCOMPARE(m_rekorder->meldungen[0].art, Meldungsart::Bericht);
+        QCOMPARE(k()->L_SK->text(), QStringLiteral("0"));
+    }
+
+    void eintrittUndAenderungen()
+    {
+        oeffnen(k(), 1);
+        knickeingaben("20000", "3000", "3");
+        k()->B_Berechnung_I->click();
+        k()->B_Berechnung_Knicksicherheit->click();
+        QVERIFY(Sk > 0 && Ierf > 0);
+        oeffnen(k(), 1);
+        QCOMPARE(k()->windowTitle(), QStringLiteral("Knickung - Zweiseitig geführter Träger - Knicklänge = L"));
+        QCOMPARE(k()->E_Last->text(), zahl("20000")); // inputs kept
+        QCOMPARE(k()->L_SK->text(), zahl("0.0000"));
+        QCOMPARE(k()->L_Ierf->text(), zahl("0.00"));
+        QCOMPARE(Sk + Ierf + Sigma_K + Schlankheitsgrad, 0.0);
+        QCOMPARE(k()->L_Grenzschlankheit->text(), zahl("104.44"));
+        QCOMPARE(k()->E_I->text(), fixiert(100, 2));
+        QCOMPARE(k()->E_E_Modul->text(), fixiert(210000, 2));
+        QVERIFY(k()->E_I->isReadOnly() && k()->E_E_Modul->isReadOnly());
+
+        k()->B_Berechnung_Knicksicherheit->click();
+        k()->E_Sicherheit->setText(zahl("2"));
+        for (QLabel* l : {k()->L_Ierf, k()->L_Sigma_K, k()->L_Sigma_vorh, k()->L_SK, k()->L_Schlankheitsgrad})
+            QCOMPARE(l->text(), QStringLiteral("0"));
+        QCOMPARE(k()->L_Warnung->text(), QStringLiteral(" "));
+
+        // Another case number: caption and buckling length stay.
+        oeffnen(k(), 0);
+        QCOMPARE(k()->windowTitle(), QStringLiteral("Knickung - Zweiseitig geführter Träger - Knicklänge = L"));
+        k()->E_Laenge->setText(zahl("5000"));
+        k()->B_Berechnung_I->click();
+        QCOMPARE(Lk, 3000.0);
+    }
+
+    // --- shear -----------------------------------------------------------------------------
+
+    void erforderlicheFlaeche_data()
+    {
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("anzeige");
+        QTest::newRow("12 000 N über 80 N/mm²") << "12000" << "150.00";
+        QTest::newRow("mehr als 7 Stellen") << "98765431.28" << "1234567.89";
+    }
+    void erforderlicheFlaeche()
+    {
+        QFETCH(QString, last);
+        QFETCH(QString, anzeige);
+        oeffnen(s(), 0);
+        QCOMPARE(s()->windowTitle(), QStringLiteral("Berechnung auf Abscherung"));
+        QCOMPARE(s()->L_Last->text(), QStringLiteral("Last [N]"));
+        s()->E_Last->setText(zahl(last));
+        s()->E_SigmaZul->setText(zahl("80"));
+        s()->B_Berechnung_Flaeche->click();
+        QCOMPARE(s()->L_Aerf->text(), zahl(anzeige));
+        QCOMPARE(Sigma_Zul, 80.0);
+    }
+
+    void holzUndAndereWerkstoffe()
+    {
+        tab()->L_Art->setText(QStringLiteral("Holz"));
+        tab()->L_SigmaS->setText(fixiert(2.56, 2));
+        oeffnen(s(), 0);
+        QCOMPARE(s()->E_SigmaZul->text(), zahl("1.28"));
+
+        // Not wood: the stress last used by a calculation is the default.
+        tab()->L_Art->setText(QStringLiteral("Metall"));
+        s()->E_Last->setText(zahl("1000"));
+        s()->E_SigmaZul->setText(zahl("95"));
+        s()->B_Berechnung_Flaeche->click();
+        oeffnen(s(), 0);
+        QCOMPARE(s()->E_SigmaZul->text(), fixiert(95, 2));
+        QCOMPARE(s()->L_Aerf->text(), fixiert(0, 2));
+
+        // Wood without a number: the rest of the entry routine does not run.
+        tab()->L_Art->setText(QStringLiteral("Holz"));
+        tab()->L_SigmaS->setText(QString());
+        Aerf = 9;
+        oeffnen(s(), 0);
+        QCOMPARE(m_rekorder->meldungen.size(), 1);
+        QCOMPARE(m_rekorder->meldungen[0].art, Meldungsart::Bericht);
+        QCOMPARE(Aerf, 9.0);
+    }
+
+    void scherfehlerUndFremderFall()
+    {
+        oeffnen(s(), 0);
+        s()->E_Last->setText(zahl("1200"));
+        s()->E_SigmaZul->setText(QStringLiteral("0"));
+        s()->L_Aerf->setText(QStringLiteral("alt"));
+        s()->B_Berechnung_Flaeche->click();
+        QCOMPARE(m_rekorder->pieptoene, 1);
+        QVERIFY(m_rekorder->meldungen.isEmpty());
+        QCOMPARE(s()->L_Aerf->text(), QStringLiteral("alt"));
+        QCOMPARE(F, 1200.0);
+
+        // A bending dialog was opened in between: the button does nothing until the shear
+        // button of the main window is pressed again.
+        Akt_Belastungsfall = 5;
+        s()->E_SigmaZul->setText(zahl("80"));
+        F = 0;
+        s()->B_Berechnung_Flaeche->click();
+        QCOMPARE(F, 0.0);
+        QCOMPARE(s()->L_Aerf->text(), QStringLiteral("0"));
+        Main::Mainform->B_Scherung->click();
+        QCOMPARE(Akt_Belastungsfall, 0);
+        s()->E_SigmaZul->setText(zahl("80"));
+        s()->B_Berechnung_Flaeche->click();
+        QCOMPARE(s()->L_Aerf->text(), fixiert(15, 2));
+    }
+
+    void profilwahlBehaeltDasErgebnis()
+    {
+        oeffnen(s(), 0);
+        s()->E_Last->setText(zahl("12000"));
+        s()->E_SigmaZul->setText(zahl("80"));
+        s()->B_Berechnung_Flaeche->click();
+        A = 2000;
+        QTimer::singleShot(0, U_profil::DLG_Profil, &QDialog::reject);
+        s()->B_Profil_suchen->click();
+        QCOMPARE(s()->Profil.L_Aaus->text(), fixiert(2000, 2));
+        QCOMPARE(s()->L_Aerf->text(), zahl("150.00"));
+    }
+
+    void fehlendesBild()
+    {
+        QFile::remove(m_verzeichnis->daten() + QStringLiteral("b_scher.BMP"));
+        s()->L_Last->setText(QStringLiteral("alt"));
+        oeffnen(s(), 0);
+        QCOMPARE(m_rekorder->meldungen.size(), 1);
+        QCOMPARE(m_rekorder->meldungen[0].art, Meldungsart::Bericht);
+        QCOMPARE(s()->L_Last->text(), QStringLiteral("alt"));
+    }
+};
+
+TRABEX_TEST_MAIN(TestKnickungScherung)
+#include "test_knickung_scherung.moc"
