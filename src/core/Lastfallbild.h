@@ -29,5 +29,7 @@ QImage bild(Fall fall, const QSize& groesse);
 
 // File name of the sketch in the data directory, e.g. "B_Bieg4.BMP".
 QString dateiname(Fall fall);
+// Size of that file: 256 x 128 for beams and shear, 128 x 256 for columns.
+QSize dateigroesse(Fall fall);
 
 } // namespace Lastfallbild
