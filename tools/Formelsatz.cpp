@@ -104,7 +104,7 @@ Kasten wurzel(const Kasten& c, double g)
 // Parentheses or bars around c; tall content gets drawn brackets of its height.
 Kasten klammer(const Kasten& c, double g, QChar art)
 {
-    const bool flach = c.ueber <= 0.8 * g && c.unter <= 0.3 * g;
+    const bool flach = c.ueber <= 0.8 * g && c.unter <= 0.4 * g;
     if (flach && art == u'(')
         return reihe({zeichen(QStringLiteral("("), g, false), c, zeichen(QStringLiteral(")"), g, false)});
     const double oben = std::max(c.ueber, Ueber * g) + 0.1 * g, unten = std::max(c.unter, Unter * g) + 0.08 * g;
@@ -180,7 +180,8 @@ public:
             if (istOperator(c)) {
                 ++i;
                 const QString zeichenText = c == u'-' ? QStringLiteral("−") : QString(c);
-                const double luft = operand ? (g < 0.9 * basis ? 0.14 : 0.26) * g : 0.04 * g;
+                // Units keep their dots tight ("N·mm"); formulas get the spacing of binary operators.
+                const double luft = !operand ? 0.04 * g : aufrecht ? 0.05 * g : g < 0.9 * basis ? 0.14 * g : 0.26 * g;
                 teile.push_back(reihe({leer(luft), zeichen(zeichenText, g, false), leer(luft)}));
                 operand = false;
                 continue;
