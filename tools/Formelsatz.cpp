@@ -281,6 +281,8 @@ private:
                 return argument(g, true);
             if (name == QLatin1String("quad"))
                 return leer(g);
+            if (name == QLatin1String("qquad"))
+                return leer(2 * g);
             return zeichen(name, g, false); // \min, \max and other words
         }
         if (c.isDigit() || c == u'.') {

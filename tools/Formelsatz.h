@@ -4,7 +4,7 @@
 // numbers, units and words, set on a QPainter.
 //
 // Markup: \frac{Z}{N}, \sqrt{X}, X^{..} and X_{..} (or one character), ( ) grow with their
-// content, \abs{X}, \text{Wörter} and \rm{Einheit} upright, ~ a thin space, \quad a wide one.
+// content, \abs{X}, \text{Wörter} and \rm{Einheit} upright, ~ a thin space, \quad and \qquad wide ones.
 // A single Latin or Greek letter is a variable (italic); runs of letters are words (upright).
 #include <QFont>
 #include <QPainter>

@@ -288,10 +288,10 @@ Seite biegung(int fall)
         break;
     case 9:
         dazu({titel(fallTitel(9, QStringLiteral("Beidseitig aufgelegter Träger mit Gleichlast, Auflager nicht am Rand"))),
-              formel(qZeile + QStringLiteral(" \\quad l = L − 2·a"), QStringLiteral("G in N/m, q in N/mm; l: Stützweite")),
+              formel(qZeile + QStringLiteral(" \\qquad l = L − 2·a"), QStringLiteral("G in N/m, q in N/mm; l: Stützweite")),
               abschnitt(QStringLiteral("Biegemomente (in N·mm) und erforderliches Widerstandsmoment")),
-              formel(QStringLiteral("M_{Mitte} = \\frac{q·L}{2}·(\\frac{L}{4} − a)"), QStringLiteral("in Trägermitte")),
-              formel(QStringLiteral("M_{Auflager} = \\frac{q·a^2}{2}"), QStringLiteral("über den Auflagern")),
+              formel(QStringLiteral("M_{Mitte} = \\frac{q·L}{2}·(\\frac{L}{4} − a) \\qquad M_{Auflager} = \\frac{q·a^2}{2}"),
+                     QStringLiteral("in der Mitte, über den Auflagern")),
               formel(QStringLiteral("W_{erf} = \\frac{\\max(M_{Mitte}, M_{Auflager})}{σ_{zul}·10^3}"), QStringLiteral("in cm³")),
               abschnitt(QStringLiteral("Biegemoment an der Stelle x (x vom Trägerende)")),
               mx(QStringLiteral("\\frac{q·x^2}{2}"), QStringLiteral("für 0 < x ≤ a")),
@@ -300,8 +300,8 @@ Seite biegung(int fall)
               formel(Wxerf, QStringLiteral("in cm³")), abschnitt(QStringLiteral("Durchbiegung")),
               formel(QStringLiteral("f_{Mitte} = \\frac{q·l^2·(5·l^2 − 24·a^2)}{384·E·I·10^4}"), QStringLiteral("in Trägermitte")),
               formel(QStringLiteral("f_{Rand} = \\frac{q·a·(3·a^3 + 6·a^2·l − l^3)}{24·E·I·10^4}"), QStringLiteral("an den Enden")),
-              formel(QStringLiteral("f = \\max(f_{Mitte}, f_{Rand})"), QStringLiteral("in mm; dazu L/f")),
-              text(QStringLiteral("Die Durchbiegungen zählen nach unten positiv; I in cm⁴ wird mit 10⁴ in mm⁴ umgerechnet."))});
+              formel(QStringLiteral("f = \\max(f_{Mitte}, f_{Rand}) \\qquad \\frac{L}{f}"),
+                     QStringLiteral("in mm, nach unten positiv; I in cm⁴, ·10⁴ ergibt mm⁴"))});
         break;
     case 10:
         dazu({titel(fallTitel(10, QStringLiteral("Beidseitig eingespannter Träger mit Einzellast in der Mitte"))), kopfM,
@@ -360,12 +360,12 @@ Seite knickung()
 {
     return {titel(QStringLiteral("Knickung nach Euler und Tetmajer")),
             abschnitt(QStringLiteral("Knicklänge")),
-            formel(QStringLiteral("L_{k} = L \\quad L_{k} = 2·L \\quad L_{k} = 0,7·L \\quad L_{k} = 0,5·L"),
+            formel(QStringLiteral("L_{k} = L \\qquad L_{k} = 2·L \\qquad L_{k} = 0,7·L \\qquad L_{k} = 0,5·L"),
                    QStringLiteral("Fall 1, 2, 3, 4")),
             abschnitt(QStringLiteral("Erforderliches Trägheitsmoment (Euler)")),
             formel(QStringLiteral("I_{erf} = \\frac{ν_{gew}·F·L_{k}^2}{π^2·E·10^4}"), QStringLiteral("in cm⁴")),
             abschnitt(QStringLiteral("Schlankheitsgrad")),
-            formel(QStringLiteral("λ = \\frac{L_{k}}{i} \\quad i = \\sqrt{\\frac{I·10^4}{A}}"), QStringLiteral("i in mm")),
+            formel(QStringLiteral("λ = \\frac{L_{k}}{i} \\qquad i = \\sqrt{\\frac{I·10^4}{A}}"), QStringLiteral("i in mm")),
             formel(QStringLiteral("λ_{0} = π·\\sqrt{\\frac{E}{σ_{P}}}"), QStringLiteral("Grenzschlankheitsgrad")),
             abschnitt(QStringLiteral("Knickspannung")),
             formel(QStringLiteral("σ_{K} = \\frac{π^2·E}{λ^2}"), QStringLiteral("Euler, für λ ≥ λ₀")),
