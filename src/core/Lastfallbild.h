@@ -23,7 +23,8 @@ Fall knickung(int fall);
 
 // Draws the sketch of `fall` into `rechteck`: black beam or column on a cyan ground in a blue
 // frame, forces as dark red arrows, distributed loads as red areas, supports, walls, and the
-// dimension lines of the case.
+// dimension lines of the case. Below about 96 pixels across the short side (beams: height,
+// columns: width) the sketch is simplified for buttons and leaves out the dimension lines.
 void zeichnen(QPainter& maler, const QRectF& rechteck, Fall fall);
 QImage bild(Fall fall, const QSize& groesse);
 
