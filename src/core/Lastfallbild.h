@@ -23,11 +23,14 @@ Fall knickung(int fall);
 
 // Draws the sketch of `fall` into `rechteck`: black beam or column on a cyan ground in a blue
 // frame, forces as dark red arrows, distributed loads as red areas, supports, walls, and the
-// dimension lines of the case.
+// dimension lines of the case. Below about 96 pixels across the short side (beams: height,
+// columns: width) the sketch is simplified for buttons and leaves out the dimension lines.
 void zeichnen(QPainter& maler, const QRectF& rechteck, Fall fall);
 QImage bild(Fall fall, const QSize& groesse);
 
 // File name of the sketch in the data directory, e.g. "B_Bieg4.BMP".
 QString dateiname(Fall fall);
+// Size of that file: 256 x 128 for beams and shear, 128 x 256 for columns.
+QSize dateigroesse(Fall fall);
 
 } // namespace Lastfallbild

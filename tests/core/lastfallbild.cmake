@@ -1,0 +1,1 @@
+trabex_test(test_lastfallbild ${CMAKE_CURRENT_LIST_DIR}/test_lastfallbild.cpp)

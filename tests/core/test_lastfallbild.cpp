@@ -1,0 +1,152 @@
+// The load-case sketches: every case draws at every size, the cases are told apart, and the
+// delivered picture files are there in the sizes the dialogs and the formula viewer expect.
+#include "Testumgebung.h"
+#include "core/Lastfallbild.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+#include <QSet>
+#include <algorithm>
+
+using Lastfallbild::Fall;
+
+namespace {
+
+QList<Fall> alleFaelle()
+{
+    QList<Fall> faelle;
+    for (int f = int(Fall::Biegung1); f <= int(Fall::Knick4); ++f)
+        faelle << static_cast<Fall>(f);
+    return faelle;
+}
+
+// Share of the pixels inside the frame that are not the cyan ground.
+double gezeichnet(const QImage& bild)
+{
+    const int rand = std::min(bild.width(), bild.height()) / 64 + 3;
+    const QRect innen = bild.rect().adjusted(rand, rand, -rand, -rand);
+    if (innen.isEmpty())
+        return 0;
+    int anders = 0;
+    for (int y = innen.top(); y <= innen.bottom(); ++y)
+        for (int x = innen.left(); x <= innen.right(); ++x)
+            anders += bild.pixel(x, y) != qRgb(0, 255, 255);
+    return double(anders) / (innen.width() * innen.height());
+}
+
+} // namespace
+
+class TestLastfallbild : public QObject {
+    Q_OBJECT
+private slots:
+    void dateinamen_data()
+    {
+        QTest::addColumn<int>("fall");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("groesse");
+        QTest::newRow("Biegung 1") << int(Lastfallbild::biegung(1)) << "B_Bieg1.BMP" << QSize(256, 128);
+        QTest::newRow("Biegung 13") << int(Lastfallbild::biegung(13)) << "B_Bieg13.BMP" << QSize(256, 128);
+        QTest::newRow("Scherung") << int(Fall::Scherung) << "B_Scher.BMP" << QSize(256, 128);
+        QTest::newRow("Knickung 1") << int(Lastfallbild::knickung(1)) << "B_Knick1.BMP" << QSize(128, 256);
+        QTest::newRow("Knickung 4") << int(Lastfallbild::knickung(4)) << "B_Knick4.BMP" << QSize(128, 256);
+    }
+    void dateinamen()
+    {
+        QFETCH(int, fall);
+        QFETCH(QString, name);
+        QFETCH(QSize, groesse);
+        QCOMPARE(Lastfallbild::dateiname(Fall(fall)), name);
+        QCOMPARE(Lastfallbild::dateigroesse(Fall(fall)), groesse);
+    }
+
+    // Button sizes, file sizes, the dialogs' picture boxes, a printed size and degenerate ones.
+    void jederFallInJederGroesse_data()
+    {
+        QTest::addColumn<QSize>("groesse");
+        for (const QSize g : {QSize(120, 56), QSize(120, 120), QSize(256, 128), QSize(128, 256), QSize(343, 163),
+                              QSize(1200, 600), QSize(64, 32), QSize(500, 40)})
+            QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(g.width()).arg(g.height()))) << g;
+    }
+    void jederFallInJederGroesse()
+    {
+        QFETCH(QSize, groesse);
+        for (Fall fall : alleFaelle()) {
+            const QImage bild = Lastfallbild::bild(fall, groesse);
+            QCOMPARE(bild.size(), groesse);
+            const double anteil = gezeichnet(bild);
+            QVERIFY2(anteil > 0.02 && anteil < 0.6,
+                     qPrintable(QStringLiteral("%1: %2").arg(Lastfallbild::dateiname(fall)).arg(anteil)));
+        }
+    }
+
+    void leereGroessenZeichnenNichts()
+    {
+        QVERIFY(Lastfallbild::bild(Fall::Biegung1, QSize(0, 0)).isNull());
+        QImage bild(10, 10, QImage::Format_RGB32);
+        bild.fill(qRgb(0, 255, 255));
+        QPainter maler(&bild);
+        Lastfallbild::zeichnen(maler, QRectF(3, 3, 0, 2), Fall::Knick2);
+        maler.end();
+        QCOMPARE(gezeichnet(bild), 0.0);
+    }
+
+    // Each case is its own sketch, on the buttons as in the files.
+    void faelleUnterscheidenSich()
+    {
+        for (const QSize groesse : {QSize(120, 56), QSize(256, 128), QSize(120, 120)}) {
+            QSet<QByteArray> gesehen;
+            for (Fall fall : alleFaelle()) {
+                const QImage bild = Lastfallbild::bild(fall, groesse);
+                const QByteArray daten(reinterpret_cast<const char*>(bild.constBits()), bild.sizeInBytes());
+                QVERIFY2(!gesehen.contains(daten), qPrintable(Lastfallbild::dateiname(fall)));
+                gesehen.insert(daten);
+            }
+        }
+    }
+
+    // What the dialogs and the formula viewer load from the delivered data folder.
+    void gelieferteBilder_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("hoechstens");
+        QTest::addColumn<bool>("genau");
+        for (Fall fall : alleFaelle())
+            QTest::newRow(qPrintable(Lastfallbild::dateiname(fall))) << Lastfallbild::dateiname(fall)
+                                                                      << Lastfallbild::dateigroesse(fall) << true;
+        QStringList formeln;
+        for (int k = 1; k <= 13; ++k)
+            formeln << QStringLiteral("Formel%1.JPG").arg(k);
+        formeln << QStringLiteral("Formel20.JPG") << QStringLiteral("Formel30.JPG");
+        for (const QString& name : formeln)
+            QTest::newRow(qPrintable(name)) << name << QSize(657, 681) << false;
+        for (const char* name : {"Einheiten1.JPG", "Einheiten2.JPG", "Einheiten3.JPG", "Einheiten20.JPG", "Einheiten30.JPG"})
+            QTest::newRow(name) << QString::fromLatin1(name) << QSize(553, 681) << false;
+    }
+    void gelieferteBilder()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, hoechstens);
+        QFETCH(bool, genau);
+        QImageReader leser(QDir(Testumgebung::gelieferteDaten()).filePath(name));
+        const QImage bild = leser.read();
+        QVERIFY2(!bild.isNull(), qPrintable(name + QStringLiteral(": ") + leser.errorString()));
+        if (genau) {
+            QCOMPARE(bild.size(), hoechstens);
+            // A 24-bit Windows bitmap: "BM", bits per pixel at byte 28.
+            QFile datei(leser.fileName());
+            QVERIFY(datei.open(QIODevice::ReadOnly));
+            const QByteArray kopf = datei.read(30);
+            QVERIFY(kopf.startsWith("BM"));
+            QCOMPARE(quint8(kopf[28]) | quint8(kopf[29]) << 8, 24);
+        } else {
+            QVERIFY(bild.width() <= hoechstens.width() && bild.height() <= hoechstens.height());
+            // Scaled down in the viewer by less than a third, so that the text stays sharp.
+            QVERIFY(bild.width() * 3 >= hoechstens.width() * 2);
+        }
+    }
+};
+
+TRABEX_TEST_MAIN(TestLastfallbild)
+#include "test_lastfallbild.moc"
