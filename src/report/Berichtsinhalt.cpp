@@ -8,6 +8,16 @@
 
 namespace Berichtsinhalt {
 
+QRect Bildflaeche(const QSize& groesse)
+{
+    if (groesse.isEmpty())
+        return Bildrechteck;
+    const QSize passend = groesse.scaled(Bildrechteck.size(), Qt::KeepAspectRatio);
+    const QPoint ecke = Bildrechteck.topLeft() + QPoint((Bildrechteck.width() - passend.width()) / 2,
+                                                       (Bildrechteck.height() - passend.height()) / 2);
+    return QRect(ecke, passend);
+}
+
 namespace {
 
 bool einer(int fall, std::initializer_list<int> faelle)

@@ -16,7 +16,11 @@ constexpr int x2_Knickung = 6500; // the buckling report's own value column
 constexpr int Erste_Zeile = 10500;
 constexpr int Zeilenabstand = 500;
 constexpr int Abschnittsabstand = 1000; // before a heading and from a heading to its first row
-constexpr QRect Bildrechteck{7500, 5000, 5000, 4000}; // 50 mm × 40 mm, picture stretched
+constexpr QRect Bildrechteck{7500, 5000, 5000, 4000}; // 50 mm × 40 mm
+// Where a picture of `groesse` goes: as large as fits the rectangle with its proportions kept,
+// centred in it. The sketches are 2:1 (beams) and 1:2 (columns); stretched to 5:4 they would
+// print squashed.
+QRect Bildflaeche(const QSize& groesse);
 constexpr double Schrift_mm = 4;  // size of everything below the title block
 
 enum class Art {

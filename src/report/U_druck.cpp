@@ -67,7 +67,7 @@ void seiteDrucken(const Berichtsinhalt::Inhalt& inhalt, const QImage& bild)
 {
     Titelzeile_Drucken();
     if (!bild.isNull())
-        U_Printgr::StretchDraw(Berichtsinhalt::Bildrechteck, bild);
+        U_Printgr::StretchDraw(Berichtsinhalt::Bildflaeche(bild.size()), bild);
     zeilenDrucken(inhalt);
 }
 

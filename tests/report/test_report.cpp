@@ -648,16 +648,17 @@ private slots:
             qWarning() << "unerwartet:" << w.text << w.x0 << w.y0;
         QVERIFY(rest.isEmpty());
 
-        // The picture fills its rectangle, 50 mm × 40 mm at (75 mm, 50 mm); white around it.
+        // The 2:1 picture fills the width of its rectangle (50 mm × 40 mm at 75 mm, 50 mm) and
+        // 25 mm of its height, centred; white around it.
         const QImage seite = seitenbild(m_pdf);
         const QColor rot(200, 30, 30), weiss(Qt::white);
         const auto farbe = [&](double px, double py) { return pixel(seite, px, py); };
         const auto nahe = [](const QColor& a, const QColor& b) {
             return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 40;
         };
-        for (const QPointF& innen : {QPointF(7600, 5100), QPointF(12400, 8900), QPointF(10000, 7000)})
+        for (const QPointF& innen : {QPointF(7600, 5850), QPointF(12400, 8150), QPointF(10000, 7000)})
             QVERIFY(nahe(farbe(innen.x(), innen.y()), mitBild ? rot : weiss));
-        for (const QPointF& aussen : {QPointF(7400, 7000), QPointF(12600, 7000), QPointF(10000, 4900), QPointF(10000, 9100)})
+        for (const QPointF& aussen : {QPointF(7400, 7000), QPointF(12600, 7000), QPointF(10000, 5650), QPointF(10000, 8350)})
             QVERIFY(nahe(farbe(aussen.x(), aussen.y()), weiss));
     }
 
