@@ -39,10 +39,10 @@ TDlg_Eigenes_Profil::TDlg_Eigenes_Profil(QWidget* eltern) : QDialog(eltern)
 {
     using namespace Bausteine;
     dialograhmen(this, QStringLiteral("Dlg_Eigenes_Profil"), QStringLiteral("Eigenes Profil eingeben"), 500, 619);
-    Panel1 = panel(this, QStringLiteral("Panel1"), 8, 8, 484, 340);
-    constexpr int xFeld = 204, breite = 264, hoehe = 32, zeile = 54, y0 = 20;
+    Panel1 = panel(this, QStringLiteral("Panel1"), 8, 8, 484, 444);
+    constexpr int xFeld = 204, breite = 264, hoehe = 32, zeile = 70, y0 = 30;
     const auto zeilenlabel = [&](const char* name, const char* text, int k) {
-        return label(Panel1, QString::fromLatin1(name), QString::fromUtf8(text), 16, y0 + k * zeile + 4, 184, 26);
+        return label(Panel1, QString::fromLatin1(name), QString::fromUtf8(text), 16, y0 + k * zeile, 184, hoehe);
     };
     const auto zeilenfeld = [&](const char* name, int k) {
         return feld(Panel1, QString::fromLatin1(name), QString(), xFeld, y0 + k * zeile, breite, hoehe);
@@ -61,7 +61,7 @@ TDlg_Eigenes_Profil::TDlg_Eigenes_Profil(QWidget* eltern) : QDialog(eltern)
     L_Masse = wertlabel(Panel1, QStringLiteral("L_Masse"), QString(), xFeld, y0 + 5 * zeile, breite, hoehe);
     L_Masse->setIndent(6);
 
-    B_Berechnen = knopf(this, QStringLiteral("B_Berechnen"), QStringLiteral("Berechnen der Masse je Meter"), 8, 358, 484, 45);
+    B_Berechnen = knopf(this, QStringLiteral("B_Berechnen"), QStringLiteral("Berechnen der Masse je Meter"), 8, 466, 484, 45);
     connect(B_Berechnen, &QPushButton::clicked, this, Plattform::handler(this, &TDlg_Eigenes_Profil::B_BerechnenClick));
 
     const auto knoepfe = Querschnittsdialog::knopfleiste(this, QStringLiteral("B_Hilfe"));

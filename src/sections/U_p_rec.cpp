@@ -105,7 +105,7 @@ TDLG_Profil_Rechnen::TDLG_Profil_Rechnen(QWidget* eltern) : QDialog(eltern)
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setGeometry(516, 8, 464, 548);
+    Memo1->setGeometry(516, 8, 464, 378); // as high as the two panels beside it
     Memo1->setPlainText(Hinweis.join(QLatin1Char('\n')));
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);

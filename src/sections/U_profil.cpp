@@ -122,18 +122,22 @@ void TDLG_Profil::Gewaehlt_Bauen()
     Panel1 = panel(this, QStringLiteral("Panel1"), 496, 230, 488, 326);
     Label8 = ueberschrift(Panel1, QStringLiteral("Label8"), QStringLiteral("Gewähltes Profil"), 8, 8, 472, 26);
     Label8->setAlignment(Qt::AlignCenter);
-    Label5 = label(Panel1, QStringLiteral("Label5"), QStringLiteral("Profilart:"), 12, 60);
+    // Each caption has the height of its value, so that both texts sit on one line.
+    const auto beschriftung = [this](const char* name, const char* text, int x, int y) {
+        return Bausteine::label(Panel1, QString::fromLatin1(name), QString::fromUtf8(text), x, y, 104, 30);
+    };
+    Label5 = beschriftung("Label5", "Profilart:", 12, 56);
     L_Profilart = wertlabel(Panel1, QStringLiteral("L_Profilart"), QString(), 122, 56, 354, 30);
-    Label3 = label(Panel1, QStringLiteral("Label3"), QStringLiteral("Name:"), 12, 112);
-    L_Profilname = wertlabel(Panel1, QStringLiteral("L_Profilname"), QString(), 122, 108, 354, 30);
-    Label1 = label(Panel1, QStringLiteral("Label1"), QStringLiteral("W [cm3]"), 12, 188);
+    Label3 = beschriftung("Label3", "Name:", 12, 104);
+    L_Profilname = wertlabel(Panel1, QStringLiteral("L_Profilname"), QString(), 122, 104, 354, 30);
+    Label1 = beschriftung("Label1", "W [cm3]", 12, 184);
     L_W = wertlabel(Panel1, QStringLiteral("L_W"), QString(), 122, 184, 120, 30);
-    Label10 = label(Panel1, QStringLiteral("Label10"), QStringLiteral("A [mm2]"), 250, 188);
-    L_A = wertlabel(Panel1, QStringLiteral("L_A"), QString(), 356, 184, 120, 30);
-    Label2 = label(Panel1, QStringLiteral("Label2"), QStringLiteral("I [cm4]"), 12, 250);
-    L_I = wertlabel(Panel1, QStringLiteral("L_I"), QString(), 122, 246, 120, 30);
-    Label6 = label(Panel1, QStringLiteral("Label6"), QStringLiteral("Masse [Kg/m]"), 250, 250);
-    L_Masse = wertlabel(Panel1, QStringLiteral("L_Masse"), QString(), 356, 246, 120, 30);
+    Label10 = beschriftung("Label10", "A [mm2]", 248, 184);
+    L_A = wertlabel(Panel1, QStringLiteral("L_A"), QString(), 362, 184, 114, 30);
+    Label2 = beschriftung("Label2", "I [cm4]", 12, 240);
+    L_I = wertlabel(Panel1, QStringLiteral("L_I"), QString(), 122, 240, 120, 30);
+    Label6 = beschriftung("Label6", "Masse [Kg/m]", 248, 240);
+    L_Masse = wertlabel(Panel1, QStringLiteral("L_Masse"), QString(), 362, 240, 114, 30);
     for (QLabel* wert : {L_Profilart, L_Profilname, L_W, L_A, L_I, L_Masse})
         wert->setIndent(6);
 }
