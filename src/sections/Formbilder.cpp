@@ -15,10 +15,10 @@ namespace {
 // Everything is laid out on a 100 × 100 grid and scaled to the target square. Line widths and
 // the letters are chosen so that the sketch still reads at 65 × 65 pixels.
 constexpr double Raster = 100.0;
-constexpr double Umriss = 2.2;     // outline of the section
-constexpr double Masslinie = 1.5;  // dimension and extension lines
-constexpr double Pfeil = 7.0;      // arrowhead length
-constexpr double Schrift = 21.0;   // letter height in grid units
+constexpr double Umriss = 2.2; // outline of the section
+constexpr double Masslinie = 1.5; // dimension and extension lines
+constexpr double Pfeil = 7.0; // arrowhead length
+constexpr double Schrift = 21.0; // letter height in grid units
 const QColor Flaeche(0x8f, 0xa8, 0xc0); // the cut material
 const QColor Linie(0x00, 0x00, 0x00);
 
@@ -33,7 +33,7 @@ void pfeilspitze(QPainter& m, QPointF spitze, QPointF von)
     const QPointF basis = spitze - e * Pfeil;
     m.setPen(Qt::NoPen);
     m.setBrush(Linie);
-    m.drawPolygon(QPolygonF{spitze, basis + n * (Pfeil * 0.42), basis - n * (Pfeil * 0.42)});
+    m.drawPolygon(QPolygonF {spitze, basis + n * (Pfeil * 0.42), basis - n * (Pfeil * 0.42)});
 }
 
 void linie(QPainter& m, QPointF a, QPointF b)
@@ -164,10 +164,14 @@ void formrohr(QPainter& m)
 QString Dateiname(TAkt_Profil form)
 {
     switch (form) {
-    case TAkt_Profil::Rundstahl: return QStringLiteral("Kreis.JPG");
-    case TAkt_Profil::Rohr: return QStringLiteral("Rohr.JPG");
-    case TAkt_Profil::Vierkant: return QStringLiteral("Quader.JPG");
-    case TAkt_Profil::Formrohr: return QStringLiteral("Formrohr.JPG");
+    case TAkt_Profil::Rundstahl:
+        return QStringLiteral("Kreis.JPG");
+    case TAkt_Profil::Rohr:
+        return QStringLiteral("Rohr.JPG");
+    case TAkt_Profil::Vierkant:
+        return QStringLiteral("Quader.JPG");
+    case TAkt_Profil::Formrohr:
+        return QStringLiteral("Formrohr.JPG");
     }
     return {};
 }
@@ -180,10 +184,18 @@ void zeichnen(QPainter& maler, TAkt_Profil form, const QRectF& feld)
     maler.translate(feld.topLeft());
     maler.scale(feld.width() / Raster, feld.height() / Raster);
     switch (form) {
-    case TAkt_Profil::Rundstahl: kreis(maler); break;
-    case TAkt_Profil::Rohr: rohr(maler); break;
-    case TAkt_Profil::Vierkant: quader(maler); break;
-    case TAkt_Profil::Formrohr: formrohr(maler); break;
+    case TAkt_Profil::Rundstahl:
+        kreis(maler);
+        break;
+    case TAkt_Profil::Rohr:
+        rohr(maler);
+        break;
+    case TAkt_Profil::Vierkant:
+        quader(maler);
+        break;
+    case TAkt_Profil::Formrohr:
+        formrohr(maler);
+        break;
     }
     maler.restore();
 }

@@ -15,7 +15,11 @@ namespace {
 // Marks a dialog as freshly shown; the activation hook consumes the mark.
 class Zeigefilter : public QObject {
 public:
-    Zeigefilter(QObject* eltern, std::shared_ptr<bool> frisch) : QObject(eltern), m_frisch(std::move(frisch)) {}
+    Zeigefilter(QObject* eltern, std::shared_ptr<bool> frisch)
+        : QObject(eltern)
+        , m_frisch(std::move(frisch))
+    {
+    }
     bool eventFilter(QObject* objekt, QEvent* ereignis) override
     {
         if (objekt == parent() && ereignis->type() == QEvent::Show && !ereignis->spontaneous())
@@ -51,7 +55,8 @@ Knopfleiste knopfleiste(QDialog* dialog, const QString& hilfename)
     const int xHilfe = xAbbrechen - abstand - breite;
     Knopfleiste k;
     k.Hilfe = symbolknopf(dialog, hilfename, QStringLiteral("&Hilfe"), Symbol::Hilfe, xHilfe, y, breite, hoehe);
-    k.Abbrechen = symbolknopf(dialog, QStringLiteral("CancelBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen, xAbbrechen, y, breite, hoehe);
+    k.Abbrechen = symbolknopf(
+        dialog, QStringLiteral("CancelBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen, xAbbrechen, y, breite, hoehe);
     k.OK = symbolknopf(dialog, QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK, xOK, y, breite, hoehe);
     k.OK->setDefault(true);
     return k;

@@ -17,7 +17,7 @@ void beiOeffnung(QDialog* dialog, std::function<void()> oeffnen);
 struct Knopfleiste {
     QPushButton* Hilfe;
     QPushButton* Abbrechen; // "CancelBtn"
-    QPushButton* OK;        // "OKBtn", the default button
+    QPushButton* OK; // "OKBtn", the default button
 };
 
 // "Hilfe", "Abbrechen", "OK" left to right at the bottom right of the dialog.

@@ -19,9 +19,9 @@ struct Werte {
 // wall reaches half the diameter, a height of 0). Dimensions that would give negative section
 // values (a negative width or wall, a wall beyond half the width of a rectangular tube) fail
 // as well; zero widths and walls give the zeros of the formulas.
-Werte Rundstahl(double D);                   // outer diameter D [cm]
-Werte Rohr(double D, double s);              // outer diameter D, wall s [cm]
-Werte Vierkant(double B, double H);          // width B, height H [cm]; H carries the bending
+Werte Rundstahl(double D); // outer diameter D [cm]
+Werte Rohr(double D, double s); // outer diameter D, wall s [cm]
+Werte Vierkant(double B, double H); // width B, height H [cm]; H carries the bending
 Werte Formrohr(double B, double H, double s); // width B, height H, wall s [cm]
 
 // Mass per metre [kg/m] = A [mm²] × specific weight [kg/dm³] / 1000.

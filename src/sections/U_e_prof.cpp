@@ -35,7 +35,8 @@ double wert(const QLineEdit* feld)
 
 } // namespace
 
-TDlg_Eigenes_Profil::TDlg_Eigenes_Profil(QWidget* eltern) : QDialog(eltern)
+TDlg_Eigenes_Profil::TDlg_Eigenes_Profil(QWidget* eltern)
+    : QDialog(eltern)
 {
     using namespace Bausteine;
     dialograhmen(this, QStringLiteral("Dlg_Eigenes_Profil"), QStringLiteral("Eigenes Profil eingeben"), 500, 619);

@@ -45,10 +45,14 @@ Formeingaben eingaben(TAkt_Profil form)
     const QString breite = QStringLiteral("Breite [mm]");
     const QString hoehe = QStringLiteral("Höhe [mm]");
     switch (form) {
-    case TAkt_Profil::Rundstahl: return {durchmesser, {}, {}};
-    case TAkt_Profil::Rohr: return {durchmesser, wand, {}};
-    case TAkt_Profil::Vierkant: return {breite, hoehe, {}};
-    case TAkt_Profil::Formrohr: return {breite, hoehe, wand};
+    case TAkt_Profil::Rundstahl:
+        return {durchmesser, {}, {}};
+    case TAkt_Profil::Rohr:
+        return {durchmesser, wand, {}};
+    case TAkt_Profil::Vierkant:
+        return {breite, hoehe, {}};
+    case TAkt_Profil::Formrohr:
+        return {breite, hoehe, wand};
     }
     return {};
 }
@@ -90,14 +94,12 @@ QPixmap rechnerbild()
     return bild;
 }
 
-double zentimeter(const QLineEdit* feld)
-{
-    return Querschnittswerte::inZentimeter(Zahlen::lesen(feld->text()));
-}
+double zentimeter(const QLineEdit* feld) { return Querschnittswerte::inZentimeter(Zahlen::lesen(feld->text())); }
 
 } // namespace
 
-TDLG_Profil_Rechnen::TDLG_Profil_Rechnen(QWidget* eltern) : QDialog(eltern)
+TDLG_Profil_Rechnen::TDLG_Profil_Rechnen(QWidget* eltern)
+    : QDialog(eltern)
 {
     Bausteine::dialograhmen(this, QStringLiteral("DLG_Profil_Rechnen"), QStringLiteral("Profil berechnen"), 988, 619);
     Eingaben_Bauen();

@@ -41,7 +41,8 @@ constexpr int Gelistete_Profile = Max_Profil;
 
 } // namespace
 
-TDLG_Profil::TDLG_Profil(QWidget* eltern) : QDialog(eltern)
+TDLG_Profil::TDLG_Profil(QWidget* eltern)
+    : QDialog(eltern)
 {
     Bausteine::dialograhmen(this, QStringLiteral("DLG_Profil"), QStringLiteral("Profil aussuchen"), 992, 619);
     Listenauswahl_Bauen();
@@ -54,7 +55,8 @@ TDLG_Profil::TDLG_Profil(QWidget* eltern) : QDialog(eltern)
     B_Vierkant = Formknopf(QStringLiteral("B_Vierkant"), TAkt_Profil::Vierkant, 132, 44);
     B_Rundstahl = Formknopf(QStringLiteral("B_Rundstahl"), TAkt_Profil::Rundstahl, 256, 44);
     B_Rohr = Formknopf(QStringLiteral("B_Rohr"), TAkt_Profil::Rohr, 380, 44);
-    B_Profil_Definieren = knopf(Panel3, QStringLiteral("B_Profil_Definieren"), QStringLiteral("Eigenes Profil eingeben"), 8, 158, 472, 44);
+    B_Profil_Definieren
+        = knopf(Panel3, QStringLiteral("B_Profil_Definieren"), QStringLiteral("Eigenes Profil eingeben"), 8, 158, 472, 44);
     connect(B_Formrohr, &QPushButton::clicked, this, Plattform::handler(this, &TDLG_Profil::B_FormrohrClick));
     connect(B_Vierkant, &QPushButton::clicked, this, Plattform::handler(this, &TDLG_Profil::B_VierkantClick));
     connect(B_Rundstahl, &QPushButton::clicked, this, Plattform::handler(this, &TDLG_Profil::B_RundstahlClick));

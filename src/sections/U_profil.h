@@ -70,7 +70,7 @@ public:
     QPushButton* OKBtn;
 
 protected:
-    void reject() override;                        // Esc: as "Abbrechen"
+    void reject() override; // Esc: as "Abbrechen"
     void closeEvent(QCloseEvent* ereignis) override; // title bar: the shared values stay
 
 private:

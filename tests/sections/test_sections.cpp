@@ -41,18 +41,22 @@ Querschnittswerte::Werte werteAus(Form form, const QList<double>& mm)
     for (double m : mm)
         cm << Q::inZentimeter(m);
     switch (form) {
-    case Form::Rundstahl: return Q::Rundstahl(cm[0]);
-    case Form::Rohr: return Q::Rohr(cm[0], cm[1]);
-    case Form::Vierkant: return Q::Vierkant(cm[0], cm[1]);
-    case Form::Formrohr: return Q::Formrohr(cm[0], cm[1], cm[2]);
+    case Form::Rundstahl:
+        return Q::Rundstahl(cm[0]);
+    case Form::Rohr:
+        return Q::Rohr(cm[0], cm[1]);
+    case Form::Vierkant:
+        return Q::Vierkant(cm[0], cm[1]);
+    case Form::Formrohr:
+        return Q::Formrohr(cm[0], cm[1], cm[2]);
     }
     return {};
 }
 
-void profil(int familie, int nr, const QString& art, const QString& name, double wmax, double wmin, double imax,
-            double imin, double a)
+void profil(
+    int familie, int nr, const QString& art, const QString& name, double wmax, double wmin, double imax, double imin, double a)
 {
-    Profildat[familie][nr] = TProfilrecord{art, name, wmax, wmin, imax, imin, a};
+    Profildat[familie][nr] = TProfilrecord {art, name, wmax, wmin, imax, imin, a};
 }
 
 // Two small families: flat bars (exact values from b·h²/6, b·h³/12) and two IPE beams.
@@ -73,8 +77,8 @@ struct Auswahl {
 Auswahl auswahl() { return {W, I, A, Masse, ProfilArt, ProfilName}; }
 char* toString(const Auswahl& a)
 {
-    return qstrdup(qPrintable(QStringLiteral("W=%1 I=%2 A=%3 Masse=%4 '%5' '%6'")
-                                  .arg(a.W).arg(a.I).arg(a.A).arg(a.Masse).arg(a.Art, a.Name)));
+    return qstrdup(qPrintable(
+        QStringLiteral("W=%1 I=%2 A=%3 Masse=%4 '%5' '%6'").arg(a.W).arg(a.I).arg(a.A).arg(a.Masse).arg(a.Art, a.Name)));
 }
 void setzen(const Auswahl& a)
 {
@@ -167,19 +171,20 @@ private slots:
         QTest::addColumn<double>("i");
         QTest::addColumn<double>("a");
         // π/4 = 0.785398163; round bar 20 mm: W = π·2³/32, I = π·2⁴/64, A = π·20²/4 mm².
-        QTest::newRow("Rundstahl 20") << Form::Rundstahl << QList<double>{20} << 0.7853981634 << 0.7853981634 << 314.1592654;
+        QTest::newRow("Rundstahl 20") << Form::Rundstahl << QList<double> {20} << 0.7853981634 << 0.7853981634 << 314.1592654;
         // Tube 60 × 5 by hand: 6⁴ − 5⁴ = 671 cm⁴; I = 671·π/64, W = I/(D/2), A = (6² − 5²)·π/4 cm².
-        QTest::newRow("Rohr 60 x 5") << Form::Rohr << QList<double>{60, 5} << 10.979207 << 32.937621 << 863.937980;
-        QTest::newRow("Rohr Wand 0") << Form::Rohr << QList<double>{20, 0} << 0.0 << 0.0 << 0.0;
+        QTest::newRow("Rohr 60 x 5") << Form::Rohr << QList<double> {60, 5} << 10.979207 << 32.937621 << 863.937980;
+        QTest::newRow("Rohr Wand 0") << Form::Rohr << QList<double> {20, 0} << 0.0 << 0.0 << 0.0;
         // b·h²/6 and b·h³/12: 1·5²/6, 1·5³/12.
-        QTest::newRow("Rechteck 10 x 50") << Form::Vierkant << QList<double>{10, 50} << 4.1666667 << 10.4166667 << 500.0;
-        QTest::newRow("Rechteck 50 x 10") << Form::Vierkant << QList<double>{50, 10} << 0.8333333 << 0.4166667 << 500.0;
-        QTest::newRow("Rechteck Breite 0") << Form::Vierkant << QList<double>{0, 50} << 0.0 << 0.0 << 0.0;
+        QTest::newRow("Rechteck 10 x 50") << Form::Vierkant << QList<double> {10, 50} << 4.1666667 << 10.4166667 << 500.0;
+        QTest::newRow("Rechteck 50 x 10") << Form::Vierkant << QList<double> {50, 10} << 0.8333333 << 0.4166667 << 500.0;
+        QTest::newRow("Rechteck Breite 0") << Form::Vierkant << QList<double> {0, 50} << 0.0 << 0.0 << 0.0;
         // Rectangular tube 40 × 60 × 4 by hand: I = (6³·4 − 5.2³·3.2)/12 = 414.0544/12, W = I/(H/2),
         // A = 2·s·(B + H) − 4·s² = 800 − 64 mm².
-        QTest::newRow("Formrohr 40 x 60 x 4") << Form::Formrohr << QList<double>{40, 60, 4} << 11.501511 << 34.504533 << 736.0;
+        QTest::newRow("Formrohr 40 x 60 x 4") << Form::Formrohr << QList<double> {40, 60, 4} << 11.501511 << 34.504533 << 736.0;
         // Walls that meet across the width leave the solid bar 20 × 40.
-        QTest::newRow("Formrohr Wand = halbe Breite") << Form::Formrohr << QList<double>{20, 40, 10} << 5.3333333 << 10.6666667 << 800.0;
+        QTest::newRow("Formrohr Wand = halbe Breite")
+            << Form::Formrohr << QList<double> {20, 40, 10} << 5.3333333 << 10.6666667 << 800.0;
     }
     void werte()
     {
@@ -198,19 +203,19 @@ private slots:
     {
         QTest::addColumn<Form>("form");
         QTest::addColumn<QList<double>>("mm");
-        QTest::newRow("Rundstahl Durchmesser 0") << Form::Rundstahl << QList<double>{0};
-        QTest::newRow("Rundstahl negativ") << Form::Rundstahl << QList<double>{-20};
-        QTest::newRow("Rundstahl riesig") << Form::Rundstahl << QList<double>{1e100};
-        QTest::newRow("Rohr Wand = halber Durchmesser") << Form::Rohr << QList<double>{20, 10};
-        QTest::newRow("Rohr Wand > halber Durchmesser") << Form::Rohr << QList<double>{20, 12};
-        QTest::newRow("Rohr Wand negativ") << Form::Rohr << QList<double>{20, -2};
-        QTest::newRow("Rechteck Höhe 0") << Form::Vierkant << QList<double>{10, 0};
-        QTest::newRow("Rechteck Höhe negativ") << Form::Vierkant << QList<double>{10, -50};
-        QTest::newRow("Rechteck Breite negativ") << Form::Vierkant << QList<double>{-10, 50};
-        QTest::newRow("Rechteck überläuft") << Form::Vierkant << QList<double>{1e300, 1e300};
-        QTest::newRow("Formrohr Wand = halbe Höhe") << Form::Formrohr << QList<double>{80, 40, 20};
-        QTest::newRow("Formrohr Wand > halbe Breite") << Form::Formrohr << QList<double>{20, 40, 15};
-        QTest::newRow("Formrohr Wand negativ") << Form::Formrohr << QList<double>{40, 60, -4};
+        QTest::newRow("Rundstahl Durchmesser 0") << Form::Rundstahl << QList<double> {0};
+        QTest::newRow("Rundstahl negativ") << Form::Rundstahl << QList<double> {-20};
+        QTest::newRow("Rundstahl riesig") << Form::Rundstahl << QList<double> {1e100};
+        QTest::newRow("Rohr Wand = halber Durchmesser") << Form::Rohr << QList<double> {20, 10};
+        QTest::newRow("Rohr Wand > halber Durchmesser") << Form::Rohr << QList<double> {20, 12};
+        QTest::newRow("Rohr Wand negativ") << Form::Rohr << QList<double> {20, -2};
+        QTest::newRow("Rechteck Höhe 0") << Form::Vierkant << QList<double> {10, 0};
+        QTest::newRow("Rechteck Höhe negativ") << Form::Vierkant << QList<double> {10, -50};
+        QTest::newRow("Rechteck Breite negativ") << Form::Vierkant << QList<double> {-10, 50};
+        QTest::newRow("Rechteck überläuft") << Form::Vierkant << QList<double> {1e300, 1e300};
+        QTest::newRow("Formrohr Wand = halbe Höhe") << Form::Formrohr << QList<double> {80, 40, 20};
+        QTest::newRow("Formrohr Wand > halbe Breite") << Form::Formrohr << QList<double> {20, 40, 15};
+        QTest::newRow("Formrohr Wand negativ") << Form::Formrohr << QList<double> {40, 60, -4};
     }
     void unmoeglicheMasse()
     {
@@ -233,18 +238,18 @@ private slots:
         bibliothek();
         auto* d = profilDlg();
         d->FormActivate();
-        QCOMPARE(eintraege(d->LB_Profilart), (QStringList{"Flachstahl", "IPE"}));
-        QCOMPARE(eintraege(d->LB_Profil), (QStringList{"100x10", "80x10"}));
-        QCOMPARE(auswahl(), (Auswahl{16.6667, 83.3333, 1000, 7.85, "Flachstahl", "100x10"}));
+        QCOMPARE(eintraege(d->LB_Profilart), (QStringList {"Flachstahl", "IPE"}));
+        QCOMPARE(eintraege(d->LB_Profil), (QStringList {"100x10", "80x10"}));
+        QCOMPARE(auswahl(), (Auswahl {16.6667, 83.3333, 1000, 7.85, "Flachstahl", "100x10"}));
         QCOMPARE(d->L_Masse->text(), zahl("7.85"));
         QCOMPARE(d->L_W->text(), zahl("16.67"));
         QCOMPARE(d->L_Profilname->text(), QStringLiteral("100x10"));
 
         d->LB_Profilart->setCurrentRow(1); // as the arrow key does
-        QCOMPARE(eintraege(d->LB_Profil), (QStringList{"IPE 80", "IPE 100"}));
-        QCOMPARE(auswahl(), (Auswahl{20.0, 80.1, 764, 764 * 7.85 / 1000, "IPE", "IPE 80"}));
+        QCOMPARE(eintraege(d->LB_Profil), (QStringList {"IPE 80", "IPE 100"}));
+        QCOMPARE(auswahl(), (Auswahl {20.0, 80.1, 764, 764 * 7.85 / 1000, "IPE", "IPE 80"}));
         d->LB_Profil->setCurrentRow(1);
-        QCOMPARE(auswahl(), (Auswahl{34.2, 171, 1030, 1030 * 7.85 / 1000, "IPE", "IPE 100"}));
+        QCOMPARE(auswahl(), (Auswahl {34.2, 171, 1030, 1030 * 7.85 / 1000, "IPE", "IPE 100"}));
         QCOMPARE(d->L_A->text(), zahl("1030.00"));
     }
 
@@ -287,7 +292,7 @@ private slots:
         QCOMPARE(I, 83.3333);
         QCOMPARE(Masse, 7.85);
         d->LB_Profil->setCurrentRow(1);
-        QCOMPARE(auswahl(), (Auswahl{1.3333, 0.6667, 800, 800 * 7.85 / 1000, "Flachstahl", "80x10"}));
+        QCOMPARE(auswahl(), (Auswahl {1.3333, 0.6667, 800, 800 * 7.85 / 1000, "Flachstahl", "80x10"}));
         // The choice is kept for the next opening.
         d->FormActivate();
         QVERIFY(d->RB_Quer->isChecked());
@@ -299,9 +304,9 @@ private slots:
     {
         auto* d = profilDlg();
         d->FormActivate();
-        QCOMPARE(eintraege(d->LB_Profilart), QStringList{"LEER"});
-        QCOMPARE(eintraege(d->LB_Profil), QStringList{"LEER"});
-        QCOMPARE(auswahl(), (Auswahl{0, 0, 0, 0, "LEER", "LEER"}));
+        QCOMPARE(eintraege(d->LB_Profilart), QStringList {"LEER"});
+        QCOMPARE(eintraege(d->LB_Profil), QStringList {"LEER"});
+        QCOMPARE(auswahl(), (Auswahl {0, 0, 0, 0, "LEER", "LEER"}));
         QCOMPARE(d->L_W->text(), zahl("0.00"));
     }
 
@@ -322,7 +327,7 @@ private slots:
         d->FormActivate();
         QCOMPARE(d->LB_Profil->count(), 3);
         d->LB_Profilart->setCurrentRow(1);
-        QCOMPARE(eintraege(d->LB_Profil), QStringList{"P0"});
+        QCOMPARE(eintraege(d->LB_Profil), QStringList {"P0"});
     }
 
     // The calculator opened from a shape button: its section is shown and kept, its cancel
@@ -395,10 +400,10 @@ private slots:
     {
         QTest::addColumn<Form>("form");
         QTest::addColumn<QStringList>("beschriftungen");
-        QTest::newRow("Rundstahl") << Form::Rundstahl << QStringList{"Durchmesser [mm]"};
-        QTest::newRow("Rohr") << Form::Rohr << QStringList{"Durchmesser [mm]", "Wanddicke [mm]"};
-        QTest::newRow("Vierkant") << Form::Vierkant << QStringList{"Breite [mm]", "Höhe [mm]"};
-        QTest::newRow("Formrohr") << Form::Formrohr << QStringList{"Breite [mm]", "Höhe [mm]", "Wanddicke [mm]"};
+        QTest::newRow("Rundstahl") << Form::Rundstahl << QStringList {"Durchmesser [mm]"};
+        QTest::newRow("Rohr") << Form::Rohr << QStringList {"Durchmesser [mm]", "Wanddicke [mm]"};
+        QTest::newRow("Vierkant") << Form::Vierkant << QStringList {"Breite [mm]", "Höhe [mm]"};
+        QTest::newRow("Formrohr") << Form::Formrohr << QStringList {"Breite [mm]", "Höhe [mm]", "Wanddicke [mm]"};
     }
     void eingabenJeForm()
     {
@@ -425,14 +430,14 @@ private slots:
         QTest::addColumn<QString>("art");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("anzeige"); // W, I, A, Masse
-        QTest::newRow("Rundstahl 20") << Form::Rundstahl << QStringList{"20"} << "Rundstahl" << "Dm 20"
-                                      << QStringList{"0.79", "0.79", "314.16", "2.45"};
-        QTest::newRow("Rohr 60 x 5") << Form::Rohr << QStringList{"60", "5"} << "Rohr" << "Dm 60 x 5"
-                                     << QStringList{"10.98", "32.94", "863.94", "6.74"};
-        QTest::newRow("Rechteck 10 x 50") << Form::Vierkant << QStringList{"10", "50"} << "Rechteckprofil" << "10 x 50"
-                                          << QStringList{"4.17", "10.42", "500.00", "3.90"};
-        QTest::newRow("Formrohr 40 x 60 x 4 (Komma)") << Form::Formrohr << QStringList{"40", "60", "4.0"} << "Formrohr"
-                                                      << "40 x 60 x 4.0" << QStringList{"11.50", "34.50", "736.00", "5.74"};
+        QTest::newRow("Rundstahl 20") << Form::Rundstahl << QStringList {"20"} << "Rundstahl"
+                                      << "Dm 20" << QStringList {"0.79", "0.79", "314.16", "2.45"};
+        QTest::newRow("Rohr 60 x 5") << Form::Rohr << QStringList {"60", "5"} << "Rohr"
+                                     << "Dm 60 x 5" << QStringList {"10.98", "32.94", "863.94", "6.74"};
+        QTest::newRow("Rechteck 10 x 50") << Form::Vierkant << QStringList {"10", "50"} << "Rechteckprofil"
+                                          << "10 x 50" << QStringList {"4.17", "10.42", "500.00", "3.90"};
+        QTest::newRow("Formrohr 40 x 60 x 4 (Komma)") << Form::Formrohr << QStringList {"40", "60", "4.0"} << "Formrohr"
+                                                      << "40 x 60 x 4.0" << QStringList {"11.50", "34.50", "736.00", "5.74"};
     }
     void berechnenNimmtQuerschnitt()
     {
@@ -451,7 +456,7 @@ private slots:
         QCOMPARE(ProfilName, zahl(name));
         QVERIFY(nahe(Masse, A * 7.8 / 1000));
         auto* r = rechnen();
-        const QStringList ist{r->L_Waus->text(), r->L_Iaus->text(), r->L_Aaus->text(), r->L_Masse->text()};
+        const QStringList ist {r->L_Waus->text(), r->L_Iaus->text(), r->L_Aaus->text(), r->L_Masse->text()};
         for (QString& t : anzeige)
             t = zahl(t);
         QCOMPARE(ist, anzeige);
@@ -461,17 +466,17 @@ private slots:
     {
         QTest::addColumn<Form>("form");
         QTest::addColumn<QStringList>("texte");
-        QTest::newRow("leer") << Form::Rundstahl << QStringList{""};
-        QTest::newRow("kein Zahl") << Form::Rundstahl << QStringList{"zwanzig"};
-        QTest::newRow("Durchmesser 0") << Form::Rundstahl << QStringList{"0"};
-        QTest::newRow("riesig") << Form::Rundstahl << QStringList{"1e200"};
-        QTest::newRow("Rohr Wand = halber Durchmesser") << Form::Rohr << QStringList{"20", "10"};
-        QTest::newRow("Rohr Wand > halber Durchmesser") << Form::Rohr << QStringList{"20", "11"};
-        QTest::newRow("Rohr Wand leer") << Form::Rohr << QStringList{"20", ""};
-        QTest::newRow("Rechteck Höhe 0") << Form::Vierkant << QStringList{"10", "0"};
-        QTest::newRow("Rechteck Breite negativ") << Form::Vierkant << QStringList{"-10", "50"};
-        QTest::newRow("Formrohr Wand = halbe Höhe") << Form::Formrohr << QStringList{"80", "40", "20"};
-        QTest::newRow("Formrohr Wand > halbe Breite") << Form::Formrohr << QStringList{"20", "40", "15"};
+        QTest::newRow("leer") << Form::Rundstahl << QStringList {""};
+        QTest::newRow("kein Zahl") << Form::Rundstahl << QStringList {"zwanzig"};
+        QTest::newRow("Durchmesser 0") << Form::Rundstahl << QStringList {"0"};
+        QTest::newRow("riesig") << Form::Rundstahl << QStringList {"1e200"};
+        QTest::newRow("Rohr Wand = halber Durchmesser") << Form::Rohr << QStringList {"20", "10"};
+        QTest::newRow("Rohr Wand > halber Durchmesser") << Form::Rohr << QStringList {"20", "11"};
+        QTest::newRow("Rohr Wand leer") << Form::Rohr << QStringList {"20", ""};
+        QTest::newRow("Rechteck Höhe 0") << Form::Vierkant << QStringList {"10", "0"};
+        QTest::newRow("Rechteck Breite negativ") << Form::Vierkant << QStringList {"-10", "50"};
+        QTest::newRow("Formrohr Wand = halbe Höhe") << Form::Formrohr << QStringList {"80", "40", "20"};
+        QTest::newRow("Formrohr Wand > halbe Breite") << Form::Formrohr << QStringList {"20", "40", "15"};
     }
     // A failed calculation after a successful one: beep, "0" in W and I, A and mass as shown
     // before, the shared section that of the successful calculation.
@@ -575,7 +580,7 @@ private slots:
         Plattform::Meldungsrekorder rekorder;
         e->OKBtn->click();
         QVERIFY(rekorder.meldungen.isEmpty());
-        QCOMPARE(auswahl(), (Auswahl{341.33, 2730.67, 12800, 7.68, "Holz", "80x160"}));
+        QCOMPARE(auswahl(), (Auswahl {341.33, 2730.67, 12800, 7.68, "Holz", "80x160"}));
 
         // The texts are offered again at the next opening.
         e->FormActivate();
@@ -588,10 +593,18 @@ private slots:
         QTest::addColumn<QString>("i");
         QTest::addColumn<QString>("a");
         QTest::addColumn<int>("genommen"); // how many of W, I, A (with mass) were taken
-        QTest::newRow("W leer") << "" << "2730.67" << "12800" << 0;
-        QTest::newRow("I leer") << "341.33" << "" << "12800" << 1;
-        QTest::newRow("A kein Zahl") << "341.33" << "2730.67" << "viel" << 2;
-        QTest::newRow("I negativ") << "341.33" << "-2730.67" << "12800" << 1;
+        QTest::newRow("W leer") << ""
+                                << "2730.67"
+                                << "12800" << 0;
+        QTest::newRow("I leer") << "341.33"
+                                << ""
+                                << "12800" << 1;
+        QTest::newRow("A kein Zahl") << "341.33"
+                                     << "2730.67"
+                                     << "viel" << 2;
+        QTest::newRow("I negativ") << "341.33"
+                                   << "-2730.67"
+                                   << "12800" << 1;
     }
     void eigenesProfilFehlerhaft()
     {
@@ -612,9 +625,9 @@ private slots:
         e->exec();
         QVERIFY(!e->isVisible());
         QCOMPARE(rekorder.pieptoene, 1);
-        QCOMPARE(rekorder.texte(), QStringList{"Die eingegebenen Werte sind fehlerhaft!"});
+        QCOMPARE(rekorder.texte(), QStringList {"Die eingegebenen Werte sind fehlerhaft!"});
         QCOMPARE(rekorder.meldungen[0].art, Plattform::Meldungsart::Information);
-        const Auswahl soll{genommen > 0 ? 341.33 : 1, genommen > 1 ? 2730.67 : 2, 3, 4, "Holz", ""};
+        const Auswahl soll {genommen > 0 ? 341.33 : 1, genommen > 1 ? 2730.67 : 2, 3, 4, "Holz", ""};
         QCOMPARE(auswahl(), soll);
     }
 
@@ -638,7 +651,7 @@ private slots:
         });
         e->exec();
         QCOMPARE(rekorder.pieptoene, 1);
-        QCOMPARE(auswahl(), (Auswahl{1, 2, 3, 4, "IPE", "IPE 80"}));
+        QCOMPARE(auswahl(), (Auswahl {1, 2, 3, 4, "IPE", "IPE 80"}));
     }
 
     void hilfeKnoepfe()
@@ -647,8 +660,7 @@ private slots:
             QPushButton* knopf;
             int thema;
         } faelle[] = {{profilDlg()->B_Hilfe, U_Hilfe::Thema_Profil_aussuchen},
-                      {rechnen()->HelpBtn, U_Hilfe::Thema_Profil_rechnen},
-                      {eigen()->B_Hilfe, U_Hilfe::Thema_Eigenes_Profil}};
+            {rechnen()->HelpBtn, U_Hilfe::Thema_Profil_rechnen}, {eigen()->B_Hilfe, U_Hilfe::Thema_Eigenes_Profil}};
         for (const auto& f : faelle) {
             Main::Hilfeindex = -1;
             QTimer::singleShot(0, U_Hilfe::DLG_Hilfe, [] { U_Hilfe::DLG_Hilfe->close(); });
