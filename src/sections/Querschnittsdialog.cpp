@@ -6,13 +6,26 @@
 #include <QDialog>
 #include <QEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <memory>
 
 namespace Querschnittsdialog {
 
 namespace {
 
-// Marks a dialog as freshly shown; the activation hook consumes the mark.
+// Places the dialog in the middle of its screen, as every cross-section dialog opens.
+void mittig(QWidget* dialog)
+{
+    const QScreen* bildschirm = dialog->screen();
+    if (!bildschirm)
+        return;
+    QRect rahmen = dialog->frameGeometry();
+    rahmen.moveCenter(bildschirm->availableGeometry().center());
+    dialog->move(rahmen.topLeft());
+}
+
+// Marks a dialog as freshly shown (the activation hook consumes the mark) and centres it before
+// it appears.
 class Zeigefilter : public QObject {
 public:
     Zeigefilter(QObject* eltern, std::shared_ptr<bool> frisch)
@@ -22,8 +35,10 @@ public:
     }
     bool eventFilter(QObject* objekt, QEvent* ereignis) override
     {
-        if (objekt == parent() && ereignis->type() == QEvent::Show && !ereignis->spontaneous())
+        if (objekt == parent() && ereignis->type() == QEvent::Show && !ereignis->spontaneous()) {
             *m_frisch = true;
+            mittig(static_cast<QWidget*>(objekt));
+        }
         return false;
     }
 

@@ -9,7 +9,8 @@ class QPushButton;
 
 namespace Querschnittsdialog {
 
-// Runs `oeffnen` (guarded) at the first activation after each time the dialog is shown. A
+// Centres the dialog on the screen each time it is shown and runs `oeffnen` (guarded) at the
+// first activation after that. A
 // nested dialog, the help viewer or a message box closing activates the dialog again, but
 // that is no opening: the snapshot for "Abbrechen" and the lists must stay as they are.
 void beiOeffnung(QDialog* dialog, std::function<void()> oeffnen);

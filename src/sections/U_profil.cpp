@@ -52,9 +52,13 @@ TDLG_Profil::TDLG_Profil(QWidget* eltern)
     Label9 = ueberschrift(Panel3, QStringLiteral("Label9"), QStringLiteral("Auswahl berechneter Profile"), 8, 8, 472, 26);
     Label9->setAlignment(Qt::AlignCenter);
     B_Formrohr = Formknopf(QStringLiteral("B_Formrohr"), TAkt_Profil::Formrohr, 8, 44);
+    B_Formrohr->setToolTip(QStringLiteral("Formrohr"));
     B_Vierkant = Formknopf(QStringLiteral("B_Vierkant"), TAkt_Profil::Vierkant, 132, 44);
+    B_Vierkant->setToolTip(QStringLiteral("Rechteckprofil"));
     B_Rundstahl = Formknopf(QStringLiteral("B_Rundstahl"), TAkt_Profil::Rundstahl, 256, 44);
+    B_Rundstahl->setToolTip(QStringLiteral("Rundstahl"));
     B_Rohr = Formknopf(QStringLiteral("B_Rohr"), TAkt_Profil::Rohr, 380, 44);
+    B_Rohr->setToolTip(QStringLiteral("Rohr"));
     B_Profil_Definieren
         = knopf(Panel3, QStringLiteral("B_Profil_Definieren"), QStringLiteral("Eigenes Profil eingeben"), 8, 158, 472, 44);
     connect(B_Formrohr, &QPushButton::clicked, this, Plattform::handler(this, &TDLG_Profil::B_FormrohrClick));
