@@ -523,12 +523,14 @@ private slots:
         r->exec();
         QCOMPARE(auswahl(), vorher);
 
-        // OK without "Berechnen" keeps the section; the title bar keeps a calculated one.
+        // OK without "Berechnen" (Enter in a field is OK) keeps the section; the title bar keeps
+        // a calculated one.
         modal(r, [r] {
             r->E_E1->setText("100");
-            r->OKBtn->click();
+            QTest::keyClick(r->E_E1, Qt::Key_Return);
         });
         r->exec();
+        QCOMPARE(r->result(), int(QDialog::Accepted));
         QCOMPARE(auswahl(), vorher);
         modal(r, [r] { r->B_Berechnen->click(); });
         r->exec();
