@@ -1,0 +1,80 @@
+#include "sections/Querschnittsdialog.h"
+
+#include "platform/Bausteine.h"
+#include "platform/Oberflaeche.h"
+
+#include <QDialog>
+#include <QEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <memory>
+
+namespace Querschnittsdialog {
+
+namespace {
+
+// Places the dialog in the middle of its screen, as every cross-section dialog opens.
+void mittig(QWidget* dialog)
+{
+    const QScreen* bildschirm = dialog->screen();
+    if (!bildschirm)
+        return;
+    QRect rahmen = dialog->frameGeometry();
+    rahmen.moveCenter(bildschirm->availableGeometry().center());
+    dialog->move(rahmen.topLeft());
+}
+
+// Marks a dialog as freshly shown (the activation hook consumes the mark) and centres it before
+// it appears.
+class Zeigefilter : public QObject {
+public:
+    Zeigefilter(QObject* eltern, std::shared_ptr<bool> frisch)
+        : QObject(eltern)
+        , m_frisch(std::move(frisch))
+    {
+    }
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        if (objekt == parent() && ereignis->type() == QEvent::Show && !ereignis->spontaneous()) {
+            *m_frisch = true;
+            mittig(static_cast<QWidget*>(objekt));
+        }
+        return false;
+    }
+
+private:
+    std::shared_ptr<bool> m_frisch;
+};
+
+} // namespace
+
+void beiOeffnung(QDialog* dialog, std::function<void()> oeffnen)
+{
+    auto frisch = std::make_shared<bool>(false);
+    dialog->installEventFilter(new Zeigefilter(dialog, frisch));
+    Plattform::beiAktivierung(dialog, [frisch, oeffnen = std::move(oeffnen)] {
+        if (!*frisch)
+            return;
+        *frisch = false;
+        oeffnen();
+    });
+}
+
+Knopfleiste knopfleiste(QDialog* dialog, const QString& hilfename)
+{
+    using namespace Bausteine;
+    constexpr int breite = 150, hoehe = 45, abstand = 10, rand = 8;
+    const int y = dialog->height() - hoehe - rand;
+    const int xOK = dialog->width() - rand - breite;
+    const int xAbbrechen = xOK - abstand - breite;
+    const int xHilfe = xAbbrechen - abstand - breite;
+    Knopfleiste k;
+    k.Hilfe = symbolknopf(dialog, hilfename, QStringLiteral("&Hilfe"), Symbol::Hilfe, xHilfe, y, breite, hoehe);
+    k.Abbrechen = symbolknopf(
+        dialog, QStringLiteral("CancelBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen, xAbbrechen, y, breite, hoehe);
+    k.OK = symbolknopf(dialog, QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK, xOK, y, breite, hoehe);
+    k.OK->setDefault(true);
+    return k;
+}
+
+} // namespace Querschnittsdialog

@@ -1,0 +1,44 @@
+#pragma once
+// Section values of the standard shapes and the chosen section as the dialogs hand it on.
+// Pure computation: no widgets, every failure is a Plattform::Fehler.
+#include <QString>
+
+namespace Querschnittswerte {
+
+// Dimensions are typed in mm and computed in cm; this is the one place that converts.
+double inZentimeter(double millimeter);
+
+// W in cm³, I in cm⁴, A in mm² (the formulas give cm², hence × 100).
+struct Werte {
+    double W = 0;
+    double I = 0;
+    double A = 0;
+};
+
+// Every power goes through Unit1::potenz, so a powered base of 0 or below fails (a tube whose
+// wall reaches half the diameter, a height of 0). Dimensions that would give negative section
+// values (a negative width or wall, a wall beyond half the width of a rectangular tube) fail
+// as well; zero widths and walls give the zeros of the formulas.
+Werte Rundstahl(double D); // outer diameter D [cm]
+Werte Rohr(double D, double s); // outer diameter D, wall s [cm]
+Werte Vierkant(double B, double H); // width B, height H [cm]; H carries the bending
+Werte Formrohr(double B, double H, double s); // width B, height H, wall s [cm]
+
+// Mass per metre [kg/m] = A [mm²] × specific weight [kg/dm³] / 1000.
+double Masse(double A, double Gamma);
+
+// The six shared values of the chosen section (Unit1::W, I, A, Masse, ProfilArt, ProfilName):
+// the snapshot for "Abbrechen" and the private copy that undoes a failed calculation.
+struct Gewaehltes_Profil {
+    double W = 0;
+    double I = 0;
+    double A = 0;
+    double Masse = 0;
+    QString ProfilArt;
+    QString ProfilName;
+
+    static Gewaehltes_Profil aufnehmen();
+    void wiederherstellen() const;
+};
+
+} // namespace Querschnittswerte
