@@ -276,7 +276,10 @@ private slots:
         W = 557;
         I = 5790;
         ProfilName = QStringLiteral("IPE 300");
-        QTimer::singleShot(0, U_profil::DLG_Profil, &QDialog::reject);
+        QTimer::singleShot(0, U_profil::DLG_Profil, [] {
+            Plattform::aktivieren(U_profil::DLG_Profil); // offscreen windows are not activated by themselves
+            U_profil::DLG_Profil->CancelBtn->click();
+        });
         d1()->B_Profil_suchen->click();
         QCOMPARE(d1()->Profil.L_Profil->text(), QStringLiteral("IPE 300"));
         QCOMPARE(d1()->Profil.L_Waus->text(), fixiert(557, 2));

@@ -395,7 +395,10 @@ private slots:
         s()->E_SigmaZul->setText(zahl("80"));
         s()->B_Berechnung_Flaeche->click();
         A = 2000;
-        QTimer::singleShot(0, U_profil::DLG_Profil, &QDialog::reject);
+        QTimer::singleShot(0, U_profil::DLG_Profil, [] {
+            Plattform::aktivieren(U_profil::DLG_Profil); // offscreen windows are not activated by themselves
+            U_profil::DLG_Profil->CancelBtn->click();
+        });
         s()->B_Profil_suchen->click();
         QCOMPARE(s()->Profil.L_Aaus->text(), fixiert(2000, 2));
         QCOMPARE(s()->L_Aerf->text(), zahl("150.00"));
