@@ -3,6 +3,7 @@
 #include "platform/Fehler.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -93,36 +94,57 @@ QString fixiert(double wert, int nachkomma, int stellen)
     if (std::isinf(wert))
         return wert > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     const QChar dezimal = dezimalzeichen();
-    if (wert == 0.0)
-        wert = 0.0; // no "-0"
 
-    // The exponent after rounding to `stellen` significant digits decides the form.
-    const QString e = QString::number(wert, 'e', stellen - 1);
-    const int exponent = e.mid(e.indexOf(QLatin1Char('e')) + 1).toInt();
+    // First the value rounded to `stellen` significant digits, as decimal digits: 3.925 (stored
+    // as 3.92499999…) becomes 3925000 × 10^-6, so the second rounding below sees the decimal
+    // value the user typed or expects, not its binary neighbour.
+    const QString e = QString::number(std::abs(wert), 'e', stellen - 1);
+    int exponent = e.mid(e.indexOf(QLatin1Char('e')) + 1).toInt();
+    QString ziffern = e.left(e.indexOf(QLatin1Char('e'))).remove(QLatin1Char('.'));
+    const bool negativ = wert < 0;
+    if (wert == 0.0)
+        exponent = 0;
+
     if (wert != 0.0 && exponent + 1 > stellen) {
-        QString mantisse = e.left(e.indexOf(QLatin1Char('e')));
-        mantisse.replace(QLatin1Char('.'), dezimal);
-        return QStringLiteral("%1E%2%3")
-            .arg(mantisse, exponent < 0 ? QStringLiteral("-") : QStringLiteral("+"))
+        const QString mantisse = ziffern.left(1) + dezimal + ziffern.mid(1);
+        return QStringLiteral("%1%2E%3%4")
+            .arg(negativ ? QStringLiteral("-") : QString(), mantisse, exponent < 0 ? QStringLiteral("-") : QStringLiteral("+"))
             .arg(std::abs(exponent), 2, 10, QLatin1Char('0'));
     }
 
-    QString text;
-    const int signifikant = exponent + 1 + nachkomma;
-    if (wert == 0.0 || signifikant <= stellen) {
-        text = QString::number(wert, 'f', nachkomma);
-    } else {
-        // Fewer decimals than asked for carry significance; the rest is shown as zeros.
-        const int genau = stellen - 1 - exponent;
-        text = QString::number(wert, 'f', genau);
-        if (genau == 0)
-            text += QLatin1Char('.');
-        text += QString(nachkomma - genau, QLatin1Char('0'));
+    // Then to `nachkomma` decimals, half away from zero, on those digits. Digit k weighs
+    // 10^(exponent - k); the first `behalten` of them reach the last decimal shown.
+    const int behalten = exponent + 1 + nachkomma;
+    if (behalten < int(ziffern.size())) {
+        const bool aufrunden = behalten >= 0 && ziffern[behalten] >= QLatin1Char('5');
+        ziffern = ziffern.left(std::max(behalten, 0));
+        if (aufrunden) {
+            int k = int(ziffern.size()) - 1;
+            while (k >= 0 && ziffern[k] == QLatin1Char('9'))
+                ziffern[k--] = QLatin1Char('0');
+            if (k >= 0) {
+                ziffern[k] = QChar(ziffern[k].unicode() + 1);
+            } else { // 9.99… became 10.0…, or nothing kept became one unit of the last decimal
+                ziffern.prepend(QLatin1Char('1'));
+                ++exponent;
+            }
+        }
     }
-    // A negative value that rounds to zero is shown without its sign.
-    if (text.startsWith(QLatin1Char('-')) && text.count(QLatin1Char('0')) == text.size() - 1 - (nachkomma > 0 ? 1 : 0))
-        text.remove(0, 1);
-    text.replace(QLatin1Char('.'), dezimal);
+    // Lay the digits out: integer part, point, decimals, padded with zeros.
+    const int vorkomma = exponent + 1;
+    QString ganz, bruch;
+    for (int k = 0; k < vorkomma; ++k)
+        ganz += k < ziffern.size() ? ziffern[k] : QLatin1Char('0');
+    if (ganz.isEmpty())
+        ganz = QStringLiteral("0");
+    for (int k = 0; k < nachkomma; ++k) {
+        const int index = vorkomma + k;
+        bruch += (index >= 0 && index < ziffern.size()) ? ziffern[index] : QLatin1Char('0');
+    }
+    const bool null = !std::any_of(ziffern.begin(), ziffern.end(), [](QChar c) { return c != QLatin1Char('0'); });
+    QString text = (negativ && !null ? QStringLiteral("-") : QString()) + ganz;
+    if (nachkomma > 0)
+        text += dezimal + bruch;
     return text;
 }
 

@@ -97,6 +97,13 @@ private slots:
         QTest::newRow("acht Vorkommastellen") << 123456789.0 << 2 << "1.234568E+08";
         QTest::newRow("Rundung auf acht Stellen") << 9999999.6 << 2 << "1.000000E+07";
         QTest::newRow("klein") << 0.004 << 2 << "0.00";
+        // Halves as the user reads them, although the double lies just below them.
+        QTest::newRow("Haelfte 3.925") << 500 * 7.85 / 1000 << 2 << "3.93";
+        QTest::newRow("Haelfte 2.675") << 2.675 << 2 << "2.68";
+        QTest::newRow("Haelfte an der letzten Stelle") << 0.005 << 2 << "0.01";
+        QTest::newRow("Haelfte negativ") << -0.005 << 2 << "-0.01";
+        QTest::newRow("Uebertrag") << 9.999 << 2 << "10.00";
+        QTest::newRow("Uebertrag vier Stellen") << 99.99995 << 4 << "100.0000";
     }
     void fixiert()
     {
