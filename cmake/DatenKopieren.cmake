@@ -1,6 +1,7 @@
 # Copies every file of QUELLE into ZIEL that ZIEL does not hold yet (compared without regard to
 # case, as the program matches its data file names).
 file(MAKE_DIRECTORY ${ZIEL})
+cmake_policy(SET CMP0057 NEW) # if(... IN_LIST ...) in a script run with -P
 file(GLOB vorhanden RELATIVE ${ZIEL} ${ZIEL}/*)
 set(vorhanden_klein "")
 foreach(n IN LISTS vorhanden)
