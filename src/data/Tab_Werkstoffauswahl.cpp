@@ -47,6 +47,7 @@ TTab_Werkstoffauswahl::TTab_Werkstoffauswahl()
 {
     using namespace Bausteine;
     setObjectName(QStringLiteral("TS_Werkstoffauswahl"));
+    programmschrift(this); // labels take their size from the font the main window gives them
     Label5 = label(this, QStringLiteral("Label5"), QStringLiteral("Materialauswahl:"), 12, 10);
     LB_Material = new QListWidget(this);
     LB_Material->setObjectName(QStringLiteral("LB_Material"));
