@@ -94,6 +94,7 @@ private slots:
             QVERIFY2(l, b.name);
             QCOMPARE(l->pos(), b.ort);
             QCOMPARE(l->text(), QString::fromUtf8(b.text));
+            QVERIFY2(l->width() >= l->sizeHint().width(), b.name); // the caption is not cut
         }
         QCOMPARE(tab()->B_Beenden->pos(), QPoint(832, 493));
         QCOMPARE(tab()->B_Hilfe_Mat->pos(), QPoint(833, 554));
