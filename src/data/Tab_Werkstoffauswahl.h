@@ -13,15 +13,26 @@ class TTab_Werkstoffauswahl : public QWidget {
 public:
     TTab_Werkstoffauswahl();
 
-    // Start-up step: reads "Material.csv" into Matdat and chooses entry 0.
+    // Start-up step: reads "Material.csv" into Matdat (with the notice for the old layout) and
+    // shows and chooses entry 0.
     void Materialdatenbank_Lesen();
-    // Fills LB_Material (once, when the tab control first takes the focus).
+    // Fills LB_Material when the tab control first takes the focus.
     void PC_1Enter();
-    // Empties LB_Material and fills it again from Matdat (entry 0 up to the first "LEER").
+    // Empties LB_Material and fills it again from Matdat (entry 0 up to the first "LEER"), then
+    // selects the first entry without choosing it.
     void Liste_Fuellen();
     // A click in the list: the selected material becomes the chosen one.
     void LB_MaterialClick();
 
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label16 = nullptr;
+    QLabel* Label30 = nullptr;
+    QLabel* Label29 = nullptr;
+    QLabel* Label31 = nullptr;
     QListWidget* LB_Material = nullptr;
     QLabel* L_Name = nullptr;
     QLabel* L_SigmaB = nullptr;
@@ -36,6 +47,14 @@ public:
     QLabel* L_SigmaD = nullptr;
     QLabel* L_SigmaZ = nullptr;
     QLabel* L_SigmaS = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
     QPushButton* B_Beenden = nullptr;
     QPushButton* B_Hilfe_Mat = nullptr;
+
+private:
+    // The three steps of choosing entry p; the start-up and a click run them in different order.
+    void Material_Anzeigen(int p);
+    void Material_Uebernehmen(int p);
+    void Zulaessige_Spannung_Setzen();
+    QLabel* L_Mat() const;
 };

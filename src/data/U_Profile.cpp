@@ -1,7 +1,104 @@
 #include "data/U_Profile.h"
 
+#include "data/U_Lesen.h"
+#include "platform/Fehler.h"
+#include "platform/Textdatei.h"
+
+#include <QFileInfo>
+
 namespace U_Profile {
 
-void Profilbibliothek_Lesen() {}
+using namespace Unit1;
+
+namespace {
+
+TProfilrecord freierEintrag()
+{
+    TProfilrecord p;
+    p.Art = QStringLiteral("LEER");
+    p.Name = QStringLiteral("LEER");
+    return p;
+}
+
+// One data line, already split into Str_Liste; `zeile` is its line number in the file.
+TProfilrecord profilAusFeldern(const QString& datei, int zeile)
+{
+    auto zahl = [&](int spalte) { return U_Lesen::Zahl_Lesen(Str_Liste[spalte], datei, zeile, spalte + 1); };
+    TProfilrecord p;
+    p.Art = kurz(Str_Liste[0], 30);
+    p.Name = kurz(Str_Liste[1], 15);
+    p.Wmax = zahl(2);
+    p.Wmin = zahl(3);
+    p.Imax = zahl(4);
+    p.Imin = zahl(5);
+    p.A = zahl(6) * 100; // cm² in the file, mm² in the program
+    return p;
+}
+
+// The lines of a file of the data directory. A name that leads to a folder (".", "..") is
+// refused like a missing file instead of being read as an empty family.
+QStringList dateiLesen(const QString& datendir, const QString& name)
+{
+    const QString pfad = Textdatei::finden(datendir, name);
+    if (QFileInfo(pfad).isDir())
+        throw Plattform::Fehler::datei(pfad, QStringLiteral("Der Name bezeichnet ein Verzeichnis."));
+    return Textdatei::lesen(pfad);
+}
+
+} // namespace
+
+void Profildateinamen_Lesen(TProfildateinamenarray& Dateinamenarray, int& Letzte_Zeile)
+{
+    int anzahl = 0;
+    int ausgelassen = 0;
+    for (const QString& zeile : std::as_const(Memo)) {
+        if (U_Lesen::Leerzeile(zeile))
+            continue;
+        if (anzahl > Max_Familie) {
+            ++ausgelassen;
+            continue;
+        }
+        Dateinamenarray[anzahl++] = kurz(zeile, 12);
+    }
+    for (int k = anzahl; k <= Max_Familie; ++k)
+        Dateinamenarray[k].clear();
+    Letzte_Zeile = anzahl - 1;
+    U_Lesen::Ueberzaehlige_Melden(Indexname, ausgelassen, QStringLiteral("Profilfamilien"), Max_Familie + 1);
+}
+
+void Profil_Einlesen(int Nr)
+{
+    if (Nr < 0 || Nr > Max_Familie)
+        throw Plattform::Fehler::listenindex(Nr);
+    TProfildat& familie = Profildat[Nr];
+    const QString& datei = Profildateinamenarray[Nr];
+    familie.fill(freierEintrag());
+    int eintrag = 0;
+    int ausgelassen = 0;
+    for (qsizetype x = 1; x < Memo.size(); ++x) {
+        const QString& zeile = Memo[x];
+        if (U_Lesen::Leerzeile(zeile))
+            continue;
+        if (eintrag > Max_Profil) {
+            ++ausgelassen;
+            continue;
+        }
+        Zeile_Zerlegen(zeile, Str_Liste, 7);
+        familie[eintrag++] = profilAusFeldern(datei, int(x + 1));
+    }
+    U_Lesen::Ueberzaehlige_Melden(datei, ausgelassen, QStringLiteral("Profile"), Max_Profil + 1);
+}
+
+void Profilbibliothek_Lesen(const QString& datendir)
+{
+    Memo = dateiLesen(datendir, Indexname);
+    int letzte = -1;
+    Profildateinamen_Lesen(Profildateinamenarray, letzte);
+    for (int k = 0; k <= letzte; ++k) {
+        Memo.clear();
+        Memo = dateiLesen(datendir, Profildateinamenarray[k]);
+        Profil_Einlesen(k);
+    }
+}
 
 } // namespace U_Profile

@@ -3,9 +3,32 @@
 // Profildat at start-up.
 #include "core/Unit1.h"
 
+namespace Main {
+extern QString Datendir; // owned by the main window module
+}
+
 namespace U_Profile {
 
-// Start-up step: loads the index and every family file named in it.
-void Profilbibliothek_Lesen();
+inline const QString Indexname = QStringLiteral("Profile.csv");
+
+// With the index file's lines in Unit1::Memo: stores the names of the family files, each cut
+// to 12 characters, into Dateinamenarray[0..Letzte_Zeile]. Blank lines name no family; lines
+// beyond the 41 that fit are left out with one warning; slots after the last name are emptied.
+// An index without names gives Letzte_Zeile = -1.
+void Profildateinamen_Lesen(Unit1::TProfildateinamenarray& Dateinamenarray, int& Letzte_Zeile);
+
+// With a family file's lines in Unit1::Memo (line 1 is the header): fills family Profildat[Nr],
+// which is first set free. Art is cut to 30 characters, Name to 15; A is stored in mm² (the
+// file holds cm²). Blank lines carry no record; rows beyond the 151 that fit are left out with
+// one warning. A number that does not convert stops the family at its line with the conversion
+// error, naming the file (Profildateinamenarray[Nr]), the line and the column.
+void Profil_Einlesen(int Nr);
+
+// Loads the index from `datendir` and every family named in it. A family file that cannot be
+// opened or read stops the loading there; the families before it stay loaded.
+void Profilbibliothek_Lesen(const QString& datendir);
+
+// Start-up step: the same from Main::Datendir.
+inline void Profilbibliothek_Lesen() { Profilbibliothek_Lesen(Main::Datendir); }
 
 } // namespace U_Profile

@@ -1,0 +1,311 @@
+// Reading the material database and the profile library into their fixed tables.
+#include "Testumgebung.h"
+#include "core/Unit1.h"
+#include "data/U_Material.h"
+#include "data/U_Profile.h"
+#include "platform/Fehler.h"
+
+#include <cmath>
+
+using namespace Unit1;
+using Plattform::Fehler;
+
+namespace {
+
+const QString Kopf7 = QStringLiteral("Sorte;E;SigmaB;SigmaP;T1;T2;Gamma");
+const QString Kopf11 = Kopf7 + QStringLiteral(";Art;SigmaD;SigmaZ;SigmaS");
+
+// A data line in the test locale's number notation.
+QString zeile(const QString& punktnotation) { return Testumgebung::zahl(punktnotation); }
+
+QString materialzeilen(int anzahl)
+{
+    QStringList z;
+    for (int k = 0; k < anzahl; ++k)
+        z << QStringLiteral("M%1;210000;360;200;0;0;7.85;Metall;0;0;0").arg(k);
+    return z.join(QLatin1Char('\n'));
+}
+
+// Runs f and returns the text of the program error it throws ("" when none).
+template <class F>
+QString fehlertext(F f)
+{
+    try {
+        f();
+    } catch (const Fehler& e) {
+        return e.text();
+    }
+    return QString();
+}
+
+} // namespace
+
+class TestMaterial : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        Testumgebung::zustandZuruecksetzen();
+        Programminit();
+    }
+
+    void versionAusKopfzeile_data()
+    {
+        QTest::addColumn<QString>("kopf");
+        QTest::addColumn<int>("version");
+        QTest::newRow("7 Felder: alt") << Kopf7 << 1;
+        QTest::newRow("11 Felder") << Kopf11 << 2;
+        QTest::newRow("8 Felder gilt als neu") << Kopf7 + QStringLiteral(";x") << 2;
+        QTest::newRow("leere Datei") << QString() << 2;
+    }
+    void versionAusKopfzeile()
+    {
+        QFETCH(QString, kopf);
+        QFETCH(int, version);
+        QCOMPARE(U_Material::Version_Bestimmen(kopf), version);
+    }
+
+    void materialEinlesen_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QString>("daten");
+        QTest::addColumn<QString>("art");
+        QTest::addColumn<double>("sigmaD");
+        QTest::addColumn<double>("grenzschlankheit");
+        const double stahl = M_PI * std::sqrt(1050.0); // ≈ 101.8
+        QTest::newRow("neu, Holz") << 2 << "Fichte;10000;45;9.87;29.3;0.194;0.45;Holz;21;14;4" << "Holz" << 21.0
+                                   << M_PI * std::sqrt(10000 / 9.87);
+        QTest::newRow("neu, Stahl") << 2 << "Stahl;210000;360;200;310;1.14;7.85;Metall;0;0;0" << "Metall" << 0.0 << stahl;
+        QTest::newRow("neu, Art wie geschrieben") << 2 << "x;1;2;0;0;0;1;holz;1;2;3" << "holz" << 1.0 << 0.0;
+        QTest::newRow("alt: Art und Holzwerte bleiben frei") << 1 << "Stahl;210000;360;200;310;1.14;7.85" << "Leer" << 0.0 << stahl;
+        QTest::newRow("alt: Felder 8 bis 11 einer neuen Datei ungelesen") << 1 << "Stahl;210000;360;200;310;1.14;7.85;Holz;x;y;z"
+                                                                        << "Leer" << 0.0 << stahl;
+        QTest::newRow("SigmaP 0 gibt Grenzschlankheit 0") << 2 << "Kunststoff;3000;50;0;0;0;1.4;Kunststoff;0;0;0" << "Kunststoff" << 0.0 << 0.0;
+    }
+    void materialEinlesen()
+    {
+        QFETCH(int, version);
+        QFETCH(QString, daten);
+        QFETCH(QString, art);
+        QFETCH(double, sigmaD);
+        QFETCH(double, grenzschlankheit);
+        Memo = {Kopf11, zeile(daten)};
+        U_Material::Material_Einlesen(version);
+        const QStringList felder = daten.split(QLatin1Char(';'));
+        QCOMPARE(Matdat[0].Sorte, felder[0]);
+        QCOMPARE(Matdat[0].E, felder[1].toDouble());
+        QCOMPARE(Matdat[0].SigmaB, felder[2].toDouble());
+        QCOMPARE(Matdat[0].Tetmaier2, felder[5].toDouble());
+        QCOMPARE(Matdat[0].Gamma, felder[6].toDouble());
+        QCOMPARE(Matdat[0].Art, art);
+        QCOMPARE(Matdat[0].SigmaD, sigmaD);
+        QVERIFY(std::abs(Matdat[0].GrenzSchlankheit - grenzschlankheit) < 1e-9);
+        QCOMPARE(Matdat[1].Sorte, QStringLiteral("LEER"));
+    }
+
+    void nameAuf20ZeichenGekuerzt()
+    {
+        Memo = {Kopf11, zeile("Baustahl mit sehr langem Namen;210000;360;0;0;0;7.85;Metall;0;0;0")};
+        U_Material::Material_Einlesen(2);
+        QCOMPARE(Matdat[0].Sorte, QStringLiteral("Baustahl mit sehr la"));
+    }
+
+    void leerzeilenTragenKeinenDatensatz()
+    {
+        Memo = {Kopf11, QString(), zeile("A;1;2;0;0;0;1;Metall;0;0;0"), QStringLiteral("  \t"), zeile("B;1;2;0;0;0;1;Metall;0;0;0")};
+        U_Material::Material_Einlesen(2);
+        QCOMPARE(Matdat[0].Sorte, QStringLiteral("A"));
+        QCOMPARE(Matdat[1].Sorte, QStringLiteral("B"));
+        QCOMPARE(Matdat[2].Sorte, QStringLiteral("LEER"));
+    }
+
+    // The error keeps its known text at the start and names file, line and column; reading
+    // stops there with the entries before it filled and the bad one left free.
+    void fehlerNenntDateiZeileUndSpalte_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QString>("schlecht");
+        QTest::addColumn<QString>("erwartet");
+        QTest::newRow("Text statt Zahl") << 2 << "X;abc;2;0;0;0;1;Metall;0;0;0"
+                                         << "'abc' ist kein gültiger Gleitkommawert (Datei Material.csv, Zeile 3, Spalte 2)";
+        QTest::newRow("zu wenige Felder") << 2 << "X;1;2;0;0;0;1;Metall"
+                                          << "'' ist kein gültiger Gleitkommawert (Datei Material.csv, Zeile 3, Spalte 9)";
+        QTest::newRow("leeres Feld") << 1 << "X;1;;0;0;0;1" << "'' ist kein gültiger Gleitkommawert (Datei Material.csv, Zeile 3, Spalte 3)";
+    }
+    void fehlerNenntDateiZeileUndSpalte()
+    {
+        QFETCH(int, version);
+        QFETCH(QString, schlecht);
+        QFETCH(QString, erwartet);
+        Memo = {Kopf11, zeile("A;1;2;0;0;0;1;Metall;0;0;0"), schlecht, zeile("C;1;2;0;0;0;1;Metall;0;0;0")};
+        QCOMPARE(fehlertext([&] { U_Material::Material_Einlesen(version); }), erwartet);
+        QCOMPARE(Matdat[0].Sorte, QStringLiteral("A"));
+        QCOMPARE(Matdat[1].Sorte, QStringLiteral("LEER"));
+        QCOMPARE(Matdat[1].E, 0.0);
+    }
+
+    void falschesDezimalzeichenIstEinFehler()
+    {
+        const QString fremd = Testumgebung::deutsch() ? QStringLiteral("2.5") : QStringLiteral("2,5");
+        Memo = {Kopf7, QStringLiteral("X;%1;1;0;0;0;1").arg(fremd)};
+        QVERIFY(fehlertext([] { U_Material::Material_Einlesen(1); }).startsWith(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(fremd)));
+    }
+
+    // A 10 MB field must neither crash nor end up whole in a message box.
+    void riesigesFeldWirdGekuerztGemeldet()
+    {
+        Memo = {Kopf7, QStringLiteral("X;") + QString(10'000'000, QLatin1Char('9')) + QStringLiteral("x;1;0;0;0;1")};
+        const QString text = fehlertext([] { U_Material::Material_Einlesen(1); });
+        QVERIFY(text.startsWith(QStringLiteral("'9999")));
+        QVERIFY(text.size() < 200);
+        QVERIFY(text.endsWith(QStringLiteral("(Datei Material.csv, Zeile 2, Spalte 2)")));
+    }
+
+    void ueberfuellteTabelle_data()
+    {
+        QTest::addColumn<int>("zeilen");
+        QTest::addColumn<QStringList>("meldungen");
+        QTest::newRow("200 passen") << 200 << QStringList();
+        QTest::newRow("201: eine Zeile bleibt draußen")
+            << 201 << QStringList{"Die Datei Material.csv enthält mehr Werkstoffe, als das Programm aufnehmen kann (höchstens 200). 1 Zeile wurde nicht gelesen."};
+        QTest::newRow("250") << 250 << QStringList{"Die Datei Material.csv enthält mehr Werkstoffe, als das Programm aufnehmen kann (höchstens 200). 50 Zeilen wurden nicht gelesen."};
+    }
+    void ueberfuellteTabelle()
+    {
+        QFETCH(int, zeilen);
+        QFETCH(QStringList, meldungen);
+        Plattform::Meldungsrekorder rekorder;
+        Memo = QStringList{Kopf11} + zeile(materialzeilen(zeilen)).split(QLatin1Char('\n'));
+        U_Material::Material_Einlesen(2);
+        QCOMPARE(rekorder.texte(), meldungen);
+        QCOMPARE(Matdat[199].Sorte, QStringLiteral("M199"));
+        QCOMPARE(Matdat[200].Sorte, QStringLiteral("LEER")); // the end marker stays free
+    }
+
+    // After the editor saved fewer rows, the deleted materials must not linger behind them.
+    void erneutesEinlesenGibtAlteEintraegeFrei()
+    {
+        Memo = QStringList{Kopf11} + zeile(materialzeilen(5)).split(QLatin1Char('\n'));
+        U_Material::Material_Einlesen(2);
+        Memo = QStringList{Kopf11} + zeile(materialzeilen(2)).split(QLatin1Char('\n'));
+        U_Material::Material_Einlesen(2);
+        QCOMPARE(Matdat[1].Sorte, QStringLiteral("M1"));
+        QCOMPARE(Matdat[2].Sorte, QStringLiteral("LEER"));
+        QCOMPARE(Matdat[2].Art, QStringLiteral("Leer"));
+    }
+
+    // ---- profile library
+
+    void beispielzeileDeutsch()
+    {
+        const QLocale vorher;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        Profildateinamenarray[0] = QStringLiteral("IPE.CSV");
+        Memo = {QStringLiteral("Art;Name;Wmax;Wmin;Imax;Imin;A"), QStringLiteral("IPE;IPE 100;34,2;5,79;171;15,9;10,3")};
+        U_Profile::Profil_Einlesen(0);
+        QLocale::setDefault(vorher);
+        const TProfilrecord& p = Profildat[0][0];
+        QCOMPARE(p.Art, QStringLiteral("IPE"));
+        QCOMPARE(p.Name, QStringLiteral("IPE 100"));
+        QCOMPARE(p.Wmax, 34.2);
+        QCOMPARE(p.Wmin, 5.79);
+        QCOMPARE(p.Imax, 171.0);
+        QCOMPARE(p.Imin, 15.9);
+        QCOMPARE(p.A, 1030.0);
+        QCOMPARE(Profildat[0][1].Name, QStringLiteral("LEER"));
+    }
+
+    void profiltexteGekuerzt()
+    {
+        Memo = {QStringLiteral("Kopf"), zeile("Warmgewalzter I-Träger mit parallelen Flanschen;IPE 100 nach EN 10365;1;1;1;1;1")};
+        U_Profile::Profil_Einlesen(3);
+        QCOMPARE(Profildat[3][0].Art, QStringLiteral("Warmgewalzter I-Träger mit par"));
+        QCOMPARE(Profildat[3][0].Art.size(), 30);
+        QCOMPARE(Profildat[3][0].Name, QStringLiteral("IPE 100 nach EN"));
+    }
+
+    void familieNurMitKopfBleibtFrei()
+    {
+        Memo = {QStringLiteral("Kopf"), zeile("IPE;IPE 80;1;1;1;1;1")};
+        U_Profile::Profil_Einlesen(0);
+        Memo = {QStringLiteral("Art;Name;Wmax;Wmin;Imax;Imin;A"), QString()};
+        U_Profile::Profil_Einlesen(0);
+        QCOMPARE(Profildat[0][0].Art, QStringLiteral("LEER"));
+        QCOMPARE(Profildat[0][0].A, 0.0);
+    }
+
+    void ueberfuellteFamilie()
+    {
+        Plattform::Meldungsrekorder rekorder;
+        Profildateinamenarray[2] = QStringLiteral("GROSS.CSV");
+        Memo = {QStringLiteral("Kopf")};
+        for (int k = 0; k < 160; ++k)
+            Memo << zeile(QStringLiteral("X;P%1;1;1;1;1;1.5").arg(k));
+        U_Profile::Profil_Einlesen(2);
+        QCOMPARE(Profildat[2][150].Name, QStringLiteral("P150"));
+        QCOMPARE(rekorder.texte(), QStringList{"Die Datei GROSS.CSV enthält mehr Profile, als das Programm aufnehmen kann (höchstens 151). 9 Zeilen wurden nicht gelesen."});
+    }
+
+    void profilfehlerNenntDatei()
+    {
+        Profildateinamenarray[1] = QStringLiteral("HEB.CSV");
+        Memo = {QStringLiteral("Kopf"), zeile("HEB;HEB 100;1;1;1;1;1"), zeile("HEB;HEB 120;1;1;1;1")};
+        QCOMPARE(fehlertext([] { U_Profile::Profil_Einlesen(1); }),
+                 QStringLiteral("'' ist kein gültiger Gleitkommawert (Datei HEB.CSV, Zeile 3, Spalte 7)"));
+        QCOMPARE(Profildat[1][0].Name, QStringLiteral("HEB 100"));
+        QCOMPARE(Profildat[1][1].Name, QStringLiteral("LEER"));
+        QVERIFY(!fehlertext([] { U_Profile::Profil_Einlesen(41); }).isEmpty());
+    }
+
+    void profilindex_data()
+    {
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<QStringList>("namen");
+        QTest::addColumn<int>("meldungen");
+        QTest::newRow("leer") << QStringList() << QStringList() << 0;
+        QTest::newRow("Leerzeilen nennen keine Familie") << QStringList{"IPE.CSV", "", "HEB.CSV", " "} << QStringList{"IPE.CSV", "HEB.CSV"} << 0;
+        QTest::newRow("auf 12 Zeichen gekürzt") << QStringList{"LANGERNAME.CSV"} << QStringList{"LANGERNAME.C"} << 0;
+        QStringList viele, ersteEinundvierzig;
+        for (int k = 0; k < 45; ++k)
+            viele << QStringLiteral("F%1.CSV").arg(k);
+        ersteEinundvierzig = viele.mid(0, 41);
+        QTest::newRow("45 Namen: 41 gelesen") << viele << ersteEinundvierzig << 1;
+    }
+    void profilindex()
+    {
+        QFETCH(QStringList, zeilen);
+        QFETCH(QStringList, namen);
+        QFETCH(int, meldungen);
+        Plattform::Meldungsrekorder rekorder;
+        Profildateinamenarray.fill(QStringLiteral("alt"));
+        Memo = zeilen;
+        int letzte = 99;
+        U_Profile::Profildateinamen_Lesen(Profildateinamenarray, letzte);
+        QCOMPARE(letzte, int(namen.size()) - 1);
+        for (int k = 0; k <= Max_Familie; ++k)
+            QCOMPARE(Profildateinamenarray[k], namen.value(k));
+        QCOMPARE(rekorder.meldungen.size(), meldungen);
+    }
+
+    // The whole library from a data directory, including names that lead nowhere.
+    void bibliothekAusVerzeichnis()
+    {
+        Testumgebung::Programmverzeichnis dir;
+        const QByteArray kopf = "Art;Name;Wmax;Wmin;Imax;Imin;A\r\n";
+        dir.schreiben(QStringLiteral("profile.csv"), "ipe.csv\r\nHEB.CSV\r\nFEHLT.CSV\r\nRUND.CSV\r\n");
+        dir.schreiben(QStringLiteral("IPE.CSV"), kopf + zeile("IPE;IPE 80;20;3.69;80.1;8.49;7.64").toLatin1());
+        dir.schreiben(QStringLiteral("HEB.CSV"), kopf + zeile("HEB;HEB 100;89.9;33.5;450;167;26").toLatin1());
+        dir.schreiben(QStringLiteral("RUND.CSV"), kopf + zeile("Rund;RD 10;0.1;0.1;0.05;0.05;0.785").toLatin1());
+        const QString text = fehlertext([&] { U_Profile::Profilbibliothek_Lesen(dir.daten()); });
+        QVERIFY2(text.startsWith(QStringLiteral("Datei ")) && text.contains(QStringLiteral("FEHLT.CSV kann nicht geöffnet werden.")), qPrintable(text));
+        QCOMPARE(Profildat[0][0].Name, QStringLiteral("IPE 80"));
+        QCOMPARE(Profildat[1][0].A, 2600.0);
+        QCOMPARE(Profildat[3][0].Name, QStringLiteral("LEER"));
+
+        dir.schreiben(QStringLiteral("profile.csv"), "..\r\n");
+        QVERIFY(fehlertext([&] { U_Profile::Profilbibliothek_Lesen(dir.daten()); }).contains(QStringLiteral("Verzeichnis")));
+    }
+};
+
+TRABEX_TEST_MAIN(TestMaterial)
+#include "test_material.moc"

@@ -1,0 +1,48 @@
+// The profile index and family readers on arbitrary bytes: names stay within their short
+// texts, the index within its 41 slots, and nothing crashes or hangs.
+#include "core/Unit1.h"
+#include "data/U_Profile.h"
+#include "platform/Fehler.h"
+#include "platform/Meldungen.h"
+#include "platform/Textdatei.h"
+
+#include <QLocale>
+#include <cstdlib>
+
+namespace {
+struct Stumm : Plattform::Ausgabe {
+    void zeigen(const Plattform::Meldung&) override {}
+    void piepen() override {}
+};
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
+{
+    static Stumm stumm;
+    static const bool eingerichtet = (Plattform::setzeAusgabe(&stumm), true);
+    (void)eingerichtet;
+    if (groesse == 0)
+        return 0;
+    QLocale::setDefault(daten[0] & 1 ? QLocale(QLocale::German) : QLocale(QLocale::English));
+    const QByteArray inhalt(reinterpret_cast<const char*>(daten + 1), qsizetype(groesse - 1));
+    Unit1::Programminit();
+    Unit1::Memo = Textdatei::inZeilen(Textdatei::dekodieren(inhalt));
+
+    int letzte = -2;
+    U_Profile::Profildateinamen_Lesen(Unit1::Profildateinamenarray, letzte);
+    if (letzte < -1 || letzte > Unit1::Max_Familie)
+        std::abort();
+    for (const QString& name : Unit1::Profildateinamenarray)
+        if (name.size() > 12)
+            std::abort();
+
+    const int nr = daten[0] % (Unit1::Max_Familie + 1);
+    try {
+        U_Profile::Profil_Einlesen(nr);
+    } catch (const Plattform::Fehler&) {
+    }
+    for (const Unit1::TProfilrecord& p : Unit1::Profildat[nr])
+        if (p.Art.size() > 30 || p.Name.size() > 15)
+            std::abort();
+    return 0;
+}
