@@ -2,7 +2,6 @@
 # case, as the program matches its data file names).
 cmake_policy(SET CMP0057 NEW) # if(... IN_LIST ...) in script mode
 file(MAKE_DIRECTORY ${ZIEL})
-cmake_policy(SET CMP0057 NEW) # if(... IN_LIST ...) in a script run with -P
 file(GLOB vorhanden RELATIVE ${ZIEL} ${ZIEL}/*)
 set(vorhanden_klein "")
 foreach(n IN LISTS vorhanden)
