@@ -26,6 +26,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -55,6 +56,11 @@ void Programmverzeichnis_Setzen(const QString& verzeichnis) { g_programmverzeich
 
 void Programmstart()
 {
+    // A machine without language settings runs in the C locale, whose decimal point would make
+    // every German number of the data files unreadable. The program then works as a German one,
+    // as its users and its delivered data do; a locale the user chose is kept.
+    if (QLocale().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     Stile::setzen(QStringLiteral("Luna"));
     QGuiApplication::setApplicationDisplayName(QString());
     QCoreApplication::setApplicationName(QStringLiteral("Trabex"));

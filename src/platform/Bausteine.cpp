@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFrame>
+#include <QHash>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 
 namespace Bausteine {
 
@@ -87,32 +90,63 @@ QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, in
     return k;
 }
 
-QPushButton* symbolknopf(
-    QWidget* eltern, const QString& name, const QString& text, Symbol symbol, int x, int y, int breite, int hoehe)
+namespace {
+// The button pictures are drawn, not taken from the style: the style decodes its pictures from
+// PNG files in several sizes at every request, which cost more start-up time than all the
+// program's windows together. Drawn once per kind and kept.
+QIcon standardbild(Symbol symbol)
 {
-    QPushButton* k = knopf(eltern, name, text, x, y, breite, hoehe);
-    QStyle::StandardPixmap bild = QStyle::SP_CustomBase;
+    static QHash<int, QIcon> bilder;
+    if (const auto it = bilder.constFind(int(symbol)); it != bilder.constEnd())
+        return *it;
+    QPixmap bild(40, 40); // drawn at twice the size shown, so that it stays sharp when scaled
+    bild.fill(Qt::transparent);
+    QPainter maler(&bild);
+    maler.setRenderHint(QPainter::Antialiasing);
+    const auto stift = [&](const QColor& farbe) { maler.setPen(QPen(farbe, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)); };
     switch (symbol) {
-    case Symbol::Hilfe:
-        bild = QStyle::SP_DialogHelpButton;
+    case Symbol::OK:
+        stift(QColor(0x1E, 0x8C, 0x2A));
+        maler.drawPolyline(QPolygonF({QPointF(8, 21), QPointF(17, 30), QPointF(33, 10)}));
         break;
     case Symbol::Abbrechen:
-        bild = QStyle::SP_DialogCancelButton;
-        break;
-    case Symbol::OK:
-        bild = QStyle::SP_DialogOkButton;
-        break;
     case Symbol::Schliessen:
-        bild = QStyle::SP_DialogCloseButton;
+        stift(QColor(0xC8, 0x1E, 0x1E));
+        maler.drawLine(QPointF(10, 10), QPointF(30, 30));
+        maler.drawLine(QPointF(30, 10), QPointF(10, 30));
         break;
-    case Symbol::Speichern:
-        bild = QStyle::SP_DialogSaveButton;
-        break;
-    case Symbol::Keins:
+    case Symbol::Hilfe: {
+        maler.setPen(Qt::NoPen);
+        maler.setBrush(QColor(0x1F, 0x5F, 0xBF));
+        maler.drawEllipse(QRectF(3, 3, 34, 34));
+        QFont schrift(QStringLiteral("Arial"));
+        schrift.setPixelSize(28);
+        schrift.setBold(true);
+        maler.setFont(schrift);
+        maler.setPen(Qt::white);
+        maler.drawText(QRectF(3, 3, 34, 34), Qt::AlignCenter, QStringLiteral("?"));
         break;
     }
-    if (bild != QStyle::SP_CustomBase)
-        k->setIcon(QApplication::style()->standardIcon(bild));
+    case Symbol::Speichern:
+        maler.setPen(QPen(QColor(0x20, 0x30, 0x60), 3));
+        maler.setBrush(QColor(0x3A, 0x5F, 0xA8));
+        maler.drawRoundedRect(QRectF(5, 5, 30, 30), 3, 3);
+        maler.setBrush(Qt::white);
+        maler.drawRect(QRectF(11, 7, 18, 11));
+        break;
+    case Symbol::Keins: break;
+    }
+    maler.end();
+    return *bilder.insert(int(symbol), QIcon(bild));
+}
+} // namespace
+
+QPushButton* symbolknopf(QWidget* eltern, const QString& name, const QString& text, Symbol symbol, int x, int y, int breite,
+                         int hoehe)
+{
+    QPushButton* k = knopf(eltern, name, text, x, y, breite, hoehe);
+    if (symbol != Symbol::Keins)
+        k->setIcon(standardbild(symbol));
     return k;
 }
 
