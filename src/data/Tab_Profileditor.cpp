@@ -36,13 +36,13 @@ TTab_Profileditor::TTab_Profileditor()
     using namespace Bausteine;
     using Plattform::handler;
     setObjectName(QStringLiteral("TS_Profileditor"));
-    Label8 = ueberschrift(this, QStringLiteral("Label8"), QStringLiteral("Neues Profil erzeugen:"), 14, 12);
-    Label9 = label(this, QStringLiteral("Label9"), QStringLiteral("Profilname:"), 222, 14);
+    Label8 = ueberschrift(this, QStringLiteral("Label8"), QStringLiteral("Neues Profil erzeugen:"), 14, 12, 200, 22);
+    Label9 = label(this, QStringLiteral("Label9"), QStringLiteral("Profilname:"), 222, 14, 96, 22);
     E_neuer_Profilname = feld(this, QStringLiteral("E_neuer_Profilname"), QString(), 320, 8, 153, 27);
-    Label12 = label(this, QStringLiteral("Label12"), QStringLiteral(".CSV"), 478, 18);
+    Label12 = label(this, QStringLiteral("Label12"), QStringLiteral(".CSV"), 478, 14, 50, 22);
     B_Profil_Erzeugen = symbolknopf(this, QStringLiteral("B_Profil_Erzeugen"), QStringLiteral("Profil erzeugen"), Symbol::OK,
                                     532, 8, 239, 31);
-    Label10 = ueberschrift(this, QStringLiteral("Label10"), QStringLiteral("Vorhandenes Profil editieren:"), 12, 50);
+    Label10 = ueberschrift(this, QStringLiteral("Label10"), QStringLiteral("Vorhandenes Profil editieren:"), 12, 50, 262, 22);
     LB_Profil = new QListWidget(this);
     LB_Profil->setObjectName(QStringLiteral("LB_Profil"));
     LB_Profil->setGeometry(12, 84, 175, 403);

@@ -198,6 +198,7 @@ TEStringGrid::TEStringGrid(int spalten, int zeilen, QWidget* eltern)
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setFixedHeight(22);
     horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: #00FFFF; color: black;"
+                                                     " font-family: Arial; font-size: 16px; font-weight: bold;"
                                                      " border: 0px; border-right: 1px solid #808080;"
                                                      " border-bottom: 1px solid #808080; padding-left: 3px; }"));
     m_modell->nachUmbau = [this] { Umbau_Folgen(); };
