@@ -400,7 +400,7 @@ QStringList TRaster::Zeilen() const
     return zeilen;
 }
 
-void TRaster::Zuschneiden()
+std::pair<int, int> TRaster::Letzte_Gefuellte_Zelle() const
 {
     int letzteSpalte = 0, letzteZeile = 0;
     for (int r = 0; r < RowCount(); ++r)
@@ -409,6 +409,12 @@ void TRaster::Zuschneiden()
                 letzteZeile = r;
                 letzteSpalte = std::max(letzteSpalte, c);
             }
+    return {letzteSpalte, letzteZeile};
+}
+
+void TRaster::Zuschneiden()
+{
+    const auto [letzteSpalte, letzteZeile] = Letzte_Gefuellte_Zelle();
     Aenderung a(*this);
     setColCount(letzteSpalte + 1);
     setRowCount(letzteZeile + 1);
@@ -541,8 +547,9 @@ int Zellen_Pruefen(const TRaster& raster, int ersteSpalte,
                                       .arg(Zellenname(raster, c, r)));
                 ++fehler;
             }
-    for (int c = ersteSpalte; c < raster.ColCount(); ++c)
-        for (int r = 1; r < raster.RowCount(); ++r) {
+    const auto [letzteSpalte, letzteZeile] = raster.Letzte_Gefuellte_Zelle();
+    for (int c = ersteSpalte; c <= letzteSpalte; ++c)
+        for (int r = 1; r <= letzteZeile; ++r) {
             const QString text = pruefen(c, raster.Cells(c, r));
             if (!text.isEmpty()) {
                 Plattform::fehler(text);

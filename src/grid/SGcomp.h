@@ -72,7 +72,9 @@ public:
     // LoadFromFile and SaveToFile are these plus the file access.
     QStringList Zeilen() const;
     void Zeilen_Uebernehmen(const QStringList& zeilen);
-    // Cut to the last non-empty row and column (step one of a save).
+    // The last column and row holding a non-empty cell (0, 0 when all are empty), and the
+    // cut to them (step one of a save).
+    std::pair<int, int> Letzte_Gefuellte_Zelle() const;
     void Zuschneiden();
 
     void setBeobachter(Beobachter* b) { m_beobachter = b; }
@@ -121,7 +123,8 @@ void Zahlzellen_Angleichen(TRaster& raster, const std::function<bool(int spalte)
 // The editors' save check: first every cell that the file cannot carry, then for the columns
 // from `ersteSpalte` on and the rows from 1 on, column by column and top to bottom, the text
 // that `pruefen(spalte, zelle)` returns (empty: the cell is good). One error box per bad cell;
-// returns the number of boxes.
+// returns the number of boxes. Trailing empty rows and columns are not checked: the save drops
+// them, so an empty row left at the end does not block it.
 int Zellen_Pruefen(const TRaster& raster, int ersteSpalte,
                    const std::function<QString(int spalte, const QString& zelle)>& pruefen);
 // The error text of a number cell that fails, else empty ("Der Wert 7.8.5 ist falsch").
