@@ -389,13 +389,17 @@ QStringList TRaster::Zeilen() const
     QStringList zeilen;
     zeilen.reserve(RowCount());
     for (const auto& zeile : m_zeilen) {
+        qsizetype laenge = m_spalten - 1;
+        for (const QString& zelle : zeile)
+            laenge += zelle.size();
         QString text;
+        text.reserve(laenge);
         for (int c = 0; c < m_spalten; ++c) {
             if (c > 0)
-                text += QLatin1Char(';');
-            text += zeile[c];
+                text.append(QLatin1Char(';'));
+            text.append(zeile[c]);
         }
-        zeilen.append(text);
+        zeilen.append(std::move(text));
     }
     return zeilen;
 }
