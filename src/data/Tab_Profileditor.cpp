@@ -148,7 +148,12 @@ void TTab_Profileditor::LB_ProfilClick()
         Auswaehlen(m_datei);
         return;
     }
-    Datei_Laden(datei);
+    try {
+        Datei_Laden(datei);
+    } catch (...) {
+        Auswaehlen(m_datei); // the list goes on naming the file the grid shows
+        throw;
+    }
     Auswaehlen(datei);
 }
 

@@ -157,8 +157,11 @@ bool TTab_Werkstoffdatenbank::Speichern()
                               .arg(f.text()));
         return false;
     }
-    Materialien_Neu_Lesen();
-    Ersten_Werkstoff_Waehlen();
+    // The file is written; a failure of reading it back is reported and does not undo that.
+    Plattform::geschuetzt([this] {
+        Materialien_Neu_Lesen();
+        Ersten_Werkstoff_Waehlen();
+    });
     return true;
 }
 
