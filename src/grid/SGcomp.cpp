@@ -115,7 +115,12 @@ void TRaster::setFixedRows(int n)
     m_geaendert = geaendert;
 }
 
-void TRaster::setRow(int r) { m_row = std::clamp(r, 0, RowCount() - 1); }
+void TRaster::setRow(int r)
+{
+    m_row = std::clamp(r, 0, RowCount() - 1);
+    if (m_tiefe == 0 && m_beobachter)
+        m_beobachter->zeileGewaehlt(m_row);
+}
 
 const QString& TRaster::Cells(int spalte, int zeile) const
 {
@@ -128,14 +133,9 @@ void TRaster::setCells(int spalte, int zeile, const QString& text)
 {
     bereichPruefen(spalte, 0, m_spalten - 1);
     bereichPruefen(zeile, 0, RowCount() - 1);
-    if (m_tiefe > 0) {
-        m_zeilen[zeile][spalte] = text;
-        m_geaendert = true;
-        return;
-    }
     m_zeilen[zeile][spalte] = text;
     m_geaendert = true;
-    if (m_beobachter)
+    if (m_tiefe == 0 && m_beobachter) // inside a larger change the observer hears of it at its end
         m_beobachter->zelleGeaendert(spalte, zeile);
 }
 

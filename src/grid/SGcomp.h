@@ -22,6 +22,7 @@ public:
     virtual void vorAenderung() = 0;          // the layout or many cells change
     virtual void nachAenderung() = 0;
     virtual void zelleGeaendert(int spalte, int zeile) = 0; // one cell outside such a change
+    virtual void zeileGewaehlt(int zeile) = 0;               // the current row was set
 };
 
 class TRaster {

@@ -27,14 +27,12 @@ bool trennzeichenFrei(const QString& text)
 class Zelleneditor : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* eltern, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    QWidget* createEditor(QWidget* eltern, const QStyleOptionViewItem&, const QModelIndex&) const override
     {
         auto* editor = new QLineEdit(eltern);
         editor->setFrame(false);
         static const QRegularExpression erlaubt(QStringLiteral("[^;\\r\\n]*"));
         editor->setValidator(new QRegularExpressionValidator(erlaubt, editor));
-        Q_UNUSED(option);
-        Q_UNUSED(index);
         return editor;
     }
 };
@@ -164,6 +162,12 @@ void TRastermodell::nachAenderung()
         nachUmbau();
 }
 
+void TRastermodell::zeileGewaehlt(int zeile)
+{
+    if (zeigeZeile)
+        zeigeZeile(zeile);
+}
+
 void TRastermodell::zelleGeaendert(int spalte, int zeile)
 {
     const int m = zeile - titelzeilen();
@@ -202,6 +206,7 @@ TEStringGrid::TEStringGrid(int spalten, int zeilen, QWidget* eltern)
                                                      " border: 0px; border-right: 1px solid #808080;"
                                                      " border-bottom: 1px solid #808080; padding-left: 3px; }"));
     m_modell->nachUmbau = [this] { Umbau_Folgen(); };
+    m_modell->zeigeZeile = [this](int zeile) { Zeile_Zeigen(zeile); };
     connect(horizontalHeader(), &QHeaderView::sectionResized, this,
             [this](int spalte, int, int neu) { m_breiten[spalte] = neu; });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& jetzt) {
@@ -230,11 +235,10 @@ void TEStringGrid::Umbau_Folgen()
     }
 }
 
-void TEStringGrid::setRow(int r)
+void TEStringGrid::Zeile_Zeigen(int zeile)
 {
-    m_raster.setRow(r);
-    const int m = m_raster.Row() - m_modell->titelzeilen();
-    if (m >= 0 && m < m_modell->rowCount())
+    const int m = zeile - m_modell->titelzeilen();
+    if (m >= 0 && m < m_modell->rowCount() && currentIndex().row() != m)
         setCurrentIndex(m_modell->index(m, std::max(0, currentIndex().column())));
 }
 

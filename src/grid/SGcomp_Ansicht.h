@@ -7,6 +7,7 @@
 
 #include <QAbstractTableModel>
 #include <QTableView>
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -30,8 +31,10 @@ public:
     void vorAenderung() override;
     void nachAenderung() override;
     void zelleGeaendert(int spalte, int zeile) override;
+    void zeileGewaehlt(int zeile) override;
 
-    std::function<void()> nachUmbau; // the view restores its current cell and column widths
+    std::function<void()> nachUmbau;          // the view restores its current cell and column widths
+    std::function<void(int zeile)> zeigeZeile; // the view moves its current cell to the row
 
 private:
     TRaster& m_raster;
@@ -68,7 +71,7 @@ public:
     int FixedRows() const { return m_raster.FixedRows(); }
     // The row of the current cell (grid numbering, title row 0).
     int Row() const { return m_raster.Row(); }
-    void setRow(int r);
+    void setRow(int r) { m_raster.setRow(r); }
     QString Cells(int spalte, int zeile) const { return m_raster.Cells(spalte, zeile); }
     void setCells(int spalte, int zeile, const QString& text) { m_raster.setCells(spalte, zeile, text); }
     bool Geaendert() const { return m_raster.Geaendert(); }
@@ -103,6 +106,7 @@ public:
 
 private:
     void Umbau_Folgen();
+    void Zeile_Zeigen(int zeile);
 
     SGcomp::TRaster m_raster;
     SGcomp::TRastermodell* m_modell;

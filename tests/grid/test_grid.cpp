@@ -636,6 +636,19 @@ private slots:
         QCOMPARE(grid.model()->rowCount(), 8);
     }
 
+    void datumsfehlerWaehltDieZeileAuchAufDemSchirm()
+    {
+        TEStringGrid grid(1, 4);
+        grid.setCells(0, 1, QStringLiteral("2019"));
+        grid.setCells(0, 2, QStringLiteral("2020"));
+        grid.setCells(0, 3, QStringLiteral("1.3.2019"));
+        grid.setRow(1);
+        Plattform::Meldungsrekorder rekorder;
+        grid.sort(QStringLiteral("DATUM"), 0);
+        QCOMPARE(grid.Row(), 3);
+        QCOMPARE(grid.currentIndex().row(), 2);
+    }
+
     void riesigeZelleWirdGekuerztAngezeigt()
     {
         TEStringGrid grid(1, 2);
