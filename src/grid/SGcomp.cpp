@@ -38,9 +38,11 @@ void bereichPruefen(long long wert, long long von, long long bis)
 
 bool hatTrennzeichen(const QString& text)
 {
-    for (const QChar c : text)
-        if (c == QLatin1Char(';') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u <= u';' && (u == u';' || u == u'\n' || u == u'\r'))
             return true;
+    }
     return false;
 }
 
@@ -241,21 +243,33 @@ TRaster::Art TRaster::sortierart(const QString& text)
     return art.value_or(Art::String);
 }
 
-bool TRaster::spaltePruefen(Art art, int spalte)
+std::optional<std::vector<double>> TRaster::spaltePruefen(Art art, int spalte)
 {
+    // The numbers read for the check are the keys of the sort: the same reading for both, so
+    // the check passes exactly what the comparison can read.
+    std::vector<double> zahlen;
+    if (art == Art::Zahl)
+        zahlen.reserve(RowCount() - m_fixZeilen);
     if (art == Art::String)
-        return true;
+        return zahlen;
     for (int r = m_fixZeilen; r < RowCount(); ++r) {
         const QString& zelle = m_zeilen[r][spalte];
-        const bool gut = art == Art::Zahl ? Zahlen::versuchen(zelle).has_value() : U_Zeit::Datum_Lesen(zelle).has_value();
+        bool gut = false;
+        if (art == Art::Zahl) {
+            const auto zahl = Zahlen::versuchen(zelle);
+            gut = zahl.has_value();
+            zahlen.push_back(zahl.value_or(0));
+        } else {
+            gut = U_Zeit::Datum_Lesen(zelle).has_value();
+        }
         if (!gut) {
             Plattform::warnung(QStringLiteral("Formatfehler in Zeile: ") + QString::number(r));
             if (art == Art::Datum)
                 setRow(r);
-            return false;
+            return std::nullopt;
         }
     }
-    return true;
+    return zahlen;
 }
 
 void TRaster::zeilenTauschen(int a, int b) { std::swap(m_zeilen[a], m_zeilen[b]); }
@@ -309,7 +323,7 @@ std::vector<Schluessel> schluessel(int lo, int hi, const Berechnung& berechnen)
 
 } // namespace
 
-void TRaster::partitionssortierung(Art art, int spalte, int lo, int hi)
+void TRaster::partitionssortierung(Art art, int spalte, int lo, int hi, const std::vector<double>& zahlen)
 {
     if (lo >= hi)
         return;
@@ -324,7 +338,7 @@ void TRaster::partitionssortierung(Art art, int spalte, int lo, int hi)
         break;
     }
     case Art::Zahl: {
-        auto k = schluessel<double>(lo, hi, [&](int r) { return Zahlen::lesen(m_zeilen[r][spalte]); });
+        auto k = schluessel<double>(lo, hi, [&](int r) { return zahlen[r - m_fixZeilen]; });
         quicksort(k, 0, n, tauschen);
         break;
     }
@@ -351,9 +365,10 @@ void TRaster::sort_Teil(const QString& Art, int Spalte, int Zeile1, int Zeile2)
     if (Zeile2 >= RowCount())
         Zeile2 = RowCount() - 1;
     const auto art = sortierart(Art);
-    if (!spaltePruefen(art, Spalte))
+    const auto zahlen = spaltePruefen(art, Spalte);
+    if (!zahlen)
         return;
-    partitionssortierung(art, Spalte, Zeile1, Zeile2);
+    partitionssortierung(art, Spalte, Zeile1, Zeile2, *zahlen);
 }
 
 void TRaster::sort_2(const QString& Art, int Spalte1, int Spalte2)
@@ -369,7 +384,10 @@ void TRaster::sort_2(const QString& Art, int Spalte1, int Spalte2)
     }
     bereichPruefen(Spalte2, 0, m_spalten - 1);
     const auto art = artLesen(Art).value_or(TRaster::Art::String); // an unknown kind was told by sort()
-    if (!spaltePruefen(art, Spalte2))
+    // Sorting a group moves rows within it only, so the numbers read here stay right for the
+    // rows of the groups after it.
+    const auto zahlen = spaltePruefen(art, Spalte2);
+    if (!zahlen)
         return;
     int start = 1;
     while (start <= RowCount() - 1) {
@@ -377,7 +395,7 @@ void TRaster::sort_2(const QString& Art, int Spalte1, int Spalte2)
         while (ende + 1 <= RowCount() - 1 && m_zeilen[ende + 1][Spalte1] == m_zeilen[start][Spalte1])
             ++ende;
         if (ende - start + 1 > 1)
-            partitionssortierung(art, Spalte2, std::max(start, m_fixZeilen), ende);
+            partitionssortierung(art, Spalte2, std::max(start, m_fixZeilen), ende, *zahlen);
         start = ende + 1;
     }
 }
@@ -389,11 +407,7 @@ QStringList TRaster::Zeilen() const
     QStringList zeilen;
     zeilen.reserve(RowCount());
     for (const auto& zeile : m_zeilen) {
-        qsizetype laenge = m_spalten - 1;
-        for (const QString& zelle : zeile)
-            laenge += zelle.size();
         QString text;
-        text.reserve(laenge);
         for (int c = 0; c < m_spalten; ++c) {
             if (c > 0)
                 text.append(QLatin1Char(';'));
@@ -402,6 +416,35 @@ QStringList TRaster::Zeilen() const
         zeilen.append(std::move(text));
     }
     return zeilen;
+}
+
+// The whole file as one text, lines joined by CR LF, written as a single "line" to which the
+// writer adds the last line end: the same bytes as Zeilen() without a string per row. The
+// cells are checked for separators on the way, while they are in the cache: on a large grid
+// every extra pass over the cells costs as much as building the text.
+QString TRaster::Text(int letzteSpalte, int letzteZeile) const
+{
+    qsizetype laenge = 0;
+    for (int r = 0; r <= letzteZeile; ++r)
+        for (int c = 0; c <= letzteSpalte; ++c)
+            laenge += m_zeilen[r][c].size() + 2;
+    QString text;
+    text.reserve(laenge);
+    for (int r = 0; r <= letzteZeile; ++r) {
+        if (r > 0)
+            text.append(QLatin1String("\r\n"));
+        for (int c = 0; c <= letzteSpalte; ++c) {
+            const QString& zelle = m_zeilen[r][c];
+            if (hatTrennzeichen(zelle))
+                throw Plattform::Fehler(Plattform::Fehler::Art::Datei,
+                                        QStringLiteral("Die Zelle %1 enthält ein Semikolon oder einen Zeilenumbruch.")
+                                            .arg(Zellenname(*this, c, r)));
+            if (c > 0)
+                text.append(QLatin1Char(';'));
+            text.append(zelle);
+        }
+    }
+    return text;
 }
 
 std::pair<int, int> TRaster::Letzte_Gefuellte_Zelle() const
@@ -458,9 +501,8 @@ void TRaster::LoadFromFile(const QString& Filename)
     const QString pfad = dateiImVerzeichnis(Filename);
     if (!QFileInfo(pfad).isFile())
         return;
-    const QStringList zeilen = Textdatei::lesen(pfad);
     try {
-        Zeilen_Uebernehmen(zeilen);
+        Zeilen_Uebernehmen(Textdatei::lesen(pfad));
     } catch (const Plattform::Fehler& f) {
         throw Plattform::Fehler(f.art(), QStringLiteral("%1: %2").arg(QFileInfo(pfad).fileName(), f.text()));
     }
@@ -469,14 +511,18 @@ void TRaster::LoadFromFile(const QString& Filename)
 
 void TRaster::SaveToFile(const QString& Filename)
 {
-    const auto [spalte, zeile] = Trennzeichen_Finden(*this);
-    if (spalte >= 0)
-        throw Plattform::Fehler::datei(Filename, QStringLiteral("Die Zelle %1 enthält ein Semikolon oder einen Zeilenumbruch.")
-                                                     .arg(Zellenname(*this, spalte, zeile)));
+    // The text first: a cell the file cannot carry stops the save before the grid is cut.
+    const auto [letzteSpalte, letzteZeile] = Letzte_Gefuellte_Zelle();
+    QString text;
+    try {
+        text = Text(letzteSpalte, letzteZeile);
+    } catch (const Plattform::Fehler& f) {
+        throw Plattform::Fehler::datei(Filename, f.text());
+    }
     const bool vorher = m_geaendert;
     Zuschneiden();
     m_geaendert = vorher;
-    Textdatei::schreiben(dateiImVerzeichnis(Filename), Zeilen());
+    Textdatei::schreiben(dateiImVerzeichnis(Filename), {text});
     m_geaendert = false;
 }
 

@@ -72,6 +72,9 @@ public:
     // The file's lines of the grid as it stands (no trimming), and the grid from file lines;
     // LoadFromFile and SaveToFile are these plus the file access.
     QStringList Zeilen() const;
+    // Rows 0..letzteZeile, columns 0..letzteSpalte joined as in the file, without the last
+    // line end; throws for a cell holding ';' or a line break.
+    QString Text(int letzteSpalte, int letzteZeile) const;
     void Zeilen_Uebernehmen(const QStringList& zeilen);
     // The last column and row holding a non-empty cell (0, 0 when all are empty), and the
     // cut to them (step one of a save).
@@ -86,9 +89,10 @@ private:
     static std::optional<Art> artLesen(const QString& text);
     // The sort kind from its text; shows the message and falls back to "STRING" when unknown.
     static Art sortierart(const QString& text);
-    // False (after the specified message) when the column may not or cannot be sorted.
-    bool spaltePruefen(Art art, int spalte);
-    void partitionssortierung(Art art, int spalte, int lo, int hi);
+    // The numbers of a "ZAHL" column (rows from FixedRows on; empty for the other kinds), or
+    // nothing after the message of the first cell that fails.
+    std::optional<std::vector<double>> spaltePruefen(Art art, int spalte);
+    void partitionssortierung(Art art, int spalte, int lo, int hi, const std::vector<double>& zahlen);
     void zeilenTauschen(int a, int b);
     void begin();
     void ende();
