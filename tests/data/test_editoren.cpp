@@ -12,6 +12,7 @@
 #include "platform/Zahlen.h"
 
 #include <QDir>
+#include <QTabWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -480,6 +481,26 @@ private slots:
         const QStringList zeile = felder(verzeichnis().lesen(QStringLiteral("HEB.CSV")), 1);
         QCOMPARE(zeile, (QStringList{"HEB", "HEB 100", zahl("89.9"), zahl("33.5"), "450", "167", "26"}));
         QCOMPARE(Zahlen::lesen(zeile[2]), 89.9);
+    }
+
+    // The user types into a cell and presses "Speichern" without leaving the cell first.
+    void getipptesWirdBeimKlickAufSpeichernUebernommen()
+    {
+        Main::Mainform->show();
+        Main::Mainform->PC_1->setCurrentWidget(profileditor());
+        QVERIFY(QTest::qWaitForWindowExposed(Main::Mainform));
+        TEStringGrid* sg = profileditor()->SG_Profil;
+        const QModelIndex zelle = sg->model()->index(0, 2); // row 1, Wmax
+        sg->setCurrentIndex(zelle);
+        sg->edit(zelle);
+        auto* editor = sg->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("90.5"));
+        Plattform::Meldungsrekorder rekorder;
+        QTest::mouseClick(profileditor()->B_Profil_Speichern, Qt::LeftButton);
+        QCOMPARE(felder(verzeichnis().lesen(QStringLiteral("HEB.CSV")), 1)[2], zahl("90.5"));
+        QVERIFY(!sg->Geaendert());
     }
 
     void profilSpeichernOhneAenderungSchneidetNurAb()

@@ -37,6 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     wieder.Zeilen_Uebernehmen(raster.Zeilen());
     if (wieder.Zeilen() != raster.Zeilen())
         std::abort();
+    if (raster.Text(raster.ColCount() - 1, raster.RowCount() - 1) != raster.Zeilen().join(QStringLiteral("\r\n")))
+        std::abort();
     raster.setFixedRows(1);
     try {
         raster.sort(QStringLiteral("STRING"), 0);
