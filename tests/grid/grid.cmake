@@ -1,0 +1,1 @@
+trabex_test(test_grid ${CMAKE_CURRENT_LIST_DIR}/test_grid.cpp)
