@@ -467,11 +467,11 @@ void TRaster::Zuschneiden()
     setRowCount(letzteZeile + 1);
 }
 
-void TRaster::Zeilen_Uebernehmen(const QStringList& zeilen)
+void TRaster::Zeilen_Uebernehmen(const QStringList& dateizeilen)
 {
-    if (zeilen.isEmpty())
-        throw Plattform::Fehler(Plattform::Fehler::Art::Bereich,
-                                QStringLiteral("Die Datei ist leer; sie enthält keine Zeile für die Tabelle."));
+    // An empty file reads as the single empty line that an empty grid is saved as, so that an
+    // empty family index or a new empty file loads without a message.
+    const QStringList zeilen = dateizeilen.isEmpty() ? QStringList{QString()} : dateizeilen;
     const int spalten = U_Dallg::Anz_CSV_Spalten(zeilen.first());
     if (spalten > Max_Kopffelder)
         throw Plattform::Fehler(Plattform::Fehler::Art::Bereich,
