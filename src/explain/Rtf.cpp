@@ -311,7 +311,7 @@ void Leser::gruppeAuf()
     if (m_stapel.size() >= maxTiefe)
         throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein,
                                 QStringLiteral("Die RTF-Datei ist zu tief verschachtelt (mehr als %1 Gruppen).").arg(maxTiefe));
-    bytesLeeren();
+    laufAbschliessen();
     m_ersatzRest = 0;
     m_stapel.append(m_z);
     m_sternFolgt = false;
@@ -319,7 +319,7 @@ void Leser::gruppeAuf()
 
 void Leser::gruppeZu()
 {
-    bytesLeeren();
+    laufAbschliessen();
     m_ersatzRest = 0;
     m_sternFolgt = false;
     if (m_stapel.isEmpty()) {
@@ -341,8 +341,6 @@ void Leser::gruppeZu()
     }
     if (innen.zeichen.schrift != m_z.zeichen.schrift)
         schriftGewaehlt();
-    if (m_z.ziel == Ziel::Text)
-        laufAbschliessen();
 }
 
 void Leser::binaer(qint64 laenge)
@@ -615,9 +613,12 @@ void Leser::steuersymbol(char c)
 
 void Leser::steuerwort(const QByteArray& w, bool hat, int p)
 {
-    // Text ends where the format may change; only \'hh of one run stay together, for the
-    // multi-byte code pages.
-    bytesLeeren();
+    // A run ends where the format may change. \'hh of one run stay together, for the multi-byte
+    // code pages, and so do \u, for the two halves of a surrogate pair.
+    if (w == "u")
+        bytesLeeren();
+    else
+        laufAbschliessen();
     const bool stern = m_sternFolgt;
     m_sternFolgt = false;
 
@@ -907,6 +908,10 @@ bool Leser::zeichenwort(const QByteArray& w, bool hat, int p)
         z.hochtief = an ? 1 : 0;
     } else if (w == "sub") {
         z.hochtief = an ? -1 : 0;
+    } else if (w == "up") {
+        z.hochtief = (!hat || p > 0) ? 1 : 0; // raised by half-points: shown as superscript
+    } else if (w == "dn") {
+        z.hochtief = (!hat || p > 0) ? -1 : 0;
     } else if (w == "nosupersub") {
         z.hochtief = 0;
     } else if (w == "fs") {
@@ -1070,9 +1075,9 @@ int Schreiber::schriftnummer(const QString& familie)
 {
     QString name = familie;
     name.remove(u';'); // the table's separator cannot be escaped
-    const qsizetype k = m_schriften.indexOf(name);
-    if (k >= 0)
-        return int(k);
+    for (qsizetype k = 0; k < m_schriften.size(); ++k)
+        if (k != m_symbolschrift && m_schriften[k] == name)
+            return int(k);
     m_schriften.append(name);
     return int(m_schriften.size() - 1);
 }
@@ -1198,8 +1203,11 @@ void Schreiber::listenmarke(const QTextBlock& block, const QTextList& liste)
     const auto stil = format.style();
     if (stil == QTextListFormat::ListDisc || stil == QTextListFormat::ListCircle || stil == QTextListFormat::ListSquare
         || stil == QTextListFormat::ListStyleUndefined) {
-        if (m_symbolschrift < 0)
-            m_symbolschrift = schriftnummer(QStringLiteral("Symbol"));
+        if (m_symbolschrift < 0) {
+            // An entry of its own: text set in "Symbol" must keep its ordinary code page.
+            m_schriften.append(QStringLiteral("Symbol"));
+            m_symbolschrift = int(m_schriften.size() - 1);
+        }
         const QByteArray f = QByteArray::number(m_symbolschrift);
         m_rumpf += "{\\pntext\\f" + f + "\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf" + f + "\\pnindent0{\\pntxtb\\'b7}}";
         return;
