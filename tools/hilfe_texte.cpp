@@ -69,16 +69,18 @@ public:
     }
 
 private:
-    void neuerAbsatz(double vor, double nach)
+    // `zeichenformat` is the paragraph's own format, which also sets its list marker.
+    void neuerAbsatz(double vor, double nach, const QTextCharFormat& zeichenformat = zeichen(10))
     {
         QTextBlockFormat f;
         f.setTopMargin(vor);
         f.setBottomMargin(nach);
         if (m_erster) {
             m_cursor.setBlockFormat(f);
+            m_cursor.setBlockCharFormat(zeichenformat);
             m_erster = false;
         } else {
-            m_cursor.insertBlock(f);
+            m_cursor.insertBlock(f, zeichenformat);
         }
     }
 
@@ -86,7 +88,7 @@ private:
     {
         absatzEnde();
         m_liste = nullptr;
-        neuerAbsatz(vor, nach);
+        neuerAbsatz(vor, nach, format);
         text(inhalt, format);
     }
 

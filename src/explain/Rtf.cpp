@@ -88,7 +88,7 @@ struct Lauf {
 
 struct Absatz {
     QTextBlockFormat format;
-    QTextCharFormat leerformat; // character format of an empty paragraph
+    QTextCharFormat absatzzeichen; // character format at the paragraph mark
     QList<Lauf> laeufe;
     bool istListe = false;
     QTextListFormat::Style listenstil = QTextListFormat::ListDisc;
@@ -482,7 +482,7 @@ void Leser::absatzEnde()
         }
     }
     absatz.format = absatzformat(a, absatz.istListe, absatz.ebene);
-    absatz.leerformat = zeichenformat(m_z.zeichen);
+    absatz.absatzzeichen = zeichenformat(m_z.zeichen);
     m_absaetze.append(absatz);
     m_absatz = Absatz();
     m_marke.clear();
@@ -981,7 +981,9 @@ void dokumentAufbauen(const QList<Absatz>& absaetze, QTextDocument& dokument)
     int bildnummer = 0;
     bool erster = true;
     for (const Absatz& absatz : absaetze) {
-        const QTextCharFormat blockzeichen = absatz.laeufe.isEmpty() ? absatz.leerformat : absatz.laeufe.first().format;
+        // The paragraph mark's format, as word processors use it for the list marker and for
+        // typing into an empty paragraph.
+        const QTextCharFormat& blockzeichen = absatz.absatzzeichen;
         if (erster) {
             cursor.setBlockFormat(absatz.format);
             cursor.setBlockCharFormat(blockzeichen);
@@ -1270,18 +1272,14 @@ void Schreiber::absatz(const QTextBlock& block)
     default:
         break;
     }
-    m_rumpf += w;
+    // The paragraph's own character format stands outside the runs' groups, where it also
+    // formats the paragraph mark and the list marker.
+    m_rumpf += w + zeichenworte(block.charFormat());
     if (liste)
         listenmarke(block, *liste);
-    bool leer = true;
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        if (it.fragment().isValid()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+        if (it.fragment().isValid())
             lauf(it.fragment());
-            leer = false;
-        }
-    }
-    if (leer)
-        m_rumpf += zeichenworte(block.charFormat());
     m_rumpf += "\\par\r\n";
 }
 

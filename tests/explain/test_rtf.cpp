@@ -9,6 +9,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTextBlock>
@@ -118,6 +119,7 @@ private slots:
     void feindlicheDateien_data();
     void feindlicheDateien();
     void zuTiefVerschachteltWirdAbgelehnt();
+    void fundeDesFuzzers();
     void dateiLadenUndSpeichern();
 };
 
@@ -598,6 +600,19 @@ void TestRtf::zuTiefVerschachteltWirdAbgelehnt()
         QVERIFY(f.text().contains(QStringLiteral("verschachtelt")));
     }
     QCOMPARE(text(dokument), QStringLiteral("bisher"));
+}
+
+void TestRtf::fundeDesFuzzers()
+{
+    // Inputs that once broke the reader or the writer: what is read must write and read back
+    // to the same text.
+    const QStringList funde = QDir(QStringLiteral(RTF_FIXTURES)).entryList({QStringLiteral("fuzz_*.rtf")});
+    QVERIFY(!funde.isEmpty());
+    for (const QString& fund : funde) {
+        auto* dokument = gelesen(fixture(fund), this);
+        auto* wieder = gelesen(Rtf::schreiben(*dokument), this);
+        QVERIFY2(text(*wieder) == text(*dokument), qPrintable(fund));
+    }
 }
 
 void TestRtf::dateiLadenUndSpeichern()
