@@ -176,6 +176,17 @@ QString bereinigt(const QString& roh)
     return text;
 }
 
+int hexwert(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 class Leser {
 public:
     explicit Leser(const QByteArray& daten) : m_daten(daten) {}
@@ -184,6 +195,7 @@ public:
 
 private:
     // tokens
+    void steuerfolge();
     void steuerwort(const QByteArray& wort, bool hatParameter, int parameter);
     void steuersymbol(char c);
     void zeichen(char c);
@@ -252,58 +264,56 @@ QList<Absatz> Leser::lesen()
     const qsizetype n = m_daten.size();
     while (m_pos < n && !m_ende) {
         const char c = m_daten[m_pos++];
-        if (c == '{') {
+        if (c == '{')
             gruppeAuf();
-        } else if (c == '}') {
+        else if (c == '}')
             gruppeZu();
-        } else if (c == '\\') {
-            if (m_pos >= n)
-                break;
-            const char s = m_daten[m_pos];
-            if (isalpha(static_cast<unsigned char>(s))) {
-                QByteArray wort;
-                while (m_pos < n && isalpha(static_cast<unsigned char>(m_daten[m_pos]))) {
-                    if (wort.size() < maxWortlaenge)
-                        wort += m_daten[m_pos];
-                    else
-                        wort = "?"; // too long: no known word, read on to its end
-                    ++m_pos;
-                }
-                bool negativ = false, hat = false;
-                qint64 wert = 0;
-                if (m_pos < n && m_daten[m_pos] == '-' && m_pos + 1 < n && isdigit(static_cast<unsigned char>(m_daten[m_pos + 1]))) {
-                    negativ = true;
-                    ++m_pos;
-                }
-                while (m_pos < n && isdigit(static_cast<unsigned char>(m_daten[m_pos]))) {
-                    hat = true;
-                    wert = std::min<qint64>(wert * 10 + (m_daten[m_pos] - '0'), 10'000'000'000LL);
-                    ++m_pos;
-                }
-                if (m_pos < n && m_daten[m_pos] == ' ')
-                    ++m_pos;
-                const qint64 mitVorzeichen = negativ ? -wert : wert;
-                const int parameter = static_cast<int>(std::clamp<qint64>(mitVorzeichen, INT_MIN, INT_MAX));
-                if (wort == "bin")
-                    binaer(hat ? mitVorzeichen : 0);
-                else
-                    steuerwort(wort, hat, parameter);
-            } else {
-                ++m_pos;
-                steuersymbol(s);
-            }
-        } else if (c == '\r' || c == '\n') {
-            continue;
-        } else {
+        else if (c == '\\')
+            steuerfolge();
+        else if (c != '\r' && c != '\n') // line ends of the file are not text
             zeichen(c);
-        }
     }
     // An unterminated file ends its open paragraph like a closed one.
-    bytesLeeren();
     laufAbschliessen();
     if (!m_absatz.laeufe.isEmpty())
         absatzEnde();
     return m_absaetze;
+}
+
+// After a backslash: a control word with its optional parameter and delimiting blank, or a
+// control symbol.
+void Leser::steuerfolge()
+{
+    const qsizetype n = m_daten.size();
+    if (m_pos >= n)
+        return;
+    auto buchstabe = [&](qsizetype k) { return k < n && isalpha(static_cast<unsigned char>(m_daten[k])); };
+    auto ziffer = [&](qsizetype k) { return k < n && isdigit(static_cast<unsigned char>(m_daten[k])); };
+    if (!buchstabe(m_pos)) {
+        steuersymbol(m_daten[m_pos++]);
+        return;
+    }
+    const qsizetype anfang = m_pos;
+    while (buchstabe(m_pos))
+        ++m_pos;
+    // An over-long word is read to its end but matches no known word.
+    const QByteArray wort = m_pos - anfang <= maxWortlaenge ? m_daten.mid(anfang, m_pos - anfang) : QByteArray("?");
+    const bool negativ = m_pos < n && m_daten[m_pos] == '-' && ziffer(m_pos + 1);
+    if (negativ)
+        ++m_pos;
+    bool hat = false;
+    qint64 wert = 0;
+    for (; ziffer(m_pos); ++m_pos) {
+        hat = true;
+        wert = std::min<qint64>(wert * 10 + (m_daten[m_pos] - '0'), 10'000'000'000LL);
+    }
+    if (m_pos < n && m_daten[m_pos] == ' ')
+        ++m_pos;
+    const qint64 mitVorzeichen = negativ ? -wert : wert;
+    if (wort == "bin")
+        binaer(hat ? mitVorzeichen : 0);
+    else
+        steuerwort(wort, hat, static_cast<int>(std::clamp<qint64>(mitVorzeichen, INT_MIN, INT_MAX)));
 }
 
 void Leser::gruppeAuf()
@@ -391,15 +401,9 @@ void Leser::zeichen(char c)
         }
         break;
     case Ziel::Bild: {
-        int wert = -1;
-        if (c >= '0' && c <= '9')
-            wert = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            wert = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F')
-            wert = c - 'A' + 10;
+        const int wert = hexwert(c);
         if (wert < 0)
-            break;
+            break; // blanks and line ends between the digits
         if (m_bild.halbesByte < 0) {
             m_bild.halbesByte = wert;
         } else {
@@ -562,14 +566,7 @@ void Leser::steuersymbol(char c)
         int wert = 0;
         int ziffern = 0;
         while (ziffern < 2 && m_pos < m_daten.size()) {
-            const char h = m_daten[m_pos];
-            int w = -1;
-            if (h >= '0' && h <= '9')
-                w = h - '0';
-            else if (h >= 'a' && h <= 'f')
-                w = h - 'a' + 10;
-            else if (h >= 'A' && h <= 'F')
-                w = h - 'A' + 10;
+            const int w = hexwert(m_daten[m_pos]);
             if (w < 0)
                 break;
             wert = wert * 16 + w;
@@ -679,35 +676,19 @@ void Leser::steuerwort(const QByteArray& w, bool hat, int p)
     }
     if (zeichenwort(w, hat, p) || absatzwort(w, hat, p))
         return;
-    if (m_z.ziel == Ziel::Text) {
-        if (w == "par" || w == "page" || w == "sect" || w == "row") {
-            absatzEnde();
-        } else if (w == "line") {
-            textAnhaengen(QString(QChar(0x2028)));
-        } else if (w == "tab" || w == "cell") {
-            textAnhaengen(QStringLiteral("\t"));
-        } else if (w == "bullet") {
-            textAnhaengen(QString(QChar(0x2022)));
-        } else if (w == "emdash") {
-            textAnhaengen(QString(QChar(0x2014)));
-        } else if (w == "endash") {
-            textAnhaengen(QString(QChar(0x2013)));
-        } else if (w == "lquote") {
-            textAnhaengen(QString(QChar(0x2018)));
-        } else if (w == "rquote") {
-            textAnhaengen(QString(QChar(0x2019)));
-        } else if (w == "ldblquote") {
-            textAnhaengen(QString(QChar(0x201C)));
-        } else if (w == "rdblquote") {
-            textAnhaengen(QString(QChar(0x201D)));
-        } else if (w == "emspace") {
-            textAnhaengen(QString(QChar(0x2003)));
-        } else if (w == "enspace") {
-            textAnhaengen(QString(QChar(0x2002)));
-        }
-    } else if (m_z.ziel == Ziel::Listenmarke && w == "tab") {
-        textAnhaengen(QStringLiteral("\t"));
+    if (m_z.ziel == Ziel::Text && (w == "par" || w == "page" || w == "sect" || w == "row")) {
+        absatzEnde();
+        return;
     }
+    static const std::pair<const char*, char16_t> zeichenworte[] = {
+        {"line", 0x2028},   {"tab", u'\t'},       {"cell", u'\t'},      {"bullet", 0x2022},
+        {"emdash", 0x2014}, {"endash", 0x2013},   {"lquote", 0x2018},   {"rquote", 0x2019},
+        {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002}};
+    for (const auto& [name, zeichen] : zeichenworte)
+        if (w == name) {
+            textAnhaengen(QString(QChar(zeichen)));
+            return;
+        }
     // every other word is ignored
 }
 

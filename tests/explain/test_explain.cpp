@@ -66,6 +66,8 @@ private slots:
 
     void hilfeOhneAuswahlNimmtErstesThema();
     void hilfeZeigtThemaDesKnopfs();
+    void hilfeknoepfeDesHauptfensters_data();
+    void hilfeknoepfeDesHauptfensters();
     void gespeicherteHilfeErscheintWieder();
     void themenwechselVerwirftAenderung();
     void fehlendeHilfedateiBehaeltText();
@@ -329,6 +331,30 @@ void TestErklaerung::hilfeZeigtThemaDesKnopfs()
     QCOMPARE(U_Hilfe::DLG_Hilfe->LB_Themen->currentRow(), 7);
     QCOMPARE(hilfetext(), QStringLiteral("Thema 7"));
     QVERIFY(!U_Hilfe::DLG_Hilfe->isVisible());
+}
+
+void TestErklaerung::hilfeknoepfeDesHauptfensters_data()
+{
+    QTest::addColumn<QString>("knopf");
+    QTest::addColumn<int>("thema");
+    QTest::newRow("berechnungen") << QStringLiteral("B_Hilfe_Auswahl") << 0;
+    QTest::newRow("werkstoffauswahl") << QStringLiteral("B_Hilfe_Mat") << 1;
+    QTest::newRow("werkstoffdatenbank") << QStringLiteral("B_Hilfe") << 8;
+    QTest::newRow("profileditor") << QStringLiteral("B_Hilfe_Profil") << 9;
+}
+
+void TestErklaerung::hilfeknoepfeDesHauptfensters()
+{
+    QFETCH(QString, knopf);
+    QFETCH(int, thema);
+    for (int k = 0; k < 10; ++k)
+        m_verzeichnis->schreiben(QStringLiteral("Hilfe%1.RTF").arg(k), rtfMit(QStringLiteral("Thema %1").arg(k)));
+    auto* hilfeknopf = Main::Mainform->findChild<QPushButton*>(knopf);
+    QVERIFY(hilfeknopf);
+    QTimer::singleShot(0, [] { U_Hilfe::DLG_Hilfe->B_Ende->click(); });
+    hilfeknopf->click();
+    QCOMPARE(U_Hilfe::DLG_Hilfe->LB_Themen->currentRow(), thema);
+    QCOMPARE(hilfetext(), QStringLiteral("Thema %1").arg(thema));
 }
 
 void TestErklaerung::gespeicherteHilfeErscheintWieder()
