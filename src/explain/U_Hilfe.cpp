@@ -8,6 +8,7 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -69,7 +70,17 @@ TDLG_Hilfe::TDLG_Hilfe(QWidget* eltern) : QDialog(eltern)
     B_Ende = Bausteine::symbolknopf(this, QStringLiteral("B_Ende"), QStringLiteral("Abbrechen"),
                                     Bausteine::Symbol::Abbrechen, 16, 544, 209, 49);
 
-    connect(LB_Themen, &QListWidget::itemClicked, this, Plattform::handler(this, &TDLG_Hilfe::LB_ThemenClick));
+    // Choosing a topic by keyboard loads it like a click, so that the list and the text always
+    // agree and "Speichern" never writes one topic's text into another's file. A click on the
+    // topic already shown reloads it.
+    connect(LB_Themen, &QListWidget::currentRowChanged, this, [this](int zeile) {
+        if (zeile != m_geladen)
+            Plattform::geschuetzt([this] { LB_ThemenClick(); });
+    });
+    connect(LB_Themen, &QListWidget::itemClicked, this, [this](QListWidgetItem* eintrag) {
+        if (LB_Themen->row(eintrag) == m_geladen)
+            Plattform::geschuetzt([this] { LB_ThemenClick(); });
+    });
     connect(BitBtn1, &QPushButton::clicked, this, Plattform::handler(this, &TDLG_Hilfe::BitBtn1Click));
     connect(B_Ende, &QPushButton::clicked, this, &QDialog::reject);
     Plattform::beiAktivierung(this, [this] { FormActivate(); });
@@ -78,19 +89,30 @@ TDLG_Hilfe::TDLG_Hilfe(QWidget* eltern) : QDialog(eltern)
 void TDLG_Hilfe::FormActivate()
 {
     const int k = Main::Hilfeindex;
-    LB_Themen->setCurrentRow(k >= 0 && k < LB_Themen->count() ? k : -1);
+    {
+        const QSignalBlocker still(LB_Themen);
+        LB_Themen->setCurrentRow(k >= 0 && k < LB_Themen->count() ? k : -1);
+    }
     LB_ThemenClick();
 }
 
 void TDLG_Hilfe::LB_ThemenClick()
 {
+    const QSignalBlocker still(LB_Themen);
     int k = LB_Themen->currentRow();
     if (k < 0) {
         k = 0;
         LB_Themen->setCurrentRow(0);
     }
-    // The reader leaves the document as it was when the file fails, so the shown text stays.
-    Rtf::laden(U_Hilfe::Hilfedatei(k), *E_Hilfe->document());
+    try {
+        // The reader leaves the document as it was when the file fails, so the shown text stays.
+        Rtf::laden(U_Hilfe::Hilfedatei(k), *E_Hilfe->document());
+    } catch (...) {
+        // ... and the selection goes back to the topic whose text is shown.
+        LB_Themen->setCurrentRow(m_geladen);
+        throw;
+    }
+    m_geladen = k;
 }
 
 void TDLG_Hilfe::BitBtn1Click()

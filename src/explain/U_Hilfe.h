@@ -24,6 +24,9 @@ public:
     QTextEdit* E_Hilfe;
     QPushButton* BitBtn1;
     QPushButton* B_Ende;
+
+private:
+    int m_geladen = -1; // the topic whose text E_Hilfe shows
 };
 
 namespace U_Hilfe {

@@ -71,6 +71,7 @@ private slots:
     void gespeicherteHilfeErscheintWieder();
     void themenwechselVerwirftAenderung();
     void fehlendeHilfedateiBehaeltText();
+    void tastaturWaehltThema();
     void gelieferteHilfetexte();
 
 private:
@@ -387,11 +388,17 @@ void TestErklaerung::themenwechselVerwirftAenderung()
     auto* dlg = U_Hilfe::DLG_Hilfe;
     dlg->E_Hilfe->setPlainText(QStringLiteral("geändert"));
 
-    dlg->LB_Themen->setCurrentRow(3);
-    dlg->LB_ThemenClick();
+    auto klick = [dlg](int zeile) {
+        const QRect feld = dlg->LB_Themen->visualItemRect(dlg->LB_Themen->item(zeile));
+        QTest::mouseClick(dlg->LB_Themen->viewport(), Qt::LeftButton, {}, feld.center());
+    };
+    klick(3);
     QCOMPARE(hilfetext(), QStringLiteral("Scherung"));
-    dlg->LB_Themen->setCurrentRow(1);
-    dlg->LB_ThemenClick();
+    klick(1);
+    QCOMPARE(hilfetext(), QStringLiteral("Werkstoffe"));
+    // A click on the topic shown discards the edit too.
+    dlg->E_Hilfe->setPlainText(QStringLiteral("geändert"));
+    klick(1);
     QCOMPARE(hilfetext(), QStringLiteral("Werkstoffe"));
 
     // Showing the viewer again also reloads.
@@ -410,6 +417,23 @@ void TestErklaerung::fehlendeHilfedateiBehaeltText()
     QCOMPARE(m_meldungen->meldungen.size(), 1);
     QCOMPARE(m_meldungen->meldungen[0].art, Plattform::Meldungsart::Bericht);
     QVERIFY(m_meldungen->meldungen[0].text.contains(QStringLiteral("Hilfe6.RTF")));
+    // The list shows the topic of the text, so saving cannot write it into another file.
+    QCOMPARE(U_Hilfe::DLG_Hilfe->LB_Themen->currentRow(), 5);
+    U_Hilfe::DLG_Hilfe->BitBtn1->click();
+    QVERIFY(!QFile::exists(m_verzeichnis->daten() + QStringLiteral("Hilfe6.RTF")));
+}
+
+void TestErklaerung::tastaturWaehltThema()
+{
+    m_verzeichnis->schreiben(QStringLiteral("Hilfe0.RTF"), rtfMit(QStringLiteral("Allgemeines")));
+    m_verzeichnis->schreiben(QStringLiteral("Hilfe1.RTF"), rtfMit(QStringLiteral("Werkstoffe")));
+    zeigeHilfe(0);
+    auto* liste = U_Hilfe::DLG_Hilfe->LB_Themen;
+    liste->setFocus();
+    QTest::keyClick(liste, Qt::Key_Down);
+    QCOMPARE(liste->currentRow(), 1);
+    QCOMPARE(hilfetext(), QStringLiteral("Werkstoffe"));
+    QVERIFY(m_meldungen->meldungen.isEmpty());
 }
 
 void TestErklaerung::gelieferteHilfetexte()
