@@ -1,5 +1,6 @@
 # Copies every file of QUELLE into ZIEL that ZIEL does not hold yet (compared without regard to
 # case, as the program matches its data file names).
+cmake_policy(SET CMP0057 NEW) # if(... IN_LIST ...) in script mode
 file(MAKE_DIRECTORY ${ZIEL})
 file(GLOB vorhanden RELATIVE ${ZIEL} ${ZIEL}/*)
 set(vorhanden_klein "")
