@@ -209,6 +209,7 @@ private:
     void bytesLeeren();
     void laufAbschliessen();
     void absatzEnde();
+    void neuesTeil();
     bool ueberspringeErsatz();
 
     // formats
@@ -250,6 +251,8 @@ private:
     bool m_farbeGesetzt = false;
 
     Bilddaten m_bild;
+    qint64 m_bildpunkteFrei = maxBildpunkte;
+    qint64 m_teile = 0; // paragraphs and runs so far
     QString m_marke;
     bool m_markeGesehen = false;
 
@@ -458,15 +461,25 @@ void Leser::laufAbschliessen()
     if (text.isEmpty())
         return;
     const QTextCharFormat format = zeichenformat(m_z.zeichen);
-    if (!m_absatz.laeufe.isEmpty() && m_absatz.laeufe.last().bild.isNull() && m_absatz.laeufe.last().format == format)
+    if (!m_absatz.laeufe.isEmpty() && m_absatz.laeufe.last().bild.isNull() && m_absatz.laeufe.last().format == format) {
         m_absatz.laeufe.last().text += text;
-    else
+    } else {
+        neuesTeil();
         m_absatz.laeufe.append({text, format, {}, {}});
+    }
+}
+
+void Leser::neuesTeil()
+{
+    if (++m_teile > maxTeile)
+        throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein,
+                                QStringLiteral("Die RTF-Datei hat zu viele Absätze und Textteile (mehr als %1).").arg(maxTeile));
 }
 
 void Leser::absatzEnde()
 {
     laufAbschliessen();
+    neuesTeil();
     const Absatzformat& a = m_z.absatz;
     Absatz& absatz = m_absatz;
     absatz.istListe = a.listennummer > 0 || a.pnStil.has_value() || m_markeGesehen;
@@ -834,15 +847,18 @@ QByteArray bmpAusDib(const QByteArray& dib)
     return bmp;
 }
 
-QImage bildLesen(const QByteArray& daten, const char* art)
+// Decodes a picture unless it would take the pixel budget beyond its limit.
+QImage bildLesen(const QByteArray& daten, const char* art, qint64& bildpunkteFrei)
 {
     QBuffer puffer;
     puffer.setData(daten);
     puffer.open(QIODevice::ReadOnly);
     QImageReader leser(&puffer, art);
     const QSize groesse = leser.size();
-    if (!groesse.isValid() || qint64(groesse.width()) * groesse.height() > maxBildpunkte)
+    const qint64 punkte = qint64(groesse.width()) * groesse.height();
+    if (!groesse.isValid() || punkte > bildpunkteFrei)
         return {};
+    bildpunkteFrei -= punkte;
     return leser.read();
 }
 
@@ -850,9 +866,9 @@ void Leser::bildFertig()
 {
     QImage bild;
     switch (m_bild.art) {
-    case Bilddaten::Art::Png: bild = bildLesen(m_bild.daten, "PNG"); break;
-    case Bilddaten::Art::Jpeg: bild = bildLesen(m_bild.daten, "JPEG"); break;
-    case Bilddaten::Art::Dib: bild = bildLesen(bmpAusDib(m_bild.daten), "BMP"); break;
+    case Bilddaten::Art::Png: bild = bildLesen(m_bild.daten, "PNG", m_bildpunkteFrei); break;
+    case Bilddaten::Art::Jpeg: bild = bildLesen(m_bild.daten, "JPEG", m_bildpunkteFrei); break;
+    case Bilddaten::Art::Dib: bild = bildLesen(bmpAusDib(m_bild.daten), "BMP", m_bildpunkteFrei); break;
     case Bilddaten::Art::Keine: break;
     }
     m_bild.daten.clear();
@@ -863,6 +879,7 @@ void Leser::bildFertig()
     breite = std::clamp(breite * m_bild.skalaX / 100.0, 1.0, 10000.0);
     hoehe = std::clamp(hoehe * m_bild.skalaY / 100.0, 1.0, 10000.0);
     laufAbschliessen();
+    neuesTeil();
     m_absatz.laeufe.append({QString(), zeichenformat(m_z.zeichen), bild, QSizeF(breite, hoehe)});
 }
 

@@ -26,8 +26,10 @@ namespace Rtf {
 constexpr int maxTiefe = 256;
 // Control words longer than this are read to their end and ignored.
 constexpr int maxWortlaenge = 32;
-// Pictures with more pixels than this are skipped instead of decoded.
+// Pictures beyond this many pixels (together) are skipped instead of decoded.
 constexpr qint64 maxBildpunkte = 40'000'000;
+// More paragraphs and runs than this would exhaust the memory of the text view: refused.
+constexpr qint64 maxTeile = 100'000;
 
 bool istRtf(const QByteArray& daten);
 

@@ -118,7 +118,7 @@ private slots:
 
     void feindlicheDateien_data();
     void feindlicheDateien();
-    void zuTiefVerschachteltWirdAbgelehnt();
+    void zuGrosseDateienWerdenAbgelehnt();
     void fundeDesFuzzers();
     void dateiLadenUndSpeichern();
 };
@@ -583,13 +583,22 @@ void TestRtf::feindlicheDateien()
     QCOMPARE(text(*wieder), erwartet);
 }
 
-void TestRtf::zuTiefVerschachteltWirdAbgelehnt()
+void TestRtf::zuGrosseDateienWerdenAbgelehnt()
 {
     QTextDocument dokument;
     dokument.setPlainText(QStringLiteral("bisher"));
     const QByteArray erlaubt = "{\\rtf1 " + QByteArray(Rtf::maxTiefe - 1, '{') + "tief" + QByteArray(Rtf::maxTiefe - 1, '}') + "}";
     Rtf::lesen(erlaubt, dokument);
     QCOMPARE(text(dokument), QStringLiteral("tief"));
+
+    // As many paragraphs as the limit allow are read, one more is refused.
+    QByteArray absaetze = "{\\rtf1 ";
+    for (qint64 k = 0; k < Rtf::maxTeile; ++k)
+        absaetze += "\\par ";
+    Rtf::lesen(absaetze + "}", dokument);
+    QCOMPARE(dokument.blockCount(), int(Rtf::maxTeile));
+    QVERIFY_THROWS_EXCEPTION(Plattform::Fehler, Rtf::lesen(absaetze + "x\\par}", dokument));
+    QCOMPARE(dokument.blockCount(), int(Rtf::maxTeile));
 
     dokument.setPlainText(QStringLiteral("bisher"));
     const QByteArray zuTief = "{\\rtf1 " + QByteArray(1'000'000, '{') + "x}";
