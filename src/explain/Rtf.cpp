@@ -1096,8 +1096,8 @@ int Schreiber::farbnummer(const QColor& farbe)
 // readers that do not know \u.
 QByteArray Schreiber::text(const QString& text) const
 {
-    static QStringEncoder kodierer("windows-1252");
-    static QStringDecoder pruefer("windows-1252");
+    static QStringEncoder kodierer("windows-1252", QStringConverter::Flag::Stateless);
+    static QStringDecoder pruefer("windows-1252", QStringConverter::Flag::Stateless);
     QByteArray aus;
     for (const QChar c : text) {
         const char16_t u = c.unicode();
@@ -1116,6 +1116,8 @@ QByteArray Schreiber::text(const QString& text) const
             aus += char(u);
         } else if (u < 0x20) {
             continue;
+        } else if (QChar::isSurrogate(u)) {
+            aus += "\\u" + QByteArray::number(qint16(u)) + '?'; // each half of a pair, as Word does
         } else {
             const QByteArray byte = kodierer.encode(QString(c));
             if (byte.size() == 1 && quint8(byte[0]) >= 0x80 && pruefer.decode(byte) == QString(c)) {
