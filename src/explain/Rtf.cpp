@@ -1053,6 +1053,7 @@ private:
     void lauf(const QTextFragment& fragment);
     void bild(const QTextImageFormat& format);
     QByteArray zeichenworte(const QTextCharFormat& format);
+    QByteArray schriftworte(const QTextCharFormat& format);
     QByteArray text(const QString& text) const;
     int schriftnummer(const QString& familie);
     int farbnummer(const QColor& farbe);
@@ -1130,17 +1131,22 @@ QByteArray Schreiber::text(const QString& text) const
     return aus;
 }
 
-QByteArray Schreiber::zeichenworte(const QTextCharFormat& format)
+// Font and size only.
+QByteArray Schreiber::schriftworte(const QTextCharFormat& format)
 {
     const QFont standard = m_dokument.defaultFont();
-    QByteArray w;
     const QStringList familien = format.fontFamilies().toStringList();
     const QString familie = !familien.isEmpty() && !familien.first().isEmpty() ? familien.first() : standardFamilie();
-    w += "\\f" + QByteArray::number(schriftnummer(familie));
     double punkte = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : standard.pointSizeF();
     if (punkte <= 0)
         punkte = standard.pixelSize() > 0 ? standard.pixelSize() * 0.75 : 12.0;
-    w += "\\fs" + QByteArray::number(qRound(punkte * 2));
+    return "\\f" + QByteArray::number(schriftnummer(familie)) + "\\fs" + QByteArray::number(qRound(punkte * 2));
+}
+
+QByteArray Schreiber::zeichenworte(const QTextCharFormat& format)
+{
+    const QFont standard = m_dokument.defaultFont();
+    QByteArray w = schriftworte(format);
     const bool fett = format.hasProperty(QTextFormat::FontWeight) ? format.fontWeight() >= QFont::DemiBold : standard.bold();
     const bool kursiv = format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic() : standard.italic();
     if (fett)
@@ -1173,7 +1179,8 @@ void Schreiber::lauf(const QTextFragment& fragment)
     const QByteArray inhalt = text(fragment.text());
     if (inhalt.isEmpty())
         return;
-    m_rumpf += '{' + zeichenworte(format) + ' ' + inhalt + '}';
+    // \plain first: the run must not inherit the paragraph's own format written before it.
+    m_rumpf += "{\\plain" + zeichenworte(format) + ' ' + inhalt + '}';
 }
 
 void Schreiber::bild(const QTextImageFormat& format)
@@ -1272,9 +1279,10 @@ void Schreiber::absatz(const QTextBlock& block)
     default:
         break;
     }
-    // The paragraph's own character format stands outside the runs' groups, where it also
-    // formats the paragraph mark and the list marker.
-    m_rumpf += w + zeichenworte(block.charFormat());
+    // Font and size of the paragraph mark stand outside the runs' groups, where they also set
+    // the list marker. Nothing more: LibreOffice joins a paragraph whose mark is raised
+    // (\super) with the next one.
+    m_rumpf += w + schriftworte(block.charFormat());
     if (liste)
         listenmarke(block, *liste);
     for (auto it = block.begin(); !it.atEnd(); ++it)

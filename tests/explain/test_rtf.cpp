@@ -100,6 +100,7 @@ private slots:
     void zeichenformatUeberstehtSchreibenUndLesen();
     void absatzformatUeberstehtSchreibenUndLesen_data();
     void absatzformatUeberstehtSchreibenUndLesen();
+    void absatzformatVererbtSichNichtAufLaeufe();
     void textUeberstehtSchreibenUndLesen_data();
     void textUeberstehtSchreibenUndLesen();
     void listenUeberstehenSchreibenUndLesen();
@@ -248,6 +249,34 @@ void TestRtf::absatzformatUeberstehtSchreibenUndLesen()
     const QTextBlockFormat danach = blockMit(*wieder, QStringLiteral("letzter")).blockFormat();
     QCOMPARE(danach.leftMargin(), 0.0);
     QCOMPARE(danach.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+}
+
+void TestRtf::absatzformatVererbtSichNichtAufLaeufe()
+{
+    // The paragraph mark may carry a format of its own (QTextEdit leaves the last one typed
+    // there); the runs must keep theirs.
+    QTextDocument dokument;
+    QTextCursor cursor(&dokument);
+    QTextCharFormat absatzmarke;
+    absatzmarke.setFontWeight(QFont::Bold);
+    absatzmarke.setFontItalic(true);
+    absatzmarke.setFontUnderline(true);
+    absatzmarke.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    absatzmarke.setForeground(Qt::red);
+    absatzmarke.setFontPointSize(15);
+    cursor.setBlockCharFormat(absatzmarke);
+    QTextCharFormat schlicht;
+    schlicht.setFontPointSize(12);
+    cursor.insertText(QStringLiteral("schlicht"), schlicht);
+
+    auto* wieder = gelesen(Rtf::schreiben(dokument), this);
+    const QTextCharFormat f = formatVon(*wieder, QStringLiteral("schlicht"));
+    QCOMPARE(f.fontWeight(), int(QFont::Normal));
+    QVERIFY(!f.fontItalic());
+    QVERIFY(!f.fontUnderline());
+    QCOMPARE(f.verticalAlignment(), QTextCharFormat::AlignNormal);
+    QVERIFY(!f.hasProperty(QTextFormat::ForegroundBrush));
+    QCOMPARE(wieder->begin().charFormat().fontPointSize(), 15.0);
 }
 
 void TestRtf::textUeberstehtSchreibenUndLesen_data()
