@@ -209,7 +209,7 @@ private:
     void bytesLeeren();
     void laufAbschliessen();
     void absatzEnde();
-    void neuesTeil();
+    void neuesStueck();
     bool ueberspringeErsatz();
 
     // formats
@@ -252,7 +252,7 @@ private:
 
     Bilddaten m_bild;
     qint64 m_bildpunkteFrei = maxBildpunkte;
-    qint64 m_teile = 0; // paragraphs and runs so far
+    qint64 m_stuecke = 0; // paragraphs and runs so far
     QString m_marke;
     bool m_markeGesehen = false;
 
@@ -464,22 +464,22 @@ void Leser::laufAbschliessen()
     if (!m_absatz.laeufe.isEmpty() && m_absatz.laeufe.last().bild.isNull() && m_absatz.laeufe.last().format == format) {
         m_absatz.laeufe.last().text += text;
     } else {
-        neuesTeil();
+        neuesStueck();
         m_absatz.laeufe.append({text, format, {}, {}});
     }
 }
 
-void Leser::neuesTeil()
+void Leser::neuesStueck()
 {
-    if (++m_teile > maxTeile)
+    if (++m_stuecke > maxStuecke)
         throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein,
-                                QStringLiteral("Die RTF-Datei hat zu viele Absätze und Textteile (mehr als %1).").arg(maxTeile));
+                                QStringLiteral("Die RTF-Datei hat zu viele Absätze und Textstücke (mehr als %1).").arg(maxStuecke));
 }
 
 void Leser::absatzEnde()
 {
     laufAbschliessen();
-    neuesTeil();
+    neuesStueck();
     const Absatzformat& a = m_z.absatz;
     Absatz& absatz = m_absatz;
     absatz.istListe = a.listennummer > 0 || a.pnStil.has_value() || m_markeGesehen;
@@ -879,7 +879,7 @@ void Leser::bildFertig()
     breite = std::clamp(breite * m_bild.skalaX / 100.0, 1.0, 10000.0);
     hoehe = std::clamp(hoehe * m_bild.skalaY / 100.0, 1.0, 10000.0);
     laufAbschliessen();
-    neuesTeil();
+    neuesStueck();
     m_absatz.laeufe.append({QString(), zeichenformat(m_z.zeichen), bild, QSizeF(breite, hoehe)});
 }
 

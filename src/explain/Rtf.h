@@ -29,7 +29,7 @@ constexpr int maxWortlaenge = 32;
 // Pictures beyond this many pixels (together) are skipped instead of decoded.
 constexpr qint64 maxBildpunkte = 40'000'000;
 // More paragraphs and runs than this would exhaust the memory of the text view: refused.
-constexpr qint64 maxTeile = 100'000;
+constexpr qint64 maxStuecke = 100'000;
 
 bool istRtf(const QByteArray& daten);
 

@@ -58,7 +58,7 @@ private slots:
     void angezeigteGroesse();
 
     void formelviewerZeigtDenFall();
-    void knickfaelleTeilenFormelUndEinheiten();
+    void knickfaelleHabenGleicheFormelbilder();
     void indexAusserhalbLaesstAllesStehen();
     void grossesBildWirdVerkleinert();
     void fehlendesBildBeendetDieAnzeige();
@@ -216,7 +216,7 @@ void TestErklaerung::formelviewerZeigtDenFall()
     QVERIFY(m_meldungen->meldungen.isEmpty());
 }
 
-void TestErklaerung::knickfaelleTeilenFormelUndEinheiten()
+void TestErklaerung::knickfaelleHabenGleicheFormelbilder()
 {
     formelbilderSchreiben();
     auto* dlg = U_Formel::DLG_Formel;

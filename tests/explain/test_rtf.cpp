@@ -622,12 +622,12 @@ void TestRtf::zuGrosseDateienWerdenAbgelehnt()
 
     // As many paragraphs as the limit allow are read, one more is refused.
     QByteArray absaetze = "{\\rtf1 ";
-    for (qint64 k = 0; k < Rtf::maxTeile; ++k)
+    for (qint64 k = 0; k < Rtf::maxStuecke; ++k)
         absaetze += "\\par ";
     Rtf::lesen(absaetze + "}", dokument);
-    QCOMPARE(dokument.blockCount(), int(Rtf::maxTeile));
+    QCOMPARE(dokument.blockCount(), int(Rtf::maxStuecke));
     QVERIFY_THROWS_EXCEPTION(Plattform::Fehler, Rtf::lesen(absaetze + "x\\par}", dokument));
-    QCOMPARE(dokument.blockCount(), int(Rtf::maxTeile));
+    QCOMPARE(dokument.blockCount(), int(Rtf::maxStuecke));
 
     dokument.setPlainText(QStringLiteral("bisher"));
     const QByteArray zuTief = "{\\rtf1 " + QByteArray(1'000'000, '{') + "x}";
