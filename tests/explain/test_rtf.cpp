@@ -28,6 +28,8 @@ QTextDocument* gelesen(const QByteArray& rtf, QObject* eltern)
     return dokument;
 }
 
+// The libreoffice_*.rtf fixtures were converted once from fixtures/quellen/*.html with
+//   soffice --headless --infilter="HTML (StarWriter)" --convert-to rtf <name>.html
 QByteArray fixture(const QString& name)
 {
     QFile datei(QStringLiteral(RTF_FIXTURES "/") + name);
