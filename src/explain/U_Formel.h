@@ -2,13 +2,23 @@
 // The formula and units pictures of a load case.
 #include <QDialog>
 
+class QLabel;
+class QPushButton;
+
 class TDLG_Formel : public QDialog {
     Q_OBJECT
 public:
     explicit TDLG_Formel(QWidget* eltern = nullptr);
 
-    // Set-up routine, run each time the window becomes active.
+    // Set-up routine, run each time the window becomes active: title and pictures of
+    // Main::Formelindex; an index outside the table leaves everything as it was.
     void FormActivate();
+    void B_AbbruchClick();
+
+    QLabel* Image1;
+    QLabel* Image2;
+    QLabel* Image3;
+    QPushButton* B_Abbruch;
 };
 
 namespace U_Formel {

@@ -1,14 +1,32 @@
 #pragma once
 // The help texts: read, edit and save.
 #include <QDialog>
+#include <QString>
+
+class QListWidget;
+class QPushButton;
+class QTextEdit;
 
 class TDLG_Hilfe : public QDialog {
     Q_OBJECT
 public:
     explicit TDLG_Hilfe(QWidget* eltern = nullptr);
 
-    // Set-up routine, run each time the window becomes active.
+    // Set-up routine, run each time the window becomes active: the topic of Main::Hilfeindex
+    // is selected and loaded, so unsaved edits are dropped.
     void FormActivate();
+    // Loads the selected topic (the first one when none is selected).
+    void LB_ThemenClick();
+    // Saves the shown text to the selected topic's file.
+    void BitBtn1Click();
+
+    QListWidget* LB_Themen;
+    QTextEdit* E_Hilfe;
+    QPushButton* BitBtn1;
+    QPushButton* B_Ende;
+
+private:
+    int m_geladen = -1; // the topic whose text E_Hilfe shows
 };
 
 namespace U_Hilfe {
@@ -27,6 +45,11 @@ enum Thema {
     Thema_Werkstoffdatei = 8,
     Thema_Profildatei = 9
 };
+
+// The list texts of the topics, in list order.
+const QStringList& Themen();
+// "Hilfe<k>.RTF" in the data directory.
+QString Hilfedatei(int thema);
 
 // Every "Hilfe" button: Hilfeindex := thema, then the viewer modally.
 void Hilfe_Zeigen(int thema);

@@ -1,0 +1,2 @@
+target_sources(trabex_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Rtf.cpp)
