@@ -22,20 +22,30 @@ QString ProfilArt, ProfilName;
 double F = 0, L = 0, Lk = 0, Sk = 0, Sk_gewuenscht = 0, Abstand_a = 0, Abstand_b = 0, Lx = 0;
 double fd = 0, Werf = 0, Wxerf = 0, Ierf = 0, Aerf = 0;
 
+Matrecord Freies_Material()
+{
+    Matrecord m;
+    m.Sorte = QStringLiteral("LEER");
+    m.Art = QStringLiteral("Leer");
+    return m;
+}
+
+TProfilrecord Freies_Profil()
+{
+    TProfilrecord p;
+    p.Art = QStringLiteral("LEER");
+    p.Name = QStringLiteral("LEER");
+    return p;
+}
+
 void Programminit()
 {
     ProfilArt = QStringLiteral("Keines gewählt");
     ProfilName = QStringLiteral("Keiner gewählt");
     W = I = A = Masse = 0;
-    Matrecord leer;
-    leer.Sorte = QStringLiteral("LEER");
-    leer.Art = QStringLiteral("Leer");
-    Matdat.fill(leer);
-    TProfilrecord frei;
-    frei.Art = QStringLiteral("LEER");
-    frei.Name = QStringLiteral("LEER");
+    Matdat.fill(Freies_Material());
     for (TProfildat& familie : Profildat)
-        familie.fill(frei);
+        familie.fill(Freies_Profil());
 }
 
 void Zustand_Zuruecksetzen()

@@ -100,6 +100,10 @@ extern double Wxerf; // cm³
 extern double Ierf; // cm⁴
 extern double Aerf; // mm²
 
+// Free table entries: "LEER" ends the lists, every number 0.
+Matrecord Freies_Material();
+TProfilrecord Freies_Profil();
+
 // Marks every table entry free and sets the cross-section to "none chosen".
 void Programminit();
 // Every global back to 0 or empty and the tables free, as at program start (tests use it).

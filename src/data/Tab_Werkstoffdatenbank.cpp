@@ -165,14 +165,9 @@ bool TTab_Werkstoffdatenbank::Speichern()
     return true;
 }
 
-// Rows deleted in the grid must not live on in Matdat: the table is freed before reading.
+// Rows deleted in the grid must not live on in Matdat: the reader frees the table first.
 void TTab_Werkstoffdatenbank::Materialien_Neu_Lesen()
 {
-    for (auto& m : Unit1::Matdat) {
-        m = Unit1::Matrecord{};
-        m.Sorte = QStringLiteral("LEER");
-        m.Art = QStringLiteral("Leer");
-    }
     Unit1::Memo = Textdatei::lesen(Textdatei::finden(Main::Datendir, QStringLiteral("Material.CSV")));
     U_Material::Material_Einlesen();
 }

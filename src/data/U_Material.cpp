@@ -13,14 +13,6 @@ using namespace Unit1;
 
 namespace {
 
-Matrecord freierEintrag()
-{
-    Matrecord m;
-    m.Sorte = QStringLiteral("LEER");
-    m.Art = QStringLiteral("Leer");
-    return m;
-}
-
 // λ0 = π·√(E/σP), the slenderness below which Euler's formula no longer holds.
 double grenzschlankheit(double e, double sigmaP)
 {
@@ -34,7 +26,7 @@ double grenzschlankheit(double e, double sigmaP)
 Matrecord materialAusFeldern(int version, int zeile)
 {
     auto zahl = [&](int spalte) { return U_Lesen::Zahl_Lesen(Str_Liste[spalte], Dateiname, zeile, spalte + 1); };
-    Matrecord m = freierEintrag();
+    Matrecord m = Freies_Material();
     m.Sorte = kurz(Str_Liste[0], 20);
     m.E = zahl(1);
     m.SigmaB = zahl(2);
@@ -58,7 +50,7 @@ int Version_Bestimmen(const QString& kopfzeile) { return U_Dallg::Anz_CSV_Spalte
 
 void Material_Einlesen(int version)
 {
-    Matdat.fill(freierEintrag());
+    Matdat.fill(Freies_Material());
     int eintrag = 0;
     int ausgelassen = 0;
     for (qsizetype x = 1; x < Memo.size(); ++x) {

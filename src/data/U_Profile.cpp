@@ -12,14 +12,6 @@ using namespace Unit1;
 
 namespace {
 
-TProfilrecord freierEintrag()
-{
-    TProfilrecord p;
-    p.Art = QStringLiteral("LEER");
-    p.Name = QStringLiteral("LEER");
-    return p;
-}
-
 // One data line, already split into Str_Liste; `zeile` is its line number in the file.
 TProfilrecord profilAusFeldern(const QString& datei, int zeile)
 {
@@ -72,7 +64,7 @@ void Profil_Einlesen(int Nr)
         throw Plattform::Fehler::listenindex(Nr);
     TProfildat& familie = Profildat[Nr];
     const QString& datei = Profildateinamenarray[Nr];
-    familie.fill(freierEintrag());
+    familie.fill(Freies_Profil());
     int eintrag = 0;
     int ausgelassen = 0;
     for (qsizetype x = 1; x < Memo.size(); ++x) {
