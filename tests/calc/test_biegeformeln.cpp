@@ -5,6 +5,10 @@
 #include "platform/Fehler.h"
 
 #include <cmath>
+#include <functional>
+
+// Rows of the failure table carry the calculation to run.
+Q_DECLARE_METATYPE(std::function<double()>)
 
 using namespace Biegeformeln;
 using Balkenmodell::Balken;
@@ -370,7 +374,6 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(std::function<double()>)
 
 TRABEX_TEST_MAIN(TestBiegeformeln)
 #include "test_biegeformeln.moc"
