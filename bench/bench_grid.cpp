@@ -113,7 +113,7 @@ Messung messen(const char* programm, const char* modus, const QString& pfad)
         _exit(127);
     }
     int status = 0;
-    rusage nutzung{};
+    rusage nutzung {};
     wait4(kind, &status, 0, &nutzung);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         std::fprintf(stderr, "Lauf %s fehlgeschlagen (%d)\n", modus, status);
@@ -152,8 +152,8 @@ int main(int argc, char* argv[])
 
     QTemporaryDir ordner;
     std::printf("Raster laden, nach ZAHL sortieren, speichern; %d Spalten\n", Spalten);
-    std::printf("%8s | %10s %10s %7s | %10s %10s %7s\n", "Zeilen", "Raster s", "Basis s", "Zeit x", "Raster MB",
-                "Basis MB", "Speich x");
+    std::printf(
+        "%8s | %10s %10s %7s | %10s %10s %7s\n", "Zeilen", "Raster s", "Basis s", "Zeit x", "Raster MB", "Basis MB", "Speich x");
     double zeitRaster[2] = {}, zeitBasis[2] = {};
     int k = 0;
     for (const int zeilen : {10000, 100000}) {
@@ -166,13 +166,13 @@ int main(int argc, char* argv[])
         const double rasterMB = double(raster.spitzeKB - leer.spitzeKB) / 1024.0;
         const double basisMB = double(basis.spitzeKB - leer.spitzeKB) / 1024.0;
         std::printf("%8d | %10.3f %10.3f %7.2f | %10.1f %10.1f %7.2f\n", zeilen, raster.sekunden - leer.sekunden,
-                    basis.sekunden - leer.sekunden, (raster.sekunden - leer.sekunden) / (basis.sekunden - leer.sekunden),
-                    rasterMB, basisMB, rasterMB / basisMB);
+            basis.sekunden - leer.sekunden, (raster.sekunden - leer.sekunden) / (basis.sekunden - leer.sekunden), rasterMB,
+            basisMB, rasterMB / basisMB);
         zeitRaster[k] = raster.sekunden - leer.sekunden;
         zeitBasis[k] = basis.sekunden - leer.sekunden;
         ++k;
     }
     std::printf("Wachstum 10 000 -> 100 000 Zeilen: Raster %.1f x, Basis %.1f x (n log n: %.1f x)\n",
-                zeitRaster[1] / zeitRaster[0], zeitBasis[1] / zeitBasis[0], 10.0 * std::log(100000.0) / std::log(10000.0));
+        zeitRaster[1] / zeitRaster[0], zeitBasis[1] / zeitBasis[0], 10.0 * std::log(100000.0) / std::log(10000.0));
     return 0;
 }

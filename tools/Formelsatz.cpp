@@ -34,16 +34,19 @@ namespace {
 
 constexpr double Ueber = 0.70, Unter = 0.22; // letter height above and below the baseline, per size
 
-Kasten leer(double breite) { return Kasten{breite, 0, 0, [](QPainter&, QPointF) {}}; }
+Kasten leer(double breite)
+{
+    return Kasten {breite, 0, 0, [](QPainter&, QPointF) {}};
+}
 
 Kasten zeichen(const QString& text, double g, bool kursiv)
 {
     const QFont f = schrift(g, kursiv);
     const double b = QFontMetricsF(f).horizontalAdvance(text) + (kursiv ? 0.06 * g : 0);
-    return Kasten{b, Ueber * g, Unter * g, [=](QPainter& p, QPointF o) {
-                      p.setFont(f);
-                      p.drawText(o, text);
-                  }};
+    return Kasten {b, Ueber * g, Unter * g, [=](QPainter& p, QPointF o) {
+                       p.setFont(f);
+                       p.drawText(o, text);
+                   }};
 }
 
 Kasten reihe(std::vector<Kasten> teile)
@@ -69,7 +72,7 @@ Kasten bruch(const Kasten& z, const Kasten& n, double g)
     const double b = std::max(z.breite, n.breite) + 2 * rand;
     const double zy = -(achse + dicke / 2 + luft + z.unter);
     const double ny = -achse + dicke / 2 + luft + n.ueber;
-    Kasten k{b + 0.16 * g, -zy + z.ueber, ny + n.unter, {}};
+    Kasten k {b + 0.16 * g, -zy + z.ueber, ny + n.unter, {}};
     k.malen = [=](QPainter& p, QPointF o) {
         o.rx() += 0.08 * g;
         z.malen(p, QPointF(o.x() + (b - z.breite) / 2, o.y() + zy));
@@ -83,7 +86,7 @@ Kasten wurzel(const Kasten& c, double g)
 {
     const double oben = c.ueber + 0.14 * g, unten = c.unter + 0.04 * g, zeichenB = 0.55 * g, luft = 0.08 * g;
     const double dicke = std::max(1.0, 0.05 * g);
-    Kasten k{zeichenB + c.breite + 2 * luft, oben + dicke, unten, {}};
+    Kasten k {zeichenB + c.breite + 2 * luft, oben + dicke, unten, {}};
     k.malen = [=](QPainter& p, QPointF o) {
         const double mitte = o.y() + unten - 0.42 * (oben + unten);
         QPainterPath pfad;
@@ -109,7 +112,7 @@ Kasten klammer(const Kasten& c, double g, QChar art)
         return reihe({zeichen(QStringLiteral("("), g, false), c, zeichen(QStringLiteral(")"), g, false)});
     const double oben = std::max(c.ueber, Ueber * g) + 0.1 * g, unten = std::max(c.unter, Unter * g) + 0.08 * g;
     const double b = art == u'(' ? 0.36 * g : 0.22 * g;
-    Kasten k{2 * b + c.breite, oben, unten, {}};
+    Kasten k {2 * b + c.breite, oben, unten, {}};
     k.malen = [=](QPainter& p, QPointF o) {
         const QColor farbe = p.pen().color();
         const double dick = 0.09 * g, duenn = 0.025 * g;
@@ -146,7 +149,7 @@ Kasten skripte(const Kasten& basis, const Kasten* hoch, const Kasten* tief, doub
         senkung = std::max(0.2 * g, basis.unter - 0.3 * tief->ueber);
         breite = std::max(breite, tief->breite);
     }
-    Kasten k{basis.breite + breite + 0.04 * g, basis.ueber, basis.unter, {}};
+    Kasten k {basis.breite + breite + 0.04 * g, basis.ueber, basis.unter, {}};
     if (hoch)
         k.ueber = std::max(k.ueber, hebung + hoch->ueber);
     if (tief)
@@ -165,7 +168,11 @@ bool istOperator(QChar c) { return QStringLiteral("=+-−·<>≤≥≈⇒→×")
 
 class Leser {
 public:
-    Leser(const QString& text, double basis) : s(text), basis(basis) {}
+    Leser(const QString& text, double basis)
+        : s(text)
+        , basis(basis)
+    {
+    }
 
     Kasten reiheBis(QChar ende, double g, bool aufrecht)
     {
@@ -287,8 +294,8 @@ private:
         }
         if (c.isDigit() || c == u'.') {
             const int anfang = i;
-            while (i < s.size() && (s[i].isDigit() || (s[i] == u',' && i + 1 < s.size() && s[i + 1].isDigit() &&
-                                                       s[i - 1].isDigit())))
+            while (i < s.size()
+                && (s[i].isDigit() || (s[i] == u',' && i + 1 < s.size() && s[i + 1].isDigit() && s[i - 1].isDigit())))
                 ++i;
             return zeichen(s.mid(anfang, i - anfang), g, false);
         }

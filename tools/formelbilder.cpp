@@ -209,8 +209,8 @@ Seite biegung(int fall)
     const auto mmax = [](const QString& f, const QString& wo) { return formel(QStringLiteral("M_{max} = ") + f, wo); };
     const auto mx = [](const QString& f, const QString& bereich) { return formel(QStringLiteral("M(x) = ") + f, bereich); };
     const auto durchbiegung = [](const QString& f, const QString& wo) {
-        return std::vector<Eintrag>{abschnitt(QStringLiteral("Durchbiegung ") + wo), formel(QStringLiteral("f = ") + f, fNotiz),
-                                    formel(LdurchF, QStringLiteral("Verhältnis Stützweite zu Durchbiegung"))};
+        return std::vector<Eintrag> {abschnitt(QStringLiteral("Durchbiegung ") + wo), formel(QStringLiteral("f = ") + f, fNotiz),
+            formel(LdurchF, QStringLiteral("Verhältnis Stützweite zu Durchbiegung"))};
     };
     Seite s;
     const auto dazu = [&s](const std::vector<Eintrag>& teile) { s.insert(s.end(), teile.begin(), teile.end()); };
@@ -222,120 +222,126 @@ Seite biegung(int fall)
     switch (fall) {
     case 1:
         dazu({titel(fallTitel(1, QStringLiteral("Einseitig eingespannter Träger mit Einzellast am Ende"))), kopfM,
-              mmax(QStringLiteral("F·L"), QStringLiteral("an der Einspannstelle")), kopfW, formel(Werf, WerfNotiz), kopfMx,
-              mx(QStringLiteral("F·x"), QStringLiteral("x vom freien Ende, 0 < x ≤ L")), formel(Wxerf, WxNotiz)});
+            mmax(QStringLiteral("F·L"), QStringLiteral("an der Einspannstelle")), kopfW, formel(Werf, WerfNotiz), kopfMx,
+            mx(QStringLiteral("F·x"), QStringLiteral("x vom freien Ende, 0 < x ≤ L")), formel(Wxerf, WxNotiz)});
         dazu(durchbiegung(QStringLiteral("\\frac{F·L^3}{3·E·I·10^4}"), QStringLiteral("am freien Ende")));
         break;
     case 2:
         dazu({titel(fallTitel(2, QStringLiteral("Einseitig eingespannter Träger mit Gleichlast"))), formel(qZeile, qNotiz), kopfM,
-              mmax(QStringLiteral("\\frac{q·L^2}{2}"), QStringLiteral("an der Einspannstelle")), kopfW, formel(Werf, WerfNotiz),
-              kopfMx, mx(QStringLiteral("\\frac{q·x^2}{2}"), QStringLiteral("x vom freien Ende, 0 < x ≤ L")),
-              formel(Wxerf, WxNotiz)});
+            mmax(QStringLiteral("\\frac{q·L^2}{2}"), QStringLiteral("an der Einspannstelle")), kopfW, formel(Werf, WerfNotiz),
+            kopfMx, mx(QStringLiteral("\\frac{q·x^2}{2}"), QStringLiteral("x vom freien Ende, 0 < x ≤ L")),
+            formel(Wxerf, WxNotiz)});
         dazu(durchbiegung(QStringLiteral("\\frac{q·L^4}{8·E·I·10^4}"), QStringLiteral("am freien Ende")));
         break;
     case 3:
         dazu({titel(fallTitel(3, QStringLiteral("Aufgelegter Träger mit Einzellast in der Mitte"))), kopfM,
-              mmax(QStringLiteral("\\frac{F·L}{4}"), QStringLiteral("in Trägermitte")), kopfW, formel(Werf, WerfNotiz), kopfMx,
-              mx(QStringLiteral("\\frac{F·x}{2}"), QStringLiteral("für 0 < x ≤ L/2")),
-              mx(QStringLiteral("\\frac{F·(L − x)}{2}"), symmetrisch), formel(Wxerf, WxNotiz)});
+            mmax(QStringLiteral("\\frac{F·L}{4}"), QStringLiteral("in Trägermitte")), kopfW, formel(Werf, WerfNotiz), kopfMx,
+            mx(QStringLiteral("\\frac{F·x}{2}"), QStringLiteral("für 0 < x ≤ L/2")),
+            mx(QStringLiteral("\\frac{F·(L − x)}{2}"), symmetrisch), formel(Wxerf, WxNotiz)});
         dazu(durchbiegung(QStringLiteral("\\frac{F·L^3}{48·E·I·10^4}"), QStringLiteral("in Trägermitte")));
         break;
     case 4:
         dazu({titel(fallTitel(4, QStringLiteral("Beidseitig aufgelegter Träger mit nichtmittiger Einzellast"))),
-              formel(QStringLiteral("b = L − a"), QStringLiteral("a: Abstand der Last vom linken Auflager")), kopfM,
-              mmax(QStringLiteral("\\frac{F·a·b}{L}"), QStringLiteral("unter der Last")), kopfW, formel(Werf, WerfNotiz), kopfMx,
-              mx(QStringLiteral("\\frac{F·b·x}{L}"), QStringLiteral("für 0 < x ≤ a")),
-              mx(QStringLiteral("\\frac{F·a·(L − x)}{L}"), QStringLiteral("für a < x ≤ L")), formel(Wxerf, WxNotiz)});
+            formel(QStringLiteral("b = L − a"), QStringLiteral("a: Abstand der Last vom linken Auflager")), kopfM,
+            mmax(QStringLiteral("\\frac{F·a·b}{L}"), QStringLiteral("unter der Last")), kopfW, formel(Werf, WerfNotiz), kopfMx,
+            mx(QStringLiteral("\\frac{F·b·x}{L}"), QStringLiteral("für 0 < x ≤ a")),
+            mx(QStringLiteral("\\frac{F·a·(L − x)}{L}"), QStringLiteral("für a < x ≤ L")), formel(Wxerf, WxNotiz)});
         dazu(durchbiegung(QStringLiteral("\\frac{F·a^2·b^2}{3·E·I·L·10^4}"), QStringLiteral("unter der Last")));
         s.push_back(text(QStringLiteral("Für a ≠ b ist das nicht die größte Durchbiegung; diese liegt zwischen Last und "
                                         "Trägermitte.")));
         break;
     case 5:
         dazu({titel(fallTitel(5, QStringLiteral("Aufgelegter Träger mit Gleichlast"))), formel(qZeile, qNotiz), kopfM,
-              mmax(QStringLiteral("\\frac{q·L^2}{8}"), QStringLiteral("in Trägermitte")), kopfW, formel(Werf, WerfNotiz), kopfMx,
-              mx(QStringLiteral("\\frac{q·L·x}{2}·(1 − \\frac{x}{L})"), QStringLiteral("für 0 < x ≤ L")),
-              formel(Wxerf, WxNotiz)});
+            mmax(QStringLiteral("\\frac{q·L^2}{8}"), QStringLiteral("in Trägermitte")), kopfW, formel(Werf, WerfNotiz), kopfMx,
+            mx(QStringLiteral("\\frac{q·L·x}{2}·(1 − \\frac{x}{L})"), QStringLiteral("für 0 < x ≤ L")), formel(Wxerf, WxNotiz)});
         dazu(durchbiegung(QStringLiteral("\\frac{5·q·L^4}{384·E·I·10^4}"), QStringLiteral("in Trägermitte")));
         break;
     case 6:
         dazu({titel(fallTitel(6, QStringLiteral("Aufgelegter Träger mit nach rechts zunehmender Last"))),
-              formel(QStringLiteral("F = GL"), QStringLiteral("Gesamtlast der Dreieckslast in N")), kopfM,
-              mmax(QStringLiteral("\\frac{2}{9·\\sqrt{3}}·F·L ≈ 0,1283·F·L"), QStringLiteral("bei x = L/√3 ≈ 0,577·L")),
-              kopfW, formel(Werf, WerfNotiz), kopfMx,
-              mx(QStringLiteral("\\frac{F·x}{3}·(1 − \\frac{x^2}{L^2})"), QStringLiteral("für 0 < x ≤ L, x vom lastfreien Ende")),
-              formel(Wxerf, WxNotiz)});
+            formel(QStringLiteral("F = GL"), QStringLiteral("Gesamtlast der Dreieckslast in N")), kopfM,
+            mmax(QStringLiteral("\\frac{2}{9·\\sqrt{3}}·F·L ≈ 0,1283·F·L"), QStringLiteral("bei x = L/√3 ≈ 0,577·L")), kopfW,
+            formel(Werf, WerfNotiz), kopfMx,
+            mx(QStringLiteral("\\frac{F·x}{3}·(1 − \\frac{x^2}{L^2})"), QStringLiteral("für 0 < x ≤ L, x vom lastfreien Ende")),
+            formel(Wxerf, WxNotiz)});
         dazu(durchbiegung(QStringLiteral("\\frac{0,01304·F·L^3}{E·I·10^4}"), QStringLiteral("(größter Wert)")));
         break;
     case 7:
         dazu({titel(fallTitel(7, QStringLiteral("Aufgelegter Träger mit dreiecksförmiger Last"))),
-              formel(QStringLiteral("F = GL"), QStringLiteral("Gesamtlast der Dreieckslast in N")), kopfM,
-              mmax(QStringLiteral("\\frac{F·L}{6}"), QStringLiteral("in Trägermitte")), kopfW, formel(Werf, WerfNotiz), kopfMx,
-              mx(QStringLiteral("F·x·(\\frac{1}{2} − \\frac{2·x^2}{3·L^2})"), QStringLiteral("für 0 < x ≤ L/2")),
-              mx(QStringLiteral("F·(L − x)·(\\frac{1}{2} − \\frac{2·(L − x)^2}{3·L^2})"), symmetrisch), formel(Wxerf, WxNotiz)});
+            formel(QStringLiteral("F = GL"), QStringLiteral("Gesamtlast der Dreieckslast in N")), kopfM,
+            mmax(QStringLiteral("\\frac{F·L}{6}"), QStringLiteral("in Trägermitte")), kopfW, formel(Werf, WerfNotiz), kopfMx,
+            mx(QStringLiteral("F·x·(\\frac{1}{2} − \\frac{2·x^2}{3·L^2})"), QStringLiteral("für 0 < x ≤ L/2")),
+            mx(QStringLiteral("F·(L − x)·(\\frac{1}{2} − \\frac{2·(L − x)^2}{3·L^2})"), symmetrisch), formel(Wxerf, WxNotiz)});
         dazu(durchbiegung(QStringLiteral("\\frac{F·L^3}{60·E·I·10^4}"), QStringLiteral("in Trägermitte")));
         break;
     case 8:
-        dazu({titel(fallTitel(8, QStringLiteral("Beidseitig aufgelegter Träger mit zwei gleichen Einzellasten an den Enden, "
-                                                "Auflager nicht am Rand"))),
-              text(QStringLiteral("L: Abstand der Auflager, a: Länge jedes Kragarms, F an beiden freien Enden")), kopfM,
-              mmax(QStringLiteral("F·a"), QStringLiteral("zwischen den Auflagern konstant")), kopfW,
-              formel(QStringLiteral("W_{erf} = \\frac{\\abs{F·a}}{σ_{zul}·10^3}"), WerfNotiz),
-              abschnitt(QStringLiteral("Durchbiegung")),
-              formel(QStringLiteral("f_{Rand} = \\frac{F·a^2}{3·E·I·10^4}·(\\frac{3·L}{2} + a)"), QStringLiteral("an den freien Enden")),
-              formel(QStringLiteral("f_{Mitte} = \\frac{F·a·L^2}{8·E·I·10^4}"), QStringLiteral("in Trägermitte (nach oben)")),
-              formel(QStringLiteral("f = \\max(f_{Rand}, f_{Mitte})"), fNotiz),
-              formel(LdurchF, QStringLiteral("Verhältnis Auflagerabstand zu Durchbiegung"))});
+        dazu({titel(fallTitel(8,
+                  QStringLiteral("Beidseitig aufgelegter Träger mit zwei gleichen Einzellasten an den Enden, "
+                                 "Auflager nicht am Rand"))),
+            text(QStringLiteral("L: Abstand der Auflager, a: Länge jedes Kragarms, F an beiden freien Enden")), kopfM,
+            mmax(QStringLiteral("F·a"), QStringLiteral("zwischen den Auflagern konstant")), kopfW,
+            formel(QStringLiteral("W_{erf} = \\frac{\\abs{F·a}}{σ_{zul}·10^3}"), WerfNotiz),
+            abschnitt(QStringLiteral("Durchbiegung")),
+            formel(QStringLiteral("f_{Rand} = \\frac{F·a^2}{3·E·I·10^4}·(\\frac{3·L}{2} + a)"),
+                QStringLiteral("an den freien Enden")),
+            formel(QStringLiteral("f_{Mitte} = \\frac{F·a·L^2}{8·E·I·10^4}"), QStringLiteral("in Trägermitte (nach oben)")),
+            formel(QStringLiteral("f = \\max(f_{Rand}, f_{Mitte})"), fNotiz),
+            formel(LdurchF, QStringLiteral("Verhältnis Auflagerabstand zu Durchbiegung"))});
         break;
     case 9:
         dazu({titel(fallTitel(9, QStringLiteral("Beidseitig aufgelegter Träger mit Gleichlast, Auflager nicht am Rand"))),
-              formel(qZeile + QStringLiteral(" \\qquad l = L − 2·a"), QStringLiteral("G in N/m, q in N/mm; l: Stützweite")),
-              abschnitt(QStringLiteral("Biegemomente (in N·mm) und erforderliches Widerstandsmoment")),
-              formel(QStringLiteral("M_{Mitte} = \\frac{q·L}{2}·(\\frac{L}{4} − a) \\qquad M_{Auflager} = \\frac{q·a^2}{2}"),
-                     QStringLiteral("in der Mitte, über den Auflagern")),
-              formel(QStringLiteral("W_{erf} = \\frac{\\max(M_{Mitte}, M_{Auflager})}{σ_{zul}·10^3}"), QStringLiteral("in cm³")),
-              abschnitt(QStringLiteral("Biegemoment an der Stelle x (x vom Trägerende)")),
-              mx(QStringLiteral("\\frac{q·x^2}{2}"), QStringLiteral("für 0 < x ≤ a")),
-              mx(QStringLiteral("\\frac{q·L·x}{2}·(1 − \\frac{a}{x} − \\frac{x}{L})"), QStringLiteral("für a < x < L − a")),
-              mx(QStringLiteral("\\frac{q·(L − x)^2}{2}"), QStringLiteral("für L − a ≤ x ≤ L")),
-              formel(Wxerf, QStringLiteral("in cm³")), abschnitt(QStringLiteral("Durchbiegung")),
-              formel(QStringLiteral("f_{Mitte} = \\frac{q·l^2·(5·l^2 − 24·a^2)}{384·E·I·10^4}"), QStringLiteral("in Trägermitte")),
-              formel(QStringLiteral("f_{Rand} = \\frac{q·a·(3·a^3 + 6·a^2·l − l^3)}{24·E·I·10^4}"), QStringLiteral("an den Enden")),
-              formel(QStringLiteral("f = \\max(f_{Mitte}, f_{Rand}) \\qquad \\frac{L}{f}"),
-                     QStringLiteral("in mm, nach unten positiv; I in cm⁴, ·10⁴ ergibt mm⁴"))});
+            formel(qZeile + QStringLiteral(" \\qquad l = L − 2·a"), QStringLiteral("G in N/m, q in N/mm; l: Stützweite")),
+            abschnitt(QStringLiteral("Biegemomente (in N·mm) und erforderliches Widerstandsmoment")),
+            formel(QStringLiteral("M_{Mitte} = \\frac{q·L}{2}·(\\frac{L}{4} − a) \\qquad M_{Auflager} = \\frac{q·a^2}{2}"),
+                QStringLiteral("in der Mitte, über den Auflagern")),
+            formel(QStringLiteral("W_{erf} = \\frac{\\max(M_{Mitte}, M_{Auflager})}{σ_{zul}·10^3}"), QStringLiteral("in cm³")),
+            abschnitt(QStringLiteral("Biegemoment an der Stelle x (x vom Trägerende)")),
+            mx(QStringLiteral("\\frac{q·x^2}{2}"), QStringLiteral("für 0 < x ≤ a")),
+            mx(QStringLiteral("\\frac{q·L·x}{2}·(1 − \\frac{a}{x} − \\frac{x}{L})"), QStringLiteral("für a < x < L − a")),
+            mx(QStringLiteral("\\frac{q·(L − x)^2}{2}"), QStringLiteral("für L − a ≤ x ≤ L")),
+            formel(Wxerf, QStringLiteral("in cm³")), abschnitt(QStringLiteral("Durchbiegung")),
+            formel(QStringLiteral("f_{Mitte} = \\frac{q·l^2·(5·l^2 − 24·a^2)}{384·E·I·10^4}"), QStringLiteral("in Trägermitte")),
+            formel(QStringLiteral("f_{Rand} = \\frac{q·a·(3·a^3 + 6·a^2·l − l^3)}{24·E·I·10^4}"), QStringLiteral("an den Enden")),
+            formel(QStringLiteral("f = \\max(f_{Mitte}, f_{Rand}) \\qquad \\frac{L}{f}"),
+                QStringLiteral("in mm, nach unten positiv; I in cm⁴, ·10⁴ ergibt mm⁴"))});
         break;
     case 10:
         dazu({titel(fallTitel(10, QStringLiteral("Beidseitig eingespannter Träger mit Einzellast in der Mitte"))), kopfM,
-              mmax(QStringLiteral("\\frac{F·L}{8}"), QStringLiteral("an den Einspannstellen und in der Mitte")), kopfW,
-              formel(Werf, WerfNotiz), kopfMx,
-              mx(QStringLiteral("\\frac{F·L}{2}·(\\frac{x}{L} − \\frac{1}{4})"), QStringLiteral("für 0 < x ≤ L/2")),
-              mx(QStringLiteral("\\frac{F·L}{2}·(\\frac{L − x}{L} − \\frac{1}{4})"), symmetrisch), formel(Wxerf, WxNotiz)});
+            mmax(QStringLiteral("\\frac{F·L}{8}"), QStringLiteral("an den Einspannstellen und in der Mitte")), kopfW,
+            formel(Werf, WerfNotiz), kopfMx,
+            mx(QStringLiteral("\\frac{F·L}{2}·(\\frac{x}{L} − \\frac{1}{4})"), QStringLiteral("für 0 < x ≤ L/2")),
+            mx(QStringLiteral("\\frac{F·L}{2}·(\\frac{L − x}{L} − \\frac{1}{4})"), symmetrisch), formel(Wxerf, WxNotiz)});
         dazu(durchbiegung(QStringLiteral("\\frac{F·L^3}{192·E·I·10^4}"), QStringLiteral("in Trägermitte")));
         break;
     case 11:
-        dazu({titel(fallTitel(11, QStringLiteral("Beidseitig eingespannter Träger mit Gleichlast"))), formel(qZeile, qNotiz), kopfM,
-              mmax(QStringLiteral("\\frac{q·L^2}{12}"), QStringLiteral("an den Einspannstellen")), kopfW, formel(Werf, WerfNotiz),
-              kopfMx, mx(QStringLiteral("\\frac{q·L^2}{2}·(\\frac{x^2}{L^2} − \\frac{x}{L} + \\frac{1}{6})"), QStringLiteral("für 0 < x ≤ L")),
-              formel(Wxerf, WxNotiz)});
+        dazu({titel(fallTitel(11, QStringLiteral("Beidseitig eingespannter Träger mit Gleichlast"))), formel(qZeile, qNotiz),
+            kopfM, mmax(QStringLiteral("\\frac{q·L^2}{12}"), QStringLiteral("an den Einspannstellen")), kopfW,
+            formel(Werf, WerfNotiz), kopfMx,
+            mx(QStringLiteral("\\frac{q·L^2}{2}·(\\frac{x^2}{L^2} − \\frac{x}{L} + \\frac{1}{6})"),
+                QStringLiteral("für 0 < x ≤ L")),
+            formel(Wxerf, WxNotiz)});
         dazu(durchbiegung(QStringLiteral("\\frac{q·L^4}{384·E·I·10^4}"), QStringLiteral("in Trägermitte")));
         break;
     case 12:
-        dazu({titel(fallTitel(12, QStringLiteral("Einseitig aufgelegter, einseitig eingespannter Träger mit nichtmittiger "
-                                                 "Einzellast"))),
-              formel(QStringLiteral("b = L − a"), QStringLiteral("a: Abstand der Last vom Auflager")),
-              abschnitt(QStringLiteral("Biegemomente (in N·mm) und erforderliches Widerstandsmoment")),
-              formel(QStringLiteral("M_{Einsp} = \\frac{F·a·(L^2 − a^2)}{2·L^2}"), QStringLiteral("an der Einspannstelle")),
-              formel(QStringLiteral("M_{F} = \\frac{F·a}{2}·(\\frac{a^3}{L^3} + 2 − \\frac{3·a}{L})"), QStringLiteral("unter der Last")),
-              formel(QStringLiteral("W_{erf} = \\frac{\\abs{\\max(M_{Einsp}, M_{F})}}{σ_{zul}·10^3}"), QStringLiteral("in cm³")),
-              abschnitt(QStringLiteral("Durchbiegung unter der Last")),
-              formel(QStringLiteral("f = \\frac{F·a^2·b^3·(4·L − b)}{12·E·I·L^3·10^4}"), fNotiz),
-              formel(LdurchF, QStringLiteral("Verhältnis Stützweite zu Durchbiegung")),
-              text(QStringLiteral("Das ist nicht die größte Durchbiegung des Trägers."))});
+        dazu({titel(fallTitel(12,
+                  QStringLiteral("Einseitig aufgelegter, einseitig eingespannter Träger mit nichtmittiger "
+                                 "Einzellast"))),
+            formel(QStringLiteral("b = L − a"), QStringLiteral("a: Abstand der Last vom Auflager")),
+            abschnitt(QStringLiteral("Biegemomente (in N·mm) und erforderliches Widerstandsmoment")),
+            formel(QStringLiteral("M_{Einsp} = \\frac{F·a·(L^2 − a^2)}{2·L^2}"), QStringLiteral("an der Einspannstelle")),
+            formel(QStringLiteral("M_{F} = \\frac{F·a}{2}·(\\frac{a^3}{L^3} + 2 − \\frac{3·a}{L})"),
+                QStringLiteral("unter der Last")),
+            formel(QStringLiteral("W_{erf} = \\frac{\\abs{\\max(M_{Einsp}, M_{F})}}{σ_{zul}·10^3}"), QStringLiteral("in cm³")),
+            abschnitt(QStringLiteral("Durchbiegung unter der Last")),
+            formel(QStringLiteral("f = \\frac{F·a^2·b^3·(4·L − b)}{12·E·I·L^3·10^4}"), fNotiz),
+            formel(LdurchF, QStringLiteral("Verhältnis Stützweite zu Durchbiegung")),
+            text(QStringLiteral("Das ist nicht die größte Durchbiegung des Trägers."))});
         break;
     case 13:
         dazu({titel(fallTitel(13, QStringLiteral("Einseitig aufgelegter, einseitig eingespannter Träger mit Gleichlast"))),
-              formel(qZeile, qNotiz), kopfM, mmax(QStringLiteral("\\frac{q·L^2}{8}"), QStringLiteral("an der Einspannstelle")),
-              kopfW, formel(Werf, WerfNotiz), kopfMx,
-              mx(QStringLiteral("\\frac{q·x}{8}·(3·L − 4·x)"), QStringLiteral("x vom Auflager, 0 < x ≤ L")), formel(Wxerf, WxNotiz)});
+            formel(qZeile, qNotiz), kopfM, mmax(QStringLiteral("\\frac{q·L^2}{8}"), QStringLiteral("an der Einspannstelle")),
+            kopfW, formel(Werf, WerfNotiz), kopfMx,
+            mx(QStringLiteral("\\frac{q·x}{8}·(3·L − 4·x)"), QStringLiteral("x vom Auflager, 0 < x ≤ L")),
+            formel(Wxerf, WxNotiz)});
         dazu(durchbiegung(QStringLiteral("\\frac{q·L^4}{185·E·I·10^4}"), QStringLiteral("(größter Wert)")));
         break;
     }
@@ -344,39 +350,35 @@ Seite biegung(int fall)
 
 Seite scherung()
 {
-    return {titel(QStringLiteral("Berechnung auf Abscherung")),
-            abschnitt(QStringLiteral("Erforderlicher Querschnitt")),
-            formel(QStringLiteral("A_{erf} = \\frac{F}{σ_{zul}}"), QStringLiteral("in mm² (N / N/mm²)")),
-            abschnitt(QStringLiteral("Zulässige Spannung (Vorgabe)")),
-            formel(QStringLiteral("σ_{zul} = \\frac{σ_{S}}{2}"), QStringLiteral("für Holz; σ_S wie im Hauptfenster angezeigt")),
-            formel(QStringLiteral("σ_{zul} = \\frac{σ_{B}}{3}"), QStringLiteral("sonst, bei der Werkstoffwahl gesetzt")),
-            text(QStringLiteral("Für andere Werkstoffe gilt der zuletzt verwendete Wert, solange kein anderer Werkstoff "
-                                "gewählt wird. Die Vorgabe kann im Eingabefeld überschrieben werden.")),
-            abschnitt(QStringLiteral("Vergleich mit dem gewählten Profil")),
-            formel(QStringLiteral("A ≥ A_{erf}"), QStringLiteral("Querschnitt des Profils in mm²"))};
+    return {titel(QStringLiteral("Berechnung auf Abscherung")), abschnitt(QStringLiteral("Erforderlicher Querschnitt")),
+        formel(QStringLiteral("A_{erf} = \\frac{F}{σ_{zul}}"), QStringLiteral("in mm² (N / N/mm²)")),
+        abschnitt(QStringLiteral("Zulässige Spannung (Vorgabe)")),
+        formel(QStringLiteral("σ_{zul} = \\frac{σ_{S}}{2}"), QStringLiteral("für Holz; σ_S wie im Hauptfenster angezeigt")),
+        formel(QStringLiteral("σ_{zul} = \\frac{σ_{B}}{3}"), QStringLiteral("sonst, bei der Werkstoffwahl gesetzt")),
+        text(QStringLiteral("Für andere Werkstoffe gilt der zuletzt verwendete Wert, solange kein anderer Werkstoff "
+                            "gewählt wird. Die Vorgabe kann im Eingabefeld überschrieben werden.")),
+        abschnitt(QStringLiteral("Vergleich mit dem gewählten Profil")),
+        formel(QStringLiteral("A ≥ A_{erf}"), QStringLiteral("Querschnitt des Profils in mm²"))};
 }
 
 Seite knickung()
 {
-    return {titel(QStringLiteral("Knickung nach Euler und Tetmajer")),
-            abschnitt(QStringLiteral("Knicklänge")),
-            formel(QStringLiteral("L_{k} = L \\qquad L_{k} = 2·L \\qquad L_{k} = 0,7·L \\qquad L_{k} = 0,5·L"),
-                   QStringLiteral("Fall 1, 2, 3, 4")),
-            abschnitt(QStringLiteral("Erforderliches Trägheitsmoment (Euler)")),
-            formel(QStringLiteral("I_{erf} = \\frac{ν_{gew}·F·L_{k}^2}{π^2·E·10^4}"), QStringLiteral("in cm⁴")),
-            abschnitt(QStringLiteral("Schlankheitsgrad")),
-            formel(QStringLiteral("λ = \\frac{L_{k}}{i} \\qquad i = \\sqrt{\\frac{I·10^4}{A}}"), QStringLiteral("i in mm")),
-            formel(QStringLiteral("λ_{0} = π·\\sqrt{\\frac{E}{σ_{P}}}"), QStringLiteral("Grenzschlankheitsgrad")),
-            abschnitt(QStringLiteral("Knickspannung")),
-            formel(QStringLiteral("σ_{K} = \\frac{π^2·E}{λ^2}"), QStringLiteral("Euler, für λ ≥ λ₀")),
-            formel(QStringLiteral("σ_{K} = a − b·λ"), QStringLiteral("Tetmajer, für λ < λ₀")),
-            abschnitt(QStringLiteral("Vorhandene Spannung und Knicksicherheit")),
-            formel(QStringLiteral("σ = \\frac{F}{A}")),
-            formel(QStringLiteral("ν_{K} = \\frac{\\min(σ_{K}, σ_{P})}{σ}"),
-                   QStringLiteral("mit der kleineren von σ_K und σ_P")),
-            text(QStringLiteral("Im Tetmajer-Bereich ist σ_K größer als σ_P; die Sicherheit wird dann mit der "
-                                "Proportionalitätsgrenze σ_P gerechnet (auf der sicheren Seite).")),
-            text(QStringLiteral("ν_K < 1: der Träger versagt; ν_K < ν_{gew}: gewünschte Knicksicherheit nicht erreicht."))};
+    return {titel(QStringLiteral("Knickung nach Euler und Tetmajer")), abschnitt(QStringLiteral("Knicklänge")),
+        formel(QStringLiteral("L_{k} = L \\qquad L_{k} = 2·L \\qquad L_{k} = 0,7·L \\qquad L_{k} = 0,5·L"),
+            QStringLiteral("Fall 1, 2, 3, 4")),
+        abschnitt(QStringLiteral("Erforderliches Trägheitsmoment (Euler)")),
+        formel(QStringLiteral("I_{erf} = \\frac{ν_{gew}·F·L_{k}^2}{π^2·E·10^4}"), QStringLiteral("in cm⁴")),
+        abschnitt(QStringLiteral("Schlankheitsgrad")),
+        formel(QStringLiteral("λ = \\frac{L_{k}}{i} \\qquad i = \\sqrt{\\frac{I·10^4}{A}}"), QStringLiteral("i in mm")),
+        formel(QStringLiteral("λ_{0} = π·\\sqrt{\\frac{E}{σ_{P}}}"), QStringLiteral("Grenzschlankheitsgrad")),
+        abschnitt(QStringLiteral("Knickspannung")),
+        formel(QStringLiteral("σ_{K} = \\frac{π^2·E}{λ^2}"), QStringLiteral("Euler, für λ ≥ λ₀")),
+        formel(QStringLiteral("σ_{K} = a − b·λ"), QStringLiteral("Tetmajer, für λ < λ₀")),
+        abschnitt(QStringLiteral("Vorhandene Spannung und Knicksicherheit")), formel(QStringLiteral("σ = \\frac{F}{A}")),
+        formel(QStringLiteral("ν_{K} = \\frac{\\min(σ_{K}, σ_{P})}{σ}"), QStringLiteral("mit der kleineren von σ_K und σ_P")),
+        text(QStringLiteral("Im Tetmajer-Bereich ist σ_K größer als σ_P; die Sicherheit wird dann mit der "
+                            "Proportionalitätsgrenze σ_P gerechnet (auf der sicheren Seite).")),
+        text(QStringLiteral("ν_K < 1: der Träger versagt; ν_K < ν_{gew}: gewünschte Knicksicherheit nicht erreicht."))};
 }
 
 // ------------------------------------------------------------------------------------------
@@ -395,7 +397,8 @@ Seite einheiten(int art)
         zeile(QStringLiteral("M(x)"), QStringLiteral("Biegemoment an der Stelle x"), QStringLiteral("N·mm")),
         zeile(QStringLiteral("σ_{zul}"), QStringLiteral("zulässige Biegespannung"), QStringLiteral("N/mm^2")),
         zeile(QStringLiteral("W_{erf}"), QStringLiteral("erforderliches Widerstandsmoment"), QStringLiteral("cm^3")),
-        zeile(QStringLiteral("W_{x,erf}"), QStringLiteral("erforderliches Widerstandsmoment an der Stelle x"), QStringLiteral("cm^3")),
+        zeile(QStringLiteral("W_{x,erf}"), QStringLiteral("erforderliches Widerstandsmoment an der Stelle x"),
+            QStringLiteral("cm^3")),
         zeile(QStringLiteral("E"), QStringLiteral("Elastizitätsmodul des Werkstoffs"), QStringLiteral("N/mm^2")),
         zeile(QStringLiteral("I"), QStringLiteral("Flächenträgheitsmoment des Profils"), QStringLiteral("cm^4")),
         zeile(QStringLiteral("f"), QStringLiteral("Durchbiegung"), QStringLiteral("mm")),
@@ -405,55 +408,59 @@ Seite einheiten(int art)
     switch (art) {
     case 1:
         dazu({titel(QStringLiteral("Einheiten – Lastfälle mit Einzellasten")), kopfzeile()[0],
-              zeile(QStringLiteral("F"), QStringLiteral("Einzellast (Kraft)"), QStringLiteral("N")),
-              zeile(QStringLiteral("a"), QStringLiteral("Abstand der Last vom Auflager bzw. Länge des Kragarms (Fälle 4, 8, 12)"),
-                    QStringLiteral("mm")),
-              zeile(QStringLiteral("b"), QStringLiteral("b = L − a (Fälle 4, 12)"), QStringLiteral("mm"))});
+            zeile(QStringLiteral("F"), QStringLiteral("Einzellast (Kraft)"), QStringLiteral("N")),
+            zeile(QStringLiteral("a"), QStringLiteral("Abstand der Last vom Auflager bzw. Länge des Kragarms (Fälle 4, 8, 12)"),
+                QStringLiteral("mm")),
+            zeile(QStringLiteral("b"), QStringLiteral("b = L − a (Fälle 4, 12)"), QStringLiteral("mm"))});
         dazu(biegungGemeinsam);
         s.push_back(umrechnung);
         break;
     case 2:
         dazu({titel(QStringLiteral("Einheiten – Lastfälle mit Streckenlast")), kopfzeile()[0],
-              zeile(QStringLiteral("G"), QStringLiteral("Streckenlast (Gleichlast), wie eingegeben"), QStringLiteral("N/m")),
-              zeile(QStringLiteral("q"), QStringLiteral("Streckenlast in den Formeln: q = G / 1000"), QStringLiteral("N/mm")),
-              zeile(QStringLiteral("a"), QStringLiteral("Länge der Kragarme (Fall 9)"), QStringLiteral("mm")),
-              zeile(QStringLiteral("l"), QStringLiteral("Stützweite zwischen den Auflagern, l = L − 2·a (Fall 9)"), QStringLiteral("mm"))});
+            zeile(QStringLiteral("G"), QStringLiteral("Streckenlast (Gleichlast), wie eingegeben"), QStringLiteral("N/m")),
+            zeile(QStringLiteral("q"), QStringLiteral("Streckenlast in den Formeln: q = G / 1000"), QStringLiteral("N/mm")),
+            zeile(QStringLiteral("a"), QStringLiteral("Länge der Kragarme (Fall 9)"), QStringLiteral("mm")),
+            zeile(QStringLiteral("l"), QStringLiteral("Stützweite zwischen den Auflagern, l = L − 2·a (Fall 9)"),
+                QStringLiteral("mm"))});
         dazu(biegungGemeinsam);
         s.push_back(umrechnung);
         break;
     case 3:
         dazu({titel(QStringLiteral("Einheiten – Lastfälle mit Gesamtlast")), kopfzeile()[0],
-              zeile(QStringLiteral("F"), QStringLiteral("Gesamtlast GL: Summe der dreieckförmig verteilten Last"), QStringLiteral("N"))});
+            zeile(QStringLiteral("F"), QStringLiteral("Gesamtlast GL: Summe der dreieckförmig verteilten Last"),
+                QStringLiteral("N"))});
         dazu(biegungGemeinsam);
         s.push_back(umrechnung);
         break;
     case 20:
         dazu({titel(QStringLiteral("Einheiten – Abscherung")), kopfzeile()[0],
-              zeile(QStringLiteral("F"), QStringLiteral("Scherkraft (Last quer zum Bolzen)"), QStringLiteral("N")),
-              zeile(QStringLiteral("σ_{zul}"), QStringLiteral("zulässige Scherspannung"), QStringLiteral("N/mm^2")),
-              zeile(QStringLiteral("σ_{S}"), QStringLiteral("Scherfestigkeit des Werkstoffs (Werkstoffdatenbank)"), QStringLiteral("N/mm^2")),
-              zeile(QStringLiteral("σ_{B}"), QStringLiteral("Zugfestigkeit des Werkstoffs"), QStringLiteral("N/mm^2")),
-              zeile(QStringLiteral("A_{erf}"), QStringLiteral("erforderliche Querschnittsfläche"), QStringLiteral("mm^2")),
-              zeile(QStringLiteral("A"), QStringLiteral("Querschnittsfläche des gewählten Profils"), QStringLiteral("mm^2"))});
+            zeile(QStringLiteral("F"), QStringLiteral("Scherkraft (Last quer zum Bolzen)"), QStringLiteral("N")),
+            zeile(QStringLiteral("σ_{zul}"), QStringLiteral("zulässige Scherspannung"), QStringLiteral("N/mm^2")),
+            zeile(QStringLiteral("σ_{S}"), QStringLiteral("Scherfestigkeit des Werkstoffs (Werkstoffdatenbank)"),
+                QStringLiteral("N/mm^2")),
+            zeile(QStringLiteral("σ_{B}"), QStringLiteral("Zugfestigkeit des Werkstoffs"), QStringLiteral("N/mm^2")),
+            zeile(QStringLiteral("A_{erf}"), QStringLiteral("erforderliche Querschnittsfläche"), QStringLiteral("mm^2")),
+            zeile(QStringLiteral("A"), QStringLiteral("Querschnittsfläche des gewählten Profils"), QStringLiteral("mm^2"))});
         break;
     case 30:
         dazu({titel(QStringLiteral("Einheiten – Knickung")), kopfzeile()[0],
-              zeile(QStringLiteral("F"), QStringLiteral("Druckkraft in Stabachse"), QStringLiteral("N")),
-              zeile(QStringLiteral("L"), QStringLiteral("Länge des Stabes"), QStringLiteral("mm")),
-              zeile(QStringLiteral("L_{k}"), QStringLiteral("Knicklänge (nach Lagerungsfall)"), QStringLiteral("mm")),
-              zeile(QStringLiteral("E"), QStringLiteral("Elastizitätsmodul"), QStringLiteral("N/mm^2")),
-              zeile(QStringLiteral("I"), QStringLiteral("Flächenträgheitsmoment des Profils"), QStringLiteral("cm^4")),
-              zeile(QStringLiteral("I_{erf}"), QStringLiteral("erforderliches Trägheitsmoment"), QStringLiteral("cm^4")),
-              zeile(QStringLiteral("A"), QStringLiteral("Querschnittsfläche des Profils"), QStringLiteral("mm^2")),
-              zeile(QStringLiteral("i"), QStringLiteral("Trägheitsradius"), QStringLiteral("mm")),
-              zeile(QStringLiteral("λ"), QStringLiteral("Schlankheitsgrad"), QStringLiteral("–")),
-              zeile(QStringLiteral("λ_{0}"), QStringLiteral("Grenzschlankheitsgrad des Werkstoffs"), QStringLiteral("–")),
-              zeile(QStringLiteral("σ_{P}"), QStringLiteral("Proportionalitätsgrenze"), QStringLiteral("N/mm^2")),
-              zeile(QStringLiteral("σ_{K}"), QStringLiteral("Knickspannung"), QStringLiteral("N/mm^2")),
-              zeile(QStringLiteral("σ"), QStringLiteral("vorhandene Druckspannung"), QStringLiteral("N/mm^2")),
-              zeile(QStringLiteral("a, b"), QStringLiteral("Werte der Tetmajer-Geraden (Werkstoffdatenbank)"), QStringLiteral("N/mm^2")),
-              zeile(QStringLiteral("ν_{gew}"), QStringLiteral("gewünschte Knicksicherheit"), QStringLiteral("–")),
-              zeile(QStringLiteral("ν_{K}"), QStringLiteral("vorhandene Knicksicherheit"), QStringLiteral("–"))});
+            zeile(QStringLiteral("F"), QStringLiteral("Druckkraft in Stabachse"), QStringLiteral("N")),
+            zeile(QStringLiteral("L"), QStringLiteral("Länge des Stabes"), QStringLiteral("mm")),
+            zeile(QStringLiteral("L_{k}"), QStringLiteral("Knicklänge (nach Lagerungsfall)"), QStringLiteral("mm")),
+            zeile(QStringLiteral("E"), QStringLiteral("Elastizitätsmodul"), QStringLiteral("N/mm^2")),
+            zeile(QStringLiteral("I"), QStringLiteral("Flächenträgheitsmoment des Profils"), QStringLiteral("cm^4")),
+            zeile(QStringLiteral("I_{erf}"), QStringLiteral("erforderliches Trägheitsmoment"), QStringLiteral("cm^4")),
+            zeile(QStringLiteral("A"), QStringLiteral("Querschnittsfläche des Profils"), QStringLiteral("mm^2")),
+            zeile(QStringLiteral("i"), QStringLiteral("Trägheitsradius"), QStringLiteral("mm")),
+            zeile(QStringLiteral("λ"), QStringLiteral("Schlankheitsgrad"), QStringLiteral("–")),
+            zeile(QStringLiteral("λ_{0}"), QStringLiteral("Grenzschlankheitsgrad des Werkstoffs"), QStringLiteral("–")),
+            zeile(QStringLiteral("σ_{P}"), QStringLiteral("Proportionalitätsgrenze"), QStringLiteral("N/mm^2")),
+            zeile(QStringLiteral("σ_{K}"), QStringLiteral("Knickspannung"), QStringLiteral("N/mm^2")),
+            zeile(QStringLiteral("σ"), QStringLiteral("vorhandene Druckspannung"), QStringLiteral("N/mm^2")),
+            zeile(QStringLiteral("a, b"), QStringLiteral("Werte der Tetmajer-Geraden (Werkstoffdatenbank)"),
+                QStringLiteral("N/mm^2")),
+            zeile(QStringLiteral("ν_{gew}"), QStringLiteral("gewünschte Knicksicherheit"), QStringLiteral("–")),
+            zeile(QStringLiteral("ν_{K}"), QStringLiteral("vorhandene Knicksicherheit"), QStringLiteral("–"))});
         s.push_back(text(QStringLiteral("1 cm⁴ = 10⁴ mm⁴.")));
         break;
     }

@@ -33,7 +33,10 @@ QTextCharFormat zeichen(double punkte, bool fett = false, bool kursiv = false, Q
 
 class Aufbau {
 public:
-    explicit Aufbau(QTextDocument& dokument) : m_cursor(&dokument) {}
+    explicit Aufbau(QTextDocument& dokument)
+        : m_cursor(&dokument)
+    {
+    }
 
     void zeile(const QString& roh)
     {

@@ -15,22 +15,21 @@ namespace Biegedialog {
 
 using Zahlen::fixiert;
 
-QFrame* Durchbiegungspanel_Bauen(QWidget* dialog, Felder& f, const QString& eModulText, int x, int y, int breite,
-                                 int hoehe)
+QFrame* Durchbiegungspanel_Bauen(QWidget* dialog, Felder& f, const QString& eModulText, int x, int y, int breite, int hoehe)
 {
     using namespace Rechendialog;
     QFrame* p = Bausteine::panel(dialog, QStringLiteral("Panel2"), x, y, breite, hoehe);
     Bausteine::ueberschrift(p, QStringLiteral("Label8"), QStringLiteral("Berechnung der Durchbiegung"), 10, 8);
     const int feldX = 220, feldbreite = breite - feldX - 12;
     f.E_E_Modul = Eingabezeile(p, QStringLiteral("E_Modul"), eModulText, QStringLiteral("E_E_Modul"), 44, feldX, feldbreite);
-    f.E_I = Eingabezeile(p, QStringLiteral("Label4"), QStringLiteral("Trägheitsmoment [cm4]"), QStringLiteral("E_I"), 80,
-                         feldX, feldbreite);
-    f.L_f = Ausgabezeile(p, QStringLiteral("Label3"), QStringLiteral("Durchbiegung [mm]"), QStringLiteral("L_f"), 116,
-                         feldX, feldbreite);
-    f.L_L_durch_f = Ausgabezeile(p, QStringLiteral("Label7"), QStringLiteral("L/f ="), QStringLiteral("L_L_durch_f"), 152,
-                                 feldX, feldbreite);
-    f.B_Berechnung_f = Bausteine::knopf(p, QStringLiteral("B_Berechnung_f"), QStringLiteral("Berechnen"), 10,
-                                        hoehe - 54, breite - 20, 42);
+    f.E_I = Eingabezeile(
+        p, QStringLiteral("Label4"), QStringLiteral("Trägheitsmoment [cm4]"), QStringLiteral("E_I"), 80, feldX, feldbreite);
+    f.L_f = Ausgabezeile(
+        p, QStringLiteral("Label3"), QStringLiteral("Durchbiegung [mm]"), QStringLiteral("L_f"), 116, feldX, feldbreite);
+    f.L_L_durch_f = Ausgabezeile(
+        p, QStringLiteral("Label7"), QStringLiteral("L/f ="), QStringLiteral("L_L_durch_f"), 152, feldX, feldbreite);
+    f.B_Berechnung_f
+        = Bausteine::knopf(p, QStringLiteral("B_Berechnung_f"), QStringLiteral("Berechnen"), 10, hoehe - 54, breite - 20, 42);
     return p;
 }
 

@@ -29,8 +29,7 @@ struct Felder {
 };
 
 // The deflection panel (Panel2) with its heading, E, I, deflection, L/f and its button.
-QFrame* Durchbiegungspanel_Bauen(QWidget* dialog, Felder& f, const QString& eModulText, int x, int y, int breite,
-                                 int hoehe);
+QFrame* Durchbiegungspanel_Bauen(QWidget* dialog, Felder& f, const QString& eModulText, int x, int y, int breite, int hoehe);
 
 // Entry routine: the allowable stress, E and I from the shared state (fixed 7/2).
 void Eingaben_Auffrischen(const Felder& f);

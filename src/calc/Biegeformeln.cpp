@@ -33,7 +33,15 @@ double Durchbiegung(double D, double E, double I) { return teile(teile(D, pruefe
 bool ersterDialog(int fall)
 {
     switch (fall) {
-    case 1: case 2: case 3: case 5: case 6: case 7: case 10: case 11: case 13:
+    case 1:
+    case 2:
+    case 3:
+    case 5:
+    case 6:
+    case 7:
+    case 10:
+    case 11:
+    case 13:
         return true;
     default:
         return false;
@@ -46,16 +54,26 @@ double M_max(int fall, double F, double L)
 {
     const double q = streckenlast(F);
     switch (fall) {
-    case 1: return pruefe(F * L);                          // cantilever, force at the end
-    case 2: return teile(q * potenz(L, 2), 2.0);           // cantilever, line load
-    case 3: return teile(F * L, 4.0);                      // simply supported, force at mid-span
-    case 5: return teile(q * L * L, 8.0);                  // simply supported, line load
-    case 6: return pruefe(Faktor6 * F * L);                // load rising to the right
-    case 7: return teile(F * L, 6.0);                      // triangular load peaking at mid-span
-    case 10: return teile(F * L, 8.0);                     // fixed both ends, force at mid-span
-    case 11: return teile(q * L * L, 12.0);                // fixed both ends, line load
-    case 13: return teile(q * L * L, 8.0);                 // fixed and propped, line load
-    default: throw Plattform::Fehler::listenindex(fall);
+    case 1:
+        return pruefe(F * L); // cantilever, force at the end
+    case 2:
+        return teile(q * potenz(L, 2), 2.0); // cantilever, line load
+    case 3:
+        return teile(F * L, 4.0); // simply supported, force at mid-span
+    case 5:
+        return teile(q * L * L, 8.0); // simply supported, line load
+    case 6:
+        return pruefe(Faktor6 * F * L); // load rising to the right
+    case 7:
+        return teile(F * L, 6.0); // triangular load peaking at mid-span
+    case 10:
+        return teile(F * L, 8.0); // fixed both ends, force at mid-span
+    case 11:
+        return teile(q * L * L, 12.0); // fixed both ends, line load
+    case 13:
+        return teile(q * L * L, 8.0); // fixed and propped, line load
+    default:
+        throw Plattform::Fehler::listenindex(fall);
     }
 }
 
@@ -63,21 +81,30 @@ double M_x(int fall, double F, double L, double x)
 {
     const double q = streckenlast(F);
     switch (fall) {
-    case 1: return pruefe(F * x);
-    case 2: return teile(q * potenz(x, 2), 2.0);
-    case 3: return teile(F * gespiegelt(x, L), 2.0);
-    case 5: return pruefe(teile(q * L * x, 2.0) * (1.0 - teile(x, L)));
-    case 6: return pruefe(teile(F * x, 3.0) * (1.0 - teile(potenz(x, 2), potenz(L, 2))));
+    case 1:
+        return pruefe(F * x);
+    case 2:
+        return teile(q * potenz(x, 2), 2.0);
+    case 3:
+        return teile(F * gespiegelt(x, L), 2.0);
+    case 5:
+        return pruefe(teile(q * L * x, 2.0) * (1.0 - teile(x, L)));
+    case 6:
+        return pruefe(teile(F * x, 3.0) * (1.0 - teile(potenz(x, 2), potenz(L, 2))));
     case 7: {
         const double s = gespiegelt(x, L);
         if (s == 0.0)
             return 0.0; // the support itself
         return pruefe(F * s * (0.5 - 2.0 / 3.0 * teile(potenz(s, 2), potenz(L, 2))));
     }
-    case 10: return pruefe(teile(F * L, 2.0) * (teile(gespiegelt(x, L), L) - 0.25));
-    case 11: return pruefe(teile(q * L * L, 2.0) * (teile(potenz(x, 2), potenz(L, 2)) + (1.0 / 6.0 - teile(x, L))));
-    case 13: return pruefe(teile(0.001 * F * x, 8.0) * (3.0 * L - 4.0 * x));
-    default: throw Plattform::Fehler::listenindex(fall);
+    case 10:
+        return pruefe(teile(F * L, 2.0) * (teile(gespiegelt(x, L), L) - 0.25));
+    case 11:
+        return pruefe(teile(q * L * L, 2.0) * (teile(potenz(x, 2), potenz(L, 2)) + (1.0 / 6.0 - teile(x, L))));
+    case 13:
+        return pruefe(teile(0.001 * F * x, 8.0) * (3.0 * L - 4.0 * x));
+    default:
+        throw Plattform::Fehler::listenindex(fall);
     }
 }
 
@@ -85,16 +112,26 @@ double D(int fall, double F, double L)
 {
     const double q = streckenlast(F);
     switch (fall) {
-    case 1: return teile(F * potenz(L, 3), 3.0);
-    case 2: return teile(q * potenz(L, 4), 8.0);
-    case 3: return teile(F * potenz(L, 3), 48.0);
-    case 5: return teile(5.0 * q * potenz(L, 4), 384.0);
-    case 6: return pruefe(0.01304 * F * potenz(L, 3));
-    case 7: return teile(F * potenz(L, 3), 60.0);
-    case 10: return teile(F * potenz(L, 3), 192.0);
-    case 11: return teile(q * potenz(L, 4), 384.0);
-    case 13: return teile(q * potenz(L, 4), 185.0);
-    default: throw Plattform::Fehler::listenindex(fall);
+    case 1:
+        return teile(F * potenz(L, 3), 3.0);
+    case 2:
+        return teile(q * potenz(L, 4), 8.0);
+    case 3:
+        return teile(F * potenz(L, 3), 48.0);
+    case 5:
+        return teile(5.0 * q * potenz(L, 4), 384.0);
+    case 6:
+        return pruefe(0.01304 * F * potenz(L, 3));
+    case 7:
+        return teile(F * potenz(L, 3), 60.0);
+    case 10:
+        return teile(F * potenz(L, 3), 192.0);
+    case 11:
+        return teile(q * potenz(L, 4), 384.0);
+    case 13:
+        return teile(q * potenz(L, 4), 185.0);
+    default:
+        throw Plattform::Fehler::listenindex(fall);
     }
 }
 
@@ -145,7 +182,7 @@ Massgebend fd8(double F, double L, double a, double E, double I)
 {
     const double rand = Durchbiegung(pruefe(teile(potenz(a, 2) * F, 3.0) * (3.0 * L / 2.0 + a)), E, I);
     const double mitte = Durchbiegung(teile(potenz(L, 2) * F * a, 8.0), E, I);
-    return mitte >= rand ? Massgebend{mitte, true} : Massgebend{rand, false};
+    return mitte >= rand ? Massgebend {mitte, true} : Massgebend {rand, false};
 }
 
 // --- Case 9 --------------------------------------------------------------------------------
@@ -154,8 +191,8 @@ Massgebend Werf9(double F, double L, double a, double Sigma_Zul)
 {
     const double q = streckenlast(F);
     const double Werf1 = teile(pruefe(q * L / 2.0 * (L / 4.0 - a)), Sigma_Zul); // mid-span
-    const double Werf2 = teile(potenz(a, 2) * q, 2.0 * Sigma_Zul);                // supports
-    return Werf2 >= Werf1 ? Massgebend{teile(Werf2, 1000.0), true} : Massgebend{teile(Werf1, 1000.0), false};
+    const double Werf2 = teile(potenz(a, 2) * q, 2.0 * Sigma_Zul); // supports
+    return Werf2 >= Werf1 ? Massgebend {teile(Werf2, 1000.0), true} : Massgebend {teile(Werf1, 1000.0), false};
 }
 
 double Wxerf9(double F, double L, double a, double x, double Sigma_Zul)
@@ -182,14 +219,13 @@ Massgebend fd9(double F, double L, double a, double E, double I)
     const double l = L - 2.0 * a; // span between the supports
     // Mid-span: the span sags under q (5·q·l⁴/384) and the overhang moments q·a²/2 lift it
     // (q·a²·l²/16 = 24·q·a²·l²/384).
-    const double mitte = Durchbiegung(
-        teile(pruefe(q * potenz(l, 2) * (5.0 * potenz(l, 2) - 24.0 * potenz(a, 2))), 384.0), E, I);
+    const double mitte = Durchbiegung(teile(pruefe(q * potenz(l, 2) * (5.0 * potenz(l, 2) - 24.0 * potenz(a, 2))), 384.0), E, I);
     // Free ends: the overhang as a cantilever plus its rotation at the support.
-    const double rand = teile(
-        pruefe(teile(potenz(l, 4) * F, pruefe(24.0 * E * I * 1000.0))
-               * ((3.0 * teile(potenz(a, 4), potenz(l, 4)) + 6.0 * teile(potenz(a, 3), potenz(l, 3))) - teile(a, l))),
-        10000.0);
-    return mitte >= rand ? Massgebend{mitte, true} : Massgebend{rand, false};
+    const double rand
+        = teile(pruefe(teile(potenz(l, 4) * F, pruefe(24.0 * E * I * 1000.0))
+                    * ((3.0 * teile(potenz(a, 4), potenz(l, 4)) + 6.0 * teile(potenz(a, 3), potenz(l, 3))) - teile(a, l))),
+            10000.0);
+    return mitte >= rand ? Massgebend {mitte, true} : Massgebend {rand, false};
 }
 
 // --- Case 12 -------------------------------------------------------------------------------
@@ -199,9 +235,9 @@ Massgebend Werf12(double F, double L, double a, double Sigma_Zul)
     const double L2 = potenz(L, 2);
     const double Werf1 = teile(pruefe(F * a * (L2 - potenz(a, 2))), pruefe(2.0 * L2 * Sigma_Zul)); // fixed end
     const double Werf2 = teile(pruefe((teile(potenz(a, 3), potenz(L, 3)) + (2.0 - 3.0 * teile(a, L))) * (F * a / 2.0)),
-                               Sigma_Zul); // under the load
-    return Werf2 >= Werf1 ? Massgebend{std::fabs(teile(Werf2, 1000.0)), true}
-                          : Massgebend{std::fabs(teile(Werf1, 1000.0)), false};
+        Sigma_Zul); // under the load
+    return Werf2 >= Werf1 ? Massgebend {std::fabs(teile(Werf2, 1000.0)), true}
+                          : Massgebend {std::fabs(teile(Werf1, 1000.0)), false};
 }
 
 double fd12(double F, double L, double a, double E, double I)

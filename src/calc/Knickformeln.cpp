@@ -13,11 +13,16 @@ using std::numbers::pi;
 std::optional<double> Knicklaenge(int fall, double L)
 {
     switch (fall) {
-    case 1: return L;         // pinned at both ends
-    case 2: return 2.0 * L;   // fixed at one end, free at the other
-    case 3: return 0.7 * L;   // fixed at one end, pinned at the other
-    case 4: return 0.5 * L;   // fixed at both ends
-    default: return std::nullopt;
+    case 1:
+        return L; // pinned at both ends
+    case 2:
+        return 2.0 * L; // fixed at one end, free at the other
+    case 3:
+        return 0.7 * L; // fixed at one end, pinned at the other
+    case 4:
+        return 0.5 * L; // fixed at both ends
+    default:
+        return std::nullopt;
     }
 }
 

@@ -21,10 +21,10 @@ double Schlankheitsgrad(double Lk, double I, double A);
 double Sicherheit(double Sigma_K, double Sigma_P, double F, double A);
 
 enum class Urteil {
-    Keins,         // the actual safety equals the desired one
-    Versagen,      // safety below 1: the member buckles
+    Keins, // the actual safety equals the desired one
+    Versagen, // safety below 1: the member buckles
     NichtErreicht, // at least 1, but below the desired safety
-    Erreicht       // above the desired safety
+    Erreicht // above the desired safety
 };
 Urteil Knickurteil(double Sk, double Sk_gewuenscht);
 

@@ -79,8 +79,8 @@ void Profilbox_Anzeigen(const Profilbox& b)
     b.L_Maus->setText(fixiert(Unit1::Masse, 2));
 }
 
-QList<QPushButton*> Knopfspalte(QWidget* eltern, std::initializer_list<Knopfangabe> knoepfe, int x, int y, int breite,
-                                int hoehe, int abstand)
+QList<QPushButton*> Knopfspalte(
+    QWidget* eltern, std::initializer_list<Knopfangabe> knoepfe, int x, int y, int breite, int hoehe, int abstand)
 {
     QList<QPushButton*> liste;
     for (const Knopfangabe& k : knoepfe) {
@@ -90,8 +90,8 @@ QList<QPushButton*> Knopfspalte(QWidget* eltern, std::initializer_list<Knopfanga
     return liste;
 }
 
-QLineEdit* Eingabezeile(QWidget* panel, const QString& labelname, const QString& text, const QString& feldname,
-                        int y, int feldX, int feldbreite, QLabel** beschriftung)
+QLineEdit* Eingabezeile(QWidget* panel, const QString& labelname, const QString& text, const QString& feldname, int y, int feldX,
+    int feldbreite, QLabel** beschriftung)
 {
     QLabel* l = label(panel, labelname, text, 10, y + 3);
     if (beschriftung)
@@ -99,8 +99,8 @@ QLineEdit* Eingabezeile(QWidget* panel, const QString& labelname, const QString&
     return feld(panel, feldname, QStringLiteral("0"), feldX, y, feldbreite, 28);
 }
 
-QLabel* Ausgabezeile(QWidget* panel, const QString& labelname, const QString& text, const QString& wertname, int y,
-                     int feldX, int feldbreite, const QColor& farbe, QLabel** beschriftung)
+QLabel* Ausgabezeile(QWidget* panel, const QString& labelname, const QString& text, const QString& wertname, int y, int feldX,
+    int feldbreite, const QColor& farbe, QLabel** beschriftung)
 {
     QLabel* l = label(panel, labelname, text, 10, y + 3);
     if (beschriftung)

@@ -32,7 +32,7 @@ struct Profilbox {
     QLabel* L_Profilart = nullptr;
     QLabel* L_Profil = nullptr;
     QLabel* L_W = nullptr;
-    QLabel* L_Waus = nullptr;     // none in the buckling dialog
+    QLabel* L_Waus = nullptr; // none in the buckling dialog
     QLabel* L_I = nullptr;
     QLabel* L_Iaus = nullptr;
     QLabel* L_A = nullptr;
@@ -42,12 +42,12 @@ struct Profilbox {
 
 // Names and captions of a dialog's box; an empty W caption leaves the W row out.
 struct Profilboxtexte {
-    QString materialName;   // "L_Material" or "L_Sorte"
-    QString ueberschrift;   // heading of the profile data (Label9)
-    QString profiltyp;      // caption of Label5
-    QString profil;         // caption of Label6
-    QString W, I, A;        // initial captions of L_W, L_I, L_A
-    QString masseName;      // name of the mass caption label
+    QString materialName; // "L_Material" or "L_Sorte"
+    QString ueberschrift; // heading of the profile data (Label9)
+    QString profiltyp; // caption of Label5
+    QString profil; // caption of Label6
+    QString W, I, A; // initial captions of L_W, L_I, L_A
+    QString masseName; // name of the mass caption label
     QColor wertfarbe = Bausteine::Rot;
 };
 
@@ -62,14 +62,14 @@ struct Knopfangabe {
     Bausteine::Symbol symbol = Bausteine::Symbol::Keins;
 };
 // Buttons down the left edge from (x, y), one below the other every `abstand` pixels.
-QList<QPushButton*> Knopfspalte(QWidget* eltern, std::initializer_list<Knopfangabe> knoepfe, int x, int y, int breite,
-                                int hoehe, int abstand);
+QList<QPushButton*> Knopfspalte(
+    QWidget* eltern, std::initializer_list<Knopfangabe> knoepfe, int x, int y, int breite, int hoehe, int abstand);
 
 // A row of a calculation panel: caption at the left, edit or output label at `feldX`.
-QLineEdit* Eingabezeile(QWidget* panel, const QString& labelname, const QString& text, const QString& feldname,
-                        int y, int feldX, int feldbreite, QLabel** beschriftung = nullptr);
-QLabel* Ausgabezeile(QWidget* panel, const QString& labelname, const QString& text, const QString& wertname, int y,
-                     int feldX, int feldbreite, const QColor& farbe = Bausteine::Rot, QLabel** beschriftung = nullptr);
+QLineEdit* Eingabezeile(QWidget* panel, const QString& labelname, const QString& text, const QString& feldname, int y, int feldX,
+    int feldbreite, QLabel** beschriftung = nullptr);
+QLabel* Ausgabezeile(QWidget* panel, const QString& labelname, const QString& text, const QString& wertname, int y, int feldX,
+    int feldbreite, const QColor& farbe = Bausteine::Rot, QLabel** beschriftung = nullptr);
 
 // The number in an edit field (locale notation); throws the conversion error.
 double Wert(const QLineEdit* feld);

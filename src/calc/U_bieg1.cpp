@@ -38,7 +38,7 @@ constexpr Lastfall Lastfaelle[] = {
     {10, "Biegung - Beidseitig eingespannter Träger mit Einzellast in der Mitte", "B_Bieg10.BMP", "Kraft [N]"},
     {11, "Biegung - Beidseitig eingespannter Träger mit Gleichlast", "B_Bieg11.BMP", "Streckenlast [N/m] "},
     {13, "Biegung - Einseitig eingespannter, Einseitig eingespannter Träger mit Gleichlast", "B_Bieg13.BMP",
-     "Streckenlast [N/m] "},
+        "Streckenlast [N/m] "},
 };
 
 const Lastfall* lastfall(int nr)
@@ -56,7 +56,8 @@ using namespace Unit1;
 using Plattform::handler;
 using Rechendialog::Wert;
 
-TDLG_Biegung1::TDLG_Biegung1(QWidget* eltern) : QDialog(eltern)
+TDLG_Biegung1::TDLG_Biegung1(QWidget* eltern)
+    : QDialog(eltern)
 {
     Bausteine::dialograhmen(this, QStringLiteral("DLG_Biegung1"), QStringLiteral("Biegung - Eingabe von  F und L"), 992, 619);
     Aufbauen();
@@ -72,20 +73,18 @@ void TDLG_Biegung1::Aufbauen()
     Image1->setAlignment(Qt::AlignCenter);
 
     Profil = Profilbox_Bauen(this,
-                             {QStringLiteral("L_Material"), QStringLiteral("Daten des ausgewählten Profiles"),
-                              QStringLiteral("Aktueller Profiltyp:"), QStringLiteral("Aktuelles Profil:"),
-                              QStringLiteral("W [cm3]"), QStringLiteral("I [cm4]"), QStringLiteral("A [mm2]"),
-                              QStringLiteral("Label12")},
-                             364, 8, 620);
+        {QStringLiteral("L_Material"), QStringLiteral("Daten des ausgewählten Profiles"), QStringLiteral("Aktueller Profiltyp:"),
+            QStringLiteral("Aktuelles Profil:"), QStringLiteral("W [cm3]"), QStringLiteral("I [cm4]"), QStringLiteral("A [mm2]"),
+            QStringLiteral("Label12")},
+        364, 8, 620);
 
-    const QList<QPushButton*> knoepfe = Knopfspalte(
-        this,
+    const QList<QPushButton*> knoepfe = Knopfspalte(this,
         {{QStringLiteral("B_Formel"), QStringLiteral("Formel ansehen")},
-         {QStringLiteral("B_Profil_suchen"), QStringLiteral("Profil aussuchen")},
-         {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
-         {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
-         {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
-         {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
+            {QStringLiteral("B_Profil_suchen"), QStringLiteral("Profil aussuchen")},
+            {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
+            {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
+            {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
+            {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
         8, 190, 170, 54, 70);
     B_Formel = knoepfe[0];
     B_Profil_suchen = knoepfe[1];
@@ -98,20 +97,20 @@ void TDLG_Biegung1::Aufbauen()
     Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 410);
     ueberschrift(Panel1, QStringLiteral("Label10"), QStringLiteral("Berechnung des erf. Widerstandsmoments"), 10, 8);
     const int feldX = 220, feldbreite = 162;
-    Felder.E_Last = Eingabezeile(Panel1, QStringLiteral("L_Last"), QStringLiteral("Kraft [N]"), QStringLiteral("E_Last"),
-                                 44, feldX, feldbreite, &Felder.L_Last);
-    Felder.E_Laenge = Eingabezeile(Panel1, QStringLiteral("Label2"), QStringLiteral("Länge L [mm]"),
-                                   QStringLiteral("E_Laenge"), 80, feldX, feldbreite);
+    Felder.E_Last = Eingabezeile(Panel1, QStringLiteral("L_Last"), QStringLiteral("Kraft [N]"), QStringLiteral("E_Last"), 44,
+        feldX, feldbreite, &Felder.L_Last);
+    Felder.E_Laenge = Eingabezeile(
+        Panel1, QStringLiteral("Label2"), QStringLiteral("Länge L [mm]"), QStringLiteral("E_Laenge"), 80, feldX, feldbreite);
     Felder.E_SigmaZul = Eingabezeile(Panel1, QStringLiteral("L_Sigma_Zul"), QStringLiteral("Sigma zul. [N/mm2]"),
-                                     QStringLiteral("E_SigmaZul"), 116, feldX, feldbreite, &L_Sigma_Zul);
-    Felder.L_Werf = Ausgabezeile(Panel1, QStringLiteral("label1"), QStringLiteral("W erf. [cm³]"), QStringLiteral("L_Werf"),
-                                 152, feldX, feldbreite);
+        QStringLiteral("E_SigmaZul"), 116, feldX, feldbreite, &L_Sigma_Zul);
+    Felder.L_Werf = Ausgabezeile(
+        Panel1, QStringLiteral("label1"), QStringLiteral("W erf. [cm³]"), QStringLiteral("L_Werf"), 152, feldX, feldbreite);
     QFrame* trenner = panel(Panel1, QStringLiteral("Panel3"), 6, 198, 382, 4);
     trenner->setLineWidth(1);
-    Felder.E_x = Eingabezeile(Panel1, QStringLiteral("Label13"), QStringLiteral("x [mm]"), QStringLiteral("E_x"), 214,
-                              feldX, feldbreite);
+    Felder.E_x = Eingabezeile(
+        Panel1, QStringLiteral("Label13"), QStringLiteral("x [mm]"), QStringLiteral("E_x"), 214, feldX, feldbreite);
     Felder.L_Wxerf = Ausgabezeile(Panel1, QStringLiteral("Label14"), QStringLiteral("W erf. bei x [cm³]"),
-                                  QStringLiteral("L_Wxerf"), 250, feldX, feldbreite);
+        QStringLiteral("L_Wxerf"), 250, feldX, feldbreite);
     Felder.B_Berechnen_W = knopf(Panel1, QStringLiteral("B_Berechnen_W"), QStringLiteral("Berechnen"), 10, 356, 374, 42);
 
     // Deflection.
@@ -210,10 +209,7 @@ void TDLG_Biegung1::B_FormelClick() { U_Formel::Formel_Zeigen(Akt_Belastungsfall
 
 void TDLG_Biegung1::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Biegung); }
 
-void TDLG_Biegung1::B_DruckenClick()
-{
-    U_druck::Biegung1_Drucken(Rechendialog::Drucksetup(Drucksetupdlg, this), windowTitle());
-}
+void TDLG_Biegung1::B_DruckenClick() { U_druck::Biegung1_Drucken(Rechendialog::Drucksetup(Drucksetupdlg, this), windowTitle()); }
 
 void TDLG_Biegung1::OKBtnClick() { hide(); }
 

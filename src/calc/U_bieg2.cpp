@@ -30,12 +30,12 @@ struct Lastfall {
 
 constexpr Lastfall Lastfaelle[] = {
     {4, "Biegung - Beidseitig aufgelegter Träger mit nichtmittiger Einzellast", "B_Bieg4.BMP", "Kraft [N]", true},
-    {8, "Biegung - Beids. aufgel. Träger mit zwei gleichen Einzellasten an den Enden, Auflager nicht am Rand",
-     "B_Bieg8.BMP", "Kraft [N]", false},
-    {9, "Biegung - Beidseitig aufgelegter Träger mit Gleichlast, Auflager nicht am Rand", "B_Bieg9.BMP",
-     "Streckenlast [N/m] ", true},
-    {12, "Biegung - Einseitig aufgelegter, einseitig eingespannter Träger mit nichtmittiger Einzellast",
-     "B_Bieg12.BMP", "Kraft [N]", false},
+    {8, "Biegung - Beids. aufgel. Träger mit zwei gleichen Einzellasten an den Enden, Auflager nicht am Rand", "B_Bieg8.BMP",
+        "Kraft [N]", false},
+    {9, "Biegung - Beidseitig aufgelegter Träger mit Gleichlast, Auflager nicht am Rand", "B_Bieg9.BMP", "Streckenlast [N/m] ",
+        true},
+    {12, "Biegung - Einseitig aufgelegter, einseitig eingespannter Träger mit nichtmittiger Einzellast", "B_Bieg12.BMP",
+        "Kraft [N]", false},
 };
 
 const Lastfall* lastfall(int nr)
@@ -56,9 +56,11 @@ using namespace Unit1;
 using Plattform::handler;
 using Rechendialog::Wert;
 
-TDLG_Biegung2::TDLG_Biegung2(QWidget* eltern) : QDialog(eltern)
+TDLG_Biegung2::TDLG_Biegung2(QWidget* eltern)
+    : QDialog(eltern)
 {
-    Bausteine::dialograhmen(this, QStringLiteral("DLG_Biegung2"), QStringLiteral("Biegung - einseitig eingespannter Träger"), 992, 619);
+    Bausteine::dialograhmen(
+        this, QStringLiteral("DLG_Biegung2"), QStringLiteral("Biegung - einseitig eingespannter Träger"), 992, 619);
     Aufbauen();
     Profil_aussuchen->setFocus();
     Plattform::beiAktivierung(this, [this] { FormActivate(); });
@@ -72,20 +74,18 @@ void TDLG_Biegung2::Aufbauen()
     Image1->setAlignment(Qt::AlignCenter);
 
     Profil = Profilbox_Bauen(this,
-                             {QStringLiteral("L_Sorte"), QStringLiteral("Daten des gewählten Profiles"),
-                              QStringLiteral("Aktueller Profiltyp:"), QStringLiteral("Aktuelles Profil:"),
-                              QStringLiteral("W [cm3]"), QStringLiteral("I [cm4]"), QStringLiteral("Fläche [mm2]"),
-                              QStringLiteral("Label13")},
-                             280, 8, 704);
+        {QStringLiteral("L_Sorte"), QStringLiteral("Daten des gewählten Profiles"), QStringLiteral("Aktueller Profiltyp:"),
+            QStringLiteral("Aktuelles Profil:"), QStringLiteral("W [cm3]"), QStringLiteral("I [cm4]"),
+            QStringLiteral("Fläche [mm2]"), QStringLiteral("Label13")},
+        280, 8, 704);
 
-    const QList<QPushButton*> knoepfe = Knopfspalte(
-        this,
+    const QList<QPushButton*> knoepfe = Knopfspalte(this,
         {{QStringLiteral("B_Formel"), QStringLiteral("Formel ansehen")},
-         {QStringLiteral("Profil_aussuchen"), QStringLiteral("Profil aussuchen")},
-         {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
-         {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
-         {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
-         {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
+            {QStringLiteral("Profil_aussuchen"), QStringLiteral("Profil aussuchen")},
+            {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
+            {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
+            {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
+            {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
         8, 150, 170, 54, 74);
     B_Formel = knoepfe[0];
     Profil_aussuchen = knoepfe[1];
@@ -98,24 +98,24 @@ void TDLG_Biegung2::Aufbauen()
     Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 414);
     ueberschrift(Panel1, QStringLiteral("Label10"), QStringLiteral("Berechnung des erf. Widerstandsmoments"), 10, 8);
     const int feldX = 220, feldbreite = 162;
-    Felder.E_Last = Eingabezeile(Panel1, QStringLiteral("L_Last"), QStringLiteral("Last [N/mm]"), QStringLiteral("E_Last"),
-                                 44, feldX, feldbreite, &Felder.L_Last);
-    Felder.E_Laenge = Eingabezeile(Panel1, QStringLiteral("Label2"), QStringLiteral("Länge L [mm]"),
-                                   QStringLiteral("E_Laenge"), 80, feldX, feldbreite);
-    E_Abstand = Eingabezeile(Panel1, QStringLiteral("Label12"), QStringLiteral("Länge a [mm]"), QStringLiteral("E_Abstand"),
-                             116, feldX, feldbreite);
+    Felder.E_Last = Eingabezeile(Panel1, QStringLiteral("L_Last"), QStringLiteral("Last [N/mm]"), QStringLiteral("E_Last"), 44,
+        feldX, feldbreite, &Felder.L_Last);
+    Felder.E_Laenge = Eingabezeile(
+        Panel1, QStringLiteral("Label2"), QStringLiteral("Länge L [mm]"), QStringLiteral("E_Laenge"), 80, feldX, feldbreite);
+    E_Abstand = Eingabezeile(
+        Panel1, QStringLiteral("Label12"), QStringLiteral("Länge a [mm]"), QStringLiteral("E_Abstand"), 116, feldX, feldbreite);
     Felder.E_SigmaZul = Eingabezeile(Panel1, QStringLiteral("L_Sigma_Zul"), QStringLiteral("Sigma zul. [N/mm2]"),
-                                     QStringLiteral("E_SigmaZul"), 152, feldX, feldbreite);
-    Felder.L_Werf = Ausgabezeile(Panel1, QStringLiteral("label1"), QStringLiteral("W erf. [cm³]"), QStringLiteral("L_Werf"),
-                                 188, feldX, feldbreite);
+        QStringLiteral("E_SigmaZul"), 152, feldX, feldbreite);
+    Felder.L_Werf = Ausgabezeile(
+        Panel1, QStringLiteral("label1"), QStringLiteral("W erf. [cm³]"), QStringLiteral("L_Werf"), 188, feldX, feldbreite);
     L_Hinweis_W = label(Panel1, QStringLiteral("L_Hinweis_W"), QStringLiteral(".."), 10, 222, 374, 44);
     L_Hinweis_W->setWordWrap(true);
     QFrame* trenner = panel(Panel1, QStringLiteral("Panel3"), 6, 270, 382, 4);
     trenner->setLineWidth(1);
     Felder.E_x = Eingabezeile(Panel1, QStringLiteral("Label14"), QStringLiteral("Länge x [mm]"), QStringLiteral("E_x"), 282,
-                              feldX, feldbreite, &Label14);
+        feldX, feldbreite, &Label14);
     Felder.L_Wxerf = Ausgabezeile(Panel1, QStringLiteral("Label15"), QStringLiteral("Werf. bei x [cm³]"),
-                                  QStringLiteral("L_Wxerf"), 318, feldX, feldbreite, Bausteine::Rot, &Label15);
+        QStringLiteral("L_Wxerf"), 318, feldX, feldbreite, Bausteine::Rot, &Label15);
     Felder.B_Berechnen_W = knopf(Panel1, QStringLiteral("B_Berechnen_W"), QStringLiteral("Berechnen"), 10, 362, 374, 42);
 
     // Deflection.
@@ -152,8 +152,8 @@ void TDLG_Biegung2::FormActivate()
         Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); // a missing picture stops here
         Felder.L_Last->setText(QString::fromUtf8(fall->last));
         Felder.L_Last->adjustSize();
-        for (QWidget* w : {static_cast<QWidget*>(Label14), static_cast<QWidget*>(Felder.E_x),
-                           static_cast<QWidget*>(Label15), static_cast<QWidget*>(Felder.L_Wxerf)})
+        for (QWidget* w : {static_cast<QWidget*>(Label14), static_cast<QWidget*>(Felder.E_x), static_cast<QWidget*>(Label15),
+                 static_cast<QWidget*>(Felder.L_Wxerf)})
             w->setVisible(fall->xZeile);
     }
     Rechendialog::Profilbox_Anzeigen(Profil);
@@ -265,8 +265,8 @@ void TDLG_Biegung2::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Biegun
 
 void TDLG_Biegung2::B_DruckenClick()
 {
-    U_druck::Biegung2_Drucken(Rechendialog::Drucksetup(Drucksetupdlg2, this), windowTitle(), L_Hinweis_W->text(),
-                              L_Hinweis_f->text());
+    U_druck::Biegung2_Drucken(
+        Rechendialog::Drucksetup(Drucksetupdlg2, this), windowTitle(), L_Hinweis_W->text(), L_Hinweis_f->text());
 }
 
 void TDLG_Biegung2::OKBtnClick() { hide(); }

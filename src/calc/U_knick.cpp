@@ -71,7 +71,8 @@ using Plattform::handler;
 using Rechendialog::Wert;
 using Zahlen::fixiert;
 
-TDLG_Knickung::TDLG_Knickung(QWidget* eltern) : QDialog(eltern)
+TDLG_Knickung::TDLG_Knickung(QWidget* eltern)
+    : QDialog(eltern)
 {
     Bausteine::dialograhmen(this, QStringLiteral("DLG_Knickung"), QStringLiteral("Knickung"), 992, 619);
     Aufbauen();
@@ -86,10 +87,10 @@ void TDLG_Knickung::Aufbauen()
     Image1->setAlignment(Qt::AlignCenter);
 
     Profil = Profilbox_Bauen(this,
-                             {QStringLiteral("L_Sorte"), QStringLiteral("Daten des gewählten Profiles:"),
-                              QStringLiteral("Profiltyp:"), QStringLiteral("Profil:"), QString(), QStringLiteral("I [cm4]"),
-                              QStringLiteral("A [mm2]"), QStringLiteral("Label18"), Grau},
-                             150, 8, 834);
+        {QStringLiteral("L_Sorte"), QStringLiteral("Daten des gewählten Profiles:"), QStringLiteral("Profiltyp:"),
+            QStringLiteral("Profil:"), QString(), QStringLiteral("I [cm4]"), QStringLiteral("A [mm2]"), QStringLiteral("Label18"),
+            Grau},
+        150, 8, 834);
     hintergrund(findChild<QLabel*>(QStringLiteral("Label11")), Gelb);
     // The fourth place of the box's two columns.
     QLabel* l1 = label(this, QStringLiteral("l1"), QStringLiteral("Grenz- schlankheitsgrad:"), 150 + 417, 168, 140, 40);
@@ -98,14 +99,13 @@ void TDLG_Knickung::Aufbauen()
     L_Grenzschlankheit = label(this, QStringLiteral("L_Grenzschlankheit"), QStringLiteral("0"), 150 + 417 + 150, 166, 252, 24);
     hintergrund(L_Grenzschlankheit, Grau);
 
-    const QList<QPushButton*> knoepfe = Knopfspalte(
-        this,
+    const QList<QPushButton*> knoepfe = Knopfspalte(this,
         {{QStringLiteral("B_Formel"), QStringLiteral("Formel ansehen")},
-         {QStringLiteral("B_Profil"), QStringLiteral("Profil aussuchen")},
-         {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
-         {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
-         {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
-         {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
+            {QStringLiteral("B_Profil"), QStringLiteral("Profil aussuchen")},
+            {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
+            {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
+            {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
+            {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
         6, 276, 156, 44, 52);
     B_Formel = knoepfe[0];
     B_Profil = knoepfe[1];
@@ -118,12 +118,12 @@ void TDLG_Knickung::Aufbauen()
     Panel1 = panel(this, QStringLiteral("Panel1"), 168, 212, 392, 358);
     ueberschrift(Panel1, QStringLiteral("Label15"), QStringLiteral("Trägheitsmoment"), 10, 8);
     E_Last = Eingabezeile(Panel1, QStringLiteral("Label13"), QStringLiteral("Last [N]:"), QStringLiteral("E_Last"), 44, 244, 136);
-    E_Laenge = Eingabezeile(Panel1, QStringLiteral("Label2"), QStringLiteral("Länge L [mm]:"), QStringLiteral("E_Laenge"), 80,
-                            244, 136);
+    E_Laenge = Eingabezeile(
+        Panel1, QStringLiteral("Label2"), QStringLiteral("Länge L [mm]:"), QStringLiteral("E_Laenge"), 80, 244, 136);
     E_Sicherheit = Eingabezeile(Panel1, QStringLiteral("Label12"), QStringLiteral("gewünschte Sicherheit:"),
-                                QStringLiteral("E_Sicherheit"), 116, 244, 136);
+        QStringLiteral("E_Sicherheit"), 116, 244, 136);
     L_Ierf = Ausgabezeile(Panel1, QStringLiteral("label1"), QStringLiteral("erf. Trägheitsmoment [cm4]:"),
-                          QStringLiteral("L_Ierf"), 152, 244, 136, Grau);
+        QStringLiteral("L_Ierf"), 152, 244, 136, Grau);
     L_Formel = label(Panel1, QStringLiteral("L_Formel"), QString(), 10, 192, 372, 48);
     L_Formel->setWordWrap(true);
     B_Berechnung_I = knopf(Panel1, QStringLiteral("B_Berechnung_I"), QStringLiteral("Berechnung"), 10, 304, 372, 42);
@@ -133,9 +133,9 @@ void TDLG_Knickung::Aufbauen()
     ueberschrift(Panel3, QStringLiteral("Label16"), QStringLiteral("Knicksicherheit"), 10, 8);
     const int feldX = 298, breite = 108;
     E_I = Eingabezeile(Panel3, QStringLiteral("Label7"), QStringLiteral("gewähltes Trägheitsmoment [cm4]:"),
-                       QStringLiteral("E_I"), 44, feldX, breite);
+        QStringLiteral("E_I"), 44, feldX, breite);
     E_E_Modul = Eingabezeile(Panel3, QStringLiteral("Label4"), QStringLiteral("Elastizitätsmodul [N/mm2]:"),
-                             QStringLiteral("E_E_Modul"), 80, feldX, breite);
+        QStringLiteral("E_E_Modul"), 80, feldX, breite);
     for (QLineEdit* e : {E_I, E_E_Modul}) {
         e->setReadOnly(true);
         QPalette p = e->palette();
@@ -143,22 +143,22 @@ void TDLG_Knickung::Aufbauen()
         e->setPalette(p);
     }
     L_Sigma_K = Ausgabezeile(Panel3, QStringLiteral("Label14"), QStringLiteral("Knickspannung [N/mm2]:"),
-                             QStringLiteral("L_Sigma_K"), 116, feldX, breite, Grau);
+        QStringLiteral("L_Sigma_K"), 116, feldX, breite, Grau);
     L_Sigma_vorh = Ausgabezeile(Panel3, QStringLiteral("Label10"), QStringLiteral("Tatsächliche Spannung [N/mm2]:"),
-                                QStringLiteral("L_Sigma_vorh"), 152, feldX, breite, Grau);
-    L_SK = Ausgabezeile(Panel3, QStringLiteral("Label3"), QStringLiteral("Tatsächliche Knicksicherheit"),
-                        QStringLiteral("L_SK"), 188, feldX, breite, Grau);
+        QStringLiteral("L_Sigma_vorh"), 152, feldX, breite, Grau);
+    L_SK = Ausgabezeile(Panel3, QStringLiteral("Label3"), QStringLiteral("Tatsächliche Knicksicherheit"), QStringLiteral("L_SK"),
+        188, feldX, breite, Grau);
     L_Schlankheitsgrad = Ausgabezeile(Panel3, QStringLiteral("Label8"), QStringLiteral("Schlankheitsgrad"),
-                                      QStringLiteral("L_Schlankheitsgrad"), 224, feldX, breite, Grau);
-    B_Berechnung_Knicksicherheit = knopf(Panel3, QStringLiteral("B_Berechnung_Knicksicherheit"),
-                                         QStringLiteral("Berechnung"), 10, 304, 398, 42);
+        QStringLiteral("L_Schlankheitsgrad"), 224, feldX, breite, Grau);
+    B_Berechnung_Knicksicherheit
+        = knopf(Panel3, QStringLiteral("B_Berechnung_Knicksicherheit"), QStringLiteral("Berechnung"), 10, 304, 398, 42);
 
     L_Warnung = label(this, QStringLiteral("L_Warnung"), QStringLiteral("."), 168, 580, 816, 30);
     hintergrund(L_Warnung, Rot);
 
     connect(B_Berechnung_I, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_Berechnung_IClick));
     connect(B_Berechnung_Knicksicherheit, &QPushButton::clicked, this,
-            handler(this, &TDLG_Knickung::B_Berechnung_KnicksicherheitClick));
+        handler(this, &TDLG_Knickung::B_Berechnung_KnicksicherheitClick));
     for (QLineEdit* e : {E_Last, E_Laenge, E_Sicherheit, E_I, E_E_Modul})
         connect(e, &QLineEdit::textChanged, this, handler(this, &TDLG_Knickung::E_LastChange));
     connect(B_Profil, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_ProfilClick));

@@ -38,7 +38,7 @@ public:
     QLabel* L_Formel;
     QPushButton* B_Berechnung_I;
     QFrame* Panel3;
-    QLineEdit* E_I;      // shows the shared I; read-only, no calculation reads it
+    QLineEdit* E_I; // shows the shared I; read-only, no calculation reads it
     QLineEdit* E_E_Modul; // shows the shared E; read-only likewise
     QLabel* L_Sigma_K;
     QLabel* L_Sigma_vorh;

@@ -43,7 +43,8 @@ using Plattform::handler;
 using Rechendialog::Wert;
 using Zahlen::fixiert;
 
-TDLG_Scherung::TDLG_Scherung(QWidget* eltern) : QDialog(eltern)
+TDLG_Scherung::TDLG_Scherung(QWidget* eltern)
+    : QDialog(eltern)
 {
     Bausteine::dialograhmen(this, QStringLiteral("DLG_Scherung"), QStringLiteral("Berechnung auf Abscherung"), 992, 619);
     Aufbauen();
@@ -58,20 +59,18 @@ void TDLG_Scherung::Aufbauen()
     Image1->setAlignment(Qt::AlignCenter);
 
     Profil = Profilbox_Bauen(this,
-                             {QStringLiteral("L_Sorte"), QStringLiteral("Daten des gewählten Profiles:"),
-                              QStringLiteral("Aktueller Profiltyp:"), QStringLiteral("Aktuelles Profil:"),
-                              QStringLiteral("W [cm3]"), QStringLiteral("I [cm4]"), QStringLiteral("Querschnitt [mm2]"),
-                              QStringLiteral("Label2")},
-                             280, 8, 704);
+        {QStringLiteral("L_Sorte"), QStringLiteral("Daten des gewählten Profiles:"), QStringLiteral("Aktueller Profiltyp:"),
+            QStringLiteral("Aktuelles Profil:"), QStringLiteral("W [cm3]"), QStringLiteral("I [cm4]"),
+            QStringLiteral("Querschnitt [mm2]"), QStringLiteral("Label2")},
+        280, 8, 704);
     B_Profil_suchen = knopf(this, QStringLiteral("B_Profil_suchen"), QStringLiteral("Profil aussuchen"), 280, 206, 220, 44);
 
-    const QList<QPushButton*> knoepfe = Knopfspalte(
-        this,
+    const QList<QPushButton*> knoepfe = Knopfspalte(this,
         {{QStringLiteral("B_Formel"), QStringLiteral("Formel ansehen")},
-         {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
-         {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
-         {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
-         {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
+            {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
+            {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
+            {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
+            {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
         8, 150, 170, 54, 74);
     B_Formel = knoepfe[0];
     BitBtn1 = knoepfe[1];
@@ -81,12 +80,12 @@ void TDLG_Scherung::Aufbauen()
 
     Panel1 = panel(this, QStringLiteral("Panel1"), 280, 270, 460, 230);
     ueberschrift(Panel1, QStringLiteral("Label10"), QStringLiteral("Berechnung des erf. Querschnitts"), 10, 8);
-    E_Last = Eingabezeile(Panel1, QStringLiteral("L_Last"), QStringLiteral("Kraft [N]"), QStringLiteral("E_Last"), 44, 220,
-                          228, &L_Last);
-    E_SigmaZul = Eingabezeile(Panel1, QStringLiteral("L_Sigma_Zul"), QStringLiteral("Sigma zul. [N/mm2]"),
-                              QStringLiteral("E_SigmaZul"), 80, 220, 228);
-    L_Aerf = Ausgabezeile(Panel1, QStringLiteral("label1"), QStringLiteral("A erf. [mm2]"), QStringLiteral("L_Aerf"), 116,
-                          220, 228);
+    E_Last = Eingabezeile(
+        Panel1, QStringLiteral("L_Last"), QStringLiteral("Kraft [N]"), QStringLiteral("E_Last"), 44, 220, 228, &L_Last);
+    E_SigmaZul = Eingabezeile(
+        Panel1, QStringLiteral("L_Sigma_Zul"), QStringLiteral("Sigma zul. [N/mm2]"), QStringLiteral("E_SigmaZul"), 80, 220, 228);
+    L_Aerf
+        = Ausgabezeile(Panel1, QStringLiteral("label1"), QStringLiteral("A erf. [mm2]"), QStringLiteral("L_Aerf"), 116, 220, 228);
     B_Berechnung_Flaeche = knopf(Panel1, QStringLiteral("B_Berechnung_Flaeche"), QStringLiteral("Berechnung"), 10, 172, 438, 42);
 
     connect(B_Berechnung_Flaeche, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::B_Berechnung_FlaecheClick));
@@ -141,10 +140,7 @@ void TDLG_Scherung::B_FormelClick() { U_Formel::Formel_Zeigen(20); }
 
 void TDLG_Scherung::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Scherung); }
 
-void TDLG_Scherung::B_DruckenClick()
-{
-    U_druck::Scherung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg4, this), windowTitle());
-}
+void TDLG_Scherung::B_DruckenClick() { U_druck::Scherung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg4, this), windowTitle()); }
 
 void TDLG_Scherung::OKBtnClick() { hide(); }
 

@@ -26,24 +26,29 @@ const QColor Schraffur(70, 70, 70);
 // dimension lines; the small one is what stays readable on a button of about 120 x 56 pixels.
 struct Gestalt {
     bool fein;
-    double schrift;   // letter height of the load and dimension labels
-    double balkenY;   // top edge of a horizontal beam
-    double dicke;     // thickness of beam or column
-    double lagerH;    // height of a support triangle
-    double lagerB;    // half width of a support triangle
-    double wandB;     // width of a wall
+    double schrift; // letter height of the load and dimension labels
+    double balkenY; // top edge of a horizontal beam
+    double dicke; // thickness of beam or column
+    double lagerH; // height of a support triangle
+    double lagerB; // half width of a support triangle
+    double wandB; // width of a wall
     double wandOben, wandUnten;
-    double lastH;     // height of a distributed load
+    double lastH; // height of a distributed load
     double pfeilOben; // where a force arrow starts
-    double rand;      // free margin inside the frame
+    double rand; // free margin inside the frame
 };
 
-const Gestalt Fein{true, 13, 46, 6, 11, 7, 9, 26, 72, 17, 10, 8};
-const Gestalt Klein{false, 14, 34, 5, 11, 7, 8, 16, 54, 12, 4, 5};
+const Gestalt Fein {true, 13, 46, 6, 11, 7, 9, 26, 72, 17, 10, 8};
+const Gestalt Klein {false, 14, 34, 5, 11, 7, 8, 16, 54, 12, 4, 5};
 
 class Skizze {
 public:
-    Skizze(QPainter& maler, const Gestalt& g) : p(maler), g(g) { p.setRenderHint(QPainter::Antialiasing); }
+    Skizze(QPainter& maler, const Gestalt& g)
+        : p(maler)
+        , g(g)
+    {
+        p.setRenderHint(QPainter::Antialiasing);
+    }
 
     QPainter& p;
     const Gestalt& g;
@@ -70,10 +75,7 @@ public:
 
     double textbreite(const QString& t, bool fett) const { return QFontMetricsF(schrift(fett)).horizontalAdvance(t); }
 
-    void balken(double x0, double x1)
-    {
-        p.fillRect(QRectF(x0, g.balkenY, x1 - x0, g.dicke), Qt::black);
-    }
+    void balken(double x0, double x1) { p.fillRect(QRectF(x0, g.balkenY, x1 - x0, g.dicke), Qt::black); }
 
     // Diagonal hatching of a rectangle, clipped to it.
     void schraffieren(const QRectF& r, double abstand)
@@ -108,7 +110,7 @@ public:
     void lager(double x, bool fest)
     {
         const double y = balkenUnten();
-        const QPolygonF dreieck{{x, y}, {x - g.lagerB, y + g.lagerH}, {x + g.lagerB, y + g.lagerH}};
+        const QPolygonF dreieck {{x, y}, {x - g.lagerB, y + g.lagerH}, {x + g.lagerB, y + g.lagerH}};
         p.setPen(QPen(Qt::black, 1.2));
         p.setBrush(Qt::white);
         p.drawPolygon(dreieck);
@@ -129,7 +131,7 @@ public:
         const QPointF basis = spitze - e * laenge;
         p.setPen(Qt::NoPen);
         p.setBrush(farbe);
-        p.drawPolygon(QPolygonF{spitze, basis + q * breite, basis - q * breite});
+        p.drawPolygon(QPolygonF {spitze, basis + q * breite, basis - q * breite});
         p.setBrush(Qt::NoBrush);
     }
 
@@ -157,8 +159,8 @@ public:
     }
 
     // A red load area above the beam between x0 and x1 whose height follows `verlauf` (0..1).
-    void streckenlast(double x0, double x1, const std::function<double(double)>& verlauf, const QString& name,
-                      double beschriftungBei = 0.5)
+    void streckenlast(
+        double x0, double x1, const std::function<double(double)>& verlauf, const QString& name, double beschriftungBei = 0.5)
     {
         QPolygonF flaeche;
         const int schritte = 40;
@@ -233,7 +235,7 @@ void balkenfall(Skizze& s, double breite, double hoehe, Fall fall)
     const bool freiRechts = n == 1 || n == 2;
     const double randL = g.rand + (wandLinks ? g.wandB + 1 : g.lagerB + 4);
     const double randR = g.rand + (wandRechts ? g.wandB + 1 : freiRechts ? 16 : g.lagerB + 4);
-    const Balkenlage b{randL, breite - randR};
+    const Balkenlage b {randL, breite - randR};
     const QString F = QStringLiteral("F"), G = QStringLiteral("G"), GL = QStringLiteral("GL");
     const QString L = QStringLiteral("L"), a = QStringLiteral("a"), x = QStringLiteral("x");
     const auto gleich = [](double) { return 1.0; };
@@ -244,28 +246,59 @@ void balkenfall(Skizze& s, double breite, double hoehe, Fall fall)
     double xStelle = -1, xVon = 0;
     switch (n) {
     case 1:
-    case 2: xStelle = 0.62; xVon = 1; break; // x runs from the free end
-    case 8: lagerA = 0.2; lagerB = 0.8; break;
-    case 9: lagerA = 0.18; lagerB = 0.82; xStelle = 0.36; break;
-    case 4: xStelle = 0.58; break;
-    case 12: break;
-    default: xStelle = 0.3; break;
+    case 2:
+        xStelle = 0.62;
+        xVon = 1;
+        break; // x runs from the free end
+    case 8:
+        lagerA = 0.2;
+        lagerB = 0.8;
+        break;
+    case 9:
+        lagerA = 0.18;
+        lagerB = 0.82;
+        xStelle = 0.36;
+        break;
+    case 4:
+        xStelle = 0.58;
+        break;
+    case 12:
+        break;
+    default:
+        xStelle = 0.3;
+        break;
     }
 
     // Loads first, so that the beam is drawn over the foot of the load areas.
     switch (n) {
-    case 1: s.kraft(QPointF(b.x1, g.pfeilOben), QPointF(b.x1, g.balkenY - 0.5), F, true); break;
+    case 1:
+        s.kraft(QPointF(b.x1, g.pfeilOben), QPointF(b.x1, g.balkenY - 0.5), F, true);
+        break;
     case 3:
-    case 10: s.kraftAufBalken(b.px(0.5)); break;
-    case 4: s.kraftAufBalken(b.px(0.35)); break;
-    case 12: s.kraftAufBalken(b.px(0.4)); break;
+    case 10:
+        s.kraftAufBalken(b.px(0.5));
+        break;
+    case 4:
+        s.kraftAufBalken(b.px(0.35));
+        break;
+    case 12:
+        s.kraftAufBalken(b.px(0.4));
+        break;
     case 8:
         s.kraft(QPointF(b.x0, g.pfeilOben), QPointF(b.x0, g.balkenY - 0.5), F, false);
         s.kraft(QPointF(b.x1, g.pfeilOben), QPointF(b.x1, g.balkenY - 0.5), F, true);
         break;
-    case 6: s.streckenlast(b.x0, b.x1, [](double t) { return t; }, GL, 0.62); break;
-    case 7: s.streckenlast(b.x0, b.x1, [](double t) { return 1 - std::abs(2 * t - 1); }, GL); break;
-    default: s.streckenlast(b.x0, b.x1, gleich, G); break; // 2, 5, 9, 11, 13
+    case 6:
+        s.streckenlast(
+            b.x0, b.x1, [](double t) { return t; }, GL, 0.62);
+        break;
+    case 7:
+        s.streckenlast(
+            b.x0, b.x1, [](double t) { return 1 - std::abs(2 * t - 1); }, GL);
+        break;
+    default:
+        s.streckenlast(b.x0, b.x1, gleich, G);
+        break; // 2, 5, 9, 11, 13
     }
 
     s.balken(b.x0, b.x1);
@@ -311,15 +344,15 @@ void balkenfall(Skizze& s, double breite, double hoehe, Fall fall)
             s.mass(y, b.px(lagerB), b.x1, a, vonBalken);
         });
         break;
-    default: break;
+    default:
+        break;
     }
     if (xStelle >= 0) {
         const double start = b.px(xVon);
         const double ende = b.px(xVon == 0 ? xStelle : 1 - xStelle);
         s.stelle(ende);
-        reihen.push_back([&, start, ende](double y) {
-            s.mass(y, start, ende, x, (n == 1 || n == 2 || n == 9) ? vonBalken : vonLager);
-        });
+        reihen.push_back(
+            [&, start, ende](double y) { s.mass(y, start, ende, x, (n == 1 || n == 2 || n == 9) ? vonBalken : vonLager); });
     }
     if (n != 8)
         reihen.push_back([&](double y) { s.mass(y, b.x0, b.x1, L, n == 9 || wandLinks || wandRechts ? vonBalken : vonLager); });
@@ -335,9 +368,9 @@ void scherung(Skizze& s, double breite, double hoehe)
 {
     const Gestalt& g = s.g;
     const double mitte = hoehe * (g.fein ? 0.55 : 0.6);
-    const double t = g.fein ? 15 : 9;          // plate thickness
+    const double t = g.fein ? 15 : 9; // plate thickness
     const double cx = breite / 2;
-    const double schaft = g.fein ? 7 : 4.5;    // half width of the bolt shank
+    const double schaft = g.fein ? 7 : 4.5; // half width of the bolt shank
     const double kopfB = g.fein ? 13 : 8, kopfH = g.fein ? 7 : 5;
     const double pfeil = g.fein ? 34 : 22;
     const double platteL = g.rand + pfeil + 6, platteR = breite - g.rand - pfeil - 6;
@@ -365,7 +398,8 @@ void scherung(Skizze& s, double breite, double hoehe)
     s.p.drawLine(QPointF(cx - schaft - (g.fein ? 14 : 8), mitte), QPointF(cx + schaft + (g.fein ? 14 : 8), mitte));
 
     s.kraft(QPointF(oben.left() - 3, mitte - t / 2), QPointF(oben.left() - 3 - pfeil, mitte - t / 2), QStringLiteral("F"), false);
-    s.kraft(QPointF(unten.right() + 3, mitte + t / 2), QPointF(unten.right() + 3 + pfeil, mitte + t / 2), QStringLiteral("F"), false);
+    s.kraft(
+        QPointF(unten.right() + 3, mitte + t / 2), QPointF(unten.right() + 3 + pfeil, mitte + t / 2), QStringLiteral("F"), false);
 }
 
 // ------------------------------------------------------------------------------------------
@@ -377,15 +411,18 @@ double knickform(int fall, double t)
 {
     constexpr double pi = std::numbers::pi;
     switch (fall) {
-    case 1: return std::sin(pi * t);
-    case 2: return 1 - std::cos(pi * t / 2);
+    case 1:
+        return std::sin(pi * t);
+    case 2:
+        return 1 - std::cos(pi * t / 2);
     case 3: {
         // Fixed foot, hinged top: tan(beta) = beta.
         constexpr double beta = 4.493409457909064;
         const auto w = [](double s) { return -std::sin(beta * s) / beta + std::cos(beta * s) + s - 1; };
         return w(t) / -0.6987; // largest excursion of w on 0..1, at s = 0.6
     }
-    default: return (1 - std::cos(2 * pi * t)) / 2;
+    default:
+        return (1 - std::cos(2 * pi * t)) / 2;
     }
 }
 
@@ -424,7 +461,7 @@ void knickfall(Skizze& s, double breite, double hoehe, int fall)
         s.p.setPen(QPen(Qt::black, 1.2));
         s.p.drawLine(QPointF(r.left(), fuss), QPointF(r.right(), fuss));
     } else {
-        const QPolygonF dreieck{{cx, fuss}, {cx - g.lagerB, fuss + g.lagerH}, {cx + g.lagerB, fuss + g.lagerH}};
+        const QPolygonF dreieck {{cx, fuss}, {cx - g.lagerB, fuss + g.lagerH}, {cx + g.lagerB, fuss + g.lagerH}};
         s.p.setPen(QPen(Qt::black, 1.2));
         s.p.setBrush(Qt::white);
         s.p.drawPolygon(dreieck);
@@ -439,7 +476,8 @@ void knickfall(Skizze& s, double breite, double hoehe, int fall)
             const QRectF r(seite < 0 ? cx - d / 2 - 2 - 4 : cx + d / 2 + 2, kopf - lang / 2 + 3, 4, lang);
             s.p.fillRect(r, Wandgrau);
             s.p.setPen(QPen(Qt::black, 1.0));
-            s.p.drawLine(QPointF(seite < 0 ? r.right() : r.left(), r.top()), QPointF(seite < 0 ? r.right() : r.left(), r.bottom()));
+            s.p.drawLine(
+                QPointF(seite < 0 ? r.right() : r.left(), r.top()), QPointF(seite < 0 ? r.right() : r.left(), r.bottom()));
         }
         s.p.setPen(QPen(Qt::black, 1.2));
         s.p.setBrush(Qt::white);
@@ -476,8 +514,8 @@ void knickfall(Skizze& s, double breite, double hoehe, int fall)
         QFont klein = gross;
         klein.setPixelSize(int(g.schrift * 0.7));
         const QString rest = QStringLiteral(" = ") + QString::fromLatin1(faktor[fall - 1]);
-        const double b = QFontMetricsF(gross).horizontalAdvance(QStringLiteral("L") + rest) +
-                         QFontMetricsF(klein).horizontalAdvance(QStringLiteral("k"));
+        const double b = QFontMetricsF(gross).horizontalAdvance(QStringLiteral("L") + rest)
+            + QFontMetricsF(klein).horizontalAdvance(QStringLiteral("k"));
         double x = breite - g.rand - 2 - b;
         const double y = g.rand + g.schrift;
         s.p.setPen(Qt::black);

@@ -10,10 +10,24 @@ class QPainter;
 namespace Lastfallbild {
 
 enum class Fall {
-    Biegung1, Biegung2, Biegung3, Biegung4, Biegung5, Biegung6, Biegung7,
-    Biegung8, Biegung9, Biegung10, Biegung11, Biegung12, Biegung13,
+    Biegung1,
+    Biegung2,
+    Biegung3,
+    Biegung4,
+    Biegung5,
+    Biegung6,
+    Biegung7,
+    Biegung8,
+    Biegung9,
+    Biegung10,
+    Biegung11,
+    Biegung12,
+    Biegung13,
     Scherung,
-    Knick1, Knick2, Knick3, Knick4
+    Knick1,
+    Knick2,
+    Knick3,
+    Knick4
 };
 
 // Bending case 1..13.

@@ -22,10 +22,9 @@ const QString Kopfzeile = QStringLiteral("Art;Name;Wmax;Wmin;Imax;Imin;A");
 constexpr int Max_Profilname = 8;
 
 // The clipboard's seven slots in the order of the grid columns 0 to 6.
-QString Unit1::S_Profilrecord::*const Profilslots[7] = {
-    &Unit1::S_Profilrecord::Art,  &Unit1::S_Profilrecord::Name, &Unit1::S_Profilrecord::Wmax,
-    &Unit1::S_Profilrecord::Wmin, &Unit1::S_Profilrecord::Imax, &Unit1::S_Profilrecord::Imin,
-    &Unit1::S_Profilrecord::A};
+QString Unit1::S_Profilrecord::*const Profilslots[7]
+    = {&Unit1::S_Profilrecord::Art, &Unit1::S_Profilrecord::Name, &Unit1::S_Profilrecord::Wmax, &Unit1::S_Profilrecord::Wmin,
+        &Unit1::S_Profilrecord::Imax, &Unit1::S_Profilrecord::Imin, &Unit1::S_Profilrecord::A};
 
 bool istZahlspalte(int spalte) { return spalte >= 2; }
 
@@ -40,8 +39,8 @@ TTab_Profileditor::TTab_Profileditor()
     Label9 = label(this, QStringLiteral("Label9"), QStringLiteral("Profilname:"), 222, 14, 96, 22);
     E_neuer_Profilname = feld(this, QStringLiteral("E_neuer_Profilname"), QString(), 320, 8, 153, 27);
     Label12 = label(this, QStringLiteral("Label12"), QStringLiteral(".CSV"), 478, 14, 50, 22);
-    B_Profil_Erzeugen = symbolknopf(this, QStringLiteral("B_Profil_Erzeugen"), QStringLiteral("Profil erzeugen"), Symbol::OK,
-                                    532, 8, 239, 31);
+    B_Profil_Erzeugen
+        = symbolknopf(this, QStringLiteral("B_Profil_Erzeugen"), QStringLiteral("Profil erzeugen"), Symbol::OK, 532, 8, 239, 31);
     Label10 = ueberschrift(this, QStringLiteral("Label10"), QStringLiteral("Vorhandenes Profil editieren:"), 12, 50, 262, 22);
     LB_Profil = new QListWidget(this);
     LB_Profil->setObjectName(QStringLiteral("LB_Profil"));
@@ -55,14 +54,17 @@ TTab_Profileditor::TTab_Profileditor()
     B_Neue_Zeile2 = knopf(this, QStringLiteral("B_Neue_Zeile2"), QStringLiteral("Neue Zeile"), 14, 530, 180, 35);
     B_Leerzeile2 = knopf(this, QStringLiteral("B_Leerzeile2"), QStringLiteral("Leerzeile Einfügen"), 214, 530, 180, 35);
     B_Zeile_Loeschen2 = knopf(this, QStringLiteral("B_Zeile_Loeschen2"), QStringLiteral("Zeile Löschen"), 413, 530, 180, 35);
-    B_Kopierte_Zeile_Einfuegen2 = knopf(this, QStringLiteral("B_Kopierte_Zeile_Einfuegen2"),
-                                        QStringLiteral("Kopierte Zeile Einfügen"), 613, 530, 180, 35);
+    B_Kopierte_Zeile_Einfuegen2 = knopf(
+        this, QStringLiteral("B_Kopierte_Zeile_Einfuegen2"), QStringLiteral("Kopierte Zeile Einfügen"), 613, 530, 180, 35);
     B_Zeile_Kopieren2 = knopf(this, QStringLiteral("B_Zeile_Kopieren2"), QStringLiteral("Zeile Kopieren"), 812, 530, 180, 35);
-    B_Profil_Speichern = symbolknopf(this, QStringLiteral("B_Profil_Speichern"), QStringLiteral("Speichern"), Symbol::Speichern,
-                                     214, 576, 180, 35);
-    B_Profil_Zuruecksetzen = knopf(this, QStringLiteral("B_Profil_Zuruecksetzen"), QStringLiteral("Zurücksetzen"), 413, 578, 180, 35);
-    B_Hilfe_Profil = symbolknopf(this, QStringLiteral("B_Hilfe_Profil"), QStringLiteral("&Hilfe"), Symbol::Hilfe, 613, 578, 180, 35);
-    BitBtn10 = symbolknopf(this, QStringLiteral("BitBtn10"), QStringLiteral("Programmende"), Symbol::Abbrechen, 812, 578, 180, 35);
+    B_Profil_Speichern = symbolknopf(
+        this, QStringLiteral("B_Profil_Speichern"), QStringLiteral("Speichern"), Symbol::Speichern, 214, 576, 180, 35);
+    B_Profil_Zuruecksetzen
+        = knopf(this, QStringLiteral("B_Profil_Zuruecksetzen"), QStringLiteral("Zurücksetzen"), 413, 578, 180, 35);
+    B_Hilfe_Profil
+        = symbolknopf(this, QStringLiteral("B_Hilfe_Profil"), QStringLiteral("&Hilfe"), Symbol::Hilfe, 613, 578, 180, 35);
+    BitBtn10
+        = symbolknopf(this, QStringLiteral("BitBtn10"), QStringLiteral("Programmende"), Symbol::Abbrechen, 812, 578, 180, 35);
 
     connect(B_Profil_Erzeugen, &QPushButton::clicked, this, handler(this, &TTab_Profileditor::B_Profil_ErzeugenClick));
     connect(LB_Profil, &QListWidget::currentRowChanged, this, [this] {
@@ -73,13 +75,13 @@ TTab_Profileditor::TTab_Profileditor()
     connect(B_Leerzeile2, &QPushButton::clicked, this, handler(this, &TTab_Profileditor::B_Leerzeile2Click));
     connect(B_Zeile_Loeschen2, &QPushButton::clicked, this, handler(this, &TTab_Profileditor::B_Zeile_Loeschen2Click));
     connect(B_Kopierte_Zeile_Einfuegen2, &QPushButton::clicked, this,
-            handler(this, &TTab_Profileditor::B_Kopierte_Zeile_Einfuegen2Click));
+        handler(this, &TTab_Profileditor::B_Kopierte_Zeile_Einfuegen2Click));
     connect(B_Zeile_Kopieren2, &QPushButton::clicked, this, handler(this, &TTab_Profileditor::B_Zeile_Kopieren2Click));
     connect(B_Profil_Speichern, &QPushButton::clicked, this, handler(this, &TTab_Profileditor::B_Profil_SpeichernClick));
     connect(B_Profil_Zuruecksetzen, &QPushButton::clicked, this, handler(this, &TTab_Profileditor::B_Profil_ZuruecksetzenClick));
     connect(BitBtn10, &QPushButton::clicked, this, [] { Main::Mainform->close(); });
     connect(B_Hilfe_Profil, &QPushButton::clicked, this,
-            [] { Plattform::geschuetzt([] { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Profildatei); }); });
+        [] { Plattform::geschuetzt([] { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Profildatei); }); });
 }
 
 // ---- The file list -------------------------------------------------------------------------
@@ -98,8 +100,8 @@ void TTab_Profileditor::Liste_Lesen()
     for (const QString& name : QDir(m_verzeichnis).entryList(QDir::Files))
         if (name.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
             namen.append(name);
-    std::sort(namen.begin(), namen.end(),
-              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    std::sort(
+        namen.begin(), namen.end(), [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     m_auswahlDurchProgramm = true;
     LB_Profil->clear();
     LB_Profil->addItems(namen);
@@ -140,8 +142,7 @@ void TTab_Profileditor::LB_ProfilClick()
     if (!gewaehlt)
         return;
     const QString datei = gewaehlt->text();
-    const bool weiter = SGcomp::Aenderungen_Klaeren(
-        SG_Profil->Geaendert() && !m_datei.isEmpty(),
+    const bool weiter = SGcomp::Aenderungen_Klaeren(SG_Profil->Geaendert() && !m_datei.isEmpty(),
         QStringLiteral("Die Profildatei %1 hat ungespeicherte Änderungen. Sollen sie gespeichert werden?").arg(m_datei),
         [this] { return Speichern(); });
     if (!weiter) {
@@ -166,8 +167,7 @@ void TTab_Profileditor::B_Profil_ZuruecksetzenClick()
 
 bool TTab_Profileditor::Schliessen_Erlaubt()
 {
-    return SGcomp::Aenderungen_Klaeren(
-        SG_Profil->Geaendert() && !m_datei.isEmpty(),
+    return SGcomp::Aenderungen_Klaeren(SG_Profil->Geaendert() && !m_datei.isEmpty(),
         QStringLiteral("Die Profildatei %1 hat ungespeicherte Änderungen. Sollen sie gespeichert werden?").arg(m_datei),
         [this] { return Speichern(); });
 }
@@ -269,14 +269,15 @@ void TTab_Profileditor::B_Kopierte_Zeile_Einfuegen2Click()
 void TTab_Profileditor::B_Profil_SpeichernClick()
 {
     if (Speichern())
-        Plattform::information(QStringLiteral("Sie geänderten bzw neuen Daten stehen erst nach dem Neustart des Programms zur Verfügung!"));
+        Plattform::information(
+            QStringLiteral("Sie geänderten bzw neuen Daten stehen erst nach dem Neustart des Programms zur Verfügung!"));
 }
 
 bool TTab_Profileditor::Zellen_Gueltig()
 {
-    return SGcomp::Zellen_Pruefen(SG_Profil->Daten(), 2, [](int, const QString& zelle) { return SGcomp::Zahlfehler(zelle); }) == 0;
+    return SGcomp::Zellen_Pruefen(SG_Profil->Daten(), 2, [](int, const QString& zelle) { return SGcomp::Zahlfehler(zelle); })
+        == 0;
 }
-
 
 bool TTab_Profileditor::Speichern()
 {

@@ -35,9 +35,9 @@ const QStringList Hinweiszeilen = {
     QString(),
 };
 
-const QString Versionshinweis = QStringLiteral(
-    "Sie haben noch eine alte Materialdatenbank, Sie können sie im Reiter Werkstoffdatenbank mit dem Button "
-    "Konvertieren in die neue Version umwandeln ");
+const QString Versionshinweis
+    = QStringLiteral("Sie haben noch eine alte Materialdatenbank, Sie können sie im Reiter Werkstoffdatenbank mit dem Button "
+                     "Konvertieren in die neue Version umwandeln ");
 
 QString zahl(double wert) { return Zahlen::fixiert(wert, 2); }
 
@@ -80,16 +80,18 @@ TTab_Werkstoffauswahl::TTab_Werkstoffauswahl()
     Memo1->setGeometry(328, 488, 409, 137);
     Memo1->setPlainText(Hinweiszeilen.join(QLatin1Char('\n')));
     Memo1->setReadOnly(true);
-    B_Beenden = symbolknopf(this, QStringLiteral("B_Beenden"), QStringLiteral("Programmende"), Symbol::Abbrechen, 832, 493, 160, 45);
+    B_Beenden
+        = symbolknopf(this, QStringLiteral("B_Beenden"), QStringLiteral("Programmende"), Symbol::Abbrechen, 832, 493, 160, 45);
     B_Hilfe_Mat = symbolknopf(this, QStringLiteral("B_Hilfe_Mat"), QStringLiteral("&Hilfe"), Symbol::Hilfe, 833, 554, 160, 45);
 
     // Mouse and arrow keys both choose a material; a click on the entry already selected
     // chooses it again (after the editor's save the labels may show another one).
-    connect(LB_Material, &QListWidget::currentRowChanged, this, Plattform::handler(this, &TTab_Werkstoffauswahl::LB_MaterialClick));
+    connect(
+        LB_Material, &QListWidget::currentRowChanged, this, Plattform::handler(this, &TTab_Werkstoffauswahl::LB_MaterialClick));
     connect(LB_Material, &QListWidget::itemClicked, this, Plattform::handler(this, &TTab_Werkstoffauswahl::LB_MaterialClick));
     connect(B_Beenden, &QPushButton::clicked, this, [] { Main::Mainform->close(); });
     connect(B_Hilfe_Mat, &QPushButton::clicked, this,
-            [] { Plattform::geschuetzt([] { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Werkstoffauswahl); }); });
+        [] { Plattform::geschuetzt([] { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Werkstoffauswahl); }); });
 }
 
 void TTab_Werkstoffauswahl::Materialdatenbank_Lesen()

@@ -20,11 +20,10 @@ const QString Materialdatei = QStringLiteral("Material.csv");
 constexpr int Spalte_Art = 7;
 
 // The clipboard's twelve slots in the order of the grid columns 0 to 11.
-QString Unit1::S_Matrecord::*const Materialslots[12] = {
-    &Unit1::S_Matrecord::Sorte,     &Unit1::S_Matrecord::E,         &Unit1::S_Matrecord::SigmaB,
-    &Unit1::S_Matrecord::SigmaP,    &Unit1::S_Matrecord::GrenzSchlankheit, &Unit1::S_Matrecord::Tetmaier1,
-    &Unit1::S_Matrecord::Tetmaier2, &Unit1::S_Matrecord::Gamma,     &Unit1::S_Matrecord::Art,
-    &Unit1::S_Matrecord::SigmaD,    &Unit1::S_Matrecord::SigmaZ,    &Unit1::S_Matrecord::SigmaS};
+QString Unit1::S_Matrecord::*const Materialslots[12] = {&Unit1::S_Matrecord::Sorte, &Unit1::S_Matrecord::E,
+    &Unit1::S_Matrecord::SigmaB, &Unit1::S_Matrecord::SigmaP, &Unit1::S_Matrecord::GrenzSchlankheit,
+    &Unit1::S_Matrecord::Tetmaier1, &Unit1::S_Matrecord::Tetmaier2, &Unit1::S_Matrecord::Gamma, &Unit1::S_Matrecord::Art,
+    &Unit1::S_Matrecord::SigmaD, &Unit1::S_Matrecord::SigmaZ, &Unit1::S_Matrecord::SigmaS};
 
 bool istZahlspalte(int spalte) { return spalte >= 1 && spalte != Spalte_Art; }
 
@@ -33,7 +32,7 @@ QString Artfehler(const QString& zelle)
     if (zelle == QLatin1String("Holz") || zelle == QLatin1String("Metall") || zelle == QLatin1String("Kunststoff"))
         return {};
     return QStringLiteral("Die Werkstoffart ") + SGcomp::Zahlzelle_Punktform(zelle)
-           + QStringLiteral(" ist nicht zulässig, zulässige Eingaben sind Holz, Metall oder Kunststoff");
+        + QStringLiteral(" ist nicht zulässig, zulässige Eingaben sind Holz, Metall oder Kunststoff");
 }
 
 } // namespace
@@ -50,10 +49,11 @@ TTab_Werkstoffdatenbank::TTab_Werkstoffdatenbank()
     B_Neue_Zeile = knopf(this, QStringLiteral("B_Neue_Zeile"), QStringLiteral("Neue Zeile"), 6, 530, 180, 35);
     B_Einfuegen = knopf(this, QStringLiteral("B_Einfuegen"), QStringLiteral("Leerzeile Einfügen"), 212, 530, 180, 35);
     B_Zeile_Loeschen = knopf(this, QStringLiteral("B_Zeile_Loeschen"), QStringLiteral("Zeile Löschen"), 417, 530, 180, 35);
-    B_Kopierte_Zeile_einfuegen = knopf(this, QStringLiteral("B_Kopierte_Zeile_einfuegen"),
-                                       QStringLiteral("Kopierte Zeile Einfügen"), 623, 530, 180, 35);
+    B_Kopierte_Zeile_einfuegen
+        = knopf(this, QStringLiteral("B_Kopierte_Zeile_einfuegen"), QStringLiteral("Kopierte Zeile Einfügen"), 623, 530, 180, 35);
     B_Zeile_Kopieren = knopf(this, QStringLiteral("B_Zeile_Kopieren"), QStringLiteral("Zeile Kopieren"), 820, 530, 180, 35);
-    B_Speichern = symbolknopf(this, QStringLiteral("B_Speichern"), QStringLiteral("Speichern"), Symbol::Speichern, 4, 578, 180, 35);
+    B_Speichern
+        = symbolknopf(this, QStringLiteral("B_Speichern"), QStringLiteral("Speichern"), Symbol::Speichern, 4, 578, 180, 35);
     B_Konvertieren = knopf(this, QStringLiteral("B_Konvertieren"), QStringLiteral("Konvertieren"), 212, 578, 180, 35);
     B_Abbruch = knopf(this, QStringLiteral("B_Abbruch"), QStringLiteral("Zurücksetzen"), 415, 578, 180, 35);
     B_Hilfe = symbolknopf(this, QStringLiteral("B_Hilfe"), QStringLiteral("&Hilfe"), Symbol::Hilfe, 617, 578, 180, 35);
@@ -63,14 +63,14 @@ TTab_Werkstoffdatenbank::TTab_Werkstoffdatenbank()
     connect(B_Einfuegen, &QPushButton::clicked, this, handler(this, &TTab_Werkstoffdatenbank::B_EinfuegenClick));
     connect(B_Zeile_Loeschen, &QPushButton::clicked, this, handler(this, &TTab_Werkstoffdatenbank::B_Zeile_LoeschenClick));
     connect(B_Kopierte_Zeile_einfuegen, &QPushButton::clicked, this,
-            handler(this, &TTab_Werkstoffdatenbank::B_Kopierte_Zeile_einfuegenClick));
+        handler(this, &TTab_Werkstoffdatenbank::B_Kopierte_Zeile_einfuegenClick));
     connect(B_Zeile_Kopieren, &QPushButton::clicked, this, handler(this, &TTab_Werkstoffdatenbank::B_Zeile_KopierenClick));
     connect(B_Speichern, &QPushButton::clicked, this, handler(this, &TTab_Werkstoffdatenbank::B_SpeichernClick));
     connect(B_Konvertieren, &QPushButton::clicked, this, handler(this, &TTab_Werkstoffdatenbank::B_KonvertierenClick));
     connect(B_Abbruch, &QPushButton::clicked, this, handler(this, &TTab_Werkstoffdatenbank::B_AbbruchClick));
     connect(B_Ende, &QPushButton::clicked, this, [] { Main::Mainform->close(); });
     connect(B_Hilfe, &QPushButton::clicked, this,
-            [] { Plattform::geschuetzt([] { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Werkstoffdatei); }); });
+        [] { Plattform::geschuetzt([] { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Werkstoffdatei); }); });
 }
 
 void TTab_Werkstoffdatenbank::Grid_Laden()
@@ -82,8 +82,8 @@ void TTab_Werkstoffdatenbank::Grid_Laden()
 bool TTab_Werkstoffdatenbank::Schliessen_Erlaubt()
 {
     return SGcomp::Aenderungen_Klaeren(SG_Werkstoff->Geaendert(),
-                                       QStringLiteral("Die Materialdatenbank hat ungespeicherte Änderungen. Sollen sie gespeichert werden?"),
-                                       [this] { return Speichern(); });
+        QStringLiteral("Die Materialdatenbank hat ungespeicherte Änderungen. Sollen sie gespeichert werden?"),
+        [this] { return Speichern(); });
 }
 
 void TTab_Werkstoffdatenbank::B_Neue_ZeileClick()
@@ -126,21 +126,20 @@ void TTab_Werkstoffdatenbank::B_SpeichernClick() { Speichern(); }
 // the material kind in column 7. The table holds 200 materials, entry 200 ends the list.
 bool TTab_Werkstoffdatenbank::Zellen_Gueltig()
 {
-    int fehler = SGcomp::Zellen_Pruefen(SG_Werkstoff->Daten(), 1, [](int spalte, const QString& zelle) {
-        return spalte == Spalte_Art ? Artfehler(zelle) : SGcomp::Zahlfehler(zelle);
-    });
+    int fehler = SGcomp::Zellen_Pruefen(SG_Werkstoff->Daten(), 1,
+        [](int spalte, const QString& zelle) { return spalte == Spalte_Art ? Artfehler(zelle) : SGcomp::Zahlfehler(zelle); });
     const int materialien = SG_Werkstoff->RowCount() - 1;
     if (materialien > Unit1::Max_Material) {
-        Plattform::fehler(QStringLiteral("Die Materialdatenbank kann höchstens %1 Werkstoffe aufnehmen, die Tabelle hat %2 Zeilen. "
-                                         "Bitte löschen Sie %3 Zeilen.")
-                              .arg(Unit1::Max_Material)
-                              .arg(materialien)
-                              .arg(materialien - Unit1::Max_Material));
+        Plattform::fehler(
+            QStringLiteral("Die Materialdatenbank kann höchstens %1 Werkstoffe aufnehmen, die Tabelle hat %2 Zeilen. "
+                           "Bitte löschen Sie %3 Zeilen.")
+                .arg(Unit1::Max_Material)
+                .arg(materialien)
+                .arg(materialien - Unit1::Max_Material));
         ++fehler;
     }
     return fehler == 0;
 }
-
 
 bool TTab_Werkstoffdatenbank::Speichern()
 {
@@ -194,8 +193,8 @@ void TTab_Werkstoffdatenbank::B_KonvertierenClick()
         return;
     }
     SG_Werkstoff->setColCount(11);
-    const QStringList titel{QStringLiteral("Art"), QStringLiteral("SigmaD [N/mm²]"), QStringLiteral("SigmaZ [N/mm²]"),
-                            QStringLiteral("SigmaS [N/mm²]")};
+    const QStringList titel {QStringLiteral("Art"), QStringLiteral("SigmaD [N/mm²]"), QStringLiteral("SigmaZ [N/mm²]"),
+        QStringLiteral("SigmaS [N/mm²]")};
     for (int k = 0; k < 4; ++k)
         SG_Werkstoff->setCells(7 + k, 0, titel[k]);
     for (int r = 1; r < SG_Werkstoff->RowCount(); ++r) {
@@ -203,7 +202,8 @@ void TTab_Werkstoffdatenbank::B_KonvertierenClick()
         for (int c = 8; c <= 10; ++c)
             SG_Werkstoff->setCells(c, r, QStringLiteral("0"));
     }
-    Plattform::information(QStringLiteral("Die Materialdatenbank wurde konvertiert, bitte ändern Sie falls erforderlich die Eingaben "
-                                          "(Materialart sowie fehlende Werte bei Holz) und Speichern sie dann. Anschließend "
-                                          "starten Sie das Programm bitte neu ! "));
+    Plattform::information(
+        QStringLiteral("Die Materialdatenbank wurde konvertiert, bitte ändern Sie falls erforderlich die Eingaben "
+                       "(Materialart sowie fehlende Werte bei Holz) und Speichern sie dann. Anschließend "
+                       "starten Sie das Programm bitte neu ! "));
 }

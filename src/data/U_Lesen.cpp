@@ -10,10 +10,7 @@ namespace {
 // A field can be a whole 10 MB line; the message shows only its beginning.
 constexpr int maxGezeigt = 40;
 
-QString gezeigt(const QString& feld)
-{
-    return feld.size() > maxGezeigt ? feld.left(maxGezeigt) + QStringLiteral("…") : feld;
-}
+QString gezeigt(const QString& feld) { return feld.size() > maxGezeigt ? feld.left(maxGezeigt) + QStringLiteral("…") : feld; }
 } // namespace
 
 bool Leerzeile(const QString& zeile)
@@ -37,7 +34,8 @@ void Ueberzaehlige_Melden(const QString& datei, int ausgelassen, const QString& 
 {
     if (ausgelassen <= 0)
         return;
-    const QString zeilen = ausgelassen == 1 ? QStringLiteral("1 Zeile wurde") : QStringLiteral("%1 Zeilen wurden").arg(ausgelassen);
+    const QString zeilen
+        = ausgelassen == 1 ? QStringLiteral("1 Zeile wurde") : QStringLiteral("%1 Zeilen wurden").arg(ausgelassen);
     Plattform::warnung(QStringLiteral("Die Datei %1 enthält mehr %2, als das Programm aufnehmen kann (höchstens %3). "
                                       "%4 nicht gelesen.")
                            .arg(datei, was)

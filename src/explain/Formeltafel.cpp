@@ -43,16 +43,15 @@ std::optional<Eintrag> eintrag(int formelindex)
 {
     if (formelindex >= 1 && formelindex <= 13) {
         const Biegefall& fall = biegefaelle[formelindex - 1];
-        return Eintrag{QStringLiteral("Biegung - ") + QString::fromUtf16(fall.titel),
-                       QStringLiteral("B_Bieg%1.BMP").arg(formelindex),
-                       QStringLiteral("Formel%1.JPG").arg(formelindex), *fall.einheiten};
+        return Eintrag {QStringLiteral("Biegung - ") + QString::fromUtf16(fall.titel),
+            QStringLiteral("B_Bieg%1.BMP").arg(formelindex), QStringLiteral("Formel%1.JPG").arg(formelindex), *fall.einheiten};
     }
     if (formelindex == 20)
-        return Eintrag{QStringLiteral("Berechnung auf Abscherung"), QStringLiteral("B_Scher.BMP"),
-                       QStringLiteral("Formel20.JPG"), QStringLiteral("Einheiten20.JPG")};
+        return Eintrag {QStringLiteral("Berechnung auf Abscherung"), QStringLiteral("B_Scher.BMP"),
+            QStringLiteral("Formel20.JPG"), QStringLiteral("Einheiten20.JPG")};
     if (formelindex >= 31 && formelindex <= 34)
-        return Eintrag{QString::fromUtf16(knickfaelle[formelindex - 31]), QStringLiteral("B_Knick%1.BMP").arg(formelindex - 30),
-                       QStringLiteral("Formel30.JPG"), QStringLiteral("Einheiten30.JPG")};
+        return Eintrag {QString::fromUtf16(knickfaelle[formelindex - 31]), QStringLiteral("B_Knick%1.BMP").arg(formelindex - 30),
+            QStringLiteral("Formel30.JPG"), QStringLiteral("Einheiten30.JPG")};
     return std::nullopt;
 }
 

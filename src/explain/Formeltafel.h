@@ -9,8 +9,8 @@ namespace Formeltafel {
 
 struct Eintrag {
     QString titel;
-    QString skizze;    // Image1
-    QString formel;    // Image2
+    QString skizze; // Image1
+    QString formel; // Image2
     QString einheiten; // Image3
 };
 

@@ -19,8 +19,8 @@
 #include <QVariant>
 
 #include <algorithm>
-#include <climits>
 #include <array>
+#include <climits>
 #include <optional>
 
 namespace Rtf {
@@ -41,13 +41,13 @@ int begrenzt(int wert, int unten, int oben) { return std::clamp(wert, unten, obe
 // document, so that a refused file leaves it as it was.
 
 enum class Ziel {
-    Text,            // document text
-    Ueberspringen,   // ignored destination
-    Schrifttabelle,  // \fonttbl
-    Farbtabelle,     // \colortbl
-    Bild,            // \pict
-    Listenmarke,     // \listtext, \pntext: the bullet or number as the writer rendered it
-    Aufzaehlung      // {\*\pn ...}: bullet or numbering of the old kind
+    Text, // document text
+    Ueberspringen, // ignored destination
+    Schrifttabelle, // \fonttbl
+    Farbtabelle, // \colortbl
+    Bild, // \pict
+    Listenmarke, // \listtext, \pntext: the bullet or number as the writer rendered it
+    Aufzaehlung // {\*\pn ...}: bullet or numbering of the old kind
 };
 
 struct Zeichen {
@@ -58,7 +58,7 @@ struct Zeichen {
     int hochtief = 0; // 1 superscript, -1 subscript
     int halbpunkte = 24;
     int schrift = -1; // font table number, -1 = \deff
-    int farbe = 0;    // colour table index, 0 = automatic
+    int farbe = 0; // colour table index, 0 = automatic
     int hervorhebung = 0;
 };
 
@@ -68,7 +68,7 @@ struct Absatzformat {
     int zeilenabstand = 0;
     bool zeilenMehrfach = false;
     int listennummer = 0; // \ls
-    int ebene = 0;        // \ilvl
+    int ebene = 0; // \ilvl
     std::optional<QTextListFormat::Style> pnStil; // from {\*\pn ...}
 };
 
@@ -82,7 +82,7 @@ struct Zustand {
 struct Lauf {
     QString text;
     QTextCharFormat format;
-    QImage bild;        // a picture instead of text when not null
+    QImage bild; // a picture instead of text when not null
     QSizeF bildgroesse; // shown size in pixels
 };
 
@@ -111,34 +111,56 @@ struct Bilddaten {
 int codepageVonZeichensatz(int zeichensatz, int ansicpg)
 {
     switch (zeichensatz) {
-    case 128: return 932;
-    case 129: return 949;
-    case 134: return 936;
-    case 136: return 950;
-    case 161: return 1253;
-    case 162: return 1254;
-    case 163: return 1258;
-    case 177: return 1255;
-    case 178: return 1256;
-    case 186: return 1257;
-    case 204: return 1251;
-    case 222: return 874;
-    case 238: return 1250;
-    default: return ansicpg;
+    case 128:
+        return 932;
+    case 129:
+        return 949;
+    case 134:
+        return 936;
+    case 136:
+        return 950;
+    case 161:
+        return 1253;
+    case 162:
+        return 1254;
+    case 163:
+        return 1258;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 186:
+        return 1257;
+    case 204:
+        return 1251;
+    case 222:
+        return 874;
+    case 238:
+        return 1250;
+    default:
+        return ansicpg;
     }
 }
 
 QString codepageName(int codepage)
 {
     switch (codepage) {
-    case 932: return QStringLiteral("Shift_JIS");
-    case 936: return QStringLiteral("GBK");
-    case 949: return QStringLiteral("EUC-KR");
-    case 950: return QStringLiteral("Big5");
-    case 874: return QStringLiteral("windows-874");
-    case 10000: return QStringLiteral("macintosh");
-    case 437: return QStringLiteral("IBM437");
-    case 850: return QStringLiteral("IBM850");
+    case 932:
+        return QStringLiteral("Shift_JIS");
+    case 936:
+        return QStringLiteral("GBK");
+    case 949:
+        return QStringLiteral("EUC-KR");
+    case 950:
+        return QStringLiteral("Big5");
+    case 874:
+        return QStringLiteral("windows-874");
+    case 10000:
+        return QStringLiteral("macintosh");
+    case 437:
+        return QStringLiteral("IBM437");
+    case 850:
+        return QStringLiteral("IBM850");
     default:
         if (codepage >= 1250 && codepage <= 1258)
             return QStringLiteral("windows-%1").arg(codepage);
@@ -165,8 +187,8 @@ QString bereinigt(const QString& roh)
         if (QChar::isHighSurrogate(c) && i + 1 < roh.size() && QChar::isLowSurrogate(roh[i + 1].unicode())) {
             text += roh[i];
             text += roh[++i];
-        } else if (QChar::isSurrogate(c) || c == 0xFFFE || c == 0xFFFF || c == 0xFDD0 || c == 0xFDD1
-                   || c == 0xFFFC || c == 0x2029) {
+        } else if (QChar::isSurrogate(c) || c == 0xFFFE || c == 0xFFFF || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC
+            || c == 0x2029) {
             text += QChar(0xFFFD);
         } else if (c == u'\t' || c == 0x2028 || c >= 0x20) {
             text += QChar(c);
@@ -189,7 +211,10 @@ int hexwert(char c)
 
 class Leser {
 public:
-    explicit Leser(const QByteArray& daten) : m_daten(daten) {}
+    explicit Leser(const QByteArray& daten)
+        : m_daten(daten)
+    {
+    }
 
     QList<Absatz> lesen();
 
@@ -237,7 +262,7 @@ private:
     int m_ansicpg = 1252;
     int m_deff = 0;
     int m_codepage = 1252;
-    QStringDecoder m_dekoder{"windows-1252"};
+    QStringDecoder m_dekoder {"windows-1252"};
     bool m_symbol = false;
 
     QHash<int, Schrift> m_schriften;
@@ -323,7 +348,7 @@ void Leser::gruppeAuf()
 {
     if (m_stapel.size() >= maxTiefe)
         throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein,
-                                QStringLiteral("Die RTF-Datei ist zu tief verschachtelt (mehr als %1 Gruppen).").arg(maxTiefe));
+            QStringLiteral("Die RTF-Datei ist zu tief verschachtelt (mehr als %1 Gruppen).").arg(maxTiefe));
     laufAbschliessen();
     m_ersatzRest = 0;
     m_stapel.append(m_z);
@@ -421,10 +446,7 @@ void Leser::zeichen(char c)
     }
 }
 
-void Leser::byteAnhaengen(char b)
-{
-    m_bytes += b;
-}
+void Leser::byteAnhaengen(char b) { m_bytes += b; }
 
 void Leser::bytesLeeren()
 {
@@ -473,7 +495,7 @@ void Leser::neuesStueck()
 {
     if (++m_stuecke > maxStuecke)
         throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein,
-                                QStringLiteral("Die RTF-Datei hat zu viele Absätze und Textstücke (mehr als %1).").arg(maxStuecke));
+            QStringLiteral("Die RTF-Datei hat zu viele Absätze und Textstücke (mehr als %1).").arg(maxStuecke));
 }
 
 void Leser::absatzEnde()
@@ -608,16 +630,25 @@ void Leser::steuersymbol(char c)
     if (ueberspringeErsatz())
         return;
     switch (c) {
-    case '~': textAnhaengen(QString(QChar(0x00A0))); break;
-    case '-': textAnhaengen(QString(QChar(0x00AD))); break;
-    case '_': textAnhaengen(QString(QChar(0x2011))); break;
+    case '~':
+        textAnhaengen(QString(QChar(0x00A0)));
+        break;
+    case '-':
+        textAnhaengen(QString(QChar(0x00AD)));
+        break;
+    case '_':
+        textAnhaengen(QString(QChar(0x2011)));
+        break;
     case '\r':
     case '\n':
         if (m_z.ziel == Ziel::Text)
             absatzEnde();
         break;
-    case '\t': textAnhaengen(QStringLiteral("\t")); break;
-    default: break; // \| \: and unknown symbols
+    case '\t':
+        textAnhaengen(QStringLiteral("\t"));
+        break;
+    default:
+        break; // \| \: and unknown symbols
     }
 }
 
@@ -693,10 +724,9 @@ void Leser::steuerwort(const QByteArray& w, bool hat, int p)
         absatzEnde();
         return;
     }
-    static const std::pair<const char*, char16_t> zeichenworte[] = {
-        {"line", 0x2028},   {"tab", u'\t'},       {"cell", u'\t'},      {"bullet", 0x2022},
-        {"emdash", 0x2014}, {"endash", 0x2013},   {"lquote", 0x2018},   {"rquote", 0x2019},
-        {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002}};
+    static const std::pair<const char*, char16_t> zeichenworte[] = {{"line", 0x2028}, {"tab", u'\t'}, {"cell", u'\t'},
+        {"bullet", 0x2022}, {"emdash", 0x2014}, {"endash", 0x2013}, {"lquote", 0x2018}, {"rquote", 0x2019}, {"ldblquote", 0x201C},
+        {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002}};
     for (const auto& [name, zeichen] : zeichenworte)
         if (w == name) {
             textAnhaengen(QString(QChar(zeichen)));
@@ -708,12 +738,10 @@ void Leser::steuerwort(const QByteArray& w, bool hat, int p)
 // Destination words: the group they open goes elsewhere than the text.
 bool Leser::zielwort(const QByteArray& w)
 {
-    static const std::array ignorierte = {
-        "stylesheet", "info", "header", "headerl", "headerr", "headerf", "footer", "footerl",
-        "footerr", "footerf", "footnote", "nonshppict", "listtable", "listoverridetable",
-        "revtbl", "rsidtbl", "filetbl", "template", "userprops", "docvar", "xe", "tc", "txe",
-        "rxe", "annotation", "atnid", "atnauthor", "objdata", "pgdsctbl", "mmathPr",
-        "latentstyles", "themedata", "colorschememapping", "datastore", "fldinst", "private"};
+    static const std::array ignorierte = {"stylesheet", "info", "header", "headerl", "headerr", "headerf", "footer", "footerl",
+        "footerr", "footerf", "footnote", "nonshppict", "listtable", "listoverridetable", "revtbl", "rsidtbl", "filetbl",
+        "template", "userprops", "docvar", "xe", "tc", "txe", "rxe", "annotation", "atnid", "atnauthor", "objdata", "pgdsctbl",
+        "mmathPr", "latentstyles", "themedata", "colorschememapping", "datastore", "fldinst", "private"};
     if (w == "fonttbl" || w == "colortbl" || w == "pict" || w == "listtext" || w == "pntext"
         || std::find(ignorierte.begin(), ignorierte.end(), w) != ignorierte.end()) {
         if (m_z.ziel != Ziel::Text) {
@@ -822,7 +850,7 @@ QByteArray bmpAusDib(const QByteArray& dib)
         return {};
     auto le32 = [&](int o) {
         return quint32(quint8(dib[o])) | quint32(quint8(dib[o + 1])) << 8 | quint32(quint8(dib[o + 2])) << 16
-               | quint32(quint8(dib[o + 3])) << 24;
+            | quint32(quint8(dib[o + 3])) << 24;
     };
     auto le16 = [&](int o) { return quint32(quint8(dib[o])) | quint32(quint8(dib[o + 1])) << 8; };
     const quint32 kopf = le32(0);
@@ -866,10 +894,17 @@ void Leser::bildFertig()
 {
     QImage bild;
     switch (m_bild.art) {
-    case Bilddaten::Art::Png: bild = bildLesen(m_bild.daten, "PNG", m_bildpunkteFrei); break;
-    case Bilddaten::Art::Jpeg: bild = bildLesen(m_bild.daten, "JPEG", m_bildpunkteFrei); break;
-    case Bilddaten::Art::Dib: bild = bildLesen(bmpAusDib(m_bild.daten), "BMP", m_bildpunkteFrei); break;
-    case Bilddaten::Art::Keine: break;
+    case Bilddaten::Art::Png:
+        bild = bildLesen(m_bild.daten, "PNG", m_bildpunkteFrei);
+        break;
+    case Bilddaten::Art::Jpeg:
+        bild = bildLesen(m_bild.daten, "JPEG", m_bildpunkteFrei);
+        break;
+    case Bilddaten::Art::Dib:
+        bild = bildLesen(bmpAusDib(m_bild.daten), "BMP", m_bildpunkteFrei);
+        break;
+    case Bilddaten::Art::Keine:
+        break;
     }
     m_bild.daten.clear();
     if (bild.isNull() || m_z.ziel != Ziel::Text)
@@ -894,9 +929,9 @@ bool Leser::zeichenwort(const QByteArray& w, bool hat, int p)
         z.fett = an;
     } else if (w == "i") {
         z.kursiv = an;
-    } else if (w == "ul" || w == "uld" || w == "uldb" || w == "uldash" || w == "uldashd" || w == "uldashdd"
-               || w == "ulw" || w == "ulth" || w == "ulwave" || w == "ulhwave" || w == "uldbwave" || w == "ulthd"
-               || w == "ulthdash" || w == "ulldash" || w == "ulthldash") {
+    } else if (w == "ul" || w == "uld" || w == "uldb" || w == "uldash" || w == "uldashd" || w == "uldashdd" || w == "ulw"
+        || w == "ulth" || w == "ulwave" || w == "ulhwave" || w == "uldbwave" || w == "ulthd" || w == "ulthdash" || w == "ulldash"
+        || w == "ulthldash") {
         z.unterstrichen = an;
     } else if (w == "ulnone") {
         z.unterstrichen = false;
@@ -975,7 +1010,7 @@ void dokumentAufbauen(const QList<Absatz>& absaetze, QTextDocument& dokument)
     dokument.setUndoRedoEnabled(false);
     dokument.clear();
     QTextCursor cursor(&dokument);
-    std::array<QTextList*, 9> listen{};
+    std::array<QTextList*, 9> listen {};
     int bildnummer = 0;
     bool erster = true;
     for (const Absatz& absatz : absaetze) {
@@ -1040,7 +1075,8 @@ void klartextAufbauen(const QByteArray& daten, QTextDocument& dokument)
 
 class Schreiber {
 public:
-    explicit Schreiber(const QTextDocument& dokument) : m_dokument(dokument)
+    explicit Schreiber(const QTextDocument& dokument)
+        : m_dokument(dokument)
     {
         schriftnummer(standardFamilie());
     }
@@ -1153,7 +1189,8 @@ QByteArray Schreiber::zeichenworte(const QTextCharFormat& format)
         w += "\\b";
     if (kursiv)
         w += "\\i";
-    if (format.underlineStyle() != QTextCharFormat::NoUnderline && format.underlineStyle() != QTextCharFormat::SpellCheckUnderline)
+    if (format.underlineStyle() != QTextCharFormat::NoUnderline
+        && format.underlineStyle() != QTextCharFormat::SpellCheckUnderline)
         w += "\\ul";
     if (format.fontStrikeOut())
         w += "\\strike";
@@ -1198,8 +1235,8 @@ void Schreiber::bild(const QTextImageFormat& format)
     const double breite = format.width() > 0 ? format.width() : bild.width();
     const double hoehe = format.height() > 0 ? format.height() : bild.height();
     m_rumpf += "{\\pict\\pngblip\\picw" + QByteArray::number(bild.width()) + "\\pich" + QByteArray::number(bild.height())
-               + "\\picwgoal" + QByteArray::number(qRound(breite * twipsJePixel)) + "\\pichgoal"
-               + QByteArray::number(qRound(hoehe * twipsJePixel)) + "\r\n";
+        + "\\picwgoal" + QByteArray::number(qRound(breite * twipsJePixel)) + "\\pichgoal"
+        + QByteArray::number(qRound(hoehe * twipsJePixel)) + "\r\n";
     const QByteArray hex = png.toHex();
     for (qsizetype k = 0; k < hex.size(); k += 128)
         m_rumpf += hex.mid(k, 128) + "\r\n";
@@ -1231,7 +1268,8 @@ void Schreiber::listenmarke(const QTextBlock& block, const QTextList& liste)
     else if (stil == QTextListFormat::ListUpperRoman)
         art = "\\pnucrm";
     const QString marke = liste.itemText(block);
-    m_rumpf += "{\\pntext\\f0 " + text(marke) + "\\tab}{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart1" + art + "{\\pntxta" + text(marke.right(1)) + "}}";
+    m_rumpf += "{\\pntext\\f0 " + text(marke) + "\\tab}{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart1" + art + "{\\pntxta"
+        + text(marke.right(1)) + "}}";
 }
 
 void Schreiber::absatz(const QTextBlock& block)
@@ -1305,7 +1343,7 @@ QByteArray Schreiber::schreiben()
         aus += "{\\colortbl ;";
         for (const QColor& c : m_farben)
             aus += "\\red" + QByteArray::number(c.red()) + "\\green" + QByteArray::number(c.green()) + "\\blue"
-                   + QByteArray::number(c.blue()) + ';';
+                + QByteArray::number(c.blue()) + ';';
         aus += "}\r\n";
     }
     aus += "{\\*\\generator Trabex;}\\viewkind4\r\n";
@@ -1337,10 +1375,7 @@ void lesen(const QByteArray& daten, QTextDocument& dokument)
     dokumentAufbauen(absaetze, dokument);
 }
 
-QByteArray schreiben(const QTextDocument& dokument)
-{
-    return Schreiber(dokument).schreiben();
-}
+QByteArray schreiben(const QTextDocument& dokument) { return Schreiber(dokument).schreiben(); }
 
 void laden(const QString& pfad, QTextDocument& dokument)
 {
@@ -1352,9 +1387,6 @@ void laden(const QString& pfad, QTextDocument& dokument)
     }
 }
 
-void speichern(const QString& pfad, const QTextDocument& dokument)
-{
-    Textdatei::schreibenRoh(pfad, schreiben(dokument));
-}
+void speichern(const QString& pfad, const QTextDocument& dokument) { Textdatei::schreibenRoh(pfad, schreiben(dokument)); }
 
 } // namespace Rtf

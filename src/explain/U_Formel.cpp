@@ -53,7 +53,8 @@ void inBox(QLabel* box, const QImage& bild)
 
 } // namespace
 
-TDLG_Formel::TDLG_Formel(QWidget* eltern) : QDialog(eltern)
+TDLG_Formel::TDLG_Formel(QWidget* eltern)
+    : QDialog(eltern)
 {
     Bausteine::dialograhmen(this, QStringLiteral("DLG_Formel"), QStringLiteral("DLG_Formel"), 1517, 714);
     // The viewer is resizable; its controls keep their places.
@@ -69,8 +70,8 @@ TDLG_Formel::TDLG_Formel(QWidget* eltern) : QDialog(eltern)
     for (QLabel* box : {Image1, Image2, Image3})
         box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    B_Abbruch = Bausteine::symbolknopf(this, QStringLiteral("B_Abbruch"), QStringLiteral("Abbrechen"),
-                                       Bausteine::Symbol::Abbrechen, 24, 638, 249, 55);
+    B_Abbruch = Bausteine::symbolknopf(
+        this, QStringLiteral("B_Abbruch"), QStringLiteral("Abbrechen"), Bausteine::Symbol::Abbrechen, 24, 638, 249, 55);
     connect(B_Abbruch, &QPushButton::clicked, this, Plattform::handler(this, &TDLG_Formel::B_AbbruchClick));
     Plattform::beiAktivierung(this, [this] { FormActivate(); });
 }

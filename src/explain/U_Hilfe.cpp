@@ -33,10 +33,7 @@ const QStringList& Themen()
     return themen;
 }
 
-QString Hilfedatei(int thema)
-{
-    return Textdatei::finden(Main::Datendir, QStringLiteral("Hilfe%1.RTF").arg(thema));
-}
+QString Hilfedatei(int thema) { return Textdatei::finden(Main::Datendir, QStringLiteral("Hilfe%1.RTF").arg(thema)); }
 
 void Hilfe_Zeigen(int thema)
 {
@@ -46,7 +43,8 @@ void Hilfe_Zeigen(int thema)
 
 } // namespace U_Hilfe
 
-TDLG_Hilfe::TDLG_Hilfe(QWidget* eltern) : QDialog(eltern)
+TDLG_Hilfe::TDLG_Hilfe(QWidget* eltern)
+    : QDialog(eltern)
 {
     Bausteine::dialograhmen(this, QStringLiteral("DLG_Hilfe"), QStringLiteral("Hilfe"), 984, 611);
 
@@ -65,10 +63,10 @@ TDLG_Hilfe::TDLG_Hilfe(QWidget* eltern) : QDialog(eltern)
     E_Hilfe->setFont(schrift);
     E_Hilfe->document()->setDefaultFont(schrift);
 
-    BitBtn1 = Bausteine::symbolknopf(this, QStringLiteral("BitBtn1"), QStringLiteral("Speichern"),
-                                     Bausteine::Symbol::Speichern, 16, 480, 209, 49);
-    B_Ende = Bausteine::symbolknopf(this, QStringLiteral("B_Ende"), QStringLiteral("Abbrechen"),
-                                    Bausteine::Symbol::Abbrechen, 16, 544, 209, 49);
+    BitBtn1 = Bausteine::symbolknopf(
+        this, QStringLiteral("BitBtn1"), QStringLiteral("Speichern"), Bausteine::Symbol::Speichern, 16, 480, 209, 49);
+    B_Ende = Bausteine::symbolknopf(
+        this, QStringLiteral("B_Ende"), QStringLiteral("Abbrechen"), Bausteine::Symbol::Abbrechen, 16, 544, 209, 49);
 
     // Choosing a topic by keyboard loads it like a click, so that the list and the text always
     // agree and "Speichern" never writes one topic's text into another's file. A click on the

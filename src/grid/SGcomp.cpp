@@ -17,7 +17,11 @@ namespace SGcomp {
 // Brackets a change: the observer hears the outermost one only, and the grid counts as edited.
 class Aenderung {
 public:
-    explicit Aenderung(TRaster& r) : m_r(r) { m_r.begin(); }
+    explicit Aenderung(TRaster& r)
+        : m_r(r)
+    {
+        m_r.begin();
+    }
     ~Aenderung() { m_r.ende(); }
     Aenderung(const Aenderung&) = delete;
     Aenderung& operator=(const Aenderung&) = delete;
@@ -281,8 +285,7 @@ namespace {
 // comparing them anew each time, since a key depends on its text alone. The smaller part is
 // sorted first by recursion and the larger by the loop, so the depth stays logarithmic; the
 // two parts are disjoint, so the result is that of sorting lo..j before i..hi.
-template <class Schluessel, class Tausch>
-void quicksort(std::vector<Schluessel>& k, int lo, int hi, const Tausch& tauschen)
+template <class Schluessel, class Tausch> void quicksort(std::vector<Schluessel>& k, int lo, int hi, const Tausch& tauschen)
 {
     while (lo < hi) {
         int i = lo, j = hi;
@@ -311,8 +314,7 @@ void quicksort(std::vector<Schluessel>& k, int lo, int hi, const Tausch& tausche
     }
 }
 
-template <class Schluessel, class Berechnung>
-std::vector<Schluessel> schluessel(int lo, int hi, const Berechnung& berechnen)
+template <class Schluessel, class Berechnung> std::vector<Schluessel> schluessel(int lo, int hi, const Berechnung& berechnen)
 {
     std::vector<Schluessel> k;
     k.reserve(hi - lo + 1);
@@ -437,8 +439,7 @@ QString TRaster::Text(int letzteSpalte, int letzteZeile) const
             const QString& zelle = m_zeilen[r][c];
             if (hatTrennzeichen(zelle))
                 throw Plattform::Fehler(Plattform::Fehler::Art::Datei,
-                                        QStringLiteral("Die Zelle %1 enthält ein Semikolon oder einen Zeilenumbruch.")
-                                            .arg(Zellenname(*this, c, r)));
+                    QStringLiteral("Die Zelle %1 enthält ein Semikolon oder einen Zeilenumbruch.").arg(Zellenname(*this, c, r)));
             if (c > 0)
                 text.append(QLatin1Char(';'));
             text.append(zelle);
@@ -471,13 +472,13 @@ void TRaster::Zeilen_Uebernehmen(const QStringList& dateizeilen)
 {
     // An empty file reads as the single empty line that an empty grid is saved as, so that an
     // empty family index or a new empty file loads without a message.
-    const QStringList zeilen = dateizeilen.isEmpty() ? QStringList{QString()} : dateizeilen;
+    const QStringList zeilen = dateizeilen.isEmpty() ? QStringList {QString()} : dateizeilen;
     const int spalten = U_Dallg::Anz_CSV_Spalten(zeilen.first());
     if (spalten > Max_Kopffelder)
         throw Plattform::Fehler(Plattform::Fehler::Art::Bereich,
-                                QStringLiteral("Die erste Zeile der Datei hat %1 Felder; eine Tabelle kann höchstens %2 Spalten haben.")
-                                    .arg(spalten)
-                                    .arg(Max_Kopffelder));
+            QStringLiteral("Die erste Zeile der Datei hat %1 Felder; eine Tabelle kann höchstens %2 Spalten haben.")
+                .arg(spalten)
+                .arg(Max_Kopffelder));
     std::vector<std::vector<QString>> neu(zeilen.size(), std::vector<QString>(spalten));
     U_Dallg::TStringarray1 felder;
     const int genutzt = std::min(spalten, 51);
@@ -585,16 +586,17 @@ QString Zahlfehler(const QString& zelle)
     return QStringLiteral("Der Wert ") + Zahlzelle_Punktform(zelle) + QStringLiteral(" ist falsch");
 }
 
-int Zellen_Pruefen(const TRaster& raster, int ersteSpalte,
-                   const std::function<QString(int spalte, const QString& zelle)>& pruefen)
+int Zellen_Pruefen(
+    const TRaster& raster, int ersteSpalte, const std::function<QString(int spalte, const QString& zelle)>& pruefen)
 {
     int fehler = 0;
     for (int r = 0; r < raster.RowCount(); ++r)
         for (int c = 0; c < raster.ColCount(); ++c)
             if (hatTrennzeichen(raster.Cells(c, r))) {
-                Plattform::fehler(QStringLiteral("Die Zelle %1 enthält ein Semikolon oder einen Zeilenumbruch. "
-                                                 "Diese Zeichen trennen in der Datei die Felder und Zeilen; bitte entfernen Sie sie.")
-                                      .arg(Zellenname(raster, c, r)));
+                Plattform::fehler(
+                    QStringLiteral("Die Zelle %1 enthält ein Semikolon oder einen Zeilenumbruch. "
+                                   "Diese Zeichen trennen in der Datei die Felder und Zeilen; bitte entfernen Sie sie.")
+                        .arg(Zellenname(raster, c, r)));
                 ++fehler;
             }
     const auto [letzteSpalte, letzteZeile] = raster.Letzte_Gefuellte_Zelle();

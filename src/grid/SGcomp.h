@@ -19,10 +19,10 @@ constexpr int Max_Kopffelder = 100;
 class Beobachter {
 public:
     virtual ~Beobachter() = default;
-    virtual void vorAenderung() = 0;          // the layout or many cells change
+    virtual void vorAenderung() = 0; // the layout or many cells change
     virtual void nachAenderung() = 0;
     virtual void zelleGeaendert(int spalte, int zeile) = 0; // one cell outside such a change
-    virtual void zeileGewaehlt(int zeile) = 0;               // the current row was set
+    virtual void zeileGewaehlt(int zeile) = 0; // the current row was set
 };
 
 class TRaster {
@@ -130,8 +130,8 @@ void Zahlzellen_Angleichen(TRaster& raster, const std::function<bool(int spalte)
 // that `pruefen(spalte, zelle)` returns (empty: the cell is good). One error box per bad cell;
 // returns the number of boxes. Trailing empty rows and columns are not checked: the save drops
 // them, so an empty row left at the end does not block it.
-int Zellen_Pruefen(const TRaster& raster, int ersteSpalte,
-                   const std::function<QString(int spalte, const QString& zelle)>& pruefen);
+int Zellen_Pruefen(
+    const TRaster& raster, int ersteSpalte, const std::function<QString(int spalte, const QString& zelle)>& pruefen);
 // The error text of a number cell that fails, else empty ("Der Wert 7.8.5 ist falsch").
 QString Zahlfehler(const QString& zelle);
 

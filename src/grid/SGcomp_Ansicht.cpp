@@ -85,7 +85,9 @@ bool Aenderungen_Klaeren(bool geaendert, const QString& frage, const std::functi
     return false;
 }
 
-TRastermodell::TRastermodell(TRaster& raster, QObject* eltern) : QAbstractTableModel(eltern), m_raster(raster)
+TRastermodell::TRastermodell(TRaster& raster, QObject* eltern)
+    : QAbstractTableModel(eltern)
+    , m_raster(raster)
 {
     m_raster.setBeobachter(this);
 }
@@ -182,14 +184,16 @@ void TRastermodell::zelleGeaendert(int spalte, int zeile)
 } // namespace SGcomp
 
 TEStringGrid::TEStringGrid(int spalten, int zeilen, QWidget* eltern)
-    : QTableView(eltern), m_raster(spalten, zeilen), m_modell(new SGcomp::TRastermodell(m_raster, this))
+    : QTableView(eltern)
+    , m_raster(spalten, zeilen)
+    , m_modell(new SGcomp::TRastermodell(m_raster, this))
 {
     m_raster.setFixedRows(1);
     m_raster.setGeaendert(false);
     setModel(m_modell);
     setItemDelegate(new SGcomp::Zelleneditor(this));
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed
-                    | QAbstractItemView::SelectedClicked);
+        | QAbstractItemView::SelectedClicked);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setShowGrid(true);
@@ -207,8 +211,8 @@ TEStringGrid::TEStringGrid(int spalten, int zeilen, QWidget* eltern)
                                                      " border-bottom: 1px solid #808080; padding-left: 3px; }"));
     m_modell->nachUmbau = [this] { Umbau_Folgen(); };
     m_modell->zeigeZeile = [this](int zeile) { Zeile_Zeigen(zeile); };
-    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
-            [this](int spalte, int, int neu) { m_breiten[spalte] = neu; });
+    connect(
+        horizontalHeader(), &QHeaderView::sectionResized, this, [this](int spalte, int, int neu) { m_breiten[spalte] = neu; });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& jetzt) {
         if (jetzt.isValid())
             m_raster.setRow(jetzt.row() + m_modell->titelzeilen());

@@ -33,7 +33,7 @@ public:
     void zelleGeaendert(int spalte, int zeile) override;
     void zeileGewaehlt(int zeile) override;
 
-    std::function<void()> nachUmbau;          // the view restores its current cell and column widths
+    std::function<void()> nachUmbau; // the view restores its current cell and column widths
     std::function<void(int zeile)> zeigeZeile; // the view moves its current cell to the row
 
 private:

@@ -61,7 +61,7 @@ std::optional<Datum> Datum_Lesen(const QString& text)
         return std::nullopt;
     if (!QDate::isValid(*jahr, *monat, *tag))
         return std::nullopt;
-    return Datum{*jahr, *monat, *tag};
+    return Datum {*jahr, *monat, *tag};
 }
 
 long long Tagesnummer(const QString& text)

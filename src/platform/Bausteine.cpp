@@ -5,10 +5,10 @@
 #include <QFrame>
 #include <QHash>
 #include <QIcon>
-#include <QPainter>
-#include <QPixmap>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 
 namespace Bausteine {
@@ -134,15 +134,16 @@ QIcon standardbild(Symbol symbol)
         maler.setBrush(Qt::white);
         maler.drawRect(QRectF(11, 7, 18, 11));
         break;
-    case Symbol::Keins: break;
+    case Symbol::Keins:
+        break;
     }
     maler.end();
     return *bilder.insert(int(symbol), QIcon(bild));
 }
 } // namespace
 
-QPushButton* symbolknopf(QWidget* eltern, const QString& name, const QString& text, Symbol symbol, int x, int y, int breite,
-                         int hoehe)
+QPushButton* symbolknopf(
+    QWidget* eltern, const QString& name, const QString& text, Symbol symbol, int x, int y, int breite, int hoehe)
 {
     QPushButton* k = knopf(eltern, name, text, x, y, breite, hoehe);
     if (symbol != Symbol::Keins)

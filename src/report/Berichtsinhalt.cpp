@@ -13,8 +13,8 @@ QRect Bildflaeche(const QSize& groesse)
     if (groesse.isEmpty())
         return Bildrechteck;
     const QSize passend = groesse.scaled(Bildrechteck.size(), Qt::KeepAspectRatio);
-    const QPoint ecke = Bildrechteck.topLeft() + QPoint((Bildrechteck.width() - passend.width()) / 2,
-                                                       (Bildrechteck.height() - passend.height()) / 2);
+    const QPoint ecke = Bildrechteck.topLeft()
+        + QPoint((Bildrechteck.width() - passend.width()) / 2, (Bildrechteck.height() - passend.height()) / 2);
     return QRect(ecke, passend);
 }
 
@@ -204,8 +204,7 @@ Inhalt Knickung(const QString& Titel, const QString& Formel)
     a.zeile(QStringLiteral("Ierf [cm4]"), Unit1::Ierf);
     a.zeile(QStringLiteral("Knickspannung [N/mm2]"), Unit1::Sigma_K);
     // Actual stress, guarded against an area too small to divide by.
-    a.zeile(QStringLiteral("vorh. Spannung [N/mm2]"),
-            Unit1::A < 0.005 ? Fehlertext : zahl(Fp::teile(Unit1::F, Unit1::A)));
+    a.zeile(QStringLiteral("vorh. Spannung [N/mm2]"), Unit1::A < 0.005 ? Fehlertext : zahl(Fp::teile(Unit1::F, Unit1::A)));
     a.zeile(QStringLiteral("Schlankheitsgrad"), Unit1::Schlankheitsgrad);
     a.zeile(QStringLiteral("Tatsächliche Sicherheit"), Unit1::Sk);
     return a.inhalt(bild("B_Knick%1.bmp", fall, {1, 2, 3, 4}), x2_Knickung);

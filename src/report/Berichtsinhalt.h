@@ -10,24 +10,24 @@
 namespace Berichtsinhalt {
 
 // Layout in 0.01 mm from the top-left corner of the printable area.
-constexpr int x1 = 1400;          // label column
-constexpr int x2 = 6000;          // value column of the bending and shear reports
+constexpr int x1 = 1400; // label column
+constexpr int x2 = 6000; // value column of the bending and shear reports
 constexpr int x2_Knickung = 6500; // the buckling report's own value column
 constexpr int Erste_Zeile = 10500;
 constexpr int Zeilenabstand = 500;
 constexpr int Abschnittsabstand = 1000; // before a heading and from a heading to its first row
-constexpr QRect Bildrechteck{7500, 5000, 5000, 4000}; // 50 mm × 40 mm
+constexpr QRect Bildrechteck {7500, 5000, 5000, 4000}; // 50 mm × 40 mm
 // Where a picture of `groesse` goes: as large as fits the rectangle with its proportions kept,
 // centred in it. The sketches are 2:1 (beams) and 1:2 (columns); stretched to 5:4 they would
 // print squashed.
 QRect Bildflaeche(const QSize& groesse);
-constexpr double Schrift_mm = 4;  // size of everything below the title block
+constexpr double Schrift_mm = 4; // size of everything below the title block
 
 enum class Art {
-    Titel,        // caption line (and the buckling formula line): bold, underlined
+    Titel, // caption line (and the buckling formula line): bold, underlined
     Ueberschrift, // section heading: bold, underlined
-    Zeile,        // label at x1, value in the value column: bold
-    Hinweis       // one text at x1: bold
+    Zeile, // label at x1, value in the value column: bold
+    Hinweis // one text at x1: bold
 };
 
 struct Zeile {
@@ -38,8 +38,8 @@ struct Zeile {
 };
 
 struct Inhalt {
-    QString bild;                   // load-case picture in the data directory; empty: none
-    std::optional<int> wertspalte;  // a value column of its own, else x2
+    QString bild; // load-case picture in the data directory; empty: none
+    std::optional<int> wertspalte; // a value column of its own, else x2
     QList<Zeile> zeilen;
 };
 

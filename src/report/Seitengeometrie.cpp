@@ -33,8 +33,7 @@ double Fensterausdehnung(int dpi)
 
 QTransform Abbildung(int dpi_x, int dpi_y)
 {
-    return QTransform::fromScale(Viewportausdehnung / Fensterausdehnung(dpi_x),
-                                 Viewportausdehnung / Fensterausdehnung(dpi_y));
+    return QTransform::fromScale(Viewportausdehnung / Fensterausdehnung(dpi_x), Viewportausdehnung / Fensterausdehnung(dpi_y));
 }
 
 int Nenngroesse(int punkte, int dpi_y)
@@ -43,10 +42,7 @@ int Nenngroesse(int punkte, int dpi_y)
     return int(std::llabs(qint64(punkte)) * Einheiten_je_Zoll / dpi_y);
 }
 
-int Schrifthoehe(int nenngroesse, int dpi_y)
-{
-    return int(std::lround(double(nenngroesse) * dpi_y / 72.0));
-}
+int Schrifthoehe(int nenngroesse, int dpi_y) { return int(std::lround(double(nenngroesse) * dpi_y / 72.0)); }
 
 int Punkte_aus_mm(double mm)
 {

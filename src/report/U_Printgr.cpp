@@ -20,8 +20,8 @@ int PgMiddle = 0;
 namespace {
 
 std::unique_ptr<QPrinter> t_printer;
-QPrinter* t_drucker = nullptr;      // printer of the job in progress
-std::unique_ptr<QPainter> t_maler;  // painter of the job in progress
+QPrinter* t_drucker = nullptr; // printer of the job in progress
+std::unique_ptr<QPainter> t_maler; // painter of the job in progress
 int t_seite = 0;
 
 // The printer font: nominal size and font resolution as in SetFontSize, style as set.
@@ -33,8 +33,8 @@ bool t_unterstrichen = false;
 QPainter& maler()
 {
     if (!t_maler)
-        throw Plattform::Fehler(Plattform::Fehler::Art::UngueltigeOperation,
-                                QStringLiteral("Es ist kein Druckauftrag begonnen."));
+        throw Plattform::Fehler(
+            Plattform::Fehler::Art::UngueltigeOperation, QStringLiteral("Es ist kein Druckauftrag begonnen."));
     return *t_maler;
 }
 
@@ -58,14 +58,12 @@ bool inDatei(const QPrinter& drucker) { return drucker.outputFormat() == QPrinte
 Plattform::Fehler beginnfehler(const QPrinter& drucker)
 {
     if (inDatei(drucker) && drucker.outputFileName().isEmpty())
-        return Plattform::Fehler(Plattform::Fehler::Art::Datei,
-                                 QStringLiteral("Für den Druck in eine PDF-Datei ist keine Datei gewählt."));
+        return Plattform::Fehler(
+            Plattform::Fehler::Art::Datei, QStringLiteral("Für den Druck in eine PDF-Datei ist keine Datei gewählt."));
     if (inDatei(drucker))
-        return Plattform::Fehler::datei(drucker.outputFileName(),
-                                        QStringLiteral("Die Datei kann nicht geschrieben werden."));
+        return Plattform::Fehler::datei(drucker.outputFileName(), QStringLiteral("Die Datei kann nicht geschrieben werden."));
     return Plattform::Fehler(Plattform::Fehler::Art::Allgemein,
-                             QStringLiteral("Der Druckauftrag kann auf dem Drucker „%1“ nicht begonnen werden.")
-                                 .arg(drucker.printerName()));
+        QStringLiteral("Der Druckauftrag kann auf dem Drucker „%1“ nicht begonnen werden.").arg(drucker.printerName()));
 }
 
 void aufraeumen()
@@ -87,16 +85,13 @@ QPrinter& Printer()
     return *t_printer;
 }
 
-bool Printing(const QPrinter& drucker)
-{
-    return drucker.printerState() == QPrinter::Active || drucker.paintingActive();
-}
+bool Printing(const QPrinter& drucker) { return drucker.printerState() == QPrinter::Active || drucker.paintingActive(); }
 
 void BeginDocEx(const QString& JobName, QPrinter& drucker)
 {
     if (t_maler)
-        throw Plattform::Fehler(Plattform::Fehler::Art::UngueltigeOperation,
-                                QStringLiteral("Es läuft bereits ein Druckauftrag."));
+        throw Plattform::Fehler(
+            Plattform::Fehler::Art::UngueltigeOperation, QStringLiteral("Es läuft bereits ein Druckauftrag."));
     // Everything that can fail on the printer's figures is done before the job begins.
     const int dx = drucker.logicalDpiX();
     const int dy = drucker.logicalDpiY();
@@ -133,7 +128,7 @@ void EndDoc()
     aufraeumen();
     if (!beendet || drucker->printerState() == QPrinter::Error)
         throw Plattform::Fehler(inDatei(*drucker) ? Plattform::Fehler::Art::Datei : Plattform::Fehler::Art::Allgemein,
-                                QStringLiteral("Der Druckauftrag ist fehlgeschlagen."));
+            QStringLiteral("Der Druckauftrag ist fehlgeschlagen."));
 }
 
 void Abort()

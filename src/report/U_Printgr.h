@@ -13,7 +13,7 @@ class QString;
 
 namespace U_Printgr {
 
-extern int PgWidth;  // width of the printable area in 0.01 mm, set by BeginDocEx
+extern int PgWidth; // width of the printable area in 0.01 mm, set by BeginDocEx
 extern int PgMiddle; // PgWidth div 2
 
 // The program's printer, created on first use and kept for the whole run. Every printer

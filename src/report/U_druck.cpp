@@ -20,8 +20,8 @@ int ypos = 0;
 int x1 = Berichtsinhalt::x1;
 int x2 = Berichtsinhalt::x2;
 
-const QString Hinweiszeile = QStringLiteral(
-    "Die Ergebnisse ersetzen nicht den statischen Nachweis durch einen fachkundigen Ingenieur.");
+const QString Hinweiszeile
+    = QStringLiteral("Die Ergebnisse ersetzen nicht den statischen Nachweis durch einen fachkundigen Ingenieur.");
 
 namespace {
 
@@ -30,10 +30,7 @@ const QString Auftragsname = QStringLiteral("Trabex für Windows");
 // What a report does when the printer is busy.
 enum class Besetzt { Piep, Meldung };
 
-void zentriert(int y, const QString& text)
-{
-    U_Printgr::TextOut(U_Printgr::PgMiddle - U_Printgr::TextWidth(text) / 2, y, text);
-}
+void zentriert(int y, const QString& text) { U_Printgr::TextOut(U_Printgr::PgMiddle - U_Printgr::TextWidth(text) / 2, y, text); }
 
 // The load-case picture of the data directory, names matched without regard to case. A
 // picture that is missing or unreadable is a file error.
@@ -73,8 +70,7 @@ void seiteDrucken(const Berichtsinhalt::Inhalt& inhalt, const QImage& bild)
 
 // The steps every report shares. The content is gathered and the picture read before the
 // job begins; a failure after that aborts the job before it goes on.
-void drucken(QPrintDialog* Drucksetupdlg, Besetzt besetzt,
-             const std::function<Berichtsinhalt::Inhalt()>& inhalt)
+void drucken(QPrintDialog* Drucksetupdlg, Besetzt besetzt, const std::function<Berichtsinhalt::Inhalt()>& inhalt)
 {
     if (Drucksetupdlg)
         Drucksetupdlg->exec(); // cancelled or not, the report uses the printer now selected
@@ -116,11 +112,9 @@ void Biegung1_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel)
     drucken(Drucksetupdlg, Besetzt::Piep, [&] { return Berichtsinhalt::Biegung1(Titel); });
 }
 
-void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Hinweis_W,
-                      const QString& Hinweis_f)
+void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f)
 {
-    drucken(Drucksetupdlg, Besetzt::Piep,
-            [&] { return Berichtsinhalt::Biegung2(Titel, Hinweis_W, Hinweis_f); });
+    drucken(Drucksetupdlg, Besetzt::Piep, [&] { return Berichtsinhalt::Biegung2(Titel, Hinweis_W, Hinweis_f); });
 }
 
 void Knickung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Formel)

@@ -23,8 +23,8 @@ class QString;
 namespace U_druck {
 
 extern int ypos; // y of the line being printed, in 0.01 mm
-extern int x1;   // label column (14 mm)
-extern int x2;   // value column of the bending and shear reports (60 mm)
+extern int x1; // label column (14 mm)
+extern int x2; // value column of the bending and shear reports (60 mm)
 
 // The fixed notice line of the title block.
 extern const QString Hinweiszeile;

@@ -19,9 +19,9 @@ struct Balken {
     double laenge = 0;
     Lager links = Lager::Gelenk;
     Lager rechts = Lager::Gelenk;
-    std::vector<double> stuetzen;                  // intermediate supports (w = 0)
+    std::vector<double> stuetzen; // intermediate supports (w = 0)
     std::vector<std::pair<double, double>> kraefte; // (position, force), downward positive
-    std::function<double(double)> q;               // line load in N/mm, downward positive
+    std::function<double(double)> q; // line load in N/mm, downward positive
 };
 
 // Moment (sagging positive) and deflection (downward positive, for EI = 1) on a grid.
@@ -56,8 +56,8 @@ struct Verlauf {
 namespace detail {
 
 // Unknowns: w0, θ0, M0, V0 at the left end, then one reaction per intermediate support.
-inline Verlauf integrieren(const Balken& b, int n, const std::vector<double>& u, double lastfaktor,
-                           double* V_ende, std::vector<double>* theta)
+inline Verlauf integrieren(
+    const Balken& b, int n, const std::vector<double>& u, double lastfaktor, double* V_ende, std::vector<double>* theta)
 {
     Verlauf v;
     v.h = b.laenge / n;
@@ -94,16 +94,24 @@ inline Verlauf integrieren(const Balken& b, int n, const std::vector<double>& u,
     return v;
 }
 
-inline void bedingungen(const Balken& b, const Verlauf& v, double V_ende, const std::vector<double>& th,
-                        std::vector<double>& r)
+inline void bedingungen(const Balken& b, const Verlauf& v, double V_ende, const std::vector<double>& th, std::vector<double>& r)
 {
     r.clear();
     const std::size_t n = v.M.size() - 1;
     auto rand = [&](Lager lager, std::size_t k, double V) {
         switch (lager) {
-        case Lager::Frei: r.push_back(v.M[k]); r.push_back(V); break;
-        case Lager::Gelenk: r.push_back(v.w[k]); r.push_back(v.M[k]); break;
-        case Lager::Eingespannt: r.push_back(v.w[k]); r.push_back(th[k]); break;
+        case Lager::Frei:
+            r.push_back(v.M[k]);
+            r.push_back(V);
+            break;
+        case Lager::Gelenk:
+            r.push_back(v.w[k]);
+            r.push_back(v.M[k]);
+            break;
+        case Lager::Eingespannt:
+            r.push_back(v.w[k]);
+            r.push_back(th[k]);
+            break;
         }
     };
     // The shear at the left end is the unknown V0 itself; at a free left end it must vanish.

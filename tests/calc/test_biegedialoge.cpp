@@ -160,7 +160,7 @@ private slots:
         berechne(d1(), "100000", "3000", "120", "0"); // Werf = 625 cm³ > W = 194
         d1()->Felder.L_f->setText(QStringLiteral("alt"));
         d1()->Felder.B_Berechnung_f->click();
-        QCOMPARE(m_rekorder->texte(), QStringList{QStringLiteral("Der Widerstandswert des Profiles ist zu klein")});
+        QCOMPARE(m_rekorder->texte(), QStringList {QStringLiteral("Der Widerstandswert des Profiles ist zu klein")});
         QCOMPARE(m_rekorder->meldungen[0].art, Meldungsart::Information);
         QCOMPARE(d1()->Felder.L_f->text(), QStringLiteral("alt"));
         QVERIFY(fd > 0); // computed all the same

@@ -17,10 +17,10 @@ using Plattform::Fehler;
 
 namespace {
 
-constexpr double Lspan = 3000;   // mm
-constexpr double Sigma = 120;    // N/mm²
-constexpr double Emod = 210000;  // N/mm²
-constexpr double Icm4 = 800;     // cm⁴
+constexpr double Lspan = 3000; // mm
+constexpr double Sigma = 120; // N/mm²
+constexpr double Emod = 210000; // N/mm²
+constexpr double Icm4 = 800; // cm⁴
 constexpr double EI = Emod * Icm4 * 10000; // N·mm²
 
 bool nahe(double ist, double soll, double relativ, double bezug)
@@ -28,9 +28,9 @@ bool nahe(double ist, double soll, double relativ, double bezug)
     return std::abs(ist - soll) <= relativ * std::max(std::abs(bezug), 1e-12);
 }
 
-#define NAHE(ist, soll, relativ, bezug)                                                                       \
-    QVERIFY2(nahe(ist, soll, relativ, bezug),                                                                 \
-             qPrintable(QStringLiteral("%1 = %2, erwartet %3").arg(#ist).arg(ist, 0, 'g', 12).arg(soll, 0, 'g', 12)))
+#define NAHE(ist, soll, relativ, bezug)                                                                                          \
+    QVERIFY2(nahe(ist, soll, relativ, bezug),                                                                                    \
+        qPrintable(QStringLiteral("%1 = %2, erwartet %3").arg(#ist).arg(ist, 0, 'g', 12).arg(soll, 0, 'g', 12)))
 
 // The load F as the user types it: a force in N, or a line load in N/m for cases 2, 5, 9, 11, 13.
 double q_aus(double F) { return F / 1000.0; }
@@ -52,10 +52,18 @@ Balken modell(int fall, double F, double L)
         b.rechts = Lager::Eingespannt;
         b.q = [q](double) { return q; };
         break;
-    case 3: b.kraefte = {{L / 2, F}}; break;
-    case 5: b.q = [q](double) { return q; }; break;
-    case 6: b.q = [F, L](double x) { return 2 * F / (L * L) * x; }; break; // total F, rising to the right
-    case 7: b.q = [F, L](double x) { return 4 * F / (L * L) * std::min(x, L - x); }; break; // total F
+    case 3:
+        b.kraefte = {{L / 2, F}};
+        break;
+    case 5:
+        b.q = [q](double) { return q; };
+        break;
+    case 6:
+        b.q = [F, L](double x) { return 2 * F / (L * L) * x; };
+        break; // total F, rising to the right
+    case 7:
+        b.q = [F, L](double x) { return 4 * F / (L * L) * std::min(x, L - x); };
+        break; // total F
     case 10:
         b.links = b.rechts = Lager::Eingespannt;
         b.kraefte = {{L / 2, F}};
@@ -118,7 +126,7 @@ private slots:
             const double x = anteil * Lspan;
             const double soll = std::abs(v.M_bei(x)) / Sigma / 1000;
             QVERIFY2(nahe(Wxerf(fall, F, Lspan, x, Sigma), soll, 1e-6, WerfSoll),
-                     qPrintable(QStringLiteral("x = %1: %2, erwartet %3").arg(x).arg(Wxerf(fall, F, Lspan, x, Sigma)).arg(soll)));
+                qPrintable(QStringLiteral("x = %1: %2, erwartet %3").arg(x).arg(Wxerf(fall, F, Lspan, x, Sigma)).arg(soll)));
         }
         const double fSoll = v.maxBetragW() / EI;
         NAHE(fd(fall, F, Lspan, Emod, Icm4), fSoll, toleranzF, fSoll);
@@ -242,8 +250,8 @@ private slots:
     void zweiterDialogFall9_data()
     {
         QTest::addColumn<double>("a");
-        QTest::addColumn<bool>("auflager");    // the section at the supports governs
-        QTest::addColumn<bool>("mitteGilt");   // the mid-span deflection governs
+        QTest::addColumn<bool>("auflager"); // the section at the supports governs
+        QTest::addColumn<bool>("mitteGilt"); // the mid-span deflection governs
         QTest::newRow("a = L/10") << 0.1 * Lspan << false << true;
         QTest::newRow("a = L/5") << 0.2 * Lspan << false << true;
         QTest::newRow("a = L/4") << 0.25 * Lspan << true << false;
@@ -270,7 +278,7 @@ private slots:
             const double x = anteil * Lspan;
             const double soll = std::abs(v.M_bei(x)) / Sigma / 1000;
             QVERIFY2(nahe(Wxerf9(F, Lspan, a, x, Sigma), soll, 1e-6, WerfSoll),
-                     qPrintable(QStringLiteral("x = %1: %2, erwartet %3").arg(x).arg(Wxerf9(F, Lspan, a, x, Sigma)).arg(soll)));
+                qPrintable(QStringLiteral("x = %1: %2, erwartet %3").arg(x).arg(Wxerf9(F, Lspan, a, x, Sigma)).arg(soll)));
         }
         const double fMitte = v.w_bei(Lspan / 2) / EI;
         const double fRand = v.w_bei(0) / EI;
@@ -329,26 +337,41 @@ private slots:
         QTest::addColumn<std::function<double()>>("rechnung");
         QTest::addColumn<int>("art");
         using A = Fehler::Art;
-        auto zeile = [](const char* name, std::function<double()> f, A art) {
-            QTest::newRow(name) << f << int(art);
-        };
-        zeile("Sigma 0", [] { return Werf(1, 1000, 1000, 0); }, A::DivisionDurchNull);
-        zeile("Last 0 durch Sigma 0", [] { return Werf(1, 0, 1000, 0); }, A::UngueltigeOperation);
-        zeile("E·I = 0", [] { return fd(3, 1000, 1000, 0, 100); }, A::DivisionDurchNull);
-        zeile("Fall 2, L = 0", [] { return Werf(2, 1000, 0, 100); }, A::DivisionDurchNull);
-        zeile("Fall 2, L negativ", [] { return Werf(2, 1000, -5, 100); }, A::UngueltigeOperation);
-        zeile("Durchbiegung mit L = 0", [] { return fd(1, 1000, 0, 210000, 100); }, A::DivisionDurchNull);
-        zeile("Überlauf", [] { return Werf(1, 1e300, 1e300, 100); }, A::Ueberlauf);
-        zeile("Überlauf der Potenz", [] { return fd(5, 1e6, 1e100, 210000, 100); }, A::Ueberlauf);
-        zeile("Fall 9, a = 0", [] { return Werf9(1000, 1000, 0, 100).wert; }, A::DivisionDurchNull);
-        zeile("Fall 9 Durchbiegung, a = 0", [] { return fd9(1000, 1000, 0, 210000, 100).wert; }, A::DivisionDurchNull);
-        zeile("Fall 9 Durchbiegung, a = L/2", [] { return fd9(1000, 1000, 500, 210000, 100).wert; }, A::DivisionDurchNull);
-        zeile("Fall 9 Durchbiegung, a > L/2", [] { return fd9(1000, 1000, 600, 210000, 100).wert; }, A::UngueltigeOperation);
-        zeile("Fall 9, negatives x bis a", [] { return Wxerf9(1000, 1000, 200, -50, 100); }, A::UngueltigeOperation);
-        zeile("Fall 12, a = 0", [] { return Werf12(1000, 1000, 0, 100).wert; }, A::DivisionDurchNull);
-        zeile("Fall 4, a > L biegt nicht", [] { return fd4(1000, 1000, 1200, 210000, 100); }, A::UngueltigeOperation);
-        zeile("Fall 4, a = 0 biegt nicht", [] { return fd4(1000, 1000, 0, 210000, 100); }, A::DivisionDurchNull);
-        zeile("Fall 8, a = 0 biegt nicht", [] { return fd8(1000, 1000, 0, 210000, 100).wert; }, A::DivisionDurchNull);
+        auto zeile = [](const char* name, std::function<double()> f, A art) { QTest::newRow(name) << f << int(art); };
+        zeile(
+            "Sigma 0", [] { return Werf(1, 1000, 1000, 0); }, A::DivisionDurchNull);
+        zeile(
+            "Last 0 durch Sigma 0", [] { return Werf(1, 0, 1000, 0); }, A::UngueltigeOperation);
+        zeile(
+            "E·I = 0", [] { return fd(3, 1000, 1000, 0, 100); }, A::DivisionDurchNull);
+        zeile(
+            "Fall 2, L = 0", [] { return Werf(2, 1000, 0, 100); }, A::DivisionDurchNull);
+        zeile(
+            "Fall 2, L negativ", [] { return Werf(2, 1000, -5, 100); }, A::UngueltigeOperation);
+        zeile(
+            "Durchbiegung mit L = 0", [] { return fd(1, 1000, 0, 210000, 100); }, A::DivisionDurchNull);
+        zeile(
+            "Überlauf", [] { return Werf(1, 1e300, 1e300, 100); }, A::Ueberlauf);
+        zeile(
+            "Überlauf der Potenz", [] { return fd(5, 1e6, 1e100, 210000, 100); }, A::Ueberlauf);
+        zeile(
+            "Fall 9, a = 0", [] { return Werf9(1000, 1000, 0, 100).wert; }, A::DivisionDurchNull);
+        zeile(
+            "Fall 9 Durchbiegung, a = 0", [] { return fd9(1000, 1000, 0, 210000, 100).wert; }, A::DivisionDurchNull);
+        zeile(
+            "Fall 9 Durchbiegung, a = L/2", [] { return fd9(1000, 1000, 500, 210000, 100).wert; }, A::DivisionDurchNull);
+        zeile(
+            "Fall 9 Durchbiegung, a > L/2", [] { return fd9(1000, 1000, 600, 210000, 100).wert; }, A::UngueltigeOperation);
+        zeile(
+            "Fall 9, negatives x bis a", [] { return Wxerf9(1000, 1000, 200, -50, 100); }, A::UngueltigeOperation);
+        zeile(
+            "Fall 12, a = 0", [] { return Werf12(1000, 1000, 0, 100).wert; }, A::DivisionDurchNull);
+        zeile(
+            "Fall 4, a > L biegt nicht", [] { return fd4(1000, 1000, 1200, 210000, 100); }, A::UngueltigeOperation);
+        zeile(
+            "Fall 4, a = 0 biegt nicht", [] { return fd4(1000, 1000, 0, 210000, 100); }, A::DivisionDurchNull);
+        zeile(
+            "Fall 8, a = 0 biegt nicht", [] { return fd8(1000, 1000, 0, 210000, 100).wert; }, A::DivisionDurchNull);
     }
     void fehler()
     {
@@ -373,7 +396,6 @@ private slots:
         QCOMPARE(Wxerf9(1000, 1000, 200, 200, 100), 1.0 * 200 * 200 / 2 / 100 / 1000);
     }
 };
-
 
 TRABEX_TEST_MAIN(TestBiegeformeln)
 #include "test_biegeformeln.moc"

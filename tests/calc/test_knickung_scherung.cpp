@@ -135,10 +135,16 @@ private slots:
         QTest::addColumn<QString>("sicherheit");
         QTest::addColumn<QString>("urteil");
         // λ = 94.8683 < λ0: Tetmajer gives 201.8501, above σP, so σP = 190 limits: 190 / 20.
-        QTest::newRow("Tetmajer") << "3000" << "Es wird mit der Tetmayerformel gerechnet" << "94.8683" << "201.8501"
+        QTest::newRow("Tetmajer") << "3000"
+                                  << "Es wird mit der Tetmayerformel gerechnet"
+                                  << "94.8683"
+                                  << "201.8501"
                                   << "9.5000" << Erreicht;
-        QTest::newRow("Euler") << "6000" << "Die Formel nach Euler ist gültig" << "189.7367" << "57.5727" << "2.8786"
-                               << NichtErreicht;
+        QTest::newRow("Euler") << "6000"
+                               << "Die Formel nach Euler ist gültig"
+                               << "189.7367"
+                               << "57.5727"
+                               << "2.8786" << NichtErreicht;
     }
     void tetmajerUndEuler()
     {
@@ -176,13 +182,21 @@ private slots:
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("gewuenscht");
         QTest::addColumn<QString>("urteil");
-        QTest::newRow("Sicherheit genau 1, gewünscht 1") << "10000" << "1" << " ";
-        QTest::newRow("Sicherheit 1, gewünscht 2") << "10000" << "2" << NichtErreicht;
-        QTest::newRow("Sicherheit gleich gewünscht") << "5000" << "2" << " ";
-        QTest::newRow("Sicherheit über gewünscht") << "5000" << "1.5" << Erreicht;
-        QTest::newRow("Sicherheit 0,8, gewünscht 3") << "12500" << "3" << Versagen;
+        QTest::newRow("Sicherheit genau 1, gewünscht 1") << "10000"
+                                                         << "1"
+                                                         << " ";
+        QTest::newRow("Sicherheit 1, gewünscht 2") << "10000"
+                                                   << "2" << NichtErreicht;
+        QTest::newRow("Sicherheit gleich gewünscht") << "5000"
+                                                     << "2"
+                                                     << " ";
+        QTest::newRow("Sicherheit über gewünscht") << "5000"
+                                                   << "1.5" << Erreicht;
+        QTest::newRow("Sicherheit 0,8, gewünscht 3") << "12500"
+                                                     << "3" << Versagen;
         // A buckling member is never reported as a success, whatever safety was asked for.
-        QTest::newRow("Sicherheit 0,8, gewünscht 0,5") << "12500" << "0.5" << Versagen;
+        QTest::newRow("Sicherheit 0,8, gewünscht 0,5") << "12500"
+                                                       << "0.5" << Versagen;
     }
     void urteil()
     {
@@ -219,7 +233,7 @@ private slots:
         Matdat[0].Tetmaier2 = 0;
         knickeingaben("20000", "3000", "3");
         k()->B_Berechnung_Knicksicherheit->click();
-        QCOMPARE(m_rekorder->texte(), QStringList{QStringLiteral("Es ist keine Tetmayerformel in der Datenbank.")});
+        QCOMPARE(m_rekorder->texte(), QStringList {QStringLiteral("Es ist keine Tetmayerformel in der Datenbank.")});
         QCOMPARE(k()->L_Formel->text(), QStringLiteral("Es wurde keine Tetmayerformel gefunden"));
         QCOMPARE(k()->L_Sigma_K->text(), QStringLiteral("0"));
         QVERIFY(std::abs(Sigma_K - 230.2908) < 1e-4); // Euler's value stays stored
@@ -265,7 +279,7 @@ private slots:
         A = 0;
         knickeingaben("777", "1500", "3");
         k()->B_Berechnung_Knicksicherheit->click();
-        QCOMPARE(m_rekorder->texte(), QStringList{Rechenfehler});
+        QCOMPARE(m_rekorder->texte(), QStringList {Rechenfehler});
         QCOMPARE(F, 777.0);
         QCOMPARE(Lk, 3000.0);
         QCOMPARE(k()->L_SK->text(), QStringLiteral("0"));
@@ -318,8 +332,10 @@ private slots:
     {
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("anzeige");
-        QTest::newRow("12 000 N über 80 N/mm²") << "12000" << "150.00";
-        QTest::newRow("mehr als 7 Stellen") << "98765431.28" << "1234567.89";
+        QTest::newRow("12 000 N über 80 N/mm²") << "12000"
+                                                << "150.00";
+        QTest::newRow("mehr als 7 Stellen") << "98765431.28"
+                                            << "1234567.89";
     }
     void erforderlicheFlaeche()
     {

@@ -66,7 +66,7 @@ private slots:
     {
         QTest::addColumn<QSize>("groesse");
         for (const QSize g : {QSize(120, 56), QSize(120, 120), QSize(256, 128), QSize(128, 256), QSize(343, 163),
-                              QSize(1200, 600), QSize(64, 32), QSize(500, 40)})
+                 QSize(1200, 600), QSize(64, 32), QSize(500, 40)})
             QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(g.width()).arg(g.height()))) << g;
     }
     void jederFallInJederGroesse()
@@ -77,7 +77,7 @@ private slots:
             QCOMPARE(bild.size(), groesse);
             const double anteil = gezeichnet(bild);
             QVERIFY2(anteil > 0.02 && anteil < 0.6,
-                     qPrintable(QStringLiteral("%1: %2").arg(Lastfallbild::dateiname(fall)).arg(anteil)));
+                qPrintable(QStringLiteral("%1: %2").arg(Lastfallbild::dateiname(fall)).arg(anteil)));
         }
     }
 
@@ -113,8 +113,8 @@ private slots:
         QTest::addColumn<QSize>("hoechstens");
         QTest::addColumn<bool>("genau");
         for (Fall fall : alleFaelle())
-            QTest::newRow(qPrintable(Lastfallbild::dateiname(fall))) << Lastfallbild::dateiname(fall)
-                                                                      << Lastfallbild::dateigroesse(fall) << true;
+            QTest::newRow(qPrintable(Lastfallbild::dateiname(fall)))
+                << Lastfallbild::dateiname(fall) << Lastfallbild::dateigroesse(fall) << true;
         QStringList formeln;
         for (int k = 1; k <= 13; ++k)
             formeln << QStringLiteral("Formel%1.JPG").arg(k);

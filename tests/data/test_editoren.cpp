@@ -12,11 +12,11 @@
 #include "platform/Zahlen.h"
 
 #include <QDir>
-#include <QTabWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <optional>
 
 using Testumgebung::cp1252;
@@ -24,16 +24,16 @@ using Testumgebung::zahl;
 
 namespace {
 
-const QString MaterialKopf = QStringLiteral(
-    "Name;E [N/mm²];SigmaB [N/mm²];SigmaP [N/mm²];Tetmajer a;Tetmajer b;Gamma [kg/dm³];Art;SigmaD [N/mm²];SigmaZ [N/mm²];SigmaS [N/mm²]");
+const QString MaterialKopf = QStringLiteral("Name;E [N/mm²];SigmaB [N/mm²];SigmaP [N/mm²];Tetmajer a;Tetmajer b;Gamma "
+                                            "[kg/dm³];Art;SigmaD [N/mm²];SigmaZ [N/mm²];SigmaS [N/mm²]");
 
 // Three materials in the test locale's notation; entry 0 is wood, so that its kind, its
 // specific weight and the wood divisor show whether it became the chosen material completely.
 QByteArray materialdatei()
 {
     return cp1252(MaterialKopf + "\r\n" + "Fichte C24;11000;24;0;0;0;" + zahl("0.5") + ";Holz;21;14;4\r\n"
-                  + "S235;210000;360;190;310;" + zahl("1.14") + ";" + zahl("7.85") + ";Metall;0;0;0\r\n"
-                  + "PVC;3000;50;0;0;0;" + zahl("1.4") + ";Kunststoff;0;0;0\r\n");
+        + "S235;210000;360;190;310;" + zahl("1.14") + ";" + zahl("7.85") + ";Metall;0;0;0\r\n" + "PVC;3000;50;0;0;0;"
+        + zahl("1.4") + ";Kunststoff;0;0;0\r\n");
 }
 
 const QByteArray Alte_Materialdatei = "Name;E;SigmaB;SigmaP;a;b;Gamma\r\nS235;210000;360;190;310;1;7\r\n";
@@ -45,9 +45,9 @@ class Antworten {
 public:
     explicit Antworten(SGcomp::Antwort antwort)
         : m_vorher(SGcomp::setzeRueckfrage([this, antwort](const QString& text) {
-              fragen.append(text);
-              return antwort;
-          }))
+            fragen.append(text);
+            return antwort;
+        }))
     {
     }
     ~Antworten() { SGcomp::setzeRueckfrage(m_vorher); }
@@ -61,7 +61,10 @@ TTab_Werkstoffdatenbank* werkstoffdb() { return Main::Mainform->TS_Werkstoffdate
 TTab_Profileditor* profileditor() { return Main::Mainform->TS_Profileditor; }
 TTab_Werkstoffauswahl* werkstoffauswahl() { return Main::Mainform->TS_Werkstoffauswahl; }
 
-QStringList felder(const QByteArray& datei, int zeile) { return Textdatei::dekodieren(datei).split("\r\n").value(zeile).split(';'); }
+QStringList felder(const QByteArray& datei, int zeile)
+{
+    return Textdatei::dekodieren(datei).split("\r\n").value(zeile).split(';');
+}
 
 } // namespace
 
@@ -119,21 +122,22 @@ private slots:
         QTest::addColumn<QStringList>("eingaben"); // "column|row|text"
         QTest::addColumn<QStringList>("meldungen");
         using E = QStringList;
-        QTest::newRow("leere Zahl") << E{"2|1|"} << QStringList{"Der Wert  ist falsch"};
-        QTest::newRow("Komma und Punkt gehen") << E{"6|1|7,85", "6|2|7.85"} << QStringList{};
-        QTest::newRow("7,8,5") << E{"6|1|7,8,5"} << QStringList{"Der Wert 7.8.5 ist falsch"};
-        QTest::newRow("unlesbar grosser Exponent") << E{"1|2|1e999"} << QStringList{"Der Wert 1e999 ist falsch"};
-        QTest::newRow("holz klein") << E{"7|1|holz"}
-                                    << QStringList{"Die Werkstoffart holz ist nicht zulässig, zulässige Eingaben sind Holz, Metall oder Kunststoff"};
+        QTest::newRow("leere Zahl") << E {"2|1|"} << QStringList {"Der Wert  ist falsch"};
+        QTest::newRow("Komma und Punkt gehen") << E {"6|1|7,85", "6|2|7.85"} << QStringList {};
+        QTest::newRow("7,8,5") << E {"6|1|7,8,5"} << QStringList {"Der Wert 7.8.5 ist falsch"};
+        QTest::newRow("unlesbar grosser Exponent") << E {"1|2|1e999"} << QStringList {"Der Wert 1e999 ist falsch"};
+        QTest::newRow("holz klein")
+            << E {"7|1|holz"}
+            << QStringList {"Die Werkstoffart holz ist nicht zulässig, zulässige Eingaben sind Holz, Metall oder Kunststoff"};
         QTest::newRow("Spalte fuer Spalte, von oben nach unten")
-            << E{"3|2|x", "1|3|y", "1|1|z", "7|2|Stahl"}
-            << QStringList{"Der Wert z ist falsch", "Der Wert y ist falsch", "Der Wert x ist falsch",
-                           "Die Werkstoffart Stahl ist nicht zulässig, zulässige Eingaben sind Holz, Metall oder Kunststoff"};
-        QTest::newRow("Name wird nicht geprueft") << E{"0|1|"} << QStringList{};
+            << E {"3|2|x", "1|3|y", "1|1|z", "7|2|Stahl"}
+            << QStringList {"Der Wert z ist falsch", "Der Wert y ist falsch", "Der Wert x ist falsch",
+                   "Die Werkstoffart Stahl ist nicht zulässig, zulässige Eingaben sind Holz, Metall oder Kunststoff"};
+        QTest::newRow("Name wird nicht geprueft") << E {"0|1|"} << QStringList {};
         QTest::newRow("Semikolon im Namen")
-            << E{"0|2|S;235"}
-            << QStringList{"Die Zelle in Zeile 2, Spalte 1 (\u201EName\u201C) enthält ein Semikolon oder einen Zeilenumbruch. "
-                           "Diese Zeichen trennen in der Datei die Felder und Zeilen; bitte entfernen Sie sie."};
+            << E {"0|2|S;235"}
+            << QStringList {"Die Zelle in Zeile 2, Spalte 1 (\u201EName\u201C) enthält ein Semikolon oder einen Zeilenumbruch. "
+                            "Diese Zeichen trennen in der Datei die Felder und Zeilen; bitte entfernen Sie sie."};
     }
     void werkstoffPruefung()
     {
@@ -163,7 +167,7 @@ private slots:
         werkstoffdb()->SG_Werkstoff->setCells(6, 1, QStringLiteral("abc"));
         Plattform::Meldungsrekorder rekorder;
         QVERIFY(!werkstoffdb()->Speichern());
-        QCOMPARE(rekorder.texte(), QStringList{"Der Wert abc ist falsch"});
+        QCOMPARE(rekorder.texte(), QStringList {"Der Wert abc ist falsch"});
     }
 
     // Whatever separator was typed, the file holds the locale's, so every number reads back.
@@ -222,7 +226,7 @@ private slots:
         QVERIFY(werkstoffdb()->Speichern());
         starten();
         QVERIFY2(rekorder.meldungen.isEmpty() || !rekorder.texte().join('|').contains(QStringLiteral("Gleitkommawert")),
-                 qPrintable(rekorder.texte().join('|')));
+            qPrintable(rekorder.texte().join('|')));
         if (Unit1::Matdat[0].Sorte == QStringLiteral("LEER"))
             QSKIP("the material reader is not built in this branch");
         QCOMPARE(Unit1::Matdat[1].Gamma, 7.87);
@@ -272,7 +276,7 @@ private slots:
     {
         Plattform::Meldungsrekorder rekorder;
         werkstoffdb()->B_Konvertieren->click();
-        QCOMPARE(rekorder.texte(), QStringList{"Die Datenbankversion ist bereits 2 "});
+        QCOMPARE(rekorder.texte(), QStringList {"Die Datenbankversion ist bereits 2 "});
         QVERIFY(!werkstoffdb()->SG_Werkstoff->Geaendert());
 
         verzeichnis().schreiben(QStringLiteral("Material.csv"), Alte_Materialdatei);
@@ -283,8 +287,8 @@ private slots:
         QCOMPARE(rekorder.meldungen.size(), 1);
         QVERIFY(rekorder.texte()[0].startsWith(QStringLiteral("Die Materialdatenbank wurde konvertiert")));
         QCOMPARE(sg->ColCount(), 11);
-        QCOMPARE(sg->Zeile_Lesen(0, 11).mid(7), (QStringList{"Art", "SigmaD [N/mm²]", "SigmaZ [N/mm²]", "SigmaS [N/mm²]"}));
-        QCOMPARE(sg->Zeile_Lesen(1, 11).mid(5), (QStringList{"1", "7", "Metall", "0", "0", "0"}));
+        QCOMPARE(sg->Zeile_Lesen(0, 11).mid(7), (QStringList {"Art", "SigmaD [N/mm²]", "SigmaZ [N/mm²]", "SigmaS [N/mm²]"}));
+        QCOMPARE(sg->Zeile_Lesen(1, 11).mid(5), (QStringList {"1", "7", "Metall", "0", "0", "0"}));
         QCOMPARE(Main::Materialdatenbankversion, 1);
         QCOMPARE(verzeichnis().lesen(QStringLiteral("Material.csv")), Alte_Materialdatei);
         werkstoffdb()->B_Neue_Zeile->click();
@@ -300,7 +304,7 @@ private slots:
         werkstoffdb()->B_Zeile_Kopieren->click();
         QCOMPARE(Unit1::Materialzeile.Sorte, QStringLiteral("Ein Werkstoff mit 25"));
         QCOMPARE(Unit1::Materialzeile.SigmaZ, QStringLiteral("0")); // column 10
-        QCOMPARE(Unit1::Materialzeile.SigmaS, QString());           // no column 11
+        QCOMPARE(Unit1::Materialzeile.SigmaS, QString()); // no column 11
         sg->setRow(1);
         werkstoffdb()->B_Einfuegen->click(); // the current row moves down
         QCOMPARE(sg->RowCount(), 5);
@@ -329,7 +333,7 @@ private slots:
         werkstoffdb()->SG_Werkstoff->setRow(1);
         werkstoffdb()->B_Kopierte_Zeile_einfuegen->click();
         QCOMPARE(werkstoffdb()->SG_Werkstoff->ColCount(), 7);
-        QCOMPARE(werkstoffdb()->SG_Werkstoff->Zeile_Lesen(1, 7), (QStringList{"Neu", "1", "2", "3", "4", "5", "6"}));
+        QCOMPARE(werkstoffdb()->SG_Werkstoff->Zeile_Lesen(1, 7), (QStringList {"Neu", "1", "2", "3", "4", "5", "6"}));
     }
 
     // ---- Unsaved edits ------------------------------------------------------------------
@@ -357,7 +361,7 @@ private slots:
             QVERIFY(werkstoffdb()->Schliessen_Erlaubt() && profileditor()->Schliessen_Erlaubt());
             QVERIFY(keine.fragen.isEmpty()); // nothing unsaved, nothing asked
         }
-        Antworten antworten{SGcomp::Antwort(antwort)};
+        Antworten antworten {SGcomp::Antwort(antwort)};
         werkstoffdb()->SG_Werkstoff->setCells(2, 1, ungueltig ? QStringLiteral("x") : QStringLiteral("30"));
         QCOMPARE(werkstoffdb()->Schliessen_Erlaubt(), erlaubt);
         QCOMPARE(antworten.fragen.size(), 1);
@@ -387,8 +391,10 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("meldung"); // start of the one box
         const QString unzulaessig = QStringLiteral("Der Profilname");
-        QTest::newRow("vorhanden") << "HEB" << "Die Datei existiert bereits!";
-        QTest::newRow("vorhanden, andere Schreibung") << "heb" << "Die Datei existiert bereits!";
+        QTest::newRow("vorhanden") << "HEB"
+                                   << "Die Datei existiert bereits!";
+        QTest::newRow("vorhanden, andere Schreibung") << "heb"
+                                                      << "Die Datei existiert bereits!";
         QTest::newRow("leer") << "" << unzulaessig;
         QTest::newRow("neun Zeichen") << "ABCDEFGHI" << unzulaessig;
         QTest::newRow("Pfadtrenner") << "../X" << unzulaessig;
@@ -397,7 +403,8 @@ private slots:
         QTest::newRow("Leerzeichen") << "HE B" << unzulaessig;
         QTest::newRow("Punkt") << "A.B" << unzulaessig;
         QTest::newRow("Umlaut") << "Ä" << unzulaessig;
-        QTest::newRow("acht Zeichen gehen") << "HEB_2-AB" << "Sie können die neue Datei nun mit Daten füllen.";
+        QTest::newRow("acht Zeichen gehen") << "HEB_2-AB"
+                                            << "Sie können die neue Datei nun mit Daten füllen.";
     }
     void profilErzeugen()
     {
@@ -441,7 +448,7 @@ private slots:
         TTab_Profileditor* pe = profileditor();
         pe->B_Neue_Zeile2->click();
         QCOMPARE(pe->SG_Profil->RowCount(), 4);
-        QCOMPARE(pe->SG_Profil->Zeile_Lesen(3, 7), (QStringList{"HEB", "", "", "", "", "", ""}));
+        QCOMPARE(pe->SG_Profil->Zeile_Lesen(3, 7), (QStringList {"HEB", "", "", "", "", "", ""}));
 
         // A new family holds the title line alone: its first row starts empty, under a title row.
         pe->E_neuer_Profilname->setText(QStringLiteral("NEU"));
@@ -465,7 +472,7 @@ private slots:
         sg->setCells(0, 1, QStringLiteral(""));
         Plattform::Meldungsrekorder rekorder;
         profileditor()->B_Profil_Speichern->click();
-        QCOMPARE(rekorder.texte(), QStringList{"Der Wert x ist falsch"});
+        QCOMPARE(rekorder.texte(), QStringList {"Der Wert x ist falsch"});
         QCOMPARE(verzeichnis().lesen(QStringLiteral("HEB.CSV")), Heb);
     }
 
@@ -477,9 +484,9 @@ private slots:
         Plattform::Meldungsrekorder rekorder;
         profileditor()->B_Profil_Speichern->click();
         QCOMPARE(rekorder.texte(),
-                 QStringList{"Sie geänderten bzw neuen Daten stehen erst nach dem Neustart des Programms zur Verfügung!"});
+            QStringList {"Sie geänderten bzw neuen Daten stehen erst nach dem Neustart des Programms zur Verfügung!"});
         const QStringList zeile = felder(verzeichnis().lesen(QStringLiteral("HEB.CSV")), 1);
-        QCOMPARE(zeile, (QStringList{"HEB", "HEB 100", zahl("89.9"), zahl("33.5"), "450", "167", "26"}));
+        QCOMPARE(zeile, (QStringList {"HEB", "HEB 100", zahl("89.9"), zahl("33.5"), "450", "167", "26"}));
         QCOMPARE(Zahlen::lesen(zeile[2]), 89.9);
     }
 
@@ -541,7 +548,7 @@ private slots:
         QFETCH(bool, gespeichert);
         TTab_Profileditor* pe = profileditor();
         pe->SG_Profil->setCells(2, 1, QStringLiteral("90"));
-        Antworten antworten{SGcomp::Antwort(antwort)};
+        Antworten antworten {SGcomp::Antwort(antwort)};
         Plattform::Meldungsrekorder rekorder;
         pe->LB_Profil->setCurrentRow(pe->LB_Profil->row(pe->LB_Profil->findItems("IPE.CSV", Qt::MatchExactly).first()));
         QCOMPARE(antworten.fragen.size(), 1);
@@ -588,7 +595,7 @@ private slots:
         QStringList namen;
         for (int k = 0; k < profileditor()->LB_Profil->count(); ++k)
             namen.append(profileditor()->LB_Profil->item(k)->text());
-        QCOMPARE(namen, (QStringList{"abc.csv", "HEB.CSV", "IPE.CSV", "Material.csv", "Profile.csv"}));
+        QCOMPARE(namen, (QStringList {"abc.csv", "HEB.CSV", "IPE.CSV", "Material.csv", "Profile.csv"}));
     }
 };
 

@@ -83,11 +83,11 @@ private slots:
                 QVERIFY2(m.SigmaP < m.SigmaB, qPrintable(m.Sorte));
         }
         for (const char* name : {"S235JR (St37-2)", "S275JR (St44-2)", "S355J2 (St52-3)", "E295 (St50-2)", "E335 (St60-2)",
-                                 "E360 (St70-2)", "C45E vergütet", "42CrMo4 vergütet", "Edelstahl 1.4301", "Edelstahl 1.4571",
-                                 "GJL-250 (GG-25)", "GJS-400-15 (GGG-40)", "EN AW-6060 T6", "EN AW-6082 T6", "EN AW-5754 H111",
-                                 "EN AW-7075 T6", "Kupfer Cu-DHP R240", "Messing CuZn37 R370", "Bronze CuSn8 R390",
-                                 "Nadelholz C24", "Nadelholz C30", "BSH GL24h", "Eiche D30", "Buche D35", "Sperrholz Birke",
-                                 "PVC-U", "PE-HD", "PP", "PA 6 trocken", "POM", "PMMA", "PC", "PTFE", "GFK-Profil E23"})
+                 "E360 (St70-2)", "C45E vergütet", "42CrMo4 vergütet", "Edelstahl 1.4301", "Edelstahl 1.4571", "GJL-250 (GG-25)",
+                 "GJS-400-15 (GGG-40)", "EN AW-6060 T6", "EN AW-6082 T6", "EN AW-5754 H111", "EN AW-7075 T6",
+                 "Kupfer Cu-DHP R240", "Messing CuZn37 R370", "Bronze CuSn8 R390", "Nadelholz C24", "Nadelholz C30", "BSH GL24h",
+                 "Eiche D30", "Buche D35", "Sperrholz Birke", "PVC-U", "PE-HD", "PP", "PA 6 trocken", "POM", "PMMA", "PC", "PTFE",
+                 "GFK-Profil E23"})
             QVERIFY2(material(QString::fromUtf8(name)), name);
     }
 
@@ -120,8 +120,7 @@ private slots:
     void familienUndDateinamen()
     {
         const QStringList arten = {"IPE", "IPN", "HEA", "HEB", "HEM", "UPN", "UPE", "Winkel gleichschenklig",
-                                   "Winkel ungleichschenklig", "T-Stahl", "Quadratrohr", "Rechteckrohr", "Rundrohr",
-                                   "Flachstahl", "Rundstahl"};
+            "Winkel ungleichschenklig", "T-Stahl", "Quadratrohr", "Rechteckrohr", "Rundrohr", "Flachstahl", "Rundstahl"};
         for (int k = 0; k < arten.size(); ++k) {
             const QString& datei = Profildateinamenarray[k];
             QVERIFY2(datei.endsWith(QStringLiteral(".CSV")) && datei.size() <= 12, qPrintable(datei));
@@ -132,7 +131,7 @@ private slots:
                     break;
                 QCOMPARE(p.Art, familie[0].Art);
                 QVERIFY2(p.Wmin > 0 && p.Wmin <= p.Wmax * 1.0001 && p.Imin > 0 && p.Imin <= p.Imax * 1.0001 && p.A > 0,
-                         qPrintable(p.Name));
+                    qPrintable(p.Name));
             }
         }
         QCOMPARE(Profildat[arten.size()][0].Art, QStringLiteral("LEER"));
@@ -176,9 +175,11 @@ private slots:
         const struct {
             const char* wert;
             double ist, soll;
-        } vergleich[] = {{"A", p->A / 100, a}, {"Imax", p->Imax, imax}, {"Wmax", p->Wmax, wmax}, {"Imin", p->Imin, imin}, {"Wmin", p->Wmin, wmin}};
+        } vergleich[] = {{"A", p->A / 100, a}, {"Imax", p->Imax, imax}, {"Wmax", p->Wmax, wmax}, {"Imin", p->Imin, imin},
+            {"Wmin", p->Wmin, wmin}};
         for (const auto& v : vergleich)
-            QVERIFY2(nahe(v.ist, v.soll, 0.01), qPrintable(QStringLiteral("%1: %2 statt %3").arg(QString::fromLatin1(v.wert)).arg(v.ist).arg(v.soll)));
+            QVERIFY2(nahe(v.ist, v.soll, 0.01),
+                qPrintable(QStringLiteral("%1: %2 statt %3").arg(QString::fromLatin1(v.wert)).arg(v.ist).arg(v.soll)));
     }
 
     void ersterWerkstoffGewaehlt()

@@ -27,8 +27,7 @@ QString materialzeilen(int anzahl)
 }
 
 // Runs f and returns the text of the program error it throws ("" when none).
-template <class F>
-QString fehlertext(F f)
+template <class F> QString fehlertext(F f)
 {
     try {
         f();
@@ -73,14 +72,18 @@ private slots:
         QTest::addColumn<double>("sigmaD");
         QTest::addColumn<double>("grenzschlankheit");
         const double stahl = M_PI * std::sqrt(1050.0); // ≈ 101.8
-        QTest::newRow("neu, Holz") << 2 << "Fichte;10000;45;9.87;29.3;0.194;0.45;Holz;21;14;4" << "Holz" << 21.0
-                                   << M_PI * std::sqrt(10000 / 9.87);
-        QTest::newRow("neu, Stahl") << 2 << "Stahl;210000;360;200;310;1.14;7.85;Metall;0;0;0" << "Metall" << 0.0 << stahl;
-        QTest::newRow("neu, Art wie geschrieben") << 2 << "x;1;2;0;0;0;1;holz;1;2;3" << "holz" << 1.0 << 0.0;
-        QTest::newRow("alt: Art und Holzwerte bleiben frei") << 1 << "Stahl;210000;360;200;310;1.14;7.85" << "Leer" << 0.0 << stahl;
+        QTest::newRow("neu, Holz") << 2 << "Fichte;10000;45;9.87;29.3;0.194;0.45;Holz;21;14;4"
+                                   << "Holz" << 21.0 << M_PI * std::sqrt(10000 / 9.87);
+        QTest::newRow("neu, Stahl") << 2 << "Stahl;210000;360;200;310;1.14;7.85;Metall;0;0;0"
+                                    << "Metall" << 0.0 << stahl;
+        QTest::newRow("neu, Art wie geschrieben") << 2 << "x;1;2;0;0;0;1;holz;1;2;3"
+                                                  << "holz" << 1.0 << 0.0;
+        QTest::newRow("alt: Art und Holzwerte bleiben frei") << 1 << "Stahl;210000;360;200;310;1.14;7.85"
+                                                             << "Leer" << 0.0 << stahl;
         QTest::newRow("alt: Felder 8 bis 11 einer neuen Datei ungelesen") << 1 << "Stahl;210000;360;200;310;1.14;7.85;Holz;x;y;z"
-                                                                        << "Leer" << 0.0 << stahl;
-        QTest::newRow("SigmaP 0 gibt Grenzschlankheit 0") << 2 << "Kunststoff;3000;50;0;0;0;1.4;Kunststoff;0;0;0" << "Kunststoff" << 0.0 << 0.0;
+                                                                          << "Leer" << 0.0 << stahl;
+        QTest::newRow("SigmaP 0 gibt Grenzschlankheit 0") << 2 << "Kunststoff;3000;50;0;0;0;1.4;Kunststoff;0;0;0"
+                                                          << "Kunststoff" << 0.0 << 0.0;
     }
     void materialEinlesen()
     {
@@ -112,7 +115,8 @@ private slots:
 
     void leerzeilenTragenKeinenDatensatz()
     {
-        Memo = {Kopf11, QString(), zeile("A;1;2;0;0;0;1;Metall;0;0;0"), QStringLiteral("  \t"), zeile("B;1;2;0;0;0;1;Metall;0;0;0")};
+        Memo = {
+            Kopf11, QString(), zeile("A;1;2;0;0;0;1;Metall;0;0;0"), QStringLiteral("  \t"), zeile("B;1;2;0;0;0;1;Metall;0;0;0")};
         U_Material::Material_Einlesen(2);
         QCOMPARE(Matdat[0].Sorte, QStringLiteral("A"));
         QCOMPARE(Matdat[1].Sorte, QStringLiteral("B"));
@@ -130,7 +134,8 @@ private slots:
                                          << "'abc' ist kein gültiger Gleitkommawert (Datei Material.csv, Zeile 3, Spalte 2)";
         QTest::newRow("zu wenige Felder") << 2 << "X;1;2;0;0;0;1;Metall"
                                           << "'' ist kein gültiger Gleitkommawert (Datei Material.csv, Zeile 3, Spalte 9)";
-        QTest::newRow("leeres Feld") << 1 << "X;1;;0;0;0;1" << "'' ist kein gültiger Gleitkommawert (Datei Material.csv, Zeile 3, Spalte 3)";
+        QTest::newRow("leeres Feld") << 1 << "X;1;;0;0;0;1"
+                                     << "'' ist kein gültiger Gleitkommawert (Datei Material.csv, Zeile 3, Spalte 3)";
     }
     void fehlerNenntDateiZeileUndSpalte()
     {
@@ -148,7 +153,9 @@ private slots:
     {
         const QString fremd = Testumgebung::deutsch() ? QStringLiteral("2.5") : QStringLiteral("2,5");
         Memo = {Kopf7, QStringLiteral("X;%1;1;0;0;0;1").arg(fremd)};
-        QVERIFY(fehlertext([] { U_Material::Material_Einlesen(1); }).startsWith(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(fremd)));
+        QVERIFY(fehlertext([] {
+            U_Material::Material_Einlesen(1);
+        }).startsWith(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(fremd)));
     }
 
     // A 10 MB field must neither crash nor end up whole in a message box.
@@ -167,15 +174,19 @@ private slots:
         QTest::addColumn<QStringList>("meldungen");
         QTest::newRow("200 passen") << 200 << QStringList();
         QTest::newRow("201: eine Zeile bleibt draußen")
-            << 201 << QStringList{"Die Datei Material.csv enthält mehr Werkstoffe, als das Programm aufnehmen kann (höchstens 200). 1 Zeile wurde nicht gelesen."};
-        QTest::newRow("250") << 250 << QStringList{"Die Datei Material.csv enthält mehr Werkstoffe, als das Programm aufnehmen kann (höchstens 200). 50 Zeilen wurden nicht gelesen."};
+            << 201
+            << QStringList {"Die Datei Material.csv enthält mehr Werkstoffe, als das Programm aufnehmen kann (höchstens 200). 1 "
+                            "Zeile wurde nicht gelesen."};
+        QTest::newRow("250") << 250
+                             << QStringList {"Die Datei Material.csv enthält mehr Werkstoffe, als das Programm aufnehmen kann "
+                                             "(höchstens 200). 50 Zeilen wurden nicht gelesen."};
     }
     void ueberfuellteTabelle()
     {
         QFETCH(int, zeilen);
         QFETCH(QStringList, meldungen);
         Plattform::Meldungsrekorder rekorder;
-        Memo = QStringList{Kopf11} + zeile(materialzeilen(zeilen)).split(QLatin1Char('\n'));
+        Memo = QStringList {Kopf11} + zeile(materialzeilen(zeilen)).split(QLatin1Char('\n'));
         U_Material::Material_Einlesen(2);
         QCOMPARE(rekorder.texte(), meldungen);
         QCOMPARE(Matdat[199].Sorte, QStringLiteral("M199"));
@@ -185,9 +196,9 @@ private slots:
     // After the editor saved fewer rows, the deleted materials must not linger behind them.
     void erneutesEinlesenGibtAlteEintraegeFrei()
     {
-        Memo = QStringList{Kopf11} + zeile(materialzeilen(5)).split(QLatin1Char('\n'));
+        Memo = QStringList {Kopf11} + zeile(materialzeilen(5)).split(QLatin1Char('\n'));
         U_Material::Material_Einlesen(2);
-        Memo = QStringList{Kopf11} + zeile(materialzeilen(2)).split(QLatin1Char('\n'));
+        Memo = QStringList {Kopf11} + zeile(materialzeilen(2)).split(QLatin1Char('\n'));
         U_Material::Material_Einlesen(2);
         QCOMPARE(Matdat[1].Sorte, QStringLiteral("M1"));
         QCOMPARE(Matdat[2].Sorte, QStringLiteral("LEER"));
@@ -243,7 +254,9 @@ private slots:
             Memo << zeile(QStringLiteral("X;P%1;1;1;1;1;1.5").arg(k));
         U_Profile::Profil_Einlesen(2);
         QCOMPARE(Profildat[2][150].Name, QStringLiteral("P150"));
-        QCOMPARE(rekorder.texte(), QStringList{"Die Datei GROSS.CSV enthält mehr Profile, als das Programm aufnehmen kann (höchstens 151). 9 Zeilen wurden nicht gelesen."});
+        QCOMPARE(rekorder.texte(),
+            QStringList {"Die Datei GROSS.CSV enthält mehr Profile, als das Programm aufnehmen kann (höchstens 151). 9 Zeilen "
+                         "wurden nicht gelesen."});
     }
 
     void profilfehlerNenntDatei()
@@ -251,7 +264,7 @@ private slots:
         Profildateinamenarray[1] = QStringLiteral("HEB.CSV");
         Memo = {QStringLiteral("Kopf"), zeile("HEB;HEB 100;1;1;1;1;1"), zeile("HEB;HEB 120;1;1;1;1")};
         QCOMPARE(fehlertext([] { U_Profile::Profil_Einlesen(1); }),
-                 QStringLiteral("'' ist kein gültiger Gleitkommawert (Datei HEB.CSV, Zeile 3, Spalte 7)"));
+            QStringLiteral("'' ist kein gültiger Gleitkommawert (Datei HEB.CSV, Zeile 3, Spalte 7)"));
         QCOMPARE(Profildat[1][0].Name, QStringLiteral("HEB 100"));
         QCOMPARE(Profildat[1][1].Name, QStringLiteral("LEER"));
         QVERIFY(!fehlertext([] { U_Profile::Profil_Einlesen(41); }).isEmpty());
@@ -263,8 +276,9 @@ private slots:
         QTest::addColumn<QStringList>("namen");
         QTest::addColumn<int>("meldungen");
         QTest::newRow("leer") << QStringList() << QStringList() << 0;
-        QTest::newRow("Leerzeilen nennen keine Familie") << QStringList{"IPE.CSV", "", "HEB.CSV", " "} << QStringList{"IPE.CSV", "HEB.CSV"} << 0;
-        QTest::newRow("auf 12 Zeichen gekürzt") << QStringList{"LANGERNAME.CSV"} << QStringList{"LANGERNAME.C"} << 0;
+        QTest::newRow("Leerzeilen nennen keine Familie")
+            << QStringList {"IPE.CSV", "", "HEB.CSV", " "} << QStringList {"IPE.CSV", "HEB.CSV"} << 0;
+        QTest::newRow("auf 12 Zeichen gekürzt") << QStringList {"LANGERNAME.CSV"} << QStringList {"LANGERNAME.C"} << 0;
         QStringList viele, ersteEinundvierzig;
         for (int k = 0; k < 45; ++k)
             viele << QStringLiteral("F%1.CSV").arg(k);
@@ -297,7 +311,9 @@ private slots:
         dir.schreiben(QStringLiteral("HEB.CSV"), kopf + zeile("HEB;HEB 100;89.9;33.5;450;167;26").toLatin1());
         dir.schreiben(QStringLiteral("RUND.CSV"), kopf + zeile("Rund;RD 10;0.1;0.1;0.05;0.05;0.785").toLatin1());
         const QString text = fehlertext([&] { U_Profile::Profilbibliothek_Lesen(dir.daten()); });
-        QVERIFY2(text.startsWith(QStringLiteral("Datei ")) && text.contains(QStringLiteral("FEHLT.CSV kann nicht geöffnet werden.")), qPrintable(text));
+        QVERIFY2(
+            text.startsWith(QStringLiteral("Datei ")) && text.contains(QStringLiteral("FEHLT.CSV kann nicht geöffnet werden.")),
+            qPrintable(text));
         QCOMPARE(Profildat[0][0].Name, QStringLiteral("IPE 80"));
         QCOMPARE(Profildat[1][0].A, 2600.0);
         QCOMPARE(Profildat[3][0].Name, QStringLiteral("LEER"));

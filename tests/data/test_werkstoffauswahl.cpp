@@ -64,10 +64,18 @@ private slots:
             const char* name;
             QRect ort;
         } erwartet[] = {
-            {"LB_Material", {8, 40, 257, 574}},     {"L_Name", {580, 69, 150, 22}},       {"L_SigmaBA", {580, 111, 150, 22}},
-            {"L_SigmaPA", {580, 154, 150, 22}},     {"L_EA", {580, 196, 150, 22}},        {"L_Grenzschlankheit", {580, 238, 150, 22}},
-            {"L_Gamma", {580, 281, 150, 22}},       {"L_Art", {580, 333, 150, 22}},       {"L_SigmaD", {580, 373, 150, 22}},
-            {"L_SigmaZ", {580, 413, 150, 22}},      {"L_SigmaS", {580, 453, 150, 22}},    {"Memo1", {328, 488, 409, 137}},
+            {"LB_Material", {8, 40, 257, 574}},
+            {"L_Name", {580, 69, 150, 22}},
+            {"L_SigmaBA", {580, 111, 150, 22}},
+            {"L_SigmaPA", {580, 154, 150, 22}},
+            {"L_EA", {580, 196, 150, 22}},
+            {"L_Grenzschlankheit", {580, 238, 150, 22}},
+            {"L_Gamma", {580, 281, 150, 22}},
+            {"L_Art", {580, 333, 150, 22}},
+            {"L_SigmaD", {580, 373, 150, 22}},
+            {"L_SigmaZ", {580, 413, 150, 22}},
+            {"L_SigmaS", {580, 453, 150, 22}},
+            {"Memo1", {328, 488, 409, 137}},
         };
         for (const auto& e : erwartet) {
             const auto* w = tab()->findChild<QWidget*>(QString::fromLatin1(e.name));
@@ -82,12 +90,18 @@ private slots:
             QPoint ort;
             const char* text;
         } beschriftungen[] = {
-            {"Label5", {12, 10}, "Materialauswahl:"},   {"Label6", {328, 10}, "Akt Material:"},
-            {"Label7", {328, 74}, "Name :"},            {"L_SigmaB", {330, 109}, "SigmaB"},
-            {"L_SigmaP", {330, 151}, "SigmaP"},         {"L_E", {330, 193}, "E - Modul [N/mm2] :"},
-            {"Label11", {330, 236}, "Grenzschlankheitsgrad"}, {"Label4", {322, 278}, "Spez. Gewicht [kg/dm³]"},
-            {"Label16", {328, 330}, "Art :"},           {"Label30", {328, 370}, "SigmaD :"},
-            {"Label29", {328, 410}, "SigmaZ :"},        {"Label31", {328, 450}, "SigmaS :"},
+            {"Label5", {12, 10}, "Materialauswahl:"},
+            {"Label6", {328, 10}, "Akt Material:"},
+            {"Label7", {328, 74}, "Name :"},
+            {"L_SigmaB", {330, 109}, "SigmaB"},
+            {"L_SigmaP", {330, 151}, "SigmaP"},
+            {"L_E", {330, 193}, "E - Modul [N/mm2] :"},
+            {"Label11", {330, 236}, "Grenzschlankheitsgrad"},
+            {"Label4", {322, 278}, "Spez. Gewicht [kg/dm³]"},
+            {"Label16", {328, 330}, "Art :"},
+            {"Label30", {328, 370}, "SigmaD :"},
+            {"Label29", {328, 410}, "SigmaZ :"},
+            {"Label31", {328, 450}, "SigmaS :"},
         };
         for (const auto& b : beschriftungen) {
             const auto* l = tab()->findChild<QLabel*>(QString::fromLatin1(b.name));
@@ -110,10 +124,9 @@ private slots:
     {
         Testumgebung::Programmverzeichnis dir;
         datenSchreiben(dir, Kopf11,
-                       {"Baustahl S235JR mit Zeugnis;210000;360;200;310;1.14;7.85;Metall;0;0;0",
-                        "Fichte C24;10000;45;9.87;29.3;0.194;0.45;Holz;21;14;4",
-                        "Kunststoff;3000;50;0;0;0;1.4;Kunststoff;0;0;0", "LEER;1;1;1;1;1;1;Metall;0;0;0",
-                        "nach dem Ende;1;1;1;1;1;1;Metall;0;0;0"});
+            {"Baustahl S235JR mit Zeugnis;210000;360;200;310;1.14;7.85;Metall;0;0;0",
+                "Fichte C24;10000;45;9.87;29.3;0.194;0.45;Holz;21;14;4", "Kunststoff;3000;50;0;0;0;1.4;Kunststoff;0;0;0",
+                "LEER;1;1;1;1;1;1;Metall;0;0;0", "nach dem Ende;1;1;1;1;1;1;Metall;0;0;0"});
         Plattform::Meldungsrekorder rekorder;
         Testumgebung::Programm programm(dir);
         QCOMPARE(rekorder.texte(), QStringList());
@@ -133,7 +146,7 @@ private slots:
         Main::Mainform->show();
         Plattform::aktivieren(Main::Mainform);
         Plattform::aktivieren(Main::Mainform); // only the first activation fills the list
-        QCOMPARE(eintraege(tab()->LB_Material), (QStringList{"Baustahl S235JR mit ", "Fichte C24", "Kunststoff"}));
+        QCOMPARE(eintraege(tab()->LB_Material), (QStringList {"Baustahl S235JR mit ", "Fichte C24", "Kunststoff"}));
         QCOMPARE(tab()->LB_Material->currentRow(), 0);
 
         waehlen(1);
@@ -166,14 +179,14 @@ private slots:
     {
         Testumgebung::Programmverzeichnis dir;
         datenSchreiben(dir, "Werkstoff;E;SigmaB;SigmaP;T1;T2;Gamma",
-                       {"Stahl;210000;360;200;310;1.14;7.85", "Holz;10000;45;9.87;29.3;0.194;0.45"});
+            {"Stahl;210000;360;200;310;1.14;7.85", "Holz;10000;45;9.87;29.3;0.194;0.45"});
         Plattform::Meldungsrekorder rekorder;
         Testumgebung::Programm programm(dir);
         QCOMPARE(rekorder.meldungen.size(), 1);
         QCOMPARE(rekorder.meldungen[0].art, Meldungsart::Information);
         QCOMPARE(rekorder.meldungen[0].text,
-                 QStringLiteral("Sie haben noch eine alte Materialdatenbank, Sie können sie im Reiter Werkstoffdatenbank "
-                                "mit dem Button Konvertieren in die neue Version umwandeln "));
+            QStringLiteral("Sie haben noch eine alte Materialdatenbank, Sie können sie im Reiter Werkstoffdatenbank "
+                           "mit dem Button Konvertieren in die neue Version umwandeln "));
         QCOMPARE(Main::Materialdatenbankversion, 1);
         Main::Mainform->show();
         Plattform::aktivieren(Main::Mainform);
@@ -189,7 +202,7 @@ private slots:
         datenSchreiben(dir, Kopf11, {});
         Testumgebung::Programm programm(dir);
         tab()->PC_1Enter();
-        QCOMPARE(eintraege(tab()->LB_Material), QStringList{"LEER"});
+        QCOMPARE(eintraege(tab()->LB_Material), QStringList {"LEER"});
         QCOMPARE(tab()->L_Name->text(), QStringLiteral("LEER"));
         QCOMPARE(tab()->L_EA->text(), z("0.00"));
         QCOMPARE(tab()->L_Art->text(), QStringLiteral("Leer"));

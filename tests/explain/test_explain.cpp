@@ -133,25 +133,31 @@ void TestErklaerung::formeltafel_data()
     QTest::addColumn<QString>("titel");
     QTest::addColumn<QStringList>("dateien");
 
-    QTest::newRow("1 kragtraeger einzellast") << 1 << QStringLiteral("Biegung - Einseitig eingespannter Träger mit Einzellast am Ende")
-                                              << QStringList{"B_Bieg1.BMP", "Formel1.JPG", "Einheiten1.JPG"};
+    QTest::newRow("1 kragtraeger einzellast")
+        << 1 << QStringLiteral("Biegung - Einseitig eingespannter Träger mit Einzellast am Ende")
+        << QStringList {"B_Bieg1.BMP", "Formel1.JPG", "Einheiten1.JPG"};
     QTest::newRow("5 gleichlast") << 5 << QStringLiteral("Biegung - Aufgelegter Träger mit Gleichlast")
-                                  << QStringList{"B_Bieg5.BMP", "Formel5.JPG", "Einheiten2.JPG"};
+                                  << QStringList {"B_Bieg5.BMP", "Formel5.JPG", "Einheiten2.JPG"};
     QTest::newRow("7 dreieckslast") << 7 << QStringLiteral("Biegung - Aufgelegter Träger mit dreiecksförmiger Last")
-                                    << QStringList{"B_Bieg7.BMP", "Formel7.JPG", "Einheiten3.JPG"};
+                                    << QStringList {"B_Bieg7.BMP", "Formel7.JPG", "Einheiten3.JPG"};
     QTest::newRow("8 ausgeschriebener titel")
-        << 8 << QStringLiteral("Biegung - Beidseitig aufgelegter Träger mit zwei gleichen Einzellasten an den Enden, Auflager nicht am Rand")
-        << QStringList{"B_Bieg8.BMP", "Formel8.JPG", "Einheiten1.JPG"};
-    QTest::newRow("13 letzter biegefall") << 13 << QStringLiteral("Biegung - Einseitig eingespannter, Einseitig eingespannter Träger mit Gleichlast")
-                                          << QStringList{"B_Bieg13.BMP", "Formel13.JPG", "Einheiten2.JPG"};
+        << 8
+        << QStringLiteral(
+               "Biegung - Beidseitig aufgelegter Träger mit zwei gleichen Einzellasten an den Enden, Auflager nicht am Rand")
+        << QStringList {"B_Bieg8.BMP", "Formel8.JPG", "Einheiten1.JPG"};
+    QTest::newRow("13 letzter biegefall")
+        << 13 << QStringLiteral("Biegung - Einseitig eingespannter, Einseitig eingespannter Träger mit Gleichlast")
+        << QStringList {"B_Bieg13.BMP", "Formel13.JPG", "Einheiten2.JPG"};
     QTest::newRow("20 abscherung") << 20 << QStringLiteral("Berechnung auf Abscherung")
-                                   << QStringList{"B_Scher.BMP", "Formel20.JPG", "Einheiten20.JPG"};
+                                   << QStringList {"B_Scher.BMP", "Formel20.JPG", "Einheiten20.JPG"};
     QTest::newRow("31 euler 1") << 31 << QStringLiteral("Knickung - Zweiseitig geführter Träger - Knicklänge = L")
-                                << QStringList{"B_Knick1.BMP", "Formel30.JPG", "Einheiten30.JPG"};
-    QTest::newRow("33 euler 3") << 33 << QStringLiteral("Knickung - Einseitig eingespannter , auf der anderen Seite geführter Träger Knicklänge = 0,7 x L")
-                                << QStringList{"B_Knick3.BMP", "Formel30.JPG", "Einheiten30.JPG"};
+                                << QStringList {"B_Knick1.BMP", "Formel30.JPG", "Einheiten30.JPG"};
+    QTest::newRow("33 euler 3")
+        << 33
+        << QStringLiteral("Knickung - Einseitig eingespannter , auf der anderen Seite geführter Träger Knicklänge = 0,7 x L")
+        << QStringList {"B_Knick3.BMP", "Formel30.JPG", "Einheiten30.JPG"};
     QTest::newRow("34 euler 4") << 34 << QStringLiteral("Knickung - Zweiseitig eingespannter Träger Knicklänge = 0,5 x L")
-                                << QStringList{"B_Knick4.BMP", "Formel30.JPG", "Einheiten30.JPG"};
+                                << QStringList {"B_Knick4.BMP", "Formel30.JPG", "Einheiten30.JPG"};
     for (int ausserhalb : {-1, 0, 14, 19, 21, 30, 35, 1000})
         QTest::addRow("%d nicht in der tafel", ausserhalb) << ausserhalb << QString() << QStringList();
 }
@@ -166,7 +172,7 @@ void TestErklaerung::formeltafel()
     if (!eintrag)
         return;
     QCOMPARE(eintrag->titel, titel);
-    QCOMPARE((QStringList{eintrag->skizze, eintrag->formel, eintrag->einheiten}), dateien);
+    QCOMPARE((QStringList {eintrag->skizze, eintrag->formel, eintrag->einheiten}), dateien);
 }
 
 void TestErklaerung::angezeigteGroesse_data()
@@ -228,7 +234,7 @@ void TestErklaerung::knickfaelleHabenGleicheFormelbilder()
         QCOMPARE(gezeigt(dlg->Image2), QSize(330, 500));
         QCOMPARE(gezeigt(dlg->Image3), QSize(430, 500));
     }
-    QCOMPARE(skizzen, (QList<QSize>{{120, 201}, {120, 202}, {120, 203}, {120, 204}}));
+    QCOMPARE(skizzen, (QList<QSize> {{120, 201}, {120, 202}, {120, 203}, {120, 204}}));
     QVERIFY(m_meldungen->meldungen.isEmpty());
 }
 

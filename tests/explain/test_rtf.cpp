@@ -63,10 +63,7 @@ QTextBlock blockMit(const QTextDocument& dokument, const QString& text)
 }
 
 // The text with line separators and non-breaking spaces as they are, paragraphs as '\n'.
-QString text(const QTextDocument& dokument)
-{
-    return dokument.toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-}
+QString text(const QTextDocument& dokument) { return dokument.toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')); }
 
 QByteArray bildDaten(const QImage& bild, const char* art)
 {
@@ -132,25 +129,28 @@ void TestRtf::zeichenformatUeberstehtSchreibenUndLesen_data()
     QTest::addColumn<QList<int>>("eigenschaften");
 
     QTest::newRow("fett") << Formatierer([](QTextCharFormat& f) { f.setFontWeight(QFont::Bold); })
-                          << QList<int>{QTextFormat::FontWeight};
+                          << QList<int> {QTextFormat::FontWeight};
     QTest::newRow("kursiv") << Formatierer([](QTextCharFormat& f) { f.setFontItalic(true); })
-                            << QList<int>{QTextFormat::FontItalic};
+                            << QList<int> {QTextFormat::FontItalic};
     QTest::newRow("unterstrichen") << Formatierer([](QTextCharFormat& f) { f.setFontUnderline(true); })
-                                   << QList<int>{QTextFormat::TextUnderlineStyle};
+                                   << QList<int> {QTextFormat::TextUnderlineStyle};
     QTest::newRow("durchgestrichen") << Formatierer([](QTextCharFormat& f) { f.setFontStrikeOut(true); })
-                                     << QList<int>{QTextFormat::FontStrikeOut};
-    QTest::newRow("hochgestellt") << Formatierer([](QTextCharFormat& f) { f.setVerticalAlignment(QTextCharFormat::AlignSuperScript); })
-                                  << QList<int>{QTextFormat::TextVerticalAlignment};
-    QTest::newRow("tiefgestellt") << Formatierer([](QTextCharFormat& f) { f.setVerticalAlignment(QTextCharFormat::AlignSubScript); })
-                                  << QList<int>{QTextFormat::TextVerticalAlignment};
+                                     << QList<int> {QTextFormat::FontStrikeOut};
+    QTest::newRow("hochgestellt") << Formatierer([](QTextCharFormat& f) {
+        f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    }) << QList<int> {QTextFormat::TextVerticalAlignment};
+    QTest::newRow("tiefgestellt") << Formatierer([](QTextCharFormat& f) {
+        f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    }) << QList<int> {QTextFormat::TextVerticalAlignment};
     QTest::newRow("groesse 17,5 pt") << Formatierer([](QTextCharFormat& f) { f.setFontPointSize(17.5); })
-                                     << QList<int>{QTextFormat::FontPointSize};
-    QTest::newRow("schrift mit umlaut") << Formatierer([](QTextCharFormat& f) { f.setFontFamilies({QStringLiteral("Schrift Größe")}); })
-                                        << QList<int>{QTextFormat::FontFamilies};
+                                     << QList<int> {QTextFormat::FontPointSize};
+    QTest::newRow("schrift mit umlaut") << Formatierer([](QTextCharFormat& f) {
+        f.setFontFamilies({QStringLiteral("Schrift Größe")});
+    }) << QList<int> {QTextFormat::FontFamilies};
     QTest::newRow("farbe") << Formatierer([](QTextCharFormat& f) { f.setForeground(QColor(12, 34, 200)); })
-                           << QList<int>{QTextFormat::ForegroundBrush};
+                           << QList<int> {QTextFormat::ForegroundBrush};
     QTest::newRow("hervorhebung") << Formatierer([](QTextCharFormat& f) { f.setBackground(QColor(255, 255, 0)); })
-                                  << QList<int>{QTextFormat::BackgroundBrush};
+                                  << QList<int> {QTextFormat::BackgroundBrush};
     QTest::newRow("alles zusammen") << Formatierer([](QTextCharFormat& f) {
         f.setFontWeight(QFont::Bold);
         f.setFontItalic(true);
@@ -159,9 +159,11 @@ void TestRtf::zeichenformatUeberstehtSchreibenUndLesen_data()
         f.setFontPointSize(9);
         f.setForeground(QColor(255, 0, 0));
         f.setBackground(QColor(0, 255, 0));
-    }) << QList<int>{QTextFormat::FontWeight, QTextFormat::FontItalic, QTextFormat::TextUnderlineStyle,
-                     QTextFormat::FontStrikeOut, QTextFormat::FontPointSize, QTextFormat::ForegroundBrush,
-                     QTextFormat::BackgroundBrush};
+    })
+                                    << QList<int> {QTextFormat::FontWeight, QTextFormat::FontItalic,
+                                           QTextFormat::TextUnderlineStyle, QTextFormat::FontStrikeOut,
+                                           QTextFormat::FontPointSize, QTextFormat::ForegroundBrush,
+                                           QTextFormat::BackgroundBrush};
 }
 
 void TestRtf::zeichenformatUeberstehtSchreibenUndLesen()
@@ -198,29 +200,29 @@ void TestRtf::absatzformatUeberstehtSchreibenUndLesen_data()
     QTest::addColumn<QList<int>>("eigenschaften");
 
     QTest::newRow("zentriert") << Absatzformatierer([](QTextBlockFormat& f) { f.setAlignment(Qt::AlignHCenter); })
-                               << QList<int>{QTextFormat::BlockAlignment};
+                               << QList<int> {QTextFormat::BlockAlignment};
     QTest::newRow("rechts") << Absatzformatierer([](QTextBlockFormat& f) { f.setAlignment(Qt::AlignRight); })
-                            << QList<int>{QTextFormat::BlockAlignment};
+                            << QList<int> {QTextFormat::BlockAlignment};
     QTest::newRow("blocksatz") << Absatzformatierer([](QTextBlockFormat& f) { f.setAlignment(Qt::AlignJustify); })
-                               << QList<int>{QTextFormat::BlockAlignment};
+                               << QList<int> {QTextFormat::BlockAlignment};
     QTest::newRow("einzuege") << Absatzformatierer([](QTextBlockFormat& f) {
         f.setLeftMargin(48);
         f.setRightMargin(24);
         f.setTextIndent(-12);
-    }) << QList<int>{QTextFormat::BlockLeftMargin, QTextFormat::BlockRightMargin, QTextFormat::TextIndent};
+    }) << QList<int> {QTextFormat::BlockLeftMargin, QTextFormat::BlockRightMargin, QTextFormat::TextIndent};
     QTest::newRow("abstaende") << Absatzformatierer([](QTextBlockFormat& f) {
         f.setTopMargin(8);
         f.setBottomMargin(16);
-    }) << QList<int>{QTextFormat::BlockTopMargin, QTextFormat::BlockBottomMargin};
+    }) << QList<int> {QTextFormat::BlockTopMargin, QTextFormat::BlockBottomMargin};
     QTest::newRow("zeilenabstand 150 %") << Absatzformatierer([](QTextBlockFormat& f) {
         f.setLineHeight(150, QTextBlockFormat::ProportionalHeight);
-    }) << QList<int>{QTextFormat::LineHeight, QTextFormat::LineHeightType};
+    }) << QList<int> {QTextFormat::LineHeight, QTextFormat::LineHeightType};
     QTest::newRow("zeilenabstand genau") << Absatzformatierer([](QTextBlockFormat& f) {
         f.setLineHeight(20, QTextBlockFormat::FixedHeight);
-    }) << QList<int>{QTextFormat::LineHeight, QTextFormat::LineHeightType};
-    QTest::newRow("zeilenabstand mindestens") << Absatzformatierer([](QTextBlockFormat& f) {
-        f.setLineHeight(18, QTextBlockFormat::MinimumHeight);
-    }) << QList<int>{QTextFormat::LineHeight, QTextFormat::LineHeightType};
+    }) << QList<int> {QTextFormat::LineHeight, QTextFormat::LineHeightType};
+    QTest::newRow("zeilenabstand mindestens")
+        << Absatzformatierer([](QTextBlockFormat& f) { f.setLineHeight(18, QTextBlockFormat::MinimumHeight); })
+        << QList<int> {QTextFormat::LineHeight, QTextFormat::LineHeightType};
 }
 
 void TestRtf::absatzformatUeberstehtSchreibenUndLesen()
@@ -289,7 +291,8 @@ void TestRtf::textUeberstehtSchreibenUndLesen_data()
     QTest::newRow("ausserhalb der grundebene") << QStringLiteral("Träger \U0001F3D7 fertig");
     QTest::newRow("rtf-zeichen") << QStringLiteral("a\\b {c} \\par d");
     QTest::newRow("tab und zeilenumbruch") << QStringLiteral("Spalte\tSpalte") + QChar(0x2028) + QStringLiteral("neue Zeile");
-    QTest::newRow("geschuetzte zeichen") << QStringLiteral("100") + QChar(0x00A0) + QStringLiteral("mm Trenn") + QChar(0x00AD) + QStringLiteral("stelle");
+    QTest::newRow("geschuetzte zeichen") << QStringLiteral("100") + QChar(0x00A0) + QStringLiteral("mm Trenn") + QChar(0x00AD)
+            + QStringLiteral("stelle");
     QTest::newRow("mehrere absaetze mit leerem") << QStringLiteral("eins\n\nzwei\n");
 }
 
@@ -410,10 +413,15 @@ void TestRtf::leserText_data()
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("erwartet");
 
-    QTest::newRow("hex in 1252") << QByteArray("{\\rtf1\\ansi\\ansicpg1252 Gr\\'f6\\'dfe \\'80 \\'84x\\'93}") << QStringLiteral("Größe € „x“");
-    QTest::newRow("hex in 1251") << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'c1\\'e0\\'eb\\'ea\\'e0}") << QStringLiteral("Балка");
-    QTest::newRow("zeichensatz der schrift") << QByteArray("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset161 Arial Greek;}}\\f1 \\'f3\\f0 \\'f3}") << QStringLiteral("σó");
-    QTest::newRow("symbol-punkt") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\f1\\'b7} x}") << QStringLiteral("• x");
+    QTest::newRow("hex in 1252") << QByteArray("{\\rtf1\\ansi\\ansicpg1252 Gr\\'f6\\'dfe \\'80 \\'84x\\'93}")
+                                 << QStringLiteral("Größe € „x“");
+    QTest::newRow("hex in 1251") << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'c1\\'e0\\'eb\\'ea\\'e0}")
+                                 << QStringLiteral("Балка");
+    QTest::newRow("zeichensatz der schrift")
+        << QByteArray("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset161 Arial Greek;}}\\f1 \\'f3\\f0 \\'f3}")
+        << QStringLiteral("σó");
+    QTest::newRow("symbol-punkt") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\f1\\'b7} x}")
+                                  << QStringLiteral("• x");
     QTest::newRow("unicode mit ersatz") << QByteArray("{\\rtf1 \\u963?\\u8364\\'80 x}") << QStringLiteral("σ€ x");
     QTest::newRow("uc0 ohne ersatz") << QByteArray("{\\rtf1\\uc0 \\u963 ab}") << QStringLiteral("σab");
     QTest::newRow("uc2 ueberspringt zwei") << QByteArray("{\\rtf1\\uc2 \\u963\\'73\\'73ab}") << QStringLiteral("σab");
@@ -422,19 +430,32 @@ void TestRtf::leserText_data()
     QTest::newRow("ersatzpaar") << QByteArray("{\\rtf1 \\u-10179?\\u-8704?}") << QStringLiteral("\U0001F600");
     QTest::newRow("einzelnes ersatzzeichen") << QByteArray("{\\rtf1 a\\u-10179?b}") << QStringLiteral("a\uFFFDb");
     QTest::newRow("u-1") << QByteArray("{\\rtf1 a\\u-1?b}") << QStringLiteral("a\uFFFDb");
-    QTest::newRow("rahmenzeichen von qt") << QByteArray("{\\rtf1 a\\u-560?\\u-559?\\u-4?b}") << QStringLiteral("a\uFFFD\uFFFD\uFFFDb");
+    QTest::newRow("rahmenzeichen von qt") << QByteArray("{\\rtf1 a\\u-560?\\u-559?\\u-4?b}")
+                                          << QStringLiteral("a\uFFFD\uFFFD\uFFFDb");
     QTest::newRow("steuerzeichen") << QByteArray("{\\rtf1 a\\'00\\'0a\\u13?b}") << QStringLiteral("ab");
-    QTest::newRow("absaetze und zeilen") << QByteArray("{\\rtf1 eins\\par zwei\\line drei\\tab vier\\par}") << QStringLiteral("eins\nzwei\u2028drei\tvier");
-    QTest::newRow("zeilenumbruch im quelltext") << QByteArray("{\\rtf1 ein\r\nwort\\\r\nzwei}") << QStringLiteral("einwort\nzwei");
-    QTest::newRow("steuersymbole") << QByteArray("{\\rtf1 a\\~b\\-c\\_d\\{\\}\\\\}") << QStringLiteral("a\u00A0b\u00ADc\u2011d{}\\");
-    QTest::newRow("benannte zeichen") << QByteArray("{\\rtf1 \\bullet\\emdash\\endash\\lquote\\rquote\\ldblquote\\rdblquote}") << QStringLiteral("•—–‘’“”");
+    QTest::newRow("absaetze und zeilen") << QByteArray("{\\rtf1 eins\\par zwei\\line drei\\tab vier\\par}")
+                                         << QStringLiteral("eins\nzwei\u2028drei\tvier");
+    QTest::newRow("zeilenumbruch im quelltext")
+        << QByteArray("{\\rtf1 ein\r\nwort\\\r\nzwei}") << QStringLiteral("einwort\nzwei");
+    QTest::newRow("steuersymbole") << QByteArray("{\\rtf1 a\\~b\\-c\\_d\\{\\}\\\\}")
+                                   << QStringLiteral("a\u00A0b\u00ADc\u2011d{}\\");
+    QTest::newRow("benannte zeichen") << QByteArray("{\\rtf1 \\bullet\\emdash\\endash\\lquote\\rquote\\ldblquote\\rdblquote}")
+                                      << QStringLiteral("•—–‘’“”");
     QTest::newRow("unbekanntes wort") << QByteArray("{\\rtf1 a\\gibtesnicht42 b\\xyz  c}") << QStringLiteral("ab c");
     QTest::newRow("sternziel") << QByteArray("{\\rtf1 a{\\*\\gibtesnicht geheim{\\b mehr}}b}") << QStringLiteral("ab");
-    QTest::newRow("tabellen und infos") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}{\\author A}}{\\header Kopf}Text}") << QStringLiteral("Text");
-    QTest::newRow("feld zeigt ergebnis") << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt Verweis}}}") << QStringLiteral("Verweis");
-    QTest::newRow("metafile uebersprungen") << QByteArray("{\\rtf1 a{\\pict\\wmetafile8 0102ff}{\\nonshppict{\\pict\\wmetafile8 00}}b}") << QStringLiteral("ab");
-    QTest::newRow("tabellenzellen") << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000 a\\cell b\\cell\\row c}") << QStringLiteral("a\tb\t\nc");
-    QTest::newRow("ohne rtf kopf ist klartext") << QByteArray("Nur Text\r\nzweite Zeile") << QStringLiteral("Nur Text\nzweite Zeile");
+    QTest::newRow("tabellen und infos") << QByteArray(
+        "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}{\\stylesheet{\\s0 Normal;}}{\\info{\\title "
+        "T}{\\author A}}{\\header Kopf}Text}")
+                                        << QStringLiteral("Text");
+    QTest::newRow("feld zeigt ergebnis") << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt Verweis}}}")
+                                         << QStringLiteral("Verweis");
+    QTest::newRow("metafile uebersprungen") << QByteArray(
+        "{\\rtf1 a{\\pict\\wmetafile8 0102ff}{\\nonshppict{\\pict\\wmetafile8 00}}b}")
+                                            << QStringLiteral("ab");
+    QTest::newRow("tabellenzellen") << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000 a\\cell b\\cell\\row c}")
+                                    << QStringLiteral("a\tb\t\nc");
+    QTest::newRow("ohne rtf kopf ist klartext")
+        << QByteArray("Nur Text\r\nzweite Zeile") << QStringLiteral("Nur Text\nzweite Zeile");
     QTest::newRow("bom vor rtf") << QByteArray("\xEF\xBB\xBF{\\rtf1 x}") << QStringLiteral("x");
     QTest::newRow("leer") << QByteArray() << QString();
 }
@@ -457,11 +478,14 @@ void TestRtf::bilderJederArt_data()
     const QByteArray dib = bildDaten(probebild(), "BMP").mid(14).toHex(); // without the file header
     QTest::newRow("png") << "{\\pict\\pngblip\\picw6\\pich4 " + png + "}" << QSize(6, 4);
     QTest::newRow("png mit zielgroesse") << "{\\pict\\pngblip\\picwgoal1500\\pichgoal600 " + png + "}" << QSize(100, 40);
-    QTest::newRow("png skaliert") << "{\\pict\\picscalex50\\picscaley200\\pngblip\\picwgoal300\\pichgoal300 " + png + "}" << QSize(10, 40);
+    QTest::newRow("png skaliert") << "{\\pict\\picscalex50\\picscaley200\\pngblip\\picwgoal300\\pichgoal300 " + png + "}"
+                                  << QSize(10, 40);
     QTest::newRow("jpeg") << "{\\pict\\jpegblip " + jpeg + "}" << QSize(6, 4);
     QTest::newRow("dib") << "{\\pict\\dibitmap0\\picw6\\pich4 " + dib + "}" << QSize(6, 4);
-    QTest::newRow("png in shppict") << "{\\*\\shppict{\\pict\\pngblip " + png + "}}{\\nonshppict{\\pict\\wmetafile8 0000}}" << QSize(6, 4);
-    QTest::newRow("png als bin") << "{\\pict\\pngblip\\bin" + QByteArray::number(png.size() / 2) + " " + QByteArray::fromHex(png) + "}" << QSize(6, 4);
+    QTest::newRow("png in shppict") << "{\\*\\shppict{\\pict\\pngblip " + png + "}}{\\nonshppict{\\pict\\wmetafile8 0000}}"
+                                    << QSize(6, 4);
+    QTest::newRow("png als bin") << "{\\pict\\pngblip\\bin" + QByteArray::number(png.size() / 2) + " " + QByteArray::fromHex(png)
+            + "}" << QSize(6, 4);
 }
 
 void TestRtf::bilderJederArt()
@@ -480,13 +504,14 @@ void TestRtf::bilderJederArt()
 void TestRtf::wordpadAufzaehlung()
 {
     // As WordPad writes bullets: the rendered bullet in \pntext, the list in {\*\pn}.
-    const QByteArray rtf =
-        "{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat\\deflang1031{\\fonttbl{\\f0\\fnil\\fcharset0 Calibri;}{\\f1\\fnil\\fcharset2 Symbol;}}\r\n"
-        "{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
-        "\\pard\\sa200\\sl276\\slmult1\\f0\\fs22\\lang7 Vorher\\par\r\n"
-        "\\pard{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}\\fi-360\\li720\\sa200\\sl276\\slmult1 Erster\\par\r\n"
-        "{\\pntext\\f1\\'B7\\tab}Zweiter\\par\r\n"
-        "\\pard\\sa200\\sl276\\slmult1 Nachher\\par\r\n}\r\n";
+    const QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat\\deflang1031{\\fonttbl{\\f0\\fnil\\fcharset0 "
+                           "Calibri;}{\\f1\\fnil\\fcharset2 Symbol;}}\r\n"
+                           "{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
+                           "\\pard\\sa200\\sl276\\slmult1\\f0\\fs22\\lang7 Vorher\\par\r\n"
+                           "\\pard{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}\\fi-"
+                           "360\\li720\\sa200\\sl276\\slmult1 Erster\\par\r\n"
+                           "{\\pntext\\f1\\'B7\\tab}Zweiter\\par\r\n"
+                           "\\pard\\sa200\\sl276\\slmult1 Nachher\\par\r\n}\r\n";
     auto* dokument = gelesen(rtf, this);
     QCOMPARE(text(*dokument), QStringLiteral("Vorher\nErster\nZweiter\nNachher"));
     const QTextList* liste = blockMit(*dokument, QStringLiteral("Erster")).textList();
@@ -495,22 +520,26 @@ void TestRtf::wordpadAufzaehlung()
     QCOMPARE(blockMit(*dokument, QStringLiteral("Zweiter")).textList(), liste);
     QVERIFY(!blockMit(*dokument, QStringLiteral("Nachher")).textList());
     QCOMPARE(formatVon(*dokument, QStringLiteral("Erster")).fontPointSize(), 11.0);
-    QCOMPARE(formatVon(*dokument, QStringLiteral("Erster")).fontFamilies().toStringList(), QStringList{QStringLiteral("Calibri")});
-    QCOMPARE(blockMit(*dokument, QStringLiteral("Vorher")).blockFormat().lineHeightType(), int(QTextBlockFormat::ProportionalHeight));
+    QCOMPARE(
+        formatVon(*dokument, QStringLiteral("Erster")).fontFamilies().toStringList(), QStringList {QStringLiteral("Calibri")});
+    QCOMPARE(
+        blockMit(*dokument, QStringLiteral("Vorher")).blockFormat().lineHeightType(), int(QTextBlockFormat::ProportionalHeight));
 }
 
 void TestRtf::wordListeMitListtext()
 {
     // As Word writes lists: \ls with the rendered marker in {\listtext}, the list table skipped.
-    const QByteArray rtf =
-        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}{\\f3\\fbidi \\froman\\fcharset2 Symbol;}}"
-        "{\\*\\listtable{\\list\\listtemplateid1{\\listlevel\\levelnfc23{\\leveltext\\'01\\u-3913 ?;}{\\levelnumbers;}\\f3}\\listid1}}"
-        "{\\*\\listoverridetable{\\listoverride\\listid1\\listoverridecount0\\ls1}}"
-        "\\pard\\plain\\ltrpar Text\\par"
-        "{\\listtext\\pard\\plain\\f3\\fs24 \\loch\\af3\\hich\\af3\\dbch\\af0 \\'b7\\tab}\\pard\\plain\\fi-360\\li720\\ls1\\ilvl0 Apfel\\par"
-        "{\\listtext\\pard\\plain\\f3\\fs24 \\'b7\\tab}Birne\\par"
-        "{\\listtext\\pard\\plain 1.\\tab}\\pard\\plain\\fi-360\\li1440\\ls2\\ilvl1 Unterpunkt\\par"
-        "\\pard\\plain Ende\\par}";
+    const QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}{\\f3\\fbidi "
+                           "\\froman\\fcharset2 Symbol;}}"
+                           "{\\*\\listtable{\\list\\listtemplateid1{\\listlevel\\levelnfc23{\\leveltext\\'01\\u-3913 "
+                           "?;}{\\levelnumbers;}\\f3}\\listid1}}"
+                           "{\\*\\listoverridetable{\\listoverride\\listid1\\listoverridecount0\\ls1}}"
+                           "\\pard\\plain\\ltrpar Text\\par"
+                           "{\\listtext\\pard\\plain\\f3\\fs24 \\loch\\af3\\hich\\af3\\dbch\\af0 "
+                           "\\'b7\\tab}\\pard\\plain\\fi-360\\li720\\ls1\\ilvl0 Apfel\\par"
+                           "{\\listtext\\pard\\plain\\f3\\fs24 \\'b7\\tab}Birne\\par"
+                           "{\\listtext\\pard\\plain 1.\\tab}\\pard\\plain\\fi-360\\li1440\\ls2\\ilvl1 Unterpunkt\\par"
+                           "\\pard\\plain Ende\\par}";
     auto* dokument = gelesen(rtf, this);
     QCOMPARE(text(*dokument), QStringLiteral("Text\nApfel\nBirne\nUnterpunkt\nEnde"));
     const QTextList* liste = blockMit(*dokument, QStringLiteral("Apfel")).textList();
@@ -533,17 +562,20 @@ void TestRtf::libreofficeFormate()
     QVERIFY(formatVon(*dokument, QStringLiteral("unterstrichen")).fontUnderline());
     QVERIFY(formatVon(*dokument, QStringLiteral("durchgestrichen")).fontStrikeOut());
     QCOMPARE(formatVon(*dokument, QStringLiteral("Normaler")).fontWeight(), int(QFont::Normal));
-    QCOMPARE(formatVon(*dokument, QStringLiteral("Normaler")).fontFamilies().toStringList(), QStringList{QStringLiteral("Arial")});
+    QCOMPARE(
+        formatVon(*dokument, QStringLiteral("Normaler")).fontFamilies().toStringList(), QStringList {QStringLiteral("Arial")});
 
     const QTextCharFormat rot = formatVon(*dokument, QStringLiteral("Rot"));
     QCOMPARE(rot.foreground().color(), QColor(255, 0, 0));
     QCOMPARE(rot.fontPointSize(), 16.0);
-    QCOMPARE(rot.fontFamilies().toStringList(), QStringList{QStringLiteral("Times New Roman")});
+    QCOMPARE(rot.fontFamilies().toStringList(), QStringList {QStringLiteral("Times New Roman")});
     QCOMPARE(formatVon(*dokument, QStringLiteral("gelb hinterlegt")).background().color(), QColor(255, 255, 0));
 
     QVERIFY(text(*dokument).contains(QStringLiteral("Größe σ in N/mm² – 5 €")));
-    QCOMPARE(blockMit(*dokument, QStringLiteral("Zentriert")).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    QCOMPARE(blockMit(*dokument, QStringLiteral("Rechtsbündig")).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    QCOMPARE(
+        blockMit(*dokument, QStringLiteral("Zentriert")).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    QCOMPARE(
+        blockMit(*dokument, QStringLiteral("Rechtsbündig")).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     QCOMPARE(blockMit(*dokument, QStringLiteral("Eingerückt")).blockFormat().leftMargin(), 1134 / 15.0); // 2 cm
     QCOMPARE(formatVon(*dokument, QStringLiteral("2")).verticalAlignment(), QTextCharFormat::AlignSuperScript);
     QCOMPARE(formatVon(*dokument, QStringLiteral("erf")).verticalAlignment(), QTextCharFormat::AlignSubScript);
@@ -552,8 +584,7 @@ void TestRtf::libreofficeFormate()
 void TestRtf::libreofficeListen()
 {
     auto* dokument = gelesen(fixture(QStringLiteral("libreoffice_listen.rtf")), this);
-    QCOMPARE(text(*dokument),
-             QStringLiteral("Aufzählung:\nErster Punkt\nZweiter Punkt\nNummeriert:\nEins\nZwei\nDrei\nEnde"));
+    QCOMPARE(text(*dokument), QStringLiteral("Aufzählung:\nErster Punkt\nZweiter Punkt\nNummeriert:\nEins\nZwei\nDrei\nEnde"));
     const QTextList* punkte = blockMit(*dokument, QStringLiteral("Erster Punkt")).textList();
     QVERIFY(punkte);
     QCOMPARE(punkte->format().style(), QTextListFormat::ListDisc);
@@ -568,7 +599,8 @@ void TestRtf::libreofficeListen()
 void TestRtf::libreofficeBild()
 {
     auto* dokument = gelesen(fixture(QStringLiteral("libreoffice_bild.rtf")), this);
-    QCOMPARE(text(*dokument), QStringLiteral("Vor dem Bild ") + QChar::ObjectReplacementCharacter + QStringLiteral(" nach dem Bild"));
+    QCOMPARE(
+        text(*dokument), QStringLiteral("Vor dem Bild ") + QChar::ObjectReplacementCharacter + QStringLiteral(" nach dem Bild"));
     const QTextImageFormat f = formatVon(*dokument, QString(QChar::ObjectReplacementCharacter)).toImageFormat();
     QCOMPARE(QSizeF(f.width(), f.height()), QSizeF(40, 20));
     const QImage bild = dokument->resource(QTextDocument::ImageResource, QUrl(f.name())).value<QImage>();
@@ -582,24 +614,32 @@ void TestRtf::feindlicheDateien_data()
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("erwartet");
 
-    QTest::newRow("bin laenger als die datei") << QByteArray("{\\rtf1 a{\\pict\\pngblip\\bin999999999999 xyz}b}") << QStringLiteral("a");
+    QTest::newRow("bin laenger als die datei")
+        << QByteArray("{\\rtf1 a{\\pict\\pngblip\\bin999999999999 xyz}b}") << QStringLiteral("a");
     QTest::newRow("bin negativ") << QByteArray("{\\rtf1 a\\bin-5 b}") << QStringLiteral("ab");
     QTest::newRow("bin ausserhalb eines bildes") << QByteArray("{\\rtf1 a\\bin3 {}\\b}") << QStringLiteral("ab");
     QTest::newRow("offene gruppen") << QByteArray("{\\rtf1 a{\\b b{\\i c") << QStringLiteral("abc");
     QTest::newRow("ueberzaehlige klammern") << QByteArray("{\\rtf1 a}}} b}") << QStringLiteral("a");
     QTest::newRow("klammer zu mitten drin") << QByteArray("{\\rtf1 {a}}b}") << QStringLiteral("a");
-    QTest::newRow("ueberlanges steuerwort") << QByteArray("{\\rtf1 a\\") + QByteArray(100000, 'b') + QByteArray(" c}") << QStringLiteral("ac");
-    QTest::newRow("ueberlanger parameter") << QByteArray("{\\rtf1\\fs") + QByteArray(5000, '9') + QByteArray(" a\\li-") + QByteArray(50, '9') + QByteArray(" b}") << QStringLiteral("ab");
+    QTest::newRow("ueberlanges steuerwort") << QByteArray("{\\rtf1 a\\") + QByteArray(100000, 'b') + QByteArray(" c}")
+                                            << QStringLiteral("ac");
+    QTest::newRow("ueberlanger parameter") << QByteArray("{\\rtf1\\fs") + QByteArray(5000, '9') + QByteArray(" a\\li-")
+            + QByteArray(50, '9')
+            + QByteArray(" b}") << QStringLiteral("ab");
     QTest::newRow("riesiger u-wert") << QByteArray("{\\rtf1 \\u99999999999?a}") << QStringLiteral("\uFFFDa");
     QTest::newRow("uc riesig") << QByteArray("{\\rtf1\\uc99999 \\u65 bcdefghijklmnop}") << QStringLiteral("Almnop");
     QTest::newRow("backslash am ende") << QByteArray("{\\rtf1 a\\") << QStringLiteral("a");
     QTest::newRow("halbes hex am ende") << QByteArray("{\\rtf1 a\\'4") << QStringLiteral("a");
     QTest::newRow("hex ohne ziffern") << QByteArray("{\\rtf1 a\\'zz}") << QStringLiteral("azz");
     QTest::newRow("kaputtes png") << QByteArray("{\\rtf1 a{\\pict\\pngblip 89504e470d0a1a0aff}b}") << QStringLiteral("ab");
-    QTest::newRow("kaputtes dib") << QByteArray("{\\rtf1 a{\\pict\\dibitmap0 28000000ffffff7fffffff7f0100ff00}b}") << QStringLiteral("ab");
-    QTest::newRow("bild im bild und in der marke") << QByteArray("{\\rtf1 a{\\pict{\\pict 00}}{\\listtext{\\pict\\pngblip 00}}b}") << QStringLiteral("ab");
-    QTest::newRow("farbindex ausserhalb") << QByteArray("{\\rtf1{\\colortbl;}\\cf2000000000\\highlight-5 a}") << QStringLiteral("a");
-    QTest::newRow("riesige einzuege") << QByteArray("{\\rtf1\\li2147483647\\fi-2147483647\\sb999999999 a\\par}") << QStringLiteral("a");
+    QTest::newRow("kaputtes dib") << QByteArray("{\\rtf1 a{\\pict\\dibitmap0 28000000ffffff7fffffff7f0100ff00}b}")
+                                  << QStringLiteral("ab");
+    QTest::newRow("bild im bild und in der marke")
+        << QByteArray("{\\rtf1 a{\\pict{\\pict 00}}{\\listtext{\\pict\\pngblip 00}}b}") << QStringLiteral("ab");
+    QTest::newRow("farbindex ausserhalb") << QByteArray("{\\rtf1{\\colortbl;}\\cf2000000000\\highlight-5 a}")
+                                          << QStringLiteral("a");
+    QTest::newRow("riesige einzuege") << QByteArray("{\\rtf1\\li2147483647\\fi-2147483647\\sb999999999 a\\par}")
+                                      << QStringLiteral("a");
 }
 
 void TestRtf::feindlicheDateien()
@@ -618,7 +658,8 @@ void TestRtf::zuGrosseDateienWerdenAbgelehnt()
 {
     QTextDocument dokument;
     dokument.setPlainText(QStringLiteral("bisher"));
-    const QByteArray erlaubt = "{\\rtf1 " + QByteArray(Rtf::maxTiefe - 1, '{') + "tief" + QByteArray(Rtf::maxTiefe - 1, '}') + "}";
+    const QByteArray erlaubt
+        = "{\\rtf1 " + QByteArray(Rtf::maxTiefe - 1, '{') + "tief" + QByteArray(Rtf::maxTiefe - 1, '}') + "}";
     Rtf::lesen(erlaubt, dokument);
     QCOMPARE(text(dokument), QStringLiteral("tief"));
 

@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     (void)gesetzt;
     stumm.leeren();
 
-    const QStringList zeilen =
-        Textdatei::inZeilen(Textdatei::dekodieren(QByteArray(reinterpret_cast<const char*>(daten), qsizetype(groesse))));
+    const QStringList zeilen
+        = Textdatei::inZeilen(Textdatei::dekodieren(QByteArray(reinterpret_cast<const char*>(daten), qsizetype(groesse))));
     SGcomp::TRaster raster;
     try {
         raster.Zeilen_Uebernehmen(zeilen);

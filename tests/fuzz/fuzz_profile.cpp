@@ -11,8 +11,8 @@
 
 namespace {
 struct Stumm : Plattform::Ausgabe {
-    void zeigen(const Plattform::Meldung&) override {}
-    void piepen() override {}
+    void zeigen(const Plattform::Meldung&) override { }
+    void piepen() override { }
 };
 } // namespace
 

@@ -40,10 +40,14 @@ struct Dialogtexte {
 Inhalt inhalt(Bericht bericht, const Dialogtexte& t = {})
 {
     switch (bericht) {
-    case Bericht::Biegung1: return Berichtsinhalt::Biegung1(t.titel);
-    case Bericht::Biegung2: return Berichtsinhalt::Biegung2(t.titel, t.formel_oder_hinweis_W, t.hinweis_f);
-    case Bericht::Knickung: return Berichtsinhalt::Knickung(t.titel, t.formel_oder_hinweis_W);
-    case Bericht::Scherung: return Berichtsinhalt::Scherung(t.titel);
+    case Bericht::Biegung1:
+        return Berichtsinhalt::Biegung1(t.titel);
+    case Bericht::Biegung2:
+        return Berichtsinhalt::Biegung2(t.titel, t.formel_oder_hinweis_W, t.hinweis_f);
+    case Bericht::Knickung:
+        return Berichtsinhalt::Knickung(t.titel, t.formel_oder_hinweis_W);
+    case Bericht::Scherung:
+        return Berichtsinhalt::Scherung(t.titel);
     }
     return {};
 }
@@ -51,10 +55,18 @@ Inhalt inhalt(Bericht bericht, const Dialogtexte& t = {})
 void drucken(Bericht bericht, const Dialogtexte& t = {}, QPrintDialog* dialog = nullptr)
 {
     switch (bericht) {
-    case Bericht::Biegung1: U_druck::Biegung1_Drucken(dialog, t.titel); break;
-    case Bericht::Biegung2: U_druck::Biegung2_Drucken(dialog, t.titel, t.formel_oder_hinweis_W, t.hinweis_f); break;
-    case Bericht::Knickung: U_druck::Knickung_Drucken(dialog, t.titel, t.formel_oder_hinweis_W); break;
-    case Bericht::Scherung: U_druck::Scherung_Drucken(dialog, t.titel); break;
+    case Bericht::Biegung1:
+        U_druck::Biegung1_Drucken(dialog, t.titel);
+        break;
+    case Bericht::Biegung2:
+        U_druck::Biegung2_Drucken(dialog, t.titel, t.formel_oder_hinweis_W, t.hinweis_f);
+        break;
+    case Bericht::Knickung:
+        U_druck::Knickung_Drucken(dialog, t.titel, t.formel_oder_hinweis_W);
+        break;
+    case Bericht::Scherung:
+        U_druck::Scherung_Drucken(dialog, t.titel);
+        break;
     }
 }
 
@@ -66,10 +78,18 @@ QStringList zeilen(const Inhalt& inhalt)
     for (const Berichtsinhalt::Zeile& z : inhalt.zeilen) {
         const QString y = QString::number(z.y / 100.0);
         switch (z.art) {
-        case Art::Titel: liste << QStringLiteral("%1 <%2>").arg(y, z.text); break;
-        case Art::Ueberschrift: liste << QStringLiteral("%1 [%2]").arg(y, z.text); break;
-        case Art::Zeile: liste << QStringLiteral("%1 %2 = %3").arg(y, z.text, z.wert); break;
-        case Art::Hinweis: liste << QStringLiteral("%1 ! %2").arg(y, z.text); break;
+        case Art::Titel:
+            liste << QStringLiteral("%1 <%2>").arg(y, z.text);
+            break;
+        case Art::Ueberschrift:
+            liste << QStringLiteral("%1 [%2]").arg(y, z.text);
+            break;
+        case Art::Zeile:
+            liste << QStringLiteral("%1 %2 = %3").arg(y, z.text, z.wert);
+            break;
+        case Art::Hinweis:
+            liste << QStringLiteral("%1 ! %2").arg(y, z.text);
+            break;
         }
     }
     return liste;
@@ -143,8 +163,8 @@ double inEinheiten(const QString& pt) { return pt.toDouble() * 2540.0 / 72.0 - R
 QList<Wort> woerter(const QString& pdf)
 {
     const QString html = ausfuehren(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    static const QRegularExpression muster(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    static const QRegularExpression muster(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     QList<Wort> liste;
     for (const QRegularExpressionMatch& m : muster.globalMatch(html)) {
         // Compatibility forms undo the ligatures of the PDF ("ﬁ" in "Profildaten").
@@ -153,8 +173,8 @@ QList<Wort> woerter(const QString& pdf)
             .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
             .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
             .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-        liste.append({text, inEinheiten(m.captured(1)), inEinheiten(m.captured(2)),
-                      inEinheiten(m.captured(3)), inEinheiten(m.captured(4))});
+        liste.append({text, inEinheiten(m.captured(1)), inEinheiten(m.captured(2)), inEinheiten(m.captured(3)),
+            inEinheiten(m.captured(4))});
     }
     return liste;
 }
@@ -170,8 +190,8 @@ int seitenzahl(const QString& pdf)
 QImage seitenbild(const QString& pdf)
 {
     const QString ziel = pdf + QStringLiteral(".bild");
-    ausfuehren(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("127"),
-                                           QStringLiteral("-singlefile"), pdf, ziel});
+    ausfuehren(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("127"), QStringLiteral("-singlefile"), pdf, ziel});
     return QImage(ziel + QStringLiteral(".png"));
 }
 
@@ -301,7 +321,7 @@ private slots:
 
     void millimeterInPunkte()
     {
-        QCOMPARE(Seitengeometrie::Punkte_aus_mm(3), 9);  // 8.50… → 9
+        QCOMPARE(Seitengeometrie::Punkte_aus_mm(3), 9); // 8.50… → 9
         QCOMPARE(Seitengeometrie::Punkte_aus_mm(4), 11); // 11.34
         QCOMPARE(Seitengeometrie::Punkte_aus_mm(8), 23); // 22.68
     }
@@ -322,7 +342,7 @@ private slots:
         const Inhalt b = Berichtsinhalt::Biegung1(QStringLiteral("Biegung Fall 1"));
         QCOMPARE(b.bild, QStringLiteral("B_Bieg1.BMP"));
         QVERIFY(!b.wertspalte);
-        const QStringList erwartet{
+        const QStringList erwartet {
             "105 <Biegung Fall 1>",
             "115 [Materialdaten:]",
             "125 Materialbezeichnung :  = S235 JR",
@@ -353,9 +373,9 @@ private slots:
         // Case 8 belongs to the other bending dialog: no picture, no load label, no x rows.
         beispielzustand(8);
         const QStringList z8 = zeilen(Berichtsinhalt::Biegung1(QStringLiteral("T")));
-        QCOMPARE(z8.mid(13), (QStringList{"200  = " + z("5000.00"), "205 L [mm] = " + z("4000.00"),
-                                          "215 [Ausgaben:]", "225 Werf [cm3] = " + z("41.67"),
-                                          "230 f [mm] = " + z("9.81"), "235 L/f = " + z("407.75")}));
+        QCOMPARE(z8.mid(13),
+            (QStringList {"200  = " + z("5000.00"), "205 L [mm] = " + z("4000.00"), "215 [Ausgaben:]",
+                "225 Werf [cm3] = " + z("41.67"), "230 f [mm] = " + z("9.81"), "235 L/f = " + z("407.75")}));
         QVERIFY(Berichtsinhalt::Biegung1(QStringLiteral("T")).bild.isEmpty());
     }
 
@@ -363,23 +383,24 @@ private slots:
     {
         beispielzustand(9);
         const Inhalt b = Berichtsinhalt::Biegung2(QStringLiteral("Biegung Fall 9"),
-                                                  QStringLiteral("Der gefährdete Querschnitt ist unter F!"),
-                                                  QStringLiteral("Die max Durchbiegung ist in Trägermitte!"));
+            QStringLiteral("Der gefährdete Querschnitt ist unter F!"),
+            QStringLiteral("Die max Durchbiegung ist in Trägermitte!"));
         QCOMPARE(b.bild, QStringLiteral("B_Bieg9.bmp"));
-        QCOMPARE(zeilen(b).mid(12), (QStringList{
-                                        "190 [Eingaben:]",
-                                        "200 Streckenlast [N/m]  = " + z("5000.00"),
-                                        "205 L [mm] = " + z("4000.00"),
-                                        "210 a [mm] = " + z("1500.00"),
-                                        "215 x [mm] = " + z("1000.00"),
-                                        "225 [Ausgaben:]",
-                                        "235 Werf [cm3] = " + z("41.67"),
-                                        "240 Werf bei x[cm3] = " + z("31.25"),
-                                        "245 ! Der gefährdete Querschnitt ist unter F!",
-                                        "250 f [mm] = " + z("9.81"),
-                                        "255 ! Die max Durchbiegung ist in Trägermitte!",
-                                        "260 L/f = " + z("407.75"),
-                                    }));
+        QCOMPARE(zeilen(b).mid(12),
+            (QStringList {
+                "190 [Eingaben:]",
+                "200 Streckenlast [N/m]  = " + z("5000.00"),
+                "205 L [mm] = " + z("4000.00"),
+                "210 a [mm] = " + z("1500.00"),
+                "215 x [mm] = " + z("1000.00"),
+                "225 [Ausgaben:]",
+                "235 Werf [cm3] = " + z("41.67"),
+                "240 Werf bei x[cm3] = " + z("31.25"),
+                "245 ! Der gefährdete Querschnitt ist unter F!",
+                "250 f [mm] = " + z("9.81"),
+                "255 ! Die max Durchbiegung ist in Trägermitte!",
+                "260 L/f = " + z("407.75"),
+            }));
     }
 
     void biegung2Hinweiszeilen_data()
@@ -388,12 +409,11 @@ private slots:
         QTest::addColumn<QString>("hinweis_f");
         QTest::addColumn<QStringList>("ausgaben");
         const QString werf = "230 Werf [cm3] = " + z("41.67"), f = "235 f [mm] = " + z("9.81");
-        QTest::newRow("leer: keine Zeile") << QString() << QString() << QStringList{werf, f, "240 L/f = " + z("407.75")};
-        QTest::newRow("ein Leerzeichen: leere Zeile")
-            << QStringLiteral(" ") << QString()
-            << QStringList{werf, "235 !  ", "240 f [mm] = " + z("9.81"), "245 L/f = " + z("407.75")};
+        QTest::newRow("leer: keine Zeile") << QString() << QString() << QStringList {werf, f, "240 L/f = " + z("407.75")};
+        QTest::newRow("ein Leerzeichen: leere Zeile") << QStringLiteral(
+            " ") << QString() << QStringList {werf, "235 !  ", "240 f [mm] = " + z("9.81"), "245 L/f = " + z("407.75")};
         QTest::newRow("nur Hinweis f") << QString() << QStringLiteral("Hf")
-                                       << QStringList{werf, f, "240 ! Hf", "245 L/f = " + z("407.75")};
+                                       << QStringList {werf, f, "240 ! Hf", "245 L/f = " + z("407.75")};
     }
     void biegung2Hinweiszeilen()
     {
@@ -408,11 +428,11 @@ private slots:
     void knickungAlleZeilen()
     {
         beispielzustand(2);
-        const Inhalt b = Berichtsinhalt::Knickung(QStringLiteral("Knickung Eulerfall 2"),
-                                                  QStringLiteral("Die Formel nach Euler ist gültig"));
+        const Inhalt b = Berichtsinhalt::Knickung(
+            QStringLiteral("Knickung Eulerfall 2"), QStringLiteral("Die Formel nach Euler ist gültig"));
         QCOMPARE(b.bild, QStringLiteral("B_Knick2.bmp"));
         QCOMPARE(b.wertspalte, std::optional<int>(6500));
-        const QStringList erwartet{
+        const QStringList erwartet {
             "105 <Knickung Eulerfall 2>",
             "110 <Die Formel nach Euler ist gültig>",
             "120 [Materialdaten:]",
@@ -446,7 +466,7 @@ private slots:
         beispielzustand(0);
         const Inhalt b = Berichtsinhalt::Scherung(QStringLiteral("Berechnung auf Abscherung"));
         QCOMPARE(b.bild, QStringLiteral("B_Scher.bmp"));
-        const QStringList erwartet{
+        const QStringList erwartet {
             "105 <Berechnung auf Abscherung>",
             "115 [Materialdaten:]",
             "125 Materialbezeichnung :  = S235 JR",
@@ -584,10 +604,9 @@ private slots:
                "Durchbiegung ist nicht die Maximale!"
             << 9.81 << 2848.0 << 6000 << true;
         QTest::newRow("Knickung Fall 2, A zu klein")
-            << int(Bericht::Knickung) << 2 << "Knickung Eulerfall 2|Es wird mit der Tetmayerformel gerechnet"
-            << 9.81 << 0.004 << 6500 << true;
-        QTest::newRow("Scherung") << int(Bericht::Scherung) << 0 << "Berechnung auf Abscherung" << 9.81 << 2848.0
-                                  << 6000 << true;
+            << int(Bericht::Knickung) << 2 << "Knickung Eulerfall 2|Es wird mit der Tetmayerformel gerechnet" << 9.81 << 0.004
+            << 6500 << true;
+        QTest::newRow("Scherung") << int(Bericht::Scherung) << 0 << "Berechnung auf Abscherung" << 9.81 << 2848.0 << 6000 << true;
     }
     void seite()
     {
@@ -602,7 +621,7 @@ private slots:
         Unit1::fd = fd;
         Unit1::A = A;
         const QStringList t = texte.split(QLatin1Char('|'));
-        const Dialogtexte dialog{t.value(0), t.value(1), t.value(2)};
+        const Dialogtexte dialog {t.value(0), t.value(1), t.value(2)};
         Plattform::Meldungsrekorder rekorder;
         drucken(Bericht(bericht), dialog);
         QVERIFY(rekorder.meldungen.isEmpty());
@@ -619,8 +638,8 @@ private slots:
         QVERIFY(std::abs(x - 1000) < 30);
         QCOMPARE(nimm(rest, 800, 5000, 1e9, &x), QStringLiteral("Seite1"));
         QVERIFY2(std::abs(x - (breite - 2000)) < 30, qPrintable(QString::number(x)));
-        for (const auto& [y, text] : {std::pair{2000, QStringLiteral("Trabex für Windows")},
-                                      std::pair{3000, U_druck::Hinweiszeile}}) {
+        for (const auto& [y, text] :
+            {std::pair {2000, QStringLiteral("Trabex für Windows")}, std::pair {3000, U_druck::Hinweiszeile}}) {
             double links = 1e9, rechts = -1e9;
             for (const Wort& w : rest)
                 if (std::abs(w.y0 - y) < 150) {
@@ -778,7 +797,8 @@ private slots:
         QTest::addColumn<QString>("datei");
         QTest::addColumn<QString>("meldung");
         QTest::newRow("keine Datei gewählt") << QString() << QStringLiteral("keine Datei gewählt");
-        QTest::newRow("Verzeichnis fehlt") << QStringLiteral("fehlt/bericht.pdf") << QStringLiteral("kann nicht geschrieben werden");
+        QTest::newRow("Verzeichnis fehlt") << QStringLiteral("fehlt/bericht.pdf")
+                                           << QStringLiteral("kann nicht geschrieben werden");
     }
     void auftragKannNichtBeginnen()
     {
