@@ -7,6 +7,7 @@
 #include "platform/Textdatei.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
@@ -29,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
             std::abort();
         return 0;
     }
-    if (raster.RowCount() != zeilen.size() || raster.ColCount() > SGcomp::Max_Kopffelder)
+    // An empty file is one empty row, as an empty grid is saved.
+    if (raster.RowCount() != std::max<qsizetype>(zeilen.size(), 1) || raster.ColCount() > SGcomp::Max_Kopffelder)
         std::abort();
     // What was loaded saves to lines that load to the same grid (cells beyond 51 fields and
     // beyond the header's count are dropped on the first load only).
