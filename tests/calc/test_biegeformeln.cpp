@@ -1,5 +1,5 @@
 // The bending formulas of all thirteen load cases against an independent beam calculation.
-#include "Balkenmodell.h"
+#include "Lastfallmodelle.h"
 #include "Testumgebung.h"
 #include "calc/Biegeformeln.h"
 #include "platform/Fehler.h"
@@ -35,50 +35,7 @@ bool nahe(double ist, double soll, double relativ, double bezug)
 // The load F as the user types it: a force in N, or a line load in N/m for cases 2, 5, 9, 11, 13.
 double q_aus(double F) { return F / 1000.0; }
 
-// The beam of each case of the first dialog, x measured as the case's formulas measure it.
-Balken modell(int fall, double F, double L)
-{
-    Balken b;
-    b.laenge = L;
-    const double q = q_aus(F);
-    switch (fall) {
-    case 1: // cantilever, free end at x = 0
-        b.links = Lager::Frei;
-        b.rechts = Lager::Eingespannt;
-        b.kraefte = {{0.0, F}};
-        break;
-    case 2:
-        b.links = Lager::Frei;
-        b.rechts = Lager::Eingespannt;
-        b.q = [q](double) { return q; };
-        break;
-    case 3:
-        b.kraefte = {{L / 2, F}};
-        break;
-    case 5:
-        b.q = [q](double) { return q; };
-        break;
-    case 6:
-        b.q = [F, L](double x) { return 2 * F / (L * L) * x; };
-        break; // total F, rising to the right
-    case 7:
-        b.q = [F, L](double x) { return 4 * F / (L * L) * std::min(x, L - x); };
-        break; // total F
-    case 10:
-        b.links = b.rechts = Lager::Eingespannt;
-        b.kraefte = {{L / 2, F}};
-        break;
-    case 11:
-        b.links = b.rechts = Lager::Eingespannt;
-        b.q = [q](double) { return q; };
-        break;
-    case 13: // propped at x = 0, fixed at x = L
-        b.rechts = Lager::Eingespannt;
-        b.q = [q](double) { return q; };
-        break;
-    }
-    return b;
-}
+Balken modell(int fall, double F, double L) { return Lastfallmodelle::modell(fall, F, L); }
 
 } // namespace
 
