@@ -4,6 +4,7 @@
 #include "Testumgebung.h"
 #include "calc/Biegeformeln.h"
 #include "calc/Biegelinien.h"
+#include "calc/Rechenweg.h"
 #include "platform/Fehler.h"
 
 #include <cmath>
@@ -268,6 +269,36 @@ private slots:
         QFETCH(double, L);
         QFETCH(double, a);
         QVERIFY_THROWS_EXCEPTION(Plattform::Fehler, Fall_Linien(fall, Eingaben {1000, L, a, Emod, Icm4}));
+    }
+
+    void rechenwegAusDerRechnung()
+    {
+        // The steps carry the numbers the formulas computed, with the unit conversions.
+        Rechenweg::Schritte schritte;
+        double Werf = 0;
+        {
+            Rechenweg::Aufzeichnung aufzeichnung;
+            Werf = Biegeformeln::Werf(5, 2500, 3000, 120);
+            schritte = aufzeichnung.schritte();
+        }
+        QCOMPARE(schritte.size(), 4);
+        QCOMPARE(schritte[1].formel, QStringLiteral("q = F / 1000"));
+        QCOMPARE(schritte[1].eingesetzt, QStringLiteral("= %1 N/m / 1000").arg(Testumgebung::zahl("2500")));
+        QCOMPARE(schritte[1].ergebnis, QStringLiteral("%1 N/mm").arg(Testumgebung::zahl("2.5")));
+        QCOMPARE(schritte[2].eingesetzt, QStringLiteral("= %1 N/mm · 3000 mm · 3000 mm / 8").arg(Testumgebung::zahl("2.5")));
+        QCOMPARE(schritte[3].ergebnis, Rechenweg::wert(Werf, QStringLiteral("cm³")));
+        // Outside a recording nothing is noted, and a recording ends with its scope.
+        QVERIFY(!Rechenweg::aktiv());
+
+        // Case 9: both candidates and the governing one.
+        Rechenweg::Aufzeichnung fall9;
+        const auto w = Biegeformeln::Werf9(6000, 3000, 900, 120);
+        const auto wahl = std::find_if(fall9.schritte().begin(), fall9.schritte().end(),
+            [](const Rechenweg::Schritt& s) { return s.was == QStringLiteral("Maßgebender Querschnitt"); });
+        QVERIFY(wahl != fall9.schritte().end());
+        QVERIFY(w.erstes);
+        QVERIFY(wahl->formel.endsWith(QStringLiteral("maßgebend ist W erf2 (Auflager)")));
+        QCOMPARE(fall9.schritte().last().ergebnis, Rechenweg::wert(w.wert, QStringLiteral("cm³")));
     }
 
     void lastAufDemAuflager()

@@ -1,0 +1,64 @@
+#pragma once
+// The calculation written out step by step: each step is what is computed, its formula, the
+// formula with the user's numbers and units, and the result. The steps are recorded by the
+// formulas themselves while a dialog computes (one source of the numbers): a dialog opens a
+// recording around its calculation, and every formula that runs inside it notes its step.
+// Outside a recording the formulas note nothing.
+#include <QList>
+#include <QString>
+
+namespace Rechenweg {
+
+struct Schritt {
+    QString was; // e.g. "Größtes Biegemoment"
+    QString formel; // e.g. "M max = q · L² / 8"
+    QString eingesetzt; // e.g. "= 2,5 N/mm · (3000 mm)² / 8"; empty for a plain statement
+    QString ergebnis; // e.g. "2812500 N·mm"
+};
+
+using Schritte = QList<Schritt>;
+
+// The steps of the last calculation of a dialog, one part per calculation button.
+struct Protokoll {
+    QString titel; // the dialog's caption at the time of the calculation
+    QList<QPair<QString, Schritte>> teile; // heading of the part, its steps
+
+    // Replaces (or appends) the part with this heading.
+    void setzen(const QString& ueberschrift, const Schritte& schritte);
+    bool leer() const { return teile.isEmpty(); }
+    // Plain text for copying and printing, one step per line block.
+    QString text() const;
+};
+
+// Records every step noted while it lives; recordings do not nest.
+void notieren(const Schritt& schritt);
+
+class Aufzeichnung {
+public:
+    Aufzeichnung();
+    ~Aufzeichnung();
+    Aufzeichnung(const Aufzeichnung&) = delete;
+    Aufzeichnung& operator=(const Aufzeichnung&) = delete;
+    const Schritte& schritte() const { return m_schritte; }
+
+private:
+    friend void notieren(const Schritt& schritt);
+    Schritte m_schritte;
+    Aufzeichnung* m_vorher;
+};
+
+bool aktiv();
+// Notes a step in the recording in progress.
+void notieren(const QString& was, const QString& formel, const QString& eingesetzt, const QString& ergebnis);
+void notieren(const Schritt& schritt);
+
+// A number as the steps show it: up to 7 significant digits, the locale's separator.
+QString zahl(double wert);
+// "<zahl> <einheit>".
+QString wert(double wert, const QString& einheit);
+// The formula with each symbol replaced by its value: `werte` maps a symbol (one character,
+// or a name in braces such as {σ}) to its text. A value followed by a power sign (², ³, ⁴) is
+// put in brackets.
+QString einsetzen(const QString& formel, const QList<QPair<QString, QString>>& werte);
+
+} // namespace Rechenweg
