@@ -1,11 +1,15 @@
 #include "calc/Biegedialog.h"
 
+#include "calc/Nachweiszeile.h"
+#include "calc/U_passend.h"
 #include "core/Unit1.h"
 #include "platform/Fliesskomma.h"
 #include "platform/Meldungen.h"
 #include "platform/Zahlen.h"
 #include "sections/U_profil.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,7 +34,51 @@ QFrame* Durchbiegungspanel_Bauen(QWidget* dialog, Felder& f, const QString& eMod
         p, QStringLiteral("Label7"), QStringLiteral("L/f ="), QStringLiteral("L_L_durch_f"), 152, feldX, feldbreite);
     f.B_Berechnung_f
         = Bausteine::knopf(p, QStringLiteral("B_Berechnung_f"), QStringLiteral("Berechnen"), 10, hoehe - 54, breite - 20, 42);
+    Bausteine::label(p, QStringLiteral("L_Grenze"), QStringLiteral("Grenze L/f ≥"), 10, hoehe - 94);
+    f.CB_Grenze = Nachweiszeile::Grenzenwahl(p, QStringLiteral("CB_Grenze"), feldX, hoehe - 97, feldbreite, 28);
+    // A new limit judges the deflection shown again.
+    QObject::connect(f.CB_Grenze, &QComboBox::currentIndexChanged, p, [f] {
+        if (!f.L_Nachweis_f->text().isEmpty())
+            Nachweiszeile::Zeigen(f.L_Nachweis_f, Nachweis::Durchbiegung(Unit1::L, Unit1::fd, Nachweis::Durchbiegungsgrenze));
+    });
     return p;
+}
+
+QFrame* Nachweispanel_Bauen(QWidget* dialog, Felder& f, int x, int y, int breite)
+{
+    QFrame* p = Bausteine::panel(dialog, QStringLiteral("Panel4"), x, y, breite, 100);
+    f.ChB_Eigengewicht = new QCheckBox(QStringLiteral("Eigengewicht berücksichtigen"), p);
+    f.ChB_Eigengewicht->setObjectName(QStringLiteral("ChB_Eigengewicht"));
+    f.ChB_Eigengewicht->setGeometry(10, 6, 320, 26);
+    f.L_Eigengewicht = Bausteine::wertlabel(p, QStringLiteral("L_Eigengewicht"), QString(), 340, 6, 220, 26);
+    f.L_Nachweis_W = Nachweiszeile::Bauen(p, QStringLiteral("L_Nachweis_W"), 10, 38, breite - 20, 26);
+    f.L_Nachweis_f = Nachweiszeile::Bauen(p, QStringLiteral("L_Nachweis_f"), 10, 68, breite - 20, 26);
+    return p;
+}
+
+void Eigengewicht_Auffrischen(const Felder& f)
+{
+    const bool moeglich = Unit1::Masse > 0;
+    if (!moeglich)
+        f.ChB_Eigengewicht->setChecked(false);
+    f.ChB_Eigengewicht->setEnabled(moeglich);
+    f.ChB_Eigengewicht->setToolTip(moeglich
+            ? QStringLiteral("Rechnet das Eigengewicht des gewählten Profils als Streckenlast über den ganzen Träger mit. "
+                             "Gilt für diesen Dialog anstelle des Hinweises im Hauptfenster, dass es nicht berücksichtigt wird.")
+            : QStringLiteral("Kein Profil mit Masse gewählt: ohne Masse gibt es kein Eigengewicht."));
+    f.L_Eigengewicht->setText(QStringLiteral("g = %1 N/m").arg(fixiert(Biegerechnung::Eigengewicht(Unit1::Masse), 2)));
+}
+
+Biegerechnung::Aufgabe Aufgabe(const Felder& f, int fall)
+{
+    using namespace Unit1;
+    Biegerechnung::Aufgabe a;
+    a.fall = fall;
+    a.e = {F, L, Abstand_a, E, I};
+    a.Sigma_Zul = Sigma_Zul;
+    a.Masse = Masse;
+    a.eigengewicht = f.ChB_Eigengewicht->isEnabled() && f.ChB_Eigengewicht->isChecked();
+    return a;
 }
 
 void Eingaben_Auffrischen(const Felder& f)
@@ -38,6 +86,8 @@ void Eingaben_Auffrischen(const Felder& f)
     f.E_SigmaZul->setText(fixiert(Unit1::Sigma_Zul, 2));
     f.E_E_Modul->setText(fixiert(Unit1::E, 2));
     f.E_I->setText(fixiert(Unit1::I, 2));
+    Eigengewicht_Auffrischen(f);
+    Nachweiszeile::Grenzenwahl_Auffrischen(f.CB_Grenze);
 }
 
 void Ergebnisse_Nullen(const Felder& f)
@@ -48,7 +98,23 @@ void Ergebnisse_Nullen(const Felder& f)
     W_Anzeigen(f);
     f.L_f->setText(fixiert(Unit1::fd, 4));
     f.L_L_durch_f->setText(fixiert(0, 2));
+    Nachweise_Leeren(f);
 }
+
+void W_Nachweis_Zeigen(const Felder& f)
+{
+    Nachweiszeile::Zeigen(f.L_Nachweis_W, Nachweis::Biegung(Unit1::Werf, Unit1::W));
+    f.B_Passendes_Profil->setEnabled(true);
+}
+
+void Nachweise_Leeren(const Felder& f)
+{
+    Nachweiszeile::Leeren(f.L_Nachweis_W);
+    f_Nachweis_Leeren(f);
+    f.B_Passendes_Profil->setEnabled(false);
+}
+
+void f_Nachweis_Leeren(const Felder& f) { Nachweiszeile::Leeren(f.L_Nachweis_f); }
 
 void W_Anzeigen(const Felder& f)
 {
@@ -66,6 +132,7 @@ void Durchbiegung_Anzeigen(const Felder& f)
     }
     f.L_f->setText(fixiert(Unit1::fd, 4));
     f.L_L_durch_f->setText(fixiert(Fp::teile(Unit1::L, Unit1::fd), 2));
+    Nachweiszeile::Zeigen(f.L_Nachweis_f, Nachweis::Durchbiegung(Unit1::L, Unit1::fd, Nachweis::Durchbiegungsgrenze));
 }
 
 void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f)
@@ -75,6 +142,23 @@ void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f)
     f.E_I->setText(fixiert(Unit1::I, 2));
     f.L_f->setText(QStringLiteral("0"));
     f.L_L_durch_f->setText(QStringLiteral("0"));
+    Eigengewicht_Auffrischen(f);
+    Nachweise_Leeren(f);
+}
+
+void Passendes_Profil(const Rechendialog::Profilbox& box, const Felder& f, int fall, const std::function<void()>& neuRechnen)
+{
+    Profilsuche::Biegeaufgabe aufgabe;
+    aufgabe.rechnung = Aufgabe(f, fall);
+    aufgabe.grenze = Nachweis::Durchbiegungsgrenze;
+    aufgabe.Gamma = Unit1::Gamma;
+    if (!U_passend::Biegung(aufgabe))
+        return;
+    Rechendialog::Profilbox_Anzeigen(box);
+    f.E_I->setText(fixiert(Unit1::I, 2));
+    Eigengewicht_Auffrischen(f);
+    Nachweiszeile::Grenzenwahl_Auffrischen(f.CB_Grenze);
+    neuRechnen();
 }
 
 } // namespace Biegedialog

@@ -1,9 +1,14 @@
 #pragma once
 // What the two bending dialogs share: the controls that both have, the deflection panel, the
 // entry routine's refresh of inputs and results, the profile check before a deflection is shown
-// and the profile selection.
+// and the profile selection; the self-weight switch, the verdicts and the profile finder.
+#include "calc/Biegerechnung.h"
 #include "calc/Rechendialog.h"
 
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -26,17 +31,42 @@ struct Felder {
     QLabel* L_L_durch_f = nullptr;
     QPushButton* B_Berechnen_W = nullptr;
     QPushButton* B_Berechnung_f = nullptr;
+    // Self-weight, deflection limit, verdicts and the profile finder.
+    QCheckBox* ChB_Eigengewicht = nullptr;
+    QLabel* L_Eigengewicht = nullptr;
+    QComboBox* CB_Grenze = nullptr;
+    QLabel* L_Nachweis_W = nullptr;
+    QLabel* L_Nachweis_f = nullptr;
+    QPushButton* B_Passendes_Profil = nullptr;
 };
+
+// The bending dialogs are taller than the other calculation dialogs by the strip of verdicts.
+inline constexpr int Hoehe = 619 + 108;
 
 // The deflection panel (Panel2) with its heading, E, I, deflection, L/f and its button.
 QFrame* Durchbiegungspanel_Bauen(QWidget* dialog, Felder& f, const QString& eModulText, int x, int y, int breite, int hoehe);
 
+// The strip under both panels (Panel4): the self-weight check box with its line load and the
+// verdict lines of bending and deflection.
+QFrame* Nachweispanel_Bauen(QWidget* dialog, Felder& f, int x, int y, int breite);
+
 // Entry routine: the allowable stress, E and I from the shared state (fixed 7/2).
 void Eingaben_Auffrischen(const Felder& f);
+// Entry routine and after a profile change: the self-weight of the chosen profile; the box is
+// disabled (and off) while no profile with a mass is chosen.
+void Eigengewicht_Auffrischen(const Felder& f);
+// The calculation of `fall` as the shared state and the self-weight box give it.
+Biegerechnung::Aufgabe Aufgabe(const Felder& f, int fall);
+
 // Entry routine: Werf, Wxerf and fd back to 0 and shown as zeros.
 void Ergebnisse_Nullen(const Felder& f);
 // L_Werf and L_Wxerf from the shared values (fixed 7/2).
 void W_Anzeigen(const Felder& f);
+// After a section-modulus calculation: the bending verdict; the finder can start.
+void W_Nachweis_Zeigen(const Felder& f);
+// A changed input: no verdicts, no finder until W erf. is computed again.
+void Nachweise_Leeren(const Felder& f);
+void f_Nachweis_Leeren(const Felder& f);
 // Writes the modulus of the chosen material into E_E_Modul: the one that is used.
 void E_Modul_Zeigen(const Felder& f);
 // After a deflection: refuses a profile whose W is below Werf, else shows fd and L/f. L/f of a
@@ -44,5 +74,8 @@ void E_Modul_Zeigen(const Felder& f);
 void Durchbiegung_Anzeigen(const Felder& f);
 // "Profil aussuchen": the profile selection, then the box and E_I from the shared state.
 void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f);
+// "Passendes Profil": the finder for the last W erf. of `fall`; a profile taken there becomes
+// the chosen one, the box shows it and `neuRechnen` computes the results for it.
+void Passendes_Profil(const Rechendialog::Profilbox& box, const Felder& f, int fall, const std::function<void()>& neuRechnen);
 
 } // namespace Biegedialog

@@ -1,6 +1,7 @@
 #include "calc/U_bieg1.h"
 
 #include "calc/Biegeformeln.h"
+#include "calc/Biegerechnung.h"
 #include "core/Main.h"
 #include "core/Unit1.h"
 #include "explain/U_Formel.h"
@@ -9,6 +10,7 @@
 #include "platform/Oberflaeche.h"
 #include "report/U_druck.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,7 +61,8 @@ using Rechendialog::Wert;
 TDLG_Biegung1::TDLG_Biegung1(QWidget* eltern)
     : QDialog(eltern)
 {
-    Bausteine::dialograhmen(this, QStringLiteral("DLG_Biegung1"), QStringLiteral("Biegung - Eingabe von  F und L"), 992, 619);
+    Bausteine::dialograhmen(
+        this, QStringLiteral("DLG_Biegung1"), QStringLiteral("Biegung - Eingabe von  F und L"), 992, Biegedialog::Hoehe);
     Aufbauen();
     OKBtn->setFocus();
     Plattform::beiAktivierung(this, [this] { FormActivate(); });
@@ -84,7 +87,8 @@ void TDLG_Biegung1::Aufbauen()
             {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
             {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
             {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
-            {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
+            {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK},
+            {QStringLiteral("B_Passendes_Profil"), QStringLiteral("Passendes Profil")}},
         8, 190, 170, 54, 70);
     B_Formel = knoepfe[0];
     B_Profil_suchen = knoepfe[1];
@@ -92,6 +96,7 @@ void TDLG_Biegung1::Aufbauen()
     BitBtn1 = knoepfe[3];
     HelpBtn = knoepfe[4];
     OKBtn = knoepfe[5];
+    Felder.B_Passendes_Profil = knoepfe[6];
 
     // Section modulus.
     Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 410);
@@ -115,6 +120,7 @@ void TDLG_Biegung1::Aufbauen()
 
     // Deflection.
     Panel2 = Biegedialog::Durchbiegungspanel_Bauen(this, Felder, QStringLiteral("E Modul"), 590, 200, 394, 410);
+    Panel4 = Biegedialog::Nachweispanel_Bauen(this, Felder, 190, 620, 794);
 
     connect(Felder.B_Berechnen_W, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_Berechnen_WClick));
     connect(Felder.B_Berechnung_f, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_Berechnung_fClick));
@@ -123,6 +129,8 @@ void TDLG_Biegung1::Aufbauen()
     for (QLineEdit* e : {Felder.E_E_Modul, Felder.E_I})
         connect(e, &QLineEdit::textChanged, this, handler(this, &TDLG_Biegung1::E_E_ModulChange));
     connect(B_Profil_suchen, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_Profil_suchenClick));
+    connect(Felder.B_Passendes_Profil, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_Passendes_ProfilClick));
+    connect(Felder.ChB_Eigengewicht, &QCheckBox::toggled, this, handler(this, &TDLG_Biegung1::ChB_EigengewichtClick));
     connect(B_Formel, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_FormelClick));
     connect(BitBtn1, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::BitBtn1Click));
     connect(B_Drucken, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_DruckenClick));
@@ -167,11 +175,14 @@ void TDLG_Biegung1::B_Berechnen_WClick()
             Lx = Wert(Felder.E_x);
             Sigma_Zul = Wert(Felder.E_SigmaZul);
         }
-        Werf = Biegeformeln::Werf(fall, F, L, Sigma_Zul);
-        Wxerf = Biegeformeln::Wxerf(fall, F, L, Lx, Sigma_Zul);
+        const Biegerechnung::Aufgabe aufgabe = Biegedialog::Aufgabe(Felder, fall);
+        Werf = Biegerechnung::Werf(aufgabe).wert;
+        Wxerf = Biegerechnung::Wxerf(aufgabe, Lx);
     });
-    if (gelungen)
+    if (gelungen) {
         Biegedialog::W_Anzeigen(Felder);
+        Biegedialog::W_Nachweis_Zeigen(Felder);
+    }
 }
 
 void TDLG_Biegung1::B_Berechnung_fClick()
@@ -183,7 +194,7 @@ void TDLG_Biegung1::B_Berechnung_fClick()
             L = Wert(Felder.E_Laenge);
             I = Wert(Felder.E_I);
             Biegedialog::E_Modul_Zeigen(Felder);
-            fd = Biegeformeln::fd(fall, F, L, E, I);
+            fd = Biegerechnung::fd(Biegedialog::Aufgabe(Felder, fall)).wert;
         });
         if (!gelungen)
             return;
@@ -195,12 +206,25 @@ void TDLG_Biegung1::E_LastChange()
 {
     for (QLabel* l : {Felder.L_Werf, Felder.L_Wxerf, Felder.L_f, Felder.L_L_durch_f})
         l->setText(QStringLiteral("0"));
+    Biegedialog::Nachweise_Leeren(Felder);
 }
 
 void TDLG_Biegung1::E_E_ModulChange()
 {
     Felder.L_f->setText(QStringLiteral("0"));
     Felder.L_L_durch_f->setText(QStringLiteral("0"));
+    Biegedialog::f_Nachweis_Leeren(Felder);
+}
+
+// Self-weight on or off changes every result: they are cleared as for a changed input.
+void TDLG_Biegung1::ChB_EigengewichtClick() { E_LastChange(); }
+
+void TDLG_Biegung1::B_Passendes_ProfilClick()
+{
+    Biegedialog::Passendes_Profil(Profil, Felder, Akt_Belastungsfall, [this] {
+        B_Berechnen_WClick();
+        B_Berechnung_fClick();
+    });
 }
 
 void TDLG_Biegung1::B_Profil_suchenClick() { Biegedialog::Profil_Aussuchen(Profil, Felder); }

@@ -25,6 +25,8 @@ public:
     void B_FormelClick();
     void BitBtn1Click();
     void B_DruckenClick();
+    void B_Passendes_ProfilClick();
+    void ChB_EigengewichtClick();
     void OKBtnClick();
     void HelpBtnClick();
 
@@ -34,6 +36,7 @@ public:
     QLabel* L_Sigma_Zul;
     QFrame* Panel1;
     QFrame* Panel2;
+    QFrame* Panel4;
     QPushButton* B_Formel;
     QPushButton* B_Profil_suchen;
     QPushButton* B_Drucken;

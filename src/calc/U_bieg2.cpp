@@ -1,14 +1,17 @@
 #include "calc/U_bieg2.h"
 
 #include "calc/Biegeformeln.h"
+#include "calc/Biegerechnung.h"
 #include "core/Main.h"
 #include "core/Unit1.h"
 #include "explain/U_Formel.h"
 #include "explain/U_Hilfe.h"
 #include "platform/Bausteine.h"
 #include "platform/Oberflaeche.h"
+#include "platform/Zahlen.h"
 #include "report/U_druck.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,6 +52,26 @@ const Lastfall* lastfall(int nr)
 const QString Mitte_f = QStringLiteral("Die max Durchbiegung ist in Trägermitte!");
 const QString Rand_f = QStringLiteral("Die max Durchbiegung ist an den Trägerrändern!");
 
+// The note on the deflection: the governing place in cases 8 and 9; in cases 4 and 12 that the
+// formula gives the deflection under the load, or with the self-weight where the greatest
+// deflection of the combined line lies.
+QString Hinweis_f(const Biegerechnung::Aufgabe& a, const Biegerechnung::Wert& f)
+{
+    switch (a.fall) {
+    case 8:
+    case 9:
+        return f.erstes ? Mitte_f : Rand_f;
+    case 4:
+    case 12:
+        if (a.eigengewicht)
+            return QStringLiteral("Größte Durchbiegung aus Last und Eigengewicht bei x = %1 mm").arg(Zahlen::fixiert(f.x, 2));
+        return a.fall == 4 ? QStringLiteral("Berechnete Durchbiegung ist nicht die maximale!")
+                           : QStringLiteral("Berechnete Durchbiegung ist nicht die Maximale!");
+    default:
+        return {};
+    }
+}
+
 } // namespace
 } // namespace U_bieg2
 
@@ -59,8 +82,8 @@ using Rechendialog::Wert;
 TDLG_Biegung2::TDLG_Biegung2(QWidget* eltern)
     : QDialog(eltern)
 {
-    Bausteine::dialograhmen(
-        this, QStringLiteral("DLG_Biegung2"), QStringLiteral("Biegung - einseitig eingespannter Träger"), 992, 619);
+    Bausteine::dialograhmen(this, QStringLiteral("DLG_Biegung2"), QStringLiteral("Biegung - einseitig eingespannter Träger"), 992,
+        Biegedialog::Hoehe);
     Aufbauen();
     Profil_aussuchen->setFocus();
     Plattform::beiAktivierung(this, [this] { FormActivate(); });
@@ -85,7 +108,8 @@ void TDLG_Biegung2::Aufbauen()
             {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
             {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
             {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
-            {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
+            {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK},
+            {QStringLiteral("B_Passendes_Profil"), QStringLiteral("Passendes Profil")}},
         8, 150, 170, 54, 74);
     B_Formel = knoepfe[0];
     Profil_aussuchen = knoepfe[1];
@@ -93,6 +117,7 @@ void TDLG_Biegung2::Aufbauen()
     B_Drucken = knoepfe[3];
     HelpBtn = knoepfe[4];
     OKBtn = knoepfe[5];
+    Felder.B_Passendes_Profil = knoepfe[6];
 
     // Section modulus.
     Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 414);
@@ -122,6 +147,7 @@ void TDLG_Biegung2::Aufbauen()
     Panel2 = Biegedialog::Durchbiegungspanel_Bauen(this, Felder, QStringLiteral("E Modul [N/mm2]"), 590, 200, 394, 414);
     L_Hinweis_f = label(Panel2, QStringLiteral("L_Hinweis_f"), QStringLiteral(".."), 10, 192, 374, 44);
     L_Hinweis_f->setWordWrap(true);
+    Panel4 = Biegedialog::Nachweispanel_Bauen(this, Felder, 190, 620, 794);
 
     connect(Felder.B_Berechnen_W, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_Berechnen_WClick));
     connect(Felder.B_Berechnung_f, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_Berechnung_fClick));
@@ -130,6 +156,8 @@ void TDLG_Biegung2::Aufbauen()
     for (QLineEdit* e : {Felder.E_E_Modul, Felder.E_I})
         connect(e, &QLineEdit::textChanged, this, handler(this, &TDLG_Biegung2::E_E_ModulChange));
     connect(Profil_aussuchen, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::Profil_aussuchenClick));
+    connect(Felder.B_Passendes_Profil, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_Passendes_ProfilClick));
+    connect(Felder.ChB_Eigengewicht, &QCheckBox::toggled, this, handler(this, &TDLG_Biegung2::ChB_EigengewichtClick));
     connect(B_Formel, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_FormelClick));
     connect(BitBtn1, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::BitBtn1Click));
     connect(B_Drucken, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_DruckenClick));
@@ -178,34 +206,24 @@ void TDLG_Biegung2::B_Berechnen_WClick()
             Lx = Wert(Felder.E_x);
         Abstand_a = Wert(E_Abstand);
         Sigma_Zul = Wert(Felder.E_SigmaZul);
-        switch (fall) {
-        case 4:
+        if (fall == 4)
             Abstand_b = L - Abstand_a;
-            Werf = Biegeformeln::Werf4(F, L, Abstand_a, Sigma_Zul);
-            Wxerf = Biegeformeln::Wxerf4(F, L, Abstand_a, Lx, Sigma_Zul);
-            break;
-        case 8:
-            Werf = Biegeformeln::Werf8(F, Abstand_a, Sigma_Zul);
-            break;
-        case 9: {
-            const auto w = Biegeformeln::Werf9(F, L, Abstand_a, Sigma_Zul);
-            Werf = w.wert;
+        const Biegerechnung::Aufgabe aufgabe = Biegedialog::Aufgabe(Felder, fall);
+        const Biegerechnung::Wert w = Biegerechnung::Werf(aufgabe);
+        Werf = w.wert;
+        if (fall == 9)
             L_Hinweis_W->setText(w.erstes ? QStringLiteral("Der gefährdete Querschnitt ist beim Auflager!")
                                           : QStringLiteral("Der gefährdete Querschnitt ist in Trägermitte!"));
-            Wxerf = Biegeformeln::Wxerf9(F, L, Abstand_a, Lx, Sigma_Zul);
-            break;
-        }
-        case 12: {
-            const auto w = Biegeformeln::Werf12(F, L, Abstand_a, Sigma_Zul);
-            Werf = w.wert;
+        else if (fall == 12)
             L_Hinweis_W->setText(w.erstes ? QStringLiteral("Der gefährdete Querschnitt ist unter F!")
                                           : QStringLiteral("Der gefährdete Querschnitt ist im Festlager!"));
-            break;
-        }
-        }
+        if (Biegerechnung::hatStelle(fall))
+            Wxerf = Biegerechnung::Wxerf(aufgabe, Lx);
     });
-    if (gelungen)
+    if (gelungen) {
         Biegedialog::W_Anzeigen(Felder);
+        Biegedialog::W_Nachweis_Zeigen(Felder);
+    }
 }
 
 void TDLG_Biegung2::B_Berechnung_fClick()
@@ -219,23 +237,10 @@ void TDLG_Biegung2::B_Berechnung_fClick()
             Abstand_a = Wert(E_Abstand);
             I = Wert(Felder.E_I);
             Biegedialog::E_Modul_Zeigen(Felder);
-            switch (fall) {
-            case 4:
-                fd = Biegeformeln::fd4(F, L, Abstand_a, E, I);
-                L_Hinweis_f->setText(QStringLiteral("Berechnete Durchbiegung ist nicht die maximale!"));
-                break;
-            case 8:
-            case 9: {
-                const auto f = fall == 8 ? Biegeformeln::fd8(F, L, Abstand_a, E, I) : Biegeformeln::fd9(F, L, Abstand_a, E, I);
-                fd = f.wert;
-                L_Hinweis_f->setText(f.erstes ? U_bieg2::Mitte_f : U_bieg2::Rand_f);
-                break;
-            }
-            case 12:
-                fd = Biegeformeln::fd12(F, L, Abstand_a, E, I);
-                L_Hinweis_f->setText(QStringLiteral("Berechnete Durchbiegung ist nicht die Maximale!"));
-                break;
-            }
+            const Biegerechnung::Aufgabe aufgabe = Biegedialog::Aufgabe(Felder, fall);
+            const Biegerechnung::Wert f = Biegerechnung::fd(aufgabe);
+            fd = f.wert;
+            L_Hinweis_f->setText(U_bieg2::Hinweis_f(aufgabe, f));
         });
         if (!gelungen)
             return;
@@ -248,6 +253,7 @@ void TDLG_Biegung2::E_LastChange()
     for (QLabel* l : {Felder.L_Werf, Felder.L_Wxerf, Felder.L_f, Felder.L_L_durch_f})
         l->setText(QStringLiteral("0"));
     Hinweise_Leeren();
+    Biegedialog::Nachweise_Leeren(Felder);
 }
 
 void TDLG_Biegung2::E_E_ModulChange()
@@ -255,6 +261,18 @@ void TDLG_Biegung2::E_E_ModulChange()
     Felder.L_f->setText(QStringLiteral("0"));
     Felder.L_L_durch_f->setText(QStringLiteral("0"));
     L_Hinweis_f->clear();
+    Biegedialog::f_Nachweis_Leeren(Felder);
+}
+
+// Self-weight on or off changes every result: they are cleared as for a changed input.
+void TDLG_Biegung2::ChB_EigengewichtClick() { E_LastChange(); }
+
+void TDLG_Biegung2::B_Passendes_ProfilClick()
+{
+    Biegedialog::Passendes_Profil(Profil, Felder, Akt_Belastungsfall, [this] {
+        B_Berechnen_WClick();
+        B_Berechnung_fClick();
+    });
 }
 
 void TDLG_Biegung2::Profil_aussuchenClick() { Biegedialog::Profil_Aussuchen(Profil, Felder); }

@@ -26,6 +26,8 @@ public:
     void B_FormelClick();
     void BitBtn1Click();
     void B_DruckenClick();
+    void B_Passendes_ProfilClick();
+    void ChB_EigengewichtClick();
     void OKBtnClick();
     void HelpBtnClick();
 
@@ -39,6 +41,7 @@ public:
     QLabel* Label15;
     QFrame* Panel1;
     QFrame* Panel2;
+    QFrame* Panel4;
     QPushButton* B_Formel;
     QPushButton* Profil_aussuchen;
     QPushButton* BitBtn1;

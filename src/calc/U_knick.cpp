@@ -1,6 +1,7 @@
 #include "calc/U_knick.h"
 
 #include "calc/Knickformeln.h"
+#include "calc/U_passend.h"
 #include "core/Main.h"
 #include "core/Unit1.h"
 #include "data/Tab_Werkstoffauswahl.h"
@@ -127,6 +128,8 @@ void TDLG_Knickung::Aufbauen()
     L_Formel = label(Panel1, QStringLiteral("L_Formel"), QString(), 10, 192, 372, 48);
     L_Formel->setWordWrap(true);
     B_Berechnung_I = knopf(Panel1, QStringLiteral("B_Berechnung_I"), QStringLiteral("Berechnung"), 10, 304, 372, 42);
+    B_Passendes_Profil
+        = knopf(Panel1, QStringLiteral("B_Passendes_Profil"), QStringLiteral("Passendes Profil"), 10, 252, 372, 42);
 
     // Buckling safety of the chosen profile.
     Panel3 = panel(this, QStringLiteral("Panel3"), 566, 212, 418, 358);
@@ -162,6 +165,7 @@ void TDLG_Knickung::Aufbauen()
     for (QLineEdit* e : {E_Last, E_Laenge, E_Sicherheit, E_I, E_E_Modul})
         connect(e, &QLineEdit::textChanged, this, handler(this, &TDLG_Knickung::E_LastChange));
     connect(B_Profil, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_ProfilClick));
+    connect(B_Passendes_Profil, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_Passendes_ProfilClick));
     connect(B_Formel, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_FormelClick));
     connect(BitBtn1, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::BitBtn1Click));
     connect(B_Drucken, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_DruckenClick));
@@ -295,12 +299,48 @@ void TDLG_Knickung::E_LastChange()
 void TDLG_Knickung::B_ProfilClick()
 {
     U_profil::DLG_Profil->exec();
+    Profil_Zeigen();
+}
+
+// After a profile change: the box and E_I from the shared state, the safety results cleared.
+void TDLG_Knickung::Profil_Zeigen()
+{
     Rechendialog::Profilbox_Anzeigen(Profil);
     E_I->setText(fixiert(I, 2));
     L_Formel->setText(QStringLiteral(" "));
     L_Warnung->setText(QStringLiteral(" "));
     for (QLabel* l : {L_Sigma_K, L_Sigma_vorh, L_SK, L_Schlankheitsgrad})
         l->setText(QStringLiteral("0"));
+}
+
+// The finder for the desired safety with the inputs as typed; a profile taken there is checked
+// at once, so that its safety and verdict are shown.
+void TDLG_Knickung::B_Passendes_ProfilClick()
+{
+    const Matrecord& material = U_knick::gewaehltesMaterial(); // no selection: range error
+    if (material.SigmaP == 0) {
+        Plattform::fehler(QStringLiteral("Es ist keine Proportionalitätsgrenze in der Datenbank."));
+        return;
+    }
+    Profilsuche::Knickaufgabe aufgabe;
+    const bool gelesen = U_knick::mitFehlermeldung([&] {
+        aufgabe.F = Wert(E_Last);
+        aufgabe.L = Wert(E_Laenge);
+        aufgabe.Sk_gewuenscht = Wert(E_Sicherheit);
+    });
+    if (!gelesen)
+        return;
+    aufgabe.fall = Akt_Belastungsfall;
+    aufgabe.E = E;
+    aufgabe.Sigma_P = Sigma_P;
+    aufgabe.GrenzSchlankheit = GrenzSchlankheit;
+    aufgabe.Tetmaier1 = material.Tetmaier1;
+    aufgabe.Tetmaier2 = material.Tetmaier2;
+    aufgabe.Gamma = Gamma;
+    if (!U_passend::Knickung(aufgabe))
+        return;
+    Profil_Zeigen();
+    B_Berechnung_KnicksicherheitClick();
 }
 
 void TDLG_Knickung::B_FormelClick() { U_Formel::Formel_Zeigen(Akt_Belastungsfall + 30); }

@@ -21,6 +21,7 @@ public:
     void B_Berechnung_KnicksicherheitClick();
     void E_LastChange();
     void B_ProfilClick();
+    void B_Passendes_ProfilClick();
     void B_FormelClick();
     void BitBtn1Click();
     void B_DruckenClick();
@@ -37,6 +38,7 @@ public:
     QLabel* L_Ierf;
     QLabel* L_Formel;
     QPushButton* B_Berechnung_I;
+    QPushButton* B_Passendes_Profil;
     QFrame* Panel3;
     QLineEdit* E_I; // shows the shared I; read-only, no calculation reads it
     QLineEdit* E_E_Modul; // shows the shared E; read-only likewise
@@ -61,6 +63,7 @@ private:
     void Aufbauen();
     void Knicklaenge_Setzen();
     void Ergebnisse_Anzeigen();
+    void Profil_Zeigen();
 };
 
 namespace U_knick {

@@ -1,6 +1,7 @@
 #include "calc/U_scher.h"
 
 #include "calc/Knickformeln.h"
+#include "calc/Nachweiszeile.h"
 #include "core/Main.h"
 #include "core/Unit1.h"
 #include "data/Tab_Werkstoffauswahl.h"
@@ -87,6 +88,7 @@ void TDLG_Scherung::Aufbauen()
     L_Aerf
         = Ausgabezeile(Panel1, QStringLiteral("label1"), QStringLiteral("A erf. [mm2]"), QStringLiteral("L_Aerf"), 116, 220, 228);
     B_Berechnung_Flaeche = knopf(Panel1, QStringLiteral("B_Berechnung_Flaeche"), QStringLiteral("Berechnung"), 10, 172, 438, 42);
+    L_Nachweis_A = Nachweiszeile::Bauen(this, QStringLiteral("L_Nachweis_A"), 280, 510, 704, 56);
 
     connect(B_Berechnung_Flaeche, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::B_Berechnung_FlaecheClick));
     for (QLineEdit* e : {E_Last, E_SigmaZul})
@@ -113,7 +115,11 @@ void TDLG_Scherung::FormActivate()
     E_SigmaZul->setText(fixiert(Sigma_Zul, 2));
     Aerf = 0;
     L_Aerf->setText(fixiert(Aerf, 2));
+    Nachweiszeile::Leeren(L_Nachweis_A);
 }
+
+// The required area against the chosen profile's, once an area has been computed.
+void TDLG_Scherung::Nachweis_Zeigen() { Nachweiszeile::Zeigen(L_Nachweis_A, Nachweis::Abscherung(Aerf, A)); }
 
 void TDLG_Scherung::B_Berechnung_FlaecheClick()
 {
@@ -124,16 +130,24 @@ void TDLG_Scherung::B_Berechnung_FlaecheClick()
         Sigma_Zul = Wert(E_SigmaZul);
         Aerf = Knickformeln::Aerf(F, Sigma_Zul);
     });
-    if (gelungen)
+    if (gelungen) {
         L_Aerf->setText(fixiert(Aerf, 2, 18)); // large areas keep their decimals
+        Nachweis_Zeigen();
+    }
 }
 
-void TDLG_Scherung::E_LastChange() { L_Aerf->setText(QStringLiteral("0")); }
+void TDLG_Scherung::E_LastChange()
+{
+    L_Aerf->setText(QStringLiteral("0"));
+    Nachweiszeile::Leeren(L_Nachweis_A);
+}
 
 void TDLG_Scherung::B_Profil_suchenClick()
 {
     U_profil::DLG_Profil->exec();
     Rechendialog::Profilbox_Anzeigen(Profil);
+    if (!L_Nachweis_A->text().isEmpty()) // the area shown stays: judged against the new profile
+        Nachweis_Zeigen();
 }
 
 void TDLG_Scherung::B_FormelClick() { U_Formel::Formel_Zeigen(20); }

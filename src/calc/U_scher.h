@@ -34,6 +34,7 @@ public:
     QLineEdit* E_Last;
     QLineEdit* E_SigmaZul;
     QLabel* L_Aerf;
+    QLabel* L_Nachweis_A;
     QPushButton* B_Berechnung_Flaeche;
     QPushButton* B_Formel;
     QPushButton* BitBtn1;
@@ -47,6 +48,7 @@ public:
 
 private:
     void Aufbauen();
+    void Nachweis_Zeigen();
 };
 
 namespace U_scher {

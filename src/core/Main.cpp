@@ -3,6 +3,7 @@
 #include "calc/U_bieg1.h"
 #include "calc/U_bieg2.h"
 #include "calc/U_knick.h"
+#include "calc/U_passend.h"
 #include "calc/U_scher.h"
 #include "core/Lastfallbild.h"
 #include "core/Unit1.h"
@@ -74,6 +75,7 @@ void Programmstart()
     U_knick::DLG_Knickung = new TDLG_Knickung(Mainform);
     U_Hilfe::DLG_Hilfe = new TDLG_Hilfe(Mainform);
     U_Formel::DLG_Formel = new TDLG_Formel(Mainform);
+    U_passend::DLG_Passendes_Profil = new TDLG_Passendes_Profil(Mainform);
 }
 
 void Programmende()
@@ -89,6 +91,7 @@ void Programmende()
     U_knick::DLG_Knickung = nullptr;
     U_Hilfe::DLG_Hilfe = nullptr;
     U_Formel::DLG_Formel = nullptr;
+    U_passend::DLG_Passendes_Profil = nullptr;
 }
 
 void Dialog_Zeigen(QWidget* dialog)

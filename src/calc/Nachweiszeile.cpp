@@ -1,0 +1,62 @@
+#include "calc/Nachweiszeile.h"
+
+#include "platform/Bausteine.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalBlocker>
+
+namespace Nachweiszeile {
+
+QLabel* Bauen(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe)
+{
+    QLabel* zeile = Bausteine::label(eltern, name, QString(), x, y, breite, hoehe);
+    zeile->setWordWrap(true);
+    zeile->setIndent(4);
+    Leeren(zeile);
+    return zeile;
+}
+
+void Zeigen(QLabel* zeile, const Nachweis::Urteil& urteil)
+{
+    zeile->setText(urteil.text);
+    switch (urteil.zustand) {
+    case Nachweis::Zustand::Erfuellt:
+        Bausteine::hintergrund(zeile, Gruen);
+        break;
+    case Nachweis::Zustand::NichtErfuellt:
+        Bausteine::hintergrund(zeile, Bausteine::Rot);
+        break;
+    case Nachweis::Zustand::Offen:
+    case Nachweis::Zustand::KeinProfil:
+        Bausteine::hintergrund(zeile, Neutral);
+        break;
+    }
+}
+
+void Leeren(QLabel* zeile)
+{
+    zeile->clear();
+    zeile->setAutoFillBackground(false);
+}
+
+QComboBox* Grenzenwahl(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe)
+{
+    auto* wahl = new QComboBox(eltern);
+    wahl->setObjectName(name);
+    wahl->setGeometry(x, y, breite, hoehe);
+    for (int grenze : Nachweis::Grenzen)
+        wahl->addItem(Nachweis::Grenzentext(grenze), grenze);
+    Grenzenwahl_Auffrischen(wahl);
+    QObject::connect(wahl, &QComboBox::currentIndexChanged, wahl,
+        [wahl](int index) { Nachweis::Durchbiegungsgrenze = wahl->itemData(index).toInt(); });
+    return wahl;
+}
+
+void Grenzenwahl_Auffrischen(QComboBox* wahl)
+{
+    const QSignalBlocker stumm(wahl);
+    wahl->setCurrentIndex(std::max(0, wahl->findData(Nachweis::Durchbiegungsgrenze)));
+}
+
+} // namespace Nachweiszeile

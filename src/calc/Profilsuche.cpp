@@ -1,0 +1,182 @@
+#include "calc/Profilsuche.h"
+
+#include "calc/Knickformeln.h"
+#include "calc/Nachweis.h"
+#include "sections/Querschnittswerte.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <numeric>
+
+namespace Profilsuche {
+
+namespace {
+
+using Unit1::TProfilbibliothek;
+using Unit1::TProfilrecord;
+
+const QString Leer = QStringLiteral("LEER");
+
+bool leichter(const Kandidat& a, const Kandidat& b) { return a.Masse != b.Masse ? a.Masse < b.Masse : a.A < b.A; }
+
+// The families and profiles as the profile selection lists them: up to the first free entry,
+// at most 40 families of 150 profiles.
+int familienzahl(const TProfilbibliothek& b)
+{
+    int n = 0;
+    while (n < Unit1::Max_Familie && b[n][0].Art != Leer)
+        ++n;
+    return n;
+}
+
+int profilzahl(const Unit1::TProfildat& f)
+{
+    int n = 0;
+    while (n < Unit1::Max_Profil && f[n].Art != Leer)
+        ++n;
+    return n;
+}
+
+Kandidat kandidat(const TProfilbibliothek& b, int familie, int nr, Ausrichtung ausrichtung, double Gamma)
+{
+    const TProfilrecord& p = b[familie][nr];
+    Kandidat k;
+    k.familie = familie;
+    k.nr = nr;
+    k.art = p.Art;
+    k.name = p.Name;
+    const bool optimal = ausrichtung == Ausrichtung::Optimal;
+    k.W = optimal ? p.Wmax : p.Wmin;
+    k.I = optimal ? p.Imax : p.Imin;
+    k.A = p.A;
+    k.Masse = Querschnittswerte::Masse(p.A, Gamma);
+    return k;
+}
+
+// Walks every family, lightest profile first, and keeps the profiles that hold.
+template <typename Pruefung>
+Ergebnis suchen(const TProfilbibliothek& b, Ausrichtung ausrichtung, double Gamma, bool alle, Pruefung haelt)
+{
+    Ergebnis e;
+    const int familien = familienzahl(b);
+    for (int f = 0; f < familien; ++f) {
+        std::vector<Kandidat> kandidaten;
+        for (int y = 0, n = profilzahl(b[f]); y < n; ++y)
+            kandidaten.push_back(kandidat(b, f, y, ausrichtung, Gamma));
+        std::stable_sort(kandidaten.begin(), kandidaten.end(), leichter);
+        std::vector<Kandidat> treffer;
+        for (Kandidat& k : kandidaten) {
+            if (!haelt(k))
+                continue;
+            treffer.push_back(k);
+            if (!alle)
+                break;
+        }
+        e.familien.push_back(std::move(treffer));
+        e.familiennamen.push_back(b[f][0].Art);
+    }
+    return e;
+}
+
+} // namespace
+
+std::vector<Kandidat> Ergebnis::leichteste() const
+{
+    std::vector<Kandidat> l;
+    for (const auto& f : familien)
+        if (!f.empty())
+            l.push_back(f.front());
+    std::stable_sort(l.begin(), l.end(), leichter);
+    return l;
+}
+
+std::vector<Kandidat> Ergebnis::alle() const
+{
+    std::vector<Kandidat> l;
+    for (const auto& f : familien)
+        l.insert(l.end(), f.begin(), f.end());
+    std::stable_sort(l.begin(), l.end(), leichter);
+    return l;
+}
+
+QStringList Ergebnis::ohneTreffer() const
+{
+    QStringList l;
+    for (std::size_t i = 0; i < familien.size(); ++i)
+        if (familien[i].empty())
+            l.push_back(familiennamen[int(i)]);
+    return l;
+}
+
+bool Biegung_haelt(const Biegeaufgabe& aufgabe, Kandidat& k)
+{
+    if (!(k.W > 0))
+        return false;
+    Biegerechnung::Aufgabe r = aufgabe.rechnung;
+    r.e.I = k.I;
+    r.Masse = k.Masse;
+    try {
+        k.Werf = Biegerechnung::Werf(r).wert;
+        k.Ausnutzung = Nachweis::Ausnutzung(k.Werf, k.W);
+        if (std::fabs(k.Werf) > k.W)
+            return false;
+    } catch (const std::exception&) {
+        return false; // a profile the formulas cannot take does not hold
+    }
+    try {
+        k.f = Biegerechnung::fd(r).wert;
+        k.mitF = true;
+    } catch (const std::exception&) {
+        return aufgabe.grenze <= 0; // without a limit the deflection is only shown
+    }
+    return Nachweis::Durchbiegung_haelt(r.e.L, k.f, aufgabe.grenze);
+}
+
+bool Knickung_haelt(const Knickaufgabe& a, Kandidat& k)
+{
+    try {
+        const auto Lk = Knickformeln::Knicklaenge(a.fall, a.L);
+        if (!Lk)
+            return false;
+        // The buckling dialog's rules: Euler, and below the limit slenderness Tetmajer's line.
+        k.Schlankheitsgrad = Knickformeln::Schlankheitsgrad(*Lk, k.I, k.A);
+        k.tetmajer = a.GrenzSchlankheit > k.Schlankheitsgrad;
+        if (k.tetmajer) {
+            if (a.Tetmaier1 == 0 || a.Tetmaier2 == 0)
+                return false;
+            k.Sigma_K = Knickformeln::Sigma_K_Tetmajer(a.Tetmaier1, a.Tetmaier2, k.Schlankheitsgrad);
+        } else {
+            k.Sigma_K = Knickformeln::Sigma_K_Euler(a.E, k.I, *Lk, k.A);
+        }
+        k.Sk = Knickformeln::Sicherheit(k.Sigma_K, a.Sigma_P, a.F, k.A);
+        const auto urteil = Knickformeln::Knickurteil(k.Sk, a.Sk_gewuenscht);
+        return urteil == Knickformeln::Urteil::Erreicht || urteil == Knickformeln::Urteil::Keins;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+Ergebnis Biegung(const TProfilbibliothek& bibliothek, const Biegeaufgabe& aufgabe, bool alle)
+{
+    return suchen(bibliothek, aufgabe.ausrichtung, aufgabe.Gamma, alle, [&](Kandidat& k) { return Biegung_haelt(aufgabe, k); });
+}
+
+Ergebnis Knickung(const TProfilbibliothek& bibliothek, const Knickaufgabe& aufgabe, bool alle)
+{
+    // Buckling takes the minor axis: the orientation across gives Imin.
+    return suchen(bibliothek, Ausrichtung::Quer, aufgabe.Gamma, alle, [&](Kandidat& k) { return Knickung_haelt(aufgabe, k); });
+}
+
+void Uebernehmen(const TProfilrecord& profil, Ausrichtung ausrichtung)
+{
+    const bool optimal = ausrichtung == Ausrichtung::Optimal;
+    Unit1::W = optimal ? profil.Wmax : profil.Wmin;
+    Unit1::I = optimal ? profil.Imax : profil.Imin;
+    Unit1::A = profil.A;
+    Unit1::ProfilArt = profil.Art;
+    Unit1::ProfilName = profil.Name;
+    Unit1::Masse = Querschnittswerte::Masse(profil.A, Unit1::Gamma);
+}
+
+} // namespace Profilsuche
