@@ -1,0 +1,1 @@
+trabex_test(test_nachweis ${CMAKE_CURRENT_LIST_DIR}/test_nachweis.cpp)
