@@ -109,15 +109,96 @@ QStringList Ergebnis::ohneTreffer() const
     return l;
 }
 
-bool Biegung_haelt(const Biegeaufgabe& aufgabe, Kandidat& k)
+namespace {
+
+// Certain refusals before the full check, so that a search over the whole library stays within
+// a frame. Without the self-weight W erf. is the same for every candidate and is computed once.
+// With it, the moment and deflection lines are linear in the weight: the case's lines and
+// those of a unit uniform load, sampled once, give for each candidate a lower bound of its
+// greatest |M| and |w| (the greatest over the samples). A candidate refused by a lower bound
+// cannot hold; every other one gets the full check, the same computation as the dialog's.
+class Vorpruefung {
+public:
+    explicit Vorpruefung(const Biegeaufgabe& a)
+        : m_aufgabe(a)
+    {
+        const Biegerechnung::Aufgabe& r = a.rechnung;
+        if (!r.eigengewicht) {
+            try {
+                m_Werf = Biegerechnung::Werf(r).wert;
+            } catch (const std::exception&) {
+                m_rechenbar = false; // the case cannot be computed: nothing holds
+            }
+            return;
+        }
+        try {
+            // EI = 1: the deflection lines give EI·w.
+            Biegelinien::Eingaben e = r.e;
+            e.E = 1.0;
+            e.I = 1e-4;
+            const Biegelinien::Linien last = Biegelinien::Fall_Linien(r.fall, e);
+            const double L = last.traeger().laenge;
+            const Biegelinien::Linien eins(last.traeger(), {}, {{0.0, L, 1.0, 1.0}}, 1.0);
+            const std::vector<double> k = last.Knickstellen();
+            constexpr int Stuecke = 32;
+            for (std::size_t s = 0; s + 1 < k.size(); ++s)
+                for (int i = 0; i <= Stuecke; ++i) {
+                    const double x = k[s] + (k[s + 1] - k[s]) * i / Stuecke;
+                    m_M.push_back({last.M(x), eins.M(x)});
+                    m_w.push_back({last.w(x), eins.w(x)});
+                }
+        } catch (const std::exception&) {
+            m_rechenbar = false;
+        }
+    }
+
+    bool rechenbar() const { return m_rechenbar; }
+
+    // False only when the candidate cannot hold.
+    bool kannHalten(const Kandidat& k) const
+    {
+        constexpr double Spiel = 1.0 + 1e-9; // rounding of the bound against the full check
+        if (!m_aufgabe.rechnung.eigengewicht)
+            return std::fabs(m_Werf) <= k.W;
+        const double q = Biegerechnung::Eigengewicht(k.Masse) / 1000.0;
+        const double Wmin = groesster(m_M, q) / m_aufgabe.rechnung.Sigma_Zul / 1000.0;
+        if (Wmin > k.W * Spiel)
+            return false;
+        const double EI = m_aufgabe.rechnung.e.E * k.I * 10000.0;
+        if (m_aufgabe.grenze <= 0 || !(EI > 0))
+            return true;
+        return groesster(m_w, q) / EI * m_aufgabe.grenze <= m_aufgabe.rechnung.e.L * Spiel;
+    }
+
+    // W erf. without the self-weight (the same for every candidate).
+    double Werf() const { return m_Werf; }
+
+private:
+    static double groesster(const std::vector<std::pair<double, double>>& werte, double q)
+    {
+        double m = 0;
+        for (const auto& [last, eins] : werte)
+            m = std::max(m, std::fabs(last + q * eins));
+        return m;
+    }
+
+    const Biegeaufgabe& m_aufgabe;
+    bool m_rechenbar = true;
+    double m_Werf = 0;
+    std::vector<std::pair<double, double>> m_M, m_w; // (case, unit load) at the samples
+};
+
+bool pruefen(const Biegeaufgabe& aufgabe, const Vorpruefung* vor, Kandidat& k)
 {
     if (!(k.W > 0))
+        return false;
+    if (vor && (!vor->rechenbar() || !vor->kannHalten(k)))
         return false;
     Biegerechnung::Aufgabe r = aufgabe.rechnung;
     r.e.I = k.I;
     r.Masse = k.Masse;
     try {
-        k.Werf = Biegerechnung::Werf(r).wert;
+        k.Werf = vor && !r.eigengewicht ? vor->Werf() : Biegerechnung::Werf(r).wert;
         k.Ausnutzung = Nachweis::Ausnutzung(k.Werf, k.W);
         if (std::fabs(k.Werf) > k.W)
             return false;
@@ -132,6 +213,10 @@ bool Biegung_haelt(const Biegeaufgabe& aufgabe, Kandidat& k)
     }
     return Nachweis::Durchbiegung_haelt(r.e.L, k.f, aufgabe.grenze);
 }
+
+} // namespace
+
+bool Biegung_haelt(const Biegeaufgabe& aufgabe, Kandidat& k) { return pruefen(aufgabe, nullptr, k); }
 
 bool Knickung_haelt(const Knickaufgabe& a, Kandidat& k)
 {
@@ -159,7 +244,8 @@ bool Knickung_haelt(const Knickaufgabe& a, Kandidat& k)
 
 Ergebnis Biegung(const TProfilbibliothek& bibliothek, const Biegeaufgabe& aufgabe, bool alle)
 {
-    return suchen(bibliothek, aufgabe.ausrichtung, aufgabe.Gamma, alle, [&](Kandidat& k) { return Biegung_haelt(aufgabe, k); });
+    const Vorpruefung vor(aufgabe);
+    return suchen(bibliothek, aufgabe.ausrichtung, aufgabe.Gamma, alle, [&](Kandidat& k) { return pruefen(aufgabe, &vor, k); });
 }
 
 Ergebnis Knickung(const TProfilbibliothek& bibliothek, const Knickaufgabe& aufgabe, bool alle)
