@@ -1,5 +1,7 @@
 #include "calc/Biegedialog.h"
 
+#include "calc/Rechenweg.h"
+#include "calc/U_verlauf.h"
 #include "core/Unit1.h"
 #include "platform/Fliesskomma.h"
 #include "platform/Meldungen.h"
@@ -66,6 +68,13 @@ void Durchbiegung_Anzeigen(const Felder& f)
     }
     f.L_f->setText(fixiert(Unit1::fd, 4));
     f.L_L_durch_f->setText(fixiert(Fp::teile(Unit1::L, Unit1::fd), 2));
+}
+
+bool mitRechenweg(QWidget* dialog, const QString& teil, const std::function<void()>& rechnung)
+{
+    U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Biegung, dialog, teil);
+    aufnahme.gelungen = Rechendialog::mitPiep(rechnung);
+    return aufnahme.gelungen;
 }
 
 void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f)

@@ -4,6 +4,8 @@
 // and the profile selection.
 #include "calc/Rechendialog.h"
 
+#include <functional>
+
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -42,6 +44,13 @@ void E_Modul_Zeigen(const Felder& f);
 // After a deflection: refuses a profile whose W is below Werf, else shows fd and L/f. L/f of a
 // deflection of 0 throws the division by zero, which the handler's wrapper reports.
 void Durchbiegung_Anzeigen(const Felder& f);
+// The two calculations of a bending dialog, as the steps are headed in the "Rechenweg".
+inline const QString Teil_W = QStringLiteral("Erforderliches Widerstandsmoment");
+inline const QString Teil_f = QStringLiteral("Durchbiegung");
+// Runs a calculation with the beep guard (Rechendialog::mitPiep) while its formulas record
+// their steps, and hands steps and inputs to the "Verläufe" window. Returns false when it failed.
+bool mitRechenweg(QWidget* dialog, const QString& teil, const std::function<void()>& rechnung);
+
 // "Profil aussuchen": the profile selection, then the box and E_I from the shared state.
 void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f);
 

@@ -1,6 +1,7 @@
 #include "calc/U_bieg1.h"
 
 #include "calc/Biegeformeln.h"
+#include "calc/U_verlauf.h"
 #include "core/Main.h"
 #include "core/Unit1.h"
 #include "explain/U_Formel.h"
@@ -8,6 +9,7 @@
 #include "platform/Bausteine.h"
 #include "platform/Oberflaeche.h"
 #include "report/U_druck.h"
+#include "report/Zusatzseiten.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -81,17 +83,18 @@ void TDLG_Biegung1::Aufbauen()
     const QList<QPushButton*> knoepfe = Knopfspalte(this,
         {{QStringLiteral("B_Formel"), QStringLiteral("Formel ansehen")},
             {QStringLiteral("B_Profil_suchen"), QStringLiteral("Profil aussuchen")},
-            {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
+            {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")}, {QStringLiteral("B_Verlaeufe"), QStringLiteral("Verläufe")},
             {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
             {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
             {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
-        8, 190, 170, 54, 70);
+        8, 190, 170, 54, 60);
     B_Formel = knoepfe[0];
     B_Profil_suchen = knoepfe[1];
     B_Drucken = knoepfe[2];
-    BitBtn1 = knoepfe[3];
-    HelpBtn = knoepfe[4];
-    OKBtn = knoepfe[5];
+    B_Verlaeufe = knoepfe[3];
+    BitBtn1 = knoepfe[4];
+    HelpBtn = knoepfe[5];
+    OKBtn = knoepfe[6];
 
     // Section modulus.
     Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 410);
@@ -126,6 +129,7 @@ void TDLG_Biegung1::Aufbauen()
     connect(B_Formel, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_FormelClick));
     connect(BitBtn1, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::BitBtn1Click));
     connect(B_Drucken, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_DruckenClick));
+    connect(B_Verlaeufe, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_VerlaeufeClick));
     connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::OKBtnClick));
     connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::HelpBtnClick));
 }
@@ -157,7 +161,7 @@ void TDLG_Biegung1::B_Berechnen_WClick()
         return;
     }
     // Each input is stored as soon as it is read, so that a later failure leaves it stored.
-    const bool gelungen = Rechendialog::mitPiep([&] {
+    const bool gelungen = Biegedialog::mitRechenweg(this, Biegedialog::Teil_W, [&] {
         F = Wert(Felder.E_Last);
         L = Wert(Felder.E_Laenge);
         if (fall == 7) {
@@ -178,7 +182,7 @@ void TDLG_Biegung1::B_Berechnung_fClick()
 {
     const int fall = Akt_Belastungsfall;
     if (Biegeformeln::ersterDialog(fall)) {
-        const bool gelungen = Rechendialog::mitPiep([&] {
+        const bool gelungen = Biegedialog::mitRechenweg(this, Biegedialog::Teil_f, [&] {
             F = Wert(Felder.E_Last);
             L = Wert(Felder.E_Laenge);
             I = Wert(Felder.E_I);
@@ -209,7 +213,15 @@ void TDLG_Biegung1::B_FormelClick() { U_Formel::Formel_Zeigen(Akt_Belastungsfall
 
 void TDLG_Biegung1::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Biegung); }
 
-void TDLG_Biegung1::B_DruckenClick() { U_druck::Biegung1_Drucken(Rechendialog::Drucksetup(Drucksetupdlg, this), windowTitle()); }
+void TDLG_Biegung1::B_DruckenClick()
+{
+    if (!Zusatzseiten::Kopf_Abfragen(this))
+        return;
+    const Zusatzseiten::Inhalt zusatz = U_verlauf::Zusatzinhalt(U_verlauf::Art::Biegung);
+    U_druck::Biegung1_Drucken(Rechendialog::Drucksetup(Drucksetupdlg, this), windowTitle(), &zusatz);
+}
+
+void TDLG_Biegung1::B_VerlaeufeClick() { U_verlauf::Zeigen(U_verlauf::Art::Biegung, this); }
 
 void TDLG_Biegung1::OKBtnClick() { hide(); }
 

@@ -25,6 +25,7 @@ public:
     void B_FormelClick();
     void BitBtn1Click();
     void B_DruckenClick();
+    void B_VerlaeufeClick();
     void OKBtnClick();
     void HelpBtnClick();
 
@@ -37,6 +38,7 @@ public:
     QPushButton* B_Formel;
     QPushButton* B_Profil_suchen;
     QPushButton* B_Drucken;
+    QPushButton* B_Verlaeufe;
     QPushButton* BitBtn1;
     QPushButton* HelpBtn;
     QPushButton* OKBtn;

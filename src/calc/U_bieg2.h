@@ -26,6 +26,7 @@ public:
     void B_FormelClick();
     void BitBtn1Click();
     void B_DruckenClick();
+    void B_VerlaeufeClick();
     void OKBtnClick();
     void HelpBtnClick();
 
@@ -43,6 +44,7 @@ public:
     QPushButton* Profil_aussuchen;
     QPushButton* BitBtn1;
     QPushButton* B_Drucken;
+    QPushButton* B_Verlaeufe;
     QPushButton* HelpBtn;
     QPushButton* OKBtn;
     QPrintDialog* Drucksetupdlg2 = nullptr;
