@@ -57,6 +57,7 @@ void protokollieren(Art art, const QString& titel, const QString& teil, Rechenwe
     s.protokoll.titel = titel;
     s.protokoll.setzen(teil, schritte);
     s.gerechnet = true;
+    s.gelungen = gelungen;
 }
 
 void auffrischen(Art art)
@@ -160,7 +161,8 @@ Zusatzseiten::Inhalt Zusatzinhalt(Art art)
     Zusatzseiten::Inhalt z;
     z.titel = stand(art).protokoll.titel;
     z.protokoll = stand(art).protokoll;
-    if (hatBlock(art) && stand(art).gerechnet) {
+    const bool mitBlock = art == Art::Biegung ? stand(art).gelungen : art == Art::Knickung && stand(art).knickung.E > 0;
+    if (mitBlock) {
         z.block = [art](QPainter& m, const QRectF& r) { Block_Zeichnen(art, m, r); };
         z.blockhoehe = art == Art::Biegung ? 15000 : 10500; // 0.01 mm
     }
@@ -311,13 +313,15 @@ void TDLG_Verlaeufe::Auffrischen()
         const bool fall = d.fall >= 1 && d.fall <= 13;
         L_Skizze->setPixmap(
             fall ? QPixmap::fromImage(Lastfallbild::bild(Lastfallbild::biegung(d.fall), QSize(248, 124))) : QPixmap());
-        const auto ergebnis = s.gerechnet ? Diagramme::linienBerechnen(d) : Diagramme::Biegelinien_oder_Grund {};
+        const auto ergebnis = s.gelungen ? Diagramme::linienBerechnen(d) : Diagramme::Biegelinien_oder_Grund {};
         m_linien = ergebnis.linien;
         if (!m_linien) {
             for (QChartView* v : {CV_Querkraft, CV_Moment, CV_Durchbiegung})
                 ChartSetzen(v, new QChart);
-            L_Hinweis->setText(s.gerechnet ? QStringLiteral("Keine Verläufe: ") + ergebnis.grund
-                                           : QStringLiteral("Noch keine Berechnung in den Biegedialogen."));
+            L_Hinweis->setText(!s.gerechnet ? QStringLiteral("Noch keine Berechnung in den Biegedialogen.")
+                    : s.gelungen            ? QStringLiteral("Keine Verläufe: ") + ergebnis.grund
+                                            : QStringLiteral("Keine Verläufe: Die letzte Rechnung wurde abgebrochen."));
+            L_Hinweis->show();
             return;
         }
         ChartSetzen(CV_Querkraft, Diagramme::Biegediagramm(d, *m_linien, Groesse::Querkraft));
@@ -330,9 +334,10 @@ void TDLG_Verlaeufe::Auffrischen()
         if (d.x)
             L_Zeiger->setText(QStringLiteral("Gewähltes ") + Diagramme::wertezeile(*m_linien, *d.x));
     } else if (m_art == Art::Knickung) {
-        ChartSetzen(CV_Knicklinie, Diagramme::Knickdiagramm(s.knickung));
-        L_Hinweis->setText(
-            s.gerechnet ? Diagramme::Knickhinweis(s.knickung) : QStringLiteral("Noch keine Berechnung im Knickdialog."));
+        // The curve needs a material, which the safety check hands over.
+        const bool kurve = s.knickung.E > 0;
+        ChartSetzen(CV_Knicklinie, kurve ? Diagramme::Knickdiagramm(s.knickung) : new QChart);
+        L_Hinweis->setText(kurve ? Diagramme::Knickhinweis(s.knickung) : QStringLiteral("Noch keine Knicksicherheit berechnet."));
     }
 }
 

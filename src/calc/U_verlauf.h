@@ -30,6 +30,7 @@ struct Stand {
     Diagramme::Biegedaten biegung; // Art::Biegung
     Knickspannungslinie::Daten knickung; // Art::Knickung
     bool gerechnet = false;
+    bool gelungen = false; // the last calculation ran to its end
 };
 const Stand& stand(Art art);
 
