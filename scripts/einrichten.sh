@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Trabex need, where missing.
 set -euo pipefail
-pakete=(build-essential cmake ninja-build ccache qt6-base-dev qt6-base-dev-tools libgl-dev
+pakete=(build-essential cmake ninja-build ccache qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev
         fonts-liberation fonts-dejavu-core poppler-utils)
 fehlend=()
 for p in "${pakete[@]}"; do

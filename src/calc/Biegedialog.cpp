@@ -1,7 +1,9 @@
 #include "calc/Biegedialog.h"
 
 #include "calc/Nachweiszeile.h"
+#include "calc/Rechenweg.h"
 #include "calc/U_passend.h"
+#include "calc/U_verlauf.h"
 #include "core/Unit1.h"
 #include "platform/Fliesskomma.h"
 #include "platform/Meldungen.h"
@@ -69,6 +71,8 @@ void Eigengewicht_Auffrischen(const Felder& f)
     f.L_Eigengewicht->setText(QStringLiteral("g = %1 N/m").arg(fixiert(Biegerechnung::Eigengewicht(Unit1::Masse), 2)));
 }
 
+bool mitEigengewicht(const Felder& f) { return f.ChB_Eigengewicht->isEnabled() && f.ChB_Eigengewicht->isChecked(); }
+
 Biegerechnung::Aufgabe Aufgabe(const Felder& f, int fall)
 {
     using namespace Unit1;
@@ -77,7 +81,7 @@ Biegerechnung::Aufgabe Aufgabe(const Felder& f, int fall)
     a.e = {F, L, Abstand_a, E, I};
     a.Sigma_Zul = Sigma_Zul;
     a.Masse = Masse;
-    a.eigengewicht = f.ChB_Eigengewicht->isEnabled() && f.ChB_Eigengewicht->isChecked();
+    a.eigengewicht = mitEigengewicht(f);
     return a;
 }
 
@@ -135,6 +139,15 @@ void Durchbiegung_Anzeigen(const Felder& f)
     Nachweiszeile::Zeigen(f.L_Nachweis_f, Nachweis::Durchbiegung(Unit1::L, Unit1::fd, Nachweis::Durchbiegungsgrenze));
 }
 
+bool mitRechenweg(QWidget* dialog, const Felder& f, const QString& teil, const std::function<void()>& rechnung)
+{
+    U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Biegung, dialog, teil);
+    if (mitEigengewicht(f))
+        aufnahme.eigengewicht = Biegerechnung::Eigengewicht(Unit1::Masse);
+    aufnahme.gelungen = Rechendialog::mitPiep(rechnung);
+    return aufnahme.gelungen;
+}
+
 void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f)
 {
     U_profil::DLG_Profil->exec();
@@ -144,6 +157,19 @@ void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f)
     f.L_L_durch_f->setText(QStringLiteral("0"));
     Eigengewicht_Auffrischen(f);
     Nachweise_Leeren(f);
+}
+
+Zusatzseiten::Inhalt Berichtszusatz(const Felder& f)
+{
+    Zusatzseiten::Inhalt z = U_verlauf::Zusatzinhalt(U_verlauf::Art::Biegung);
+    // What the last calculation included, not what the box shows now.
+    const double g = U_verlauf::stand(U_verlauf::Art::Biegung).biegung.eigengewicht;
+    const Rechenweg::Schritt eigengewicht {QStringLiteral("Eigengewicht"),
+        g > 0 ? QStringLiteral("berücksichtigt: g = %1 N/m über den ganzen Träger").arg(fixiert(g, 2))
+              : QStringLiteral("nicht berücksichtigt"),
+        QString(), QString()};
+    Nachweiszeile::Protokollieren(z.protokoll, {eigengewicht}, {f.L_Nachweis_W, f.L_Nachweis_f});
+    return z;
 }
 
 void Passendes_Profil(const Rechendialog::Profilbox& box, const Felder& f, int fall, const std::function<void()>& neuRechnen)

@@ -4,6 +4,7 @@
 // and the profile selection; the self-weight switch, the verdicts and the profile finder.
 #include "calc/Biegerechnung.h"
 #include "calc/Rechendialog.h"
+#include "report/Zusatzseiten.h"
 
 #include <functional>
 
@@ -55,6 +56,8 @@ void Eingaben_Auffrischen(const Felder& f);
 // Entry routine and after a profile change: the self-weight of the chosen profile; the box is
 // disabled (and off) while no profile with a mass is chosen.
 void Eigengewicht_Auffrischen(const Felder& f);
+// The self-weight box is on (and usable).
+bool mitEigengewicht(const Felder& f);
 // The calculation of `fall` as the shared state and the self-weight box give it.
 Biegerechnung::Aufgabe Aufgabe(const Felder& f, int fall);
 
@@ -72,8 +75,20 @@ void E_Modul_Zeigen(const Felder& f);
 // After a deflection: refuses a profile whose W is below Werf, else shows fd and L/f. L/f of a
 // deflection of 0 throws the division by zero, which the handler's wrapper reports.
 void Durchbiegung_Anzeigen(const Felder& f);
+// The two calculations of a bending dialog, as the steps are headed in the "Rechenweg".
+inline const QString Teil_W = QStringLiteral("Erforderliches Widerstandsmoment");
+inline const QString Teil_f = QStringLiteral("Durchbiegung");
+// Runs a calculation with the beep guard (Rechendialog::mitPiep) while its formulas record
+// their steps, and hands steps and inputs to the "Verläufe" window. Returns false when it failed.
+// With the self-weight switched on, the diagrams show the lines of load and weight together.
+bool mitRechenweg(QWidget* dialog, const Felder& f, const QString& teil, const std::function<void()>& rechnung);
+
 // "Profil aussuchen": the profile selection, then the box and E_I from the shared state.
 void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f);
+// The further pages of the report: the diagrams and steps of the last calculation, then whether
+// it included the self-weight and the verdicts shown.
+Zusatzseiten::Inhalt Berichtszusatz(const Felder& f);
+
 // "Passendes Profil": the finder for the last W erf. of `fall`; a profile taken there becomes
 // the chosen one, the box shows it and `neuRechnen` computes the results for it.
 void Passendes_Profil(const Rechendialog::Profilbox& box, const Felder& f, int fall, const std::function<void()>& neuRechnen);

@@ -1,5 +1,6 @@
 #include "calc/Knickformeln.h"
 
+#include "calc/Rechenweg.h"
 #include "platform/Fliesskomma.h"
 
 #include <numbers>
@@ -10,48 +11,115 @@ using Fp::pruefe;
 using Fp::teile;
 using std::numbers::pi;
 
+namespace {
+
+using Rechenweg::wert;
+
+const QString Nmm2 = QStringLiteral("N/mm²");
+
+// Notes "was: formel = formel with numbers = ergebnis" while a dialog records.
+void schritt(const QString& was, const QString& formel, const QList<QPair<QString, QString>>& werte, double ergebnis,
+    const QString& einheit)
+{
+    if (!Rechenweg::aktiv())
+        return;
+    const int gleich = int(formel.indexOf(QStringLiteral(" = ")));
+    Rechenweg::notieren(
+        was, formel, QStringLiteral("= ") + Rechenweg::einsetzen(formel.mid(gleich + 3), werte), wert(ergebnis, einheit));
+}
+
+} // namespace
+
 std::optional<double> Knicklaenge(int fall, double L)
 {
+    std::optional<double> Lk;
+    QString formel;
     switch (fall) {
     case 1:
-        return L; // pinned at both ends
+        Lk = L; // pinned at both ends
+        formel = QStringLiteral("Lk = L");
+        break;
     case 2:
-        return 2.0 * L; // fixed at one end, free at the other
+        Lk = 2.0 * L; // fixed at one end, free at the other
+        formel = QStringLiteral("Lk = 2 · L");
+        break;
     case 3:
-        return 0.7 * L; // fixed at one end, pinned at the other
+        Lk = 0.7 * L; // fixed at one end, pinned at the other
+        formel = QStringLiteral("Lk = 0,7 · L");
+        break;
     case 4:
-        return 0.5 * L; // fixed at both ends
+        Lk = 0.5 * L; // fixed at both ends
+        formel = QStringLiteral("Lk = 0,5 · L");
+        break;
     default:
         return std::nullopt;
     }
+    schritt(QStringLiteral("Knicklänge (Eulerfall %1)").arg(fall), formel, {{QStringLiteral("L"), wert(L, QStringLiteral("mm"))}},
+        *Lk, QStringLiteral("mm"));
+    return Lk;
 }
 
 double Ierf(double Sk_gewuenscht, double F, double Lk, double E)
 {
     const double mm4 = teile(pruefe(Sk_gewuenscht * F * Lk * Lk), pruefe(pi * pi * E));
+    const QList<QPair<QString, QString>> werte {{QStringLiteral("Lk"), wert(Lk, QStringLiteral("mm"))},
+        {QStringLiteral("S"), wert(Sk_gewuenscht, QString())}, {QStringLiteral("F"), wert(F, QStringLiteral("N"))},
+        {QStringLiteral("E"), wert(E, Nmm2)}};
+    schritt(QStringLiteral("Erforderliches Trägheitsmoment nach Euler"), QStringLiteral("Ierf = S · F · Lk² / (π² · E)"), werte,
+        mm4, QStringLiteral("mm⁴"));
+    schritt(QStringLiteral("Umrechnung mm⁴ → cm⁴"), QStringLiteral("Ierf = Ierf[mm⁴] / 10000"),
+        {{QStringLiteral("Ierf[mm⁴]"), wert(mm4, QStringLiteral("mm⁴"))}}, mm4 / 10000.0, QStringLiteral("cm⁴"));
     return mm4 / 10000.0; // mm⁴ → cm⁴
 }
 
 double Sigma_K_Euler(double E, double I, double Lk, double A)
 {
-    return teile(pruefe(E * I * 10000.0 * pi * pi), pruefe(Lk * Lk * A)); // I in cm⁴ → mm⁴
+    const double s = teile(pruefe(E * I * 10000.0 * pi * pi), pruefe(Lk * Lk * A)); // I in cm⁴ → mm⁴
+    schritt(QStringLiteral("Knickspannung nach Euler (I in mm⁴ = I[cm⁴] · 10000)"), QStringLiteral("σK = π² · E · I / (Lk² · A)"),
+        {{QStringLiteral("Lk"), wert(Lk, QStringLiteral("mm"))}, {QStringLiteral("E"), wert(E, Nmm2)},
+            {QStringLiteral("I"), wert(I * 10000.0, QStringLiteral("mm⁴"))},
+            {QStringLiteral("A"), wert(A, QStringLiteral("mm²"))}},
+        s, Nmm2);
+    return s;
 }
 
 double Sigma_K_Tetmajer(double Tetmaier1, double Tetmaier2, double Schlankheitsgrad)
 {
-    return pruefe(Tetmaier1 - Tetmaier2 * Schlankheitsgrad);
+    const double s = pruefe(Tetmaier1 - Tetmaier2 * Schlankheitsgrad);
+    schritt(QStringLiteral("Knickspannung nach Tetmajer"), QStringLiteral("σK = a − b · λ"),
+        {{QStringLiteral("a"), wert(Tetmaier1, Nmm2)}, {QStringLiteral("b"), wert(Tetmaier2, Nmm2)},
+            {QStringLiteral("λ"), wert(Schlankheitsgrad, QString())}},
+        s, Nmm2);
+    return s;
 }
 
 double Schlankheitsgrad(double Lk, double I, double A)
 {
     // √(I/A) with I in cm⁴ and A in mm² is the radius of gyration in hundredths of a mm.
-    return teile(teile(Lk, Fp::wurzel(teile(I, A))), 100.0);
+    const double i = Fp::wurzel(teile(I, A));
+    const double lambda = teile(teile(Lk, i), 100.0);
+    schritt(QStringLiteral("Trägheitsradius (I in cm⁴, A in mm²: i in 0,01 mm)"), QStringLiteral("i = √(I / A)"),
+        {{QStringLiteral("I"), wert(I, QStringLiteral("cm⁴"))}, {QStringLiteral("A"), wert(A, QStringLiteral("mm²"))}}, i * 10.0,
+        QStringLiteral("mm"));
+    schritt(QStringLiteral("Schlankheitsgrad"), QStringLiteral("λ = Lk / i"),
+        {{QStringLiteral("Lk"), wert(Lk, QStringLiteral("mm"))}, {QStringLiteral("i"), wert(i * 10.0, QStringLiteral("mm"))}},
+        lambda, QString());
+    return lambda;
 }
 
 double Sicherheit(double Sigma_K, double Sigma_P, double F, double A)
 {
     const double s = Sigma_P >= Sigma_K ? Sigma_K : Sigma_P;
-    return teile(s, teile(F, A));
+    const double vorh = teile(F, A);
+    const double Sk = teile(s, vorh);
+    schritt(QStringLiteral("Vorhandene Spannung"), QStringLiteral("σ vorh = F / A"),
+        {{QStringLiteral("F"), wert(F, QStringLiteral("N"))}, {QStringLiteral("A"), wert(A, QStringLiteral("mm²"))}}, vorh, Nmm2);
+    schritt(QStringLiteral("Tatsächliche Sicherheit (mit dem kleineren von σK und σP)"),
+        QStringLiteral("Sk = min(σK, σP) / σ vorh"),
+        {{QStringLiteral("σK"), wert(Sigma_K, Nmm2)}, {QStringLiteral("σP"), wert(Sigma_P, Nmm2)},
+            {QStringLiteral("σ vorh"), wert(vorh, Nmm2)}},
+        Sk, QString());
+    return Sk;
 }
 
 Urteil Knickurteil(double Sk, double Sk_gewuenscht)
@@ -67,6 +135,13 @@ Urteil Knickurteil(double Sk, double Sk_gewuenscht)
     return Urteil::Keins;
 }
 
-double Aerf(double F, double Sigma_Zul) { return teile(F, Sigma_Zul); }
+double Aerf(double F, double Sigma_Zul)
+{
+    const double a = teile(F, Sigma_Zul);
+    schritt(QStringLiteral("Erforderliche Querschnittsfläche"), QStringLiteral("A erf = F / σzul"),
+        {{QStringLiteral("F"), wert(F, QStringLiteral("N"))}, {QStringLiteral("σzul"), wert(Sigma_Zul, Nmm2)}}, a,
+        QStringLiteral("mm²"));
+    return a;
+}
 
 } // namespace Knickformeln

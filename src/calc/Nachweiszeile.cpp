@@ -40,6 +40,15 @@ void Leeren(QLabel* zeile)
     zeile->setAutoFillBackground(false);
 }
 
+void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg, std::initializer_list<const QLabel*> zeilen)
+{
+    for (const QLabel* zeile : zeilen)
+        if (!zeile->text().isEmpty())
+            vorweg.append({QStringLiteral("Nachweis"), zeile->text(), QString(), QString()});
+    if (!vorweg.isEmpty())
+        protokoll.setzen(QStringLiteral("Nachweis"), vorweg);
+}
+
 QComboBox* Grenzenwahl(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe)
 {
     auto* wahl = new QComboBox(eltern);

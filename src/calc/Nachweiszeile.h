@@ -2,6 +2,9 @@
 // The verdict line of a calculation dialog and the choice of the deflection limit: the text of
 // a Nachweis on green ("erfüllt") or red ("nicht erfüllt"), neutral grey otherwise.
 #include "calc/Nachweis.h"
+#include "calc/Rechenweg.h"
+
+#include <initializer_list>
 
 #include <QColor>
 
@@ -18,6 +21,11 @@ QLabel* Bauen(QWidget* eltern, const QString& name, int x, int y, int breite, in
 void Zeigen(QLabel* zeile, const Nachweis::Urteil& urteil);
 // No verdict (no result to judge).
 void Leeren(QLabel* zeile);
+
+// The verdict lines shown (the empty ones left out), after the lines `vorweg`, as the part
+// "Nachweis" of the steps that the report prints on its further pages: the paper says what
+// the window says.
+void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg, std::initializer_list<const QLabel*> zeilen);
 
 // A drop-down list of the limits ("keine", "L/200", … "L/500") showing the remembered one;
 // choosing writes Nachweis::Durchbiegungsgrenze.

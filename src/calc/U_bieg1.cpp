@@ -2,6 +2,7 @@
 
 #include "calc/Biegeformeln.h"
 #include "calc/Biegerechnung.h"
+#include "calc/U_verlauf.h"
 #include "core/Main.h"
 #include "core/Unit1.h"
 #include "explain/U_Formel.h"
@@ -9,6 +10,7 @@
 #include "platform/Bausteine.h"
 #include "platform/Oberflaeche.h"
 #include "report/U_druck.h"
+#include "report/Zusatzseiten.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -84,19 +86,20 @@ void TDLG_Biegung1::Aufbauen()
     const QList<QPushButton*> knoepfe = Knopfspalte(this,
         {{QStringLiteral("B_Formel"), QStringLiteral("Formel ansehen")},
             {QStringLiteral("B_Profil_suchen"), QStringLiteral("Profil aussuchen")},
-            {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
+            {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")}, {QStringLiteral("B_Verlaeufe"), QStringLiteral("Verläufe")},
             {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
             {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
             {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK},
             {QStringLiteral("B_Passendes_Profil"), QStringLiteral("Passendes Profil")}},
-        8, 190, 170, 54, 70);
+        8, 190, 170, 54, 60);
     B_Formel = knoepfe[0];
     B_Profil_suchen = knoepfe[1];
     B_Drucken = knoepfe[2];
-    BitBtn1 = knoepfe[3];
-    HelpBtn = knoepfe[4];
-    OKBtn = knoepfe[5];
-    Felder.B_Passendes_Profil = knoepfe[6];
+    B_Verlaeufe = knoepfe[3];
+    BitBtn1 = knoepfe[4];
+    HelpBtn = knoepfe[5];
+    OKBtn = knoepfe[6];
+    Felder.B_Passendes_Profil = knoepfe[7];
 
     // Section modulus.
     Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 410);
@@ -134,6 +137,7 @@ void TDLG_Biegung1::Aufbauen()
     connect(B_Formel, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_FormelClick));
     connect(BitBtn1, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::BitBtn1Click));
     connect(B_Drucken, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_DruckenClick));
+    connect(B_Verlaeufe, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_VerlaeufeClick));
     connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::OKBtnClick));
     connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::HelpBtnClick));
 }
@@ -165,7 +169,7 @@ void TDLG_Biegung1::B_Berechnen_WClick()
         return;
     }
     // Each input is stored as soon as it is read, so that a later failure leaves it stored.
-    const bool gelungen = Rechendialog::mitPiep([&] {
+    const bool gelungen = Biegedialog::mitRechenweg(this, Felder, Biegedialog::Teil_W, [&] {
         F = Wert(Felder.E_Last);
         L = Wert(Felder.E_Laenge);
         if (fall == 7) {
@@ -189,7 +193,7 @@ void TDLG_Biegung1::B_Berechnung_fClick()
 {
     const int fall = Akt_Belastungsfall;
     if (Biegeformeln::ersterDialog(fall)) {
-        const bool gelungen = Rechendialog::mitPiep([&] {
+        const bool gelungen = Biegedialog::mitRechenweg(this, Felder, Biegedialog::Teil_f, [&] {
             F = Wert(Felder.E_Last);
             L = Wert(Felder.E_Laenge);
             I = Wert(Felder.E_I);
@@ -233,7 +237,15 @@ void TDLG_Biegung1::B_FormelClick() { U_Formel::Formel_Zeigen(Akt_Belastungsfall
 
 void TDLG_Biegung1::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Biegung); }
 
-void TDLG_Biegung1::B_DruckenClick() { U_druck::Biegung1_Drucken(Rechendialog::Drucksetup(Drucksetupdlg, this), windowTitle()); }
+void TDLG_Biegung1::B_DruckenClick()
+{
+    if (!Zusatzseiten::Kopf_Abfragen(this))
+        return;
+    const Zusatzseiten::Inhalt zusatz = Biegedialog::Berichtszusatz(Felder);
+    U_druck::Biegung1_Drucken(Rechendialog::Drucksetup(Drucksetupdlg, this), windowTitle(), &zusatz);
+}
+
+void TDLG_Biegung1::B_VerlaeufeClick() { U_verlauf::Zeigen(U_verlauf::Art::Biegung, this); }
 
 void TDLG_Biegung1::OKBtnClick() { hide(); }
 

@@ -27,6 +27,7 @@ public:
     void B_DruckenClick();
     void B_Passendes_ProfilClick();
     void ChB_EigengewichtClick();
+    void B_VerlaeufeClick();
     void OKBtnClick();
     void HelpBtnClick();
 
@@ -40,6 +41,7 @@ public:
     QPushButton* B_Formel;
     QPushButton* B_Profil_suchen;
     QPushButton* B_Drucken;
+    QPushButton* B_Verlaeufe;
     QPushButton* BitBtn1;
     QPushButton* HelpBtn;
     QPushButton* OKBtn;

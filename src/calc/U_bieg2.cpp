@@ -2,6 +2,7 @@
 
 #include "calc/Biegeformeln.h"
 #include "calc/Biegerechnung.h"
+#include "calc/U_verlauf.h"
 #include "core/Main.h"
 #include "core/Unit1.h"
 #include "explain/U_Formel.h"
@@ -10,6 +11,7 @@
 #include "platform/Oberflaeche.h"
 #include "platform/Zahlen.h"
 #include "report/U_druck.h"
+#include "report/Zusatzseiten.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -106,18 +108,19 @@ void TDLG_Biegung2::Aufbauen()
         {{QStringLiteral("B_Formel"), QStringLiteral("Formel ansehen")},
             {QStringLiteral("Profil_aussuchen"), QStringLiteral("Profil aussuchen")},
             {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
-            {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
+            {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")}, {QStringLiteral("B_Verlaeufe"), QStringLiteral("Verläufe")},
             {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
             {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK},
             {QStringLiteral("B_Passendes_Profil"), QStringLiteral("Passendes Profil")}},
-        8, 150, 170, 54, 74);
+        8, 150, 170, 54, 66);
     B_Formel = knoepfe[0];
     Profil_aussuchen = knoepfe[1];
     BitBtn1 = knoepfe[2];
     B_Drucken = knoepfe[3];
-    HelpBtn = knoepfe[4];
-    OKBtn = knoepfe[5];
-    Felder.B_Passendes_Profil = knoepfe[6];
+    B_Verlaeufe = knoepfe[4];
+    HelpBtn = knoepfe[5];
+    OKBtn = knoepfe[6];
+    Felder.B_Passendes_Profil = knoepfe[7];
 
     // Section modulus.
     Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 414);
@@ -161,6 +164,7 @@ void TDLG_Biegung2::Aufbauen()
     connect(B_Formel, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_FormelClick));
     connect(BitBtn1, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::BitBtn1Click));
     connect(B_Drucken, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_DruckenClick));
+    connect(B_Verlaeufe, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_VerlaeufeClick));
     connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::OKBtnClick));
     connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::HelpBtnClick));
 }
@@ -199,7 +203,7 @@ void TDLG_Biegung2::B_Berechnen_WClick()
         return;
     }
     // Each input is stored as soon as it is read, so that a later failure leaves it stored.
-    const bool gelungen = Rechendialog::mitPiep([&] {
+    const bool gelungen = Biegedialog::mitRechenweg(this, Felder, Biegedialog::Teil_W, [&] {
         F = Wert(Felder.E_Last);
         L = Wert(Felder.E_Laenge);
         if (fall == 4 || fall == 9)
@@ -231,7 +235,7 @@ void TDLG_Biegung2::B_Berechnung_fClick()
     L_Hinweis_f->clear();
     const int fall = Akt_Belastungsfall;
     if (Biegeformeln::zweiterDialog(fall)) {
-        const bool gelungen = Rechendialog::mitPiep([&] {
+        const bool gelungen = Biegedialog::mitRechenweg(this, Felder, Biegedialog::Teil_f, [&] {
             F = Wert(Felder.E_Last);
             L = Wert(Felder.E_Laenge);
             Abstand_a = Wert(E_Abstand);
@@ -283,9 +287,14 @@ void TDLG_Biegung2::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Biegun
 
 void TDLG_Biegung2::B_DruckenClick()
 {
+    if (!Zusatzseiten::Kopf_Abfragen(this))
+        return;
+    const Zusatzseiten::Inhalt zusatz = Biegedialog::Berichtszusatz(Felder);
     U_druck::Biegung2_Drucken(
-        Rechendialog::Drucksetup(Drucksetupdlg2, this), windowTitle(), L_Hinweis_W->text(), L_Hinweis_f->text());
+        Rechendialog::Drucksetup(Drucksetupdlg2, this), windowTitle(), L_Hinweis_W->text(), L_Hinweis_f->text(), &zusatz);
 }
+
+void TDLG_Biegung2::B_VerlaeufeClick() { U_verlauf::Zeigen(U_verlauf::Art::Biegung, this); }
 
 void TDLG_Biegung2::OKBtnClick() { hide(); }
 

@@ -28,6 +28,7 @@ public:
     void B_DruckenClick();
     void B_Passendes_ProfilClick();
     void ChB_EigengewichtClick();
+    void B_VerlaeufeClick();
     void OKBtnClick();
     void HelpBtnClick();
 
@@ -46,6 +47,7 @@ public:
     QPushButton* Profil_aussuchen;
     QPushButton* BitBtn1;
     QPushButton* B_Drucken;
+    QPushButton* B_Verlaeufe;
     QPushButton* HelpBtn;
     QPushButton* OKBtn;
     QPrintDialog* Drucksetupdlg2 = nullptr;

@@ -2,6 +2,7 @@
 
 #include "calc/Knickformeln.h"
 #include "calc/U_passend.h"
+#include "calc/U_verlauf.h"
 #include "core/Main.h"
 #include "core/Unit1.h"
 #include "data/Tab_Werkstoffauswahl.h"
@@ -14,6 +15,7 @@
 #include "platform/Oberflaeche.h"
 #include "platform/Zahlen.h"
 #include "report/U_druck.h"
+#include "report/Zusatzseiten.h"
 #include "sections/U_profil.h"
 
 #include <QFrame>
@@ -105,15 +107,20 @@ void TDLG_Knickung::Aufbauen()
             {QStringLiteral("B_Profil"), QStringLiteral("Profil aussuchen")},
             {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
             {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
+            {QStringLiteral("B_Knicklinie"), QStringLiteral("Knickspannungslinie")},
             {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
             {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
-        6, 276, 156, 44, 52);
+        6, 276, 156, 44, 48);
     B_Formel = knoepfe[0];
     B_Profil = knoepfe[1];
     BitBtn1 = knoepfe[2];
     B_Drucken = knoepfe[3];
-    HelpBtn = knoepfe[4];
-    OKBtn = knoepfe[5];
+    B_Knicklinie = knoepfe[4];
+    QFont klein = B_Knicklinie->font(); // the longest caption of the column
+    klein.setPixelSize(13);
+    B_Knicklinie->setFont(klein);
+    HelpBtn = knoepfe[5];
+    OKBtn = knoepfe[6];
 
     // Required moment of inertia.
     Panel1 = panel(this, QStringLiteral("Panel1"), 168, 212, 392, 358);
@@ -169,6 +176,7 @@ void TDLG_Knickung::Aufbauen()
     connect(B_Formel, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_FormelClick));
     connect(BitBtn1, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::BitBtn1Click));
     connect(B_Drucken, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_DruckenClick));
+    connect(B_Knicklinie, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_KnicklinieClick));
     connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::OKBtnClick));
     connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::HelpBtnClick));
 }
@@ -208,6 +216,7 @@ void TDLG_Knickung::Knicklaenge_Setzen()
 
 void TDLG_Knickung::B_Berechnung_IClick()
 {
+    U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Knickung, this, QStringLiteral("Erforderliches Trägheitsmoment"));
     const bool gelungen = U_knick::mitFehlermeldung([&] {
         L = Wert(E_Laenge);
         Knicklaenge_Setzen();
@@ -216,6 +225,7 @@ void TDLG_Knickung::B_Berechnung_IClick()
         Sk_gewuenscht = Wert(E_Sicherheit);
         Ierf = Knickformeln::Ierf(Sk_gewuenscht, F, Lk, E);
     });
+    aufnahme.gelungen = gelungen;
     if (!gelungen)
         return;
     L_Ierf->setText(fixiert(Ierf, 2));
@@ -225,7 +235,9 @@ void TDLG_Knickung::B_Berechnung_IClick()
 void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
 {
     const Matrecord& material = U_knick::gewaehltesMaterial(); // no selection: range error
+    U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Knickung, this, QStringLiteral("Knicksicherheit"));
     if (material.SigmaP == 0) {
+        aufnahme.notieren(QStringLiteral("Abbruch"), QStringLiteral("Es ist keine Proportionalitätsgrenze in der Datenbank."));
         Plattform::fehler(QStringLiteral("Es ist keine Proportionalitätsgrenze in der Datenbank."));
         L_Formel->setText(QStringLiteral("Rechnung nicht möglich"));
         return;
@@ -242,8 +254,12 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
     if (!euler)
         return;
 
+    const QString vergleich
+        = QStringLiteral("λ = %1, λ0 = %2").arg(Rechenweg::zahl(Schlankheitsgrad), Rechenweg::zahl(GrenzSchlankheit));
     if (GrenzSchlankheit > Schlankheitsgrad) { // below the limit slenderness: Tetmajer's line
+        aufnahme.notieren(QStringLiteral("Bereich"), vergleich + QStringLiteral(": λ < λ0, es gilt die Tetmajer-Gerade"));
         if (material.Tetmaier1 == 0 || material.Tetmaier2 == 0) {
+            aufnahme.notieren(QStringLiteral("Abbruch"), QStringLiteral("Es ist keine Tetmayerformel in der Datenbank."));
             Plattform::fehler(QStringLiteral("Es ist keine Tetmayerformel in der Datenbank."));
             L_Formel->setText(QStringLiteral("Es wurde keine Tetmayerformel gefunden"));
             return;
@@ -259,11 +275,16 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
         if (!tetmajer)
             return;
     } else {
+        aufnahme.notieren(QStringLiteral("Bereich"), vergleich + QStringLiteral(": λ ≥ λ0, die Formel nach Euler ist gültig"));
         L_Formel->setText(QStringLiteral("Die Formel nach Euler ist gültig"));
     }
+    aufnahme.knickung = Knickspannungslinie::Daten {Sorte, E, material.SigmaP, GrenzSchlankheit, material.Tetmaier1,
+        material.Tetmaier2, 0, true, Schlankheitsgrad, Sigma_K, Fp::teile(F, A)};
 
     // Read outside the guards: a desired safety that is no number reaches the general report.
     const double gewuenscht = Wert(E_Sicherheit);
+    aufnahme.knickung->S = gewuenscht;
+    aufnahme.gelungen = true;
     switch (Knickformeln::Knickurteil(Sk, gewuenscht)) {
     case Knickformeln::Urteil::Versagen:
         L_Warnung->setText(QStringLiteral("Achtung: Der Träger wird versagen"));
@@ -277,6 +298,10 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
     case Knickformeln::Urteil::Keins:
         break;
     }
+    aufnahme.notieren(QStringLiteral("Urteil"),
+        QStringLiteral("Sk = %1 gegen die gewünschte Sicherheit %2: %3")
+            .arg(Rechenweg::zahl(Sk), Rechenweg::zahl(gewuenscht),
+                L_Warnung->text().trimmed().isEmpty() ? QStringLiteral("gleich, kein Hinweis") : L_Warnung->text()));
     Ergebnisse_Anzeigen();
 }
 
@@ -349,8 +374,13 @@ void TDLG_Knickung::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Knicku
 
 void TDLG_Knickung::B_DruckenClick()
 {
-    U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this), windowTitle(), L_Formel->text());
+    if (!Zusatzseiten::Kopf_Abfragen(this))
+        return;
+    const Zusatzseiten::Inhalt zusatz = U_verlauf::Zusatzinhalt(U_verlauf::Art::Knickung);
+    U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this), windowTitle(), L_Formel->text(), &zusatz);
 }
+
+void TDLG_Knickung::B_KnicklinieClick() { U_verlauf::Zeigen(U_verlauf::Art::Knickung, this); }
 
 void TDLG_Knickung::OKBtnClick() { hide(); }
 

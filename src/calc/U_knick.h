@@ -25,6 +25,7 @@ public:
     void B_FormelClick();
     void BitBtn1Click();
     void B_DruckenClick();
+    void B_KnicklinieClick();
     void OKBtnClick();
     void HelpBtnClick();
 
@@ -52,6 +53,7 @@ public:
     QPushButton* B_Profil;
     QPushButton* BitBtn1;
     QPushButton* B_Drucken;
+    QPushButton* B_Knicklinie;
     QPushButton* HelpBtn;
     QPushButton* OKBtn;
     QPrintDialog* Drucksetupdlg3 = nullptr;

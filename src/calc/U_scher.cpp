@@ -2,6 +2,7 @@
 
 #include "calc/Knickformeln.h"
 #include "calc/Nachweiszeile.h"
+#include "calc/U_verlauf.h"
 #include "core/Main.h"
 #include "core/Unit1.h"
 #include "data/Tab_Werkstoffauswahl.h"
@@ -11,6 +12,7 @@
 #include "platform/Oberflaeche.h"
 #include "platform/Zahlen.h"
 #include "report/U_druck.h"
+#include "report/Zusatzseiten.h"
 #include "sections/U_profil.h"
 
 #include <QFrame>
@@ -70,14 +72,16 @@ void TDLG_Scherung::Aufbauen()
         {{QStringLiteral("B_Formel"), QStringLiteral("Formel ansehen")},
             {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
             {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
+            {QStringLiteral("B_Rechenweg"), QStringLiteral("Rechenweg")},
             {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
             {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
         8, 150, 170, 54, 74);
     B_Formel = knoepfe[0];
     BitBtn1 = knoepfe[1];
     B_Drucken = knoepfe[2];
-    HelpBtn = knoepfe[3];
-    OKBtn = knoepfe[4];
+    B_Rechenweg = knoepfe[3];
+    HelpBtn = knoepfe[4];
+    OKBtn = knoepfe[5];
 
     Panel1 = panel(this, QStringLiteral("Panel1"), 280, 270, 460, 230);
     ueberschrift(Panel1, QStringLiteral("Label10"), QStringLiteral("Berechnung des erf. Querschnitts"), 10, 8);
@@ -97,6 +101,7 @@ void TDLG_Scherung::Aufbauen()
     connect(B_Formel, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::B_FormelClick));
     connect(BitBtn1, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::BitBtn1Click));
     connect(B_Drucken, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::B_DruckenClick));
+    connect(B_Rechenweg, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::B_RechenwegClick));
     connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::OKBtnClick));
     connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::HelpBtnClick));
 }
@@ -125,11 +130,13 @@ void TDLG_Scherung::B_Berechnung_FlaecheClick()
 {
     if (!U_scher::eigenerFall())
         return;
+    U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Scherung, this, QStringLiteral("Erforderliche Querschnittsfläche"));
     const bool gelungen = Rechendialog::mitPiep([&] {
         F = Wert(E_Last);
         Sigma_Zul = Wert(E_SigmaZul);
         Aerf = Knickformeln::Aerf(F, Sigma_Zul);
     });
+    aufnahme.gelungen = gelungen;
     if (gelungen) {
         L_Aerf->setText(fixiert(Aerf, 2, 18)); // large areas keep their decimals
         Nachweis_Zeigen();
@@ -154,7 +161,16 @@ void TDLG_Scherung::B_FormelClick() { U_Formel::Formel_Zeigen(20); }
 
 void TDLG_Scherung::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Scherung); }
 
-void TDLG_Scherung::B_DruckenClick() { U_druck::Scherung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg4, this), windowTitle()); }
+void TDLG_Scherung::B_DruckenClick()
+{
+    if (!Zusatzseiten::Kopf_Abfragen(this))
+        return;
+    Zusatzseiten::Inhalt zusatz = U_verlauf::Zusatzinhalt(U_verlauf::Art::Scherung);
+    Nachweiszeile::Protokollieren(zusatz.protokoll, {}, {L_Nachweis_A});
+    U_druck::Scherung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg4, this), windowTitle(), &zusatz);
+}
+
+void TDLG_Scherung::B_RechenwegClick() { U_verlauf::Zeigen(U_verlauf::Art::Scherung, this); }
 
 void TDLG_Scherung::OKBtnClick() { hide(); }
 

@@ -23,6 +23,7 @@ public:
     void B_FormelClick();
     void BitBtn1Click();
     void B_DruckenClick();
+    void B_RechenwegClick();
     void OKBtnClick();
     void HelpBtnClick();
 
@@ -39,6 +40,7 @@ public:
     QPushButton* B_Formel;
     QPushButton* BitBtn1;
     QPushButton* B_Drucken;
+    QPushButton* B_Rechenweg;
     QPushButton* HelpBtn;
     QPushButton* OKBtn;
     QPrintDialog* Drucksetupdlg4 = nullptr;

@@ -6,4 +6,6 @@ target_sources(trabex_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Rechendialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Biegedialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/U_bieg1.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/U_bieg2.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/U_bieg2.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Diagramme.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/U_verlauf.cpp)

@@ -16,6 +16,7 @@ namespace U_Printgr {
 
 int PgWidth = 0;
 int PgMiddle = 0;
+int PgHeight = 0;
 
 namespace {
 
@@ -23,6 +24,7 @@ std::unique_ptr<QPrinter> t_printer;
 QPrinter* t_drucker = nullptr; // printer of the job in progress
 std::unique_ptr<QPainter> t_maler; // painter of the job in progress
 int t_seite = 0;
+int t_seitenzahl = 0;
 
 // The printer font: nominal size and font resolution as in SetFontSize, style as set.
 int t_nenngroesse = 10;
@@ -96,6 +98,7 @@ void BeginDocEx(const QString& JobName, QPrinter& drucker)
     const int dx = drucker.logicalDpiX();
     const int dy = drucker.logicalDpiY();
     const int breite = Seitengeometrie::Seitenbreite(drucker.width(), dx);
+    const int hoehe = Seitengeometrie::Seitenbreite(drucker.height(), dy); // same arithmetic downwards
     const QTransform abbildung = Seitengeometrie::Abbildung(dx, dy);
 
     // Qt leaves a PDF printer without a file name stuck in its active state after a failed
@@ -111,6 +114,8 @@ void BeginDocEx(const QString& JobName, QPrinter& drucker)
     t_maler = std::move(neu);
     t_drucker = &drucker;
     t_seite = 1;
+    t_seitenzahl = 0;
+    PgHeight = hoehe;
     PgWidth = breite;
     PgMiddle = PgWidth / 2;
     t_schriftaufloesung = dy;
@@ -149,6 +154,18 @@ void Abort()
 QPainter& Canvas() { return maler(); }
 
 int PageNumber() { return t_seite; }
+
+void NewPage()
+{
+    if (!t_drucker || !t_drucker->newPage())
+        throw Plattform::Fehler(
+            Plattform::Fehler::Art::Allgemein, QStringLiteral("Die nächste Seite kann nicht begonnen werden."));
+    ++t_seite;
+}
+
+void SetPageCount(int anzahl) { t_seitenzahl = anzahl; }
+
+int PageCount() { return t_seitenzahl; }
 
 void SetFontSize(int AFontSize)
 {

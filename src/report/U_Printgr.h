@@ -15,6 +15,7 @@ namespace U_Printgr {
 
 extern int PgWidth; // width of the printable area in 0.01 mm, set by BeginDocEx
 extern int PgMiddle; // PgWidth div 2
+extern int PgHeight; // height of the printable area in 0.01 mm, set by BeginDocEx
 
 // The program's printer, created on first use and kept for the whole run. Every printer
 // set-up dialog of the program is created on it, so that the printer and settings chosen in
@@ -38,6 +39,11 @@ void Abort();
 // Painter of the job in progress, drawing in 0.01 mm.
 QPainter& Canvas();
 int PageNumber();
+// Starts the next page of the job.
+void NewPage();
+// Number of pages the job will have, when the report knows it before printing (0: unknown).
+void SetPageCount(int anzahl);
+int PageCount();
 
 // The printer font: AFontSize points on paper (the sign is ignored) ...
 void SetFontSize(int AFontSize);

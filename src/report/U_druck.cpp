@@ -6,6 +6,7 @@
 #include "platform/Textdatei.h"
 #include "report/Berichtsinhalt.h"
 #include "report/U_Printgr.h"
+#include "report/Zusatzseiten.h"
 
 #include <QDate>
 #include <QImage>
@@ -70,7 +71,8 @@ void seiteDrucken(const Berichtsinhalt::Inhalt& inhalt, const QImage& bild)
 
 // The steps every report shares. The content is gathered and the picture read before the
 // job begins; a failure after that aborts the job before it goes on.
-void drucken(QPrintDialog* Drucksetupdlg, Besetzt besetzt, const std::function<Berichtsinhalt::Inhalt()>& inhalt)
+void drucken(QPrintDialog* Drucksetupdlg, Besetzt besetzt, const std::function<Berichtsinhalt::Inhalt()>& inhalt,
+    const Zusatzseiten::Inhalt* zusatz)
 {
     if (Drucksetupdlg)
         Drucksetupdlg->exec(); // cancelled or not, the report uses the printer now selected
@@ -86,7 +88,11 @@ void drucken(QPrintDialog* Drucksetupdlg, Besetzt besetzt, const std::function<B
     const QImage bild = bildLaden(seite.bild);
     U_Printgr::BeginDocEx(Auftragsname, drucker);
     try {
+        // The page count is known before page 1 carries it: the steps are laid out first.
+        U_Printgr::SetPageCount(zusatz ? 1 + Zusatzseiten::Seitenzahl(*zusatz) : 0);
         seiteDrucken(seite, bild);
+        if (zusatz)
+            Zusatzseiten::Drucken(*zusatz, true);
     } catch (...) {
         U_Printgr::Abort();
         throw;
@@ -100,31 +106,41 @@ void Titelzeile_Drucken()
 {
     U_Printgr::SetFontSize_mm(3);
     U_Printgr::TextOut(1000, 800, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-    U_Printgr::TextOut(U_Printgr::PgWidth - 2000, 800, QStringLiteral("Seite%1").arg(U_Printgr::PageNumber()));
+    // A report of several pages says how many; the one-page report keeps its "Seite1".
+    const QString seite = U_Printgr::PageCount() > 1
+        ? QStringLiteral("Seite %1 von %2").arg(U_Printgr::PageNumber()).arg(U_Printgr::PageCount())
+        : QStringLiteral("Seite%1").arg(U_Printgr::PageNumber());
+    U_Printgr::TextOut(U_Printgr::PgWidth - 2000 - (U_Printgr::PageCount() > 1 ? 1000 : 0), 800, seite);
     U_Printgr::SetFontSize_mm(8);
     zentriert(2000, Auftragsname);
     U_Printgr::SetFontSize_mm(3);
     zentriert(3000, Hinweiszeile);
 }
 
-void Biegung1_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel)
+void Biegung1_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Zusatzseiten::Inhalt* zusatz)
 {
-    drucken(Drucksetupdlg, Besetzt::Piep, [&] { return Berichtsinhalt::Biegung1(Titel); });
+    drucken(
+        Drucksetupdlg, Besetzt::Piep, [&] { return Berichtsinhalt::Biegung1(Titel); }, zusatz);
 }
 
-void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f)
+void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f,
+    const Zusatzseiten::Inhalt* zusatz)
 {
-    drucken(Drucksetupdlg, Besetzt::Piep, [&] { return Berichtsinhalt::Biegung2(Titel, Hinweis_W, Hinweis_f); });
+    drucken(
+        Drucksetupdlg, Besetzt::Piep, [&] { return Berichtsinhalt::Biegung2(Titel, Hinweis_W, Hinweis_f); }, zusatz);
 }
 
-void Knickung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Formel)
+void Knickung_Drucken(
+    QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Formel, const Zusatzseiten::Inhalt* zusatz)
 {
-    drucken(Drucksetupdlg, Besetzt::Meldung, [&] { return Berichtsinhalt::Knickung(Titel, Formel); });
+    drucken(
+        Drucksetupdlg, Besetzt::Meldung, [&] { return Berichtsinhalt::Knickung(Titel, Formel); }, zusatz);
 }
 
-void Scherung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel)
+void Scherung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Zusatzseiten::Inhalt* zusatz)
 {
-    drucken(Drucksetupdlg, Besetzt::Piep, [&] { return Berichtsinhalt::Scherung(Titel); });
+    drucken(
+        Drucksetupdlg, Besetzt::Piep, [&] { return Berichtsinhalt::Scherung(Titel); }, zusatz);
 }
 
 } // namespace U_druck

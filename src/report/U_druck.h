@@ -20,6 +20,10 @@
 class QPrintDialog;
 class QString;
 
+namespace Zusatzseiten {
+struct Inhalt;
+}
+
 namespace U_druck {
 
 extern int ypos; // y of the line being printed, in 0.01 mm
@@ -33,9 +37,12 @@ extern const QString Hinweiszeile;
 // Leaves the font at 9 points; does not touch ypos.
 void Titelzeile_Drucken();
 
-void Biegung1_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel);
-void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f);
-void Knickung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Formel);
-void Scherung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel);
+// `zusatz`: the pages after the first (diagrams and steps, Zusatzseiten.h); none: one page.
+void Biegung1_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Zusatzseiten::Inhalt* zusatz = nullptr);
+void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f,
+    const Zusatzseiten::Inhalt* zusatz = nullptr);
+void Knickung_Drucken(
+    QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Formel, const Zusatzseiten::Inhalt* zusatz = nullptr);
+void Scherung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Zusatzseiten::Inhalt* zusatz = nullptr);
 
 } // namespace U_druck
