@@ -38,10 +38,12 @@ QFrame* Durchbiegungspanel_Bauen(QWidget* dialog, Felder& f, const QString& eMod
         = Bausteine::knopf(p, QStringLiteral("B_Berechnung_f"), QStringLiteral("Berechnen"), 10, hoehe - 54, breite - 20, 42);
     Bausteine::label(p, QStringLiteral("L_Grenze"), QStringLiteral("Grenze L/f ≥"), 10, hoehe - 94);
     f.CB_Grenze = Nachweiszeile::Grenzenwahl(p, QStringLiteral("CB_Grenze"), feldX, hoehe - 97, feldbreite, 28);
-    // A new limit judges the deflection shown again.
-    QObject::connect(f.CB_Grenze, &QComboBox::currentIndexChanged, p, [f] {
-        if (!f.L_Nachweis_f->text().isEmpty())
-            Nachweiszeile::Zeigen(f.L_Nachweis_f, Nachweis::Durchbiegung(Unit1::L, Unit1::fd, Nachweis::Durchbiegungsgrenze));
+    // A new limit judges the deflection shown again. The fields live in the dialog: the verdict
+    // line is built after this panel, so it is looked up when the limit changes.
+    QObject::connect(f.CB_Grenze, &QComboBox::currentIndexChanged, p, [felder = &f] {
+        if (felder->L_Nachweis_f && !felder->L_Nachweis_f->text().isEmpty())
+            Nachweiszeile::Zeigen(
+                felder->L_Nachweis_f, Nachweis::Durchbiegung(Unit1::L, Unit1::fd, Nachweis::Durchbiegungsgrenze));
     });
     return p;
 }
