@@ -1,7 +1,11 @@
 // The two bending dialogs as the user works them: entry routine, calculations, failures, notes.
 #include "Testumgebung.h"
+#include "calc/Biegerechnung.h"
+#include "calc/Nachweis.h"
+#include "calc/Nachweiszeile.h"
 #include "calc/U_bieg1.h"
 #include "calc/U_bieg2.h"
+#include "calc/U_passend.h"
 #include "core/Main.h"
 #include "core/Unit1.h"
 #include "explain/U_Formel.h"
@@ -10,11 +14,14 @@
 #include "platform/Zahlen.h"
 #include "sections/U_profil.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <memory>
 
@@ -364,6 +371,119 @@ private slots:
         QCOMPARE(d2()->L_Hinweis_W->text(), QStringLiteral("W"));
         d2()->E_Abstand->setText(zahl("600"));
         QCOMPARE(d2()->L_Hinweis_W->text(), QString());
+    }
+
+    // The verdicts under the results: on green when they hold, refreshed with the limit.
+    void nachweiseUndGrenze()
+    {
+        Nachweis::Durchbiegungsgrenze = 0;
+        oeffnen(d1(), 5);
+        berechne(d1(), "5000", "4000", "120", "0"); // W erf. = 83.33 cm³ against W = 194
+        QCOMPARE(d1()->Felder.L_Nachweis_W->text(), Nachweis::Biegung(Werf, W).text);
+        QVERIFY(d1()->Felder.L_Nachweis_W->text().endsWith(QStringLiteral("– erfüllt")));
+        QCOMPARE(d1()->Felder.L_Nachweis_W->palette().color(QPalette::Window), Nachweiszeile::Gruen);
+        QVERIFY(d1()->Felder.B_Passendes_Profil->isEnabled());
+        d1()->Felder.B_Berechnung_f->click(); // f = 1.6344 mm, L/f = 2447
+        QVERIFY(d1()->Felder.L_Nachweis_f->text().contains(QStringLiteral("keine Grenze")));
+        // A limit chosen afterwards judges the deflection shown, and is remembered.
+        d1()->Felder.CB_Grenze->setCurrentIndex(d1()->Felder.CB_Grenze->findData(500));
+        QCOMPARE(Nachweis::Durchbiegungsgrenze, 500);
+        QCOMPARE(d1()->Felder.L_Nachweis_f->text(), Nachweis::Durchbiegung(L, fd, 500).text);
+        QVERIFY(d1()->Felder.L_Nachweis_f->text().endsWith(QStringLiteral("– erfüllt")));
+        oeffnen(d2(), 4);
+        QCOMPARE(d2()->Felder.CB_Grenze->currentData().toInt(), 500);
+        // A changed input clears the verdicts and the finder waits for W erf.
+        oeffnen(d1(), 5);
+        berechne(d1(), "5000", "4000", "120", "0");
+        d1()->Felder.E_Last->setText(zahl("6000"));
+        QVERIFY(d1()->Felder.L_Nachweis_W->text().isEmpty());
+        QVERIFY(!d1()->Felder.B_Passendes_Profil->isEnabled());
+        // Too small a profile: red, and no profile at all: said so.
+        W = 50;
+        oeffnen(d1(), 5);
+        berechne(d1(), "5000", "4000", "120", "0");
+        QVERIFY(d1()->Felder.L_Nachweis_W->text().endsWith(QStringLiteral("– nicht erfüllt")));
+        QCOMPARE(d1()->Felder.L_Nachweis_W->palette().color(QPalette::Window), Bausteine::Rot);
+        W = 0;
+        oeffnen(d1(), 5);
+        berechne(d1(), "5000", "4000", "120", "0");
+        QCOMPARE(d1()->Felder.L_Nachweis_W->text(), QStringLiteral("Nachweis Biegung: kein Profil gewählt"));
+        Nachweis::Durchbiegungsgrenze = 0;
+    }
+
+    // Off: today's results exactly; on: the combined lines; without a mass the box is off.
+    void eigengewichtImDialog()
+    {
+        oeffnen(d1(), 5);
+        QCheckBox* box = d1()->Felder.ChB_Eigengewicht;
+        QVERIFY(box->isEnabled());
+        QVERIFY(!box->isChecked());
+        QCOMPARE(d1()->Felder.L_Eigengewicht->text(), QStringLiteral("g = %1 N/m").arg(fixiert(22.4 * 9.81, 2)));
+        berechne(d1(), "5000", "4000", "120", "1000");
+        const double ohne = Werf;
+        QCOMPARE(ohne, 5.0 * 4000 * 4000 / 8 / 120 / 1000);
+        box->setChecked(true);
+        QCOMPARE(d1()->Felder.L_Werf->text(), QStringLiteral("0")); // switching clears the results
+        d1()->Felder.B_Berechnen_W->click();
+        const double q = 5.0 + 22.4 * 9.81 / 1000;
+        QVERIFY(std::abs(Werf - q * 4000 * 4000 / 8 / 120 / 1000) < 1e-9 * Werf);
+        QVERIFY(std::abs(Wxerf - q * 4000 * 1000 / 2 * (1 - 1000.0 / 4000) / 120 / 1000) < 1e-9 * Wxerf);
+        d1()->Felder.B_Berechnung_f->click();
+        QVERIFY(std::abs(fd - 5 * q * std::pow(4000.0, 4) / 384 / (210000.0 * 1940 * 10000)) < 1e-9 * fd);
+        box->setChecked(false);
+        d1()->Felder.B_Berechnen_W->click();
+        QCOMPARE(Werf, ohne);
+        // Case 9 in the other dialog: the note follows the combined lines.
+        oeffnen(d2(), 9);
+        d2()->Felder.ChB_Eigengewicht->setChecked(true);
+        d2()->Felder.E_SigmaZul->setText(zahl("120"));
+        berechne(d2(), "3000", "4000", "1300", "0");
+        QCOMPARE(d2()->L_Hinweis_W->text(), QStringLiteral("Der gefährdete Querschnitt ist beim Auflager!"));
+        // No profile with a mass: no self-weight.
+        Masse = 0;
+        oeffnen(d1(), 5);
+        QVERIFY(!box->isEnabled());
+        QVERIFY(!box->isChecked());
+        QVERIFY(!box->toolTip().isEmpty());
+    }
+
+    // "Passendes Profil": the lightest that holds is offered first; taking it sets the six shared
+    // values as the profile selection does, and the dialog computes with it.
+    void passendesProfilUebernehmen()
+    {
+        Gamma = 7.85;
+        const auto profil = [](const char* name, double Wmax, double Imax, double A) {
+            TProfilrecord p;
+            p.Art = QStringLiteral("IPE");
+            p.Name = QString::fromLatin1(name);
+            p.Wmax = Wmax;
+            p.Wmin = Wmax / 6;
+            p.Imax = Imax;
+            p.Imin = Imax / 15;
+            p.A = A;
+            return p;
+        };
+        Profildat[0][0] = profil("IPE 200", 194, 1940, 2850);
+        Profildat[0][1] = profil("IPE 140", 77.3, 541, 1640);
+        Profildat[0][2] = profil("IPE 160", 109, 869, 2010);
+        oeffnen(d1(), 5);
+        berechne(d1(), "5000", "4000", "160", "0"); // W erf. = 62.5 cm³
+        QTimer::singleShot(0, U_passend::DLG_Passendes_Profil, [] {
+            auto* d = U_passend::DLG_Passendes_Profil;
+            QCOMPARE(d->SG_Profile->item(0, 1)->text(), QStringLiteral("IPE 140"));
+            d->SG_Profile->selectRow(0);
+            d->B_Uebernehmen->click();
+        });
+        d1()->Felder.B_Passendes_Profil->click();
+        QCOMPARE(ProfilName, QStringLiteral("IPE 140"));
+        QCOMPARE(W, 77.3);
+        QCOMPARE(I, 541.0);
+        QCOMPARE(A, 1640.0);
+        QCOMPARE(Masse, 1640 * 7.85 / 1000);
+        QCOMPARE(d1()->Profil.L_Profil->text(), QStringLiteral("IPE 140"));
+        QCOMPARE(d1()->Felder.E_I->text(), fixiert(541, 2));
+        QCOMPARE(d1()->Felder.L_Werf->text(), fixiert(62.5, 2));
+        QVERIFY(d1()->Felder.L_Nachweis_W->text().endsWith(QStringLiteral("– erfüllt")));
     }
 };
 

@@ -1,5 +1,6 @@
 // The buckling and shear dialogs with the worked examples and their failure paths.
 #include "Testumgebung.h"
+#include "calc/Nachweis.h"
 #include "calc/U_knick.h"
 #include "calc/U_scher.h"
 #include "core/Main.h"
@@ -418,6 +419,10 @@ private slots:
         s()->B_Profil_suchen->click();
         QCOMPARE(s()->Profil.L_Aaus->text(), fixiert(2000, 2));
         QCOMPARE(s()->L_Aerf->text(), zahl("150.00"));
+        // The verdict judges the area shown against the new profile.
+        QCOMPARE(s()->L_Nachweis_A->text(), Nachweis::Abscherung(150, 2000).text);
+        s()->E_Last->setText(zahl("1"));
+        QVERIFY(s()->L_Nachweis_A->text().isEmpty());
     }
 
     void fehlendesBild()

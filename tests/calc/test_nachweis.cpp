@@ -54,24 +54,27 @@ private slots:
         using Z = Nachweis::Zustand;
         QTest::newRow("biegung haelt") << 0 << 29.3 << 34.2 << 0 << int(Z::Erfuellt)
                                        << "Nachweis Biegung: |W erf.| = 29~30 cm³ ≤ W = 34~20 cm³, Ausnutzung 85~7 % – erfüllt";
-        QTest::newRow("biegung genau voll") << 0 << 34.2 << 34.2 << 0 << int(Z::Erfuellt)
-                                            << "Nachweis Biegung: |W erf.| = 34~20 cm³ ≤ W = 34~20 cm³, Ausnutzung 100~0 % – erfüllt";
+        QTest::newRow("biegung genau voll")
+            << 0 << 34.2 << 34.2 << 0 << int(Z::Erfuellt)
+            << "Nachweis Biegung: |W erf.| = 34~20 cm³ ≤ W = 34~20 cm³, Ausnutzung 100~0 % – erfüllt";
         QTest::newRow("biegung negativ zu gross")
             << 0 << -40.0 << 34.2 << 0 << int(Z::NichtErfuellt)
             << "Nachweis Biegung: |W erf.| = 40~00 cm³ > W = 34~20 cm³, Ausnutzung 117~0 % – nicht erfüllt";
-        QTest::newRow("biegung ohne profil") << 0 << 29.3 << 0.0 << 0 << int(Z::KeinProfil)
-                                             << "Nachweis Biegung: kein Profil gewählt";
+        QTest::newRow("biegung ohne profil")
+            << 0 << 29.3 << 0.0 << 0 << int(Z::KeinProfil) << "Nachweis Biegung: kein Profil gewählt";
         // L = 4000: f = 13.3333 is L/300 exactly.
         QTest::newRow("f genau L/300") << 1 << 4000.0 / 300.0 << 4000.0 << 300 << int(Z::Erfuellt)
                                        << "Nachweis Durchbiegung: L/f = 300~00 ≥ 300 (f = 13~33 mm ≤ L/300 = 13~33 mm) – erfüllt";
-        QTest::newRow("f zu gross") << 1 << 20.0 << 4000.0 << 250 << int(Z::NichtErfuellt)
-                                    << "Nachweis Durchbiegung: L/f = 200~00 < 250 (f = 20~00 mm > L/250 = 16~00 mm) – nicht erfüllt";
+        QTest::newRow("f zu gross")
+            << 1 << 20.0 << 4000.0 << 250 << int(Z::NichtErfuellt)
+            << "Nachweis Durchbiegung: L/f = 200~00 < 250 (f = 20~00 mm > L/250 = 16~00 mm) – nicht erfüllt";
         QTest::newRow("f ohne grenze") << 1 << 20.0 << 4000.0 << 0 << int(Z::Offen)
                                        << "Nachweis Durchbiegung: keine Grenze gewählt";
-        QTest::newRow("scherung haelt") << 2 << 150.0 << 1030.0 << 0 << int(Z::Erfuellt)
-                                        << "Nachweis Abscherung: A erf. = 150~00 mm² ≤ A = 1030~00 mm², Ausnutzung 14~6 % – erfüllt";
-        QTest::newRow("scherung ohne profil") << 2 << 150.0 << 0.0 << 0 << int(Z::KeinProfil)
-                                              << "Nachweis Abscherung: kein Profil gewählt";
+        QTest::newRow("scherung haelt")
+            << 2 << 150.0 << 1030.0 << 0 << int(Z::Erfuellt)
+            << "Nachweis Abscherung: A erf. = 150~00 mm² ≤ A = 1030~00 mm², Ausnutzung 14~6 % – erfüllt";
+        QTest::newRow("scherung ohne profil")
+            << 2 << 150.0 << 0.0 << 0 << int(Z::KeinProfil) << "Nachweis Abscherung: kein Profil gewählt";
     }
     void urteile()
     {
@@ -305,8 +308,8 @@ private slots:
                 const double Lk = 2 * a.L;
                 const double i = std::sqrt(p.Imin * 10000.0 / p.A); // mm
                 const double lambda = Lk / i;
-                const double sigmaK = lambda < a.GrenzSchlankheit ? a.Tetmaier1 - a.Tetmaier2 * lambda
-                                                                  : M_PI * M_PI * E / (lambda * lambda);
+                const double sigmaK
+                    = lambda < a.GrenzSchlankheit ? a.Tetmaier1 - a.Tetmaier2 * lambda : M_PI * M_PI * E / (lambda * lambda);
                 const double Sk = std::min(sigmaK, a.Sigma_P) / (a.F / p.A);
                 if (Sk < a.Sk_gewuenscht)
                     continue;

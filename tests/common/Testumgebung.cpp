@@ -1,5 +1,6 @@
 #include "Testumgebung.h"
 
+#include "calc/Nachweis.h"
 #include "core/Main.h"
 #include "core/Unit1.h"
 #include "platform/Textdatei.h"
@@ -31,6 +32,7 @@ void zustandZuruecksetzen()
     Main::Hilfeindex = 0;
     Main::Formelindex = 0;
     Main::Materialdatenbankversion = 0;
+    Nachweis::Durchbiegungsgrenze = 0;
 }
 
 QString gelieferteDaten() { return QString::fromLocal8Bit(qgetenv("TRABEX_QUELLE")) + QStringLiteral("/Daten/"); }
