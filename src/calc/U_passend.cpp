@@ -112,26 +112,25 @@ void TDLG_Passendes_Profil::Aufbauen()
 
 bool TDLG_Passendes_Profil::Biegung_Zeigen(const Profilsuche::Biegeaufgabe& aufgabe)
 {
-    m_knickung = false;
     m_biegung = aufgabe;
-    m_alle = false;
-    for (QWidget* w :
-        std::initializer_list<QWidget*> {RB_Optimal->parentWidget(), CB_Grenze, findChild<QLabel*>(QStringLiteral("L_Grenze"))})
-        w->setVisible(true);
-    Nachweiszeile::Grenzenwahl_Auffrischen(CB_Grenze);
-    Suchen();
-    return exec() == QDialog::Accepted;
+    return Zeigen(false);
 }
 
 bool TDLG_Passendes_Profil::Knickung_Zeigen(const Profilsuche::Knickaufgabe& aufgabe)
 {
-    m_knickung = true;
     m_knick = aufgabe;
+    return Zeigen(true);
+}
+
+// Buckling always takes the minor axis and has no deflection: no orientation, no limit.
+bool TDLG_Passendes_Profil::Zeigen(bool knickung)
+{
+    m_knickung = knickung;
     m_alle = false;
-    // Buckling always takes the minor axis; there is no deflection.
     for (QWidget* w :
         std::initializer_list<QWidget*> {RB_Optimal->parentWidget(), CB_Grenze, findChild<QLabel*>(QStringLiteral("L_Grenze"))})
-        w->setVisible(false);
+        w->setVisible(!knickung);
+    Nachweiszeile::Grenzenwahl_Auffrischen(CB_Grenze);
     Suchen();
     return exec() == QDialog::Accepted;
 }

@@ -37,6 +37,7 @@ public:
 
 private:
     void Aufbauen();
+    bool Zeigen(bool knickung);
     void Zeilen_Fuellen(const Profilsuche::Ergebnis& ergebnis);
     QString Aufgabentext() const;
 
