@@ -33,8 +33,8 @@ const QStringList Biegespalten {QStringLiteral("Profiltyp"), QStringLiteral("Pro
     QStringLiteral("W [cm3]"), QStringLiteral("I [cm4]"), QStringLiteral("W erf. [cm3]"), QStringLiteral("f [mm]"),
     QStringLiteral("L/f"), QStringLiteral("Ausnutzung [%]")};
 const QStringList Knickspalten {QStringLiteral("Profiltyp"), QStringLiteral("Profil"), QStringLiteral("Masse [kg/m]"),
-    QStringLiteral("Imin [cm4]"), QStringLiteral("A [mm2]"), QStringLiteral("Schlankheitsgrad"),
-    QStringLiteral("Knickspannung [N/mm2]"), QStringLiteral("Sicherheit"), QStringLiteral("Formel")};
+    QStringLiteral("Imin [cm4]"), QStringLiteral("A [mm2]"), QStringLiteral("λ"), QStringLiteral("σK [N/mm2]"),
+    QStringLiteral("Sicherheit"), QStringLiteral("Formel")};
 
 QTableWidgetItem* zelle(const QString& text, bool zahl)
 {
@@ -130,6 +130,7 @@ bool TDLG_Passendes_Profil::Zeigen(bool knickung)
     for (QWidget* w :
         std::initializer_list<QWidget*> {RB_Optimal->parentWidget(), CB_Grenze, findChild<QLabel*>(QStringLiteral("L_Grenze"))})
         w->setVisible(!knickung);
+    SG_Profile->setGeometry(8, knickung ? 68 : 164, 976, knickung ? 490 : 394); // the list takes the free rows
     Nachweiszeile::Grenzenwahl_Auffrischen(CB_Grenze);
     Suchen();
     return exec() == QDialog::Accepted;
