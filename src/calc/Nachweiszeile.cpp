@@ -42,11 +42,18 @@ void Leeren(QLabel* zeile)
 
 void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg, std::initializer_list<const QLabel*> zeilen)
 {
-    for (const QLabel* zeile : zeilen)
-        if (!zeile->text().isEmpty())
-            vorweg.append({QStringLiteral("Nachweis"), zeile->text(), QString(), QString()});
-    if (!vorweg.isEmpty())
-        protokoll.setzen(QStringLiteral("Nachweis"), vorweg);
+    for (const QLabel* zeile : zeilen) {
+        const QString text = zeile->text();
+        const qsizetype doppelpunkt = text.indexOf(QStringLiteral(": "));
+        if (doppelpunkt > 0) // "Nachweis Biegung: …" is the step's name and its statement
+            vorweg.append({text.left(doppelpunkt), text.mid(doppelpunkt + 2), QString(), QString()});
+    }
+    if (vorweg.isEmpty())
+        return;
+    // First, so that the verdicts stand on the second page right under the diagrams.
+    const QString ueberschrift = QStringLiteral("Nachweis");
+    protokoll.teile.removeIf([&](const auto& teil) { return teil.first == ueberschrift; });
+    protokoll.teile.prepend({ueberschrift, vorweg});
 }
 
 QComboBox* Grenzenwahl(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe)

@@ -22,9 +22,9 @@ void Zeigen(QLabel* zeile, const Nachweis::Urteil& urteil);
 // No verdict (no result to judge).
 void Leeren(QLabel* zeile);
 
-// The verdict lines shown (the empty ones left out), after the lines `vorweg`, as the part
-// "Nachweis" of the steps that the report prints on its further pages: the paper says what
-// the window says.
+// The verdict lines shown (the empty ones left out), after the lines `vorweg`, as the first
+// part "Nachweis" of the steps that the report prints on its further pages: the paper says
+// what the window says.
 void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg, std::initializer_list<const QLabel*> zeilen);
 
 // A drop-down list of the limits ("keine", "L/200", … "L/500") showing the remembered one;
