@@ -61,11 +61,11 @@ Profilsuche::Biegeaufgabe fall5(bool eigengewicht)
 void liste(const char* titel, const Profilsuche::Ergebnis& e)
 {
     std::printf("\n%s\n", titel);
-    std::printf("  %-22s %-14s %9s %10s %11s %10s %9s %8s %7s\n", "Profiltyp", "Profil", "kg/m", "W cm3", "I cm4",
-        "Werf cm3", "f mm", "L/f", "Ausn.%");
+    std::printf("  %-22s %-14s %9s %10s %11s %10s %9s %8s %7s\n", "Profiltyp", "Profil", "kg/m", "W cm3", "I cm4", "Werf cm3",
+        "f mm", "L/f", "Ausn.%");
     for (const auto& k : e.leichteste())
-        std::printf("  %-22s %-14s %9.2f %10.2f %11.2f %10.2f %9.4f %8.1f %7.1f\n", qPrintable(k.art), qPrintable(k.name), k.Masse,
-            k.W, k.I, k.Werf, k.f, 4000.0 / k.f, k.Ausnutzung * 100.0);
+        std::printf("  %-22s %-14s %9.2f %10.2f %11.2f %10.2f %9.4f %8.1f %7.1f\n", qPrintable(k.art), qPrintable(k.name),
+            k.Masse, k.W, k.I, k.Werf, k.f, 4000.0 / k.f, k.Ausnutzung * 100.0);
     std::printf("  ohne passendes Profil: %s\n", qPrintable(e.ohneTreffer().join(QStringLiteral(", "))));
 }
 
@@ -112,10 +112,13 @@ int main(int argc, char* argv[])
         std::function<void()> lauf;
     };
     const std::vector<Messung> messungen {
-        {"Biegung, leichtestes je Profilart, ohne Eigengewicht", [] { Profilsuche::Biegung(Unit1::Profildat, fall5(false), false); }},
+        {"Biegung, leichtestes je Profilart, ohne Eigengewicht",
+            [] { Profilsuche::Biegung(Unit1::Profildat, fall5(false), false); }},
         {"Biegung, alle passenden, ohne Eigengewicht", [] { Profilsuche::Biegung(Unit1::Profildat, fall5(false), true); }},
-        {"Biegung, leichtestes je Profilart, mit Eigengewicht", [] { Profilsuche::Biegung(Unit1::Profildat, fall5(true), false); }},
+        {"Biegung, leichtestes je Profilart, mit Eigengewicht",
+            [] { Profilsuche::Biegung(Unit1::Profildat, fall5(true), false); }},
         {"Biegung, alle passenden, mit Eigengewicht", [] { Profilsuche::Biegung(Unit1::Profildat, fall5(true), true); }},
+        {"Knickung Fall 2, leichtestes je Profilart", [&] { Profilsuche::Knickung(Unit1::Profildat, knick, false); }},
         {"Knickung Fall 2, alle passenden", [&] { Profilsuche::Knickung(Unit1::Profildat, knick, true); }},
     };
     std::printf("\nMedian aus %d Läufen; ein Bild bei 60 Hz = %.1f ms\n", wiederholungen, Frame_ms);
