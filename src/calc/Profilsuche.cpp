@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <numbers>
 #include <numeric>
 
 namespace Profilsuche {
@@ -218,8 +219,30 @@ bool pruefen(const Biegeaufgabe& aufgabe, const Vorpruefung* vor, Kandidat& k)
 
 bool Biegung_haelt(const Biegeaufgabe& aufgabe, Kandidat& k) { return pruefen(aufgabe, nullptr, k); }
 
+namespace {
+
+// The actual safety in plain arithmetic, without the checked and recorded formulas: a candidate
+// whose safety falls clearly short here is refused without the full check (which notes its
+// steps and costs far more); any other one gets the full check.
+bool kannReichen(const Knickaufgabe& a, const Kandidat& k, double Lk)
+{
+    if (!(k.I > 0 && k.A > 0 && a.F > 0))
+        return true; // let the full check decide
+    const double lambda = Lk / std::sqrt(k.I / k.A) / 100.0;
+    const double sigmaK = a.GrenzSchlankheit > lambda
+        ? a.Tetmaier1 - a.Tetmaier2 * lambda
+        : a.E * k.I * 10000.0 * std::numbers::pi * std::numbers::pi / (Lk * Lk * k.A);
+    const double Sk = std::min(sigmaK, a.Sigma_P) / (a.F / k.A);
+    constexpr double Spiel = 1.0 - 1e-9;
+    return Sk >= std::max(a.Sk_gewuenscht, 1.0) * Spiel;
+}
+
+} // namespace
+
 bool Knickung_haelt(const Knickaufgabe& a, Kandidat& k)
 {
+    if (const auto Lk = Knickformeln::Knicklaenge(a.fall, a.L); Lk && !kannReichen(a, k, *Lk))
+        return false;
     try {
         const auto Lk = Knickformeln::Knicklaenge(a.fall, a.L);
         if (!Lk)
