@@ -34,11 +34,9 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Trabex")
 set(CPACK_PACKAGE_CONTACT "Trabex <trabex@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Festigkeitsrechner für Träger und Stützen")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "Festigkeitsrechner für Träger und Stützen\n"
-  "Trabex berechnet die Festigkeit einfacher Träger und Stützen aus Stahl, Holz und\n"
-  "Kunststoff: dreizehn Biegelastfälle, die vier Eulerschen Knickfälle und Abscherung,\n"
-  "mit Werkstoffdatenbank, Profilbibliothek und Druckberichten.")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Trabex berechnet die Festigkeit einfacher Träger und Stützen aus Stahl, Holz \
+und Kunststoff: dreizehn Biegelastfälle, die vier Eulerschen Knickfälle und Abscherung, mit \
+Werkstoffdatenbank, Profilbibliothek und Druckberichten.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)

@@ -97,7 +97,8 @@ Wahl waehlen(const QString& programmdir)
     }
     return {geliefert, true,
         warum
-            + QStringLiteral("\n\nTrabex arbeitet mit den installierten Daten aus %1; Änderungen können nicht gespeichert werden.")
+            + QStringLiteral(
+                "\n\nTrabex arbeitet mit den installierten Daten aus %1; Änderungen können nicht gespeichert werden.")
                   .arg(geliefert)};
 }
 

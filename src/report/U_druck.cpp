@@ -86,8 +86,8 @@ void Druckdatei_Vorschlagen(QPrintDialog* Drucksetupdlg, const QString& name)
 
 // The steps every report shares. The content is gathered and the picture read before the
 // job begins; a failure after that aborts the job before it goes on.
-void drucken(QPrintDialog* Drucksetupdlg, const QString& name, Besetzt besetzt,
-    const std::function<Berichtsinhalt::Inhalt()>& inhalt)
+void drucken(
+    QPrintDialog* Drucksetupdlg, const QString& name, Besetzt besetzt, const std::function<Berichtsinhalt::Inhalt()>& inhalt)
 {
     if (Drucksetupdlg) {
         Druckdatei_Vorschlagen(Drucksetupdlg, name);

@@ -5,7 +5,7 @@
 #include "core/Main.h"
 #include "core/Unit1.h"
 #include "data/Tab_Werkstoffdatenbank.h"
-#include "grid/SGcomp.h"
+#include "grid/SGcomp_Ansicht.h"
 #include "platform/Textdatei.h"
 
 #include <QCryptographicHash>
@@ -28,7 +28,8 @@ QMap<QString, QByteArray> pruefsummen(const QString& ordner)
         const QString pfad = it.next();
         QFile datei(pfad);
         if (datei.open(QIODevice::ReadOnly))
-            summen.insert(QDir(ordner).relativeFilePath(pfad), QCryptographicHash::hash(datei.readAll(), QCryptographicHash::Sha1));
+            summen.insert(
+                QDir(ordner).relativeFilePath(pfad), QCryptographicHash::hash(datei.readAll(), QCryptographicHash::Sha1));
     }
     return summen;
 }

@@ -855,8 +855,8 @@ private slots:
         QTest::addColumn<int>("bericht");
         QTest::addColumn<int>("fall");
         QTest::addColumn<QString>("datei");
-        QTest::newRow("Biegung, erster Dialog") << int(Bericht::Biegung1) << 5 << QStringLiteral("Biegung_Fall5.pdf");
-        QTest::newRow("Biegung, zweiter Dialog") << int(Bericht::Biegung2) << 12 << QStringLiteral("Biegung_Fall12.pdf");
+        QTest::newRow("Biegung, erster Dialog") << int(Bericht::Biegung1) << 1 << QStringLiteral("Biegung_Fall1.pdf");
+        QTest::newRow("Biegung, zweiter Dialog") << int(Bericht::Biegung2) << 9 << QStringLiteral("Biegung_Fall9.pdf");
         QTest::newRow("Knickung") << int(Bericht::Knickung) << 2 << QStringLiteral("Knickung_Fall2.pdf");
         QTest::newRow("Scherung") << int(Bericht::Scherung) << 0 << QStringLiteral("Scherung.pdf");
     }
@@ -891,8 +891,8 @@ private slots:
         drucker.setOutputFileName(QString());
         QCOMPARE(U_druck::Druckdatei(QStringLiteral("Scherung"), drucker), heim.pfad() + QStringLiteral("/Scherung.pdf"));
         QVERIFY(QDir(heim.pfad()).mkdir(QStringLiteral("Documents")));
-        QCOMPARE(U_druck::Druckdatei(QStringLiteral("Scherung"), drucker),
-            heim.pfad() + QStringLiteral("/Documents/Scherung.pdf"));
+        QCOMPARE(
+            U_druck::Druckdatei(QStringLiteral("Scherung"), drucker), heim.pfad() + QStringLiteral("/Documents/Scherung.pdf"));
         drucker.setOutputFileName(m_pdf);
         QCOMPARE(U_druck::Druckdatei(QStringLiteral("Biegung_Fall3"), drucker),
             m_verzeichnis->pfad() + QStringLiteral("Biegung_Fall3.pdf"));
