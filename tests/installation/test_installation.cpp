@@ -116,7 +116,10 @@ private slots:
 
         const QString neu = installiert() + QStringLiteral("NEU.CSV");
         const auto entfernen = qScopeGuard([&] { QFile::remove(neu); });
-        Textdatei::schreiben(neu, {QStringLiteral("Art;Name;Wmax;Wmin;Imax;Imin;A")});
+        QFile neueDatei(neu);
+        QVERIFY(neueDatei.open(QIODevice::WriteOnly));
+        neueDatei.write("Art;Name;Wmax;Wmin;Imax;Imin;A\r\n");
+        neueDatei.close();
         {
             Installiert programm;
             QCOMPARE(Unit1::Matdat[0].Sorte, sorte);
