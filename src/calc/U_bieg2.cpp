@@ -9,7 +9,6 @@
 #include "platform/Bausteine.h"
 #include "platform/Oberflaeche.h"
 #include "report/U_druck.h"
-#include "report/Zusatzseiten.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -269,11 +268,9 @@ void TDLG_Biegung2::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Biegun
 
 void TDLG_Biegung2::B_DruckenClick()
 {
-    if (!Zusatzseiten::Kopf_Abfragen(this))
-        return;
-    const Zusatzseiten::Inhalt zusatz = U_verlauf::Zusatzinhalt(U_verlauf::Art::Biegung);
-    U_druck::Biegung2_Drucken(
-        Rechendialog::Drucksetup(Drucksetupdlg2, this), windowTitle(), L_Hinweis_W->text(), L_Hinweis_f->text(), &zusatz);
+    if (const auto zusatz = U_verlauf::Berichtsseiten(U_verlauf::Art::Biegung, this))
+        U_druck::Biegung2_Drucken(
+            Rechendialog::Drucksetup(Drucksetupdlg2, this), windowTitle(), L_Hinweis_W->text(), L_Hinweis_f->text(), &*zusatz);
 }
 
 void TDLG_Biegung2::B_VerlaeufeClick() { U_verlauf::Zeigen(U_verlauf::Art::Biegung, this); }

@@ -11,7 +11,6 @@
 #include "platform/Oberflaeche.h"
 #include "platform/Zahlen.h"
 #include "report/U_druck.h"
-#include "report/Zusatzseiten.h"
 #include "sections/U_profil.h"
 
 #include <QFrame>
@@ -149,10 +148,8 @@ void TDLG_Scherung::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Scheru
 
 void TDLG_Scherung::B_DruckenClick()
 {
-    if (!Zusatzseiten::Kopf_Abfragen(this))
-        return;
-    const Zusatzseiten::Inhalt zusatz = U_verlauf::Zusatzinhalt(U_verlauf::Art::Scherung);
-    U_druck::Scherung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg4, this), windowTitle(), &zusatz);
+    if (const auto zusatz = U_verlauf::Berichtsseiten(U_verlauf::Art::Scherung, this))
+        U_druck::Scherung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg4, this), windowTitle(), &*zusatz);
 }
 
 void TDLG_Scherung::B_RechenwegClick() { U_verlauf::Zeigen(U_verlauf::Art::Scherung, this); }
