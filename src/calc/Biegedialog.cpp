@@ -161,16 +161,18 @@ void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f)
     Nachweise_Leeren(f);
 }
 
-Zusatzseiten::Inhalt Berichtszusatz(const Felder& f)
+std::optional<Zusatzseiten::Inhalt> Berichtsseiten(const Felder& f, QWidget* dialog)
 {
-    Zusatzseiten::Inhalt z = U_verlauf::Zusatzinhalt(U_verlauf::Art::Biegung);
+    auto z = U_verlauf::Berichtsseiten(U_verlauf::Art::Biegung, dialog);
+    if (!z)
+        return z;
     // What the last calculation included, not what the box shows now.
     const double g = U_verlauf::stand(U_verlauf::Art::Biegung).biegung.eigengewicht;
     const Rechenweg::Schritt eigengewicht {QStringLiteral("Eigengewicht"),
         g > 0 ? QStringLiteral("berücksichtigt: g = %1 N/m über den ganzen Träger").arg(fixiert(g, 2))
               : QStringLiteral("nicht berücksichtigt"),
         QString(), QString()};
-    Nachweiszeile::Protokollieren(z.protokoll, {eigengewicht}, {f.L_Nachweis_W, f.L_Nachweis_f});
+    Nachweiszeile::Protokollieren(z->protokoll, {eigengewicht}, {f.L_Nachweis_W, f.L_Nachweis_f});
     return z;
 }
 

@@ -7,6 +7,7 @@
 #include "report/Zusatzseiten.h"
 
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -85,9 +86,10 @@ bool mitRechenweg(QWidget* dialog, const Felder& f, const QString& teil, const s
 
 // "Profil aussuchen": the profile selection, then the box and E_I from the shared state.
 void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f);
-// The further pages of the report: the diagrams and steps of the last calculation, then whether
-// it included the self-weight and the verdicts shown.
-Zusatzseiten::Inhalt Berichtszusatz(const Felder& f);
+// Before a report: asks for the head of its further pages; those pages (the diagrams and steps of
+// the last calculation, then whether it included the self-weight and the verdicts shown), or none
+// when the user cancelled.
+std::optional<Zusatzseiten::Inhalt> Berichtsseiten(const Felder& f, QWidget* dialog);
 
 // "Passendes Profil": the finder for the last W erf. of `fall`; a profile taken there becomes
 // the chosen one, the box shows it and `neuRechnen` computes the results for it.

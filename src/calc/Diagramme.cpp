@@ -30,7 +30,7 @@ constexpr double Blockbreite = 1000;
 constexpr double Skizzenhoehe = 150;
 constexpr double Diagrammhoehe = 300;
 constexpr double Hinweishoehe = 28;
-constexpr int Punkte_je_Abschnitt = 120;
+constexpr int Punkte_je_Abschnitt = 60; // the lines are polynomials of at most fifth degree
 
 const QColor Linienfarbe(0x00, 0x4c, 0x99);
 const QColor Markenfarbe(0xc0, 0x10, 0x10);
@@ -85,6 +85,8 @@ void schrift(QChart* c)
 // Tick spacing of 1, 2 or 5 times a power of ten that gives about four intervals.
 double teilung(double spanne)
 {
+    if (!(spanne > 0))
+        return 1.0;
     const double roh = spanne / 4.0;
     const double zehner = std::pow(10.0, std::floor(std::log10(roh)));
     for (double f : {1.0, 2.0, 5.0})
@@ -225,40 +227,98 @@ QString ohneDurchbiegungHinweis()
     return QStringLiteral("Keine Durchbiegungslinie: Elastizitätsmodul E oder Trägheitsmoment I ist 0.");
 }
 
-QChart* Biegediagramm(const Biegedaten& d, const Linien& l, Groesse g)
+namespace {
+
+// The parts of a bending chart, found again by their object names when the chart is refilled.
+template <class T> T* teil(QChart* c, const char* name)
+{
+    for (QAbstractSeries* s : c->series())
+        if (s->objectName() == QLatin1String(name))
+            return static_cast<T*>(s);
+    return nullptr;
+}
+
+// A new range with its tick spacing. The spacing is first made as wide as the range, so that
+// the old spacing never meets the new range (4 mm ticks over a 4 m beam are 1000 labels).
+void bereichSetzen(QValueAxis* a, double von, double bis)
+{
+    a->setTickInterval(std::max({bis - von, a->max() - a->min(), 1e-300}));
+    a->setRange(von, bis);
+    a->setTickInterval(teilung(bis - von));
+}
+
+void punktSetzen(QChart* c, const char* name, bool zeigen, const QString& text, QPointF p)
+{
+    auto* s = teil<QScatterSeries>(c, name);
+    if (zeigen) {
+        s->replace(QList<QPointF> {p});
+        s->setName(text);
+    }
+    s->setVisible(zeigen);
+}
+
+} // namespace
+
+QChart* Biegediagramm_Leer()
 {
     auto* c = new QChart;
-    // With the self-weight the lines are the sum of the case's load and the weight.
-    c->setTitle(d.eigengewicht > 0
-            ? QStringLiteral("%1 – aus Last und Eigengewicht g = %2 N/m").arg(titel(g), Zahlen::fixiert(d.eigengewicht, 2))
-            : titel(g));
     schrift(c);
-    const double laenge = l.traeger().laenge;
-
-    // The line, both sides of every jump of V at a force or support.
-    auto* linie = new QLineSeries;
-    const std::vector<double> knicke = l.Knickstellen();
-    for (std::size_t s = 0; s + 1 < knicke.size(); ++s) {
-        const double a = knicke[s], b = knicke[s + 1];
-        if (g == Groesse::Querkraft)
-            linie->append(a, l.V_links(a)); // from the left limit up or down to the right one
-        for (int i = 0; i <= Punkte_je_Abschnitt; ++i) {
-            const double x = i == Punkte_je_Abschnitt ? b : a + (b - a) * i / Punkte_je_Abschnitt;
-            const double y = g == Groesse::Querkraft && i == Punkte_je_Abschnitt ? l.V_links(b) : anzeigewert(l, g, x);
-            linie->append(x, y);
-        }
-    }
-    if (g == Groesse::Querkraft)
-        linie->append(laenge, 0.0); // the last reaction or force closes the diagram
-    auto* null = new QLineSeries;
-    null->append(0, 0);
-    null->append(laenge, 0);
+    auto* ax = achse(QStringLiteral("x [mm]"), 0, 1, false);
+    auto* ay = achse(QString(), -1, 1, false);
+    c->addAxis(ax, Qt::AlignBottom);
+    c->addAxis(ay, Qt::AlignLeft);
+    auto* linie = new QLineSeries(c);
+    auto* null = new QLineSeries(c);
     auto* flaeche = new QAreaSeries(linie, null);
-    flaeche->setName(titel(g));
+    flaeche->setObjectName(QStringLiteral("flaeche"));
     flaeche->setPen(QPen(Linienfarbe, 2));
     QColor fuellung = Linienfarbe;
     fuellung.setAlpha(45);
     flaeche->setBrush(fuellung);
+    anAchsen(c, flaeche, ax, ay);
+    ohneLegende(c, flaeche);
+    auto punkt = [&](const char* name, const QColor& farbe, QScatterSeries::MarkerShape form) {
+        QScatterSeries* s = marke(QString(), {}, farbe, form);
+        s->setObjectName(QString::fromLatin1(name));
+        s->clear();
+        anAchsen(c, s, ax, ay);
+    };
+    punkt("max", Markenfarbe, QScatterSeries::MarkerShapeCircle);
+    punkt("min", Markenfarbe.darker(140), QScatterSeries::MarkerShapeRectangle);
+    punkt("unterF", Stellenfarbe, QScatterSeries::MarkerShapeRectangle);
+    QLineSeries* stelle = senkrechte(QString(), 0, 0, 0, Stellenfarbe, Qt::DashLine);
+    stelle->setObjectName(QStringLiteral("stelle"));
+    anAchsen(c, stelle, ax, ay);
+    return c;
+}
+
+void Biegediagramm_Fuellen(QChart* c, const Biegedaten& d, const Linien& l, Groesse g)
+{
+    // With the self-weight the lines are the sum of the case's load and the weight.
+    c->setTitle(d.eigengewicht > 0
+            ? QStringLiteral("%1 – aus Last und Eigengewicht g = %2 N/m").arg(titel(g), Zahlen::fixiert(d.eigengewicht, 2))
+            : titel(g));
+    const double laenge = l.traeger().laenge;
+
+    // The line, both sides of every jump of V at a force or support.
+    QList<QPointF> punkte;
+    const std::vector<double> knicke = l.Knickstellen();
+    for (std::size_t s = 0; s + 1 < knicke.size(); ++s) {
+        const double a = knicke[s], b = knicke[s + 1];
+        if (g == Groesse::Querkraft)
+            punkte.append({a, l.V_links(a)}); // from the left limit up or down to the right one
+        for (int i = 0; i <= Punkte_je_Abschnitt; ++i) {
+            const double x = i == Punkte_je_Abschnitt ? b : a + (b - a) * i / Punkte_je_Abschnitt;
+            const double y = g == Groesse::Querkraft && i == Punkte_je_Abschnitt ? l.V_links(b) : anzeigewert(l, g, x);
+            punkte.append({x, y});
+        }
+    }
+    if (g == Groesse::Querkraft)
+        punkte.append({laenge, 0.0}); // the last reaction or force closes the diagram
+    auto* flaeche = teil<QAreaSeries>(c, "flaeche");
+    flaeche->upperSeries()->replace(punkte);
+    flaeche->lowerSeries()->replace(QList<QPointF> {{0, 0}, {laenge, 0}});
+    flaeche->setName(titel(g));
 
     const Biegelinien::Extremwerte e = g == Groesse::Querkraft ? l.V_Extreme()
         : g == Groesse::Moment                                 ? l.M_Extreme()
@@ -268,40 +328,37 @@ QChart* Biegediagramm(const Biegedaten& d, const Linien& l, Groesse g)
     const Biegelinien::Extremwert kleinster {e.kleinster.x, e.kleinster.wert * faktor};
     const auto [von, bis] = bereich(kleinster.wert, groesster.wert);
 
-    auto* ax = achse(QStringLiteral("x [mm]"), 0, laenge, Biegelinien::xVonRechts(d.fall));
-    ax->setRange(0, laenge); // the beam exactly, whatever nice numbers would make of it
-    auto* ay = achse(symbol(g) + QStringLiteral(" [") + einheit(g) + QLatin1Char(']'), von, bis, g == Groesse::Durchbiegung);
-    c->addAxis(ax, Qt::AlignBottom);
-    c->addAxis(ay, Qt::AlignLeft);
-    anAchsen(c, flaeche, ax, ay);
-    ohneLegende(c, flaeche);
+    auto* ax = static_cast<QValueAxis*>(c->axes(Qt::Horizontal).first());
+    bereichSetzen(ax, 0, laenge); // the beam exactly
+    ax->setReverse(Biegelinien::xVonRechts(d.fall));
+    auto* ay = static_cast<QValueAxis*>(c->axes(Qt::Vertical).first());
+    ay->setTitleText(symbol(g) + QStringLiteral(" [") + einheit(g) + QLatin1Char(']'));
+    bereichSetzen(ay, von, bis);
+    ay->setReverse(g == Groesse::Durchbiegung); // downwards positive, drawn downwards
 
     // The greatest values with value and position; a value of 0 is no extreme worth marking.
     const double schwelle = 1e-9 * std::max(std::abs(groesster.wert), std::abs(kleinster.wert));
-    if (groesster.wert > schwelle)
-        anAchsen(c,
-            marke(extremname(g, true, groesster), {groesster.x, groesster.wert}, Markenfarbe, QScatterSeries::MarkerShapeCircle),
-            ax, ay);
-    if (kleinster.wert < -schwelle)
-        anAchsen(c,
-            marke(extremname(g, false, kleinster), {kleinster.x, kleinster.wert}, Markenfarbe.darker(140),
-                QScatterSeries::MarkerShapeRectangle),
-            ax, ay);
+    punktSetzen(c, "max", groesster.wert > schwelle, extremname(g, true, groesster), {groesster.x, groesster.wert});
+    punktSetzen(c, "min", kleinster.wert < -schwelle, extremname(g, false, kleinster), {kleinster.x, kleinster.wert});
     // Cases 4 and 12 report the deflection under the load, which is not the greatest one.
-    if (g == Groesse::Durchbiegung && (d.fall == 4 || d.fall == 12)) {
-        const double a = d.eingaben.a;
-        anAchsen(c,
-            marke(QStringLiteral("unter F (Dialog): f = %1 (x = %2)").arg(betrag(g, l.w(a)), stelle(a)), {a, l.w(a)},
-                Stellenfarbe, QScatterSeries::MarkerShapeRectangle),
-            ax, ay);
-    }
+    const bool unterF = g == Groesse::Durchbiegung && (d.fall == 4 || d.fall == 12);
+    const double a = d.eingaben.a;
+    punktSetzen(c, "unterF", unterF,
+        unterF ? QStringLiteral("unter F (Dialog): f = %1 (x = %2)").arg(betrag(g, l.w(a)), stelle(a)) : QString(),
+        {a, unterF ? l.w(a) : 0.0});
+    auto* stelleX = teil<QLineSeries>(c, "stelle");
     if (d.x) {
         const double wert = anzeigewert(l, g, *d.x);
-        anAchsen(c,
-            senkrechte(QStringLiteral("x = %1: %2 = %3").arg(stelle(*d.x), symbol(g), betrag(g, wert)), *d.x, von, bis,
-                Stellenfarbe, Qt::DashLine),
-            ax, ay);
+        stelleX->replace(QList<QPointF> {{*d.x, von}, {*d.x, bis}});
+        stelleX->setName(QStringLiteral("x = %1: %2 = %3").arg(stelle(*d.x), symbol(g), betrag(g, wert)));
     }
+    stelleX->setVisible(d.x.has_value());
+}
+
+QChart* Biegediagramm(const Biegedaten& d, const Linien& l, Groesse g)
+{
+    QChart* c = Biegediagramm_Leer();
+    Biegediagramm_Fuellen(c, d, l, g);
     return c;
 }
 

@@ -34,6 +34,10 @@ Biegelinien_oder_Grund linienBerechnen(const Biegedaten& d);
 // The chart of one line: the line over the beam, its greatest and smallest values marked with
 // value and position, the chosen x as a vertical line with the value there. The caller owns it.
 QChart* Biegediagramm(const Biegedaten& d, const Biegelinien::Linien& l, Groesse g);
+// The same in two steps, so that a window keeps its charts and only refills them: a chart with
+// its axes and series but no data, and the data of one line put into such a chart.
+QChart* Biegediagramm_Leer();
+void Biegediagramm_Fuellen(QChart* c, const Biegedaten& d, const Biegelinien::Linien& l, Groesse g);
 // The buckling curve with the allowable line and the column marked.
 QChart* Knickdiagramm(const Knickspannungslinie::Daten& d);
 

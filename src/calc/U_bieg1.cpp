@@ -10,7 +10,6 @@
 #include "platform/Bausteine.h"
 #include "platform/Oberflaeche.h"
 #include "report/U_druck.h"
-#include "report/Zusatzseiten.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -239,10 +238,8 @@ void TDLG_Biegung1::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Biegun
 
 void TDLG_Biegung1::B_DruckenClick()
 {
-    if (!Zusatzseiten::Kopf_Abfragen(this))
-        return;
-    const Zusatzseiten::Inhalt zusatz = Biegedialog::Berichtszusatz(Felder);
-    U_druck::Biegung1_Drucken(Rechendialog::Drucksetup(Drucksetupdlg, this), windowTitle(), &zusatz);
+    if (const auto zusatz = Biegedialog::Berichtsseiten(Felder, this))
+        U_druck::Biegung1_Drucken(Rechendialog::Drucksetup(Drucksetupdlg, this), windowTitle(), &*zusatz);
 }
 
 void TDLG_Biegung1::B_VerlaeufeClick() { U_verlauf::Zeigen(U_verlauf::Art::Biegung, this); }

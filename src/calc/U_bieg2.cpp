@@ -11,7 +11,6 @@
 #include "platform/Oberflaeche.h"
 #include "platform/Zahlen.h"
 #include "report/U_druck.h"
-#include "report/Zusatzseiten.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -287,11 +286,9 @@ void TDLG_Biegung2::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Biegun
 
 void TDLG_Biegung2::B_DruckenClick()
 {
-    if (!Zusatzseiten::Kopf_Abfragen(this))
-        return;
-    const Zusatzseiten::Inhalt zusatz = Biegedialog::Berichtszusatz(Felder);
-    U_druck::Biegung2_Drucken(
-        Rechendialog::Drucksetup(Drucksetupdlg2, this), windowTitle(), L_Hinweis_W->text(), L_Hinweis_f->text(), &zusatz);
+    if (const auto zusatz = Biegedialog::Berichtsseiten(Felder, this))
+        U_druck::Biegung2_Drucken(
+            Rechendialog::Drucksetup(Drucksetupdlg2, this), windowTitle(), L_Hinweis_W->text(), L_Hinweis_f->text(), &*zusatz);
 }
 
 void TDLG_Biegung2::B_VerlaeufeClick() { U_verlauf::Zeigen(U_verlauf::Art::Biegung, this); }

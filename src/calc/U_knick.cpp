@@ -15,7 +15,6 @@
 #include "platform/Oberflaeche.h"
 #include "platform/Zahlen.h"
 #include "report/U_druck.h"
-#include "report/Zusatzseiten.h"
 #include "sections/U_profil.h"
 
 #include <QFrame>
@@ -374,10 +373,8 @@ void TDLG_Knickung::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Knicku
 
 void TDLG_Knickung::B_DruckenClick()
 {
-    if (!Zusatzseiten::Kopf_Abfragen(this))
-        return;
-    const Zusatzseiten::Inhalt zusatz = U_verlauf::Zusatzinhalt(U_verlauf::Art::Knickung);
-    U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this), windowTitle(), L_Formel->text(), &zusatz);
+    if (const auto zusatz = U_verlauf::Berichtsseiten(U_verlauf::Art::Knickung, this))
+        U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this), windowTitle(), L_Formel->text(), &*zusatz);
 }
 
 void TDLG_Knickung::B_KnicklinieClick() { U_verlauf::Zeigen(U_verlauf::Art::Knickung, this); }

@@ -12,7 +12,6 @@
 #include "platform/Oberflaeche.h"
 #include "platform/Zahlen.h"
 #include "report/U_druck.h"
-#include "report/Zusatzseiten.h"
 #include "sections/U_profil.h"
 
 #include <QFrame>
@@ -163,11 +162,11 @@ void TDLG_Scherung::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Scheru
 
 void TDLG_Scherung::B_DruckenClick()
 {
-    if (!Zusatzseiten::Kopf_Abfragen(this))
+    auto zusatz = U_verlauf::Berichtsseiten(U_verlauf::Art::Scherung, this);
+    if (!zusatz)
         return;
-    Zusatzseiten::Inhalt zusatz = U_verlauf::Zusatzinhalt(U_verlauf::Art::Scherung);
-    Nachweiszeile::Protokollieren(zusatz.protokoll, {}, {L_Nachweis_A});
-    U_druck::Scherung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg4, this), windowTitle(), &zusatz);
+    Nachweiszeile::Protokollieren(zusatz->protokoll, {}, {L_Nachweis_A});
+    U_druck::Scherung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg4, this), windowTitle(), &*zusatz);
 }
 
 void TDLG_Scherung::B_RechenwegClick() { U_verlauf::Zeigen(U_verlauf::Art::Scherung, this); }

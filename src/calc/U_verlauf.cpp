@@ -58,11 +58,13 @@ void protokollieren(Art art, const QString& titel, const QString& teil, Rechenwe
     s.protokoll.setzen(teil, schritte);
     s.gerechnet = true;
     s.gelungen = gelungen;
+    ++s.version;
 }
 
+// An open window shows a new calculation at once; a hidden one when it is shown again.
 void auffrischen(Art art)
 {
-    if (t_fenster[int(art)])
+    if (t_fenster[int(art)] && t_fenster[int(art)]->isVisible())
         t_fenster[int(art)]->Auffrischen();
 }
 
@@ -171,6 +173,13 @@ Zusatzseiten::Inhalt Zusatzinhalt(Art art)
     return z;
 }
 
+std::optional<Zusatzseiten::Inhalt> Berichtsseiten(Art art, QWidget* dialog)
+{
+    if (!Zusatzseiten::Kopf_Abfragen(dialog))
+        return std::nullopt;
+    return Zusatzinhalt(art);
+}
+
 } // namespace U_verlauf
 
 namespace {
@@ -246,8 +255,10 @@ void TDLG_Verlaeufe::Aufbauen()
         CV_Querkraft = ansicht(seite, QStringLiteral("CV_Querkraft"));
         CV_Moment = ansicht(seite, QStringLiteral("CV_Moment"));
         CV_Durchbiegung = ansicht(seite, QStringLiteral("CV_Durchbiegung"));
-        for (QChartView* v : {CV_Querkraft, CV_Moment, CV_Durchbiegung})
+        for (QChartView* v : {CV_Querkraft, CV_Moment, CV_Durchbiegung}) {
+            v->setChart(Diagramme::Biegediagramm_Leer()); // kept, and refilled by each calculation
             l->addWidget(v, 1);
+        }
         l->addWidget(L_Hinweis);
         l->addWidget(L_Zeiger);
         auto* vorzeichen = new QLabel(Diagramme::vorzeichenhinweis(), seite);
@@ -306,6 +317,9 @@ void TDLG_Verlaeufe::ChartSetzen(QChartView* ansicht, QChart* chart)
 void TDLG_Verlaeufe::Auffrischen()
 {
     const U_verlauf::Stand& s = U_verlauf::stand(m_art);
+    if (m_version == s.version)
+        return;
+    m_version = s.version;
     M_Rechenweg->setPlainText(
         s.protokoll.leer() ? QStringLiteral("Noch keine Berechnung in diesem Dialog.") : s.protokoll.text());
     L_Zeiger->clear();
@@ -317,20 +331,22 @@ void TDLG_Verlaeufe::Auffrischen()
             fall ? QPixmap::fromImage(Lastfallbild::bild(Lastfallbild::biegung(d.fall), QSize(248, 124))) : QPixmap());
         const auto ergebnis = s.gelungen ? Diagramme::linienBerechnen(d) : Diagramme::Biegelinien_oder_Grund {};
         m_linien = ergebnis.linien;
-        if (!m_linien) {
-            for (QChartView* v : {CV_Querkraft, CV_Moment, CV_Durchbiegung})
-                ChartSetzen(v, new QChart);
+        const bool mitLinien = m_linien.has_value();
+        const bool mitF = mitLinien && m_linien->hatDurchbiegung();
+        CV_Querkraft->setVisible(mitLinien);
+        CV_Moment->setVisible(mitLinien);
+        CV_Durchbiegung->setVisible(mitF);
+        if (!mitLinien) {
             L_Hinweis->setText(!s.gerechnet ? QStringLiteral("Noch keine Berechnung in den Biegedialogen.")
                     : s.gelungen            ? QStringLiteral("Keine Verläufe: ") + ergebnis.grund
                                             : QStringLiteral("Keine Verläufe: Die letzte Rechnung wurde abgebrochen."));
             L_Hinweis->show();
             return;
         }
-        ChartSetzen(CV_Querkraft, Diagramme::Biegediagramm(d, *m_linien, Groesse::Querkraft));
-        ChartSetzen(CV_Moment, Diagramme::Biegediagramm(d, *m_linien, Groesse::Moment));
-        const bool mitF = m_linien->hatDurchbiegung();
-        ChartSetzen(CV_Durchbiegung, mitF ? Diagramme::Biegediagramm(d, *m_linien, Groesse::Durchbiegung) : new QChart);
-        CV_Durchbiegung->setVisible(mitF);
+        Diagramme::Biegediagramm_Fuellen(CV_Querkraft->chart(), d, *m_linien, Groesse::Querkraft);
+        Diagramme::Biegediagramm_Fuellen(CV_Moment->chart(), d, *m_linien, Groesse::Moment);
+        if (mitF)
+            Diagramme::Biegediagramm_Fuellen(CV_Durchbiegung->chart(), d, *m_linien, Groesse::Durchbiegung);
         L_Hinweis->setText(mitF ? QString() : Diagramme::ohneDurchbiegungHinweis());
         L_Hinweis->setVisible(!mitF);
         if (d.x)

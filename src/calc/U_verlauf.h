@@ -31,6 +31,7 @@ struct Stand {
     Knickspannungslinie::Daten knickung; // Art::Knickung
     bool gerechnet = false;
     bool gelungen = false; // the last calculation ran to its end
+    int version = 0; // counts the calculations handed over, so a window redraws only what is new
 };
 const Stand& stand(Art art);
 
@@ -75,6 +76,9 @@ void Block_Zeichnen(Art art, QPainter& maler, const QRectF& rechteck);
 bool hatBlock(Art art);
 // The report pages after the first: the diagrams and the steps of the last calculation.
 Zusatzseiten::Inhalt Zusatzinhalt(Art art);
+// Before a report: asks for the head of its further pages; those pages, or none when the user
+// cancelled (then nothing is printed).
+std::optional<Zusatzseiten::Inhalt> Berichtsseiten(Art art, QWidget* dialog);
 
 } // namespace U_verlauf
 
@@ -84,7 +88,7 @@ public:
     TDLG_Verlaeufe(U_verlauf::Art art, QWidget* eltern);
     ~TDLG_Verlaeufe() override;
 
-    // Shows the state of the last calculation.
+    // Shows the state of the last calculation (nothing to do when it shows it already).
     void Auffrischen();
     // The three outputs without a file dialog (the buttons ask for the file first).
     void Als_PDF_Speichern(const QString& datei);
@@ -113,5 +117,6 @@ private:
     void ChartSetzen(QChartView* ansicht, class QChart* chart);
 
     U_verlauf::Art m_art;
+    int m_version = -1;
     std::optional<Biegelinien::Linien> m_linien;
 };

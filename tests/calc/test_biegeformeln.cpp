@@ -1,5 +1,6 @@
 // The bending formulas of all thirteen load cases against an independent beam calculation.
 #include "Lastfallmodelle.h"
+#include "Beispielbalken.h"
 #include "Testumgebung.h"
 #include "calc/Biegeformeln.h"
 #include "platform/Fehler.h"
@@ -17,20 +18,7 @@ using Plattform::Fehler;
 
 namespace {
 
-constexpr double Lspan = 3000; // mm
-constexpr double Sigma = 120; // N/mm²
-constexpr double Emod = 210000; // N/mm²
-constexpr double Icm4 = 800; // cm⁴
-constexpr double EI = Emod * Icm4 * 10000; // N·mm²
-
-bool nahe(double ist, double soll, double relativ, double bezug)
-{
-    return std::abs(ist - soll) <= relativ * std::max(std::abs(bezug), 1e-12);
-}
-
-#define NAHE(ist, soll, relativ, bezug)                                                                                          \
-    QVERIFY2(nahe(ist, soll, relativ, bezug),                                                                                    \
-        qPrintable(QStringLiteral("%1 = %2, erwartet %3").arg(#ist).arg(ist, 0, 'g', 12).arg(soll, 0, 'g', 12)))
+using namespace Beispielbalken;
 
 // The load F as the user types it: a force in N, or a line load in N/m for cases 2, 5, 9, 11, 13.
 double q_aus(double F) { return F / 1000.0; }

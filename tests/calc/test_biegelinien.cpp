@@ -1,6 +1,7 @@
 // The shear, moment and deflection lines of the thirteen bending cases against the test's own
 // numerical beam model, the support conditions, and the values the dialogs report.
 #include "Lastfallmodelle.h"
+#include "Beispielbalken.h"
 #include "Testumgebung.h"
 #include "calc/Biegeformeln.h"
 #include "calc/Biegelinien.h"
@@ -15,20 +16,7 @@ using Biegelinien::Linien;
 
 namespace {
 
-constexpr double Lspan = 3000; // mm
-constexpr double Sigma = 120; // N/mm²
-constexpr double Emod = 210000; // N/mm²
-constexpr double Icm4 = 800; // cm⁴
-constexpr double EI = Emod * Icm4 * 10000; // N·mm²
-
-bool nahe(double ist, double soll, double relativ, double bezug)
-{
-    return std::abs(ist - soll) <= relativ * std::max(std::abs(bezug), 1e-12);
-}
-
-#define NAHE(ist, soll, relativ, bezug)                                                                                          \
-    QVERIFY2(nahe(ist, soll, relativ, bezug),                                                                                    \
-        qPrintable(QStringLiteral("%1 = %2, erwartet %3").arg(#ist).arg(ist, 0, 'g', 12).arg(soll, 0, 'g', 12)))
+using namespace Beispielbalken;
 
 // One row per case: the load F as typed and the distance a (cases 4, 8, 9, 12).
 void faelle()
