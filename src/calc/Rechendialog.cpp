@@ -61,6 +61,14 @@ Profilbox Profilbox_Bauen(QWidget* eltern, const Profilboxtexte& t, int x, int y
     if (!t.W.isEmpty())
         b.L_Waus = paar(QStringLiteral("L_W"), t.W, QStringLiteral("L_Waus"), &b.L_W);
     b.L_Iaus = paar(QStringLiteral("L_I"), t.I, QStringLiteral("L_Iaus"), &b.L_I);
+    if (t.achse) {
+        const QRect wert = b.L_Iaus->geometry();
+        constexpr int breite = 60;
+        b.L_Iaus->resize(wert.width() - breite - 6, wert.height());
+        b.L_Achse
+            = label(eltern, QStringLiteral("L_Achse"), QString(), wert.right() - breite + 1, wert.y(), breite, wert.height());
+        b.L_Achse->setAlignment(Qt::AlignCenter);
+    }
     b.L_Aaus = paar(QStringLiteral("L_A"), t.A, QStringLiteral("L_Aaus"), &b.L_A);
     b.L_Maus = paar(t.masseName, QStringLiteral("Masse [kg/m]:"), QStringLiteral("L_Maus"), nullptr);
     return b;
@@ -77,6 +85,21 @@ void Profilbox_Anzeigen(const Profilbox& b)
     b.L_Iaus->setText(fixiert(Unit1::I, 2));
     b.L_Aaus->setText(fixiert(Unit1::A, 2));
     b.L_Maus->setText(fixiert(Unit1::Masse, 2));
+    if (b.L_Achse)
+        b.L_Achse->setText(Achsenname(Unit1::Profilachse));
+}
+
+QString Achsenname(Unit1::TProfilachse achse)
+{
+    switch (achse) {
+    case Unit1::TProfilachse::Imax:
+        return QStringLiteral("Imax");
+    case Unit1::TProfilachse::Imin:
+        return QStringLiteral("Imin");
+    case Unit1::TProfilachse::Keine:
+        break;
+    }
+    return QString();
 }
 
 QList<QPushButton*> Knopfspalte(

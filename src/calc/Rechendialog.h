@@ -2,6 +2,7 @@
 // Pieces that the four calculation dialogs share: the sketch of the load case, the material and
 // profile box, the button column down the left edge, the input and output rows of the panels,
 // the beep guard of the calculations and the printer set-up dialog.
+#include "core/Unit1.h"
 #include "platform/Bausteine.h"
 
 #include <QColor>
@@ -38,6 +39,7 @@ struct Profilbox {
     QLabel* L_A = nullptr;
     QLabel* L_Aaus = nullptr;
     QLabel* L_Maus = nullptr;
+    QLabel* L_Achse = nullptr; // beside L_Iaus: the axis of I, where the box shows it
 };
 
 // Names and captions of a dialog's box; an empty W caption leaves the W row out.
@@ -49,12 +51,16 @@ struct Profilboxtexte {
     QString W, I, A; // initial captions of L_W, L_I, L_A
     QString masseName; // name of the mass caption label
     QColor wertfarbe = Bausteine::Rot;
+    bool achse = false; // name the axis of I ("Imin", "Imax") beside its value
 };
 
 // Builds the box right of the picture, from (x, y), `breite` wide.
 Profilbox Profilbox_Bauen(QWidget* eltern, const Profilboxtexte& texte, int x, int y, int breite);
-// Material name, profile family and name, W, I, A and mass from the shared state (fixed 7/2).
+// Material name, profile family and name, W, I, A and mass from the shared state (fixed 7/2),
+// and the axis of I where the box names it.
 void Profilbox_Anzeigen(const Profilbox& box);
+// "Imax", "Imin", or nothing for a computed or typed-in section.
+QString Achsenname(Unit1::TProfilachse achse);
 
 struct Knopfangabe {
     QString name;

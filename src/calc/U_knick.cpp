@@ -89,7 +89,7 @@ void TDLG_Knickung::Aufbauen()
     Profil = Profilbox_Bauen(this,
         {QStringLiteral("L_Sorte"), QStringLiteral("Daten des gewählten Profiles:"), QStringLiteral("Profiltyp:"),
             QStringLiteral("Profil:"), QString(), QStringLiteral("I [cm4]"), QStringLiteral("A [mm2]"), QStringLiteral("Label18"),
-            Grau},
+            Grau, true},
         150, 8, 834);
     hintergrund(findChild<QLabel*>(QStringLiteral("Label11")), Gelb);
     // The fourth place of the box's two columns.
@@ -294,7 +294,13 @@ void TDLG_Knickung::E_LastChange()
 
 void TDLG_Knickung::B_ProfilClick()
 {
-    U_profil::DLG_Profil->exec();
+    // An unbraced column buckles about its weak axis, so the selection starts at Imin here; the
+    // bending and shear dialogs keep the orientation they left.
+    TDLG_Profil* auswahl = U_profil::DLG_Profil;
+    const bool vorher = auswahl->Quer();
+    auswahl->Ausrichtung_Setzen(true);
+    auswahl->exec();
+    auswahl->Ausrichtung_Setzen(vorher);
     Rechendialog::Profilbox_Anzeigen(Profil);
     E_I->setText(fixiert(I, 2));
     L_Formel->setText(QStringLiteral(" "));
