@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cmath>
 
 namespace Biegedialog {
 
@@ -60,7 +61,8 @@ void E_Modul_Zeigen(const Felder& f) { f.E_E_Modul->setText(fixiert(Unit1::E, 2)
 
 void Durchbiegung_Anzeigen(const Felder& f)
 {
-    if (Unit1::Werf > Unit1::W) {
+    // A negative load gives a negative Werf; the profile must carry its magnitude.
+    if (std::fabs(Unit1::Werf) > Unit1::W) {
         Plattform::information(QStringLiteral("Der Widerstandswert des Profiles ist zu klein"));
         return;
     }

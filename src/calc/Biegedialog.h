@@ -39,7 +39,7 @@ void Ergebnisse_Nullen(const Felder& f);
 void W_Anzeigen(const Felder& f);
 // Writes the modulus of the chosen material into E_E_Modul: the one that is used.
 void E_Modul_Zeigen(const Felder& f);
-// After a deflection: refuses a profile whose W is below Werf, else shows fd and L/f. L/f of a
+// After a deflection: refuses a profile whose W is below |Werf|, else shows fd and L/f. L/f of a
 // deflection of 0 throws the division by zero, which the handler's wrapper reports.
 void Durchbiegung_Anzeigen(const Felder& f);
 // "Profil aussuchen": the profile selection, then the box and E_I from the shared state.
