@@ -10,6 +10,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPixmap>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -119,7 +120,9 @@ QLineEdit* Eingabezeile(QWidget* panel, const QString& labelname, const QString&
     QLabel* l = label(panel, labelname, text, 10, y + 3);
     if (beschriftung)
         *beschriftung = l;
-    return feld(panel, feldname, QStringLiteral("0"), feldX, y, feldbreite, 28);
+    QLineEdit* e = feld(panel, feldname, QStringLiteral("0"), feldX, y, feldbreite, 28);
+    l->setBuddy(e); // names the field in messages
+    return e;
 }
 
 QLabel* Ausgabezeile(QWidget* panel, const QString& labelname, const QString& text, const QString& wertname, int y, int feldX,
@@ -133,18 +136,127 @@ QLabel* Ausgabezeile(QWidget* panel, const QString& labelname, const QString& te
     return wert;
 }
 
-double Wert(const QLineEdit* feld) { return Zahlen::lesen(feld->text()); }
-
-bool mitPiep(const std::function<void()>& rechnung)
+void Nur_Anzeige(QLineEdit* feld)
 {
+    feld->setReadOnly(true);
+    feld->setFocusPolicy(Qt::NoFocus);
+    QPalette p = feld->palette();
+    p.setColor(QPalette::Base, Grau);
+    feld->setPalette(p);
+}
+
+namespace {
+
+QString Eingabefehlertext(const QLineEdit* feld)
+{
+    const QString text = feld->text();
+    if (text.trimmed().isEmpty())
+        return QStringLiteral("%1: keine Zahl eingegeben").arg(Feldname(feld));
+    return QStringLiteral("%1: '%2' ist keine Zahl").arg(Feldname(feld), text);
+}
+
+const char* const Markierung = "rechenfehler";
+
+void markieren(QWidget* w)
+{
+    w->setProperty(Markierung, true);
+    w->setStyleSheet(QStringLiteral("border: 3px solid #FF0000; background-color: #FFE4E4; color: #000000;"));
+}
+
+void Fehler_Zeigen(QLabel* L_Fehler, const QString& text)
+{
+    L_Fehler->setText(text);
+    L_Fehler->setVisible(true);
+}
+
+} // namespace
+
+Eingabefehler::Eingabefehler(QLineEdit* feld)
+    : Plattform::Fehler(Art::Konvertierung, Eingabefehlertext(feld))
+    , m_feld(feld)
+{
+}
+
+double Wert(QLineEdit* feld)
+{
+    if (const auto wert = Zahlen::versuchen(feld->text()))
+        return *wert;
+    throw Eingabefehler(feld);
+}
+
+QString Feldname(const QLineEdit* feld)
+{
+    if (feld->parentWidget())
+        for (const QLabel* l : feld->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (l->buddy() == feld) {
+                QString name = l->text();
+                name.truncate(name.indexOf(QLatin1Char('[')) < 0 ? name.size() : name.indexOf(QLatin1Char('[')));
+                name = name.trimmed();
+                if (name.endsWith(QLatin1Char(':')))
+                    name.chop(1);
+                return name.remove(QLatin1Char('&'));
+            }
+    return feld->objectName();
+}
+
+QString Ursache(const Plattform::Fehler& fehler, const Ursachen& ursachen)
+{
+    for (const auto& [name, wert] : ursachen.teiler)
+        if (wert == 0.0)
+            return QStringLiteral("Division durch Null: %1 ist 0").arg(name);
+    for (const auto& [name, wert] : ursachen.positiv)
+        if (!(wert > 0.0))
+            return QStringLiteral("%1 muss größer als 0 sein (ist %2)").arg(name, QLocale().toString(wert, 'g', 7));
+    return QStringLiteral("Rechenfehler: %1").arg(fehler.text());
+}
+
+QLabel* Fehlerzeile(QWidget* dialog, int x, int y, int breite, int hoehe)
+{
+    QLabel* l = label(dialog, QStringLiteral("L_Fehler"), QString(), x, y, breite, hoehe);
+    l->setWordWrap(true);
+    l->setIndent(6);
+    l->setStyleSheet(QStringLiteral("background-color: #FFFFFF; color: #C00000; border: 2px solid #FF0000;"));
+    l->hide();
+    return l;
+}
+
+bool mitPiep(QLabel* L_Fehler, const QList<QWidget*>& ergebnisse, const std::function<Ursachen()>& ursachen,
+    const std::function<void()>& rechnung)
+{
+    Markierung_Loeschen(L_Fehler);
     try {
         rechnung();
         return true;
-    } catch (const std::exception&) {
+    } catch (const Eingabefehler& f) {
         Plattform::piep();
-        return false;
+        markieren(f.feld());
+        Fehler_Zeigen(L_Fehler, f.text());
+    } catch (const Plattform::Fehler& f) {
+        Plattform::piep();
+        for (QWidget* w : ergebnisse)
+            markieren(w);
+        Fehler_Zeigen(L_Fehler, Ursache(f, ursachen()));
+    } catch (const std::exception& f) {
+        Plattform::piep();
+        for (QWidget* w : ergebnisse)
+            markieren(w);
+        Fehler_Zeigen(L_Fehler, QStringLiteral("Rechenfehler: %1").arg(QString::fromUtf8(f.what())));
     }
+    return false;
 }
+
+void Markierung_Loeschen(QLabel* L_Fehler)
+{
+    for (QWidget* w : L_Fehler->window()->findChildren<QWidget*>())
+        if (markiert(w)) {
+            w->setProperty(Markierung, false);
+            w->setStyleSheet(QString());
+        }
+    L_Fehler->clear();
+    L_Fehler->hide();
+}
+
+bool markiert(const QWidget* w) { return w->property(Markierung).toBool(); }
 
 QPrintDialog* Drucksetup(QPrintDialog*& dialog, QWidget* eltern)
 {

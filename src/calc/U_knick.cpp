@@ -48,6 +48,10 @@ bool mitFehlermeldung(const std::function<void()>& rechnung)
     try {
         rechnung();
         return true;
+    } catch (const Rechendialog::Eingabefehler& f) {
+        // Names the field as the other calculation dialogs do.
+        Plattform::fehler(QStringLiteral("Es ist ein Fehler in der Berechnung aufgetreten.\n%1").arg(f.text()));
+        return false;
     } catch (const std::exception&) {
         Plattform::fehler(QStringLiteral("Es ist ein Fehler in der Berechnung aufgetreten."));
         return false;
@@ -124,7 +128,7 @@ void TDLG_Knickung::Aufbauen()
         QStringLiteral("E_Sicherheit"), 116, 244, 136);
     L_Ierf = Ausgabezeile(Panel1, QStringLiteral("label1"), QStringLiteral("erf. Trägheitsmoment [cm4]:"),
         QStringLiteral("L_Ierf"), 152, 244, 136, Grau);
-    L_Formel = label(Panel1, QStringLiteral("L_Formel"), QString(), 10, 192, 372, 48);
+    L_Formel = label(Panel1, QStringLiteral("L_Formel"), QString(), 10, 192, 372, 72);
     L_Formel->setWordWrap(true);
     B_Berechnung_I = knopf(Panel1, QStringLiteral("B_Berechnung_I"), QStringLiteral("Berechnung"), 10, 304, 372, 42);
 
@@ -136,12 +140,8 @@ void TDLG_Knickung::Aufbauen()
         QStringLiteral("E_I"), 44, feldX, breite);
     E_E_Modul = Eingabezeile(Panel3, QStringLiteral("Label4"), QStringLiteral("Elastizitätsmodul [N/mm2]:"),
         QStringLiteral("E_E_Modul"), 80, feldX, breite);
-    for (QLineEdit* e : {E_I, E_E_Modul}) {
-        e->setReadOnly(true);
-        QPalette p = e->palette();
-        p.setColor(QPalette::Base, Grau);
-        e->setPalette(p);
-    }
+    Nur_Anzeige(E_I);
+    Nur_Anzeige(E_E_Modul);
     L_Sigma_K = Ausgabezeile(Panel3, QStringLiteral("Label14"), QStringLiteral("Knickspannung [N/mm2]:"),
         QStringLiteral("L_Sigma_K"), 116, feldX, breite, Grau);
     L_Sigma_vorh = Ausgabezeile(Panel3, QStringLiteral("Label10"), QStringLiteral("Tatsächliche Spannung [N/mm2]:"),
@@ -254,8 +254,9 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
         });
         if (!tetmajer)
             return;
+        Formel_Zeigen(QStringLiteral("Es wird mit der Tetmayerformel gerechnet"));
     } else {
-        L_Formel->setText(QStringLiteral("Die Formel nach Euler ist gültig"));
+        Formel_Zeigen(QStringLiteral("Die Formel nach Euler ist gültig"));
     }
 
     // Read outside the guards: a desired safety that is no number reaches the general report.
@@ -274,6 +275,14 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
         break;
     }
     Ergebnisse_Anzeigen();
+}
+
+// The formula used and, where σK lies above σP, that the shown safety is σP / σ vorh.: the
+// numbers on screen then give the safety. The report prints the same text.
+void TDLG_Knickung::Formel_Zeigen(const QString& formel)
+{
+    L_Formel->setText(
+        Knickformeln::mitSigmaP(Sigma_K, Sigma_P) ? formel + QStringLiteral("; die Sicherheit mit σP, da σK > σP") : formel);
 }
 
 void TDLG_Knickung::Ergebnisse_Anzeigen()
