@@ -7,6 +7,7 @@
 #include "platform/Zahlen.h"
 
 #include <QFileInfo>
+#include <QFrame>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -157,10 +158,20 @@ QString Eingabefehlertext(const QLineEdit* feld)
 
 const char* const Markierung = "rechenfehler";
 
+QString Rahmenname(const QWidget* w) { return w->objectName() + QStringLiteral("_Fehlerrahmen"); }
+
+// A red frame (with a white rim, so that it shows around the red result labels too) behind the
+// widget. The widget itself keeps its look: a style sheet set and taken away again would lose
+// the font it inherits from the dialog.
 void markieren(QWidget* w)
 {
     w->setProperty(Markierung, true);
-    w->setStyleSheet(QStringLiteral("border: 3px solid #FF0000; background-color: #FFE4E4; color: #000000;"));
+    auto* rahmen = new QFrame(w->parentWidget());
+    rahmen->setObjectName(Rahmenname(w));
+    rahmen->setStyleSheet(QStringLiteral("QFrame { background-color: #FFFFFF; border: 3px solid #FF0000; }"));
+    rahmen->setGeometry(w->geometry().adjusted(-5, -5, 5, 5));
+    rahmen->stackUnder(w);
+    rahmen->show();
 }
 
 void Fehler_Zeigen(QLabel* L_Fehler, const QString& text)
@@ -247,11 +258,12 @@ bool mitPiep(QLabel* L_Fehler, const QList<QWidget*>& ergebnisse, const std::fun
 
 void Markierung_Loeschen(QLabel* L_Fehler)
 {
-    for (QWidget* w : L_Fehler->window()->findChildren<QWidget*>())
-        if (markiert(w)) {
-            w->setProperty(Markierung, false);
-            w->setStyleSheet(QString());
-        }
+    QList<QWidget*> markierte = L_Fehler->window()->findChildren<QWidget*>();
+    markierte.removeIf([](const QWidget* w) { return !markiert(w); }); // before any frame goes
+    for (QWidget* w : markierte) {
+        w->setProperty(Markierung, false);
+        delete w->parentWidget()->findChild<QFrame*>(Rahmenname(w), Qt::FindDirectChildrenOnly);
+    }
     L_Fehler->clear();
     L_Fehler->hide();
 }
