@@ -30,26 +30,6 @@ double Widerstandsmoment(double M, double Sigma_Zul) { return teile(teile(M, Sig
 
 double Durchbiegung(double D, double E, double I) { return teile(teile(D, pruefe(E * I)), 10000.0); }
 
-bool ersterDialog(int fall)
-{
-    switch (fall) {
-    case 1:
-    case 2:
-    case 3:
-    case 5:
-    case 6:
-    case 7:
-    case 10:
-    case 11:
-    case 13:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool zweiterDialog(int fall) { return fall == 4 || fall == 8 || fall == 9 || fall == 12; }
-
 double M_max(int fall, double F, double L)
 {
     const double q = streckenlast(F);

@@ -1,6 +1,7 @@
 #include "calc/U_knick.h"
 
 #include "calc/Knickformeln.h"
+#include "core/Lastfaelle.h"
 #include "core/Main.h"
 #include "core/Unit1.h"
 #include "data/Tab_Werkstoffauswahl.h"
@@ -27,20 +28,6 @@ namespace U_knick {
 TDLG_Knickung* DLG_Knickung = nullptr;
 
 namespace {
-
-struct Lastfall {
-    const char* titel;
-    const char* bild;
-};
-
-constexpr Lastfall Lastfaelle[4] = {
-    {"Knickung - Zweiseitig geführter Träger - Knicklänge = L", "B_Knick1.BMP"},
-    {"Knickung - Einseitig eingespannter Träger mit freiem Ende - Knicklänge = 2 x L", "B_Knick2.BMP"},
-    {"Knickung - Einseitig eingespannter , auf der anderen Seite geführter Träger Knicklänge = 0,7 x L", "B_Knick3.BMP"},
-    {"Knickung - Zweiseitig eingespannter Träger Knicklänge = 0,5 x L", "B_Knick4.BMP"},
-};
-
-const Lastfall* lastfall(int nr) { return nr >= 1 && nr <= 4 ? &Lastfaelle[nr - 1] : nullptr; }
 
 // The calculations of this dialog answer a failure with a message instead of the beep.
 bool mitFehlermeldung(const std::function<void()>& rechnung)
@@ -173,10 +160,8 @@ void TDLG_Knickung::FormActivate()
 {
     Programmdir = Main::Programmverzeichnis();
     Datendir = Programmdir + QStringLiteral("Daten/");
-    if (const auto* fall = U_knick::lastfall(Akt_Belastungsfall)) {
-        setWindowTitle(QString::fromUtf8(fall->titel));
-        Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); // a missing picture stops here
-    }
+    if (const auto* fall = Lastfaelle::vonDialog(Lastfaelle::Dialog::Knickung, Akt_Belastungsfall))
+        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall); // a missing picture stops here
     Profil.L_I->setText(QStringLiteral("I [cm4]"));
     Profil.L_A->setText(QStringLiteral("A [mm2]"));
     Rechendialog::Profilbox_Anzeigen(Profil);

@@ -1,6 +1,7 @@
 #include "calc/U_scher.h"
 
 #include "calc/Knickformeln.h"
+#include "core/Lastfaelle.h"
 #include "core/Main.h"
 #include "core/Unit1.h"
 #include "data/Tab_Werkstoffauswahl.h"
@@ -23,8 +24,8 @@ TDLG_Scherung* DLG_Scherung = nullptr;
 
 namespace {
 
-// The dialog serves load case 0 only; another dialog may have changed the case since.
-bool eigenerFall() { return Unit1::Akt_Belastungsfall == 0; }
+// Another dialog may have changed the shared case since this one was shown.
+bool eigenerFall() { return Lastfaelle::vonDialog(Lastfaelle::Dialog::Scherung, Unit1::Akt_Belastungsfall) != nullptr; }
 
 // Wood is measured against half its shear strength as the main window shows it; every other
 // material keeps the allowable stress of the material choice or of the last calculation.
@@ -103,11 +104,8 @@ void TDLG_Scherung::FormActivate()
 {
     Programmdir = Main::Programmverzeichnis();
     Datendir = Programmdir + QStringLiteral("Daten/");
-    if (U_scher::eigenerFall()) {
-        setWindowTitle(QStringLiteral("Berechnung auf Abscherung"));
-        Rechendialog::Bild_Laden(Image1, Datendir, QStringLiteral("B_Scher.BMP")); // a missing picture stops here
-        L_Last->setText(QStringLiteral("Last [N]"));
-    }
+    if (const auto* fall = Lastfaelle::vonDialog(Lastfaelle::Dialog::Scherung, Akt_Belastungsfall))
+        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, L_Last); // a missing picture stops here
     Rechendialog::Profilbox_Anzeigen(Profil);
     U_scher::Sigma_Zul_Vorgeben(); // wood: a caption that is no number stops here
     E_SigmaZul->setText(fixiert(Sigma_Zul, 2));

@@ -13,6 +13,9 @@ class TTab_Werkstoffauswahl;
 class TTab_Werkstoffdatenbank;
 class TTab_Profileditor;
 class TMainform;
+namespace Lastfaelle {
+enum class Dialog;
+}
 
 namespace Main {
 
@@ -31,6 +34,9 @@ void Programmverzeichnis_Setzen(const QString& verzeichnis);
 // window once in the documented order. Programmende() destroys them again (tests).
 void Programmstart();
 void Programmende();
+
+// The window that serves the load cases of `dialog`.
+QWidget* Dialog(Lastfaelle::Dialog dialog);
 
 // Shows a modeless calculation dialog, or brings it to the front when it is open already.
 void Dialog_Zeigen(QWidget* dialog);

@@ -1,4 +1,5 @@
 target_sources(trabex_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Lastfaelle.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Lastfallbild.cpp
   ${CMAKE_CURRENT_LIST_DIR}/U_Dallg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1.cpp)
