@@ -2,7 +2,7 @@
 
 #include "calc/Biegeformeln.h"
 #include "core/Lastfaelle.h"
-#include "core/Main.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
 #include "explain/U_Formel.h"
 #include "explain/U_Hilfe.h"

@@ -2,7 +2,7 @@
 
 #include "calc/Knickformeln.h"
 #include "core/Lastfaelle.h"
-#include "core/Main.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
 #include "data/Tab_Werkstoffauswahl.h"
 #include "explain/U_Formel.h"
@@ -44,7 +44,8 @@ bool mitFehlermeldung(const std::function<void()>& rechnung)
 // The material selected in the main window's list; its σP and Tetmajer line are read here.
 const Unit1::Matrecord& gewaehltesMaterial()
 {
-    const int k = Main::Mainform->TS_Werkstoffauswahl->LB_Material->currentRow();
+    const TTab_Werkstoffauswahl* tab = Tab_Werkstoffauswahl::TS_Werkstoffauswahl;
+    const int k = tab ? tab->Gewaehlter_Eintrag() : -1;
     if (k < 0 || k > Unit1::Max_Material)
         throw Plattform::Fehler::listenindex(k);
     return Unit1::Matdat[std::size_t(k)];

@@ -2,7 +2,7 @@
 
 #include "calc/Knickformeln.h"
 #include "core/Lastfaelle.h"
-#include "core/Main.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
 #include "data/Tab_Werkstoffauswahl.h"
 #include "explain/U_Formel.h"
@@ -31,9 +31,9 @@ bool eigenerFall() { return Lastfaelle::vonDialog(Lastfaelle::Dialog::Scherung, 
 // material keeps the allowable stress of the material choice or of the last calculation.
 void Sigma_Zul_Vorgeben()
 {
-    const TTab_Werkstoffauswahl* tab = Main::Mainform->TS_Werkstoffauswahl;
-    if (tab->L_Art->text() == QStringLiteral("Holz"))
-        Unit1::Sigma_Zul = Zahlen::lesen(tab->L_SigmaS->text()) / 2;
+    const TTab_Werkstoffauswahl* tab = Tab_Werkstoffauswahl::TS_Werkstoffauswahl;
+    if (tab && tab->Gezeigte_Art() == QStringLiteral("Holz"))
+        Unit1::Sigma_Zul = Zahlen::lesen(tab->Gezeigtes_SigmaS()) / 2;
 }
 
 } // namespace

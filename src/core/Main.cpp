@@ -35,26 +35,6 @@
 namespace Main {
 
 TMainform* Mainform = nullptr;
-int Hilfeindex = 0;
-int Formelindex = 0;
-int Materialdatenbankversion = 0;
-QString Programmdir;
-QString Datendir;
-
-namespace {
-QString g_programmverzeichnis;
-}
-
-QString Programmverzeichnis()
-{
-    QString v = g_programmverzeichnis.isEmpty() ? QCoreApplication::applicationDirPath() : g_programmverzeichnis;
-    if (!v.endsWith(QLatin1Char('/')))
-        v += QLatin1Char('/');
-    return v;
-}
-
-void Programmverzeichnis_Setzen(const QString& verzeichnis) { g_programmverzeichnis = verzeichnis; }
-
 void Programmstart()
 {
     // A machine without language settings runs in the C locale, whose decimal point would make
@@ -141,6 +121,7 @@ TMainform::TMainform()
     PC_1->addTab(TS_Werkstoffdatenbank, QStringLiteral("Werkstoffdatenbank"));
     PC_1->addTab(TS_Profileditor, QStringLiteral("Profileditor"));
     Berechnungen_Aufbauen();
+    connect(TS_Werkstoffauswahl, &TTab_Werkstoffauswahl::Sorte_Gezeigt, L_Mat, &QLabel::setText);
 
     FormCreate();
 }

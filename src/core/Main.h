@@ -2,6 +2,8 @@
 // The program entry's windows and the main window: a coordinator that runs the start-up
 // sequence, launches the calculation dialogs and stores the visual style at close. Each tab's
 // own logic lives in its module (data/).
+#include "core/Programmzustand.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -20,15 +22,6 @@ enum class Dialog;
 namespace Main {
 
 extern TMainform* Mainform;
-extern int Hilfeindex;
-extern int Formelindex;
-extern int Materialdatenbankversion;
-extern QString Programmdir; // with trailing separator
-extern QString Datendir; // Programmdir + "Daten/"
-
-// The folder of the program file, with trailing separator. Tests point it elsewhere.
-QString Programmverzeichnis();
-void Programmverzeichnis_Setzen(const QString& verzeichnis);
 
 // Program entry after the application object exists: style "Luna", title "Trabex", then every
 // window once in the documented order. Programmende() destroys them again (tests).

@@ -1,6 +1,7 @@
 target_sources(trabex_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Lastfaelle.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Lastfallbild.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Programmzustand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/U_Dallg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1.cpp)
 target_sources(trabex_gui PRIVATE
