@@ -10,8 +10,8 @@ namespace Biegeformeln {
 
 namespace {
 
-using Fp::pruefe;
-using Fp::teile;
+using Fliesskomma::pruefe;
+using Fliesskomma::teile;
 using Unit1::potenz;
 
 // A line load typed in N/m acts as q in N/mm.

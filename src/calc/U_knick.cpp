@@ -265,7 +265,7 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
 void TDLG_Knickung::Ergebnisse_Anzeigen()
 {
     L_Sigma_K->setText(fixiert(Sigma_K, 4));
-    L_Sigma_vorh->setText(fixiert(Fp::teile(F, A), 4));
+    L_Sigma_vorh->setText(fixiert(Fliesskomma::teile(F, A), 4));
     L_SK->setText(fixiert(Sk, 4));
     L_Schlankheitsgrad->setText(fixiert(Schlankheitsgrad, 4));
 }

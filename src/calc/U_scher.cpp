@@ -1,6 +1,6 @@
 #include "calc/U_scher.h"
 
-#include "calc/Knickformeln.h"
+#include "calc/Scherformeln.h"
 #include "core/Lastfaelle.h"
 #include "core/Programmzustand.h"
 #include "core/Unit1.h"
@@ -120,7 +120,7 @@ void TDLG_Scherung::B_Berechnung_FlaecheClick()
     const bool gelungen = Rechendialog::mitPiep([&] {
         F = Wert(E_Last);
         Sigma_Zul = Wert(E_SigmaZul);
-        Aerf = Knickformeln::Aerf(F, Sigma_Zul);
+        Aerf = Scherformeln::Aerf(F, Sigma_Zul);
     });
     if (gelungen)
         L_Aerf->setText(fixiert(Aerf, 2, 18)); // large areas keep their decimals

@@ -44,7 +44,7 @@ public:
     void FormCreate();
     void FormClose();
 
-    QTabWidget* PC_1;
+    QTabWidget* PC_1; // the tab bar of the window
     QWidget* TS_Berechnungen;
     TTab_Werkstoffauswahl* TS_Werkstoffauswahl;
     TTab_Werkstoffdatenbank* TS_Werkstoffdatenbank;

@@ -66,7 +66,7 @@ public:
     QLabel* L_SigmaD = nullptr;
     QLabel* L_SigmaZ = nullptr;
     QLabel* L_SigmaS = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr; // a fixed note on the tab, not the loaders' Unit1::Memo
     QPushButton* B_Beenden = nullptr;
     QPushButton* B_Hilfe_Mat = nullptr;
 

@@ -109,7 +109,7 @@ QString L_durch_f()
 {
     if (Unit1::fd < 0.05)
         return Fehlertext;
-    return zahl(Fp::teile(Unit1::L, Unit1::fd));
+    return zahl(Fliesskomma::teile(Unit1::L, Unit1::fd));
 }
 
 } // namespace
@@ -179,7 +179,8 @@ Inhalt Knickung(const QString& Titel, const QString& Formel)
     a.zeile(QStringLiteral("Ierf [cm4]"), Unit1::Ierf);
     a.zeile(QStringLiteral("Knickspannung [N/mm2]"), Unit1::Sigma_K);
     // Actual stress, guarded against an area too small to divide by.
-    a.zeile(QStringLiteral("vorh. Spannung [N/mm2]"), Unit1::A < 0.005 ? Fehlertext : zahl(Fp::teile(Unit1::F, Unit1::A)));
+    a.zeile(
+        QStringLiteral("vorh. Spannung [N/mm2]"), Unit1::A < 0.005 ? Fehlertext : zahl(Fliesskomma::teile(Unit1::F, Unit1::A)));
     a.zeile(QStringLiteral("Schlankheitsgrad"), Unit1::Schlankheitsgrad);
     a.zeile(QStringLiteral("Tatsächliche Sicherheit"), Unit1::Sk);
     return a.inhalt(bild(fall), x2_Knickung);
