@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
+#include <clocale>
 
 namespace Testumgebung {
 
@@ -17,6 +18,9 @@ void start()
     const QByteArray sprache = qgetenv("TRABEX_TEST_LOCALE");
     QLocale::setDefault(
         sprache == "en" ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(QLocale::German, QLocale::Germany));
+    // The C library's locale as a desktop of that language sets it (the application object takes
+    // it from the environment), so that nothing may depend on the C library's decimal point.
+    std::setlocale(LC_ALL, sprache == "en" ? "en_US.UTF-8" : "de_DE.UTF-8");
 }
 
 bool deutsch() { return QLocale().decimalPoint() == QStringLiteral(","); }
