@@ -51,25 +51,22 @@ class TestBiegedialoge : public QObject {
         Plattform::aktivieren(dialog);
     }
 
-    // Typed into the fields and "Berechnen" clicked, as the user works the dialog.
-    static void berechne(TDLG_Biegung1* d, const char* last, const char* laenge, const char* sigma, const char* x)
+    // Typed into the fields and "Berechnen" clicked, as the user works the dialog. The third
+    // field is the allowable stress in the first dialog and the distance a in the second.
+    static void berechne(QWidget* d, const char* drittesFeld, const QStringList& werte)
     {
-        using Testumgebung::tippen;
-        tippen(d, "E_Last", zahl(QString::fromLatin1(last)));
-        tippen(d, "E_Laenge", zahl(QString::fromLatin1(laenge)));
-        tippen(d, "E_SigmaZul", zahl(QString::fromLatin1(sigma)));
-        tippen(d, "E_x", zahl(QString::fromLatin1(x)));
+        const char* felder[] = {"E_Last", "E_Laenge", drittesFeld, "E_x"};
+        for (int k = 0; k < 4; ++k)
+            Testumgebung::tippen(d, felder[k], zahl(werte[k]));
         Testumgebung::klicken(d, "B_Berechnen_W");
     }
-
+    static void berechne(TDLG_Biegung1* d, const char* last, const char* laenge, const char* sigma, const char* x)
+    {
+        berechne(d, "E_SigmaZul", {last, laenge, sigma, x});
+    }
     static void berechne(TDLG_Biegung2* d, const char* last, const char* laenge, const char* a, const char* x)
     {
-        using Testumgebung::tippen;
-        tippen(d, "E_Last", zahl(QString::fromLatin1(last)));
-        tippen(d, "E_Laenge", zahl(QString::fromLatin1(laenge)));
-        tippen(d, "E_Abstand", zahl(QString::fromLatin1(a)));
-        tippen(d, "E_x", zahl(QString::fromLatin1(x)));
-        Testumgebung::klicken(d, "B_Berechnen_W");
+        berechne(d, "E_Abstand", {last, laenge, a, x});
     }
 
 private slots:
