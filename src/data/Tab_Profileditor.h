@@ -56,7 +56,7 @@ public:
     QPushButton* B_Profil_Speichern = nullptr;
     QPushButton* B_Profil_Zuruecksetzen = nullptr;
     QPushButton* B_Hilfe_Profil = nullptr;
-    QPushButton* BitBtn10 = nullptr;
+    QPushButton* BitBtn10 = nullptr; // "Programmende": closes the main window
 
 private:
     void Liste_Lesen();

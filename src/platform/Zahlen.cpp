@@ -4,8 +4,8 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace Zahlen {
 
@@ -73,9 +73,16 @@ std::optional<double> versuchen(const QString& text)
     const QByteArray c = inCNotation(text, dezimalzeichen());
     if (c.isEmpty())
         return std::nullopt;
-    char* ende = nullptr;
-    const double wert = std::strtod(c.constData(), &ende);
-    if (ende != c.constData() + c.size() || !std::isfinite(wert))
+    // std::from_chars reads C notation whatever the C library's locale is. The application
+    // object sets that locale from the environment, and strtod would then want a decimal comma
+    // on a German desktop and reject every number of the data files.
+    const char* anfang = c.constData() + (c.startsWith('+') ? 1 : 0);
+    const char* ende = c.constData() + c.size();
+    double wert = 0;
+    const auto [stelle, fehler] = std::from_chars(anfang, ende, wert);
+    if (fehler == std::errc::result_out_of_range && c.contains("e-"))
+        return c.startsWith('-') ? -0.0 : 0.0; // below the smallest double, as strtod gives it
+    if (fehler != std::errc() || stelle != ende || !std::isfinite(wert))
         return std::nullopt;
     return wert;
 }
