@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cmath>
 
 namespace Biegedialog {
 
@@ -22,6 +23,7 @@ QFrame* Durchbiegungspanel_Bauen(QWidget* dialog, Felder& f, const QString& eMod
     Bausteine::ueberschrift(p, QStringLiteral("Label8"), QStringLiteral("Berechnung der Durchbiegung"), 10, 8);
     const int feldX = 220, feldbreite = breite - feldX - 12;
     f.E_E_Modul = Eingabezeile(p, QStringLiteral("E_Modul"), eModulText, QStringLiteral("E_E_Modul"), 44, feldX, feldbreite);
+    Nur_Anzeige(f.E_E_Modul); // the modulus is always the chosen material's
     f.E_I = Eingabezeile(
         p, QStringLiteral("Label4"), QStringLiteral("Trägheitsmoment [cm4]"), QStringLiteral("E_I"), 80, feldX, feldbreite);
     f.L_f = Ausgabezeile(
@@ -32,6 +34,29 @@ QFrame* Durchbiegungspanel_Bauen(QWidget* dialog, Felder& f, const QString& eMod
         = Bausteine::knopf(p, QStringLiteral("B_Berechnung_f"), QStringLiteral("Berechnen"), 10, hoehe - 54, breite - 20, 42);
     return p;
 }
+
+bool W_Rechnen(const Felder& f, const std::function<Laengen()>& laengen, const std::function<void()>& rechnung)
+{
+    return Rechendialog::mitPiep(
+        f.L_Fehler, {f.L_Werf, f.L_Wxerf},
+        [&] {
+            return Rechendialog::Ursachen {{{Rechendialog::Feldname(f.E_SigmaZul), Unit1::Sigma_Zul}}, laengen()};
+        },
+        rechnung);
+}
+
+bool f_Rechnen(const Felder& f, const std::function<Laengen()>& laengen, const std::function<void()>& rechnung)
+{
+    return Rechendialog::mitPiep(
+        f.L_Fehler, {f.L_f, f.L_L_durch_f},
+        [&] {
+            return Rechendialog::Ursachen {
+                {{Rechendialog::Feldname(f.E_E_Modul), Unit1::E}, {Rechendialog::Feldname(f.E_I), Unit1::I}}, laengen()};
+        },
+        rechnung);
+}
+
+void Markierung_Loeschen(const Felder& f) { Rechendialog::Markierung_Loeschen(f.L_Fehler); }
 
 void Eingaben_Auffrischen(const Felder& f)
 {
@@ -45,6 +70,7 @@ void Ergebnisse_Nullen(const Felder& f)
     Unit1::Werf = 0;
     Unit1::Wxerf = 0;
     Unit1::fd = 0;
+    Markierung_Loeschen(f);
     W_Anzeigen(f);
     f.L_f->setText(fixiert(Unit1::fd, 4));
     f.L_L_durch_f->setText(fixiert(0, 2));
@@ -60,7 +86,8 @@ void E_Modul_Zeigen(const Felder& f) { f.E_E_Modul->setText(fixiert(Unit1::E, 2)
 
 void Durchbiegung_Anzeigen(const Felder& f)
 {
-    if (Unit1::Werf > Unit1::W) {
+    // A negative load gives a negative Werf; the profile must carry its magnitude.
+    if (std::fabs(Unit1::Werf) > Unit1::W) {
         Plattform::information(QStringLiteral("Der Widerstandswert des Profiles ist zu klein"));
         return;
     }

@@ -24,6 +24,13 @@ constexpr double Faktor6 = 0.1283000603805744;
 // so a point of the right half is taken at its distance from the right support.
 double gespiegelt(double x, double L) { return x > L / 2.0 ? L - x : x; }
 
+// The governing of two values is the one of larger magnitude: a negative load (uplift) makes
+// both negative, and a signed comparison would pick the smaller. The result keeps its sign.
+Massgebend groesserer(double erstes, double zweites)
+{
+    return std::fabs(erstes) >= std::fabs(zweites) ? Massgebend {erstes, true} : Massgebend {zweites, false};
+}
+
 } // namespace
 
 double Widerstandsmoment(double M, double Sigma_Zul) { return teile(teile(M, Sigma_Zul), 1000.0); }
@@ -162,7 +169,7 @@ Massgebend fd8(double F, double L, double a, double E, double I)
 {
     const double rand = Durchbiegung(pruefe(teile(potenz(a, 2) * F, 3.0) * (3.0 * L / 2.0 + a)), E, I);
     const double mitte = Durchbiegung(teile(potenz(L, 2) * F * a, 8.0), E, I);
-    return mitte >= rand ? Massgebend {mitte, true} : Massgebend {rand, false};
+    return groesserer(mitte, rand);
 }
 
 // --- Case 9 --------------------------------------------------------------------------------
@@ -172,7 +179,7 @@ Massgebend Werf9(double F, double L, double a, double Sigma_Zul)
     const double q = streckenlast(F);
     const double Werf1 = teile(pruefe(q * L / 2.0 * (L / 4.0 - a)), Sigma_Zul); // mid-span
     const double Werf2 = teile(potenz(a, 2) * q, 2.0 * Sigma_Zul); // supports
-    return Werf2 >= Werf1 ? Massgebend {teile(Werf2, 1000.0), true} : Massgebend {teile(Werf1, 1000.0), false};
+    return groesserer(teile(Werf2, 1000.0), teile(Werf1, 1000.0));
 }
 
 double Wxerf9(double F, double L, double a, double x, double Sigma_Zul)
@@ -205,7 +212,7 @@ Massgebend fd9(double F, double L, double a, double E, double I)
         = teile(pruefe(teile(potenz(l, 4) * F, pruefe(24.0 * E * I * 1000.0))
                     * ((3.0 * teile(potenz(a, 4), potenz(l, 4)) + 6.0 * teile(potenz(a, 3), potenz(l, 3))) - teile(a, l))),
             10000.0);
-    return mitte >= rand ? Massgebend {mitte, true} : Massgebend {rand, false};
+    return groesserer(mitte, rand);
 }
 
 // --- Case 12 -------------------------------------------------------------------------------
@@ -216,8 +223,8 @@ Massgebend Werf12(double F, double L, double a, double Sigma_Zul)
     const double Werf1 = teile(pruefe(F * a * (L2 - potenz(a, 2))), pruefe(2.0 * L2 * Sigma_Zul)); // fixed end
     const double Werf2 = teile(pruefe((teile(potenz(a, 3), potenz(L, 3)) + (2.0 - 3.0 * teile(a, L))) * (F * a / 2.0)),
         Sigma_Zul); // under the load
-    return Werf2 >= Werf1 ? Massgebend {std::fabs(teile(Werf2, 1000.0)), true}
-                          : Massgebend {std::fabs(teile(Werf1, 1000.0)), false};
+    const Massgebend w = groesserer(teile(Werf2, 1000.0), teile(Werf1, 1000.0));
+    return {std::fabs(w.wert), w.erstes};
 }
 
 double fd12(double F, double L, double a, double E, double I)

@@ -32,7 +32,8 @@ double fd(int fall, double F, double L, double E, double I);
 
 // --- Cases of the second dialog: 4, 8, 9, 12 ------------------------------------------------
 
-// A result of the cases in which one of two sections (or points) governs.
+// A result of the cases in which one of two sections (or points) governs: the one of larger
+// magnitude, with its sign; on equal magnitudes the first.
 struct Massgebend {
     double wert;
     bool erstes; // see each function for which one is the first

@@ -50,9 +50,10 @@ double Schlankheitsgrad(double Lk, double I, double A)
 
 double Sicherheit(double Sigma_K, double Sigma_P, double F, double A)
 {
-    const double s = Sigma_P >= Sigma_K ? Sigma_K : Sigma_P;
-    return teile(s, teile(F, A));
+    return teile(mitSigmaP(Sigma_K, Sigma_P) ? Sigma_P : Sigma_K, teile(F, A));
 }
+
+bool mitSigmaP(double Sigma_K, double Sigma_P) { return !(Sigma_P >= Sigma_K); }
 
 Urteil Knickurteil(double Sk, double Sk_gewuenscht)
 {

@@ -19,6 +19,8 @@ double Sigma_K_Tetmajer(double Tetmaier1, double Tetmaier2, double Schlankheitsg
 double Schlankheitsgrad(double Lk, double I, double A);
 // Actual safety: the smaller of σK and σP over the actual stress F / A.
 double Sicherheit(double Sigma_K, double Sigma_P, double F, double A);
+// Whether that safety is taken with σP, because σK lies above it (Tetmajer's line near λ0).
+bool mitSigmaP(double Sigma_K, double Sigma_P);
 
 enum class Urteil {
     Keins, // the actual safety equals the desired one

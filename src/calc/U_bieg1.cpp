@@ -72,7 +72,7 @@ void TDLG_Biegung1::Aufbauen()
     OKBtn = knoepfe[5];
 
     // Section modulus.
-    Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 410);
+    Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 376);
     ueberschrift(Panel1, QStringLiteral("Label10"), QStringLiteral("Berechnung des erf. Widerstandsmoments"), 10, 8);
     const int feldX = 220, feldbreite = 162;
     Felder.E_Last = Eingabezeile(Panel1, QStringLiteral("L_Last"), QStringLiteral("Kraft [N]"), QStringLiteral("E_Last"), 44,
@@ -89,10 +89,11 @@ void TDLG_Biegung1::Aufbauen()
         Panel1, QStringLiteral("Label13"), QStringLiteral("x [mm]"), QStringLiteral("E_x"), 214, feldX, feldbreite);
     Felder.L_Wxerf = Ausgabezeile(Panel1, QStringLiteral("Label14"), QStringLiteral("W erf. bei x [cm³]"),
         QStringLiteral("L_Wxerf"), 250, feldX, feldbreite);
-    Felder.B_Berechnen_W = knopf(Panel1, QStringLiteral("B_Berechnen_W"), QStringLiteral("Berechnen"), 10, 356, 374, 42);
+    Felder.B_Berechnen_W = knopf(Panel1, QStringLiteral("B_Berechnen_W"), QStringLiteral("Berechnen"), 10, 322, 374, 42);
 
     // Deflection.
-    Panel2 = Biegedialog::Durchbiegungspanel_Bauen(this, Felder, QStringLiteral("E Modul"), 590, 200, 394, 410);
+    Panel2 = Biegedialog::Durchbiegungspanel_Bauen(this, Felder, QStringLiteral("E Modul"), 590, 200, 394, 376);
+    Felder.L_Fehler = Fehlerzeile(this, 190, 582, 794, 32);
 
     connect(Felder.B_Berechnen_W, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_Berechnen_WClick));
     connect(Felder.B_Berechnung_f, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_Berechnung_fClick));
@@ -131,7 +132,13 @@ void TDLG_Biegung1::B_Berechnen_WClick()
         return;
     }
     // Each input is stored as soon as it is read, so that a later failure leaves it stored.
-    const bool gelungen = Rechendialog::mitPiep([&] {
+    const auto laengen = [&] {
+        Biegedialog::Laengen l {{Rechendialog::Feldname(Felder.E_Laenge), L}};
+        if (Lx != 0) // 0 means no x
+            l.append({Rechendialog::Feldname(Felder.E_x), Lx});
+        return l;
+    };
+    const bool gelungen = Biegedialog::W_Rechnen(Felder, laengen, [&] {
         F = Wert(Felder.E_Last);
         L = Wert(Felder.E_Laenge);
         if (fall == 7) {
@@ -152,7 +159,8 @@ void TDLG_Biegung1::B_Berechnung_fClick()
 {
     const int fall = Akt_Belastungsfall;
     if (U_bieg1::eigenerFall()) {
-        const bool gelungen = Rechendialog::mitPiep([&] {
+        const auto laengen = [&] { return Biegedialog::Laengen {{Rechendialog::Feldname(Felder.E_Laenge), L}}; };
+        const bool gelungen = Biegedialog::f_Rechnen(Felder, laengen, [&] {
             F = Wert(Felder.E_Last);
             L = Wert(Felder.E_Laenge);
             I = Wert(Felder.E_I);
@@ -169,10 +177,12 @@ void TDLG_Biegung1::E_LastChange()
 {
     for (QLabel* l : {Felder.L_Werf, Felder.L_Wxerf, Felder.L_f, Felder.L_L_durch_f})
         l->setText(QStringLiteral("0"));
+    Biegedialog::Markierung_Loeschen(Felder);
 }
 
 void TDLG_Biegung1::E_E_ModulChange()
 {
+    Biegedialog::Markierung_Loeschen(Felder);
     Felder.L_f->setText(QStringLiteral("0"));
     Felder.L_L_durch_f->setText(QStringLiteral("0"));
 }

@@ -76,31 +76,33 @@ void TDLG_Biegung2::Aufbauen()
     OKBtn = knoepfe[5];
 
     // Section modulus.
-    Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 414);
+    Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 380);
     ueberschrift(Panel1, QStringLiteral("Label10"), QStringLiteral("Berechnung des erf. Widerstandsmoments"), 10, 8);
+    // Rows 34 pixels apart, so that the failure line fits under the panels.
     const int feldX = 220, feldbreite = 162;
     Felder.E_Last = Eingabezeile(Panel1, QStringLiteral("L_Last"), QStringLiteral("Last [N/mm]"), QStringLiteral("E_Last"), 44,
         feldX, feldbreite, &Felder.L_Last);
     Felder.E_Laenge = Eingabezeile(
-        Panel1, QStringLiteral("Label2"), QStringLiteral("Länge L [mm]"), QStringLiteral("E_Laenge"), 80, feldX, feldbreite);
+        Panel1, QStringLiteral("Label2"), QStringLiteral("Länge L [mm]"), QStringLiteral("E_Laenge"), 78, feldX, feldbreite);
     E_Abstand = Eingabezeile(
-        Panel1, QStringLiteral("Label12"), QStringLiteral("Länge a [mm]"), QStringLiteral("E_Abstand"), 116, feldX, feldbreite);
+        Panel1, QStringLiteral("Label12"), QStringLiteral("Länge a [mm]"), QStringLiteral("E_Abstand"), 112, feldX, feldbreite);
     Felder.E_SigmaZul = Eingabezeile(Panel1, QStringLiteral("L_Sigma_Zul"), QStringLiteral("Sigma zul. [N/mm2]"),
-        QStringLiteral("E_SigmaZul"), 152, feldX, feldbreite);
+        QStringLiteral("E_SigmaZul"), 146, feldX, feldbreite);
     Felder.L_Werf = Ausgabezeile(
-        Panel1, QStringLiteral("label1"), QStringLiteral("W erf. [cm³]"), QStringLiteral("L_Werf"), 188, feldX, feldbreite);
-    L_Hinweis_W = label(Panel1, QStringLiteral("L_Hinweis_W"), QStringLiteral(".."), 10, 222, 374, 44);
+        Panel1, QStringLiteral("label1"), QStringLiteral("W erf. [cm³]"), QStringLiteral("L_Werf"), 180, feldX, feldbreite);
+    L_Hinweis_W = label(Panel1, QStringLiteral("L_Hinweis_W"), QStringLiteral(".."), 10, 212, 374, 40);
     L_Hinweis_W->setWordWrap(true);
-    QFrame* trenner = panel(Panel1, QStringLiteral("Panel3"), 6, 270, 382, 4);
+    QFrame* trenner = panel(Panel1, QStringLiteral("Panel3"), 6, 256, 382, 4);
     trenner->setLineWidth(1);
-    Felder.E_x = Eingabezeile(Panel1, QStringLiteral("Label14"), QStringLiteral("Länge x [mm]"), QStringLiteral("E_x"), 282,
+    Felder.E_x = Eingabezeile(Panel1, QStringLiteral("Label14"), QStringLiteral("Länge x [mm]"), QStringLiteral("E_x"), 264,
         feldX, feldbreite, &Label14);
     Felder.L_Wxerf = Ausgabezeile(Panel1, QStringLiteral("Label15"), QStringLiteral("Werf. bei x [cm³]"),
-        QStringLiteral("L_Wxerf"), 318, feldX, feldbreite, Bausteine::Rot, &Label15);
-    Felder.B_Berechnen_W = knopf(Panel1, QStringLiteral("B_Berechnen_W"), QStringLiteral("Berechnen"), 10, 362, 374, 42);
+        QStringLiteral("L_Wxerf"), 298, feldX, feldbreite, Bausteine::Rot, &Label15);
+    Felder.B_Berechnen_W = knopf(Panel1, QStringLiteral("B_Berechnen_W"), QStringLiteral("Berechnen"), 10, 332, 374, 42);
 
     // Deflection.
-    Panel2 = Biegedialog::Durchbiegungspanel_Bauen(this, Felder, QStringLiteral("E Modul [N/mm2]"), 590, 200, 394, 414);
+    Panel2 = Biegedialog::Durchbiegungspanel_Bauen(this, Felder, QStringLiteral("E Modul [N/mm2]"), 590, 200, 394, 380);
+    Felder.L_Fehler = Fehlerzeile(this, 190, 584, 794, 32);
     L_Hinweis_f = label(Panel2, QStringLiteral("L_Hinweis_f"), QStringLiteral(".."), 10, 192, 374, 44);
     L_Hinweis_f->setWordWrap(true);
 
@@ -150,10 +152,17 @@ void TDLG_Biegung2::B_Berechnen_WClick()
     }
     const int fall = lastfall->nr;
     // Each input is stored as soon as it is read, so that a later failure leaves it stored.
-    const bool gelungen = Rechendialog::mitPiep([&] {
+    const bool mitX = lastfall->xZeile;
+    const auto laengen = [&] {
+        Biegedialog::Laengen l {{Rechendialog::Feldname(Felder.E_Laenge), L}, {Rechendialog::Feldname(E_Abstand), Abstand_a}};
+        if (mitX && Lx != 0) // 0 means no x
+            l.append({Rechendialog::Feldname(Felder.E_x), Lx});
+        return l;
+    };
+    const bool gelungen = Biegedialog::W_Rechnen(Felder, laengen, [&] {
         F = Wert(Felder.E_Last);
         L = Wert(Felder.E_Laenge);
-        if (lastfall->xZeile)
+        if (mitX)
             Lx = Wert(Felder.E_x);
         Abstand_a = Wert(E_Abstand);
         Sigma_Zul = Wert(Felder.E_SigmaZul);
@@ -187,35 +196,49 @@ void TDLG_Biegung2::B_Berechnen_WClick()
         Biegedialog::W_Anzeigen(Felder);
 }
 
+// The lengths of a case's deflection formula, which must be above 0 (their powers need it).
+Biegedialog::Laengen TDLG_Biegung2::Durchbiegungslaengen(int fall) const
+{
+    Biegedialog::Laengen l {{Rechendialog::Feldname(Felder.E_Laenge), L}, {Rechendialog::Feldname(E_Abstand), Abstand_a}};
+    if (fall == 4 || fall == 12)
+        l.append({QStringLiteral("L − a"), L - Abstand_a});
+    else if (fall == 9)
+        l.append({QStringLiteral("L − 2·a"), L - 2 * Abstand_a});
+    return l;
+}
+
 void TDLG_Biegung2::B_Berechnung_fClick()
 {
     L_Hinweis_f->clear();
     const int fall = Akt_Belastungsfall;
     if (U_bieg2::eigenerFall()) {
-        const bool gelungen = Rechendialog::mitPiep([&] {
-            F = Wert(Felder.E_Last);
-            L = Wert(Felder.E_Laenge);
-            Abstand_a = Wert(E_Abstand);
-            I = Wert(Felder.E_I);
-            Biegedialog::E_Modul_Zeigen(Felder);
-            switch (fall) {
-            case 4:
-                fd = Biegeformeln::fd4(F, L, Abstand_a, E, I);
-                L_Hinweis_f->setText(QStringLiteral("Berechnete Durchbiegung ist nicht die maximale!"));
-                break;
-            case 8:
-            case 9: {
-                const auto f = fall == 8 ? Biegeformeln::fd8(F, L, Abstand_a, E, I) : Biegeformeln::fd9(F, L, Abstand_a, E, I);
-                fd = f.wert;
-                L_Hinweis_f->setText(f.erstes ? U_bieg2::Mitte_f : U_bieg2::Rand_f);
-                break;
-            }
-            case 12:
-                fd = Biegeformeln::fd12(F, L, Abstand_a, E, I);
-                L_Hinweis_f->setText(QStringLiteral("Berechnete Durchbiegung ist nicht die Maximale!"));
-                break;
-            }
-        });
+        const bool gelungen = Biegedialog::f_Rechnen(
+            Felder, [&] { return Durchbiegungslaengen(fall); },
+            [&] {
+                F = Wert(Felder.E_Last);
+                L = Wert(Felder.E_Laenge);
+                Abstand_a = Wert(E_Abstand);
+                I = Wert(Felder.E_I);
+                Biegedialog::E_Modul_Zeigen(Felder);
+                switch (fall) {
+                case 4:
+                    fd = Biegeformeln::fd4(F, L, Abstand_a, E, I);
+                    L_Hinweis_f->setText(QStringLiteral("Berechnete Durchbiegung ist nicht die maximale!"));
+                    break;
+                case 8:
+                case 9: {
+                    const auto f
+                        = fall == 8 ? Biegeformeln::fd8(F, L, Abstand_a, E, I) : Biegeformeln::fd9(F, L, Abstand_a, E, I);
+                    fd = f.wert;
+                    L_Hinweis_f->setText(f.erstes ? U_bieg2::Mitte_f : U_bieg2::Rand_f);
+                    break;
+                }
+                case 12:
+                    fd = Biegeformeln::fd12(F, L, Abstand_a, E, I);
+                    L_Hinweis_f->setText(QStringLiteral("Berechnete Durchbiegung ist nicht die Maximale!"));
+                    break;
+                }
+            });
         if (!gelungen)
             return;
     }
@@ -227,10 +250,12 @@ void TDLG_Biegung2::E_LastChange()
     for (QLabel* l : {Felder.L_Werf, Felder.L_Wxerf, Felder.L_f, Felder.L_L_durch_f})
         l->setText(QStringLiteral("0"));
     Hinweise_Leeren();
+    Biegedialog::Markierung_Loeschen(Felder);
 }
 
 void TDLG_Biegung2::E_E_ModulChange()
 {
+    Biegedialog::Markierung_Loeschen(Felder);
     Felder.L_f->setText(QStringLiteral("0"));
     Felder.L_L_durch_f->setText(QStringLiteral("0"));
     L_Hinweis_f->clear();

@@ -53,6 +53,7 @@ public:
 private:
     void Aufbauen();
     void Hinweise_Leeren();
+    Biegedialog::Laengen Durchbiegungslaengen(int fall) const;
 };
 
 namespace U_bieg2 {

@@ -35,6 +35,10 @@ bool mitFehlermeldung(const std::function<void()>& rechnung)
     try {
         rechnung();
         return true;
+    } catch (const Rechendialog::Eingabefehler& f) {
+        // Names the field as the other calculation dialogs do.
+        Plattform::fehler(QStringLiteral("Es ist ein Fehler in der Berechnung aufgetreten.\n%1").arg(f.text()));
+        return false;
     } catch (const std::exception&) {
         Plattform::fehler(QStringLiteral("Es ist ein Fehler in der Berechnung aufgetreten."));
         return false;
@@ -77,7 +81,7 @@ void TDLG_Knickung::Aufbauen()
     Profil = Profilbox_Bauen(this,
         {QStringLiteral("L_Sorte"), QStringLiteral("Daten des gewählten Profiles:"), QStringLiteral("Profiltyp:"),
             QStringLiteral("Profil:"), QString(), QStringLiteral("I [cm4]"), QStringLiteral("A [mm2]"), QStringLiteral("Label18"),
-            Grau},
+            Grau, true},
         150, 8, 834);
     hintergrund(findChild<QLabel*>(QStringLiteral("Label11")), Gelb);
     // The fourth place of the box's two columns.
@@ -112,7 +116,7 @@ void TDLG_Knickung::Aufbauen()
         QStringLiteral("E_Sicherheit"), 116, 244, 136);
     L_Ierf = Ausgabezeile(Panel1, QStringLiteral("label1"), QStringLiteral("erf. Trägheitsmoment [cm4]:"),
         QStringLiteral("L_Ierf"), 152, 244, 136, Grau);
-    L_Formel = label(Panel1, QStringLiteral("L_Formel"), QString(), 10, 192, 372, 48);
+    L_Formel = label(Panel1, QStringLiteral("L_Formel"), QString(), 10, 192, 372, 72);
     L_Formel->setWordWrap(true);
     B_Berechnung_I = knopf(Panel1, QStringLiteral("B_Berechnung_I"), QStringLiteral("Berechnung"), 10, 304, 372, 42);
 
@@ -124,12 +128,8 @@ void TDLG_Knickung::Aufbauen()
         QStringLiteral("E_I"), 44, feldX, breite);
     E_E_Modul = Eingabezeile(Panel3, QStringLiteral("Label4"), QStringLiteral("Elastizitätsmodul [N/mm2]:"),
         QStringLiteral("E_E_Modul"), 80, feldX, breite);
-    for (QLineEdit* e : {E_I, E_E_Modul}) {
-        e->setReadOnly(true);
-        QPalette p = e->palette();
-        p.setColor(QPalette::Base, Grau);
-        e->setPalette(p);
-    }
+    Nur_Anzeige(E_I);
+    Nur_Anzeige(E_E_Modul);
     L_Sigma_K = Ausgabezeile(Panel3, QStringLiteral("Label14"), QStringLiteral("Knickspannung [N/mm2]:"),
         QStringLiteral("L_Sigma_K"), 116, feldX, breite, Grau);
     L_Sigma_vorh = Ausgabezeile(Panel3, QStringLiteral("Label10"), QStringLiteral("Tatsächliche Spannung [N/mm2]:"),
@@ -240,8 +240,9 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
         });
         if (!tetmajer)
             return;
+        Formel_Zeigen(QStringLiteral("Es wird mit der Tetmayerformel gerechnet"));
     } else {
-        L_Formel->setText(QStringLiteral("Die Formel nach Euler ist gültig"));
+        Formel_Zeigen(QStringLiteral("Die Formel nach Euler ist gültig"));
     }
 
     // Read outside the guards: a desired safety that is no number reaches the general report.
@@ -262,6 +263,14 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
     Ergebnisse_Anzeigen();
 }
 
+// The formula used and, where σK lies above σP, that the shown safety is σP / σ vorh.: the
+// numbers on screen then give the safety. The report prints the same text.
+void TDLG_Knickung::Formel_Zeigen(const QString& formel)
+{
+    L_Formel->setText(
+        Knickformeln::mitSigmaP(Sigma_K, Sigma_P) ? formel + QStringLiteral("; die Sicherheit mit σP, da σK > σP") : formel);
+}
+
 void TDLG_Knickung::Ergebnisse_Anzeigen()
 {
     L_Sigma_K->setText(fixiert(Sigma_K, 4));
@@ -280,7 +289,13 @@ void TDLG_Knickung::E_LastChange()
 
 void TDLG_Knickung::B_ProfilClick()
 {
-    U_profil::DLG_Profil->exec();
+    // An unbraced column buckles about its weak axis, so the selection starts at Imin here; the
+    // bending and shear dialogs keep the orientation they left.
+    TDLG_Profil* auswahl = U_profil::DLG_Profil;
+    const bool vorher = auswahl->Quer();
+    auswahl->Ausrichtung_Setzen(true);
+    auswahl->exec();
+    auswahl->Ausrichtung_Setzen(vorher);
     Rechendialog::Profilbox_Anzeigen(Profil);
     E_I->setText(fixiert(I, 2));
     L_Formel->setText(QStringLiteral(" "));

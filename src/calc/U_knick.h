@@ -60,6 +60,7 @@ public:
 private:
     void Aufbauen();
     void Knicklaenge_Setzen();
+    void Formel_Zeigen(const QString& formel);
     void Ergebnisse_Anzeigen();
 };
 

@@ -88,6 +88,7 @@ void TDLG_Scherung::Aufbauen()
     L_Aerf
         = Ausgabezeile(Panel1, QStringLiteral("label1"), QStringLiteral("A erf. [mm2]"), QStringLiteral("L_Aerf"), 116, 220, 228);
     B_Berechnung_Flaeche = knopf(Panel1, QStringLiteral("B_Berechnung_Flaeche"), QStringLiteral("Berechnung"), 10, 172, 438, 42);
+    L_Fehler = Fehlerzeile(this, 280, 510, 460, 60);
 
     connect(B_Berechnung_Flaeche, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::B_Berechnung_FlaecheClick));
     for (QLineEdit* e : {E_Last, E_SigmaZul})
@@ -111,13 +112,15 @@ void TDLG_Scherung::FormActivate()
     E_SigmaZul->setText(fixiert(Sigma_Zul, 2));
     Aerf = 0;
     L_Aerf->setText(fixiert(Aerf, 2));
+    Rechendialog::Markierung_Loeschen(L_Fehler);
 }
 
 void TDLG_Scherung::B_Berechnung_FlaecheClick()
 {
     if (!U_scher::eigenerFall())
         return;
-    const bool gelungen = Rechendialog::mitPiep([&] {
+    const auto ursachen = [&] { return Rechendialog::Ursachen {{{Rechendialog::Feldname(E_SigmaZul), Sigma_Zul}}, {}}; };
+    const bool gelungen = Rechendialog::mitPiep(L_Fehler, {L_Aerf}, ursachen, [&] {
         F = Wert(E_Last);
         Sigma_Zul = Wert(E_SigmaZul);
         Aerf = Scherformeln::Aerf(F, Sigma_Zul);
@@ -126,7 +129,11 @@ void TDLG_Scherung::B_Berechnung_FlaecheClick()
         L_Aerf->setText(fixiert(Aerf, 2, 18)); // large areas keep their decimals
 }
 
-void TDLG_Scherung::E_LastChange() { L_Aerf->setText(QStringLiteral("0")); }
+void TDLG_Scherung::E_LastChange()
+{
+    L_Aerf->setText(QStringLiteral("0"));
+    Rechendialog::Markierung_Loeschen(L_Fehler);
+}
 
 void TDLG_Scherung::B_Profil_suchenClick()
 {

@@ -34,6 +34,7 @@ public:
     QLineEdit* E_Last;
     QLineEdit* E_SigmaZul;
     QLabel* L_Aerf;
+    QLabel* L_Fehler; // why the last calculation failed
     QPushButton* B_Berechnung_Flaeche;
     QPushButton* B_Formel;
     QPushButton* BitBtn1; // "Hilfe"

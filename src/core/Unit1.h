@@ -49,6 +49,10 @@ struct S_Profilrecord {
 
 enum class TAkt_Profil { Rundstahl = 0, Rohr = 1, Vierkant = 2, Formrohr = 3 };
 
+// The axis of a library profile whose W and I the shared section holds; none for a computed or
+// typed-in section, which has only the one value.
+enum class TProfilachse { Keine, Imax, Imin };
+
 constexpr int Max_Material = 200; // Matdat 0..200
 constexpr int Max_Familie = 40; // Profildat 0..40
 constexpr int Max_Profil = 150; // TProfildat 0..150
@@ -86,6 +90,7 @@ extern double A; // mm²
 extern double Masse; // kg/m
 extern QString ProfilArt;
 extern QString ProfilName;
+extern TProfilachse Profilachse;
 extern double F; // N, or N/m for a line load
 extern double L; // mm
 extern double Lk; // mm

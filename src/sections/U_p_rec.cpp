@@ -252,6 +252,7 @@ void TDLG_Profil_Rechnen::Berechnen()
     Unit1::W = werte.W;
     Unit1::I = werte.I;
     Unit1::A = werte.A;
+    Unit1::Profilachse = Unit1::TProfilachse::Keine;
     L_Waus->setText(fixiert(Unit1::W, 2));
     L_Iaus->setText(fixiert(Unit1::I, 2));
     L_Aaus->setText(fixiert(Unit1::A, 2));

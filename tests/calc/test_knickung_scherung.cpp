@@ -1,5 +1,6 @@
 // The buckling and shear dialogs with the worked examples and their failure paths.
 #include "Testumgebung.h"
+#include "calc/Rechendialog.h"
 #include "calc/U_knick.h"
 #include "calc/U_scher.h"
 #include "core/Main.h"
@@ -16,7 +17,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <numbers>
@@ -127,9 +130,10 @@ private slots:
         QTest::addColumn<QString>("sigmaK");
         QTest::addColumn<QString>("sicherheit");
         QTest::addColumn<QString>("urteil");
-        // λ = 94.8683 < λ0: Tetmajer gives 201.8501, above σP, so σP = 190 limits: 190 / 20.
+        // λ = 94.8683 < λ0: Tetmajer gives 201.8501, above σP, so σP = 190 limits: 190 / 20,
+        // and the note says so, since the σK shown does not give that safety.
         QTest::newRow("Tetmajer") << "3000"
-                                  << "Es wird mit der Tetmayerformel gerechnet"
+                                  << "Es wird mit der Tetmayerformel gerechnet; die Sicherheit mit σP, da σK > σP"
                                   << "94.8683"
                                   << "201.8501"
                                   << "9.5000" << Erreicht;
@@ -166,7 +170,63 @@ private slots:
         oeffnen(k(), 1);
         knickeingaben("20000", "3000", "1");
         k()->B_Berechnung_Knicksicherheit->click();
-        QCOMPARE(k()->L_Formel->text(), QStringLiteral("Die Formel nach Euler ist gültig"));
+        // This λ0 lies below the material's own π·√(E/σP), so Euler's σK exceeds σP here.
+        QCOMPARE(k()->L_Formel->text(), QStringLiteral("Die Formel nach Euler ist gültig; die Sicherheit mit σP, da σK > σP"));
+    }
+
+    // The profile selection opened from here starts at the weak axis (Imin), and the dialog
+    // names the axis beside I. IPE 140 (I 541,2 / 44,92 cm⁴, A 1643 mm²) of S235 (σP 192,
+    // Tetmajer 310 − 1,14·λ), case 2 (Lk = 2·L), F = 20 000 N, L = 2000 mm, desired safety 3.
+    void profilwahlMitSchwacherAchse_data()
+    {
+        QTest::addColumn<bool>("optimalGewaehlt");
+        QTest::addColumn<double>("I");
+        QTest::addColumn<QString>("achse");
+        QTest::addColumn<QString>("urteil");
+        QTest::newRow("Voreinstellung Imin") << false << 44.92 << "Imin" << NichtErreicht;
+        QTest::newRow("Imax bewusst gewählt") << true << 541.2 << "Imax" << Erreicht;
+    }
+    void profilwahlMitSchwacherAchse()
+    {
+        QFETCH(bool, optimalGewaehlt);
+        QFETCH(double, I);
+        QFETCH(QString, achse);
+        QFETCH(QString, urteil);
+        Matdat[0].SigmaP = Sigma_P = 192;
+        GrenzSchlankheit = std::numbers::pi * std::sqrt(210000.0 / 192); // 103.9
+        Profildat[0][0] = TProfilrecord {"IPE", "IPE 140", 77.32, 12.31, 541.2, 44.92, 1643};
+        Profildat[0][1] = TProfilrecord {"LEER", "LEER", 0, 0, 0, 0, 0};
+        Profildat[1][0] = Profildat[0][1];
+        U_profil::DLG_Profil->Ausrichtung_Setzen(false); // as a bending dialog left it
+        oeffnen(k(), 2);
+        QTimer::singleShot(0, U_profil::DLG_Profil, [optimalGewaehlt] {
+            Plattform::aktivieren(U_profil::DLG_Profil);
+            QVERIFY(U_profil::DLG_Profil->RB_Quer->isChecked());
+            if (optimalGewaehlt)
+                U_profil::DLG_Profil->RB_Optimal->setChecked(true);
+            U_profil::DLG_Profil->OKBtn->click();
+        });
+        k()->B_Profil->click();
+        QCOMPARE(Unit1::I, I);
+        QCOMPARE(k()->Profil.L_Achse->text(), achse);
+        QVERIFY(!U_profil::DLG_Profil->Quer()); // the bending dialogs' choice is back
+
+        knickeingaben("20000", "2000", "3");
+        k()->B_Berechnung_Knicksicherheit->click();
+        // By hand: λ = Lk / √(I/A) (I in mm⁴), σ vorh. = F / A; Euler above λ0, Tetmajer below,
+        // and the safety over σP where σK exceeds it.
+        const double lambda = 4000 / std::sqrt(I * 1e4 / 1643);
+        const double sigmaK
+            = lambda >= GrenzSchlankheit ? std::numbers::pi * std::numbers::pi * 210000 / (lambda * lambda) : 310 - 1.14 * lambda;
+        const double sicherheit = std::min(sigmaK, 192.0) / (20000.0 / 1643);
+        QCOMPARE(k()->L_SK->text(), fixiert(sicherheit, 4)); // 2,9093 with Imin, 15,7728 with Imax
+        QCOMPARE(k()->L_Warnung->text(), urteil);
+        QCOMPARE(k()->L_Formel->text().contains(QStringLiteral("mit σP")), sigmaK > 192);
+
+        // A computed or typed-in section has no axis to name.
+        Profilachse = TProfilachse::Keine;
+        oeffnen(k(), 2);
+        QCOMPARE(k()->Profil.L_Achse->text(), QString());
     }
 
     void urteil_data()
@@ -265,6 +325,13 @@ private slots:
         QCOMPARE(m_lauf->rekorder.meldungen[0].text, Rechenfehler);
         QCOMPARE(k()->L_Ierf->text(), Ierf);
         QCOMPARE(k()->L_Formel->text(), QStringLiteral("alt"));
+
+        // A field that is no number is named in the box, as in the other dialogs.
+        m_lauf->rekorder.leeren();
+        E = 210000;
+        k()->E_Laenge->setText(QStringLiteral("abc"));
+        k()->B_Berechnung_I->click();
+        QCOMPARE(m_lauf->rekorder.texte(), QStringList {Rechenfehler + QStringLiteral("\nLänge L: 'abc' ist keine Zahl")});
 
         // A = 0 in the safety check: F and L stay stored, the labels unchanged.
         m_lauf->rekorder.leeren();
@@ -395,6 +462,32 @@ private slots:
         s()->E_SigmaZul->setText(zahl("80"));
         s()->B_Berechnung_Flaeche->click();
         QCOMPARE(s()->L_Aerf->text(), fixiert(15, 2));
+    }
+
+    // Not the beep alone: the result is framed and the cause named until the next edit.
+    void scherfehlerMarkiert()
+    {
+        oeffnen(s(), 0);
+        s()->E_Last->setText(zahl("1200"));
+        s()->E_SigmaZul->setText(QStringLiteral("0"));
+        s()->B_Berechnung_Flaeche->click();
+        QCOMPARE(m_lauf->rekorder.pieptoene, 1);
+        QVERIFY(Rechendialog::markiert(s()->L_Aerf));
+        QVERIFY(!s()->L_Fehler->isHidden());
+        QCOMPARE(s()->L_Fehler->text(), QStringLiteral("Division durch Null: Sigma zul. ist 0"));
+        s()->E_Last->setText(QStringLiteral("x"));
+        QVERIFY(!Rechendialog::markiert(s()->L_Aerf));
+        QVERIFY(s()->L_Fehler->isHidden());
+        s()->E_SigmaZul->setText(zahl("80"));
+        s()->B_Berechnung_Flaeche->click();
+        QVERIFY(Rechendialog::markiert(s()->E_Last));
+        QCOMPARE(s()->L_Fehler->text(), QStringLiteral("Last: 'x' ist keine Zahl"));
+        s()->E_Last->setText(zahl("1200"));
+        s()->B_Berechnung_Flaeche->click();
+        QVERIFY(!Rechendialog::markiert(s()->E_Last));
+        QVERIFY(s()->L_Fehler->isHidden());
+        QCOMPARE(s()->L_Aerf->text(), fixiert(15, 2));
+        QCOMPARE(m_lauf->rekorder.pieptoene, 2);
     }
 
     void profilwahlBehaeltDasErgebnis()
