@@ -2,7 +2,7 @@
 # Installs the Debian packages that building, running and testing Trabex need, where missing.
 set -euo pipefail
 pakete=(build-essential cmake ninja-build ccache qt6-base-dev qt6-base-dev-tools libgl-dev
-        fonts-liberation fonts-dejavu-core poppler-utils)
+        fonts-liberation fonts-dejavu-core poppler-utils locales)
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || fehlend+=("$p")
@@ -13,3 +13,12 @@ if [ ${#fehlend[@]} -gt 0 ]; then
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
 fi
+
+# The tests read numbers under a German and an English system locale.
+for gebiet in de_DE en_US; do
+  if ! locale -a 2>/dev/null | grep -qix "${gebiet}.utf8"; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo localedef -i "$gebiet" -f UTF-8 "${gebiet}.UTF-8"
+  fi
+done

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -15,8 +16,8 @@ bool istBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 
 // Rewrites a number in locale notation into C notation, or returns an empty string when the
 // text is not such a number. Hand-written so that no thousands separator, no "inf"/"nan" and no
-// hexadecimal form slips through.
-QByteArray inCNotation(const QString& text, QChar dezimal)
+// hexadecimal form slips through. `dezimal` tells which characters separate the decimals.
+template <class Dezimal> QByteArray inCNotation(const QString& text, Dezimal istDezimal)
 {
     qsizetype a = 0, b = text.size();
     while (a < b && istBlank(text[a]))
@@ -32,7 +33,7 @@ QByteArray inCNotation(const QString& text, QChar dezimal)
         c += char(text[i++].unicode());
         ++ziffern;
     }
-    if (i < b && text[i] == dezimal) {
+    if (i < b && istDezimal(text[i])) {
         c += '.';
         ++i;
         while (i < b && text[i].isDigit() && text[i].unicode() < 128) {
@@ -66,18 +67,35 @@ QChar dezimalzeichen()
     return p.isEmpty() ? QLatin1Char('.') : p.at(0);
 }
 
+// std::from_chars, unlike strtod, does not follow the C library's LC_NUMERIC, which the
+// application object sets from the environment (a German system locale expects a comma there).
+// It takes no '+' sign; a value beyond the double range is refused.
+std::optional<double> ausCNotation(const QByteArray& c)
+{
+    const char* anfang = c.constData();
+    const char* ende = anfang + c.size();
+    if (anfang != ende && *anfang == '+')
+        ++anfang;
+    if (anfang == ende)
+        return std::nullopt;
+    double wert = 0;
+    const auto [rest, fehler] = std::from_chars(anfang, ende, wert);
+    if (fehler != std::errc() || rest != ende || !std::isfinite(wert))
+        return std::nullopt;
+    return wert;
+}
+
 } // namespace
 
 std::optional<double> versuchen(const QString& text)
 {
-    const QByteArray c = inCNotation(text, dezimalzeichen());
-    if (c.isEmpty())
-        return std::nullopt;
-    char* ende = nullptr;
-    const double wert = std::strtod(c.constData(), &ende);
-    if (ende != c.constData() + c.size() || !std::isfinite(wert))
-        return std::nullopt;
-    return wert;
+    const QChar dezimal = dezimalzeichen();
+    return ausCNotation(inCNotation(text, [dezimal](QChar c) { return c == dezimal; }));
+}
+
+std::optional<double> versuchenDatei(const QString& text)
+{
+    return ausCNotation(inCNotation(text, [](QChar c) { return c == QLatin1Char(',') || c == QLatin1Char('.'); }));
 }
 
 double lesen(const QString& text)

@@ -40,16 +40,15 @@ bool nahe(double wert, double soll, double toleranz) { return std::abs(wert - so
 class TestGelieferteDaten : public QObject {
     Q_OBJECT
 
-    QLocale m_vorher;
     std::unique_ptr<Testumgebung::Programmverzeichnis> m_dir;
     std::unique_ptr<Testumgebung::Programm> m_programm;
     QStringList m_meldungen;
 
 private slots:
-    // The delivered files are written with German decimal commas, for German installations.
+    // The delivered files are written with German decimal commas; they load under the test
+    // run's locale, German or English, without a message.
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         m_dir = std::make_unique<Testumgebung::Programmverzeichnis>();
         const QDir quelle(Testumgebung::gelieferteDaten());
         for (const QString& name : quelle.entryList({QStringLiteral("*.csv"), QStringLiteral("*.CSV")}, QDir::Files))
@@ -62,7 +61,6 @@ private slots:
     {
         m_programm.reset();
         m_dir.reset();
-        QLocale::setDefault(m_vorher);
     }
 
     void ladenOhneMeldung() { QCOMPARE(m_meldungen, QStringList()); }
