@@ -125,6 +125,12 @@ TMainform::TMainform()
     PC_1->addTab(TS_Werkstoffdatenbank, QStringLiteral("Werkstoffdatenbank"));
     PC_1->addTab(TS_Profileditor, QStringLiteral("Profileditor"));
     Berechnungen_Aufbauen();
+    // Both editor tabs can show the material file: a save in one reloads what the other shows,
+    // so that no later save there silently overwrites it.
+    connect(TS_Werkstoffdatenbank, &TTab_Werkstoffdatenbank::Datei_Gespeichert, this,
+        [this](const QString& datei) { Plattform::geschuetzt([&] { TS_Profileditor->Anderswo_Gespeichert(datei); }); });
+    connect(TS_Profileditor, &TTab_Profileditor::Datei_Gespeichert, this,
+        [this](const QString& datei) { Plattform::geschuetzt([&] { TS_Werkstoffdatenbank->Anderswo_Gespeichert(datei); }); });
 
     FormCreate();
 }
