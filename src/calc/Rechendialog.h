@@ -78,7 +78,8 @@ double Wert(const QLineEdit* feld);
 // beep and nothing more. Returns false when it failed.
 bool mitPiep(const std::function<void()>& rechnung);
 
-// The printer set-up dialog of a calculation dialog, created on first use.
+// The printer set-up dialog of a calculation dialog, created on first use on the printer that
+// all reports share.
 QPrintDialog* Drucksetup(QPrintDialog*& dialog, QWidget* eltern);
 
 } // namespace Rechendialog
