@@ -326,8 +326,8 @@ bool TTab_Profileditor::Speichern()
     }
     if (!Zellen_Gueltig())
         return false;
-    // Numbers are stored in the locale's notation, whichever separator was typed, so that the
-    // file reads back here and at every later start.
+    // Numbers are stored in the locale's notation, whichever separator was typed, as the
+    // program has always written them (the loaders read either separator).
     SGcomp::Zahlzellen_Angleichen(SG_Profil->Daten(), istZahlspalte);
     try {
         SG_Profil->SaveToFile(m_verzeichnis + m_datei);

@@ -16,7 +16,7 @@ bool istBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 
 // Rewrites a number in locale notation into C notation, or returns an empty string when the
 // text is not such a number. Hand-written so that no thousands separator, no "inf"/"nan" and no
-// hexadecimal form slips through. `dezimal` tells which characters separate the decimals.
+// hexadecimal form slips through. `istDezimal` tells which characters separate the decimals.
 template <class Dezimal> QByteArray inCNotation(const QString& text, Dezimal istDezimal)
 {
     qsizetype a = 0, b = text.size();
