@@ -602,10 +602,10 @@ private slots:
         QFETCH(QString, meldung);
         verzeichnis().schreiben(datei, "Kopf;1;2\r\n");
         verzeichnis().schreiben(QStringLiteral("Material.csv"), Alte_Materialdatei); // numbers only from column 2 on
-        starten(1);
         TTab_Profileditor* pe = profileditor();
         Antworten verwerfen(SGcomp::Antwort::Verwerfen);
         pe->LB_Profil->setCurrentRow(pe->LB_Profil->row(pe->LB_Profil->findItems(datei, Qt::MatchExactly).first()));
+        pe->B_Profil_Zuruecksetzen->click(); // the file as just written
         pe->SG_Profil->setRowCount(zeilen + 3); // two empty rows at the end do not count
         for (int r = 1; r <= zeilen; ++r)
             pe->SG_Profil->Zeile_Schreiben(r, {"X", "1", "2", "3", "4", "5", "6"});
