@@ -132,8 +132,8 @@ void TDLG_Biegung1::Aufbauen()
 
 void TDLG_Biegung1::FormActivate()
 {
-    Programmdir = Main::Programmverzeichnis();
-    Datendir = Programmdir + QStringLiteral("Daten/");
+    Programmdir = Main::Programmdir;
+    Datendir = Main::Datendir;
     if (const auto* fall = U_bieg1::lastfall(Akt_Belastungsfall)) {
         setWindowTitle(QString::fromUtf8(fall->titel));
         Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); // a missing picture stops here

@@ -145,8 +145,8 @@ void TDLG_Biegung2::Hinweise_Leeren()
 
 void TDLG_Biegung2::FormActivate()
 {
-    Programmdir = Main::Programmverzeichnis();
-    Datendir = Programmdir + QStringLiteral("Daten/");
+    Programmdir = Main::Programmdir;
+    Datendir = Main::Datendir;
     if (const auto* fall = U_bieg2::lastfall(Akt_Belastungsfall)) {
         setWindowTitle(QString::fromUtf8(fall->titel));
         Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); // a missing picture stops here

@@ -171,8 +171,8 @@ void TDLG_Knickung::Aufbauen()
 
 void TDLG_Knickung::FormActivate()
 {
-    Programmdir = Main::Programmverzeichnis();
-    Datendir = Programmdir + QStringLiteral("Daten/");
+    Programmdir = Main::Programmdir;
+    Datendir = Main::Datendir;
     if (const auto* fall = U_knick::lastfall(Akt_Belastungsfall)) {
         setWindowTitle(QString::fromUtf8(fall->titel));
         Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); // a missing picture stops here

@@ -101,8 +101,8 @@ void TDLG_Scherung::Aufbauen()
 
 void TDLG_Scherung::FormActivate()
 {
-    Programmdir = Main::Programmverzeichnis();
-    Datendir = Programmdir + QStringLiteral("Daten/");
+    Programmdir = Main::Programmdir;
+    Datendir = Main::Datendir;
     if (U_scher::eigenerFall()) {
         setWindowTitle(QStringLiteral("Berechnung auf Abscherung"));
         Rechendialog::Bild_Laden(Image1, Datendir, QStringLiteral("B_Scher.BMP")); // a missing picture stops here
