@@ -65,7 +65,7 @@ void Durchbiegung_Anzeigen(const Felder& f)
         return;
     }
     f.L_f->setText(fixiert(Unit1::fd, 4));
-    f.L_L_durch_f->setText(fixiert(Fp::teile(Unit1::L, Unit1::fd), 2));
+    f.L_L_durch_f->setText(fixiert(Fliesskomma::teile(Unit1::L, Unit1::fd), 2));
 }
 
 void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f)

@@ -10,8 +10,8 @@ namespace Biegeformeln {
 
 namespace {
 
-using Fp::pruefe;
-using Fp::teile;
+using Fliesskomma::pruefe;
+using Fliesskomma::teile;
 using Unit1::potenz;
 
 // A line load typed in N/m acts as q in N/mm.
@@ -29,26 +29,6 @@ double gespiegelt(double x, double L) { return x > L / 2.0 ? L - x : x; }
 double Widerstandsmoment(double M, double Sigma_Zul) { return teile(teile(M, Sigma_Zul), 1000.0); }
 
 double Durchbiegung(double D, double E, double I) { return teile(teile(D, pruefe(E * I)), 10000.0); }
-
-bool ersterDialog(int fall)
-{
-    switch (fall) {
-    case 1:
-    case 2:
-    case 3:
-    case 5:
-    case 6:
-    case 7:
-    case 10:
-    case 11:
-    case 13:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool zweiterDialog(int fall) { return fall == 4 || fall == 8 || fall == 9 || fall == 12; }
 
 double M_max(int fall, double F, double L)
 {

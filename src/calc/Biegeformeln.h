@@ -17,8 +17,6 @@ double Durchbiegung(double D, double E, double I);
 
 // --- Cases of the first dialog: 1, 2, 3, 5, 6, 7, 10, 11, 13 -------------------------------
 
-bool ersterDialog(int fall);
-
 // Maximum moment and moment at x, N·mm. For a line load F is in N/m.
 double M_max(int fall, double F, double L);
 double M_x(int fall, double F, double L, double x);
@@ -33,8 +31,6 @@ double Wxerf(int fall, double F, double L, double x, double Sigma_Zul);
 double fd(int fall, double F, double L, double E, double I);
 
 // --- Cases of the second dialog: 4, 8, 9, 12 ------------------------------------------------
-
-bool zweiterDialog(int fall);
 
 // A result of the cases in which one of two sections (or points) governs.
 struct Massgebend {

@@ -6,8 +6,8 @@
 
 namespace Knickformeln {
 
-using Fp::pruefe;
-using Fp::teile;
+using Fliesskomma::pruefe;
+using Fliesskomma::teile;
 using std::numbers::pi;
 
 std::optional<double> Knicklaenge(int fall, double L)
@@ -45,7 +45,7 @@ double Sigma_K_Tetmajer(double Tetmaier1, double Tetmaier2, double Schlankheitsg
 double Schlankheitsgrad(double Lk, double I, double A)
 {
     // √(I/A) with I in cm⁴ and A in mm² is the radius of gyration in hundredths of a mm.
-    return teile(teile(Lk, Fp::wurzel(teile(I, A))), 100.0);
+    return teile(teile(Lk, Fliesskomma::wurzel(teile(I, A))), 100.0);
 }
 
 double Sicherheit(double Sigma_K, double Sigma_P, double F, double A)
@@ -66,7 +66,5 @@ Urteil Knickurteil(double Sk, double Sk_gewuenscht)
         return Urteil::Erreicht;
     return Urteil::Keins;
 }
-
-double Aerf(double F, double Sigma_Zul) { return teile(F, Sigma_Zul); }
 
 } // namespace Knickformeln

@@ -1,5 +1,5 @@
 #pragma once
-// Buckling after Euler and Tetmajer, and the required area for shear. Units: forces in N,
+// Buckling after Euler and Tetmajer. Units: forces in N,
 // lengths in mm, stresses and E in N/mm², I in cm⁴ (1 cm⁴ = 10 000 mm⁴), A in mm².
 // All arithmetic is checked and throws Plattform::Fehler instead of giving inf or NaN.
 #include <optional>
@@ -27,8 +27,5 @@ enum class Urteil {
     Erreicht // above the desired safety
 };
 Urteil Knickurteil(double Sk, double Sk_gewuenscht);
-
-// Required area in mm² for the shear force F over the allowable stress.
-double Aerf(double F, double Sigma_Zul);
 
 } // namespace Knickformeln

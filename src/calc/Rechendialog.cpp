@@ -32,6 +32,16 @@ void Bild_Laden(QLabel* Image1, const QString& Datendir, const QString& name)
     Image1->setPixmap(QPixmap::fromImage(bild.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
+void Fall_Zeigen(QWidget* dialog, QLabel* Image1, const QString& Datendir, const Lastfaelle::Lastfall& fall, QLabel* L_Last)
+{
+    dialog->setWindowTitle(fall.titel.toString());
+    Bild_Laden(Image1, Datendir, fall.bild.toString());
+    if (L_Last && !fall.last.isEmpty()) {
+        L_Last->setText(fall.last.toString());
+        L_Last->adjustSize();
+    }
+}
+
 Profilbox Profilbox_Bauen(QWidget* eltern, const Profilboxtexte& t, int x, int y, int breite)
 {
     Profilbox b;

@@ -2,6 +2,7 @@
 // Pieces that the four calculation dialogs share: the sketch of the load case, the material and
 // profile box, the button column down the left edge, the input and output rows of the panels,
 // the beep guard of the calculations and the printer set-up dialog.
+#include "core/Lastfaelle.h"
 #include "platform/Bausteine.h"
 
 #include <QColor>
@@ -25,6 +26,11 @@ inline const QColor Grau(0xC0, 0xC0, 0xC0);
 // shows it in Image1 scaled to fit, keeping its proportions. A missing or unreadable file
 // throws the file error.
 void Bild_Laden(QLabel* Image1, const QString& Datendir, const QString& name);
+
+// Entry routine of a dialog for the case it serves: its window title, its sketch and, where the
+// case names one, the caption of the load field. A missing picture throws after the title.
+void Fall_Zeigen(
+    QWidget* dialog, QLabel* Image1, const QString& Datendir, const Lastfaelle::Lastfall& fall, QLabel* L_Last = nullptr);
 
 // The material name and the data of the chosen profile.
 struct Profilbox {

@@ -1,7 +1,8 @@
 #include "calc/U_bieg1.h"
 
 #include "calc/Biegeformeln.h"
-#include "core/Main.h"
+#include "core/Lastfaelle.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
 #include "explain/U_Formel.h"
 #include "explain/U_Hilfe.h"
@@ -20,33 +21,10 @@ TDLG_Biegung1* DLG_Biegung1 = nullptr;
 
 namespace {
 
-struct Lastfall {
-    int nr;
-    const char* titel;
-    const char* bild;
-    const char* last;
-};
-
-// Title, sketch and load caption of each case this window serves.
-constexpr Lastfall Lastfaelle[] = {
-    {1, "Biegung - Einseitig eingespannter Träger mit Einzellast am Ende", "B_Bieg1.BMP", "Kraft        [N]"},
-    {2, "Biegung - Einseitig eingespannter Träger mit Gleichlast", "B_Bieg2.BMP", "Streckenlast [N/m] "},
-    {3, "Biegung - Aufgelegter Träger mit Einzellast in der Mitte", "B_Bieg3.BMP", "Kraft        [N]"},
-    {5, "Biegung - Aufgelegter Träger mit Gleichlast", "B_Bieg5.BMP", "Streckenlast [N/m] "},
-    {6, "Biegung - Aufgelegter Träger mit nach rechts zunehmender Last", "B_Bieg6.BMP", "Gesammtlast  [N]"},
-    {7, "Biegung - Aufgelegter Träger mit dreiecksförmiger Last", "B_Bieg7.BMP", "Gesammtlast [N]"},
-    {10, "Biegung - Beidseitig eingespannter Träger mit Einzellast in der Mitte", "B_Bieg10.BMP", "Kraft [N]"},
-    {11, "Biegung - Beidseitig eingespannter Träger mit Gleichlast", "B_Bieg11.BMP", "Streckenlast [N/m] "},
-    {13, "Biegung - Einseitig eingespannter, Einseitig eingespannter Träger mit Gleichlast", "B_Bieg13.BMP",
-        "Streckenlast [N/m] "},
-};
-
-const Lastfall* lastfall(int nr)
+// The case of the shared number when this window serves it.
+const Lastfaelle::Lastfall* eigenerFall()
 {
-    for (const Lastfall& f : Lastfaelle)
-        if (f.nr == nr)
-            return &f;
-    return nullptr;
+    return Lastfaelle::vonDialog(Lastfaelle::Dialog::Biegung1, Unit1::Akt_Belastungsfall);
 }
 
 } // namespace
@@ -134,12 +112,8 @@ void TDLG_Biegung1::FormActivate()
 {
     Programmdir = Main::Programmdir;
     Datendir = Main::Datendir;
-    if (const auto* fall = U_bieg1::lastfall(Akt_Belastungsfall)) {
-        setWindowTitle(QString::fromUtf8(fall->titel));
-        Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); // a missing picture stops here
-        Felder.L_Last->setText(QString::fromUtf8(fall->last));
-        Felder.L_Last->adjustSize();
-    }
+    if (const auto* fall = U_bieg1::eigenerFall())
+        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, Felder.L_Last); // a missing picture stops here
     L_Sigma_Zul->setText(QStringLiteral("Sigma zul. [N/mm2]"));
     Profil.L_W->setText(QStringLiteral("W [cm3]"));
     Profil.L_I->setText(QStringLiteral("I [cm4]"));
@@ -152,7 +126,7 @@ void TDLG_Biegung1::FormActivate()
 void TDLG_Biegung1::B_Berechnen_WClick()
 {
     const int fall = Akt_Belastungsfall;
-    if (!Biegeformeln::ersterDialog(fall)) { // a case of the other dialog: nothing to compute
+    if (!U_bieg1::eigenerFall()) { // a case of the other dialog: nothing to compute
         Biegedialog::W_Anzeigen(Felder);
         return;
     }
@@ -177,7 +151,7 @@ void TDLG_Biegung1::B_Berechnen_WClick()
 void TDLG_Biegung1::B_Berechnung_fClick()
 {
     const int fall = Akt_Belastungsfall;
-    if (Biegeformeln::ersterDialog(fall)) {
+    if (U_bieg1::eigenerFall()) {
         const bool gelungen = Rechendialog::mitPiep([&] {
             F = Wert(Felder.E_Last);
             L = Wert(Felder.E_Laenge);

@@ -1,7 +1,8 @@
 #include "calc/U_bieg2.h"
 
 #include "calc/Biegeformeln.h"
-#include "core/Main.h"
+#include "core/Lastfaelle.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
 #include "explain/U_Formel.h"
 #include "explain/U_Hilfe.h"
@@ -20,30 +21,10 @@ TDLG_Biegung2* DLG_Biegung2 = nullptr;
 
 namespace {
 
-struct Lastfall {
-    int nr;
-    const char* titel;
-    const char* bild;
-    const char* last;
-    bool xZeile;
-};
-
-constexpr Lastfall Lastfaelle[] = {
-    {4, "Biegung - Beidseitig aufgelegter Träger mit nichtmittiger Einzellast", "B_Bieg4.BMP", "Kraft [N]", true},
-    {8, "Biegung - Beids. aufgel. Träger mit zwei gleichen Einzellasten an den Enden, Auflager nicht am Rand", "B_Bieg8.BMP",
-        "Kraft [N]", false},
-    {9, "Biegung - Beidseitig aufgelegter Träger mit Gleichlast, Auflager nicht am Rand", "B_Bieg9.BMP", "Streckenlast [N/m] ",
-        true},
-    {12, "Biegung - Einseitig aufgelegter, einseitig eingespannter Träger mit nichtmittiger Einzellast", "B_Bieg12.BMP",
-        "Kraft [N]", false},
-};
-
-const Lastfall* lastfall(int nr)
+// The case of the shared number when this window serves it.
+const Lastfaelle::Lastfall* eigenerFall()
 {
-    for (const Lastfall& f : Lastfaelle)
-        if (f.nr == nr)
-            return &f;
-    return nullptr;
+    return Lastfaelle::vonDialog(Lastfaelle::Dialog::Biegung2, Unit1::Akt_Belastungsfall);
 }
 
 const QString Mitte_f = QStringLiteral("Die max Durchbiegung ist in Trägermitte!");
@@ -147,11 +128,8 @@ void TDLG_Biegung2::FormActivate()
 {
     Programmdir = Main::Programmdir;
     Datendir = Main::Datendir;
-    if (const auto* fall = U_bieg2::lastfall(Akt_Belastungsfall)) {
-        setWindowTitle(QString::fromUtf8(fall->titel));
-        Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); // a missing picture stops here
-        Felder.L_Last->setText(QString::fromUtf8(fall->last));
-        Felder.L_Last->adjustSize();
+    if (const auto* fall = U_bieg2::eigenerFall()) {
+        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, Felder.L_Last); // a missing picture stops here
         for (QWidget* w : {static_cast<QWidget*>(Label14), static_cast<QWidget*>(Felder.E_x), static_cast<QWidget*>(Label15),
                  static_cast<QWidget*>(Felder.L_Wxerf)})
             w->setVisible(fall->xZeile);
@@ -165,16 +143,17 @@ void TDLG_Biegung2::FormActivate()
 void TDLG_Biegung2::B_Berechnen_WClick()
 {
     Hinweise_Leeren();
-    const int fall = Akt_Belastungsfall;
-    if (!Biegeformeln::zweiterDialog(fall)) { // a case of the other dialog: nothing to compute
+    const Lastfaelle::Lastfall* lastfall = U_bieg2::eigenerFall();
+    if (!lastfall) { // a case of the other dialog: nothing to compute
         Biegedialog::W_Anzeigen(Felder);
         return;
     }
+    const int fall = lastfall->nr;
     // Each input is stored as soon as it is read, so that a later failure leaves it stored.
     const bool gelungen = Rechendialog::mitPiep([&] {
         F = Wert(Felder.E_Last);
         L = Wert(Felder.E_Laenge);
-        if (fall == 4 || fall == 9)
+        if (lastfall->xZeile)
             Lx = Wert(Felder.E_x);
         Abstand_a = Wert(E_Abstand);
         Sigma_Zul = Wert(Felder.E_SigmaZul);
@@ -212,7 +191,7 @@ void TDLG_Biegung2::B_Berechnung_fClick()
 {
     L_Hinweis_f->clear();
     const int fall = Akt_Belastungsfall;
-    if (Biegeformeln::zweiterDialog(fall)) {
+    if (U_bieg2::eigenerFall()) {
         const bool gelungen = Rechendialog::mitPiep([&] {
             F = Wert(Felder.E_Last);
             L = Wert(Felder.E_Laenge);

@@ -41,9 +41,9 @@ public:
     QFrame* Panel2;
     QPushButton* B_Formel;
     QPushButton* Profil_aussuchen;
-    QPushButton* BitBtn1;
+    QPushButton* BitBtn1; // "Hilfe"
     QPushButton* B_Drucken;
-    QPushButton* HelpBtn;
+    QPushButton* HelpBtn; // "Abbrechen", not help: hides the dialog like OK
     QPushButton* OKBtn;
     QPrintDialog* Drucksetupdlg2 = nullptr;
 

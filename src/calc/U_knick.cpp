@@ -1,7 +1,8 @@
 #include "calc/U_knick.h"
 
 #include "calc/Knickformeln.h"
-#include "core/Main.h"
+#include "core/Lastfaelle.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
 #include "data/Tab_Werkstoffauswahl.h"
 #include "explain/U_Formel.h"
@@ -28,20 +29,6 @@ TDLG_Knickung* DLG_Knickung = nullptr;
 
 namespace {
 
-struct Lastfall {
-    const char* titel;
-    const char* bild;
-};
-
-constexpr Lastfall Lastfaelle[4] = {
-    {"Knickung - Zweiseitig geführter Träger - Knicklänge = L", "B_Knick1.BMP"},
-    {"Knickung - Einseitig eingespannter Träger mit freiem Ende - Knicklänge = 2 x L", "B_Knick2.BMP"},
-    {"Knickung - Einseitig eingespannter , auf der anderen Seite geführter Träger Knicklänge = 0,7 x L", "B_Knick3.BMP"},
-    {"Knickung - Zweiseitig eingespannter Träger Knicklänge = 0,5 x L", "B_Knick4.BMP"},
-};
-
-const Lastfall* lastfall(int nr) { return nr >= 1 && nr <= 4 ? &Lastfaelle[nr - 1] : nullptr; }
-
 // The calculations of this dialog answer a failure with a message instead of the beep.
 bool mitFehlermeldung(const std::function<void()>& rechnung)
 {
@@ -57,7 +44,8 @@ bool mitFehlermeldung(const std::function<void()>& rechnung)
 // The material selected in the main window's list; its σP and Tetmajer line are read here.
 const Unit1::Matrecord& gewaehltesMaterial()
 {
-    const int k = Main::Mainform->TS_Werkstoffauswahl->LB_Material->currentRow();
+    const TTab_Werkstoffauswahl* tab = Tab_Werkstoffauswahl::TS_Werkstoffauswahl;
+    const int k = tab ? tab->Gewaehlter_Eintrag() : -1;
     if (k < 0 || k > Unit1::Max_Material)
         throw Plattform::Fehler::listenindex(k);
     return Unit1::Matdat[std::size_t(k)];
@@ -173,10 +161,8 @@ void TDLG_Knickung::FormActivate()
 {
     Programmdir = Main::Programmdir;
     Datendir = Main::Datendir;
-    if (const auto* fall = U_knick::lastfall(Akt_Belastungsfall)) {
-        setWindowTitle(QString::fromUtf8(fall->titel));
-        Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); // a missing picture stops here
-    }
+    if (const auto* fall = Lastfaelle::vonDialog(Lastfaelle::Dialog::Knickung, Akt_Belastungsfall))
+        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall); // a missing picture stops here
     Profil.L_I->setText(QStringLiteral("I [cm4]"));
     Profil.L_A->setText(QStringLiteral("A [mm2]"));
     Rechendialog::Profilbox_Anzeigen(Profil);
@@ -279,7 +265,7 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
 void TDLG_Knickung::Ergebnisse_Anzeigen()
 {
     L_Sigma_K->setText(fixiert(Sigma_K, 4));
-    L_Sigma_vorh->setText(fixiert(Fp::teile(F, A), 4));
+    L_Sigma_vorh->setText(fixiert(Fliesskomma::teile(F, A), 4));
     L_SK->setText(fixiert(Sk, 4));
     L_Schlankheitsgrad->setText(fixiert(Schlankheitsgrad, 4));
 }

@@ -48,9 +48,9 @@ public:
     QLabel* L_Warnung;
     QPushButton* B_Formel;
     QPushButton* B_Profil;
-    QPushButton* BitBtn1;
+    QPushButton* BitBtn1; // "Hilfe"
     QPushButton* B_Drucken;
-    QPushButton* HelpBtn;
+    QPushButton* HelpBtn; // "Abbrechen", not help: hides the dialog like OK
     QPushButton* OKBtn;
     QPrintDialog* Drucksetupdlg3 = nullptr;
 

@@ -1,7 +1,8 @@
 #include "calc/U_scher.h"
 
-#include "calc/Knickformeln.h"
-#include "core/Main.h"
+#include "calc/Scherformeln.h"
+#include "core/Lastfaelle.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
 #include "data/Tab_Werkstoffauswahl.h"
 #include "explain/U_Formel.h"
@@ -23,16 +24,16 @@ TDLG_Scherung* DLG_Scherung = nullptr;
 
 namespace {
 
-// The dialog serves load case 0 only; another dialog may have changed the case since.
-bool eigenerFall() { return Unit1::Akt_Belastungsfall == 0; }
+// Another dialog may have changed the shared case since this one was shown.
+bool eigenerFall() { return Lastfaelle::vonDialog(Lastfaelle::Dialog::Scherung, Unit1::Akt_Belastungsfall) != nullptr; }
 
 // Wood is measured against half its shear strength as the main window shows it; every other
 // material keeps the allowable stress of the material choice or of the last calculation.
 void Sigma_Zul_Vorgeben()
 {
-    const TTab_Werkstoffauswahl* tab = Main::Mainform->TS_Werkstoffauswahl;
-    if (tab->L_Art->text() == QStringLiteral("Holz"))
-        Unit1::Sigma_Zul = Zahlen::lesen(tab->L_SigmaS->text()) / 2;
+    const TTab_Werkstoffauswahl* tab = Tab_Werkstoffauswahl::TS_Werkstoffauswahl;
+    if (tab && tab->Gezeigte_Art() == QStringLiteral("Holz"))
+        Unit1::Sigma_Zul = Zahlen::lesen(tab->Gezeigtes_SigmaS()) / 2;
 }
 
 } // namespace
@@ -103,11 +104,8 @@ void TDLG_Scherung::FormActivate()
 {
     Programmdir = Main::Programmdir;
     Datendir = Main::Datendir;
-    if (U_scher::eigenerFall()) {
-        setWindowTitle(QStringLiteral("Berechnung auf Abscherung"));
-        Rechendialog::Bild_Laden(Image1, Datendir, QStringLiteral("B_Scher.BMP")); // a missing picture stops here
-        L_Last->setText(QStringLiteral("Last [N]"));
-    }
+    if (const auto* fall = Lastfaelle::vonDialog(Lastfaelle::Dialog::Scherung, Akt_Belastungsfall))
+        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, L_Last); // a missing picture stops here
     Rechendialog::Profilbox_Anzeigen(Profil);
     U_scher::Sigma_Zul_Vorgeben(); // wood: a caption that is no number stops here
     E_SigmaZul->setText(fixiert(Sigma_Zul, 2));
@@ -122,7 +120,7 @@ void TDLG_Scherung::B_Berechnung_FlaecheClick()
     const bool gelungen = Rechendialog::mitPiep([&] {
         F = Wert(E_Last);
         Sigma_Zul = Wert(E_SigmaZul);
-        Aerf = Knickformeln::Aerf(F, Sigma_Zul);
+        Aerf = Scherformeln::Aerf(F, Sigma_Zul);
     });
     if (gelungen)
         L_Aerf->setText(fixiert(Aerf, 2, 18)); // large areas keep their decimals

@@ -36,9 +36,9 @@ public:
     QLabel* L_Aerf;
     QPushButton* B_Berechnung_Flaeche;
     QPushButton* B_Formel;
-    QPushButton* BitBtn1;
+    QPushButton* BitBtn1; // "Hilfe"
     QPushButton* B_Drucken;
-    QPushButton* HelpBtn;
+    QPushButton* HelpBtn; // "Abbrechen", not help: hides the dialog like OK
     QPushButton* OKBtn;
     QPrintDialog* Drucksetupdlg4 = nullptr;
 

@@ -69,7 +69,7 @@ void Zustand_Zuruecksetzen()
     fd = Werf = Wxerf = Ierf = Aerf = 0;
 }
 
-double potenz(double grundwert, double n) { return Fp::exp(Fp::pruefe(n * Fp::ln(grundwert))); }
+double potenz(double grundwert, double n) { return Fliesskomma::exp(Fliesskomma::pruefe(n * Fliesskomma::ln(grundwert))); }
 
 void Zeile_Zerlegen(const QString& Zeile, TStr_Liste& Stringliste, int max_Eintrag)
 {

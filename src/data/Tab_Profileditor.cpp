@@ -1,6 +1,6 @@
 #include "data/Tab_Profileditor.h"
 
-#include "core/Main.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
 #include "data/U_Lesen.h"
 #include "data/U_Profile.h"
@@ -82,7 +82,7 @@ TTab_Profileditor::TTab_Profileditor()
     connect(B_Zeile_Kopieren2, &QPushButton::clicked, this, handler(this, &TTab_Profileditor::B_Zeile_Kopieren2Click));
     connect(B_Profil_Speichern, &QPushButton::clicked, this, handler(this, &TTab_Profileditor::B_Profil_SpeichernClick));
     connect(B_Profil_Zuruecksetzen, &QPushButton::clicked, this, handler(this, &TTab_Profileditor::B_Profil_ZuruecksetzenClick));
-    connect(BitBtn10, &QPushButton::clicked, this, [] { Main::Mainform->close(); });
+    connect(BitBtn10, &QPushButton::clicked, this, [this] { window()->close(); });
     connect(B_Hilfe_Profil, &QPushButton::clicked, this,
         [] { Plattform::geschuetzt([] { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Profildatei); }); });
 }

@@ -59,7 +59,7 @@ public:
     QPushButton* B_Profil_Speichern = nullptr;
     QPushButton* B_Profil_Zuruecksetzen = nullptr;
     QPushButton* B_Hilfe_Profil = nullptr;
-    QPushButton* BitBtn10 = nullptr;
+    QPushButton* BitBtn10 = nullptr; // "Programmende": closes the main window
 
 signals:
     // A save wrote `datei` of the data directory.

@@ -1,6 +1,6 @@
 #include "data/Tab_Werkstoffdatenbank.h"
 
-#include "core/Main.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
 #include "data/Tab_Werkstoffauswahl.h"
 #include "data/U_Material.h"
@@ -81,7 +81,7 @@ TTab_Werkstoffdatenbank::TTab_Werkstoffdatenbank()
     connect(B_Speichern, &QPushButton::clicked, this, handler(this, &TTab_Werkstoffdatenbank::B_SpeichernClick));
     connect(B_Konvertieren, &QPushButton::clicked, this, handler(this, &TTab_Werkstoffdatenbank::B_KonvertierenClick));
     connect(B_Abbruch, &QPushButton::clicked, this, handler(this, &TTab_Werkstoffdatenbank::B_AbbruchClick));
-    connect(B_Ende, &QPushButton::clicked, this, [] { Main::Mainform->close(); });
+    connect(B_Ende, &QPushButton::clicked, this, [this] { window()->close(); });
     connect(B_Hilfe, &QPushButton::clicked, this,
         [] { Plattform::geschuetzt([] { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Werkstoffdatei); }); });
 }
@@ -195,15 +195,8 @@ void TTab_Werkstoffdatenbank::Materialien_Neu_Lesen()
 // values, its kind and wood strengths, and the divisor of its kind for the allowable stress.
 void TTab_Werkstoffdatenbank::Ersten_Werkstoff_Waehlen()
 {
-    TTab_Werkstoffauswahl* auswahl = Main::Mainform->TS_Werkstoffauswahl;
-    auswahl->L_SigmaP->setText(QStringLiteral("Sigma P [N/mm2] :"));
-    auswahl->L_SigmaB->setText(QStringLiteral("SigmaB [N/mm2] :"));
-    auswahl->L_E->setText(QStringLiteral("E - Modul [N/mm2] :"));
-    auswahl->L_SigmaP->adjustSize();
-    auswahl->L_SigmaB->adjustSize();
-    auswahl->Liste_Fuellen();
-    auswahl->LB_Material->setCurrentRow(0);
-    auswahl->LB_MaterialClick();
+    if (TTab_Werkstoffauswahl* auswahl = Tab_Werkstoffauswahl::TS_Werkstoffauswahl)
+        auswahl->Ersten_Eintrag_Waehlen();
 }
 
 void TTab_Werkstoffdatenbank::B_KonvertierenClick()

@@ -1,10 +1,8 @@
 #pragma once
 // The material database "Material.csv": version detection and reading into Matdat.
-#include <QString>
+#include "core/Programmzustand.h"
 
-namespace Main {
-extern int Materialdatenbankversion; // owned by the main window module
-}
+#include <QString>
 
 namespace U_Material {
 

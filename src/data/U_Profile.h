@@ -1,11 +1,8 @@
 #pragma once
 // The profile library: the family index "Profile.csv" and the family files, read into
 // Profildat at start-up.
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
-
-namespace Main {
-extern QString Datendir; // owned by the main window module
-}
 
 namespace U_Profile {
 

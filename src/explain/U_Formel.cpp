@@ -1,7 +1,7 @@
 #include "explain/U_Formel.h"
 
 #include "core/Lastfallbild.h"
-#include "core/Main.h"
+#include "core/Programmzustand.h"
 #include "explain/Formeltafel.h"
 #include "platform/Bausteine.h"
 #include "platform/Fehler.h"

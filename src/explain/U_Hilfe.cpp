@@ -1,6 +1,6 @@
 #include "explain/U_Hilfe.h"
 
-#include "core/Main.h"
+#include "core/Programmzustand.h"
 #include "explain/Rtf.h"
 #include "platform/Bausteine.h"
 #include "platform/Meldungen.h"

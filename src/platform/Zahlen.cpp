@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace Zahlen {
 
@@ -67,20 +66,20 @@ QChar dezimalzeichen()
     return p.isEmpty() ? QLatin1Char('.') : p.at(0);
 }
 
-// std::from_chars, unlike strtod, does not follow the C library's LC_NUMERIC, which the
-// application object sets from the environment (a German system locale expects a comma there).
-// It takes no '+' sign; a value beyond the double range is refused.
+// std::from_chars reads C notation whatever the C library's locale is. The application object
+// sets that locale from the environment, and strtod would then want a decimal comma on a German
+// desktop and reject every number of the data files.
 std::optional<double> ausCNotation(const QByteArray& c)
 {
-    const char* anfang = c.constData();
-    const char* ende = anfang + c.size();
-    if (anfang != ende && *anfang == '+')
-        ++anfang;
-    if (anfang == ende)
+    if (c.isEmpty())
         return std::nullopt;
+    const char* anfang = c.constData() + (c.startsWith('+') ? 1 : 0);
+    const char* ende = c.constData() + c.size();
     double wert = 0;
-    const auto [rest, fehler] = std::from_chars(anfang, ende, wert);
-    if (fehler != std::errc() || rest != ende || !std::isfinite(wert))
+    const auto [stelle, fehler] = std::from_chars(anfang, ende, wert);
+    if (fehler == std::errc::result_out_of_range && c.contains("e-"))
+        return c.startsWith('-') ? -0.0 : 0.0; // below the smallest double, as strtod gives it
+    if (fehler != std::errc() || stelle != ende || !std::isfinite(wert))
         return std::nullopt;
     return wert;
 }

@@ -1,6 +1,6 @@
 #include "report/U_druck.h"
 
-#include "core/Main.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
 #include "platform/Fehler.h"
 #include "platform/Meldungen.h"

@@ -8,8 +8,8 @@
 
 namespace Querschnittswerte {
 
-using Fp::pruefe;
-using Fp::teile;
+using Fliesskomma::pruefe;
+using Fliesskomma::teile;
 using std::numbers::pi;
 using Unit1::potenz;
 

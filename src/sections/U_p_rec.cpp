@@ -1,6 +1,6 @@
 #include "sections/U_p_rec.h"
 
-#include "core/Main.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
 #include "explain/U_Hilfe.h"
 #include "platform/Bausteine.h"

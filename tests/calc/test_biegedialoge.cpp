@@ -26,9 +26,7 @@ using Zahlen::fixiert;
 class TestBiegedialoge : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Testumgebung::Programmverzeichnis> m_verzeichnis;
-    std::unique_ptr<Plattform::Meldungsrekorder> m_rekorder;
-    std::unique_ptr<Testumgebung::Programm> m_programm;
+    std::unique_ptr<Testumgebung::Programmlauf> m_lauf;
 
     TDLG_Biegung1* d1() const { return U_bieg1::DLG_Biegung1; }
     TDLG_Biegung2* d2() const { return U_bieg2::DLG_Biegung2; }
@@ -53,44 +51,38 @@ class TestBiegedialoge : public QObject {
         Plattform::aktivieren(dialog);
     }
 
-    void berechne(TDLG_Biegung1* d, const char* last, const char* laenge, const char* sigma, const char* x)
+    // Typed into the fields and "Berechnen" clicked, as the user works the dialog. The third
+    // field is the allowable stress in the first dialog and the distance a in the second.
+    static void berechne(QWidget* d, const char* drittesFeld, const QStringList& werte)
     {
-        d->Felder.E_Last->setText(zahl(QString::fromLatin1(last)));
-        d->Felder.E_Laenge->setText(zahl(QString::fromLatin1(laenge)));
-        d->Felder.E_SigmaZul->setText(zahl(QString::fromLatin1(sigma)));
-        d->Felder.E_x->setText(zahl(QString::fromLatin1(x)));
-        d->Felder.B_Berechnen_W->click();
+        const char* felder[] = {"E_Last", "E_Laenge", drittesFeld, "E_x"};
+        for (int k = 0; k < 4; ++k)
+            Testumgebung::tippen(d, felder[k], zahl(werte[k]));
+        Testumgebung::klicken(d, "B_Berechnen_W");
     }
-
-    void berechne(TDLG_Biegung2* d, const char* last, const char* laenge, const char* a, const char* x)
+    static void berechne(TDLG_Biegung1* d, const char* last, const char* laenge, const char* sigma, const char* x)
     {
-        d->Felder.E_Last->setText(zahl(QString::fromLatin1(last)));
-        d->Felder.E_Laenge->setText(zahl(QString::fromLatin1(laenge)));
-        d->E_Abstand->setText(zahl(QString::fromLatin1(a)));
-        d->Felder.E_x->setText(zahl(QString::fromLatin1(x)));
-        d->Felder.B_Berechnen_W->click();
+        berechne(d, "E_SigmaZul", {last, laenge, sigma, x});
+    }
+    static void berechne(TDLG_Biegung2* d, const char* last, const char* laenge, const char* a, const char* x)
+    {
+        berechne(d, "E_Abstand", {last, laenge, a, x});
     }
 
 private slots:
     void init()
     {
-        m_verzeichnis = std::make_unique<Testumgebung::Programmverzeichnis>();
-        // Sketches in lower case: the names are matched without regard to case.
-        QImage bild(64, 32, QImage::Format_RGB32);
-        bild.fill(Qt::cyan);
-        for (int f = 1; f <= 13; ++f)
-            QVERIFY(bild.save(m_verzeichnis->daten() + QStringLiteral("b_bieg%1.bmp").arg(f), "BMP"));
-        m_rekorder = std::make_unique<Plattform::Meldungsrekorder>();
-        m_programm = std::make_unique<Testumgebung::Programm>(*m_verzeichnis);
+        m_lauf = std::make_unique<Testumgebung::Programmlauf>([](const Testumgebung::Programmverzeichnis& v) {
+            // Sketches in lower case: the names are matched without regard to case.
+            QImage bild(64, 32, QImage::Format_RGB32);
+            bild.fill(Qt::cyan);
+            for (int f = 1; f <= 13; ++f)
+                QVERIFY(bild.save(v.daten() + QStringLiteral("b_bieg%1.bmp").arg(f), "BMP"));
+        });
         materialUndProfil();
-        m_rekorder->leeren();
+        m_lauf->rekorder.leeren();
     }
-    void cleanup()
-    {
-        m_programm.reset();
-        m_rekorder.reset();
-        m_verzeichnis.reset();
-    }
+    void cleanup() { m_lauf.reset(); }
 
     void hauptfensterZeigtDenFallImRichtigenDialog()
     {
@@ -120,18 +112,18 @@ private slots:
         QCOMPARE(d1()->Felder.L_Werf->text(), zahl("0.00"));
         QCOMPARE(d1()->Felder.L_f->text(), zahl("0.0000"));
         QCOMPARE(Werf + Wxerf + fd, 0.0);
-        QVERIFY(m_rekorder->meldungen.isEmpty());
+        QVERIFY(m_lauf->rekorder.meldungen.isEmpty());
     }
 
     void fehlendesBildBeendetDieEintrittsroutine()
     {
         oeffnen(d1(), 5);
-        QFile::remove(m_verzeichnis->daten() + QStringLiteral("b_bieg3.bmp"));
+        QFile::remove(m_lauf->verzeichnis.daten() + QStringLiteral("b_bieg3.bmp"));
         Werf = 5;
         oeffnen(d1(), 3);
-        QCOMPARE(m_rekorder->meldungen.size(), 1);
-        QCOMPARE(m_rekorder->meldungen[0].art, Meldungsart::Bericht);
-        QVERIFY(m_rekorder->meldungen[0].text.contains(QStringLiteral("B_Bieg3.BMP")));
+        QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+        QCOMPARE(m_lauf->rekorder.meldungen[0].art, Meldungsart::Bericht);
+        QVERIFY(m_lauf->rekorder.meldungen[0].text.contains(QStringLiteral("B_Bieg3.BMP")));
         QCOMPARE(d1()->windowTitle(), QStringLiteral("Biegung - Aufgelegter Träger mit Einzellast in der Mitte"));
         QCOMPARE(d1()->Felder.L_Last->text(), QStringLiteral("Streckenlast [N/m] ")); // later steps did not run
         QCOMPARE(Werf, 5.0);
@@ -151,7 +143,7 @@ private slots:
         QVERIFY(qAbs(fd - f) < 1e-12);
         QCOMPARE(d1()->Felder.L_f->text(), fixiert(f, 4));
         QCOMPARE(d1()->Felder.L_L_durch_f->text(), fixiert(3000 / f, 2));
-        QCOMPARE(m_rekorder->pieptoene, 0);
+        QCOMPARE(m_lauf->rekorder.pieptoene, 0);
     }
 
     void zuKleinesProfilZeigtKeineDurchbiegung()
@@ -160,8 +152,8 @@ private slots:
         berechne(d1(), "100000", "3000", "120", "0"); // Werf = 625 cm³ > W = 194
         d1()->Felder.L_f->setText(QStringLiteral("alt"));
         d1()->Felder.B_Berechnung_f->click();
-        QCOMPARE(m_rekorder->texte(), QStringList {QStringLiteral("Der Widerstandswert des Profiles ist zu klein")});
-        QCOMPARE(m_rekorder->meldungen[0].art, Meldungsart::Information);
+        QCOMPARE(m_lauf->rekorder.texte(), QStringList {QStringLiteral("Der Widerstandswert des Profiles ist zu klein")});
+        QCOMPARE(m_lauf->rekorder.meldungen[0].art, Meldungsart::Information);
         QCOMPARE(d1()->Felder.L_f->text(), QStringLiteral("alt"));
         QVERIFY(fd > 0); // computed all the same
     }
@@ -176,8 +168,8 @@ private slots:
         d1()->Felder.E_Laenge->setText(zahl("2000"));
         d1()->Felder.L_Werf->setText(vorher);
         d1()->Felder.B_Berechnen_W->click();
-        QCOMPARE(m_rekorder->pieptoene, 1);
-        QVERIFY(m_rekorder->meldungen.isEmpty());
+        QCOMPARE(m_lauf->rekorder.pieptoene, 1);
+        QVERIFY(m_lauf->rekorder.meldungen.isEmpty());
         QCOMPARE(F, 1000.0); // read before the failing field
         QCOMPARE(L, 2000.0);
         QCOMPARE(d1()->Felder.L_Werf->text(), vorher);
@@ -185,14 +177,14 @@ private slots:
         // The other decimal separator is no number either.
         d1()->Felder.E_SigmaZul->setText(Testumgebung::deutsch() ? QStringLiteral("1.5") : QStringLiteral("1,5"));
         d1()->Felder.B_Berechnen_W->click();
-        QCOMPARE(m_rekorder->pieptoene, 2);
+        QCOMPARE(m_lauf->rekorder.pieptoene, 2);
     }
 
     void nurDerXTeilScheitert()
     {
         oeffnen(d1(), 2);
         berechne(d1(), "1000", "2000", "100", "-10"); // potenz of a negative x
-        QCOMPARE(m_rekorder->pieptoene, 1);
+        QCOMPARE(m_lauf->rekorder.pieptoene, 1);
         QCOMPARE(Werf, 1.0 * 2000 * 2000 / 2 / 100 / 1000); // already stored
         QCOMPARE(d1()->Felder.L_Werf->text(), QStringLiteral("0")); // not refreshed
     }
@@ -203,7 +195,7 @@ private slots:
         E = 0; // no material chosen
         berechne(d1(), "1000", "2000", "100", "0");
         d1()->Felder.B_Berechnung_f->click();
-        QCOMPARE(m_rekorder->pieptoene, 1);
+        QCOMPARE(m_lauf->rekorder.pieptoene, 1);
         QCOMPARE(d1()->Felder.E_E_Modul->text(), fixiert(0, 2)); // the used E is written back
 
         // A deflection of 0: L/f fails after the guard with the general error report.
@@ -212,9 +204,9 @@ private slots:
         d1()->Felder.E_E_Modul->setText(fixiert(210000, 2));
         d1()->Felder.L_L_durch_f->setText(QStringLiteral("alt"));
         d1()->Felder.B_Berechnung_f->click();
-        QCOMPARE(m_rekorder->meldungen.size(), 1);
-        QCOMPARE(m_rekorder->meldungen[0].art, Meldungsart::Bericht);
-        QCOMPARE(m_rekorder->meldungen[0].text, QStringLiteral("Gleitkommadivision durch Null"));
+        QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+        QCOMPARE(m_lauf->rekorder.meldungen[0].art, Meldungsart::Bericht);
+        QCOMPARE(m_lauf->rekorder.meldungen[0].text, QStringLiteral("Gleitkommadivision durch Null"));
         QCOMPARE(d1()->Felder.L_f->text(), zahl("0.0000"));
         QCOMPARE(d1()->Felder.L_L_durch_f->text(), QStringLiteral("alt"));
     }
@@ -265,7 +257,7 @@ private slots:
         QCOMPARE(F, 7.0);
         QCOMPARE(d2()->Felder.L_Werf->text(), fixiert(0, 2));
         QCOMPARE(d2()->L_Hinweis_W->text(), QString());
-        QCOMPARE(m_rekorder->pieptoene, 0);
+        QCOMPARE(m_lauf->rekorder.pieptoene, 0);
     }
 
     void profilAussuchenFrischtAuf()
@@ -305,19 +297,66 @@ private slots:
         }
     }
 
+    // The second dialog's cases walked the same way: caption, x row, W erf. and the notes on
+    // which section and which deflection govern.
+    void zweiterDialog_data()
+    {
+        QTest::addColumn<int>("fall");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<bool>("xZeile");
+        QTest::addColumn<QStringList>("eingaben"); // F, L, a, x
+        QTest::addColumn<double>("Werf");
+        QTest::addColumn<QString>("hinweisW");
+        QTest::addColumn<QString>("hinweisF");
+        // b = 1500: F·a·b / (L·σ) = 3.75 cm³.
+        QTest::newRow("4 nichtmittige Einzellast") << 4 << "Kraft [N]" << true << QStringList {"1000", "2000", "500", "1000"}
+                                                   << 3.75 << QString() << "Berechnete Durchbiegung ist nicht die maximale!";
+        // F·a / σ = 5 cm³; the free ends sag more than mid-span for a = L/4.
+        QTest::newRow("8 Einzellasten an den Enden") << 8 << "Kraft [N]" << false << QStringList {"1000", "2000", "500", "0"}
+                                                     << 5.0 << QString() << "Die max Durchbiegung ist an den Trägerrändern!";
+        // a = L/4: q·a²/(2σ) = 20 cm³ at the supports, nothing at mid-span.
+        QTest::newRow("9 Gleichlast, Auflager innen")
+            << 9 << "Streckenlast [N/m] " << true << QStringList {"4000", "4000", "1000", "2000"} << 20.0
+            << "Der gefährdete Querschnitt ist beim Auflager!"
+            << "Die max Durchbiegung ist an den Trägerrändern!";
+        // a = L/2: 3·F·L/16 / σ = 3.75 cm³ at the fixed end.
+        QTest::newRow("12 eingespannt und aufgelegt") << 12 << "Kraft [N]" << false << QStringList {"1000", "2000", "1000", "0"}
+                                                      << 3.75 << "Der gefährdete Querschnitt ist im Festlager!"
+                                                      << "Berechnete Durchbiegung ist nicht die Maximale!";
+    }
+    void zweiterDialog()
+    {
+        QFETCH(int, fall);
+        QFETCH(QString, last);
+        QFETCH(bool, xZeile);
+        QFETCH(QStringList, eingaben);
+        QFETCH(double, Werf);
+        QFETCH(QString, hinweisW);
+        QFETCH(QString, hinweisF);
+        oeffnen(d2(), fall);
+        QCOMPARE(d2()->Felder.L_Last->text(), last);
+        QCOMPARE(!d2()->Felder.E_x->isHidden(), xZeile);
+        QCOMPARE(!d2()->Label15->isHidden(), xZeile);
+        Testumgebung::tippen(d2(), "E_SigmaZul", zahl("100"));
+        berechne(d2(), qPrintable(eingaben[0]), qPrintable(eingaben[1]), qPrintable(eingaben[2]), qPrintable(eingaben[3]));
+        QCOMPARE(Unit1::Werf, Werf);
+        QCOMPARE(d2()->Felder.L_Werf->text(), fixiert(Werf, 2));
+        QCOMPARE(d2()->L_Hinweis_W->text(), hinweisW);
+        Testumgebung::klicken(d2(), "B_Berechnung_f");
+        QCOMPARE(d2()->L_Hinweis_f->text(), hinweisF);
+        QCOMPARE(d2()->L_Hinweis_W->text(), hinweisW);
+        QCOMPARE(d2()->Felder.L_f->text(), fixiert(fd, 4));
+        QCOMPARE(m_lauf->rekorder.pieptoene, 0);
+        QVERIFY(m_lauf->rekorder.meldungen.isEmpty());
+    }
+
     void fall9HinweiseUndMitte()
     {
         oeffnen(d2(), 9);
-        QCOMPARE(d2()->Felder.L_Last->text(), QStringLiteral("Streckenlast [N/m] "));
         d2()->Felder.E_SigmaZul->setText(zahl("100"));
         berechne(d2(), "4000", "4000", "1000", "2000"); // a = L/4
-        QCOMPARE(d2()->L_Hinweis_W->text(), QStringLiteral("Der gefährdete Querschnitt ist beim Auflager!"));
-        QCOMPARE(Werf, 4.0 * 1000 * 1000 / 2 / 100 / 1000);
         QCOMPARE(Wxerf, 0.0); // mid-span moment vanishes at a = L/4
         d2()->Felder.E_I->setText(zahl("1000"));
-        d2()->Felder.B_Berechnung_f->click();
-        QCOMPARE(d2()->L_Hinweis_f->text(), QStringLiteral("Die max Durchbiegung ist an den Trägerrändern!"));
-        QCOMPARE(d2()->L_Hinweis_W->text(), QStringLiteral("Der gefährdete Querschnitt ist beim Auflager!"));
 
         berechne(d2(), "4000", "4000", "400", "2000"); // a = L/10
         QCOMPARE(d2()->L_Hinweis_W->text(), QStringLiteral("Der gefährdete Querschnitt ist in Trägermitte!"));
@@ -329,33 +368,25 @@ private slots:
 
         // A failure after the note was set keeps the note; L_Werf keeps its text.
         berechne(d2(), "4000", "4000", "400", "-50");
-        QCOMPARE(m_rekorder->pieptoene, 1);
+        QCOMPARE(m_lauf->rekorder.pieptoene, 1);
         QCOMPARE(d2()->L_Hinweis_W->text(), QStringLiteral("Der gefährdete Querschnitt ist in Trägermitte!"));
         QCOMPARE(d2()->Felder.L_Werf->text(), QStringLiteral("0")); // cleared by the typing, not refreshed
     }
 
-    void fall12Und4UndDieXZeile()
+    void fall4AmFernenAuflagerUndHinweiseLeeren()
     {
         oeffnen(d2(), 12);
-        QVERIFY(d2()->Felder.E_x->isHidden());
-        QVERIFY(d2()->Label15->isHidden());
         d2()->Felder.E_SigmaZul->setText(zahl("100"));
-        berechne(d2(), "1000", "2000", "1000", "0"); // a = L/2
-        QCOMPARE(d2()->L_Hinweis_W->text(), QStringLiteral("Der gefährdete Querschnitt ist im Festlager!"));
-        QCOMPARE(Werf, 3.0 * 1000 * 2000 / 16 / 100 / 1000);
-        QCOMPARE(d2()->Felder.L_Wxerf->text(), fixiert(0, 2));
-        d2()->Felder.B_Berechnung_f->click();
-        QCOMPARE(d2()->L_Hinweis_f->text(), QStringLiteral("Berechnete Durchbiegung ist nicht die Maximale!"));
+        berechne(d2(), "1000", "2000", "1000", "0");
+        QCOMPARE(d2()->Felder.L_Wxerf->text(), fixiert(0, 2)); // no x row: nothing at x
 
         oeffnen(d2(), 4);
-        QVERIFY(!d2()->Felder.E_x->isHidden());
         QCOMPARE(d2()->L_Hinweis_W->text(), QString());
         d2()->Felder.E_SigmaZul->setText(zahl("100"));
         berechne(d2(), "1000", "2000", "500", "2000");
         QCOMPARE(Abstand_b, 1500.0);
         QCOMPARE(Wxerf, 0.0); // x = L: the far support
         d2()->Felder.B_Berechnung_f->click();
-        QCOMPARE(d2()->L_Hinweis_f->text(), QStringLiteral("Berechnete Durchbiegung ist nicht die maximale!"));
 
         // Typing empties both notes; E and I only the deflection note.
         d2()->L_Hinweis_W->setText(QStringLiteral("W"));

@@ -36,9 +36,7 @@ const QString Versagen = QStringLiteral("Achtung: Der Träger wird versagen");
 class TestKnickungScherung : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Testumgebung::Programmverzeichnis> m_verzeichnis;
-    std::unique_ptr<Plattform::Meldungsrekorder> m_rekorder;
-    std::unique_ptr<Testumgebung::Programm> m_programm;
+    std::unique_ptr<Testumgebung::Programmlauf> m_lauf;
 
     TDLG_Knickung* k() const { return U_knick::DLG_Knickung; }
     TDLG_Scherung* s() const { return U_scher::DLG_Scherung; }
@@ -68,9 +66,10 @@ class TestKnickungScherung : public QObject {
 
     void knickeingaben(const char* last, const char* laenge, const char* sicherheit)
     {
-        k()->E_Last->setText(zahl(QString::fromLatin1(last)));
-        k()->E_Laenge->setText(zahl(QString::fromLatin1(laenge)));
-        k()->E_Sicherheit->setText(zahl(QString::fromLatin1(sicherheit)));
+        using Testumgebung::tippen;
+        tippen(k(), "E_Last", zahl(QString::fromLatin1(last)));
+        tippen(k(), "E_Laenge", zahl(QString::fromLatin1(laenge)));
+        tippen(k(), "E_Sicherheit", zahl(QString::fromLatin1(sicherheit)));
     }
 
     void oeffnen(QWidget* dialog, int fall)
@@ -82,23 +81,17 @@ class TestKnickungScherung : public QObject {
 private slots:
     void init()
     {
-        m_verzeichnis = std::make_unique<Testumgebung::Programmverzeichnis>();
-        QImage hoch(16, 32, QImage::Format_RGB32);
-        hoch.fill(Qt::cyan);
-        for (int f = 1; f <= 4; ++f)
-            QVERIFY(hoch.save(m_verzeichnis->daten() + QStringLiteral("B_KNICK%1.bmp").arg(f), "BMP"));
-        QVERIFY(hoch.scaled(32, 16).save(m_verzeichnis->daten() + QStringLiteral("b_scher.BMP"), "BMP"));
-        m_rekorder = std::make_unique<Plattform::Meldungsrekorder>();
-        m_programm = std::make_unique<Testumgebung::Programm>(*m_verzeichnis);
+        m_lauf = std::make_unique<Testumgebung::Programmlauf>([](const Testumgebung::Programmverzeichnis& v) {
+            QImage hoch(16, 32, QImage::Format_RGB32);
+            hoch.fill(Qt::cyan);
+            for (int f = 1; f <= 4; ++f)
+                QVERIFY(hoch.save(v.daten() + QStringLiteral("B_KNICK%1.bmp").arg(f), "BMP"));
+            QVERIFY(hoch.scaled(32, 16).save(v.daten() + QStringLiteral("b_scher.BMP"), "BMP"));
+        });
         stahlWaehlen();
-        m_rekorder->leeren();
+        m_lauf->rekorder.leeren();
     }
-    void cleanup()
-    {
-        m_programm.reset();
-        m_rekorder.reset();
-        m_verzeichnis.reset();
-    }
+    void cleanup() { m_lauf.reset(); }
 
     // --- buckling --------------------------------------------------------------------------
 
@@ -117,7 +110,7 @@ private slots:
         QFETCH(QString, Ierf);
         oeffnen(k(), fall);
         knickeingaben("10000", "1000", "3");
-        k()->B_Berechnung_I->click();
+        Testumgebung::klicken(k(), "B_Berechnung_I");
         QCOMPARE(k()->L_Ierf->text(), zahl(Ierf));
         QCOMPARE(k()->L_Formel->text(), QStringLiteral("Die Berechnung von Ierf erfolgt nach Euler"));
         QCOMPARE(Sk_gewuenscht, 3.0);
@@ -156,8 +149,8 @@ private slots:
         QFETCH(QString, urteil);
         oeffnen(k(), 1);
         knickeingaben("20000", laenge.toLatin1().constData(), "3");
-        k()->B_Berechnung_Knicksicherheit->click();
-        QVERIFY2(m_rekorder->meldungen.isEmpty(), qPrintable(m_rekorder->texte().join(';')));
+        Testumgebung::klicken(k(), "B_Berechnung_Knicksicherheit");
+        QVERIFY2(m_lauf->rekorder.meldungen.isEmpty(), qPrintable(m_lauf->rekorder.texte().join(';')));
         QCOMPARE(k()->L_Formel->text(), formel);
         QCOMPARE(k()->L_Schlankheitsgrad->text(), zahl(lambda));
         QCOMPARE(k()->L_Sigma_K->text(), zahl(sigmaK));
@@ -221,28 +214,28 @@ private slots:
         knickeingaben("", "", "");
         F = 5;
         k()->B_Berechnung_Knicksicherheit->click();
-        QCOMPARE(m_rekorder->meldungen.size(), 1);
-        QCOMPARE(m_rekorder->meldungen[0].art, Meldungsart::Fehler);
-        QCOMPARE(m_rekorder->meldungen[0].text, QStringLiteral("Es ist keine Proportionalitätsgrenze in der Datenbank."));
+        QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+        QCOMPARE(m_lauf->rekorder.meldungen[0].art, Meldungsart::Fehler);
+        QCOMPARE(m_lauf->rekorder.meldungen[0].text, QStringLiteral("Es ist keine Proportionalitätsgrenze in der Datenbank."));
         QCOMPARE(k()->L_Formel->text(), QStringLiteral("Rechnung nicht möglich"));
         QCOMPARE(F, 5.0);
 
         // No Tetmajer line where it is needed (λ < λ0); the labels keep their text.
-        m_rekorder->leeren();
+        m_lauf->rekorder.leeren();
         Matdat[0].SigmaP = 190;
         Matdat[0].Tetmaier2 = 0;
         knickeingaben("20000", "3000", "3");
         k()->B_Berechnung_Knicksicherheit->click();
-        QCOMPARE(m_rekorder->texte(), QStringList {QStringLiteral("Es ist keine Tetmayerformel in der Datenbank.")});
+        QCOMPARE(m_lauf->rekorder.texte(), QStringList {QStringLiteral("Es ist keine Tetmayerformel in der Datenbank.")});
         QCOMPARE(k()->L_Formel->text(), QStringLiteral("Es wurde keine Tetmayerformel gefunden"));
         QCOMPARE(k()->L_Sigma_K->text(), QStringLiteral("0"));
         QVERIFY(std::abs(Sigma_K - 230.2908) < 1e-4); // Euler's value stays stored
 
         // Beyond λ0 the missing line is not looked at.
-        m_rekorder->leeren();
+        m_lauf->rekorder.leeren();
         knickeingaben("20000", "6000", "3");
         k()->B_Berechnung_Knicksicherheit->click();
-        QVERIFY(m_rekorder->meldungen.isEmpty());
+        QVERIFY(m_lauf->rekorder.meldungen.isEmpty());
         QCOMPARE(k()->L_SK->text(), zahl("2.8786"));
     }
 
@@ -252,8 +245,8 @@ private slots:
         oeffnen(k(), 1);
         knickeingaben("20000", "3000", "3");
         k()->B_Berechnung_Knicksicherheit->click();
-        QCOMPARE(m_rekorder->meldungen.size(), 1);
-        QCOMPARE(m_rekorder->meldungen[0].art, Meldungsart::Bericht);
+        QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+        QCOMPARE(m_lauf->rekorder.meldungen[0].art, Meldungsart::Bericht);
         QCOMPARE(k()->L_Formel->text(), QStringLiteral(" "));
         QCOMPARE(F, 0.0);
     }
@@ -267,30 +260,30 @@ private slots:
         E = 0;
         k()->L_Formel->setText(QStringLiteral("alt"));
         k()->B_Berechnung_I->click();
-        QCOMPARE(m_rekorder->meldungen.size(), 1);
-        QCOMPARE(m_rekorder->meldungen[0].titel, QStringLiteral("Fehler"));
-        QCOMPARE(m_rekorder->meldungen[0].text, Rechenfehler);
+        QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+        QCOMPARE(m_lauf->rekorder.meldungen[0].titel, QStringLiteral("Fehler"));
+        QCOMPARE(m_lauf->rekorder.meldungen[0].text, Rechenfehler);
         QCOMPARE(k()->L_Ierf->text(), Ierf);
         QCOMPARE(k()->L_Formel->text(), QStringLiteral("alt"));
 
         // A = 0 in the safety check: F and L stay stored, the labels unchanged.
-        m_rekorder->leeren();
+        m_lauf->rekorder.leeren();
         E = 210000;
         A = 0;
         knickeingaben("777", "1500", "3");
         k()->B_Berechnung_Knicksicherheit->click();
-        QCOMPARE(m_rekorder->texte(), QStringList {Rechenfehler});
+        QCOMPARE(m_lauf->rekorder.texte(), QStringList {Rechenfehler});
         QCOMPARE(F, 777.0);
         QCOMPARE(Lk, 3000.0);
         QCOMPARE(k()->L_SK->text(), QStringLiteral("0"));
 
         // A desired safety that is no number is read outside the guards.
-        m_rekorder->leeren();
+        m_lauf->rekorder.leeren();
         A = 1000;
         knickeingaben("20000", "3000", "x");
         k()->B_Berechnung_Knicksicherheit->click();
-        QCOMPARE(m_rekorder->meldungen.size(), 1);
-        QCOMPARE(m_rekorder->meldungen[0].art, Meldungsart::Bericht);
+        QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+        QCOMPARE(m_lauf->rekorder.meldungen[0].art, Meldungsart::Bericht);
         QCOMPARE(k()->L_SK->text(), QStringLiteral("0"));
     }
 
@@ -344,9 +337,9 @@ private slots:
         oeffnen(s(), 0);
         QCOMPARE(s()->windowTitle(), QStringLiteral("Berechnung auf Abscherung"));
         QCOMPARE(s()->L_Last->text(), QStringLiteral("Last [N]"));
-        s()->E_Last->setText(zahl(last));
-        s()->E_SigmaZul->setText(zahl("80"));
-        s()->B_Berechnung_Flaeche->click();
+        Testumgebung::tippen(s(), "E_Last", zahl(last));
+        Testumgebung::tippen(s(), "E_SigmaZul", zahl("80"));
+        Testumgebung::klicken(s(), "B_Berechnung_Flaeche");
         QCOMPARE(s()->L_Aerf->text(), zahl(anzeige));
         QCOMPARE(Sigma_Zul, 80.0);
     }
@@ -372,8 +365,8 @@ private slots:
         tab()->L_SigmaS->setText(QString());
         Aerf = 9;
         oeffnen(s(), 0);
-        QCOMPARE(m_rekorder->meldungen.size(), 1);
-        QCOMPARE(m_rekorder->meldungen[0].art, Meldungsart::Bericht);
+        QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+        QCOMPARE(m_lauf->rekorder.meldungen[0].art, Meldungsart::Bericht);
         QCOMPARE(Aerf, 9.0);
     }
 
@@ -384,8 +377,8 @@ private slots:
         s()->E_SigmaZul->setText(QStringLiteral("0"));
         s()->L_Aerf->setText(QStringLiteral("alt"));
         s()->B_Berechnung_Flaeche->click();
-        QCOMPARE(m_rekorder->pieptoene, 1);
-        QVERIFY(m_rekorder->meldungen.isEmpty());
+        QCOMPARE(m_lauf->rekorder.pieptoene, 1);
+        QVERIFY(m_lauf->rekorder.meldungen.isEmpty());
         QCOMPARE(s()->L_Aerf->text(), QStringLiteral("alt"));
         QCOMPARE(F, 1200.0);
 
@@ -422,11 +415,11 @@ private slots:
 
     void fehlendesBild()
     {
-        QFile::remove(m_verzeichnis->daten() + QStringLiteral("b_scher.BMP"));
+        QFile::remove(m_lauf->verzeichnis.daten() + QStringLiteral("b_scher.BMP"));
         s()->L_Last->setText(QStringLiteral("alt"));
         oeffnen(s(), 0);
-        QCOMPARE(m_rekorder->meldungen.size(), 1);
-        QCOMPARE(m_rekorder->meldungen[0].art, Meldungsart::Bericht);
+        QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+        QCOMPARE(m_lauf->rekorder.meldungen[0].art, Meldungsart::Bericht);
         QCOMPARE(s()->L_Last->text(), QStringLiteral("alt"));
     }
 };

@@ -88,6 +88,12 @@ private slots:
         QCOMPARE(control("B_Knick4")->geometry(), QRect(790, 224, 128, 128));
         QVERIFY(control<QPushButton>("B_Biegung1")->text().isEmpty());
         QVERIFY(!control<QPushButton>("B_Biegung1")->icon().isNull());
+        // Cases 5 and 9 look alike on their buttons; the tooltips tell them apart.
+        QCOMPARE(control("B_Biegung5")->toolTip(), QStringLiteral("Fall 5: Aufgelegter Träger mit Gleichlast"));
+        QCOMPARE(control("B_Bieg9")->toolTip(),
+            QStringLiteral("Fall 9: Beidseitig aufgelegter Träger mit Gleichlast, Auflager nicht am Rand"));
+        QCOMPARE(control("B_Knick1")->toolTip(), QStringLiteral("Knickfall 1: Zweiseitig geführter Träger - Knicklänge = L"));
+        QCOMPARE(control("B_Scherung")->toolTip(), QStringLiteral("Berechnung auf Abscherung"));
         // Profildat and the calculation state start free.
         QCOMPARE(Unit1::ProfilArt, QStringLiteral("Keines gewählt"));
         QCOMPARE(Unit1::Profildat[0][0].Art, QStringLiteral("LEER"));

@@ -133,12 +133,13 @@ private slots:
 
     void fliesskomma()
     {
-        QCOMPARE(fehlerArt([] { Fp::teile(1, 0); }), Fehler::Art::DivisionDurchNull);
-        QCOMPARE(fehlerArt([] { Fp::teile(0, 0); }), Fehler::Art::UngueltigeOperation);
-        QCOMPARE(fehlerArt([] { Fp::teile(1e300, 1e-300); }), Fehler::Art::Ueberlauf);
-        QCOMPARE(fehlerArt([] { Fp::wurzel(-1); }), Fehler::Art::UngueltigeOperation);
-        QCOMPARE(fehlerArt([] { Fp::pruefe(std::numeric_limits<double>::quiet_NaN()); }), Fehler::Art::UngueltigeOperation);
-        QCOMPARE(Fp::teile(1, 4), 0.25);
+        QCOMPARE(fehlerArt([] { Fliesskomma::teile(1, 0); }), Fehler::Art::DivisionDurchNull);
+        QCOMPARE(fehlerArt([] { Fliesskomma::teile(0, 0); }), Fehler::Art::UngueltigeOperation);
+        QCOMPARE(fehlerArt([] { Fliesskomma::teile(1e300, 1e-300); }), Fehler::Art::Ueberlauf);
+        QCOMPARE(fehlerArt([] { Fliesskomma::wurzel(-1); }), Fehler::Art::UngueltigeOperation);
+        QCOMPARE(
+            fehlerArt([] { Fliesskomma::pruefe(std::numeric_limits<double>::quiet_NaN()); }), Fehler::Art::UngueltigeOperation);
+        QCOMPARE(Fliesskomma::teile(1, 4), 0.25);
         QCOMPARE(Fehler::divisionDurchNull().text(), QStringLiteral("Gleitkommadivision durch Null"));
         QCOMPARE(Fehler::ungueltigeOperation().text(), QStringLiteral("Ungültige Gleitkommaoperation"));
         QCOMPARE(Fehler::ueberlauf().text(), QStringLiteral("Gleitkommaüberlauf"));

@@ -115,18 +115,17 @@ void modal(QDialog* dialog, const std::function<void()>& bedienen)
 class TestSections : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Testumgebung::Programmverzeichnis> m_verzeichnis;
-    std::unique_ptr<Testumgebung::Programm> m_programm;
+    std::unique_ptr<Testumgebung::Programmlauf> m_lauf;
     TDLG_Profil* profilDlg() { return U_profil::DLG_Profil; }
     TDLG_Profil_Rechnen* rechnen() { return U_p_rec::DLG_Profil_Rechnen; }
     TDlg_Eigenes_Profil* eigen() { return U_e_prof::Dlg_Eigenes_Profil; }
 
-    void bilderLiefern()
+    static void bilderLiefern(const Testumgebung::Programmverzeichnis& v)
     {
         for (Form f : {Form::Rundstahl, Form::Rohr, Form::Vierkant, Form::Formrohr}) {
             QFile bild(Testumgebung::gelieferteDaten() + Formbilder::Dateiname(f));
             QVERIFY2(bild.open(QIODevice::ReadOnly), qPrintable(bild.fileName()));
-            m_verzeichnis->schreiben(Formbilder::Dateiname(f), bild.readAll());
+            v.schreiben(Formbilder::Dateiname(f), bild.readAll());
         }
     }
 
@@ -144,15 +143,10 @@ class TestSections : public QObject {
 private slots:
     void initTestCase()
     {
-        m_verzeichnis = std::make_unique<Testumgebung::Programmverzeichnis>();
-        bilderLiefern();
-        m_programm = std::make_unique<Testumgebung::Programm>(*m_verzeichnis);
+        m_lauf
+            = std::make_unique<Testumgebung::Programmlauf>([](const Testumgebung::Programmverzeichnis& v) { bilderLiefern(v); });
     }
-    void cleanupTestCase()
-    {
-        m_programm.reset();
-        m_verzeichnis.reset();
-    }
+    void cleanupTestCase() { m_lauf.reset(); }
     void init()
     {
         Testumgebung::zustandZuruecksetzen();
@@ -541,8 +535,8 @@ private slots:
     {
         Akt_Profil = Form::Rundstahl;
         rechnen()->FormActivate();
-        QVERIFY(QFile::remove(m_verzeichnis->daten() + "Quader.JPG"));
-        m_verzeichnis->schreiben("quader.jpg", "kein Bild");
+        QVERIFY(QFile::remove(m_lauf->verzeichnis.daten() + "Quader.JPG"));
+        m_lauf->verzeichnis.schreiben("quader.jpg", "kein Bild");
         Akt_Profil = Form::Vierkant;
         Plattform::Meldungsrekorder rekorder;
         modal(rechnen(), [this] { rechnen()->OKBtn->click(); });
@@ -553,8 +547,8 @@ private slots:
         QCOMPARE(rechnen()->L_E1->text(), QStringLiteral("Breite [mm]"));
         QVERIFY(!rechnen()->E_E2->isHidden());
         QVERIFY(rechnen()->Bild->pixmap().isNull());
-        QFile::remove(m_verzeichnis->daten() + "quader.jpg");
-        bilderLiefern();
+        QFile::remove(m_lauf->verzeichnis.daten() + "quader.jpg");
+        bilderLiefern(m_lauf->verzeichnis);
     }
 
     void memo()

@@ -1,7 +1,0 @@
-target_sources(trabex_core PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/Biegeformeln.cpp)
-target_sources(trabex_gui PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/Rechendialog.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Biegedialog.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/U_bieg1.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/U_bieg2.cpp)

@@ -1,2 +1,0 @@
-trabex_test(test_biegeformeln ${CMAKE_CURRENT_LIST_DIR}/test_biegeformeln.cpp)
-trabex_test(test_biegedialoge ${CMAKE_CURRENT_LIST_DIR}/test_biegedialoge.cpp)
