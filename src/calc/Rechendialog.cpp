@@ -5,6 +5,7 @@
 #include "platform/Meldungen.h"
 #include "platform/Textdatei.h"
 #include "platform/Zahlen.h"
+#include "report/U_Printgr.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -283,7 +284,9 @@ bool markiert(const QWidget* w) { return w->property(Markierung).toBool(); }
 QPrintDialog* Drucksetup(QPrintDialog*& dialog, QWidget* eltern)
 {
     if (!dialog) {
-        dialog = new QPrintDialog(eltern);
+        // Built on the printer the reports share: what the user chooses here is what the next
+        // report of any dialog prints on.
+        dialog = new QPrintDialog(&U_Printgr::Printer(), eltern);
         dialog->setObjectName(QStringLiteral("Drucksetupdlg"));
     }
     return dialog;

@@ -126,7 +126,8 @@ bool mitPiep(QLabel* L_Fehler, const QList<QWidget*>& ergebnisse, const std::fun
 void Markierung_Loeschen(QLabel* L_Fehler);
 bool markiert(const QWidget* w);
 
-// The printer set-up dialog of a calculation dialog, created on first use.
+// The printer set-up dialog of a calculation dialog, created on first use on the printer that
+// all reports share.
 QPrintDialog* Drucksetup(QPrintDialog*& dialog, QWidget* eltern);
 
 } // namespace Rechendialog

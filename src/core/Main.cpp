@@ -133,6 +133,12 @@ TMainform::TMainform()
     PC_1->addTab(TS_Profileditor, QStringLiteral("Profileditor"));
     Berechnungen_Aufbauen();
     connect(TS_Werkstoffauswahl, &TTab_Werkstoffauswahl::Sorte_Gezeigt, L_Mat, &QLabel::setText);
+    // Both editor tabs can show the material file: a save in one reloads what the other shows,
+    // so that no later save there silently overwrites it.
+    connect(TS_Werkstoffdatenbank, &TTab_Werkstoffdatenbank::Datei_Gespeichert, this,
+        [this](const QString& datei) { Plattform::geschuetzt([&] { TS_Profileditor->Anderswo_Gespeichert(datei); }); });
+    connect(TS_Profileditor, &TTab_Profileditor::Datei_Gespeichert, this,
+        [this](const QString& datei) { Plattform::geschuetzt([&] { TS_Werkstoffdatenbank->Anderswo_Gespeichert(datei); }); });
 
     FormCreate();
 }

@@ -61,7 +61,7 @@ constexpr int Max_Str_Liste = 10; // Str_Liste 0..10
 using TMatdat = std::array<Matrecord, Max_Material + 1>;
 using TProfildat = std::array<TProfilrecord, Max_Profil + 1>;
 using TProfilbibliothek = std::array<TProfildat, Max_Familie + 1>;
-using TProfildateinamenarray = std::array<QString, Max_Familie + 1>; // short texts (12)
+using TProfildateinamenarray = std::array<QString, Max_Familie + 1>;
 using TStr_Liste = std::array<QString, Max_Str_Liste + 1>;
 
 extern TMatdat Matdat;

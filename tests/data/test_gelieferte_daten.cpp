@@ -40,25 +40,20 @@ bool nahe(double wert, double soll, double toleranz) { return std::abs(wert - so
 class TestGelieferteDaten : public QObject {
     Q_OBJECT
 
-    QLocale m_vorher;
     std::unique_ptr<Testumgebung::Programmlauf> m_lauf;
 
 private slots:
-    // The delivered files are written with German decimal commas, for German installations.
+    // The delivered files are written with German decimal commas; they load under the test
+    // run's locale, German or English, without a message.
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         m_lauf = std::make_unique<Testumgebung::Programmlauf>([](const Testumgebung::Programmverzeichnis& v) {
             const QDir quelle(Testumgebung::gelieferteDaten());
             for (const QString& name : quelle.entryList({QStringLiteral("*.csv"), QStringLiteral("*.CSV")}, QDir::Files))
                 QVERIFY(QFile::copy(quelle.filePath(name), v.daten() + name));
         });
     }
-    void cleanupTestCase()
-    {
-        m_lauf.reset();
-        QLocale::setDefault(m_vorher);
-    }
+    void cleanupTestCase() { m_lauf.reset(); }
 
     void ladenOhneMeldung() { QCOMPARE(m_lauf->startmeldungen, QStringList()); }
 

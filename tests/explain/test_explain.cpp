@@ -71,6 +71,7 @@ private slots:
     void gespeicherteHilfeErscheintWieder();
     void themenwechselVerwirftAenderung();
     void fehlendeHilfedateiBehaeltText();
+    void speichernOhneGeladenesThema();
     void tastaturWaehltThema();
     void gelieferteHilfetexte();
 
@@ -418,6 +419,29 @@ void TestErklaerung::fehlendeHilfedateiBehaeltText()
     QCOMPARE(U_Hilfe::DLG_Hilfe->LB_Themen->currentRow(), 5);
     U_Hilfe::DLG_Hilfe->BitBtn1->click();
     QVERIFY(!QFile::exists(m_lauf->verzeichnis.daten() + QStringLiteral("Hilfe6.RTF")));
+}
+
+// A help file beyond the limits (plain text of nothing but line breaks) is refused; with no
+// topic loaded, "Speichern" says so and writes nothing, so the refused file stays as it was.
+void TestErklaerung::speichernOhneGeladenesThema()
+{
+    const QByteArray zuViele(Rtf::maxStuecke + 1, '\n');
+    m_lauf->verzeichnis.schreiben(QStringLiteral("Hilfe6.RTF"), zuViele);
+    zeigeHilfe(6);
+    QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+    QVERIFY(m_lauf->rekorder.meldungen[0].text.contains(QStringLiteral("Hilfe6.RTF")));
+    QVERIFY(m_lauf->rekorder.meldungen[0].text.contains(QStringLiteral("zu viele Absätze")));
+    QVERIFY(hilfetext().isEmpty());
+
+    auto* dlg = U_Hilfe::DLG_Hilfe;
+    dlg->E_Hilfe->setPlainText(QStringLiteral("getippt"));
+    m_lauf->rekorder.leeren();
+    dlg->BitBtn1->click();
+    QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+    QCOMPARE(m_lauf->rekorder.meldungen[0].art, Plattform::Meldungsart::Fehler);
+    QVERIFY(m_lauf->rekorder.meldungen[0].text.startsWith(QStringLiteral("Es ist kein Hilfethema geladen")));
+    QCOMPARE(m_lauf->verzeichnis.lesen(QStringLiteral("Hilfe6.RTF")), zuViele);
+    QCOMPARE(QDir(m_lauf->verzeichnis.daten()).entryList(QDir::Files), QStringList {"Hilfe6.RTF"});
 }
 
 void TestErklaerung::tastaturWaehltThema()

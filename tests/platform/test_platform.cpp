@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -48,6 +49,21 @@ private slots:
         QFETCH(QString, text);
         QFETCH(double, wert);
         QCOMPARE(Zahlen::lesen(Testumgebung::zahl(text)), wert);
+    }
+
+    // The C library's number functions follow LC_NUMERIC, which the application object takes
+    // from the environment: under a German system locale they expect a comma. The program's
+    // reading must not depend on it.
+    void lesenUnabhaengigVomCGebietsschema()
+    {
+        const QByteArray vorher = setlocale(LC_NUMERIC, nullptr);
+        for (const char* gebiet : {"de_DE.UTF-8", "en_US.UTF-8"}) {
+            QVERIFY2(setlocale(LC_NUMERIC, gebiet), "locale missing: scripts/einrichten.sh generates it");
+            QCOMPARE(Zahlen::lesen(Testumgebung::zahl("20.03")), 20.03);
+            QCOMPARE(Zahlen::versuchenDatei(QStringLiteral("20,03")), std::optional<double>(20.03));
+            QCOMPARE(Zahlen::versuchenDatei(QStringLiteral("20.03")), std::optional<double>(20.03));
+        }
+        setlocale(LC_NUMERIC, vorher.constData());
     }
 
     void lesenLehntAb_data()
