@@ -21,6 +21,7 @@ using namespace Bausteine;
 
 void Bild_Laden(QLabel* Image1, const QString& Datendir, const QString& name)
 {
+    Image1->clear(); // a sketch that cannot be loaded leaves the picture empty
     const QString pfad = Textdatei::finden(Datendir, name);
     if (!QFileInfo(pfad).isFile())
         throw Plattform::Fehler::datei(pfad, QStringLiteral("Die Datei existiert nicht."));

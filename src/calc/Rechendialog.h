@@ -23,7 +23,7 @@ inline const QColor Grau(0xC0, 0xC0, 0xC0);
 
 // Loads the sketch `name` from the data directory (name matched without regard to case) and
 // shows it in Image1 scaled to fit, keeping its proportions. A missing or unreadable file
-// throws the file error.
+// leaves Image1 empty and throws the file error.
 void Bild_Laden(QLabel* Image1, const QString& Datendir, const QString& name);
 
 // The material name and the data of the chosen profile.

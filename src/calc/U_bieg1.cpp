@@ -132,11 +132,12 @@ void TDLG_Biegung1::Aufbauen()
 
 void TDLG_Biegung1::FormActivate()
 {
+    Plattform::Teilschritte schritte; // a missing sketch stays empty and the rest is set up
     Programmdir = Main::Programmverzeichnis();
     Datendir = Programmdir + QStringLiteral("Daten/");
     if (const auto* fall = U_bieg1::lastfall(Akt_Belastungsfall)) {
         setWindowTitle(QString::fromUtf8(fall->titel));
-        Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); // a missing picture stops here
+        schritte.ausfuehren([&] { Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); });
         Felder.L_Last->setText(QString::fromUtf8(fall->last));
         Felder.L_Last->adjustSize();
     }
@@ -147,6 +148,7 @@ void TDLG_Biegung1::FormActivate()
     Rechendialog::Profilbox_Anzeigen(Profil);
     Biegedialog::Eingaben_Auffrischen(Felder);
     Biegedialog::Ergebnisse_Nullen(Felder);
+    schritte.berichten();
 }
 
 void TDLG_Biegung1::B_Berechnen_WClick()

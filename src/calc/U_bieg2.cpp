@@ -145,11 +145,12 @@ void TDLG_Biegung2::Hinweise_Leeren()
 
 void TDLG_Biegung2::FormActivate()
 {
+    Plattform::Teilschritte schritte; // a missing sketch stays empty and the rest is set up
     Programmdir = Main::Programmverzeichnis();
     Datendir = Programmdir + QStringLiteral("Daten/");
     if (const auto* fall = U_bieg2::lastfall(Akt_Belastungsfall)) {
         setWindowTitle(QString::fromUtf8(fall->titel));
-        Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); // a missing picture stops here
+        schritte.ausfuehren([&] { Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); });
         Felder.L_Last->setText(QString::fromUtf8(fall->last));
         Felder.L_Last->adjustSize();
         for (QWidget* w : {static_cast<QWidget*>(Label14), static_cast<QWidget*>(Felder.E_x), static_cast<QWidget*>(Label15),
@@ -160,6 +161,7 @@ void TDLG_Biegung2::FormActivate()
     Biegedialog::Eingaben_Auffrischen(Felder);
     Biegedialog::Ergebnisse_Nullen(Felder);
     Hinweise_Leeren();
+    schritte.berichten();
 }
 
 void TDLG_Biegung2::B_Berechnen_WClick()

@@ -171,11 +171,12 @@ void TDLG_Knickung::Aufbauen()
 
 void TDLG_Knickung::FormActivate()
 {
+    Plattform::Teilschritte schritte; // a missing sketch stays empty and the rest is set up
     Programmdir = Main::Programmverzeichnis();
     Datendir = Programmdir + QStringLiteral("Daten/");
     if (const auto* fall = U_knick::lastfall(Akt_Belastungsfall)) {
         setWindowTitle(QString::fromUtf8(fall->titel));
-        Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); // a missing picture stops here
+        schritte.ausfuehren([&] { Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); });
     }
     Profil.L_I->setText(QStringLiteral("I [cm4]"));
     Profil.L_A->setText(QStringLiteral("A [mm2]"));
@@ -193,6 +194,7 @@ void TDLG_Knickung::FormActivate()
     L_Sigma_vorh->setText(fixiert(0, 4));
     L_SK->setText(fixiert(Sk, 4));
     L_Schlankheitsgrad->setText(fixiert(Schlankheitsgrad, 4));
+    schritte.berichten();
 }
 
 // Lk from the shared L by the current case; another case number leaves Lk as it was.
@@ -294,7 +296,7 @@ void TDLG_Knickung::E_LastChange()
 
 void TDLG_Knickung::B_ProfilClick()
 {
-    U_profil::DLG_Profil->exec();
+    Plattform::modal(U_profil::DLG_Profil);
     Rechendialog::Profilbox_Anzeigen(Profil);
     E_I->setText(fixiert(I, 2));
     L_Formel->setText(QStringLiteral(" "));

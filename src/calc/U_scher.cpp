@@ -101,18 +101,22 @@ void TDLG_Scherung::Aufbauen()
 
 void TDLG_Scherung::FormActivate()
 {
+    // A missing sketch stays empty, a shear strength that is no number keeps the allowable
+    // stress; the rest is set up either way.
+    Plattform::Teilschritte schritte;
     Programmdir = Main::Programmverzeichnis();
     Datendir = Programmdir + QStringLiteral("Daten/");
     if (U_scher::eigenerFall()) {
         setWindowTitle(QStringLiteral("Berechnung auf Abscherung"));
-        Rechendialog::Bild_Laden(Image1, Datendir, QStringLiteral("B_Scher.BMP")); // a missing picture stops here
+        schritte.ausfuehren([&] { Rechendialog::Bild_Laden(Image1, Datendir, QStringLiteral("B_Scher.BMP")); });
         L_Last->setText(QStringLiteral("Last [N]"));
     }
     Rechendialog::Profilbox_Anzeigen(Profil);
-    U_scher::Sigma_Zul_Vorgeben(); // wood: a caption that is no number stops here
+    schritte.ausfuehren(U_scher::Sigma_Zul_Vorgeben); // wood: a caption that is no number keeps Sigma_Zul
     E_SigmaZul->setText(fixiert(Sigma_Zul, 2));
     Aerf = 0;
     L_Aerf->setText(fixiert(Aerf, 2));
+    schritte.berichten();
 }
 
 void TDLG_Scherung::B_Berechnung_FlaecheClick()
@@ -132,7 +136,7 @@ void TDLG_Scherung::E_LastChange() { L_Aerf->setText(QStringLiteral("0")); }
 
 void TDLG_Scherung::B_Profil_suchenClick()
 {
-    U_profil::DLG_Profil->exec();
+    Plattform::modal(U_profil::DLG_Profil);
     Rechendialog::Profilbox_Anzeigen(Profil);
 }
 

@@ -3,6 +3,7 @@
 #include "core/Main.h"
 #include "platform/Fehler.h"
 #include "platform/Meldungen.h"
+#include "platform/Oberflaeche.h"
 #include "platform/Textdatei.h"
 #include "report/Berichtsinhalt.h"
 #include "report/U_Printgr.h"
@@ -72,8 +73,10 @@ void seiteDrucken(const Berichtsinhalt::Inhalt& inhalt, const QImage& bild)
 // job begins; a failure after that aborts the job before it goes on.
 void drucken(QPrintDialog* Drucksetupdlg, Besetzt besetzt, const std::function<Berichtsinhalt::Inhalt()>& inhalt)
 {
+    // Cancelled or not, the report uses the printer now selected. The set-up dialog is no window
+    // the user leaves the calculation for: its closing keeps the results on screen.
     if (Drucksetupdlg)
-        Drucksetupdlg->exec(); // cancelled or not, the report uses the printer now selected
+        Plattform::zwischenfenster([Drucksetupdlg] { Plattform::modal(Drucksetupdlg); });
     QPrinter& drucker = Drucksetupdlg ? *Drucksetupdlg->printer() : U_Printgr::Printer();
     if (U_Printgr::Printing(drucker)) {
         if (besetzt == Besetzt::Meldung)

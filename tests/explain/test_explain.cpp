@@ -11,6 +11,9 @@
 #include "platform/Textdatei.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -61,7 +64,7 @@ private slots:
     void knickfaelleHabenGleicheFormelbilder();
     void indexAusserhalbLaesstAllesStehen();
     void grossesBildWirdVerkleinert();
-    void fehlendesBildBeendetDieAnzeige();
+    void fehlendesBildBleibtLeer();
     void abbrechenSchliesst();
 
     void hilfeOhneAuswahlNimmtErstesThema();
@@ -71,6 +74,7 @@ private slots:
     void gespeicherteHilfeErscheintWieder();
     void themenwechselVerwirftAenderung();
     void fehlendeHilfedateiBehaeltText();
+    void misslungenesSpeichernBehaeltText();
     void tastaturWaehltThema();
     void gelieferteHilfetexte();
 
@@ -270,30 +274,34 @@ void TestErklaerung::grossesBildWirdVerkleinert()
     QCOMPARE(U_Formel::DLG_Formel->Image2->size(), QSize(657, 681)); // the box keeps its size
 }
 
-void TestErklaerung::fehlendesBildBeendetDieAnzeige()
+void TestErklaerung::fehlendesBildBleibtLeer()
 {
     formelbilderSchreiben();
     auto* dlg = U_Formel::DLG_Formel;
     zeigeFormel(1);
     QFile::remove(m_verzeichnis->daten() + QStringLiteral("Formel4.JPG"));
     zeigeFormel(4);
-    // Title and sketch of case 4 came before the failing step; the later pictures stay.
+    // The missing picture stays empty, the others are those of case 4; one report.
     QCOMPARE(dlg->windowTitle(), Formeltafel::eintrag(4)->titel);
     QCOMPARE(gezeigt(dlg->Image1), QSize(204, 100));
-    QCOMPARE(gezeigt(dlg->Image2), QSize(301, 400));
+    QVERIFY(dlg->Image2->pixmap().isNull());
     QCOMPARE(gezeigt(dlg->Image3), QSize(401, 600));
     QCOMPARE(m_meldungen->meldungen.size(), 1);
     QCOMPARE(m_meldungen->meldungen[0].art, Plattform::Meldungsart::Bericht);
     QVERIFY(m_meldungen->meldungen[0].text.contains(QStringLiteral("Formel4.JPG")));
     QVERIFY(m_meldungen->meldungen[0].text.contains(QStringLiteral("kann nicht geöffnet werden")));
 
-    // A file that is there but is no picture fails the same way.
+    // A file that is there but is no picture fails the same way; two failures, one report.
     m_verzeichnis->schreiben(QStringLiteral("Einheiten1.JPG"), "kein Bild");
+    QFile::remove(m_verzeichnis->daten() + QStringLiteral("B_Bieg3.BMP"));
     m_meldungen->leeren();
     zeigeFormel(3);
     QCOMPARE(m_meldungen->meldungen.size(), 1);
+    QVERIFY(m_meldungen->meldungen[0].text.contains(QStringLiteral("B_Bieg3.BMP")));
     QVERIFY(m_meldungen->meldungen[0].text.contains(QStringLiteral("Einheiten1.JPG")));
+    QVERIFY(dlg->Image1->pixmap().isNull());
     QCOMPARE(gezeigt(dlg->Image2), QSize(303, 400));
+    QVERIFY(dlg->Image3->pixmap().isNull());
 }
 
 void TestErklaerung::abbrechenSchliesst()
@@ -427,6 +435,22 @@ void TestErklaerung::fehlendeHilfedateiBehaeltText()
     QCOMPARE(U_Hilfe::DLG_Hilfe->LB_Themen->currentRow(), 5);
     U_Hilfe::DLG_Hilfe->BitBtn1->click();
     QVERIFY(!QFile::exists(m_verzeichnis->daten() + QStringLiteral("Hilfe6.RTF")));
+}
+
+void TestErklaerung::misslungenesSpeichernBehaeltText()
+{
+    m_verzeichnis->schreiben(QStringLiteral("Hilfe2.RTF"), rtfMit(QStringLiteral("Biegung")));
+    zeigeHilfe(2);
+    U_Hilfe::DLG_Hilfe->E_Hilfe->setPlainText(QStringLiteral("Eigene Notiz"));
+    // A directory where the file should be: the save cannot replace it, nor can a reload read it.
+    QVERIFY(QFile::remove(m_verzeichnis->daten() + QStringLiteral("Hilfe2.RTF")));
+    QVERIFY(QDir(m_verzeichnis->daten()).mkdir(QStringLiteral("Hilfe2.RTF")));
+    U_Hilfe::DLG_Hilfe->BitBtn1->click();
+    QCOMPARE(m_meldungen->meldungen.size(), 1);
+    QCOMPARE(m_meldungen->meldungen[0].art, Plattform::Meldungsart::Bericht);
+    QCOMPARE(hilfetext(), QStringLiteral("Eigene Notiz"));
+    QCOMPARE(U_Hilfe::DLG_Hilfe->LB_Themen->currentRow(), 2);
+    QVERIFY(QFileInfo(m_verzeichnis->daten() + QStringLiteral("Hilfe2.RTF")).isDir());
 }
 
 void TestErklaerung::tastaturWaehltThema()
