@@ -2,7 +2,7 @@
 # Installs the Debian packages that building, running and testing Trabex need, where missing.
 set -euo pipefail
 pakete=(build-essential cmake ninja-build ccache qt6-base-dev qt6-base-dev-tools libgl-dev
-        fonts-liberation fonts-dejavu-core poppler-utils)
+        fonts-liberation fonts-dejavu-core poppler-utils xvfb openbox)
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || fehlend+=("$p")
