@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Trabex need, where missing.
 set -euo pipefail
+# qt6-translations-l10n: Qt's own dialogs in German. dpkg-dev (dpkg-shlibdeps),
+# appstream and desktop-file-utils: the Debian package and the checks of the menu entry and its
+# metadata. qt6-svg-dev: the generator of the program's icon (tools/). xvfb and openbox: the
+# X server and window manager of the window-system test suite.
 pakete=(build-essential cmake ninja-build ccache qt6-base-dev qt6-base-dev-tools libgl-dev
-        fonts-liberation fonts-dejavu-core poppler-utils xvfb openbox)
+        fonts-liberation fonts-dejavu-core poppler-utils qt6-translations-l10n
+        dpkg-dev appstream desktop-file-utils qt6-svg-dev xvfb openbox)
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || fehlend+=("$p")

@@ -133,8 +133,8 @@ void TDLG_Biegung1::Aufbauen()
 void TDLG_Biegung1::FormActivate()
 {
     Plattform::Teilschritte schritte; // a missing sketch stays empty and the rest is set up
-    Programmdir = Main::Programmverzeichnis();
-    Datendir = Programmdir + QStringLiteral("Daten/");
+    Programmdir = Main::Programmdir;
+    Datendir = Main::Datendir;
     if (const auto* fall = U_bieg1::lastfall(Akt_Belastungsfall)) {
         setWindowTitle(QString::fromUtf8(fall->titel));
         schritte.ausfuehren([&] { Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); });

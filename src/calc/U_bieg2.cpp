@@ -146,8 +146,8 @@ void TDLG_Biegung2::Hinweise_Leeren()
 void TDLG_Biegung2::FormActivate()
 {
     Plattform::Teilschritte schritte; // a missing sketch stays empty and the rest is set up
-    Programmdir = Main::Programmverzeichnis();
-    Datendir = Programmdir + QStringLiteral("Daten/");
+    Programmdir = Main::Programmdir;
+    Datendir = Main::Datendir;
     if (const auto* fall = U_bieg2::lastfall(Akt_Belastungsfall)) {
         setWindowTitle(QString::fromUtf8(fall->titel));
         schritte.ausfuehren([&] { Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); });

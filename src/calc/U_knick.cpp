@@ -172,8 +172,8 @@ void TDLG_Knickung::Aufbauen()
 void TDLG_Knickung::FormActivate()
 {
     Plattform::Teilschritte schritte; // a missing sketch stays empty and the rest is set up
-    Programmdir = Main::Programmverzeichnis();
-    Datendir = Programmdir + QStringLiteral("Daten/");
+    Programmdir = Main::Programmdir;
+    Datendir = Main::Datendir;
     if (const auto* fall = U_knick::lastfall(Akt_Belastungsfall)) {
         setWindowTitle(QString::fromUtf8(fall->titel));
         schritte.ausfuehren([&] { Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); });

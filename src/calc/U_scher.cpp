@@ -104,8 +104,8 @@ void TDLG_Scherung::FormActivate()
     // A missing sketch stays empty, a shear strength that is no number keeps the allowable
     // stress; the rest is set up either way.
     Plattform::Teilschritte schritte;
-    Programmdir = Main::Programmverzeichnis();
-    Datendir = Programmdir + QStringLiteral("Daten/");
+    Programmdir = Main::Programmdir;
+    Datendir = Main::Datendir;
     if (U_scher::eigenerFall()) {
         setWindowTitle(QStringLiteral("Berechnung auf Abscherung"));
         schritte.ausfuehren([&] { Rechendialog::Bild_Laden(Image1, Datendir, QStringLiteral("B_Scher.BMP")); });

@@ -4,7 +4,9 @@
 #include "calc/U_bieg2.h"
 #include "calc/U_knick.h"
 #include "calc/U_scher.h"
+#include "core/Datenordner.h"
 #include "core/Lastfallbild.h"
+#include "core/Programmsymbol.h"
 #include "core/Unit1.h"
 #include "data/Tab_Profileditor.h"
 #include "data/Tab_Werkstoffauswahl.h"
@@ -14,6 +16,7 @@
 #include "explain/U_Hilfe.h"
 #include "platform/Bausteine.h"
 #include "platform/Oberflaeche.h"
+#include "platform/Sprache.h"
 #include "platform/Stile.h"
 #include "platform/Textdatei.h"
 #include "sections/U_e_prof.h"
@@ -25,6 +28,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -61,9 +65,16 @@ void Programmstart()
     // as its users and its delivered data do; a locale the user chose is kept.
     if (QLocale().language() == QLocale::C)
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Sprache::Qt_Texte_Laden();
     Stile::setzen(QStringLiteral("Luna"));
     QGuiApplication::setApplicationDisplayName(QString());
-    QCoreApplication::setApplicationName(QStringLiteral("Trabex"));
+    QCoreApplication::setApplicationName(QStringLiteral("Trabex")); // also names the user's data folder
+    // The desktop matches the windows to the menu entry; the window icon is the menu's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.trabex.Trabex"));
+    QIcon symbol;
+    for (int kante : {16, 32, 48, 256})
+        symbol.addPixmap(QPixmap::fromImage(Programmsymbol::bild(kante)));
+    QGuiApplication::setWindowIcon(symbol);
     Mainform = new TMainform; // runs FormCreate before any dialog exists
     U_profil::DLG_Profil = new TDLG_Profil(Mainform);
     U_p_rec::DLG_Profil_Rechnen = new TDLG_Profil_Rechnen(Mainform);
@@ -223,7 +234,7 @@ void TMainform::FormCreate()
 {
     using Plattform::geschuetzt;
     Programmdir = Programmverzeichnis();
-    Datendir = Programmdir + QStringLiteral("Daten/");
+    Datenordner_Waehlen();
     geschuetzt([&] { TS_Profileditor->Verzeichnis_Setzen(Datendir); });
     geschuetzt([&] { TS_Werkstoffdatenbank->Grid_Laden(); });
     geschuetzt([&] { Stil_Laden(); });
@@ -235,6 +246,17 @@ void TMainform::FormCreate()
     geschuetzt([&] { TS_Profileditor->Erste_Datei_Laden(); });
 }
 
+// "Daten/" beside the program, else the user's own folder filled from the installed copy; when
+// no folder can be written, the installed copy read-only, with one message saying so.
+void TMainform::Datenordner_Waehlen()
+{
+    const Datenordner::Wahl wahl = Datenordner::waehlen(Programmdir);
+    Datendir = wahl.verzeichnis;
+    Textdatei::schreibschutzSetzen(wahl.schreibgeschuetzt ? Datendir : QString());
+    if (!wahl.meldung.isEmpty())
+        Plattform::warnung(wahl.meldung);
+}
+
 void TMainform::FormClose()
 {
     QDir verzeichnis(Datendir);
@@ -243,7 +265,10 @@ void TMainform::FormClose()
         if (!QDir().mkpath(Datendir))
             throw Plattform::Fehler::datei(Datendir, QStringLiteral("Das Verzeichnis kann nicht erzeugt werden."));
     }
-    Textdatei::schreiben(Textdatei::finden(Datendir, QStringLiteral("Style.INI")), {Stile::aktiv()});
+    // On the read-only installed data the style is not kept; the user was told at start.
+    const QString stil = Textdatei::finden(Datendir, QStringLiteral("Style.INI"));
+    if (!Textdatei::schreibgeschuetzt(stil))
+        Textdatei::schreiben(stil, {Stile::aktiv()});
     Unit1::Memo.clear();
 }
 

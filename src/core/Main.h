@@ -21,7 +21,7 @@ extern int Hilfeindex;
 extern int Formelindex;
 extern int Materialdatenbankversion;
 extern QString Programmdir; // with trailing separator
-extern QString Datendir; // Programmdir + "Daten/"
+extern QString Datendir; // "Daten/" beside the program, else the user's own (core/Datenordner.h)
 
 // The folder of the program file, with trailing separator. Tests point it elsewhere.
 QString Programmverzeichnis();
@@ -77,6 +77,7 @@ protected:
 
 private:
     void Berechnungen_Aufbauen();
+    void Datenordner_Waehlen();
     void Stil_Laden();
     bool m_listeGefuellt = false;
 };

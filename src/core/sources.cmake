@@ -1,5 +1,7 @@
 target_sources(trabex_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Datenordner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Lastfallbild.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Programmsymbol.cpp
   ${CMAKE_CURRENT_LIST_DIR}/U_Dallg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1.cpp)
 target_sources(trabex_gui PRIVATE

@@ -14,6 +14,8 @@ namespace Textdatei {
 
 namespace {
 
+QString g_schreibschutz; // absolute, cleaned; empty: none
+
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; undefined codes map to themselves.
 constexpr char16_t cp1252Hoch[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122,
@@ -168,8 +170,24 @@ QString ersteZeile(const QString& pfad, qint64 maxBytes)
 
 QStringList lesen(const QString& pfad) { return inZeilen(lesenGanz(pfad)); }
 
+void schreibschutzSetzen(const QString& verzeichnis)
+{
+    g_schreibschutz = verzeichnis.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(verzeichnis).absoluteFilePath());
+}
+
+bool schreibgeschuetzt(const QString& pfad)
+{
+    if (g_schreibschutz.isEmpty())
+        return false;
+    const QString ordner = QDir::cleanPath(QFileInfo(pfad).absolutePath());
+    return ordner == g_schreibschutz || ordner.startsWith(g_schreibschutz + QLatin1Char('/'));
+}
+
 void schreibenRoh(const QString& pfad, const QByteArray& daten)
 {
+    if (schreibgeschuetzt(pfad))
+        throw Plattform::Fehler::datei(
+            pfad, QStringLiteral("Die installierten Daten sind schreibgeschützt; es gibt keinen beschreibbaren Datenordner."));
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly))
         throw Plattform::Fehler::datei(pfad, grund(datei));

@@ -28,6 +28,11 @@ QByteArray lesenRoh(const QString& pfad);
 void schreiben(const QString& pfad, const QStringList& zeilen);
 void schreibenRoh(const QString& pfad, const QByteArray& daten);
 
+// A folder whose files are never written (the installed data, when the program has to work on
+// it); an empty name lifts the protection. A write into it throws the file error.
+void schreibschutzSetzen(const QString& verzeichnis);
+bool schreibgeschuetzt(const QString& pfad);
+
 // The name of a file in `verzeichnis` matched without regard to case: the existing file's
 // path when there is one, else verzeichnis + name as given.
 QString finden(const QString& verzeichnis, const QString& name);

@@ -1,6 +1,7 @@
 #include "report/U_druck.h"
 
 #include "core/Main.h"
+#include "core/Unit1.h"
 #include "platform/Fehler.h"
 #include "platform/Meldungen.h"
 #include "platform/Oberflaeche.h"
@@ -9,10 +10,14 @@
 #include "report/U_Printgr.h"
 
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <functional>
 
 namespace U_druck {
@@ -30,6 +35,8 @@ const QString Auftragsname = QStringLiteral("Trabex für Windows");
 
 // What a report does when the printer is busy.
 enum class Besetzt { Piep, Meldung };
+
+QString Biegungsname() { return QStringLiteral("Biegung_Fall%1").arg(Unit1::Akt_Belastungsfall); }
 
 void zentriert(int y, const QString& text) { U_Printgr::TextOut(U_Printgr::PgMiddle - U_Printgr::TextWidth(text) / 2, y, text); }
 
@@ -69,14 +76,26 @@ void seiteDrucken(const Berichtsinhalt::Inhalt& inhalt, const QImage& bild)
     zeilenDrucken(inhalt);
 }
 
+// Qt's printer set-up fills its PDF file field once, when the dialog is made, with
+// "print.pdf" in the home folder. The field ("filename" in Qt's dialog) is set before each
+// showing instead, so that it names the calculation about to be printed.
+void Druckdatei_Vorschlagen(QPrintDialog* Drucksetupdlg, const QString& name)
+{
+    if (auto* feld = Drucksetupdlg->findChild<QLineEdit*>(QStringLiteral("filename")))
+        feld->setText(Druckdatei(name, *Drucksetupdlg->printer()));
+}
+
 // The steps every report shares. The content is gathered and the picture read before the
 // job begins; a failure after that aborts the job before it goes on.
-void drucken(QPrintDialog* Drucksetupdlg, Besetzt besetzt, const std::function<Berichtsinhalt::Inhalt()>& inhalt)
+void drucken(
+    QPrintDialog* Drucksetupdlg, const QString& name, Besetzt besetzt, const std::function<Berichtsinhalt::Inhalt()>& inhalt)
 {
     // Cancelled or not, the report uses the printer now selected. The set-up dialog is no window
     // the user leaves the calculation for: its closing keeps the results on screen.
-    if (Drucksetupdlg)
+    if (Drucksetupdlg) {
+        Druckdatei_Vorschlagen(Drucksetupdlg, name);
         Plattform::zwischenfenster([Drucksetupdlg] { Plattform::modal(Drucksetupdlg); });
+    }
     QPrinter& drucker = Drucksetupdlg ? *Drucksetupdlg->printer() : U_Printgr::Printer();
     if (U_Printgr::Printing(drucker)) {
         if (besetzt == Besetzt::Meldung)
@@ -99,6 +118,18 @@ void drucken(QPrintDialog* Drucksetupdlg, Besetzt besetzt, const std::function<B
 
 } // namespace
 
+QString Druckdatei(const QString& name, const QPrinter& drucker)
+{
+    QString ordner;
+    if (drucker.outputFormat() == QPrinter::PdfFormat && !drucker.outputFileName().isEmpty())
+        ordner = QFileInfo(drucker.outputFileName()).absolutePath();
+    if (ordner.isEmpty() || !QFileInfo(ordner).isDir())
+        ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (ordner.isEmpty() || !QFileInfo(ordner).isDir())
+        ordner = QDir::homePath();
+    return QDir(ordner).filePath(name + QStringLiteral(".pdf"));
+}
+
 void Titelzeile_Drucken()
 {
     U_Printgr::SetFontSize_mm(3);
@@ -112,22 +143,23 @@ void Titelzeile_Drucken()
 
 void Biegung1_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel)
 {
-    drucken(Drucksetupdlg, Besetzt::Piep, [&] { return Berichtsinhalt::Biegung1(Titel); });
+    drucken(Drucksetupdlg, Biegungsname(), Besetzt::Piep, [&] { return Berichtsinhalt::Biegung1(Titel); });
 }
 
 void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f)
 {
-    drucken(Drucksetupdlg, Besetzt::Piep, [&] { return Berichtsinhalt::Biegung2(Titel, Hinweis_W, Hinweis_f); });
+    drucken(Drucksetupdlg, Biegungsname(), Besetzt::Piep, [&] { return Berichtsinhalt::Biegung2(Titel, Hinweis_W, Hinweis_f); });
 }
 
 void Knickung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Formel)
 {
-    drucken(Drucksetupdlg, Besetzt::Meldung, [&] { return Berichtsinhalt::Knickung(Titel, Formel); });
+    drucken(Drucksetupdlg, QStringLiteral("Knickung_Fall%1").arg(Unit1::Akt_Belastungsfall), Besetzt::Meldung,
+        [&] { return Berichtsinhalt::Knickung(Titel, Formel); });
 }
 
 void Scherung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel)
 {
-    drucken(Drucksetupdlg, Besetzt::Piep, [&] { return Berichtsinhalt::Scherung(Titel); });
+    drucken(Drucksetupdlg, QStringLiteral("Scherung"), Besetzt::Piep, [&] { return Berichtsinhalt::Scherung(Titel); });
 }
 
 } // namespace U_druck

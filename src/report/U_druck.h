@@ -17,7 +17,11 @@
 // load-case picture, a printer that cannot begin or finish the job) throws
 // Plattform::Fehler for the general error report; no job is left open then. The picture is
 // read before the job begins, so a missing picture prints nothing at all.
+//
+// The set-up dialog proposes a PDF file named after the calculation, e.g. "Biegung_Fall5.pdf",
+// "Knickung_Fall2.pdf" or "Scherung.pdf" (see Druckdatei).
 class QPrintDialog;
+class QPrinter;
 class QString;
 
 namespace U_druck {
@@ -32,6 +36,10 @@ extern const QString Hinweiszeile;
 // Date, page number, program name and notice on the current page of the job in progress.
 // Leaves the font at 9 points; does not touch ypos.
 void Titelzeile_Drucken();
+
+// The PDF file proposed for the report `name` (without ".pdf"): in the folder of the last PDF
+// printed on `drucker`, else in the user's documents folder, else in the home folder.
+QString Druckdatei(const QString& name, const QPrinter& drucker);
 
 void Biegung1_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel);
 void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f);

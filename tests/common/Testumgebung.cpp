@@ -12,6 +12,10 @@ namespace Testumgebung {
 
 void start()
 {
+    // A program started without "Daten/" beside it keeps its data in the user's folder: each
+    // test program gets a folder of its own, never the real one of the user running it.
+    static QTemporaryDir benutzerdaten;
+    qputenv("XDG_DATA_HOME", benutzerdaten.path().toLocal8Bit());
     const QByteArray sprache = qgetenv("TRABEX_TEST_LOCALE");
     QLocale::setDefault(
         sprache == "en" ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(QLocale::German, QLocale::Germany));

@@ -4,6 +4,7 @@
 #include "core/Main.h"
 #include "core/Unit1.h"
 #include "platform/Fehler.h"
+#include "platform/Sprache.h"
 #include "report/Berichtsinhalt.h"
 #include "report/Seitengeometrie.h"
 #include "report/U_Printgr.h"
@@ -11,8 +12,10 @@
 
 #include <QBuffer>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -222,6 +225,32 @@ QString nimm(QList<Wort>& woerter, int y, double von, double bis, double* start 
 }
 
 } // namespace
+
+// A home folder of the test's own (HOME, and XDG_CONFIG_HOME so that no user-dirs.dirs of the
+// real user is read), put back afterwards.
+class Heimordner {
+public:
+    Heimordner()
+        : m_home(qgetenv("HOME"))
+        , m_config(qgetenv("XDG_CONFIG_HOME"))
+    {
+        qputenv("HOME", m_dir.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (m_dir.path() + QStringLiteral("/.config")).toLocal8Bit());
+    }
+    ~Heimordner()
+    {
+        qputenv("HOME", m_home);
+        if (m_config.isEmpty())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", m_config);
+    }
+    QString pfad() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_home, m_config;
+};
 
 class TestReport : public QObject {
     Q_OBJECT
@@ -817,6 +846,64 @@ private slots:
         U_Printgr::Printer().setOutputFileName(m_pdf);
         U_druck::Scherung_Drucken(nullptr, QStringLiteral("T"));
         QCOMPARE(seitenzahl(m_pdf), 1);
+    }
+
+    // The printer set-up proposes a PDF in the user's documents folder named after the
+    // calculation, and the report lands there when the user confirms.
+    void pdfDateiHeisstNachDerBerechnung_data()
+    {
+        QTest::addColumn<int>("bericht");
+        QTest::addColumn<int>("fall");
+        QTest::addColumn<QString>("datei");
+        QTest::newRow("Biegung, erster Dialog") << int(Bericht::Biegung1) << 1 << QStringLiteral("Biegung_Fall1.pdf");
+        QTest::newRow("Biegung, zweiter Dialog") << int(Bericht::Biegung2) << 9 << QStringLiteral("Biegung_Fall9.pdf");
+        QTest::newRow("Knickung") << int(Bericht::Knickung) << 2 << QStringLiteral("Knickung_Fall2.pdf");
+        QTest::newRow("Scherung") << int(Bericht::Scherung) << 0 << QStringLiteral("Scherung.pdf");
+    }
+    void pdfDateiHeisstNachDerBerechnung()
+    {
+        QFETCH(int, bericht);
+        QFETCH(int, fall);
+        QFETCH(QString, datei);
+        const Heimordner heim;
+        QVERIFY(QDir(heim.pfad()).mkdir(QStringLiteral("Documents")));
+        U_Printgr::Printer().setOutputFileName(QString()); // nothing printed to a file yet
+        beispielzustand(fall);
+        QPrintDialog dialog(&U_Printgr::Printer());
+        QString vorgeschlagen;
+        QTimer::singleShot(0, &dialog, [&] {
+            if (const auto* feld = dialog.findChild<QLineEdit*>(QStringLiteral("filename")))
+                vorgeschlagen = feld->text();
+            dialog.accept();
+        });
+        drucken(Bericht(bericht), {}, &dialog);
+        const QString erwartet = heim.pfad() + QStringLiteral("/Documents/") + datei;
+        QCOMPARE(vorgeschlagen, erwartet);
+        QCOMPARE(U_Printgr::Printer().outputFileName(), erwartet);
+        QCOMPARE(seitenzahl(erwartet), 1);
+    }
+
+    // The folder of the last PDF wins over the documents folder; without either, the home.
+    void pdfOrdner()
+    {
+        const Heimordner heim;
+        QPrinter drucker;
+        drucker.setOutputFileName(QString());
+        QCOMPARE(U_druck::Druckdatei(QStringLiteral("Scherung"), drucker), heim.pfad() + QStringLiteral("/Scherung.pdf"));
+        QVERIFY(QDir(heim.pfad()).mkdir(QStringLiteral("Documents")));
+        QCOMPARE(
+            U_druck::Druckdatei(QStringLiteral("Scherung"), drucker), heim.pfad() + QStringLiteral("/Documents/Scherung.pdf"));
+        drucker.setOutputFileName(m_pdf);
+        QCOMPARE(U_druck::Druckdatei(QStringLiteral("Biegung_Fall3"), drucker),
+            m_verzeichnis->pfad() + QStringLiteral("Biegung_Fall3.pdf"));
+    }
+
+    // Qt's own dialogs speak German once the program has started.
+    void qtDialogeDeutsch()
+    {
+        QVERIFY(Sprache::Qt_Texte_Laden());
+        QCOMPARE(QPrintDialog(&U_Printgr::Printer()).windowTitle(), QStringLiteral("Drucken"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     }
 
     void abgebrochenerDruckdialogDrucktTrotzdem()
