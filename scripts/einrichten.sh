@@ -4,10 +4,11 @@ set -euo pipefail
 # qt6-translations-l10n: Qt's own dialogs in German. dpkg-dev (dpkg-shlibdeps),
 # appstream and desktop-file-utils: the Debian package and the checks of the menu entry and its
 # metadata. qt6-svg-dev: the generator of the program's icon (tools/). locales: the German and
-# English system locales generated below.
+# English system locales generated below. xvfb and openbox: the X server and window manager of
+# the window-system test suite.
 pakete=(build-essential cmake ninja-build ccache qt6-base-dev qt6-base-dev-tools libgl-dev
         fonts-liberation fonts-dejavu-core poppler-utils qt6-translations-l10n
-        dpkg-dev appstream desktop-file-utils qt6-svg-dev locales)
+        dpkg-dev appstream desktop-file-utils qt6-svg-dev locales xvfb openbox)
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || fehlend+=("$p")

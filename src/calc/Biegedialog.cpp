@@ -3,6 +3,7 @@
 #include "core/Unit1.h"
 #include "platform/Fliesskomma.h"
 #include "platform/Meldungen.h"
+#include "platform/Oberflaeche.h"
 #include "platform/Zahlen.h"
 #include "sections/U_profil.h"
 
@@ -97,7 +98,7 @@ void Durchbiegung_Anzeigen(const Felder& f)
 
 void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f)
 {
-    U_profil::DLG_Profil->exec();
+    Plattform::modal(U_profil::DLG_Profil);
     Rechendialog::Profilbox_Anzeigen(box);
     f.E_I->setText(fixiert(Unit1::I, 2));
     f.L_f->setText(QStringLiteral("0"));

@@ -24,6 +24,7 @@ using namespace Bausteine;
 
 void Bild_Laden(QLabel* Image1, const QString& Datendir, const QString& name)
 {
+    Image1->clear(); // a sketch that cannot be loaded leaves the picture empty
     const QString pfad = Textdatei::finden(Datendir, name);
     if (!QFileInfo(pfad).isFile())
         throw Plattform::Fehler::datei(pfad, QStringLiteral("Die Datei existiert nicht."));
@@ -34,10 +35,11 @@ void Bild_Laden(QLabel* Image1, const QString& Datendir, const QString& name)
     Image1->setPixmap(QPixmap::fromImage(bild.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
-void Fall_Zeigen(QWidget* dialog, QLabel* Image1, const QString& Datendir, const Lastfaelle::Lastfall& fall, QLabel* L_Last)
+void Fall_Zeigen(QWidget* dialog, QLabel* Image1, const QString& Datendir, const Lastfaelle::Lastfall& fall,
+    Plattform::Teilschritte& schritte, QLabel* L_Last)
 {
     dialog->setWindowTitle(fall.titel.toString());
-    Bild_Laden(Image1, Datendir, fall.bild.toString());
+    schritte.ausfuehren([&] { Bild_Laden(Image1, Datendir, fall.bild.toString()); });
     if (L_Last && !fall.last.isEmpty()) {
         L_Last->setText(fall.last.toString());
         L_Last->adjustSize();

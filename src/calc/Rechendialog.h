@@ -6,6 +6,7 @@
 #include "core/Unit1.h"
 #include "platform/Bausteine.h"
 #include "platform/Fehler.h"
+#include "platform/Meldungen.h"
 
 #include <QColor>
 #include <QList>
@@ -27,13 +28,14 @@ inline const QColor Grau(0xC0, 0xC0, 0xC0);
 
 // Loads the sketch `name` from the data directory (name matched without regard to case) and
 // shows it in Image1 scaled to fit, keeping its proportions. A missing or unreadable file
-// throws the file error.
+// leaves Image1 empty and throws the file error.
 void Bild_Laden(QLabel* Image1, const QString& Datendir, const QString& name);
 
 // Entry routine of a dialog for the case it serves: its window title, its sketch and, where the
-// case names one, the caption of the load field. A missing picture throws after the title.
-void Fall_Zeigen(
-    QWidget* dialog, QLabel* Image1, const QString& Datendir, const Lastfaelle::Lastfall& fall, QLabel* L_Last = nullptr);
+// case names one, the caption of the load field. A missing picture is one failed step of the
+// set-up: the sketch stays empty and the caption is set all the same.
+void Fall_Zeigen(QWidget* dialog, QLabel* Image1, const QString& Datendir, const Lastfaelle::Lastfall& fall,
+    Plattform::Teilschritte& schritte, QLabel* L_Last = nullptr);
 
 // The material name and the data of the chosen profile.
 struct Profilbox {

@@ -111,10 +111,11 @@ void TDLG_Biegung1::Aufbauen()
 
 void TDLG_Biegung1::FormActivate()
 {
+    Plattform::Teilschritte schritte; // a missing sketch stays empty and the rest is set up
     Programmdir = Main::Programmdir;
     Datendir = Main::Datendir;
     if (const auto* fall = U_bieg1::eigenerFall())
-        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, Felder.L_Last); // a missing picture stops here
+        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, schritte, Felder.L_Last);
     L_Sigma_Zul->setText(QStringLiteral("Sigma zul. [N/mm2]"));
     Profil.L_W->setText(QStringLiteral("W [cm3]"));
     Profil.L_I->setText(QStringLiteral("I [cm4]"));
@@ -122,6 +123,7 @@ void TDLG_Biegung1::FormActivate()
     Rechendialog::Profilbox_Anzeigen(Profil);
     Biegedialog::Eingaben_Auffrischen(Felder);
     Biegedialog::Ergebnisse_Nullen(Felder);
+    schritte.berichten();
 }
 
 void TDLG_Biegung1::B_Berechnen_WClick()

@@ -128,10 +128,11 @@ void TDLG_Biegung2::Hinweise_Leeren()
 
 void TDLG_Biegung2::FormActivate()
 {
+    Plattform::Teilschritte schritte; // a missing sketch stays empty and the rest is set up
     Programmdir = Main::Programmdir;
     Datendir = Main::Datendir;
     if (const auto* fall = U_bieg2::eigenerFall()) {
-        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, Felder.L_Last); // a missing picture stops here
+        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, schritte, Felder.L_Last);
         for (QWidget* w : {static_cast<QWidget*>(Label14), static_cast<QWidget*>(Felder.E_x), static_cast<QWidget*>(Label15),
                  static_cast<QWidget*>(Felder.L_Wxerf)})
             w->setVisible(fall->xZeile);
@@ -140,6 +141,7 @@ void TDLG_Biegung2::FormActivate()
     Biegedialog::Eingaben_Auffrischen(Felder);
     Biegedialog::Ergebnisse_Nullen(Felder);
     Hinweise_Leeren();
+    schritte.berichten();
 }
 
 void TDLG_Biegung2::B_Berechnen_WClick()

@@ -159,10 +159,11 @@ void TDLG_Knickung::Aufbauen()
 
 void TDLG_Knickung::FormActivate()
 {
+    Plattform::Teilschritte schritte; // a missing sketch stays empty and the rest is set up
     Programmdir = Main::Programmdir;
     Datendir = Main::Datendir;
     if (const auto* fall = Lastfaelle::vonDialog(Lastfaelle::Dialog::Knickung, Akt_Belastungsfall))
-        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall); // a missing picture stops here
+        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, schritte);
     Profil.L_I->setText(QStringLiteral("I [cm4]"));
     Profil.L_A->setText(QStringLiteral("A [mm2]"));
     Rechendialog::Profilbox_Anzeigen(Profil);
@@ -179,6 +180,7 @@ void TDLG_Knickung::FormActivate()
     L_Sigma_vorh->setText(fixiert(0, 4));
     L_SK->setText(fixiert(Sk, 4));
     L_Schlankheitsgrad->setText(fixiert(Schlankheitsgrad, 4));
+    schritte.berichten();
 }
 
 // Lk from the shared L by the current case; another case number leaves Lk as it was.
@@ -294,7 +296,7 @@ void TDLG_Knickung::B_ProfilClick()
     TDLG_Profil* auswahl = U_profil::DLG_Profil;
     const bool vorher = auswahl->Quer();
     auswahl->Ausrichtung_Setzen(true);
-    auswahl->exec();
+    Plattform::modal(auswahl);
     auswahl->Ausrichtung_Setzen(vorher);
     Rechendialog::Profilbox_Anzeigen(Profil);
     E_I->setText(fixiert(I, 2));

@@ -103,16 +103,20 @@ void TDLG_Scherung::Aufbauen()
 
 void TDLG_Scherung::FormActivate()
 {
+    // A missing sketch stays empty, a shear strength that is no number keeps the allowable
+    // stress; the rest is set up either way.
+    Plattform::Teilschritte schritte;
     Programmdir = Main::Programmdir;
     Datendir = Main::Datendir;
     if (const auto* fall = Lastfaelle::vonDialog(Lastfaelle::Dialog::Scherung, Akt_Belastungsfall))
-        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, L_Last); // a missing picture stops here
+        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, schritte, L_Last);
     Rechendialog::Profilbox_Anzeigen(Profil);
-    U_scher::Sigma_Zul_Vorgeben(); // wood: a caption that is no number stops here
+    schritte.ausfuehren(U_scher::Sigma_Zul_Vorgeben); // wood: a caption that is no number keeps Sigma_Zul
     E_SigmaZul->setText(fixiert(Sigma_Zul, 2));
     Aerf = 0;
     L_Aerf->setText(fixiert(Aerf, 2));
     Rechendialog::Markierung_Loeschen(L_Fehler);
+    schritte.berichten();
 }
 
 void TDLG_Scherung::B_Berechnung_FlaecheClick()
@@ -137,7 +141,7 @@ void TDLG_Scherung::E_LastChange()
 
 void TDLG_Scherung::B_Profil_suchenClick()
 {
-    U_profil::DLG_Profil->exec();
+    Plattform::modal(U_profil::DLG_Profil);
     Rechendialog::Profilbox_Anzeigen(Profil);
 }
 

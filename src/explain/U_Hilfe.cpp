@@ -39,7 +39,7 @@ QString Hilfedatei(int thema) { return Textdatei::finden(Main::Datendir, QString
 void Hilfe_Zeigen(int thema)
 {
     Main::Hilfeindex = thema;
-    DLG_Hilfe->exec();
+    Plattform::modal(DLG_Hilfe);
 }
 
 } // namespace U_Hilfe

@@ -261,7 +261,7 @@ const TProfilrecord& TDLG_Profil::Eintrag() const
 void TDLG_Profil::Form_Berechnen(TAkt_Profil form)
 {
     Akt_Profil = form;
-    U_p_rec::DLG_Profil_Rechnen->exec();
+    Plattform::modal(U_p_rec::DLG_Profil_Rechnen);
     Dlg_Schreiben2();
 }
 
@@ -272,7 +272,7 @@ void TDLG_Profil::B_RohrClick() { Form_Berechnen(TAkt_Profil::Rohr); }
 
 void TDLG_Profil::B_Profil_DefinierenClick()
 {
-    U_e_prof::Dlg_Eigenes_Profil->exec();
+    Plattform::modal(U_e_prof::Dlg_Eigenes_Profil);
     Dlg_Schreiben2();
 }
 

@@ -121,18 +121,24 @@ private slots:
         QVERIFY(m_lauf->rekorder.meldungen.isEmpty());
     }
 
-    void fehlendesBildBeendetDieEintrittsroutine()
+    void fehlendesBildMeldetEinmalUndRichtetDenRestEin()
     {
         oeffnen(d1(), 5);
         QFile::remove(m_lauf->verzeichnis.daten() + QStringLiteral("b_bieg3.bmp"));
         Werf = 5;
         oeffnen(d1(), 3);
+        // The box hands the activation back to the dialog; that is no new activation.
         QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
         QCOMPARE(m_lauf->rekorder.meldungen[0].art, Meldungsart::Bericht);
         QVERIFY(m_lauf->rekorder.meldungen[0].text.contains(QStringLiteral("B_Bieg3.BMP")));
         QCOMPARE(d1()->windowTitle(), QStringLiteral("Biegung - Aufgelegter Träger mit Einzellast in der Mitte"));
-        QCOMPARE(d1()->Felder.L_Last->text(), QStringLiteral("Streckenlast [N/m] ")); // later steps did not run
-        QCOMPARE(Werf, 5.0);
+        QVERIFY(d1()->Image1->pixmap().isNull());
+        QCOMPARE(d1()->Felder.L_Last->text(), QStringLiteral("Kraft        [N]"));
+        QCOMPARE(Werf, 0.0);
+        // The window works on.
+        berechne(d1(), "1000", "2000", "100", "0");
+        QCOMPARE(Werf, 1000.0 * 2000 / 4 / 100 / 1000);
+        QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
     }
 
     void widerstandsmomentUndDurchbiegung()
@@ -162,6 +168,12 @@ private slots:
         QCOMPARE(m_lauf->rekorder.meldungen[0].art, Meldungsart::Information);
         QCOMPARE(d1()->Felder.L_f->text(), QStringLiteral("alt"));
         QVERIFY(fd > 0); // computed all the same
+        // Closing the box does not reset Werf: the profile is refused again.
+        d1()->Felder.B_Berechnung_f->click();
+        QCOMPARE(m_lauf->rekorder.meldungen.size(), 2);
+        QCOMPARE(Werf, 625.0);
+        QCOMPARE(d1()->Felder.L_Werf->text(), fixiert(625, 2));
+        QCOMPARE(d1()->Felder.L_f->text(), QStringLiteral("alt"));
     }
 
     void fehlerPiepenUndBehaltenDasGespeicherte()

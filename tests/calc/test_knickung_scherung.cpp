@@ -427,14 +427,20 @@ private slots:
         QCOMPARE(s()->E_SigmaZul->text(), fixiert(95, 2));
         QCOMPARE(s()->L_Aerf->text(), fixiert(0, 2));
 
-        // Wood without a number: the rest of the entry routine does not run.
+        // Wood without a number: one report, the allowable stress stays, the rest is set up.
         tab()->L_Art->setText(QStringLiteral("Holz"));
         tab()->L_SigmaS->setText(QString());
         Aerf = 9;
         oeffnen(s(), 0);
         QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
         QCOMPARE(m_lauf->rekorder.meldungen[0].art, Meldungsart::Bericht);
-        QCOMPARE(Aerf, 9.0);
+        QCOMPARE(Sigma_Zul, 95.0);
+        QCOMPARE(s()->E_SigmaZul->text(), fixiert(95, 2));
+        QCOMPARE(Aerf, 0.0);
+        s()->E_Last->setText(zahl("1900"));
+        s()->B_Berechnung_Flaeche->click();
+        QCOMPARE(s()->L_Aerf->text(), fixiert(20, 2));
+        QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
     }
 
     void scherfehlerUndFremderFall()
@@ -513,7 +519,8 @@ private slots:
         oeffnen(s(), 0);
         QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
         QCOMPARE(m_lauf->rekorder.meldungen[0].art, Meldungsart::Bericht);
-        QCOMPARE(s()->L_Last->text(), QStringLiteral("alt"));
+        QVERIFY(s()->Image1->pixmap().isNull());
+        QCOMPARE(s()->L_Last->text(), QStringLiteral("Last [N]"));
     }
 };
 

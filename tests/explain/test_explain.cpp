@@ -11,6 +11,9 @@
 #include "platform/Textdatei.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -61,7 +64,7 @@ private slots:
     void knickfaelleHabenGleicheFormelbilder();
     void indexAusserhalbLaesstAllesStehen();
     void grossesBildWirdVerkleinert();
-    void fehlendesBildBeendetDieAnzeige();
+    void fehlendesBildBleibtLeer();
     void abbrechenSchliesst();
 
     void hilfeOhneAuswahlNimmtErstesThema();
@@ -72,6 +75,7 @@ private slots:
     void themenwechselVerwirftAenderung();
     void fehlendeHilfedateiBehaeltText();
     void speichernOhneGeladenesThema();
+    void misslungenesSpeichernBehaeltText();
     void tastaturWaehltThema();
     void gelieferteHilfetexte();
 
@@ -262,17 +266,17 @@ void TestErklaerung::grossesBildWirdVerkleinert()
     QCOMPARE(U_Formel::DLG_Formel->Image2->size(), QSize(657, 681)); // the box keeps its size
 }
 
-void TestErklaerung::fehlendesBildBeendetDieAnzeige()
+void TestErklaerung::fehlendesBildBleibtLeer()
 {
     formelbilderSchreiben();
     auto* dlg = U_Formel::DLG_Formel;
     zeigeFormel(1);
     QFile::remove(m_lauf->verzeichnis.daten() + QStringLiteral("Formel4.JPG"));
     zeigeFormel(4);
-    // Title and sketch of case 4 came before the failing step; the later pictures stay.
+    // The missing picture stays empty, the others are those of case 4; one report.
     QCOMPARE(dlg->windowTitle(), Formeltafel::eintrag(4)->titel);
     QCOMPARE(gezeigt(dlg->Image1), QSize(204, 100));
-    QCOMPARE(gezeigt(dlg->Image2), QSize(301, 400));
+    QVERIFY(dlg->Image2->pixmap().isNull());
     QCOMPARE(gezeigt(dlg->Image3), QSize(401, 600));
     QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
     QCOMPARE(m_lauf->rekorder.meldungen[0].art, Plattform::Meldungsart::Bericht);
@@ -285,7 +289,17 @@ void TestErklaerung::fehlendesBildBeendetDieAnzeige()
     zeigeFormel(3);
     QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
     QVERIFY(m_lauf->rekorder.meldungen[0].text.contains(QStringLiteral("Einheiten1.JPG")));
+    // A file that is there but is no picture fails the same way; two failures, one report.
+    m_lauf->verzeichnis.schreiben(QStringLiteral("Einheiten1.JPG"), "kein Bild");
+    QFile::remove(m_lauf->verzeichnis.daten() + QStringLiteral("B_Bieg3.BMP"));
+    m_lauf->rekorder.leeren();
+    zeigeFormel(3);
+    QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+    QVERIFY(m_lauf->rekorder.meldungen[0].text.contains(QStringLiteral("B_Bieg3.BMP")));
+    QVERIFY(m_lauf->rekorder.meldungen[0].text.contains(QStringLiteral("Einheiten1.JPG")));
+    QVERIFY(dlg->Image1->pixmap().isNull());
     QCOMPARE(gezeigt(dlg->Image2), QSize(303, 400));
+    QVERIFY(dlg->Image3->pixmap().isNull());
 }
 
 void TestErklaerung::abbrechenSchliesst()
@@ -442,6 +456,22 @@ void TestErklaerung::speichernOhneGeladenesThema()
     QVERIFY(m_lauf->rekorder.meldungen[0].text.startsWith(QStringLiteral("Es ist kein Hilfethema geladen")));
     QCOMPARE(m_lauf->verzeichnis.lesen(QStringLiteral("Hilfe6.RTF")), zuViele);
     QCOMPARE(QDir(m_lauf->verzeichnis.daten()).entryList(QDir::Files), QStringList {"Hilfe6.RTF"});
+}
+
+void TestErklaerung::misslungenesSpeichernBehaeltText()
+{
+    m_lauf->verzeichnis.schreiben(QStringLiteral("Hilfe2.RTF"), rtfMit(QStringLiteral("Biegung")));
+    zeigeHilfe(2);
+    U_Hilfe::DLG_Hilfe->E_Hilfe->setPlainText(QStringLiteral("Eigene Notiz"));
+    // A directory where the file should be: the save cannot replace it, nor can a reload read it.
+    QVERIFY(QFile::remove(m_lauf->verzeichnis.daten() + QStringLiteral("Hilfe2.RTF")));
+    QVERIFY(QDir(m_lauf->verzeichnis.daten()).mkdir(QStringLiteral("Hilfe2.RTF")));
+    U_Hilfe::DLG_Hilfe->BitBtn1->click();
+    QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+    QCOMPARE(m_lauf->rekorder.meldungen[0].art, Plattform::Meldungsart::Bericht);
+    QCOMPARE(hilfetext(), QStringLiteral("Eigene Notiz"));
+    QCOMPARE(U_Hilfe::DLG_Hilfe->LB_Themen->currentRow(), 2);
+    QVERIFY(QFileInfo(m_lauf->verzeichnis.daten() + QStringLiteral("Hilfe2.RTF")).isDir());
 }
 
 void TestErklaerung::tastaturWaehltThema()
