@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Set-up, a build with AddressSanitizer and UndefinedBehaviorSanitizer, and the whole test
-# suite on Qt's offscreen platform.
+# Set-up, a build with AddressSanitizer and UndefinedBehaviorSanitizer, the test suites on
+# Qt's offscreen platform, and the small suite that needs a real X server with a window manager.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/einrichten.sh
@@ -11,4 +11,5 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd build-test
-ctest --output-on-failure -j2
+ctest --output-on-failure -j2 -LE fenstersystem
+bash ../scripts/fenstersystem.sh ctest --output-on-failure -L fenstersystem

@@ -7,6 +7,7 @@
 #include "core/Unit1.h"
 #include "platform/Fliesskomma.h"
 #include "platform/Meldungen.h"
+#include "platform/Oberflaeche.h"
 #include "platform/Zahlen.h"
 #include "sections/U_profil.h"
 
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cmath>
 
 namespace Biegedialog {
 
@@ -28,6 +30,7 @@ QFrame* Durchbiegungspanel_Bauen(QWidget* dialog, Felder& f, const QString& eMod
     Bausteine::ueberschrift(p, QStringLiteral("Label8"), QStringLiteral("Berechnung der Durchbiegung"), 10, 8);
     const int feldX = 220, feldbreite = breite - feldX - 12;
     f.E_E_Modul = Eingabezeile(p, QStringLiteral("E_Modul"), eModulText, QStringLiteral("E_E_Modul"), 44, feldX, feldbreite);
+    Nur_Anzeige(f.E_E_Modul); // the modulus is always the chosen material's
     f.E_I = Eingabezeile(
         p, QStringLiteral("Label4"), QStringLiteral("Trägheitsmoment [cm4]"), QStringLiteral("E_I"), 80, feldX, feldbreite);
     f.L_f = Ausgabezeile(
@@ -87,6 +90,49 @@ Biegerechnung::Aufgabe Aufgabe(const Felder& f, int fall)
     return a;
 }
 
+namespace {
+
+// Runs a calculation of a bending dialog while its formulas record their steps, and hands steps
+// and inputs to the "Verläufe" window. With the self-weight switched on, the diagrams show the
+// lines of load and weight together.
+bool aufgezeichnet(QWidget* dialog, const Felder& f, const QString& teil, const std::function<bool()>& rechnen)
+{
+    U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Biegung, dialog, teil);
+    if (mitEigengewicht(f))
+        aufnahme.eigengewicht = Biegerechnung::Eigengewicht(Unit1::Masse);
+    aufnahme.gelungen = rechnen();
+    return aufnahme.gelungen;
+}
+
+} // namespace
+
+bool W_Rechnen(QWidget* dialog, const Felder& f, const std::function<Laengen()>& laengen, const std::function<void()>& rechnung)
+{
+    return aufgezeichnet(dialog, f, Teil_W, [&] {
+        return Rechendialog::mitPiep(
+            f.L_Fehler, {f.L_Werf, f.L_Wxerf},
+            [&] {
+                return Rechendialog::Ursachen {{{Rechendialog::Feldname(f.E_SigmaZul), Unit1::Sigma_Zul}}, laengen()};
+            },
+            rechnung);
+    });
+}
+
+bool f_Rechnen(QWidget* dialog, const Felder& f, const std::function<Laengen()>& laengen, const std::function<void()>& rechnung)
+{
+    return aufgezeichnet(dialog, f, Teil_f, [&] {
+        return Rechendialog::mitPiep(
+            f.L_Fehler, {f.L_f, f.L_L_durch_f},
+            [&] {
+                return Rechendialog::Ursachen {
+                    {{Rechendialog::Feldname(f.E_E_Modul), Unit1::E}, {Rechendialog::Feldname(f.E_I), Unit1::I}}, laengen()};
+            },
+            rechnung);
+    });
+}
+
+void Markierung_Loeschen(const Felder& f) { Rechendialog::Markierung_Loeschen(f.L_Fehler); }
+
 void Eingaben_Auffrischen(const Felder& f)
 {
     f.E_SigmaZul->setText(fixiert(Unit1::Sigma_Zul, 2));
@@ -101,6 +147,7 @@ void Ergebnisse_Nullen(const Felder& f)
     Unit1::Werf = 0;
     Unit1::Wxerf = 0;
     Unit1::fd = 0;
+    Markierung_Loeschen(f);
     W_Anzeigen(f);
     f.L_f->setText(fixiert(Unit1::fd, 4));
     f.L_L_durch_f->setText(fixiert(0, 2));
@@ -132,27 +179,19 @@ void E_Modul_Zeigen(const Felder& f) { f.E_E_Modul->setText(fixiert(Unit1::E, 2)
 
 void Durchbiegung_Anzeigen(const Felder& f)
 {
-    if (Unit1::Werf > Unit1::W) {
+    // A negative load gives a negative Werf; the profile must carry its magnitude.
+    if (std::fabs(Unit1::Werf) > Unit1::W) {
         Plattform::information(QStringLiteral("Der Widerstandswert des Profiles ist zu klein"));
         return;
     }
     f.L_f->setText(fixiert(Unit1::fd, 4));
-    f.L_L_durch_f->setText(fixiert(Fp::teile(Unit1::L, Unit1::fd), 2));
+    f.L_L_durch_f->setText(fixiert(Fliesskomma::teile(Unit1::L, Unit1::fd), 2));
     Nachweiszeile::Zeigen(f.L_Nachweis_f, Nachweis::Durchbiegung(Unit1::L, Unit1::fd, Nachweis::Durchbiegungsgrenze));
-}
-
-bool mitRechenweg(QWidget* dialog, const Felder& f, const QString& teil, const std::function<void()>& rechnung)
-{
-    U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Biegung, dialog, teil);
-    if (mitEigengewicht(f))
-        aufnahme.eigengewicht = Biegerechnung::Eigengewicht(Unit1::Masse);
-    aufnahme.gelungen = Rechendialog::mitPiep(rechnung);
-    return aufnahme.gelungen;
 }
 
 void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f)
 {
-    U_profil::DLG_Profil->exec();
+    Plattform::modal(U_profil::DLG_Profil);
     Rechendialog::Profilbox_Anzeigen(box);
     f.E_I->setText(fixiert(Unit1::I, 2));
     f.L_f->setText(QStringLiteral("0"));

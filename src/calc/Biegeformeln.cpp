@@ -11,8 +11,8 @@ namespace Biegeformeln {
 
 namespace {
 
-using Fp::pruefe;
-using Fp::teile;
+using Fliesskomma::pruefe;
+using Fliesskomma::teile;
 using Unit1::potenz;
 
 // A line load typed in N/m acts as q in N/mm.
@@ -180,31 +180,18 @@ QString formelD(int fall)
     }
 }
 
+// The governing of two values is the one of larger magnitude: a negative load (uplift) makes
+// both negative, and a signed comparison would pick the smaller. The result keeps its sign.
+Massgebend groesserer(double erstes, double zweites)
+{
+    return std::fabs(erstes) >= std::fabs(zweites) ? Massgebend {erstes, true} : Massgebend {zweites, false};
+}
+
 } // namespace
 
 double Widerstandsmoment(double M, double Sigma_Zul) { return teile(teile(M, Sigma_Zul), 1000.0); }
 
 double Durchbiegung(double D, double E, double I) { return teile(teile(D, pruefe(E * I)), 10000.0); }
-
-bool ersterDialog(int fall)
-{
-    switch (fall) {
-    case 1:
-    case 2:
-    case 3:
-    case 5:
-    case 6:
-    case 7:
-    case 10:
-    case 11:
-    case 13:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool zweiterDialog(int fall) { return fall == 4 || fall == 8 || fall == 9 || fall == 12; }
 
 double M_max(int fall, double F, double L)
 {
@@ -357,6 +344,15 @@ void wahlNotieren(const QString& was, const QString& erstes, double w1, const QS
                 erstesGilt ? erstes : zweites));
 }
 
+// The governing deflection of cases 8 and 9, noted with both candidates.
+Massgebend durchbiegungWaehlen(double mitte, double rand)
+{
+    const Massgebend f = groesserer(mitte, rand);
+    wahlNotieren(QStringLiteral("Maßgebende Durchbiegung"), QStringLiteral("f Mitte"), mitte, QStringLiteral("f Rand"), rand,
+        QStringLiteral("mm"), f.erstes, QStringLiteral("|f Mitte| ≥ |f Rand|?"));
+    return f;
+}
+
 } // namespace
 
 double Werf4(double F, double L, double a, double Sigma_Zul)
@@ -430,9 +426,7 @@ Massgebend fd8(double F, double L, double a, double E, double I)
         symbole(F, L, 0, 0, a), dMitte, QStringLiteral("N·mm³"));
     const double mitte = Durchbiegung(dMitte, E, I);
     fNotieren(QStringLiteral("Durchbiegung in Trägermitte (f Mitte)"), dMitte, E, I, mitte);
-    wahlNotieren(QStringLiteral("Maßgebende Durchbiegung"), QStringLiteral("f Mitte"), mitte, QStringLiteral("f Rand"), rand,
-        QStringLiteral("mm"), mitte >= rand, QStringLiteral("f Mitte ≥ f Rand?"));
-    return mitte >= rand ? Massgebend {mitte, true} : Massgebend {rand, false};
+    return durchbiegungWaehlen(mitte, rand);
 }
 
 // --- Case 9 --------------------------------------------------------------------------------
@@ -448,16 +442,15 @@ Massgebend Werf9(double F, double L, double a, double Sigma_Zul)
     const double Werf2 = teile(potenz(a, 2) * q, 2.0 * Sigma_Zul); // supports
     schritt(QStringLiteral("Widerstandsmoment aus dem Moment am Auflager"), QStringLiteral("W erf2 = a² · q / (2 · σzul)"), werte,
         Werf2, QStringLiteral("mm³"));
-    const bool auflager = Werf2 >= Werf1;
+    const Massgebend w = groesserer(teile(Werf2, 1000.0), teile(Werf1, 1000.0));
     wahlNotieren(QStringLiteral("Maßgebender Querschnitt"), QStringLiteral("W erf2 (Auflager)"), Werf2,
-        QStringLiteral("W erf1 (Trägermitte)"), Werf1, QStringLiteral("mm³"), auflager, QStringLiteral("W erf2 ≥ W erf1?"));
-    const double w = teile(auflager ? Werf2 : Werf1, 1000.0);
+        QStringLiteral("W erf1 (Trägermitte)"), Werf1, QStringLiteral("mm³"), w.erstes, QStringLiteral("|W erf2| ≥ |W erf1|?"));
     schritt(QStringLiteral("Erforderliches Widerstandsmoment (mm³ → cm³)"),
-        auflager ? QStringLiteral("W erf = W erf2 / 1000") : QStringLiteral("W erf = W erf1 / 1000"),
+        w.erstes ? QStringLiteral("W erf = W erf2 / 1000") : QStringLiteral("W erf = W erf1 / 1000"),
         {{QStringLiteral("W erf2"), Rechenweg::wert(Werf2, QStringLiteral("mm³"))},
             {QStringLiteral("W erf1"), Rechenweg::wert(Werf1, QStringLiteral("mm³"))}},
-        w, cm3);
-    return {w, auflager};
+        w.wert, cm3);
+    return w;
 }
 
 double Wxerf9(double F, double L, double a, double x, double Sigma_Zul)
@@ -521,9 +514,7 @@ Massgebend fd9(double F, double L, double a, double E, double I)
     schritt(QStringLiteral("Durchbiegung an den Trägerrändern (f Rand)"),
         QStringLiteral("f Rand = l⁴ · F / (24 · E · I · 1000) · (3 · a⁴ / l⁴ + 6 · a³ / l³ − a / l)"), werte, rand,
         QStringLiteral("mm"));
-    wahlNotieren(QStringLiteral("Maßgebende Durchbiegung"), QStringLiteral("f Mitte"), mitte, QStringLiteral("f Rand"), rand,
-        QStringLiteral("mm"), mitte >= rand, QStringLiteral("f Mitte ≥ f Rand?"));
-    return mitte >= rand ? Massgebend {mitte, true} : Massgebend {rand, false};
+    return durchbiegungWaehlen(mitte, rand);
 }
 
 // --- Case 12 -------------------------------------------------------------------------------
@@ -540,16 +531,16 @@ Massgebend Werf12(double F, double L, double a, double Sigma_Zul)
         Sigma_Zul); // under the load
     schritt(QStringLiteral("Widerstandsmoment aus dem Moment unter F"),
         QStringLiteral("W erf2 = (a³ / L³ + 2 − 3 · a / L) · F · a / 2 / σzul"), werte, Werf2, QStringLiteral("mm³"));
-    const bool unterF = Werf2 >= Werf1;
+    const Massgebend w = groesserer(teile(Werf2, 1000.0), teile(Werf1, 1000.0));
     wahlNotieren(QStringLiteral("Maßgebender Querschnitt"), QStringLiteral("W erf2 (unter F)"), Werf2,
-        QStringLiteral("W erf1 (Festlager)"), Werf1, QStringLiteral("mm³"), unterF, QStringLiteral("W erf2 ≥ W erf1?"));
-    const double w = std::fabs(teile(unterF ? Werf2 : Werf1, 1000.0));
+        QStringLiteral("W erf1 (Festlager)"), Werf1, QStringLiteral("mm³"), w.erstes, QStringLiteral("|W erf2| ≥ |W erf1|?"));
+    const double betrag = std::fabs(w.wert);
     schritt(QStringLiteral("Erforderliches Widerstandsmoment (mm³ → cm³)"),
-        unterF ? QStringLiteral("W erf = |W erf2 / 1000|") : QStringLiteral("W erf = |W erf1 / 1000|"),
+        w.erstes ? QStringLiteral("W erf = |W erf2 / 1000|") : QStringLiteral("W erf = |W erf1 / 1000|"),
         {{QStringLiteral("W erf2"), Rechenweg::wert(Werf2, QStringLiteral("mm³"))},
             {QStringLiteral("W erf1"), Rechenweg::wert(Werf1, QStringLiteral("mm³"))}},
-        w, cm3);
-    return {w, unterF};
+        betrag, cm3);
+    return {betrag, w.erstes};
 }
 
 double fd12(double F, double L, double a, double E, double I)

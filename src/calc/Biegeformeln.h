@@ -17,8 +17,6 @@ double Durchbiegung(double D, double E, double I);
 
 // --- Cases of the first dialog: 1, 2, 3, 5, 6, 7, 10, 11, 13 -------------------------------
 
-bool ersterDialog(int fall);
-
 // Maximum moment and moment at x, N·mm. For a line load F is in N/m.
 double M_max(int fall, double F, double L);
 double M_x(int fall, double F, double L, double x);
@@ -34,9 +32,8 @@ double fd(int fall, double F, double L, double E, double I);
 
 // --- Cases of the second dialog: 4, 8, 9, 12 ------------------------------------------------
 
-bool zweiterDialog(int fall);
-
-// A result of the cases in which one of two sections (or points) governs.
+// A result of the cases in which one of two sections (or points) governs: the one of larger
+// magnitude, with its sign; on equal magnitudes the first.
 struct Massgebend {
     double wert;
     bool erstes; // see each function for which one is the first

@@ -89,7 +89,7 @@ double fd_Formel(const Aufgabe& a, bool& erstes)
 
 } // namespace
 
-double Eigengewicht(double Masse) { return Fp::pruefe(Masse * Erdbeschleunigung); }
+double Eigengewicht(double Masse) { return Fliesskomma::pruefe(Masse * Erdbeschleunigung); }
 
 bool hatStelle(int fall) { return fall != 8 && fall != 12; }
 
@@ -169,7 +169,7 @@ Wert fd(const Aufgabe& a)
     }
     // E·I of 0 (no material, no I) is a division by zero as in the formulas; a negative one
     // has no bending line.
-    const double EI = Fp::pruefe(a.e.E * a.e.I);
+    const double EI = Fliesskomma::pruefe(a.e.E * a.e.I);
     if (EI == 0.0)
         throw Fehler::divisionDurchNull();
     if (EI < 0.0)

@@ -7,8 +7,8 @@
 
 namespace Knickformeln {
 
-using Fp::pruefe;
-using Fp::teile;
+using Fliesskomma::pruefe;
+using Fliesskomma::teile;
 using std::numbers::pi;
 
 namespace {
@@ -96,7 +96,7 @@ double Sigma_K_Tetmajer(double Tetmaier1, double Tetmaier2, double Schlankheitsg
 double Schlankheitsgrad(double Lk, double I, double A)
 {
     // √(I/A) with I in cm⁴ and A in mm² is the radius of gyration in hundredths of a mm.
-    const double i = Fp::wurzel(teile(I, A));
+    const double i = Fliesskomma::wurzel(teile(I, A));
     const double lambda = teile(teile(Lk, i), 100.0);
     schritt(QStringLiteral("Trägheitsradius (I in cm⁴, A in mm²: i in 0,01 mm)"), QStringLiteral("i = √(I / A)"),
         {{QStringLiteral("I"), wert(I, QStringLiteral("cm⁴"))}, {QStringLiteral("A"), wert(A, QStringLiteral("mm²"))}}, i * 10.0,
@@ -109,7 +109,7 @@ double Schlankheitsgrad(double Lk, double I, double A)
 
 double Sicherheit(double Sigma_K, double Sigma_P, double F, double A)
 {
-    const double s = Sigma_P >= Sigma_K ? Sigma_K : Sigma_P;
+    const double s = mitSigmaP(Sigma_K, Sigma_P) ? Sigma_P : Sigma_K;
     const double vorh = teile(F, A);
     const double Sk = teile(s, vorh);
     schritt(QStringLiteral("Vorhandene Spannung"), QStringLiteral("σ vorh = F / A"),
@@ -122,6 +122,8 @@ double Sicherheit(double Sigma_K, double Sigma_P, double F, double A)
     return Sk;
 }
 
+bool mitSigmaP(double Sigma_K, double Sigma_P) { return !(Sigma_P >= Sigma_K); }
+
 Urteil Knickurteil(double Sk, double Sk_gewuenscht)
 {
     // A member that buckles (safety below 1) is reported as failing whatever safety was asked
@@ -133,15 +135,6 @@ Urteil Knickurteil(double Sk, double Sk_gewuenscht)
     if (Sk > Sk_gewuenscht)
         return Urteil::Erreicht;
     return Urteil::Keins;
-}
-
-double Aerf(double F, double Sigma_Zul)
-{
-    const double a = teile(F, Sigma_Zul);
-    schritt(QStringLiteral("Erforderliche Querschnittsfläche"), QStringLiteral("A erf = F / σzul"),
-        {{QStringLiteral("F"), wert(F, QStringLiteral("N"))}, {QStringLiteral("σzul"), wert(Sigma_Zul, Nmm2)}}, a,
-        QStringLiteral("mm²"));
-    return a;
 }
 
 } // namespace Knickformeln

@@ -1,5 +1,5 @@
 #pragma once
-// Buckling after Euler and Tetmajer, and the required area for shear. Units: forces in N,
+// Buckling after Euler and Tetmajer. Units: forces in N,
 // lengths in mm, stresses and E in N/mm², I in cm⁴ (1 cm⁴ = 10 000 mm⁴), A in mm².
 // All arithmetic is checked and throws Plattform::Fehler instead of giving inf or NaN.
 #include <optional>
@@ -19,6 +19,8 @@ double Sigma_K_Tetmajer(double Tetmaier1, double Tetmaier2, double Schlankheitsg
 double Schlankheitsgrad(double Lk, double I, double A);
 // Actual safety: the smaller of σK and σP over the actual stress F / A.
 double Sicherheit(double Sigma_K, double Sigma_P, double F, double A);
+// Whether that safety is taken with σP, because σK lies above it (Tetmajer's line near λ0).
+bool mitSigmaP(double Sigma_K, double Sigma_P);
 
 enum class Urteil {
     Keins, // the actual safety equals the desired one
@@ -27,8 +29,5 @@ enum class Urteil {
     Erreicht // above the desired safety
 };
 Urteil Knickurteil(double Sk, double Sk_gewuenscht);
-
-// Required area in mm² for the shear force F over the allowable stress.
-double Aerf(double F, double Sigma_Zul);
 
 } // namespace Knickformeln

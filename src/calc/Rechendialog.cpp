@@ -5,11 +5,14 @@
 #include "platform/Meldungen.h"
 #include "platform/Textdatei.h"
 #include "platform/Zahlen.h"
+#include "report/U_Printgr.h"
 
 #include <QFileInfo>
+#include <QFrame>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPixmap>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -21,6 +24,7 @@ using namespace Bausteine;
 
 void Bild_Laden(QLabel* Image1, const QString& Datendir, const QString& name)
 {
+    Image1->clear(); // a sketch that cannot be loaded leaves the picture empty
     const QString pfad = Textdatei::finden(Datendir, name);
     if (!QFileInfo(pfad).isFile())
         throw Plattform::Fehler::datei(pfad, QStringLiteral("Die Datei existiert nicht."));
@@ -29,6 +33,17 @@ void Bild_Laden(QLabel* Image1, const QString& Datendir, const QString& name)
     if (bild.isNull())
         throw Plattform::Fehler::datei(pfad, QStringLiteral("Das Bild kann nicht gelesen werden (%1).").arg(leser.errorString()));
     Image1->setPixmap(QPixmap::fromImage(bild.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+void Fall_Zeigen(QWidget* dialog, QLabel* Image1, const QString& Datendir, const Lastfaelle::Lastfall& fall,
+    Plattform::Teilschritte& schritte, QLabel* L_Last)
+{
+    dialog->setWindowTitle(fall.titel.toString());
+    schritte.ausfuehren([&] { Bild_Laden(Image1, Datendir, fall.bild.toString()); });
+    if (L_Last && !fall.last.isEmpty()) {
+        L_Last->setText(fall.last.toString());
+        L_Last->adjustSize();
+    }
 }
 
 Profilbox Profilbox_Bauen(QWidget* eltern, const Profilboxtexte& t, int x, int y, int breite)
@@ -61,6 +76,14 @@ Profilbox Profilbox_Bauen(QWidget* eltern, const Profilboxtexte& t, int x, int y
     if (!t.W.isEmpty())
         b.L_Waus = paar(QStringLiteral("L_W"), t.W, QStringLiteral("L_Waus"), &b.L_W);
     b.L_Iaus = paar(QStringLiteral("L_I"), t.I, QStringLiteral("L_Iaus"), &b.L_I);
+    if (t.achse) {
+        const QRect wert = b.L_Iaus->geometry();
+        constexpr int breite = 60;
+        b.L_Iaus->resize(wert.width() - breite - 6, wert.height());
+        b.L_Achse
+            = label(eltern, QStringLiteral("L_Achse"), QString(), wert.right() - breite + 1, wert.y(), breite, wert.height());
+        b.L_Achse->setAlignment(Qt::AlignCenter);
+    }
     b.L_Aaus = paar(QStringLiteral("L_A"), t.A, QStringLiteral("L_Aaus"), &b.L_A);
     b.L_Maus = paar(t.masseName, QStringLiteral("Masse [kg/m]:"), QStringLiteral("L_Maus"), nullptr);
     return b;
@@ -77,6 +100,21 @@ void Profilbox_Anzeigen(const Profilbox& b)
     b.L_Iaus->setText(fixiert(Unit1::I, 2));
     b.L_Aaus->setText(fixiert(Unit1::A, 2));
     b.L_Maus->setText(fixiert(Unit1::Masse, 2));
+    if (b.L_Achse)
+        b.L_Achse->setText(Achsenname(Unit1::Profilachse));
+}
+
+QString Achsenname(Unit1::TProfilachse achse)
+{
+    switch (achse) {
+    case Unit1::TProfilachse::Imax:
+        return QStringLiteral("Imax");
+    case Unit1::TProfilachse::Imin:
+        return QStringLiteral("Imin");
+    case Unit1::TProfilachse::Keine:
+        break;
+    }
+    return QString();
 }
 
 QList<QPushButton*> Knopfspalte(
@@ -96,7 +134,9 @@ QLineEdit* Eingabezeile(QWidget* panel, const QString& labelname, const QString&
     QLabel* l = label(panel, labelname, text, 10, y + 3);
     if (beschriftung)
         *beschriftung = l;
-    return feld(panel, feldname, QStringLiteral("0"), feldX, y, feldbreite, 28);
+    QLineEdit* e = feld(panel, feldname, QStringLiteral("0"), feldX, y, feldbreite, 28);
+    l->setBuddy(e); // names the field in messages
+    return e;
 }
 
 QLabel* Ausgabezeile(QWidget* panel, const QString& labelname, const QString& text, const QString& wertname, int y, int feldX,
@@ -110,23 +150,145 @@ QLabel* Ausgabezeile(QWidget* panel, const QString& labelname, const QString& te
     return wert;
 }
 
-double Wert(const QLineEdit* feld) { return Zahlen::lesen(feld->text()); }
-
-bool mitPiep(const std::function<void()>& rechnung)
+void Nur_Anzeige(QLineEdit* feld)
 {
+    feld->setReadOnly(true);
+    feld->setFocusPolicy(Qt::NoFocus);
+    QPalette p = feld->palette();
+    p.setColor(QPalette::Base, Grau);
+    feld->setPalette(p);
+}
+
+namespace {
+
+QString Eingabefehlertext(const QLineEdit* feld)
+{
+    const QString text = feld->text();
+    if (text.trimmed().isEmpty())
+        return QStringLiteral("%1: keine Zahl eingegeben").arg(Feldname(feld));
+    return QStringLiteral("%1: '%2' ist keine Zahl").arg(Feldname(feld), text);
+}
+
+const char* const Markierung = "rechenfehler";
+
+QString Rahmenname(const QWidget* w) { return w->objectName() + QStringLiteral("_Fehlerrahmen"); }
+
+// A red frame (with a white rim, so that it shows around the red result labels too) behind the
+// widget. The widget itself keeps its look: a style sheet set and taken away again would lose
+// the font it inherits from the dialog.
+void markieren(QWidget* w)
+{
+    w->setProperty(Markierung, true);
+    auto* rahmen = new QFrame(w->parentWidget());
+    rahmen->setObjectName(Rahmenname(w));
+    rahmen->setStyleSheet(QStringLiteral("QFrame { background-color: #FFFFFF; border: 3px solid #FF0000; }"));
+    rahmen->setGeometry(w->geometry().adjusted(-5, -5, 5, 5));
+    rahmen->stackUnder(w);
+    rahmen->show();
+}
+
+void Fehler_Zeigen(QLabel* L_Fehler, const QString& text)
+{
+    L_Fehler->setText(text);
+    L_Fehler->setVisible(true);
+}
+
+} // namespace
+
+Eingabefehler::Eingabefehler(QLineEdit* feld)
+    : Plattform::Fehler(Art::Konvertierung, Eingabefehlertext(feld))
+    , m_feld(feld)
+{
+}
+
+double Wert(QLineEdit* feld)
+{
+    if (const auto wert = Zahlen::versuchen(feld->text()))
+        return *wert;
+    throw Eingabefehler(feld);
+}
+
+QString Feldname(const QLineEdit* feld)
+{
+    if (feld->parentWidget())
+        for (const QLabel* l : feld->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (l->buddy() == feld) {
+                QString name = l->text();
+                name.truncate(name.indexOf(QLatin1Char('[')) < 0 ? name.size() : name.indexOf(QLatin1Char('[')));
+                name = name.trimmed();
+                if (name.endsWith(QLatin1Char(':')))
+                    name.chop(1);
+                return name.remove(QLatin1Char('&'));
+            }
+    return feld->objectName();
+}
+
+QString Ursache(const Plattform::Fehler& fehler, const Ursachen& ursachen)
+{
+    for (const auto& [name, wert] : ursachen.teiler)
+        if (wert == 0.0)
+            return QStringLiteral("Division durch Null: %1 ist 0").arg(name);
+    for (const auto& [name, wert] : ursachen.positiv)
+        if (!(wert > 0.0))
+            return QStringLiteral("%1 muss größer als 0 sein (ist %2)").arg(name, QLocale().toString(wert, 'g', 7));
+    return QStringLiteral("Rechenfehler: %1").arg(fehler.text());
+}
+
+QLabel* Fehlerzeile(QWidget* dialog, int x, int y, int breite, int hoehe)
+{
+    QLabel* l = label(dialog, QStringLiteral("L_Fehler"), QString(), x, y, breite, hoehe);
+    l->setWordWrap(true);
+    l->setIndent(6);
+    l->setStyleSheet(QStringLiteral("background-color: #FFFFFF; color: #C00000; border: 2px solid #FF0000;"));
+    l->hide();
+    return l;
+}
+
+bool mitPiep(QLabel* L_Fehler, const QList<QWidget*>& ergebnisse, const std::function<Ursachen()>& ursachen,
+    const std::function<void()>& rechnung)
+{
+    Markierung_Loeschen(L_Fehler);
     try {
         rechnung();
         return true;
-    } catch (const std::exception&) {
+    } catch (const Eingabefehler& f) {
         Plattform::piep();
-        return false;
+        markieren(f.feld());
+        Fehler_Zeigen(L_Fehler, f.text());
+    } catch (const Plattform::Fehler& f) {
+        Plattform::piep();
+        for (QWidget* w : ergebnisse)
+            markieren(w);
+        Fehler_Zeigen(L_Fehler, Ursache(f, ursachen()));
+    } catch (const std::exception& f) {
+        Plattform::piep();
+        for (QWidget* w : ergebnisse)
+            markieren(w);
+        Fehler_Zeigen(L_Fehler, QStringLiteral("Rechenfehler: %1").arg(QString::fromUtf8(f.what())));
     }
+    return false;
 }
+
+void Markierung_Loeschen(QLabel* L_Fehler)
+{
+    QList<QWidget*> markierte = L_Fehler->window()->findChildren<QWidget*>();
+    markierte.removeIf([](const QWidget* w) { return !markiert(w); }); // before any frame goes
+    for (QWidget* w : markierte) {
+        w->setProperty(Markierung, false);
+        delete w->parentWidget()->findChild<QFrame*>(Rahmenname(w), Qt::FindDirectChildrenOnly);
+    }
+    L_Fehler->clear();
+    L_Fehler->hide();
+}
+
+bool markiert(const QWidget* w) { return w->property(Markierung).toBool(); }
 
 QPrintDialog* Drucksetup(QPrintDialog*& dialog, QWidget* eltern)
 {
     if (!dialog) {
-        dialog = new QPrintDialog(eltern);
+        // Built on the printer the reports share: what the user chooses here is what the next
+        // report of any dialog prints on.
+        dialog = new QPrintDialog(&U_Printgr::Printer(), eltern);
         dialog->setObjectName(QStringLiteral("Drucksetupdlg"));
     }
     return dialog;

@@ -3,7 +3,8 @@
 #include "calc/Biegeformeln.h"
 #include "calc/Biegerechnung.h"
 #include "calc/U_verlauf.h"
-#include "core/Main.h"
+#include "core/Lastfaelle.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
 #include "explain/U_Formel.h"
 #include "explain/U_Hilfe.h"
@@ -23,33 +24,10 @@ TDLG_Biegung1* DLG_Biegung1 = nullptr;
 
 namespace {
 
-struct Lastfall {
-    int nr;
-    const char* titel;
-    const char* bild;
-    const char* last;
-};
-
-// Title, sketch and load caption of each case this window serves.
-constexpr Lastfall Lastfaelle[] = {
-    {1, "Biegung - Einseitig eingespannter Träger mit Einzellast am Ende", "B_Bieg1.BMP", "Kraft        [N]"},
-    {2, "Biegung - Einseitig eingespannter Träger mit Gleichlast", "B_Bieg2.BMP", "Streckenlast [N/m] "},
-    {3, "Biegung - Aufgelegter Träger mit Einzellast in der Mitte", "B_Bieg3.BMP", "Kraft        [N]"},
-    {5, "Biegung - Aufgelegter Träger mit Gleichlast", "B_Bieg5.BMP", "Streckenlast [N/m] "},
-    {6, "Biegung - Aufgelegter Träger mit nach rechts zunehmender Last", "B_Bieg6.BMP", "Gesammtlast  [N]"},
-    {7, "Biegung - Aufgelegter Träger mit dreiecksförmiger Last", "B_Bieg7.BMP", "Gesammtlast [N]"},
-    {10, "Biegung - Beidseitig eingespannter Träger mit Einzellast in der Mitte", "B_Bieg10.BMP", "Kraft [N]"},
-    {11, "Biegung - Beidseitig eingespannter Träger mit Gleichlast", "B_Bieg11.BMP", "Streckenlast [N/m] "},
-    {13, "Biegung - Einseitig eingespannter, Einseitig eingespannter Träger mit Gleichlast", "B_Bieg13.BMP",
-        "Streckenlast [N/m] "},
-};
-
-const Lastfall* lastfall(int nr)
+// The case of the shared number when this window serves it.
+const Lastfaelle::Lastfall* eigenerFall()
 {
-    for (const Lastfall& f : Lastfaelle)
-        if (f.nr == nr)
-            return &f;
-    return nullptr;
+    return Lastfaelle::vonDialog(Lastfaelle::Dialog::Biegung1, Unit1::Akt_Belastungsfall);
 }
 
 } // namespace
@@ -101,7 +79,7 @@ void TDLG_Biegung1::Aufbauen()
     Felder.B_Passendes_Profil = knoepfe[7];
 
     // Section modulus.
-    Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 410);
+    Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 376);
     ueberschrift(Panel1, QStringLiteral("Label10"), QStringLiteral("Berechnung des erf. Widerstandsmoments"), 10, 8);
     const int feldX = 220, feldbreite = 162;
     Felder.E_Last = Eingabezeile(Panel1, QStringLiteral("L_Last"), QStringLiteral("Kraft [N]"), QStringLiteral("E_Last"), 44,
@@ -118,10 +96,11 @@ void TDLG_Biegung1::Aufbauen()
         Panel1, QStringLiteral("Label13"), QStringLiteral("x [mm]"), QStringLiteral("E_x"), 214, feldX, feldbreite);
     Felder.L_Wxerf = Ausgabezeile(Panel1, QStringLiteral("Label14"), QStringLiteral("W erf. bei x [cm³]"),
         QStringLiteral("L_Wxerf"), 250, feldX, feldbreite);
-    Felder.B_Berechnen_W = knopf(Panel1, QStringLiteral("B_Berechnen_W"), QStringLiteral("Berechnen"), 10, 356, 374, 42);
+    Felder.B_Berechnen_W = knopf(Panel1, QStringLiteral("B_Berechnen_W"), QStringLiteral("Berechnen"), 10, 322, 374, 42);
 
     // Deflection.
-    Panel2 = Biegedialog::Durchbiegungspanel_Bauen(this, Felder, QStringLiteral("E Modul"), 590, 200, 394, 410);
+    Panel2 = Biegedialog::Durchbiegungspanel_Bauen(this, Felder, QStringLiteral("E Modul"), 590, 200, 394, 376);
+    Felder.L_Fehler = Fehlerzeile(this, 190, 582, 794, 32);
     Panel4 = Biegedialog::Nachweispanel_Bauen(this, Felder, 190, 620, 794);
 
     connect(Felder.B_Berechnen_W, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_Berechnen_WClick));
@@ -143,14 +122,11 @@ void TDLG_Biegung1::Aufbauen()
 
 void TDLG_Biegung1::FormActivate()
 {
+    Plattform::Teilschritte schritte; // a missing sketch stays empty and the rest is set up
     Programmdir = Main::Programmdir;
     Datendir = Main::Datendir;
-    if (const auto* fall = U_bieg1::lastfall(Akt_Belastungsfall)) {
-        setWindowTitle(QString::fromUtf8(fall->titel));
-        Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); // a missing picture stops here
-        Felder.L_Last->setText(QString::fromUtf8(fall->last));
-        Felder.L_Last->adjustSize();
-    }
+    if (const auto* fall = U_bieg1::eigenerFall())
+        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, schritte, Felder.L_Last);
     L_Sigma_Zul->setText(QStringLiteral("Sigma zul. [N/mm2]"));
     Profil.L_W->setText(QStringLiteral("W [cm3]"));
     Profil.L_I->setText(QStringLiteral("I [cm4]"));
@@ -158,17 +134,24 @@ void TDLG_Biegung1::FormActivate()
     Rechendialog::Profilbox_Anzeigen(Profil);
     Biegedialog::Eingaben_Auffrischen(Felder);
     Biegedialog::Ergebnisse_Nullen(Felder);
+    schritte.berichten();
 }
 
 void TDLG_Biegung1::B_Berechnen_WClick()
 {
     const int fall = Akt_Belastungsfall;
-    if (!Biegeformeln::ersterDialog(fall)) { // a case of the other dialog: nothing to compute
+    if (!U_bieg1::eigenerFall()) { // a case of the other dialog: nothing to compute
         Biegedialog::W_Anzeigen(Felder);
         return;
     }
     // Each input is stored as soon as it is read, so that a later failure leaves it stored.
-    const bool gelungen = Biegedialog::mitRechenweg(this, Felder, Biegedialog::Teil_W, [&] {
+    const auto laengen = [&] {
+        Biegedialog::Laengen l {{Rechendialog::Feldname(Felder.E_Laenge), L}};
+        if (Lx != 0) // 0 means no x
+            l.append({Rechendialog::Feldname(Felder.E_x), Lx});
+        return l;
+    };
+    const bool gelungen = Biegedialog::W_Rechnen(this, Felder, laengen, [&] {
         F = Wert(Felder.E_Last);
         L = Wert(Felder.E_Laenge);
         if (fall == 7) {
@@ -191,8 +174,9 @@ void TDLG_Biegung1::B_Berechnen_WClick()
 void TDLG_Biegung1::B_Berechnung_fClick()
 {
     const int fall = Akt_Belastungsfall;
-    if (Biegeformeln::ersterDialog(fall)) {
-        const bool gelungen = Biegedialog::mitRechenweg(this, Felder, Biegedialog::Teil_f, [&] {
+    if (U_bieg1::eigenerFall()) {
+        const auto laengen = [&] { return Biegedialog::Laengen {{Rechendialog::Feldname(Felder.E_Laenge), L}}; };
+        const bool gelungen = Biegedialog::f_Rechnen(this, Felder, laengen, [&] {
             F = Wert(Felder.E_Last);
             L = Wert(Felder.E_Laenge);
             I = Wert(Felder.E_I);
@@ -210,10 +194,12 @@ void TDLG_Biegung1::E_LastChange()
     for (QLabel* l : {Felder.L_Werf, Felder.L_Wxerf, Felder.L_f, Felder.L_L_durch_f})
         l->setText(QStringLiteral("0"));
     Biegedialog::Nachweise_Leeren(Felder);
+    Biegedialog::Markierung_Loeschen(Felder);
 }
 
 void TDLG_Biegung1::E_E_ModulChange()
 {
+    Biegedialog::Markierung_Loeschen(Felder);
     Felder.L_f->setText(QStringLiteral("0"));
     Felder.L_L_durch_f->setText(QStringLiteral("0"));
     Biegedialog::f_Nachweis_Leeren(Felder);

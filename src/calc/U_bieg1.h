@@ -42,8 +42,8 @@ public:
     QPushButton* B_Profil_suchen;
     QPushButton* B_Drucken;
     QPushButton* B_Verlaeufe;
-    QPushButton* BitBtn1;
-    QPushButton* HelpBtn;
+    QPushButton* BitBtn1; // "Hilfe"
+    QPushButton* HelpBtn; // "Abbrechen", not help: hides the dialog like OK
     QPushButton* OKBtn;
     QPrintDialog* Drucksetupdlg = nullptr;
 

@@ -3,7 +3,8 @@
 #include "calc/Biegeformeln.h"
 #include "calc/Biegerechnung.h"
 #include "calc/U_verlauf.h"
-#include "core/Main.h"
+#include "core/Lastfaelle.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
 #include "explain/U_Formel.h"
 #include "explain/U_Hilfe.h"
@@ -24,30 +25,10 @@ TDLG_Biegung2* DLG_Biegung2 = nullptr;
 
 namespace {
 
-struct Lastfall {
-    int nr;
-    const char* titel;
-    const char* bild;
-    const char* last;
-    bool xZeile;
-};
-
-constexpr Lastfall Lastfaelle[] = {
-    {4, "Biegung - Beidseitig aufgelegter Träger mit nichtmittiger Einzellast", "B_Bieg4.BMP", "Kraft [N]", true},
-    {8, "Biegung - Beids. aufgel. Träger mit zwei gleichen Einzellasten an den Enden, Auflager nicht am Rand", "B_Bieg8.BMP",
-        "Kraft [N]", false},
-    {9, "Biegung - Beidseitig aufgelegter Träger mit Gleichlast, Auflager nicht am Rand", "B_Bieg9.BMP", "Streckenlast [N/m] ",
-        true},
-    {12, "Biegung - Einseitig aufgelegter, einseitig eingespannter Träger mit nichtmittiger Einzellast", "B_Bieg12.BMP",
-        "Kraft [N]", false},
-};
-
-const Lastfall* lastfall(int nr)
+// The case of the shared number when this window serves it.
+const Lastfaelle::Lastfall* eigenerFall()
 {
-    for (const Lastfall& f : Lastfaelle)
-        if (f.nr == nr)
-            return &f;
-    return nullptr;
+    return Lastfaelle::vonDialog(Lastfaelle::Dialog::Biegung2, Unit1::Akt_Belastungsfall);
 }
 
 const QString Mitte_f = QStringLiteral("Die max Durchbiegung ist in Trägermitte!");
@@ -122,31 +103,33 @@ void TDLG_Biegung2::Aufbauen()
     Felder.B_Passendes_Profil = knoepfe[7];
 
     // Section modulus.
-    Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 414);
+    Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 380);
     ueberschrift(Panel1, QStringLiteral("Label10"), QStringLiteral("Berechnung des erf. Widerstandsmoments"), 10, 8);
+    // Rows 34 pixels apart, so that the failure line fits under the panels.
     const int feldX = 220, feldbreite = 162;
     Felder.E_Last = Eingabezeile(Panel1, QStringLiteral("L_Last"), QStringLiteral("Last [N/mm]"), QStringLiteral("E_Last"), 44,
         feldX, feldbreite, &Felder.L_Last);
     Felder.E_Laenge = Eingabezeile(
-        Panel1, QStringLiteral("Label2"), QStringLiteral("Länge L [mm]"), QStringLiteral("E_Laenge"), 80, feldX, feldbreite);
+        Panel1, QStringLiteral("Label2"), QStringLiteral("Länge L [mm]"), QStringLiteral("E_Laenge"), 78, feldX, feldbreite);
     E_Abstand = Eingabezeile(
-        Panel1, QStringLiteral("Label12"), QStringLiteral("Länge a [mm]"), QStringLiteral("E_Abstand"), 116, feldX, feldbreite);
+        Panel1, QStringLiteral("Label12"), QStringLiteral("Länge a [mm]"), QStringLiteral("E_Abstand"), 112, feldX, feldbreite);
     Felder.E_SigmaZul = Eingabezeile(Panel1, QStringLiteral("L_Sigma_Zul"), QStringLiteral("Sigma zul. [N/mm2]"),
-        QStringLiteral("E_SigmaZul"), 152, feldX, feldbreite);
+        QStringLiteral("E_SigmaZul"), 146, feldX, feldbreite);
     Felder.L_Werf = Ausgabezeile(
-        Panel1, QStringLiteral("label1"), QStringLiteral("W erf. [cm³]"), QStringLiteral("L_Werf"), 188, feldX, feldbreite);
-    L_Hinweis_W = label(Panel1, QStringLiteral("L_Hinweis_W"), QStringLiteral(".."), 10, 222, 374, 44);
+        Panel1, QStringLiteral("label1"), QStringLiteral("W erf. [cm³]"), QStringLiteral("L_Werf"), 180, feldX, feldbreite);
+    L_Hinweis_W = label(Panel1, QStringLiteral("L_Hinweis_W"), QStringLiteral(".."), 10, 212, 374, 40);
     L_Hinweis_W->setWordWrap(true);
-    QFrame* trenner = panel(Panel1, QStringLiteral("Panel3"), 6, 270, 382, 4);
+    QFrame* trenner = panel(Panel1, QStringLiteral("Panel3"), 6, 256, 382, 4);
     trenner->setLineWidth(1);
-    Felder.E_x = Eingabezeile(Panel1, QStringLiteral("Label14"), QStringLiteral("Länge x [mm]"), QStringLiteral("E_x"), 282,
+    Felder.E_x = Eingabezeile(Panel1, QStringLiteral("Label14"), QStringLiteral("Länge x [mm]"), QStringLiteral("E_x"), 264,
         feldX, feldbreite, &Label14);
     Felder.L_Wxerf = Ausgabezeile(Panel1, QStringLiteral("Label15"), QStringLiteral("Werf. bei x [cm³]"),
-        QStringLiteral("L_Wxerf"), 318, feldX, feldbreite, Bausteine::Rot, &Label15);
-    Felder.B_Berechnen_W = knopf(Panel1, QStringLiteral("B_Berechnen_W"), QStringLiteral("Berechnen"), 10, 362, 374, 42);
+        QStringLiteral("L_Wxerf"), 298, feldX, feldbreite, Bausteine::Rot, &Label15);
+    Felder.B_Berechnen_W = knopf(Panel1, QStringLiteral("B_Berechnen_W"), QStringLiteral("Berechnen"), 10, 332, 374, 42);
 
     // Deflection.
-    Panel2 = Biegedialog::Durchbiegungspanel_Bauen(this, Felder, QStringLiteral("E Modul [N/mm2]"), 590, 200, 394, 414);
+    Panel2 = Biegedialog::Durchbiegungspanel_Bauen(this, Felder, QStringLiteral("E Modul [N/mm2]"), 590, 200, 394, 380);
+    Felder.L_Fehler = Fehlerzeile(this, 190, 584, 794, 32);
     L_Hinweis_f = label(Panel2, QStringLiteral("L_Hinweis_f"), QStringLiteral(".."), 10, 192, 374, 44);
     L_Hinweis_f->setWordWrap(true);
     Panel4 = Biegedialog::Nachweispanel_Bauen(this, Felder, 190, 620, 794);
@@ -176,13 +159,11 @@ void TDLG_Biegung2::Hinweise_Leeren()
 
 void TDLG_Biegung2::FormActivate()
 {
+    Plattform::Teilschritte schritte; // a missing sketch stays empty and the rest is set up
     Programmdir = Main::Programmdir;
     Datendir = Main::Datendir;
-    if (const auto* fall = U_bieg2::lastfall(Akt_Belastungsfall)) {
-        setWindowTitle(QString::fromUtf8(fall->titel));
-        Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); // a missing picture stops here
-        Felder.L_Last->setText(QString::fromUtf8(fall->last));
-        Felder.L_Last->adjustSize();
+    if (const auto* fall = U_bieg2::eigenerFall()) {
+        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, schritte, Felder.L_Last);
         for (QWidget* w : {static_cast<QWidget*>(Label14), static_cast<QWidget*>(Felder.E_x), static_cast<QWidget*>(Label15),
                  static_cast<QWidget*>(Felder.L_Wxerf)})
             w->setVisible(fall->xZeile);
@@ -191,21 +172,30 @@ void TDLG_Biegung2::FormActivate()
     Biegedialog::Eingaben_Auffrischen(Felder);
     Biegedialog::Ergebnisse_Nullen(Felder);
     Hinweise_Leeren();
+    schritte.berichten();
 }
 
 void TDLG_Biegung2::B_Berechnen_WClick()
 {
     Hinweise_Leeren();
-    const int fall = Akt_Belastungsfall;
-    if (!Biegeformeln::zweiterDialog(fall)) { // a case of the other dialog: nothing to compute
+    const Lastfaelle::Lastfall* lastfall = U_bieg2::eigenerFall();
+    if (!lastfall) { // a case of the other dialog: nothing to compute
         Biegedialog::W_Anzeigen(Felder);
         return;
     }
+    const int fall = lastfall->nr;
     // Each input is stored as soon as it is read, so that a later failure leaves it stored.
-    const bool gelungen = Biegedialog::mitRechenweg(this, Felder, Biegedialog::Teil_W, [&] {
+    const bool mitX = lastfall->xZeile;
+    const auto laengen = [&] {
+        Biegedialog::Laengen l {{Rechendialog::Feldname(Felder.E_Laenge), L}, {Rechendialog::Feldname(E_Abstand), Abstand_a}};
+        if (mitX && Lx != 0) // 0 means no x
+            l.append({Rechendialog::Feldname(Felder.E_x), Lx});
+        return l;
+    };
+    const bool gelungen = Biegedialog::W_Rechnen(this, Felder, laengen, [&] {
         F = Wert(Felder.E_Last);
         L = Wert(Felder.E_Laenge);
-        if (fall == 4 || fall == 9)
+        if (mitX)
             Lx = Wert(Felder.E_x);
         Abstand_a = Wert(E_Abstand);
         Sigma_Zul = Wert(Felder.E_SigmaZul);
@@ -229,22 +219,35 @@ void TDLG_Biegung2::B_Berechnen_WClick()
     }
 }
 
+// The lengths of a case's deflection formula, which must be above 0 (their powers need it).
+Biegedialog::Laengen TDLG_Biegung2::Durchbiegungslaengen(int fall) const
+{
+    Biegedialog::Laengen l {{Rechendialog::Feldname(Felder.E_Laenge), L}, {Rechendialog::Feldname(E_Abstand), Abstand_a}};
+    if (fall == 4 || fall == 12)
+        l.append({QStringLiteral("L − a"), L - Abstand_a});
+    else if (fall == 9)
+        l.append({QStringLiteral("L − 2·a"), L - 2 * Abstand_a});
+    return l;
+}
+
 void TDLG_Biegung2::B_Berechnung_fClick()
 {
     L_Hinweis_f->clear();
     const int fall = Akt_Belastungsfall;
-    if (Biegeformeln::zweiterDialog(fall)) {
-        const bool gelungen = Biegedialog::mitRechenweg(this, Felder, Biegedialog::Teil_f, [&] {
-            F = Wert(Felder.E_Last);
-            L = Wert(Felder.E_Laenge);
-            Abstand_a = Wert(E_Abstand);
-            I = Wert(Felder.E_I);
-            Biegedialog::E_Modul_Zeigen(Felder);
-            const Biegerechnung::Aufgabe aufgabe = Biegedialog::Aufgabe(Felder, fall);
-            const Biegerechnung::Wert f = Biegerechnung::fd(aufgabe);
-            fd = f.wert;
-            L_Hinweis_f->setText(U_bieg2::Hinweis_f(aufgabe, f));
-        });
+    if (U_bieg2::eigenerFall()) {
+        const bool gelungen = Biegedialog::f_Rechnen(
+            this, Felder, [&] { return Durchbiegungslaengen(fall); },
+            [&] {
+                F = Wert(Felder.E_Last);
+                L = Wert(Felder.E_Laenge);
+                Abstand_a = Wert(E_Abstand);
+                I = Wert(Felder.E_I);
+                Biegedialog::E_Modul_Zeigen(Felder);
+                const Biegerechnung::Aufgabe aufgabe = Biegedialog::Aufgabe(Felder, fall);
+                const Biegerechnung::Wert f = Biegerechnung::fd(aufgabe);
+                fd = f.wert;
+                L_Hinweis_f->setText(U_bieg2::Hinweis_f(aufgabe, f));
+            });
         if (!gelungen)
             return;
     }
@@ -257,10 +260,12 @@ void TDLG_Biegung2::E_LastChange()
         l->setText(QStringLiteral("0"));
     Hinweise_Leeren();
     Biegedialog::Nachweise_Leeren(Felder);
+    Biegedialog::Markierung_Loeschen(Felder);
 }
 
 void TDLG_Biegung2::E_E_ModulChange()
 {
+    Biegedialog::Markierung_Loeschen(Felder);
     Felder.L_f->setText(QStringLiteral("0"));
     Felder.L_L_durch_f->setText(QStringLiteral("0"));
     L_Hinweis_f->clear();

@@ -45,10 +45,10 @@ public:
     QFrame* Panel4;
     QPushButton* B_Formel;
     QPushButton* Profil_aussuchen;
-    QPushButton* BitBtn1;
+    QPushButton* BitBtn1; // "Hilfe"
     QPushButton* B_Drucken;
     QPushButton* B_Verlaeufe;
-    QPushButton* HelpBtn;
+    QPushButton* HelpBtn; // "Abbrechen", not help: hides the dialog like OK
     QPushButton* OKBtn;
     QPrintDialog* Drucksetupdlg2 = nullptr;
 
@@ -58,6 +58,7 @@ public:
 private:
     void Aufbauen();
     void Hinweise_Leeren();
+    Biegedialog::Laengen Durchbiegungslaengen(int fall) const;
 };
 
 namespace U_bieg2 {

@@ -3,7 +3,8 @@
 #include "calc/Knickformeln.h"
 #include "calc/U_passend.h"
 #include "calc/U_verlauf.h"
-#include "core/Main.h"
+#include "core/Lastfaelle.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
 #include "data/Tab_Werkstoffauswahl.h"
 #include "explain/U_Formel.h"
@@ -30,26 +31,16 @@ TDLG_Knickung* DLG_Knickung = nullptr;
 
 namespace {
 
-struct Lastfall {
-    const char* titel;
-    const char* bild;
-};
-
-constexpr Lastfall Lastfaelle[4] = {
-    {"Knickung - Zweiseitig geführter Träger - Knicklänge = L", "B_Knick1.BMP"},
-    {"Knickung - Einseitig eingespannter Träger mit freiem Ende - Knicklänge = 2 x L", "B_Knick2.BMP"},
-    {"Knickung - Einseitig eingespannter , auf der anderen Seite geführter Träger Knicklänge = 0,7 x L", "B_Knick3.BMP"},
-    {"Knickung - Zweiseitig eingespannter Träger Knicklänge = 0,5 x L", "B_Knick4.BMP"},
-};
-
-const Lastfall* lastfall(int nr) { return nr >= 1 && nr <= 4 ? &Lastfaelle[nr - 1] : nullptr; }
-
 // The calculations of this dialog answer a failure with a message instead of the beep.
 bool mitFehlermeldung(const std::function<void()>& rechnung)
 {
     try {
         rechnung();
         return true;
+    } catch (const Rechendialog::Eingabefehler& f) {
+        // Names the field as the other calculation dialogs do.
+        Plattform::fehler(QStringLiteral("Es ist ein Fehler in der Berechnung aufgetreten.\n%1").arg(f.text()));
+        return false;
     } catch (const std::exception&) {
         Plattform::fehler(QStringLiteral("Es ist ein Fehler in der Berechnung aufgetreten."));
         return false;
@@ -59,7 +50,8 @@ bool mitFehlermeldung(const std::function<void()>& rechnung)
 // The material selected in the main window's list; its σP and Tetmajer line are read here.
 const Unit1::Matrecord& gewaehltesMaterial()
 {
-    const int k = Main::Mainform->TS_Werkstoffauswahl->LB_Material->currentRow();
+    const TTab_Werkstoffauswahl* tab = Tab_Werkstoffauswahl::TS_Werkstoffauswahl;
+    const int k = tab ? tab->Gewaehlter_Eintrag() : -1;
     if (k < 0 || k > Unit1::Max_Material)
         throw Plattform::Fehler::listenindex(k);
     return Unit1::Matdat[std::size_t(k)];
@@ -91,7 +83,7 @@ void TDLG_Knickung::Aufbauen()
     Profil = Profilbox_Bauen(this,
         {QStringLiteral("L_Sorte"), QStringLiteral("Daten des gewählten Profiles:"), QStringLiteral("Profiltyp:"),
             QStringLiteral("Profil:"), QString(), QStringLiteral("I [cm4]"), QStringLiteral("A [mm2]"), QStringLiteral("Label18"),
-            Grau},
+            Grau, true},
         150, 8, 834);
     hintergrund(findChild<QLabel*>(QStringLiteral("Label11")), Gelb);
     // The fourth place of the box's two columns.
@@ -131,11 +123,11 @@ void TDLG_Knickung::Aufbauen()
         QStringLiteral("E_Sicherheit"), 116, 244, 136);
     L_Ierf = Ausgabezeile(Panel1, QStringLiteral("label1"), QStringLiteral("erf. Trägheitsmoment [cm4]:"),
         QStringLiteral("L_Ierf"), 152, 244, 136, Grau);
-    L_Formel = label(Panel1, QStringLiteral("L_Formel"), QString(), 10, 192, 372, 48);
+    L_Formel = label(Panel1, QStringLiteral("L_Formel"), QString(), 10, 192, 372, 72);
     L_Formel->setWordWrap(true);
     B_Berechnung_I = knopf(Panel1, QStringLiteral("B_Berechnung_I"), QStringLiteral("Berechnung"), 10, 304, 372, 42);
     B_Passendes_Profil
-        = knopf(Panel1, QStringLiteral("B_Passendes_Profil"), QStringLiteral("Passendes Profil"), 10, 252, 372, 42);
+        = knopf(Panel1, QStringLiteral("B_Passendes_Profil"), QStringLiteral("Passendes Profil"), 10, 266, 372, 34);
 
     // Buckling safety of the chosen profile.
     Panel3 = panel(this, QStringLiteral("Panel3"), 566, 212, 418, 358);
@@ -145,12 +137,8 @@ void TDLG_Knickung::Aufbauen()
         QStringLiteral("E_I"), 44, feldX, breite);
     E_E_Modul = Eingabezeile(Panel3, QStringLiteral("Label4"), QStringLiteral("Elastizitätsmodul [N/mm2]:"),
         QStringLiteral("E_E_Modul"), 80, feldX, breite);
-    for (QLineEdit* e : {E_I, E_E_Modul}) {
-        e->setReadOnly(true);
-        QPalette p = e->palette();
-        p.setColor(QPalette::Base, Grau);
-        e->setPalette(p);
-    }
+    Nur_Anzeige(E_I);
+    Nur_Anzeige(E_E_Modul);
     L_Sigma_K = Ausgabezeile(Panel3, QStringLiteral("Label14"), QStringLiteral("Knickspannung [N/mm2]:"),
         QStringLiteral("L_Sigma_K"), 116, feldX, breite, Grau);
     L_Sigma_vorh = Ausgabezeile(Panel3, QStringLiteral("Label10"), QStringLiteral("Tatsächliche Spannung [N/mm2]:"),
@@ -182,12 +170,11 @@ void TDLG_Knickung::Aufbauen()
 
 void TDLG_Knickung::FormActivate()
 {
+    Plattform::Teilschritte schritte; // a missing sketch stays empty and the rest is set up
     Programmdir = Main::Programmdir;
     Datendir = Main::Datendir;
-    if (const auto* fall = U_knick::lastfall(Akt_Belastungsfall)) {
-        setWindowTitle(QString::fromUtf8(fall->titel));
-        Rechendialog::Bild_Laden(Image1, Datendir, QString::fromLatin1(fall->bild)); // a missing picture stops here
-    }
+    if (const auto* fall = Lastfaelle::vonDialog(Lastfaelle::Dialog::Knickung, Akt_Belastungsfall))
+        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, schritte);
     Profil.L_I->setText(QStringLiteral("I [cm4]"));
     Profil.L_A->setText(QStringLiteral("A [mm2]"));
     Rechendialog::Profilbox_Anzeigen(Profil);
@@ -204,6 +191,7 @@ void TDLG_Knickung::FormActivate()
     L_Sigma_vorh->setText(fixiert(0, 4));
     L_SK->setText(fixiert(Sk, 4));
     L_Schlankheitsgrad->setText(fixiert(Schlankheitsgrad, 4));
+    schritte.berichten();
 }
 
 // Lk from the shared L by the current case; another case number leaves Lk as it was.
@@ -273,12 +261,13 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
         });
         if (!tetmajer)
             return;
+        Formel_Zeigen(QStringLiteral("Es wird mit der Tetmayerformel gerechnet"));
     } else {
         aufnahme.notieren(QStringLiteral("Bereich"), vergleich + QStringLiteral(": λ ≥ λ0, die Formel nach Euler ist gültig"));
-        L_Formel->setText(QStringLiteral("Die Formel nach Euler ist gültig"));
+        Formel_Zeigen(QStringLiteral("Die Formel nach Euler ist gültig"));
     }
     aufnahme.knickung = Knickspannungslinie::Daten {Sorte, E, material.SigmaP, GrenzSchlankheit, material.Tetmaier1,
-        material.Tetmaier2, 0, true, Schlankheitsgrad, Sigma_K, Fp::teile(F, A)};
+        material.Tetmaier2, 0, true, Schlankheitsgrad, Sigma_K, Fliesskomma::teile(F, A)};
 
     // Read outside the guards: a desired safety that is no number reaches the general report.
     const double gewuenscht = Wert(E_Sicherheit);
@@ -304,10 +293,18 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
     Ergebnisse_Anzeigen();
 }
 
+// The formula used and, where σK lies above σP, that the shown safety is σP / σ vorh.: the
+// numbers on screen then give the safety. The report prints the same text.
+void TDLG_Knickung::Formel_Zeigen(const QString& formel)
+{
+    L_Formel->setText(
+        Knickformeln::mitSigmaP(Sigma_K, Sigma_P) ? formel + QStringLiteral("; die Sicherheit mit σP, da σK > σP") : formel);
+}
+
 void TDLG_Knickung::Ergebnisse_Anzeigen()
 {
     L_Sigma_K->setText(fixiert(Sigma_K, 4));
-    L_Sigma_vorh->setText(fixiert(Fp::teile(F, A), 4));
+    L_Sigma_vorh->setText(fixiert(Fliesskomma::teile(F, A), 4));
     L_SK->setText(fixiert(Sk, 4));
     L_Schlankheitsgrad->setText(fixiert(Schlankheitsgrad, 4));
 }
@@ -322,7 +319,13 @@ void TDLG_Knickung::E_LastChange()
 
 void TDLG_Knickung::B_ProfilClick()
 {
-    U_profil::DLG_Profil->exec();
+    // An unbraced column buckles about its weak axis, so the selection starts at Imin here; the
+    // bending and shear dialogs keep the orientation they left.
+    TDLG_Profil* auswahl = U_profil::DLG_Profil;
+    const bool vorher = auswahl->Quer();
+    auswahl->Ausrichtung_Setzen(true);
+    Plattform::modal(auswahl);
+    auswahl->Ausrichtung_Setzen(vorher);
     Profil_Zeigen();
 }
 

@@ -51,10 +51,10 @@ public:
     QLabel* L_Warnung;
     QPushButton* B_Formel;
     QPushButton* B_Profil;
-    QPushButton* BitBtn1;
+    QPushButton* BitBtn1; // "Hilfe"
     QPushButton* B_Drucken;
     QPushButton* B_Knicklinie;
-    QPushButton* HelpBtn;
+    QPushButton* HelpBtn; // "Abbrechen", not help: hides the dialog like OK
     QPushButton* OKBtn;
     QPrintDialog* Drucksetupdlg3 = nullptr;
 
@@ -64,6 +64,7 @@ public:
 private:
     void Aufbauen();
     void Knicklaenge_Setzen();
+    void Formel_Zeigen(const QString& formel);
     void Ergebnisse_Anzeigen();
     void Profil_Zeigen();
 };

@@ -133,7 +133,7 @@ bool TDLG_Passendes_Profil::Zeigen(bool knickung)
     SG_Profile->setGeometry(8, knickung ? 68 : 164, 976, knickung ? 490 : 394); // the list takes the free rows
     Nachweiszeile::Grenzenwahl_Auffrischen(CB_Grenze);
     Suchen();
-    return exec() == QDialog::Accepted;
+    return Plattform::modal(this) == QDialog::Accepted;
 }
 
 QString TDLG_Passendes_Profil::Aufgabentext() const

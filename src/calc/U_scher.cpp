@@ -1,9 +1,10 @@
 #include "calc/U_scher.h"
 
-#include "calc/Knickformeln.h"
 #include "calc/Nachweiszeile.h"
+#include "calc/Scherformeln.h"
 #include "calc/U_verlauf.h"
-#include "core/Main.h"
+#include "core/Lastfaelle.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
 #include "data/Tab_Werkstoffauswahl.h"
 #include "explain/U_Formel.h"
@@ -25,16 +26,16 @@ TDLG_Scherung* DLG_Scherung = nullptr;
 
 namespace {
 
-// The dialog serves load case 0 only; another dialog may have changed the case since.
-bool eigenerFall() { return Unit1::Akt_Belastungsfall == 0; }
+// Another dialog may have changed the shared case since this one was shown.
+bool eigenerFall() { return Lastfaelle::vonDialog(Lastfaelle::Dialog::Scherung, Unit1::Akt_Belastungsfall) != nullptr; }
 
 // Wood is measured against half its shear strength as the main window shows it; every other
 // material keeps the allowable stress of the material choice or of the last calculation.
 void Sigma_Zul_Vorgeben()
 {
-    const TTab_Werkstoffauswahl* tab = Main::Mainform->TS_Werkstoffauswahl;
-    if (tab->L_Art->text() == QStringLiteral("Holz"))
-        Unit1::Sigma_Zul = Zahlen::lesen(tab->L_SigmaS->text()) / 2;
+    const TTab_Werkstoffauswahl* tab = Tab_Werkstoffauswahl::TS_Werkstoffauswahl;
+    if (tab && tab->Gezeigte_Art() == QStringLiteral("Holz"))
+        Unit1::Sigma_Zul = Zahlen::lesen(tab->Gezeigtes_SigmaS()) / 2;
 }
 
 } // namespace
@@ -91,7 +92,8 @@ void TDLG_Scherung::Aufbauen()
     L_Aerf
         = Ausgabezeile(Panel1, QStringLiteral("label1"), QStringLiteral("A erf. [mm2]"), QStringLiteral("L_Aerf"), 116, 220, 228);
     B_Berechnung_Flaeche = knopf(Panel1, QStringLiteral("B_Berechnung_Flaeche"), QStringLiteral("Berechnung"), 10, 172, 438, 42);
-    L_Nachweis_A = Nachweiszeile::Bauen(this, QStringLiteral("L_Nachweis_A"), 280, 510, 704, 56);
+    L_Nachweis_A = Nachweiszeile::Bauen(this, QStringLiteral("L_Nachweis_A"), 280, 510, 704, 50);
+    L_Fehler = Fehlerzeile(this, 280, 566, 704, 46);
 
     connect(B_Berechnung_Flaeche, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::B_Berechnung_FlaecheClick));
     for (QLineEdit* e : {E_Last, E_SigmaZul})
@@ -107,19 +109,21 @@ void TDLG_Scherung::Aufbauen()
 
 void TDLG_Scherung::FormActivate()
 {
+    // A missing sketch stays empty, a shear strength that is no number keeps the allowable
+    // stress; the rest is set up either way.
+    Plattform::Teilschritte schritte;
     Programmdir = Main::Programmdir;
     Datendir = Main::Datendir;
-    if (U_scher::eigenerFall()) {
-        setWindowTitle(QStringLiteral("Berechnung auf Abscherung"));
-        Rechendialog::Bild_Laden(Image1, Datendir, QStringLiteral("B_Scher.BMP")); // a missing picture stops here
-        L_Last->setText(QStringLiteral("Last [N]"));
-    }
+    if (const auto* fall = Lastfaelle::vonDialog(Lastfaelle::Dialog::Scherung, Akt_Belastungsfall))
+        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, schritte, L_Last);
     Rechendialog::Profilbox_Anzeigen(Profil);
-    U_scher::Sigma_Zul_Vorgeben(); // wood: a caption that is no number stops here
+    schritte.ausfuehren(U_scher::Sigma_Zul_Vorgeben); // wood: a caption that is no number keeps Sigma_Zul
     E_SigmaZul->setText(fixiert(Sigma_Zul, 2));
     Aerf = 0;
     L_Aerf->setText(fixiert(Aerf, 2));
     Nachweiszeile::Leeren(L_Nachweis_A);
+    Rechendialog::Markierung_Loeschen(L_Fehler);
+    schritte.berichten();
 }
 
 // The required area against the chosen profile's, once an area has been computed.
@@ -130,10 +134,11 @@ void TDLG_Scherung::B_Berechnung_FlaecheClick()
     if (!U_scher::eigenerFall())
         return;
     U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Scherung, this, QStringLiteral("Erforderliche Querschnittsfläche"));
-    const bool gelungen = Rechendialog::mitPiep([&] {
+    const auto ursachen = [&] { return Rechendialog::Ursachen {{{Rechendialog::Feldname(E_SigmaZul), Sigma_Zul}}, {}}; };
+    const bool gelungen = Rechendialog::mitPiep(L_Fehler, {L_Aerf}, ursachen, [&] {
         F = Wert(E_Last);
         Sigma_Zul = Wert(E_SigmaZul);
-        Aerf = Knickformeln::Aerf(F, Sigma_Zul);
+        Aerf = Scherformeln::Aerf(F, Sigma_Zul);
     });
     aufnahme.gelungen = gelungen;
     if (gelungen) {
@@ -146,11 +151,12 @@ void TDLG_Scherung::E_LastChange()
 {
     L_Aerf->setText(QStringLiteral("0"));
     Nachweiszeile::Leeren(L_Nachweis_A);
+    Rechendialog::Markierung_Loeschen(L_Fehler);
 }
 
 void TDLG_Scherung::B_Profil_suchenClick()
 {
-    U_profil::DLG_Profil->exec();
+    Plattform::modal(U_profil::DLG_Profil);
     Rechendialog::Profilbox_Anzeigen(Profil);
     if (!L_Nachweis_A->text().isEmpty()) // the area shown stays: judged against the new profile
         Nachweis_Zeigen();

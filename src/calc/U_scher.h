@@ -36,12 +36,13 @@ public:
     QLineEdit* E_SigmaZul;
     QLabel* L_Aerf;
     QLabel* L_Nachweis_A;
+    QLabel* L_Fehler; // why the last calculation failed
     QPushButton* B_Berechnung_Flaeche;
     QPushButton* B_Formel;
-    QPushButton* BitBtn1;
+    QPushButton* BitBtn1; // "Hilfe"
     QPushButton* B_Drucken;
     QPushButton* B_Rechenweg;
-    QPushButton* HelpBtn;
+    QPushButton* HelpBtn; // "Abbrechen", not help: hides the dialog like OK
     QPushButton* OKBtn;
     QPrintDialog* Drucksetupdlg4 = nullptr;
 

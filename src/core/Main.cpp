@@ -6,6 +6,7 @@
 #include "calc/U_passend.h"
 #include "calc/U_scher.h"
 #include "core/Datenordner.h"
+#include "core/Lastfaelle.h"
 #include "core/Lastfallbild.h"
 #include "core/Programmsymbol.h"
 #include "core/Unit1.h"
@@ -39,26 +40,6 @@
 namespace Main {
 
 TMainform* Mainform = nullptr;
-int Hilfeindex = 0;
-int Formelindex = 0;
-int Materialdatenbankversion = 0;
-QString Programmdir;
-QString Datendir;
-
-namespace {
-QString g_programmverzeichnis;
-}
-
-QString Programmverzeichnis()
-{
-    QString v = g_programmverzeichnis.isEmpty() ? QCoreApplication::applicationDirPath() : g_programmverzeichnis;
-    if (!v.endsWith(QLatin1Char('/')))
-        v += QLatin1Char('/');
-    return v;
-}
-
-void Programmverzeichnis_Setzen(const QString& verzeichnis) { g_programmverzeichnis = verzeichnis; }
-
 void Programmstart()
 {
     // A machine without language settings runs in the C locale, whose decimal point would make
@@ -105,6 +86,21 @@ void Programmende()
     U_passend::DLG_Passendes_Profil = nullptr;
 }
 
+QWidget* Dialog(Lastfaelle::Dialog dialog)
+{
+    switch (dialog) {
+    case Lastfaelle::Dialog::Biegung1:
+        return U_bieg1::DLG_Biegung1;
+    case Lastfaelle::Dialog::Biegung2:
+        return U_bieg2::DLG_Biegung2;
+    case Lastfaelle::Dialog::Knickung:
+        return U_knick::DLG_Knickung;
+    case Lastfaelle::Dialog::Scherung:
+        break;
+    }
+    return U_scher::DLG_Scherung;
+}
+
 void Dialog_Zeigen(QWidget* dialog)
 {
     dialog->show();
@@ -139,6 +135,13 @@ TMainform::TMainform()
     PC_1->addTab(TS_Werkstoffdatenbank, QStringLiteral("Werkstoffdatenbank"));
     PC_1->addTab(TS_Profileditor, QStringLiteral("Profileditor"));
     Berechnungen_Aufbauen();
+    connect(TS_Werkstoffauswahl, &TTab_Werkstoffauswahl::Sorte_Gezeigt, L_Mat, &QLabel::setText);
+    // Both editor tabs can show the material file: a save in one reloads what the other shows,
+    // so that no later save there silently overwrites it.
+    connect(TS_Werkstoffdatenbank, &TTab_Werkstoffdatenbank::Datei_Gespeichert, this,
+        [this](const QString& datei) { Plattform::geschuetzt([&] { TS_Profileditor->Anderswo_Gespeichert(datei); }); });
+    connect(TS_Profileditor, &TTab_Profileditor::Datei_Gespeichert, this,
+        [this](const QString& datei) { Plattform::geschuetzt([&] { TS_Werkstoffdatenbank->Anderswo_Gespeichert(datei); }); });
 
     FormCreate();
 }
@@ -159,32 +162,26 @@ void TMainform::Berechnungen_Aufbauen()
         = {{"B_Biegung1", 62, 50}, {"B_Biegung2", 62, 162}, {"B_Biegung3", 62, 274}, {"B_Biegung4", 62, 386},
             {"B_Biegung5", 62, 498}, {"B_Biegung6", 224, 50}, {"B_Biegung7", 224, 162}, {"B_Biegung8", 220, 274},
             {"B_Bieg9", 220, 386}, {"B_Bieg10", 220, 498}, {"B_Bieg11", 384, 50}, {"B_Bieg12", 384, 162}, {"B_Bieg13", 384, 274}};
-    auto bildknopf = [t](const char* name, int x, int y, int h, Lastfallbild::Fall fall) {
+    // A load-case button shows the sketch of its case and names the case in its tooltip.
+    auto fallknopf = [this, t](const char* name, int x, int y, int h, Lastfaelle::Familie familie, int nr) {
+        const Lastfaelle::Lastfall* fall = Lastfaelle::lastfall(familie, nr);
         QPushButton* k = knopf(t, QString::fromLatin1(name), QString(), x, y, 128, h);
-        k->setIcon(QPixmap::fromImage(Lastfallbild::bild(fall, QSize(120, h - 8))));
+        k->setIcon(QPixmap::fromImage(Lastfallbild::bild(fall->skizze, QSize(120, h - 8))));
         k->setIconSize(QSize(120, h - 8));
+        k->setToolTip(Lastfaelle::tooltip(*fall));
+        connect(k, &QPushButton::clicked, this,
+            [this, fall] { Plattform::geschuetzt([&] { Belastungsfall_Waehlen(fall->nr, Main::Dialog(fall->dialog)); }); });
         return k;
     };
     for (int f = 1; f <= 13; ++f) {
         const Knopf& b = biegung[f - 1];
-        B_Biegung[f - 1] = bildknopf(b.name, b.x, b.y, 64, Lastfallbild::biegung(f));
-        connect(B_Biegung[f - 1], &QPushButton::clicked, this, [this, f] {
-            const bool zweiter = f == 4 || f == 8 || f == 9 || f == 12;
-            QWidget* dialog
-                = zweiter ? static_cast<QWidget*>(U_bieg2::DLG_Biegung2) : static_cast<QWidget*>(U_bieg1::DLG_Biegung1);
-            Plattform::geschuetzt([&] { Belastungsfall_Waehlen(f, dialog); });
-        });
+        B_Biegung[f - 1] = fallknopf(b.name, b.x, b.y, 64, Lastfaelle::Familie::Biegung, f);
     }
-    B_Scherung = bildknopf("B_Scherung", 384, 498, 64, Lastfallbild::Fall::Scherung);
-    connect(B_Scherung, &QPushButton::clicked, this,
-        [this] { Plattform::geschuetzt([&] { Belastungsfall_Waehlen(0, U_scher::DLG_Scherung); }); });
+    B_Scherung = fallknopf("B_Scherung", 384, 498, 64, Lastfaelle::Familie::Scherung, 0);
     static constexpr Knopf knick[4]
         = {{"B_Knick1", 622, 50}, {"B_Knick2", 792, 50}, {"B_Knick3", 620, 224}, {"B_Knick4", 790, 224}};
-    for (int f = 1; f <= 4; ++f) {
-        B_Knick[f - 1] = bildknopf(knick[f - 1].name, knick[f - 1].x, knick[f - 1].y, 128, Lastfallbild::knickung(f));
-        connect(B_Knick[f - 1], &QPushButton::clicked, this,
-            [this, f] { Plattform::geschuetzt([&] { Belastungsfall_Waehlen(f, U_knick::DLG_Knickung); }); });
-    }
+    for (int f = 1; f <= 4; ++f)
+        B_Knick[f - 1] = fallknopf(knick[f - 1].name, knick[f - 1].x, knick[f - 1].y, 128, Lastfaelle::Familie::Knickung, f);
 
     Label33 = label(t, QStringLiteral("Label33"), QStringLiteral("Gewählter Werkstoff:"), 556, 406);
     L_Mat = wertlabel(t, QStringLiteral("L_Mat"), QString(), 746, 406, 220, 22);

@@ -2,6 +2,8 @@
 // The program entry's windows and the main window: a coordinator that runs the start-up
 // sequence, launches the calculation dialogs and stores the visual style at close. Each tab's
 // own logic lives in its module (data/).
+#include "core/Programmzustand.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -13,24 +15,21 @@ class TTab_Werkstoffauswahl;
 class TTab_Werkstoffdatenbank;
 class TTab_Profileditor;
 class TMainform;
+namespace Lastfaelle {
+enum class Dialog;
+}
 
 namespace Main {
 
 extern TMainform* Mainform;
-extern int Hilfeindex;
-extern int Formelindex;
-extern int Materialdatenbankversion;
-extern QString Programmdir; // with trailing separator
-extern QString Datendir; // "Daten/" beside the program, else the user's own (core/Datenordner.h)
-
-// The folder of the program file, with trailing separator. Tests point it elsewhere.
-QString Programmverzeichnis();
-void Programmverzeichnis_Setzen(const QString& verzeichnis);
 
 // Program entry after the application object exists: style "Luna", title "Trabex", then every
 // window once in the documented order. Programmende() destroys them again (tests).
 void Programmstart();
 void Programmende();
+
+// The window that serves the load cases of `dialog`.
+QWidget* Dialog(Lastfaelle::Dialog dialog);
 
 // Shows a modeless calculation dialog, or brings it to the front when it is open already.
 void Dialog_Zeigen(QWidget* dialog);
@@ -45,7 +44,7 @@ public:
     void FormCreate();
     void FormClose();
 
-    QTabWidget* PC_1;
+    QTabWidget* PC_1; // the tab bar of the window
     QWidget* TS_Berechnungen;
     TTab_Werkstoffauswahl* TS_Werkstoffauswahl;
     TTab_Werkstoffdatenbank* TS_Werkstoffdatenbank;

@@ -19,6 +19,7 @@ double Sigma_Zul = 0, Sigma_B = 0, Sigma_P = 0, E = 0, GrenzSchlankheit = 0, Gam
 double Sigma_K = 0, Schlankheitsgrad = 0;
 double W = 0, I = 0, A = 0, Masse = 0;
 QString ProfilArt, ProfilName;
+TProfilachse Profilachse = TProfilachse::Keine;
 double F = 0, L = 0, Lk = 0, Sk = 0, Sk_gewuenscht = 0, Abstand_a = 0, Abstand_b = 0, Lx = 0;
 double fd = 0, Werf = 0, Wxerf = 0, Ierf = 0, Aerf = 0;
 
@@ -42,6 +43,7 @@ void Programminit()
 {
     ProfilArt = QStringLiteral("Keines gewählt");
     ProfilName = QStringLiteral("Keiner gewählt");
+    Profilachse = TProfilachse::Keine;
     W = I = A = Masse = 0;
     Matdat.fill(Freies_Material());
     for (TProfildat& familie : Profildat)
@@ -62,6 +64,7 @@ void Zustand_Zuruecksetzen()
     Sorte.clear();
     ProfilArt.clear();
     ProfilName.clear();
+    Profilachse = TProfilachse::Keine;
     Sigma_Zul = Sigma_B = Sigma_P = E = GrenzSchlankheit = Gamma = 0;
     Sigma_K = Schlankheitsgrad = 0;
     W = I = A = Masse = 0;
@@ -69,7 +72,7 @@ void Zustand_Zuruecksetzen()
     fd = Werf = Wxerf = Ierf = Aerf = 0;
 }
 
-double potenz(double grundwert, double n) { return Fp::exp(Fp::pruefe(n * Fp::ln(grundwert))); }
+double potenz(double grundwert, double n) { return Fliesskomma::exp(Fliesskomma::pruefe(n * Fliesskomma::ln(grundwert))); }
 
 void Zeile_Zerlegen(const QString& Zeile, TStr_Liste& Stringliste, int max_Eintrag)
 {

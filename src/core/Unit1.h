@@ -49,6 +49,10 @@ struct S_Profilrecord {
 
 enum class TAkt_Profil { Rundstahl = 0, Rohr = 1, Vierkant = 2, Formrohr = 3 };
 
+// The axis of a library profile whose W and I the shared section holds; none for a computed or
+// typed-in section, which has only the one value.
+enum class TProfilachse { Keine, Imax, Imin };
+
 constexpr int Max_Material = 200; // Matdat 0..200
 constexpr int Max_Familie = 40; // Profildat 0..40
 constexpr int Max_Profil = 150; // TProfildat 0..150
@@ -57,7 +61,7 @@ constexpr int Max_Str_Liste = 10; // Str_Liste 0..10
 using TMatdat = std::array<Matrecord, Max_Material + 1>;
 using TProfildat = std::array<TProfilrecord, Max_Profil + 1>;
 using TProfilbibliothek = std::array<TProfildat, Max_Familie + 1>;
-using TProfildateinamenarray = std::array<QString, Max_Familie + 1>; // short texts (12)
+using TProfildateinamenarray = std::array<QString, Max_Familie + 1>;
 using TStr_Liste = std::array<QString, Max_Str_Liste + 1>;
 
 extern TMatdat Matdat;
@@ -86,6 +90,7 @@ extern double A; // mm²
 extern double Masse; // kg/m
 extern QString ProfilArt;
 extern QString ProfilName;
+extern TProfilachse Profilachse;
 extern double F; // N, or N/m for a line load
 extern double L; // mm
 extern double Lk; // mm

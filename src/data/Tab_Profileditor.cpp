@@ -1,7 +1,9 @@
 #include "data/Tab_Profileditor.h"
 
-#include "core/Main.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
+#include "data/U_Lesen.h"
+#include "data/U_Profile.h"
 #include "explain/U_Hilfe.h"
 #include "grid/SGcomp_Ansicht.h"
 #include "platform/Bausteine.h"
@@ -10,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -79,7 +82,7 @@ TTab_Profileditor::TTab_Profileditor()
     connect(B_Zeile_Kopieren2, &QPushButton::clicked, this, handler(this, &TTab_Profileditor::B_Zeile_Kopieren2Click));
     connect(B_Profil_Speichern, &QPushButton::clicked, this, handler(this, &TTab_Profileditor::B_Profil_SpeichernClick));
     connect(B_Profil_Zuruecksetzen, &QPushButton::clicked, this, handler(this, &TTab_Profileditor::B_Profil_ZuruecksetzenClick));
-    connect(BitBtn10, &QPushButton::clicked, this, [] { Main::Mainform->close(); });
+    connect(BitBtn10, &QPushButton::clicked, this, [this] { window()->close(); });
     connect(B_Hilfe_Profil, &QPushButton::clicked, this,
         [] { Plattform::geschuetzt([] { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Profildatei); }); });
 }
@@ -197,24 +200,29 @@ void TTab_Profileditor::B_Profil_ErzeugenClick()
         Plattform::fehler(QStringLiteral("Die Datei existiert bereits!"));
         return;
     }
-    Familie_Anlegen(name);
+    if (!Familie_Anlegen(name))
+        return;
     Plattform::information(QStringLiteral("Sie können die neue Datei nun mit Daten füllen. Bevor sie Sie verwenden muß das "
                                           "Programm neu gestartet werden!"));
     Liste_Lesen();
 }
 
 // The index is read before anything is written, and the new file is removed again when the
-// index cannot be written: a failure leaves neither a stray file nor a half-made index.
-void TTab_Profileditor::Familie_Anlegen(const QString& name)
+// index cannot be written: a failure leaves neither a stray file nor a half-made index. A full
+// index refuses the family with a message; false then, and nothing is written.
+bool TTab_Profileditor::Familie_Anlegen(const QString& name)
 {
     const QString indexdatei = Textdatei::finden(m_verzeichnis, QStringLiteral("PROFILE.CSV"));
     Unit1::Memo = Textdatei::lesen(indexdatei);
     while (!Unit1::Memo.isEmpty() && Unit1::Memo.last().trimmed().isEmpty())
         Unit1::Memo.removeLast();
-    if (Unit1::Memo.size() > Unit1::Max_Familie) {
-        Plattform::fehler(QStringLiteral("Die Profilliste Profile.csv ist voll: sie kann höchstens %1 Profildateien aufnehmen.")
-                              .arg(Unit1::Max_Familie + 1));
-        return;
+    const auto familien = std::count_if(
+        Unit1::Memo.cbegin(), Unit1::Memo.cend(), [](const QString& zeile) { return !U_Lesen::Leerzeile(zeile); });
+    if (familien >= Unit1::Max_Familie) {
+        Plattform::fehler(QStringLiteral("Die Profilliste Profile.csv ist voll: sie kann höchstens %1 Profildateien aufnehmen. "
+                                         "Es wurde nichts angelegt.")
+                              .arg(Unit1::Max_Familie));
+        return false;
     }
     const QString familiendatei = m_verzeichnis + name + QStringLiteral(".CSV");
     Textdatei::schreiben(familiendatei, {Kopfzeile});
@@ -225,6 +233,16 @@ void TTab_Profileditor::Familie_Anlegen(const QString& name)
         QFile::remove(familiendatei);
         throw;
     }
+    Anderswo_Gespeichert(QFileInfo(indexdatei).fileName()); // the grid may show the index
+    return true;
+}
+
+void TTab_Profileditor::Anderswo_Gespeichert(const QString& datei)
+{
+    if (m_datei.isEmpty() || datei.compare(m_datei, Qt::CaseInsensitive) != 0)
+        return;
+    SGcomp::Nach_Fremdem_Speichern(
+        SG_Profil->Geaendert(), datei, QStringLiteral("Profileditor"), [this] { Datei_Laden(m_datei); });
 }
 
 // ---- Rows ----------------------------------------------------------------------------------
@@ -275,8 +293,28 @@ void TTab_Profileditor::B_Profil_SpeichernClick()
 
 bool TTab_Profileditor::Zellen_Gueltig()
 {
-    return SGcomp::Zellen_Pruefen(SG_Profil->Daten(), 2, [](int, const QString& zelle) { return SGcomp::Zahlfehler(zelle); })
-        == 0;
+    int fehler
+        = SGcomp::Zellen_Pruefen(SG_Profil->Daten(), 2, [](int, const QString& zelle) { return SGcomp::Zahlfehler(zelle); });
+    const QString zeilenfehler = Zeilenzahlfehler();
+    if (!zeilenfehler.isEmpty()) {
+        Plattform::fehler(zeilenfehler);
+        ++fehler;
+    }
+    return fehler == 0;
+}
+
+// What the program reads of the shown file: 150 profiles of a family, or, when the material
+// file or the index is shown here, 200 materials or 40 family names (the index has no title
+// line, so its first row counts too).
+QString TTab_Profileditor::Zeilenzahlfehler() const
+{
+    const int zeilen = SGcomp::Datenzeilen(SG_Profil->Daten());
+    const QString datei = QStringLiteral("Die Datei ") + m_datei;
+    if (m_datei.compare(QStringLiteral("Material.csv"), Qt::CaseInsensitive) == 0)
+        return SGcomp::Zeilenzahlfehler(zeilen, Unit1::Max_Material, datei, QStringLiteral("Werkstoffe"));
+    if (m_datei.compare(U_Profile::Indexname, Qt::CaseInsensitive) == 0)
+        return SGcomp::Zeilenzahlfehler(zeilen + 1, Unit1::Max_Familie, datei, QStringLiteral("Profildateien"));
+    return SGcomp::Zeilenzahlfehler(zeilen, Unit1::Max_Profil, datei, QStringLiteral("Profile"));
 }
 
 bool TTab_Profileditor::Speichern()
@@ -288,8 +326,8 @@ bool TTab_Profileditor::Speichern()
     }
     if (!Zellen_Gueltig())
         return false;
-    // Numbers are stored in the locale's notation, whichever separator was typed, so that the
-    // file reads back here and at every later start.
+    // Numbers are stored in the locale's notation, whichever separator was typed, as the
+    // program has always written them (the loaders read either separator).
     SGcomp::Zahlzellen_Angleichen(SG_Profil->Daten(), istZahlspalte);
     try {
         SG_Profil->SaveToFile(m_verzeichnis + m_datei);
@@ -299,5 +337,6 @@ bool TTab_Profileditor::Speichern()
                               .arg(m_datei, f.text()));
         return false;
     }
+    emit Datei_Gespeichert(m_datei);
     return true;
 }

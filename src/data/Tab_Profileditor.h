@@ -35,6 +35,9 @@ public:
     bool Speichern();
     // The file shown in the grid ("" before one was loaded).
     QString Geladene_Datei() const { return m_datei; }
+    // `datei` was saved elsewhere: when the grid shows it, it loads it again, after asking when
+    // it holds unsaved edits.
+    void Anderswo_Gespeichert(const QString& datei);
 
     // A family name is 1 to 8 letters A-Z, digits, '_' or '-': the index keeps 12 characters
     // of "NAME.CSV", and nothing else is safe in a file name on every system.
@@ -56,14 +59,19 @@ public:
     QPushButton* B_Profil_Speichern = nullptr;
     QPushButton* B_Profil_Zuruecksetzen = nullptr;
     QPushButton* B_Hilfe_Profil = nullptr;
-    QPushButton* BitBtn10 = nullptr;
+    QPushButton* BitBtn10 = nullptr; // "Programmende": closes the main window
+
+signals:
+    // A save wrote `datei` of the data directory.
+    void Datei_Gespeichert(const QString& datei);
 
 private:
     void Liste_Lesen();
     void Auswaehlen(const QString& datei);
     void Datei_Laden(const QString& datei);
     bool Zellen_Gueltig();
-    void Familie_Anlegen(const QString& name);
+    QString Zeilenzahlfehler() const;
+    bool Familie_Anlegen(const QString& name);
 
     QString m_verzeichnis;
     QString m_datei;

@@ -1,6 +1,5 @@
 #include "data/Tab_Werkstoffauswahl.h"
 
-#include "core/Main.h"
 #include "core/Unit1.h"
 #include "data/U_Material.h"
 #include "explain/U_Hilfe.h"
@@ -43,8 +42,17 @@ QString zahl(double wert) { return Zahlen::fixiert(wert, 2); }
 
 } // namespace
 
+TTab_Werkstoffauswahl* Tab_Werkstoffauswahl::TS_Werkstoffauswahl = nullptr;
+
+TTab_Werkstoffauswahl::~TTab_Werkstoffauswahl()
+{
+    if (Tab_Werkstoffauswahl::TS_Werkstoffauswahl == this)
+        Tab_Werkstoffauswahl::TS_Werkstoffauswahl = nullptr;
+}
+
 TTab_Werkstoffauswahl::TTab_Werkstoffauswahl()
 {
+    Tab_Werkstoffauswahl::TS_Werkstoffauswahl = this;
     using namespace Bausteine;
     setObjectName(QStringLiteral("TS_Werkstoffauswahl"));
     programmschrift(this); // labels take their size from the font the main window gives them
@@ -89,7 +97,7 @@ TTab_Werkstoffauswahl::TTab_Werkstoffauswahl()
     connect(
         LB_Material, &QListWidget::currentRowChanged, this, Plattform::handler(this, &TTab_Werkstoffauswahl::LB_MaterialClick));
     connect(LB_Material, &QListWidget::itemClicked, this, Plattform::handler(this, &TTab_Werkstoffauswahl::LB_MaterialClick));
-    connect(B_Beenden, &QPushButton::clicked, this, [] { Main::Mainform->close(); });
+    connect(B_Beenden, &QPushButton::clicked, this, [this] { window()->close(); });
     connect(B_Hilfe_Mat, &QPushButton::clicked, this,
         [] { Plattform::geschuetzt([] { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Werkstoffauswahl); }); });
 }
@@ -147,8 +155,7 @@ void TTab_Werkstoffauswahl::Material_Anzeigen(int p)
 {
     const Unit1::Matrecord& m = Unit1::Matdat[p];
     L_Name->setText(m.Sorte);
-    if (QLabel* mat = L_Mat())
-        mat->setText(m.Sorte);
+    emit Sorte_Gezeigt(m.Sorte);
     L_SigmaPA->setText(zahl(m.SigmaP));
     L_SigmaBA->setText(zahl(m.SigmaB));
     L_EA->setText(zahl(m.E));
@@ -170,10 +177,20 @@ void TTab_Werkstoffauswahl::Zulaessige_Spannung_Setzen()
     Unit1::Sigma_Zul = Unit1::Sigma_B / teiler;
 }
 
-// During the start-up Main::Mainform is not assigned yet; the tab finds its window itself.
-QLabel* TTab_Werkstoffauswahl::L_Mat() const
+int TTab_Werkstoffauswahl::Gewaehlter_Eintrag() const { return LB_Material->currentRow(); }
+
+QString TTab_Werkstoffauswahl::Gezeigte_Art() const { return L_Art->text(); }
+
+QString TTab_Werkstoffauswahl::Gezeigtes_SigmaS() const { return L_SigmaS->text(); }
+
+void TTab_Werkstoffauswahl::Ersten_Eintrag_Waehlen()
 {
-    if (const auto* hauptfenster = qobject_cast<const TMainform*>(window()))
-        return hauptfenster->L_Mat;
-    return Main::Mainform ? Main::Mainform->L_Mat : nullptr;
+    L_SigmaP->setText(QStringLiteral("Sigma P [N/mm2] :"));
+    L_SigmaB->setText(QStringLiteral("SigmaB [N/mm2] :"));
+    L_E->setText(QStringLiteral("E - Modul [N/mm2] :"));
+    L_SigmaP->adjustSize();
+    L_SigmaB->adjustSize();
+    Liste_Fuellen();
+    LB_Material->setCurrentRow(0);
+    LB_MaterialClick();
 }

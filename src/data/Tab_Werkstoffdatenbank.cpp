@@ -1,6 +1,6 @@
 #include "data/Tab_Werkstoffdatenbank.h"
 
-#include "core/Main.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
 #include "data/Tab_Werkstoffauswahl.h"
 #include "data/U_Material.h"
@@ -9,6 +9,7 @@
 #include "platform/Bausteine.h"
 #include "platform/Meldungen.h"
 #include "platform/Textdatei.h"
+#include "platform/Zahlen.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -26,6 +27,18 @@ QString Unit1::S_Matrecord::*const Materialslots[12] = {&Unit1::S_Matrecord::Sor
     &Unit1::S_Matrecord::SigmaD, &Unit1::S_Matrecord::SigmaZ, &Unit1::S_Matrecord::SigmaS};
 
 bool istZahlspalte(int spalte) { return spalte >= 1 && spalte != Spalte_Art; }
+
+// A number cell: first its notation, then whether the value can be physical.
+QString Wertzellenfehler(int spalte, const QString& zelle)
+{
+    if (const QString fehler = SGcomp::Zahlfehler(zelle); !fehler.isEmpty())
+        return fehler;
+    const auto wert = Zahlen::versuchenDatei(zelle);
+    const QString grund = wert ? U_Material::Wertfehler(spalte, *wert) : QString();
+    if (grund.isEmpty())
+        return {};
+    return QStringLiteral("Der Wert ") + SGcomp::Zahlzelle_Punktform(zelle) + QStringLiteral(" ist nicht zulässig, ") + grund;
+}
 
 QString Artfehler(const QString& zelle)
 {
@@ -68,7 +81,7 @@ TTab_Werkstoffdatenbank::TTab_Werkstoffdatenbank()
     connect(B_Speichern, &QPushButton::clicked, this, handler(this, &TTab_Werkstoffdatenbank::B_SpeichernClick));
     connect(B_Konvertieren, &QPushButton::clicked, this, handler(this, &TTab_Werkstoffdatenbank::B_KonvertierenClick));
     connect(B_Abbruch, &QPushButton::clicked, this, handler(this, &TTab_Werkstoffdatenbank::B_AbbruchClick));
-    connect(B_Ende, &QPushButton::clicked, this, [] { Main::Mainform->close(); });
+    connect(B_Ende, &QPushButton::clicked, this, [this] { window()->close(); });
     connect(B_Hilfe, &QPushButton::clicked, this,
         [] { Plattform::geschuetzt([] { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Werkstoffdatei); }); });
 }
@@ -122,20 +135,18 @@ void TTab_Werkstoffdatenbank::B_AbbruchClick() { Grid_Laden(); }
 
 void TTab_Werkstoffdatenbank::B_SpeichernClick() { Speichern(); }
 
-// One box per bad cell, column by column and top to bottom: numbers in every column from 1 on,
-// the material kind in column 7. The table holds 200 materials, entry 200 ends the list.
+// One box per bad cell, column by column and top to bottom: numbers that can be physical in
+// every column from 1 on, the material kind in column 7. The table holds 200 materials, entry
+// 200 ends the list; empty rows at the end are not saved and do not count.
 bool TTab_Werkstoffdatenbank::Zellen_Gueltig()
 {
-    int fehler = SGcomp::Zellen_Pruefen(SG_Werkstoff->Daten(), 1,
-        [](int spalte, const QString& zelle) { return spalte == Spalte_Art ? Artfehler(zelle) : SGcomp::Zahlfehler(zelle); });
-    const int materialien = SG_Werkstoff->RowCount() - 1;
-    if (materialien > Unit1::Max_Material) {
-        Plattform::fehler(
-            QStringLiteral("Die Materialdatenbank kann höchstens %1 Werkstoffe aufnehmen, die Tabelle hat %2 Zeilen. "
-                           "Bitte löschen Sie %3 Zeilen.")
-                .arg(Unit1::Max_Material)
-                .arg(materialien)
-                .arg(materialien - Unit1::Max_Material));
+    int fehler = SGcomp::Zellen_Pruefen(SG_Werkstoff->Daten(), 1, [](int spalte, const QString& zelle) {
+        return spalte == Spalte_Art ? Artfehler(zelle) : Wertzellenfehler(spalte, zelle);
+    });
+    const QString zeilenfehler = SGcomp::Zeilenzahlfehler(SGcomp::Datenzeilen(SG_Werkstoff->Daten()), Unit1::Max_Material,
+        QStringLiteral("Die Materialdatenbank"), QStringLiteral("Werkstoffe"));
+    if (!zeilenfehler.isEmpty()) {
+        Plattform::fehler(zeilenfehler);
         ++fehler;
     }
     return fehler == 0;
@@ -145,8 +156,8 @@ bool TTab_Werkstoffdatenbank::Speichern()
 {
     if (!Zellen_Gueltig())
         return false;
-    // Numbers are stored in the locale's notation, whichever separator was typed, so that the
-    // file reads back here and at every later start.
+    // Numbers are stored in the locale's notation, whichever separator was typed, as the
+    // program has always written them (the loaders read either separator).
     SGcomp::Zahlzellen_Angleichen(SG_Werkstoff->Daten(), istZahlspalte);
     try {
         SG_Werkstoff->SaveToFile(Main::Datendir + Materialdatei);
@@ -161,7 +172,16 @@ bool TTab_Werkstoffdatenbank::Speichern()
         Materialien_Neu_Lesen();
         Ersten_Werkstoff_Waehlen();
     });
+    emit Datei_Gespeichert(Materialdatei);
     return true;
+}
+
+void TTab_Werkstoffdatenbank::Anderswo_Gespeichert(const QString& datei)
+{
+    if (datei.compare(Materialdatei, Qt::CaseInsensitive) != 0)
+        return;
+    SGcomp::Nach_Fremdem_Speichern(
+        SG_Werkstoff->Geaendert(), datei, QStringLiteral("Werkstoffdatenbank"), [this] { Grid_Laden(); });
 }
 
 // Rows deleted in the grid must not live on in Matdat: the reader frees the table first.
@@ -175,15 +195,8 @@ void TTab_Werkstoffdatenbank::Materialien_Neu_Lesen()
 // values, its kind and wood strengths, and the divisor of its kind for the allowable stress.
 void TTab_Werkstoffdatenbank::Ersten_Werkstoff_Waehlen()
 {
-    TTab_Werkstoffauswahl* auswahl = Main::Mainform->TS_Werkstoffauswahl;
-    auswahl->L_SigmaP->setText(QStringLiteral("Sigma P [N/mm2] :"));
-    auswahl->L_SigmaB->setText(QStringLiteral("SigmaB [N/mm2] :"));
-    auswahl->L_E->setText(QStringLiteral("E - Modul [N/mm2] :"));
-    auswahl->L_SigmaP->adjustSize();
-    auswahl->L_SigmaB->adjustSize();
-    auswahl->Liste_Fuellen();
-    auswahl->LB_Material->setCurrentRow(0);
-    auswahl->LB_MaterialClick();
+    if (TTab_Werkstoffauswahl* auswahl = Tab_Werkstoffauswahl::TS_Werkstoffauswahl)
+        auswahl->Ersten_Eintrag_Waehlen();
 }
 
 void TTab_Werkstoffdatenbank::B_KonvertierenClick()

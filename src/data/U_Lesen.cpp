@@ -11,6 +11,11 @@ namespace {
 constexpr int maxGezeigt = 40;
 
 QString gezeigt(const QString& feld) { return feld.size() > maxGezeigt ? feld.left(maxGezeigt) + QStringLiteral("…") : feld; }
+
+QString ort(const QString& datei, int zeile, int spalte)
+{
+    return QStringLiteral(" (Datei %1, Zeile %2, Spalte %3)").arg(datei).arg(zeile).arg(spalte);
+}
 } // namespace
 
 bool Leerzeile(const QString& zeile)
@@ -23,11 +28,17 @@ bool Leerzeile(const QString& zeile)
 
 double Zahl_Lesen(const QString& feld, const QString& datei, int zeile, int spalte)
 {
-    if (const auto wert = Zahlen::versuchen(feld))
+    if (const auto wert = Zahlen::versuchenDatei(feld))
         return *wert;
-    const QString text = Plattform::Fehler::konvertierung(gezeigt(feld)).text()
-        + QStringLiteral(" (Datei %1, Zeile %2, Spalte %3)").arg(datei).arg(zeile).arg(spalte);
+    const QString text = Plattform::Fehler::konvertierung(gezeigt(feld)).text() + ort(datei, zeile, spalte);
     throw Plattform::Fehler(Plattform::Fehler::Art::Konvertierung, text);
+}
+
+void Wert_Ablehnen(const QString& feld, const QString& grund, const QString& datei, int zeile, int spalte)
+{
+    const QString text
+        = QStringLiteral("'%1' ist kein zulässiger Wert, %2").arg(gezeigt(feld), grund) + ort(datei, zeile, spalte);
+    throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein, text);
 }
 
 void Ueberzaehlige_Melden(const QString& datei, int ausgelassen, const QString& was, int platz)

@@ -25,7 +25,12 @@ double grenzschlankheit(double e, double sigmaP)
 // One data line, already split into Str_Liste; `zeile` is its line number in the file.
 Matrecord materialAusFeldern(int version, int zeile)
 {
-    auto zahl = [&](int spalte) { return U_Lesen::Zahl_Lesen(Str_Liste[spalte], Dateiname, zeile, spalte + 1); };
+    auto zahl = [&](int spalte) {
+        const double wert = U_Lesen::Zahl_Lesen(Str_Liste[spalte], Dateiname, zeile, spalte + 1);
+        if (const QString grund = Wertfehler(spalte, wert); !grund.isEmpty())
+            U_Lesen::Wert_Ablehnen(Str_Liste[spalte], grund, Dateiname, zeile, spalte + 1);
+        return wert;
+    };
     Matrecord m = Freies_Material();
     m.Sorte = kurz(Str_Liste[0], 20);
     m.E = zahl(1);
@@ -44,7 +49,36 @@ Matrecord materialAusFeldern(int version, int zeile)
     return m;
 }
 
+// The name of a column whose value cannot be negative, else empty.
+QString nichtNegativ(int spalte)
+{
+    switch (spalte) {
+    case 2:
+        return QStringLiteral("SigmaB");
+    case 3:
+        return QStringLiteral("SigmaP");
+    case 6:
+        return QStringLiteral("das spezifische Gewicht");
+    case 8:
+        return QStringLiteral("SigmaD");
+    case 9:
+        return QStringLiteral("SigmaZ");
+    case 10:
+        return QStringLiteral("SigmaS");
+    default:
+        return {};
+    }
+}
+
 } // namespace
+
+QString Wertfehler(int spalte, double wert)
+{
+    if (spalte == 1)
+        return wert > 0 ? QString() : QStringLiteral("der E-Modul muss größer als 0 sein");
+    const QString name = nichtNegativ(spalte);
+    return name.isEmpty() || wert >= 0 ? QString() : name + QStringLiteral(" darf nicht negativ sein");
+}
 
 int Version_Bestimmen(const QString& kopfzeile) { return U_Dallg::Anz_CSV_Spalten(kopfzeile) == 7 ? 1 : 2; }
 

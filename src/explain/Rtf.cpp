@@ -100,6 +100,34 @@ struct Schrift {
     int zeichensatz = -1; // \fcharset, -1 = none given
 };
 
+// Font names are never this long; what follows is dropped.
+constexpr int maxSchriftname = 256;
+
+Plattform::Fehler tabelleZuGross(const QString& tabelle)
+{
+    return Plattform::Fehler(Plattform::Fehler::Art::Allgemein,
+        QStringLiteral("Die RTF-Datei hat eine zu große %1 (mehr als %2 Einträge).").arg(tabelle).arg(maxTabelle));
+}
+
+Plattform::Fehler zuVieleStuecke()
+{
+    return Plattform::Fehler(Plattform::Fehler::Art::Allgemein,
+        QStringLiteral("Der Text hat zu viele Absätze und Textstücke (mehr als %1).").arg(maxStuecke));
+}
+
+// Paragraphs and runs of one read, against maxStuecke; plain text counts the same way.
+class Stueckzaehler {
+public:
+    void neu()
+    {
+        if (++m_anzahl > maxStuecke)
+            throw zuVieleStuecke();
+    }
+
+private:
+    qint64 m_anzahl = 0;
+};
+
 struct Bilddaten {
     enum class Art { Keine, Png, Jpeg, Dib } art = Art::Keine;
     QByteArray daten;
@@ -235,6 +263,8 @@ private:
     void laufAbschliessen();
     void absatzEnde();
     void neuesStueck();
+    void schriftnameAnhaengen(QChar c);
+    void schriftEintragen();
     bool ueberspringeErsatz();
 
     // formats
@@ -277,7 +307,7 @@ private:
 
     Bilddaten m_bild;
     qint64 m_bildpunkteFrei = maxBildpunkte;
-    qint64 m_stuecke = 0; // paragraphs and runs so far
+    Stueckzaehler m_stuecke;
     QString m_marke;
     bool m_markeGesehen = false;
 
@@ -368,8 +398,7 @@ void Leser::gruppeZu()
     const Zustand innen = m_z;
     m_z = m_stapel.takeLast();
     if (verlassen == Ziel::Schrifttabelle && m_schriftOffen) {
-        m_schriften.insert(m_schriftNummer, {m_schriftName.trimmed(), m_schriftZeichensatz});
-        m_schriftOffen = false;
+        schriftEintragen();
     }
     if (verlassen == Ziel::Bild && m_z.ziel != Ziel::Bild)
         bildFertig();
@@ -412,17 +441,17 @@ void Leser::zeichen(char c)
         break;
     case Ziel::Schrifttabelle:
         if (c == ';') {
-            m_schriften.insert(m_schriftNummer, {m_schriftName.trimmed(), m_schriftZeichensatz});
+            schriftEintragen();
             m_schriftName.clear();
             m_schriftZeichensatz = -1;
-            m_schriftOffen = false;
         } else {
-            m_schriftName += QChar::fromLatin1(c);
-            m_schriftOffen = true;
+            schriftnameAnhaengen(QChar::fromLatin1(c));
         }
         break;
     case Ziel::Farbtabelle:
         if (c == ';') {
+            if (m_farben.size() >= maxTabelle)
+                throw tabelleZuGross(QStringLiteral("Farbtabelle"));
             m_farben.append(m_farbeGesetzt ? QColor(m_rot, m_gruen, m_blau) : QColor());
             m_rot = m_gruen = m_blau = 0;
             m_farbeGesetzt = false;
@@ -491,11 +520,21 @@ void Leser::laufAbschliessen()
     }
 }
 
-void Leser::neuesStueck()
+void Leser::neuesStueck() { m_stuecke.neu(); }
+
+void Leser::schriftnameAnhaengen(QChar c)
 {
-    if (++m_stuecke > maxStuecke)
-        throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein,
-            QStringLiteral("Die RTF-Datei hat zu viele Absätze und Textstücke (mehr als %1).").arg(maxStuecke));
+    if (m_schriftName.size() < maxSchriftname)
+        m_schriftName += c;
+    m_schriftOffen = true;
+}
+
+void Leser::schriftEintragen()
+{
+    if (m_schriften.size() >= maxTabelle && !m_schriften.contains(m_schriftNummer))
+        throw tabelleZuGross(QStringLiteral("Schrifttabelle"));
+    m_schriften.insert(m_schriftNummer, {m_schriftName.trimmed(), m_schriftZeichensatz});
+    m_schriftOffen = false;
 }
 
 void Leser::absatzEnde()
@@ -611,8 +650,7 @@ void Leser::steuersymbol(char c)
         if (ziffern == 0 || ueberspringeErsatz())
             return;
         if (m_z.ziel == Ziel::Schrifttabelle) {
-            m_schriftName += QChar(wert); // font names: Latin-1 is good enough
-            m_schriftOffen = true;
+            schriftnameAnhaengen(QChar(wert)); // font names: Latin-1 is good enough
         } else if (m_z.ziel == Ziel::Text || m_z.ziel == Ziel::Listenmarke) {
             byteAnhaengen(char(wert));
         }
@@ -1057,14 +1095,28 @@ void dokumentAufbauen(const QList<Absatz>& absaetze, QTextDocument& dokument)
     dokument.setModified(false);
 }
 
+// Plain text: one paragraph a line, under the limits of RTF. The line ends are counted before
+// the lines are split, so that a file of nothing but line breaks is refused at once.
 void klartextAufbauen(const QByteArray& daten, QTextDocument& dokument)
 {
+    const QString ganz = Textdatei::dekodieren(daten);
+    qint64 zeilenenden = 0;
+    for (qsizetype k = 0; k < ganz.size(); ++k)
+        if (ganz[k] == QLatin1Char('\n')
+            || (ganz[k] == QLatin1Char('\r') && (k + 1 == ganz.size() || ganz[k + 1] != QLatin1Char('\n'))))
+            ++zeilenenden;
+    if (zeilenenden > maxStuecke)
+        throw zuVieleStuecke();
+    Stueckzaehler stuecke;
     QList<Absatz> absaetze;
-    for (const QString& zeile : Textdatei::inZeilen(Textdatei::dekodieren(daten))) {
+    for (const QString& zeile : Textdatei::inZeilen(ganz)) {
         Absatz absatz;
+        stuecke.neu();
         const QString text = bereinigt(zeile);
-        if (!text.isEmpty())
+        if (!text.isEmpty()) {
+            stuecke.neu();
             absatz.laeufe.append({text, QTextCharFormat(), {}, {}});
+        }
         absaetze.append(absatz);
     }
     dokumentAufbauen(absaetze, dokument);
@@ -1364,6 +1416,8 @@ bool istRtf(const QByteArray& daten)
 
 void lesen(const QByteArray& daten, QTextDocument& dokument)
 {
+    if (daten.size() > Textdatei::maxGroesse)
+        throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein, QStringLiteral("Die Datei ist zu groß."));
     if (!istRtf(daten)) {
         klartextAufbauen(daten, dokument);
         return;

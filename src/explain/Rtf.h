@@ -9,9 +9,10 @@
 // headers and footers, metafiles.
 //
 // Files come from outside and may be hostile, so the reader has limits (nesting depth, control
-// word and number length, picture size) and never trusts a length it reads: \binN takes at most
-// what the file holds. A file beyond the limits is refused with a German message; a file that
-// does not start with "{\rtf" is read as plain text.
+// word and number length, picture size, paragraphs, font and colour tables, the size of the
+// file) and never trusts a length it reads: \binN takes at most what the file holds. A file
+// beyond the limits is refused with a German message; a file that does not start with "{\rtf"
+// is read as plain text, under the same limits.
 //
 // The writer emits plain RTF 1.x (ANSI, code page 1252, Unicode escapes with a '?' fallback,
 // old-style \pn bullets, PNG pictures) that WordPad, Word and LibreOffice open unchanged.
@@ -28,8 +29,11 @@ constexpr int maxTiefe = 256;
 constexpr int maxWortlaenge = 32;
 // Pictures beyond this many pixels (together) are skipped instead of decoded.
 constexpr qint64 maxBildpunkte = 40'000'000;
-// More paragraphs and runs than this would exhaust the memory of the text view: refused.
+// More paragraphs and runs than this would exhaust the memory of the text view: refused, for
+// plain text (one paragraph a line) as for RTF.
 constexpr qint64 maxStuecke = 100'000;
+// Font and colour tables with more entries than this are refused.
+constexpr qsizetype maxTabelle = 10'000;
 
 bool istRtf(const QByteArray& daten);
 

@@ -1,7 +1,7 @@
 #include "explain/U_Formel.h"
 
 #include "core/Lastfallbild.h"
-#include "core/Main.h"
+#include "core/Programmzustand.h"
 #include "explain/Formeltafel.h"
 #include "platform/Bausteine.h"
 #include "platform/Fehler.h"
@@ -20,7 +20,7 @@ TDLG_Formel* DLG_Formel = nullptr;
 void Formel_Zeigen(int index)
 {
     Main::Formelindex = index;
-    DLG_Formel->exec();
+    Plattform::modal(DLG_Formel);
 }
 
 } // namespace U_Formel
@@ -30,8 +30,7 @@ namespace {
 const QSize Box2(657, 681);
 const QSize Box3(553, 681);
 
-// A picture of the data directory; a missing or unreadable file is a file error, which ends
-// the showing at this step.
+// A picture of the data directory; a missing or unreadable file is a file error.
 QImage bildLaden(const QString& name)
 {
     const QString pfad = Textdatei::finden(Main::Datendir, name);
@@ -82,12 +81,20 @@ void TDLG_Formel::FormActivate()
     if (!eintrag)
         return;
     setWindowTitle(eintrag->titel);
-    // One step after the other: a failing picture stops the rest, which keep what they showed.
-    const QImage skizze = bildLaden(eintrag->skizze);
-    Image1->setPixmap(QPixmap::fromImage(skizze));
-    Image1->resize(skizze.size());
-    inBox(Image2, bildLaden(eintrag->formel));
-    inBox(Image3, bildLaden(eintrag->einheiten));
+    // Each picture on its own: one that cannot be read stays empty, the others are shown, and
+    // the failures come in one report.
+    Plattform::Teilschritte schritte;
+    Image1->clear();
+    schritte.ausfuehren([&] {
+        const QImage skizze = bildLaden(eintrag->skizze);
+        Image1->setPixmap(QPixmap::fromImage(skizze));
+        Image1->resize(skizze.size());
+    });
+    Image2->clear();
+    schritte.ausfuehren([&] { inBox(Image2, bildLaden(eintrag->formel)); });
+    Image3->clear();
+    schritte.ausfuehren([&] { inBox(Image3, bildLaden(eintrag->einheiten)); });
+    schritte.berichten();
 }
 
 void TDLG_Formel::B_AbbruchClick() { reject(); }

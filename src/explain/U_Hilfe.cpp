@@ -1,8 +1,9 @@
 #include "explain/U_Hilfe.h"
 
-#include "core/Main.h"
+#include "core/Programmzustand.h"
 #include "explain/Rtf.h"
 #include "platform/Bausteine.h"
+#include "platform/Meldungen.h"
 #include "platform/Oberflaeche.h"
 #include "platform/Textdatei.h"
 
@@ -38,7 +39,7 @@ QString Hilfedatei(int thema) { return Textdatei::finden(Main::Datendir, QString
 void Hilfe_Zeigen(int thema)
 {
     Main::Hilfeindex = thema;
-    DLG_Hilfe->exec();
+    Plattform::modal(DLG_Hilfe);
 }
 
 } // namespace U_Hilfe
@@ -113,11 +114,15 @@ void TDLG_Hilfe::LB_ThemenClick()
     m_geladen = k;
 }
 
+// The text is saved to the topic it was loaded from. With none loaded (its file could not be
+// read) there is nothing to save to: writing the empty view would replace that file.
 void TDLG_Hilfe::BitBtn1Click()
 {
-    const int k = LB_Themen->currentRow();
-    if (k < 0)
-        return; // FormActivate always selects a topic; nothing to save to otherwise
-    Rtf::speichern(U_Hilfe::Hilfedatei(k), *E_Hilfe->document());
+    if (m_geladen < 0) {
+        Plattform::fehler(QStringLiteral("Es ist kein Hilfethema geladen; es wurde nichts gespeichert. Bitte wählen Sie links "
+                                         "ein Thema, dessen Text Sie bearbeiten möchten."));
+        return;
+    }
+    Rtf::speichern(U_Hilfe::Hilfedatei(m_geladen), *E_Hilfe->document());
     E_Hilfe->document()->setModified(false);
 }

@@ -22,7 +22,7 @@ public:
 
     QListWidget* LB_Themen;
     QTextEdit* E_Hilfe;
-    QPushButton* BitBtn1;
+    QPushButton* BitBtn1; // "Speichern"
     QPushButton* B_Ende;
 
 private:

@@ -1,6 +1,6 @@
-# Each part of the folder brings its own fragment (*.cmake beside this file).
-file(GLOB teile ${CMAKE_CURRENT_LIST_DIR}/*.cmake)
-list(REMOVE_ITEM teile ${CMAKE_CURRENT_LIST_FILE})
-foreach(teil IN LISTS teile)
-  include(${teil})
-endforeach()
+target_sources(trabex_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Formeltafel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Rtf.cpp)
+target_sources(trabex_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/U_Formel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/U_Hilfe.cpp)

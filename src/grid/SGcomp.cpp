@@ -586,6 +586,22 @@ QString Zahlfehler(const QString& zelle)
     return QStringLiteral("Der Wert ") + Zahlzelle_Punktform(zelle) + QStringLiteral(" ist falsch");
 }
 
+int Datenzeilen(const TRaster& raster) { return raster.Letzte_Gefuellte_Zelle().second; }
+
+QString Zeilenzahlfehler(int zeilen, int hoechstens, const QString& ziel, const QString& was)
+{
+    if (zeilen <= hoechstens)
+        return {};
+    const int zuviel = zeilen - hoechstens;
+    return QStringLiteral("%1 kann höchstens %2 %3 aufnehmen, die Tabelle hat %4 Zeilen. Bitte löschen Sie %5; es wurde "
+                          "nichts gespeichert.")
+        .arg(ziel)
+        .arg(hoechstens)
+        .arg(was)
+        .arg(zeilen)
+        .arg(zuviel == 1 ? QStringLiteral("1 Zeile") : QStringLiteral("%1 Zeilen").arg(zuviel));
+}
+
 int Zellen_Pruefen(
     const TRaster& raster, int ersteSpalte, const std::function<QString(int spalte, const QString& zelle)>& pruefen)
 {

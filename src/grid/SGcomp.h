@@ -135,4 +135,10 @@ int Zellen_Pruefen(
 // The error text of a number cell that fails, else empty ("Der Wert 7.8.5 ist falsch").
 QString Zahlfehler(const QString& zelle);
 
+// The rows a save writes after the title row: trailing empty rows are dropped.
+int Datenzeilen(const TRaster& raster);
+// The editors' check of the row count: `zeilen` records against the `hoechstens` that `ziel`
+// ("Die Datei IPE.CSV") can hold. The error text when there are more, else empty.
+QString Zeilenzahlfehler(int zeilen, int hoechstens, const QString& ziel, const QString& was);
+
 } // namespace SGcomp

@@ -37,16 +37,16 @@ public:
     }
 };
 
-Antwort fragenMitBox(const QString& text)
+Antwort fragenMitBox(const QString& text, bool speichernAnbieten)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Trabex"), text);
-    QPushButton* speichern = box.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole);
+    QPushButton* speichern = speichernAnbieten ? box.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole) : nullptr;
     QPushButton* verwerfen = box.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
     QPushButton* abbrechen = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
-    box.setDefaultButton(speichern);
+    box.setDefaultButton(speichern ? speichern : abbrechen);
     box.setEscapeButton(abbrechen);
     box.exec();
-    if (box.clickedButton() == speichern)
+    if (speichern && box.clickedButton() == speichern)
         return Antwort::Speichern;
     if (box.clickedButton() == verwerfen)
         return Antwort::Verwerfen;
@@ -55,18 +55,21 @@ Antwort fragenMitBox(const QString& text)
 
 Rueckfrage& rueckfrage()
 {
-    static Rueckfrage frage = fragenMitBox;
+    static Rueckfrage frage; // empty: the box
     return frage;
 }
 
 } // namespace
 
-Antwort Nachfragen(const QString& text) { return rueckfrage()(text); }
+Antwort Nachfragen(const QString& text, bool speichernAnbieten)
+{
+    return rueckfrage() ? rueckfrage()(text) : fragenMitBox(text, speichernAnbieten);
+}
 
 Rueckfrage setzeRueckfrage(Rueckfrage frage)
 {
     Rueckfrage vorher = rueckfrage();
-    rueckfrage() = frage ? std::move(frage) : Rueckfrage(fragenMitBox);
+    rueckfrage() = std::move(frage);
     return vorher;
 }
 
@@ -83,6 +86,17 @@ bool Aenderungen_Klaeren(bool geaendert, const QString& frage, const std::functi
         break;
     }
     return false;
+}
+
+void Nach_Fremdem_Speichern(bool geaendert, const QString& datei, const QString& reiter, const std::function<void()>& neuLaden)
+{
+    const QString frage
+        = QStringLiteral("Die Datei %1 wurde eben gespeichert. Der Reiter \u201E%2\u201C zeigt sie mit ungespeicherten "
+                         "Änderungen. Sollen diese verworfen und die gespeicherte Datei dort geladen werden?\n"
+                         "Abbrechen behält die Änderungen; ein späteres Speichern dort ersetzt dann die eben gespeicherte Datei.")
+              .arg(datei, reiter);
+    if (!geaendert || Nachfragen(frage, false) == Antwort::Verwerfen)
+        neuLaden();
 }
 
 TRastermodell::TRastermodell(TRaster& raster, QObject* eltern)

@@ -43,14 +43,19 @@ private:
 // What the user wants done with unsaved edits before they would be lost.
 enum class Antwort { Speichern, Verwerfen, Bleiben };
 using Rueckfrage = std::function<Antwort(const QString& text)>;
-// Asks in a box with the buttons "Speichern", "Verwerfen" and "Abbrechen" (= stay). Tests
-// install their own answer; setzeRueckfrage returns the one installed before.
-Antwort Nachfragen(const QString& text);
+// Asks in a box with the buttons "Speichern", "Verwerfen" and "Abbrechen" (= stay); without
+// `speichernAnbieten` only "Verwerfen" and "Abbrechen". Tests install their own answer (an
+// empty one means the box); setzeRueckfrage returns the one installed before.
+Antwort Nachfragen(const QString& text, bool speichernAnbieten = true);
 Rueckfrage setzeRueckfrage(Rueckfrage frage);
 
 // Before unsaved edits would be lost: true when the caller may go on (nothing unsaved, the
 // edits discarded, or saved by `speichern`, which returns whether the save succeeded).
 bool Aenderungen_Klaeren(bool geaendert, const QString& frage, const std::function<bool()>& speichern);
+
+// Another tab saved `datei`, which the grid of the tab `reiter` shows: `neuLaden` runs at once,
+// or, when the grid has unsaved edits, only if the user discards them; otherwise it keeps them.
+void Nach_Fremdem_Speichern(bool geaendert, const QString& datei, const QString& reiter, const std::function<void()>& neuLaden);
 
 } // namespace SGcomp
 

@@ -2,7 +2,7 @@
 
 #include "platform/Fehler.h"
 
-namespace Fp {
+namespace Fliesskomma {
 
 using Plattform::Fehler;
 
@@ -47,4 +47,4 @@ double ln(double x)
 
 double exp(double x) { return pruefe(std::exp(pruefe(x))); }
 
-} // namespace Fp
+} // namespace Fliesskomma

@@ -5,7 +5,7 @@
 // these functions and passes intermediate results through pruefe().
 #include <cmath>
 
-namespace Fp {
+namespace Fliesskomma {
 
 // Throws Ueberlauf for ±inf and UngueltigeOperation for NaN; returns x otherwise.
 double pruefe(double x);
@@ -18,4 +18,4 @@ double ln(double x);
 // e^x with overflow check.
 double exp(double x);
 
-} // namespace Fp
+} // namespace Fliesskomma

@@ -1,18 +1,43 @@
 #include "platform/Meldungen.h"
 
 #include <cstdio>
+#include <exception>
+#include <new>
 
 namespace Plattform {
 
 namespace {
 Ausgabe* g_ausgabe = nullptr;
+Boxrahmen g_boxrahmen = nullptr;
 
 void melden(Meldungsart art, const QString& titel, const QString& text)
 {
-    if (g_ausgabe)
-        g_ausgabe->zeigen({art, titel, text});
-    else
+    if (!g_ausgabe) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(titel), qPrintable(text));
+        return;
+    }
+    Ausgabe* ausgabe = g_ausgabe;
+    const Meldung meldung {art, titel, text};
+    if (g_boxrahmen)
+        g_boxrahmen([&] { ausgabe->zeigen(meldung); }, ausgabe->nachgeahmt());
+    else
+        ausgabe->zeigen(meldung);
+}
+
+// The text of the exception being handled, for the general error report.
+QString fehlertext()
+{
+    try {
+        throw;
+    } catch (const Fehler& e) {
+        return e.text();
+    } catch (const std::bad_alloc&) {
+        return QStringLiteral("Zu wenig Arbeitsspeicher");
+    } catch (const std::exception& e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        return QStringLiteral("Unbekannter Fehler");
+    }
 }
 } // namespace
 
@@ -22,6 +47,8 @@ Ausgabe* setzeAusgabe(Ausgabe* ausgabe)
     g_ausgabe = ausgabe;
     return vorher;
 }
+
+void setzeBoxrahmen(Boxrahmen rahmen) { g_boxrahmen = rahmen; }
 
 void fehler(const QString& text) { melden(Meldungsart::Fehler, QStringLiteral("Fehler"), text); }
 void information(const QString& text) { melden(Meldungsart::Information, QStringLiteral("Trabex"), text); }
@@ -40,16 +67,30 @@ bool geschuetzt(const std::function<void()>& f) noexcept
     try {
         f();
         return true;
-    } catch (const Fehler& e) {
-        fehlerbericht(e.text());
-    } catch (const std::bad_alloc&) {
-        fehlerbericht(QStringLiteral("Zu wenig Arbeitsspeicher"));
-    } catch (const std::exception& e) {
-        fehlerbericht(QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        fehlerbericht(QStringLiteral("Unbekannter Fehler"));
+        fehlerbericht(fehlertext());
     }
     return false;
+}
+
+bool Teilschritte::ausfuehren(const std::function<void()>& schritt)
+{
+    try {
+        schritt();
+        return true;
+    } catch (...) {
+        m_fehler.append(fehlertext());
+    }
+    return false;
+}
+
+void Teilschritte::berichten()
+{
+    if (m_fehler.isEmpty())
+        return;
+    const QString text = m_fehler.join(QLatin1Char('\n'));
+    m_fehler.clear();
+    fehlerbericht(text);
 }
 
 Meldungsrekorder::Meldungsrekorder()

@@ -1,10 +1,11 @@
 #pragma once
 // Platform services that need widgets: message boxes, the activation hook every window's
-// set-up routine hangs on, and the application object that keeps exceptions out of the
-// event loop.
+// set-up routine hangs on, modal windows with the right owner, and the application object that
+// keeps exceptions out of the event loop.
 #include "platform/Meldungen.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QWidget>
 #include <functional>
 
@@ -17,9 +18,25 @@ public:
     void piepen() override;
 };
 
-// Runs `routine` (inside geschuetzt) each time `fenster` becomes the active window, including
-// when a modal dialog opened from it closes.
+// Runs `routine` (inside geschuetzt) each time `fenster` becomes the active window by the
+// user's doing: shown, returned to from another window, or when a modal window opened from it
+// closes. Not when one of the program's message boxes or the printer set-up closes (see
+// zwischenfenster): the window keeps its results, notes and typed text then.
 void beiAktivierung(QWidget* fenster, std::function<void()> routine);
+
+// As beiAktivierung, but only the first activation after each showing counts: a dialog that
+// takes its snapshot when it opens, which a nested dialog closing must not retake.
+void beiOeffnung(QWidget* fenster, std::function<void()> routine);
+
+// Runs `zeigen`, which shows a window that stands between the active window and the user
+// without leaving it (a message box, the printer set-up). The window system gives the active
+// window the activation back when it closes; that runs no set-up routine.
+void zwischenfenster(const std::function<void()>& zeigen);
+
+// Shows `dialog` modally for the window active now, which becomes its transient parent, so
+// that on closing the window manager gives the focus back to that window and not to the main
+// window. Returns the dialog's result.
+int modal(QDialog* dialog);
 
 // Sends the activation event by hand; tests and hidden windows use it.
 void aktivieren(QWidget* fenster);

@@ -4,8 +4,8 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace Zahlen {
 
@@ -15,8 +15,8 @@ bool istBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 
 // Rewrites a number in locale notation into C notation, or returns an empty string when the
 // text is not such a number. Hand-written so that no thousands separator, no "inf"/"nan" and no
-// hexadecimal form slips through.
-QByteArray inCNotation(const QString& text, QChar dezimal)
+// hexadecimal form slips through. `istDezimal` tells which characters separate the decimals.
+template <class Dezimal> QByteArray inCNotation(const QString& text, Dezimal istDezimal)
 {
     qsizetype a = 0, b = text.size();
     while (a < b && istBlank(text[a]))
@@ -32,7 +32,7 @@ QByteArray inCNotation(const QString& text, QChar dezimal)
         c += char(text[i++].unicode());
         ++ziffern;
     }
-    if (i < b && text[i] == dezimal) {
+    if (i < b && istDezimal(text[i])) {
         c += '.';
         ++i;
         while (i < b && text[i].isDigit() && text[i].unicode() < 128) {
@@ -66,18 +66,35 @@ QChar dezimalzeichen()
     return p.isEmpty() ? QLatin1Char('.') : p.at(0);
 }
 
+// std::from_chars reads C notation whatever the C library's locale is. The application object
+// sets that locale from the environment, and strtod would then want a decimal comma on a German
+// desktop and reject every number of the data files.
+std::optional<double> ausCNotation(const QByteArray& c)
+{
+    if (c.isEmpty())
+        return std::nullopt;
+    const char* anfang = c.constData() + (c.startsWith('+') ? 1 : 0);
+    const char* ende = c.constData() + c.size();
+    double wert = 0;
+    const auto [stelle, fehler] = std::from_chars(anfang, ende, wert);
+    if (fehler == std::errc::result_out_of_range && c.contains("e-"))
+        return c.startsWith('-') ? -0.0 : 0.0; // below the smallest double, as strtod gives it
+    if (fehler != std::errc() || stelle != ende || !std::isfinite(wert))
+        return std::nullopt;
+    return wert;
+}
+
 } // namespace
 
 std::optional<double> versuchen(const QString& text)
 {
-    const QByteArray c = inCNotation(text, dezimalzeichen());
-    if (c.isEmpty())
-        return std::nullopt;
-    char* ende = nullptr;
-    const double wert = std::strtod(c.constData(), &ende);
-    if (ende != c.constData() + c.size() || !std::isfinite(wert))
-        return std::nullopt;
-    return wert;
+    const QChar dezimal = dezimalzeichen();
+    return ausCNotation(inCNotation(text, [dezimal](QChar c) { return c == dezimal; }));
+}
+
+std::optional<double> versuchenDatei(const QString& text)
+{
+    return ausCNotation(inCNotation(text, [](QChar c) { return c == QLatin1Char(',') || c == QLatin1Char('.'); }));
 }
 
 double lesen(const QString& text)

@@ -12,6 +12,11 @@ namespace Zahlen {
 double lesen(const QString& text);
 std::optional<double> versuchen(const QString& text);
 
+// A number of a data file: the same notation, but with either ',' or '.' as the decimal
+// separator whatever the locale, so that files written under one locale load under every
+// other. The program never writes thousands separators, so the comma is never one.
+std::optional<double> versuchenDatei(const QString& text);
+
 // Fixed notation with the locale's separator: the value is rounded to `stellen` significant
 // digits and shown with exactly `nachkomma` decimals (digits past the significant ones are 0).
 // A value with more than `stellen` digits before the point is shown in exponent form,

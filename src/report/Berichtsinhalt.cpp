@@ -1,10 +1,9 @@
 #include "report/Berichtsinhalt.h"
 
+#include "core/Lastfaelle.h"
 #include "core/Unit1.h"
 #include "platform/Fliesskomma.h"
 #include "platform/Zahlen.h"
-
-#include <initializer_list>
 
 namespace Berichtsinhalt {
 
@@ -19,14 +18,6 @@ QRect Bildflaeche(const QSize& groesse)
 }
 
 namespace {
-
-bool einer(int fall, std::initializer_list<int> faelle)
-{
-    for (int f : faelle)
-        if (f == fall)
-            return true;
-    return false;
-}
 
 QString zahl(double wert) { return Zahlen::fixiert(wert, 2); }
 
@@ -71,12 +62,15 @@ private:
     QList<Zeile> m_zeilen;
 };
 
-// Picture of the load case: the file name as the report knows it, matched without regard to
-// case in the data directory; empty for a case this report has no picture of.
-QString bild(const char* muster, int fall, std::initializer_list<int> faelle)
+// The case of the shared number when the report's dialog serves it; none when another dialog
+// changed the case since.
+const Lastfaelle::Lastfall* eigenerFall(Lastfaelle::Dialog dialog)
 {
-    return einer(fall, faelle) ? QString::fromLatin1(muster).arg(fall) : QString();
+    return Lastfaelle::vonDialog(dialog, Unit1::Akt_Belastungsfall);
 }
+
+// Picture of the load case as the report names it; none for a case the report does not serve.
+QString bild(const Lastfaelle::Lastfall* fall) { return fall ? fall->berichtsbild.toString() : QString(); }
 
 void materialdaten(Aufbau& a)
 {
@@ -104,10 +98,10 @@ void profildaten_W_I_A(Aufbau& a)
 
 // The load row; its label depends on the load case, and a case the report does not serve
 // (another dialog changed the shared case since) prints the value alone.
-void last(Aufbau& a, const QString& bezeichnung)
+void last(Aufbau& a, const Lastfaelle::Lastfall* fall)
 {
     a.abschnitt(QStringLiteral("Eingaben:"));
-    a.zeile(bezeichnung, Unit1::F);
+    a.zeile(fall ? fall->lastBericht.toString() : QString(), Unit1::F);
 }
 
 // L/f, guarded against a deflection too small to divide by.
@@ -115,39 +109,20 @@ QString L_durch_f()
 {
     if (Unit1::fd < 0.05)
         return Fehlertext;
-    return zahl(Fp::teile(Unit1::L, Unit1::fd));
-}
-
-QString lastBiegung1(int fall)
-{
-    if (einer(fall, {1, 3, 10}))
-        return QStringLiteral("Kraft [N]");
-    if (einer(fall, {2, 5, 11, 13}))
-        return QStringLiteral("Streckenlast [N/m] ");
-    if (einer(fall, {6, 7}))
-        return QStringLiteral("Gesammtlast [N]");
-    return {};
-}
-
-QString lastBiegung2(int fall)
-{
-    if (einer(fall, {4, 8, 12}))
-        return QStringLiteral("Kraft [N]");
-    if (fall == 9)
-        return QStringLiteral("Streckenlast [N/m] ");
-    return {};
+    return zahl(Fliesskomma::teile(Unit1::L, Unit1::fd));
 }
 
 } // namespace
 
 Inhalt Biegung1(const QString& Titel)
 {
-    const int fall = Unit1::Akt_Belastungsfall;
-    const bool mit_x = einer(fall, {1, 2, 3, 4, 5, 6, 7, 10, 11, 13});
+    const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Biegung1);
+    // Case 4, a case of the second dialog, has always printed its x here as well.
+    const bool mit_x = (fall && fall->xZeile) || Unit1::Akt_Belastungsfall == 4;
     Aufbau a(Titel);
     materialdaten(a);
     profildaten_W_I_A(a);
-    last(a, lastBiegung1(fall));
+    last(a, fall);
     a.zeile(QStringLiteral("L [mm]"), Unit1::L);
     if (mit_x)
         a.zeile(QStringLiteral("x [mm]"), Unit1::Lx);
@@ -157,17 +132,17 @@ Inhalt Biegung1(const QString& Titel)
         a.zeile(QStringLiteral("Werf bei x [cm3]"), Unit1::Wxerf);
     a.zeile(QStringLiteral("f [mm]"), Unit1::fd);
     a.zeile(QStringLiteral("L/f"), L_durch_f());
-    return a.inhalt(bild("B_Bieg%1.BMP", fall, {1, 2, 3, 5, 6, 7, 10, 11, 13}));
+    return a.inhalt(bild(fall));
 }
 
 Inhalt Biegung2(const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f)
 {
-    const int fall = Unit1::Akt_Belastungsfall;
-    const bool mit_x = fall == 4 || fall == 9;
+    const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Biegung2);
+    const bool mit_x = fall && fall->xZeile;
     Aufbau a(Titel);
     materialdaten(a);
     profildaten_W_I_A(a);
-    last(a, lastBiegung2(fall));
+    last(a, fall);
     a.zeile(QStringLiteral("L [mm]"), Unit1::L);
     a.zeile(QStringLiteral("a [mm]"), Unit1::Abstand_a);
     if (mit_x)
@@ -183,12 +158,12 @@ Inhalt Biegung2(const QString& Titel, const QString& Hinweis_W, const QString& H
     if (!Hinweis_f.isEmpty())
         a.hinweis(Hinweis_f);
     a.zeile(QStringLiteral("L/f"), L_durch_f());
-    return a.inhalt(bild("B_Bieg%1.bmp", fall, {4, 8, 9, 12}));
+    return a.inhalt(bild(fall));
 }
 
 Inhalt Knickung(const QString& Titel, const QString& Formel)
 {
-    const int fall = Unit1::Akt_Belastungsfall;
+    const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Knickung);
     Aufbau a(Titel);
     a.titelzeile(Formel);
     materialdaten(a);
@@ -197,29 +172,30 @@ Inhalt Knickung(const QString& Titel, const QString& Formel)
     a.zeile(QStringLiteral("Grenzschlankheit"), Unit1::GrenzSchlankheit);
     a.zeile(QStringLiteral("I [cm4]"), Unit1::I);
     a.zeile(QStringLiteral("A [mm2]"), Unit1::A);
-    last(a, einer(fall, {1, 2, 3, 4}) ? QStringLiteral("F [N]") : QString());
+    last(a, fall);
     a.zeile(QStringLiteral("L [mm]"), Unit1::L);
     a.zeile(QStringLiteral("Gewünschte Sicherheit"), Unit1::Sk_gewuenscht);
     a.abschnitt(QStringLiteral("Ausgaben:"));
     a.zeile(QStringLiteral("Ierf [cm4]"), Unit1::Ierf);
     a.zeile(QStringLiteral("Knickspannung [N/mm2]"), Unit1::Sigma_K);
     // Actual stress, guarded against an area too small to divide by.
-    a.zeile(QStringLiteral("vorh. Spannung [N/mm2]"), Unit1::A < 0.005 ? Fehlertext : zahl(Fp::teile(Unit1::F, Unit1::A)));
+    a.zeile(
+        QStringLiteral("vorh. Spannung [N/mm2]"), Unit1::A < 0.005 ? Fehlertext : zahl(Fliesskomma::teile(Unit1::F, Unit1::A)));
     a.zeile(QStringLiteral("Schlankheitsgrad"), Unit1::Schlankheitsgrad);
     a.zeile(QStringLiteral("Tatsächliche Sicherheit"), Unit1::Sk);
-    return a.inhalt(bild("B_Knick%1.bmp", fall, {1, 2, 3, 4}), x2_Knickung);
+    return a.inhalt(bild(fall), x2_Knickung);
 }
 
 Inhalt Scherung(const QString& Titel)
 {
-    const int fall = Unit1::Akt_Belastungsfall;
+    const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Scherung);
     Aufbau a(Titel);
     materialdaten(a);
     profildaten_W_I_A(a);
-    last(a, fall == 0 ? QStringLiteral("F [N]") : QString());
+    last(a, fall);
     a.abschnitt(QStringLiteral("Ausgaben:"));
     a.zeile(QStringLiteral("Aerf [mm2]"), Unit1::Aerf);
-    return a.inhalt(fall == 0 ? QStringLiteral("B_Scher.bmp") : QString());
+    return a.inhalt(bild(fall));
 }
 
 } // namespace Berichtsinhalt

@@ -1,9 +1,10 @@
 #include "report/U_druck.h"
 
-#include "core/Main.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
 #include "platform/Fehler.h"
 #include "platform/Meldungen.h"
+#include "platform/Oberflaeche.h"
 #include "platform/Textdatei.h"
 #include "report/Berichtsinhalt.h"
 #include "report/U_Printgr.h"
@@ -90,10 +91,12 @@ void Druckdatei_Vorschlagen(QPrintDialog* Drucksetupdlg, const QString& name)
 void drucken(QPrintDialog* Drucksetupdlg, const QString& name, Besetzt besetzt,
     const std::function<Berichtsinhalt::Inhalt()>& inhalt, const Zusatzseiten::Inhalt* zusatz)
 {
+    // Cancelled or not, the report uses the printer now selected. The set-up dialog is no window
+    // the user leaves the calculation for: its closing keeps the results on screen.
     if (Drucksetupdlg) {
         Druckdatei_Vorschlagen(Drucksetupdlg, name);
-        Drucksetupdlg->exec();
-    } // cancelled or not, the report uses the printer now selected
+        Plattform::zwischenfenster([Drucksetupdlg] { Plattform::modal(Drucksetupdlg); });
+    }
     QPrinter& drucker = Drucksetupdlg ? *Drucksetupdlg->printer() : U_Printgr::Printer();
     if (U_Printgr::Printing(drucker)) {
         if (besetzt == Besetzt::Meldung)

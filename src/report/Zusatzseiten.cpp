@@ -4,6 +4,7 @@
 #include "platform/Bausteine.h"
 #include "platform/Fehler.h"
 #include "platform/Meldungen.h"
+#include "platform/Oberflaeche.h"
 #include "platform/Textdatei.h"
 #include "report/U_Printgr.h"
 #include "report/U_druck.h"
@@ -187,7 +188,7 @@ bool Kopf_Abfragen(QWidget* eltern)
     QObject::connect(knoepfe, &QDialogButtonBox::accepted, &d, &QDialog::accept);
     QObject::connect(knoepfe, &QDialogButtonBox::rejected, &d, &QDialog::reject);
     form->addRow(knoepfe);
-    if (d.exec() != QDialog::Accepted)
+    if (Plattform::modal(&d) != QDialog::Accepted)
         return false;
     t_kopf = {projekt->text(), position->text(), bearbeiter->text()};
     try {

@@ -7,7 +7,6 @@
 #include <QEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <memory>
 
 namespace Querschnittsdialog {
 
@@ -24,40 +23,24 @@ void mittig(QWidget* dialog)
     dialog->move(rahmen.topLeft());
 }
 
-// Marks a dialog as freshly shown (the activation hook consumes the mark) and centres it before
-// it appears.
+// Centres a dialog each time before it appears.
 class Zeigefilter : public QObject {
 public:
-    Zeigefilter(QObject* eltern, std::shared_ptr<bool> frisch)
-        : QObject(eltern)
-        , m_frisch(std::move(frisch))
-    {
-    }
+    using QObject::QObject;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override
     {
-        if (objekt == parent() && ereignis->type() == QEvent::Show && !ereignis->spontaneous()) {
-            *m_frisch = true;
+        if (objekt == parent() && ereignis->type() == QEvent::Show && !ereignis->spontaneous())
             mittig(static_cast<QWidget*>(objekt));
-        }
         return false;
     }
-
-private:
-    std::shared_ptr<bool> m_frisch;
 };
 
 } // namespace
 
 void beiOeffnung(QDialog* dialog, std::function<void()> oeffnen)
 {
-    auto frisch = std::make_shared<bool>(false);
-    dialog->installEventFilter(new Zeigefilter(dialog, frisch));
-    Plattform::beiAktivierung(dialog, [frisch, oeffnen = std::move(oeffnen)] {
-        if (!*frisch)
-            return;
-        *frisch = false;
-        oeffnen();
-    });
+    dialog->installEventFilter(new Zeigefilter(dialog));
+    Plattform::beiOeffnung(dialog, std::move(oeffnen));
 }
 
 Knopfleiste knopfleiste(QDialog* dialog, const QString& hilfename)

@@ -10,9 +10,9 @@ class QPushButton;
 namespace Querschnittsdialog {
 
 // Centres the dialog on the screen each time it is shown and runs `oeffnen` (guarded) at the
-// first activation after that. A
-// nested dialog, the help viewer or a message box closing activates the dialog again, but
-// that is no opening: the snapshot for "Abbrechen" and the lists must stay as they are.
+// first activation after that. A nested dialog, the help viewer or a message box closing
+// activates the dialog again, but that is no opening: the snapshot for "Abbrechen" and the
+// lists must stay as they are.
 void beiOeffnung(QDialog* dialog, std::function<void()> oeffnen);
 
 struct Knopfleiste {

@@ -8,8 +8,8 @@
 
 namespace Querschnittswerte {
 
-using Fp::pruefe;
-using Fp::teile;
+using Fliesskomma::pruefe;
+using Fliesskomma::teile;
 using std::numbers::pi;
 using Unit1::potenz;
 
@@ -76,7 +76,7 @@ double Masse(double A, double Gamma) { return pruefe(pruefe(A * Gamma) / 1000.0)
 
 Gewaehltes_Profil Gewaehltes_Profil::aufnehmen()
 {
-    return {Unit1::W, Unit1::I, Unit1::A, Unit1::Masse, Unit1::ProfilArt, Unit1::ProfilName};
+    return {Unit1::W, Unit1::I, Unit1::A, Unit1::Masse, Unit1::ProfilArt, Unit1::ProfilName, Unit1::Profilachse};
 }
 
 void Gewaehltes_Profil::wiederherstellen() const
@@ -87,6 +87,7 @@ void Gewaehltes_Profil::wiederherstellen() const
     Unit1::Masse = Masse;
     Unit1::ProfilArt = ProfilArt;
     Unit1::ProfilName = ProfilName;
+    Unit1::Profilachse = Profilachse;
 }
 
 } // namespace Querschnittswerte

@@ -1,6 +1,8 @@
 #pragma once
 // Section values of the standard shapes and the chosen section as the dialogs hand it on.
 // Pure computation: no widgets, every failure is a Plattform::Fehler.
+#include "core/Unit1.h"
+
 #include <QString>
 
 namespace Querschnittswerte {
@@ -27,8 +29,9 @@ Werte Formrohr(double B, double H, double s); // width B, height H, wall s [cm]
 // Mass per metre [kg/m] = A [mm²] × specific weight [kg/dm³] / 1000.
 double Masse(double A, double Gamma);
 
-// The six shared values of the chosen section (Unit1::W, I, A, Masse, ProfilArt, ProfilName):
-// the snapshot for "Abbrechen" and the private copy that undoes a failed calculation.
+// The shared values of the chosen section (Unit1::W, I, A, Masse, ProfilArt, ProfilName and the
+// axis they belong to): the snapshot for "Abbrechen" and the private copy that undoes a failed
+// calculation.
 struct Gewaehltes_Profil {
     double W = 0;
     double I = 0;
@@ -36,6 +39,7 @@ struct Gewaehltes_Profil {
     double Masse = 0;
     QString ProfilArt;
     QString ProfilName;
+    Unit1::TProfilachse Profilachse = Unit1::TProfilachse::Keine;
 
     static Gewaehltes_Profil aufnehmen();
     void wiederherstellen() const;

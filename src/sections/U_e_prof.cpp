@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <utility>
 
 namespace U_e_prof {
 
@@ -102,17 +103,27 @@ void TDlg_Eigenes_Profil::B_BerechnenClick()
 
 void TDlg_Eigenes_Profil::OKBtnClick()
 {
-    Unit1::ProfilArt = E_Profilart->text();
-    Unit1::ProfilName = E_Profilname->text();
-    // In this order; a faulty field stops the taking there, what came before stays taken.
+    // Every field is read before anything is taken: a section of which only some values were
+    // taken never existed, and the caller would compute with it.
+    Querschnittswerte::Gewaehltes_Profil neu;
+    QLineEdit* gelesen = nullptr;
     try {
-        Unit1::W = wert(E_W);
-        Unit1::I = wert(E_I);
-        Flaeche_Uebernehmen();
+        for (auto [feld, wertNeu] : {std::pair {E_W, &neu.W}, std::pair {E_I, &neu.I}, std::pair {E_A, &neu.A}}) {
+            gelesen = feld;
+            *wertNeu = wert(feld);
+        }
+        neu.Masse = Querschnittswerte::Masse(neu.A, Unit1::Gamma);
     } catch (const Plattform::Fehler&) {
         Plattform::piep();
         Plattform::information(QStringLiteral("Die eingegebenen Werte sind fehlerhaft!"));
+        gelesen->setFocus(); // the dialog stays open with the typed texts
+        gelesen->selectAll();
+        return;
     }
+    neu.ProfilArt = E_Profilart->text();
+    neu.ProfilName = E_Profilname->text();
+    neu.Profilachse = Unit1::TProfilachse::Keine;
+    neu.wiederherstellen();
     done(QDialog::Accepted);
 }
 

@@ -1,6 +1,6 @@
 #include "sections/U_p_rec.h"
 
-#include "core/Main.h"
+#include "core/Programmzustand.h"
 #include "core/Unit1.h"
 #include "explain/U_Hilfe.h"
 #include "platform/Bausteine.h"
@@ -252,6 +252,7 @@ void TDLG_Profil_Rechnen::Berechnen()
     Unit1::W = werte.W;
     Unit1::I = werte.I;
     Unit1::A = werte.A;
+    Unit1::Profilachse = Unit1::TProfilachse::Keine;
     L_Waus->setText(fixiert(Unit1::W, 2));
     L_Iaus->setText(fixiert(Unit1::I, 2));
     L_Aaus->setText(fixiert(Unit1::A, 2));

@@ -44,7 +44,7 @@ public:
     QLabel* Label2;
     QLabel* L_Masse;
     QToolButton* B_Berechnen;
-    QPlainTextEdit* Memo1;
+    QPlainTextEdit* Memo1; // a fixed note on unsymmetric profiles, not the loaders' Unit1::Memo
     QPushButton* HelpBtn;
     QPushButton* CancelBtn;
     QPushButton* OKBtn;

@@ -113,9 +113,11 @@ void TDLG_Profil::Listenauswahl_Bauen()
     connect(LB_Profilart, &QListWidget::currentRowChanged, this, Plattform::handler(this, &TDLG_Profil::LB_ProfilartClick));
     connect(LB_Profil, &QListWidget::clicked, this, Plattform::handler(this, &TDLG_Profil::LB_ProfilClick));
     connect(LB_Profil, &QListWidget::currentRowChanged, this, Plattform::handler(this, &TDLG_Profil::LB_ProfilClick));
+    // Choosing an orientation takes the selected profile in it, so that the panel "Gewähltes
+    // Profil" always shows what the caller receives.
     const auto ausrichtung = [this](bool gewaehlt) {
         if (gewaehlt)
-            Plattform::geschuetzt([this] { Dlg_Schreiben(); });
+            Plattform::geschuetzt([this] { LB_ProfilClick(); });
     };
     connect(RB_Optimal, &QRadioButton::toggled, this, ausrichtung);
     connect(RB_Quer, &QRadioButton::toggled, this, ausrichtung);
@@ -207,6 +209,7 @@ void TDLG_Profil::LB_ProfilClick()
     A = e.A;
     ProfilArt = e.Art;
     ProfilName = e.Name;
+    Profilachse = optimal ? TProfilachse::Imax : TProfilachse::Imin;
     Masse = Querschnittswerte::Masse(e.A, Gamma);
     Dlg_Schreiben();
 }
@@ -222,8 +225,6 @@ void TDLG_Profil::Dlg_Schreiben()
     L_W->setText(fixiert(optimal ? e.Wmax : e.Wmin, 2));
     L_I->setText(fixiert(optimal ? e.Imax : e.Imin, 2));
     L_A->setText(fixiert(e.A, 2));
-    // Only shown: the shared mass already belongs to the section taken last, which after the
-    // calculator or a typed-in section is not this list entry.
     L_Masse->setText(fixiert(Querschnittswerte::Masse(e.A, Gamma), 2));
 }
 
@@ -235,6 +236,15 @@ void TDLG_Profil::Dlg_Schreiben2()
     L_Profilname->setText(ProfilName);
     L_Profilart->setText(ProfilArt);
     L_Masse->setText(fixiert(Masse, 2));
+}
+
+bool TDLG_Profil::Quer() const { return RB_Quer->isChecked(); }
+
+void TDLG_Profil::Ausrichtung_Setzen(bool quer)
+{
+    const QSignalBlocker sperre1(RB_Optimal);
+    const QSignalBlocker sperre2(RB_Quer);
+    (quer ? RB_Quer : RB_Optimal)->setChecked(true);
 }
 
 const TProfilrecord& TDLG_Profil::Eintrag() const
@@ -251,7 +261,7 @@ const TProfilrecord& TDLG_Profil::Eintrag() const
 void TDLG_Profil::Form_Berechnen(TAkt_Profil form)
 {
     Akt_Profil = form;
-    U_p_rec::DLG_Profil_Rechnen->exec();
+    Plattform::modal(U_p_rec::DLG_Profil_Rechnen);
     Dlg_Schreiben2();
 }
 
@@ -262,7 +272,7 @@ void TDLG_Profil::B_RohrClick() { Form_Berechnen(TAkt_Profil::Rohr); }
 
 void TDLG_Profil::B_Profil_DefinierenClick()
 {
-    U_e_prof::Dlg_Eigenes_Profil->exec();
+    Plattform::modal(U_e_prof::Dlg_Eigenes_Profil);
     Dlg_Schreiben2();
 }
 

@@ -23,7 +23,8 @@ public:
     void FormActivate();
     void LB_ProfilartClick();
     void LB_ProfilClick();
-    // Shows the list selection in the chosen orientation (and its mass).
+    // Shows the list selection in the chosen orientation (and its mass); run after the profile
+    // click, which has taken that selection into the shared values.
     void Dlg_Schreiben();
     // Shows the shared values, after the calculator or the typed-in section has closed.
     void Dlg_Schreiben2();
@@ -35,6 +36,12 @@ public:
     void OKBtnClick();
     void CancelBtnClick();
     void B_HilfeClick();
+
+    // The beam orientation: across (Wmin, Imin) or optimal (Wmax, Imax). Setting it takes no
+    // profile; it is for a caller that wants another start before the dialog opens, whose
+    // opening then takes the first profile in it.
+    bool Quer() const;
+    void Ausrichtung_Setzen(bool quer);
 
     QFrame* Panel1;
     QFrame* Panel2;

@@ -1,11 +1,14 @@
 // The two bending dialogs as the user works them: entry routine, calculations, failures, notes.
+#include "Balkenmodell.h"
 #include "Testumgebung.h"
 #include "calc/Biegerechnung.h"
 #include "calc/Nachweis.h"
 #include "calc/Nachweiszeile.h"
+#include "calc/Rechendialog.h"
 #include "calc/U_bieg1.h"
 #include "calc/U_bieg2.h"
 #include "calc/U_passend.h"
+#include "core/Lastfaelle.h"
 #include "core/Main.h"
 #include "core/Unit1.h"
 #include "explain/U_Formel.h"
@@ -23,6 +26,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
+#include <cmath>
 #include <memory>
 
 using namespace Unit1;
@@ -33,9 +37,7 @@ using Zahlen::fixiert;
 class TestBiegedialoge : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Testumgebung::Programmverzeichnis> m_verzeichnis;
-    std::unique_ptr<Plattform::Meldungsrekorder> m_rekorder;
-    std::unique_ptr<Testumgebung::Programm> m_programm;
+    std::unique_ptr<Testumgebung::Programmlauf> m_lauf;
 
     TDLG_Biegung1* d1() const { return U_bieg1::DLG_Biegung1; }
     TDLG_Biegung2* d2() const { return U_bieg2::DLG_Biegung2; }
@@ -60,44 +62,38 @@ class TestBiegedialoge : public QObject {
         Plattform::aktivieren(dialog);
     }
 
-    void berechne(TDLG_Biegung1* d, const char* last, const char* laenge, const char* sigma, const char* x)
+    // Typed into the fields and "Berechnen" clicked, as the user works the dialog. The third
+    // field is the allowable stress in the first dialog and the distance a in the second.
+    static void berechne(QWidget* d, const char* drittesFeld, const QStringList& werte)
     {
-        d->Felder.E_Last->setText(zahl(QString::fromLatin1(last)));
-        d->Felder.E_Laenge->setText(zahl(QString::fromLatin1(laenge)));
-        d->Felder.E_SigmaZul->setText(zahl(QString::fromLatin1(sigma)));
-        d->Felder.E_x->setText(zahl(QString::fromLatin1(x)));
-        d->Felder.B_Berechnen_W->click();
+        const char* felder[] = {"E_Last", "E_Laenge", drittesFeld, "E_x"};
+        for (int k = 0; k < 4; ++k)
+            Testumgebung::tippen(d, felder[k], zahl(werte[k]));
+        Testumgebung::klicken(d, "B_Berechnen_W");
     }
-
-    void berechne(TDLG_Biegung2* d, const char* last, const char* laenge, const char* a, const char* x)
+    static void berechne(TDLG_Biegung1* d, const char* last, const char* laenge, const char* sigma, const char* x)
     {
-        d->Felder.E_Last->setText(zahl(QString::fromLatin1(last)));
-        d->Felder.E_Laenge->setText(zahl(QString::fromLatin1(laenge)));
-        d->E_Abstand->setText(zahl(QString::fromLatin1(a)));
-        d->Felder.E_x->setText(zahl(QString::fromLatin1(x)));
-        d->Felder.B_Berechnen_W->click();
+        berechne(d, "E_SigmaZul", {last, laenge, sigma, x});
+    }
+    static void berechne(TDLG_Biegung2* d, const char* last, const char* laenge, const char* a, const char* x)
+    {
+        berechne(d, "E_Abstand", {last, laenge, a, x});
     }
 
 private slots:
     void init()
     {
-        m_verzeichnis = std::make_unique<Testumgebung::Programmverzeichnis>();
-        // Sketches in lower case: the names are matched without regard to case.
-        QImage bild(64, 32, QImage::Format_RGB32);
-        bild.fill(Qt::cyan);
-        for (int f = 1; f <= 13; ++f)
-            QVERIFY(bild.save(m_verzeichnis->daten() + QStringLiteral("b_bieg%1.bmp").arg(f), "BMP"));
-        m_rekorder = std::make_unique<Plattform::Meldungsrekorder>();
-        m_programm = std::make_unique<Testumgebung::Programm>(*m_verzeichnis);
+        m_lauf = std::make_unique<Testumgebung::Programmlauf>([](const Testumgebung::Programmverzeichnis& v) {
+            // Sketches in lower case: the names are matched without regard to case.
+            QImage bild(64, 32, QImage::Format_RGB32);
+            bild.fill(Qt::cyan);
+            for (int f = 1; f <= 13; ++f)
+                QVERIFY(bild.save(v.daten() + QStringLiteral("b_bieg%1.bmp").arg(f), "BMP"));
+        });
         materialUndProfil();
-        m_rekorder->leeren();
+        m_lauf->rekorder.leeren();
     }
-    void cleanup()
-    {
-        m_programm.reset();
-        m_rekorder.reset();
-        m_verzeichnis.reset();
-    }
+    void cleanup() { m_lauf.reset(); }
 
     void hauptfensterZeigtDenFallImRichtigenDialog()
     {
@@ -124,24 +120,32 @@ private slots:
         QCOMPARE(d1()->Felder.E_SigmaZul->text(), fixiert(120, 2));
         QCOMPARE(d1()->Felder.E_E_Modul->text(), fixiert(210000, 2));
         QCOMPARE(d1()->Felder.E_I->text(), fixiert(1940, 2));
+        QVERIFY(d1()->Felder.E_E_Modul->isReadOnly()); // never read: the material's E is used
+        QVERIFY(d2()->Felder.E_E_Modul->isReadOnly());
         QCOMPARE(d1()->Felder.L_Werf->text(), zahl("0.00"));
         QCOMPARE(d1()->Felder.L_f->text(), zahl("0.0000"));
         QCOMPARE(Werf + Wxerf + fd, 0.0);
-        QVERIFY(m_rekorder->meldungen.isEmpty());
+        QVERIFY(m_lauf->rekorder.meldungen.isEmpty());
     }
 
-    void fehlendesBildBeendetDieEintrittsroutine()
+    void fehlendesBildMeldetEinmalUndRichtetDenRestEin()
     {
         oeffnen(d1(), 5);
-        QFile::remove(m_verzeichnis->daten() + QStringLiteral("b_bieg3.bmp"));
+        QFile::remove(m_lauf->verzeichnis.daten() + QStringLiteral("b_bieg3.bmp"));
         Werf = 5;
         oeffnen(d1(), 3);
-        QCOMPARE(m_rekorder->meldungen.size(), 1);
-        QCOMPARE(m_rekorder->meldungen[0].art, Meldungsart::Bericht);
-        QVERIFY(m_rekorder->meldungen[0].text.contains(QStringLiteral("B_Bieg3.BMP")));
+        // The box hands the activation back to the dialog; that is no new activation.
+        QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+        QCOMPARE(m_lauf->rekorder.meldungen[0].art, Meldungsart::Bericht);
+        QVERIFY(m_lauf->rekorder.meldungen[0].text.contains(QStringLiteral("B_Bieg3.BMP")));
         QCOMPARE(d1()->windowTitle(), QStringLiteral("Biegung - Aufgelegter Träger mit Einzellast in der Mitte"));
-        QCOMPARE(d1()->Felder.L_Last->text(), QStringLiteral("Streckenlast [N/m] ")); // later steps did not run
-        QCOMPARE(Werf, 5.0);
+        QVERIFY(d1()->Image1->pixmap().isNull());
+        QCOMPARE(d1()->Felder.L_Last->text(), QStringLiteral("Kraft        [N]"));
+        QCOMPARE(Werf, 0.0);
+        // The window works on.
+        berechne(d1(), "1000", "2000", "100", "0");
+        QCOMPARE(Werf, 1000.0 * 2000 / 4 / 100 / 1000);
+        QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
     }
 
     void widerstandsmomentUndDurchbiegung()
@@ -158,7 +162,7 @@ private slots:
         QVERIFY(qAbs(fd - f) < 1e-12);
         QCOMPARE(d1()->Felder.L_f->text(), fixiert(f, 4));
         QCOMPARE(d1()->Felder.L_L_durch_f->text(), fixiert(3000 / f, 2));
-        QCOMPARE(m_rekorder->pieptoene, 0);
+        QCOMPARE(m_lauf->rekorder.pieptoene, 0);
     }
 
     void zuKleinesProfilZeigtKeineDurchbiegung()
@@ -167,10 +171,16 @@ private slots:
         berechne(d1(), "100000", "3000", "120", "0"); // Werf = 625 cm³ > W = 194
         d1()->Felder.L_f->setText(QStringLiteral("alt"));
         d1()->Felder.B_Berechnung_f->click();
-        QCOMPARE(m_rekorder->texte(), QStringList {QStringLiteral("Der Widerstandswert des Profiles ist zu klein")});
-        QCOMPARE(m_rekorder->meldungen[0].art, Meldungsart::Information);
+        QCOMPARE(m_lauf->rekorder.texte(), QStringList {QStringLiteral("Der Widerstandswert des Profiles ist zu klein")});
+        QCOMPARE(m_lauf->rekorder.meldungen[0].art, Meldungsart::Information);
         QCOMPARE(d1()->Felder.L_f->text(), QStringLiteral("alt"));
         QVERIFY(fd > 0); // computed all the same
+        // Closing the box does not reset Werf: the profile is refused again.
+        d1()->Felder.B_Berechnung_f->click();
+        QCOMPARE(m_lauf->rekorder.meldungen.size(), 2);
+        QCOMPARE(Werf, 625.0);
+        QCOMPARE(d1()->Felder.L_Werf->text(), fixiert(625, 2));
+        QCOMPARE(d1()->Felder.L_f->text(), QStringLiteral("alt"));
     }
 
     void fehlerPiepenUndBehaltenDasGespeicherte()
@@ -183,8 +193,8 @@ private slots:
         d1()->Felder.E_Laenge->setText(zahl("2000"));
         d1()->Felder.L_Werf->setText(vorher);
         d1()->Felder.B_Berechnen_W->click();
-        QCOMPARE(m_rekorder->pieptoene, 1);
-        QVERIFY(m_rekorder->meldungen.isEmpty());
+        QCOMPARE(m_lauf->rekorder.pieptoene, 1);
+        QVERIFY(m_lauf->rekorder.meldungen.isEmpty());
         QCOMPARE(F, 1000.0); // read before the failing field
         QCOMPARE(L, 2000.0);
         QCOMPARE(d1()->Felder.L_Werf->text(), vorher);
@@ -192,14 +202,14 @@ private slots:
         // The other decimal separator is no number either.
         d1()->Felder.E_SigmaZul->setText(Testumgebung::deutsch() ? QStringLiteral("1.5") : QStringLiteral("1,5"));
         d1()->Felder.B_Berechnen_W->click();
-        QCOMPARE(m_rekorder->pieptoene, 2);
+        QCOMPARE(m_lauf->rekorder.pieptoene, 2);
     }
 
     void nurDerXTeilScheitert()
     {
         oeffnen(d1(), 2);
         berechne(d1(), "1000", "2000", "100", "-10"); // potenz of a negative x
-        QCOMPARE(m_rekorder->pieptoene, 1);
+        QCOMPARE(m_lauf->rekorder.pieptoene, 1);
         QCOMPARE(Werf, 1.0 * 2000 * 2000 / 2 / 100 / 1000); // already stored
         QCOMPARE(d1()->Felder.L_Werf->text(), QStringLiteral("0")); // not refreshed
     }
@@ -210,7 +220,7 @@ private slots:
         E = 0; // no material chosen
         berechne(d1(), "1000", "2000", "100", "0");
         d1()->Felder.B_Berechnung_f->click();
-        QCOMPARE(m_rekorder->pieptoene, 1);
+        QCOMPARE(m_lauf->rekorder.pieptoene, 1);
         QCOMPARE(d1()->Felder.E_E_Modul->text(), fixiert(0, 2)); // the used E is written back
 
         // A deflection of 0: L/f fails after the guard with the general error report.
@@ -219,9 +229,9 @@ private slots:
         d1()->Felder.E_E_Modul->setText(fixiert(210000, 2));
         d1()->Felder.L_L_durch_f->setText(QStringLiteral("alt"));
         d1()->Felder.B_Berechnung_f->click();
-        QCOMPARE(m_rekorder->meldungen.size(), 1);
-        QCOMPARE(m_rekorder->meldungen[0].art, Meldungsart::Bericht);
-        QCOMPARE(m_rekorder->meldungen[0].text, QStringLiteral("Gleitkommadivision durch Null"));
+        QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+        QCOMPARE(m_lauf->rekorder.meldungen[0].art, Meldungsart::Bericht);
+        QCOMPARE(m_lauf->rekorder.meldungen[0].text, QStringLiteral("Gleitkommadivision durch Null"));
         QCOMPARE(d1()->Felder.L_f->text(), zahl("0.0000"));
         QCOMPARE(d1()->Felder.L_L_durch_f->text(), QStringLiteral("alt"));
     }
@@ -272,7 +282,7 @@ private slots:
         QCOMPARE(F, 7.0);
         QCOMPARE(d2()->Felder.L_Werf->text(), fixiert(0, 2));
         QCOMPARE(d2()->L_Hinweis_W->text(), QString());
-        QCOMPARE(m_rekorder->pieptoene, 0);
+        QCOMPARE(m_lauf->rekorder.pieptoene, 0);
     }
 
     void profilAussuchenFrischtAuf()
@@ -312,19 +322,66 @@ private slots:
         }
     }
 
+    // The second dialog's cases walked the same way: caption, x row, W erf. and the notes on
+    // which section and which deflection govern.
+    void zweiterDialog_data()
+    {
+        QTest::addColumn<int>("fall");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<bool>("xZeile");
+        QTest::addColumn<QStringList>("eingaben"); // F, L, a, x
+        QTest::addColumn<double>("Werf");
+        QTest::addColumn<QString>("hinweisW");
+        QTest::addColumn<QString>("hinweisF");
+        // b = 1500: F·a·b / (L·σ) = 3.75 cm³.
+        QTest::newRow("4 nichtmittige Einzellast") << 4 << "Kraft [N]" << true << QStringList {"1000", "2000", "500", "1000"}
+                                                   << 3.75 << QString() << "Berechnete Durchbiegung ist nicht die maximale!";
+        // F·a / σ = 5 cm³; the free ends sag more than mid-span for a = L/4.
+        QTest::newRow("8 Einzellasten an den Enden") << 8 << "Kraft [N]" << false << QStringList {"1000", "2000", "500", "0"}
+                                                     << 5.0 << QString() << "Die max Durchbiegung ist an den Trägerrändern!";
+        // a = L/4: q·a²/(2σ) = 20 cm³ at the supports, nothing at mid-span.
+        QTest::newRow("9 Gleichlast, Auflager innen")
+            << 9 << "Streckenlast [N/m] " << true << QStringList {"4000", "4000", "1000", "2000"} << 20.0
+            << "Der gefährdete Querschnitt ist beim Auflager!"
+            << "Die max Durchbiegung ist an den Trägerrändern!";
+        // a = L/2: 3·F·L/16 / σ = 3.75 cm³ at the fixed end.
+        QTest::newRow("12 eingespannt und aufgelegt") << 12 << "Kraft [N]" << false << QStringList {"1000", "2000", "1000", "0"}
+                                                      << 3.75 << "Der gefährdete Querschnitt ist im Festlager!"
+                                                      << "Berechnete Durchbiegung ist nicht die Maximale!";
+    }
+    void zweiterDialog()
+    {
+        QFETCH(int, fall);
+        QFETCH(QString, last);
+        QFETCH(bool, xZeile);
+        QFETCH(QStringList, eingaben);
+        QFETCH(double, Werf);
+        QFETCH(QString, hinweisW);
+        QFETCH(QString, hinweisF);
+        oeffnen(d2(), fall);
+        QCOMPARE(d2()->Felder.L_Last->text(), last);
+        QCOMPARE(!d2()->Felder.E_x->isHidden(), xZeile);
+        QCOMPARE(!d2()->Label15->isHidden(), xZeile);
+        Testumgebung::tippen(d2(), "E_SigmaZul", zahl("100"));
+        berechne(d2(), qPrintable(eingaben[0]), qPrintable(eingaben[1]), qPrintable(eingaben[2]), qPrintable(eingaben[3]));
+        QCOMPARE(Unit1::Werf, Werf);
+        QCOMPARE(d2()->Felder.L_Werf->text(), fixiert(Werf, 2));
+        QCOMPARE(d2()->L_Hinweis_W->text(), hinweisW);
+        Testumgebung::klicken(d2(), "B_Berechnung_f");
+        QCOMPARE(d2()->L_Hinweis_f->text(), hinweisF);
+        QCOMPARE(d2()->L_Hinweis_W->text(), hinweisW);
+        QCOMPARE(d2()->Felder.L_f->text(), fixiert(fd, 4));
+        QCOMPARE(m_lauf->rekorder.pieptoene, 0);
+        QVERIFY(m_lauf->rekorder.meldungen.isEmpty());
+    }
+
     void fall9HinweiseUndMitte()
     {
         oeffnen(d2(), 9);
-        QCOMPARE(d2()->Felder.L_Last->text(), QStringLiteral("Streckenlast [N/m] "));
         d2()->Felder.E_SigmaZul->setText(zahl("100"));
         berechne(d2(), "4000", "4000", "1000", "2000"); // a = L/4
-        QCOMPARE(d2()->L_Hinweis_W->text(), QStringLiteral("Der gefährdete Querschnitt ist beim Auflager!"));
-        QCOMPARE(Werf, 4.0 * 1000 * 1000 / 2 / 100 / 1000);
         QCOMPARE(Wxerf, 0.0); // mid-span moment vanishes at a = L/4
         d2()->Felder.E_I->setText(zahl("1000"));
-        d2()->Felder.B_Berechnung_f->click();
-        QCOMPARE(d2()->L_Hinweis_f->text(), QStringLiteral("Die max Durchbiegung ist an den Trägerrändern!"));
-        QCOMPARE(d2()->L_Hinweis_W->text(), QStringLiteral("Der gefährdete Querschnitt ist beim Auflager!"));
 
         berechne(d2(), "4000", "4000", "400", "2000"); // a = L/10
         QCOMPARE(d2()->L_Hinweis_W->text(), QStringLiteral("Der gefährdete Querschnitt ist in Trägermitte!"));
@@ -336,33 +393,179 @@ private slots:
 
         // A failure after the note was set keeps the note; L_Werf keeps its text.
         berechne(d2(), "4000", "4000", "400", "-50");
-        QCOMPARE(m_rekorder->pieptoene, 1);
+        QCOMPARE(m_lauf->rekorder.pieptoene, 1);
         QCOMPARE(d2()->L_Hinweis_W->text(), QStringLiteral("Der gefährdete Querschnitt ist in Trägermitte!"));
         QCOMPARE(d2()->Felder.L_Werf->text(), QStringLiteral("0")); // cleared by the typing, not refreshed
     }
 
-    void fall12Und4UndDieXZeile()
+    // A failure is marked where the user looks, not by the beep alone: the field that could not
+    // be read, or the result labels with the cause, until the next edit or calculation.
+    void fehlermarkierung_data()
+    {
+        QTest::addColumn<int>("fall");
+        QTest::addColumn<QStringList>("eingaben"); // E_Last, E_Laenge, E_Abstand, E_SigmaZul, E_x, E_I
+        QTest::addColumn<bool>("durchbiegung"); // the deflection's button, else the section modulus's
+        QTest::addColumn<double>("E");
+        QTest::addColumn<QStringList>("markiert");
+        QTest::addColumn<QString>("text");
+        const QStringList gut {"1000", "2000", "500", "100", "0", "1000"};
+        auto mit = [&gut](int k, const QString& text) {
+            QStringList e = gut;
+            e[k] = text;
+            return e;
+        };
+        QTest::newRow("gelingt") << 5 << gut << false << 210000.0 << QStringList {} << QString();
+        QTest::newRow("gelingt, Durchbiegung") << 4 << gut << true << 210000.0 << QStringList {} << QString();
+        QTest::newRow("L keine Zahl") << 5 << mit(1, "abc") << false << 210000.0 << QStringList {"E_Laenge"}
+                                      << "Länge L: 'abc' ist keine Zahl";
+        QTest::newRow("L leer") << 5 << mit(1, "") << false << 210000.0 << QStringList {"E_Laenge"}
+                                << "Länge L: keine Zahl eingegeben";
+        QTest::newRow("a keine Zahl, Durchbiegung")
+            << 12 << mit(2, "1,5.") << true << 210000.0 << QStringList {"E_Abstand"} << "Länge a: '1,5.' ist keine Zahl";
+        QTest::newRow("Sigma 0") << 5 << mit(3, "0") << false << 210000.0 << QStringList {"L_Werf", "L_Wxerf"}
+                                 << "Division durch Null: Sigma zul. ist 0";
+        QTest::newRow("E 0") << 1 << gut << true << 0.0 << QStringList {"L_L_durch_f", "L_f"}
+                             << "Division durch Null: E Modul ist 0";
+        QTest::newRow("I 0") << 9 << mit(5, "0") << true << 210000.0 << QStringList {"L_L_durch_f", "L_f"}
+                             << "Division durch Null: Trägheitsmoment ist 0";
+        QTest::newRow("x negativ, Potenz") << 2 << mit(4, "-10") << false << 210000.0 << QStringList {"L_Werf", "L_Wxerf"}
+                                           << "x muss größer als 0 sein (ist -10)";
+        QTest::newRow("a 0, Fall 9") << 9 << mit(2, "0") << false << 210000.0 << QStringList {"L_Werf", "L_Wxerf"}
+                                     << "Länge a muss größer als 0 sein (ist 0)";
+        QTest::newRow("a > L, Fall 4") << 4 << mit(2, "2500") << true << 210000.0 << QStringList {"L_L_durch_f", "L_f"}
+                                       << "L − a muss größer als 0 sein (ist -500)";
+    }
+    void fehlermarkierung()
+    {
+        QFETCH(int, fall);
+        QFETCH(QStringList, eingaben);
+        QFETCH(bool, durchbiegung);
+        QFETCH(double, E);
+        QFETCH(QStringList, markiert);
+        QFETCH(QString, text);
+        W = 1e6;
+        QDialog* d = Lastfaelle::vonDialog(Lastfaelle::Dialog::Biegung1, fall) ? static_cast<QDialog*>(d1())
+                                                                               : static_cast<QDialog*>(d2());
+        oeffnen(d, fall);
+        Unit1::E = E;
+        const char* namen[] = {"E_Last", "E_Laenge", "E_Abstand", "E_SigmaZul", "E_x", "E_I"};
+        for (int k = 0; k < 6; ++k)
+            if (auto* feld = d->findChild<QLineEdit*>(QString::fromLatin1(namen[k])))
+                feld->setText(eingaben[k].contains(QLatin1Char('.')) || eingaben[k] == "abc" ? eingaben[k] : zahl(eingaben[k]));
+        d->findChild<QPushButton*>(durchbiegung ? "B_Berechnung_f" : "B_Berechnen_W")->click();
+
+        QCOMPARE(m_lauf->rekorder.pieptoene, markiert.isEmpty() ? 0 : 1);
+        QStringList ist;
+        for (QWidget* w : d->findChildren<QWidget*>())
+            if (Rechendialog::markiert(w))
+                ist << w->objectName();
+        ist.sort();
+        QCOMPARE(ist, markiert);
+        auto* L_Fehler = d->findChild<QLabel*>("L_Fehler");
+        QCOMPARE(L_Fehler->isHidden(), text.isEmpty());
+        QCOMPARE(L_Fehler->text(), text);
+
+        // The next edit takes the marking away.
+        d->findChild<QLineEdit*>("E_Last")->setText(zahl("999"));
+        QVERIFY(L_Fehler->isHidden());
+        for (QWidget* w : d->findChildren<QWidget*>())
+            QVERIFY2(!Rechendialog::markiert(w), qPrintable(w->objectName()));
+    }
+
+    // With a negative load (uplift) the section or point of larger magnitude governs, the value
+    // keeping its sign, and the profile is checked against |Werf|. Expected values from the
+    // test's own beam model: σ = 100, E = 210 000, I = 1000 cm⁴.
+    void negativeLast_data()
+    {
+        QTest::addColumn<int>("fall");
+        QTest::addColumn<double>("F");
+        QTest::addColumn<double>("L");
+        QTest::addColumn<double>("a");
+        QTest::addColumn<QString>("hinweisW");
+        QTest::addColumn<QString>("hinweisF");
+        const QString festlager = "Der gefährdete Querschnitt ist im Festlager!";
+        const QString mitte = "Der gefährdete Querschnitt ist in Trägermitte!";
+        const QString fMitte = "Die max Durchbiegung ist in Trägermitte!";
+        for (double vorzeichen : {-1.0, 1.0}) {
+            const char* name = vorzeichen < 0 ? "negativ" : "positiv";
+            QTest::addRow("Fall 12, F %s", name)
+                << 12 << vorzeichen * 1000 << 2000.0 << 1000.0 << festlager << "Berechnete Durchbiegung ist nicht die Maximale!";
+            QTest::addRow("Fall 9, a = L/10, q %s", name) << 9 << vorzeichen * 4000 << 4000.0 << 400.0 << mitte << fMitte;
+            QTest::addRow("Fall 8, a = L/8, F %s", name) << 8 << vorzeichen * 1000 << 4000.0 << 500.0 << QString() << fMitte;
+        }
+    }
+    void negativeLast()
+    {
+        QFETCH(int, fall);
+        QFETCH(double, F);
+        QFETCH(double, L);
+        QFETCH(double, a);
+        QFETCH(QString, hinweisW);
+        QFETCH(QString, hinweisF);
+        using namespace Balkenmodell;
+        Balken b;
+        double xMitte = L / 2, xRand = 0;
+        switch (fall) {
+        case 12: // propped at x = 0, fixed at x = L, F at a from the prop
+            b.laenge = L;
+            b.rechts = Lager::Eingespannt;
+            b.kraefte = {{a, F}};
+            break;
+        case 9: // supports a from both ends, line load F [N/m]
+            b.laenge = L;
+            b.links = b.rechts = Lager::Frei;
+            b.stuetzen = {a, L - a};
+            b.q = [F](double) { return F / 1000; };
+            break;
+        case 8: // supports L apart, F at both free ends a beyond them
+            b.laenge = L + 2 * a;
+            b.links = b.rechts = Lager::Frei;
+            b.stuetzen = {a, a + L};
+            b.kraefte = {{0.0, F}, {b.laenge, F}};
+            xMitte = b.laenge / 2;
+            break;
+        }
+        const Verlauf v = loesen(b, 4000);
+        const double WerfSoll = v.maxBetragM() / 100 / 1000;
+        const double fSoll = std::max(std::abs(v.w_bei(xMitte)), std::abs(v.w_bei(xRand))) / (210000.0 * 1000 * 10000);
+
+        oeffnen(d2(), fall);
+        W = 0.999 * WerfSoll; // just too small, whatever the sign of the load
+        d2()->Felder.E_SigmaZul->setText(zahl("100"));
+        berechne(
+            d2(), QByteArray::number(F).constData(), QByteArray::number(L).constData(), QByteArray::number(a).constData(), "0");
+        QVERIFY(qAbs(std::abs(Werf) - WerfSoll) < 1e-6 * WerfSoll);
+        QVERIFY(fall == 9 ? Werf * F > 0 : Werf > 0); // the signed value of case 9 keeps its sign
+        QCOMPARE(d2()->L_Hinweis_W->text(), hinweisW);
+        d2()->Felder.E_I->setText(zahl("1000"));
+        d2()->Felder.B_Berechnung_f->click();
+        QCOMPARE(m_lauf->rekorder.texte(), QStringList {QStringLiteral("Der Widerstandswert des Profiles ist zu klein")});
+        QCOMPARE(d2()->L_Hinweis_f->text(), hinweisF);
+        if (fall != 12) // case 12 computes the deflection under the load, not the greatest
+            QVERIFY2(
+                qAbs(std::abs(fd) - fSoll) < 1e-4 * fSoll, qPrintable(QStringLiteral("fd %1, erwartet ±%2").arg(fd).arg(fSoll)));
+
+        m_lauf->rekorder.leeren();
+        W = 1.001 * WerfSoll;
+        d2()->Felder.B_Berechnung_f->click();
+        QVERIFY(m_lauf->rekorder.meldungen.isEmpty());
+        QCOMPARE(d2()->Felder.L_f->text(), fixiert(fd, 4));
+    }
+
+    void fall4AmFernenAuflagerUndHinweiseLeeren()
     {
         oeffnen(d2(), 12);
-        QVERIFY(d2()->Felder.E_x->isHidden());
-        QVERIFY(d2()->Label15->isHidden());
         d2()->Felder.E_SigmaZul->setText(zahl("100"));
-        berechne(d2(), "1000", "2000", "1000", "0"); // a = L/2
-        QCOMPARE(d2()->L_Hinweis_W->text(), QStringLiteral("Der gefährdete Querschnitt ist im Festlager!"));
-        QCOMPARE(Werf, 3.0 * 1000 * 2000 / 16 / 100 / 1000);
-        QCOMPARE(d2()->Felder.L_Wxerf->text(), fixiert(0, 2));
-        d2()->Felder.B_Berechnung_f->click();
-        QCOMPARE(d2()->L_Hinweis_f->text(), QStringLiteral("Berechnete Durchbiegung ist nicht die Maximale!"));
+        berechne(d2(), "1000", "2000", "1000", "0");
+        QCOMPARE(d2()->Felder.L_Wxerf->text(), fixiert(0, 2)); // no x row: nothing at x
 
         oeffnen(d2(), 4);
-        QVERIFY(!d2()->Felder.E_x->isHidden());
         QCOMPARE(d2()->L_Hinweis_W->text(), QString());
         d2()->Felder.E_SigmaZul->setText(zahl("100"));
         berechne(d2(), "1000", "2000", "500", "2000");
         QCOMPARE(Abstand_b, 1500.0);
         QCOMPARE(Wxerf, 0.0); // x = L: the far support
         d2()->Felder.B_Berechnung_f->click();
-        QCOMPARE(d2()->L_Hinweis_f->text(), QStringLiteral("Berechnete Durchbiegung ist nicht die maximale!"));
 
         // Typing empties both notes; E and I only the deflection note.
         d2()->L_Hinweis_W->setText(QStringLiteral("W"));

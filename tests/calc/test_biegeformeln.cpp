@@ -176,20 +176,22 @@ private slots:
     {
         QFETCH(double, a);
         QFETCH(bool, mitte);
-        const double F = 3000;
-        Balken b;
-        b.laenge = Lspan + 2 * a;
-        b.links = b.rechts = Lager::Frei;
-        b.stuetzen = {a, a + Lspan};
-        b.kraefte = {{0.0, F}, {b.laenge, F}};
-        const auto v = Balkenmodell::loesen(b);
-        const double WerfSoll = v.maxBetragM() / Sigma / 1000;
-        NAHE(Werf8(F, a, Sigma), WerfSoll, 1e-9, WerfSoll);
-        const double fMitte = -v.w_bei(b.laenge / 2) / EI; // the span bows upwards
-        const double fRand = v.w_bei(0) / EI;
-        const auto f = fd8(F, Lspan, a, Emod, Icm4);
-        QCOMPARE(f.erstes, mitte);
-        NAHE(f.wert, std::max(fMitte, fRand), 1e-6, fRand);
+        // A negative load (uplift) mirrors every value: the same point governs.
+        for (const double F : {3000.0, -3000.0}) {
+            Balken b;
+            b.laenge = Lspan + 2 * a;
+            b.links = b.rechts = Lager::Frei;
+            b.stuetzen = {a, a + Lspan};
+            b.kraefte = {{0.0, F}, {b.laenge, F}};
+            const auto v = Balkenmodell::loesen(b);
+            const double WerfSoll = v.maxBetragM() / Sigma / 1000;
+            NAHE(Werf8(F, a, Sigma), WerfSoll, 1e-9, WerfSoll);
+            const double fMitte = -v.w_bei(b.laenge / 2) / EI; // the span bows upwards
+            const double fRand = v.w_bei(0) / EI;
+            const auto f = fd8(F, Lspan, a, Emod, Icm4);
+            QCOMPARE(f.erstes, mitte);
+            NAHE(f.wert, mitte ? fMitte : fRand, 1e-6, fRand);
+        }
     }
 
     void zweiterDialogFall9_data()
@@ -207,29 +209,31 @@ private slots:
         QFETCH(double, a);
         QFETCH(bool, auflager);
         QFETCH(bool, mitteGilt);
-        const double F = 6000; // N/m
-        Balken b;
-        b.laenge = Lspan;
-        b.links = b.rechts = Lager::Frei;
-        b.stuetzen = {a, Lspan - a};
-        b.q = [F](double) { return q_aus(F); };
-        const auto v = Balkenmodell::loesen(b);
-        const double WerfSoll = v.maxBetragM() / Sigma / 1000;
-        const auto w = Werf9(F, Lspan, a, Sigma);
-        QCOMPARE(w.erstes, auflager);
-        NAHE(w.wert, WerfSoll, 1e-6, WerfSoll);
-        // Left overhang, span, right overhang and the free right end.
-        for (double anteil : {0.05, 0.1, 0.2, 0.25, 0.3, 0.4, 0.5, 0.6, 0.7, 0.75, 0.8, 0.9, 0.95, 1.0}) {
-            const double x = anteil * Lspan;
-            const double soll = std::abs(v.M_bei(x)) / Sigma / 1000;
-            QVERIFY2(nahe(Wxerf9(F, Lspan, a, x, Sigma), soll, 1e-6, WerfSoll),
-                qPrintable(QStringLiteral("x = %1: %2, erwartet %3").arg(x).arg(Wxerf9(F, Lspan, a, x, Sigma)).arg(soll)));
+        // A negative load (uplift) mirrors every value: the same section and point govern.
+        for (const double F : {6000.0, -6000.0}) { // N/m
+            Balken b;
+            b.laenge = Lspan;
+            b.links = b.rechts = Lager::Frei;
+            b.stuetzen = {a, Lspan - a};
+            b.q = [F](double) { return q_aus(F); };
+            const auto v = Balkenmodell::loesen(b);
+            const double WerfSoll = v.maxBetragM() / Sigma / 1000;
+            const auto w = Werf9(F, Lspan, a, Sigma);
+            QCOMPARE(w.erstes, auflager);
+            NAHE(std::abs(w.wert), WerfSoll, 1e-6, WerfSoll);
+            // Left overhang, span, right overhang and the free right end.
+            for (double anteil : {0.05, 0.1, 0.2, 0.25, 0.3, 0.4, 0.5, 0.6, 0.7, 0.75, 0.8, 0.9, 0.95, 1.0}) {
+                const double x = anteil * Lspan;
+                const double soll = std::abs(v.M_bei(x)) / Sigma / 1000;
+                QVERIFY2(nahe(Wxerf9(F, Lspan, a, x, Sigma), soll, 1e-6, WerfSoll),
+                    qPrintable(QStringLiteral("x = %1: %2, erwartet %3").arg(x).arg(Wxerf9(F, Lspan, a, x, Sigma)).arg(soll)));
+            }
+            const double fMitte = v.w_bei(Lspan / 2) / EI;
+            const double fRand = v.w_bei(0) / EI;
+            const auto f = fd9(F, Lspan, a, Emod, Icm4);
+            QCOMPARE(f.erstes, mitteGilt);
+            NAHE(f.wert, mitteGilt ? fMitte : fRand, 1e-6, std::max(std::abs(fMitte), std::abs(fRand)));
         }
-        const double fMitte = v.w_bei(Lspan / 2) / EI;
-        const double fRand = v.w_bei(0) / EI;
-        const auto f = fd9(F, Lspan, a, Emod, Icm4);
-        QCOMPARE(f.erstes, mitteGilt);
-        NAHE(f.wert, std::max(fMitte, fRand), 1e-6, std::max(std::abs(fMitte), std::abs(fRand)));
     }
 
     void fall9MitteOhneUeberstandWieFall5()
@@ -256,17 +260,19 @@ private slots:
     {
         QFETCH(double, a);
         QFETCH(bool, unterF);
-        const double F = 5000;
-        Balken b; // propped at x = 0, fixed at x = L, the load a from the prop
-        b.laenge = Lspan;
-        b.rechts = Lager::Eingespannt;
-        b.kraefte = {{a, F}};
-        const auto v = Balkenmodell::loesen(b);
-        const double WerfSoll = v.maxBetragM() / Sigma / 1000;
-        const auto w = Werf12(F, Lspan, a, Sigma);
-        QCOMPARE(w.erstes, unterF);
-        NAHE(w.wert, WerfSoll, 1e-6, WerfSoll);
-        NAHE(fd12(F, Lspan, a, Emod, Icm4), v.w_bei(a) / EI, 1e-5, v.w_bei(a) / EI);
+        // A negative load (uplift) mirrors every value: the same section governs.
+        for (const double F : {5000.0, -5000.0}) {
+            Balken b; // propped at x = 0, fixed at x = L, the load a from the prop
+            b.laenge = Lspan;
+            b.rechts = Lager::Eingespannt;
+            b.kraefte = {{a, F}};
+            const auto v = Balkenmodell::loesen(b);
+            const double WerfSoll = v.maxBetragM() / Sigma / 1000;
+            const auto w = Werf12(F, Lspan, a, Sigma);
+            QCOMPARE(w.erstes, unterF);
+            NAHE(w.wert, WerfSoll, 1e-6, WerfSoll);
+            NAHE(fd12(F, Lspan, a, Emod, Icm4), v.w_bei(a) / EI, 1e-5, v.w_bei(a) / EI);
+        }
     }
 
     void fall12HalbeSpannweite()

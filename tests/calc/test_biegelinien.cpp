@@ -1,7 +1,7 @@
 // The shear, moment and deflection lines of the thirteen bending cases against the test's own
 // numerical beam model, the support conditions, and the values the dialogs report.
-#include "Lastfallmodelle.h"
 #include "Beispielbalken.h"
+#include "Lastfallmodelle.h"
 #include "Testumgebung.h"
 #include "calc/Biegeformeln.h"
 #include "calc/Biegelinien.h"
@@ -287,6 +287,37 @@ private slots:
         QVERIFY(w.erstes);
         QVERIFY(wahl->formel.endsWith(QStringLiteral("maßgebend ist W erf2 (Auflager)")));
         QCOMPARE(fall9.schritte().last().ergebnis, Rechenweg::wert(w.wert, QStringLiteral("cm³")));
+    }
+
+    void rechenwegWaehltNachDemBetrag()
+    {
+        // An uplift (negative load) makes both candidates negative: the one of larger magnitude
+        // governs, with its sign, and the steps name that one.
+        const auto wahlText = [](const Rechenweg::Schritte& schritte, const QString& was) {
+            for (const Rechenweg::Schritt& s : schritte)
+                if (s.was == was)
+                    return s.formel;
+            return QString();
+        };
+        {
+            Rechenweg::Aufzeichnung aufzeichnung;
+            // W erf1 = +11250 mm³ (mid-span), W erf2 = −20250 mm³ (supports).
+            const auto w = Biegeformeln::Werf9(-6000, 3000, 900, 120);
+            QVERIFY(w.erstes);
+            QCOMPARE(w.wert, -20.25);
+            QVERIFY(wahlText(aufzeichnung.schritte(), QStringLiteral("Maßgebender Querschnitt"))
+                        .endsWith(QStringLiteral("maßgebend ist W erf2 (Auflager)")));
+            QCOMPARE(aufzeichnung.schritte().last().ergebnis, Rechenweg::wert(w.wert, QStringLiteral("cm³")));
+        }
+        {
+            Rechenweg::Aufzeichnung aufzeichnung;
+            // f Rand is larger in magnitude than f Mitte; a signed comparison would take f Mitte.
+            const auto f = Biegeformeln::fd8(-1000, 2000, 500, Emod, Icm4);
+            QVERIFY(!f.erstes);
+            QVERIFY(f.wert < 0);
+            QVERIFY(wahlText(aufzeichnung.schritte(), QStringLiteral("Maßgebende Durchbiegung"))
+                        .endsWith(QStringLiteral("maßgebend ist f Rand")));
+        }
     }
 
     void lastAufDemAuflager()

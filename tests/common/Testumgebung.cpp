@@ -5,9 +5,12 @@
 #include "core/Unit1.h"
 #include "platform/Textdatei.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QLocale>
+#include <clocale>
 
 namespace Testumgebung {
 
@@ -20,6 +23,9 @@ void start()
     const QByteArray sprache = qgetenv("TRABEX_TEST_LOCALE");
     QLocale::setDefault(
         sprache == "en" ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(QLocale::German, QLocale::Germany));
+    // The C library's locale as a desktop of that language sets it (the application object takes
+    // it from the environment), so that nothing may depend on the C library's decimal point.
+    std::setlocale(LC_ALL, sprache == "en" ? "en_US.UTF-8" : "de_DE.UTF-8");
 }
 
 bool deutsch() { return QLocale().decimalPoint() == QStringLiteral(","); }
@@ -75,6 +81,44 @@ Programm::Programm(const Programmverzeichnis&)
 }
 
 Programm::~Programm() { Main::Programmende(); }
+
+namespace {
+
+const Programmverzeichnis& vorbereitet(
+    const Programmverzeichnis& verzeichnis, const std::function<void(const Programmverzeichnis&)>& daten)
+{
+    if (daten)
+        daten(verzeichnis);
+    return verzeichnis;
+}
+
+} // namespace
+
+Programmlauf::Programmlauf(const std::function<void(const Programmverzeichnis&)>& daten)
+    : m_programm(vorbereitet(verzeichnis, daten))
+{
+    startmeldungen = rekorder.texte();
+    rekorder.leeren();
+}
+
+void tippen(QWidget* fenster, const char* feld, const QString& text)
+{
+    auto* e = fenster->findChild<QLineEdit*>(QString::fromLatin1(feld));
+    QVERIFY2(e, feld);
+    QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(e, Qt::Key_Delete);
+    else
+        QTest::keyClicks(e, text);
+    QCOMPARE(e->text(), text);
+}
+
+void klicken(QWidget* fenster, const char* knopf)
+{
+    auto* k = fenster->findChild<QAbstractButton*>(QString::fromLatin1(knopf));
+    QVERIFY2(k, knopf);
+    QTest::mouseClick(k, Qt::LeftButton);
+}
 
 QByteArray cp1252(const QString& text)
 {

@@ -6,8 +6,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 namespace Testumgebung {
@@ -45,6 +47,27 @@ public:
     explicit Programm(const Programmverzeichnis& verzeichnis);
     ~Programm();
 };
+
+// The program running for a test: the program directory, a message recorder and the program,
+// made in this order and destroyed in the reverse one. `daten` writes the fixture files into
+// the data folder before the program starts. The messages of the start-up are kept in
+// `startmeldungen`; the recorder then starts empty.
+class Programmlauf {
+public:
+    explicit Programmlauf(const std::function<void(const Programmverzeichnis&)>& daten = {});
+
+    Programmverzeichnis verzeichnis;
+    Plattform::Meldungsrekorder rekorder;
+    QStringList startmeldungen;
+
+private:
+    Programm m_programm; // last: it starts after the others exist and ends before them
+};
+
+// What a user does in a window, on controls found by object name: select everything in a line
+// edit and type `text` over it; click a button with the mouse.
+void tippen(QWidget* fenster, const char* feld, const QString& text);
+void klicken(QWidget* fenster, const char* knopf);
 
 // Windows-1252 bytes of a text, for fixtures written the way existing installations do.
 QByteArray cp1252(const QString& text);

@@ -8,10 +8,12 @@
 #include "core/Unit1.h"
 #include "explain/U_Hilfe.h"
 #include "platform/Stile.h"
+#include "sections/U_profil.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -86,6 +88,12 @@ private slots:
         QCOMPARE(control("B_Knick4")->geometry(), QRect(790, 224, 128, 128));
         QVERIFY(control<QPushButton>("B_Biegung1")->text().isEmpty());
         QVERIFY(!control<QPushButton>("B_Biegung1")->icon().isNull());
+        // Cases 5 and 9 look alike on their buttons; the tooltips tell them apart.
+        QCOMPARE(control("B_Biegung5")->toolTip(), QStringLiteral("Fall 5: Aufgelegter Träger mit Gleichlast"));
+        QCOMPARE(control("B_Bieg9")->toolTip(),
+            QStringLiteral("Fall 9: Beidseitig aufgelegter Träger mit Gleichlast, Auflager nicht am Rand"));
+        QCOMPARE(control("B_Knick1")->toolTip(), QStringLiteral("Knickfall 1: Zweiseitig geführter Träger - Knicklänge = L"));
+        QCOMPARE(control("B_Scherung")->toolTip(), QStringLiteral("Berechnung auf Abscherung"));
         // Profildat and the calculation state start free.
         QCOMPARE(Unit1::ProfilArt, QStringLiteral("Keines gewählt"));
         QCOMPARE(Unit1::Profildat[0][0].Art, QStringLiteral("LEER"));
@@ -218,9 +226,48 @@ private slots:
         QVERIFY(Main::Mainform);
         QCOMPARE(Unit1::Matdat[0].Sorte, QStringLiteral("LEER"));
         QCOMPARE(Unit1::ProfilName, QStringLiteral("Keiner gewählt"));
-        // Every failure went to the general report; nothing else was shown.
+        // The data folder (the user's own, nothing beside the program) holds neither the index
+        // nor the material file: each went to the general report, and nothing else was shown.
+        QCOMPARE(rekorder.meldungen.size(), 2);
         for (const auto& m : rekorder.meldungen)
             QCOMPARE(m.art, Meldungsart::Bericht);
+        const QStringList texte = rekorder.texte();
+        QVERIFY2(texte[0].startsWith(QStringLiteral("Datei %1Profile.csv kann nicht geöffnet werden. ").arg(Main::Datendir)),
+            qPrintable(texte[0]));
+        QVERIFY2(texte[1].startsWith(QStringLiteral("Datei %1Material.CSV kann nicht geöffnet werden. ").arg(Main::Datendir)),
+            qPrintable(texte[1]));
+    }
+
+    // One family file that is missing, one with a bad number and one without a profile: the
+    // first two are reported once each and left out, the empty one is listed with the single
+    // entry "LEER", and every family after them is offered.
+    void beschaedigteFamilienVerbergenKeineAnderen()
+    {
+        Plattform::Meldungsrekorder rekorder;
+        Testumgebung::Programmverzeichnis dir;
+        minimaleDaten(dir);
+        const QByteArray kopf = "Art;Name;Wmax;Wmin;Imax;Imin;A\r\n";
+        dir.schreiben(QStringLiteral("Profile.csv"), "IPE.CSV\r\nFEHLT.CSV\r\nKAPUTT.CSV\r\nNEU.CSV\r\nHEB.CSV\r\n");
+        dir.schreiben(QStringLiteral("IPE.CSV"), kopf + "IPE;IPE 80;20;3;80;8;7\r\n");
+        dir.schreiben(QStringLiteral("KAPUTT.CSV"), kopf + "K;K 1;1;1;1;1;eins\r\n");
+        dir.schreiben(QStringLiteral("NEU.CSV"), kopf);
+        dir.schreiben(QStringLiteral("HEB.CSV"), kopf + "HEB;HEB 100;89;33;450;167;26\r\n");
+        Testumgebung::Programm programm(dir);
+        QCOMPARE(rekorder.meldungen.size(), 2);
+        QVERIFY(rekorder.texte()[0].contains(QStringLiteral("FEHLT.CSV kann nicht geöffnet werden.")));
+        QVERIFY(rekorder.texte()[1].contains(QStringLiteral("(Datei KAPUTT.CSV, Zeile 2, Spalte 7)")));
+        TDLG_Profil* d = U_profil::DLG_Profil;
+        d->FormActivate();
+        QStringList familien;
+        for (int k = 0; k < d->LB_Profilart->count(); ++k)
+            familien << d->LB_Profilart->item(k)->text();
+        QCOMPARE(familien, (QStringList {"IPE", "NEU", "HEB"}));
+        d->LB_Profilart->setCurrentRow(1);
+        QCOMPARE(d->LB_Profil->count(), 1);
+        QCOMPARE(d->LB_Profil->item(0)->text(), QStringLiteral("LEER"));
+        QCOMPARE(Unit1::W, 0.0);
+        d->LB_Profilart->setCurrentRow(2);
+        QCOMPARE(Unit1::ProfilName, QStringLiteral("HEB 100"));
     }
 
     void ausnahmeImHandlerErreichtBericht()

@@ -40,32 +40,22 @@ bool nahe(double wert, double soll, double toleranz) { return std::abs(wert - so
 class TestGelieferteDaten : public QObject {
     Q_OBJECT
 
-    QLocale m_vorher;
-    std::unique_ptr<Testumgebung::Programmverzeichnis> m_dir;
-    std::unique_ptr<Testumgebung::Programm> m_programm;
-    QStringList m_meldungen;
+    std::unique_ptr<Testumgebung::Programmlauf> m_lauf;
 
 private slots:
-    // The delivered files are written with German decimal commas, for German installations.
+    // The delivered files are written with German decimal commas; they load under the test
+    // run's locale, German or English, without a message.
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        m_dir = std::make_unique<Testumgebung::Programmverzeichnis>();
-        const QDir quelle(Testumgebung::gelieferteDaten());
-        for (const QString& name : quelle.entryList({QStringLiteral("*.csv"), QStringLiteral("*.CSV")}, QDir::Files))
-            QVERIFY(QFile::copy(quelle.filePath(name), m_dir->daten() + name));
-        Plattform::Meldungsrekorder rekorder;
-        m_programm = std::make_unique<Testumgebung::Programm>(*m_dir);
-        m_meldungen = rekorder.texte();
+        m_lauf = std::make_unique<Testumgebung::Programmlauf>([](const Testumgebung::Programmverzeichnis& v) {
+            const QDir quelle(Testumgebung::gelieferteDaten());
+            for (const QString& name : quelle.entryList({QStringLiteral("*.csv"), QStringLiteral("*.CSV")}, QDir::Files))
+                QVERIFY(QFile::copy(quelle.filePath(name), v.daten() + name));
+        });
     }
-    void cleanupTestCase()
-    {
-        m_programm.reset();
-        m_dir.reset();
-        QLocale::setDefault(m_vorher);
-    }
+    void cleanupTestCase() { m_lauf.reset(); }
 
-    void ladenOhneMeldung() { QCOMPARE(m_meldungen, QStringList()); }
+    void ladenOhneMeldung() { QCOMPARE(m_lauf->startmeldungen, QStringList()); }
 
     void werkstoffeVollstaendig()
     {

@@ -4,7 +4,9 @@
 #include "data/U_Material.h"
 #include "data/U_Profile.h"
 #include "platform/Fehler.h"
+#include "platform/Meldungen.h"
 
+#include <QFile>
 #include <cmath>
 
 using namespace Unit1;
@@ -136,6 +138,22 @@ private slots:
                                           << "'' ist kein gültiger Gleitkommawert (Datei Material.csv, Zeile 3, Spalte 9)";
         QTest::newRow("leeres Feld") << 1 << "X;1;;0;0;0;1"
                                      << "'' ist kein gültiger Gleitkommawert (Datei Material.csv, Zeile 3, Spalte 3)";
+        // Values that cannot be physical: a negative E or σP would give λ0 = 0 without a word.
+        QTest::newRow("negatives E") << 2 << "X;-210000;360;200;0;0;7.85;Metall;0;0;0"
+                                     << "'-210000' ist kein zulässiger Wert, der E-Modul muss größer als 0 sein "
+                                        "(Datei Material.csv, Zeile 3, Spalte 2)";
+        QTest::newRow("E null") << 1 << "X;0;360;200;0;0;7.85"
+                                << "'0' ist kein zulässiger Wert, der E-Modul muss größer als 0 sein "
+                                   "(Datei Material.csv, Zeile 3, Spalte 2)";
+        QTest::newRow("negatives SigmaP") << 2 << "X;210000;360;-200;0;0;7.85;Metall;0;0;0"
+                                          << "'-200' ist kein zulässiger Wert, SigmaP darf nicht negativ sein "
+                                             "(Datei Material.csv, Zeile 3, Spalte 4)";
+        QTest::newRow("negatives Gewicht") << 1 << "X;210000;360;200;0;0;-1"
+                                           << "'-1' ist kein zulässiger Wert, das spezifische Gewicht darf nicht negativ "
+                                              "sein (Datei Material.csv, Zeile 3, Spalte 7)";
+        QTest::newRow("negatives SigmaS") << 2 << "X;11000;24;0;0;0;1;Holz;21;14;-4"
+                                          << "'-4' ist kein zulässiger Wert, SigmaS darf nicht negativ sein "
+                                             "(Datei Material.csv, Zeile 3, Spalte 11)";
     }
     void fehlerNenntDateiZeileUndSpalte()
     {
@@ -149,13 +167,34 @@ private slots:
         QCOMPARE(Matdat[1].E, 0.0);
     }
 
-    void falschesDezimalzeichenIstEinFehler()
+    // Data files are read with either decimal separator under every locale, so that the
+    // delivered German files and files saved under another locale load; never with a
+    // thousands separator.
+    void dezimalzeichenBeiderArt_data()
     {
-        const QString fremd = Testumgebung::deutsch() ? QStringLiteral("2.5") : QStringLiteral("2,5");
-        Memo = {Kopf7, QStringLiteral("X;%1;1;0;0;0;1").arg(fremd)};
-        QVERIFY(fehlertext([] {
-            U_Material::Material_Einlesen(1);
-        }).startsWith(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(fremd)));
+        QTest::addColumn<QString>("feld");
+        QTest::addColumn<double>("wert"); // NaN: refused
+        const double abgelehnt = std::nan("");
+        QTest::newRow("Komma") << "2,5" << 2.5;
+        QTest::newRow("Punkt") << "2.5" << 2.5;
+        QTest::newRow("Blanks, Vorzeichen, Exponent") << " -1,5E2 " << -150.0;
+        QTest::newRow("deutscher Tausenderpunkt") << "1.000,5" << abgelehnt;
+        QTest::newRow("englisches Tausenderkomma") << "1,000.5" << abgelehnt;
+        QTest::newRow("zwei Kommas") << "1,000,5" << abgelehnt;
+    }
+    void dezimalzeichenBeiderArt()
+    {
+        QFETCH(QString, feld);
+        QFETCH(double, wert);
+        Memo = {Kopf7, QStringLiteral("X;1;1;0;%1;0;1").arg(feld)}; // Tetmajer a may be negative
+        const QString fehler = fehlertext([] { U_Material::Material_Einlesen(1); });
+        if (std::isnan(wert)) {
+            QCOMPARE(fehler,
+                QStringLiteral("'%1' ist kein gültiger Gleitkommawert (Datei Material.csv, Zeile 2, Spalte 5)").arg(feld));
+        } else {
+            QCOMPARE(fehler, QString());
+            QCOMPARE(Matdat[0].Tetmaier1, wert);
+        }
     }
 
     // A 10 MB field must neither crash nor end up whole in a message box.
@@ -235,16 +274,23 @@ private slots:
         QCOMPARE(Profildat[3][0].Name, QStringLiteral("IPE 100 nach EN"));
     }
 
-    void familieNurMitKopfBleibtFrei()
+    // An empty family keeps its single free entry but is named after its file, so that the
+    // selection dialog lists it and the families after it.
+    void leereFamilieTraegtDenDateinamen()
     {
+        Profildateinamenarray[0] = QStringLiteral("NEU.CSV");
         Memo = {QStringLiteral("Kopf"), zeile("IPE;IPE 80;1;1;1;1;1")};
         U_Profile::Profil_Einlesen(0);
         Memo = {QStringLiteral("Art;Name;Wmax;Wmin;Imax;Imin;A"), QString()};
         U_Profile::Profil_Einlesen(0);
-        QCOMPARE(Profildat[0][0].Art, QStringLiteral("LEER"));
+        QCOMPARE(Profildat[0][0].Art, QStringLiteral("NEU"));
+        QCOMPARE(Profildat[0][0].Name, QStringLiteral("LEER"));
         QCOMPARE(Profildat[0][0].A, 0.0);
+        QCOMPARE(Profildat[0][1].Art, QStringLiteral("LEER"));
     }
 
+    // The selection dialog lists 150 profiles of a family: the loader keeps as many and says
+    // how many lines it left out.
     void ueberfuellteFamilie()
     {
         Plattform::Meldungsrekorder rekorder;
@@ -253,9 +299,10 @@ private slots:
         for (int k = 0; k < 160; ++k)
             Memo << zeile(QStringLiteral("X;P%1;1;1;1;1;1.5").arg(k));
         U_Profile::Profil_Einlesen(2);
-        QCOMPARE(Profildat[2][150].Name, QStringLiteral("P150"));
+        QCOMPARE(Profildat[2][149].Name, QStringLiteral("P149"));
+        QCOMPARE(Profildat[2][150].Name, QStringLiteral("LEER"));
         QCOMPARE(rekorder.texte(),
-            QStringList {"Die Datei GROSS.CSV enthält mehr Profile, als das Programm aufnehmen kann (höchstens 151). 9 Zeilen "
+            QStringList {"Die Datei GROSS.CSV enthält mehr Profile, als das Programm aufnehmen kann (höchstens 150). 10 Zeilen "
                          "wurden nicht gelesen."});
     }
 
@@ -278,12 +325,12 @@ private slots:
         QTest::newRow("leer") << QStringList() << QStringList() << 0;
         QTest::newRow("Leerzeilen nennen keine Familie")
             << QStringList {"IPE.CSV", "", "HEB.CSV", " "} << QStringList {"IPE.CSV", "HEB.CSV"} << 0;
-        QTest::newRow("auf 12 Zeichen gekürzt") << QStringList {"LANGERNAME.CSV"} << QStringList {"LANGERNAME.C"} << 0;
-        QStringList viele, ersteEinundvierzig;
+        QTest::newRow("ganz gelesen") << QStringList {"LANGERNAME.CSV"} << QStringList {"LANGERNAME.CSV"} << 0;
+        QStringList viele;
         for (int k = 0; k < 45; ++k)
             viele << QStringLiteral("F%1.CSV").arg(k);
-        ersteEinundvierzig = viele.mid(0, 41);
-        QTest::newRow("45 Namen: 41 gelesen") << viele << ersteEinundvierzig << 1;
+        QTest::newRow("40 passen") << viele.mid(0, 40) << viele.mid(0, 40) << 0;
+        QTest::newRow("45 Namen: 40 gelesen") << viele << viele.mid(0, 40) << 1;
     }
     void profilindex()
     {
@@ -301,25 +348,50 @@ private slots:
         QCOMPARE(rekorder.meldungen.size(), meldungen);
     }
 
-    // The whole library from a data directory, including names that lead nowhere.
+    // The whole library from a data directory: a family that cannot be read is reported once
+    // and skipped, an empty one is kept, and the families after them all load without a gap.
     void bibliothekAusVerzeichnis()
     {
         Testumgebung::Programmverzeichnis dir;
         const QByteArray kopf = "Art;Name;Wmax;Wmin;Imax;Imin;A\r\n";
-        dir.schreiben(QStringLiteral("profile.csv"), "ipe.csv\r\nHEB.CSV\r\nFEHLT.CSV\r\nRUND.CSV\r\n");
+        dir.schreiben(QStringLiteral("profile.csv"), "ipe.csv\r\nFEHLT.CSV\r\nNEU.CSV\r\nKAPUTT.CSV\r\nHEB.CSV\r\n");
         dir.schreiben(QStringLiteral("IPE.CSV"), kopf + zeile("IPE;IPE 80;20;3.69;80.1;8.49;7.64").toLatin1());
+        dir.schreiben(QStringLiteral("NEU.CSV"), kopf);
+        dir.schreiben(QStringLiteral("KAPUTT.CSV"), kopf + "K;K 1;1;1;1;1;1\r\nK;K 2;x;1;1;1;1\r\n");
         dir.schreiben(QStringLiteral("HEB.CSV"), kopf + zeile("HEB;HEB 100;89.9;33.5;450;167;26").toLatin1());
-        dir.schreiben(QStringLiteral("RUND.CSV"), kopf + zeile("Rund;RD 10;0.1;0.1;0.05;0.05;0.785").toLatin1());
-        const QString text = fehlertext([&] { U_Profile::Profilbibliothek_Lesen(dir.daten()); });
-        QVERIFY2(
-            text.startsWith(QStringLiteral("Datei ")) && text.contains(QStringLiteral("FEHLT.CSV kann nicht geöffnet werden.")),
-            qPrintable(text));
+        Plattform::Meldungsrekorder rekorder;
+        QCOMPARE(fehlertext([&] { U_Profile::Profilbibliothek_Lesen(dir.daten()); }), QString());
+        QCOMPARE(rekorder.meldungen.size(), 2);
+        for (const auto& m : rekorder.meldungen) {
+            QCOMPARE(m.art, Plattform::Meldungsart::Bericht);
+            QVERIFY2(m.text.endsWith(QStringLiteral("Diese Profilfamilie wird übersprungen; die übrigen werden geladen.")),
+                qPrintable(m.text));
+        }
+        QVERIFY(rekorder.texte()[0].startsWith(QStringLiteral("Datei ")));
+        QVERIFY(rekorder.texte()[0].contains(QStringLiteral("FEHLT.CSV kann nicht geöffnet werden.")));
+        QVERIFY(rekorder.texte()[1].startsWith(
+            QStringLiteral("'x' ist kein gültiger Gleitkommawert (Datei KAPUTT.CSV, Zeile 3, Spalte 3)")));
+        QCOMPARE(Profildateinamenarray[0], QStringLiteral("ipe.csv"));
+        QCOMPARE(Profildateinamenarray[1], QStringLiteral("NEU.CSV"));
+        QCOMPARE(Profildateinamenarray[2], QStringLiteral("HEB.CSV"));
+        QCOMPARE(Profildateinamenarray[3], QString());
         QCOMPARE(Profildat[0][0].Name, QStringLiteral("IPE 80"));
-        QCOMPARE(Profildat[1][0].A, 2600.0);
-        QCOMPARE(Profildat[3][0].Name, QStringLiteral("LEER"));
+        QCOMPARE(Profildat[1][0].Art, QStringLiteral("NEU"));
+        QCOMPARE(Profildat[2][0].A, 2600.0);
+        QCOMPARE(Profildat[3][0].Art, QStringLiteral("LEER")); // nothing of KAPUTT.CSV is left
+        QCOMPARE(Profildat[3][1].Art, QStringLiteral("LEER"));
 
+        rekorder.leeren();
         dir.schreiben(QStringLiteral("profile.csv"), "..\r\n");
-        QVERIFY(fehlertext([&] { U_Profile::Profilbibliothek_Lesen(dir.daten()); }).contains(QStringLiteral("Verzeichnis")));
+        U_Profile::Profilbibliothek_Lesen(dir.daten());
+        QCOMPARE(rekorder.meldungen.size(), 1);
+        QVERIFY(rekorder.texte()[0].contains(QStringLiteral("Verzeichnis")));
+        QCOMPARE(Profildat[0][0].Art, QStringLiteral("LEER"));
+
+        QFile::remove(dir.daten() + QStringLiteral("profile.csv"));
+        QVERIFY(fehlertext([&] {
+            U_Profile::Profilbibliothek_Lesen(dir.daten());
+        }).contains(QStringLiteral("kann nicht geöffnet werden")));
     }
 };
 

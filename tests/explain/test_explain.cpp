@@ -11,6 +11,9 @@
 #include "platform/Textdatei.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -61,7 +64,7 @@ private slots:
     void knickfaelleHabenGleicheFormelbilder();
     void indexAusserhalbLaesstAllesStehen();
     void grossesBildWirdVerkleinert();
-    void fehlendesBildBeendetDieAnzeige();
+    void fehlendesBildBleibtLeer();
     void abbrechenSchliesst();
 
     void hilfeOhneAuswahlNimmtErstesThema();
@@ -71,13 +74,13 @@ private slots:
     void gespeicherteHilfeErscheintWieder();
     void themenwechselVerwirftAenderung();
     void fehlendeHilfedateiBehaeltText();
+    void speichernOhneGeladenesThema();
+    void misslungenesSpeichernBehaeltText();
     void tastaturWaehltThema();
     void gelieferteHilfetexte();
 
 private:
-    std::unique_ptr<Testumgebung::Programmverzeichnis> m_verzeichnis;
-    std::unique_ptr<Testumgebung::Programm> m_programm;
-    std::unique_ptr<Plattform::Meldungsrekorder> m_meldungen;
+    std::unique_ptr<Testumgebung::Programmlauf> m_lauf;
 
     void formelbilderSchreiben();
     void zeigeFormel(int index)
@@ -96,35 +99,28 @@ private:
 void TestErklaerung::init()
 {
     Testumgebung::zustandZuruecksetzen();
-    m_verzeichnis = std::make_unique<Testumgebung::Programmverzeichnis>();
-    m_programm = std::make_unique<Testumgebung::Programm>(*m_verzeichnis);
-    m_meldungen = std::make_unique<Plattform::Meldungsrekorder>();
+    m_lauf = std::make_unique<Testumgebung::Programmlauf>();
 }
 
-void TestErklaerung::cleanup()
-{
-    m_meldungen.reset();
-    m_programm.reset();
-    m_verzeichnis.reset();
-}
+void TestErklaerung::cleanup() { m_lauf.reset(); }
 
 // Every picture of the table, each with a size of its own; file names in mixed case as an
 // installation may have them.
 void TestErklaerung::formelbilderSchreiben()
 {
     for (int fall = 1; fall <= 13; ++fall) {
-        m_verzeichnis->schreiben(QStringLiteral("B_Bieg%1.BMP").arg(fall), bild(QSize(200 + fall, 100), "BMP"));
-        m_verzeichnis->schreiben(QStringLiteral("Formel%1.JPG").arg(fall), bild(QSize(300 + fall, 400), "JPEG"));
+        m_lauf->verzeichnis.schreiben(QStringLiteral("B_Bieg%1.BMP").arg(fall), bild(QSize(200 + fall, 100), "BMP"));
+        m_lauf->verzeichnis.schreiben(QStringLiteral("Formel%1.JPG").arg(fall), bild(QSize(300 + fall, 400), "JPEG"));
     }
     for (int fall = 1; fall <= 4; ++fall)
-        m_verzeichnis->schreiben(QStringLiteral("b_knick%1.bmp").arg(fall), bild(QSize(120, 200 + fall), "BMP"));
-    m_verzeichnis->schreiben(QStringLiteral("B_Scher.BMP"), bild(QSize(250, 120), "BMP"));
+        m_lauf->verzeichnis.schreiben(QStringLiteral("b_knick%1.bmp").arg(fall), bild(QSize(120, 200 + fall), "BMP"));
+    m_lauf->verzeichnis.schreiben(QStringLiteral("B_Scher.BMP"), bild(QSize(250, 120), "BMP"));
     for (int k : {20, 30}) {
-        m_verzeichnis->schreiben(QStringLiteral("Formel%1.JPG").arg(k), bild(QSize(300 + k, 500), "JPEG"));
-        m_verzeichnis->schreiben(QStringLiteral("Einheiten%1.JPG").arg(k), bild(QSize(400 + k, 500), "JPEG"));
+        m_lauf->verzeichnis.schreiben(QStringLiteral("Formel%1.JPG").arg(k), bild(QSize(300 + k, 500), "JPEG"));
+        m_lauf->verzeichnis.schreiben(QStringLiteral("Einheiten%1.JPG").arg(k), bild(QSize(400 + k, 500), "JPEG"));
     }
     for (int k = 1; k <= 3; ++k)
-        m_verzeichnis->schreiben(QStringLiteral("Einheiten%1.JPG").arg(k), bild(QSize(400 + k, 600), "JPEG"));
+        m_lauf->verzeichnis.schreiben(QStringLiteral("Einheiten%1.JPG").arg(k), bild(QSize(400 + k, 600), "JPEG"));
 }
 
 void TestErklaerung::formeltafel_data()
@@ -219,7 +215,7 @@ void TestErklaerung::formelviewerZeigtDenFall()
     QCOMPARE(gezeigt(dlg->Image1), QSize(250, 120));
     QCOMPARE(gezeigt(dlg->Image2), QSize(320, 500));
     QCOMPARE(gezeigt(dlg->Image3), QSize(420, 500));
-    QVERIFY(m_meldungen->meldungen.isEmpty());
+    QVERIFY(m_lauf->rekorder.meldungen.isEmpty());
 }
 
 void TestErklaerung::knickfaelleHabenGleicheFormelbilder()
@@ -235,7 +231,7 @@ void TestErklaerung::knickfaelleHabenGleicheFormelbilder()
         QCOMPARE(gezeigt(dlg->Image3), QSize(430, 500));
     }
     QCOMPARE(skizzen, (QList<QSize> {{120, 201}, {120, 202}, {120, 203}, {120, 204}}));
-    QVERIFY(m_meldungen->meldungen.isEmpty());
+    QVERIFY(m_lauf->rekorder.meldungen.isEmpty());
 }
 
 void TestErklaerung::indexAusserhalbLaesstAllesStehen()
@@ -256,44 +252,54 @@ void TestErklaerung::indexAusserhalbLaesstAllesStehen()
         QCOMPARE(gezeigt(dlg->Image2), QSize(303, 400));
         QCOMPARE(gezeigt(dlg->Image3), QSize(401, 600));
     }
-    QVERIFY(m_meldungen->meldungen.isEmpty());
+    QVERIFY(m_lauf->rekorder.meldungen.isEmpty());
 }
 
 void TestErklaerung::grossesBildWirdVerkleinert()
 {
     formelbilderSchreiben();
-    m_verzeichnis->schreiben(QStringLiteral("Formel9.JPG"), bild(QSize(1314, 1000), "JPEG"));
-    m_verzeichnis->schreiben(QStringLiteral("Einheiten2.JPG"), bild(QSize(553, 2043), "JPEG"));
+    m_lauf->verzeichnis.schreiben(QStringLiteral("Formel9.JPG"), bild(QSize(1314, 1000), "JPEG"));
+    m_lauf->verzeichnis.schreiben(QStringLiteral("Einheiten2.JPG"), bild(QSize(553, 2043), "JPEG"));
     zeigeFormel(9);
     QCOMPARE(gezeigt(U_Formel::DLG_Formel->Image2), QSize(657, 500));
     QCOMPARE(gezeigt(U_Formel::DLG_Formel->Image3), QSize(184, 681));
     QCOMPARE(U_Formel::DLG_Formel->Image2->size(), QSize(657, 681)); // the box keeps its size
 }
 
-void TestErklaerung::fehlendesBildBeendetDieAnzeige()
+void TestErklaerung::fehlendesBildBleibtLeer()
 {
     formelbilderSchreiben();
     auto* dlg = U_Formel::DLG_Formel;
     zeigeFormel(1);
-    QFile::remove(m_verzeichnis->daten() + QStringLiteral("Formel4.JPG"));
+    QFile::remove(m_lauf->verzeichnis.daten() + QStringLiteral("Formel4.JPG"));
     zeigeFormel(4);
-    // Title and sketch of case 4 came before the failing step; the later pictures stay.
+    // The missing picture stays empty, the others are those of case 4; one report.
     QCOMPARE(dlg->windowTitle(), Formeltafel::eintrag(4)->titel);
     QCOMPARE(gezeigt(dlg->Image1), QSize(204, 100));
-    QCOMPARE(gezeigt(dlg->Image2), QSize(301, 400));
+    QVERIFY(dlg->Image2->pixmap().isNull());
     QCOMPARE(gezeigt(dlg->Image3), QSize(401, 600));
-    QCOMPARE(m_meldungen->meldungen.size(), 1);
-    QCOMPARE(m_meldungen->meldungen[0].art, Plattform::Meldungsart::Bericht);
-    QVERIFY(m_meldungen->meldungen[0].text.contains(QStringLiteral("Formel4.JPG")));
-    QVERIFY(m_meldungen->meldungen[0].text.contains(QStringLiteral("kann nicht geöffnet werden")));
+    QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+    QCOMPARE(m_lauf->rekorder.meldungen[0].art, Plattform::Meldungsart::Bericht);
+    QVERIFY(m_lauf->rekorder.meldungen[0].text.contains(QStringLiteral("Formel4.JPG")));
+    QVERIFY(m_lauf->rekorder.meldungen[0].text.contains(QStringLiteral("kann nicht geöffnet werden")));
 
     // A file that is there but is no picture fails the same way.
-    m_verzeichnis->schreiben(QStringLiteral("Einheiten1.JPG"), "kein Bild");
-    m_meldungen->leeren();
+    m_lauf->verzeichnis.schreiben(QStringLiteral("Einheiten1.JPG"), "kein Bild");
+    m_lauf->rekorder.leeren();
     zeigeFormel(3);
-    QCOMPARE(m_meldungen->meldungen.size(), 1);
-    QVERIFY(m_meldungen->meldungen[0].text.contains(QStringLiteral("Einheiten1.JPG")));
+    QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+    QVERIFY(m_lauf->rekorder.meldungen[0].text.contains(QStringLiteral("Einheiten1.JPG")));
+    // A file that is there but is no picture fails the same way; two failures, one report.
+    m_lauf->verzeichnis.schreiben(QStringLiteral("Einheiten1.JPG"), "kein Bild");
+    QFile::remove(m_lauf->verzeichnis.daten() + QStringLiteral("B_Bieg3.BMP"));
+    m_lauf->rekorder.leeren();
+    zeigeFormel(3);
+    QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+    QVERIFY(m_lauf->rekorder.meldungen[0].text.contains(QStringLiteral("B_Bieg3.BMP")));
+    QVERIFY(m_lauf->rekorder.meldungen[0].text.contains(QStringLiteral("Einheiten1.JPG")));
+    QVERIFY(dlg->Image1->pixmap().isNull());
     QCOMPARE(gezeigt(dlg->Image2), QSize(303, 400));
+    QVERIFY(dlg->Image3->pixmap().isNull());
 }
 
 void TestErklaerung::abbrechenSchliesst()
@@ -316,21 +322,21 @@ void TestErklaerung::hilfeOhneAuswahlNimmtErstesThema()
     QCOMPARE(dlg->LB_Themen->count(), 10);
     QCOMPARE(dlg->LB_Themen->item(0)->text(), QStringLiteral("Allgemeine Informationen"));
     QCOMPARE(dlg->LB_Themen->item(9)->text(), QStringLiteral("Dialog Profildatei bearbeiten"));
-    m_verzeichnis->schreiben(QStringLiteral("Hilfe0.RTF"), rtfMit(QStringLiteral("Allgemeines")));
-    m_verzeichnis->schreiben(QStringLiteral("Hilfe4.RTF"), rtfMit(QStringLiteral("Knickung")));
+    m_lauf->verzeichnis.schreiben(QStringLiteral("Hilfe0.RTF"), rtfMit(QStringLiteral("Allgemeines")));
+    m_lauf->verzeichnis.schreiben(QStringLiteral("Hilfe4.RTF"), rtfMit(QStringLiteral("Knickung")));
     zeigeHilfe(4);
     for (int index : {-1, 10, 99}) {
         zeigeHilfe(index);
         QCOMPARE(dlg->LB_Themen->currentRow(), 0);
         QCOMPARE(hilfetext(), QStringLiteral("Allgemeines"));
     }
-    QVERIFY(m_meldungen->meldungen.isEmpty());
+    QVERIFY(m_lauf->rekorder.meldungen.isEmpty());
 }
 
 void TestErklaerung::hilfeZeigtThemaDesKnopfs()
 {
     for (int k = 0; k < 10; ++k)
-        m_verzeichnis->schreiben(QStringLiteral("Hilfe%1.RTF").arg(k), rtfMit(QStringLiteral("Thema %1").arg(k)));
+        m_lauf->verzeichnis.schreiben(QStringLiteral("Hilfe%1.RTF").arg(k), rtfMit(QStringLiteral("Thema %1").arg(k)));
     // Modal as every "Hilfe" button opens it; "Abbrechen" closes it.
     QTimer::singleShot(0, [] { U_Hilfe::DLG_Hilfe->B_Ende->click(); });
     U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Eigenes_Profil);
@@ -355,7 +361,7 @@ void TestErklaerung::hilfeknoepfeDesHauptfensters()
     QFETCH(QString, knopf);
     QFETCH(int, thema);
     for (int k = 0; k < 10; ++k)
-        m_verzeichnis->schreiben(QStringLiteral("Hilfe%1.RTF").arg(k), rtfMit(QStringLiteral("Thema %1").arg(k)));
+        m_lauf->verzeichnis.schreiben(QStringLiteral("Hilfe%1.RTF").arg(k), rtfMit(QStringLiteral("Thema %1").arg(k)));
     auto* hilfeknopf = Main::Mainform->findChild<QPushButton*>(knopf);
     QVERIFY(hilfeknopf);
     QTimer::singleShot(0, [] { U_Hilfe::DLG_Hilfe->B_Ende->click(); });
@@ -366,7 +372,7 @@ void TestErklaerung::hilfeknoepfeDesHauptfensters()
 
 void TestErklaerung::gespeicherteHilfeErscheintWieder()
 {
-    m_verzeichnis->schreiben(QStringLiteral("Hilfe2.RTF"), rtfMit(QStringLiteral("Biegung")));
+    m_lauf->verzeichnis.schreiben(QStringLiteral("Hilfe2.RTF"), rtfMit(QStringLiteral("Biegung")));
     zeigeHilfe(2);
     auto* edit = U_Hilfe::DLG_Hilfe->E_Hilfe;
     QTextCursor cursor(edit->document());
@@ -375,7 +381,7 @@ void TestErklaerung::gespeicherteHilfeErscheintWieder()
     fett.setFontWeight(QFont::Bold);
     cursor.insertText(QStringLiteral(" – ergänzt"), fett);
     U_Hilfe::DLG_Hilfe->BitBtn1->click();
-    QVERIFY(m_meldungen->meldungen.isEmpty());
+    QVERIFY(m_lauf->rekorder.meldungen.isEmpty());
 
     edit->clear();
     zeigeHilfe(2);
@@ -383,13 +389,13 @@ void TestErklaerung::gespeicherteHilfeErscheintWieder()
     QTextCursor pruefer(edit->document());
     pruefer.movePosition(QTextCursor::End);
     QCOMPARE(pruefer.charFormat().fontWeight(), int(QFont::Bold));
-    QVERIFY(Rtf::istRtf(m_verzeichnis->lesen(QStringLiteral("Hilfe2.RTF"))));
+    QVERIFY(Rtf::istRtf(m_lauf->verzeichnis.lesen(QStringLiteral("Hilfe2.RTF"))));
 }
 
 void TestErklaerung::themenwechselVerwirftAenderung()
 {
-    m_verzeichnis->schreiben(QStringLiteral("Hilfe1.RTF"), rtfMit(QStringLiteral("Werkstoffe")));
-    m_verzeichnis->schreiben(QStringLiteral("Hilfe3.RTF"), rtfMit(QStringLiteral("Scherung")));
+    m_lauf->verzeichnis.schreiben(QStringLiteral("Hilfe1.RTF"), rtfMit(QStringLiteral("Werkstoffe")));
+    m_lauf->verzeichnis.schreiben(QStringLiteral("Hilfe3.RTF"), rtfMit(QStringLiteral("Scherung")));
     zeigeHilfe(1);
     auto* dlg = U_Hilfe::DLG_Hilfe;
     dlg->E_Hilfe->setPlainText(QStringLiteral("geändert"));
@@ -411,35 +417,74 @@ void TestErklaerung::themenwechselVerwirftAenderung()
     dlg->E_Hilfe->setPlainText(QStringLiteral("geändert"));
     zeigeHilfe(1);
     QCOMPARE(hilfetext(), QStringLiteral("Werkstoffe"));
-    QCOMPARE(m_verzeichnis->lesen(QStringLiteral("Hilfe1.RTF")), rtfMit(QStringLiteral("Werkstoffe")));
+    QCOMPARE(m_lauf->verzeichnis.lesen(QStringLiteral("Hilfe1.RTF")), rtfMit(QStringLiteral("Werkstoffe")));
 }
 
 void TestErklaerung::fehlendeHilfedateiBehaeltText()
 {
-    m_verzeichnis->schreiben(QStringLiteral("Hilfe5.RTF"), rtfMit(QStringLiteral("Profile")));
+    m_lauf->verzeichnis.schreiben(QStringLiteral("Hilfe5.RTF"), rtfMit(QStringLiteral("Profile")));
     zeigeHilfe(5);
     zeigeHilfe(6);
     QCOMPARE(hilfetext(), QStringLiteral("Profile"));
-    QCOMPARE(m_meldungen->meldungen.size(), 1);
-    QCOMPARE(m_meldungen->meldungen[0].art, Plattform::Meldungsart::Bericht);
-    QVERIFY(m_meldungen->meldungen[0].text.contains(QStringLiteral("Hilfe6.RTF")));
+    QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+    QCOMPARE(m_lauf->rekorder.meldungen[0].art, Plattform::Meldungsart::Bericht);
+    QVERIFY(m_lauf->rekorder.meldungen[0].text.contains(QStringLiteral("Hilfe6.RTF")));
     // The list shows the topic of the text, so saving cannot write it into another file.
     QCOMPARE(U_Hilfe::DLG_Hilfe->LB_Themen->currentRow(), 5);
     U_Hilfe::DLG_Hilfe->BitBtn1->click();
-    QVERIFY(!QFile::exists(m_verzeichnis->daten() + QStringLiteral("Hilfe6.RTF")));
+    QVERIFY(!QFile::exists(m_lauf->verzeichnis.daten() + QStringLiteral("Hilfe6.RTF")));
+}
+
+// A help file beyond the limits (plain text of nothing but line breaks) is refused; with no
+// topic loaded, "Speichern" says so and writes nothing, so the refused file stays as it was.
+void TestErklaerung::speichernOhneGeladenesThema()
+{
+    const QByteArray zuViele(Rtf::maxStuecke + 1, '\n');
+    m_lauf->verzeichnis.schreiben(QStringLiteral("Hilfe6.RTF"), zuViele);
+    zeigeHilfe(6);
+    QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+    QVERIFY(m_lauf->rekorder.meldungen[0].text.contains(QStringLiteral("Hilfe6.RTF")));
+    QVERIFY(m_lauf->rekorder.meldungen[0].text.contains(QStringLiteral("zu viele Absätze")));
+    QVERIFY(hilfetext().isEmpty());
+
+    auto* dlg = U_Hilfe::DLG_Hilfe;
+    dlg->E_Hilfe->setPlainText(QStringLiteral("getippt"));
+    m_lauf->rekorder.leeren();
+    dlg->BitBtn1->click();
+    QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+    QCOMPARE(m_lauf->rekorder.meldungen[0].art, Plattform::Meldungsart::Fehler);
+    QVERIFY(m_lauf->rekorder.meldungen[0].text.startsWith(QStringLiteral("Es ist kein Hilfethema geladen")));
+    QCOMPARE(m_lauf->verzeichnis.lesen(QStringLiteral("Hilfe6.RTF")), zuViele);
+    QCOMPARE(QDir(m_lauf->verzeichnis.daten()).entryList(QDir::Files), QStringList {"Hilfe6.RTF"});
+}
+
+void TestErklaerung::misslungenesSpeichernBehaeltText()
+{
+    m_lauf->verzeichnis.schreiben(QStringLiteral("Hilfe2.RTF"), rtfMit(QStringLiteral("Biegung")));
+    zeigeHilfe(2);
+    U_Hilfe::DLG_Hilfe->E_Hilfe->setPlainText(QStringLiteral("Eigene Notiz"));
+    // A directory where the file should be: the save cannot replace it, nor can a reload read it.
+    QVERIFY(QFile::remove(m_lauf->verzeichnis.daten() + QStringLiteral("Hilfe2.RTF")));
+    QVERIFY(QDir(m_lauf->verzeichnis.daten()).mkdir(QStringLiteral("Hilfe2.RTF")));
+    U_Hilfe::DLG_Hilfe->BitBtn1->click();
+    QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+    QCOMPARE(m_lauf->rekorder.meldungen[0].art, Plattform::Meldungsart::Bericht);
+    QCOMPARE(hilfetext(), QStringLiteral("Eigene Notiz"));
+    QCOMPARE(U_Hilfe::DLG_Hilfe->LB_Themen->currentRow(), 2);
+    QVERIFY(QFileInfo(m_lauf->verzeichnis.daten() + QStringLiteral("Hilfe2.RTF")).isDir());
 }
 
 void TestErklaerung::tastaturWaehltThema()
 {
-    m_verzeichnis->schreiben(QStringLiteral("Hilfe0.RTF"), rtfMit(QStringLiteral("Allgemeines")));
-    m_verzeichnis->schreiben(QStringLiteral("Hilfe1.RTF"), rtfMit(QStringLiteral("Werkstoffe")));
+    m_lauf->verzeichnis.schreiben(QStringLiteral("Hilfe0.RTF"), rtfMit(QStringLiteral("Allgemeines")));
+    m_lauf->verzeichnis.schreiben(QStringLiteral("Hilfe1.RTF"), rtfMit(QStringLiteral("Werkstoffe")));
     zeigeHilfe(0);
     auto* liste = U_Hilfe::DLG_Hilfe->LB_Themen;
     liste->setFocus();
     QTest::keyClick(liste, Qt::Key_Down);
     QCOMPARE(liste->currentRow(), 1);
     QCOMPARE(hilfetext(), QStringLiteral("Werkstoffe"));
-    QVERIFY(m_meldungen->meldungen.isEmpty());
+    QVERIFY(m_lauf->rekorder.meldungen.isEmpty());
 }
 
 void TestErklaerung::gelieferteHilfetexte()

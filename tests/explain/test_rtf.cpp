@@ -119,6 +119,7 @@ private slots:
     void feindlicheDateien_data();
     void feindlicheDateien();
     void zuGrosseDateienWerdenAbgelehnt();
+    void klartextUndTabellenBegrenzt();
     void fundeDesFuzzers();
     void dateiLadenUndSpeichern();
 };
@@ -681,6 +682,47 @@ void TestRtf::zuGrosseDateienWerdenAbgelehnt()
         QVERIFY(f.text().contains(QStringLiteral("verschachtelt")));
     }
     QCOMPARE(text(dokument), QStringLiteral("bisher"));
+}
+
+// The paragraph limit holds for plain text too (one paragraph a line), and the font and colour
+// tables are bounded; a refused text leaves the document as it was.
+void TestRtf::klartextUndTabellenBegrenzt()
+{
+    QTextDocument dokument;
+    const auto abgelehnt = [&](const QByteArray& daten, const QString& grund) {
+        dokument.setPlainText(QStringLiteral("bisher"));
+        try {
+            Rtf::lesen(daten, dokument);
+        } catch (const Plattform::Fehler& f) {
+            QVERIFY2(f.text().contains(grund), qPrintable(f.text()));
+            QCOMPARE(text(dokument), QStringLiteral("bisher"));
+            return;
+        }
+        QFAIL("accepted");
+    };
+
+    Rtf::lesen(QByteArray(Rtf::maxStuecke, '\n'), dokument);
+    QCOMPARE(dokument.blockCount(), int(Rtf::maxStuecke));
+    abgelehnt(QByteArray(Rtf::maxStuecke + 1, '\n'), QStringLiteral("zu viele Absätze"));
+    abgelehnt(QByteArray(Rtf::maxStuecke / 2 + 1, 'x').replace("x", "x\r\n"), QStringLiteral("zu viele Absätze"));
+
+    const auto farben = [](qsizetype n) { return "{\\rtf1{\\colortbl" + QByteArray(n, ';') + "}a}"; };
+    Rtf::lesen(farben(Rtf::maxTabelle), dokument);
+    QCOMPARE(text(dokument), QStringLiteral("a"));
+    abgelehnt(farben(Rtf::maxTabelle + 1), QStringLiteral("Farbtabelle"));
+
+    const auto schriften = [](qsizetype n) {
+        QByteArray rtf = "{\\rtf1{\\fonttbl";
+        for (qsizetype k = 0; k < n; ++k)
+            rtf += "{\\f" + QByteArray::number(k) + " Arial;}";
+        return rtf + "}\\f7 a}";
+    };
+    Rtf::lesen(schriften(Rtf::maxTabelle), dokument);
+    QCOMPARE(text(dokument), QStringLiteral("a"));
+    abgelehnt(schriften(Rtf::maxTabelle + 1), QStringLiteral("Schrifttabelle"));
+    // A font defined again takes no new entry.
+    Rtf::lesen("{\\rtf1{\\fonttbl" + QByteArray("{\\f1 A;}").repeated(Rtf::maxTabelle + 1) + "}a}", dokument);
+    QCOMPARE(text(dokument), QStringLiteral("a"));
 }
 
 void TestRtf::fundeDesFuzzers()

@@ -1,5 +1,6 @@
 // The material database reader on arbitrary bytes: it may refuse a file with the conversion
-// error, but never crash, hang or leave the table without its free end marker.
+// error or a value that cannot be physical, but never crash, hang, keep such a value or leave
+// the table without its free end marker.
 #include "core/Unit1.h"
 #include "data/U_Material.h"
 #include "platform/Fehler.h"
@@ -26,8 +27,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     }
     if (Unit1::Matdat[Unit1::Max_Material].Sorte != QStringLiteral("LEER"))
         std::abort();
-    for (const Unit1::Matrecord& m : Unit1::Matdat)
+    // What was read can be physical: E above 0, no negative strength or weight (λ0 then is
+    // never the 0 that a negative E or σP gave).
+    for (const Unit1::Matrecord& m : Unit1::Matdat) {
         if (m.Sorte.size() > 20)
             std::abort();
+        if (m.Sorte == QStringLiteral("LEER") && m.E == 0)
+            continue;
+        if (!(m.E > 0) || m.SigmaB < 0 || m.SigmaP < 0 || m.Gamma < 0 || m.SigmaD < 0 || m.SigmaZ < 0 || m.SigmaS < 0)
+            std::abort();
+    }
     return 0;
 }

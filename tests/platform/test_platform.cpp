@@ -1,14 +1,20 @@
-// Number conventions, checked floating point, text files and the error report.
+// Number conventions, checked floating point, text files, the error report and when a
+// window's set-up routine runs.
 #include "Testumgebung.h"
 #include "core/Unit1.h"
 #include "platform/Fehler.h"
 #include "platform/Fliesskomma.h"
 #include "platform/Meldungen.h"
+#include "platform/Oberflaeche.h"
 #include "platform/Textdatei.h"
 #include "platform/Zahlen.h"
 
+#include <QDialog>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
+#include <QWindow>
+#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -48,6 +54,21 @@ private slots:
         QFETCH(QString, text);
         QFETCH(double, wert);
         QCOMPARE(Zahlen::lesen(Testumgebung::zahl(text)), wert);
+    }
+
+    // The C library's number functions follow LC_NUMERIC, which the application object takes
+    // from the environment: under a German system locale they expect a comma. The program's
+    // reading must not depend on it.
+    void lesenUnabhaengigVomCGebietsschema()
+    {
+        const QByteArray vorher = setlocale(LC_NUMERIC, nullptr);
+        for (const char* gebiet : {"de_DE.UTF-8", "en_US.UTF-8"}) {
+            QVERIFY2(setlocale(LC_NUMERIC, gebiet), "locale missing: scripts/einrichten.sh generates it");
+            QCOMPARE(Zahlen::lesen(Testumgebung::zahl("20.03")), 20.03);
+            QCOMPARE(Zahlen::versuchenDatei(QStringLiteral("20,03")), std::optional<double>(20.03));
+            QCOMPARE(Zahlen::versuchenDatei(QStringLiteral("20.03")), std::optional<double>(20.03));
+        }
+        setlocale(LC_NUMERIC, vorher.constData());
     }
 
     void lesenLehntAb_data()
@@ -117,12 +138,13 @@ private slots:
 
     void fliesskomma()
     {
-        QCOMPARE(fehlerArt([] { Fp::teile(1, 0); }), Fehler::Art::DivisionDurchNull);
-        QCOMPARE(fehlerArt([] { Fp::teile(0, 0); }), Fehler::Art::UngueltigeOperation);
-        QCOMPARE(fehlerArt([] { Fp::teile(1e300, 1e-300); }), Fehler::Art::Ueberlauf);
-        QCOMPARE(fehlerArt([] { Fp::wurzel(-1); }), Fehler::Art::UngueltigeOperation);
-        QCOMPARE(fehlerArt([] { Fp::pruefe(std::numeric_limits<double>::quiet_NaN()); }), Fehler::Art::UngueltigeOperation);
-        QCOMPARE(Fp::teile(1, 4), 0.25);
+        QCOMPARE(fehlerArt([] { Fliesskomma::teile(1, 0); }), Fehler::Art::DivisionDurchNull);
+        QCOMPARE(fehlerArt([] { Fliesskomma::teile(0, 0); }), Fehler::Art::UngueltigeOperation);
+        QCOMPARE(fehlerArt([] { Fliesskomma::teile(1e300, 1e-300); }), Fehler::Art::Ueberlauf);
+        QCOMPARE(fehlerArt([] { Fliesskomma::wurzel(-1); }), Fehler::Art::UngueltigeOperation);
+        QCOMPARE(
+            fehlerArt([] { Fliesskomma::pruefe(std::numeric_limits<double>::quiet_NaN()); }), Fehler::Art::UngueltigeOperation);
+        QCOMPARE(Fliesskomma::teile(1, 4), 0.25);
         QCOMPARE(Fehler::divisionDurchNull().text(), QStringLiteral("Gleitkommadivision durch Null"));
         QCOMPARE(Fehler::ungueltigeOperation().text(), QStringLiteral("Ungültige Gleitkommaoperation"));
         QCOMPARE(Fehler::ueberlauf().text(), QStringLiteral("Gleitkommaüberlauf"));
@@ -245,6 +267,98 @@ private slots:
         QCOMPARE(rekorder.meldungen[0].art, Plattform::Meldungsart::Bericht);
         QCOMPARE(rekorder.meldungen[0].titel, QStringLiteral("Trabex"));
         QCOMPARE(rekorder.meldungen[0].text, QStringLiteral("'x' ist kein gültiger Gleitkommawert"));
+    }
+
+    void teilschritteMeldenZusammen()
+    {
+        Plattform::Meldungsrekorder rekorder;
+        Plattform::Teilschritte schritte;
+        bool weiter = false;
+        QVERIFY(!schritte.ausfuehren([] { throw Fehler::datei(QStringLiteral("a.bmp"), QStringLiteral("fehlt")); }));
+        QVERIFY(!schritte.ausfuehren([] { Zahlen::lesen(QStringLiteral("x")); }));
+        QVERIFY(schritte.ausfuehren([&] { weiter = true; }));
+        QVERIFY(weiter);
+        QVERIFY(rekorder.meldungen.isEmpty());
+        schritte.berichten();
+        QCOMPARE(rekorder.meldungen.size(), 1);
+        QCOMPARE(rekorder.meldungen[0].art, Plattform::Meldungsart::Bericht);
+        QVERIFY(rekorder.meldungen[0].text.contains(QStringLiteral("a.bmp")));
+        QVERIFY(rekorder.meldungen[0].text.contains(QStringLiteral("'x' ist kein gültiger Gleitkommawert")));
+        schritte.berichten(); // reported once
+        QCOMPARE(rekorder.meldungen.size(), 1);
+    }
+
+    // The recorder gives the window that was active a deactivation and an activation around
+    // each box, as a window system does; the set-up routine must not run for that.
+    void meldungLoestKeineAktivierungAus()
+    {
+        Plattform::Meldungsrekorder rekorder;
+        QWidget fenster, anderes;
+        int laeufe = 0;
+        Plattform::beiAktivierung(&fenster, [&] { ++laeufe; });
+        Plattform::aktivieren(&fenster);
+        QCOMPARE(laeufe, 1);
+        Plattform::information(QStringLiteral("zu klein"));
+        Plattform::fehler(QStringLiteral("Fehler"));
+        Plattform::zwischenfenster([&] { Plattform::aktivieren(&anderes); }); // the printer set-up
+        Plattform::aktivieren(&fenster);
+        QCOMPARE(laeufe, 1);
+        // Coming back from another window is a real activation.
+        Plattform::piep();
+        Plattform::aktivieren(&anderes);
+        Plattform::aktivieren(&fenster);
+        QCOMPARE(laeufe, 2);
+        Plattform::hinweis(QStringLiteral("Hinweis"));
+        Plattform::aktivieren(&anderes);
+        Plattform::aktivieren(&fenster);
+        QCOMPARE(laeufe, 3);
+    }
+
+    // A routine that fails with a box is not run again by the box closing: one box, no loop.
+    void scheiternderEintrittMeldetEinmal()
+    {
+        Plattform::Meldungsrekorder rekorder;
+        QWidget fenster;
+        int laeufe = 0;
+        Plattform::beiAktivierung(&fenster, [&] {
+            ++laeufe;
+            throw Fehler::datei(QStringLiteral("B_Bieg1.BMP"), QStringLiteral("fehlt"));
+        });
+        Plattform::aktivieren(&fenster);
+        QCOMPARE(laeufe, 1);
+        QCOMPARE(rekorder.meldungen.size(), 1);
+    }
+
+    void oeffnungNurNachDemZeigen()
+    {
+        QWidget fenster;
+        int laeufe = 0;
+        Plattform::beiOeffnung(&fenster, [&] { ++laeufe; });
+        Plattform::aktivieren(&fenster);
+        QCOMPARE(laeufe, 0);
+        for (int mal = 1; mal <= 2; ++mal) {
+            fenster.show();
+            Plattform::aktivieren(&fenster);
+            Plattform::aktivieren(&fenster); // a nested dialog closed
+            QCOMPARE(laeufe, mal);
+            fenster.hide();
+        }
+    }
+
+    void modalGehoertDemAktivenFenster()
+    {
+        QWidget hauptfenster, aufrufer;
+        QDialog dialog(&hauptfenster);
+        for (QWidget* w : {&hauptfenster, &aufrufer})
+            w->winId();
+        Plattform::aktivieren(&aufrufer);
+        QWindow* eigner = nullptr;
+        QTimer::singleShot(0, &dialog, [&] {
+            eigner = dialog.windowHandle()->transientParent();
+            dialog.reject();
+        });
+        Plattform::modal(&dialog);
+        QCOMPARE(eigner, aufrufer.windowHandle());
     }
 };
 

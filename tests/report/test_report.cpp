@@ -1,9 +1,14 @@
 // Page geometry, the content of the four reports, and the printed pages themselves: each
 // report is printed to PDF and read back with pdftotext (positions) and pdftoppm (picture).
 #include "Testumgebung.h"
+#include "calc/U_bieg1.h"
+#include "calc/U_bieg2.h"
+#include "calc/U_knick.h"
+#include "calc/U_scher.h"
 #include "core/Main.h"
 #include "core/Unit1.h"
 #include "platform/Fehler.h"
+#include "platform/Oberflaeche.h"
 #include "platform/Sprache.h"
 #include "report/Berichtsinhalt.h"
 #include "report/Seitengeometrie.h"
@@ -20,6 +25,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
 #include <functional>
@@ -919,6 +925,41 @@ private slots:
         QVERIFY(gezeigt);
         QList<Wort> w = woerter(m_pdf);
         QCOMPARE(nimm(w, 10500, 0, 1e9), QStringLiteral("Knickung"));
+    }
+
+    // "Drucken" in each calculation dialog of the running program: its printer set-up dialog
+    // is built on the printer the reports share, so what the user chooses there is what the
+    // report (and the next one of any dialog) prints on. Cancelled, it still prints.
+    void druckenImRechendialog()
+    {
+        Plattform::Meldungsrekorder rekorder; // the start-up finds no data files
+        Testumgebung::Programm programm(*m_verzeichnis);
+        const struct {
+            QWidget* dialog;
+            QPushButton* drucken;
+            int fall;
+        } dialoge[] = {{U_bieg1::DLG_Biegung1, U_bieg1::DLG_Biegung1->B_Drucken, 1},
+            {U_bieg2::DLG_Biegung2, U_bieg2::DLG_Biegung2->B_Drucken, 9},
+            {U_knick::DLG_Knickung, U_knick::DLG_Knickung->B_Drucken, 2},
+            {U_scher::DLG_Scherung, U_scher::DLG_Scherung->B_Drucken, 0}};
+        for (const auto& d : dialoge) {
+            Unit1::Akt_Belastungsfall = d.fall;
+            Main::Dialog_Zeigen(d.dialog);
+            Plattform::aktivieren(d.dialog); // as the user's click in it does
+            QFile::remove(m_pdf);
+            const QPrinter* gezeigt = nullptr;
+            QTimer::singleShot(0, d.dialog, [&] {
+                if (auto* setup = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+                    gezeigt = setup->printer();
+                    setup->reject();
+                }
+            });
+            QTest::mouseClick(d.drucken, Qt::LeftButton);
+            QCOMPARE(gezeigt, &U_Printgr::Printer());
+            QList<Wort> w = woerter(m_pdf);
+            QCOMPARE(nimm(w, 10500, 0, 1e9), d.dialog->windowTitle().simplified());
+            d.dialog->hide();
+        }
     }
 };
 

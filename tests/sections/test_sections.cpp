@@ -115,18 +115,17 @@ void modal(QDialog* dialog, const std::function<void()>& bedienen)
 class TestSections : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Testumgebung::Programmverzeichnis> m_verzeichnis;
-    std::unique_ptr<Testumgebung::Programm> m_programm;
+    std::unique_ptr<Testumgebung::Programmlauf> m_lauf;
     TDLG_Profil* profilDlg() { return U_profil::DLG_Profil; }
     TDLG_Profil_Rechnen* rechnen() { return U_p_rec::DLG_Profil_Rechnen; }
     TDlg_Eigenes_Profil* eigen() { return U_e_prof::Dlg_Eigenes_Profil; }
 
-    void bilderLiefern()
+    static void bilderLiefern(const Testumgebung::Programmverzeichnis& v)
     {
         for (Form f : {Form::Rundstahl, Form::Rohr, Form::Vierkant, Form::Formrohr}) {
             QFile bild(Testumgebung::gelieferteDaten() + Formbilder::Dateiname(f));
             QVERIFY2(bild.open(QIODevice::ReadOnly), qPrintable(bild.fileName()));
-            m_verzeichnis->schreiben(Formbilder::Dateiname(f), bild.readAll());
+            v.schreiben(Formbilder::Dateiname(f), bild.readAll());
         }
     }
 
@@ -141,24 +140,31 @@ class TestSections : public QObject {
         rechnen()->B_Berechnen->click();
     }
 
+    // A round bar of 20 mm computed in the calculator opened from the shape button, closed
+    // with OK or "Abbrechen".
+    void rundstahlRechnen(bool ok)
+    {
+        modal(rechnen(), [this, ok] {
+            rechnen()->E_E1->setText("20");
+            rechnen()->B_Berechnen->click();
+            (ok ? rechnen()->OKBtn : rechnen()->CancelBtn)->click();
+        });
+        profilDlg()->B_Rundstahl->click();
+    }
+
 private slots:
     void initTestCase()
     {
-        m_verzeichnis = std::make_unique<Testumgebung::Programmverzeichnis>();
-        bilderLiefern();
-        m_programm = std::make_unique<Testumgebung::Programm>(*m_verzeichnis);
+        m_lauf
+            = std::make_unique<Testumgebung::Programmlauf>([](const Testumgebung::Programmverzeichnis& v) { bilderLiefern(v); });
     }
-    void cleanupTestCase()
-    {
-        m_programm.reset();
-        m_verzeichnis.reset();
-    }
+    void cleanupTestCase() { m_lauf.reset(); }
     void init()
     {
         Testumgebung::zustandZuruecksetzen();
         Programminit();
         Gamma = 7.85;
-        profilDlg()->RB_Optimal->setChecked(true);
+        profilDlg()->Ausrichtung_Setzen(false);
     }
 
     // ---- section formulas ------------------------------------------------------------------
@@ -265,6 +271,7 @@ private slots:
         });
         profilDlg()->exec();
         QCOMPARE(auswahl(), vorher);
+        QCOMPARE(Profilachse, TProfilachse::Keine);
 
         modal(profilDlg(), [this] { QTest::keyClick(profilDlg(), Qt::Key_Escape); });
         profilDlg()->exec();
@@ -279,18 +286,24 @@ private slots:
         QCOMPARE(ProfilName, QStringLiteral("IPE 80"));
     }
 
+    // Choosing an orientation takes the selected profile in it: the panel shows exactly what
+    // the caller receives (a flat bar 100 × 10 across has I = 0,83 cm⁴, not 83,33).
     void ausrichtung()
     {
         bibliothek();
         auto* d = profilDlg();
         d->FormActivate();
+        QCOMPARE(Profilachse, TProfilachse::Imax);
         d->RB_Quer->setChecked(true);
-        // Shown across at once, taken only at the next click.
         QCOMPARE(d->L_W->text(), zahl("1.67"));
         QCOMPARE(d->L_I->text(), zahl("0.83"));
-        QCOMPARE(W, 16.6667);
-        QCOMPARE(I, 83.3333);
-        QCOMPARE(Masse, 7.85);
+        QCOMPARE(auswahl(), (Auswahl {1.6667, 0.8333, 1000, 7.85, "Flachstahl", "100x10"}));
+        QCOMPARE(Profilachse, TProfilachse::Imin);
+        d->RB_Optimal->setChecked(true);
+        QCOMPARE(d->L_I->text(), zahl("83.33"));
+        QCOMPARE(auswahl(), (Auswahl {16.6667, 83.3333, 1000, 7.85, "Flachstahl", "100x10"}));
+        QCOMPARE(Profilachse, TProfilachse::Imax);
+        d->RB_Quer->setChecked(true);
         d->LB_Profil->setCurrentRow(1);
         QCOMPARE(auswahl(), (Auswahl {1.3333, 0.6667, 800, 800 * 7.85 / 1000, "Flachstahl", "80x10"}));
         // The choice is kept for the next opening.
@@ -298,6 +311,12 @@ private slots:
         QVERIFY(d->RB_Quer->isChecked());
         QCOMPARE(W, 1.6667);
         QCOMPARE(I, 0.8333);
+
+        // Setting the orientation for a caller takes nothing; the opening takes it.
+        setzen({1, 2, 3, 4, "IPE", "IPE 80"});
+        d->Ausrichtung_Setzen(false);
+        QVERIFY(!d->Quer());
+        QCOMPARE(auswahl(), (Auswahl {1, 2, 3, 4, "IPE", "IPE 80"}));
     }
 
     void leereBibliothek()
@@ -331,44 +350,42 @@ private slots:
     }
 
     // The calculator opened from a shape button: its section is shown and kept, its cancel
-    // leaves the section chosen before; an orientation change after it does not mix the mass
-    // of the list profile into the computed section.
+    // leaves the section chosen before.
     void formknopf()
     {
         bibliothek();
         auto* d = profilDlg();
         modal(d, [this, d] {
-            modal(rechnen(), [this] {
-                rechnen()->E_E1->setText("20");
-                rechnen()->B_Berechnen->click();
-                rechnen()->CancelBtn->click();
-            });
-            d->B_Rundstahl->click();
+            rundstahlRechnen(false);
             QCOMPARE(Akt_Profil, Form::Rundstahl);
             QCOMPARE(ProfilName, QStringLiteral("100x10"));
             QCOMPARE(d->L_Profilname->text(), QStringLiteral("100x10"));
 
-            modal(rechnen(), [this] {
-                rechnen()->E_E1->setText("20");
-                rechnen()->B_Berechnen->click();
-                rechnen()->OKBtn->click();
-            });
-            d->B_Rundstahl->click();
+            rundstahlRechnen(true);
             QCOMPARE(ProfilArt, QStringLiteral("Rundstahl"));
             QCOMPARE(d->L_Profilart->text(), QStringLiteral("Rundstahl"));
             QCOMPARE(d->L_Profilname->text(), QStringLiteral("Dm 20"));
             QCOMPARE(d->L_W->text(), zahl("0.79"));
             QCOMPARE(d->L_Masse->text(), zahl("2.47"));
-            const Auswahl rund = auswahl();
 
-            d->RB_Quer->setChecked(true);
-            QCOMPARE(d->L_Profilname->text(), QStringLiteral("100x10"));
-            QCOMPARE(auswahl(), rund);
+            QCOMPARE(Profilachse, TProfilachse::Keine);
             d->OKBtn->click();
         });
         d->exec();
         QCOMPARE(ProfilName, QStringLiteral("Dm 20"));
         QVERIFY(nahe(Masse, 314.1592654 * 7.85 / 1000));
+
+        // After a computed section, choosing an orientation takes the list profile in it, and
+        // the panel shows that.
+        modal(d, [this, d] {
+            rundstahlRechnen(true);
+            d->RB_Quer->setChecked(true);
+            QCOMPARE(d->L_Profilname->text(), QStringLiteral("100x10"));
+            QCOMPARE(d->L_I->text(), zahl("0.83"));
+            d->OKBtn->click();
+        });
+        d->exec();
+        QCOMPARE(auswahl(), (Auswahl {1.6667, 0.8333, 1000, 7.85, "Flachstahl", "100x10"}));
     }
 
     void eigenesProfilKnopf()
@@ -541,8 +558,8 @@ private slots:
     {
         Akt_Profil = Form::Rundstahl;
         rechnen()->FormActivate();
-        QVERIFY(QFile::remove(m_verzeichnis->daten() + "Quader.JPG"));
-        m_verzeichnis->schreiben("quader.jpg", "kein Bild");
+        QVERIFY(QFile::remove(m_lauf->verzeichnis.daten() + "Quader.JPG"));
+        m_lauf->verzeichnis.schreiben("quader.jpg", "kein Bild");
         Akt_Profil = Form::Vierkant;
         Plattform::Meldungsrekorder rekorder;
         modal(rechnen(), [this] { rechnen()->OKBtn->click(); });
@@ -553,8 +570,8 @@ private slots:
         QCOMPARE(rechnen()->L_E1->text(), QStringLiteral("Breite [mm]"));
         QVERIFY(!rechnen()->E_E2->isHidden());
         QVERIFY(rechnen()->Bild->pixmap().isNull());
-        QFile::remove(m_verzeichnis->daten() + "quader.jpg");
-        bilderLiefern();
+        QFile::remove(m_lauf->verzeichnis.daten() + "quader.jpg");
+        bilderLiefern(m_lauf->verzeichnis);
     }
 
     void memo()
@@ -583,37 +600,44 @@ private slots:
         e->OKBtn->click();
         QVERIFY(rekorder.meldungen.isEmpty());
         QCOMPARE(auswahl(), (Auswahl {341.33, 2730.67, 12800, 7.68, "Holz", "80x160"}));
+        QCOMPARE(Profilachse, TProfilachse::Keine);
 
         // The texts are offered again at the next opening.
         e->FormActivate();
         QCOMPARE(e->E_Profilname->text(), QStringLiteral("80x160"));
     }
 
+    // A bad field stores nothing (not even the texts or the fields before it) and keeps the
+    // dialog open with what was typed, the bad field focused.
     void eigenesProfilFehlerhaft_data()
     {
         QTest::addColumn<QString>("w");
         QTest::addColumn<QString>("i");
         QTest::addColumn<QString>("a");
-        QTest::addColumn<int>("genommen"); // how many of W, I, A (with mass) were taken
+        QTest::addColumn<QString>("falsch"); // the field that is focused
         QTest::newRow("W leer") << ""
                                 << "2730.67"
-                                << "12800" << 0;
+                                << "12800"
+                                << "E_W";
         QTest::newRow("I leer") << "341.33"
                                 << ""
-                                << "12800" << 1;
+                                << "12800"
+                                << "E_I";
         QTest::newRow("A kein Zahl") << "341.33"
                                      << "2730.67"
-                                     << "viel" << 2;
+                                     << "viel"
+                                     << "E_A";
         QTest::newRow("I negativ") << "341.33"
                                    << "-2730.67"
-                                   << "12800" << 1;
+                                   << "12800"
+                                   << "E_I";
     }
     void eigenesProfilFehlerhaft()
     {
         QFETCH(QString, w);
         QFETCH(QString, i);
         QFETCH(QString, a);
-        QFETCH(int, genommen);
+        QFETCH(QString, falsch);
         setzen({1, 2, 3, 4, "IPE", "IPE 80"});
         Gamma = 0.6;
         auto* e = eigen();
@@ -623,14 +647,21 @@ private slots:
         e->E_I->setText(zahl(i));
         e->E_A->setText(zahl(a));
         Plattform::Meldungsrekorder rekorder;
-        modal(e, [e] { e->OKBtn->click(); });
+        bool offen = false;
+        QString fokus;
+        modal(e, [e, &offen, &fokus] {
+            e->OKBtn->click();
+            offen = e->isVisible();
+            fokus = e->focusWidget() ? e->focusWidget()->objectName() : QString();
+        });
         e->exec();
-        QVERIFY(!e->isVisible());
+        QVERIFY(offen);
+        QCOMPARE(fokus, falsch);
         QCOMPARE(rekorder.pieptoene, 1);
         QCOMPARE(rekorder.texte(), QStringList {"Die eingegebenen Werte sind fehlerhaft!"});
         QCOMPARE(rekorder.meldungen[0].art, Plattform::Meldungsart::Information);
-        const Auswahl soll {genommen > 0 ? 341.33 : 1, genommen > 1 ? 2730.67 : 2, 3, 4, "Holz", ""};
-        QCOMPARE(auswahl(), soll);
+        QCOMPARE(auswahl(), (Auswahl {1, 2, 3, 4, "IPE", "IPE 80"}));
+        QCOMPARE(e->E_I->text(), zahl(i));
     }
 
     void masseKnopfUndAbbrechen()

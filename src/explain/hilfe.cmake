@@ -1,2 +1,0 @@
-target_sources(trabex_gui PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/U_Hilfe.cpp)

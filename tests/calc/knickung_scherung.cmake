@@ -1,1 +1,0 @@
-trabex_test(test_knickung_scherung ${CMAKE_CURRENT_LIST_DIR}/test_knickung_scherung.cpp)

@@ -1,1 +1,0 @@
-trabex_test(test_lastfallbild ${CMAKE_CURRENT_LIST_DIR}/test_lastfallbild.cpp)

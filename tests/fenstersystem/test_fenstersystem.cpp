@@ -1,0 +1,437 @@
+// The windows on a real X server with a window manager: real message boxes, and activation and
+// focus as the window manager hands them out. Where the focus goes after a box or a modal window
+// closes is the window manager's doing, which Qt's offscreen platform does not imitate.
+// scripts/fenstersystem.sh starts Xvfb and openbox for this suite.
+#include "Testumgebung.h"
+#include "calc/Rechendialog.h"
+#include "calc/U_bieg1.h"
+#include "calc/U_bieg2.h"
+#include "calc/U_knick.h"
+#include "calc/U_scher.h"
+#include "core/Main.h"
+#include "core/Unit1.h"
+#include "explain/U_Formel.h"
+#include "explain/U_Hilfe.h"
+#include "platform/Oberflaeche.h"
+#include "sections/U_profil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+#include <memory>
+
+using Testumgebung::zahl;
+
+namespace {
+
+// How long the window manager may take to hand out the focus, and how long a box that would
+// come again (the fault this suite guards against) is given to appear.
+constexpr int Geduld_ms = 5000;
+constexpr int Nachklang_ms = 400;
+
+bool wirdAktiv(QWidget* fenster)
+{
+    return QTest::qWaitFor([fenster] { return QApplication::activeWindow() == fenster; }, Geduld_ms);
+}
+
+void ausklingen() { QTest::qWait(Nachklang_ms); }
+
+// Shows every box as the program does and closes it as a user would, once the window manager
+// has made it the active window. Counts what it showed.
+class Boxschliesser : public Plattform::Ausgabe {
+public:
+    void zeigen(const Plattform::Meldung& meldung) override
+    {
+        texte.append(meldung.text);
+        auto* waechter = new QTimer;
+        int gewartet = 0;
+        QObject::connect(waechter, &QTimer::timeout, waechter, [this, waechter, gewartet]() mutable {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            gewartet += waechter->interval();
+            if (!box->isActiveWindow() && gewartet < Geduld_ms)
+                return;
+            if (!box->isActiveWindow())
+                ++nichtAktiv;
+            waechter->stop();
+            waechter->deleteLater();
+            box->accept();
+        });
+        waechter->start(50);
+        m_fenster.zeigen(meldung);
+    }
+    void piepen() override { ++pieptoene; }
+
+    QStringList texte;
+    int pieptoene = 0;
+    int nichtAktiv = 0; // boxes the window manager never activated
+
+private:
+    Plattform::Nachrichtenfenster m_fenster;
+};
+
+// A calculation dialog as the suite drives it: how it is opened, its sketch, the inputs of a
+// calculation that succeeds, the button and the label of its result.
+struct Rechenfall {
+    const char* name;
+    std::function<QDialog*()> dialog;
+    std::function<QPushButton*()> hauptknopf;
+    const char* bild;
+    QList<QPair<const char*, const char*>> eingaben;
+    const char* rechenknopf;
+    const char* ergebnis;
+    const char* erwartet; // in point notation
+    const char* profilknopf;
+    std::function<QPrintDialog*()> drucksetup;
+};
+
+const QList<Rechenfall>& rechenfaelle()
+{
+    using namespace Rechendialog;
+    static const QList<Rechenfall> faelle = {
+        {"Biegung1", [] { return static_cast<QDialog*>(U_bieg1::DLG_Biegung1); }, [] { return Main::Mainform->B_Biegung[4]; },
+            "B_Bieg5.BMP", {{"E_Last", "1000"}, {"E_Laenge", "2000"}, {"E_SigmaZul", "100"}, {"E_x", "0"}}, "B_Berechnen_W",
+            "L_Werf", "5.00", "B_Profil_suchen",
+            [] { return Drucksetup(U_bieg1::DLG_Biegung1->Drucksetupdlg, U_bieg1::DLG_Biegung1); }},
+        {"Biegung2", [] { return static_cast<QDialog*>(U_bieg2::DLG_Biegung2); }, [] { return Main::Mainform->B_Biegung[8]; },
+            "B_Bieg9.BMP",
+            {{"E_Last", "4000"}, {"E_Laenge", "4000"}, {"E_Abstand", "1000"}, {"E_x", "2000"}, {"E_SigmaZul", "100"}},
+            "B_Berechnen_W", "L_Werf", "20.00", "Profil_aussuchen",
+            [] { return Drucksetup(U_bieg2::DLG_Biegung2->Drucksetupdlg2, U_bieg2::DLG_Biegung2); }},
+        {"Knickung", [] { return static_cast<QDialog*>(U_knick::DLG_Knickung); }, [] { return Main::Mainform->B_Knick[1]; },
+            "B_Knick2.BMP", {{"E_Last", "10000"}, {"E_Laenge", "1000"}, {"E_Sicherheit", "3"}}, "B_Berechnung_I", "L_Ierf",
+            "5.79", "B_Profil", [] { return Drucksetup(U_knick::DLG_Knickung->Drucksetupdlg3, U_knick::DLG_Knickung); }},
+        {"Scherung", [] { return static_cast<QDialog*>(U_scher::DLG_Scherung); }, [] { return Main::Mainform->B_Scherung; },
+            "B_Scher.BMP", {{"E_Last", "12000"}, {"E_SigmaZul", "80"}}, "B_Berechnung_Flaeche", "L_Aerf", "150.00",
+            "B_Profil_suchen", [] { return Drucksetup(U_scher::DLG_Scherung->Drucksetupdlg4, U_scher::DLG_Scherung); }},
+    };
+    return faelle;
+}
+
+template <class T> T* kind(QWidget* fenster, const char* name)
+{
+    T* w = fenster->findChild<T*>(QString::fromLatin1(name));
+    if (!w)
+        qFatal("%s has no %s", qPrintable(fenster->objectName()), name);
+    return w;
+}
+
+// Runs `schritt` as soon as the modal window that the next click opens is running.
+void imModalen(std::function<void()> schritt) { QTimer::singleShot(0, std::move(schritt)); }
+
+QString pdfText(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestFenstersystem : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Testumgebung::Programmverzeichnis> m_verzeichnis;
+    std::unique_ptr<Testumgebung::Programm> m_programm;
+    std::unique_ptr<Boxschliesser> m_boxen;
+
+    const Rechenfall& fall() const { return rechenfaelle()[QTest::currentDataTag() ? indexVon(QTest::currentDataTag()) : 0]; }
+    static int indexVon(const char* name)
+    {
+        for (int i = 0; i < rechenfaelle().size(); ++i)
+            if (qstrcmp(rechenfaelle()[i].name, name) == 0)
+                return i;
+        return 0;
+    }
+
+    static void faelleAlsDaten()
+    {
+        QTest::addColumn<int>("unbenutzt");
+        for (const Rechenfall& f : rechenfaelle())
+            QTest::newRow(f.name) << 0;
+    }
+
+    void datenSchreiben()
+    {
+        QImage bild(64, 32, QImage::Format_RGB32);
+        bild.fill(Qt::cyan);
+        QStringList bilder = {QStringLiteral("B_Scher.BMP")};
+        for (int k = 1; k <= 13; ++k)
+            bilder << QStringLiteral("B_Bieg%1.BMP").arg(k);
+        for (int k = 1; k <= 4; ++k)
+            bilder << QStringLiteral("B_Knick%1.BMP").arg(k);
+        for (const QString& name : bilder)
+            QVERIFY(bild.save(m_verzeichnis->daten() + name, "BMP"));
+        for (const char* name : {"Formel5.JPG", "Einheiten2.JPG", "Formel20.JPG", "Einheiten20.JPG"})
+            QVERIFY(bild.save(m_verzeichnis->daten() + QString::fromLatin1(name), "JPG"));
+        for (int k = 0; k < 10; ++k)
+            m_verzeichnis->schreiben(
+                QStringLiteral("Hilfe%1.RTF").arg(k), QStringLiteral("{\\rtf1\\ansi Thema %1\\par}").arg(k).toLatin1());
+    }
+
+    // Opens the dialog of `f` from the main window and waits until it is the active window.
+    QDialog* oeffnen(const Rechenfall& f)
+    {
+        f.hauptknopf()->click();
+        QDialog* d = f.dialog();
+        if (!wirdAktiv(d))
+            qWarning("%s did not become active", f.name);
+        ausklingen();
+        return d;
+    }
+
+    void rechnen(const Rechenfall& f, QDialog* d)
+    {
+        for (const auto& [name, wert] : f.eingaben)
+            kind<QLineEdit>(d, name)->setText(zahl(QString::fromLatin1(wert)));
+        kind<QPushButton>(d, f.rechenknopf)->click();
+    }
+
+    QString ergebnis(const Rechenfall& f, QDialog* d) const { return kind<QLabel>(d, f.ergebnis)->text(); }
+
+    // What the calculations here need of the chosen material and profile.
+    static void materialUndProfil()
+    {
+        Unit1::E = 210000;
+        Unit1::W = 194;
+        Unit1::I = 1940;
+        Unit1::ProfilName = QStringLiteral("IPE 200");
+    }
+
+private slots:
+    void init()
+    {
+        m_verzeichnis = std::make_unique<Testumgebung::Programmverzeichnis>();
+        datenSchreiben();
+        {
+            // Start-up reports the missing databases; that is not what this suite looks at.
+            Plattform::Meldungsrekorder start;
+            m_programm = std::make_unique<Testumgebung::Programm>(*m_verzeichnis);
+        }
+        materialUndProfil();
+        m_boxen = std::make_unique<Boxschliesser>();
+        Plattform::setzeAusgabe(m_boxen.get());
+        Main::Mainform->show();
+        QVERIFY(wirdAktiv(Main::Mainform));
+    }
+    void cleanup()
+    {
+        QCOMPARE(m_boxen->nichtAktiv, 0);
+        Plattform::setzeAusgabe(nullptr);
+        m_programm.reset();
+        m_boxen.reset();
+        m_verzeichnis.reset();
+    }
+
+    void fehlendesBildMeldetEinmal_data() { faelleAlsDaten(); }
+    void fehlendesBildMeldetEinmal()
+    {
+        const Rechenfall& f = fall();
+        QVERIFY(QFile::remove(m_verzeichnis->daten() + QString::fromLatin1(f.bild)));
+        QDialog* d = oeffnen(f);
+        QCOMPARE(m_boxen->texte.size(), 1);
+        QVERIFY(m_boxen->texte[0].contains(QString::fromLatin1(f.bild)));
+        QCOMPARE(QApplication::activeWindow(), d);
+        QVERIFY(kind<QLabel>(d, "Image1")->pixmap().isNull());
+        // The rest of the set-up is done, and the window calculates.
+        QCOMPARE(d->findChild<QLabel*>(QStringLiteral("L_Profil"))->text(), QStringLiteral("IPE 200"));
+        rechnen(f, d);
+        ausklingen();
+        QCOMPARE(ergebnis(f, d), zahl(QString::fromLatin1(f.erwartet)));
+        QCOMPARE(m_boxen->texte.size(), 1);
+    }
+
+    void profilwarnungKommtWieder_data()
+    {
+        QTest::addColumn<int>("unbenutzt");
+        QTest::newRow("Biegung1") << 0;
+        QTest::newRow("Biegung2") << 0;
+    }
+    void profilwarnungKommtWieder()
+    {
+        const Rechenfall& f = fall();
+        Unit1::W = 1; // far below the required section modulus
+        QDialog* d = oeffnen(f);
+        rechnen(f, d);
+        auto* durchbiegung = kind<QPushButton>(d, "B_Berechnung_f");
+        const QString f_vorher = kind<QLabel>(d, "L_f")->text();
+        const QString warnung = QStringLiteral("Der Widerstandswert des Profiles ist zu klein");
+        durchbiegung->click();
+        ausklingen();
+        durchbiegung->click();
+        ausklingen();
+        QCOMPARE(m_boxen->texte, QStringList({warnung, warnung}));
+        QCOMPARE(ergebnis(f, d), zahl(QString::fromLatin1(f.erwartet)));
+        QCOMPARE(kind<QLabel>(d, "L_f")->text(), f_vorher);
+    }
+
+    void knickungBehaeltHinweisNachFehler()
+    {
+        const Rechenfall& f = rechenfaelle()[indexVon("Knickung")];
+        QDialog* d = oeffnen(f);
+        rechnen(f, d);
+        const QString hinweis = QStringLiteral("Die Berechnung von Ierf erfolgt nach Euler");
+        QCOMPARE(kind<QLabel>(d, "L_Formel")->text(), hinweis);
+        Unit1::E = 0; // the next calculation divides by zero
+        kind<QPushButton>(d, "B_Berechnung_I")->click();
+        ausklingen();
+        QCOMPARE(m_boxen->texte, QStringList {QStringLiteral("Es ist ein Fehler in der Berechnung aufgetreten.")});
+        QCOMPARE(kind<QLabel>(d, "L_Formel")->text(), hinweis);
+        QCOMPARE(ergebnis(f, d), zahl("5.79"));
+    }
+
+    void profilauswahlGibtDenFokusZurueck_data() { faelleAlsDaten(); }
+    void profilauswahlGibtDenFokusZurueck()
+    {
+        const Rechenfall& f = fall();
+        QDialog* d = oeffnen(f);
+        bool auswahlAktiv = false;
+        QWindow* besitzer = nullptr;
+        imModalen([&] {
+            auswahlAktiv = wirdAktiv(U_profil::DLG_Profil);
+            besitzer = U_profil::DLG_Profil->windowHandle()->transientParent();
+            U_profil::DLG_Profil->OKBtn->click();
+        });
+        kind<QPushButton>(d, f.profilknopf)->click();
+        QVERIFY(auswahlAktiv);
+        QCOMPARE(besitzer, d->windowHandle());
+        QVERIFY(wirdAktiv(d));
+        ausklingen();
+        QCOMPARE(QApplication::activeWindow(), d);
+        QVERIFY(m_boxen->texte.isEmpty());
+    }
+
+    void druckMitDruckerdialog_data() { faelleAlsDaten(); }
+    void druckMitDruckerdialog()
+    {
+        const Rechenfall& f = fall();
+        QDialog* d = oeffnen(f);
+        rechnen(f, d);
+        const QString wert = zahl(QString::fromLatin1(f.erwartet));
+        QCOMPARE(ergebnis(f, d), wert);
+        const QString pdf = m_verzeichnis->pfad() + QStringLiteral("bericht.pdf");
+        QPrintDialog* einrichtung = f.drucksetup();
+        einrichtung->printer()->setOutputFileName(pdf);
+        bool gezeigt = false;
+        imModalen([&] {
+            gezeigt = wirdAktiv(einrichtung);
+            // The file as a user types it: the dialog takes its own field over the printer's.
+            if (auto* datei = einrichtung->findChild<QLineEdit*>(QStringLiteral("filename")))
+                datei->setText(pdf);
+            einrichtung->accept();
+        });
+        kind<QPushButton>(d, "B_Drucken")->click();
+        QVERIFY(gezeigt);
+        QVERIFY(wirdAktiv(d));
+        ausklingen();
+        QCOMPARE(ergebnis(f, d), wert); // the set-up dialog closing is no return to the window
+        QVERIFY(m_boxen->texte.isEmpty());
+        const QString text = pdfText(pdf);
+        QVERIFY2(text.contains(d->windowTitle()), qPrintable(text));
+        QVERIFY2(text.contains(wert), qPrintable(text));
+    }
+
+    void formelbildFehltEinmal()
+    {
+        const Rechenfall& f = rechenfaelle()[indexVon("Biegung1")];
+        QVERIFY(QFile::remove(m_verzeichnis->daten() + QStringLiteral("Formel5.JPG")));
+        QDialog* d = oeffnen(f);
+        rechnen(f, d);
+        int boxen = -1;
+        bool skizze = false, einheiten = false, formel = true;
+        imModalen([&] {
+            auto* v = U_Formel::DLG_Formel;
+            if (wirdAktiv(v))
+                ausklingen();
+            boxen = m_boxen->texte.size();
+            skizze = !v->Image1->pixmap().isNull();
+            formel = !v->Image2->pixmap().isNull();
+            einheiten = !v->Image3->pixmap().isNull();
+            v->B_Abbruch->click();
+        });
+        kind<QPushButton>(d, "B_Formel")->click();
+        QCOMPARE(boxen, 1);
+        QVERIFY(m_boxen->texte[0].contains(QStringLiteral("Formel5.JPG")));
+        QVERIFY(skizze && einheiten && !formel);
+        QVERIFY(wirdAktiv(d));
+        ausklingen();
+        QCOMPARE(m_boxen->texte.size(), 1);
+    }
+
+    void hilfedateiFehltEinmal()
+    {
+        const Rechenfall& f = rechenfaelle()[indexVon("Scherung")];
+        QVERIFY(QFile::remove(m_verzeichnis->daten() + QStringLiteral("Hilfe3.RTF")));
+        QDialog* d = oeffnen(f);
+        int boxen = -1;
+        QString anderesThema;
+        imModalen([&] {
+            auto* h = U_Hilfe::DLG_Hilfe;
+            if (wirdAktiv(h))
+                ausklingen();
+            boxen = m_boxen->texte.size();
+            h->LB_Themen->setCurrentRow(4); // the viewer still works
+            anderesThema = h->E_Hilfe->toPlainText();
+            h->B_Ende->click();
+        });
+        kind<QPushButton>(d, "BitBtn1")->click();
+        QCOMPARE(boxen, 1);
+        QCOMPARE(anderesThema, QStringLiteral("Thema 4"));
+        QVERIFY(wirdAktiv(d));
+    }
+
+    void misslungenesSpeichernBehaeltText()
+    {
+        const Rechenfall& f = rechenfaelle()[indexVon("Biegung1")];
+        QDialog* d = oeffnen(f);
+        QString danach;
+        int boxen = -1;
+        imModalen([&] {
+            auto* h = U_Hilfe::DLG_Hilfe;
+            if (wirdAktiv(h))
+                ausklingen();
+            h->E_Hilfe->setPlainText(QStringLiteral("Eigene Notiz"));
+            // A directory where the file should be: the save cannot replace it.
+            QFile::remove(m_verzeichnis->daten() + QStringLiteral("Hilfe2.RTF"));
+            QDir(m_verzeichnis->daten()).mkdir(QStringLiteral("Hilfe2.RTF"));
+            h->BitBtn1->click();
+            if (wirdAktiv(h))
+                ausklingen();
+            boxen = m_boxen->texte.size();
+            danach = h->E_Hilfe->toPlainText();
+            h->B_Ende->click();
+        });
+        kind<QPushButton>(d, "BitBtn1")->click();
+        QCOMPARE(boxen, 1);
+        QCOMPARE(danach, QStringLiteral("Eigene Notiz"));
+        QVERIFY(QFileInfo(m_verzeichnis->daten() + QStringLiteral("Hilfe2.RTF")).isDir());
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    // Without an X server there is nothing to test here; CTest counts the run as skipped.
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        return 77;
+    QApplication anwendung(argc, argv);
+    Testumgebung::start();
+    TestFenstersystem test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_fenstersystem.moc"
