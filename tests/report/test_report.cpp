@@ -948,13 +948,21 @@ private slots:
             Plattform::aktivieren(d.dialog); // as the user's click in it does
             QFile::remove(m_pdf);
             const QPrinter* gezeigt = nullptr;
-            QTimer::singleShot(0, d.dialog, [&] {
-                if (auto* setup = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            // The head of the further pages is asked first and taken as it stands; then the
+            // printer set-up, which is cancelled.
+            QTimer antworten;
+            QObject::connect(&antworten, &QTimer::timeout, d.dialog, [&] {
+                QWidget* offen = QApplication::activeModalWidget();
+                if (offen && offen->objectName() == QStringLiteral("DLG_Berichtskopf"))
+                    static_cast<QDialog*>(offen)->accept();
+                else if (auto* setup = qobject_cast<QPrintDialog*>(offen)) {
                     gezeigt = setup->printer();
                     setup->reject();
                 }
             });
+            antworten.start(0);
             QTest::mouseClick(d.drucken, Qt::LeftButton);
+            antworten.stop();
             QCOMPARE(gezeigt, &U_Printgr::Printer());
             QList<Wort> w = woerter(m_pdf);
             QCOMPARE(nimm(w, 10500, 0, 1e9), d.dialog->windowTitle().simplified());
