@@ -256,7 +256,7 @@ void TDLG_Verlaeufe::Aufbauen()
         CV_Moment = ansicht(seite, QStringLiteral("CV_Moment"));
         CV_Durchbiegung = ansicht(seite, QStringLiteral("CV_Durchbiegung"));
         for (QChartView* v : {CV_Querkraft, CV_Moment, CV_Durchbiegung}) {
-            v->setChart(Diagramme::Biegediagramm_Leer()); // kept, and refilled by each calculation
+            ChartSetzen(v, Diagramme::Biegediagramm_Leer()); // kept, and refilled by each calculation
             l->addWidget(v, 1);
         }
         l->addWidget(L_Hinweis);
