@@ -328,14 +328,24 @@ private slots:
         QPrintDialog* einrichtung = f.drucksetup();
         einrichtung->printer()->setOutputFileName(pdf);
         bool gezeigt = false;
-        imModalen([&] {
-            gezeigt = wirdAktiv(einrichtung);
-            // The file as a user types it: the dialog takes its own field over the printer's.
-            if (auto* datei = einrichtung->findChild<QLineEdit*>(QStringLiteral("filename")))
-                datei->setText(pdf);
-            einrichtung->accept();
+        // The head of the further pages is asked first and taken as it stands.
+        QTimer antworten;
+        QObject::connect(&antworten, &QTimer::timeout, d, [&] {
+            QWidget* offen = QApplication::activeModalWidget();
+            if (offen && offen->objectName() == QStringLiteral("DLG_Berichtskopf")) {
+                static_cast<QDialog*>(offen)->accept();
+            } else if (offen == einrichtung) {
+                antworten.stop();
+                gezeigt = wirdAktiv(einrichtung);
+                // The file as a user types it: the dialog takes its own field over the printer's.
+                if (auto* datei = einrichtung->findChild<QLineEdit*>(QStringLiteral("filename")))
+                    datei->setText(pdf);
+                einrichtung->accept();
+            }
         });
+        antworten.start(0);
         kind<QPushButton>(d, "B_Drucken")->click();
+        antworten.stop();
         QVERIFY(gezeigt);
         QVERIFY(wirdAktiv(d));
         ausklingen();
