@@ -277,15 +277,4 @@ Ergebnis Knickung(const TProfilbibliothek& bibliothek, const Knickaufgabe& aufga
     return suchen(bibliothek, Ausrichtung::Quer, aufgabe.Gamma, alle, [&](Kandidat& k) { return Knickung_haelt(aufgabe, k); });
 }
 
-void Uebernehmen(const TProfilrecord& profil, Ausrichtung ausrichtung)
-{
-    const bool optimal = ausrichtung == Ausrichtung::Optimal;
-    Unit1::W = optimal ? profil.Wmax : profil.Wmin;
-    Unit1::I = optimal ? profil.Imax : profil.Imin;
-    Unit1::A = profil.A;
-    Unit1::ProfilArt = profil.Art;
-    Unit1::ProfilName = profil.Name;
-    Unit1::Masse = Querschnittswerte::Masse(profil.A, Unit1::Gamma);
-}
-
 } // namespace Profilsuche

@@ -70,7 +70,4 @@ Ergebnis Knickung(const Unit1::TProfilbibliothek& bibliothek, const Knickaufgabe
 bool Biegung_haelt(const Biegeaufgabe& aufgabe, Kandidat& k);
 bool Knickung_haelt(const Knickaufgabe& aufgabe, Kandidat& k);
 
-// Writes the six shared values as the profile selection does for a click in its list.
-void Uebernehmen(const Unit1::TProfilrecord& profil, Ausrichtung ausrichtung);
-
 } // namespace Profilsuche

@@ -5,6 +5,7 @@
 #include "platform/Bausteine.h"
 #include "platform/Oberflaeche.h"
 #include "platform/Zahlen.h"
+#include "sections/Querschnittswerte.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -213,7 +214,8 @@ void TDLG_Passendes_Profil::B_UebernehmenClick()
     if (zeile < 0 || zeile >= int(m_zeilen.size()))
         return; // a family row without a profile
     const Profilsuche::Kandidat& k = m_zeilen[std::size_t(zeile)];
-    Profilsuche::Uebernehmen(
-        Unit1::Profildat[k.familie][k.nr], m_knickung ? Profilsuche::Ausrichtung::Quer : m_biegung.ausrichtung);
+    // Taken as the profile selection takes a click in its list; buckling uses the minor axis.
+    const bool optimal = !m_knickung && m_biegung.ausrichtung == Profilsuche::Ausrichtung::Optimal;
+    Querschnittswerte::Gewaehltes_Profil::ausBibliothek(Unit1::Profildat[k.familie][k.nr], optimal).wiederherstellen();
     accept();
 }

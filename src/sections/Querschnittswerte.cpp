@@ -79,6 +79,13 @@ Gewaehltes_Profil Gewaehltes_Profil::aufnehmen()
     return {Unit1::W, Unit1::I, Unit1::A, Unit1::Masse, Unit1::ProfilArt, Unit1::ProfilName, Unit1::Profilachse};
 }
 
+Gewaehltes_Profil Gewaehltes_Profil::ausBibliothek(const Unit1::TProfilrecord& profil, bool optimal)
+{
+    return {optimal ? profil.Wmax : profil.Wmin, optimal ? profil.Imax : profil.Imin, profil.A,
+        Querschnittswerte::Masse(profil.A, Unit1::Gamma), profil.Art, profil.Name,
+        optimal ? Unit1::TProfilachse::Imax : Unit1::TProfilachse::Imin};
+}
+
 void Gewaehltes_Profil::wiederherstellen() const
 {
     Unit1::W = W;

@@ -42,6 +42,9 @@ struct Gewaehltes_Profil {
     Unit1::TProfilachse Profilachse = Unit1::TProfilachse::Keine;
 
     static Gewaehltes_Profil aufnehmen();
+    // A profile of the library in the orientation chosen (optimal: Wmax and Imax, across: Wmin
+    // and Imin), its mass with the current material's specific weight.
+    static Gewaehltes_Profil ausBibliothek(const Unit1::TProfilrecord& profil, bool optimal);
     void wiederherstellen() const;
 };
 

@@ -202,15 +202,7 @@ void TDLG_Profil::LB_ProfilClick()
 {
     if (LB_Profilart->currentRow() < 0 || LB_Profil->currentRow() < 0)
         return;
-    const TProfilrecord& e = Eintrag();
-    const bool optimal = RB_Optimal->isChecked();
-    W = optimal ? e.Wmax : e.Wmin;
-    I = optimal ? e.Imax : e.Imin;
-    A = e.A;
-    ProfilArt = e.Art;
-    ProfilName = e.Name;
-    Profilachse = optimal ? TProfilachse::Imax : TProfilachse::Imin;
-    Masse = Querschnittswerte::Masse(e.A, Gamma);
+    Querschnittswerte::Gewaehltes_Profil::ausBibliothek(Eintrag(), RB_Optimal->isChecked()).wiederherstellen();
     Dlg_Schreiben();
 }
 

@@ -3,6 +3,7 @@
 #include "calc/Nachweis.h"
 #include "calc/Rechendialog.h"
 #include "calc/U_knick.h"
+#include "calc/U_passend.h"
 #include "calc/U_scher.h"
 #include "core/Main.h"
 #include "core/Unit1.h"
@@ -19,6 +20,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -223,6 +225,22 @@ private slots:
         QCOMPARE(k()->L_SK->text(), fixiert(sicherheit, 4)); // 2,9093 with Imin, 15,7728 with Imax
         QCOMPARE(k()->L_Warnung->text(), urteil);
         QCOMPARE(k()->L_Formel->text().contains(QStringLiteral("mit σP")), sigmaK > 192);
+
+        // The finder takes the profile as the selection does, with the minor axis, over an axis
+        // a bending dialog left behind.
+        Profilachse = TProfilachse::Imax;
+        Unit1::I = 541.2;
+        knickeingaben("20000", "2000", "2");
+        QTimer::singleShot(0, U_passend::DLG_Passendes_Profil, [] {
+            auto* d = U_passend::DLG_Passendes_Profil;
+            QCOMPARE(d->SG_Profile->item(0, 1)->text(), QStringLiteral("IPE 140"));
+            d->SG_Profile->selectRow(0);
+            d->B_Uebernehmen->click();
+        });
+        k()->B_Passendes_Profil->click();
+        QCOMPARE(Unit1::I, 44.92);
+        QCOMPARE(Profilachse, TProfilachse::Imin);
+        QCOMPARE(k()->Profil.L_Achse->text(), QStringLiteral("Imin"));
 
         // A computed or typed-in section has no axis to name.
         Profilachse = TProfilachse::Keine;

@@ -327,27 +327,6 @@ private slots:
         }
     }
 
-    // Taking a profile writes the six shared values as the profile selection does.
-    void uebernehmenSetztDieSechsWerte()
-    {
-        Unit1::Gamma = 7.85;
-        Unit1::TProfilrecord p;
-        p.Art = QStringLiteral("IPE");
-        p.Name = QStringLiteral("IPE 100");
-        p.Wmax = 34.2;
-        p.Wmin = 5.79;
-        p.Imax = 171;
-        p.Imin = 15.9;
-        p.A = 1030;
-        Profilsuche::Uebernehmen(p, Profilsuche::Ausrichtung::Quer);
-        QCOMPARE(Unit1::W, 5.79);
-        QCOMPARE(Unit1::I, 15.9);
-        QCOMPARE(Unit1::A, 1030.0);
-        QCOMPARE(Unit1::Masse, 1030 * 7.85 / 1000);
-        QCOMPARE(Unit1::ProfilArt, QStringLiteral("IPE"));
-        QCOMPARE(Unit1::ProfilName, QStringLiteral("IPE 100"));
-    }
-
 private:
     // The delivered files are written with German decimal commas, for German installations.
     static void bibliothekLaden()
