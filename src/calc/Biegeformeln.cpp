@@ -6,6 +6,7 @@
 #include "platform/Fliesskomma.h"
 
 #include <cmath>
+#include <optional>
 
 namespace Biegeformeln {
 
@@ -29,38 +30,30 @@ double gespiegelt(double x, double L) { return x > L / 2.0 ? L - x : x; }
 // Each public function notes its steps with the values it has just computed; nothing is
 // computed a second time for the text.
 
-using Werte = QList<QPair<QString, QString>>;
+using Rechenweg::schritt;
+using Werte = Rechenweg::Groessen;
 
 // The symbols of the formulas with the values of this calculation.
 Werte symbole(double F, double L, double Sigma_Zul = 0, double x = 0, double a = 0)
 {
-    using Rechenweg::wert;
     const QString N = QStringLiteral("N"), mm = QStringLiteral("mm");
-    return {{QStringLiteral("σzul"), wert(Sigma_Zul, QStringLiteral("N/mm²"))}, {QStringLiteral("F"), wert(F, N)},
-        {QStringLiteral("q"), wert(F / 1000.0, QStringLiteral("N/mm"))}, {QStringLiteral("L"), wert(L, mm)},
-        {QStringLiteral("x"), wert(x, mm)}, {QStringLiteral("a"), wert(a, mm)}, {QStringLiteral("b"), wert(L - a, mm)}};
-}
-
-// Notes "was: formel = formel with numbers = ergebnis einheit"; the right side of the formula
-// (after its first "= ") gets the numbers.
-void schritt(const QString& was, const QString& formel, const Werte& werte, double ergebnis, const QString& einheit)
-{
-    if (!Rechenweg::aktiv())
-        return;
-    const int gleich = int(formel.indexOf(QStringLiteral(" = ")));
-    const QString rechts = gleich < 0 ? formel : formel.mid(gleich + 3);
-    Rechenweg::notieren(
-        was, formel, QStringLiteral("= ") + Rechenweg::einsetzen(rechts, werte), Rechenweg::wert(ergebnis, einheit));
+    return {{QStringLiteral("σzul"), Sigma_Zul, QStringLiteral("N/mm²")}, {QStringLiteral("F"), F, N},
+        {QStringLiteral("q"), F / 1000.0, QStringLiteral("N/mm")}, {QStringLiteral("L"), L, mm}, {QStringLiteral("x"), x, mm},
+        {QStringLiteral("a"), a, mm}, {QStringLiteral("b"), L - a, mm}};
 }
 
 void hinweis(const QString& was, const QString& text) { Rechenweg::notieren(was, text, QString(), QString()); }
 
 // F of a line load, typed in N/m.
-QPair<QString, QString> streckenlastF(double F) { return {QStringLiteral("F"), Rechenweg::wert(F, QStringLiteral("N/m"))}; }
+Rechenweg::Groesse streckenlastF(double F) { return {QStringLiteral("F"), F, QStringLiteral("N/m")}; }
 
 bool streckenlastfall(int fall) { return fall == 2 || fall == 5 || fall == 9 || fall == 11 || fall == 13; }
 
-void eingabenNotieren(int fall, double F, double L, const QString& weitere = QString())
+QString mm(double v) { return Rechenweg::wert(v, QStringLiteral("mm")); }
+QString spannung(double v) { return Rechenweg::wert(v, QStringLiteral("N/mm²")); }
+
+// The inputs of the case as the first step: the load, L and, where the case has them, a and σzul.
+void eingabenNotieren(int fall, double F, double L, std::optional<double> a = {}, std::optional<double> Sigma_Zul = {})
 {
     if (!Rechenweg::aktiv())
         return;
@@ -68,15 +61,16 @@ void eingabenNotieren(int fall, double F, double L, const QString& weitere = QSt
         ? QStringLiteral("Streckenlast F = %1").arg(Rechenweg::wert(F, QStringLiteral("N/m")))
         : fall == 6 || fall == 7 ? QStringLiteral("Gesamtlast F = %1").arg(Rechenweg::wert(F, QStringLiteral("N")))
                                  : QStringLiteral("Kraft F = %1").arg(Rechenweg::wert(F, QStringLiteral("N")));
-    QString text = last + QStringLiteral(", L = ") + Rechenweg::wert(L, QStringLiteral("mm")) + weitere;
+    QString text = last + QStringLiteral(", L = ") + mm(L);
+    if (a)
+        text += QStringLiteral(", a = ") + mm(*a);
+    if (Sigma_Zul)
+        text += QStringLiteral(", σzul = ") + spannung(*Sigma_Zul);
     hinweis(QStringLiteral("Eingaben"), text);
     if (streckenlastfall(fall))
         schritt(QStringLiteral("Streckenlast in N/mm"), QStringLiteral("q = F / 1000"), {streckenlastF(F)}, F / 1000.0,
             QStringLiteral("N/mm"));
 }
-
-QString mm(double v) { return Rechenweg::wert(v, QStringLiteral("mm")); }
-QString spannung(double v) { return Rechenweg::wert(v, QStringLiteral("N/mm²")); }
 
 const QString Nmm = QStringLiteral("N·mm");
 const QString cm3 = QStringLiteral("cm³");
@@ -84,22 +78,23 @@ const QString cm3 = QStringLiteral("cm³");
 // Section modulus from a moment, with the conversion mm³ → cm³ written out.
 void wNotieren(const QString& was, const QString& formel, double M, double Sigma_Zul, double W)
 {
-    schritt(was, formel, {{QStringLiteral("M"), Rechenweg::wert(M, Nmm)}, {QStringLiteral("σzul"), spannung(Sigma_Zul)}}, W, cm3);
+    schritt(was, formel, {{QStringLiteral("M"), M, Nmm}, {QStringLiteral("σzul"), Sigma_Zul, QStringLiteral("N/mm²")}}, W, cm3);
 }
 
 // E·I in N·mm² with I converted from cm⁴ to mm⁴, noted before a deflection.
 void steifigkeitNotieren(double E, double I)
 {
     schritt(QStringLiteral("Trägheitsmoment in mm⁴"), QStringLiteral("I = I[cm⁴] · 10000"),
-        {{QStringLiteral("I[cm⁴]"), Rechenweg::wert(I, QStringLiteral("cm⁴"))}}, I * 10000.0, QStringLiteral("mm⁴"));
-    hinweis(QStringLiteral("Elastizitätsmodul"), QStringLiteral("E = ") + spannung(E));
+        {{QStringLiteral("I[cm⁴]"), I, QStringLiteral("cm⁴")}}, I * 10000.0, QStringLiteral("mm⁴"));
+    if (Rechenweg::aktiv())
+        hinweis(QStringLiteral("Elastizitätsmodul"), QStringLiteral("E = ") + spannung(E));
 }
 
 void fNotieren(const QString& was, double D, double E, double I, double f)
 {
     schritt(was, QStringLiteral("f = D / (E · I)"),
-        {{QStringLiteral("D"), Rechenweg::wert(D, QStringLiteral("N·mm³"))}, {QStringLiteral("E"), spannung(E)},
-            {QStringLiteral("I"), Rechenweg::wert(I * 10000.0, QStringLiteral("mm⁴"))}},
+        {{QStringLiteral("D"), D, QStringLiteral("N·mm³")}, {QStringLiteral("E"), E, QStringLiteral("N/mm²")},
+            {QStringLiteral("I"), I * 10000.0, QStringLiteral("mm⁴")}},
         f, QStringLiteral("mm"));
 }
 
@@ -280,7 +275,7 @@ double D(int fall, double F, double L)
 
 double Werf(int fall, double F, double L, double Sigma_Zul)
 {
-    eingabenNotieren(fall, F, L, QStringLiteral(", σzul = ") + spannung(Sigma_Zul));
+    eingabenNotieren(fall, F, L, {}, Sigma_Zul);
     const double M = M_max(fall, F, L);
     schritt(QStringLiteral("Größtes Biegemoment"), formelMmax(fall), symbole(F, L), M, Nmm);
     const double w = Widerstandsmoment(M, Sigma_Zul);
@@ -326,18 +321,12 @@ double fd(int fall, double F, double L, double E, double I)
 
 namespace {
 
-QString mitA(double a, double Sigma_Zul = -1)
-{
-    QString t = QStringLiteral(", a = ") + mm(a);
-    if (Sigma_Zul >= 0)
-        t += QStringLiteral(", σzul = ") + spannung(Sigma_Zul);
-    return t;
-}
-
 // Which of two candidates governs, with both values.
 void wahlNotieren(const QString& was, const QString& erstes, double w1, const QString& zweites, double w2, const QString& einheit,
     bool erstesGilt, const QString& regel)
 {
+    if (!Rechenweg::aktiv())
+        return;
     hinweis(was,
         QStringLiteral("%1 = %2, %3 = %4; %5: maßgebend ist %6")
             .arg(erstes, Rechenweg::wert(w1, einheit), zweites, Rechenweg::wert(w2, einheit), regel,
@@ -357,7 +346,7 @@ Massgebend durchbiegungWaehlen(double mitte, double rand)
 
 double Werf4(double F, double L, double a, double Sigma_Zul)
 {
-    eingabenNotieren(4, F, L, mitA(a, Sigma_Zul));
+    eingabenNotieren(4, F, L, a, Sigma_Zul);
     const double b = L - a;
     schritt(QStringLiteral("Abstand b"), QStringLiteral("b = L − a"), symbole(F, L, Sigma_Zul, 0, a), b, QStringLiteral("mm"));
     const double w = teile(teile(F * b * a, pruefe(L * Sigma_Zul)), 1000.0);
@@ -388,7 +377,7 @@ double Wxerf4(double F, double L, double a, double x, double Sigma_Zul)
 
 double fd4(double F, double L, double a, double E, double I)
 {
-    eingabenNotieren(4, F, L, mitA(a));
+    eingabenNotieren(4, F, L, a);
     steifigkeitNotieren(E, I);
     const double b = L - a;
     const double d = teile(potenz(a, 2) * F * potenz(b, 2), 3.0 * L);
@@ -403,9 +392,10 @@ double fd4(double F, double L, double a, double E, double I)
 
 double Werf8(double F, double a, double Sigma_Zul)
 {
-    hinweis(QStringLiteral("Eingaben"),
-        QStringLiteral("Kraft F = %1, a = %2, σzul = %3")
-            .arg(Rechenweg::wert(F, QStringLiteral("N")), mm(a), spannung(Sigma_Zul)));
+    if (Rechenweg::aktiv())
+        hinweis(QStringLiteral("Eingaben"),
+            QStringLiteral("Kraft F = %1, a = %2, σzul = %3")
+                .arg(Rechenweg::wert(F, QStringLiteral("N")), mm(a), spannung(Sigma_Zul)));
     const double w = std::fabs(Widerstandsmoment(F * a, Sigma_Zul));
     schritt(QStringLiteral("Erforderliches Widerstandsmoment (mm³ → cm³)"), QStringLiteral("W erf = |F · a / σzul / 1000|"),
         symbole(F, 0, Sigma_Zul, 0, a), w, cm3);
@@ -414,7 +404,7 @@ double Werf8(double F, double a, double Sigma_Zul)
 
 Massgebend fd8(double F, double L, double a, double E, double I)
 {
-    eingabenNotieren(8, F, L, mitA(a));
+    eingabenNotieren(8, F, L, a);
     steifigkeitNotieren(E, I);
     const double dRand = pruefe(teile(potenz(a, 2) * F, 3.0) * (3.0 * L / 2.0 + a));
     schritt(QStringLiteral("Zähler an den Trägerrändern"), QStringLiteral("D Rand = a² · F / 3 · (3 · L / 2 + a)"),
@@ -433,7 +423,7 @@ Massgebend fd8(double F, double L, double a, double E, double I)
 
 Massgebend Werf9(double F, double L, double a, double Sigma_Zul)
 {
-    eingabenNotieren(9, F, L, mitA(a, Sigma_Zul));
+    eingabenNotieren(9, F, L, a, Sigma_Zul);
     const double q = streckenlast(F);
     const Werte werte = symbole(F, L, Sigma_Zul, 0, a);
     const double Werf1 = teile(pruefe(q * L / 2.0 * (L / 4.0 - a)), Sigma_Zul); // mid-span
@@ -447,8 +437,8 @@ Massgebend Werf9(double F, double L, double a, double Sigma_Zul)
         QStringLiteral("W erf1 (Trägermitte)"), Werf1, QStringLiteral("mm³"), w.erstes, QStringLiteral("|W erf2| ≥ |W erf1|?"));
     schritt(QStringLiteral("Erforderliches Widerstandsmoment (mm³ → cm³)"),
         w.erstes ? QStringLiteral("W erf = W erf2 / 1000") : QStringLiteral("W erf = W erf1 / 1000"),
-        {{QStringLiteral("W erf2"), Rechenweg::wert(Werf2, QStringLiteral("mm³"))},
-            {QStringLiteral("W erf1"), Rechenweg::wert(Werf1, QStringLiteral("mm³"))}},
+        {{QStringLiteral("W erf2"), Werf2, QStringLiteral("mm³")},
+            {QStringLiteral("W erf1"), Werf1, QStringLiteral("mm³")}},
         w.wert, cm3);
     return w;
 }
@@ -489,14 +479,14 @@ double Wxerf9(double F, double L, double a, double x, double Sigma_Zul)
 
 Massgebend fd9(double F, double L, double a, double E, double I)
 {
-    eingabenNotieren(9, F, L, mitA(a));
+    eingabenNotieren(9, F, L, a);
     steifigkeitNotieren(E, I);
     const double q = streckenlast(F);
     const double l = L - 2.0 * a; // span between the supports
     Werte werte = symbole(F, L, 0, 0, a);
     werte.prepend(streckenlastF(F));
     schritt(QStringLiteral("Stützweite"), QStringLiteral("l = L − 2 · a"), werte, l, QStringLiteral("mm"));
-    werte.append({QStringLiteral("l"), mm(l)});
+    werte.append({QStringLiteral("l"), l, QStringLiteral("mm")});
     // Mid-span: the span sags under q (5·q·l⁴/384) and the overhang moments q·a²/2 lift it
     // (q·a²·l²/16 = 24·q·a²·l²/384).
     const double dMitte = teile(pruefe(q * potenz(l, 2) * (5.0 * potenz(l, 2) - 24.0 * potenz(a, 2))), 384.0);
@@ -509,8 +499,8 @@ Massgebend fd9(double F, double L, double a, double E, double I)
         = teile(pruefe(teile(potenz(l, 4) * F, pruefe(24.0 * E * I * 1000.0))
                     * ((3.0 * teile(potenz(a, 4), potenz(l, 4)) + 6.0 * teile(potenz(a, 3), potenz(l, 3))) - teile(a, l))),
             10000.0);
-    werte.append({QStringLiteral("E"), spannung(E)});
-    werte.append({QStringLiteral("I"), Rechenweg::wert(I * 10000.0, QStringLiteral("mm⁴"))});
+    werte.append({QStringLiteral("E"), E, QStringLiteral("N/mm²")});
+    werte.append({QStringLiteral("I"), I * 10000.0, QStringLiteral("mm⁴")});
     schritt(QStringLiteral("Durchbiegung an den Trägerrändern (f Rand)"),
         QStringLiteral("f Rand = l⁴ · F / (24 · E · I · 1000) · (3 · a⁴ / l⁴ + 6 · a³ / l³ − a / l)"), werte, rand,
         QStringLiteral("mm"));
@@ -521,7 +511,7 @@ Massgebend fd9(double F, double L, double a, double E, double I)
 
 Massgebend Werf12(double F, double L, double a, double Sigma_Zul)
 {
-    eingabenNotieren(12, F, L, mitA(a, Sigma_Zul));
+    eingabenNotieren(12, F, L, a, Sigma_Zul);
     const Werte werte = symbole(F, L, Sigma_Zul, 0, a);
     const double L2 = potenz(L, 2);
     const double Werf1 = teile(pruefe(F * a * (L2 - potenz(a, 2))), pruefe(2.0 * L2 * Sigma_Zul)); // fixed end
@@ -537,15 +527,15 @@ Massgebend Werf12(double F, double L, double a, double Sigma_Zul)
     const double betrag = std::fabs(w.wert);
     schritt(QStringLiteral("Erforderliches Widerstandsmoment (mm³ → cm³)"),
         w.erstes ? QStringLiteral("W erf = |W erf2 / 1000|") : QStringLiteral("W erf = |W erf1 / 1000|"),
-        {{QStringLiteral("W erf2"), Rechenweg::wert(Werf2, QStringLiteral("mm³"))},
-            {QStringLiteral("W erf1"), Rechenweg::wert(Werf1, QStringLiteral("mm³"))}},
+        {{QStringLiteral("W erf2"), Werf2, QStringLiteral("mm³")},
+            {QStringLiteral("W erf1"), Werf1, QStringLiteral("mm³")}},
         betrag, cm3);
     return {betrag, w.erstes};
 }
 
 double fd12(double F, double L, double a, double E, double I)
 {
-    eingabenNotieren(12, F, L, mitA(a));
+    eingabenNotieren(12, F, L, a);
     steifigkeitNotieren(E, I);
     const double b = L - a;
     const double d = pruefe(teile(potenz(b, 3) * F * potenz(a, 2), 12.0 * potenz(L, 3)) * (4.0 * L - b));

@@ -142,7 +142,10 @@ double Linien::summe(double x, int ableitung, bool linksGrenzwert) const
                 s += t.c * faktor;
             continue;
         }
-        s += t.c * faktor * std::pow(h, k);
+        double hk = 1; // hᵏ for the small whole powers of the terms; std::pow costs far more
+        for (int i = 0; i < k; ++i)
+            hk *= h;
+        s += t.c * faktor * hk;
     }
     return s;
 }

@@ -13,20 +13,9 @@ using std::numbers::pi;
 
 namespace {
 
-using Rechenweg::wert;
+using Rechenweg::schritt;
 
 const QString Nmm2 = QStringLiteral("N/mm²");
-
-// Notes "was: formel = formel with numbers = ergebnis" while a dialog records.
-void schritt(const QString& was, const QString& formel, const QList<QPair<QString, QString>>& werte, double ergebnis,
-    const QString& einheit)
-{
-    if (!Rechenweg::aktiv())
-        return;
-    const int gleich = int(formel.indexOf(QStringLiteral(" = ")));
-    Rechenweg::notieren(
-        was, formel, QStringLiteral("= ") + Rechenweg::einsetzen(formel.mid(gleich + 3), werte), wert(ergebnis, einheit));
-}
 
 } // namespace
 
@@ -54,7 +43,7 @@ std::optional<double> Knicklaenge(int fall, double L)
     default:
         return std::nullopt;
     }
-    schritt(QStringLiteral("Knicklänge (Eulerfall %1)").arg(fall), formel, {{QStringLiteral("L"), wert(L, QStringLiteral("mm"))}},
+    schritt(QStringLiteral("Knicklänge (Eulerfall %1)").arg(fall), formel, {{QStringLiteral("L"), L, QStringLiteral("mm")}},
         *Lk, QStringLiteral("mm"));
     return Lk;
 }
@@ -62,13 +51,13 @@ std::optional<double> Knicklaenge(int fall, double L)
 double Ierf(double Sk_gewuenscht, double F, double Lk, double E)
 {
     const double mm4 = teile(pruefe(Sk_gewuenscht * F * Lk * Lk), pruefe(pi * pi * E));
-    const QList<QPair<QString, QString>> werte {{QStringLiteral("Lk"), wert(Lk, QStringLiteral("mm"))},
-        {QStringLiteral("S"), wert(Sk_gewuenscht, QString())}, {QStringLiteral("F"), wert(F, QStringLiteral("N"))},
-        {QStringLiteral("E"), wert(E, Nmm2)}};
+    const Rechenweg::Groessen werte {{QStringLiteral("Lk"), Lk, QStringLiteral("mm")},
+        {QStringLiteral("S"), Sk_gewuenscht, QString()}, {QStringLiteral("F"), F, QStringLiteral("N")},
+        {QStringLiteral("E"), E, Nmm2}};
     schritt(QStringLiteral("Erforderliches Trägheitsmoment nach Euler"), QStringLiteral("Ierf = S · F · Lk² / (π² · E)"), werte,
         mm4, QStringLiteral("mm⁴"));
     schritt(QStringLiteral("Umrechnung mm⁴ → cm⁴"), QStringLiteral("Ierf = Ierf[mm⁴] / 10000"),
-        {{QStringLiteral("Ierf[mm⁴]"), wert(mm4, QStringLiteral("mm⁴"))}}, mm4 / 10000.0, QStringLiteral("cm⁴"));
+        {{QStringLiteral("Ierf[mm⁴]"), mm4, QStringLiteral("mm⁴")}}, mm4 / 10000.0, QStringLiteral("cm⁴"));
     return mm4 / 10000.0; // mm⁴ → cm⁴
 }
 
@@ -76,9 +65,9 @@ double Sigma_K_Euler(double E, double I, double Lk, double A)
 {
     const double s = teile(pruefe(E * I * 10000.0 * pi * pi), pruefe(Lk * Lk * A)); // I in cm⁴ → mm⁴
     schritt(QStringLiteral("Knickspannung nach Euler (I in mm⁴ = I[cm⁴] · 10000)"), QStringLiteral("σK = π² · E · I / (Lk² · A)"),
-        {{QStringLiteral("Lk"), wert(Lk, QStringLiteral("mm"))}, {QStringLiteral("E"), wert(E, Nmm2)},
-            {QStringLiteral("I"), wert(I * 10000.0, QStringLiteral("mm⁴"))},
-            {QStringLiteral("A"), wert(A, QStringLiteral("mm²"))}},
+        {{QStringLiteral("Lk"), Lk, QStringLiteral("mm")}, {QStringLiteral("E"), E, Nmm2},
+            {QStringLiteral("I"), I * 10000.0, QStringLiteral("mm⁴")},
+            {QStringLiteral("A"), A, QStringLiteral("mm²")}},
         s, Nmm2);
     return s;
 }
@@ -87,8 +76,8 @@ double Sigma_K_Tetmajer(double Tetmaier1, double Tetmaier2, double Schlankheitsg
 {
     const double s = pruefe(Tetmaier1 - Tetmaier2 * Schlankheitsgrad);
     schritt(QStringLiteral("Knickspannung nach Tetmajer"), QStringLiteral("σK = a − b · λ"),
-        {{QStringLiteral("a"), wert(Tetmaier1, Nmm2)}, {QStringLiteral("b"), wert(Tetmaier2, Nmm2)},
-            {QStringLiteral("λ"), wert(Schlankheitsgrad, QString())}},
+        {{QStringLiteral("a"), Tetmaier1, Nmm2}, {QStringLiteral("b"), Tetmaier2, Nmm2},
+            {QStringLiteral("λ"), Schlankheitsgrad, QString()}},
         s, Nmm2);
     return s;
 }
@@ -99,10 +88,10 @@ double Schlankheitsgrad(double Lk, double I, double A)
     const double i = Fliesskomma::wurzel(teile(I, A));
     const double lambda = teile(teile(Lk, i), 100.0);
     schritt(QStringLiteral("Trägheitsradius (I in cm⁴, A in mm²: i in 0,01 mm)"), QStringLiteral("i = √(I / A)"),
-        {{QStringLiteral("I"), wert(I, QStringLiteral("cm⁴"))}, {QStringLiteral("A"), wert(A, QStringLiteral("mm²"))}}, i * 10.0,
+        {{QStringLiteral("I"), I, QStringLiteral("cm⁴")}, {QStringLiteral("A"), A, QStringLiteral("mm²")}}, i * 10.0,
         QStringLiteral("mm"));
     schritt(QStringLiteral("Schlankheitsgrad"), QStringLiteral("λ = Lk / i"),
-        {{QStringLiteral("Lk"), wert(Lk, QStringLiteral("mm"))}, {QStringLiteral("i"), wert(i * 10.0, QStringLiteral("mm"))}},
+        {{QStringLiteral("Lk"), Lk, QStringLiteral("mm")}, {QStringLiteral("i"), i * 10.0, QStringLiteral("mm")}},
         lambda, QString());
     return lambda;
 }
@@ -113,11 +102,11 @@ double Sicherheit(double Sigma_K, double Sigma_P, double F, double A)
     const double vorh = teile(F, A);
     const double Sk = teile(s, vorh);
     schritt(QStringLiteral("Vorhandene Spannung"), QStringLiteral("σ vorh = F / A"),
-        {{QStringLiteral("F"), wert(F, QStringLiteral("N"))}, {QStringLiteral("A"), wert(A, QStringLiteral("mm²"))}}, vorh, Nmm2);
+        {{QStringLiteral("F"), F, QStringLiteral("N")}, {QStringLiteral("A"), A, QStringLiteral("mm²")}}, vorh, Nmm2);
     schritt(QStringLiteral("Tatsächliche Sicherheit (mit dem kleineren von σK und σP)"),
         QStringLiteral("Sk = min(σK, σP) / σ vorh"),
-        {{QStringLiteral("σK"), wert(Sigma_K, Nmm2)}, {QStringLiteral("σP"), wert(Sigma_P, Nmm2)},
-            {QStringLiteral("σ vorh"), wert(vorh, Nmm2)}},
+        {{QStringLiteral("σK"), Sigma_K, Nmm2}, {QStringLiteral("σP"), Sigma_P, Nmm2},
+            {QStringLiteral("σ vorh"), vorh, Nmm2}},
         Sk, QString());
     return Sk;
 }

@@ -66,13 +66,13 @@ QString zahl(double wert)
 
 QString wert(double w, const QString& einheit) { return einheit.isEmpty() ? zahl(w) : zahl(w) + QLatin1Char(' ') + einheit; }
 
-QString einsetzen(const QString& formel, const QList<QPair<QString, QString>>& werte)
+QString einsetzen(const QString& formel, const Groessen& werte)
 {
     static const QString Potenzen = QStringLiteral("²³⁴");
     QString ergebnis;
     for (int i = 0; i < formel.size();) {
         bool ersetzt = false;
-        for (const auto& [symbol, text] : werte) {
+        for (const auto& [symbol, zahl, einheit] : werte) {
             if (!formel.mid(i).startsWith(symbol))
                 continue;
             const int nach = i + int(symbol.size());
@@ -82,6 +82,7 @@ QString einsetzen(const QString& formel, const QList<QPair<QString, QString>>& w
             if (wortteil)
                 continue;
             const bool potenz = nach < formel.size() && Potenzen.contains(formel[nach]);
+            const QString text = wert(zahl, einheit);
             // A power applies to the whole value with its unit, and a minus sign stays readable.
             const bool klammern = potenz || text.startsWith(QLatin1Char('-')) || text.startsWith(QChar(0x2212));
             ergebnis += klammern ? QLatin1Char('(') + text + QLatin1Char(')') : text;
@@ -93,6 +94,15 @@ QString einsetzen(const QString& formel, const QList<QPair<QString, QString>>& w
             ergebnis += formel[i++];
     }
     return ergebnis;
+}
+
+void schritt(const QString& was, const QString& formel, const Groessen& werte, double ergebnis, const QString& einheit)
+{
+    if (!aktiv())
+        return;
+    const int gleich = int(formel.indexOf(QStringLiteral(" = ")));
+    const QString rechts = gleich < 0 ? formel : formel.mid(gleich + 3);
+    notieren(was, formel, QStringLiteral("= ") + einsetzen(rechts, werte), wert(ergebnis, einheit));
 }
 
 } // namespace Rechenweg

@@ -56,9 +56,22 @@ void notieren(const Schritt& schritt);
 QString zahl(double wert);
 // "<zahl> <einheit>".
 QString wert(double wert, const QString& einheit);
-// The formula with each symbol replaced by its value: `werte` maps a symbol (one character,
-// or a name in braces such as {σ}) to its text. A value followed by a power sign (², ³, ⁴) is
-// put in brackets.
-QString einsetzen(const QString& formel, const QList<QPair<QString, QString>>& werte);
+// A symbol of a formula (one character, or a name such as σzul) with its value and unit. The
+// number is written only when a step is noted, so that formulas cost nothing extra outside a
+// recording.
+struct Groesse {
+    QString symbol;
+    double zahl = 0;
+    QString einheit;
+};
+using Groessen = QList<Groesse>;
+
+// The formula with each symbol replaced by its value and unit. A value followed by a power sign
+// (², ³, ⁴) or starting with a minus sign is put in brackets.
+QString einsetzen(const QString& formel, const Groessen& werte);
+
+// Notes "was: formel = formel with numbers = ergebnis einheit" while a recording is in progress;
+// the right side of the formula (after its first " = ") gets the numbers.
+void schritt(const QString& was, const QString& formel, const Groessen& werte, double ergebnis, const QString& einheit);
 
 } // namespace Rechenweg
