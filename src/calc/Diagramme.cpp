@@ -6,6 +6,7 @@
 
 #include <QAreaSeries>
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -68,6 +69,8 @@ QString betrag(Groesse g, double v) { return fixiert(v, nachkomma(g)) + QLatin1C
 
 QString stelle(double x) { return fixiert(x, 1) + QStringLiteral(" mm"); }
 
+const QMargins Rand(4, 2, 4, 2);
+
 void schrift(QChart* c)
 {
     QFont titelschrift = c->titleFont();
@@ -78,7 +81,7 @@ void schrift(QChart* c)
     legende.setPixelSize(13);
     c->legend()->setFont(legende);
     c->legend()->setAlignment(Qt::AlignBottom);
-    c->setMargins(QMargins(4, 2, 4, 2));
+    c->setMargins(Rand);
     c->setBackgroundRoundness(0);
 }
 
@@ -441,6 +444,28 @@ QChart* Knickdiagramm(const Knickspannungslinie::Daten& d)
     return c;
 }
 
+void buendig(const QList<QChart*>& charts)
+{
+    // A chart's own label column: the left edge of its plot area less its extra margin.
+    // A chart's own label column: the left edge of its plot area less its extra margin, both of
+    // the same layout (a change of margins lays the chart out later unless asked now).
+    const auto labelspalte = [](QChart* c) {
+        c->layout()->activate();
+        return c->plotArea().left() - c->margins().left();
+    };
+    qreal breiteste = 0;
+    for (QChart* c : charts)
+        breiteste = std::max(breiteste, labelspalte(c));
+    for (QChart* c : charts) {
+        QMargins m = c->margins();
+        m.setLeft(Rand.left() + qRound(breiteste - labelspalte(c)));
+        if (m != c->margins()) {
+            c->setMargins(m);
+            c->layout()->activate();
+        }
+    }
+}
+
 namespace {
 
 // The part of `ziel` that a block of Blockbreite × hoehe scene units fills, proportions kept,
@@ -455,10 +480,13 @@ QRectF eingepasst(const QRectF& ziel, double hoehe)
 void szeneZeichnen(QPainter& maler, const QRectF& r, const std::vector<std::pair<QChart*, QRectF>>& charts, double hoehe)
 {
     QGraphicsScene szene;
+    QList<QChart*> liste;
     for (const auto& [chart, lage] : charts) {
         szene.addItem(chart); // the scene owns and deletes it
         chart->setGeometry(lage);
+        liste.push_back(chart);
     }
+    buendig(liste);
     szene.setSceneRect(0, 0, Blockbreite, hoehe);
     szene.render(&maler, r, szene.sceneRect(), Qt::IgnoreAspectRatio);
 }

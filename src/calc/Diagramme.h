@@ -5,6 +5,7 @@
 #include "calc/Biegelinien.h"
 #include "calc/Knickspannungslinie.h"
 
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -38,6 +39,10 @@ QChart* Biegediagramm(const Biegedaten& d, const Biegelinien::Linien& l, Groesse
 // its axes and series but no data, and the data of one line put into such a chart.
 QChart* Biegediagramm_Leer();
 void Biegediagramm_Fuellen(QChart* c, const Biegedaten& d, const Biegelinien::Linien& l, Groesse g);
+// Charts stacked one above the other over the same beam: each chart's left margin is widened
+// by what its value labels are narrower than the widest, so that the plot areas, and with them
+// every x, line up. The charts must be laid out (their plot areas known).
+void buendig(const QList<QChart*>& charts);
 // The buckling curve with the allowable line and the column marked.
 QChart* Knickdiagramm(const Knickspannungslinie::Daten& d);
 

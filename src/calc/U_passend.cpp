@@ -134,7 +134,11 @@ bool TDLG_Passendes_Profil::Zeigen(bool knickung)
     SG_Profile->setGeometry(8, knickung ? 68 : 164, 976, knickung ? 490 : 394); // the list takes the free rows
     Nachweiszeile::Grenzenwahl_Auffrischen(CB_Grenze);
     Suchen();
-    return Plattform::modal(this) == QDialog::Accepted;
+    // The calling dialog computes with the profile taken at once; the finder's closing is no
+    // return to it that would run its entry routine and clear those results.
+    int antwort = QDialog::Rejected;
+    Plattform::zwischenfenster([&] { antwort = Plattform::modal(this); });
+    return antwort == QDialog::Accepted;
 }
 
 QString TDLG_Passendes_Profil::Aufgabentext() const

@@ -7,6 +7,7 @@
 #include "platform/Meldungen.h"
 #include "platform/Zahlen.h"
 #include "report/U_Printgr.h"
+#include "report/U_druck.h"
 #include "report/Zusatzseiten.h"
 
 #include <QChart>
@@ -22,6 +23,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -258,6 +260,8 @@ void TDLG_Verlaeufe::Aufbauen()
         for (QChartView* v : {CV_Querkraft, CV_Moment, CV_Durchbiegung}) {
             ChartSetzen(v, Diagramme::Biegediagramm_Leer()); // kept, and refilled by each calculation
             l->addWidget(v, 1);
+            // New values bring new label widths: the plot areas are lined up again.
+            connect(v->chart(), &QChart::plotAreaChanged, this, [this] { Buendig(); });
         }
         l->addWidget(L_Hinweis);
         l->addWidget(L_Zeiger);
@@ -312,6 +316,20 @@ void TDLG_Verlaeufe::ChartSetzen(QChartView* ansicht, QChart* chart)
     QChart* alt = ansicht->chart();
     ansicht->setChart(chart);
     delete alt;
+}
+
+void TDLG_Verlaeufe::Buendig()
+{
+    // A hidden window is lined up when it is shown and laid out; the margins just set lay the
+    // charts out again.
+    if (m_beimAusrichten || !isVisible())
+        return;
+    const QScopedValueRollback sperre(m_beimAusrichten, true);
+    QList<QChart*> charts;
+    for (QChartView* v : {CV_Querkraft, CV_Moment, CV_Durchbiegung})
+        if (v->isVisibleTo(this))
+            charts.push_back(v->chart());
+    Diagramme::buendig(charts);
 }
 
 void TDLG_Verlaeufe::Auffrischen()
@@ -412,7 +430,7 @@ void TDLG_Verlaeufe::B_PNGClick()
 void TDLG_Verlaeufe::B_DruckenClick()
 {
     QPrintDialog dialog(&U_Printgr::Printer(), this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!U_druck::Einrichten(&dialog, windowTitle()))
         return;
     Zusatzseiten::Allein_Drucken(*dialog.printer(), U_verlauf::Zusatzinhalt(m_art));
 }

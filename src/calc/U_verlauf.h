@@ -115,8 +115,10 @@ private:
     void Aufbauen();
     void Zeiger(double x);
     void ChartSetzen(QChartView* ansicht, class QChart* chart);
+    void Buendig();
 
     U_verlauf::Art m_art;
+    bool m_beimAusrichten = false;
     int m_version = -1;
     std::optional<Biegelinien::Linien> m_linien;
 };

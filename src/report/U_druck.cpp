@@ -77,15 +77,6 @@ void seiteDrucken(const Berichtsinhalt::Inhalt& inhalt, const QImage& bild)
     zeilenDrucken(inhalt);
 }
 
-// Qt's printer set-up fills its PDF file field once, when the dialog is made, with
-// "print.pdf" in the home folder. The field ("filename" in Qt's dialog) is set before each
-// showing instead, so that it names the calculation about to be printed.
-void Druckdatei_Vorschlagen(QPrintDialog* Drucksetupdlg, const QString& name)
-{
-    if (auto* feld = Drucksetupdlg->findChild<QLineEdit*>(QStringLiteral("filename")))
-        feld->setText(Druckdatei(name, *Drucksetupdlg->printer()));
-}
-
 // The steps every report shares. The content is gathered and the picture read before the
 // job begins; a failure after that aborts the job before it goes on.
 void drucken(QPrintDialog* Drucksetupdlg, const QString& name, Besetzt besetzt,
@@ -93,10 +84,8 @@ void drucken(QPrintDialog* Drucksetupdlg, const QString& name, Besetzt besetzt,
 {
     // Cancelled or not, the report uses the printer now selected. The set-up dialog is no window
     // the user leaves the calculation for: its closing keeps the results on screen.
-    if (Drucksetupdlg) {
-        Druckdatei_Vorschlagen(Drucksetupdlg, name);
-        Plattform::zwischenfenster([Drucksetupdlg] { Plattform::modal(Drucksetupdlg); });
-    }
+    if (Drucksetupdlg)
+        Einrichten(Drucksetupdlg, name);
     QPrinter& drucker = Drucksetupdlg ? *Drucksetupdlg->printer() : U_Printgr::Printer();
     if (U_Printgr::Printing(drucker)) {
         if (besetzt == Besetzt::Meldung)
@@ -133,6 +122,18 @@ QString Druckdatei(const QString& name, const QPrinter& drucker)
     if (ordner.isEmpty() || !QFileInfo(ordner).isDir())
         ordner = QDir::homePath();
     return QDir(ordner).filePath(name + QStringLiteral(".pdf"));
+}
+
+bool Einrichten(QPrintDialog* Drucksetupdlg, const QString& name)
+{
+    // Qt's printer set-up fills its PDF file field once, when the dialog is made, with
+    // "print.pdf" in the home folder. The field ("filename" in Qt's dialog) is set before each
+    // showing instead, so that it names the calculation about to be printed.
+    if (auto* feld = Drucksetupdlg->findChild<QLineEdit*>(QStringLiteral("filename")))
+        feld->setText(Druckdatei(name, *Drucksetupdlg->printer()));
+    int antwort = QDialog::Rejected;
+    Plattform::zwischenfenster([&] { antwort = Plattform::modal(Drucksetupdlg); });
+    return antwort == QDialog::Accepted;
 }
 
 void Titelzeile_Drucken()

@@ -45,6 +45,10 @@ void Titelzeile_Drucken();
 // printed on `drucker`, else in the user's documents folder, else in the home folder.
 QString Druckdatei(const QString& name, const QPrinter& drucker);
 
+// Shows the set-up dialog for the report `name`: the PDF file proposed (Druckdatei), modal for
+// the active window, and its closing no return to that window. True when the user confirmed.
+bool Einrichten(QPrintDialog* Drucksetupdlg, const QString& name);
+
 // `zusatz`: the pages after the first (diagrams and steps, Zusatzseiten.h); none: one page.
 void Biegung1_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Zusatzseiten::Inhalt* zusatz = nullptr);
 void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f,

@@ -26,6 +26,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QTest>
 #include <memory>
 
 using namespace Unit1;
@@ -56,6 +57,20 @@ QString pdfText(const QString& pdf)
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The leftmost column that is neither white nor the chart's background over 40 pixels below
+// `oben`, left of the middle: the value axis of the diagram at that height.
+int linkeGitterkante(const QImage& bild, int oben)
+{
+    for (int x = 0; x < bild.width() / 2; ++x) {
+        bool linie = true;
+        for (int y = oben; y < oben + 40 && linie; ++y)
+            linie = qGray(bild.pixel(x, y)) < 250;
+        if (linie)
+            return x;
+    }
+    return -1;
 }
 
 } // namespace
@@ -134,6 +149,33 @@ private slots:
         QCOMPARE(fenster("DLG_Verlaeufe"), v);
         QVERIFY(seriennamen(v->CV_Moment)
                     .contains(QStringLiteral("max M = %1 N·m (x = %2 mm)").arg(fixiert(20000, 2), fixiert(2000, 1))));
+    }
+
+    // The shear labels (±10 000) are wider than the deflection's (0…10): the plot areas still
+    // line up, on screen and in the PNG, so that one x is one column through all three.
+    void diagrammeBuendigUndAlsPng()
+    {
+        fall5Rechnen();
+        U_verlauf::Zeigen(U_verlauf::Art::Biegung, d1());
+        TDLG_Verlaeufe* v = fenster("DLG_Verlaeufe");
+        QVERIFY(QTest::qWaitForWindowExposed(v));
+        const auto links = [v](QChartView* a) {
+            return a->mapTo(v, a->mapFromScene(a->chart()->mapToScene(a->chart()->plotArea().topLeft()))).x();
+        };
+        QTRY_COMPARE(links(v->CV_Durchbiegung), links(v->CV_Querkraft));
+        QTRY_COMPARE(links(v->CV_Moment), links(v->CV_Querkraft));
+
+        const QString png = m_verzeichnis->pfad() + QStringLiteral("verlaeufe.png");
+        v->Als_PNG_Speichern(png);
+        const QImage bild(png);
+        QCOMPARE(bild.width(), 1600);
+        // The left edge of each plot area is the leftmost column of its grid (light grey lines
+        // running down the whole plot); one column for all three diagrams.
+        QList<int> kanten;
+        for (int oben : {bild.height() * 30 / 100, bild.height() * 55 / 100, bild.height() * 80 / 100})
+            kanten << linkeGitterkante(bild, oben);
+        QVERIFY2(kanten[0] > 0 && kanten[0] == kanten[1] && kanten[1] == kanten[2],
+            qPrintable(QStringLiteral("%1 %2 %3").arg(kanten[0]).arg(kanten[1]).arg(kanten[2])));
     }
 
     void ohneSteifigkeitKeineDurchbiegungslinie()

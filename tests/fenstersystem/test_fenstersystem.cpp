@@ -13,6 +13,7 @@
 #include "explain/U_Formel.h"
 #include "explain/U_Hilfe.h"
 #include "platform/Oberflaeche.h"
+#include "platform/Zahlen.h"
 #include "sections/U_profil.h"
 
 #include <QDir>
@@ -354,6 +355,75 @@ private slots:
         const QString text = pdfText(pdf);
         QVERIFY2(text.contains(d->windowTitle()), qPrintable(text));
         QVERIFY2(text.contains(wert), qPrintable(text));
+    }
+
+    // The profile finder hands its profile to the dialog, which computes with it at once: its
+    // closing is no return to the dialog that would clear those results again.
+    void passendesProfilBehaeltDieRechnung()
+    {
+        Unit1::Profildat[0][0] = Unit1::TProfilrecord {"IPE", "IPE 140", 77.32, 12.31, 541.2, 44.92, 1643};
+        Unit1::Profildat[0][1] = Unit1::TProfilrecord {"LEER", "LEER", 0, 0, 0, 0, 0};
+        Unit1::Profildat[1][0] = Unit1::Profildat[0][1];
+        Unit1::Gamma = 7.85;
+        const Rechenfall& f = rechenfaelle()[indexVon("Biegung1")];
+        QDialog* d = oeffnen(f);
+        rechnen(f, d); // W erf. = 5,00 cm³
+        bool gezeigt = false;
+        imModalen([&] {
+            QWidget* finder = QApplication::activeModalWidget();
+            gezeigt = finder && finder->objectName() == QStringLiteral("DLG_Passendes_Profil") && wirdAktiv(finder);
+            if (finder)
+                kind<QPushButton>(finder, "B_Uebernehmen")->click();
+        });
+        kind<QPushButton>(d, "B_Passendes_Profil")->click();
+        QVERIFY(gezeigt);
+        QVERIFY(wirdAktiv(d));
+        ausklingen();
+        QCOMPARE(Unit1::ProfilName, QStringLiteral("IPE 140"));
+        QCOMPARE(ergebnis(f, d), zahl(QStringLiteral("5.00")));
+        QVERIFY2(kind<QLabel>(d, "L_Nachweis_W")->text().endsWith(QStringLiteral("– erfüllt")),
+            qPrintable(kind<QLabel>(d, "L_Nachweis_W")->text()));
+    }
+
+    // The diagram window prints as the reports do: the set-up is modal for the window and
+    // proposes a file named after it, and afterwards the window is the active one again.
+    void verlaeufeDrucken()
+    {
+        const Rechenfall& f = rechenfaelle()[indexVon("Biegung1")];
+        QDialog* d = oeffnen(f);
+        rechnen(f, d);
+        kind<QPushButton>(d, "B_Verlaeufe")->click();
+        QWidget* v = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("DLG_Verlaeufe"))
+                v = w;
+        QVERIFY(v && wirdAktiv(v));
+        ausklingen();
+        const QString pdf = m_verzeichnis->pfad() + QStringLiteral("verlaeufe.pdf");
+        QString vorgeschlagen;
+        bool fuerDasFenster = false;
+        imModalen([&] {
+            auto* einrichtung = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            if (!einrichtung || !wirdAktiv(einrichtung))
+                return;
+            fuerDasFenster = einrichtung->windowHandle()->transientParent() == v->windowHandle();
+            auto* datei = einrichtung->findChild<QLineEdit*>(QStringLiteral("filename"));
+            if (datei) {
+                vorgeschlagen = datei->text();
+                datei->setText(pdf);
+            }
+            einrichtung->accept();
+        });
+        kind<QPushButton>(v, "B_Drucken")->click();
+        QVERIFY(fuerDasFenster);
+        QVERIFY2(vorgeschlagen.endsWith(QStringLiteral("/Verläufe.pdf")), qPrintable(vorgeschlagen));
+        QVERIFY(wirdAktiv(v));
+        QVERIFY(m_boxen->texte.isEmpty());
+        const QString text = pdfText(pdf);
+        QVERIFY2(text.contains(QStringLiteral("Rechenweg")), qPrintable(text));
+        // q = 1 N/mm over 2000 mm: M max = q · L² / 8 = 500 N·m, marked in the moment diagram.
+        QVERIFY2(text.contains(QStringLiteral("max M = %1 N·m").arg(Zahlen::fixiert(500, 2))), qPrintable(text));
+        kind<QPushButton>(v, "B_Schliessen")->click();
     }
 
     void formelbildFehltEinmal()
