@@ -179,6 +179,7 @@ void TDLG_Passendes_Profil::Zeilen_Fuellen(const Profilsuche::Ergebnis& ergebnis
     const QStringList ohne = ergebnis.ohneTreffer();
     const QStringList& spalten = m_knickung ? Knickspalten : Biegespalten;
     SG_Profile->clear();
+    SG_Profile->clearSpans(); // clear() keeps the rows of the families without a profile spanned
     SG_Profile->setColumnCount(int(spalten.size()));
     SG_Profile->setHorizontalHeaderLabels(spalten);
     SG_Profile->setRowCount(int(m_zeilen.size() + ohne.size()));

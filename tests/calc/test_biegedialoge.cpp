@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTimer>
 #include <cmath>
@@ -673,6 +674,14 @@ private slots:
         berechne(d1(), "5000", "4000", "160", "0"); // W erf. = 62.5 cm³
         QTimer::singleShot(0, U_passend::DLG_Passendes_Profil, [] {
             auto* d = U_passend::DLG_Passendes_Profil;
+            // Across (Wmin ≤ 32 cm³) nothing holds: the family's row says so over the columns;
+            // back to optimal, its profile row shows every column again.
+            d->RB_Quer->setChecked(true);
+            QCOMPARE(d->SG_Profile->item(0, 1)->text(), QStringLiteral("kein Profil dieser Profilart reicht aus"));
+            QCOMPARE(d->SG_Profile->columnSpan(0, 1), d->SG_Profile->columnCount() - 1);
+            d->RB_Optimal->setChecked(true);
+            QCOMPARE(d->SG_Profile->columnSpan(0, 1), 1);
+            QCOMPARE(d->SG_Profile->item(0, 2)->text(), fixiert(1640 * 7.85 / 1000, 2));
             QCOMPARE(d->SG_Profile->item(0, 1)->text(), QStringLiteral("IPE 140"));
             d->SG_Profile->selectRow(0);
             d->B_Uebernehmen->click();
