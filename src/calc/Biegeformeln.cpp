@@ -52,25 +52,6 @@ bool streckenlastfall(int fall) { return fall == 2 || fall == 5 || fall == 9 || 
 QString mm(double v) { return Rechenweg::wert(v, QStringLiteral("mm")); }
 QString spannung(double v) { return Rechenweg::wert(v, QStringLiteral("N/mm²")); }
 
-// The inputs of the case as the first step: the load, L and, where the case has them, a and σzul.
-void eingabenNotieren(int fall, double F, double L, std::optional<double> a = {}, std::optional<double> Sigma_Zul = {})
-{
-    if (!Rechenweg::aktiv())
-        return;
-    const QString last = streckenlastfall(fall)
-        ? QStringLiteral("Streckenlast F = %1").arg(Rechenweg::wert(F, QStringLiteral("N/m")))
-        : fall == 6 || fall == 7 ? QStringLiteral("Gesamtlast F = %1").arg(Rechenweg::wert(F, QStringLiteral("N")))
-                                 : QStringLiteral("Kraft F = %1").arg(Rechenweg::wert(F, QStringLiteral("N")));
-    QString text = last + QStringLiteral(", L = ") + mm(L);
-    if (a)
-        text += QStringLiteral(", a = ") + mm(*a);
-    if (Sigma_Zul)
-        text += QStringLiteral(", σzul = ") + spannung(*Sigma_Zul);
-    hinweis(QStringLiteral("Eingaben"), text);
-    if (streckenlastfall(fall))
-        schritt(QStringLiteral("Streckenlast in N/mm"), QStringLiteral("q = F / 1000"), {streckenlastF(F)}, F / 1000.0,
-            QStringLiteral("N/mm"));
-}
 
 const QString Nmm = QStringLiteral("N·mm");
 const QString cm3 = QStringLiteral("cm³");
@@ -86,8 +67,7 @@ void steifigkeitNotieren(double E, double I)
 {
     schritt(QStringLiteral("Trägheitsmoment in mm⁴"), QStringLiteral("I = I[cm⁴] · 10000"),
         {{QStringLiteral("I[cm⁴]"), I, QStringLiteral("cm⁴")}}, I * 10000.0, QStringLiteral("mm⁴"));
-    if (Rechenweg::aktiv())
-        hinweis(QStringLiteral("Elastizitätsmodul"), QStringLiteral("E = ") + spannung(E));
+    Elastizitaetsmodul_Notieren(E);
 }
 
 void fNotieren(const QString& was, double D, double E, double I, double f)
@@ -275,7 +255,7 @@ double D(int fall, double F, double L)
 
 double Werf(int fall, double F, double L, double Sigma_Zul)
 {
-    eingabenNotieren(fall, F, L, {}, Sigma_Zul);
+    Eingaben_Notieren(fall, F, L, {}, Sigma_Zul);
     const double M = M_max(fall, F, L);
     schritt(QStringLiteral("Größtes Biegemoment"), formelMmax(fall), symbole(F, L), M, Nmm);
     const double w = Widerstandsmoment(M, Sigma_Zul);
@@ -308,7 +288,7 @@ double Wxerf(int fall, double F, double L, double x, double Sigma_Zul)
 
 double fd(int fall, double F, double L, double E, double I)
 {
-    eingabenNotieren(fall, F, L);
+    Eingaben_Notieren(fall, F, L);
     steifigkeitNotieren(E, I);
     const double d = D(fall, F, L);
     schritt(QStringLiteral("Durchbiegungszähler"), formelD(fall), symbole(F, L), d, QStringLiteral("N·mm³"));
@@ -346,7 +326,7 @@ Massgebend durchbiegungWaehlen(double mitte, double rand)
 
 double Werf4(double F, double L, double a, double Sigma_Zul)
 {
-    eingabenNotieren(4, F, L, a, Sigma_Zul);
+    Eingaben_Notieren(4, F, L, a, Sigma_Zul);
     const double b = L - a;
     schritt(QStringLiteral("Abstand b"), QStringLiteral("b = L − a"), symbole(F, L, Sigma_Zul, 0, a), b, QStringLiteral("mm"));
     const double w = teile(teile(F * b * a, pruefe(L * Sigma_Zul)), 1000.0);
@@ -377,7 +357,7 @@ double Wxerf4(double F, double L, double a, double x, double Sigma_Zul)
 
 double fd4(double F, double L, double a, double E, double I)
 {
-    eingabenNotieren(4, F, L, a);
+    Eingaben_Notieren(4, F, L, a);
     steifigkeitNotieren(E, I);
     const double b = L - a;
     const double d = teile(potenz(a, 2) * F * potenz(b, 2), 3.0 * L);
@@ -404,7 +384,7 @@ double Werf8(double F, double a, double Sigma_Zul)
 
 Massgebend fd8(double F, double L, double a, double E, double I)
 {
-    eingabenNotieren(8, F, L, a);
+    Eingaben_Notieren(8, F, L, a);
     steifigkeitNotieren(E, I);
     const double dRand = pruefe(teile(potenz(a, 2) * F, 3.0) * (3.0 * L / 2.0 + a));
     schritt(QStringLiteral("Zähler an den Trägerrändern"), QStringLiteral("D Rand = a² · F / 3 · (3 · L / 2 + a)"),
@@ -423,7 +403,7 @@ Massgebend fd8(double F, double L, double a, double E, double I)
 
 Massgebend Werf9(double F, double L, double a, double Sigma_Zul)
 {
-    eingabenNotieren(9, F, L, a, Sigma_Zul);
+    Eingaben_Notieren(9, F, L, a, Sigma_Zul);
     const double q = streckenlast(F);
     const Werte werte = symbole(F, L, Sigma_Zul, 0, a);
     const double Werf1 = teile(pruefe(q * L / 2.0 * (L / 4.0 - a)), Sigma_Zul); // mid-span
@@ -479,7 +459,7 @@ double Wxerf9(double F, double L, double a, double x, double Sigma_Zul)
 
 Massgebend fd9(double F, double L, double a, double E, double I)
 {
-    eingabenNotieren(9, F, L, a);
+    Eingaben_Notieren(9, F, L, a);
     steifigkeitNotieren(E, I);
     const double q = streckenlast(F);
     const double l = L - 2.0 * a; // span between the supports
@@ -511,7 +491,7 @@ Massgebend fd9(double F, double L, double a, double E, double I)
 
 Massgebend Werf12(double F, double L, double a, double Sigma_Zul)
 {
-    eingabenNotieren(12, F, L, a, Sigma_Zul);
+    Eingaben_Notieren(12, F, L, a, Sigma_Zul);
     const Werte werte = symbole(F, L, Sigma_Zul, 0, a);
     const double L2 = potenz(L, 2);
     const double Werf1 = teile(pruefe(F * a * (L2 - potenz(a, 2))), pruefe(2.0 * L2 * Sigma_Zul)); // fixed end
@@ -535,7 +515,7 @@ Massgebend Werf12(double F, double L, double a, double Sigma_Zul)
 
 double fd12(double F, double L, double a, double E, double I)
 {
-    eingabenNotieren(12, F, L, a);
+    Eingaben_Notieren(12, F, L, a);
     steifigkeitNotieren(E, I);
     const double b = L - a;
     const double d = pruefe(teile(potenz(b, 3) * F * potenz(a, 2), 12.0 * potenz(L, 3)) * (4.0 * L - b));
@@ -544,6 +524,33 @@ double fd12(double F, double L, double a, double E, double I)
     const double f = Durchbiegung(d, E, I);
     fNotieren(QStringLiteral("Durchbiegung unter der Last"), d, E, I, f);
     return f;
+}
+
+void Eingaben_Notieren(int fall, double F, double L, std::optional<double> a, std::optional<double> Sigma_Zul)
+{
+    if (!Rechenweg::aktiv())
+        return;
+    const QString last = streckenlastfall(fall)
+        ? QStringLiteral("Streckenlast F = %1").arg(Rechenweg::wert(F, QStringLiteral("N/m")))
+        : fall == 6 || fall == 7 ? QStringLiteral("Gesamtlast F = %1").arg(Rechenweg::wert(F, QStringLiteral("N")))
+                                 : QStringLiteral("Kraft F = %1").arg(Rechenweg::wert(F, QStringLiteral("N")));
+    QString text = last + QStringLiteral(", L = ") + mm(L);
+    if (a)
+        text += QStringLiteral(", a = ") + mm(*a);
+    if (Sigma_Zul)
+        text += QStringLiteral(", σzul = ") + spannung(*Sigma_Zul);
+    hinweis(QStringLiteral("Eingaben"), text);
+    if (streckenlastfall(fall))
+        schritt(QStringLiteral("Streckenlast in N/mm"), QStringLiteral("q = F / 1000"), {streckenlastF(F)}, F / 1000.0,
+            QStringLiteral("N/mm"));
+}
+
+bool hatAbstand(int fall) { return fall == 4 || fall == 8 || fall == 9 || fall == 12; }
+
+void Elastizitaetsmodul_Notieren(double E)
+{
+    if (Rechenweg::aktiv())
+        hinweis(QStringLiteral("Elastizitätsmodul"), QStringLiteral("E = ") + spannung(E));
 }
 
 } // namespace Biegeformeln

@@ -8,6 +8,8 @@
 // and every power goes through Unit1::potenz, which throws for a base of 0 or below. The
 // dialogs answer any of these with the beep.
 
+#include <optional>
+
 namespace Biegeformeln {
 
 // Section modulus in cm³ for a moment in N·mm: M / σ gives mm³, / 1000 gives cm³.
@@ -62,5 +64,15 @@ Massgebend fd9(double F, double L, double a, double E, double I);
 Massgebend Werf12(double F, double L, double a, double Sigma_Zul);
 // Deflection under the load (not the greatest one).
 double fd12(double F, double L, double a, double E, double I);
+
+// --- The written-out calculation ----------------------------------------------------------
+
+// Notes the inputs of the case as the first step of a recording: the load (F in N, or a line
+// load in N/m with its value in N/mm), L and, where given, a and σzul.
+void Eingaben_Notieren(int fall, double F, double L, std::optional<double> a = {}, std::optional<double> Sigma_Zul = {});
+// True for the cases with a distance a (4, 8, 9, 12).
+bool hatAbstand(int fall);
+// Notes E as the deflection uses it.
+void Elastizitaetsmodul_Notieren(double E);
 
 } // namespace Biegeformeln

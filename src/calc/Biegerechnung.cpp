@@ -6,6 +6,7 @@
 #include "platform/Fliesskomma.h"
 
 #include <cmath>
+#include <optional>
 
 namespace Biegerechnung {
 
@@ -21,10 +22,13 @@ bool bei(double x, double stelle, double laenge) { return std::fabs(x - stelle) 
 
 QString mm(double v) { return wert(v, QStringLiteral("mm")); }
 
-void eigengewichtNotieren(const Aufgabe& a, double g)
+// The inputs of the case and the self-weight that joins its load; σzul where W is computed.
+void eigengewichtNotieren(const Aufgabe& a, double g, std::optional<double> Sigma_Zul)
 {
     if (!Rechenweg::aktiv())
         return;
+    Biegeformeln::Eingaben_Notieren(a.fall, a.e.F, a.e.L,
+        Biegeformeln::hatAbstand(a.fall) ? std::optional<double>(a.e.a) : std::nullopt, Sigma_Zul);
     Rechenweg::notieren(QStringLiteral("Eigengewicht des Profils"), QStringLiteral("g = Masse · 9,81 N/kg"),
         QStringLiteral("= %1 · 9,81 N/kg").arg(wert(a.Masse, QStringLiteral("kg/m"))), wert(g, QStringLiteral("N/m")));
     Rechenweg::notieren(QStringLiteral("Eigengewicht in N/mm"), QStringLiteral("q g = g / 1000"),
@@ -101,7 +105,7 @@ Wert Werf(const Aufgabe& a)
         return w;
     }
     const Linienpaar p = linien(a);
-    eigengewichtNotieren(a, p.g);
+    eigengewichtNotieren(a, p.g, a.Sigma_Zul);
     const Biegelinien::Extremwert m = p.summe.M_Extreme().massgebend();
     const double L = p.summe.traeger().laenge;
     w.x = m.x;
@@ -175,7 +179,7 @@ Wert fd(const Aufgabe& a)
     if (EI < 0.0)
         throw Fehler::ungueltigeOperation();
     const Linienpaar p = linien(a);
-    eigengewichtNotieren(a, p.g);
+    eigengewichtNotieren(a, p.g, std::nullopt);
     const Biegelinien::Extremwert w = p.summe.w_Extreme().massgebend();
     const double L = p.summe.traeger().laenge;
     f.x = w.x;
@@ -184,8 +188,9 @@ Wert fd(const Aufgabe& a)
         f.erstes = !bei(w.x, 0.0, L) && !bei(w.x, L, L);
     if (Rechenweg::aktiv()) {
         const double wLast = p.last.w(w.x);
-        Rechenweg::notieren(QStringLiteral("Trägheitsmoment in mm⁴"), QStringLiteral("I = I[cm⁴] · 10000"),
-            QStringLiteral("= %1 · 10000").arg(wert(a.e.I, QStringLiteral("cm⁴"))), wert(a.e.I * 10000.0, QStringLiteral("mm⁴")));
+        Rechenweg::schritt(QStringLiteral("Trägheitsmoment in mm⁴"), QStringLiteral("I = I[cm⁴] · 10000"),
+            {{QStringLiteral("I[cm⁴]"), a.e.I, QStringLiteral("cm⁴")}}, a.e.I * 10000.0, QStringLiteral("mm⁴"));
+        Biegeformeln::Elastizitaetsmodul_Notieren(a.e.E);
         Rechenweg::notieren(QStringLiteral("Größte Durchbiegung aus Last und Eigengewicht"),
             QStringLiteral("f = größtes |w Last(x) + w g(x)| über den ganzen Träger"),
             QStringLiteral("bei x = %1: %2 + %3").arg(mm(w.x), mm(wLast), mm(w.wert - wLast)), mm(f.wert));

@@ -1,5 +1,7 @@
 #include "calc/Rechenweg.h"
 
+#include <cmath>
+
 #include <QLocale>
 
 namespace Rechenweg {
@@ -61,6 +63,13 @@ QString zahl(double wert)
 {
     QLocale ort; // the user's separator, no thousands separators (as the dialogs show numbers)
     ort.setNumberOptions(QLocale::OmitGroupSeparator);
+    // Seven significant digits; moments in N·mm and I in mm⁴ reach eight digits and more, and
+    // are written out (10309420 N·mm) rather than in exponent form (1,030942E+07).
+    const double betrag = std::fabs(wert);
+    if (betrag >= 1e7 && betrag < 1e15) {
+        const double stelle = std::pow(10.0, std::floor(std::log10(betrag)) - 6);
+        return ort.toString(std::round(wert / stelle) * stelle, 'f', 0);
+    }
     return ort.toString(wert, 'g', 7);
 }
 

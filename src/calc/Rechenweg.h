@@ -52,7 +52,8 @@ bool aktiv();
 void notieren(const QString& was, const QString& formel, const QString& eingesetzt, const QString& ergebnis);
 void notieren(const Schritt& schritt);
 
-// A number as the steps show it: up to 7 significant digits, the locale's separator.
+// A number as the steps show it: up to 7 significant digits, the locale's separator; from
+// 10⁷ to 10¹⁵ as a whole number rounded to those digits, not in exponent form.
 QString zahl(double wert);
 // "<zahl> <einheit>".
 QString wert(double wert, const QString& einheit);

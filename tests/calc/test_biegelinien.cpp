@@ -5,6 +5,7 @@
 #include "Testumgebung.h"
 #include "calc/Biegeformeln.h"
 #include "calc/Biegelinien.h"
+#include "calc/Biegerechnung.h"
 #include "calc/Rechenweg.h"
 #include "platform/Fehler.h"
 
@@ -287,6 +288,60 @@ private slots:
         QVERIFY(w.erstes);
         QVERIFY(wahl->formel.endsWith(QStringLiteral("maßgebend ist W erf2 (Auflager)")));
         QCOMPARE(fall9.schritte().last().ergebnis, Rechenweg::wert(w.wert, QStringLiteral("cm³")));
+    }
+
+    // Numbers of the steps: seven significant digits, large ones written out in full.
+    void rechenwegZahlen_data()
+    {
+        QTest::addColumn<double>("wert");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Bruch") << 0.1547101 << "0.1547101";
+        QTest::newRow("sieben Stellen") << 9999999.0 << "9999999";
+        QTest::newRow("Moment in N·mm") << 10309420.2 << "10309420";
+        QTest::newRow("genau 10⁷") << 1e7 << "10000000";
+        QTest::newRow("negativ") << -123456789.0 << "-123456800";
+        QTest::newRow("sehr groß") << 1e20 << "1E+20";
+    }
+    void rechenwegZahlen()
+    {
+        QFETCH(double, wert);
+        QFETCH(QString, text);
+        QCOMPARE(Rechenweg::zahl(wert), Testumgebung::zahl(text));
+    }
+
+    // With the self-weight the steps begin as without it, with the case's inputs, and show the
+    // moment in plain digits.
+    void rechenwegMitEigengewicht()
+    {
+        Biegerechnung::Aufgabe a;
+        a.fall = 5;
+        a.e = {5000, 4000, 0, 210000, 869.3};
+        a.Sigma_Zul = 160;
+        a.Masse = 15.77065;
+        a.eigengewicht = true;
+        Rechenweg::Schritte s, t;
+        double Werf = 0;
+        {
+            Rechenweg::Aufzeichnung w;
+            Werf = Biegerechnung::Werf(a).wert;
+            s = w.schritte();
+        }
+        {
+            Rechenweg::Aufzeichnung f;
+            Biegerechnung::fd(a);
+            t = f.schritte();
+        }
+        QCOMPARE(s[0].was, QStringLiteral("Eingaben"));
+        QCOMPARE(s[0].formel,
+            QStringLiteral("Streckenlast F = 5000 N/m, L = 4000 mm, σzul = %1 N/mm²").arg(Testumgebung::zahl("160")));
+        QCOMPARE(s[1].formel, QStringLiteral("q = F / 1000"));
+        // q = 5 + 0,1547101 N/mm: M max = q · L² / 8 = 10 309 420 N·mm, W erf = 64,43388 cm³.
+        QCOMPARE(s[s.size() - 2].ergebnis, QStringLiteral("10309420 N·mm"));
+        QCOMPARE(s.last().ergebnis, Rechenweg::wert(Werf, QStringLiteral("cm³")));
+        QCOMPARE(s.last().ergebnis, QStringLiteral("%1 cm³").arg(Testumgebung::zahl("64.43388")));
+        QCOMPARE(t[0].was, QStringLiteral("Eingaben"));
+        QVERIFY(std::any_of(
+            t.begin(), t.end(), [](const Rechenweg::Schritt& x) { return x.formel == QStringLiteral("E = 210000 N/mm²"); }));
     }
 
     void rechenwegWaehltNachDemBetrag()
