@@ -169,6 +169,14 @@ void Nachweise_Leeren(const Felder& f)
 
 void f_Nachweis_Leeren(const Felder& f) { Nachweiszeile::Leeren(f.L_Nachweis_f); }
 
+void Durchbiegung_Leeren(const Felder& f)
+{
+    Markierung_Loeschen(f);
+    f.L_f->setText(QStringLiteral("0"));
+    f.L_L_durch_f->setText(QStringLiteral("0"));
+    f_Nachweis_Leeren(f);
+}
+
 void W_Anzeigen(const Felder& f)
 {
     f.L_Werf->setText(fixiert(Unit1::Werf, 2));

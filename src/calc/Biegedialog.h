@@ -91,6 +91,8 @@ void W_Nachweis_Zeigen(const Felder& f);
 // A changed input: no verdicts, no finder until W erf. is computed again.
 void Nachweise_Leeren(const Felder& f);
 void f_Nachweis_Leeren(const Felder& f);
+// A changed E or I: the deflection and L/f shown as 0, its verdict and failure marks cleared.
+void Durchbiegung_Leeren(const Felder& f);
 // Writes the modulus of the chosen material into E_E_Modul: the one that is used.
 void E_Modul_Zeigen(const Felder& f);
 // After a deflection: refuses a profile whose W is below |Werf|, else shows fd and L/f. L/f of a

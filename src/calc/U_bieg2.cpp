@@ -265,11 +265,8 @@ void TDLG_Biegung2::E_LastChange()
 
 void TDLG_Biegung2::E_E_ModulChange()
 {
-    Biegedialog::Markierung_Loeschen(Felder);
-    Felder.L_f->setText(QStringLiteral("0"));
-    Felder.L_L_durch_f->setText(QStringLiteral("0"));
+    Biegedialog::Durchbiegung_Leeren(Felder);
     L_Hinweis_f->clear();
-    Biegedialog::f_Nachweis_Leeren(Felder);
 }
 
 // Self-weight on or off changes every result: they are cleared as for a changed input.
