@@ -157,6 +157,7 @@ void Ergebnisse_Nullen(const Felder& f)
 void W_Nachweis_Zeigen(const Felder& f)
 {
     Nachweiszeile::Zeigen(f.L_Nachweis_W, Nachweis::Biegung(Unit1::Werf, Unit1::W));
+    U_verlauf::Nachweise_Zeigen(U_verlauf::Art::Biegung, {f.L_Nachweis_W, f.L_Nachweis_f});
     f.B_Passendes_Profil->setEnabled(true);
 }
 
@@ -195,6 +196,7 @@ void Durchbiegung_Anzeigen(const Felder& f)
     f.L_f->setText(fixiert(Unit1::fd, 4));
     f.L_L_durch_f->setText(fixiert(Fliesskomma::teile(Unit1::L, Unit1::fd), 2));
     Nachweiszeile::Zeigen(f.L_Nachweis_f, Nachweis::Durchbiegung(Unit1::L, Unit1::fd, Nachweis::Durchbiegungsgrenze));
+    U_verlauf::Nachweise_Zeigen(U_verlauf::Art::Biegung, {f.L_Nachweis_W, f.L_Nachweis_f});
 }
 
 void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f)

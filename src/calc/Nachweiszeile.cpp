@@ -48,12 +48,12 @@ void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg,
         if (doppelpunkt > 0) // "Nachweis Biegung: …" is the step's name and its statement
             vorweg.append({text.left(doppelpunkt), text.mid(doppelpunkt + 2), QString(), QString()});
     }
-    if (vorweg.isEmpty())
-        return;
-    // First, so that the verdicts stand on the second page right under the diagrams.
+    // First, so that the verdicts stand on the second page right under the diagrams; the
+    // verdicts of an earlier state go.
     const QString ueberschrift = QStringLiteral("Nachweis");
     protokoll.teile.removeIf([&](const auto& teil) { return teil.first == ueberschrift; });
-    protokoll.teile.prepend({ueberschrift, vorweg});
+    if (!vorweg.isEmpty())
+        protokoll.teile.prepend({ueberschrift, vorweg});
 }
 
 QComboBox* Grenzenwahl(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe)

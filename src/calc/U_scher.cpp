@@ -127,7 +127,11 @@ void TDLG_Scherung::FormActivate()
 }
 
 // The required area against the chosen profile's, once an area has been computed.
-void TDLG_Scherung::Nachweis_Zeigen() { Nachweiszeile::Zeigen(L_Nachweis_A, Nachweis::Abscherung(Aerf, A)); }
+void TDLG_Scherung::Nachweis_Zeigen()
+{
+    Nachweiszeile::Zeigen(L_Nachweis_A, Nachweis::Abscherung(Aerf, A));
+    U_verlauf::Nachweise_Zeigen(U_verlauf::Art::Scherung, {L_Nachweis_A});
+}
 
 void TDLG_Scherung::B_Berechnung_FlaecheClick()
 {

@@ -1,5 +1,6 @@
 #include "calc/U_verlauf.h"
 
+#include "calc/Nachweiszeile.h"
 #include "core/Lastfallbild.h"
 #include "core/Unit1.h"
 #include "platform/Bausteine.h"
@@ -58,6 +59,7 @@ void protokollieren(Art art, const QString& titel, const QString& teil, Rechenwe
         s.protokoll.teile.clear(); // another case: the steps of the previous one no longer belong here
     s.protokoll.titel = titel;
     s.protokoll.setzen(teil, schritte);
+    Nachweiszeile::Protokollieren(s.protokoll, {}, {}); // judged again once the dialog shows them
     s.gerechnet = true;
     s.gelungen = gelungen;
     ++s.version;
@@ -112,6 +114,14 @@ void Scherung_Gerechnet(const QString& titel, const QString& teil, const Rechenw
 {
     protokollieren(Art::Scherung, titel, teil, schritte, gelungen);
     auffrischen(Art::Scherung);
+}
+
+void Nachweise_Zeigen(Art art, std::initializer_list<const QLabel*> zeilen)
+{
+    Stand& s = standVon(art);
+    Nachweiszeile::Protokollieren(s.protokoll, {}, zeilen);
+    ++s.version;
+    auffrischen(art);
 }
 
 Aufnahme::Aufnahme(Art art, QWidget* dialog, QString teil)

@@ -12,6 +12,7 @@
 #include "report/Zusatzseiten.h"
 
 #include <QDialog>
+#include <initializer_list>
 #include <optional>
 
 class QChartView;
@@ -44,6 +45,11 @@ void Biegung_Gerechnet(
 void Knickung_Gerechnet(const QString& titel, const QString& teil, const Rechenweg::Schritte& schritte, bool gelungen,
     const std::optional<Knickspannungslinie::Daten>& daten);
 void Scherung_Gerechnet(const QString& titel, const QString& teil, const Rechenweg::Schritte& schritte, bool gelungen);
+
+// Called by a dialog after it has shown its verdict lines: they become the first part
+// "Nachweis" of the steps in its window, as on the report. A new calculation drops them until
+// the dialog shows its verdicts again.
+void Nachweise_Zeigen(Art art, std::initializer_list<const QLabel*> zeilen);
 
 // Records the steps of one calculation while it lives and hands them to the window of `art`
 // when it ends (a handler may leave at several places). `gelungen` and, for buckling, `knickung`

@@ -143,6 +143,11 @@ private slots:
         QVERIFY(text.contains(Rechenweg::wert(Werf, QStringLiteral("cm³"))));
         QVERIFY(text.contains(Rechenweg::wert(fd, QStringLiteral("mm"))));
         QVERIFY(text.contains(QStringLiteral("q = F / 1000")));
+        // The verdicts the dialog shows lead the steps, as on the report.
+        QVERIFY(d1()->Felder.L_Nachweis_W->text().startsWith(QStringLiteral("Nachweis Biegung: ")));
+        QVERIFY2(text.startsWith(d1()->windowTitle() + QStringLiteral("\n\nNachweis\n1. ")
+                     + d1()->Felder.L_Nachweis_W->text() + QStringLiteral("\n2. ") + d1()->Felder.L_Nachweis_f->text()),
+            qPrintable(text));
 
         // One window, brought up to date by the next calculation.
         fall5Rechnen("10000");
