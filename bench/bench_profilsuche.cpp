@@ -6,6 +6,7 @@
 // Also prints the lists of case 5 for the closing note.
 //
 //   bench_profilsuche [Daten-Ordner] [Wiederholungen]
+#include "Median.h"
 #include "calc/Profilsuche.h"
 #include "data/U_Profile.h"
 #include "platform/Meldungen.h"
@@ -33,8 +34,7 @@ double median_ms(int wiederholungen, const std::function<void()>& lauf)
         lauf();
         zeiten.push_back(double(t.nsecsElapsed()) / 1e6);
     }
-    std::sort(zeiten.begin(), zeiten.end());
-    return zeiten[zeiten.size() / 2];
+    return median(std::move(zeiten));
 }
 
 int profilzahl()

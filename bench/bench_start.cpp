@@ -2,6 +2,7 @@
 // size. Each run is a fresh process (so loading libraries and fonts counts), alternating the
 // two kinds; the medians are compared. Usage: bench_start [runs] (default 15).
 // The program directory whose Daten/ is loaded is the folder of the trabex executable.
+#include "Median.h"
 #include "core/Main.h"
 #include "platform/Oberflaeche.h"
 
@@ -67,12 +68,6 @@ Messung lauf(const QString& selbst, const QString& art, const QString& programmv
     p.waitForFinished(60000);
     const double ms = uhr.nsecsElapsed() / 1e6;
     return {ms, QString::fromLatin1(p.readAllStandardOutput()).trimmed().toLong()};
-}
-
-template <class T> T median(std::vector<T> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 } // namespace

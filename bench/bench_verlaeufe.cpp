@@ -3,6 +3,7 @@
 // each until the window is drawn. One frame at 60 Hz is 16.7 ms of work.
 // Usage: bench_verlaeufe [runs] (default 30). The program directory whose Daten/ is loaded is
 // the folder of the trabex executable.
+#include "Median.h"
 #include "calc/U_bieg1.h"
 #include "calc/U_verlauf.h"
 #include "core/Main.h"
@@ -41,12 +42,6 @@ double oeffnen()
             fenster = w;
     fenster->grab(); // lays out and paints the window and its three charts
     return uhr.nsecsElapsed() / 1e6;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 } // namespace
