@@ -446,7 +446,6 @@ QChart* Knickdiagramm(const Knickspannungslinie::Daten& d)
 
 void buendig(const QList<QChart*>& charts)
 {
-    // A chart's own label column: the left edge of its plot area less its extra margin.
     // A chart's own label column: the left edge of its plot area less its extra margin, both of
     // the same layout (a change of margins lays the chart out later unless asked now).
     const auto labelspalte = [](QChart* c) {

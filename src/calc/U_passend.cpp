@@ -136,9 +136,7 @@ bool TDLG_Passendes_Profil::Zeigen(bool knickung)
     Suchen();
     // The calling dialog computes with the profile taken at once; the finder's closing is no
     // return to it that would run its entry routine and clear those results.
-    int antwort = QDialog::Rejected;
-    Plattform::zwischenfenster([&] { antwort = Plattform::modal(this); });
-    return antwort == QDialog::Accepted;
+    return Plattform::modalDazwischen(this) == QDialog::Accepted;
 }
 
 QString TDLG_Passendes_Profil::Aufgabentext() const

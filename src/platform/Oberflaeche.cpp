@@ -199,6 +199,13 @@ int modal(QDialog* dialog)
     return dialog->exec();
 }
 
+int modalDazwischen(QDialog* dialog)
+{
+    int antwort = QDialog::Rejected;
+    zwischenfenster([&] { antwort = modal(dialog); });
+    return antwort;
+}
+
 void aktivieren(QWidget* fenster)
 {
     QEvent ereignis(QEvent::WindowActivate);

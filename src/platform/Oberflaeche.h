@@ -37,6 +37,9 @@ void zwischenfenster(const std::function<void()>& zeigen);
 // that on closing the window manager gives the focus back to that window and not to the main
 // window. Returns the dialog's result.
 int modal(QDialog* dialog);
+// As modal, for a dialog that stands between the active window and the user (see
+// zwischenfenster): its closing runs no set-up routine of that window.
+int modalDazwischen(QDialog* dialog);
 
 // Sends the activation event by hand; tests and hidden windows use it.
 void aktivieren(QWidget* fenster);

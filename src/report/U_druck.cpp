@@ -131,9 +131,7 @@ bool Einrichten(QPrintDialog* Drucksetupdlg, const QString& name)
     // showing instead, so that it names the calculation about to be printed.
     if (auto* feld = Drucksetupdlg->findChild<QLineEdit*>(QStringLiteral("filename")))
         feld->setText(Druckdatei(name, *Drucksetupdlg->printer()));
-    int antwort = QDialog::Rejected;
-    Plattform::zwischenfenster([&] { antwort = Plattform::modal(Drucksetupdlg); });
-    return antwort == QDialog::Accepted;
+    return Plattform::modalDazwischen(Drucksetupdlg) == QDialog::Accepted;
 }
 
 void Titelzeile_Drucken()
