@@ -4,8 +4,8 @@
 //
 //   bench_grid            runs everything and prints the table
 //   bench_grid raster|basis|leer FILE   one run (used by the table)
-#include "grid/SGcomp.h"
-#include "platform/Meldungen.h"
+#include "core/grid/SGcomp.h"
+#include "core/platform/Meldungen.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -7,10 +7,10 @@
 //
 //   bench_profilsuche [Daten-Ordner] [Wiederholungen]
 #include "Median.h"
-#include "calc/Profilsuche.h"
-#include "data/U_Profile.h"
-#include "platform/Meldungen.h"
-#include "platform/Zahlen.h"
+#include "core/calc/Profilsuche.h"
+#include "core/data/U_Profile.h"
+#include "core/platform/Meldungen.h"
+#include "core/platform/Zahlen.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

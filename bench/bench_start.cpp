@@ -3,8 +3,8 @@
 // two kinds; the medians are compared. Usage: bench_start [runs] (default 15).
 // The program directory whose Daten/ is loaded is the folder of the trabex executable.
 #include "Median.h"
-#include "core/Main.h"
-#include "platform/Oberflaeche.h"
+#include "gui/Main.h"
+#include "gui/platform/Oberflaeche.h"
 
 #include <QApplication>
 #include <QCoreApplication>

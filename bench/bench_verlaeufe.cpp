@@ -4,11 +4,11 @@
 // Usage: bench_verlaeufe [runs] (default 30). The program directory whose Daten/ is loaded is
 // the folder of the trabex executable.
 #include "Median.h"
-#include "calc/U_bieg1.h"
-#include "calc/U_verlauf.h"
-#include "core/Main.h"
-#include "core/Unit1.h"
-#include "platform/Oberflaeche.h"
+#include "core/app/Unit1.h"
+#include "gui/Main.h"
+#include "gui/calc/U_bieg1.h"
+#include "gui/calc/U_verlauf.h"
+#include "gui/platform/Oberflaeche.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

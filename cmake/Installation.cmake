@@ -10,7 +10,7 @@ set(TRABEX_ID de.trabex.Trabex)
 set(TRABEX_DATEN_INSTALLIERT ${CMAKE_INSTALL_DATADIR}/trabex/Daten)
 # The program finds the installed data relative to itself, so any prefix works.
 file(RELATIVE_PATH trabex_daten_relativ ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/trabex/Daten)
-set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/src/core/Datenordner.cpp APPEND
+set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/src/core/app/Datenordner.cpp APPEND
   PROPERTY COMPILE_DEFINITIONS TRABEX_DATEN_RELATIV="${trabex_daten_relativ}")
 
 install(TARGETS trabex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

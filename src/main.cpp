@@ -1,6 +1,6 @@
 // Trabex: strength of simple beams and columns.
-#include "core/Main.h"
-#include "platform/Oberflaeche.h"
+#include "gui/Main.h"
+#include "gui/platform/Oberflaeche.h"
 
 int main(int argc, char* argv[])
 {

@@ -1,6 +1,6 @@
 // Writes the sketches of the standard shapes as the section calculator shows them (65 × 65
 // pixels) into the data folder given as the only argument.
-#include "sections/Formbilder.h"
+#include "core/sections/Formbilder.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -4,8 +4,8 @@
 //   "- Punkt"        bullet                 "1. Schritt"     numbered step
 //   "> Hinweis"      note (italic)          "**fett**"       bold inside a line
 // Consecutive plain lines form one paragraph; an empty line ends it.
-#include "explain/Rtf.h"
-#include "platform/Textdatei.h"
+#include "core/explain/Rtf.h"
+#include "core/platform/Textdatei.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
 // Writes the load-case sketches of the data directory: lastfallbilder <Daten-Ordner>
-#include "core/Lastfallbild.h"
+#include "core/app/Lastfallbild.h"
 
 #include <QDir>
 #include <QGuiApplication>

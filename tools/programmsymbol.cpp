@@ -1,6 +1,6 @@
 // Writes the program's icon as installed with the menu entry: programmsymbol <Ordner>
 // gives Programmsymbol.svg and the PNG files Programmsymbol_48.png and Programmsymbol_256.png.
-#include "core/Programmsymbol.h"
+#include "core/app/Programmsymbol.h"
 
 #include <QDir>
 #include <QGuiApplication>

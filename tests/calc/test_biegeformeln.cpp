@@ -1,9 +1,9 @@
 // The bending formulas of all thirteen load cases against an independent beam calculation.
-#include "Lastfallmodelle.h"
 #include "Beispielbalken.h"
+#include "Lastfallmodelle.h"
 #include "Testumgebung.h"
-#include "calc/Biegeformeln.h"
-#include "platform/Fehler.h"
+#include "core/calc/Biegeformeln.h"
+#include "core/platform/Fehler.h"
 
 #include <cmath>
 #include <functional>

@@ -3,11 +3,11 @@
 #include "Beispielbalken.h"
 #include "Lastfallmodelle.h"
 #include "Testumgebung.h"
-#include "calc/Biegeformeln.h"
-#include "calc/Biegelinien.h"
-#include "calc/Biegerechnung.h"
-#include "calc/Rechenweg.h"
-#include "platform/Fehler.h"
+#include "core/calc/Biegeformeln.h"
+#include "core/calc/Biegelinien.h"
+#include "core/calc/Biegerechnung.h"
+#include "core/calc/Rechenweg.h"
+#include "core/platform/Fehler.h"
 
 #include <cmath>
 

@@ -3,12 +3,12 @@
 // here over the delivered library.
 #include "Lastfallmodelle.h"
 #include "Testumgebung.h"
-#include "calc/Biegeformeln.h"
-#include "calc/Biegerechnung.h"
-#include "calc/Nachweis.h"
-#include "calc/Profilsuche.h"
-#include "data/U_Profile.h"
-#include "platform/Zahlen.h"
+#include "core/calc/Biegeformeln.h"
+#include "core/calc/Biegerechnung.h"
+#include "core/calc/Nachweis.h"
+#include "core/calc/Profilsuche.h"
+#include "core/data/U_Profile.h"
+#include "core/platform/Zahlen.h"
 
 #include <cmath>
 #include <map>

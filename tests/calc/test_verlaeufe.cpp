@@ -1,18 +1,18 @@
 // The windows beside the calculation dialogs: what a calculation hands over, the diagrams and
 // the steps they show, and the report pages that print them.
 #include "Testumgebung.h"
-#include "calc/U_bieg1.h"
-#include "calc/U_bieg2.h"
-#include "calc/U_knick.h"
-#include "calc/U_verlauf.h"
-#include "core/Main.h"
-#include "core/Unit1.h"
-#include "data/Tab_Werkstoffauswahl.h"
-#include "platform/Oberflaeche.h"
-#include "platform/Zahlen.h"
-#include "report/U_Printgr.h"
-#include "report/U_druck.h"
-#include "report/Zusatzseiten.h"
+#include "core/app/Unit1.h"
+#include "core/platform/Zahlen.h"
+#include "gui/Main.h"
+#include "gui/calc/U_bieg1.h"
+#include "gui/calc/U_bieg2.h"
+#include "gui/calc/U_knick.h"
+#include "gui/calc/U_verlauf.h"
+#include "gui/data/Tab_Werkstoffauswahl.h"
+#include "gui/platform/Oberflaeche.h"
+#include "gui/report/U_Printgr.h"
+#include "gui/report/U_druck.h"
+#include "gui/report/Zusatzseiten.h"
 
 #include <QAbstractSeries>
 #include <QApplication>

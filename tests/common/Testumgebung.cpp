@@ -1,9 +1,9 @@
 #include "Testumgebung.h"
 
-#include "calc/Nachweis.h"
-#include "core/Main.h"
-#include "core/Unit1.h"
-#include "platform/Textdatei.h"
+#include "core/app/Unit1.h"
+#include "core/calc/Nachweis.h"
+#include "core/platform/Textdatei.h"
+#include "gui/Main.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -2,7 +2,7 @@
 // What every test program shares: the locale chosen by the test run, the program state reset
 // between tests, a temporary program directory with its data folder, and a recorder for the
 // message boxes and beeps.
-#include "platform/Meldungen.h"
+#include "core/platform/Meldungen.h"
 
 #include <QByteArray>
 #include <QString>

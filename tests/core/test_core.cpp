@@ -1,9 +1,9 @@
 // Shared state, line splitting and the number conventions.
 #include "Testumgebung.h"
-#include "core/U_Dallg.h"
-#include "core/Unit1.h"
-#include "platform/Fehler.h"
-#include "platform/Zahlen.h"
+#include "core/app/U_Dallg.h"
+#include "core/app/Unit1.h"
+#include "core/platform/Fehler.h"
+#include "core/platform/Zahlen.h"
 
 using namespace Unit1;
 

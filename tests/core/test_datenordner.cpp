@@ -1,9 +1,9 @@
 // Where the data lives: "Daten/" beside the program, else the user's folder filled from the
 // installed copy, else the installed copy read-only; and the write protection of that copy.
 #include "Testumgebung.h"
-#include "core/Datenordner.h"
-#include "platform/Fehler.h"
-#include "platform/Textdatei.h"
+#include "core/app/Datenordner.h"
+#include "core/platform/Fehler.h"
+#include "core/platform/Textdatei.h"
 
 #include <QDir>
 #include <QFile>

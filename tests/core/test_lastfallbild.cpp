@@ -1,7 +1,7 @@
 // The load-case sketches: every case draws at every size, the cases are told apart, and the
 // delivered picture files are there in the sizes the dialogs and the formula viewer expect.
 #include "Testumgebung.h"
-#include "core/Lastfallbild.h"
+#include "core/app/Lastfallbild.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,14 +1,14 @@
 // Program start-up, the main window, its load-case buttons and the visual style.
 #include "Testumgebung.h"
-#include "calc/U_bieg1.h"
-#include "calc/U_bieg2.h"
-#include "calc/U_knick.h"
-#include "calc/U_scher.h"
-#include "core/Main.h"
-#include "core/Unit1.h"
-#include "explain/U_Hilfe.h"
-#include "platform/Stile.h"
-#include "sections/U_profil.h"
+#include "core/app/Unit1.h"
+#include "gui/Main.h"
+#include "gui/calc/U_bieg1.h"
+#include "gui/calc/U_bieg2.h"
+#include "gui/calc/U_knick.h"
+#include "gui/calc/U_scher.h"
+#include "gui/explain/U_Hilfe.h"
+#include "gui/platform/Stile.h"
+#include "gui/sections/U_profil.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -2,14 +2,14 @@
 // in the locale's notation, conversion, the row buttons, creating a family, and the questions
 // before unsaved edits would be lost.
 #include "Testumgebung.h"
-#include "core/Main.h"
-#include "core/Unit1.h"
-#include "data/Tab_Profileditor.h"
-#include "data/Tab_Werkstoffauswahl.h"
-#include "data/Tab_Werkstoffdatenbank.h"
-#include "grid/SGcomp_Ansicht.h"
-#include "platform/Textdatei.h"
-#include "platform/Zahlen.h"
+#include "core/app/Unit1.h"
+#include "core/platform/Textdatei.h"
+#include "core/platform/Zahlen.h"
+#include "gui/Main.h"
+#include "gui/data/Tab_Profileditor.h"
+#include "gui/data/Tab_Werkstoffauswahl.h"
+#include "gui/data/Tab_Werkstoffdatenbank.h"
+#include "gui/grid/SGcomp_Ansicht.h"
 
 #include <QDir>
 #include <QLabel>

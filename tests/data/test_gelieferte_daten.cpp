@@ -1,10 +1,10 @@
 // The data a new installation delivers: it loads without a message, and its values agree with
 // the standards and textbooks they come from.
 #include "Testumgebung.h"
-#include "core/Main.h"
-#include "core/Unit1.h"
-#include "data/Tab_Werkstoffauswahl.h"
-#include "platform/Oberflaeche.h"
+#include "core/app/Unit1.h"
+#include "gui/Main.h"
+#include "gui/data/Tab_Werkstoffauswahl.h"
+#include "gui/platform/Oberflaeche.h"
 
 #include <QDir>
 #include <QFile>

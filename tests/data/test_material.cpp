@@ -1,10 +1,10 @@
 // Reading the material database and the profile library into their fixed tables.
 #include "Testumgebung.h"
-#include "core/Unit1.h"
-#include "data/U_Material.h"
-#include "data/U_Profile.h"
-#include "platform/Fehler.h"
-#include "platform/Meldungen.h"
+#include "core/app/Unit1.h"
+#include "core/data/U_Material.h"
+#include "core/data/U_Profile.h"
+#include "core/platform/Fehler.h"
+#include "core/platform/Meldungen.h"
 
 #include <QFile>
 #include <cmath>

@@ -1,10 +1,10 @@
 // The tab "Werkstoffauswahl" inside the running program: start-up display, list, choice.
 #include "Testumgebung.h"
-#include "core/Main.h"
-#include "core/Unit1.h"
-#include "data/Tab_Werkstoffauswahl.h"
-#include "platform/Bausteine.h"
-#include "platform/Oberflaeche.h"
+#include "core/app/Unit1.h"
+#include "gui/Main.h"
+#include "gui/data/Tab_Werkstoffauswahl.h"
+#include "gui/platform/Bausteine.h"
+#include "gui/platform/Oberflaeche.h"
 
 #include <QLabel>
 #include <QListWidget>

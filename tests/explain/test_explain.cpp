@@ -2,13 +2,13 @@
 // of a missing picture) and the help viewer (topic choice, loading, saving, discarding).
 #include "Testumgebung.h"
 
-#include "core/Main.h"
-#include "explain/Formeltafel.h"
-#include "explain/Rtf.h"
-#include "explain/U_Formel.h"
-#include "explain/U_Hilfe.h"
-#include "platform/Oberflaeche.h"
-#include "platform/Textdatei.h"
+#include "core/explain/Formeltafel.h"
+#include "core/explain/Rtf.h"
+#include "core/platform/Textdatei.h"
+#include "gui/Main.h"
+#include "gui/explain/U_Formel.h"
+#include "gui/explain/U_Hilfe.h"
+#include "gui/platform/Oberflaeche.h"
 
 #include <QBuffer>
 #include <QDir>

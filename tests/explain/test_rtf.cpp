@@ -3,9 +3,9 @@
 // hang the reader.
 #include "Testumgebung.h"
 
-#include "explain/Rtf.h"
-#include "platform/Fehler.h"
-#include "platform/Textdatei.h"
+#include "core/explain/Rtf.h"
+#include "core/platform/Fehler.h"
+#include "core/platform/Textdatei.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

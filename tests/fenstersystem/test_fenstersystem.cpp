@@ -3,18 +3,18 @@
 // closes is the window manager's doing, which Qt's offscreen platform does not imitate.
 // scripts/fenstersystem.sh starts Xvfb and openbox for this suite.
 #include "Testumgebung.h"
-#include "calc/Rechendialog.h"
-#include "calc/U_bieg1.h"
-#include "calc/U_bieg2.h"
-#include "calc/U_knick.h"
-#include "calc/U_scher.h"
-#include "core/Main.h"
-#include "core/Unit1.h"
-#include "explain/U_Formel.h"
-#include "explain/U_Hilfe.h"
-#include "platform/Oberflaeche.h"
-#include "platform/Zahlen.h"
-#include "sections/U_profil.h"
+#include "core/app/Unit1.h"
+#include "core/platform/Zahlen.h"
+#include "gui/Main.h"
+#include "gui/calc/Rechendialog.h"
+#include "gui/calc/U_bieg1.h"
+#include "gui/calc/U_bieg2.h"
+#include "gui/calc/U_knick.h"
+#include "gui/calc/U_scher.h"
+#include "gui/explain/U_Formel.h"
+#include "gui/explain/U_Hilfe.h"
+#include "gui/platform/Oberflaeche.h"
+#include "gui/sections/U_profil.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // Grid files from outside: whatever bytes a file holds, loading it either gives a grid that
 // saves back to the same cells or refuses it with a German error; it never crashes. The sorts
 // then run over the loaded cells.
-#include "grid/SGcomp.h"
-#include "platform/Fehler.h"
-#include "platform/Meldungen.h"
-#include "platform/Textdatei.h"
+#include "core/grid/SGcomp.h"
+#include "core/platform/Fehler.h"
+#include "core/platform/Meldungen.h"
+#include "core/platform/Textdatei.h"
 
 #include <QLocale>
 #include <algorithm>

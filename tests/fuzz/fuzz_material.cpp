@@ -1,11 +1,11 @@
 // The material database reader on arbitrary bytes: it may refuse a file with the conversion
 // error or a value that cannot be physical, but never crash, hang, keep such a value or leave
 // the table without its free end marker.
-#include "core/Unit1.h"
-#include "data/U_Material.h"
-#include "platform/Fehler.h"
-#include "platform/Meldungen.h"
-#include "platform/Textdatei.h"
+#include "core/app/Unit1.h"
+#include "core/data/U_Material.h"
+#include "core/platform/Fehler.h"
+#include "core/platform/Meldungen.h"
+#include "core/platform/Textdatei.h"
 
 #include <QLocale>
 #include <cstdlib>

@@ -1,11 +1,11 @@
 // The profile index and family readers on arbitrary bytes: names stay within their short
 // texts, the index within the 40 families listed, a family within its 150 profiles, and nothing
 // crashes or hangs.
-#include "core/Unit1.h"
-#include "data/U_Profile.h"
-#include "platform/Fehler.h"
-#include "platform/Meldungen.h"
-#include "platform/Textdatei.h"
+#include "core/app/Unit1.h"
+#include "core/data/U_Profile.h"
+#include "core/platform/Fehler.h"
+#include "core/platform/Meldungen.h"
+#include "core/platform/Textdatei.h"
 
 #include <QLocale>
 #include <cstdlib>

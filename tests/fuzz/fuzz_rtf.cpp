@@ -1,7 +1,7 @@
 // The RTF reader on arbitrary bytes: it must neither crash nor hang, and what it read must
 // survive the writer and a second read with the same text.
-#include "explain/Rtf.h"
-#include "platform/Fehler.h"
+#include "core/explain/Rtf.h"
+#include "core/platform/Fehler.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>

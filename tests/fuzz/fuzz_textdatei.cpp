@@ -1,8 +1,8 @@
 // Text decoding, line splitting and number reading as every data file and Style.INI meet them.
-#include "core/U_Dallg.h"
-#include "core/Unit1.h"
-#include "platform/Textdatei.h"
-#include "platform/Zahlen.h"
+#include "core/app/U_Dallg.h"
+#include "core/app/Unit1.h"
+#include "core/platform/Textdatei.h"
+#include "core/platform/Zahlen.h"
 
 #include <QByteArray>
 #include <QLocale>

@@ -1,11 +1,11 @@
 // The editable grid: file format, row and column operations, searches, the three sort kinds
 // with their messages, the date keys, and the view's model and cell editor.
 #include "Testumgebung.h"
-#include "grid/SGcomp.h"
-#include "grid/SGcomp_Ansicht.h"
-#include "grid/U_Zeit.h"
-#include "platform/Fehler.h"
-#include "platform/Textdatei.h"
+#include "core/grid/SGcomp.h"
+#include "core/grid/U_Zeit.h"
+#include "core/platform/Fehler.h"
+#include "core/platform/Textdatei.h"
+#include "gui/grid/SGcomp_Ansicht.h"
 
 #include <QFile>
 #include <QHeaderView>

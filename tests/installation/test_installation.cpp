@@ -2,11 +2,11 @@
 // no "Daten/" beside it, it keeps its data in the user's folder, filled from the installed
 // read-only copy, and never writes that copy.
 #include "Testumgebung.h"
-#include "core/Main.h"
-#include "core/Unit1.h"
-#include "data/Tab_Werkstoffdatenbank.h"
-#include "grid/SGcomp_Ansicht.h"
-#include "platform/Textdatei.h"
+#include "core/app/Unit1.h"
+#include "core/platform/Textdatei.h"
+#include "gui/Main.h"
+#include "gui/data/Tab_Werkstoffdatenbank.h"
+#include "gui/grid/SGcomp_Ansicht.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>

@@ -1,13 +1,13 @@
 // Number conventions, checked floating point, text files, the error report and when a
 // window's set-up routine runs.
 #include "Testumgebung.h"
-#include "core/Unit1.h"
-#include "platform/Fehler.h"
-#include "platform/Fliesskomma.h"
-#include "platform/Meldungen.h"
-#include "platform/Oberflaeche.h"
-#include "platform/Textdatei.h"
-#include "platform/Zahlen.h"
+#include "core/app/Unit1.h"
+#include "core/platform/Fehler.h"
+#include "core/platform/Fliesskomma.h"
+#include "core/platform/Meldungen.h"
+#include "core/platform/Textdatei.h"
+#include "core/platform/Zahlen.h"
+#include "gui/platform/Oberflaeche.h"
 
 #include <QDialog>
 #include <QFile>
@@ -152,11 +152,11 @@ private slots:
 
     void potenz()
     {
-        QVERIFY(std::abs(Unit1::potenz(2, 3) - 8) < 1e-12);
-        QVERIFY(std::abs(Unit1::potenz(9, 0.5) - 3) < 1e-12);
-        QCOMPARE(fehlerArt([] { Unit1::potenz(0, 4); }), Fehler::Art::DivisionDurchNull);
-        QCOMPARE(fehlerArt([] { Unit1::potenz(-2, 2); }), Fehler::Art::UngueltigeOperation);
-        QCOMPARE(fehlerArt([] { Unit1::potenz(1e200, 4); }), Fehler::Art::Ueberlauf);
+        QVERIFY(std::abs(Fliesskomma::potenz(2, 3) - 8) < 1e-12);
+        QVERIFY(std::abs(Fliesskomma::potenz(9, 0.5) - 3) < 1e-12);
+        QCOMPARE(fehlerArt([] { Fliesskomma::potenz(0, 4); }), Fehler::Art::DivisionDurchNull);
+        QCOMPARE(fehlerArt([] { Fliesskomma::potenz(-2, 2); }), Fehler::Art::UngueltigeOperation);
+        QCOMPARE(fehlerArt([] { Fliesskomma::potenz(1e200, 4); }), Fehler::Art::Ueberlauf);
     }
 
     void programminit()

@@ -1,19 +1,19 @@
 // Page geometry, the content of the four reports, and the printed pages themselves: each
 // report is printed to PDF and read back with pdftotext (positions) and pdftoppm (picture).
 #include "Testumgebung.h"
-#include "calc/U_bieg1.h"
-#include "calc/U_bieg2.h"
-#include "calc/U_knick.h"
-#include "calc/U_scher.h"
-#include "core/Main.h"
-#include "core/Unit1.h"
-#include "platform/Fehler.h"
-#include "platform/Oberflaeche.h"
-#include "platform/Sprache.h"
-#include "report/Berichtsinhalt.h"
-#include "report/Seitengeometrie.h"
-#include "report/U_Printgr.h"
-#include "report/U_druck.h"
+#include "core/app/Unit1.h"
+#include "core/platform/Fehler.h"
+#include "core/platform/Sprache.h"
+#include "core/report/Berichtsinhalt.h"
+#include "core/report/Seitengeometrie.h"
+#include "gui/Main.h"
+#include "gui/calc/U_bieg1.h"
+#include "gui/calc/U_bieg2.h"
+#include "gui/calc/U_knick.h"
+#include "gui/calc/U_scher.h"
+#include "gui/platform/Oberflaeche.h"
+#include "gui/report/U_Printgr.h"
+#include "gui/report/U_druck.h"
 
 #include <QBuffer>
 #include <QDate>

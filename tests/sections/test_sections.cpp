@@ -1,16 +1,16 @@
 // Cross-sections: the section formulas of the standard shapes, the profile selection, the
 // section calculator and the typed-in section.
 #include "Testumgebung.h"
-#include "core/Main.h"
-#include "core/Unit1.h"
-#include "explain/U_Hilfe.h"
-#include "platform/Fehler.h"
-#include "platform/Oberflaeche.h"
-#include "sections/Formbilder.h"
-#include "sections/Querschnittswerte.h"
-#include "sections/U_e_prof.h"
-#include "sections/U_p_rec.h"
-#include "sections/U_profil.h"
+#include "core/app/Unit1.h"
+#include "core/platform/Fehler.h"
+#include "core/sections/Formbilder.h"
+#include "core/sections/Querschnittswerte.h"
+#include "gui/Main.h"
+#include "gui/explain/U_Hilfe.h"
+#include "gui/platform/Oberflaeche.h"
+#include "gui/sections/U_e_prof.h"
+#include "gui/sections/U_p_rec.h"
+#include "gui/sections/U_profil.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,0 +1,201 @@
+#include "core/calc/Biegerechnung.h"
+
+#include "core/calc/Biegeformeln.h"
+#include "core/calc/Rechenweg.h"
+#include "core/platform/Fehler.h"
+#include "core/platform/Fliesskomma.h"
+
+#include <cmath>
+#include <optional>
+
+namespace Biegerechnung {
+
+namespace {
+
+using Biegelinien::Linien;
+using Plattform::Fehler;
+using Rechenweg::wert;
+
+// A position found on a line lies exactly on a support or an end when it is one of the
+// sample points there; an interior extreme never comes that close.
+bool bei(double x, double stelle, double laenge) { return std::fabs(x - stelle) <= 1e-9 * laenge; }
+
+QString mm(double v) { return wert(v, QStringLiteral("mm")); }
+
+// The inputs of the case and the self-weight that joins its load; σzul where W is computed.
+void eigengewichtNotieren(const Aufgabe& a, double g, std::optional<double> Sigma_Zul)
+{
+    if (!Rechenweg::aktiv())
+        return;
+    Biegeformeln::Eingaben_Notieren(a.fall, a.e.F, a.e.L,
+        Biegeformeln::hatAbstand(a.fall) ? std::optional<double>(a.e.a) : std::nullopt, Sigma_Zul);
+    Rechenweg::notieren(QStringLiteral("Eigengewicht des Profils"), QStringLiteral("g = Masse · 9,81 N/kg"),
+        QStringLiteral("= %1 · 9,81 N/kg").arg(wert(a.Masse, QStringLiteral("kg/m"))), wert(g, QStringLiteral("N/m")));
+    Rechenweg::notieren(QStringLiteral("Eigengewicht in N/mm"), QStringLiteral("q g = g / 1000"),
+        QStringLiteral("= %1 / 1000").arg(wert(g, QStringLiteral("N/m"))), wert(g / 1000.0, QStringLiteral("N/mm")));
+    Rechenweg::notieren(QStringLiteral("Belastung"),
+        QStringLiteral("Last des Lastfalls und Eigengewicht q g über den ganzen Träger (Überlagerung)"), QString(), QString());
+}
+
+// The lines of the case alone and with the self-weight, for the steps that show the sum.
+struct Linienpaar {
+    Linien last;
+    Linien summe;
+    double g = 0; // N/m
+};
+
+Linienpaar linien(const Aufgabe& a)
+{
+    const double g = Eigengewicht(a.Masse);
+    Linien last = Biegelinien::Fall_Linien(a.fall, a.e);
+    Linien summe = last.mitGleichlast(g / 1000.0);
+    return {std::move(last), std::move(summe), g};
+}
+
+double Werf_Formel(const Aufgabe& a, bool& erstes)
+{
+    const auto& e = a.e;
+    switch (a.fall) {
+    case 4:
+        return Biegeformeln::Werf4(e.F, e.L, e.a, a.Sigma_Zul);
+    case 8:
+        return Biegeformeln::Werf8(e.F, e.a, a.Sigma_Zul);
+    case 9:
+    case 12: {
+        const auto w
+            = a.fall == 9 ? Biegeformeln::Werf9(e.F, e.L, e.a, a.Sigma_Zul) : Biegeformeln::Werf12(e.F, e.L, e.a, a.Sigma_Zul);
+        erstes = w.erstes;
+        return w.wert;
+    }
+    default:
+        return Biegeformeln::Werf(a.fall, e.F, e.L, a.Sigma_Zul);
+    }
+}
+
+double fd_Formel(const Aufgabe& a, bool& erstes)
+{
+    const auto& e = a.e;
+    switch (a.fall) {
+    case 4:
+        return Biegeformeln::fd4(e.F, e.L, e.a, e.E, e.I);
+    case 8:
+    case 9: {
+        const auto f = a.fall == 8 ? Biegeformeln::fd8(e.F, e.L, e.a, e.E, e.I) : Biegeformeln::fd9(e.F, e.L, e.a, e.E, e.I);
+        erstes = f.erstes;
+        return f.wert;
+    }
+    case 12:
+        return Biegeformeln::fd12(e.F, e.L, e.a, e.E, e.I);
+    default:
+        return Biegeformeln::fd(a.fall, e.F, e.L, e.E, e.I);
+    }
+}
+
+} // namespace
+
+double Eigengewicht(double Masse) { return Fliesskomma::pruefe(Masse * Erdbeschleunigung); }
+
+bool hatStelle(int fall) { return fall != 8 && fall != 12; }
+
+Wert Werf(const Aufgabe& a)
+{
+    Wert w;
+    if (!a.eigengewicht) {
+        w.wert = Werf_Formel(a, w.erstes);
+        return w;
+    }
+    const Linienpaar p = linien(a);
+    eigengewichtNotieren(a, p.g, a.Sigma_Zul);
+    const Biegelinien::Extremwert m = p.summe.M_Extreme().massgebend();
+    const double L = p.summe.traeger().laenge;
+    w.x = m.x;
+    w.wert = std::fabs(Biegeformeln::Widerstandsmoment(m.wert, a.Sigma_Zul));
+    if (a.fall == 9) // the supports govern, else mid-span
+        w.erstes = bei(m.x, a.e.a, L) || bei(m.x, L - a.e.a, L);
+    else if (a.fall == 12) // under F, else the fixed end
+        w.erstes = !bei(m.x, L, L);
+    if (Rechenweg::aktiv()) {
+        const double mLast = p.last.M(m.x);
+        Rechenweg::notieren(QStringLiteral("Größtes Biegemoment aus Last und Eigengewicht"),
+            QStringLiteral("M max = größtes |M Last(x) + M g(x)| über den ganzen Träger"),
+            QStringLiteral("bei x = %1: %2 + %3")
+                .arg(mm(m.x), wert(mLast, QStringLiteral("N·mm")), wert(m.wert - mLast, QStringLiteral("N·mm"))),
+            wert(m.wert, QStringLiteral("N·mm")));
+        Rechenweg::notieren(QStringLiteral("Erforderliches Widerstandsmoment (mm³ → cm³)"),
+            QStringLiteral("W erf = |M max| / σzul / 1000"),
+            QStringLiteral("= %1 / %2 / 1000")
+                .arg(wert(std::fabs(m.wert), QStringLiteral("N·mm")), wert(a.Sigma_Zul, QStringLiteral("N/mm²"))),
+            wert(w.wert, QStringLiteral("cm³")));
+    }
+    return w;
+}
+
+double Wxerf(const Aufgabe& a, double x)
+{
+    const auto& e = a.e;
+    if (!a.eigengewicht) {
+        switch (a.fall) {
+        case 4:
+            return Biegeformeln::Wxerf4(e.F, e.L, e.a, x, a.Sigma_Zul);
+        case 9:
+            return Biegeformeln::Wxerf9(e.F, e.L, e.a, x, a.Sigma_Zul);
+        default:
+            return Biegeformeln::Wxerf(a.fall, e.F, e.L, x, a.Sigma_Zul);
+        }
+    }
+    if (x == 0.0 || x > e.L)
+        return 0.0;
+    if (x < 0.0)
+        throw Fehler(Fehler::Art::Allgemein, QStringLiteral("Die Stelle x liegt außerhalb des Trägers."));
+    const Linienpaar p = linien(a);
+    const double M = p.summe.M(x);
+    const double w = std::fabs(Biegeformeln::Widerstandsmoment(M, a.Sigma_Zul));
+    if (Rechenweg::aktiv()) {
+        const double mLast = p.last.M(x);
+        Rechenweg::notieren(QStringLiteral("Biegemoment an der Stelle x aus Last und Eigengewicht"),
+            QStringLiteral("M(x) = M Last(x) + M g(x)"),
+            QStringLiteral("= %1 + %2").arg(wert(mLast, QStringLiteral("N·mm")), wert(M - mLast, QStringLiteral("N·mm"))),
+            wert(M, QStringLiteral("N·mm")));
+        Rechenweg::notieren(QStringLiteral("Erforderliches Widerstandsmoment bei x"),
+            QStringLiteral("W erf bei x = |M / σzul / 1000|"),
+            QStringLiteral("= |%1 / %2 / 1000|").arg(wert(M, QStringLiteral("N·mm")), wert(a.Sigma_Zul, QStringLiteral("N/mm²"))),
+            wert(w, QStringLiteral("cm³")));
+    }
+    return w;
+}
+
+Wert fd(const Aufgabe& a)
+{
+    Wert f;
+    if (!a.eigengewicht) {
+        f.wert = fd_Formel(a, f.erstes);
+        return f;
+    }
+    // E·I of 0 (no material, no I) is a division by zero as in the formulas; a negative one
+    // has no bending line.
+    const double EI = Fliesskomma::pruefe(a.e.E * a.e.I);
+    if (EI == 0.0)
+        throw Fehler::divisionDurchNull();
+    if (EI < 0.0)
+        throw Fehler::ungueltigeOperation();
+    const Linienpaar p = linien(a);
+    eigengewichtNotieren(a, p.g, std::nullopt);
+    const Biegelinien::Extremwert w = p.summe.w_Extreme().massgebend();
+    const double L = p.summe.traeger().laenge;
+    f.x = w.x;
+    f.wert = std::fabs(w.wert);
+    if (a.fall == 8 || a.fall == 9) // mid-span governs, else the free ends
+        f.erstes = !bei(w.x, 0.0, L) && !bei(w.x, L, L);
+    if (Rechenweg::aktiv()) {
+        const double wLast = p.last.w(w.x);
+        Rechenweg::schritt(QStringLiteral("Trägheitsmoment in mm⁴"), QStringLiteral("I = I[cm⁴] · 10000"),
+            {{QStringLiteral("I[cm⁴]"), a.e.I, QStringLiteral("cm⁴")}}, a.e.I * 10000.0, QStringLiteral("mm⁴"));
+        Biegeformeln::Elastizitaetsmodul_Notieren(a.e.E);
+        Rechenweg::notieren(QStringLiteral("Größte Durchbiegung aus Last und Eigengewicht"),
+            QStringLiteral("f = größtes |w Last(x) + w g(x)| über den ganzen Träger"),
+            QStringLiteral("bei x = %1: %2 + %3").arg(mm(w.x), mm(wLast), mm(w.wert - wLast)), mm(f.wert));
+    }
+    return f;
+}
+
+} // namespace Biegerechnung

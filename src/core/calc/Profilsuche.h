@@ -1,0 +1,73 @@
+#pragma once
+// The profile finder: which profiles of the library hold for the calculation of a dialog, per
+// family the lightest one first. Bending: W ≥ |W erf.| and, with a deflection limit, f ≤ L/n,
+// in the orientation chosen (optimal: Wmax, Imax; across: Wmin, Imin); with the self-weight
+// each candidate carries its own weight. Buckling: the actual safety, by the buckling dialog's
+// rules (Euler, or Tetmajer below the limit slenderness) with the minor axis Imin, reaches the
+// desired one. The search walks the library as the profile selection lists it.
+#include "core/app/Unit1.h"
+#include "core/calc/Biegerechnung.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace Profilsuche {
+
+enum class Ausrichtung { Optimal, Quer };
+
+struct Kandidat {
+    int familie = 0; // index into the library
+    int nr = 0; // index of the profile in its family
+    QString art, name;
+    double W = 0, I = 0, A = 0, Masse = 0; // as taken in the orientation: cm³, cm⁴, mm², kg/m
+    // Bending
+    double Werf = 0; // cm³, with the candidate's own weight when that counts
+    double f = 0; // mm
+    bool mitF = false; // f could be computed (E and I known)
+    double Ausnutzung = 0; // |W erf.| / W
+    // Buckling
+    double Sk = 0, Sigma_K = 0, Schlankheitsgrad = 0;
+    bool tetmajer = false;
+};
+
+struct Ergebnis {
+    // Per family (library order) the profiles that hold, lightest first; all of them or only
+    // the lightest, as asked.
+    std::vector<std::vector<Kandidat>> familien;
+    QStringList familiennamen;
+    // The lightest of each family that has one, sorted by mass per metre.
+    std::vector<Kandidat> leichteste() const;
+    // Every profile that holds, sorted by mass per metre.
+    std::vector<Kandidat> alle() const;
+    // The families of which no profile holds, in library order.
+    QStringList ohneTreffer() const;
+};
+
+struct Biegeaufgabe {
+    Biegerechnung::Aufgabe rechnung; // fall, F, L, a, E, σ, self-weight on or off (I, Masse per candidate)
+    int grenze = 0; // L/f ≥ grenze; 0: no deflection check
+    Ausrichtung ausrichtung = Ausrichtung::Optimal;
+    double Gamma = 0; // kg/dm³ of the material, for the mass per metre
+};
+
+struct Knickaufgabe {
+    int fall = 0; // Euler case 1..4
+    double F = 0, L = 0; // N, mm
+    double Sk_gewuenscht = 0;
+    double E = 0, Sigma_P = 0, GrenzSchlankheit = 0; // N/mm², N/mm², –
+    double Tetmaier1 = 0, Tetmaier2 = 0; // N/mm²
+    double Gamma = 0;
+};
+
+// `alle`: every profile that holds, else only the lightest per family (the search of a family
+// stops at it).
+Ergebnis Biegung(const Unit1::TProfilbibliothek& bibliothek, const Biegeaufgabe& aufgabe, bool alle);
+Ergebnis Knickung(const Unit1::TProfilbibliothek& bibliothek, const Knickaufgabe& aufgabe, bool alle);
+
+// The check of one candidate (W, I, A, Masse filled in): true when it holds; false too when it
+// cannot be computed. Fills in the candidate's results.
+bool Biegung_haelt(const Biegeaufgabe& aufgabe, Kandidat& k);
+bool Knickung_haelt(const Knickaufgabe& aufgabe, Kandidat& k);
+
+} // namespace Profilsuche

@@ -1,0 +1,31 @@
+#pragma once
+// The material database "Material.csv": version detection and reading into Matdat.
+#include "core/app/Programmzustand.h"
+
+#include <QString>
+
+namespace U_Material {
+
+// The file name used in messages; the file is opened without regard to case.
+inline const QString Dateiname = QStringLiteral("Material.csv");
+
+// Layout of the file from its header line: 1 = the old 7-column layout, 2 = any other count
+// (the 11-column layout).
+int Version_Bestimmen(const QString& kopfzeile);
+
+// Why a value of column `spalte` cannot be physical ("der E-Modul muss größer als 0 sein"), or
+// empty when it can: E must be above 0; σB, σP, the specific weight and σD, σZ, σS must not be
+// negative (a negative E or σP would silently give λ0 = 0). The Tetmajer constants are free.
+QString Wertfehler(int spalte, double wert);
+
+// Reads the data lines of Unit1::Memo (line 1 is the header) into Matdat in the given layout.
+// Matdat is first set free, so rows deleted from the file do not linger in the list. Blank lines
+// carry no record; rows beyond the 200 that fit are left out with one warning. A number that
+// does not convert or cannot be physical (Wertfehler) stops the reading at its line with an
+// error naming file, line and column; the entries before it are filled.
+void Material_Einlesen(int version);
+
+// The same with the layout of Main::Materialdatenbankversion (start-up and the editor's save).
+inline void Material_Einlesen() { Material_Einlesen(Main::Materialdatenbankversion); }
+
+} // namespace U_Material

@@ -1,0 +1,201 @@
+#include "core/report/Berichtsinhalt.h"
+
+#include "core/app/Lastfaelle.h"
+#include "core/app/Unit1.h"
+#include "core/platform/Fliesskomma.h"
+#include "core/platform/Zahlen.h"
+
+namespace Berichtsinhalt {
+
+QRect Bildflaeche(const QSize& groesse)
+{
+    if (groesse.isEmpty())
+        return Bildrechteck;
+    const QSize passend = groesse.scaled(Bildrechteck.size(), Qt::KeepAspectRatio);
+    const QPoint ecke = Bildrechteck.topLeft()
+        + QPoint((Bildrechteck.width() - passend.width()) / 2, (Bildrechteck.height() - passend.height()) / 2);
+    return QRect(ecke, passend);
+}
+
+namespace {
+
+QString zahl(double wert) { return Zahlen::fixiert(wert, 2); }
+
+const QString Fehlertext = QStringLiteral("Fehler");
+
+// Collects the lines and keeps the vertical position: a heading 10 mm below the line before,
+// its first row 10 mm below it, every further row 5 mm further down.
+class Aufbau {
+public:
+    explicit Aufbau(const QString& titel) { m_zeilen.append({Art::Titel, m_y, titel, {}}); }
+
+    void titelzeile(const QString& text)
+    {
+        m_y += Zeilenabstand;
+        m_zeilen.append({Art::Titel, m_y, text, {}});
+    }
+    void abschnitt(const QString& ueberschrift)
+    {
+        m_y += Abschnittsabstand;
+        m_zeilen.append({Art::Ueberschrift, m_y, ueberschrift, {}});
+        m_ersteZeile = true;
+    }
+    void zeile(const QString& bezeichnung, const QString& wert) { weiter(Art::Zeile, bezeichnung, wert); }
+    void zeile(const QString& bezeichnung, double wert) { zeile(bezeichnung, zahl(wert)); }
+    void hinweis(const QString& text) { weiter(Art::Hinweis, text, {}); }
+
+    Inhalt inhalt(const QString& bild, std::optional<int> wertspalte = std::nullopt) const
+    {
+        return {bild, wertspalte, m_zeilen};
+    }
+
+private:
+    void weiter(Art art, const QString& text, const QString& wert)
+    {
+        m_y += m_ersteZeile ? Abschnittsabstand : Zeilenabstand;
+        m_ersteZeile = false;
+        m_zeilen.append({art, m_y, text, wert});
+    }
+
+    int m_y = Erste_Zeile;
+    bool m_ersteZeile = false;
+    QList<Zeile> m_zeilen;
+};
+
+// The case of the shared number when the report's dialog serves it; none when another dialog
+// changed the case since.
+const Lastfaelle::Lastfall* eigenerFall(Lastfaelle::Dialog dialog)
+{
+    return Lastfaelle::vonDialog(dialog, Unit1::Akt_Belastungsfall);
+}
+
+// Picture of the load case as the report names it; none for a case the report does not serve.
+QString bild(const Lastfaelle::Lastfall* fall) { return fall ? fall->berichtsbild.toString() : QString(); }
+
+void materialdaten(Aufbau& a)
+{
+    a.abschnitt(QStringLiteral("Materialdaten:"));
+    a.zeile(QStringLiteral("Materialbezeichnung : "), Unit1::Sorte);
+    a.zeile(QStringLiteral("SigmaB [N/mm2]"), Unit1::Sigma_B);
+    a.zeile(QStringLiteral("SigmaZul [N/mm2]"), Unit1::Sigma_Zul);
+    a.zeile(QStringLiteral("E - Modul [N/mm2]"), Unit1::E);
+}
+
+void profilbezeichnung(Aufbau& a)
+{
+    a.abschnitt(QStringLiteral("Profildaten:"));
+    a.zeile(QStringLiteral("Profiltyp :"), Unit1::ProfilArt);
+    a.zeile(QStringLiteral("Profilname :"), Unit1::ProfilName);
+}
+
+void profildaten_W_I_A(Aufbau& a)
+{
+    profilbezeichnung(a);
+    a.zeile(QStringLiteral("W [cm3]"), Unit1::W);
+    a.zeile(QStringLiteral("I [cm4]"), Unit1::I);
+    a.zeile(QStringLiteral("A [mm2]"), Unit1::A);
+}
+
+// The load row; its label depends on the load case, and a case the report does not serve
+// (another dialog changed the shared case since) prints the value alone.
+void last(Aufbau& a, const Lastfaelle::Lastfall* fall)
+{
+    a.abschnitt(QStringLiteral("Eingaben:"));
+    a.zeile(fall ? fall->lastBericht.toString() : QString(), Unit1::F);
+}
+
+// L/f, guarded against a deflection too small to divide by.
+QString L_durch_f()
+{
+    if (Unit1::fd < 0.05)
+        return Fehlertext;
+    return zahl(Fliesskomma::teile(Unit1::L, Unit1::fd));
+}
+
+} // namespace
+
+Inhalt Biegung1(const QString& Titel)
+{
+    const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Biegung1);
+    // Case 4, a case of the second dialog, has always printed its x here as well.
+    const bool mit_x = (fall && fall->xZeile) || Unit1::Akt_Belastungsfall == 4;
+    Aufbau a(Titel);
+    materialdaten(a);
+    profildaten_W_I_A(a);
+    last(a, fall);
+    a.zeile(QStringLiteral("L [mm]"), Unit1::L);
+    if (mit_x)
+        a.zeile(QStringLiteral("x [mm]"), Unit1::Lx);
+    a.abschnitt(QStringLiteral("Ausgaben:"));
+    a.zeile(QStringLiteral("Werf [cm3]"), Unit1::Werf);
+    if (mit_x)
+        a.zeile(QStringLiteral("Werf bei x [cm3]"), Unit1::Wxerf);
+    a.zeile(QStringLiteral("f [mm]"), Unit1::fd);
+    a.zeile(QStringLiteral("L/f"), L_durch_f());
+    return a.inhalt(bild(fall));
+}
+
+Inhalt Biegung2(const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f)
+{
+    const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Biegung2);
+    const bool mit_x = fall && fall->xZeile;
+    Aufbau a(Titel);
+    materialdaten(a);
+    profildaten_W_I_A(a);
+    last(a, fall);
+    a.zeile(QStringLiteral("L [mm]"), Unit1::L);
+    a.zeile(QStringLiteral("a [mm]"), Unit1::Abstand_a);
+    if (mit_x)
+        a.zeile(QStringLiteral("x [mm]"), Unit1::Lx);
+    a.abschnitt(QStringLiteral("Ausgaben:"));
+    a.zeile(QStringLiteral("Werf [cm3]"), Unit1::Werf);
+    if (mit_x)
+        a.zeile(QStringLiteral("Werf bei x[cm3]"), Unit1::Wxerf);
+    // A note of one blank still takes its line: only an empty label is left out.
+    if (!Hinweis_W.isEmpty())
+        a.hinweis(Hinweis_W);
+    a.zeile(QStringLiteral("f [mm]"), Unit1::fd);
+    if (!Hinweis_f.isEmpty())
+        a.hinweis(Hinweis_f);
+    a.zeile(QStringLiteral("L/f"), L_durch_f());
+    return a.inhalt(bild(fall));
+}
+
+Inhalt Knickung(const QString& Titel, const QString& Formel)
+{
+    const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Knickung);
+    Aufbau a(Titel);
+    a.titelzeile(Formel);
+    materialdaten(a);
+    a.zeile(QStringLiteral("Grenzschlankheitsgrad"), Unit1::GrenzSchlankheit);
+    profilbezeichnung(a);
+    a.zeile(QStringLiteral("Grenzschlankheit"), Unit1::GrenzSchlankheit);
+    a.zeile(QStringLiteral("I [cm4]"), Unit1::I);
+    a.zeile(QStringLiteral("A [mm2]"), Unit1::A);
+    last(a, fall);
+    a.zeile(QStringLiteral("L [mm]"), Unit1::L);
+    a.zeile(QStringLiteral("Gewünschte Sicherheit"), Unit1::Sk_gewuenscht);
+    a.abschnitt(QStringLiteral("Ausgaben:"));
+    a.zeile(QStringLiteral("Ierf [cm4]"), Unit1::Ierf);
+    a.zeile(QStringLiteral("Knickspannung [N/mm2]"), Unit1::Sigma_K);
+    // Actual stress, guarded against an area too small to divide by.
+    a.zeile(
+        QStringLiteral("vorh. Spannung [N/mm2]"), Unit1::A < 0.005 ? Fehlertext : zahl(Fliesskomma::teile(Unit1::F, Unit1::A)));
+    a.zeile(QStringLiteral("Schlankheitsgrad"), Unit1::Schlankheitsgrad);
+    a.zeile(QStringLiteral("Tatsächliche Sicherheit"), Unit1::Sk);
+    return a.inhalt(bild(fall), x2_Knickung);
+}
+
+Inhalt Scherung(const QString& Titel)
+{
+    const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Scherung);
+    Aufbau a(Titel);
+    materialdaten(a);
+    profildaten_W_I_A(a);
+    last(a, fall);
+    a.abschnitt(QStringLiteral("Ausgaben:"));
+    a.zeile(QStringLiteral("Aerf [mm2]"), Unit1::Aerf);
+    return a.inhalt(bild(fall));
+}
+
+} // namespace Berichtsinhalt

@@ -1,0 +1,243 @@
+#include "gui/calc/Biegedialog.h"
+
+#include "core/app/Unit1.h"
+#include "core/calc/Rechenweg.h"
+#include "core/platform/Fliesskomma.h"
+#include "core/platform/Meldungen.h"
+#include "core/platform/Zahlen.h"
+#include "gui/calc/Nachweiszeile.h"
+#include "gui/calc/U_passend.h"
+#include "gui/calc/U_verlauf.h"
+#include "gui/platform/Oberflaeche.h"
+#include "gui/sections/U_profil.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cmath>
+
+namespace Biegedialog {
+
+using Zahlen::fixiert;
+
+QFrame* Durchbiegungspanel_Bauen(QWidget* dialog, Felder& f, const QString& eModulText, int x, int y, int breite, int hoehe)
+{
+    using namespace Rechendialog;
+    QFrame* p = Bausteine::panel(dialog, QStringLiteral("Panel2"), x, y, breite, hoehe);
+    Bausteine::ueberschrift(p, QStringLiteral("Label8"), QStringLiteral("Berechnung der Durchbiegung"), 10, 8);
+    const int feldX = 220, feldbreite = breite - feldX - 12;
+    f.E_E_Modul = Eingabezeile(p, QStringLiteral("E_Modul"), eModulText, QStringLiteral("E_E_Modul"), 44, feldX, feldbreite);
+    Nur_Anzeige(f.E_E_Modul); // the modulus is always the chosen material's
+    f.E_I = Eingabezeile(
+        p, QStringLiteral("Label4"), QStringLiteral("Trägheitsmoment [cm4]"), QStringLiteral("E_I"), 80, feldX, feldbreite);
+    f.L_f = Ausgabezeile(
+        p, QStringLiteral("Label3"), QStringLiteral("Durchbiegung [mm]"), QStringLiteral("L_f"), 116, feldX, feldbreite);
+    f.L_L_durch_f = Ausgabezeile(
+        p, QStringLiteral("Label7"), QStringLiteral("L/f ="), QStringLiteral("L_L_durch_f"), 152, feldX, feldbreite);
+    f.B_Berechnung_f
+        = Bausteine::knopf(p, QStringLiteral("B_Berechnung_f"), QStringLiteral("Berechnen"), 10, hoehe - 54, breite - 20, 42);
+    Bausteine::label(p, QStringLiteral("L_Grenze"), QStringLiteral("Grenze L/f ≥"), 10, hoehe - 94);
+    f.CB_Grenze = Nachweiszeile::Grenzenwahl(p, QStringLiteral("CB_Grenze"), feldX, hoehe - 97, feldbreite, 28);
+    // A new limit judges the deflection shown again. The fields live in the dialog: the verdict
+    // line is built after this panel, so it is looked up when the limit changes.
+    QObject::connect(f.CB_Grenze, &QComboBox::currentIndexChanged, p, [felder = &f] {
+        if (felder->L_Nachweis_f && !felder->L_Nachweis_f->text().isEmpty())
+            Nachweiszeile::Zeigen(
+                felder->L_Nachweis_f, Nachweis::Durchbiegung(Unit1::L, Unit1::fd, Nachweis::Durchbiegungsgrenze));
+    });
+    return p;
+}
+
+QFrame* Nachweispanel_Bauen(QWidget* dialog, Felder& f, int x, int y, int breite)
+{
+    QFrame* p = Bausteine::panel(dialog, QStringLiteral("Panel4"), x, y, breite, 100);
+    f.ChB_Eigengewicht = new QCheckBox(QStringLiteral("Eigengewicht berücksichtigen"), p);
+    f.ChB_Eigengewicht->setObjectName(QStringLiteral("ChB_Eigengewicht"));
+    f.ChB_Eigengewicht->setGeometry(10, 6, 320, 26);
+    f.L_Eigengewicht = Bausteine::wertlabel(p, QStringLiteral("L_Eigengewicht"), QString(), 340, 6, 220, 26);
+    f.L_Nachweis_W = Nachweiszeile::Bauen(p, QStringLiteral("L_Nachweis_W"), 10, 38, breite - 20, 26);
+    f.L_Nachweis_f = Nachweiszeile::Bauen(p, QStringLiteral("L_Nachweis_f"), 10, 68, breite - 20, 26);
+    return p;
+}
+
+void Eigengewicht_Auffrischen(const Felder& f)
+{
+    const bool moeglich = Unit1::Masse > 0;
+    if (!moeglich)
+        f.ChB_Eigengewicht->setChecked(false);
+    f.ChB_Eigengewicht->setEnabled(moeglich);
+    f.ChB_Eigengewicht->setToolTip(moeglich
+            ? QStringLiteral("Rechnet das Eigengewicht des gewählten Profils als Streckenlast über den ganzen Träger mit. "
+                             "Gilt für diesen Dialog anstelle des Hinweises im Hauptfenster, dass es nicht berücksichtigt wird.")
+            : QStringLiteral("Kein Profil mit Masse gewählt: ohne Masse gibt es kein Eigengewicht."));
+    f.L_Eigengewicht->setText(QStringLiteral("g = %1 N/m").arg(fixiert(Biegerechnung::Eigengewicht(Unit1::Masse), 2)));
+}
+
+bool mitEigengewicht(const Felder& f) { return f.ChB_Eigengewicht->isEnabled() && f.ChB_Eigengewicht->isChecked(); }
+
+Biegerechnung::Aufgabe Aufgabe(const Felder& f, int fall)
+{
+    using namespace Unit1;
+    Biegerechnung::Aufgabe a;
+    a.fall = fall;
+    a.e = {F, L, Abstand_a, E, I};
+    a.Sigma_Zul = Sigma_Zul;
+    a.Masse = Masse;
+    a.eigengewicht = mitEigengewicht(f);
+    return a;
+}
+
+namespace {
+
+// Runs a calculation of a bending dialog while its formulas record their steps, and hands steps
+// and inputs to the "Verläufe" window. With the self-weight switched on, the diagrams show the
+// lines of load and weight together.
+bool aufgezeichnet(QWidget* dialog, const Felder& f, const QString& teil, const std::function<bool()>& rechnen)
+{
+    U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Biegung, dialog, teil);
+    if (mitEigengewicht(f))
+        aufnahme.eigengewicht = Biegerechnung::Eigengewicht(Unit1::Masse);
+    aufnahme.gelungen = rechnen();
+    return aufnahme.gelungen;
+}
+
+} // namespace
+
+bool W_Rechnen(QWidget* dialog, const Felder& f, const std::function<Laengen()>& laengen, const std::function<void()>& rechnung)
+{
+    return aufgezeichnet(dialog, f, Teil_W, [&] {
+        return Rechendialog::mitPiep(
+            f.L_Fehler, {f.L_Werf, f.L_Wxerf},
+            [&] {
+                return Rechendialog::Ursachen {{{Rechendialog::Feldname(f.E_SigmaZul), Unit1::Sigma_Zul}}, laengen()};
+            },
+            rechnung);
+    });
+}
+
+bool f_Rechnen(QWidget* dialog, const Felder& f, const std::function<Laengen()>& laengen, const std::function<void()>& rechnung)
+{
+    return aufgezeichnet(dialog, f, Teil_f, [&] {
+        return Rechendialog::mitPiep(
+            f.L_Fehler, {f.L_f, f.L_L_durch_f},
+            [&] {
+                return Rechendialog::Ursachen {
+                    {{Rechendialog::Feldname(f.E_E_Modul), Unit1::E}, {Rechendialog::Feldname(f.E_I), Unit1::I}}, laengen()};
+            },
+            rechnung);
+    });
+}
+
+void Markierung_Loeschen(const Felder& f) { Rechendialog::Markierung_Loeschen(f.L_Fehler); }
+
+void Eingaben_Auffrischen(const Felder& f)
+{
+    f.E_SigmaZul->setText(fixiert(Unit1::Sigma_Zul, 2));
+    f.E_E_Modul->setText(fixiert(Unit1::E, 2));
+    f.E_I->setText(fixiert(Unit1::I, 2));
+    Eigengewicht_Auffrischen(f);
+    Nachweiszeile::Grenzenwahl_Auffrischen(f.CB_Grenze);
+}
+
+void Ergebnisse_Nullen(const Felder& f)
+{
+    Unit1::Werf = 0;
+    Unit1::Wxerf = 0;
+    Unit1::fd = 0;
+    Markierung_Loeschen(f);
+    W_Anzeigen(f);
+    f.L_f->setText(fixiert(Unit1::fd, 4));
+    f.L_L_durch_f->setText(fixiert(0, 2));
+    Nachweise_Leeren(f);
+}
+
+void W_Nachweis_Zeigen(const Felder& f)
+{
+    Nachweiszeile::Zeigen(f.L_Nachweis_W, Nachweis::Biegung(Unit1::Werf, Unit1::W));
+    U_verlauf::Nachweise_Zeigen(U_verlauf::Art::Biegung, {f.L_Nachweis_W, f.L_Nachweis_f});
+    f.B_Passendes_Profil->setEnabled(true);
+}
+
+void Nachweise_Leeren(const Felder& f)
+{
+    Nachweiszeile::Leeren(f.L_Nachweis_W);
+    f_Nachweis_Leeren(f);
+    f.B_Passendes_Profil->setEnabled(false);
+}
+
+void f_Nachweis_Leeren(const Felder& f) { Nachweiszeile::Leeren(f.L_Nachweis_f); }
+
+void Durchbiegung_Leeren(const Felder& f)
+{
+    Markierung_Loeschen(f);
+    f.L_f->setText(QStringLiteral("0"));
+    f.L_L_durch_f->setText(QStringLiteral("0"));
+    f_Nachweis_Leeren(f);
+}
+
+void W_Anzeigen(const Felder& f)
+{
+    f.L_Werf->setText(fixiert(Unit1::Werf, 2));
+    f.L_Wxerf->setText(fixiert(Unit1::Wxerf, 2));
+}
+
+void E_Modul_Zeigen(const Felder& f) { f.E_E_Modul->setText(fixiert(Unit1::E, 2)); }
+
+void Durchbiegung_Anzeigen(const Felder& f)
+{
+    // A negative load gives a negative Werf; the profile must carry its magnitude.
+    if (std::fabs(Unit1::Werf) > Unit1::W) {
+        Plattform::information(QStringLiteral("Der Widerstandswert des Profiles ist zu klein"));
+        return;
+    }
+    f.L_f->setText(fixiert(Unit1::fd, 4));
+    f.L_L_durch_f->setText(fixiert(Fliesskomma::teile(Unit1::L, Unit1::fd), 2));
+    Nachweiszeile::Zeigen(f.L_Nachweis_f, Nachweis::Durchbiegung(Unit1::L, Unit1::fd, Nachweis::Durchbiegungsgrenze));
+    U_verlauf::Nachweise_Zeigen(U_verlauf::Art::Biegung, {f.L_Nachweis_W, f.L_Nachweis_f});
+}
+
+void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f)
+{
+    Plattform::modal(U_profil::DLG_Profil);
+    Rechendialog::Profilbox_Anzeigen(box);
+    f.E_I->setText(fixiert(Unit1::I, 2));
+    f.L_f->setText(QStringLiteral("0"));
+    f.L_L_durch_f->setText(QStringLiteral("0"));
+    Eigengewicht_Auffrischen(f);
+    Nachweise_Leeren(f);
+}
+
+std::optional<Zusatzseiten::Inhalt> Berichtsseiten(const Felder& f, QWidget* dialog)
+{
+    auto z = U_verlauf::Berichtsseiten(U_verlauf::Art::Biegung, dialog);
+    if (!z)
+        return z;
+    // What the last calculation included, not what the box shows now.
+    const double g = U_verlauf::stand(U_verlauf::Art::Biegung).biegung.eigengewicht;
+    const Rechenweg::Schritt eigengewicht {QStringLiteral("Eigengewicht"),
+        g > 0 ? QStringLiteral("berücksichtigt: g = %1 N/m über den ganzen Träger").arg(fixiert(g, 2))
+              : QStringLiteral("nicht berücksichtigt"),
+        QString(), QString()};
+    Nachweiszeile::Protokollieren(z->protokoll, {eigengewicht}, {f.L_Nachweis_W, f.L_Nachweis_f});
+    return z;
+}
+
+void Passendes_Profil(const Rechendialog::Profilbox& box, const Felder& f, int fall, const std::function<void()>& neuRechnen)
+{
+    Profilsuche::Biegeaufgabe aufgabe;
+    aufgabe.rechnung = Aufgabe(f, fall);
+    aufgabe.grenze = Nachweis::Durchbiegungsgrenze;
+    aufgabe.Gamma = Unit1::Gamma;
+    if (!U_passend::Biegung(aufgabe))
+        return;
+    Rechendialog::Profilbox_Anzeigen(box);
+    f.E_I->setText(fixiert(Unit1::I, 2));
+    Eigengewicht_Auffrischen(f);
+    Nachweiszeile::Grenzenwahl_Auffrischen(f.CB_Grenze);
+    neuRechnen();
+}
+
+} // namespace Biegedialog

@@ -1,0 +1,112 @@
+#pragma once
+// What the two bending dialogs share: the controls that both have, the deflection panel, the
+// entry routine's refresh of inputs and results, the profile check before a deflection is shown
+// and the profile selection; the self-weight switch, the verdicts and the profile finder.
+#include "core/calc/Biegerechnung.h"
+#include "gui/calc/Rechendialog.h"
+#include "gui/report/Zusatzseiten.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <utility>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace Biegedialog {
+
+struct Felder {
+    QLabel* L_Last = nullptr;
+    QLineEdit* E_Last = nullptr;
+    QLineEdit* E_Laenge = nullptr;
+    QLineEdit* E_SigmaZul = nullptr;
+    QLineEdit* E_x = nullptr;
+    QLabel* L_Werf = nullptr;
+    QLabel* L_Wxerf = nullptr;
+    QLineEdit* E_E_Modul = nullptr;
+    QLineEdit* E_I = nullptr;
+    QLabel* L_f = nullptr;
+    QLabel* L_L_durch_f = nullptr;
+    QPushButton* B_Berechnen_W = nullptr;
+    QPushButton* B_Berechnung_f = nullptr;
+    // Self-weight, deflection limit, verdicts and the profile finder.
+    QCheckBox* ChB_Eigengewicht = nullptr;
+    QLabel* L_Eigengewicht = nullptr;
+    QComboBox* CB_Grenze = nullptr;
+    QLabel* L_Nachweis_W = nullptr;
+    QLabel* L_Nachweis_f = nullptr;
+    QPushButton* B_Passendes_Profil = nullptr;
+    QLabel* L_Fehler = nullptr; // why the last calculation failed, under both panels
+};
+
+// The bending dialogs are taller than the other calculation dialogs by the strip of verdicts.
+inline constexpr int Hoehe = 619 + 108;
+
+// Values that must be above 0 for a calculation, with the names the failure line gives them.
+using Laengen = QList<std::pair<QString, double>>;
+
+// The deflection panel (Panel2) with its heading, E, I, deflection, L/f and its button.
+QFrame* Durchbiegungspanel_Bauen(QWidget* dialog, Felder& f, const QString& eModulText, int x, int y, int breite, int hoehe);
+
+// The strip under the failure line (Panel4): the self-weight check box with its
+// line load and the verdict lines of bending and deflection.
+QFrame* Nachweispanel_Bauen(QWidget* dialog, Felder& f, int x, int y, int breite);
+
+// The two calculations of a bending dialog, as the steps are headed in the "Rechenweg".
+inline const QString Teil_W = QStringLiteral("Erforderliches Widerstandsmoment");
+inline const QString Teil_f = QStringLiteral("Durchbiegung");
+// The section-modulus calculation and the deflection under the failure marking: a failure
+// frames their result labels and names the cause, with σ (or E and I) as divisors and
+// `laengen`, taken once the calculation has failed, as the values that must be above 0. Their
+// formulas record their steps meanwhile, which go with the inputs to the "Verläufe" window.
+// Return false when the calculation failed.
+bool W_Rechnen(QWidget* dialog, const Felder& f, const std::function<Laengen()>& laengen, const std::function<void()>& rechnung);
+bool f_Rechnen(QWidget* dialog, const Felder& f, const std::function<Laengen()>& laengen, const std::function<void()>& rechnung);
+// Any edit: the marking of a failed calculation goes.
+void Markierung_Loeschen(const Felder& f);
+
+// Entry routine: the allowable stress, E and I from the shared state (fixed 7/2).
+void Eingaben_Auffrischen(const Felder& f);
+// Entry routine and after a profile change: the self-weight of the chosen profile; the box is
+// disabled (and off) while no profile with a mass is chosen.
+void Eigengewicht_Auffrischen(const Felder& f);
+// The self-weight box is on (and usable).
+bool mitEigengewicht(const Felder& f);
+// The calculation of `fall` as the shared state and the self-weight box give it.
+Biegerechnung::Aufgabe Aufgabe(const Felder& f, int fall);
+
+// Entry routine: Werf, Wxerf and fd back to 0 and shown as zeros, no failure marked.
+void Ergebnisse_Nullen(const Felder& f);
+// L_Werf and L_Wxerf from the shared values (fixed 7/2).
+void W_Anzeigen(const Felder& f);
+// After a section-modulus calculation: the bending verdict; the finder can start.
+void W_Nachweis_Zeigen(const Felder& f);
+// A changed input: no verdicts, no finder until W erf. is computed again.
+void Nachweise_Leeren(const Felder& f);
+void f_Nachweis_Leeren(const Felder& f);
+// A changed E or I: the deflection and L/f shown as 0, its verdict and failure marks cleared.
+void Durchbiegung_Leeren(const Felder& f);
+// Writes the modulus of the chosen material into E_E_Modul: the one that is used.
+void E_Modul_Zeigen(const Felder& f);
+// After a deflection: refuses a profile whose W is below |Werf|, else shows fd and L/f. L/f of a
+// deflection of 0 throws the division by zero, which the handler's wrapper reports.
+void Durchbiegung_Anzeigen(const Felder& f);
+// "Profil aussuchen": the profile selection, then the box and E_I from the shared state.
+void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f);
+// Before a report: asks for the head of its further pages; those pages (the diagrams and steps of
+// the last calculation, then whether it included the self-weight and the verdicts shown), or none
+// when the user cancelled.
+std::optional<Zusatzseiten::Inhalt> Berichtsseiten(const Felder& f, QWidget* dialog);
+
+// "Passendes Profil": the finder for the last W erf. of `fall`; a profile taken there becomes
+// the chosen one, the box shows it and `neuRechnen` computes the results for it.
+void Passendes_Profil(const Rechendialog::Profilbox& box, const Felder& f, int fall, const std::function<void()>& neuRechnen);
+
+} // namespace Biegedialog

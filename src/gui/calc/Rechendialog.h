@@ -1,0 +1,135 @@
+#pragma once
+// Pieces that the four calculation dialogs share: the sketch of the load case, the material and
+// profile box, the button column down the left edge, the input and output rows of the panels,
+// the beep guard of the calculations and the printer set-up dialog.
+#include "core/app/Lastfaelle.h"
+#include "core/app/Unit1.h"
+#include "core/platform/Fehler.h"
+#include "core/platform/Meldungen.h"
+#include "gui/platform/Bausteine.h"
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <functional>
+#include <initializer_list>
+#include <utility>
+
+class QLabel;
+class QLineEdit;
+class QPrintDialog;
+class QPushButton;
+class QWidget;
+
+namespace Rechendialog {
+
+// Grey of the buckling dialog's output fields (the system colour of inactive captions).
+inline const QColor Grau(0xC0, 0xC0, 0xC0);
+
+// Loads the sketch `name` from the data directory (name matched without regard to case) and
+// shows it in Image1 scaled to fit, keeping its proportions. A missing or unreadable file
+// leaves Image1 empty and throws the file error.
+void Bild_Laden(QLabel* Image1, const QString& Datendir, const QString& name);
+
+// Entry routine of a dialog for the case it serves: its window title, its sketch and, where the
+// case names one, the caption of the load field. A missing picture is one failed step of the
+// set-up: the sketch stays empty and the caption is set all the same.
+void Fall_Zeigen(QWidget* dialog, QLabel* Image1, const QString& Datendir, const Lastfaelle::Lastfall& fall,
+    Plattform::Teilschritte& schritte, QLabel* L_Last = nullptr);
+
+// The material name and the data of the chosen profile.
+struct Profilbox {
+    QLabel* L_Material = nullptr; // L_Material or L_Sorte
+    QLabel* L_Profilart = nullptr;
+    QLabel* L_Profil = nullptr;
+    QLabel* L_W = nullptr;
+    QLabel* L_Waus = nullptr; // none in the buckling dialog
+    QLabel* L_I = nullptr;
+    QLabel* L_Iaus = nullptr;
+    QLabel* L_A = nullptr;
+    QLabel* L_Aaus = nullptr;
+    QLabel* L_Maus = nullptr;
+    QLabel* L_Achse = nullptr; // beside L_Iaus: the axis of I, where the box shows it
+};
+
+// Names and captions of a dialog's box; an empty W caption leaves the W row out.
+struct Profilboxtexte {
+    QString materialName; // "L_Material" or "L_Sorte"
+    QString ueberschrift; // heading of the profile data (Label9)
+    QString profiltyp; // caption of Label5
+    QString profil; // caption of Label6
+    QString W, I, A; // initial captions of L_W, L_I, L_A
+    QString masseName; // name of the mass caption label
+    QColor wertfarbe = Bausteine::Rot;
+    bool achse = false; // name the axis of I ("Imin", "Imax") beside its value
+};
+
+// Builds the box right of the picture, from (x, y), `breite` wide.
+Profilbox Profilbox_Bauen(QWidget* eltern, const Profilboxtexte& texte, int x, int y, int breite);
+// Material name, profile family and name, W, I, A and mass from the shared state (fixed 7/2),
+// and the axis of I where the box names it.
+void Profilbox_Anzeigen(const Profilbox& box);
+// "Imax", "Imin", or nothing for a computed or typed-in section.
+QString Achsenname(Unit1::TProfilachse achse);
+
+struct Knopfangabe {
+    QString name;
+    QString text;
+    Bausteine::Symbol symbol = Bausteine::Symbol::Keins;
+};
+// Buttons down the left edge from (x, y), one below the other every `abstand` pixels.
+QList<QPushButton*> Knopfspalte(
+    QWidget* eltern, std::initializer_list<Knopfangabe> knoepfe, int x, int y, int breite, int hoehe, int abstand);
+
+// A row of a calculation panel: caption at the left, edit or output label at `feldX`.
+QLineEdit* Eingabezeile(QWidget* panel, const QString& labelname, const QString& text, const QString& feldname, int y, int feldX,
+    int feldbreite, QLabel** beschriftung = nullptr);
+QLabel* Ausgabezeile(QWidget* panel, const QString& labelname, const QString& text, const QString& wertname, int y, int feldX,
+    int feldbreite, const QColor& farbe = Bausteine::Rot, QLabel** beschriftung = nullptr);
+
+// A field whose text is no number; its text names the field by its caption
+// ("Länge L: 'abc' ist keine Zahl").
+class Eingabefehler : public Plattform::Fehler {
+public:
+    explicit Eingabefehler(QLineEdit* feld);
+    QLineEdit* feld() const { return m_feld; }
+
+private:
+    QLineEdit* m_feld;
+};
+
+// A field that only shows a value of the shared state (grey, read-only): no calculation reads it.
+void Nur_Anzeige(QLineEdit* feld);
+
+// The number in an edit field (locale notation); a text that is no number throws Eingabefehler.
+double Wert(QLineEdit* feld);
+// The caption of a field without its unit and colon: "Länge L [mm]" gives "Länge L".
+QString Feldname(const QLineEdit* feld);
+
+// What may have made a calculation fail, looked at once it has failed: the first divisor that
+// is 0, else the first value that must be above 0 (a power base, a length) and is not.
+struct Ursachen {
+    QList<std::pair<QString, double>> teiler;
+    QList<std::pair<QString, double>> positiv;
+};
+// The short German text naming the cause of an arithmetic failure.
+QString Ursache(const Plattform::Fehler& fehler, const Ursachen& ursachen);
+
+// The line under the panels of the bending and shear dialogs that names why a calculation
+// failed; hidden while there is nothing to say.
+QLabel* Fehlerzeile(QWidget* dialog, int x, int y, int breite, int hoehe);
+// Runs a calculation of the bending and shear dialogs. A failure sounds the default beep and,
+// because most desktops have no audible bell, is also marked until the next edit or
+// calculation: a field that is no number is framed in red and named in L_Fehler; any other
+// failure frames `ergebnisse` and names its cause. Returns false when it failed.
+bool mitPiep(QLabel* L_Fehler, const QList<QWidget*>& ergebnisse, const std::function<Ursachen()>& ursachen,
+    const std::function<void()>& rechnung);
+// Takes the marking of a failed calculation away (a field was edited, a calculation starts).
+void Markierung_Loeschen(QLabel* L_Fehler);
+bool markiert(const QWidget* w);
+
+// The printer set-up dialog of a calculation dialog, created on first use on the printer that
+// all reports share.
+QPrintDialog* Drucksetup(QPrintDialog*& dialog, QWidget* eltern);
+
+} // namespace Rechendialog

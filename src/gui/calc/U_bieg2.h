@@ -1,0 +1,68 @@
+#pragma once
+// Bending cases 4, 8, 9 and 12, which need a distance a.
+#include "gui/calc/Biegedialog.h"
+#include "gui/calc/Rechendialog.h"
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPrintDialog;
+class QPushButton;
+
+class TDLG_Biegung2 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TDLG_Biegung2(QWidget* eltern = nullptr);
+
+    // Set-up routine, run each time the window becomes active.
+    void FormActivate();
+    void B_Berechnen_WClick();
+    void B_Berechnung_fClick();
+    void E_LastChange();
+    void E_E_ModulChange();
+    void Profil_aussuchenClick();
+    void B_FormelClick();
+    void BitBtn1Click();
+    void B_DruckenClick();
+    void B_Passendes_ProfilClick();
+    void ChB_EigengewichtClick();
+    void B_VerlaeufeClick();
+    void OKBtnClick();
+    void HelpBtnClick();
+
+    QLabel* Image1;
+    Rechendialog::Profilbox Profil;
+    Biegedialog::Felder Felder;
+    QLineEdit* E_Abstand;
+    QLabel* L_Hinweis_W;
+    QLabel* L_Hinweis_f;
+    QLabel* Label14; // the x row: Label14, E_x, Label15, L_Wxerf
+    QLabel* Label15;
+    QFrame* Panel1;
+    QFrame* Panel2;
+    QFrame* Panel4;
+    QPushButton* B_Formel;
+    QPushButton* Profil_aussuchen;
+    QPushButton* BitBtn1; // "Hilfe"
+    QPushButton* B_Drucken;
+    QPushButton* B_Verlaeufe;
+    QPushButton* HelpBtn; // "Abbrechen", not help: hides the dialog like OK
+    QPushButton* OKBtn;
+    QPrintDialog* Drucksetupdlg2 = nullptr;
+
+    QString Programmdir;
+    QString Datendir;
+
+private:
+    void Aufbauen();
+    void Hinweise_Leeren();
+    Biegedialog::Laengen Durchbiegungslaengen(int fall) const;
+};
+
+namespace U_bieg2 {
+
+extern TDLG_Biegung2* DLG_Biegung2;
+
+} // namespace U_bieg2

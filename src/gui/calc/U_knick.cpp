@@ -1,0 +1,387 @@
+#include "gui/calc/U_knick.h"
+
+#include "core/app/Lastfaelle.h"
+#include "core/app/Programmzustand.h"
+#include "core/app/Unit1.h"
+#include "core/calc/Knickformeln.h"
+#include "core/platform/Fehler.h"
+#include "core/platform/Fliesskomma.h"
+#include "core/platform/Meldungen.h"
+#include "core/platform/Zahlen.h"
+#include "gui/calc/U_passend.h"
+#include "gui/calc/U_verlauf.h"
+#include "gui/data/Tab_Werkstoffauswahl.h"
+#include "gui/explain/U_Formel.h"
+#include "gui/explain/U_Hilfe.h"
+#include "gui/platform/Bausteine.h"
+#include "gui/platform/Oberflaeche.h"
+#include "gui/report/U_druck.h"
+#include "gui/sections/U_profil.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <exception>
+
+namespace U_knick {
+
+TDLG_Knickung* DLG_Knickung = nullptr;
+
+namespace {
+
+// The calculations of this dialog answer a failure with a message instead of the beep.
+bool mitFehlermeldung(const std::function<void()>& rechnung)
+{
+    try {
+        rechnung();
+        return true;
+    } catch (const Rechendialog::Eingabefehler& f) {
+        // Names the field as the other calculation dialogs do.
+        Plattform::fehler(QStringLiteral("Es ist ein Fehler in der Berechnung aufgetreten.\n%1").arg(f.text()));
+        return false;
+    } catch (const std::exception&) {
+        Plattform::fehler(QStringLiteral("Es ist ein Fehler in der Berechnung aufgetreten."));
+        return false;
+    }
+}
+
+// The material selected in the main window's list; its σP and Tetmajer line are read here.
+const Unit1::Matrecord& gewaehltesMaterial()
+{
+    const TTab_Werkstoffauswahl* tab = Tab_Werkstoffauswahl::TS_Werkstoffauswahl;
+    const int k = tab ? tab->Gewaehlter_Eintrag() : -1;
+    if (k < 0 || k > Unit1::Max_Material)
+        throw Plattform::Fehler::listenindex(k);
+    return Unit1::Matdat[std::size_t(k)];
+}
+
+} // namespace
+} // namespace U_knick
+
+using namespace Unit1;
+using Plattform::handler;
+using Rechendialog::Wert;
+using Zahlen::fixiert;
+
+TDLG_Knickung::TDLG_Knickung(QWidget* eltern)
+    : QDialog(eltern)
+{
+    Bausteine::dialograhmen(this, QStringLiteral("DLG_Knickung"), QStringLiteral("Knickung"), 992, 619);
+    Aufbauen();
+    Plattform::beiAktivierung(this, [this] { FormActivate(); });
+}
+
+void TDLG_Knickung::Aufbauen()
+{
+    using namespace Bausteine;
+    using namespace Rechendialog;
+    Image1 = label(this, QStringLiteral("Image1"), QString(), 8, 8, 128, 256);
+    Image1->setAlignment(Qt::AlignCenter);
+
+    Profil = Profilbox_Bauen(this,
+        {QStringLiteral("L_Sorte"), QStringLiteral("Daten des gewählten Profiles:"), QStringLiteral("Profiltyp:"),
+            QStringLiteral("Profil:"), QString(), QStringLiteral("I [cm4]"), QStringLiteral("A [mm2]"), QStringLiteral("Label18"),
+            Grau, true},
+        150, 8, 834);
+    hintergrund(findChild<QLabel*>(QStringLiteral("Label11")), Gelb);
+    // The fourth place of the box's two columns.
+    QLabel* l1 = label(this, QStringLiteral("l1"), QStringLiteral("Grenz- schlankheitsgrad:"), 150 + 417, 168, 140, 40);
+    l1->setWordWrap(true);
+    l1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    L_Grenzschlankheit = label(this, QStringLiteral("L_Grenzschlankheit"), QStringLiteral("0"), 150 + 417 + 150, 166, 252, 24);
+    hintergrund(L_Grenzschlankheit, Grau);
+
+    const QList<QPushButton*> knoepfe = Knopfspalte(this,
+        {{QStringLiteral("B_Formel"), QStringLiteral("Formel ansehen")},
+            {QStringLiteral("B_Profil"), QStringLiteral("Profil aussuchen")},
+            {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
+            {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
+            {QStringLiteral("B_Knicklinie"), QStringLiteral("Knickspannungslinie")},
+            {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
+            {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
+        6, 276, 156, 44, 48);
+    B_Formel = knoepfe[0];
+    B_Profil = knoepfe[1];
+    BitBtn1 = knoepfe[2];
+    B_Drucken = knoepfe[3];
+    B_Knicklinie = knoepfe[4];
+    QFont klein = B_Knicklinie->font(); // the longest caption of the column
+    klein.setPixelSize(13);
+    B_Knicklinie->setFont(klein);
+    HelpBtn = knoepfe[5];
+    OKBtn = knoepfe[6];
+
+    // Required moment of inertia.
+    Panel1 = panel(this, QStringLiteral("Panel1"), 168, 212, 392, 358);
+    ueberschrift(Panel1, QStringLiteral("Label15"), QStringLiteral("Trägheitsmoment"), 10, 8);
+    E_Last = Eingabezeile(Panel1, QStringLiteral("Label13"), QStringLiteral("Last [N]:"), QStringLiteral("E_Last"), 44, 244, 136);
+    E_Laenge = Eingabezeile(
+        Panel1, QStringLiteral("Label2"), QStringLiteral("Länge L [mm]:"), QStringLiteral("E_Laenge"), 80, 244, 136);
+    E_Sicherheit = Eingabezeile(Panel1, QStringLiteral("Label12"), QStringLiteral("gewünschte Sicherheit:"),
+        QStringLiteral("E_Sicherheit"), 116, 244, 136);
+    L_Ierf = Ausgabezeile(Panel1, QStringLiteral("label1"), QStringLiteral("erf. Trägheitsmoment [cm4]:"),
+        QStringLiteral("L_Ierf"), 152, 244, 136, Grau);
+    L_Formel = label(Panel1, QStringLiteral("L_Formel"), QString(), 10, 192, 372, 72);
+    L_Formel->setWordWrap(true);
+    B_Berechnung_I = knopf(Panel1, QStringLiteral("B_Berechnung_I"), QStringLiteral("Berechnung"), 10, 304, 372, 42);
+    B_Passendes_Profil
+        = knopf(Panel1, QStringLiteral("B_Passendes_Profil"), QStringLiteral("Passendes Profil"), 10, 266, 372, 34);
+
+    // Buckling safety of the chosen profile.
+    Panel3 = panel(this, QStringLiteral("Panel3"), 566, 212, 418, 358);
+    ueberschrift(Panel3, QStringLiteral("Label16"), QStringLiteral("Knicksicherheit"), 10, 8);
+    const int feldX = 298, breite = 108;
+    E_I = Eingabezeile(Panel3, QStringLiteral("Label7"), QStringLiteral("gewähltes Trägheitsmoment [cm4]:"),
+        QStringLiteral("E_I"), 44, feldX, breite);
+    E_E_Modul = Eingabezeile(Panel3, QStringLiteral("Label4"), QStringLiteral("Elastizitätsmodul [N/mm2]:"),
+        QStringLiteral("E_E_Modul"), 80, feldX, breite);
+    Nur_Anzeige(E_I);
+    Nur_Anzeige(E_E_Modul);
+    L_Sigma_K = Ausgabezeile(Panel3, QStringLiteral("Label14"), QStringLiteral("Knickspannung [N/mm2]:"),
+        QStringLiteral("L_Sigma_K"), 116, feldX, breite, Grau);
+    L_Sigma_vorh = Ausgabezeile(Panel3, QStringLiteral("Label10"), QStringLiteral("Tatsächliche Spannung [N/mm2]:"),
+        QStringLiteral("L_Sigma_vorh"), 152, feldX, breite, Grau);
+    L_SK = Ausgabezeile(Panel3, QStringLiteral("Label3"), QStringLiteral("Tatsächliche Knicksicherheit"), QStringLiteral("L_SK"),
+        188, feldX, breite, Grau);
+    L_Schlankheitsgrad = Ausgabezeile(Panel3, QStringLiteral("Label8"), QStringLiteral("Schlankheitsgrad"),
+        QStringLiteral("L_Schlankheitsgrad"), 224, feldX, breite, Grau);
+    B_Berechnung_Knicksicherheit
+        = knopf(Panel3, QStringLiteral("B_Berechnung_Knicksicherheit"), QStringLiteral("Berechnung"), 10, 304, 398, 42);
+
+    L_Warnung = label(this, QStringLiteral("L_Warnung"), QStringLiteral("."), 168, 580, 816, 30);
+    hintergrund(L_Warnung, Rot);
+
+    connect(B_Berechnung_I, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_Berechnung_IClick));
+    connect(B_Berechnung_Knicksicherheit, &QPushButton::clicked, this,
+        handler(this, &TDLG_Knickung::B_Berechnung_KnicksicherheitClick));
+    for (QLineEdit* e : {E_Last, E_Laenge, E_Sicherheit, E_I, E_E_Modul})
+        connect(e, &QLineEdit::textChanged, this, handler(this, &TDLG_Knickung::E_LastChange));
+    connect(B_Profil, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_ProfilClick));
+    connect(B_Passendes_Profil, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_Passendes_ProfilClick));
+    connect(B_Formel, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_FormelClick));
+    connect(BitBtn1, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::BitBtn1Click));
+    connect(B_Drucken, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_DruckenClick));
+    connect(B_Knicklinie, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_KnicklinieClick));
+    connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::OKBtnClick));
+    connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::HelpBtnClick));
+}
+
+void TDLG_Knickung::FormActivate()
+{
+    Plattform::Teilschritte schritte; // a missing sketch stays empty and the rest is set up
+    Programmdir = Main::Programmdir;
+    Datendir = Main::Datendir;
+    if (const auto* fall = Lastfaelle::vonDialog(Lastfaelle::Dialog::Knickung, Akt_Belastungsfall))
+        Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, schritte);
+    Profil.L_I->setText(QStringLiteral("I [cm4]"));
+    Profil.L_A->setText(QStringLiteral("A [mm2]"));
+    Rechendialog::Profilbox_Anzeigen(Profil);
+    L_Grenzschlankheit->setText(fixiert(GrenzSchlankheit, 2));
+    E_E_Modul->setText(fixiert(E, 2));
+    E_I->setText(fixiert(I, 2));
+    L_Formel->clear();
+    Ierf = 0;
+    Sigma_K = 0;
+    Sk = 0;
+    Schlankheitsgrad = 0;
+    L_Ierf->setText(fixiert(Ierf, 2));
+    L_Sigma_K->setText(fixiert(Sigma_K, 4));
+    L_Sigma_vorh->setText(fixiert(0, 4));
+    L_SK->setText(fixiert(Sk, 4));
+    L_Schlankheitsgrad->setText(fixiert(Schlankheitsgrad, 4));
+    schritte.berichten();
+}
+
+// Lk from the shared L by the current case; another case number leaves Lk as it was.
+void TDLG_Knickung::Knicklaenge_Setzen()
+{
+    if (const auto lk = Knickformeln::Knicklaenge(Akt_Belastungsfall, L))
+        Lk = *lk;
+}
+
+void TDLG_Knickung::B_Berechnung_IClick()
+{
+    U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Knickung, this, QStringLiteral("Erforderliches Trägheitsmoment"));
+    const bool gelungen = U_knick::mitFehlermeldung([&] {
+        L = Wert(E_Laenge);
+        Knicklaenge_Setzen();
+        L_Warnung->setText(QStringLiteral(" "));
+        F = Wert(E_Last);
+        Sk_gewuenscht = Wert(E_Sicherheit);
+        Ierf = Knickformeln::Ierf(Sk_gewuenscht, F, Lk, E);
+    });
+    aufnahme.gelungen = gelungen;
+    if (!gelungen)
+        return;
+    L_Ierf->setText(fixiert(Ierf, 2));
+    L_Formel->setText(QStringLiteral("Die Berechnung von Ierf erfolgt nach Euler"));
+}
+
+void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
+{
+    const Matrecord& material = U_knick::gewaehltesMaterial(); // no selection: range error
+    U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Knickung, this, QStringLiteral("Knicksicherheit"));
+    if (material.SigmaP == 0) {
+        aufnahme.notieren(QStringLiteral("Abbruch"), QStringLiteral("Es ist keine Proportionalitätsgrenze in der Datenbank."));
+        Plattform::fehler(QStringLiteral("Es ist keine Proportionalitätsgrenze in der Datenbank."));
+        L_Formel->setText(QStringLiteral("Rechnung nicht möglich"));
+        return;
+    }
+    const bool euler = U_knick::mitFehlermeldung([&] {
+        F = Wert(E_Last);
+        L = Wert(E_Laenge);
+        Knicklaenge_Setzen();
+        L_Warnung->setText(QStringLiteral(" "));
+        Sigma_K = Knickformeln::Sigma_K_Euler(E, I, Lk, A);
+        Sk = Knickformeln::Sicherheit(Sigma_K, Sigma_P, F, A);
+        Schlankheitsgrad = Knickformeln::Schlankheitsgrad(Lk, I, A);
+    });
+    if (!euler)
+        return;
+
+    const QString vergleich
+        = QStringLiteral("λ = %1, λ0 = %2").arg(Rechenweg::zahl(Schlankheitsgrad), Rechenweg::zahl(GrenzSchlankheit));
+    if (GrenzSchlankheit > Schlankheitsgrad) { // below the limit slenderness: Tetmajer's line
+        aufnahme.notieren(QStringLiteral("Bereich"), vergleich + QStringLiteral(": λ < λ0, es gilt die Tetmajer-Gerade"));
+        if (material.Tetmaier1 == 0 || material.Tetmaier2 == 0) {
+            aufnahme.notieren(QStringLiteral("Abbruch"), QStringLiteral("Es ist keine Tetmayerformel in der Datenbank."));
+            Plattform::fehler(QStringLiteral("Es ist keine Tetmayerformel in der Datenbank."));
+            L_Formel->setText(QStringLiteral("Es wurde keine Tetmayerformel gefunden"));
+            return;
+        }
+        L_Formel->setText(QStringLiteral("Es wird mit der Tetmayerformel gerechnet"));
+        const bool tetmajer = U_knick::mitFehlermeldung([&] {
+            F = Wert(E_Last);
+            L = Wert(E_Laenge);
+            Schlankheitsgrad = Knickformeln::Schlankheitsgrad(Lk, I, A);
+            Sigma_K = Knickformeln::Sigma_K_Tetmajer(material.Tetmaier1, material.Tetmaier2, Schlankheitsgrad);
+            Sk = Knickformeln::Sicherheit(Sigma_K, Sigma_P, F, A);
+        });
+        if (!tetmajer)
+            return;
+        Formel_Zeigen(QStringLiteral("Es wird mit der Tetmayerformel gerechnet"));
+    } else {
+        aufnahme.notieren(QStringLiteral("Bereich"), vergleich + QStringLiteral(": λ ≥ λ0, die Formel nach Euler ist gültig"));
+        Formel_Zeigen(QStringLiteral("Die Formel nach Euler ist gültig"));
+    }
+    aufnahme.knickung = Knickspannungslinie::Daten {Sorte, E, material.SigmaP, GrenzSchlankheit, material.Tetmaier1,
+        material.Tetmaier2, 0, true, Schlankheitsgrad, Sigma_K, Fliesskomma::teile(F, A)};
+
+    // Read outside the guards: a desired safety that is no number reaches the general report.
+    const double gewuenscht = Wert(E_Sicherheit);
+    aufnahme.knickung->S = gewuenscht;
+    aufnahme.gelungen = true;
+    switch (Knickformeln::Knickurteil(Sk, gewuenscht)) {
+    case Knickformeln::Urteil::Versagen:
+        L_Warnung->setText(QStringLiteral("Achtung: Der Träger wird versagen"));
+        break;
+    case Knickformeln::Urteil::NichtErreicht:
+        L_Warnung->setText(QStringLiteral("Achtung: Die gewünschte Knicksicherheit wurde nicht erreicht"));
+        break;
+    case Knickformeln::Urteil::Erreicht:
+        L_Warnung->setText(QStringLiteral("Die gewünschte Knicksicherheit wurde erreicht"));
+        break;
+    case Knickformeln::Urteil::Keins:
+        break;
+    }
+    aufnahme.notieren(QStringLiteral("Urteil"),
+        QStringLiteral("Sk = %1 gegen die gewünschte Sicherheit %2: %3")
+            .arg(Rechenweg::zahl(Sk), Rechenweg::zahl(gewuenscht),
+                L_Warnung->text().trimmed().isEmpty() ? QStringLiteral("gleich, kein Hinweis") : L_Warnung->text()));
+    Ergebnisse_Anzeigen();
+}
+
+// The formula used and, where σK lies above σP, that the shown safety is σP / σ vorh.: the
+// numbers on screen then give the safety. The report prints the same text.
+void TDLG_Knickung::Formel_Zeigen(const QString& formel)
+{
+    L_Formel->setText(
+        Knickformeln::mitSigmaP(Sigma_K, Sigma_P) ? formel + QStringLiteral("; die Sicherheit mit σP, da σK > σP") : formel);
+}
+
+void TDLG_Knickung::Ergebnisse_Anzeigen()
+{
+    L_Sigma_K->setText(fixiert(Sigma_K, 4));
+    L_Sigma_vorh->setText(fixiert(Fliesskomma::teile(F, A), 4));
+    L_SK->setText(fixiert(Sk, 4));
+    L_Schlankheitsgrad->setText(fixiert(Schlankheitsgrad, 4));
+}
+
+void TDLG_Knickung::E_LastChange()
+{
+    for (QLabel* l : {L_Ierf, L_Sigma_K, L_Sigma_vorh, L_SK, L_Schlankheitsgrad})
+        l->setText(QStringLiteral("0"));
+    L_Formel->setText(QStringLiteral(" "));
+    L_Warnung->setText(QStringLiteral(" "));
+}
+
+void TDLG_Knickung::B_ProfilClick()
+{
+    // An unbraced column buckles about its weak axis, so the selection starts at Imin here; the
+    // bending and shear dialogs keep the orientation they left.
+    TDLG_Profil* auswahl = U_profil::DLG_Profil;
+    const bool vorher = auswahl->Quer();
+    auswahl->Ausrichtung_Setzen(true);
+    Plattform::modal(auswahl);
+    auswahl->Ausrichtung_Setzen(vorher);
+    Profil_Zeigen();
+}
+
+// After a profile change: the box and E_I from the shared state, the safety results cleared.
+void TDLG_Knickung::Profil_Zeigen()
+{
+    Rechendialog::Profilbox_Anzeigen(Profil);
+    E_I->setText(fixiert(I, 2));
+    L_Formel->setText(QStringLiteral(" "));
+    L_Warnung->setText(QStringLiteral(" "));
+    for (QLabel* l : {L_Sigma_K, L_Sigma_vorh, L_SK, L_Schlankheitsgrad})
+        l->setText(QStringLiteral("0"));
+}
+
+// The finder for the desired safety with the inputs as typed; a profile taken there is checked
+// at once, so that its safety and verdict are shown.
+void TDLG_Knickung::B_Passendes_ProfilClick()
+{
+    const Matrecord& material = U_knick::gewaehltesMaterial(); // no selection: range error
+    if (material.SigmaP == 0) {
+        Plattform::fehler(QStringLiteral("Es ist keine Proportionalitätsgrenze in der Datenbank."));
+        return;
+    }
+    Profilsuche::Knickaufgabe aufgabe;
+    const bool gelesen = U_knick::mitFehlermeldung([&] {
+        aufgabe.F = Wert(E_Last);
+        aufgabe.L = Wert(E_Laenge);
+        aufgabe.Sk_gewuenscht = Wert(E_Sicherheit);
+    });
+    if (!gelesen)
+        return;
+    aufgabe.fall = Akt_Belastungsfall;
+    aufgabe.E = E;
+    aufgabe.Sigma_P = Sigma_P;
+    aufgabe.GrenzSchlankheit = GrenzSchlankheit;
+    aufgabe.Tetmaier1 = material.Tetmaier1;
+    aufgabe.Tetmaier2 = material.Tetmaier2;
+    aufgabe.Gamma = Gamma;
+    if (!U_passend::Knickung(aufgabe))
+        return;
+    Profil_Zeigen();
+    B_Berechnung_KnicksicherheitClick();
+}
+
+void TDLG_Knickung::B_FormelClick() { U_Formel::Formel_Zeigen(Akt_Belastungsfall + 30); }
+
+void TDLG_Knickung::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Knickung); }
+
+void TDLG_Knickung::B_DruckenClick()
+{
+    if (const auto zusatz = U_verlauf::Berichtsseiten(U_verlauf::Art::Knickung, this))
+        U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this), windowTitle(), L_Formel->text(), &*zusatz);
+}
+
+void TDLG_Knickung::B_KnicklinieClick() { U_verlauf::Zeigen(U_verlauf::Art::Knickung, this); }
+
+void TDLG_Knickung::OKBtnClick() { hide(); }
+
+void TDLG_Knickung::HelpBtnClick() { hide(); }

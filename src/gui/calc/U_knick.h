@@ -1,0 +1,76 @@
+#pragma once
+// The four Euler buckling cases with Tetmajer's line.
+#include "gui/calc/Rechendialog.h"
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPrintDialog;
+class QPushButton;
+
+class TDLG_Knickung : public QDialog {
+    Q_OBJECT
+public:
+    explicit TDLG_Knickung(QWidget* eltern = nullptr);
+
+    // Set-up routine, run each time the window becomes active.
+    void FormActivate();
+    void B_Berechnung_IClick();
+    void B_Berechnung_KnicksicherheitClick();
+    void E_LastChange();
+    void B_ProfilClick();
+    void B_Passendes_ProfilClick();
+    void B_FormelClick();
+    void BitBtn1Click();
+    void B_DruckenClick();
+    void B_KnicklinieClick();
+    void OKBtnClick();
+    void HelpBtnClick();
+
+    QLabel* Image1;
+    Rechendialog::Profilbox Profil; // L_Sorte, L_Profilart, L_Profil, L_Iaus, L_Aaus, L_Maus
+    QLabel* L_Grenzschlankheit;
+    QFrame* Panel1;
+    QLineEdit* E_Last;
+    QLineEdit* E_Laenge;
+    QLineEdit* E_Sicherheit;
+    QLabel* L_Ierf;
+    QLabel* L_Formel;
+    QPushButton* B_Berechnung_I;
+    QPushButton* B_Passendes_Profil;
+    QFrame* Panel3;
+    QLineEdit* E_I; // shows the shared I; read-only, no calculation reads it
+    QLineEdit* E_E_Modul; // shows the shared E; read-only likewise
+    QLabel* L_Sigma_K;
+    QLabel* L_Sigma_vorh;
+    QLabel* L_SK;
+    QLabel* L_Schlankheitsgrad;
+    QPushButton* B_Berechnung_Knicksicherheit;
+    QLabel* L_Warnung;
+    QPushButton* B_Formel;
+    QPushButton* B_Profil;
+    QPushButton* BitBtn1; // "Hilfe"
+    QPushButton* B_Drucken;
+    QPushButton* B_Knicklinie;
+    QPushButton* HelpBtn; // "Abbrechen", not help: hides the dialog like OK
+    QPushButton* OKBtn;
+    QPrintDialog* Drucksetupdlg3 = nullptr;
+
+    QString Programmdir;
+    QString Datendir;
+
+private:
+    void Aufbauen();
+    void Knicklaenge_Setzen();
+    void Formel_Zeigen(const QString& formel);
+    void Ergebnisse_Anzeigen();
+    void Profil_Zeigen();
+};
+
+namespace U_knick {
+
+extern TDLG_Knickung* DLG_Knickung;
+
+} // namespace U_knick

@@ -1,0 +1,58 @@
+#pragma once
+// "Passendes Profil": the list of library profiles that hold for the calculation of a bending
+// or the buckling dialog, per family the lightest one, sorted by mass per metre, with the
+// families that cannot hold at the end. A profile taken here ("Übernehmen" or a double click)
+// becomes the chosen one exactly as in the profile selection.
+#include "core/calc/Profilsuche.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+
+class TDLG_Passendes_Profil : public QDialog {
+    Q_OBJECT
+public:
+    explicit TDLG_Passendes_Profil(QWidget* eltern = nullptr);
+
+    // Shows the list for the task modally; true when a profile was taken.
+    bool Biegung_Zeigen(const Profilsuche::Biegeaufgabe& aufgabe);
+    bool Knickung_Zeigen(const Profilsuche::Knickaufgabe& aufgabe);
+
+    void Suchen(); // fills the list for the task and the options shown
+    void B_AlleClick();
+    void B_UebernehmenClick();
+
+    QLabel* L_Aufgabe;
+    QRadioButton* RB_Optimal;
+    QRadioButton* RB_Quer;
+    QComboBox* CB_Grenze;
+    QTableWidget* SG_Profile;
+    QPushButton* B_Alle;
+    QPushButton* B_Uebernehmen;
+    QPushButton* B_Schliessen;
+
+private:
+    void Aufbauen();
+    bool Zeigen(bool knickung);
+    void Zeilen_Fuellen(const Profilsuche::Ergebnis& ergebnis);
+    QString Aufgabentext() const;
+
+    bool m_knickung = false;
+    bool m_alle = false;
+    Profilsuche::Biegeaufgabe m_biegung;
+    Profilsuche::Knickaufgabe m_knick;
+    std::vector<Profilsuche::Kandidat> m_zeilen; // the rows that can be taken, in list order
+};
+
+namespace U_passend {
+
+extern TDLG_Passendes_Profil* DLG_Passendes_Profil;
+
+bool Biegung(const Profilsuche::Biegeaufgabe& aufgabe);
+bool Knickung(const Profilsuche::Knickaufgabe& aufgabe);
+
+} // namespace U_passend

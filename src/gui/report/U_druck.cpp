@@ -1,0 +1,180 @@
+#include "gui/report/U_druck.h"
+
+#include "core/app/Programmzustand.h"
+#include "core/app/Unit1.h"
+#include "core/platform/Fehler.h"
+#include "core/platform/Meldungen.h"
+#include "core/platform/Textdatei.h"
+#include "core/report/Berichtsinhalt.h"
+#include "gui/platform/Oberflaeche.h"
+#include "gui/report/U_Printgr.h"
+#include "gui/report/Zusatzseiten.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <functional>
+
+namespace U_druck {
+
+int ypos = 0;
+int x1 = Berichtsinhalt::x1;
+int x2 = Berichtsinhalt::x2;
+
+const QString Hinweiszeile
+    = QStringLiteral("Die Ergebnisse ersetzen nicht den statischen Nachweis durch einen fachkundigen Ingenieur.");
+
+namespace {
+
+const QString Auftragsname = QStringLiteral("Trabex für Windows");
+
+// What a report does when the printer is busy.
+enum class Besetzt { Piep, Meldung };
+
+QString Biegungsname() { return QStringLiteral("Biegung_Fall%1").arg(Unit1::Akt_Belastungsfall); }
+
+void zentriert(int y, const QString& text) { U_Printgr::TextOut(U_Printgr::PgMiddle - U_Printgr::TextWidth(text) / 2, y, text); }
+
+// The load-case picture of the data directory, names matched without regard to case. A
+// picture that is missing or unreadable is a file error.
+QImage bildLaden(const QString& name)
+{
+    if (name.isEmpty())
+        return {};
+    const QString pfad = Textdatei::finden(Main::Datendir, name);
+    const QImage bild = QImage::fromData(Textdatei::lesenRoh(pfad));
+    if (bild.isNull())
+        throw Plattform::Fehler::datei(pfad, QStringLiteral("Die Datei ist kein lesbares Bild."));
+    return bild;
+}
+
+void zeilenDrucken(const Berichtsinhalt::Inhalt& inhalt)
+{
+    using Berichtsinhalt::Art;
+    const int wertspalte = inhalt.wertspalte.value_or(x2);
+    U_Printgr::SetFontSize_mm(Berichtsinhalt::Schrift_mm);
+    for (const Berichtsinhalt::Zeile& zeile : inhalt.zeilen) {
+        ypos = zeile.y;
+        // Caption and headings bold and underlined, everything else in the dialogs' bold.
+        U_Printgr::SetFontStyle(true, zeile.art == Art::Titel || zeile.art == Art::Ueberschrift);
+        U_Printgr::TextOut(x1, ypos, zeile.text);
+        if (zeile.art == Art::Zeile)
+            U_Printgr::TextOut(wertspalte, ypos, zeile.wert);
+    }
+}
+
+void seiteDrucken(const Berichtsinhalt::Inhalt& inhalt, const QImage& bild)
+{
+    Titelzeile_Drucken();
+    if (!bild.isNull())
+        U_Printgr::StretchDraw(Berichtsinhalt::Bildflaeche(bild.size()), bild);
+    zeilenDrucken(inhalt);
+}
+
+// The steps every report shares. The content is gathered and the picture read before the
+// job begins; a failure after that aborts the job before it goes on.
+void drucken(QPrintDialog* Drucksetupdlg, const QString& name, Besetzt besetzt,
+    const std::function<Berichtsinhalt::Inhalt()>& inhalt, const Zusatzseiten::Inhalt* zusatz)
+{
+    // Cancelled or not, the report uses the printer now selected. The set-up dialog is no window
+    // the user leaves the calculation for: its closing keeps the results on screen.
+    if (Drucksetupdlg)
+        Einrichten(Drucksetupdlg, name);
+    QPrinter& drucker = Drucksetupdlg ? *Drucksetupdlg->printer() : U_Printgr::Printer();
+    if (U_Printgr::Printing(drucker)) {
+        if (besetzt == Besetzt::Meldung)
+            Plattform::fehler(QStringLiteral("Fehler beim Drucken"));
+        else
+            Plattform::piep();
+        return;
+    }
+    const Berichtsinhalt::Inhalt seite = inhalt();
+    const QImage bild = bildLaden(seite.bild);
+    U_Printgr::BeginDocEx(Auftragsname, drucker);
+    try {
+        // The page count is known before page 1 carries it: the steps are laid out first.
+        U_Printgr::SetPageCount(zusatz ? 1 + Zusatzseiten::Seitenzahl(*zusatz) : 0);
+        seiteDrucken(seite, bild);
+        if (zusatz)
+            Zusatzseiten::Drucken(*zusatz, true);
+    } catch (...) {
+        U_Printgr::Abort();
+        throw;
+    }
+    U_Printgr::EndDoc();
+}
+
+} // namespace
+
+QString Druckdatei(const QString& name, const QPrinter& drucker)
+{
+    QString ordner;
+    if (drucker.outputFormat() == QPrinter::PdfFormat && !drucker.outputFileName().isEmpty())
+        ordner = QFileInfo(drucker.outputFileName()).absolutePath();
+    if (ordner.isEmpty() || !QFileInfo(ordner).isDir())
+        ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (ordner.isEmpty() || !QFileInfo(ordner).isDir())
+        ordner = QDir::homePath();
+    return QDir(ordner).filePath(name + QStringLiteral(".pdf"));
+}
+
+bool Einrichten(QPrintDialog* Drucksetupdlg, const QString& name)
+{
+    // Qt's printer set-up fills its PDF file field once, when the dialog is made, with
+    // "print.pdf" in the home folder. The field ("filename" in Qt's dialog) is set before each
+    // showing instead, so that it names the calculation about to be printed.
+    if (auto* feld = Drucksetupdlg->findChild<QLineEdit*>(QStringLiteral("filename")))
+        feld->setText(Druckdatei(name, *Drucksetupdlg->printer()));
+    return Plattform::modalDazwischen(Drucksetupdlg) == QDialog::Accepted;
+}
+
+void Titelzeile_Drucken()
+{
+    U_Printgr::SetFontSize_mm(3);
+    U_Printgr::TextOut(1000, 800, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    // A report of several pages says how many; the one-page report keeps its "Seite1".
+    const QString seite = U_Printgr::PageCount() > 1
+        ? QStringLiteral("Seite %1 von %2").arg(U_Printgr::PageNumber()).arg(U_Printgr::PageCount())
+        : QStringLiteral("Seite%1").arg(U_Printgr::PageNumber());
+    U_Printgr::TextOut(U_Printgr::PgWidth - 2000 - (U_Printgr::PageCount() > 1 ? 1000 : 0), 800, seite);
+    U_Printgr::SetFontSize_mm(8);
+    zentriert(2000, Auftragsname);
+    U_Printgr::SetFontSize_mm(3);
+    zentriert(3000, Hinweiszeile);
+}
+
+void Biegung1_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Zusatzseiten::Inhalt* zusatz)
+{
+    drucken(
+        Drucksetupdlg, Biegungsname(), Besetzt::Piep, [&] { return Berichtsinhalt::Biegung1(Titel); }, zusatz);
+}
+
+void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f,
+    const Zusatzseiten::Inhalt* zusatz)
+{
+    drucken(
+        Drucksetupdlg, Biegungsname(), Besetzt::Piep, [&] { return Berichtsinhalt::Biegung2(Titel, Hinweis_W, Hinweis_f); },
+        zusatz);
+}
+
+void Knickung_Drucken(
+    QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Formel, const Zusatzseiten::Inhalt* zusatz)
+{
+    drucken(
+        Drucksetupdlg, QStringLiteral("Knickung_Fall%1").arg(Unit1::Akt_Belastungsfall), Besetzt::Meldung,
+        [&] { return Berichtsinhalt::Knickung(Titel, Formel); }, zusatz);
+}
+
+void Scherung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Zusatzseiten::Inhalt* zusatz)
+{
+    drucken(
+        Drucksetupdlg, QStringLiteral("Scherung"), Besetzt::Piep, [&] { return Berichtsinhalt::Scherung(Titel); }, zusatz);
+}
+
+} // namespace U_druck

@@ -1,0 +1,45 @@
+#pragma once
+// The pages a report prints after its first: the head with "Projekt", "Position" and
+// "Bearbeiter", the diagrams of the calculation window and the calculation step by step,
+// continued on as many pages as the steps need. Every page starts with the title block, whose
+// page number then reads "Seite n von m". The calculation windows print the same pages on
+// their own (PDF and printer), so the paper shows what the window shows.
+#include "core/calc/Rechenweg.h"
+
+#include <QString>
+#include <functional>
+
+class QPainter;
+class QPrinter;
+class QRectF;
+class QWidget;
+
+namespace Zusatzseiten {
+
+// The head of the second page, remembered between runs in "Bericht.INI" of the data directory.
+struct Kopf {
+    QString Projekt, Position, Bearbeiter;
+};
+Kopf& kopf();
+void Kopf_Laden();
+void Kopf_Speichern();
+// Lets the user fill in the head before a report is printed; false when cancelled.
+bool Kopf_Abfragen(QWidget* eltern);
+
+struct Inhalt {
+    QString titel; // the dialog's caption
+    // Draws the diagrams into the rectangle; empty: no diagram block (shear).
+    std::function<void(QPainter&, const QRectF&)> block;
+    double blockhoehe = 0; // 0.01 mm
+    Rechenweg::Protokoll protokoll;
+};
+
+// Pages that `inhalt` needs on the job in progress (after U_Printgr::BeginDocEx).
+int Seitenzahl(const Inhalt& inhalt);
+// Prints those pages on the job in progress, each starting with a new page unless
+// `ersteNeu` is false for the first.
+void Drucken(const Inhalt& inhalt, bool ersteNeu);
+// The pages as a job of their own (a window's "Drucken" and "Als PDF speichern").
+void Allein_Drucken(QPrinter& drucker, const Inhalt& inhalt);
+
+} // namespace Zusatzseiten
