@@ -1,5 +1,5 @@
 // Reading the material database and the profile library into their fixed tables.
-#include "Testumgebung.h"
+#include "Kernumgebung.h"
 #include "core/app/Unit1.h"
 #include "core/data/U_Material.h"
 #include "core/data/U_Profile.h"
