@@ -283,13 +283,13 @@ void Markierung_Loeschen(QLabel* L_Fehler)
 
 bool markiert(const QWidget* w) { return w->property(Markierung).toBool(); }
 
-QPrintDialog* Drucksetup(QPrintDialog*& dialog, QWidget* eltern)
+QPrintDialog* Drucksetup(QPrintDialog*& dialog, QWidget* eltern, const QString& name)
 {
     if (!dialog) {
         // Built on the printer the reports share: what the user chooses here is what the next
         // report of any dialog prints on.
         dialog = new QPrintDialog(&U_Printgr::Printer(), eltern);
-        dialog->setObjectName(QStringLiteral("Drucksetupdlg"));
+        dialog->setObjectName(name);
     }
     return dialog;
 }

@@ -129,7 +129,7 @@ void Markierung_Loeschen(QLabel* L_Fehler);
 bool markiert(const QWidget* w);
 
 // The printer set-up dialog of a calculation dialog, created on first use on the printer that
-// all reports share.
-QPrintDialog* Drucksetup(QPrintDialog*& dialog, QWidget* eltern);
+// all reports share. `name` is its object name, one of its own for each dialog.
+QPrintDialog* Drucksetup(QPrintDialog*& dialog, QWidget* eltern, const QString& name);
 
 } // namespace Rechendialog

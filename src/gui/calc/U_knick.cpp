@@ -377,7 +377,8 @@ void TDLG_Knickung::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Knicku
 void TDLG_Knickung::B_DruckenClick()
 {
     if (const auto zusatz = U_verlauf::Berichtsseiten(U_verlauf::Art::Knickung, this))
-        U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this), windowTitle(), L_Formel->text(), &*zusatz);
+        U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this, QStringLiteral("Drucksetupdlg3")), windowTitle(),
+            L_Formel->text(), &*zusatz);
 }
 
 void TDLG_Knickung::B_KnicklinieClick() { U_verlauf::Zeigen(U_verlauf::Art::Knickung, this); }

@@ -176,7 +176,8 @@ void TDLG_Scherung::B_DruckenClick()
     if (!zusatz)
         return;
     Nachweiszeile::Protokollieren(zusatz->protokoll, {}, {L_Nachweis_A});
-    U_druck::Scherung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg4, this), windowTitle(), &*zusatz);
+    U_druck::Scherung_Drucken(
+        Rechendialog::Drucksetup(Drucksetupdlg4, this, QStringLiteral("Drucksetupdlg4")), windowTitle(), &*zusatz);
 }
 
 void TDLG_Scherung::B_RechenwegClick() { U_verlauf::Zeigen(U_verlauf::Art::Scherung, this); }
