@@ -329,7 +329,7 @@ private slots:
         QTest::newRow("Wmin negativ") << "HEB;HEB 120;144;-52;864;318;34"
                                       << "'-52' ist kein zulässiger Wert, Wmin muss größer als 0 sein (Datei HEB.CSV, Zeile 3, "
                                          "Spalte 4)";
-        QTest::newRow("Imax 0,0") << "HEB;HEB 120;144;52;0.0;318;34"
+        QTest::newRow("Imax 0.0") << "HEB;HEB 120;144;52;0.0;318;34"
                                   << "'0.0' ist kein zulässiger Wert, Imax muss größer als 0 sein (Datei HEB.CSV, Zeile 3, "
                                      "Spalte 5)";
         QTest::newRow("Imin negativ") << "HEB;HEB 120;144;52;864;-0.5;34"
