@@ -1,5 +1,6 @@
 #include "core/calc/Biegerechnung.h"
 
+#include "core/app/Lastfaelle.h"
 #include "core/calc/Biegeformeln.h"
 #include "core/calc/Pruefung.h"
 #include "core/calc/Rechenweg.h"
@@ -109,7 +110,11 @@ double fd_Formel(const Aufgabe& a, bool& erstes)
 
 double Eigengewicht(double Masse) { return Fliesskomma::pruefe(Masse * Erdbeschleunigung); }
 
-bool hatStelle(int fall) { return fall != 8 && fall != 12; }
+bool hatStelle(int fall)
+{
+    const auto* f = Lastfaelle::lastfall(Lastfaelle::Familie::Biegung, fall);
+    return f && f->xZeile;
+}
 
 Wert Werf(const Aufgabe& a)
 {

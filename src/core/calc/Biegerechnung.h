@@ -56,7 +56,7 @@ double Wxerf(const Aufgabe& a, double x);
 // combined line with it.
 Wert fd(const Aufgabe& a);
 
-// True when the case has an x row (all but 8 and 12).
+// True when the case has an x row (all but 8 and 12), as the load-case table says.
 bool hatStelle(int fall);
 
 // Everything a stored position needs: the values, the verdicts and the steps. W erf. and W erf.
