@@ -66,6 +66,17 @@ private slots:
         QCOMPARE(t.Sk_gewuenscht, 3.0);
         QCOMPARE(t.urteil, Knickformeln::Urteil::Erreicht);
         QCOMPARE(t.formeltext(), QStringLiteral("Es wird mit der Tetmayerformel gerechnet; die Sicherheit mit σP, da σK > σP"));
+        // The steps print i in mm, and λ = Lk / i with that i adds up.
+        const auto schritt = [&t](const QString& formel) {
+            for (const auto& s : t.schritte)
+                if (s.formel == formel)
+                    return s;
+            return Rechenweg::Schritt {};
+        };
+        QCOMPARE(schritt(QStringLiteral("i = √(I / A)")).ergebnis, Rechenweg::wert(t.i, QStringLiteral("mm")));
+        QCOMPARE(schritt(QStringLiteral("λ = Lk / i")).eingesetzt,
+            QStringLiteral("= %1 / %2")
+                .arg(Rechenweg::wert(3000, QStringLiteral("mm")), Rechenweg::wert(t.i, QStringLiteral("mm"))));
 
         const auto e = Knickrechnung::Sicherheit(stuetze(20000, 6000, 3));
         QVERIFY(e.gelungen());
