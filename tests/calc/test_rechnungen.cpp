@@ -1,6 +1,6 @@
 // The calculations as plain records, without a window: buckling, shear and bending give the
 // dialogs' numbers, refuse inputs without meaning by name, and carry what a report needs.
-#include "Testumgebung.h"
+#include "Kernumgebung.h"
 #include "core/calc/Biegerechnung.h"
 #include "core/calc/Knickrechnung.h"
 #include "core/calc/Profilsuche.h"
