@@ -3,8 +3,10 @@
 #include "core/app/Unit1.h"
 #include "core/calc/Nachweis.h"
 #include "core/platform/Zahlen.h"
+#include "core/report/Berichtsinhalt.h"
 #include "gui/Main.h"
 #include "gui/calc/Rechendialog.h"
+#include "gui/calc/U_bieg1.h"
 #include "gui/calc/U_knick.h"
 #include "gui/calc/U_passend.h"
 #include "gui/calc/U_scher.h"
@@ -214,7 +216,6 @@ private slots:
         k()->B_Profil->click();
         QCOMPARE(Unit1::I, I);
         QCOMPARE(k()->Profil.L_Achse->text(), achse);
-        QVERIFY(!U_profil::DLG_Profil->Quer()); // the bending dialogs' choice is back
 
         knickeingaben("20000", "2000", "3");
         k()->B_Berechnung_Knicksicherheit->click();
@@ -248,6 +249,57 @@ private slots:
         Profilachse = TProfilachse::Keine;
         oeffnen(k(), 2);
         QCOMPARE(k()->Profil.L_Achse->text(), QString());
+    }
+
+    // A profile taken for a beam in its optimal orientation is checked as a column about its
+    // weak axis; one taken for the column is read by the bending dialog in the bending
+    // orientation again. IPE 200 (Wmax 194,3, Wmin 28,47 cm³, Imax 1943, Imin 142,4 cm⁴,
+    // A 2848 mm²), case 1 (Lk = L), F = 120 000 N, L = 3000 mm, desired safety 3: with Imin
+    // λ = 3000 / √(1 424 000 / 2848) = 134,2, σK = π²·210 000 / λ² = 115,1 N/mm², Sk = 2,73
+    // (with Imax it would be σP / σ vorh. = 4,50).
+    void jederDialogSeineAchse()
+    {
+        const TProfilrecord ipe200 {"IPE", "IPE 200", 194.3, 28.47, 1943, 142.4, 2848};
+        Profildat[0][0] = ipe200;
+        Profildat[0][1] = TProfilrecord {"LEER", "LEER", 0, 0, 0, 0, 0};
+        Profildat[1][0] = Profildat[0][1];
+        TDLG_Biegung1* b = U_bieg1::DLG_Biegung1;
+        oeffnen(b, 5);
+        QTimer::singleShot(0, U_profil::DLG_Profil, [] {
+            Plattform::aktivieren(U_profil::DLG_Profil);
+            QVERIFY(U_profil::DLG_Profil->RB_Optimal->isChecked());
+            U_profil::DLG_Profil->OKBtn->click();
+        });
+        b->B_Profil_suchen->click();
+        QCOMPARE(Unit1::W, 194.3);
+        QCOMPARE(b->Profil.L_Achse->text(), QStringLiteral("Imax"));
+
+        oeffnen(k(), 1);
+        QCOMPARE(Unit1::I, 142.4);
+        QCOMPARE(k()->E_I->text(), fixiert(142.4, 2));
+        QCOMPARE(k()->Profil.L_Achse->text(), QStringLiteral("Imin"));
+        knickeingaben("120000", "3000", "3");
+        k()->B_Berechnung_Knicksicherheit->click();
+        const double lambda = 3000 / std::sqrt(142.4e4 / 2848);
+        const double sigmaK = std::numbers::pi * std::numbers::pi * 210000 / (lambda * lambda);
+        QCOMPARE(k()->L_SK->text(), fixiert(sigmaK / (120000.0 / 2848), 4));
+        QCOMPARE(k()->L_Warnung->text(), NichtErreicht);
+        const auto zeilen = Berichtsinhalt::Knickung(QStringLiteral("Knickung"), QString()).zeilen;
+        QVERIFY(std::any_of(zeilen.begin(), zeilen.end(), [](const Berichtsinhalt::Zeile& z) {
+            return z.text == QStringLiteral("Achse") && z.wert == QStringLiteral("Imin (schwache Achse)");
+        }));
+
+        // Back in the bending dialog the beam is the beam again: Wmax, not the column's Wmin.
+        oeffnen(b, 5);
+        QCOMPARE(Unit1::W, 194.3);
+        QCOMPARE(b->Profil.L_Waus->text(), fixiert(194.3, 2));
+        QCOMPARE(b->Profil.L_Achse->text(), QStringLiteral("Imax"));
+
+        // A typed-in section keeps its I in both.
+        Profilachse = TProfilachse::Keine;
+        Unit1::I = 321;
+        oeffnen(k(), 1);
+        QCOMPARE(k()->E_I->text(), fixiert(321, 2));
     }
 
     void urteil_data()

@@ -20,6 +20,9 @@ double Sigma_K = 0, Schlankheitsgrad = 0;
 double W = 0, I = 0, A = 0, Masse = 0;
 QString ProfilArt, ProfilName;
 TProfilachse Profilachse = TProfilachse::Keine;
+TProfilrecord Bibliotheksprofil;
+TProfilachse Biegeachse = TProfilachse::Imax;
+TProfilachse Knickachse = TProfilachse::Imin;
 double F = 0, L = 0, Lk = 0, Sk = 0, Sk_gewuenscht = 0, Abstand_a = 0, Abstand_b = 0, Lx = 0;
 double fd = 0, Werf = 0, Wxerf = 0, Ierf = 0, Aerf = 0;
 
@@ -44,6 +47,9 @@ void Programminit()
     ProfilArt = QStringLiteral("Keines gewählt");
     ProfilName = QStringLiteral("Keiner gewählt");
     Profilachse = TProfilachse::Keine;
+    Bibliotheksprofil = {};
+    Biegeachse = TProfilachse::Imax;
+    Knickachse = TProfilachse::Imin;
     W = I = A = Masse = 0;
     Matdat.fill(Freies_Material());
     for (TProfildat& familie : Profildat)
@@ -65,13 +71,15 @@ void Zustand_Zuruecksetzen()
     ProfilArt.clear();
     ProfilName.clear();
     Profilachse = TProfilachse::Keine;
+    Bibliotheksprofil = {};
+    Biegeachse = TProfilachse::Imax;
+    Knickachse = TProfilachse::Imin;
     Sigma_Zul = Sigma_B = Sigma_P = E = GrenzSchlankheit = Gamma = 0;
     Sigma_K = Schlankheitsgrad = 0;
     W = I = A = Masse = 0;
     F = L = Lk = Sk = Sk_gewuenscht = Abstand_a = Abstand_b = Lx = 0;
     fd = Werf = Wxerf = Ierf = Aerf = 0;
 }
-
 
 void Zeile_Zerlegen(const QString& Zeile, TStr_Liste& Stringliste, int max_Eintrag)
 {

@@ -91,6 +91,14 @@ extern double Masse; // kg/m
 extern QString ProfilArt;
 extern QString ProfilName;
 extern TProfilachse Profilachse;
+// The library profile whose W and I the shared section holds (while Profilachse is not Keine),
+// and the axis each kind of dialog reads it about: a beam in the orientation chosen for bending
+// (optimal unless chosen otherwise there), a column about its weak axis unless the buckling
+// dialog's own selection chose the other. Each dialog derives W and I from the record by its
+// axis when it becomes active.
+extern TProfilrecord Bibliotheksprofil;
+extern TProfilachse Biegeachse;
+extern TProfilachse Knickachse;
 extern double F; // N, or N/m for a line load
 extern double L; // mm
 extern double Lk; // mm

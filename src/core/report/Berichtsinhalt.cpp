@@ -4,6 +4,7 @@
 #include "core/app/Unit1.h"
 #include "core/platform/Fliesskomma.h"
 #include "core/platform/Zahlen.h"
+#include "core/sections/Querschnittswerte.h"
 
 namespace Berichtsinhalt {
 
@@ -88,11 +89,19 @@ void profilbezeichnung(Aufbau& a)
     a.zeile(QStringLiteral("Profilname :"), Unit1::ProfilName);
 }
 
+// The axis of W and I, for a library profile: a column and a beam read it about different axes.
+void achse(Aufbau& a)
+{
+    if (Unit1::Profilachse != Unit1::TProfilachse::Keine)
+        a.zeile(QStringLiteral("Achse"), Querschnittswerte::Achsentext(Unit1::Profilachse));
+}
+
 void profildaten_W_I_A(Aufbau& a)
 {
     profilbezeichnung(a);
     a.zeile(QStringLiteral("W [cm3]"), Unit1::W);
     a.zeile(QStringLiteral("I [cm4]"), Unit1::I);
+    achse(a);
     a.zeile(QStringLiteral("A [mm2]"), Unit1::A);
 }
 
@@ -171,6 +180,7 @@ Inhalt Knickung(const QString& Titel, const QString& Formel)
     profilbezeichnung(a);
     a.zeile(QStringLiteral("Grenzschlankheit"), Unit1::GrenzSchlankheit);
     a.zeile(QStringLiteral("I [cm4]"), Unit1::I);
+    achse(a);
     a.zeile(QStringLiteral("A [mm2]"), Unit1::A);
     last(a, fall);
     a.zeile(QStringLiteral("L [mm]"), Unit1::L);

@@ -8,10 +8,10 @@
 
 namespace Querschnittswerte {
 
+using Fliesskomma::potenz;
 using Fliesskomma::pruefe;
 using Fliesskomma::teile;
 using std::numbers::pi;
-using Fliesskomma::potenz;
 
 namespace {
 
@@ -76,14 +76,15 @@ double Masse(double A, double Gamma) { return pruefe(pruefe(A * Gamma) / 1000.0)
 
 Gewaehltes_Profil Gewaehltes_Profil::aufnehmen()
 {
-    return {Unit1::W, Unit1::I, Unit1::A, Unit1::Masse, Unit1::ProfilArt, Unit1::ProfilName, Unit1::Profilachse};
+    return {Unit1::W, Unit1::I, Unit1::A, Unit1::Masse, Unit1::ProfilArt, Unit1::ProfilName, Unit1::Profilachse,
+        Unit1::Bibliotheksprofil};
 }
 
 Gewaehltes_Profil Gewaehltes_Profil::ausBibliothek(const Unit1::TProfilrecord& profil, bool optimal)
 {
     return {optimal ? profil.Wmax : profil.Wmin, optimal ? profil.Imax : profil.Imin, profil.A,
         Querschnittswerte::Masse(profil.A, Unit1::Gamma), profil.Art, profil.Name,
-        optimal ? Unit1::TProfilachse::Imax : Unit1::TProfilachse::Imin};
+        optimal ? Unit1::TProfilachse::Imax : Unit1::TProfilachse::Imin, profil};
 }
 
 void Gewaehltes_Profil::wiederherstellen() const
@@ -95,6 +96,44 @@ void Gewaehltes_Profil::wiederherstellen() const
     Unit1::ProfilArt = ProfilArt;
     Unit1::ProfilName = ProfilName;
     Unit1::Profilachse = Profilachse;
+    Unit1::Bibliotheksprofil = Bibliotheksprofil;
+}
+
+void Ausrichten(Unit1::TProfilachse achse)
+{
+    if (Unit1::Profilachse == Unit1::TProfilachse::Keine || achse == Unit1::TProfilachse::Keine)
+        return;
+    const bool optimal = achse == Unit1::TProfilachse::Imax;
+    const Unit1::TProfilrecord& p = Unit1::Bibliotheksprofil;
+    Unit1::W = optimal ? p.Wmax : p.Wmin;
+    Unit1::I = optimal ? p.Imax : p.Imin;
+    Unit1::Profilachse = achse;
+}
+
+QString Achsenname(Unit1::TProfilachse achse)
+{
+    switch (achse) {
+    case Unit1::TProfilachse::Imax:
+        return QStringLiteral("Imax");
+    case Unit1::TProfilachse::Imin:
+        return QStringLiteral("Imin");
+    case Unit1::TProfilachse::Keine:
+        break;
+    }
+    return QString();
+}
+
+QString Achsentext(Unit1::TProfilachse achse)
+{
+    switch (achse) {
+    case Unit1::TProfilachse::Imax:
+        return QStringLiteral("Imax (starke Achse)");
+    case Unit1::TProfilachse::Imin:
+        return QStringLiteral("Imin (schwache Achse)");
+    case Unit1::TProfilachse::Keine:
+        break;
+    }
+    return QString();
 }
 
 } // namespace Querschnittswerte

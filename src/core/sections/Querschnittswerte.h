@@ -40,6 +40,7 @@ struct Gewaehltes_Profil {
     QString ProfilArt;
     QString ProfilName;
     Unit1::TProfilachse Profilachse = Unit1::TProfilachse::Keine;
+    Unit1::TProfilrecord Bibliotheksprofil;
 
     static Gewaehltes_Profil aufnehmen();
     // A profile of the library in the orientation chosen (optimal: Wmax and Imax, across: Wmin
@@ -47,5 +48,14 @@ struct Gewaehltes_Profil {
     static Gewaehltes_Profil ausBibliothek(const Unit1::TProfilrecord& profil, bool optimal);
     void wiederherstellen() const;
 };
+
+// Turns the shared library profile to `achse` (W and I about it); a computed or typed-in
+// section keeps its one W and I as they are.
+void Ausrichten(Unit1::TProfilachse achse);
+
+// "Imax", "Imin", or nothing for a computed or typed-in section.
+QString Achsenname(Unit1::TProfilachse achse);
+// The axis as the reports name it ("Imin (schwache Achse)"), empty for a section without axes.
+QString Achsentext(Unit1::TProfilachse achse);
 
 } // namespace Querschnittswerte

@@ -201,7 +201,7 @@ void Durchbiegung_Anzeigen(const Felder& f)
 
 void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f)
 {
-    Plattform::modal(U_profil::DLG_Profil);
+    U_profil::Aussuchen(Unit1::Biegeachse);
     Rechendialog::Profilbox_Anzeigen(box);
     f.E_I->setText(fixiert(Unit1::I, 2));
     f.L_f->setText(QStringLiteral("0"));

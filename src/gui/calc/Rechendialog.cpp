@@ -6,6 +6,7 @@
 #include "core/platform/Meldungen.h"
 #include "core/platform/Textdatei.h"
 #include "core/platform/Zahlen.h"
+#include "core/sections/Querschnittswerte.h"
 #include "gui/report/U_Printgr.h"
 
 #include <QFileInfo>
@@ -105,18 +106,7 @@ void Profilbox_Anzeigen(const Profilbox& b)
         b.L_Achse->setText(Achsenname(Unit1::Profilachse));
 }
 
-QString Achsenname(Unit1::TProfilachse achse)
-{
-    switch (achse) {
-    case Unit1::TProfilachse::Imax:
-        return QStringLiteral("Imax");
-    case Unit1::TProfilachse::Imin:
-        return QStringLiteral("Imin");
-    case Unit1::TProfilachse::Keine:
-        break;
-    }
-    return QString();
-}
+QString Achsenname(Unit1::TProfilachse achse) { return Querschnittswerte::Achsenname(achse); }
 
 QList<QPushButton*> Knopfspalte(
     QWidget* eltern, std::initializer_list<Knopfangabe> knoepfe, int x, int y, int breite, int hoehe, int abstand)

@@ -5,6 +5,7 @@
 #include "core/app/Unit1.h"
 #include "core/calc/Biegeformeln.h"
 #include "core/calc/Biegerechnung.h"
+#include "core/sections/Querschnittswerte.h"
 #include "gui/calc/U_verlauf.h"
 #include "gui/explain/U_Formel.h"
 #include "gui/explain/U_Hilfe.h"
@@ -57,7 +58,7 @@ void TDLG_Biegung1::Aufbauen()
     Profil = Profilbox_Bauen(this,
         {QStringLiteral("L_Material"), QStringLiteral("Daten des ausgewählten Profiles"), QStringLiteral("Aktueller Profiltyp:"),
             QStringLiteral("Aktuelles Profil:"), QStringLiteral("W [cm3]"), QStringLiteral("I [cm4]"), QStringLiteral("A [mm2]"),
-            QStringLiteral("Label12")},
+            QStringLiteral("Label12"), Bausteine::Rot, true},
         364, 8, 620);
 
     const QList<QPushButton*> knoepfe = Knopfspalte(this,
@@ -131,6 +132,7 @@ void TDLG_Biegung1::FormActivate()
     Profil.L_W->setText(QStringLiteral("W [cm3]"));
     Profil.L_I->setText(QStringLiteral("I [cm4]"));
     Profil.L_A->setText(QStringLiteral("A [mm2]"));
+    Querschnittswerte::Ausrichten(Biegeachse);
     Rechendialog::Profilbox_Anzeigen(Profil);
     Biegedialog::Eingaben_Auffrischen(Felder);
     Biegedialog::Ergebnisse_Nullen(Felder);

@@ -6,6 +6,7 @@
 #include "core/calc/Biegeformeln.h"
 #include "core/calc/Biegerechnung.h"
 #include "core/platform/Zahlen.h"
+#include "core/sections/Querschnittswerte.h"
 #include "gui/calc/U_verlauf.h"
 #include "gui/explain/U_Formel.h"
 #include "gui/explain/U_Hilfe.h"
@@ -81,7 +82,7 @@ void TDLG_Biegung2::Aufbauen()
     Profil = Profilbox_Bauen(this,
         {QStringLiteral("L_Sorte"), QStringLiteral("Daten des gewählten Profiles"), QStringLiteral("Aktueller Profiltyp:"),
             QStringLiteral("Aktuelles Profil:"), QStringLiteral("W [cm3]"), QStringLiteral("I [cm4]"),
-            QStringLiteral("Fläche [mm2]"), QStringLiteral("Label13")},
+            QStringLiteral("Fläche [mm2]"), QStringLiteral("Label13"), Bausteine::Rot, true},
         280, 8, 704);
 
     const QList<QPushButton*> knoepfe = Knopfspalte(this,
@@ -168,6 +169,7 @@ void TDLG_Biegung2::FormActivate()
                  static_cast<QWidget*>(Felder.L_Wxerf)})
             w->setVisible(fall->xZeile);
     }
+    Querschnittswerte::Ausrichten(Biegeachse);
     Rechendialog::Profilbox_Anzeigen(Profil);
     Biegedialog::Eingaben_Auffrischen(Felder);
     Biegedialog::Ergebnisse_Nullen(Felder);

@@ -8,6 +8,7 @@
 #include "core/platform/Fliesskomma.h"
 #include "core/platform/Meldungen.h"
 #include "core/platform/Zahlen.h"
+#include "core/sections/Querschnittswerte.h"
 #include "gui/calc/U_passend.h"
 #include "gui/calc/U_verlauf.h"
 #include "gui/data/Tab_Werkstoffauswahl.h"
@@ -180,6 +181,7 @@ void TDLG_Knickung::FormActivate()
     Datendir = Main::Datendir;
     if (const auto* fall = Lastfaelle::vonDialog(Lastfaelle::Dialog::Knickung, Akt_Belastungsfall))
         Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, schritte);
+    Querschnittswerte::Ausrichten(Knickachse);
     Profil.L_I->setText(QStringLiteral("I [cm4]"));
     Profil.L_A->setText(QStringLiteral("A [mm2]"));
     Rechendialog::Profilbox_Anzeigen(Profil);
@@ -315,13 +317,9 @@ void TDLG_Knickung::E_LastChange()
 
 void TDLG_Knickung::B_ProfilClick()
 {
-    // An unbraced column buckles about its weak axis, so the selection starts at Imin here; the
-    // bending and shear dialogs keep the orientation they left.
-    TDLG_Profil* auswahl = U_profil::DLG_Profil;
-    const bool vorher = auswahl->Quer();
-    auswahl->Ausrichtung_Setzen(true);
-    Plattform::modal(auswahl);
-    auswahl->Ausrichtung_Setzen(vorher);
+    // An unbraced column buckles about its weak axis: the selection starts at Imin unless the
+    // strong axis was chosen here before.
+    U_profil::Aussuchen(Knickachse);
     Profil_Zeigen();
 }
 

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 namespace U_passend {
@@ -134,6 +135,11 @@ void TDLG_Passendes_Profil::Aufbauen()
 bool TDLG_Passendes_Profil::Biegung_Zeigen(const Profilsuche::Biegeaufgabe& aufgabe)
 {
     m_biegung = aufgabe;
+    // The search starts in the orientation the bending dialogs compute with.
+    {
+        const QSignalBlocker sperre(RB_Optimal);
+        (Unit1::Biegeachse == Unit1::TProfilachse::Imin ? RB_Quer : RB_Optimal)->setChecked(true);
+    }
     return Zeigen(false);
 }
 
@@ -240,5 +246,6 @@ void TDLG_Passendes_Profil::B_UebernehmenClick()
     // Taken as the profile selection takes a click in its list; buckling uses the minor axis.
     const bool optimal = !m_knickung && m_biegung.ausrichtung == Profilsuche::Ausrichtung::Optimal;
     Querschnittswerte::Gewaehltes_Profil::ausBibliothek(Unit1::Profildat[k.familie][k.nr], optimal).wiederherstellen();
+    (m_knickung ? Unit1::Knickachse : Unit1::Biegeachse) = Unit1::Profilachse;
     accept();
 }

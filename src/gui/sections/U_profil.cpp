@@ -25,6 +25,16 @@ namespace U_profil {
 
 TDLG_Profil* DLG_Profil = nullptr;
 
+void Aussuchen(Unit1::TProfilachse& achse)
+{
+    // The shared profile as the calling dialog reads it, so that "Abbrechen" restores that.
+    Querschnittswerte::Ausrichten(achse);
+    DLG_Profil->Ausrichtung_Setzen(achse == Unit1::TProfilachse::Imin);
+    Plattform::modal(DLG_Profil);
+    if (Unit1::Profilachse != Unit1::TProfilachse::Keine)
+        achse = Unit1::Profilachse;
+}
+
 } // namespace U_profil
 
 using namespace Unit1;

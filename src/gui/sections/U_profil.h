@@ -95,4 +95,9 @@ namespace U_profil {
 
 extern TDLG_Profil* DLG_Profil;
 
+// The selection for a dialog that reads the library profile about `achse`: it opens in that
+// orientation, and the orientation of a library profile chosen there (OK or the title bar)
+// becomes the dialog's; "Abbrechen" and a computed or typed-in section leave `achse` as it was.
+void Aussuchen(Unit1::TProfilachse& achse);
+
 } // namespace U_profil
