@@ -1,0 +1,163 @@
+// The general beam at its size limit: 10 spans, both cantilevers and 50 loads of every kind,
+// half of them variable (12 parts switched on or off: 4096 patterns), with the self-weight.
+// The whole calculation with its envelope, steps and verdicts is set against 1 ms; the
+// baseline is the same envelope found the slow way, by solving every pattern on its own.
+//
+//   bench_traeger [Wiederholungen]
+#include "Median.h"
+#include "core/calc/Traegerrechnung.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLocale>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using namespace Traegerrechnung;
+
+double median_ms(int wiederholungen, const std::function<void()>& lauf)
+{
+    std::vector<double> zeiten;
+    for (int i = 0; i < wiederholungen; ++i) {
+        QElapsedTimer t;
+        t.start();
+        lauf();
+        zeiten.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    return median(std::move(zeiten));
+}
+
+Eingabe grosserTraeger()
+{
+    Eingabe e;
+    e.felder = {4000, 3000, 5500, 4200, 3600, 6000, 2800, 4500, 5000, 3900};
+    e.kragarm_links = 1200;
+    e.kragarm_rechts = 900;
+    e.lager_links = Lager::Eingespannt;
+    e.Sigma_Zul = 160;
+    e.grenze = 300;
+    e.E = 210000;
+    e.I = 5790;
+    e.W = 557;
+    e.Masse = 49.1;
+    e.eigengewicht = true;
+    const double L = Gesamtlaenge(e);
+    for (int i = 0; i < 50; ++i) {
+        Last l;
+        l.einwirkung = i % 2 ? Einwirkung::Veraenderlich : Einwirkung::Staendig;
+        const double x = L * (i + 0.5) / 50.0;
+        switch (i % 5) {
+        case 0:
+        case 1:
+            l.art = Lastart::Einzellast;
+            l.F = 5000.0 + 250.0 * i;
+            l.x = x;
+            break;
+        case 2: // long enough to span a support now and then
+            l.art = Lastart::Streckenlast;
+            l.q = 2000.0 + 40.0 * i;
+            l.von = x;
+            l.bis = std::min(L, x + 3500.0);
+            break;
+        case 3:
+            l.art = Lastart::Trapezlast;
+            l.q1 = 500.0;
+            l.q2 = 4000.0;
+            l.von = x;
+            l.bis = std::min(L, x + 1800.0);
+            break;
+        default:
+            l.art = Lastart::Moment;
+            l.M = (i % 10 ? 1.0 : -1.0) * 2e6;
+            l.x = x;
+        }
+        e.lasten.push_back(l);
+    }
+    return e;
+}
+
+// The greatest |M| of every pattern solved on its own (each variable load on or off with its
+// span or cantilever, loads across a support cut there).
+double alleStellungen(const Eingabe& e)
+{
+    const std::vector<double> s = Stuetzen(e);
+    std::vector<double> grenzen {0.0};
+    if (e.kragarm_links > 0)
+        grenzen.push_back(s.front());
+    grenzen.insert(grenzen.end(), s.begin() + 1, s.end() - 1);
+    if (e.kragarm_rechts > 0)
+        grenzen.push_back(s.back());
+    grenzen.push_back(Gesamtlaenge(e));
+    const int teile = int(grenzen.size()) - 1;
+    double M = 0;
+    for (unsigned muster = 0; muster < (1u << teile); ++muster) {
+        Eingabe p = e;
+        p.lasten.clear();
+        for (Last l : e.lasten) {
+            if (l.einwirkung == Einwirkung::Staendig) {
+                p.lasten.push_back(l);
+                continue;
+            }
+            l.einwirkung = Einwirkung::Staendig;
+            for (int t = 0; t < teile; ++t) {
+                if (!(muster & (1u << t)))
+                    continue;
+                const double a = grenzen[std::size_t(t)], b = grenzen[std::size_t(t) + 1];
+                const bool punkt = l.art == Lastart::Einzellast || l.art == Lastart::Moment;
+                if (punkt) {
+                    if (l.x >= a && (l.x < b || t + 1 == teile))
+                        p.lasten.push_back(l);
+                    continue;
+                }
+                Last stueck = l;
+                stueck.von = std::max(l.von, a);
+                stueck.bis = std::min(l.bis, b);
+                if (!(stueck.bis > stueck.von))
+                    continue;
+                if (l.art == Lastart::Trapezlast) {
+                    auto q = [&](double x) { return l.q1 + (l.q2 - l.q1) * (x - l.von) / (l.bis - l.von); };
+                    stueck.q1 = q(stueck.von);
+                    stueck.q2 = q(stueck.bis);
+                }
+                p.lasten.push_back(stueck);
+            }
+        }
+        const Ergebnis r = berechnen(p);
+        M = std::max({M, r.M_max.wert, -r.M_min.wert});
+    }
+    return M;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication anwendung(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const int wiederholungen = argc > 1 ? std::max(1, std::atoi(argv[1])) : 201;
+    const Eingabe e = grosserTraeger();
+
+    Ergebnis r;
+    const double ms = median_ms(wiederholungen, [&] { r = berechnen(e); });
+    QElapsedTimer uhr;
+    uhr.start();
+    const double Mbasis = alleStellungen(e);
+    const double basis_ms = double(uhr.nsecsElapsed()) / 1e6;
+    const double M = std::max(r.M_max.wert, -r.M_min.wert);
+
+    std::printf("Träger: %zu Felder, Kragarme %.0f und %.0f mm, %zu Lasten, Eigengewicht, %zu Stationen\n", e.felder.size(),
+        e.kragarm_links, e.kragarm_rechts, e.lasten.size(), r.stationen.size());
+    std::printf("  max |M| = %.1f N·mm (alle Stellungen einzeln: %.1f N·mm), W erf. = %.2f cm³, Gleichgewichtsrest %.1e\n", M,
+        Mbasis, r.W_erf, r.gleichgewicht_rest);
+    std::printf("Median aus %d Läufen\n", wiederholungen);
+    std::printf("  %-52s %9.3f ms\n", "Berechnung mit Umhüllender (Überlagerung)", ms);
+    std::printf("  %-52s %9.3f ms  (ein Lauf)\n", "Basis: jede der 4096 Stellungen einzeln gelöst", basis_ms);
+    const bool imRahmen = ms <= 1.0;
+    std::printf("%s\n", imRahmen ? "Innerhalb von 1 ms." : "NICHT innerhalb von 1 ms.");
+    return imRahmen ? 0 : 1;
+}
