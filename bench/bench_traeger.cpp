@@ -81,53 +81,12 @@ Eingabe grosserTraeger()
     return e;
 }
 
-// The greatest |M| of every pattern solved on its own (each variable load on or off with its
-// span or cantilever, loads across a support cut there).
+// The greatest |M| of every pattern solved on its own.
 double alleStellungen(const Eingabe& e)
 {
-    const std::vector<double> s = Stuetzen(e);
-    std::vector<double> grenzen {0.0};
-    if (e.kragarm_links > 0)
-        grenzen.push_back(s.front());
-    grenzen.insert(grenzen.end(), s.begin() + 1, s.end() - 1);
-    if (e.kragarm_rechts > 0)
-        grenzen.push_back(s.back());
-    grenzen.push_back(Gesamtlaenge(e));
-    const int teile = int(grenzen.size()) - 1;
     double M = 0;
-    for (unsigned muster = 0; muster < (1u << teile); ++muster) {
-        Eingabe p = e;
-        p.lasten.clear();
-        for (Last l : e.lasten) {
-            if (l.einwirkung == Einwirkung::Staendig) {
-                p.lasten.push_back(l);
-                continue;
-            }
-            l.einwirkung = Einwirkung::Staendig;
-            for (int t = 0; t < teile; ++t) {
-                if (!(muster & (1u << t)))
-                    continue;
-                const double a = grenzen[std::size_t(t)], b = grenzen[std::size_t(t) + 1];
-                const bool punkt = l.art == Lastart::Einzellast || l.art == Lastart::Moment;
-                if (punkt) {
-                    if (l.x >= a && (l.x < b || t + 1 == teile))
-                        p.lasten.push_back(l);
-                    continue;
-                }
-                Last stueck = l;
-                stueck.von = std::max(l.von, a);
-                stueck.bis = std::min(l.bis, b);
-                if (!(stueck.bis > stueck.von))
-                    continue;
-                if (l.art == Lastart::Trapezlast) {
-                    auto q = [&](double x) { return l.q1 + (l.q2 - l.q1) * (x - l.von) / (l.bis - l.von); };
-                    stueck.q1 = q(stueck.von);
-                    stueck.q2 = q(stueck.bis);
-                }
-                p.lasten.push_back(stueck);
-            }
-        }
-        const Ergebnis r = berechnen(p);
+    for (unsigned muster = 0; muster < (1u << Abschnitte(e).size()); ++muster) {
+        const Ergebnis r = berechnen(Stellung(e, muster));
         M = std::max({M, r.M_max.wert, -r.M_min.wert});
     }
     return M;

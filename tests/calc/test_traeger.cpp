@@ -295,6 +295,68 @@ private slots:
         NAHE(r.W_erf, std::max(-Mmin, Mmax) * wL2 / Sigma / 1000.0, 1e-9, r.W_erf);
     }
 
+    // The envelope by superposition against every pattern solved on its own: reactions, the
+    // moment and deflection at chosen positions, the extremes of M and the deflection of each
+    // span and cantilever. Variable loads of every kind, one across two supports.
+    void umhuellendeGegenAlleStellungen()
+    {
+        Eingabe e = traeger({4000, 3000, 3500},
+            {streckenlast(2000, 0, 11300), einzellast(8000, 2000, Einwirkung::Veraenderlich),
+                streckenlast(6000, 3000, 8500, Einwirkung::Veraenderlich), trapezlast(1000, 5000, 9000, 11300),
+                einzellast(-3000, 600, Einwirkung::Veraenderlich)});
+        e.lasten[3].einwirkung = Einwirkung::Veraenderlich;
+        Last m = moment(4e6, 10500);
+        m.einwirkung = Einwirkung::Veraenderlich;
+        e.lasten.push_back(m);
+        e.kragarm_links = 800;
+        e.lager_rechts = Lager::Eingespannt;
+        e.stellen = {300, 1500, 4800, 6200, 7800, 9700, 11000};
+        const Ergebnis r = berechnen(e);
+        const auto abschnitte = Abschnitte(e);
+        QCOMPARE(int(abschnitte.size()), 4);
+
+        std::vector<double> Rmin(r.lager.size(), 1e300), Rmax(r.lager.size(), -1e300);
+        std::vector<double> Mmin(e.stellen.size(), 1e300), Mmax(e.stellen.size(), -1e300);
+        std::vector<double> wmin(e.stellen.size(), 1e300), wmax(e.stellen.size(), -1e300);
+        std::vector<double> f(abschnitte.size(), 0.0);
+        double Mg = -1e300, Mk = 1e300;
+        for (unsigned muster = 0; muster < 16; ++muster) {
+            const Ergebnis p = berechnen(Stellung(e, muster));
+            for (std::size_t i = 0; i < r.lager.size(); ++i) {
+                Rmin[i] = std::min(Rmin[i], p.lager[i].min);
+                Rmax[i] = std::max(Rmax[i], p.lager[i].max);
+            }
+            for (std::size_t j = 0; j < e.stellen.size(); ++j) {
+                const Station& s = bei(p, e.stellen[j]);
+                Mmin[j] = std::min(Mmin[j], s.M_min);
+                Mmax[j] = std::max(Mmax[j], s.M_max);
+                wmin[j] = std::min(wmin[j], s.w_min);
+                wmax[j] = std::max(wmax[j], s.w_max);
+            }
+            for (std::size_t z = 0; z < abschnitte.size(); ++z)
+                if (std::fabs(p.abschnitte[z].f) > std::fabs(f[z]))
+                    f[z] = p.abschnitte[z].f;
+            Mg = std::max(Mg, p.M_max.wert);
+            Mk = std::min(Mk, p.M_min.wert);
+        }
+        const double Mref = std::max(Mg, -Mk);
+        for (std::size_t i = 0; i < r.lager.size(); ++i) {
+            NAHE(r.lager[i].min, Rmin[i], 1e-9, Rmax[i]);
+            NAHE(r.lager[i].max, Rmax[i], 1e-9, Rmax[i]);
+        }
+        for (std::size_t j = 0; j < e.stellen.size(); ++j) {
+            const Station& s = bei(r, e.stellen[j]);
+            NAHE(s.M_min, Mmin[j], 1e-9, Mref);
+            NAHE(s.M_max, Mmax[j], 1e-9, Mref);
+            NAHE(s.w_min, wmin[j], 1e-9, std::fabs(f[1]));
+            NAHE(s.w_max, wmax[j], 1e-9, std::fabs(f[1]));
+        }
+        NAHE(r.M_max.wert, Mg, 1e-9, Mref);
+        NAHE(r.M_min.wert, Mk, 1e-9, Mref);
+        for (std::size_t z = 0; z < abschnitte.size(); ++z)
+            NAHE(r.abschnitte[z].f, f[z], 1e-9, f[z]);
+    }
+
     // A beam with cantilevers, unequal spans and every kind of line load against the lines of
     // Biegelinien, which solve the same beam by their own system of equations: M, V and w at
     // every station, and the extremes.

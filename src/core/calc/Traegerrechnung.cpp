@@ -162,33 +162,20 @@ Linienlast linienlast(const Last& l)
                                           : Linienlast {l.von, l.bis, l.q1 / 1000.0, l.q2 / 1000.0};
 }
 
-// A span or a cantilever: where variable loads are switched on or off together.
-struct Bereich {
-    QString name;
-    double von, bis, L_Grenze;
-};
-
-std::vector<Bereich> bereiche(const Eingabe& e)
+// The span or cantilever a point load at x belongs to: the one on its right at a support, the
+// last one at the beam's right end.
+std::size_t abschnittBei(const std::vector<Abschnitt>& b, double x)
 {
-    std::vector<Bereich> b;
-    double x = 0;
-    if (e.kragarm_links > 0) {
-        b.push_back({QStringLiteral("Kragarm links"), 0.0, e.kragarm_links, 2.0 * e.kragarm_links});
-        x = e.kragarm_links;
-    }
-    for (std::size_t i = 0; i < e.felder.size(); ++i) {
-        b.push_back({QStringLiteral("Feld %1").arg(i + 1), x, x + e.felder[i], e.felder[i]});
-        x += e.felder[i];
-    }
-    if (e.kragarm_rechts > 0)
-        b.push_back({QStringLiteral("Kragarm rechts"), x, x + e.kragarm_rechts, 2.0 * e.kragarm_rechts});
-    return b;
+    std::size_t i = 0;
+    while (i + 1 < b.size() && x >= b[i].bis)
+        ++i;
+    return i;
 }
 
 // The permanent group first, then one group per span and cantilever with its variable loads
 // (a line load over several of them is cut at the supports; a load on a support belongs to the
 // part on its right, at the right end to the last).
-std::vector<Lastgruppe> lastgruppen(const Eingabe& e, const std::vector<Bereich>& b)
+std::vector<Lastgruppe> lastgruppen(const Eingabe& e, const std::vector<Abschnitt>& b)
 {
     std::vector<Lastgruppe> g(b.size() + 1);
     const double Lg = b.back().bis;
@@ -196,12 +183,7 @@ std::vector<Lastgruppe> lastgruppen(const Eingabe& e, const std::vector<Bereich>
         const double q = Biegerechnung::Eigengewicht(e.Masse) / 1000.0;
         g[0].linien.push_back({0.0, Lg, q, q});
     }
-    auto bereichBei = [&](double x) {
-        std::size_t i = 0;
-        while (i + 1 < b.size() && x >= b[i].bis)
-            ++i;
-        return i + 1;
-    };
+    auto bereichBei = [&](double x) { return abschnittBei(b, x) + 1; };
     for (const Last& l : e.lasten) {
         const bool staendig = l.einwirkung == Einwirkung::Staendig;
         if (l.art == Lastart::Einzellast)
@@ -485,7 +467,7 @@ std::vector<double> knicke(const Eingabe& e, const std::vector<Lastgruppe>& grup
 Loesung loesen(const Eingabe& e)
 {
     Loesung l;
-    const auto b = bereiche(e);
+    const auto b = Abschnitte(e);
     auto gruppen = lastgruppen(e, b);
     l.gruppen.push_back(gruppen[0]); // permanent, also when empty
     for (std::size_t i = 1; i < gruppen.size(); ++i)
@@ -667,7 +649,7 @@ void verlaeufe(const Eingabe& e, const Loesung& l, Ergebnis& r)
     r.mitDurchbiegung = EI > 0;
     const double zuMm = r.mitDurchbiegung ? 1.0 / EI : 0.0;
     const double Lg = l.knicke.back();
-    const auto b = bereiche(e);
+    const auto b = Abschnitte(e);
     constexpr double Unendlich = std::numeric_limits<double>::infinity();
     const Kandidat Unten {0.0, -Unendlich}, Oben {0.0, Unendlich}; // every value beats them
     std::vector<Kandidat> wGroesster(b.size(), Unten), wKleinster(b.size(), Oben);
@@ -699,7 +681,7 @@ void verlaeufe(const Eingabe& e, const Loesung& l, Ergebnis& r)
         if (r.mitDurchbiegung) {
             const double mitte = x0 + 0.5 * (l.knicke[i + 1] - x0);
             const auto z
-                = std::size_t(std::find_if(b.begin(), b.end(), [&](const Bereich& z) { return mitte < z.bis; }) - b.begin());
+                = std::size_t(std::find_if(b.begin(), b.end(), [&](const Abschnitt& z) { return mitte < z.bis; }) - b.begin());
             verfeinern(
                 l, i, t, &Stueck::EIw, false, wGroesster[std::min(z, b.size() - 1)], wKleinster[std::min(z, b.size() - 1)]);
         }
@@ -708,7 +690,7 @@ void verlaeufe(const Eingabe& e, const Loesung& l, Ergebnis& r)
     r.M_min = {Mk.x, Mk.wert};
     r.V_betrag_max = Vg.wert >= -Vk.wert ? Extremwert {Vg.x, Vg.wert} : Extremwert {Vk.x, Vk.wert};
     for (std::size_t z = 0; z < b.size(); ++z) {
-        Abschnitt a {b[z].name, b[z].von, b[z].bis, b[z].L_Grenze};
+        Abschnitt a = b[z];
         const Kandidat& f = wGroesster[z].wert >= -wKleinster[z].wert ? wGroesster[z] : wKleinster[z];
         a.f = f.wert * zuMm;
         a.x = f.x;
@@ -823,6 +805,55 @@ std::vector<double> Stuetzen(const Eingabe& e)
     std::vector<double> s {e.kragarm_links};
     for (double f : e.felder)
         s.push_back(s.back() + f);
+    return s;
+}
+
+std::vector<Abschnitt> Abschnitte(const Eingabe& e)
+{
+    std::vector<Abschnitt> b;
+    auto dazu = [&b](const QString& name, double von, double laenge, double L_Grenze) {
+        Abschnitt a;
+        a.name = name;
+        a.von = von;
+        a.bis = von + laenge;
+        a.L_Grenze = L_Grenze;
+        b.push_back(a);
+    };
+    const std::vector<double> s = Stuetzen(e);
+    if (e.kragarm_links > 0)
+        dazu(QStringLiteral("Kragarm links"), 0.0, e.kragarm_links, 2.0 * e.kragarm_links);
+    for (std::size_t i = 0; i < e.felder.size(); ++i)
+        dazu(QStringLiteral("Feld %1").arg(i + 1), s[i], e.felder[i], e.felder[i]);
+    if (e.kragarm_rechts > 0)
+        dazu(QStringLiteral("Kragarm rechts"), s.back(), e.kragarm_rechts, 2.0 * e.kragarm_rechts);
+    return b;
+}
+
+Eingabe Stellung(const Eingabe& e, unsigned muster)
+{
+    const auto b = Abschnitte(e);
+    Eingabe s = e;
+    s.lasten.clear();
+    for (Last l : e.lasten) {
+        const bool veraenderlich = l.einwirkung == Einwirkung::Veraenderlich;
+        l.einwirkung = Einwirkung::Staendig;
+        if (!veraenderlich || (punktlast(l) && (muster >> abschnittBei(b, l.x) & 1u))) {
+            s.lasten.push_back(l);
+            continue;
+        }
+        for (std::size_t t = 0; t < b.size() && !punktlast(l); ++t) {
+            const auto teil = ausschnitt(linienlast(l), b[t].von, b[t].bis);
+            if (!(muster >> t & 1u) || !teil)
+                continue;
+            Last stueck = l;
+            stueck.art = Lastart::Trapezlast;
+            stueck.von = teil->a;
+            stueck.bis = teil->b;
+            stueck.q1 = teil->q1 * 1000.0; // N/mm → N/m
+            stueck.q2 = teil->q2 * 1000.0;
+            s.lasten.push_back(stueck);
+        }
+    }
     return s;
 }
 

@@ -122,6 +122,15 @@ struct Ergebnis {
     Rechenweg::Schritte schritte;
 };
 
+// The spans and cantilevers from left to right (only their names, ends and L_Grenze filled in).
+std::vector<Abschnitt> Abschnitte(const Eingabe& e);
+
+// The input of one pattern of the variable loads: those on the spans and cantilevers whose bit
+// is set in `muster` (bit i: Abschnitte(e)[i]) made permanent, cut at the supports, the others
+// left off. A report can show the governing pattern with it; the envelope of `berechnen` is
+// the same as the extremes over all patterns.
+Eingabe Stellung(const Eingabe& e, unsigned muster);
+
 // The whole calculation. An input with a fault throws Plattform::Fehler with the text of
 // `pruefen`.
 Ergebnis berechnen(const Eingabe& e);
