@@ -6,10 +6,11 @@
 #include "core/calc/Biegelinien.h"
 #include "core/calc/Biegerechnung.h"
 #include "core/calc/Traegerrechnung.h"
+#include "core/calc/Traegersuche.h"
 #include "core/platform/Fehler.h"
 
 #include <cmath>
-#include <numbers>
+#include <map>
 
 using namespace Traegerrechnung;
 using Beispielbalken::Emod;
@@ -511,6 +512,55 @@ private slots:
             QFAIL("berechnet trotz Fehler");
         } catch (const Plattform::Fehler& fehler) {
             QCOMPARE(fehler.text(), f->text);
+        }
+    }
+
+    // The finder over a small library, with the self-weight and a deflection limit, against
+    // the full calculation of every profile: its bounds never refuse a profile that holds, the
+    // lightest per family and the list of all that hold are the same.
+    void finder()
+    {
+        const double profile[][5] = {// W, I, A of two families (rounded IPE and HEA values)
+            {77.3, 541, 1640}, {109, 869, 2010}, {146, 1317, 2390}, {194, 1943, 2850}, {252, 2772, 3340}, {324, 3892, 3910},
+            {72.8, 349, 2120}, {106, 606, 2530}, {155, 1033, 3140}, {220, 1673, 3880}, {294, 2510, 4530}, {389, 3692, 5380}};
+        for (int i = 0; i < 12; ++i) {
+            const QString art = i < 6 ? QStringLiteral("IPE") : QStringLiteral("HEA");
+            Unit1::Profildat[i / 6][5 - i % 6] // stored heaviest first: the finder sorts them
+                = {art, art + QString::number(i), profile[i][0], profile[i][0] / 6, profile[i][1], profile[i][1] / 12,
+                    profile[i][2]};
+        }
+        Traegersuche::Aufgabe a;
+        a.traeger = traeger({4000, 3000},
+            {streckenlast(3000, 0, 7800), streckenlast(4000, 0, 7800, Einwirkung::Veraenderlich), einzellast(8000, 1500)});
+        a.traeger.kragarm_rechts = 800;
+        a.traeger.Sigma_Zul = 160;
+        a.traeger.grenze = 300;
+        a.traeger.eigengewicht = true;
+        a.Gamma = 7.85;
+        const auto leichteste = Traegersuche::Suche(Unit1::Profildat, a, false).leichteste();
+        const auto alle = Traegersuche::Suche(Unit1::Profildat, a, true).alle();
+
+        std::map<QString, QString> erwartetLeichteste;
+        std::vector<QString> erwartetAlle;
+        for (int i = 0; i < 12; ++i) { // lightest first within each family
+            Eingabe e = a.traeger;
+            e.W = profile[i][0];
+            e.I = profile[i][1];
+            e.Masse = profile[i][2] * a.Gamma / 1000.0;
+            if (!berechnen(e).erfuellt)
+                continue;
+            const QString art = i < 6 ? QStringLiteral("IPE") : QStringLiteral("HEA");
+            erwartetLeichteste.try_emplace(art, art + QString::number(i));
+            erwartetAlle.push_back(art + QString::number(i));
+        }
+        QCOMPARE(int(leichteste.size()), int(erwartetLeichteste.size()));
+        for (const auto& k : leichteste)
+            QCOMPARE(k.name, erwartetLeichteste[k.art]);
+        QCOMPARE(int(alle.size()), int(erwartetAlle.size()));
+        QVERIFY(erwartetAlle.size() > 2 && erwartetAlle.size() < 12); // the bounds had something to refuse
+        for (const auto& k : alle) {
+            QVERIFY(std::find(erwartetAlle.begin(), erwartetAlle.end(), k.name) != erwartetAlle.end());
+            QVERIFY(k.Werf <= k.W && k.mitF && std::fabs(k.f) * 300 <= 4000.0);
         }
     }
 

@@ -265,6 +265,12 @@ bool Knickung_haelt(const Knickaufgabe& a, Kandidat& k)
     }
 }
 
+Ergebnis Suche(const TProfilbibliothek& bibliothek, Ausrichtung ausrichtung, double Gamma, bool alle,
+    const std::function<bool(Kandidat&)>& haelt)
+{
+    return suchen(bibliothek, ausrichtung, Gamma, alle, haelt);
+}
+
 Ergebnis Biegung(const TProfilbibliothek& bibliothek, const Biegeaufgabe& aufgabe, bool alle)
 {
     const Vorpruefung vor(aufgabe);

@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace Profilsuche {
@@ -59,6 +60,13 @@ struct Knickaufgabe {
     double Tetmaier1 = 0, Tetmaier2 = 0; // N/mm²
     double Gamma = 0;
 };
+
+// The walk every finder shares: each family as the profile selection lists it, lightest
+// profile first, keeping the profiles for which `haelt` is true (it fills in their results).
+// `alle`: every profile that holds, else only the lightest per family (the search of a family
+// stops at it).
+Ergebnis Suche(const Unit1::TProfilbibliothek& bibliothek, Ausrichtung ausrichtung, double Gamma, bool alle,
+    const std::function<bool(Kandidat&)>& haelt);
 
 // `alle`: every profile that holds, else only the lightest per family (the search of a family
 // stops at it).

@@ -442,6 +442,7 @@ struct Loesung {
     std::vector<Lastgruppe> gruppen;
     std::vector<Linie> linien;
     std::vector<Eigen::VectorXd> unbekannte;
+    std::size_t huellgruppen = 0; // the groups of the envelope: the permanent one and the variable ones
     double rest = 0;
 };
 
@@ -464,7 +465,9 @@ std::vector<double> knicke(const Eingabe& e, const std::vector<Lastgruppe>& grup
     return k;
 }
 
-Loesung loesen(const Eingabe& e)
+// `einheitslast`: one more group after those of the envelope, a uniform load of 1 N/mm over the
+// whole beam, whose line scales to any self-weight.
+Loesung loesen(const Eingabe& e, bool einheitslast = false)
 {
     Loesung l;
     const auto b = Abschnitte(e);
@@ -473,6 +476,9 @@ Loesung loesen(const Eingabe& e)
     for (std::size_t i = 1; i < gruppen.size(); ++i)
         if (!gruppen[i].leer())
             l.gruppen.push_back(std::move(gruppen[i]));
+    l.huellgruppen = l.gruppen.size();
+    if (einheitslast)
+        l.gruppen.push_back({{}, {}, {{0.0, b.back().bis, 1.0, 1.0}}});
     l.knicke = knicke(e, l.gruppen);
     l.sys = system(e, l.knicke);
     const auto n = Eigen::Index(l.sys.unbekannte());
@@ -512,7 +518,7 @@ template <typename Wert> double huelle(std::size_t gruppen, bool oben, Wert wert
 Polynom muster(const Loesung& l, std::size_t i, double t, bool oben, Polynom Stueck::*groesse)
 {
     Polynom p = l.linien[0].stuecke[i].*groesse;
-    for (std::size_t g = 1; g < l.linien.size(); ++g) {
+    for (std::size_t g = 1; g < l.huellgruppen; ++g) {
         const Polynom& q = l.linien[g].stuecke[i].*groesse;
         const double v = wert(q, t);
         if (oben ? v > 0 : v < 0)
@@ -588,7 +594,7 @@ void verfeinern(const Loesung& l, std::size_t i, const std::vector<double>& t, P
         double bester = 0;
         for (std::size_t j = 0; j < t.size(); ++j) {
             const double v
-                = huelle(l.linien.size(), oben, [&](std::size_t g) { return wert(l.linien[g].stuecke[i].*groesse, t[j]); });
+                = huelle(l.huellgruppen, oben, [&](std::size_t g) { return wert(l.linien[g].stuecke[i].*groesse, t[j]); });
             if (j == 0 || (oben ? v > bester : v < bester)) {
                 bester = v;
                 beste = j;
@@ -618,7 +624,7 @@ std::vector<double> stellen(double h, double Lg)
 void lagerkraefte(const Loesung& l, Ergebnis& r)
 {
     const System& s = l.sys;
-    const auto nG = l.linien.size();
+    const auto nG = l.huellgruppen;
     for (std::size_t i = 0; i < s.stuetzen.size(); ++i) {
         Lagerkraft k;
         k.x = s.stuetzen[i];
@@ -654,7 +660,7 @@ void verlaeufe(const Eingabe& e, const Loesung& l, Ergebnis& r)
     const Kandidat Unten {0.0, -Unendlich}, Oben {0.0, Unendlich}; // every value beats them
     std::vector<Kandidat> wGroesster(b.size(), Unten), wKleinster(b.size(), Oben);
     Kandidat Mg = Unten, Mk = Oben, Vg = Unten, Vk = Oben;
-    const auto nG = l.linien.size();
+    const auto nG = l.huellgruppen;
     for (std::size_t i = 0; i + 1 < l.knicke.size(); ++i) {
         const double x0 = l.knicke[i];
         const auto t = stellen(l.knicke[i + 1] - x0, Lg);
@@ -672,18 +678,16 @@ void verlaeufe(const Eingabe& e, const Loesung& l, Ergebnis& r)
             r.stationen.back().V_max = V(true);
         }
         verfeinern(l, i, t, &Stueck::M, true, Mg, Mk);
-        for (const Station& s : std::vector(r.stationen.end() - std::ptrdiff_t(t.size()), r.stationen.end())) {
+        for (std::size_t j = r.stationen.size() - t.size(); j < r.stationen.size(); ++j) {
+            const Station& s = r.stationen[j];
             if (s.V_max > Vg.wert)
                 Vg = {s.x, s.V_max};
             if (s.V_min < Vk.wert)
                 Vk = {s.x, s.V_min};
         }
         if (r.mitDurchbiegung) {
-            const double mitte = x0 + 0.5 * (l.knicke[i + 1] - x0);
-            const auto z
-                = std::size_t(std::find_if(b.begin(), b.end(), [&](const Abschnitt& z) { return mitte < z.bis; }) - b.begin());
-            verfeinern(
-                l, i, t, &Stueck::EIw, false, wGroesster[std::min(z, b.size() - 1)], wKleinster[std::min(z, b.size() - 1)]);
+            const std::size_t z = abschnittBei(b, 0.5 * (x0 + l.knicke[i + 1]));
+            verfeinern(l, i, t, &Stueck::EIw, false, wGroesster[z], wKleinster[z]);
         }
     }
     r.M_max = {Mg.x, Mg.wert};
@@ -749,7 +753,7 @@ Rechenweg::Schritte schritte(const Eingabe& e, const Loesung& l, const Ergebnis&
         QStringLiteral("w = 0 an jedem Lager, w' = 0 an jeder Einspannung, ΣV = 0 und ΣM = 0: %1 Gleichungen")
             .arg(l.sys.unbekannte()),
         QStringLiteral("Biegelinie aus E · I · w'' = −M(x), Lasten als Föppl-Klammern"), QString());
-    const auto variabel = l.linien.size() - 1;
+    const auto variabel = l.huellgruppen - 1;
     notieren(s, QStringLiteral("Laststellungen"),
         QStringLiteral(
             "ständige Lasten immer; veränderliche feldweise ungünstig (jedes Feld und jeder Kragarm belastet oder nicht)"),
@@ -874,7 +878,7 @@ std::optional<Eingabefehler> pruefen(const Eingabe& e)
     return wertePruefen(e);
 }
 
-Ergebnis berechnen(const Eingabe& e)
+Ergebnis berechnen(const Eingabe& e, Umfang umfang)
 {
     if (const auto f = pruefen(e))
         throw Fehler(Fehler::Art::Allgemein, f->text);
@@ -885,10 +889,45 @@ Ergebnis berechnen(const Eingabe& e)
     verlaeufe(e, l, r);
     r.W_erf = std::max(std::fabs(r.M_max.wert), std::fabs(r.M_min.wert)) / e.Sigma_Zul / 1000.0; // mm³ → cm³
     urteilen(e, r);
+    if (umfang == Umfang::OhneRechenweg)
+        return r;
     r.schritte = schritte(e, l, r);
     for (const Rechenweg::Schritt& s : r.schritte)
         Rechenweg::notieren(s);
     return r;
 }
+
+Schranken::Schranken(const Eingabe& e)
+{
+    Eingabe ohneEigengewicht = e;
+    ohneEigengewicht.eigengewicht = false;
+    const Loesung l = loesen(ohneEigengewicht, true);
+    const std::size_t eins = l.huellgruppen; // the unit load's group
+    const auto b = Abschnitte(e);
+    m_w.resize(b.size());
+    for (std::size_t i = 0; i + 1 < l.knicke.size(); ++i) {
+        const std::size_t z = abschnittBei(b, 0.5 * (l.knicke[i] + l.knicke[i + 1]));
+        for (double t : stellen(l.knicke[i + 1] - l.knicke[i], l.knicke.back())) {
+            auto an = [&](Polynom Stueck::*gr) {
+                auto v = [&](std::size_t g) { return wert(l.linien[g].stuecke[i].*gr, t); };
+                return Wert {huelle(eins, false, v), huelle(eins, true, v), v(eins)};
+            };
+            m_M.push_back(an(&Stueck::M));
+            m_w[z].push_back(an(&Stueck::EIw));
+        }
+    }
+}
+
+double Schranken::groesster(const std::vector<Wert>& werte, double g)
+{
+    double b = 0;
+    for (const Wert& w : werte)
+        b = std::max({b, w.max + g * w.eins, -(w.min + g * w.eins)});
+    return b;
+}
+
+double Schranken::M_betrag(double g) const { return groesster(m_M, g); }
+
+double Schranken::f_betrag(std::size_t abschnitt, double g, double EI) const { return groesster(m_w[abschnitt], g) / EI; }
 
 } // namespace Traegerrechnung

@@ -132,7 +132,30 @@ std::vector<Abschnitt> Abschnitte(const Eingabe& e);
 Eingabe Stellung(const Eingabe& e, unsigned muster);
 
 // The whole calculation. An input with a fault throws Plattform::Fehler with the text of
-// `pruefen`.
-Ergebnis berechnen(const Eingabe& e);
+// `pruefen`. Without the steps (for the finder, which checks many profiles) the rest is the
+// same.
+enum class Umfang { MitRechenweg, OhneRechenweg };
+Ergebnis berechnen(const Eingabe& e, Umfang umfang = Umfang::MitRechenweg);
+
+// Lower bounds for the finder, which tries many profiles on one beam: the envelope at the
+// stations without the self-weight and the line of a uniform load of 1 N/mm, solved once. A
+// profile's self-weight g adds g times that line (it is permanent and changes no pattern), and
+// its deflections scale with 1/(E·I), so its greatest |M| and each span's greatest |w| at the
+// stations follow from sums. The exact extremes can only be greater (they may lie between
+// stations).
+class Schranken {
+public:
+    explicit Schranken(const Eingabe& e); // a checked input; its own self-weight is left off
+    double M_betrag(double g) const; // N·mm for a self-weight g in N/mm
+    double f_betrag(std::size_t abschnitt, double g, double EI) const; // mm; EI in N·mm²
+
+private:
+    struct Wert {
+        double min, max, eins; // the envelope and the unit load's value
+    };
+    static double groesster(const std::vector<Wert>& werte, double g);
+    std::vector<Wert> m_M;
+    std::vector<std::vector<Wert>> m_w; // E·I·w, per span and cantilever
+};
 
 } // namespace Traegerrechnung
