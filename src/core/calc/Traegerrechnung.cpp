@@ -583,30 +583,25 @@ struct Kandidat {
 
 // The extremes of the envelope of one quantity on piece i: sampled at the stations, then the
 // governing pattern's polynomial taken at its own extreme inside the piece.
+// The extremes of the envelope of one quantity on piece i: the values at the stations t (the
+// envelope from above and from below), then the governing pattern's polynomial taken at its own
+// extreme inside the piece.
 void verfeinern(const Loesung& l, std::size_t i, const std::vector<double>& t, Polynom Stueck::*groesse, bool kubisch,
-    Kandidat& groesster, Kandidat& kleinster)
+    const std::array<std::vector<double>, 2>& werte, Kandidat& groesster, Kandidat& kleinster)
 {
     const double x0 = l.knicke[i], h = l.knicke[i + 1] - x0;
     for (const bool oben : {true, false}) {
         Kandidat& k = oben ? groesster : kleinster;
         auto besser = [&](double v) { return oben ? v > k.wert : v < k.wert; };
-        std::size_t beste = 0;
-        double bester = 0;
-        for (std::size_t j = 0; j < t.size(); ++j) {
-            const double v
-                = huelle(l.huellgruppen, oben, [&](std::size_t g) { return wert(l.linien[g].stuecke[i].*groesse, t[j]); });
-            if (j == 0 || (oben ? v > bester : v < bester)) {
-                bester = v;
-                beste = j;
-            }
-            if (besser(v))
-                k = {x0 + t[j], v};
-        }
+        const std::vector<double>& v = werte[oben];
+        const auto beste
+            = std::size_t((oben ? std::max_element(v.begin(), v.end()) : std::min_element(v.begin(), v.end())) - v.begin());
+        if (besser(v[beste]))
+            k = {x0 + t[beste], v[beste]};
         const Polynom p = muster(l, i, t[beste], oben, groesse);
-        const Polynom d = ableitung(p);
-        for (double r : kubisch ? scheitel3(p, h) : nullstellen(d, h, int(t.size()) * 4))
-            if (const double v = wert(p, r); besser(v))
-                k = {x0 + r, v};
+        for (double r : kubisch ? scheitel3(p, h) : nullstellen(ableitung(p), h, int(t.size()) * 4))
+            if (const double w = wert(p, r); besser(w))
+                k = {x0 + r, w};
     }
 }
 
@@ -661,33 +656,35 @@ void verlaeufe(const Eingabe& e, const Loesung& l, Ergebnis& r)
     std::vector<Kandidat> wGroesster(b.size(), Unten), wKleinster(b.size(), Oben);
     Kandidat Mg = Unten, Mk = Oben, Vg = Unten, Vk = Oben;
     const auto nG = l.huellgruppen;
+    std::array<std::vector<double>, 2> M, w; // at the stations of a piece: [0] from below, [1] from above
+    std::vector<Polynom> V(nG);
     for (std::size_t i = 0; i + 1 < l.knicke.size(); ++i) {
         const double x0 = l.knicke[i];
         const auto t = stellen(l.knicke[i + 1] - x0, Lg);
+        for (std::size_t g = 0; g < nG; ++g)
+            V[g] = ableitung(l.linien[g].stuecke[i].M); // V = dM/dx
+        for (auto* werte : {&M[0], &M[1], &w[0], &w[1]})
+            werte->clear();
         for (double tj : t) {
             auto an = [&](Polynom Stueck::*gr, bool oben) {
                 return huelle(nG, oben, [&](std::size_t g) { return wert(l.linien[g].stuecke[i].*gr, tj); });
             };
-            r.stationen.push_back({x0 + tj, an(&Stueck::M, false), an(&Stueck::M, true), 0.0, 0.0, an(&Stueck::EIw, false) * zuMm,
-                an(&Stueck::EIw, true) * zuMm});
-            // V = dM/dx, the envelope of the derivative pieces.
-            auto V = [&](bool oben) {
-                return huelle(nG, oben, [&](std::size_t g) { return wert(ableitung(l.linien[g].stuecke[i].M), tj); });
-            };
-            r.stationen.back().V_min = V(false);
-            r.stationen.back().V_max = V(true);
-        }
-        verfeinern(l, i, t, &Stueck::M, true, Mg, Mk);
-        for (std::size_t j = r.stationen.size() - t.size(); j < r.stationen.size(); ++j) {
-            const Station& s = r.stationen[j];
+            for (const bool oben : {false, true}) {
+                M[oben].push_back(an(&Stueck::M, oben));
+                w[oben].push_back(an(&Stueck::EIw, oben));
+            }
+            auto Vh = [&](bool oben) { return huelle(nG, oben, [&](std::size_t g) { return wert(V[g], tj); }); };
+            const Station s {x0 + tj, M[0].back(), M[1].back(), Vh(false), Vh(true), w[0].back() * zuMm, w[1].back() * zuMm};
             if (s.V_max > Vg.wert)
                 Vg = {s.x, s.V_max};
             if (s.V_min < Vk.wert)
                 Vk = {s.x, s.V_min};
+            r.stationen.push_back(s);
         }
+        verfeinern(l, i, t, &Stueck::M, true, M, Mg, Mk);
         if (r.mitDurchbiegung) {
             const std::size_t z = abschnittBei(b, 0.5 * (x0 + l.knicke[i + 1]));
-            verfeinern(l, i, t, &Stueck::EIw, false, wGroesster[z], wKleinster[z]);
+            verfeinern(l, i, t, &Stueck::EIw, false, w, wGroesster[z], wKleinster[z]);
         }
     }
     r.M_max = {Mg.x, Mg.wert};
@@ -794,6 +791,18 @@ Rechenweg::Schritte schritte(const Eingabe& e, const Loesung& l, const Ergebnis&
     return s;
 }
 
+// Everything but the steps from the solved lines.
+Ergebnis ergebnis(const Eingabe& e, const Loesung& l)
+{
+    Ergebnis r;
+    r.gleichgewicht_rest = l.rest;
+    lagerkraefte(l, r);
+    verlaeufe(e, l, r);
+    r.W_erf = std::max(std::fabs(r.M_max.wert), std::fabs(r.M_min.wert)) / e.Sigma_Zul / 1000.0; // mm³ → cm³
+    urteilen(e, r);
+    return r;
+}
+
 } // namespace
 
 double Gesamtlaenge(const Eingabe& e)
@@ -883,12 +892,7 @@ Ergebnis berechnen(const Eingabe& e, Umfang umfang)
     if (const auto f = pruefen(e))
         throw Fehler(Fehler::Art::Allgemein, f->text);
     const Loesung l = loesen(e);
-    Ergebnis r;
-    r.gleichgewicht_rest = l.rest;
-    lagerkraefte(l, r);
-    verlaeufe(e, l, r);
-    r.W_erf = std::max(std::fabs(r.M_max.wert), std::fabs(r.M_min.wert)) / e.Sigma_Zul / 1000.0; // mm³ → cm³
-    urteilen(e, r);
+    Ergebnis r = ergebnis(e, l);
     if (umfang == Umfang::OhneRechenweg)
         return r;
     r.schritte = schritte(e, l, r);
@@ -897,11 +901,21 @@ Ergebnis berechnen(const Eingabe& e, Umfang umfang)
     return r;
 }
 
-Schranken::Schranken(const Eingabe& e)
+// The shared solve, and its permanent line and unknowns without the self-weight.
+struct Profilreihe::Loesungen {
+    Loesung l;
+    Linie ohneEigengewicht;
+    Eigen::VectorXd unbekannteOhne;
+};
+
+Profilreihe::Profilreihe(const Eingabe& e)
 {
-    Eingabe ohneEigengewicht = e;
-    ohneEigengewicht.eigengewicht = false;
-    const Loesung l = loesen(ohneEigengewicht, true);
+    Eingabe ohne = e;
+    ohne.eigengewicht = false;
+    m_loesungen = std::make_unique<Loesungen>(Loesungen {loesen(ohne, true), {}, {}});
+    const Loesung& l = m_loesungen->l;
+    m_loesungen->ohneEigengewicht = l.linien[0];
+    m_loesungen->unbekannteOhne = l.unbekannte[0];
     const std::size_t eins = l.huellgruppen; // the unit load's group
     const auto b = Abschnitte(e);
     m_w.resize(b.size());
@@ -918,7 +932,9 @@ Schranken::Schranken(const Eingabe& e)
     }
 }
 
-double Schranken::groesster(const std::vector<Wert>& werte, double g)
+Profilreihe::~Profilreihe() = default;
+
+double Profilreihe::groesster(const std::vector<Wert>& werte, double g)
 {
     double b = 0;
     for (const Wert& w : werte)
@@ -926,8 +942,24 @@ double Schranken::groesster(const std::vector<Wert>& werte, double g)
     return b;
 }
 
-double Schranken::M_betrag(double g) const { return groesster(m_M, g); }
+double Profilreihe::M_betrag(double g) const { return groesster(m_M, g); }
 
-double Schranken::f_betrag(std::size_t abschnitt, double g, double EI) const { return groesster(m_w[abschnitt], g) / EI; }
+double Profilreihe::f_betrag(std::size_t abschnitt, double g, double EI) const { return groesster(m_w[abschnitt], g) / EI; }
+
+Ergebnis Profilreihe::rechnen(const Eingabe& mitProfil)
+{
+    if (const auto f = pruefen(mitProfil))
+        throw Fehler(Fehler::Art::Allgemein, f->text);
+    Loesung& l = m_loesungen->l;
+    const double g = mitProfil.eigengewicht ? Biegerechnung::Eigengewicht(mitProfil.Masse) / 1000.0 : 0.0; // N/mm
+    const Linie& eins = l.linien[l.huellgruppen];
+    Linie& staendig = l.linien[0];
+    for (std::size_t i = 0; i < staendig.stuecke.size(); ++i)
+        for (Polynom Stueck::*gr : {&Stueck::M, &Stueck::EIth, &Stueck::EIw})
+            for (int k = 0; k < 6; ++k)
+                (staendig.stuecke[i].*gr)[k] = (m_loesungen->ohneEigengewicht.stuecke[i].*gr)[k] + g * (eins.stuecke[i].*gr)[k];
+    l.unbekannte[0] = m_loesungen->unbekannteOhne + g * l.unbekannte[l.huellgruppen];
+    return ergebnis(mitProfil, l);
+}
 
 } // namespace Traegerrechnung

@@ -18,6 +18,7 @@
 #include "core/calc/Rechenweg.h"
 
 #include <QString>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -137,25 +138,34 @@ Eingabe Stellung(const Eingabe& e, unsigned muster);
 enum class Umfang { MitRechenweg, OhneRechenweg };
 Ergebnis berechnen(const Eingabe& e, Umfang umfang = Umfang::MitRechenweg);
 
-// Lower bounds for the finder, which tries many profiles on one beam: the envelope at the
-// stations without the self-weight and the line of a uniform load of 1 N/mm, solved once. A
-// profile's self-weight g adds g times that line (it is permanent and changes no pattern), and
-// its deflections scale with 1/(E·I), so its greatest |M| and each span's greatest |w| at the
-// stations follow from sums. The exact extremes can only be greater (they may lie between
-// stations).
-class Schranken {
+// One beam for many profiles (the finder): solved once without the self-weight and once under
+// a uniform load of 1 N/mm. A profile's self-weight g adds g times that line to the permanent
+// one (it changes no pattern) and its deflections scale with 1/(E·I), so neither needs a new
+// solve. `M_betrag` and `f_betrag` are the greatest values at the stations alone, lower bounds
+// of the exact extremes (which may lie between stations) for a quick refusal; `rechnen` gives
+// the exact result of `berechnen` without the steps.
+class Profilreihe {
 public:
-    explicit Schranken(const Eingabe& e); // a checked input; its own self-weight is left off
+    explicit Profilreihe(const Eingabe& e); // a checked input; its own I, W and mass do not count
+    ~Profilreihe();
+    Profilreihe(const Profilreihe&) = delete;
+    Profilreihe& operator=(const Profilreihe&) = delete;
+
     double M_betrag(double g) const; // N·mm for a self-weight g in N/mm
     double f_betrag(std::size_t abschnitt, double g, double EI) const; // mm; EI in N·mm²
+    // The result for the input with a profile's I, W and mass (the beam and loads as given to
+    // the constructor).
+    Ergebnis rechnen(const Eingabe& mitProfil);
 
 private:
     struct Wert {
         double min, max, eins; // the envelope and the unit load's value
     };
+    struct Loesungen;
     static double groesster(const std::vector<Wert>& werte, double g);
     std::vector<Wert> m_M;
     std::vector<std::vector<Wert>> m_w; // E·I·w, per span and cantilever
+    std::unique_ptr<Loesungen> m_loesungen;
 };
 
 } // namespace Traegerrechnung

@@ -30,8 +30,8 @@ double eigengewicht(const Aufgabe& a, const Kandidat& k)
 
 // False only for a candidate that cannot hold: the bounds at the stations already exceed W or
 // a deflection limit (with a margin for the rounding of the bound against the full check).
-bool kannHalten(const Aufgabe& a, const Traegerrechnung::Schranken& s, const std::vector<Traegerrechnung::Abschnitt>& abschnitte,
-    const Kandidat& k)
+bool kannHalten(const Aufgabe& a, const Traegerrechnung::Profilreihe& s,
+    const std::vector<Traegerrechnung::Abschnitt>& abschnitte, const Kandidat& k)
 {
     constexpr double Spiel = 1.0 + 1e-9;
     const Eingabe& e = a.traeger;
@@ -47,17 +47,17 @@ bool kannHalten(const Aufgabe& a, const Traegerrechnung::Schranken& s, const std
     return true;
 }
 
-} // namespace
-
-bool haelt(const Aufgabe& aufgabe, Kandidat& k)
+// The full check with the result of the beam with the candidate; false where there is none
+// (a profile the beam cannot be computed with does not hold).
+template <typename Rechnung> bool pruefen(const Aufgabe& aufgabe, Kandidat& k, Rechnung rechnen)
 {
     if (!(k.W > 0))
         return false;
     Traegerrechnung::Ergebnis r;
     try {
-        r = Traegerrechnung::berechnen(mitProfil(aufgabe, k), Traegerrechnung::Umfang::OhneRechenweg);
+        r = rechnen(mitProfil(aufgabe, k));
     } catch (const std::exception&) {
-        return false; // a profile the beam cannot be computed with does not hold
+        return false;
     }
     k.Werf = r.W_erf;
     k.Ausnutzung = Nachweis::Ausnutzung(r.W_erf, k.W);
@@ -84,6 +84,14 @@ bool haelt(const Aufgabe& aufgabe, Kandidat& k)
     return true;
 }
 
+} // namespace
+
+bool haelt(const Aufgabe& aufgabe, Kandidat& k)
+{
+    return pruefen(
+        aufgabe, k, [](const Eingabe& e) { return Traegerrechnung::berechnen(e, Traegerrechnung::Umfang::OhneRechenweg); });
+}
+
 Profilsuche::Ergebnis Suche(const Unit1::TProfilbibliothek& bibliothek, const Aufgabe& aufgabe, bool alle)
 {
     // I, W and the mass come from each candidate: the input is checked without them.
@@ -94,10 +102,11 @@ Profilsuche::Ergebnis Suche(const Unit1::TProfilbibliothek& bibliothek, const Au
     geprueft.Masse = geprueft.eigengewicht ? 1.0 : 0.0;
     if (const auto f = Traegerrechnung::pruefen(geprueft))
         throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein, f->text);
-    const Traegerrechnung::Schranken schranken(geprueft);
+    Traegerrechnung::Profilreihe reihe(geprueft);
     const auto abschnitte = Traegerrechnung::Abschnitte(geprueft);
+    auto rechnen = [&reihe](const Eingabe& e) { return reihe.rechnen(e); };
     return Profilsuche::Suche(bibliothek, aufgabe.ausrichtung, aufgabe.Gamma, alle,
-        [&](Kandidat& k) { return kannHalten(aufgabe, schranken, abschnitte, k) && haelt(aufgabe, k); });
+        [&](Kandidat& k) { return kannHalten(aufgabe, reihe, abschnitte, k) && pruefen(aufgabe, k, rechnen); });
 }
 
 } // namespace Traegersuche
