@@ -564,7 +564,8 @@ private slots:
         }
     }
 
-    // Only the self-weight is a load too; a load on a support goes straight into it.
+    // Only the self-weight is a load too; a load on a support goes straight into it; an
+    // overflow is refused.
     void grenzfaelle()
     {
         Eingabe e = traeger({3000}, {});
@@ -577,6 +578,16 @@ private slots:
         NAHE(s.lager[1].max, 5000.0, 1e-12, 5000.0);
         QCOMPARE(s.lager[1].min, 0.0);
         QVERIFY(std::fabs(s.M_max.wert) < 1e-6 && std::fabs(s.M_min.wert) < 1e-6);
+        // Finite inputs whose results overflow (a length cubed, a moment): the floating-point
+        // error, no infinite number.
+        for (const Eingabe& e : {traeger({1e200}, {einzellast(1e200, 5e199)}), traeger({4000}, {einzellast(1e307, 2000)})}) {
+            try {
+                berechnen(e);
+                QFAIL("Überlauf nicht erkannt");
+            } catch (const Plattform::Fehler& f) {
+                QVERIFY2(f.art() == Plattform::Fehler::Art::Ueberlauf, qPrintable(f.text()));
+            }
+        }
     }
 };
 

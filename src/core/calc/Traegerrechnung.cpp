@@ -376,6 +376,8 @@ System system(const Eingabe& e, const std::vector<double>& knicke)
     s.zeile(w0) = L;
     for (std::size_t i = 0; i < n; ++i)
         s.spalte(Eigen::Index(i)) = i < ns ? 1.0 : i < ns + nc ? L : i == ns + nc ? L * L : L * L * L;
+    if (!A.allFinite() || !s.spalte.allFinite()) // lengths whose cubes overflow
+        throw Fehler::ueberlauf();
     s.lu.compute(s.zeile.cwiseInverse().asDiagonal() * A * s.spalte.asDiagonal());
     if (!s.lu.isInvertible())
         throw Fehler(Fehler::Art::Allgemein, QStringLiteral("Der Träger ist verschieblich und kann die Lasten nicht tragen."));
@@ -733,14 +735,18 @@ void notieren(
 Rechenweg::Schritte schritte(const Eingabe& e, const Loesung& l, const Ergebnis& r)
 {
     Rechenweg::Schritte s;
-    QStringList felder;
+    QStringList traeger;
     for (double f : e.felder)
-        felder << mm(f);
-    notieren(s, QStringLiteral("Träger"),
-        QStringLiteral("Felder %1; Kragarm links %2, rechts %3; Lager links %4, rechts %5, Zwischenlager gelenkig")
-            .arg(felder.join(QStringLiteral(", ")), mm(e.kragarm_links), mm(e.kragarm_rechts), lagerText(e.lager_links),
-                lagerText(e.lager_rechts)),
-        QString(), QStringLiteral("Gesamtlänge %1").arg(mm(l.knicke.back())));
+        traeger << mm(f);
+    traeger = QStringList {QStringLiteral("Felder ") + traeger.join(QStringLiteral(", "))};
+    if (e.kragarm_links > 0)
+        traeger << QStringLiteral("Kragarm links ") + mm(e.kragarm_links);
+    if (e.kragarm_rechts > 0)
+        traeger << QStringLiteral("Kragarm rechts ") + mm(e.kragarm_rechts);
+    traeger << QStringLiteral("Lager links %1, rechts %2, Zwischenlager gelenkig")
+                   .arg(lagerText(e.lager_links), lagerText(e.lager_rechts));
+    notieren(s, QStringLiteral("Träger"), traeger.join(QStringLiteral("; ")), QString(),
+        QStringLiteral("Gesamtlänge %1").arg(mm(l.knicke.back())));
     if (e.eigengewicht && e.Masse > 0)
         notieren(s, QStringLiteral("Eigengewicht des Profils (ständig, über den ganzen Träger)"),
             QStringLiteral("g = Masse · 9,81 N/kg"),
@@ -799,6 +805,14 @@ Ergebnis ergebnis(const Eingabe& e, const Loesung& l)
     lagerkraefte(l, r);
     verlaeufe(e, l, r);
     r.W_erf = std::max(std::fabs(r.M_max.wert), std::fabs(r.M_min.wert)) / e.Sigma_Zul / 1000.0; // mm³ → cm³
+    // Inputs that are each finite can still overflow together; no number shown may be infinite.
+    bool endlich = std::isfinite(r.W_erf) && std::isfinite(r.V_betrag_max.wert) && std::isfinite(r.gleichgewicht_rest);
+    for (const Lagerkraft& k : r.lager)
+        endlich = endlich && std::isfinite(k.min) && std::isfinite(k.max) && std::isfinite(k.M_min) && std::isfinite(k.M_max);
+    for (const Abschnitt& a : r.abschnitte)
+        endlich = endlich && std::isfinite(a.f);
+    if (!endlich)
+        throw Fehler::ueberlauf();
     urteilen(e, r);
     return r;
 }
