@@ -71,7 +71,6 @@ Ergebnis Knickung(const Unit1::TProfilbibliothek& bibliothek, const Knickaufgabe
 bool Biegung_haelt(const Biegeaufgabe& aufgabe, Kandidat& k);
 bool Knickung_haelt(const Knickaufgabe& aufgabe, Kandidat& k);
 
-
 // The walk every finder shares: each family as the profile selection lists it, lightest
 // profile first, keeping the profiles for which `haelt` is true (it fills in their results).
 // `alle`: every profile that holds, else only the lightest per family (the search of a family
