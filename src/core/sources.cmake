@@ -19,6 +19,8 @@ target_sources(trabex_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/calc/Rechenweg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Scherformeln.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Scherrechnung.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/calc/Traegerrechnung.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/calc/Traegersuche.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/U_Lesen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/U_Material.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/U_Profile.cpp

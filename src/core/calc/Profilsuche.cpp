@@ -287,6 +287,12 @@ QString Ablehnung(const Knickaufgabe& aufgabe)
     return QString();
 }
 
+Ergebnis Suche(const TProfilbibliothek& bibliothek, Ausrichtung ausrichtung, double Gamma, bool alle,
+    const std::function<bool(Kandidat&)>& haelt)
+{
+    return suchen(bibliothek, ausrichtung, Gamma, alle, haelt);
+}
+
 Ergebnis Biegung(const TProfilbibliothek& bibliothek, const Biegeaufgabe& aufgabe, bool alle)
 {
     if (!Ablehnung(aufgabe).isEmpty())

@@ -11,6 +11,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace Profilsuche {
@@ -70,5 +71,12 @@ Ergebnis Knickung(const Unit1::TProfilbibliothek& bibliothek, const Knickaufgabe
 // cannot be computed. Fills in the candidate's results.
 bool Biegung_haelt(const Biegeaufgabe& aufgabe, Kandidat& k);
 bool Knickung_haelt(const Knickaufgabe& aufgabe, Kandidat& k);
+
+// The walk every finder shares: each family as the profile selection lists it, lightest
+// profile first, keeping the profiles for which `haelt` is true (it fills in their results).
+// `alle`: every profile that holds, else only the lightest per family (the search of a family
+// stops at it).
+Ergebnis Suche(const Unit1::TProfilbibliothek& bibliothek, Ausrichtung ausrichtung, double Gamma, bool alle,
+    const std::function<bool(Kandidat&)>& haelt);
 
 } // namespace Profilsuche
