@@ -8,6 +8,7 @@
 #include "core/platform/Fliesskomma.h"
 #include "core/platform/Meldungen.h"
 #include "core/platform/Zahlen.h"
+#include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/U_passend.h"
 #include "gui/calc/U_verlauf.h"
 #include "gui/data/Tab_Werkstoffauswahl.h"
@@ -151,7 +152,7 @@ void TDLG_Knickung::Aufbauen()
         = knopf(Panel3, QStringLiteral("B_Berechnung_Knicksicherheit"), QStringLiteral("Berechnung"), 10, 304, 398, 42);
 
     L_Warnung = label(this, QStringLiteral("L_Warnung"), QStringLiteral("."), 168, 580, 816, 30);
-    hintergrund(L_Warnung, Rot);
+    L_Warnung->setIndent(4);
 
     connect(B_Berechnung_I, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_Berechnung_IClick));
     connect(B_Berechnung_Knicksicherheit, &QPushButton::clicked, this,
@@ -207,7 +208,7 @@ void TDLG_Knickung::B_Berechnung_IClick()
     const bool gelungen = U_knick::mitFehlermeldung([&] {
         L = Wert(E_Laenge);
         Knicklaenge_Setzen();
-        L_Warnung->setText(QStringLiteral(" "));
+        Warnung_Leeren();
         F = Wert(E_Last);
         Sk_gewuenscht = Wert(E_Sicherheit);
         Ierf = Knickformeln::Ierf(Sk_gewuenscht, F, Lk, E);
@@ -233,7 +234,7 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
         F = Wert(E_Last);
         L = Wert(E_Laenge);
         Knicklaenge_Setzen();
-        L_Warnung->setText(QStringLiteral(" "));
+        Warnung_Leeren();
         Sigma_K = Knickformeln::Sigma_K_Euler(E, I, Lk, A);
         Sk = Knickformeln::Sicherheit(Sigma_K, Sigma_P, F, A);
         Schlankheitsgrad = Knickformeln::Schlankheitsgrad(Lk, I, A);
@@ -273,15 +274,17 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
     const double gewuenscht = Wert(E_Sicherheit);
     aufnahme.knickung->S = gewuenscht;
     aufnahme.gelungen = true;
+    using enum Nachweis::Zustand;
     switch (Knickformeln::Knickurteil(Sk, gewuenscht)) {
     case Knickformeln::Urteil::Versagen:
-        L_Warnung->setText(QStringLiteral("Achtung: Der Träger wird versagen"));
+        Nachweiszeile::Zeigen(L_Warnung, {NichtErfuellt, QStringLiteral("Achtung: Der Träger wird versagen")});
         break;
     case Knickformeln::Urteil::NichtErreicht:
-        L_Warnung->setText(QStringLiteral("Achtung: Die gewünschte Knicksicherheit wurde nicht erreicht"));
+        Nachweiszeile::Zeigen(
+            L_Warnung, {NichtErfuellt, QStringLiteral("Achtung: Die gewünschte Knicksicherheit wurde nicht erreicht")});
         break;
     case Knickformeln::Urteil::Erreicht:
-        L_Warnung->setText(QStringLiteral("Die gewünschte Knicksicherheit wurde erreicht"));
+        Nachweiszeile::Zeigen(L_Warnung, {Erfuellt, QStringLiteral("Die gewünschte Knicksicherheit wurde erreicht")});
         break;
     case Knickformeln::Urteil::Keins:
         break;
@@ -301,6 +304,13 @@ void TDLG_Knickung::Formel_Zeigen(const QString& formel)
         Knickformeln::mitSigmaP(Sigma_K, Sigma_P) ? formel + QStringLiteral("; die Sicherheit mit σP, da σK > σP") : formel);
 }
 
+// No verdict, no colour: a blank line, not an empty red bar.
+void TDLG_Knickung::Warnung_Leeren()
+{
+    L_Warnung->setText(QStringLiteral(" "));
+    L_Warnung->setAutoFillBackground(false);
+}
+
 void TDLG_Knickung::Ergebnisse_Anzeigen()
 {
     L_Sigma_K->setText(fixiert(Sigma_K, 4));
@@ -314,7 +324,7 @@ void TDLG_Knickung::E_LastChange()
     for (QLabel* l : {L_Ierf, L_Sigma_K, L_Sigma_vorh, L_SK, L_Schlankheitsgrad})
         l->setText(QStringLiteral("0"));
     L_Formel->setText(QStringLiteral(" "));
-    L_Warnung->setText(QStringLiteral(" "));
+    Warnung_Leeren();
 }
 
 void TDLG_Knickung::B_ProfilClick()
@@ -335,7 +345,7 @@ void TDLG_Knickung::Profil_Zeigen()
     Rechendialog::Profilbox_Anzeigen(Profil);
     E_I->setText(fixiert(I, 2));
     L_Formel->setText(QStringLiteral(" "));
-    L_Warnung->setText(QStringLiteral(" "));
+    Warnung_Leeren();
     for (QLabel* l : {L_Sigma_K, L_Sigma_vorh, L_SK, L_Schlankheitsgrad})
         l->setText(QStringLiteral("0"));
 }
@@ -376,8 +386,15 @@ void TDLG_Knickung::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Knicku
 
 void TDLG_Knickung::B_DruckenClick()
 {
-    if (const auto zusatz = U_verlauf::Berichtsseiten(U_verlauf::Art::Knickung, this))
-        U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this), windowTitle(), L_Formel->text(), &*zusatz);
+    auto zusatz = U_verlauf::Berichtsseiten(U_verlauf::Art::Knickung, this);
+    if (!zusatz)
+        return;
+    // The verdict as the dialog shows it, for page 1 and the steps.
+    Rechenweg::Schritte nachweis {Nachweiszeile::OhneEigengewicht()};
+    if (!L_Warnung->text().trimmed().isEmpty() && L_Warnung->text() != QStringLiteral("."))
+        nachweis.append({QStringLiteral("Nachweis Knicksicherheit"), L_Warnung->text().trimmed(), {}, {}});
+    Nachweiszeile::Protokollieren(zusatz->protokoll, nachweis, {});
+    U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this), windowTitle(), L_Formel->text(), &*zusatz);
 }
 
 void TDLG_Knickung::B_KnicklinieClick() { U_verlauf::Zeigen(U_verlauf::Art::Knickung, this); }

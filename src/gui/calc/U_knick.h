@@ -65,6 +65,7 @@ private:
     void Aufbauen();
     void Knicklaenge_Setzen();
     void Formel_Zeigen(const QString& formel);
+    void Warnung_Leeren();
     void Ergebnisse_Anzeigen();
     void Profil_Zeigen();
 };
