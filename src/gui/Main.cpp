@@ -116,7 +116,7 @@ using Plattform::handler;
 TMainform::TMainform()
 {
     setObjectName(QStringLiteral("Mainform"));
-    setWindowTitle(QStringLiteral("Trabex für Windows"));
+    setWindowTitle(QStringLiteral("Trabex"));
     setFixedSize(1008, 661);
     Bausteine::programmschrift(this);
     if (const QScreen* schirm = QGuiApplication::primaryScreen())
@@ -195,7 +195,9 @@ void TMainform::Berechnungen_Aufbauen()
     B_Beenden2
         = symbolknopf(t, QStringLiteral("B_Beenden2"), QStringLiteral("Programmende"), Symbol::Abbrechen, 792, 524, 173, 45);
     Label13 = label(t, QStringLiteral("Label13"),
-        QStringLiteral("Achtung! In den Biegeberechnungen wird  das Eigengewicht des Trägers nicht berücksichtigt!"), 146, 606);
+        QStringLiteral("Hinweis: Das Eigengewicht des Trägers rechnen die Biegedialoge nur mit, wenn „Eigengewicht "
+                       "berücksichtigen“ angekreuzt ist."),
+        146, 606);
     Label13->resize(std::max(714, Label13->width()), Label13->height()); // 714 wide, or as the font needs
 
     connect(CB_Style, &QComboBox::textActivated, this, handler(this, &TMainform::CB_StyleChange));

@@ -6,12 +6,14 @@
 #include "core/calc/Biegerechnung.h"
 #include "core/calc/Nachweis.h"
 #include "core/platform/Zahlen.h"
+#include "core/report/Berichtsinhalt.h"
 #include "gui/Main.h"
 #include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/Rechendialog.h"
 #include "gui/calc/U_bieg1.h"
 #include "gui/calc/U_bieg2.h"
 #include "gui/calc/U_passend.h"
+#include "gui/calc/U_verlauf.h"
 #include "gui/explain/U_Formel.h"
 #include "gui/explain/U_Hilfe.h"
 #include "gui/platform/Oberflaeche.h"
@@ -558,7 +560,9 @@ private slots:
         W = 1.001 * WerfSoll;
         d2()->Felder.B_Berechnung_f->click();
         QVERIFY(m_lauf->rekorder.meldungen.isEmpty());
-        QCOMPARE(d2()->Felder.L_f->text(), fixiert(fd, 4));
+        // An upward deflection shows its magnitude and says so; L/f stays positive.
+        QCOMPARE(d2()->Felder.L_f->text(), fd < 0 ? fixiert(-fd, 4) + QStringLiteral(" nach oben") : fixiert(fd, 4));
+        QCOMPARE(d2()->Felder.L_L_durch_f->text(), fixiert(L / std::abs(fd), 2));
     }
 
     void fall4AmFernenAuflagerUndHinweiseLeeren()
@@ -621,6 +625,49 @@ private slots:
         berechne(d1(), "5000", "4000", "120", "0");
         QCOMPARE(d1()->Felder.L_Nachweis_W->text(), QStringLiteral("Nachweis Biegung: kein Profil gewählt"));
         Nachweis::Durchbiegungsgrenze = 0;
+    }
+
+    // An uplifting load (negative) bends the beam upwards: the dialog and the report show the
+    // magnitude of f with "nach oben" and a positive L/f, the steps say the same. Case 5, IPE 200
+    // (I = 1940 cm⁴, 22,4 kg/m, g = 219,744 N/m), L = 4000 mm: f = 5·q·L⁴ / (384·E·I).
+    void abhebendeLast_data()
+    {
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<bool>("eigengewicht");
+        QTest::addColumn<double>("q"); // N/mm, downwards positive, with the self-weight
+        QTest::newRow("nach unten") << "5000" << false << 5.0;
+        QTest::newRow("abhebend") << "-5000" << false << -5.0;
+        QTest::newRow("abhebend mit Eigengewicht") << "-5000" << true << -5.0 + 22.4 * 9.81 / 1000;
+        QTest::newRow("Eigengewicht überwiegt") << "-100" << true << -0.1 + 22.4 * 9.81 / 1000;
+    }
+    void abhebendeLast()
+    {
+        QFETCH(QString, last);
+        QFETCH(bool, eigengewicht);
+        QFETCH(double, q);
+        oeffnen(d1(), 5);
+        d1()->Felder.ChB_Eigengewicht->setChecked(eigengewicht);
+        berechne(d1(), last.toLatin1().constData(), "4000", "120", "0");
+        d1()->Felder.B_Berechnung_f->click();
+        const double f = 5 * q * std::pow(4000.0, 4) / 384 / (210000.0 * 1940 * 10000);
+        QVERIFY2(std::abs(fd - f) < 1e-9 * std::abs(f), qPrintable(QStringLiteral("fd %1, erwartet %2").arg(fd).arg(f)));
+        const QString betrag = fixiert(std::abs(f), 4);
+        QCOMPARE(d1()->Felder.L_f->text(), f < 0 ? betrag + QStringLiteral(" nach oben") : betrag);
+        QCOMPARE(d1()->Felder.L_L_durch_f->text(), fixiert(4000 / std::abs(f), 2));
+
+        const Berichtsinhalt::Inhalt bericht = Berichtsinhalt::Biegung1(d1()->windowTitle());
+        const auto wert = [&](const QString& bezeichnung) {
+            for (const auto& z : bericht.zeilen)
+                if (z.text == bezeichnung)
+                    return z.wert;
+            return QStringLiteral("(fehlt)");
+        };
+        const QString betrag2 = fixiert(std::abs(f), 2);
+        QCOMPARE(wert(QStringLiteral("f [mm]")), f < 0 ? betrag2 + QStringLiteral(" nach oben") : betrag2);
+        QCOMPARE(wert(QStringLiteral("L/f")), fixiert(4000 / std::abs(f), 2));
+
+        const QString schritte = U_verlauf::stand(U_verlauf::Art::Biegung).protokoll.text();
+        QCOMPARE(schritte.contains(QStringLiteral("nach oben")), f < 0);
     }
 
     // Off: today's results exactly; on: the combined lines; without a mass the box is off.
@@ -691,6 +738,9 @@ private slots:
             QCOMPARE(d->SG_Profile->columnSpan(0, 1), 1);
             QCOMPARE(d->SG_Profile->item(0, 2)->text(), fixiert(1640 * 7.85 / 1000, 2));
             QCOMPARE(d->SG_Profile->item(0, 1)->text(), QStringLiteral("IPE 140"));
+            QCOMPARE(d->SG_Profile->horizontalHeaderItem(8)->text(), QStringLiteral("maßg. Ausnutzung [%]"));
+            QVERIFY(d->SG_Profile->horizontalHeaderItem(8)->toolTip().contains(QStringLiteral("Durchbiegung")));
+            QCOMPARE(d->SG_Profile->item(0, 8)->text(), fixiert(62.5 / 77.3 * 100, 1)); // no limit: bending
             d->SG_Profile->selectRow(0);
             d->B_Uebernehmen->click();
         });

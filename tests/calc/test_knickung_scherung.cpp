@@ -5,6 +5,7 @@
 #include "core/platform/Zahlen.h"
 #include "core/report/Berichtsinhalt.h"
 #include "gui/Main.h"
+#include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/Rechendialog.h"
 #include "gui/calc/U_bieg1.h"
 #include "gui/calc/U_knick.h"
@@ -12,6 +13,7 @@
 #include "gui/calc/U_scher.h"
 #include "gui/data/Tab_Werkstoffauswahl.h"
 #include "gui/explain/U_Formel.h"
+#include "gui/platform/Bausteine.h"
 #include "gui/platform/Oberflaeche.h"
 #include "gui/sections/U_profil.h"
 
@@ -302,41 +304,54 @@ private slots:
         QCOMPARE(k()->E_I->text(), fixiert(321, 2));
     }
 
+    // The verdict stands on the colour of its meaning, as the bending verdict lines do: a
+    // reached safety on green, a missed one on red, no verdict on no colour.
     void urteil_data()
     {
         // σP = 10 lies below σK, so the safety is 10 / (F / 1000) exactly.
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("gewuenscht");
         QTest::addColumn<QString>("urteil");
+        QTest::addColumn<QColor>("farbe"); // invalid: no background
+        const QColor keine;
         QTest::newRow("Sicherheit genau 1, gewünscht 1") << "10000"
                                                          << "1"
-                                                         << " ";
+                                                         << " " << keine;
         QTest::newRow("Sicherheit 1, gewünscht 2") << "10000"
-                                                   << "2" << NichtErreicht;
+                                                   << "2" << NichtErreicht << Bausteine::Rot;
         QTest::newRow("Sicherheit gleich gewünscht") << "5000"
                                                      << "2"
-                                                     << " ";
+                                                     << " " << keine;
         QTest::newRow("Sicherheit über gewünscht") << "5000"
-                                                   << "1.5" << Erreicht;
+                                                   << "1.5" << Erreicht << Nachweiszeile::Gruen;
         QTest::newRow("Sicherheit 0,8, gewünscht 3") << "12500"
-                                                     << "3" << Versagen;
+                                                     << "3" << Versagen << Bausteine::Rot;
         // A buckling member is never reported as a success, whatever safety was asked for.
         QTest::newRow("Sicherheit 0,8, gewünscht 0,5") << "12500"
-                                                       << "0.5" << Versagen;
+                                                       << "0.5" << Versagen << Bausteine::Rot;
     }
     void urteil()
     {
         QFETCH(QString, last);
         QFETCH(QString, gewuenscht);
         QFETCH(QString, urteil);
+        QFETCH(QColor, farbe);
         Sigma_P = 10;
         Matdat[0].SigmaP = 10;
         GrenzSchlankheit = 0;
         oeffnen(k(), 1);
+        QVERIFY(!k()->L_Warnung->autoFillBackground()); // before a calculation no coloured bar
         knickeingaben(last.toLatin1().constData(), "6000", gewuenscht.toLatin1().constData());
         k()->L_Warnung->setText(QStringLiteral("alt"));
         k()->B_Berechnung_Knicksicherheit->click();
         QCOMPARE(k()->L_Warnung->text(), urteil);
+        QCOMPARE(k()->L_Warnung->autoFillBackground(), farbe.isValid());
+        if (farbe.isValid())
+            QCOMPARE(k()->L_Warnung->palette().color(QPalette::Window), farbe);
+        // A change of input takes the verdict and its colour away.
+        k()->E_Last->setText(zahl("1"));
+        QCOMPARE(k()->L_Warnung->text(), QStringLiteral(" "));
+        QVERIFY(!k()->L_Warnung->autoFillBackground());
     }
 
     void fehlendeWerkstoffwerte()

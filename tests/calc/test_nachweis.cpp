@@ -235,7 +235,12 @@ private slots:
         const Profilsuche::Ergebnis ergebnis = Profilsuche::Biegung(Unit1::Profildat, aufgabe, false);
 
         // Brute force: every profile of every family, with the closed forms of the combined load.
-        std::map<QString, std::pair<double, QString>> leichteste; // family → (A, name)
+        struct Treffer {
+            double A;
+            QString name;
+            double ausnutzung; // the governing one: bending or, with a limit, deflection
+        };
+        std::map<QString, Treffer> leichteste; // family → its lightest
         for (const auto& familie : Unit1::Profildat) {
             for (const auto& p : familie) {
                 if (p.Art == QStringLiteral("LEER"))
@@ -259,17 +264,21 @@ private slots:
                     continue;
                 if (grenze > 0 && f * grenze > L)
                     continue;
+                const double ausnutzung = std::max(M / Sigma / 1000.0 / W, grenze > 0 ? f * grenze / L : 0.0);
                 auto it = leichteste.find(p.Art);
-                if (it == leichteste.end() || p.A < it->second.first)
-                    leichteste[p.Art] = {p.A, p.Name};
+                if (it == leichteste.end() || p.A < it->second.A)
+                    leichteste[p.Art] = {p.A, p.Name, ausnutzung};
             }
         }
-        std::map<QString, QString> gefunden;
+        std::map<QString, Profilsuche::Kandidat> gefunden;
         for (const auto& k : ergebnis.leichteste())
-            gefunden[k.art] = k.name;
+            gefunden[k.art] = k;
         QCOMPARE(gefunden.size(), leichteste.size());
-        for (const auto& [art, wert] : leichteste)
-            QCOMPARE(gefunden[art], wert.second);
+        for (const auto& [art, wert] : leichteste) {
+            QCOMPARE(gefunden[art].name, wert.name);
+            QVERIFY2(std::abs(gefunden[art].Ausnutzung - wert.ausnutzung) < 1e-9,
+                qPrintable(QStringLiteral("%1: %2 statt %3").arg(wert.name).arg(gefunden[art].Ausnutzung).arg(wert.ausnutzung)));
+        }
         // Sorted by mass, and every family searched appears once: with a profile or without.
         const auto liste = ergebnis.leichteste();
         for (std::size_t i = 1; i < liste.size(); ++i)

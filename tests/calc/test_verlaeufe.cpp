@@ -145,8 +145,8 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("q = F / 1000")));
         // The verdicts the dialog shows lead the steps, as on the report.
         QVERIFY(d1()->Felder.L_Nachweis_W->text().startsWith(QStringLiteral("Nachweis Biegung: ")));
-        QVERIFY2(text.startsWith(d1()->windowTitle() + QStringLiteral("\n\nNachweis\n1. ")
-                     + d1()->Felder.L_Nachweis_W->text() + QStringLiteral("\n2. ") + d1()->Felder.L_Nachweis_f->text()),
+        QVERIFY2(text.startsWith(d1()->windowTitle() + QStringLiteral("\n\nNachweis\n1. ") + d1()->Felder.L_Nachweis_W->text()
+                     + QStringLiteral("\n2. ") + d1()->Felder.L_Nachweis_f->text()),
             qPrintable(text));
 
         // One window, brought up to date by the next calculation.
@@ -181,6 +181,41 @@ private slots:
             kanten << linkeGitterkante(bild, oben);
         QVERIFY2(kanten[0] > 0 && kanten[0] == kanten[1] && kanten[1] == kanten[2],
             qPrintable(QStringLiteral("%1 %2 %3").arg(kanten[0]).arg(kanten[1]).arg(kanten[2])));
+    }
+
+    // A name typed without an extension gets the one of the format; one with an extension is
+    // written as typed.
+    void speichernMitEndung_data()
+    {
+        QTest::addColumn<bool>("pdf");
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QString>("geschrieben");
+        QTest::newRow("PDF ohne Endung") << true << "Träger"
+                                         << "Träger.pdf";
+        QTest::newRow("PDF mit Endung") << true << "bericht.pdf"
+                                        << "bericht.pdf";
+        QTest::newRow("PDF mit Punkt am Ende") << true << "bericht."
+                                               << "bericht.pdf";
+        QTest::newRow("PNG ohne Endung") << false << "verlaeufe"
+                                         << "verlaeufe.png";
+        QTest::newRow("PNG mit großer Endung") << false << "verlaeufe.PNG"
+                                               << "verlaeufe.PNG";
+    }
+    void speichernMitEndung()
+    {
+        QFETCH(bool, pdf);
+        QFETCH(QString, eingabe);
+        QFETCH(QString, geschrieben);
+        fall5Rechnen();
+        U_verlauf::Zeigen(U_verlauf::Art::Biegung, d1());
+        TDLG_Verlaeufe* v = fenster("DLG_Verlaeufe");
+        const QString ordner = m_verzeichnis->pfad();
+        const QString datei = pdf ? v->Als_PDF_Speichern(ordner + eingabe) : v->Als_PNG_Speichern(ordner + eingabe);
+        QCOMPARE(datei, ordner + geschrieben);
+        QFile f(datei);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.read(4) == (pdf ? QByteArray("%PDF") : QByteArray("\x89PNG")));
+        QVERIFY(eingabe == geschrieben || !QFile::exists(ordner + eingabe));
     }
 
     void ohneSteifigkeitKeineDurchbiegungslinie()

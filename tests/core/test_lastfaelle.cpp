@@ -57,7 +57,7 @@ private slots:
         biegung(11, B1, "Biegung - Beidseitig eingespannter Träger mit Gleichlast", strecke, strecke, S, true, "Einheiten2.JPG");
         biegung(12, B2, "Biegung - Einseitig aufgelegter, einseitig eingespannter Träger mit nichtmittiger Einzellast", kraft,
             kraft, E, false, "Einheiten1.JPG");
-        biegung(13, B1, "Biegung - Einseitig eingespannter, Einseitig eingespannter Träger mit Gleichlast", strecke, strecke, S,
+        biegung(13, B1, "Biegung - Einseitig aufgelegter, einseitig eingespannter Träger mit Gleichlast", strecke, strecke, S,
             true, "Einheiten2.JPG");
         const char* knick[4] = {"Knickung - Zweiseitig geführter Träger - Knicklänge = L",
             "Knickung - Einseitig eingespannter Träger mit freiem Ende - Knicklänge = 2 x L",

@@ -66,7 +66,7 @@ private slots:
         minimaleDaten(dir);
         Testumgebung::Programm programm(dir);
         TMainform* m = Main::Mainform;
-        QCOMPARE(m->windowTitle(), QStringLiteral("Trabex für Windows"));
+        QCOMPARE(m->windowTitle(), QStringLiteral("Trabex"));
         QCOMPARE(m->size(), QSize(1008, 661));
         QCOMPARE(Main::Programmdir, dir.pfad());
         QCOMPARE(Main::Datendir, dir.daten());
@@ -87,7 +87,8 @@ private slots:
                  "B_Hilfe_Profil"})
             QVERIFY2(control(name), name);
         QCOMPARE(control<QLabel>("Label13")->text(),
-            QStringLiteral("Achtung! In den Biegeberechnungen wird  das Eigengewicht des Trägers nicht berücksichtigt!"));
+            QStringLiteral("Hinweis: Das Eigengewicht des Trägers rechnen die Biegedialoge nur mit, wenn „Eigengewicht "
+                           "berücksichtigen“ angekreuzt ist."));
         QCOMPARE(control("B_Bieg10")->geometry(), QRect(220, 498, 128, 64));
         QCOMPARE(control("B_Knick4")->geometry(), QRect(790, 224, 128, 128));
         QVERIFY(control<QPushButton>("B_Biegung1")->text().isEmpty());

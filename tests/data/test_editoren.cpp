@@ -439,7 +439,8 @@ private slots:
         QTest::newRow("Punkt") << "A.B" << unzulaessig;
         QTest::newRow("Umlaut") << "Ä" << unzulaessig;
         QTest::newRow("acht Zeichen gehen") << "HEB_2-AB"
-                                            << "Sie können die neue Datei nun mit Daten füllen.";
+                                            << "Sie können die neue Datei nun mit Daten füllen. Bevor Sie sie "
+                                               "verwenden, muss das Programm neu gestartet werden!";
     }
     void profilErzeugen()
     {

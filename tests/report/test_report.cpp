@@ -14,6 +14,7 @@
 #include "gui/platform/Oberflaeche.h"
 #include "gui/report/U_Printgr.h"
 #include "gui/report/U_druck.h"
+#include "gui/report/Zusatzseiten.h"
 
 #include <QBuffer>
 #include <QDate>
@@ -61,20 +62,21 @@ Inhalt inhalt(Bericht bericht, const Dialogtexte& t = {})
     return {};
 }
 
-void drucken(Bericht bericht, const Dialogtexte& t = {}, QPrintDialog* dialog = nullptr)
+void drucken(
+    Bericht bericht, const Dialogtexte& t = {}, QPrintDialog* dialog = nullptr, const Zusatzseiten::Inhalt* zusatz = nullptr)
 {
     switch (bericht) {
     case Bericht::Biegung1:
-        U_druck::Biegung1_Drucken(dialog, t.titel);
+        U_druck::Biegung1_Drucken(dialog, t.titel, zusatz);
         break;
     case Bericht::Biegung2:
-        U_druck::Biegung2_Drucken(dialog, t.titel, t.formel_oder_hinweis_W, t.hinweis_f);
+        U_druck::Biegung2_Drucken(dialog, t.titel, t.formel_oder_hinweis_W, t.hinweis_f, zusatz);
         break;
     case Bericht::Knickung:
-        U_druck::Knickung_Drucken(dialog, t.titel, t.formel_oder_hinweis_W);
+        U_druck::Knickung_Drucken(dialog, t.titel, t.formel_oder_hinweis_W, zusatz);
         break;
     case Bericht::Scherung:
-        U_druck::Scherung_Drucken(dialog, t.titel);
+        U_druck::Scherung_Drucken(dialog, t.titel, zusatz);
         break;
     }
 }
@@ -169,9 +171,14 @@ QString ausfuehren(const QString& programm, const QStringList& argumente)
 
 double inEinheiten(const QString& pt) { return pt.toDouble() * 2540.0 / 72.0 - Rand_mm * 100; }
 
-QList<Wort> woerter(const QString& pdf)
+// The words of every page, or of page `seite` alone.
+QList<Wort> woerter(const QString& pdf, int seite = 0)
 {
-    const QString html = ausfuehren(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    QStringList argumente {QStringLiteral("-bbox"), pdf, QStringLiteral("-")};
+    if (seite > 0)
+        argumente = QStringList {QStringLiteral("-f"), QString::number(seite), QStringLiteral("-l"), QString::number(seite)}
+            + argumente;
+    const QString html = ausfuehren(QStringLiteral("pdftotext"), argumente);
     static const QRegularExpression muster(
         QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     QList<Wort> liste;
@@ -581,7 +588,9 @@ private slots:
         QTest::newRow("f = 0,05 wird geteilt") << b1 << lf << 0.05 << 1.0 << z("80000.00");
         QTest::newRow("f = 0,0499 ist Fehler") << b1 << lf << 0.0499 << 1.0 << fehler;
         QTest::newRow("f = 0 ist Fehler") << b2 << lf << 0.0 << 1.0 << fehler;
-        QTest::newRow("f negativ ist Fehler") << b2 << lf << -2.0 << 1.0 << fehler;
+        // An upward deflection (uplift) divides by its magnitude; only a tiny one is an error.
+        QTest::newRow("f nach oben wird mit dem Betrag geteilt") << b2 << lf << -2.0 << 1.0 << z("2000.00");
+        QTest::newRow("f = -0,0499 ist Fehler") << b2 << lf << -0.0499 << 1.0 << fehler;
         QTest::newRow("Biegung2 f = 0,05") << b2 << lf << 0.05 << 1.0 << z("80000.00");
         QTest::newRow("A = 0,005 wird geteilt") << k << sp << 1.0 << 0.005 << z("1000000.00");
         QTest::newRow("A = 0,00499 ist Fehler") << k << sp << 1.0 << 0.00499 << fehler;

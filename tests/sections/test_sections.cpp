@@ -578,10 +578,17 @@ private slots:
     {
         const QStringList zeilen = rechnen()->Memo1->toPlainText().split('\n');
         QCOMPARE(zeilen.size(), 13);
-        QCOMPARE(zeilen[0], QStringLiteral("Achtung bei unsymetrischen Profilen:"));
+        QCOMPARE(zeilen[0], QStringLiteral("Achtung bei unsymmetrischen Profilen:"));
         QCOMPARE(zeilen[1], QString());
         QCOMPARE(zeilen[7], QStringLiteral("10mm H= 50mm das höhere "));
+        QCOMPARE(zeilen[8], QStringLiteral("Widerstandsmoment ergibt."));
         QCOMPARE(zeilen[12], QStringLiteral("Trägheitsmoment zu wählen ist "));
+    }
+
+    void ueberschriftDerAuswahl()
+    {
+        QCOMPARE(
+            profilDlg()->findChild<QLabel*>(QStringLiteral("Label7"))->text(), QStringLiteral("Auswahl eines Standardprofiles"));
     }
 
     // ---- typed-in section ------------------------------------------------------------------

@@ -66,9 +66,9 @@ constexpr std::array<Lastfall, 18> Tabelle {{
         u"Biegung - Einseitig aufgelegter, einseitig eingespannter Träger mit nichtmittiger Einzellast",
         u"Biegung - Einseitig aufgelegter, einseitig eingespannter Träger mit nichtmittiger Einzellast", F::Biegung12,
         u"B_Bieg12.BMP", u"B_Bieg12.bmp", Kraft, Kraft, Einzellast, false, 12, u"Formel12.JPG", Einheiten_Kraft},
-    {Biegung, 13, Dialog::Biegung1, u"Einseitig eingespannter, Einseitig eingespannter Träger mit Gleichlast",
-        u"Biegung - Einseitig eingespannter, Einseitig eingespannter Träger mit Gleichlast",
-        u"Biegung - Einseitig eingespannter, Einseitig eingespannter Träger mit Gleichlast", F::Biegung13, u"B_Bieg13.BMP",
+    {Biegung, 13, Dialog::Biegung1, u"Einseitig aufgelegter, einseitig eingespannter Träger mit Gleichlast",
+        u"Biegung - Einseitig aufgelegter, einseitig eingespannter Träger mit Gleichlast",
+        u"Biegung - Einseitig aufgelegter, einseitig eingespannter Träger mit Gleichlast", F::Biegung13, u"B_Bieg13.BMP",
         u"B_Bieg13.BMP", Strecke, Strecke, Streckenlast, true, 13, u"Formel13.JPG", Einheiten_Strecke},
 
     // Euler's cases: the dialog keeps its own load caption; one formula page serves all four.

@@ -6,6 +6,7 @@
 #include "core/calc/Rechenweg.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Fliesskomma.h"
+#include "core/platform/Zahlen.h"
 
 #include <cmath>
 #include <optional>
@@ -23,6 +24,15 @@ using Rechenweg::wert;
 bool bei(double x, double stelle, double laenge) { return std::fabs(x - stelle) <= 1e-9 * laenge; }
 
 QString mm(double v) { return wert(v, QStringLiteral("mm")); }
+
+// A negative deflection is the beam lifting under an uplifting load: the steps state what the
+// dialog then shows, the magnitude and its direction.
+void richtungNotieren(double f)
+{
+    if (Rechenweg::aktiv() && f < 0)
+        Rechenweg::notieren(QStringLiteral("Richtung der Durchbiegung"), QStringLiteral("f < 0: der Träger biegt sich nach oben"),
+            QString(), QStringLiteral("|f| = %1 nach oben").arg(mm(std::fabs(f))));
+}
 
 // The inputs of the case and the self-weight that joins its load; σzul where W is computed.
 void eigengewichtNotieren(const Aufgabe& a, double g, std::optional<double> Sigma_Zul)
@@ -191,6 +201,7 @@ Wert fd(const Aufgabe& a)
     Wert f;
     if (!a.eigengewicht) {
         f.wert = fd_Formel(a, f.erstes);
+        richtungNotieren(f.wert);
         return f;
     }
     // E·I of 0 (no material, no I) is a division by zero as in the formulas; a negative one
@@ -205,7 +216,7 @@ Wert fd(const Aufgabe& a)
     const Biegelinien::Extremwert w = p.summe.w_Extreme().massgebend();
     const double L = p.summe.traeger().laenge;
     f.x = w.x;
-    f.wert = std::fabs(w.wert);
+    f.wert = w.wert;
     if (a.fall == 8 || a.fall == 9) // mid-span governs, else the free ends
         f.erstes = !bei(w.x, 0.0, L) && !bei(w.x, L, L);
     if (Rechenweg::aktiv()) {
@@ -215,8 +226,9 @@ Wert fd(const Aufgabe& a)
         Biegeformeln::Elastizitaetsmodul_Notieren(a.e.E);
         Rechenweg::notieren(QStringLiteral("Größte Durchbiegung aus Last und Eigengewicht"),
             QStringLiteral("f = größtes |w Last(x) + w g(x)| über den ganzen Träger"),
-            QStringLiteral("bei x = %1: %2 + %3").arg(mm(w.x), mm(wLast), mm(w.wert - wLast)), mm(f.wert));
+            QStringLiteral("bei x = %1: %2 + %3").arg(mm(w.x), mm(wLast), mm(w.wert - wLast)), mm(std::fabs(f.wert)));
     }
+    richtungNotieren(f.wert);
     return f;
 }
 
@@ -271,5 +283,13 @@ Ergebnis rechnen(const Aufgabe& a)
     });
     return r;
 }
+
+QString Durchbiegung_Text(double fd, int stellen)
+{
+    const QString betrag = Zahlen::fixiert(std::fabs(fd), stellen);
+    return fd < 0 ? betrag + QStringLiteral(" nach oben") : betrag;
+}
+
+double L_durch_f(double L, double fd) { return Fliesskomma::teile(L, std::fabs(fd)); }
 
 } // namespace Biegerechnung

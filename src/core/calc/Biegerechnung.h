@@ -52,9 +52,15 @@ struct Wert {
 Wert Werf(const Aufgabe& a);
 // W erf. at x in cm³, ≥ 0; 0 for x = 0 and for x beyond L. Only cases 1–7, 9, 10, 11, 13.
 double Wxerf(const Aufgabe& a, double x);
-// The deflection in mm: the case's formula without self-weight, the greatest magnitude of the
-// combined line with it.
+// The deflection in mm: the case's formula without self-weight, the combined line where its
+// magnitude is greatest with it (downwards positive, so an uplifting load gives fd < 0).
 Wert fd(const Aufgabe& a);
+
+// The deflection as the dialogs and the report show it: its magnitude with `stellen` decimals,
+// followed by "nach oben" where the beam lifts (fd < 0), so that no sign is read as a direction.
+QString Durchbiegung_Text(double fd, int stellen);
+// L/f with the magnitude of f: positive whichever way the beam bends.
+double L_durch_f(double L, double fd);
 
 // True when the case has an x row (all but 8 and 12), as the load-case table says.
 bool hatStelle(int fall);

@@ -213,6 +213,8 @@ bool pruefen(const Biegeaufgabe& aufgabe, const Vorpruefung* vor, Kandidat& k)
     } catch (const std::exception&) {
         return aufgabe.grenze <= 0; // without a limit the deflection is only shown
     }
+    if (aufgabe.grenze > 0) // the deflection governs where it uses more of its limit L/n
+        k.Ausnutzung = std::max(k.Ausnutzung, Nachweis::Ausnutzung(k.f, r.e.L / aufgabe.grenze));
     return Nachweis::Durchbiegung_haelt(r.e.L, k.f, aufgabe.grenze);
 }
 

@@ -27,7 +27,8 @@ struct Kandidat {
     double Werf = 0; // cm³, with the candidate's own weight when that counts
     double f = 0; // mm
     bool mitF = false; // f could be computed (E and I known)
-    double Ausnutzung = 0; // |W erf.| / W
+    // The governing utilisation: |W erf.| / W, or |f| / (L/n) where a limit is set and uses more
+    double Ausnutzung = 0;
     // Buckling
     double Sk = 0, Sigma_K = 0, Schlankheitsgrad = 0;
     bool tetmajer = false;

@@ -2,9 +2,12 @@
 
 #include "core/app/Lastfaelle.h"
 #include "core/app/Unit1.h"
+#include "core/calc/Biegerechnung.h"
 #include "core/platform/Fliesskomma.h"
 #include "core/platform/Zahlen.h"
 #include "core/sections/Querschnittswerte.h"
+
+#include <cmath>
 
 namespace Berichtsinhalt {
 
@@ -113,12 +116,13 @@ void last(Aufbau& a, const Lastfaelle::Lastfall* fall)
     a.zeile(fall ? fall->lastBericht.toString() : QString(), Unit1::F);
 }
 
-// L/f, guarded against a deflection too small to divide by.
+// L/f, guarded against a deflection too small to divide by; an upward deflection counts by
+// its magnitude, as the dialog shows it.
 QString L_durch_f()
 {
-    if (Unit1::fd < 0.05)
+    if (std::fabs(Unit1::fd) < 0.05)
         return Fehlertext;
-    return zahl(Fliesskomma::teile(Unit1::L, Unit1::fd));
+    return zahl(Biegerechnung::L_durch_f(Unit1::L, Unit1::fd));
 }
 
 } // namespace
@@ -139,7 +143,7 @@ Inhalt Biegung1(const QString& Titel)
     a.zeile(QStringLiteral("Werf [cm3]"), Unit1::Werf);
     if (mit_x)
         a.zeile(QStringLiteral("Werf bei x [cm3]"), Unit1::Wxerf);
-    a.zeile(QStringLiteral("f [mm]"), Unit1::fd);
+    a.zeile(QStringLiteral("f [mm]"), Biegerechnung::Durchbiegung_Text(Unit1::fd, 2));
     a.zeile(QStringLiteral("L/f"), L_durch_f());
     return a.inhalt(bild(fall));
 }
@@ -163,7 +167,7 @@ Inhalt Biegung2(const QString& Titel, const QString& Hinweis_W, const QString& H
     // A note of one blank still takes its line: only an empty label is left out.
     if (!Hinweis_W.isEmpty())
         a.hinweis(Hinweis_W);
-    a.zeile(QStringLiteral("f [mm]"), Unit1::fd);
+    a.zeile(QStringLiteral("f [mm]"), Biegerechnung::Durchbiegung_Text(Unit1::fd, 2));
     if (!Hinweis_f.isEmpty())
         a.hinweis(Hinweis_f);
     a.zeile(QStringLiteral("L/f"), L_durch_f());

@@ -1,6 +1,7 @@
 #include "gui/calc/Biegedialog.h"
 
 #include "core/app/Unit1.h"
+#include "core/calc/Biegerechnung.h"
 #include "core/calc/Rechenweg.h"
 #include "core/platform/Fliesskomma.h"
 #include "core/platform/Meldungen.h"
@@ -193,8 +194,8 @@ void Durchbiegung_Anzeigen(const Felder& f)
         Plattform::information(QStringLiteral("Der Widerstandswert des Profiles ist zu klein"));
         return;
     }
-    f.L_f->setText(fixiert(Unit1::fd, 4));
-    f.L_L_durch_f->setText(fixiert(Fliesskomma::teile(Unit1::L, Unit1::fd), 2));
+    f.L_f->setText(Biegerechnung::Durchbiegung_Text(Unit1::fd, 4));
+    f.L_L_durch_f->setText(fixiert(Biegerechnung::L_durch_f(Unit1::L, Unit1::fd), 2));
     Nachweiszeile::Zeigen(f.L_Nachweis_f, Nachweis::Durchbiegung(Unit1::L, Unit1::fd, Nachweis::Durchbiegungsgrenze));
     U_verlauf::Nachweise_Zeigen(U_verlauf::Art::Biegung, {f.L_Nachweis_W, f.L_Nachweis_f});
 }

@@ -56,6 +56,8 @@ void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg,
         protokoll.teile.prepend({ueberschrift, vorweg});
 }
 
+Rechenweg::Schritt OhneEigengewicht() { return {QStringLiteral("Eigengewicht"), QStringLiteral("nicht berücksichtigt"), {}, {}}; }
+
 QComboBox* Grenzenwahl(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe)
 {
     auto* wahl = new QComboBox(eltern);

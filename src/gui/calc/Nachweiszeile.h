@@ -26,6 +26,9 @@ void Leeren(QLabel* zeile);
 // part "Nachweis" of the steps that the report prints on its further pages: the paper says
 // what the window says.
 void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg, std::initializer_list<const QLabel*> zeilen);
+// The line of the verdicts that says whether the self-weight was included, for the reports of
+// calculations that never include it (buckling, shear).
+Rechenweg::Schritt OhneEigengewicht();
 
 // A drop-down list of the limits ("keine", "L/200", … "L/500") showing the remembered one;
 // choosing writes Nachweis::Durchbiegungsgrenze.

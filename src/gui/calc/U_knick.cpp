@@ -9,6 +9,7 @@
 #include "core/platform/Meldungen.h"
 #include "core/platform/Zahlen.h"
 #include "core/sections/Querschnittswerte.h"
+#include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/U_passend.h"
 #include "gui/calc/U_verlauf.h"
 #include "gui/data/Tab_Werkstoffauswahl.h"
@@ -157,7 +158,7 @@ void TDLG_Knickung::Aufbauen()
         = knopf(Panel3, QStringLiteral("B_Berechnung_Knicksicherheit"), QStringLiteral("Berechnung"), 10, 304, 398, 42);
 
     L_Warnung = label(this, QStringLiteral("L_Warnung"), QStringLiteral("."), 168, 580, 816, 30);
-    hintergrund(L_Warnung, Rot);
+    L_Warnung->setIndent(4);
 
     connect(B_Berechnung_I, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_Berechnung_IClick));
     connect(B_Berechnung_Knicksicherheit, &QPushButton::clicked, this,
@@ -225,7 +226,7 @@ void TDLG_Knickung::B_Berechnung_IClick()
     U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Knickung, this, QStringLiteral("Erforderliches Trägheitsmoment"));
     const bool gelesen = U_knick::mitFehlermeldung([&] {
         L = Wert(E_Laenge);
-        L_Warnung->setText(QStringLiteral(" "));
+        Warnung_Leeren();
         F = Wert(E_Last);
         Sk_gewuenscht = Wert(E_Sicherheit);
     });
@@ -261,7 +262,7 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
     const bool gelesen = U_knick::mitFehlermeldung([&] {
         F = Wert(E_Last);
         L = Wert(E_Laenge);
-        L_Warnung->setText(QStringLiteral(" "));
+        Warnung_Leeren();
         a.Sk_gewuenscht = Wert(E_Sicherheit);
     });
     if (!gelesen)
@@ -292,8 +293,7 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
     Schlankheitsgrad = e.Schlankheitsgrad;
     Sk_gewuenscht = e.Sk_gewuenscht; // the report prints the safety this check used
     L_Formel->setText(e.formeltext());
-    if (const QString urteil = e.urteilstext(); !urteil.isEmpty())
-        L_Warnung->setText(urteil);
+    Urteil_Zeigen(e);
     aufnahme.knickung = Knickrechnung::Linie(a, &e);
     aufnahme.gelungen = true;
     Ergebnisse_Anzeigen(e);
@@ -307,12 +307,30 @@ void TDLG_Knickung::Ergebnisse_Anzeigen(const Knickrechnung::Ergebnis& e)
     L_Schlankheitsgrad->setText(fixiert(e.Schlankheitsgrad, 4));
 }
 
+// The verdict coloured by its meaning, like the verdict lines of the bending dialogs; equal
+// safeties give no verdict and leave the line blank.
+void TDLG_Knickung::Urteil_Zeigen(const Knickrechnung::Ergebnis& e)
+{
+    const QString text = e.urteilstext();
+    if (text.isEmpty())
+        return;
+    const bool erreicht = e.urteil == Knickformeln::Urteil::Erreicht;
+    Nachweiszeile::Zeigen(L_Warnung, {erreicht ? Nachweis::Zustand::Erfuellt : Nachweis::Zustand::NichtErfuellt, text});
+}
+
+// No verdict, no colour: a blank line, not an empty red bar.
+void TDLG_Knickung::Warnung_Leeren()
+{
+    L_Warnung->setText(QStringLiteral(" "));
+    L_Warnung->setAutoFillBackground(false);
+}
+
 void TDLG_Knickung::E_LastChange()
 {
     for (QLabel* l : {L_Ierf, L_Sigma_K, L_Sigma_vorh, L_SK, L_Schlankheitsgrad})
         l->setText(QStringLiteral("0"));
     L_Formel->setText(QStringLiteral(" "));
-    L_Warnung->setText(QStringLiteral(" "));
+    Warnung_Leeren();
 }
 
 void TDLG_Knickung::B_ProfilClick()
@@ -329,7 +347,7 @@ void TDLG_Knickung::Profil_Zeigen()
     Rechendialog::Profilbox_Anzeigen(Profil);
     E_I->setText(fixiert(I, 2));
     L_Formel->setText(QStringLiteral(" "));
-    L_Warnung->setText(QStringLiteral(" "));
+    Warnung_Leeren();
     for (QLabel* l : {L_Sigma_K, L_Sigma_vorh, L_SK, L_Schlankheitsgrad})
         l->setText(QStringLiteral("0"));
 }
@@ -370,9 +388,15 @@ void TDLG_Knickung::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Knicku
 
 void TDLG_Knickung::B_DruckenClick()
 {
-    if (const auto zusatz = U_verlauf::Berichtsseiten(U_verlauf::Art::Knickung, this))
-        U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this, QStringLiteral("Drucksetupdlg3")), windowTitle(),
-            L_Formel->text(), &*zusatz);
+    auto zusatz = U_verlauf::Berichtsseiten(U_verlauf::Art::Knickung, this);
+    if (!zusatz)
+        return;
+    // The verdict as the dialog shows it, for page 1 and the steps.
+    Rechenweg::Schritte nachweis {Nachweiszeile::OhneEigengewicht()};
+    if (!L_Warnung->text().trimmed().isEmpty() && L_Warnung->text() != QStringLiteral("."))
+        nachweis.append({QStringLiteral("Nachweis Knicksicherheit"), L_Warnung->text().trimmed(), {}, {}});
+    Nachweiszeile::Protokollieren(zusatz->protokoll, nachweis, {});
+    U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this, QStringLiteral("Drucksetupdlg3")), windowTitle(), L_Formel->text(), &*zusatz);
 }
 
 void TDLG_Knickung::B_KnicklinieClick() { U_verlauf::Zeigen(U_verlauf::Art::Knickung, this); }

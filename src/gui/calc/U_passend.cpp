@@ -53,7 +53,11 @@ using Zahlen::fixiert;
 
 const QStringList Biegespalten {QStringLiteral("Profiltyp"), QStringLiteral("Profil"), QStringLiteral("Masse [kg/m]"),
     QStringLiteral("W [cm3]"), QStringLiteral("I [cm4]"), QStringLiteral("W erf. [cm3]"), QStringLiteral("f [mm]"),
-    QStringLiteral("L/f"), QStringLiteral("Ausnutzung [%]")};
+    QStringLiteral("L/f"), QStringLiteral("maßg. Ausnutzung [%]")};
+// The utilisation column shows the larger of the two checks, so that a profile held back by its
+// deflection does not look half used.
+const QString Ausnutzungshinweis = QStringLiteral(
+    "Maßgebende Ausnutzung: die größere aus Biegung (|W erf.| / W) und Durchbiegung (f / (L/n), wenn eine Grenze gewählt ist)");
 const QStringList Knickspalten {QStringLiteral("Profiltyp"), QStringLiteral("Profil"), QStringLiteral("Masse [kg/m]"),
     QStringLiteral("Imin [cm4]"), QStringLiteral("A [mm2]"), QStringLiteral("λ"), QStringLiteral("σK [N/mm2]"),
     QStringLiteral("Sicherheit"), QStringLiteral("Formel")};
@@ -71,7 +75,8 @@ QStringList biegezeile(const Profilsuche::Kandidat& k, double L)
 {
     const QString strich = QStringLiteral("–");
     return {k.art, k.name, fixiert(k.Masse, 2), fixiert(k.W, 2), fixiert(k.I, 2), fixiert(std::fabs(k.Werf), 2),
-        k.mitF ? fixiert(k.f, 4) : strich, k.mitF && k.f != 0 ? fixiert(L / k.f, 2) : strich, fixiert(k.Ausnutzung * 100.0, 1)};
+        k.mitF ? Biegerechnung::Durchbiegung_Text(k.f, 4) : strich,
+        k.mitF && k.f != 0 ? fixiert(Biegerechnung::L_durch_f(L, k.f), 2) : strich, fixiert(k.Ausnutzung * 100.0, 1)};
 }
 
 QStringList knickzeile(const Profilsuche::Kandidat& k)
@@ -206,6 +211,8 @@ void TDLG_Passendes_Profil::Zeilen_Fuellen(const Profilsuche::Ergebnis& ergebnis
     SG_Profile->clearSpans(); // clear() keeps the rows of the families without a profile spanned
     SG_Profile->setColumnCount(int(spalten.size()));
     SG_Profile->setHorizontalHeaderLabels(spalten);
+    if (!m_knickung)
+        SG_Profile->horizontalHeaderItem(int(spalten.size()) - 1)->setToolTip(Ausnutzungshinweis);
     SG_Profile->setRowCount(int(m_zeilen.size() + ohne.size()));
     int zeile = 0;
     for (const Profilsuche::Kandidat& k : m_zeilen) {

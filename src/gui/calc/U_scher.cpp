@@ -175,7 +175,7 @@ void TDLG_Scherung::B_DruckenClick()
     auto zusatz = U_verlauf::Berichtsseiten(U_verlauf::Art::Scherung, this);
     if (!zusatz)
         return;
-    Nachweiszeile::Protokollieren(zusatz->protokoll, {}, {L_Nachweis_A});
+    Nachweiszeile::Protokollieren(zusatz->protokoll, {Nachweiszeile::OhneEigengewicht()}, {L_Nachweis_A});
     U_druck::Scherung_Drucken(
         Rechendialog::Drucksetup(Drucksetupdlg4, this, QStringLiteral("Drucksetupdlg4")), windowTitle(), &*zusatz);
 }

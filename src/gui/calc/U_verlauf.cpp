@@ -14,6 +14,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
@@ -230,7 +231,7 @@ TDLG_Verlaeufe::TDLG_Verlaeufe(Art art, QWidget* eltern)
     setWindowTitle(U_verlauf::fenstertitel(art));
     setModal(false);
     Aufbauen();
-    resize(art == Art::Scherung ? QSize(900, 560) : QSize(1000, 940));
+    Bausteine::aufBildschirm(this, art == Art::Scherung ? QSize(900, 560) : QSize(1000, 940));
 }
 
 TDLG_Verlaeufe::~TDLG_Verlaeufe() = default;
@@ -399,17 +400,45 @@ void TDLG_Verlaeufe::Zeiger(double x)
     }
 }
 
-void TDLG_Verlaeufe::Als_PDF_Speichern(const QString& datei)
+namespace {
+
+// A name typed without an extension gets the one of its format ("Träger" → "Träger.pdf"), so
+// that the file opens by a double click; a name with an extension is kept as typed.
+QString mitEndung(const QString& datei, const QString& endung)
 {
+    if (!QFileInfo(datei).suffix().isEmpty())
+        return datei;
+    return datei.endsWith(u'.') ? datei + endung : datei + u'.' + endung;
+}
+
+// The save dialog proposes the extension as well, so that it also warns before overwriting
+// the file with the extension.
+QString speichername(QWidget* eltern, const QString& titel, const QString& filter, const QString& endung)
+{
+    QFileDialog dialog(eltern, titel, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(endung);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QString TDLG_Verlaeufe::Als_PDF_Speichern(const QString& eingabe)
+{
+    const QString datei = mitEndung(eingabe, QStringLiteral("pdf"));
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setOutputFormat(QPrinter::PdfFormat);
     drucker.setOutputFileName(datei);
     drucker.setPageSize(QPageSize(QPageSize::A4));
     Zusatzseiten::Allein_Drucken(drucker, U_verlauf::Zusatzinhalt(m_art));
+    return datei;
 }
 
-void TDLG_Verlaeufe::Als_PNG_Speichern(const QString& datei)
+QString TDLG_Verlaeufe::Als_PNG_Speichern(const QString& eingabe)
 {
+    const QString datei = mitEndung(eingabe, QStringLiteral("png"));
     QImage bild(1600, m_art == Art::Biegung ? 1725 : 1000, QImage::Format_RGB32);
     bild.fill(Qt::white);
     {
@@ -419,12 +448,13 @@ void TDLG_Verlaeufe::Als_PNG_Speichern(const QString& datei)
     }
     if (!bild.save(datei, "PNG"))
         throw Plattform::Fehler::datei(datei, QStringLiteral("Die Datei kann nicht geschrieben werden."));
+    return datei;
 }
 
 void TDLG_Verlaeufe::B_PDFClick()
 {
     const QString datei
-        = QFileDialog::getSaveFileName(this, QStringLiteral("Als PDF speichern"), QString(), QStringLiteral("PDF (*.pdf)"));
+        = speichername(this, QStringLiteral("Als PDF speichern"), QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
     if (!datei.isEmpty())
         Als_PDF_Speichern(datei);
 }
@@ -432,7 +462,7 @@ void TDLG_Verlaeufe::B_PDFClick()
 void TDLG_Verlaeufe::B_PNGClick()
 {
     const QString datei
-        = QFileDialog::getSaveFileName(this, QStringLiteral("Als PNG speichern"), QString(), QStringLiteral("PNG (*.png)"));
+        = speichername(this, QStringLiteral("Als PNG speichern"), QStringLiteral("PNG (*.png)"), QStringLiteral("png"));
     if (!datei.isEmpty())
         Als_PNG_Speichern(datei);
 }

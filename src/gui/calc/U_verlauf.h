@@ -96,9 +96,10 @@ public:
 
     // Shows the state of the last calculation (nothing to do when it shows it already).
     void Auffrischen();
-    // The three outputs without a file dialog (the buttons ask for the file first).
-    void Als_PDF_Speichern(const QString& datei);
-    void Als_PNG_Speichern(const QString& datei);
+    // The outputs without a file dialog (the buttons ask for the file first); a name without an
+    // extension gets ".pdf" or ".png". They return the name of the file written.
+    QString Als_PDF_Speichern(const QString& datei);
+    QString Als_PNG_Speichern(const QString& datei);
     void B_PDFClick();
     void B_PNGClick();
     void B_DruckenClick();

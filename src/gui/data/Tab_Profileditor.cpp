@@ -206,7 +206,7 @@ void TTab_Profileditor::B_Profil_ErzeugenClick()
     }
     if (!Familie_Anlegen(name))
         return;
-    Plattform::information(QStringLiteral("Sie können die neue Datei nun mit Daten füllen. Bevor sie Sie verwenden muß das "
+    Plattform::information(QStringLiteral("Sie können die neue Datei nun mit Daten füllen. Bevor Sie sie verwenden, muss das "
                                           "Programm neu gestartet werden!"));
     Liste_Lesen();
 }

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace U_Formel {
 
@@ -27,6 +29,7 @@ void Formel_Zeigen(int index)
 
 namespace {
 
+const QSize Flaeche(1517, 714); // the viewer's layout
 const QSize Box2(657, 681);
 const QSize Box3(553, 681);
 
@@ -55,22 +58,36 @@ void inBox(QLabel* box, const QImage& bild)
 TDLG_Formel::TDLG_Formel(QWidget* eltern)
     : QDialog(eltern)
 {
-    Bausteine::dialograhmen(this, QStringLiteral("DLG_Formel"), QStringLiteral("DLG_Formel"), 1517, 714);
-    // The viewer is resizable; its controls keep their places.
+    Bausteine::dialograhmen(this, QStringLiteral("DLG_Formel"), QStringLiteral("DLG_Formel"), Flaeche.width(), Flaeche.height());
+    // The viewer is resizable; its controls keep their places on a surface of the full size,
+    // which scrolls where the window is smaller (a screen narrower than 1517 pixels).
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    W_Flaeche = new QWidget;
+    W_Flaeche->setObjectName(QStringLiteral("W_Flaeche"));
+    W_Flaeche->setFixedSize(Flaeche);
+    auto* rollen = new QScrollArea(this);
+    rollen->setObjectName(QStringLiteral("SB_Formel"));
+    rollen->setFrameShape(QFrame::NoFrame);
+    rollen->setWidget(W_Flaeche);
+    rollen->viewport()->setAutoFillBackground(false); // the teal of the window around the surface
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(rollen);
+    Bausteine::aufBildschirm(this, Flaeche);
+    QWidget* f = W_Flaeche;
 
-    Image1 = Bausteine::label(this, QStringLiteral("Image1"), QString(), 16, 12);
+    Image1 = Bausteine::label(f, QStringLiteral("Image1"), QString(), 16, 12);
     const QImage skizze = Lastfallbild::bild(Lastfallbild::Fall::Biegung1, QSize(256, 128));
     Image1->setPixmap(QPixmap::fromImage(skizze));
     Image1->resize(skizze.size());
-    Image2 = Bausteine::label(this, QStringLiteral("Image2"), QString(), 288, 16, Box2.width(), Box2.height());
-    Image3 = Bausteine::label(this, QStringLiteral("Image3"), QString(), 952, 16, Box3.width(), Box3.height());
+    Image2 = Bausteine::label(f, QStringLiteral("Image2"), QString(), 288, 16, Box2.width(), Box2.height());
+    Image3 = Bausteine::label(f, QStringLiteral("Image3"), QString(), 952, 16, Box3.width(), Box3.height());
     for (QLabel* box : {Image1, Image2, Image3})
         box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     B_Abbruch = Bausteine::symbolknopf(
-        this, QStringLiteral("B_Abbruch"), QStringLiteral("Abbrechen"), Bausteine::Symbol::Abbrechen, 24, 638, 249, 55);
+        f, QStringLiteral("B_Abbruch"), QStringLiteral("Abbrechen"), Bausteine::Symbol::Abbrechen, 24, 638, 249, 55);
     connect(B_Abbruch, &QPushButton::clicked, this, Plattform::handler(this, &TDLG_Formel::B_AbbruchClick));
     Plattform::beiAktivierung(this, [this] { FormActivate(); });
 }

@@ -15,6 +15,7 @@ public:
     void FormActivate();
     void B_AbbruchClick();
 
+    QWidget* W_Flaeche; // the controls at their places, scrolled in a smaller window
     QLabel* Image1;
     QLabel* Image2;
     QLabel* Image3;

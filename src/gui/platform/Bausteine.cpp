@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHash>
 #include <QIcon>
 #include <QLabel>
@@ -10,6 +11,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 namespace Bausteine {
 
@@ -36,6 +39,22 @@ void dialograhmen(QDialog* dialog, const QString& name, const QString& titel, in
     dialog->setFixedSize(breite, hoehe);
     programmschrift(dialog);
     hintergrund(dialog, Teal);
+}
+
+void aufBildschirm(QWidget* fenster, QSize groesse)
+{
+    const QScreen* schirm = fenster->screen() ? fenster->screen() : QGuiApplication::primaryScreen();
+    if (!schirm) {
+        fenster->resize(groesse);
+        return;
+    }
+    // Before the window is mapped its frame is unknown: a title bar and thin borders assumed.
+    const QSize rahmen = fenster->isVisible() ? fenster->frameGeometry().size() - fenster->size() : QSize(8, 32);
+    const QRect platz = schirm->availableGeometry();
+    fenster->resize(groesse.boundedTo(platz.size() - rahmen));
+    QRect lage(QPoint(), fenster->size() + rahmen);
+    lage.moveCenter(platz.center());
+    fenster->move(std::max(lage.left(), platz.left()), std::max(lage.top(), platz.top()));
 }
 
 namespace {

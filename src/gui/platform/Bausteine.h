@@ -3,6 +3,7 @@
 // names them (objectName) as the program documents them and uses the same colours. These
 // helpers keep that in one place instead of in every dialog.
 #include <QColor>
+#include <QSize>
 #include <QString>
 
 class QDialog;
@@ -26,6 +27,10 @@ void hintergrund(QWidget* w, const QColor& farbe);
 
 // A fixed-size dialog with a client area of breite × hoehe, teal background, programme font.
 void dialograhmen(QDialog* dialog, const QString& name, const QString& titel, int breite, int hoehe);
+// Gives a resizable window the size `groesse` where its screen has room for it, else the room
+// there is (the available area less the window manager's frame), and centres it: a window
+// larger than a small screen scrolls or shrinks instead of reaching past its edges.
+void aufBildschirm(QWidget* fenster, QSize groesse);
 
 QLabel* label(QWidget* eltern, const QString& name, const QString& text, int x, int y, int breite = -1, int hoehe = -1);
 // An output label with red background.

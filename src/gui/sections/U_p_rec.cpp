@@ -58,7 +58,7 @@ Formeingaben eingaben(TAkt_Profil form)
 }
 
 const QStringList Hinweis = {
-    QStringLiteral("Achtung bei unsymetrischen Profilen:"),
+    QStringLiteral("Achtung bei unsymmetrischen Profilen:"),
     QString(),
     QStringLiteral("Bitte beachten sie das die Festigkeitswerte "),
     QStringLiteral("so berechnet werden wie das Profil in der "),
@@ -66,7 +66,7 @@ const QStringList Hinweis = {
     QStringLiteral("Das heißt bei einem Rechteckigen Profil mit "),
     QStringLiteral("den Maßen 10x50mm das die Eingabe B= "),
     QStringLiteral("10mm H= 50mm das höhere "),
-    QStringLiteral("Wiederstandsmoment ergibt."),
+    QStringLiteral("Widerstandsmoment ergibt."),
     QString(),
     QStringLiteral("Bitte beachten sie auch dass für die "),
     QStringLiteral("Knickberechnung immer das niedrigere "),

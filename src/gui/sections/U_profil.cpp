@@ -95,7 +95,7 @@ void TDLG_Profil::Listenauswahl_Bauen()
 {
     using namespace Bausteine;
     Panel2 = panel(this, QStringLiteral("Panel2"), 8, 8, 480, 548);
-    Label7 = ueberschrift(Panel2, QStringLiteral("Label7"), QStringLiteral("Auswahl eines Standartprofiles"), 8, 8, 464, 26);
+    Label7 = ueberschrift(Panel2, QStringLiteral("Label7"), QStringLiteral("Auswahl eines Standardprofiles"), 8, 8, 464, 26);
     Label7->setAlignment(Qt::AlignCenter);
     LB_Profilart = new QListWidget(Panel2);
     LB_Profilart->setObjectName(QStringLiteral("LB_Profilart"));
