@@ -2,12 +2,15 @@
 // trip of every field, every kind of bad file refused with a message naming position and
 // field, and the results of the positions against values worked out by hand.
 #include "core/platform/Fehler.h"
+#include "core/projekt/Positionsmodell.h"
 #include "core/projekt/Positionsrechnung.h"
 #include "core/projekt/Projektdatei.h"
 
+#include <QAbstractItemModelTester>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -256,6 +259,48 @@ private slots:
         QVERIFY(stuetze.value(QStringLiteral("fehler")).toString().contains(QStringLiteral("Proportionalitätsgrenze")));
         QVERIFY(!stuetze.contains(QStringLiteral("verdikt_erfuellt")));
         QCOMPARE(liste[2].toObject().value(QStringLiteral("A_erf")).toDouble(), 250.0);
+    }
+
+    // The table's rows as the tab shows them, and the edits keeping rows, results and the
+    // unsaved-changes mark together (the tester checks every signal the view relies on).
+    void positionsmodell()
+    {
+        Positionsmodell modell;
+        QAbstractItemModelTester pruefer(&modell, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy geaendert(&modell, &Positionsmodell::geaendertGeaendert);
+        modell.setzen(Projektdatei::lesen(beispiel()));
+        const auto text
+            = [&](int zeile, Positionsmodell::Spalte spalte) { return modell.index(zeile, spalte).data().toString(); };
+        QCOMPARE(modell.rowCount(), 3);
+        QVERIFY(!modell.geaendert());
+        QCOMPARE(text(0, Positionsmodell::Art), QStringLiteral("Biegung Fall 5"));
+        QCOMPARE(text(0, Positionsmodell::Profil), QStringLiteral("IPE 160"));
+        QCOMPARE(text(0, Positionsmodell::Ergebnis), QStringLiteral("W erf. = %1 cm³").arg(QLocale().toString(64.44, 'f', 2)));
+        QCOMPARE(text(0, Positionsmodell::Ausnutzung), QLocale().toString(59.3, 'f', 1) + QStringLiteral(" %"));
+        QCOMPARE(text(1, Positionsmodell::Nachweis), QStringLiteral("erfüllt"));
+        QCOMPARE(text(2, Positionsmodell::Nachweis), QStringLiteral("kein Profil"));
+
+        QCOMPARE(modell.duplizieren(0), 1);
+        QCOMPARE(text(1, Positionsmodell::Nr), QStringLiteral("4"));
+        QCOMPARE(text(1, Positionsmodell::Ergebnis), text(0, Positionsmodell::Ergebnis));
+        QVERIFY(modell.geaendert());
+        QVERIFY(modell.verschieben(1, +1));
+        QVERIFY(!modell.verschieben(0, -1));
+        QVERIFY(!modell.verschieben(3, +1));
+        QCOMPARE(text(1, Positionsmodell::Titel), QStringLiteral("Stütze"));
+        modell.neuNummerieren();
+        for (int zeile = 0; zeile < 4; ++zeile)
+            QCOMPARE(text(zeile, Positionsmodell::Nr), QString::number(zeile + 1));
+        Position p = modell.position(1);
+        p.last = 400000;
+        modell.ersetzen(1, p);
+        QCOMPARE(text(1, Positionsmodell::Nachweis), QStringLiteral("nicht erfüllt"));
+        modell.loeschen(0);
+        QCOMPARE(modell.rowCount(), 3);
+        QCOMPARE(modell.projekt().positionen.size(), 3);
+        modell.gespeichert();
+        QVERIFY(!modell.geaendert());
+        QCOMPARE(geaendert.size(), 2); // once changed, once saved
     }
 };
 

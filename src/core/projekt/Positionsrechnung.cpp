@@ -36,6 +36,7 @@ void biegung(const Position& p, Ergebnis& e)
         e.W_x_erf = Biegerechnung::Wxerf(a, p.x);
     if (!p.mitProfil)
         return;
+    e.nachgewiesen = true;
     e.ausnutzung = Nachweis::Ausnutzung(e.W_erf, p.profil.W);
     e.f = Biegerechnung::fd(a).wert;
     if (*e.f != 0)
@@ -71,6 +72,8 @@ void knickung(const Position& p, Ergebnis& e)
     e.lambda = lambda;
     e.sigma_k = sigma_k;
     e.sicherheit = Knickformeln::Sicherheit(sigma_k, w.sigma_p, p.last, A);
+    e.nachgewiesen = true;
+    e.ausnutzung = Fliesskomma::teile(p.sicherheit, *e.sicherheit);
     const auto urteil = Knickformeln::Knickurteil(*e.sicherheit, p.sicherheit);
     e.erfuellt = urteil == Knickformeln::Urteil::Erreicht || urteil == Knickformeln::Urteil::Keins;
 }
@@ -78,8 +81,11 @@ void knickung(const Position& p, Ergebnis& e)
 void scherung(const Position& p, Ergebnis& e)
 {
     e.A_erf = Scherformeln::Aerf(p.last, p.sigma_zul);
-    if (p.mitProfil)
-        e.erfuellt = haelt(Nachweis::Abscherung(e.A_erf, p.profil.A).zustand);
+    if (!p.mitProfil)
+        return;
+    e.nachgewiesen = true;
+    e.ausnutzung = Nachweis::Ausnutzung(e.A_erf, p.profil.A);
+    e.erfuellt = haelt(Nachweis::Abscherung(e.A_erf, p.profil.A).zustand);
 }
 
 void optional(QJsonObject& o, const QString& schluessel, const std::optional<double>& wert)
@@ -99,13 +105,13 @@ QJsonObject alsJson(const Position& p, const Ergebnis& e)
         return o;
     }
     o.insert(QStringLiteral("verdikt_erfuellt"), e.erfuellt);
+    optional(o, QStringLiteral("ausnutzung"), e.ausnutzung);
     switch (p.art) {
     case Art::Biegung:
         o.insert(QStringLiteral("W_erf"), e.W_erf);
         optional(o, QStringLiteral("W_x_erf"), e.W_x_erf);
         optional(o, QStringLiteral("f"), e.f);
         optional(o, QStringLiteral("L_f"), e.L_f);
-        optional(o, QStringLiteral("ausnutzung"), e.ausnutzung);
         break;
     case Art::Knickung:
         o.insert(QStringLiteral("I_erf"), e.I_erf);

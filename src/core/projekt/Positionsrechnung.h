@@ -12,14 +12,16 @@ namespace Positionsrechnung {
 struct Ergebnis {
     QString fehler; // empty when the position could be computed
     bool erfuellt = true; // no verdict fails (a verdict without a profile is open, not failed)
+    bool nachgewiesen = false; // some verdict was judged (there is a profile)
+    // required over present, ≤ 1 where it holds: |W erf.| / W, S gewünscht / Sk, A erf. / A
+    std::optional<double> ausnutzung;
 
     // Bending: W erf. and W erf. at x in cm³ (with the self-weight where it is switched on), the
-    // deflection in mm, L/f, |W erf.| / W. Those that need a profile or an x are left out without.
+    // deflection in mm, L/f. Those that need a profile or an x are left out without.
     double W_erf = 0;
     std::optional<double> W_x_erf;
     std::optional<double> f;
     std::optional<double> L_f;
-    std::optional<double> ausnutzung;
 
     // Buckling: I erf. in cm⁴; with a profile λ, σK in N/mm², the formula and the safety.
     double I_erf = 0;
