@@ -2,6 +2,7 @@
 // --berechnen a project file is computed without a window, on Qt's offscreen platform, so it
 // runs where there is no display.
 #include "gui/Main.h"
+#include "core/platform/Sprache.h"
 #include "core/projekt/Kommandozeile.h"
 #include "gui/platform/Oberflaeche.h"
 
@@ -15,6 +16,7 @@ int ohneFenster(int argc, char* argv[], const Kommandozeile::Aufruf& aufruf)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QCoreApplication anwendung(argc, argv);
+    Sprache::Zahlen_Deutsch_ohne_Sprachwahl(); // the lines on standard output as the window shows numbers
     QTextStream aus(stdout);
     QTextStream fehler(stderr);
     switch (aufruf.was) {
