@@ -31,6 +31,7 @@ target_sources(trabex_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/platform/Zahlen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projekt/Kommandozeile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projekt/Positionsmodell.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/projekt/Profilabgleich.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projekt/Positionsrechnung.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projekt/Projekt.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projekt/Projektdatei.cpp

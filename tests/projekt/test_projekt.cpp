@@ -4,6 +4,7 @@
 #include "core/platform/Fehler.h"
 #include "core/projekt/Positionsmodell.h"
 #include "core/projekt/Positionsrechnung.h"
+#include "core/projekt/Profilabgleich.h"
 #include "core/projekt/Projektdatei.h"
 
 #include <QAbstractItemModelTester>
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
+#include <memory>
 #include <numbers>
 
 using namespace Projekt;
@@ -301,6 +303,36 @@ private slots:
         modell.gespeichert();
         QVERIFY(!modell.geaendert());
         QCOMPARE(geaendert.size(), 2); // once changed, once saved
+    }
+
+    // The library of this machine against the position's own values: the same, other values,
+    // the other orientation, no profile of that name (and none after the free end marker).
+    void profilabgleich()
+    {
+        auto bibliothek = std::make_unique<Unit1::TProfilbibliothek>();
+        for (auto& familie : *bibliothek)
+            for (auto& r : familie)
+                r.Art = QStringLiteral("LEER");
+        (*bibliothek)[1][0] = {QStringLiteral("IPE"), QStringLiteral("IPE 140"), 77.3, 12.3, 541.2, 44.9, 1643};
+        (*bibliothek)[1][1] = {QStringLiteral("IPE"), QStringLiteral("IPE 160"), 108.7, 16.7, 869.3, 68.3, 2009};
+        (*bibliothek)[2][1] = {QStringLiteral("Alt"), QStringLiteral("HEA 100"), 72.8, 26.8, 349.2, 133.8, 2124};
+
+        Position p = position(QStringLiteral("1"), Art::Biegung);
+        QCOMPARE(Profilabgleich::Abweichung(p, *bibliothek), QString());
+        (*bibliothek)[1][1].Wmax = 109.0;
+        const QString text = Profilabgleich::Abweichung(p, *bibliothek);
+        QVERIFY2(text.contains(QStringLiteral("W = %1 cm³ (Position %2 cm³)")
+                                   .arg(QLocale().toString(109.0, 'f', 2), QLocale().toString(108.7, 'f', 2))),
+            qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("I =")));
+        QCOMPARE(Profilabgleich::ausBibliothek(p, *bibliothek)->W, 109.0);
+
+        p.profil.ausrichtung = Ausrichtung::Quer;
+        p.profil.W = 16.7;
+        p.profil.I = 68.3;
+        QCOMPARE(Profilabgleich::Abweichung(p, *bibliothek), QString());
+        p.profil.name = QStringLiteral("HEA 100"); // behind a free entry: not in the library
+        QVERIFY(!Profilabgleich::ausBibliothek(p, *bibliothek));
     }
 };
 
