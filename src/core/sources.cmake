@@ -11,11 +11,14 @@ target_sources(trabex_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/calc/Biegelinien.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Biegerechnung.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Knickformeln.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/calc/Knickrechnung.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Knickspannungslinie.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Nachweis.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Profilsuche.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/calc/Pruefung.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Rechenweg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Scherformeln.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/calc/Scherrechnung.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/U_Lesen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/U_Material.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/U_Profile.cpp

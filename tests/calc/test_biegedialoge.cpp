@@ -423,12 +423,20 @@ private slots:
                                 << "Länge L: keine Zahl eingegeben";
         QTest::newRow("a keine Zahl, Durchbiegung")
             << 12 << mit(2, "1,5.") << true << 210000.0 << QStringList {"E_Abstand"} << "Länge a: '1,5.' ist keine Zahl";
-        QTest::newRow("Sigma 0") << 5 << mit(3, "0") << false << 210000.0 << QStringList {"L_Werf", "L_Wxerf"}
-                                 << "Division durch Null: Sigma zul. ist 0";
-        QTest::newRow("E 0") << 1 << gut << true << 0.0 << QStringList {"L_L_durch_f", "L_f"}
-                             << "Division durch Null: E Modul ist 0";
-        QTest::newRow("I 0") << 9 << mit(5, "0") << true << 210000.0 << QStringList {"L_L_durch_f", "L_f"}
-                             << "Division durch Null: Trägheitsmoment ist 0";
+        // Inputs without meaning are refused, their field framed and named; uplift is valid.
+        QTest::newRow("Sigma 0") << 5 << mit(3, "0") << false << 210000.0 << QStringList {"E_SigmaZul"}
+                                 << "σzul muss größer als 0 sein (ist 0)";
+        QTest::newRow("Sigma negativ, Fall 12") << 12 << mit(3, "-100") << false << 210000.0 << QStringList {"E_SigmaZul"}
+                                                << "σzul muss größer als 0 sein (ist -100)";
+        QTest::newRow("L 0") << 5 << mit(1, "0") << false << 210000.0 << QStringList {"E_Laenge"}
+                             << "Länge L muss größer als 0 sein (ist 0)";
+        QTest::newRow("L negativ, Durchbiegung, Fall 8") << 8 << mit(1, "-2000") << true << 210000.0 << QStringList {"E_Laenge"}
+                                                         << "Länge L muss größer als 0 sein (ist -2000)";
+        QTest::newRow("E 0") << 1 << gut << true << 0.0 << QStringList {"E_E_Modul"}
+                             << "Elastizitätsmodul E muss größer als 0 sein (ist 0)";
+        QTest::newRow("I 0") << 9 << mit(5, "0") << true << 210000.0 << QStringList {"E_I"}
+                             << "Trägheitsmoment I muss größer als 0 sein (ist 0)";
+        QTest::newRow("Last negativ (Abheben)") << 5 << mit(0, "-1000") << false << 210000.0 << QStringList {} << QString();
         QTest::newRow("x negativ, Potenz") << 2 << mit(4, "-10") << false << 210000.0 << QStringList {"L_Werf", "L_Wxerf"}
                                            << "x muss größer als 0 sein (ist -10)";
         QTest::newRow("a 0, Fall 9") << 9 << mit(2, "0") << false << 210000.0 << QStringList {"L_Werf", "L_Wxerf"}

@@ -1,7 +1,7 @@
 // The bending formulas of all thirteen load cases against an independent beam calculation.
 #include "Beispielbalken.h"
 #include "Lastfallmodelle.h"
-#include "Testumgebung.h"
+#include "Kernumgebung.h"
 #include "core/calc/Biegeformeln.h"
 #include "core/platform/Fehler.h"
 

@@ -2,7 +2,7 @@
 // numerical beam model, the support conditions, and the values the dialogs report.
 #include "Beispielbalken.h"
 #include "Lastfallmodelle.h"
-#include "Testumgebung.h"
+#include "Kernumgebung.h"
 #include "core/calc/Biegeformeln.h"
 #include "core/calc/Biegelinien.h"
 #include "core/calc/Biegerechnung.h"

@@ -156,7 +156,9 @@ private slots:
         QFETCH(QString, urteil);
         oeffnen(k(), 1);
         knickeingaben("20000", laenge.toLatin1().constData(), "3");
+        Sk_gewuenscht = 0; // no calculation of I erf. before
         Testumgebung::klicken(k(), "B_Berechnung_Knicksicherheit");
+        QCOMPARE(Sk_gewuenscht, 3.0); // the report prints the safety the check used, not 0,00
         QVERIFY2(m_lauf->rekorder.meldungen.isEmpty(), qPrintable(m_lauf->rekorder.texte().join(';')));
         QCOMPARE(k()->L_Formel->text(), formel);
         QCOMPARE(k()->L_Schlankheitsgrad->text(), zahl(lambda));
@@ -341,7 +343,9 @@ private slots:
         k()->B_Berechnung_I->click();
         QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
         QCOMPARE(m_lauf->rekorder.meldungen[0].titel, QStringLiteral("Fehler"));
-        QCOMPARE(m_lauf->rekorder.meldungen[0].text, Rechenfehler);
+        // E of 0 has no meaning: refused, and named.
+        QCOMPARE(m_lauf->rekorder.meldungen[0].text,
+            Rechenfehler + QStringLiteral("\nElastizitätsmodul E muss größer als 0 sein (ist 0)"));
         QCOMPARE(k()->L_Ierf->text(), Ierf);
         QCOMPARE(k()->L_Formel->text(), QStringLiteral("alt"));
 
@@ -358,18 +362,19 @@ private slots:
         A = 0;
         knickeingaben("777", "1500", "3");
         k()->B_Berechnung_Knicksicherheit->click();
-        QCOMPARE(m_lauf->rekorder.texte(), QStringList {Rechenfehler});
+        QCOMPARE(m_lauf->rekorder.texte(),
+            QStringList {Rechenfehler + QStringLiteral("\nQuerschnittsfläche A muss größer als 0 sein (ist 0)")});
         QCOMPARE(F, 777.0);
         QCOMPARE(Lk, 3000.0);
         QCOMPARE(k()->L_SK->text(), QStringLiteral("0"));
 
-        // A desired safety that is no number is read outside the guards.
+        // A desired safety that is no number is named like the other fields.
         m_lauf->rekorder.leeren();
         A = 1000;
         knickeingaben("20000", "3000", "x");
         k()->B_Berechnung_Knicksicherheit->click();
-        QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
-        QCOMPARE(m_lauf->rekorder.meldungen[0].art, Meldungsart::Bericht);
+        QCOMPARE(
+            m_lauf->rekorder.texte(), QStringList {Rechenfehler + QStringLiteral("\ngewünschte Sicherheit: 'x' ist keine Zahl")});
         QCOMPARE(k()->L_SK->text(), QStringLiteral("0"));
     }
 
@@ -497,11 +502,12 @@ private slots:
         s()->E_SigmaZul->setText(QStringLiteral("0"));
         s()->B_Berechnung_Flaeche->click();
         QCOMPARE(m_lauf->rekorder.pieptoene, 1);
-        QVERIFY(Rechendialog::markiert(s()->L_Aerf));
+        // σzul of 0 has no meaning: its field is framed and named.
+        QVERIFY(Rechendialog::markiert(s()->E_SigmaZul));
         QVERIFY(!s()->L_Fehler->isHidden());
-        QCOMPARE(s()->L_Fehler->text(), QStringLiteral("Division durch Null: Sigma zul. ist 0"));
+        QCOMPARE(s()->L_Fehler->text(), QStringLiteral("σzul muss größer als 0 sein (ist 0)"));
         s()->E_Last->setText(QStringLiteral("x"));
-        QVERIFY(!Rechendialog::markiert(s()->L_Aerf));
+        QVERIFY(!Rechendialog::markiert(s()->E_SigmaZul));
         QVERIFY(s()->L_Fehler->isHidden());
         s()->E_SigmaZul->setText(zahl("80"));
         s()->B_Berechnung_Flaeche->click();

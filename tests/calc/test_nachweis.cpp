@@ -2,7 +2,7 @@
 // test's own beam model with the two loads; the finder against a brute-force search written
 // here over the delivered library.
 #include "Lastfallmodelle.h"
-#include "Testumgebung.h"
+#include "Kernumgebung.h"
 #include "core/calc/Biegeformeln.h"
 #include "core/calc/Biegerechnung.h"
 #include "core/calc/Nachweis.h"

@@ -1,45 +1,14 @@
 #pragma once
-// What every test program shares: the locale chosen by the test run, the program state reset
-// between tests, a temporary program directory with its data folder, and a recorder for the
-// message boxes and beeps.
-#include "core/platform/Meldungen.h"
+// What the test programs of the windows share besides the core fixture: the whole program
+// started in a temporary program directory, a recorder for the message boxes and beeps, and
+// the user's typing and clicking on controls found by object name.
+#include "Kernumgebung.h"
 
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QtTest>
-#include <functional>
-#include <memory>
+#include <QApplication>
+
+class QWidget;
 
 namespace Testumgebung {
-
-// Sets the default locale from TRABEX_TEST_LOCALE ("de" or "en"); called by the test main.
-void start();
-bool deutsch();
-// A number in the test locale's notation, e.g. zahl("2.5") gives "2,5" under German.
-QString zahl(const QString& punktnotation);
-
-// All shared program state back to its start values (tables free, globals 0 or empty).
-void zustandZuruecksetzen();
-
-// The delivered data folder of the source tree (for the tests that check it).
-QString gelieferteDaten();
-
-// A temporary program directory with an empty "Daten/" folder; the program looks there.
-class Programmverzeichnis {
-public:
-    Programmverzeichnis();
-    ~Programmverzeichnis();
-    QString pfad() const; // with trailing '/'
-    QString daten() const; // pfad() + "Daten/"
-    // Writes a file into the data folder.
-    void schreiben(const QString& name, const QByteArray& inhalt) const;
-    QByteArray lesen(const QString& name) const;
-
-private:
-    QTemporaryDir m_dir;
-};
 
 // Starts the whole program (all windows) in `verzeichnis`; Programmende() on destruction.
 class Programm {
@@ -69,16 +38,7 @@ private:
 void tippen(QWidget* fenster, const char* feld, const QString& text);
 void klicken(QWidget* fenster, const char* knopf);
 
-// Windows-1252 bytes of a text, for fixtures written the way existing installations do.
-QByteArray cp1252(const QString& text);
-
 } // namespace Testumgebung
 
-#define TRABEX_TEST_MAIN(Klasse)                                                                                                 \
-    int main(int argc, char* argv[])                                                                                             \
-    {                                                                                                                            \
-        QApplication anwendung(argc, argv);                                                                                      \
-        Testumgebung::start();                                                                                                   \
-        Klasse test;                                                                                                             \
-        return QTest::qExec(&test, argc, argv);                                                                                  \
-    }
+#undef TRABEX_TEST_MAIN
+#define TRABEX_TEST_MAIN(Klasse) TRABEX_TEST_MAIN_MIT(QApplication, Klasse)

@@ -1,5 +1,5 @@
 // Shared state, line splitting and the number conventions.
-#include "Testumgebung.h"
+#include "Kernumgebung.h"
 #include "core/app/U_Dallg.h"
 #include "core/app/Unit1.h"
 #include "core/platform/Fehler.h"

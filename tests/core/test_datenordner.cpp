@@ -1,6 +1,6 @@
 // Where the data lives: "Daten/" beside the program, else the user's folder filled from the
 // installed copy, else the installed copy read-only; and the write protection of that copy.
-#include "Testumgebung.h"
+#include "Kernumgebung.h"
 #include "core/app/Datenordner.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Textdatei.h"

@@ -1,6 +1,6 @@
 // The table of load cases: every row against the texts the windows show, and the rules that
 // tie its columns to the sketches, the formula viewer and the look-ups.
-#include "Testumgebung.h"
+#include "Kernumgebung.h"
 #include "core/app/Lastfaelle.h"
 
 #include <QSet>

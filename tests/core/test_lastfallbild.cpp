@@ -1,6 +1,6 @@
 // The load-case sketches: every case draws at every size, the cases are told apart, and the
 // delivered picture files are there in the sizes the dialogs and the formula viewer expect.
-#include "Testumgebung.h"
+#include "Kernumgebung.h"
 #include "core/app/Lastfallbild.h"
 
 #include <QDir>

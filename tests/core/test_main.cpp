@@ -7,13 +7,17 @@
 #include "gui/calc/U_knick.h"
 #include "gui/calc/U_scher.h"
 #include "gui/explain/U_Hilfe.h"
+#include "gui/platform/Oberflaeche.h"
 #include "gui/platform/Stile.h"
+#include "gui/report/U_Printgr.h"
 #include "gui/sections/U_profil.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -289,6 +293,46 @@ private slots:
         QCOMPARE(rekorder.meldungen.size(), 2);
         QCOMPARE(rekorder.meldungen[0].art, Meldungsart::Bericht);
         QCOMPARE(rekorder.meldungen[0].text, QStringLiteral("Listenindex überschreitet das Maximum (-1)"));
+    }
+    // Each calculation dialog prints through a printer set-up dialog of its own, found by the
+    // name its dialog gives it.
+    void druckeinrichtungJeDialog()
+    {
+        Testumgebung::Programmlauf lauf(minimaleDaten);
+        U_Printgr::Printer().setOutputFileName(lauf.verzeichnis.pfad() + QStringLiteral("bericht.pdf"));
+        const struct {
+            QWidget* dialog;
+            QPushButton* drucken;
+            int fall;
+        } dialoge[] = {{U_bieg1::DLG_Biegung1, U_bieg1::DLG_Biegung1->B_Drucken, 1},
+            {U_bieg2::DLG_Biegung2, U_bieg2::DLG_Biegung2->B_Drucken, 9},
+            {U_knick::DLG_Knickung, U_knick::DLG_Knickung->B_Drucken, 2},
+            {U_scher::DLG_Scherung, U_scher::DLG_Scherung->B_Drucken, 0}};
+        QStringList namen;
+        for (const auto& d : dialoge) {
+            Unit1::Akt_Belastungsfall = d.fall;
+            Main::Dialog_Zeigen(d.dialog);
+            Plattform::aktivieren(d.dialog);
+            QTimer antworten;
+            QObject::connect(&antworten, &QTimer::timeout, d.dialog, [&] {
+                QWidget* offen = QApplication::activeModalWidget();
+                if (offen && offen->objectName() == QStringLiteral("DLG_Berichtskopf"))
+                    static_cast<QDialog*>(offen)->accept();
+                else if (auto* setup = qobject_cast<QPrintDialog*>(offen)) {
+                    namen << setup->objectName();
+                    QCOMPARE(setup->parentWidget(), d.dialog);
+                    setup->reject();
+                }
+            });
+            antworten.start(0);
+            QTest::mouseClick(d.drucken, Qt::LeftButton);
+            antworten.stop();
+            d.dialog->hide();
+        }
+        U_Printgr::Printer().setOutputFileName(QString());
+        QCOMPARE(namen,
+            QStringList({QStringLiteral("Drucksetupdlg"), QStringLiteral("Drucksetupdlg2"), QStringLiteral("Drucksetupdlg3"),
+                QStringLiteral("Drucksetupdlg4")}));
     }
 };
 

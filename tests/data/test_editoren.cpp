@@ -533,6 +533,21 @@ private slots:
         QCOMPARE(pe->SG_Profil->Cells(0, 0), QStringLiteral("Art"));
     }
 
+    // W, I and A of a profile must be above 0, as the library reads them: each such cell is
+    // refused, column by column, and nothing is written.
+    void profilwerteUeberNull()
+    {
+        TEStringGrid* sg = profileditor()->SG_Profil;
+        sg->setCells(6, 2, QStringLiteral("-3"));
+        sg->setCells(2, 1, zahl("0.0"));
+        Plattform::Meldungsrekorder rekorder;
+        profileditor()->B_Profil_Speichern->click();
+        QCOMPARE(rekorder.texte(),
+            QStringList({"Der Wert 0.0 ist nicht zulässig, Wmax muss größer als 0 sein",
+                "Der Wert -3 ist nicht zulässig, A muss größer als 0 sein"}));
+        QCOMPARE(verzeichnis().lesen(QStringLiteral("HEB.CSV")), Heb);
+    }
+
     void profilPruefung()
     {
         TEStringGrid* sg = profileditor()->SG_Profil;

@@ -1,5 +1,5 @@
 // Reading the material database and the profile library into their fixed tables.
-#include "Testumgebung.h"
+#include "Kernumgebung.h"
 #include "core/app/Unit1.h"
 #include "core/data/U_Material.h"
 #include "core/data/U_Profile.h"
@@ -315,6 +315,67 @@ private slots:
         QCOMPARE(Profildat[1][0].Name, QStringLiteral("HEB 100"));
         QCOMPARE(Profildat[1][1].Name, QStringLiteral("LEER"));
         QVERIFY(!fehlertext([] { U_Profile::Profil_Einlesen(41); }).isEmpty());
+    }
+
+    // W, I or A of 0 or below cannot belong to a profile: the row is left out with one report
+    // naming file, line and column; the rows around it load.
+    void unmoeglicheProfilwerte_data()
+    {
+        QTest::addColumn<QString>("zeile");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("Wmax 0") << "HEB;HEB 120;0;52;864;318;34"
+                                << "'0' ist kein zulässiger Wert, Wmax muss größer als 0 sein "
+                                   "(Datei HEB.CSV, Zeile 3, Spalte 3)";
+        QTest::newRow("Wmin negativ") << "HEB;HEB 120;144;-52;864;318;34"
+                                      << "'-52' ist kein zulässiger Wert, Wmin muss größer als 0 sein (Datei HEB.CSV, Zeile 3, "
+                                         "Spalte 4)";
+        QTest::newRow("Imax 0.0") << "HEB;HEB 120;144;52;0.0;318;34"
+                                  << "'0.0' ist kein zulässiger Wert, Imax muss größer als 0 sein (Datei HEB.CSV, Zeile 3, "
+                                     "Spalte 5)";
+        QTest::newRow("Imin negativ") << "HEB;HEB 120;144;52;864;-0.5;34"
+                                      << "'-0.5' ist kein zulässiger Wert, Imin muss größer als 0 sein (Datei HEB.CSV, Zeile "
+                                         "3, Spalte 6)";
+        QTest::newRow("A 0") << "HEB;HEB 120;144;52;864;318;0"
+                             << "'0' ist kein zulässiger Wert, A muss größer als 0 sein "
+                                "(Datei HEB.CSV, Zeile 3, Spalte 7)";
+    }
+    void unmoeglicheProfilwerte()
+    {
+        QFETCH(QString, zeile);
+        QFETCH(QString, meldung);
+        Plattform::Meldungsrekorder rekorder;
+        Profildateinamenarray[1] = QStringLiteral("HEB.CSV");
+        Memo = {QStringLiteral("Kopf"), QStringLiteral("HEB;HEB 100;89;33;450;167;26"), zeile,
+            QStringLiteral("HEB;HEB 140;215;78;1510;550;43")};
+        QCOMPARE(fehlertext([] { U_Profile::Profil_Einlesen(1); }), QString());
+        QCOMPARE(Profildat[1][0].Name, QStringLiteral("HEB 100"));
+        QCOMPARE(Profildat[1][1].Name, QStringLiteral("HEB 140"));
+        QCOMPARE(Profildat[1][1].A, 4300.0);
+        QCOMPARE(Profildat[1][2].Name, QStringLiteral("LEER"));
+        QCOMPARE(rekorder.meldungen.size(), 1);
+        QCOMPARE(rekorder.meldungen[0].art, Plattform::Meldungsart::Bericht);
+        QCOMPARE(rekorder.meldungen[0].text,
+            meldung + QStringLiteral("\nDiese Zeile wird übersprungen; die übrigen Profile werden geladen."));
+    }
+
+    // A family of nothing but impossible rows gives one report, not one box per row, and is
+    // listed under its file name like an empty one.
+    void vieleUnmoeglicheProfilzeilen()
+    {
+        Plattform::Meldungsrekorder rekorder;
+        Profildateinamenarray[1] = QStringLiteral("NULL.CSV");
+        Memo = {QStringLiteral("Kopf")};
+        for (int k = 0; k < 8; ++k)
+            Memo << QStringLiteral("X;P%1;1;1;1;1;0").arg(k);
+        U_Profile::Profil_Einlesen(1);
+        QCOMPARE(Profildat[1][0].Art, QStringLiteral("NULL"));
+        QCOMPARE(Profildat[1][0].Name, QStringLiteral("LEER"));
+        QCOMPARE(rekorder.meldungen.size(), 1);
+        const QStringList zeilen = rekorder.meldungen[0].text.split(QLatin1Char('\n'));
+        QCOMPARE(zeilen.size(), 7);
+        QVERIFY(zeilen[0].endsWith(QStringLiteral("(Datei NULL.CSV, Zeile 2, Spalte 7)")));
+        QCOMPARE(zeilen[5], QStringLiteral("…"));
+        QCOMPARE(zeilen[6], QStringLiteral("Diese 8 Zeilen werden übersprungen; die übrigen Profile werden geladen."));
     }
 
     void profilindex_data()

@@ -112,12 +112,16 @@ private slots:
         }
         QCOMPARE(tab()->B_Beenden->pos(), QPoint(832, 493));
         QCOMPARE(tab()->B_Hilfe_Mat->pos(), QPoint(833, 554));
+        // The note's sentences as paragraphs that wrap to the box, not as the pieces of a line
+        // or a word that an old, narrower box cut them into.
         const QStringList notiz = tab()->Memo1->toPlainText().split(QLatin1Char('\n'));
-        QCOMPARE(notiz.size(), 14);
-        QCOMPARE(notiz.first(), QStringLiteral("Achtung:"));
-        QCOMPARE(notiz[6], QStringLiteral(" Druck, Zug und Schubbelastung aushält als bei "));
-        QCOMPARE(notiz[12], QStringLiteral("dann nur sehr wenig aushält."));
-        QCOMPARE(notiz.last(), QString());
+        QCOMPARE(notiz,
+            QStringList({QStringLiteral("Achtung:"),
+                QStringLiteral("Die Werte SigmaD, SigmaZ und SigmaS sind nur für den Werkstoff Holz gedacht da Holz anders als "
+                               "bei Stahl nicht soviel Druck, Zug und Schubbelastung aushält als bei Biegung!"),
+                QStringLiteral("Die Werte für Holz gelten ausserdem nur in Faserrichtung!!"),
+                QStringLiteral("Quer zur Faserrichtung sollte man Holz nicht belasten da es dann nur sehr wenig aushält.")}));
+        QCOMPARE(tab()->Memo1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     }
 
     void startAnzeigeListeUndWahl()

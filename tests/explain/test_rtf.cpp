@@ -1,7 +1,7 @@
 // The RTF reader and writer: every format survives writing and reading again, what word
 // processors write is read with its text and formats, and hostile files neither crash nor
 // hang the reader.
-#include "Testumgebung.h"
+#include "Kernumgebung.h"
 
 #include "core/explain/Rtf.h"
 #include "core/platform/Fehler.h"

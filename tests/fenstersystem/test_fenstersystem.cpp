@@ -107,18 +107,28 @@ const QList<Rechenfall>& rechenfaelle()
         {"Biegung1", [] { return static_cast<QDialog*>(U_bieg1::DLG_Biegung1); }, [] { return Main::Mainform->B_Biegung[4]; },
             "B_Bieg5.BMP", {{"E_Last", "1000"}, {"E_Laenge", "2000"}, {"E_SigmaZul", "100"}, {"E_x", "0"}}, "B_Berechnen_W",
             "L_Werf", "5.00", "B_Profil_suchen",
-            [] { return Drucksetup(U_bieg1::DLG_Biegung1->Drucksetupdlg, U_bieg1::DLG_Biegung1); }},
+            [] {
+                return Drucksetup(U_bieg1::DLG_Biegung1->Drucksetupdlg, U_bieg1::DLG_Biegung1, QStringLiteral("Drucksetupdlg"));
+            }},
         {"Biegung2", [] { return static_cast<QDialog*>(U_bieg2::DLG_Biegung2); }, [] { return Main::Mainform->B_Biegung[8]; },
             "B_Bieg9.BMP",
             {{"E_Last", "4000"}, {"E_Laenge", "4000"}, {"E_Abstand", "1000"}, {"E_x", "2000"}, {"E_SigmaZul", "100"}},
             "B_Berechnen_W", "L_Werf", "20.00", "Profil_aussuchen",
-            [] { return Drucksetup(U_bieg2::DLG_Biegung2->Drucksetupdlg2, U_bieg2::DLG_Biegung2); }},
+            [] {
+                return Drucksetup(U_bieg2::DLG_Biegung2->Drucksetupdlg2, U_bieg2::DLG_Biegung2, QStringLiteral("Drucksetupdlg2"));
+            }},
         {"Knickung", [] { return static_cast<QDialog*>(U_knick::DLG_Knickung); }, [] { return Main::Mainform->B_Knick[1]; },
             "B_Knick2.BMP", {{"E_Last", "10000"}, {"E_Laenge", "1000"}, {"E_Sicherheit", "3"}}, "B_Berechnung_I", "L_Ierf",
-            "5.79", "B_Profil", [] { return Drucksetup(U_knick::DLG_Knickung->Drucksetupdlg3, U_knick::DLG_Knickung); }},
+            "5.79", "B_Profil",
+            [] {
+                return Drucksetup(U_knick::DLG_Knickung->Drucksetupdlg3, U_knick::DLG_Knickung, QStringLiteral("Drucksetupdlg3"));
+            }},
         {"Scherung", [] { return static_cast<QDialog*>(U_scher::DLG_Scherung); }, [] { return Main::Mainform->B_Scherung; },
             "B_Scher.BMP", {{"E_Last", "12000"}, {"E_SigmaZul", "80"}}, "B_Berechnung_Flaeche", "L_Aerf", "150.00",
-            "B_Profil_suchen", [] { return Drucksetup(U_scher::DLG_Scherung->Drucksetupdlg4, U_scher::DLG_Scherung); }},
+            "B_Profil_suchen",
+            [] {
+                return Drucksetup(U_scher::DLG_Scherung->Drucksetupdlg4, U_scher::DLG_Scherung, QStringLiteral("Drucksetupdlg4"));
+            }},
     };
     return faelle;
 }

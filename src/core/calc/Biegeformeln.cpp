@@ -1,5 +1,6 @@
 #include "core/calc/Biegeformeln.h"
 
+#include "core/app/Lastfaelle.h"
 #include "core/calc/Rechenweg.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Fliesskomma.h"
@@ -11,9 +12,9 @@ namespace Biegeformeln {
 
 namespace {
 
+using Fliesskomma::potenz;
 using Fliesskomma::pruefe;
 using Fliesskomma::teile;
-using Fliesskomma::potenz;
 
 // A line load typed in N/m acts as q in N/mm.
 double streckenlast(double F) { return teile(F, 1000.0); }
@@ -46,11 +47,14 @@ void hinweis(const QString& was, const QString& text) { Rechenweg::notieren(was,
 // F of a line load, typed in N/m.
 Rechenweg::Groesse streckenlastF(double F) { return {QStringLiteral("F"), F, QStringLiteral("N/m")}; }
 
-bool streckenlastfall(int fall) { return fall == 2 || fall == 5 || fall == 9 || fall == 11 || fall == 13; }
+bool streckenlastfall(int fall)
+{
+    const auto* f = Lastfaelle::lastfall(Lastfaelle::Familie::Biegung, fall);
+    return f && f->art == Lastfaelle::Lastart::Streckenlast;
+}
 
 QString mm(double v) { return Rechenweg::wert(v, QStringLiteral("mm")); }
 QString spannung(double v) { return Rechenweg::wert(v, QStringLiteral("N/mm²")); }
-
 
 const QString Nmm = QStringLiteral("N·mm");
 const QString cm3 = QStringLiteral("cm³");
@@ -416,8 +420,7 @@ Massgebend Werf9(double F, double L, double a, double Sigma_Zul)
         QStringLiteral("W erf1 (Trägermitte)"), Werf1, QStringLiteral("mm³"), w.erstes, QStringLiteral("|W erf2| ≥ |W erf1|?"));
     schritt(QStringLiteral("Erforderliches Widerstandsmoment (mm³ → cm³)"),
         w.erstes ? QStringLiteral("W erf = W erf2 / 1000") : QStringLiteral("W erf = W erf1 / 1000"),
-        {{QStringLiteral("W erf2"), Werf2, QStringLiteral("mm³")},
-            {QStringLiteral("W erf1"), Werf1, QStringLiteral("mm³")}},
+        {{QStringLiteral("W erf2"), Werf2, QStringLiteral("mm³")}, {QStringLiteral("W erf1"), Werf1, QStringLiteral("mm³")}},
         w.wert, cm3);
     return w;
 }
@@ -506,8 +509,7 @@ Massgebend Werf12(double F, double L, double a, double Sigma_Zul)
     const double betrag = std::fabs(w.wert);
     schritt(QStringLiteral("Erforderliches Widerstandsmoment (mm³ → cm³)"),
         w.erstes ? QStringLiteral("W erf = |W erf2 / 1000|") : QStringLiteral("W erf = |W erf1 / 1000|"),
-        {{QStringLiteral("W erf2"), Werf2, QStringLiteral("mm³")},
-            {QStringLiteral("W erf1"), Werf1, QStringLiteral("mm³")}},
+        {{QStringLiteral("W erf2"), Werf2, QStringLiteral("mm³")}, {QStringLiteral("W erf1"), Werf1, QStringLiteral("mm³")}},
         betrag, cm3);
     return {betrag, w.erstes};
 }

@@ -1,6 +1,8 @@
 #include "core/calc/Biegerechnung.h"
 
+#include "core/app/Lastfaelle.h"
 #include "core/calc/Biegeformeln.h"
+#include "core/calc/Pruefung.h"
 #include "core/calc/Rechenweg.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Fliesskomma.h"
@@ -27,8 +29,8 @@ void eigengewichtNotieren(const Aufgabe& a, double g, std::optional<double> Sigm
 {
     if (!Rechenweg::aktiv())
         return;
-    Biegeformeln::Eingaben_Notieren(a.fall, a.e.F, a.e.L,
-        Biegeformeln::hatAbstand(a.fall) ? std::optional<double>(a.e.a) : std::nullopt, Sigma_Zul);
+    Biegeformeln::Eingaben_Notieren(
+        a.fall, a.e.F, a.e.L, Biegeformeln::hatAbstand(a.fall) ? std::optional<double>(a.e.a) : std::nullopt, Sigma_Zul);
     Rechenweg::notieren(QStringLiteral("Eigengewicht des Profils"), QStringLiteral("g = Masse · 9,81 N/kg"),
         QStringLiteral("= %1 · 9,81 N/kg").arg(wert(a.Masse, QStringLiteral("kg/m"))), wert(g, QStringLiteral("N/m")));
     Rechenweg::notieren(QStringLiteral("Eigengewicht in N/mm"), QStringLiteral("q g = g / 1000"),
@@ -72,6 +74,19 @@ double Werf_Formel(const Aufgabe& a, bool& erstes)
     }
 }
 
+void W_Pruefen(const Aufgabe& a)
+{
+    Pruefung::positiv(Pruefung::Eingabe::L, a.e.L);
+    Pruefung::positiv(Pruefung::Eingabe::Sigma_Zul, a.Sigma_Zul);
+}
+
+void f_Pruefen(const Aufgabe& a)
+{
+    Pruefung::positiv(Pruefung::Eingabe::L, a.e.L);
+    Pruefung::positiv(Pruefung::Eingabe::E, a.e.E);
+    Pruefung::positiv(Pruefung::Eingabe::I, a.e.I);
+}
+
 double fd_Formel(const Aufgabe& a, bool& erstes)
 {
     const auto& e = a.e;
@@ -95,10 +110,15 @@ double fd_Formel(const Aufgabe& a, bool& erstes)
 
 double Eigengewicht(double Masse) { return Fliesskomma::pruefe(Masse * Erdbeschleunigung); }
 
-bool hatStelle(int fall) { return fall != 8 && fall != 12; }
+bool hatStelle(int fall)
+{
+    const auto* f = Lastfaelle::lastfall(Lastfaelle::Familie::Biegung, fall);
+    return f && f->xZeile;
+}
 
 Wert Werf(const Aufgabe& a)
 {
+    W_Pruefen(a);
     Wert w;
     if (!a.eigengewicht) {
         w.wert = Werf_Formel(a, w.erstes);
@@ -132,6 +152,7 @@ Wert Werf(const Aufgabe& a)
 
 double Wxerf(const Aufgabe& a, double x)
 {
+    W_Pruefen(a);
     const auto& e = a.e;
     if (!a.eigengewicht) {
         switch (a.fall) {
@@ -166,6 +187,7 @@ double Wxerf(const Aufgabe& a, double x)
 
 Wert fd(const Aufgabe& a)
 {
+    f_Pruefen(a);
     Wert f;
     if (!a.eigengewicht) {
         f.wert = fd_Formel(a, f.erstes);
@@ -196,6 +218,58 @@ Wert fd(const Aufgabe& a)
             QStringLiteral("bei x = %1: %2 + %3").arg(mm(w.x), mm(wLast), mm(w.wert - wLast)), mm(f.wert));
     }
     return f;
+}
+
+namespace {
+
+QString Fehlertext(const Fehler& f)
+{
+    if (dynamic_cast<const Pruefung::Ungueltig*>(&f) || f.art() == Fehler::Art::Allgemein)
+        return f.text();
+    return QStringLiteral("Rechenfehler: %1").arg(f.text());
+}
+
+void W_Rechnen(const Aufgabe& a, Ergebnis& r)
+{
+    try {
+        r.Werf = Werf(a);
+        if (hatStelle(a.fall) && a.x != 0.0)
+            r.Wxerf = Wxerf(a, a.x);
+        r.gelungen = true;
+    } catch (const Fehler& f) {
+        r.fehler = Fehlertext(f);
+        Rechenweg::notieren(QStringLiteral("Abbruch"), r.fehler, QString(), QString());
+        return;
+    }
+    if (a.W > 0)
+        r.Ausnutzung = Nachweis::Ausnutzung(r.Werf.wert, a.W);
+    r.biegung = Nachweis::Biegung(r.Werf.wert, a.W);
+}
+
+void f_Rechnen(const Aufgabe& a, Ergebnis& r)
+{
+    try {
+        r.f = fd(a);
+    } catch (const Fehler& f) {
+        r.fehlerDurchbiegung = Fehlertext(f);
+        Rechenweg::notieren(QStringLiteral("Abbruch"), r.fehlerDurchbiegung, QString(), QString());
+        return;
+    }
+    if (r.f->wert != 0.0)
+        r.L_durch_f = a.e.L / std::fabs(r.f->wert);
+    r.durchbiegung = Nachweis::Durchbiegung(a.e.L, r.f->wert, a.grenze);
+}
+
+} // namespace
+
+Ergebnis rechnen(const Aufgabe& a)
+{
+    Ergebnis r;
+    r.schritte = Rechenweg::aufzeichnen([&] {
+        W_Rechnen(a, r);
+        f_Rechnen(a, r);
+    });
+    return r;
 }
 
 } // namespace Biegerechnung

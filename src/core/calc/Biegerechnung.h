@@ -10,6 +10,10 @@
 // Units as in Biegeformeln: F in N (N/m for a line load), L, a, x in mm, σ and E in N/mm²,
 // I in cm⁴, Masse in kg/m; section moduli in cm³, deflections in mm.
 #include "core/calc/Biegelinien.h"
+#include "core/calc/Nachweis.h"
+#include "core/calc/Rechenweg.h"
+
+#include <optional>
 
 namespace Biegerechnung {
 
@@ -24,6 +28,11 @@ struct Aufgabe {
     double Sigma_Zul = 0;
     double Masse = 0; // kg/m of the profile; counts only with `eigengewicht`
     bool eigengewicht = false;
+    // Only for `rechnen`: the point x of "W erf. at x" (0: none), the chosen profile's W in cm³
+    // (0: none chosen) and the deflection limit L/f ≥ grenze (0: none).
+    double x = 0;
+    double W = 0;
+    int grenze = 0;
 };
 
 // A result and where it lies. `erstes` is the choice of the cases with two candidate sections
@@ -35,6 +44,9 @@ struct Wert {
     double x = 0;
 };
 
+// The inputs without meaning are refused with Pruefung::Ungueltig: L and σzul of 0 or below
+// (W), L, E and I of 0 or below (the deflection). Negative loads (uplift) are valid.
+//
 // W erf. in cm³ (signed as the case's formula gives it without self-weight; the magnitude with
 // it). Throws Plattform::Fehler where the formulas or the beam cannot be computed.
 Wert Werf(const Aufgabe& a);
@@ -44,7 +56,24 @@ double Wxerf(const Aufgabe& a, double x);
 // combined line with it.
 Wert fd(const Aufgabe& a);
 
-// True when the case has an x row (all but 8 and 12).
+// True when the case has an x row (all but 8 and 12), as the load-case table says.
 bool hatStelle(int fall);
+
+// Everything a stored position needs: the values, the verdicts and the steps. W erf. and W erf.
+// at x fail together (`fehler`); the deflection apart from them (`fehlerDurchbiegung`), as a
+// task without a profile still has a W erf.
+struct Ergebnis {
+    bool gelungen = false; // W erf. (and W erf. at x) computed
+    QString fehler; // German, naming the input; empty on success
+    Wert Werf; // cm³
+    std::optional<double> Wxerf; // cm³; where the case has x and x is given
+    std::optional<Wert> f; // mm; none when it cannot be computed
+    QString fehlerDurchbiegung;
+    double L_durch_f = 0; // L / |f|; 0 without a deflection or for f = 0
+    double Ausnutzung = 0; // |W erf.| / W; 0 without a profile
+    Nachweis::Urteil biegung, durchbiegung;
+    Rechenweg::Schritte schritte;
+};
+Ergebnis rechnen(const Aufgabe& a);
 
 } // namespace Biegerechnung

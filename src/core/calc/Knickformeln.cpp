@@ -43,8 +43,8 @@ std::optional<double> Knicklaenge(int fall, double L)
     default:
         return std::nullopt;
     }
-    schritt(QStringLiteral("Knicklänge (Eulerfall %1)").arg(fall), formel, {{QStringLiteral("L"), L, QStringLiteral("mm")}},
-        *Lk, QStringLiteral("mm"));
+    schritt(QStringLiteral("Knicklänge (Eulerfall %1)").arg(fall), formel, {{QStringLiteral("L"), L, QStringLiteral("mm")}}, *Lk,
+        QStringLiteral("mm"));
     return Lk;
 }
 
@@ -66,8 +66,7 @@ double Sigma_K_Euler(double E, double I, double Lk, double A)
     const double s = teile(pruefe(E * I * 10000.0 * pi * pi), pruefe(Lk * Lk * A)); // I in cm⁴ → mm⁴
     schritt(QStringLiteral("Knickspannung nach Euler (I in mm⁴ = I[cm⁴] · 10000)"), QStringLiteral("σK = π² · E · I / (Lk² · A)"),
         {{QStringLiteral("Lk"), Lk, QStringLiteral("mm")}, {QStringLiteral("E"), E, Nmm2},
-            {QStringLiteral("I"), I * 10000.0, QStringLiteral("mm⁴")},
-            {QStringLiteral("A"), A, QStringLiteral("mm²")}},
+            {QStringLiteral("I"), I * 10000.0, QStringLiteral("mm⁴")}, {QStringLiteral("A"), A, QStringLiteral("mm²")}},
         s, Nmm2);
     return s;
 }
@@ -82,17 +81,22 @@ double Sigma_K_Tetmajer(double Tetmaier1, double Tetmaier2, double Schlankheitsg
     return s;
 }
 
+double Traegheitsradius(double I, double A)
+{
+    // √(I/A) with I in cm⁴ and A in mm² is i in units of 100 mm (I[mm⁴] = I[cm⁴] · 10000).
+    return Fliesskomma::wurzel(teile(I, A)) * 100.0;
+}
+
 double Schlankheitsgrad(double Lk, double I, double A)
 {
-    // √(I/A) with I in cm⁴ and A in mm² is the radius of gyration in hundredths of a mm.
-    const double i = Fliesskomma::wurzel(teile(I, A));
-    const double lambda = teile(teile(Lk, i), 100.0);
-    schritt(QStringLiteral("Trägheitsradius (I in cm⁴, A in mm²: i in 0,01 mm)"), QStringLiteral("i = √(I / A)"),
-        {{QStringLiteral("I"), I, QStringLiteral("cm⁴")}, {QStringLiteral("A"), A, QStringLiteral("mm²")}}, i * 10.0,
+    const double wurzel = Fliesskomma::wurzel(teile(I, A));
+    const double lambda = teile(teile(Lk, wurzel), 100.0);
+    const double i = wurzel * 100.0; // mm
+    schritt(QStringLiteral("Trägheitsradius (I in mm⁴ = I[cm⁴] · 10000)"), QStringLiteral("i = √(I / A)"),
+        {{QStringLiteral("I"), I * 10000.0, QStringLiteral("mm⁴")}, {QStringLiteral("A"), A, QStringLiteral("mm²")}}, i,
         QStringLiteral("mm"));
     schritt(QStringLiteral("Schlankheitsgrad"), QStringLiteral("λ = Lk / i"),
-        {{QStringLiteral("Lk"), Lk, QStringLiteral("mm")}, {QStringLiteral("i"), i * 10.0, QStringLiteral("mm")}},
-        lambda, QString());
+        {{QStringLiteral("Lk"), Lk, QStringLiteral("mm")}, {QStringLiteral("i"), i, QStringLiteral("mm")}}, lambda, QString());
     return lambda;
 }
 
@@ -105,8 +109,7 @@ double Sicherheit(double Sigma_K, double Sigma_P, double F, double A)
         {{QStringLiteral("F"), F, QStringLiteral("N")}, {QStringLiteral("A"), A, QStringLiteral("mm²")}}, vorh, Nmm2);
     schritt(QStringLiteral("Tatsächliche Sicherheit (mit dem kleineren von σK und σP)"),
         QStringLiteral("Sk = min(σK, σP) / σ vorh"),
-        {{QStringLiteral("σK"), Sigma_K, Nmm2}, {QStringLiteral("σP"), Sigma_P, Nmm2},
-            {QStringLiteral("σ vorh"), vorh, Nmm2}},
+        {{QStringLiteral("σK"), Sigma_K, Nmm2}, {QStringLiteral("σP"), Sigma_P, Nmm2}, {QStringLiteral("σ vorh"), vorh, Nmm2}},
         Sk, QString());
     return Sk;
 }

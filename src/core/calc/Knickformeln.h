@@ -15,7 +15,9 @@ double Ierf(double Sk_gewuenscht, double F, double Lk, double E);
 double Sigma_K_Euler(double E, double I, double Lk, double A);
 // Tetmajer's straight line σK = Tetmaier1 − Tetmaier2 · λ in N/mm².
 double Sigma_K_Tetmajer(double Tetmaier1, double Tetmaier2, double Schlankheitsgrad);
-// Slenderness ratio λ = Lk / i with the radius of gyration i = √(I/A) in mm.
+// The radius of gyration i = √(I/A) in mm.
+double Traegheitsradius(double I, double A);
+// Slenderness ratio λ = Lk / i.
 double Schlankheitsgrad(double Lk, double I, double A);
 // Actual safety: the smaller of σK and σP over the actual stress F / A.
 double Sicherheit(double Sigma_K, double Sigma_P, double F, double A);

@@ -2,6 +2,7 @@
 
 #include "core/calc/Knickformeln.h"
 #include "core/calc/Nachweis.h"
+#include "core/calc/Pruefung.h"
 #include "core/sections/Querschnittswerte.h"
 
 #include <algorithm>
@@ -243,36 +244,61 @@ bool Knickung_haelt(const Knickaufgabe& a, Kandidat& k)
 {
     if (const auto Lk = Knickformeln::Knicklaenge(a.fall, a.L); Lk && !kannReichen(a, k, *Lk))
         return false;
-    try {
-        const auto Lk = Knickformeln::Knicklaenge(a.fall, a.L);
-        if (!Lk)
-            return false;
-        // The buckling dialog's rules: Euler, and below the limit slenderness Tetmajer's line.
-        k.Schlankheitsgrad = Knickformeln::Schlankheitsgrad(*Lk, k.I, k.A);
-        k.tetmajer = a.GrenzSchlankheit > k.Schlankheitsgrad;
-        if (k.tetmajer) {
-            if (a.Tetmaier1 == 0 || a.Tetmaier2 == 0)
-                return false;
-            k.Sigma_K = Knickformeln::Sigma_K_Tetmajer(a.Tetmaier1, a.Tetmaier2, k.Schlankheitsgrad);
-        } else {
-            k.Sigma_K = Knickformeln::Sigma_K_Euler(a.E, k.I, *Lk, k.A);
-        }
-        k.Sk = Knickformeln::Sicherheit(k.Sigma_K, a.Sigma_P, a.F, k.A);
-        const auto urteil = Knickformeln::Knickurteil(k.Sk, a.Sk_gewuenscht);
-        return urteil == Knickformeln::Urteil::Erreicht || urteil == Knickformeln::Urteil::Keins;
-    } catch (const std::exception&) {
+    Knickrechnung::Aufgabe r = a;
+    r.I = k.I;
+    r.A = k.A;
+    const Knickrechnung::Ergebnis e = Knickrechnung::Sicherheit(r);
+    if (!e.gelungen())
         return false;
+    k.Schlankheitsgrad = e.Schlankheitsgrad;
+    k.tetmajer = e.formel == Knickrechnung::Formel::Tetmajer;
+    k.Sigma_K = e.Sigma_K;
+    k.Sk = e.Sk;
+    return e.urteil == Knickformeln::Urteil::Erreicht || e.urteil == Knickformeln::Urteil::Keins;
+}
+
+QString Ablehnung(const Biegeaufgabe& aufgabe)
+{
+    using Pruefung::Eingabe;
+    try {
+        Pruefung::positiv(Eingabe::L, aufgabe.rechnung.e.L);
+        Pruefung::positiv(Eingabe::Sigma_Zul, aufgabe.rechnung.Sigma_Zul);
+        if (aufgabe.grenze > 0)
+            Pruefung::positiv(Eingabe::E, aufgabe.rechnung.e.E);
+    } catch (const Pruefung::Ungueltig& f) {
+        return f.text();
     }
+    return QString();
+}
+
+QString Ablehnung(const Knickaufgabe& aufgabe)
+{
+    using Pruefung::Eingabe;
+    if (Knickrechnung::ohneProportionalitaetsgrenze(aufgabe))
+        return Knickrechnung::Fehlertext(Knickrechnung::Fehlerart::KeineProportionalitaetsgrenze);
+    try {
+        Pruefung::positiv(Eingabe::F, aufgabe.F);
+        Pruefung::positiv(Eingabe::L, aufgabe.L);
+        Pruefung::positiv(Eingabe::S, aufgabe.Sk_gewuenscht);
+        Pruefung::positiv(Eingabe::E, aufgabe.E);
+    } catch (const Pruefung::Ungueltig& f) {
+        return f.text();
+    }
+    return QString();
 }
 
 Ergebnis Biegung(const TProfilbibliothek& bibliothek, const Biegeaufgabe& aufgabe, bool alle)
 {
+    if (!Ablehnung(aufgabe).isEmpty())
+        return {};
     const Vorpruefung vor(aufgabe);
     return suchen(bibliothek, aufgabe.ausrichtung, aufgabe.Gamma, alle, [&](Kandidat& k) { return pruefen(aufgabe, &vor, k); });
 }
 
 Ergebnis Knickung(const TProfilbibliothek& bibliothek, const Knickaufgabe& aufgabe, bool alle)
 {
+    if (!Ablehnung(aufgabe).isEmpty())
+        return {};
     // Buckling takes the minor axis: the orientation across gives Imin.
     return suchen(bibliothek, Ausrichtung::Quer, aufgabe.Gamma, alle, [&](Kandidat& k) { return Knickung_haelt(aufgabe, k); });
 }

@@ -7,6 +7,7 @@
 // desired one. The search walks the library as the profile selection lists it.
 #include "core/app/Unit1.h"
 #include "core/calc/Biegerechnung.h"
+#include "core/calc/Knickrechnung.h"
 
 #include <QString>
 #include <QStringList>
@@ -51,14 +52,14 @@ struct Biegeaufgabe {
     double Gamma = 0; // kg/dm³ of the material, for the mass per metre
 };
 
-struct Knickaufgabe {
-    int fall = 0; // Euler case 1..4
-    double F = 0, L = 0; // N, mm
-    double Sk_gewuenscht = 0;
-    double E = 0, Sigma_P = 0, GrenzSchlankheit = 0; // N/mm², N/mm², –
-    double Tetmaier1 = 0, Tetmaier2 = 0; // N/mm²
+// The buckling task without a section (I and A are the candidate's), and the material's density.
+struct Knickaufgabe : Knickrechnung::Aufgabe {
     double Gamma = 0;
 };
+
+// Why a task is not searched at all (an input without meaning); empty when it is searched.
+QString Ablehnung(const Biegeaufgabe& aufgabe);
+QString Ablehnung(const Knickaufgabe& aufgabe);
 
 // `alle`: every profile that holds, else only the lightest per family (the search of a family
 // stops at it).

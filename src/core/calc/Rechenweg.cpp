@@ -48,6 +48,30 @@ Aufzeichnung::~Aufzeichnung() { laufend = m_vorher; }
 
 bool aktiv() { return laufend != nullptr; }
 
+Schritte aufzeichnen(const std::function<void()>& rechnung)
+{
+    Schritte schritte;
+    // The own recording ends before its steps go to the one around it.
+    const auto weitergeben = [&schritte] {
+        for (const Schritt& s : schritte)
+            notieren(s);
+    };
+    try {
+        Aufzeichnung eigene;
+        struct Sichern {
+            const Aufzeichnung& a;
+            Schritte& ziel;
+            ~Sichern() { ziel = a.schritte(); }
+        } sichern {eigene, schritte};
+        rechnung();
+    } catch (...) {
+        weitergeben();
+        throw;
+    }
+    weitergeben();
+    return schritte;
+}
+
 void notieren(const Schritt& schritt)
 {
     if (laufend)

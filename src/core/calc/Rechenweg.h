@@ -6,6 +6,7 @@
 // Outside a recording the formulas note nothing.
 #include <QList>
 #include <QString>
+#include <functional>
 
 namespace Rechenweg {
 
@@ -48,6 +49,11 @@ private:
 };
 
 bool aktiv();
+
+// Runs a calculation in a recording of its own and returns its steps, so that a result record
+// can carry them; a recording in progress around it gets the same steps. An exception passes
+// on after the steps noted so far have been handed on.
+Schritte aufzeichnen(const std::function<void()>& rechnung);
 // Notes a step in the recording in progress.
 void notieren(const QString& was, const QString& formel, const QString& eingesetzt, const QString& ergebnis);
 void notieren(const Schritt& schritt);

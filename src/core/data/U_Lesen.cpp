@@ -34,11 +34,14 @@ double Zahl_Lesen(const QString& feld, const QString& datei, int zeile, int spal
     throw Plattform::Fehler(Plattform::Fehler::Art::Konvertierung, text);
 }
 
+QString Wertfehlertext(const QString& feld, const QString& grund, const QString& datei, int zeile, int spalte)
+{
+    return QStringLiteral("'%1' ist kein zulässiger Wert, %2").arg(gezeigt(feld), grund) + ort(datei, zeile, spalte);
+}
+
 void Wert_Ablehnen(const QString& feld, const QString& grund, const QString& datei, int zeile, int spalte)
 {
-    const QString text
-        = QStringLiteral("'%1' ist kein zulässiger Wert, %2").arg(gezeigt(feld), grund) + ort(datei, zeile, spalte);
-    throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein, text);
+    throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein, Wertfehlertext(feld, grund, datei, zeile, spalte));
 }
 
 void Ueberzaehlige_Melden(const QString& datei, int ausgelassen, const QString& was, int platz)

@@ -14,8 +14,10 @@ bool Leerzeile(const QString& zeile);
 // header included) and the column (counting from 1), so that the user finds the bad cell.
 double Zahl_Lesen(const QString& feld, const QString& datei, int zeile, int spalte);
 
-// Refuses a number that reads but cannot be physical, with the same place named:
+// Why a number that reads cannot be physical, with the same place named:
 // "'-210000' ist kein zulässiger Wert, der E-Modul muss größer als 0 sein (Datei …)".
+QString Wertfehlertext(const QString& feld, const QString& grund, const QString& datei, int zeile, int spalte);
+// Refuses such a number: throws that text.
 [[noreturn]] void Wert_Ablehnen(const QString& feld, const QString& grund, const QString& datei, int zeile, int spalte);
 
 // Warns once that `ausgelassen` lines of `datei` found no room in a table of `platz` entries.

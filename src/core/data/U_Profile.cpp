@@ -6,6 +6,7 @@
 #include "core/platform/Textdatei.h"
 
 #include <QFileInfo>
+#include <optional>
 
 namespace U_Profile {
 
@@ -13,19 +14,47 @@ using namespace Unit1;
 
 namespace {
 
-// One data line, already split into Str_Liste; `zeile` is its line number in the file.
-TProfilrecord profilAusFeldern(const QString& datei, int zeile)
+// The names of the number columns 2 to 6, as the header of a family file writes them.
+const QString Zahlspalten[]
+    = {QStringLiteral("Wmax"), QStringLiteral("Wmin"), QStringLiteral("Imax"), QStringLiteral("Imin"), QStringLiteral("A")};
+
+// One data line, already split into Str_Liste; `zeile` is its line number in the file. A value
+// that reads but cannot be physical gives no profile: `abgelehnt` then tells why.
+std::optional<TProfilrecord> profilAusFeldern(const QString& datei, int zeile, QString& abgelehnt)
 {
-    auto zahl = [&](int spalte) { return U_Lesen::Zahl_Lesen(Str_Liste[spalte], datei, zeile, spalte + 1); };
+    double werte[7] = {};
+    for (int spalte = 2; spalte <= 6; ++spalte) {
+        werte[spalte] = U_Lesen::Zahl_Lesen(Str_Liste[spalte], datei, zeile, spalte + 1);
+        if (const QString grund = Wertfehler(spalte, werte[spalte]); !grund.isEmpty()) {
+            abgelehnt = U_Lesen::Wertfehlertext(Str_Liste[spalte], grund, datei, zeile, spalte + 1);
+            return std::nullopt;
+        }
+    }
     TProfilrecord p;
     p.Art = kurz(Str_Liste[0], 30);
     p.Name = kurz(Str_Liste[1], 15);
-    p.Wmax = zahl(2);
-    p.Wmin = zahl(3);
-    p.Imax = zahl(4);
-    p.Imin = zahl(5);
-    p.A = zahl(6) * 100; // cm² in the file, mm² in the program
+    p.Wmax = werte[2];
+    p.Wmin = werte[3];
+    p.Imax = werte[4];
+    p.Imin = werte[5];
+    p.A = werte[6] * 100; // cm² in the file, mm² in the program
     return p;
+}
+
+// One report for the rows of a family that were left out for impossible values.
+void abgelehnteMelden(const QStringList& abgelehnt)
+{
+    if (abgelehnt.isEmpty())
+        return;
+    const QString schluss = abgelehnt.size() == 1
+        ? QStringLiteral("Diese Zeile wird übersprungen; die übrigen Profile werden geladen.")
+        : QStringLiteral("Diese %1 Zeilen werden übersprungen; die übrigen Profile werden geladen.").arg(abgelehnt.size());
+    // A family of 150 bad rows must not fill the screen: the first few name the kind of fault.
+    constexpr int gezeigt = 5;
+    QStringList zeilen = abgelehnt.mid(0, gezeigt);
+    if (abgelehnt.size() > gezeigt)
+        zeilen << QStringLiteral("…");
+    Plattform::fehlerbericht(zeilen.join(QLatin1Char('\n')) + QLatin1Char('\n') + schluss);
 }
 
 // The lines of a file of the data directory. A name that leads to a folder (".", "..") is
@@ -68,6 +97,13 @@ bool familieLaden(const QString& datendir, int Nr)
 
 } // namespace
 
+QString Wertfehler(int spalte, double wert)
+{
+    if (spalte < 2 || spalte > 6 || wert > 0)
+        return {};
+    return Zahlspalten[spalte - 2] + QStringLiteral(" muss größer als 0 sein");
+}
+
 void Profildateinamen_Lesen(TProfildateinamenarray& Dateinamenarray, int& Letzte_Zeile)
 {
     int anzahl = 0;
@@ -96,6 +132,7 @@ void Profil_Einlesen(int Nr)
     familie.fill(Freies_Profil());
     int eintrag = 0;
     int ausgelassen = 0;
+    QStringList abgelehnt;
     for (qsizetype x = 1; x < Memo.size(); ++x) {
         const QString& zeile = Memo[x];
         if (U_Lesen::Leerzeile(zeile))
@@ -106,10 +143,15 @@ void Profil_Einlesen(int Nr)
             continue;
         }
         Zeile_Zerlegen(zeile, Str_Liste, 7);
-        familie[eintrag++] = profilAusFeldern(datei, int(x + 1));
+        QString grund;
+        if (const auto profil = profilAusFeldern(datei, int(x + 1), grund))
+            familie[eintrag++] = *profil;
+        else
+            abgelehnt << grund;
     }
     if (eintrag == 0)
         familie[0].Art = familienname(datei);
+    abgelehnteMelden(abgelehnt);
     U_Lesen::Ueberzaehlige_Melden(datei, ausgelassen, QStringLiteral("Profile"), Max_Profil);
 }
 

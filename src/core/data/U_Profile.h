@@ -14,13 +14,20 @@ inline const QString Indexname = QStringLiteral("Profile.csv");
 // are emptied. An index without names gives Letzte_Zeile = -1.
 void Profildateinamen_Lesen(Unit1::TProfildateinamenarray& Dateinamenarray, int& Letzte_Zeile);
 
+// Why a value of column `spalte` of a family file cannot be physical ("Wmax muss größer als 0
+// sein"), or empty when it can: W, I and A (columns 2 to 6) must be above 0, since a zero or
+// negative one would make every calculation with the profile divide by it or pass a wrong check.
+QString Wertfehler(int spalte, double wert);
+
 // With a family file's lines in Unit1::Memo (line 1 is the header): fills family Profildat[Nr],
 // which is first set free. Art is cut to 30 characters, Name to 15; A is stored in mm² (the
 // file holds cm²). Blank lines carry no record; rows beyond the 150 that the selection dialog
 // lists are left out with one warning. A family without a data line keeps its single free
 // entry but is named after its file (Profildateinamenarray[Nr] without the extension), so that
 // it is listed and does not end the family list. A number that does not convert stops the
-// family at its line with the conversion error, naming the file, the line and the column.
+// family at its line with the conversion error, naming the file, the line and the column. A row
+// with a value that cannot be physical (Wertfehler) is left out, and the family's left-out rows
+// come in one general error report naming file, line and column of each.
 void Profil_Einlesen(int Nr);
 
 // Loads the index from `datendir` and every family named in it. A family file that cannot be

@@ -586,6 +586,17 @@ QString Zahlfehler(const QString& zelle)
     return QStringLiteral("Der Wert ") + Zahlzelle_Punktform(zelle) + QStringLiteral(" ist falsch");
 }
 
+QString Wertzellenfehler(const QString& zelle, const std::function<QString(double wert)>& grund)
+{
+    if (QString fehler = Zahlfehler(zelle); !fehler.isEmpty())
+        return fehler;
+    const auto wert = Zahlen::versuchenDatei(zelle);
+    const QString warum = wert ? grund(*wert) : QString();
+    if (warum.isEmpty())
+        return {};
+    return QStringLiteral("Der Wert ") + Zahlzelle_Punktform(zelle) + QStringLiteral(" ist nicht zulässig, ") + warum;
+}
+
 int Datenzeilen(const TRaster& raster) { return raster.Letzte_Gefuellte_Zelle().second; }
 
 QString Zeilenzahlfehler(int zeilen, int hoechstens, const QString& ziel, const QString& was)

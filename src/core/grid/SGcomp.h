@@ -134,6 +134,9 @@ int Zellen_Pruefen(
     const TRaster& raster, int ersteSpalte, const std::function<QString(int spalte, const QString& zelle)>& pruefen);
 // The error text of a number cell that fails, else empty ("Der Wert 7.8.5 ist falsch").
 QString Zahlfehler(const QString& zelle);
+// The same, then whether the value can be physical: `grund` gives why not, or empty
+// ("Der Wert -3 ist nicht zulässig, Wmax muss größer als 0 sein").
+QString Wertzellenfehler(const QString& zelle, const std::function<QString(double wert)>& grund);
 
 // The rows a save writes after the title row: trailing empty rows are dropped.
 int Datenzeilen(const TRaster& raster);

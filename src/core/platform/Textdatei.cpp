@@ -88,6 +88,25 @@ QString grund(const QFileDevice& datei)
     }
 }
 
+// The file's bytes, but no more than `grenze`. QIODevice::read(n) sets n bytes aside before it
+// reads, so one read of the largest size allowed took half a gigabyte for every small file; the
+// file's size is read first, then in steps whatever a growing file or one without a size
+// (/proc) holds beyond it.
+QByteArray bisHoechstens(QFile& datei, qint64 grenze)
+{
+    constexpr qint64 schritt = 1 << 20;
+    QByteArray daten;
+    qint64 naechstes = datei.size() + 1;
+    while (daten.size() < grenze) {
+        const QByteArray teil = datei.read(qMin(naechstes, grenze - daten.size()));
+        if (teil.isEmpty())
+            break;
+        daten += teil;
+        naechstes = schritt;
+    }
+    return daten;
+}
+
 } // namespace
 
 QString dekodieren(const QByteArray& daten)
@@ -149,7 +168,7 @@ QByteArray lesenRoh(const QString& pfad)
         throw Plattform::Fehler::datei(pfad, grund(datei));
     if (datei.size() > maxGroesse)
         throw Plattform::Fehler::datei(pfad, QStringLiteral("Die Datei ist zu groß."));
-    QByteArray daten = datei.read(maxGroesse + 1);
+    const QByteArray daten = bisHoechstens(datei, maxGroesse + 1);
     if (datei.error() != QFileDevice::NoError)
         throw Plattform::Fehler::datei(pfad, grund(datei));
     if (daten.size() > maxGroesse)

@@ -1,6 +1,7 @@
 #include "gui/calc/Rechendialog.h"
 
 #include "core/app/Unit1.h"
+#include "core/calc/Pruefung.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Meldungen.h"
 #include "core/platform/Textdatei.h"
@@ -208,6 +209,38 @@ double Wert(QLineEdit* feld)
     throw Eingabefehler(feld);
 }
 
+QLineEdit* Feld(QWidget* dialog, Pruefung::Eingabe eingabe)
+{
+    using Pruefung::Eingabe;
+    const char* name = nullptr;
+    switch (eingabe) {
+    case Eingabe::F:
+        name = "E_Last";
+        break;
+    case Eingabe::L:
+        name = "E_Laenge";
+        break;
+    case Eingabe::x:
+        name = "E_x";
+        break;
+    case Eingabe::Sigma_Zul:
+        name = "E_SigmaZul";
+        break;
+    case Eingabe::S:
+        name = "E_Sicherheit";
+        break;
+    case Eingabe::E:
+        name = "E_E_Modul";
+        break;
+    case Eingabe::I:
+        name = "E_I";
+        break;
+    case Eingabe::A:
+        return nullptr; // always the profile's
+    }
+    return dialog->findChild<QLineEdit*>(QLatin1String(name));
+}
+
 QString Feldname(const QLineEdit* feld)
 {
     if (feld->parentWidget())
@@ -255,6 +288,13 @@ bool mitPiep(QLabel* L_Fehler, const QList<QWidget*>& ergebnisse, const std::fun
         Plattform::piep();
         markieren(f.feld());
         Fehler_Zeigen(L_Fehler, f.text());
+    } catch (const Pruefung::Ungueltig& f) {
+        // An input without meaning: its field is marked, or the results where it has none.
+        Plattform::piep();
+        QWidget* feld = Feld(L_Fehler->window(), f.eingabe());
+        for (QWidget* w : feld ? QList<QWidget*> {feld} : ergebnisse)
+            markieren(w);
+        Fehler_Zeigen(L_Fehler, f.text());
     } catch (const Plattform::Fehler& f) {
         Plattform::piep();
         for (QWidget* w : ergebnisse)
@@ -283,13 +323,13 @@ void Markierung_Loeschen(QLabel* L_Fehler)
 
 bool markiert(const QWidget* w) { return w->property(Markierung).toBool(); }
 
-QPrintDialog* Drucksetup(QPrintDialog*& dialog, QWidget* eltern)
+QPrintDialog* Drucksetup(QPrintDialog*& dialog, QWidget* eltern, const QString& name)
 {
     if (!dialog) {
         // Built on the printer the reports share: what the user chooses here is what the next
         // report of any dialog prints on.
         dialog = new QPrintDialog(&U_Printgr::Printer(), eltern);
-        dialog->setObjectName(QStringLiteral("Drucksetupdlg"));
+        dialog->setObjectName(name);
     }
     return dialog;
 }

@@ -4,6 +4,7 @@
 // the beep guard of the calculations and the printer set-up dialog.
 #include "core/app/Lastfaelle.h"
 #include "core/app/Unit1.h"
+#include "core/calc/Pruefung.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Meldungen.h"
 #include "gui/platform/Bausteine.h"
@@ -103,6 +104,8 @@ void Nur_Anzeige(QLineEdit* feld);
 
 // The number in an edit field (locale notation); a text that is no number throws Eingabefehler.
 double Wert(QLineEdit* feld);
+// The edit field of an input in a calculation dialog; none where the dialog has no field for it.
+QLineEdit* Feld(QWidget* dialog, Pruefung::Eingabe eingabe);
 // The caption of a field without its unit and colon: "Länge L [mm]" gives "Länge L".
 QString Feldname(const QLineEdit* feld);
 
@@ -129,7 +132,7 @@ void Markierung_Loeschen(QLabel* L_Fehler);
 bool markiert(const QWidget* w);
 
 // The printer set-up dialog of a calculation dialog, created on first use on the printer that
-// all reports share.
-QPrintDialog* Drucksetup(QPrintDialog*& dialog, QWidget* eltern);
+// all reports share. `name` is its object name, one of its own for each dialog.
+QPrintDialog* Drucksetup(QPrintDialog*& dialog, QWidget* eltern, const QString& name);
 
 } // namespace Rechendialog

@@ -197,10 +197,7 @@ void TDLG_Biegung1::E_LastChange()
     Biegedialog::Markierung_Loeschen(Felder);
 }
 
-void TDLG_Biegung1::E_E_ModulChange()
-{
-    Biegedialog::Durchbiegung_Leeren(Felder);
-}
+void TDLG_Biegung1::E_E_ModulChange() { Biegedialog::Durchbiegung_Leeren(Felder); }
 
 // Self-weight on or off changes every result: they are cleared as for a changed input.
 void TDLG_Biegung1::ChB_EigengewichtClick() { E_LastChange(); }
@@ -222,7 +219,8 @@ void TDLG_Biegung1::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Biegun
 void TDLG_Biegung1::B_DruckenClick()
 {
     if (const auto zusatz = Biegedialog::Berichtsseiten(Felder, this))
-        U_druck::Biegung1_Drucken(Rechendialog::Drucksetup(Drucksetupdlg, this), windowTitle(), &*zusatz);
+        U_druck::Biegung1_Drucken(
+            Rechendialog::Drucksetup(Drucksetupdlg, this, QStringLiteral("Drucksetupdlg")), windowTitle(), &*zusatz);
 }
 
 void TDLG_Biegung1::B_VerlaeufeClick() { U_verlauf::Zeigen(U_verlauf::Art::Biegung, this); }

@@ -289,8 +289,8 @@ void TDLG_Biegung2::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Biegun
 void TDLG_Biegung2::B_DruckenClick()
 {
     if (const auto zusatz = Biegedialog::Berichtsseiten(Felder, this))
-        U_druck::Biegung2_Drucken(
-            Rechendialog::Drucksetup(Drucksetupdlg2, this), windowTitle(), L_Hinweis_W->text(), L_Hinweis_f->text(), &*zusatz);
+        U_druck::Biegung2_Drucken(Rechendialog::Drucksetup(Drucksetupdlg2, this, QStringLiteral("Drucksetupdlg2")), windowTitle(),
+            L_Hinweis_W->text(), L_Hinweis_f->text(), &*zusatz);
 }
 
 void TDLG_Biegung2::B_VerlaeufeClick() { U_verlauf::Zeigen(U_verlauf::Art::Biegung, this); }

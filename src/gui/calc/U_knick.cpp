@@ -3,7 +3,7 @@
 #include "core/app/Lastfaelle.h"
 #include "core/app/Programmzustand.h"
 #include "core/app/Unit1.h"
-#include "core/calc/Knickformeln.h"
+#include "core/calc/Knickrechnung.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Fliesskomma.h"
 #include "core/platform/Meldungen.h"
@@ -31,15 +31,20 @@ TDLG_Knickung* DLG_Knickung = nullptr;
 
 namespace {
 
-// The calculations of this dialog answer a failure with a message instead of the beep.
+// The calculations of this dialog answer a failure with a message instead of the beep, naming
+// the input or value that caused it.
+void Berechnungsfehler(const QString& ursache)
+{
+    Plattform::fehler(QStringLiteral("Es ist ein Fehler in der Berechnung aufgetreten.\n%1").arg(ursache));
+}
+
 bool mitFehlermeldung(const std::function<void()>& rechnung)
 {
     try {
         rechnung();
         return true;
     } catch (const Rechendialog::Eingabefehler& f) {
-        // Names the field as the other calculation dialogs do.
-        Plattform::fehler(QStringLiteral("Es ist ein Fehler in der Berechnung aufgetreten.\n%1").arg(f.text()));
+        Berechnungsfehler(f.text()); // names the field as the other calculation dialogs do
         return false;
     } catch (const std::exception&) {
         Plattform::fehler(QStringLiteral("Es ist ein Fehler in der Berechnung aufgetreten."));
@@ -194,27 +199,49 @@ void TDLG_Knickung::FormActivate()
     schritte.berichten();
 }
 
-// Lk from the shared L by the current case; another case number leaves Lk as it was.
-void TDLG_Knickung::Knicklaenge_Setzen()
+// The task from the shared state: case, section, material; the typed inputs are added by the
+// calculation that reads them.
+Knickrechnung::Aufgabe TDLG_Knickung::Aufgabe(const Matrecord* material) const
 {
-    if (const auto lk = Knickformeln::Knicklaenge(Akt_Belastungsfall, L))
-        Lk = *lk;
+    Knickrechnung::Aufgabe a;
+    a.fall = Akt_Belastungsfall;
+    a.E = E;
+    a.I = I;
+    a.A = A;
+    a.material = Sorte;
+    a.GrenzSchlankheit = GrenzSchlankheit;
+    if (material) {
+        a.Sigma_P = material->SigmaP;
+        a.Tetmaier1 = material->Tetmaier1;
+        a.Tetmaier2 = material->Tetmaier2;
+    }
+    return a;
 }
 
 void TDLG_Knickung::B_Berechnung_IClick()
 {
     U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Knickung, this, QStringLiteral("Erforderliches Trägheitsmoment"));
-    const bool gelungen = U_knick::mitFehlermeldung([&] {
+    const bool gelesen = U_knick::mitFehlermeldung([&] {
         L = Wert(E_Laenge);
-        Knicklaenge_Setzen();
         L_Warnung->setText(QStringLiteral(" "));
         F = Wert(E_Last);
         Sk_gewuenscht = Wert(E_Sicherheit);
-        Ierf = Knickformeln::Ierf(Sk_gewuenscht, F, Lk, E);
     });
-    aufnahme.gelungen = gelungen;
-    if (!gelungen)
+    if (!gelesen)
         return;
+    Knickrechnung::Aufgabe a = Aufgabe(nullptr);
+    a.F = F;
+    a.L = L;
+    a.Sk_gewuenscht = Sk_gewuenscht;
+    const Knickrechnung::Traegheit t = Knickrechnung::Ierf(a);
+    if (t.Lk > 0)
+        Lk = t.Lk;
+    if (!t.gelungen) {
+        U_knick::Berechnungsfehler(t.fehler);
+        return;
+    }
+    Ierf = t.Ierf;
+    aufnahme.gelungen = true;
     L_Ierf->setText(fixiert(Ierf, 2));
     L_Formel->setText(QStringLiteral("Die Berechnung von Ierf erfolgt nach Euler"));
 }
@@ -223,90 +250,59 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
 {
     const Matrecord& material = U_knick::gewaehltesMaterial(); // no selection: range error
     U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Knickung, this, QStringLiteral("Knicksicherheit"));
-    if (material.SigmaP == 0) {
-        aufnahme.notieren(QStringLiteral("Abbruch"), QStringLiteral("Es ist keine Proportionalitätsgrenze in der Datenbank."));
-        Plattform::fehler(QStringLiteral("Es ist keine Proportionalitätsgrenze in der Datenbank."));
+    Knickrechnung::Aufgabe a = Aufgabe(&material);
+    if (Knickrechnung::ohneProportionalitaetsgrenze(a)) { // refused before any field is read
+        Plattform::fehler(Knickrechnung::Sicherheit(a).fehler);
         L_Formel->setText(QStringLiteral("Rechnung nicht möglich"));
         return;
     }
-    const bool euler = U_knick::mitFehlermeldung([&] {
+    const bool gelesen = U_knick::mitFehlermeldung([&] {
         F = Wert(E_Last);
         L = Wert(E_Laenge);
-        Knicklaenge_Setzen();
         L_Warnung->setText(QStringLiteral(" "));
-        Sigma_K = Knickformeln::Sigma_K_Euler(E, I, Lk, A);
-        Sk = Knickformeln::Sicherheit(Sigma_K, Sigma_P, F, A);
-        Schlankheitsgrad = Knickformeln::Schlankheitsgrad(Lk, I, A);
+        a.Sk_gewuenscht = Wert(E_Sicherheit);
     });
-    if (!euler)
+    if (!gelesen)
         return;
-
-    const QString vergleich
-        = QStringLiteral("λ = %1, λ0 = %2").arg(Rechenweg::zahl(Schlankheitsgrad), Rechenweg::zahl(GrenzSchlankheit));
-    if (GrenzSchlankheit > Schlankheitsgrad) { // below the limit slenderness: Tetmajer's line
-        aufnahme.notieren(QStringLiteral("Bereich"), vergleich + QStringLiteral(": λ < λ0, es gilt die Tetmajer-Gerade"));
-        if (material.Tetmaier1 == 0 || material.Tetmaier2 == 0) {
-            aufnahme.notieren(QStringLiteral("Abbruch"), QStringLiteral("Es ist keine Tetmayerformel in der Datenbank."));
-            Plattform::fehler(QStringLiteral("Es ist keine Tetmayerformel in der Datenbank."));
-            L_Formel->setText(QStringLiteral("Es wurde keine Tetmayerformel gefunden"));
-            return;
-        }
-        L_Formel->setText(QStringLiteral("Es wird mit der Tetmayerformel gerechnet"));
-        const bool tetmajer = U_knick::mitFehlermeldung([&] {
-            F = Wert(E_Last);
-            L = Wert(E_Laenge);
-            Schlankheitsgrad = Knickformeln::Schlankheitsgrad(Lk, I, A);
-            Sigma_K = Knickformeln::Sigma_K_Tetmajer(material.Tetmaier1, material.Tetmaier2, Schlankheitsgrad);
-            Sk = Knickformeln::Sicherheit(Sigma_K, Sigma_P, F, A);
-        });
-        if (!tetmajer)
-            return;
-        Formel_Zeigen(QStringLiteral("Es wird mit der Tetmayerformel gerechnet"));
-    } else {
-        aufnahme.notieren(QStringLiteral("Bereich"), vergleich + QStringLiteral(": λ ≥ λ0, die Formel nach Euler ist gültig"));
-        Formel_Zeigen(QStringLiteral("Die Formel nach Euler ist gültig"));
+    a.F = F;
+    a.L = L;
+    const Knickrechnung::Ergebnis e = Knickrechnung::Sicherheit(a);
+    if (e.Lk > 0)
+        Lk = e.Lk;
+    switch (e.fehlerart) {
+    case Knickrechnung::Fehlerart::Keiner:
+        break;
+    case Knickrechnung::Fehlerart::KeineTetmajerformel:
+        // Euler's values stay stored, the labels keep their text.
+        Sigma_K = e.Sigma_K;
+        Sk = e.Sk;
+        Schlankheitsgrad = e.Schlankheitsgrad;
+        Plattform::fehler(e.fehler);
+        L_Formel->setText(QStringLiteral("Es wurde keine Tetmayerformel gefunden"));
+        return;
+    case Knickrechnung::Fehlerart::KeineProportionalitaetsgrenze:
+    case Knickrechnung::Fehlerart::Rechenfehler:
+        U_knick::Berechnungsfehler(e.fehler);
+        return;
     }
-    aufnahme.knickung = Knickspannungslinie::Daten {Sorte, E, material.SigmaP, GrenzSchlankheit, material.Tetmaier1,
-        material.Tetmaier2, 0, true, Schlankheitsgrad, Sigma_K, Fliesskomma::teile(F, A)};
-
-    // Read outside the guards: a desired safety that is no number reaches the general report.
-    const double gewuenscht = Wert(E_Sicherheit);
-    aufnahme.knickung->S = gewuenscht;
+    Sigma_K = e.Sigma_K;
+    Sk = e.Sk;
+    Schlankheitsgrad = e.Schlankheitsgrad;
+    Sk_gewuenscht = e.Sk_gewuenscht; // the report prints the safety this check used
+    L_Formel->setText(e.formeltext());
+    if (const QString urteil = e.urteilstext(); !urteil.isEmpty())
+        L_Warnung->setText(urteil);
+    aufnahme.knickung = Knickrechnung::Linie(a, &e);
     aufnahme.gelungen = true;
-    switch (Knickformeln::Knickurteil(Sk, gewuenscht)) {
-    case Knickformeln::Urteil::Versagen:
-        L_Warnung->setText(QStringLiteral("Achtung: Der Träger wird versagen"));
-        break;
-    case Knickformeln::Urteil::NichtErreicht:
-        L_Warnung->setText(QStringLiteral("Achtung: Die gewünschte Knicksicherheit wurde nicht erreicht"));
-        break;
-    case Knickformeln::Urteil::Erreicht:
-        L_Warnung->setText(QStringLiteral("Die gewünschte Knicksicherheit wurde erreicht"));
-        break;
-    case Knickformeln::Urteil::Keins:
-        break;
-    }
-    aufnahme.notieren(QStringLiteral("Urteil"),
-        QStringLiteral("Sk = %1 gegen die gewünschte Sicherheit %2: %3")
-            .arg(Rechenweg::zahl(Sk), Rechenweg::zahl(gewuenscht),
-                L_Warnung->text().trimmed().isEmpty() ? QStringLiteral("gleich, kein Hinweis") : L_Warnung->text()));
-    Ergebnisse_Anzeigen();
+    Ergebnisse_Anzeigen(e);
 }
 
-// The formula used and, where σK lies above σP, that the shown safety is σP / σ vorh.: the
-// numbers on screen then give the safety. The report prints the same text.
-void TDLG_Knickung::Formel_Zeigen(const QString& formel)
+void TDLG_Knickung::Ergebnisse_Anzeigen(const Knickrechnung::Ergebnis& e)
 {
-    L_Formel->setText(
-        Knickformeln::mitSigmaP(Sigma_K, Sigma_P) ? formel + QStringLiteral("; die Sicherheit mit σP, da σK > σP") : formel);
-}
-
-void TDLG_Knickung::Ergebnisse_Anzeigen()
-{
-    L_Sigma_K->setText(fixiert(Sigma_K, 4));
-    L_Sigma_vorh->setText(fixiert(Fliesskomma::teile(F, A), 4));
-    L_SK->setText(fixiert(Sk, 4));
-    L_Schlankheitsgrad->setText(fixiert(Schlankheitsgrad, 4));
+    L_Sigma_K->setText(fixiert(e.Sigma_K, 4));
+    L_Sigma_vorh->setText(fixiert(e.Sigma_vorh, 4));
+    L_SK->setText(fixiert(e.Sk, 4));
+    L_Schlankheitsgrad->setText(fixiert(e.Schlankheitsgrad, 4));
 }
 
 void TDLG_Knickung::E_LastChange()
@@ -377,7 +373,8 @@ void TDLG_Knickung::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Knicku
 void TDLG_Knickung::B_DruckenClick()
 {
     if (const auto zusatz = U_verlauf::Berichtsseiten(U_verlauf::Art::Knickung, this))
-        U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this), windowTitle(), L_Formel->text(), &*zusatz);
+        U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this, QStringLiteral("Drucksetupdlg3")), windowTitle(),
+            L_Formel->text(), &*zusatz);
 }
 
 void TDLG_Knickung::B_KnicklinieClick() { U_verlauf::Zeigen(U_verlauf::Art::Knickung, this); }

@@ -1,5 +1,6 @@
 #pragma once
 // The four Euler buckling cases with Tetmajer's line.
+#include "core/calc/Knickrechnung.h"
 #include "gui/calc/Rechendialog.h"
 
 #include <QDialog>
@@ -63,9 +64,8 @@ public:
 
 private:
     void Aufbauen();
-    void Knicklaenge_Setzen();
-    void Formel_Zeigen(const QString& formel);
-    void Ergebnisse_Anzeigen();
+    Knickrechnung::Aufgabe Aufgabe(const Unit1::Matrecord* material) const;
+    void Ergebnisse_Anzeigen(const Knickrechnung::Ergebnis& e);
     void Profil_Zeigen();
 };
 

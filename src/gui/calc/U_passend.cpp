@@ -1,6 +1,7 @@
 #include "gui/calc/U_passend.h"
 
 #include "core/app/Unit1.h"
+#include "core/platform/Meldungen.h"
 #include "core/platform/Zahlen.h"
 #include "core/sections/Querschnittswerte.h"
 #include "gui/calc/Nachweiszeile.h"
@@ -19,9 +20,28 @@ namespace U_passend {
 
 TDLG_Passendes_Profil* DLG_Passendes_Profil = nullptr;
 
-bool Biegung(const Profilsuche::Biegeaufgabe& aufgabe) { return DLG_Passendes_Profil->Biegung_Zeigen(aufgabe); }
+namespace {
 
-bool Knickung(const Profilsuche::Knickaufgabe& aufgabe) { return DLG_Passendes_Profil->Knickung_Zeigen(aufgabe); }
+// A task without meaning is not searched: the user is told why instead of shown a list.
+bool abgelehnt(const QString& grund)
+{
+    if (grund.isEmpty())
+        return false;
+    Plattform::fehler(QStringLiteral("Es wird kein Profil gesucht: %1").arg(grund));
+    return true;
+}
+
+} // namespace
+
+bool Biegung(const Profilsuche::Biegeaufgabe& aufgabe)
+{
+    return !abgelehnt(Profilsuche::Ablehnung(aufgabe)) && DLG_Passendes_Profil->Biegung_Zeigen(aufgabe);
+}
+
+bool Knickung(const Profilsuche::Knickaufgabe& aufgabe)
+{
+    return !abgelehnt(Profilsuche::Ablehnung(aufgabe)) && DLG_Passendes_Profil->Knickung_Zeigen(aufgabe);
+}
 
 } // namespace U_passend
 

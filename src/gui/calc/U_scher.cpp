@@ -3,7 +3,7 @@
 #include "core/app/Lastfaelle.h"
 #include "core/app/Programmzustand.h"
 #include "core/app/Unit1.h"
-#include "core/calc/Scherformeln.h"
+#include "core/calc/Scherrechnung.h"
 #include "core/platform/Zahlen.h"
 #include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/U_verlauf.h"
@@ -142,7 +142,7 @@ void TDLG_Scherung::B_Berechnung_FlaecheClick()
     const bool gelungen = Rechendialog::mitPiep(L_Fehler, {L_Aerf}, ursachen, [&] {
         F = Wert(E_Last);
         Sigma_Zul = Wert(E_SigmaZul);
-        Aerf = Scherformeln::Aerf(F, Sigma_Zul);
+        Aerf = Scherrechnung::Aerf({F, Sigma_Zul, A});
     });
     aufnahme.gelungen = gelungen;
     if (gelungen) {
@@ -176,7 +176,8 @@ void TDLG_Scherung::B_DruckenClick()
     if (!zusatz)
         return;
     Nachweiszeile::Protokollieren(zusatz->protokoll, {}, {L_Nachweis_A});
-    U_druck::Scherung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg4, this), windowTitle(), &*zusatz);
+    U_druck::Scherung_Drucken(
+        Rechendialog::Drucksetup(Drucksetupdlg4, this, QStringLiteral("Drucksetupdlg4")), windowTitle(), &*zusatz);
 }
 
 void TDLG_Scherung::B_RechenwegClick() { U_verlauf::Zeigen(U_verlauf::Art::Scherung, this); }

@@ -31,6 +31,10 @@ QString Unit1::S_Profilrecord::*const Profilslots[7]
 
 bool istZahlspalte(int spalte) { return spalte >= 2; }
 
+bool istMaterialdatei(const QString& datei) { return datei.compare(QStringLiteral("Material.csv"), Qt::CaseInsensitive) == 0; }
+
+bool istIndex(const QString& datei) { return datei.compare(U_Profile::Indexname, Qt::CaseInsensitive) == 0; }
+
 } // namespace
 
 TTab_Profileditor::TTab_Profileditor()
@@ -291,10 +295,16 @@ void TTab_Profileditor::B_Profil_SpeichernClick()
             QStringLiteral("Sie geänderten bzw neuen Daten stehen erst nach dem Neustart des Programms zur Verfügung!"));
 }
 
+// In a family file W, I and A must also be above 0, as the library refuses them otherwise; the
+// material file and the index, which can be opened here too, keep the plain number check.
 bool TTab_Profileditor::Zellen_Gueltig()
 {
-    int fehler
-        = SGcomp::Zellen_Pruefen(SG_Profil->Daten(), 2, [](int, const QString& zelle) { return SGcomp::Zahlfehler(zelle); });
+    const bool familie = !istMaterialdatei(m_datei) && !istIndex(m_datei);
+    int fehler = SGcomp::Zellen_Pruefen(SG_Profil->Daten(), 2, [familie](int spalte, const QString& zelle) {
+        if (!familie)
+            return SGcomp::Zahlfehler(zelle);
+        return SGcomp::Wertzellenfehler(zelle, [spalte](double wert) { return U_Profile::Wertfehler(spalte, wert); });
+    });
     const QString zeilenfehler = Zeilenzahlfehler();
     if (!zeilenfehler.isEmpty()) {
         Plattform::fehler(zeilenfehler);
@@ -310,9 +320,9 @@ QString TTab_Profileditor::Zeilenzahlfehler() const
 {
     const int zeilen = SGcomp::Datenzeilen(SG_Profil->Daten());
     const QString datei = QStringLiteral("Die Datei ") + m_datei;
-    if (m_datei.compare(QStringLiteral("Material.csv"), Qt::CaseInsensitive) == 0)
+    if (istMaterialdatei(m_datei))
         return SGcomp::Zeilenzahlfehler(zeilen, Unit1::Max_Material, datei, QStringLiteral("Werkstoffe"));
-    if (m_datei.compare(U_Profile::Indexname, Qt::CaseInsensitive) == 0)
+    if (istIndex(m_datei))
         return SGcomp::Zeilenzahlfehler(zeilen + 1, Unit1::Max_Familie, datei, QStringLiteral("Profildateien"));
     return SGcomp::Zeilenzahlfehler(zeilen, Unit1::Max_Profil, datei, QStringLiteral("Profile"));
 }

@@ -34,6 +34,26 @@ const QStringList Hinweiszeilen = {
     QString(),
 };
 
+// The note's lines are pieces of four sentences, cut where a narrow box once wrapped them;
+// shown one per line they make lines of a single word. Pieced together into its paragraphs
+// (a line ending in ':', '!' or '.' ends one), the note wraps to the box.
+QString Hinweistext()
+{
+    QStringList absaetze;
+    QString absatz;
+    for (const QString& zeile : Hinweiszeilen) {
+        absatz += zeile;
+        const QString ende = zeile.trimmed();
+        if (ende.endsWith(QLatin1Char(':')) || ende.endsWith(QLatin1Char('!')) || ende.endsWith(QLatin1Char('.'))) {
+            absaetze << absatz.trimmed();
+            absatz.clear();
+        }
+    }
+    if (!absatz.trimmed().isEmpty())
+        absaetze << absatz.trimmed();
+    return absaetze.join(QLatin1Char('\n'));
+}
+
 const QString Versionshinweis
     = QStringLiteral("Sie haben noch eine alte Materialdatenbank, Sie können sie im Reiter Werkstoffdatenbank mit dem Button "
                      "Konvertieren in die neue Version umwandeln ");
@@ -86,8 +106,13 @@ TTab_Werkstoffauswahl::TTab_Werkstoffauswahl()
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(328, 488, 409, 137);
-    Memo1->setPlainText(Hinweiszeilen.join(QLatin1Char('\n')));
+    Memo1->setPlainText(Hinweistext());
     Memo1->setReadOnly(true);
+    // In the window's large bold face the note would not fit its box without a scroll bar.
+    QFont schrift = Memo1->font();
+    schrift.setBold(false);
+    schrift.setPixelSize(13);
+    Memo1->setFont(schrift);
     B_Beenden
         = symbolknopf(this, QStringLiteral("B_Beenden"), QStringLiteral("Programmende"), Symbol::Abbrechen, 832, 493, 160, 45);
     B_Hilfe_Mat = symbolknopf(this, QStringLiteral("B_Hilfe_Mat"), QStringLiteral("&Hilfe"), Symbol::Hilfe, 833, 554, 160, 45);

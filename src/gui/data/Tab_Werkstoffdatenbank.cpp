@@ -31,13 +31,7 @@ bool istZahlspalte(int spalte) { return spalte >= 1 && spalte != Spalte_Art; }
 // A number cell: first its notation, then whether the value can be physical.
 QString Wertzellenfehler(int spalte, const QString& zelle)
 {
-    if (const QString fehler = SGcomp::Zahlfehler(zelle); !fehler.isEmpty())
-        return fehler;
-    const auto wert = Zahlen::versuchenDatei(zelle);
-    const QString grund = wert ? U_Material::Wertfehler(spalte, *wert) : QString();
-    if (grund.isEmpty())
-        return {};
-    return QStringLiteral("Der Wert ") + SGcomp::Zahlzelle_Punktform(zelle) + QStringLiteral(" ist nicht zulässig, ") + grund;
+    return SGcomp::Wertzellenfehler(zelle, [spalte](double wert) { return U_Material::Wertfehler(spalte, wert); });
 }
 
 QString Artfehler(const QString& zelle)
