@@ -1,9 +1,9 @@
 #include "core/projekt/Positionsrechnung.h"
 
 #include "core/calc/Biegerechnung.h"
-#include "core/calc/Knickformeln.h"
+#include "core/calc/Knickrechnung.h"
 #include "core/calc/Nachweis.h"
-#include "core/calc/Scherformeln.h"
+#include "core/calc/Scherrechnung.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Fliesskomma.h"
 #include "core/platform/Zahlen.h"
@@ -23,6 +23,9 @@ namespace {
 
 bool haelt(Nachweis::Zustand z) { return z != Nachweis::Zustand::NichtErfuellt; }
 
+[[noreturn]] void scheitern(const QString& text) { throw Fehler(Fehler::Art::Allgemein, text); }
+
+// Bending as the dialog computes it; with a profile the deflection and both verdicts.
 void biegung(const Position& p, Ergebnis& e)
 {
     Biegerechnung::Aufgabe a;
@@ -31,18 +34,24 @@ void biegung(const Position& p, Ergebnis& e)
     a.Sigma_Zul = p.sigma_zul;
     a.Masse = p.profil.masse;
     a.eigengewicht = p.eigengewicht;
-    e.W_erf = Biegerechnung::Werf(a).wert;
-    if (p.x != 0 && Biegerechnung::hatStelle(p.fall))
-        e.W_x_erf = Biegerechnung::Wxerf(a, p.x);
+    a.x = p.x;
+    a.W = p.mitProfil ? p.profil.W : 0.0;
+    a.grenze = p.grenze;
+    const Biegerechnung::Ergebnis r = Biegerechnung::rechnen(a);
+    if (!r.gelungen)
+        scheitern(r.fehler);
+    e.W_erf = r.Werf.wert;
+    e.W_x_erf = r.Wxerf;
     if (!p.mitProfil)
         return;
+    if (!r.f)
+        scheitern(r.fehlerDurchbiegung);
     e.nachgewiesen = true;
-    e.ausnutzung = Nachweis::Ausnutzung(e.W_erf, p.profil.W);
-    e.f = Biegerechnung::fd(a).wert;
-    if (*e.f != 0)
-        e.L_f = p.laenge / std::fabs(*e.f);
-    e.erfuellt = haelt(Nachweis::Biegung(e.W_erf, p.profil.W).zustand)
-        && haelt(Nachweis::Durchbiegung(p.laenge, *e.f, p.grenze).zustand);
+    e.ausnutzung = r.Ausnutzung;
+    e.f = r.f->wert;
+    if (r.f->wert != 0)
+        e.L_f = r.L_durch_f;
+    e.erfuellt = haelt(r.biegung.zustand) && haelt(r.durchbiegung.zustand);
 }
 
 // Buckling as the dialog computes it: I erf. by Euler; with a profile the slenderness decides
@@ -50,42 +59,48 @@ void biegung(const Position& p, Ergebnis& e)
 void knickung(const Position& p, Ergebnis& e)
 {
     const Werkstoff& w = p.werkstoff;
-    const double Lk = *Knickformeln::Knicklaenge(p.fall, p.laenge);
-    e.I_erf = Knickformeln::Ierf(p.sicherheit, p.last, Lk, w.E);
+    Knickrechnung::Aufgabe a;
+    a.fall = p.fall;
+    a.F = p.last;
+    a.L = p.laenge;
+    a.Sk_gewuenscht = p.sicherheit;
+    a.E = w.E;
+    a.I = p.profil.I;
+    a.A = p.profil.A;
+    a.material = w.name;
+    a.Sigma_P = w.sigma_p;
+    a.GrenzSchlankheit = w.lambda_0;
+    a.Tetmaier1 = w.tetmajer_a;
+    a.Tetmaier2 = w.tetmajer_b;
+    const Knickrechnung::Traegheit t = Knickrechnung::Ierf(a);
+    if (!t.gelungen)
+        scheitern(t.fehler);
+    e.I_erf = t.Ierf;
     if (!p.mitProfil)
         return;
-    if (w.sigma_p == 0)
-        throw Fehler(
-            Fehler::Art::Allgemein, QStringLiteral("Es ist keine Proportionalitätsgrenze in der Datenbank (werkstoff.sigma_p)."));
-    const double I = p.profil.I;
-    const double A = p.profil.A;
-    const double lambda = Knickformeln::Schlankheitsgrad(Lk, I, A);
-    double sigma_k = Knickformeln::Sigma_K_Euler(w.E, I, Lk, A);
-    e.formel = QStringLiteral("Euler");
-    if (w.lambda_0 > lambda) {
-        if (w.tetmajer_a == 0 || w.tetmajer_b == 0)
-            throw Fehler(Fehler::Art::Allgemein,
-                QStringLiteral("Es ist keine Tetmayerformel in der Datenbank (werkstoff.tetmajer_a, werkstoff.tetmajer_b)."));
-        sigma_k = Knickformeln::Sigma_K_Tetmajer(w.tetmajer_a, w.tetmajer_b, lambda);
-        e.formel = QStringLiteral("Tetmajer");
-    }
-    e.lambda = lambda;
-    e.sigma_k = sigma_k;
-    e.sicherheit = Knickformeln::Sicherheit(sigma_k, w.sigma_p, p.last, A);
+    const Knickrechnung::Ergebnis r = Knickrechnung::Sicherheit(a);
+    if (!r.gelungen())
+        scheitern(r.fehler.isEmpty() ? Knickrechnung::Fehlertext(r.fehlerart) : r.fehler);
+    e.lambda = r.Schlankheitsgrad;
+    e.sigma_k = r.Sigma_K;
+    e.formel = r.formelname();
+    e.sicherheit = r.Sk;
     e.nachgewiesen = true;
-    e.ausnutzung = Fliesskomma::teile(p.sicherheit, *e.sicherheit);
-    const auto urteil = Knickformeln::Knickurteil(*e.sicherheit, p.sicherheit);
-    e.erfuellt = urteil == Knickformeln::Urteil::Erreicht || urteil == Knickformeln::Urteil::Keins;
+    e.ausnutzung = Fliesskomma::teile(p.sicherheit, r.Sk);
+    e.erfuellt = r.urteil == Knickformeln::Urteil::Erreicht || r.urteil == Knickformeln::Urteil::Keins;
 }
 
 void scherung(const Position& p, Ergebnis& e)
 {
-    e.A_erf = Scherformeln::Aerf(p.last, p.sigma_zul);
+    const Scherrechnung::Ergebnis r = Scherrechnung::rechnen({p.last, p.sigma_zul, p.mitProfil ? p.profil.A : 0.0});
+    if (!r.gelungen)
+        scheitern(r.fehler);
+    e.A_erf = r.Aerf;
     if (!p.mitProfil)
         return;
     e.nachgewiesen = true;
-    e.ausnutzung = Nachweis::Ausnutzung(e.A_erf, p.profil.A);
-    e.erfuellt = haelt(Nachweis::Abscherung(e.A_erf, p.profil.A).zustand);
+    e.ausnutzung = r.Ausnutzung;
+    e.erfuellt = haelt(r.nachweis.zustand);
 }
 
 void optional(QJsonObject& o, const QString& schluessel, const std::optional<double>& wert)
