@@ -1,8 +1,40 @@
-// Trabex: strength of simple beams and columns.
+// Trabex: strength of simple beams and columns. Without arguments the program window; with
+// --berechnen a project file is computed without a window, on Qt's offscreen platform, so it
+// runs where there is no display.
 #include "gui/Main.h"
+#include "core/platform/Sprache.h"
+#include "core/projekt/Kommandozeile.h"
 #include "gui/platform/Oberflaeche.h"
 
-int main(int argc, char* argv[])
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+int ohneFenster(int argc, char* argv[], const Kommandozeile::Aufruf& aufruf)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QCoreApplication anwendung(argc, argv);
+    Sprache::Zahlen_Deutsch_ohne_Sprachwahl(); // the lines on standard output as the window shows numbers
+    QTextStream aus(stdout);
+    QTextStream fehler(stderr);
+    switch (aufruf.was) {
+    case Kommandozeile::Aufruf::Was::Hilfe:
+        aus << Kommandozeile::Hilfetext();
+        return 0;
+    case Kommandozeile::Aufruf::Was::Version:
+        aus << "Trabex " TRABEX_VERSION "\n";
+        return 0;
+    case Kommandozeile::Aufruf::Was::Berechnen:
+        return Kommandozeile::berechnen(aufruf.projekt, aufruf.json, aus, fehler).status;
+    default:
+        fehler << aufruf.fehler << '\n' << Kommandozeile::Hilfetext();
+        return Kommandozeile::Fehler;
+    }
+}
+
+int mitFenster(int argc, char* argv[])
 {
     Plattform::Anwendung anwendung(argc, argv);
     Plattform::Nachrichtenfenster nachrichten;
@@ -13,4 +45,15 @@ int main(int argc, char* argv[])
     Main::Programmende();
     Plattform::setzeAusgabe(nullptr);
     return ergebnis;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QStringList argumente;
+    for (int i = 1; i < argc; ++i)
+        argumente.append(QString::fromLocal8Bit(argv[i]));
+    const Kommandozeile::Aufruf aufruf = Kommandozeile::auswerten(argumente);
+    return Kommandozeile::ohneFenster(aufruf) ? ohneFenster(argc, argv, aufruf) : mitFenster(argc, argv);
 }

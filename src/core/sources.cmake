@@ -34,6 +34,12 @@ target_sources(trabex_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/platform/Sprache.cpp
   ${CMAKE_CURRENT_LIST_DIR}/platform/Textdatei.cpp
   ${CMAKE_CURRENT_LIST_DIR}/platform/Zahlen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/projekt/Kommandozeile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/projekt/Positionsmodell.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/projekt/Profilabgleich.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/projekt/Positionsrechnung.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/projekt/Projekt.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/projekt/Projektdatei.cpp
   ${CMAKE_CURRENT_LIST_DIR}/report/Berichtsinhalt.cpp
   ${CMAKE_CURRENT_LIST_DIR}/report/Seitengeometrie.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sections/Formbilder.cpp

@@ -32,7 +32,6 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -42,11 +41,7 @@ namespace Main {
 TMainform* Mainform = nullptr;
 void Programmstart()
 {
-    // A machine without language settings runs in the C locale, whose decimal point would make
-    // every German number of the data files unreadable. The program then works as a German one,
-    // as its users and its delivered data do; a locale the user chose is kept.
-    if (QLocale().language() == QLocale::C)
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Sprache::Zahlen_Deutsch_ohne_Sprachwahl();
     Sprache::Qt_Texte_Laden();
     Stile::setzen(QStringLiteral("Luna"));
     QGuiApplication::setApplicationDisplayName(QString());

@@ -24,4 +24,10 @@ bool Qt_Texte_Laden()
     return true;
 }
 
+void Zahlen_Deutsch_ohne_Sprachwahl()
+{
+    if (QLocale().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+}
+
 } // namespace Sprache

@@ -1,0 +1,126 @@
+#include "core/projekt/Kommandozeile.h"
+
+#include "core/platform/Fehler.h"
+#include "core/platform/Textdatei.h"
+#include "core/projekt/Projektdatei.h"
+
+namespace Kommandozeile {
+
+namespace {
+
+Status status(const QList<Positionsrechnung::Ergebnis>& ergebnisse)
+{
+    Status s = Erfuellt;
+    for (const auto& e : ergebnisse) {
+        if (!e.fehler.isEmpty())
+            return Fehler;
+        if (!e.erfuellt)
+            s = NichtErfuellt;
+    }
+    return s;
+}
+
+// The value of an option that takes one: "--json x" or "--json=x".
+bool wert(const QStringList& argumente, qsizetype& i, const QString& name, QString& ziel, Aufruf& aufruf)
+{
+    const QString& a = argumente.at(i);
+    if (a.startsWith(name + QLatin1Char('='))) {
+        ziel = a.mid(name.size() + 1);
+    } else if (a == name) {
+        if (i + 1 >= argumente.size()) {
+            aufruf.fehler = QStringLiteral("Nach %1 fehlt der Dateiname.").arg(name);
+            return true;
+        }
+        ziel = argumente.at(++i);
+    } else {
+        return false;
+    }
+    if (ziel.isEmpty())
+        aufruf.fehler = QStringLiteral("Nach %1 fehlt der Dateiname.").arg(name);
+    return true;
+}
+
+Aufruf nur(Aufruf::Was was)
+{
+    Aufruf aufruf;
+    aufruf.was = was;
+    return aufruf;
+}
+
+} // namespace
+
+Aufruf auswerten(const QStringList& argumente)
+{
+    Aufruf aufruf;
+    bool berechnen = false;
+    for (qsizetype i = 0; i < argumente.size() && aufruf.fehler.isEmpty(); ++i) {
+        const QString& a = argumente.at(i);
+        if (a == QStringLiteral("--help") || a == QStringLiteral("-h"))
+            return nur(Aufruf::Was::Hilfe);
+        if (a == QStringLiteral("--version") || a == QStringLiteral("-v"))
+            return nur(Aufruf::Was::Version);
+        if (wert(argumente, i, QStringLiteral("--berechnen"), aufruf.projekt, aufruf)) {
+            berechnen = true;
+        } else if (wert(argumente, i, QStringLiteral("--json"), aufruf.json, aufruf)) {
+        } else if (a.startsWith(QLatin1Char('-'))) {
+            aufruf.fehler = QStringLiteral("Unbekannte Option „%1“.").arg(a);
+        } else {
+            // Opening a project in the window comes with the window's project handling.
+            aufruf.fehler = QStringLiteral("Eine Projektdatei wird mit --berechnen gerechnet: trabex --berechnen %1").arg(a);
+        }
+    }
+    if (aufruf.fehler.isEmpty() && !aufruf.json.isEmpty() && !berechnen)
+        aufruf.fehler = QStringLiteral("--json gilt nur mit --berechnen.");
+    aufruf.was = !aufruf.fehler.isEmpty() ? Aufruf::Was::Falsch : berechnen ? Aufruf::Was::Berechnen : Aufruf::Was::Fenster;
+    return aufruf;
+}
+
+bool ohneFenster(const Aufruf& aufruf) { return aufruf.was != Aufruf::Was::Fenster; }
+
+QString Hilfetext()
+{
+    return QStringLiteral("Aufruf:\n"
+                          "  trabex                                   öffnet das Programmfenster\n"
+                          "  trabex --berechnen DATEI.trabex [--json ERGEBNIS.json]\n"
+                          "                                           rechnet alle Positionen der Projektdatei ohne Fenster\n"
+                          "                                           und schreibt eine Zeile je Position; mit --json auch\n"
+                          "                                           die Ergebnisdatei\n"
+                          "  trabex --help                            zeigt diese Hilfe\n"
+                          "  trabex --version                         zeigt die Version\n"
+                          "\n"
+                          "Rückgabewert von --berechnen: 0 alle Nachweise erfüllt, 1 ein Nachweis nicht erfüllt,\n"
+                          "2 die Datei ist nicht lesbar oder eine Position nicht rechenbar (Meldung auf stderr).\n");
+}
+
+Lauf berechnen(const QString& projektpfad, const QString& jsonpfad, QTextStream& aus, QTextStream& fehler)
+{
+    Lauf lauf;
+    try {
+        lauf.projekt = Projektdatei::laden(projektpfad);
+    } catch (const Plattform::Fehler& f) {
+        fehler << f.text() << Qt::endl;
+        return lauf;
+    }
+    lauf.ergebnisse = Positionsrechnung::rechnen(lauf.projekt);
+    for (qsizetype i = 0; i < lauf.ergebnisse.size(); ++i) {
+        const Projekt::Position& p = lauf.projekt.positionen.at(i);
+        const auto& e = lauf.ergebnisse.at(i);
+        aus << Positionsrechnung::Zeile(p, e) << '\n';
+        if (!e.fehler.isEmpty())
+            fehler << QStringLiteral("Pos. %1 %2: %3").arg(p.nr, p.titel, e.fehler) << '\n';
+    }
+    aus.flush();
+    fehler.flush();
+    lauf.status = status(lauf.ergebnisse);
+    if (!jsonpfad.isEmpty()) {
+        try {
+            Textdatei::schreibenRoh(jsonpfad, Positionsrechnung::Ergebnisdatei(lauf.projekt, lauf.ergebnisse));
+        } catch (const Plattform::Fehler& f) {
+            fehler << f.text() << Qt::endl;
+            lauf.status = Fehler;
+        }
+    }
+    return lauf;
+}
+
+} // namespace Kommandozeile

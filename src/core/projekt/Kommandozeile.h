@@ -1,0 +1,46 @@
+#pragma once
+// Computing a project file without a window: every position with the core calculations, one
+// line per position on `aus`, the messages on `fehler`, the results file where one is asked for.
+#include "core/projekt/Positionsrechnung.h"
+#include "core/projekt/Projekt.h"
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace Kommandozeile {
+
+// What the program is asked to do by its arguments (without the program name).
+struct Aufruf {
+    enum class Was { Fenster, Berechnen, Hilfe, Version, Falsch };
+    Was was = Was::Fenster;
+    QString projekt; // --berechnen DATEI
+    QString json; // --json DATEI
+    QString fehler; // why the arguments are refused (Was::Falsch)
+};
+
+Aufruf auswerten(const QStringList& argumente);
+
+// Whether the arguments ask for no window, so that the program needs no display.
+bool ohneFenster(const Aufruf& aufruf);
+
+// The text of --help.
+QString Hilfetext();
+
+// The exit status of the program.
+enum Status {
+    Erfuellt = 0, // every position computed, every verdict holds
+    NichtErfuellt = 1, // every position computed, some verdict fails
+    Fehler = 2 // the file could not be read or written, or some position could not be computed
+};
+
+struct Lauf {
+    Status status = Fehler;
+    Projekt::Daten projekt;
+    QList<Positionsrechnung::Ergebnis> ergebnisse;
+};
+
+// Reads `projektpfad`, computes it, prints the lines and writes the results to `jsonpfad`
+// unless it is empty. A file that cannot be read leaves the run empty with Status::Fehler.
+Lauf berechnen(const QString& projektpfad, const QString& jsonpfad, QTextStream& aus, QTextStream& fehler);
+
+} // namespace Kommandozeile

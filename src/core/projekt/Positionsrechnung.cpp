@@ -1,0 +1,219 @@
+#include "core/projekt/Positionsrechnung.h"
+
+#include "core/calc/Biegerechnung.h"
+#include "core/calc/Knickrechnung.h"
+#include "core/calc/Nachweis.h"
+#include "core/calc/Scherrechnung.h"
+#include "core/platform/Fehler.h"
+#include "core/platform/Fliesskomma.h"
+#include "core/platform/Zahlen.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+
+namespace Positionsrechnung {
+
+using namespace Projekt;
+using Plattform::Fehler;
+using Zahlen::fixiert;
+
+namespace {
+
+bool haelt(Nachweis::Zustand z) { return z != Nachweis::Zustand::NichtErfuellt; }
+
+[[noreturn]] void scheitern(const QString& text) { throw Fehler(Fehler::Art::Allgemein, text); }
+
+// Bending as the dialog computes it; with a profile the deflection and both verdicts.
+void biegung(const Position& p, Ergebnis& e)
+{
+    Biegerechnung::Aufgabe a;
+    a.fall = p.fall;
+    a.e = {p.last, p.laenge, p.abstand, p.werkstoff.E, p.profil.I};
+    a.Sigma_Zul = p.sigma_zul;
+    a.Masse = p.profil.masse;
+    a.eigengewicht = p.eigengewicht;
+    a.x = p.x;
+    a.W = p.mitProfil ? p.profil.W : 0.0;
+    a.grenze = p.grenze;
+    const Biegerechnung::Ergebnis r = Biegerechnung::rechnen(a);
+    if (!r.gelungen)
+        scheitern(r.fehler);
+    e.W_erf = r.Werf.wert;
+    e.W_x_erf = r.Wxerf;
+    if (!p.mitProfil)
+        return;
+    if (!r.f)
+        scheitern(r.fehlerDurchbiegung);
+    e.nachgewiesen = true;
+    e.ausnutzung = r.Ausnutzung;
+    e.f = r.f->wert;
+    if (r.f->wert != 0)
+        e.L_f = r.L_durch_f;
+    e.erfuellt = haelt(r.biegung.zustand) && haelt(r.durchbiegung.zustand);
+}
+
+// Buckling as the dialog computes it: I erf. by Euler; with a profile the slenderness decides
+// between Euler and Tetmajer's line, and the safety is judged against the desired one.
+void knickung(const Position& p, Ergebnis& e)
+{
+    const Werkstoff& w = p.werkstoff;
+    Knickrechnung::Aufgabe a;
+    a.fall = p.fall;
+    a.F = p.last;
+    a.L = p.laenge;
+    a.Sk_gewuenscht = p.sicherheit;
+    a.E = w.E;
+    a.I = p.profil.I;
+    a.A = p.profil.A;
+    a.material = w.name;
+    a.Sigma_P = w.sigma_p;
+    a.GrenzSchlankheit = w.lambda_0;
+    a.Tetmaier1 = w.tetmajer_a;
+    a.Tetmaier2 = w.tetmajer_b;
+    const Knickrechnung::Traegheit t = Knickrechnung::Ierf(a);
+    if (!t.gelungen)
+        scheitern(t.fehler);
+    e.I_erf = t.Ierf;
+    if (!p.mitProfil)
+        return;
+    const Knickrechnung::Ergebnis r = Knickrechnung::Sicherheit(a);
+    if (!r.gelungen())
+        scheitern(r.fehler.isEmpty() ? Knickrechnung::Fehlertext(r.fehlerart) : r.fehler);
+    e.lambda = r.Schlankheitsgrad;
+    e.sigma_k = r.Sigma_K;
+    e.formel = r.formelname();
+    e.sicherheit = r.Sk;
+    e.nachgewiesen = true;
+    e.ausnutzung = Fliesskomma::teile(p.sicherheit, r.Sk);
+    e.erfuellt = r.urteil == Knickformeln::Urteil::Erreicht || r.urteil == Knickformeln::Urteil::Keins;
+}
+
+void scherung(const Position& p, Ergebnis& e)
+{
+    const Scherrechnung::Ergebnis r = Scherrechnung::rechnen({p.last, p.sigma_zul, p.mitProfil ? p.profil.A : 0.0});
+    if (!r.gelungen)
+        scheitern(r.fehler);
+    e.A_erf = r.Aerf;
+    if (!p.mitProfil)
+        return;
+    e.nachgewiesen = true;
+    e.ausnutzung = r.Ausnutzung;
+    e.erfuellt = haelt(r.nachweis.zustand);
+}
+
+void optional(QJsonObject& o, const QString& schluessel, const std::optional<double>& wert)
+{
+    if (wert)
+        o.insert(schluessel, *wert);
+}
+
+QJsonObject alsJson(const Position& p, const Ergebnis& e)
+{
+    QJsonObject o {
+        {QStringLiteral("nr"), p.nr}, {QStringLiteral("titel"), p.titel}, {QStringLiteral("art"), Artschluessel(p.art)}};
+    if (p.art != Art::Scherung)
+        o.insert(QStringLiteral("fall"), p.fall);
+    if (!e.fehler.isEmpty()) {
+        o.insert(QStringLiteral("fehler"), e.fehler);
+        return o;
+    }
+    o.insert(QStringLiteral("verdikt_erfuellt"), e.erfuellt);
+    optional(o, QStringLiteral("ausnutzung"), e.ausnutzung);
+    switch (p.art) {
+    case Art::Biegung:
+        o.insert(QStringLiteral("W_erf"), e.W_erf);
+        optional(o, QStringLiteral("W_x_erf"), e.W_x_erf);
+        optional(o, QStringLiteral("f"), e.f);
+        optional(o, QStringLiteral("L_f"), e.L_f);
+        break;
+    case Art::Knickung:
+        o.insert(QStringLiteral("I_erf"), e.I_erf);
+        optional(o, QStringLiteral("lambda"), e.lambda);
+        optional(o, QStringLiteral("sigma_k"), e.sigma_k);
+        if (!e.formel.isEmpty())
+            o.insert(QStringLiteral("formel"), e.formel);
+        optional(o, QStringLiteral("sicherheit"), e.sicherheit);
+        break;
+    case Art::Scherung:
+        o.insert(QStringLiteral("A_erf"), e.A_erf);
+        break;
+    }
+    return o;
+}
+
+} // namespace
+
+Ergebnis rechnen(const Position& p)
+{
+    Ergebnis e;
+    try {
+        switch (p.art) {
+        case Art::Biegung:
+            biegung(p, e);
+            break;
+        case Art::Knickung:
+            knickung(p, e);
+            break;
+        case Art::Scherung:
+            scherung(p, e);
+            break;
+        }
+    } catch (const Fehler& f) {
+        e = Ergebnis {};
+        e.fehler = f.text();
+        e.erfuellt = false;
+    }
+    return e;
+}
+
+QList<Ergebnis> rechnen(const Daten& projekt)
+{
+    QList<Ergebnis> ergebnisse;
+    ergebnisse.reserve(projekt.positionen.size());
+    for (const Position& p : projekt.positionen)
+        ergebnisse.append(rechnen(p));
+    return ergebnisse;
+}
+
+QString Hauptergebnis(const Position& p, const Ergebnis& e)
+{
+    if (!e.fehler.isEmpty())
+        return e.fehler;
+    switch (p.art) {
+    case Art::Biegung:
+        return QStringLiteral("W erf. = %1 cm³").arg(fixiert(e.W_erf, 2));
+    case Art::Knickung:
+        return e.sicherheit ? QStringLiteral("Sk = %1").arg(fixiert(*e.sicherheit, 2))
+                            : QStringLiteral("I erf. = %1 cm⁴").arg(fixiert(e.I_erf, 2));
+    case Art::Scherung:
+        break;
+    }
+    return QStringLiteral("A erf. = %1 mm²").arg(fixiert(e.A_erf, 2));
+}
+
+QString Verdikt(const Ergebnis& e)
+{
+    if (!e.fehler.isEmpty())
+        return QStringLiteral("Fehler");
+    return e.erfuellt ? QStringLiteral("erfüllt") : QStringLiteral("nicht erfüllt");
+}
+
+QString Zeile(const Position& p, const Ergebnis& e)
+{
+    return QStringLiteral("Pos. %1 %2 | %3 | %4 | %5")
+        .arg(p.nr, p.titel, Artname(p.art, p.fall), Hauptergebnis(p, e), Verdikt(e));
+}
+
+QByteArray Ergebnisdatei(const Daten& projekt, const QList<Ergebnis>& ergebnisse)
+{
+    QJsonArray liste;
+    for (qsizetype i = 0; i < projekt.positionen.size(); ++i)
+        liste.append(alsJson(projekt.positionen.at(i), ergebnisse.at(i)));
+    const QJsonObject wurzel {{QStringLiteral("format"), QStringLiteral("trabex-ergebnisse")}, {QStringLiteral("version"), 1},
+        {QStringLiteral("positionen"), liste}};
+    return QJsonDocument(wurzel).toJson(QJsonDocument::Indented);
+}
+
+} // namespace Positionsrechnung

@@ -1,0 +1,52 @@
+#pragma once
+// Computing a position with the same core functions as its dialog, and the results of a whole
+// project: the results file "trabex-ergebnisse" (docs/PROJEKTDATEI.md) and one line per
+// position as the command line prints it. Units as in Projekt.h.
+#include "core/projekt/Projekt.h"
+
+#include <QByteArray>
+#include <optional>
+
+namespace Positionsrechnung {
+
+struct Ergebnis {
+    QString fehler; // empty when the position could be computed
+    bool erfuellt = true; // no verdict fails (a verdict without a profile is open, not failed)
+    bool nachgewiesen = false; // some verdict was judged (there is a profile)
+    // required over present, ≤ 1 where it holds: |W erf.| / W, S gewünscht / Sk, A erf. / A
+    std::optional<double> ausnutzung;
+
+    // Bending: W erf. and W erf. at x in cm³ (with the self-weight where it is switched on), the
+    // deflection in mm, L/f. Those that need a profile or an x are left out without.
+    double W_erf = 0;
+    std::optional<double> W_x_erf;
+    std::optional<double> f;
+    std::optional<double> L_f;
+
+    // Buckling: I erf. in cm⁴; with a profile λ, σK in N/mm², the formula and the safety.
+    double I_erf = 0;
+    std::optional<double> lambda;
+    std::optional<double> sigma_k;
+    QString formel; // "Euler" or "Tetmajer"
+    std::optional<double> sicherheit;
+
+    // Shear: A erf. in mm².
+    double A_erf = 0;
+};
+
+Ergebnis rechnen(const Projekt::Position& p);
+
+// The results of the project's positions in their order.
+QList<Ergebnis> rechnen(const Projekt::Daten& projekt);
+
+// "W erf. = 28,73 cm³", "Sk = 4,21", "A erf. = 250,00 mm²": the main result of its kind.
+QString Hauptergebnis(const Projekt::Position& p, const Ergebnis& e);
+// "erfüllt", "nicht erfüllt" or "Fehler".
+QString Verdikt(const Ergebnis& e);
+// "Pos. 1 Sturz | Biegung Fall 5 | W erf. = 28,73 cm³ | erfüllt", or the fault instead of the result.
+QString Zeile(const Projekt::Position& p, const Ergebnis& e);
+
+// The results file; `ergebnisse` belong to the project's positions in their order.
+QByteArray Ergebnisdatei(const Projekt::Daten& projekt, const QList<Ergebnis>& ergebnisse);
+
+} // namespace Positionsrechnung

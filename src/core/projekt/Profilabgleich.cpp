@@ -1,0 +1,60 @@
+#include "core/projekt/Profilabgleich.h"
+
+#include "core/platform/Zahlen.h"
+
+#include <QStringList>
+#include <cmath>
+
+namespace Profilabgleich {
+
+using Zahlen::fixiert;
+
+namespace {
+
+const QString Leer = QStringLiteral("LEER");
+
+// Table values and typed ones agree to the digits a table gives; only a real change counts.
+bool gleich(double a, double b) { return std::fabs(a - b) <= 1e-6 * std::max(std::fabs(a), std::fabs(b)); }
+
+} // namespace
+
+std::optional<Projekt::Profil> ausBibliothek(const Projekt::Position& p, const Unit1::TProfilbibliothek& bibliothek)
+{
+    if (!p.mitProfil || p.profil.name.trimmed().isEmpty())
+        return std::nullopt;
+    const bool quer = p.profil.ausrichtung == Projekt::Ausrichtung::Quer;
+    for (const Unit1::TProfildat& familie : bibliothek)
+        for (const Unit1::TProfilrecord& r : familie) {
+            if (r.Art == Leer)
+                break; // the list ends before the first free entry
+            if (r.Name.trimmed() != p.profil.name.trimmed())
+                continue;
+            Projekt::Profil neu = p.profil;
+            neu.W = quer ? r.Wmin : r.Wmax;
+            neu.I = quer ? r.Imin : r.Imax;
+            neu.A = r.A;
+            return neu;
+        }
+    return std::nullopt;
+}
+
+QString Abweichung(const Projekt::Position& p, const Unit1::TProfilbibliothek& bibliothek)
+{
+    const auto neu = ausBibliothek(p, bibliothek);
+    if (!neu)
+        return {};
+    QStringList unterschiede;
+    const auto vergleichen = [&](const QString& name, double bib, double eigen, const QString& einheit) {
+        if (!gleich(bib, eigen))
+            unterschiede << QStringLiteral("%1 = %2 %3 (Position %4 %3)").arg(name, fixiert(bib, 2), einheit, fixiert(eigen, 2));
+    };
+    vergleichen(QStringLiteral("W"), neu->W, p.profil.W, QStringLiteral("cm³"));
+    vergleichen(QStringLiteral("I"), neu->I, p.profil.I, QStringLiteral("cm⁴"));
+    vergleichen(QStringLiteral("A"), neu->A, p.profil.A, QStringLiteral("mm²"));
+    if (unterschiede.isEmpty())
+        return {};
+    return QStringLiteral("Die Profilbibliothek hat für %1 andere Werte: %2. Die Position rechnet mit ihren eigenen Werten.")
+        .arg(p.profil.name, unterschiede.join(QStringLiteral(", ")));
+}
+
+} // namespace Profilabgleich

@@ -1,0 +1,169 @@
+// The program on the command line, run as a user runs it, without a display: the example file
+// computes to the numbers of the core functions the dialogs call, one line per position, the
+// results file, and the exit status for holding and failing verdicts and for bad files.
+#include "core/projekt/Kommandozeile.h"
+#include "core/projekt/Positionsrechnung.h"
+#include "core/projekt/Projektdatei.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString Beispiel = QStringLiteral(PROJEKT_FIXTURES "/beispiel.trabex");
+
+struct Ausgang {
+    int status = -1;
+    QString aus;
+    QString fehler;
+};
+
+Ausgang trabex(const QStringList& argumente)
+{
+    QProcess prozess;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        umgebung.remove(QString::fromLatin1(name));
+    umgebung.insert(QStringLiteral("LC_ALL"), QStringLiteral("C")); // no language set: numbers as the window shows them
+    prozess.setProcessEnvironment(umgebung);
+    prozess.start(QStringLiteral(TRABEX_PROGRAMM), argumente);
+    if (!prozess.waitForFinished(120000) || prozess.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {prozess.exitCode(), QString::fromUtf8(prozess.readAllStandardOutput()),
+        QString::fromUtf8(prozess.readAllStandardError())};
+}
+
+QString schreiben(const QTemporaryDir& ordner, const QString& name, const QByteArray& inhalt)
+{
+    const QString pfad = ordner.filePath(name);
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(inhalt) != inhalt.size())
+        qFatal("cannot write the fixture");
+    return pfad;
+}
+
+QByteArray beispiel()
+{
+    QFile datei(Beispiel);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestKommandozeile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void beispielOhneAnzeige()
+    {
+        QTemporaryDir ordner;
+        const QString json = ordner.filePath(QStringLiteral("ergebnis.json"));
+        const Ausgang a = trabex({QStringLiteral("--berechnen"), Beispiel, QStringLiteral("--json"), json});
+        QVERIFY2(a.status == Kommandozeile::Erfuellt, qPrintable(a.fehler));
+        QCOMPARE(a.aus.count(QLatin1Char('\n')), 3);
+        QVERIFY2(a.aus.startsWith(QStringLiteral("Pos. 1 Sturz | Biegung Fall 5 | W erf. = 64,44 cm³ | erfüllt\n")),
+            qPrintable(a.aus));
+
+        // The same numbers, to the last bit, as the core functions give in this process.
+        const Projekt::Daten projekt = Projektdatei::laden(Beispiel);
+        const auto ergebnisse = Positionsrechnung::rechnen(projekt);
+        QFile datei(json);
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        QCOMPARE(QJsonDocument::fromJson(datei.readAll()),
+            QJsonDocument::fromJson(Positionsrechnung::Ergebnisdatei(projekt, ergebnisse)));
+        const QJsonArray liste = QJsonDocument::fromJson(Positionsrechnung::Ergebnisdatei(projekt, ergebnisse))
+                                     .object()
+                                     .value(QStringLiteral("positionen"))
+                                     .toArray();
+        QCOMPARE(qRound(liste[0].toObject().value(QStringLiteral("W_erf")).toDouble() * 100), 6444); // 64,44 cm³
+        QCOMPARE(qRound(liste[1].toObject().value(QStringLiteral("sicherheit")).toDouble() * 100), 328);
+        QCOMPARE(liste[2].toObject().value(QStringLiteral("A_erf")).toDouble(), 250.0);
+    }
+
+    void status_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("meldung");
+        const QByteArray b = beispiel();
+        QTest::newRow("Nachweis nicht erfüllt")
+            << QByteArray(b).replace("\"last\": 100000", "\"last\": 400000") << int(Kommandozeile::NichtErfuellt) << QString();
+        QTest::newRow("Position nicht rechenbar")
+            << QByteArray(b).replace("\"sigma_p\": 192", "\"sigma_p\": 0") << int(Kommandozeile::Fehler)
+            << QStringLiteral("Pos. 2 Stütze: Es ist keine Proportionalitätsgrenze");
+        QTest::newRow("Datei fehlerhaft") << QByteArray(b).replace("\"laenge\": 3000", "\"laenge\": \"3 m\"")
+                                          << int(Kommandozeile::Fehler)
+                                          << QStringLiteral("projekt.trabex: Position 2 „Stütze“, Feld „laenge“: ist keine Zahl");
+    }
+
+    void status()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(int, status);
+        QFETCH(QString, meldung);
+        QTemporaryDir ordner;
+        const Ausgang a = trabex({QStringLiteral("--berechnen"), schreiben(ordner, QStringLiteral("projekt.trabex"), inhalt)});
+        QCOMPARE(a.status, status);
+        QVERIFY2(a.fehler.contains(meldung), qPrintable(a.fehler));
+    }
+
+    void ergebnisdateiNichtSchreibbar()
+    {
+        const Ausgang a
+            = trabex({QStringLiteral("--berechnen"), Beispiel, QStringLiteral("--json"), QStringLiteral("/nicht/da/e.json")});
+        QCOMPARE(a.status, int(Kommandozeile::Fehler));
+        QVERIFY2(a.fehler.contains(QStringLiteral("/nicht/da/e.json")), qPrintable(a.fehler));
+    }
+
+    void hilfeUndVersion()
+    {
+        const Ausgang hilfe = trabex({QStringLiteral("--help")});
+        QCOMPARE(hilfe.status, 0);
+        QVERIFY(hilfe.aus.contains(QStringLiteral("--berechnen")));
+        const Ausgang version = trabex({QStringLiteral("--version")});
+        QCOMPARE(version.status, 0);
+        QVERIFY(version.aus.startsWith(QStringLiteral("Trabex ")));
+    }
+
+    void auswerten_data()
+    {
+        using W = Kommandozeile::Aufruf::Was;
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<int>("was");
+        QTest::addColumn<QString>("projekt");
+        QTest::addColumn<QString>("json");
+        QTest::newRow("nichts") << QStringList() << int(W::Fenster) << QString() << QString();
+        QTest::newRow("berechnen") << QStringList {"--berechnen", "a.trabex"} << int(W::Berechnen) << "a.trabex" << QString();
+        QTest::newRow("mit json") << QStringList {"--json=e.json", "--berechnen", "a.trabex"} << int(W::Berechnen) << "a.trabex"
+                                  << "e.json";
+        QTest::newRow("Hilfe gewinnt") << QStringList {"--berechnen", "a.trabex", "-h"} << int(W::Hilfe) << QString()
+                                       << QString();
+        QTest::newRow("Datei fehlt") << QStringList {"--berechnen"} << int(W::Falsch) << QString() << QString();
+        QTest::newRow("leerer Name") << QStringList {"--json=", "--berechnen", "a"} << int(W::Falsch) << QString() << QString();
+        QTest::newRow("json allein") << QStringList {"--json", "e.json"} << int(W::Falsch) << QString() << QString();
+        QTest::newRow("unbekannt") << QStringList {"--pdf", "b.pdf"} << int(W::Falsch) << QString() << QString();
+    }
+
+    void auswerten()
+    {
+        QFETCH(QStringList, argumente);
+        QFETCH(int, was);
+        QFETCH(QString, projekt);
+        QFETCH(QString, json);
+        const Kommandozeile::Aufruf a = Kommandozeile::auswerten(argumente);
+        QCOMPARE(int(a.was), was);
+        QCOMPARE(a.fehler.isEmpty(), a.was != Kommandozeile::Aufruf::Was::Falsch);
+        if (a.was == Kommandozeile::Aufruf::Was::Berechnen) {
+            QCOMPARE(a.projekt, projekt);
+            QCOMPARE(a.json, json);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKommandozeile)
+#include "test_kommandozeile.moc"

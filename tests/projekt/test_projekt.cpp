@@ -1,0 +1,340 @@
+// Positions and the project file: the example of the documentation read as written, a round
+// trip of every field, every kind of bad file refused with a message naming position and
+// field, and the results of the positions against values worked out by hand.
+#include "core/platform/Fehler.h"
+#include "core/projekt/Positionsmodell.h"
+#include "core/projekt/Positionsrechnung.h"
+#include "core/projekt/Profilabgleich.h"
+#include "core/projekt/Projektdatei.h"
+
+#include <QAbstractItemModelTester>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+#include <memory>
+#include <numbers>
+
+using namespace Projekt;
+
+namespace {
+
+QByteArray beispiel()
+{
+    QFile datei(QStringLiteral(PROJEKT_FIXTURES "/beispiel.trabex"));
+    if (!datei.open(QIODevice::ReadOnly))
+        qFatal("fixture missing");
+    return datei.readAll();
+}
+
+// The message with which `inhalt` is refused, or "" when it is read.
+QString abgelehnt(const QByteArray& inhalt)
+{
+    try {
+        Projektdatei::lesen(inhalt);
+    } catch (const Plattform::Fehler& f) {
+        return f.text();
+    }
+    return {};
+}
+
+Position position(const QString& nr, Art art)
+{
+    const Daten d = Projektdatei::lesen(beispiel());
+    for (const Position& p : d.positionen)
+        if (p.art == art) {
+            Position kopie = p;
+            kopie.nr = nr;
+            return kopie;
+        }
+    qFatal("kind missing in the example");
+}
+
+bool nahe(double ist, double soll) { return std::fabs(ist - soll) <= 1e-9 * std::max(1.0, std::fabs(soll)); }
+
+} // namespace
+
+class TestProjekt : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(qgetenv("TRABEX_TEST_LOCALE") == "en" ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                                                  : QLocale(QLocale::German, QLocale::Germany));
+    }
+
+    void beispielWirdGelesen()
+    {
+        const Daten d = Projektdatei::lesen(beispiel());
+        QCOMPARE(d.kopf.bezeichnung, QStringLiteral("Garage Muster"));
+        QCOMPARE(d.kopf.datum, QStringLiteral("2026-12-10"));
+        QCOMPARE(d.positionen.size(), 3);
+        const Position& sturz = d.positionen.at(0);
+        QCOMPARE(sturz.art, Art::Biegung);
+        QCOMPARE(sturz.fall, 5);
+        QCOMPARE(sturz.profil.name, QStringLiteral("IPE 160"));
+        QCOMPARE(sturz.profil.W, 108.7);
+        QVERIFY(sturz.eigengewicht);
+        QCOMPARE(sturz.grenze, 300);
+        const Position& stuetze = d.positionen.at(1);
+        QCOMPARE(stuetze.titel, QStringLiteral("Stütze"));
+        QCOMPARE(stuetze.werkstoff.tetmajer_b, 1.14);
+        QCOMPARE(stuetze.sicherheit, 3.0);
+        const Position& bolzen = d.positionen.at(2);
+        QCOMPARE(bolzen.art, Art::Scherung);
+        QVERIFY(!bolzen.mitProfil);
+        QCOMPARE(NaechsteNummer(d), QStringLiteral("4"));
+    }
+
+    // Every field a position can hold comes back as it was written, to the last bit.
+    void schreibenUndLesen()
+    {
+        Daten d;
+        d.kopf = {QStringLiteral("Halle „Nord“"), QStringLiteral("Werkstraße 1"), QStringLiteral("B. Müller"),
+            QStringLiteral("2026-12-11")};
+        Position biegung = position(QStringLiteral("7a"), Art::Biegung);
+        biegung.fall = 9;
+        biegung.abstand = 1234.5;
+        biegung.x = 0.1 + 0.2; // not exact in binary
+        biegung.profil.ausrichtung = Ausrichtung::Quer;
+        biegung.grenze = 250;
+        d.positionen = {biegung, position(QStringLiteral("8"), Art::Knickung), position(QStringLiteral("9"), Art::Scherung)};
+        d.positionen[2].mitProfil = true;
+        d.positionen[2].profil = {QStringLiteral("Rund 20"), 0, 0, 314.159, 2.47, Ausrichtung::Optimal};
+        QCOMPARE(Projektdatei::lesen(Projektdatei::schreiben(d)), d);
+
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath(QStringLiteral("projekt.trabex"));
+        Projektdatei::speichern(d, pfad);
+        QCOMPARE(Projektdatei::laden(pfad), d);
+    }
+
+    void fehlerhafteDateien_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<QString>("meldung");
+        const QByteArray b = beispiel();
+        const auto ersetzt = [&](const char* was, const char* durch) {
+            QByteArray kopie = b;
+            return kopie.replace(was, durch);
+        };
+        QTest::newRow("kein JSON") << b.left(200) << "kein gültiges JSON";
+        QTest::newRow("leer") << QByteArray() << "kein gültiges JSON";
+        QTest::newRow("Liste statt Objekt") << QByteArray("[1, 2]") << "keine Trabex-Projektdatei";
+        QTest::newRow("anderes Format") << ersetzt("\"format\": \"trabex\"", "\"format\": \"tabelle\"")
+                                        << "keine Trabex-Projektdatei";
+        QTest::newRow("neuere Version") << ersetzt("\"version\": 1", "\"version\": 2") << "die Version 2";
+        QTest::newRow("Version fehlt") << ersetzt("\"version\": 1,", "") << "Feld „version“: fehlt";
+        QTest::newRow("Feld fehlt") << ersetzt("\"last\": 100000, \"laenge\": 3000,", "\"last\": 100000,")
+                                    << "Position 2 „Stütze“, Feld „laenge“: fehlt";
+        QTest::newRow("keine Zahl") << ersetzt("\"last\": 20000", "\"last\": \"20 kN\"")
+                                    << "Position 3 „Bolzen“, Feld „last“: ist keine Zahl";
+        QTest::newRow("Werkstoffwert keine Zahl")
+            << ersetzt("\"E\": 210000 }", "\"E\": \"hoch\" }") << "Position 1 „Sturz“, Feld „werkstoff.E“: ist keine Zahl";
+        QTest::newRow("unbekannte Art") << ersetzt("\"art\": \"scherung\"", "\"art\": \"torsion\"")
+                                        << "Position 3 „Bolzen“, Feld „art“: unbekannte Art „torsion“";
+        QTest::newRow("Fall außerhalb") << ersetzt("\"fall\": 5", "\"fall\": 14")
+                                        << "Position 1 „Sturz“, Feld „fall“: muss eine ganze Zahl von 1 bis 13 sein";
+        QTest::newRow("Knickfall außerhalb")
+            << ersetzt("\"fall\": 1", "\"fall\": 5") << "Feld „fall“: muss eine ganze Zahl von 1 bis 4";
+        QTest::newRow("Länge 0") << ersetzt("\"laenge\": 4000", "\"laenge\": 0")
+                                 << "Position 1 „Sturz“, Feld „laenge“: muss größer als 0 sein";
+        QTest::newRow("negative Masse") << ersetzt("\"masse\": 15.8", "\"masse\": -1")
+                                        << "Feld „profil.masse“: darf nicht negativ";
+        QTest::newRow("Profil ohne I") << ersetzt("\"I\": 142.4, ", "") << "Position 2 „Stütze“, Feld „profil.I“: fehlt";
+        QTest::newRow("Ausrichtung") << ersetzt("\"optimal\"", "\"schräg\"") << "Feld „profil.ausrichtung“";
+        QTest::newRow("Eigengewicht ohne Masse") << ersetzt("\"masse\": 15.8, ", "") << "Feld „eigengewicht“";
+        QTest::newRow("Nummer fehlt") << ersetzt("\"nr\": \"3\", ", "") << "Position an Stelle 3 „Bolzen“, Feld „nr“: fehlt";
+        QTest::newRow("Nummer doppelt") << ersetzt("\"nr\": \"3\"", "\"nr\": \"2\"")
+                                        << "Position 2: die Nummer kommt zweimal vor";
+        QTest::newRow("Position kein Objekt")
+            << ersetzt("{ \"nr\": \"3\"", "17, { \"nr\": \"3\"") << "Position an Stelle 3: ist kein Objekt";
+    }
+
+    void fehlerhafteDateien()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QString, meldung);
+        const QString text = abgelehnt(inhalt);
+        QVERIFY2(text.contains(meldung), qPrintable(text));
+    }
+
+    void unbekannteSchluesselZaehlenNicht()
+    {
+        QByteArray b = beispiel();
+        b.replace("\"nr\": \"1\",", "\"nr\": \"1\", \"bemerkung\": [1, {\"a\": null}], \"farbe\": \"rot\",");
+        QCOMPARE(Projektdatei::lesen(b), Projektdatei::lesen(beispiel()));
+    }
+
+    // A fault in the file names the file; a file that cannot be written leaves the old one whole.
+    void dateifehler()
+    {
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath(QStringLiteral("kaputt.trabex"));
+        QFile datei(pfad);
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        datei.write("{\"format\": \"trabex\", \"version\": 9}");
+        datei.close();
+        try {
+            Projektdatei::laden(pfad);
+            QFAIL("read");
+        } catch (const Plattform::Fehler& f) {
+            QVERIFY2(f.text().startsWith(QStringLiteral("kaputt.trabex: ")), qPrintable(f.text()));
+        }
+        QVERIFY_THROWS_EXCEPTION(Plattform::Fehler, Projektdatei::laden(ordner.filePath(QStringLiteral("fehlt.trabex"))));
+        QVERIFY_THROWS_EXCEPTION(Plattform::Fehler,
+            Projektdatei::speichern(Projektdatei::lesen(beispiel()), ordner.filePath(QStringLiteral("nicht/da.trabex"))));
+    }
+
+    // The example's results worked out by hand: case 5 with g = 15,8 · 9,81 N/m on top of q,
+    // Euler case 1 above λ0 and below it on Tetmajer's line, shear F / τzul.
+    void ergebnisse()
+    {
+        using std::numbers::pi;
+        const Daten d = Projektdatei::lesen(beispiel());
+        const QList<Positionsrechnung::Ergebnis> e = Positionsrechnung::rechnen(d);
+
+        const double q = (5000 + 15.8 * 9.81) / 1000.0; // N/mm
+        const double M = q * 4000.0 * 4000.0 / 8.0;
+        const double f = 5.0 * q * std::pow(4000.0, 4) / (384.0 * 210000.0 * 869.3e4);
+        QVERIFY(e[0].fehler.isEmpty());
+        QVERIFY(std::fabs(e[0].W_erf - M / 160.0 / 1000.0) < 1e-6 * e[0].W_erf);
+        QVERIFY(std::fabs(*e[0].f - f) < 1e-6 * f);
+        QVERIFY(nahe(*e[0].L_f, 4000.0 / *e[0].f));
+        QVERIFY(nahe(*e[0].ausnutzung, e[0].W_erf / 108.7));
+        QVERIFY(!e[0].W_x_erf);
+        QVERIFY(e[0].erfuellt);
+
+        const double A = 2848, I = 142.4e4, Lk = 3000;
+        const double sigmaK = pi * pi * 210000.0 * I / (Lk * Lk * A);
+        QVERIFY(nahe(e[1].I_erf, 3.0 * 100000.0 * Lk * Lk / (pi * pi * 210000.0) / 1e4));
+        QVERIFY(nahe(*e[1].lambda, Lk / std::sqrt(I / A)));
+        QVERIFY(nahe(*e[1].sigma_k, sigmaK));
+        QCOMPARE(e[1].formel, QStringLiteral("Euler"));
+        QVERIFY(nahe(*e[1].sicherheit, sigmaK / (100000.0 / A)));
+        QVERIFY(e[1].erfuellt);
+
+        QVERIFY(nahe(e[2].A_erf, 250.0));
+        QVERIFY(e[2].erfuellt);
+        QCOMPARE(Positionsrechnung::Zeile(d.positionen[2], e[2]),
+            QStringLiteral("Pos. 3 Bolzen | Scherung | A erf. = %1 mm² | erfüllt").arg(QLocale().toString(250.0, 'f', 2)));
+    }
+
+    void knickungGrenzfaelle()
+    {
+        Position p = position(QStringLiteral("2"), Art::Knickung);
+        p.laenge = 1500; // λ = 67 < λ0: Tetmajer's line, σK above σP, so σP counts
+        auto e = Positionsrechnung::rechnen(p);
+        QCOMPARE(e.formel, QStringLiteral("Tetmajer"));
+        const double lambda = 1500.0 / std::sqrt(142.4e4 / 2848.0);
+        QVERIFY(nahe(*e.sigma_k, 310.0 - 1.14 * lambda));
+        QVERIFY(nahe(*e.sicherheit, 192.0 / (100000.0 / 2848.0)));
+
+        p.last = 400000; // Sk below 3
+        QVERIFY(!Positionsrechnung::rechnen(p).erfuellt);
+
+        p.werkstoff.tetmajer_a = 0;
+        e = Positionsrechnung::rechnen(p);
+        QVERIFY2(e.fehler.contains(QStringLiteral("Tetmayerformel")), qPrintable(e.fehler));
+        QCOMPARE(Positionsrechnung::Verdikt(e), QStringLiteral("Fehler"));
+    }
+
+    void ergebnisdatei()
+    {
+        Daten d = Projektdatei::lesen(beispiel());
+        d.positionen[0].x = 1000;
+        d.positionen[1].werkstoff.sigma_p = 0; // cannot be computed
+        const auto e = Positionsrechnung::rechnen(d);
+        const QJsonObject wurzel = QJsonDocument::fromJson(Positionsrechnung::Ergebnisdatei(d, e)).object();
+        QCOMPARE(wurzel.value(QStringLiteral("format")).toString(), QStringLiteral("trabex-ergebnisse"));
+        const auto liste = wurzel.value(QStringLiteral("positionen")).toArray();
+        QCOMPARE(liste.size(), 3);
+        const QJsonObject sturz = liste[0].toObject();
+        QCOMPARE(sturz.value(QStringLiteral("W_erf")).toDouble(), e[0].W_erf);
+        QCOMPARE(sturz.value(QStringLiteral("W_x_erf")).toDouble(), *e[0].W_x_erf);
+        QVERIFY(sturz.value(QStringLiteral("verdikt_erfuellt")).toBool());
+        const QJsonObject stuetze = liste[1].toObject();
+        QVERIFY(stuetze.value(QStringLiteral("fehler")).toString().contains(QStringLiteral("Proportionalitätsgrenze")));
+        QVERIFY(!stuetze.contains(QStringLiteral("verdikt_erfuellt")));
+        QCOMPARE(liste[2].toObject().value(QStringLiteral("A_erf")).toDouble(), 250.0);
+    }
+
+    // The table's rows as the tab shows them, and the edits keeping rows, results and the
+    // unsaved-changes mark together (the tester checks every signal the view relies on).
+    void positionsmodell()
+    {
+        Positionsmodell modell;
+        QAbstractItemModelTester pruefer(&modell, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy geaendert(&modell, &Positionsmodell::geaendertGeaendert);
+        modell.setzen(Projektdatei::lesen(beispiel()));
+        const auto text
+            = [&](int zeile, Positionsmodell::Spalte spalte) { return modell.index(zeile, spalte).data().toString(); };
+        QCOMPARE(modell.rowCount(), 3);
+        QVERIFY(!modell.geaendert());
+        QCOMPARE(text(0, Positionsmodell::Art), QStringLiteral("Biegung Fall 5"));
+        QCOMPARE(text(0, Positionsmodell::Profil), QStringLiteral("IPE 160"));
+        QCOMPARE(text(0, Positionsmodell::Ergebnis), QStringLiteral("W erf. = %1 cm³").arg(QLocale().toString(64.44, 'f', 2)));
+        QCOMPARE(text(0, Positionsmodell::Ausnutzung), QLocale().toString(59.3, 'f', 1) + QStringLiteral(" %"));
+        QCOMPARE(text(1, Positionsmodell::Nachweis), QStringLiteral("erfüllt"));
+        QCOMPARE(text(2, Positionsmodell::Nachweis), QStringLiteral("kein Profil"));
+
+        QCOMPARE(modell.duplizieren(0), 1);
+        QCOMPARE(text(1, Positionsmodell::Nr), QStringLiteral("4"));
+        QCOMPARE(text(1, Positionsmodell::Ergebnis), text(0, Positionsmodell::Ergebnis));
+        QVERIFY(modell.geaendert());
+        QVERIFY(modell.verschieben(1, +1));
+        QVERIFY(!modell.verschieben(0, -1));
+        QVERIFY(!modell.verschieben(3, +1));
+        QCOMPARE(text(1, Positionsmodell::Titel), QStringLiteral("Stütze"));
+        modell.neuNummerieren();
+        for (int zeile = 0; zeile < 4; ++zeile)
+            QCOMPARE(text(zeile, Positionsmodell::Nr), QString::number(zeile + 1));
+        Position p = modell.position(1);
+        p.last = 400000;
+        modell.ersetzen(1, p);
+        QCOMPARE(text(1, Positionsmodell::Nachweis), QStringLiteral("nicht erfüllt"));
+        modell.loeschen(0);
+        QCOMPARE(modell.rowCount(), 3);
+        QCOMPARE(modell.projekt().positionen.size(), 3);
+        modell.gespeichert();
+        QVERIFY(!modell.geaendert());
+        QCOMPARE(geaendert.size(), 2); // once changed, once saved
+    }
+
+    // The library of this machine against the position's own values: the same, other values,
+    // the other orientation, no profile of that name (and none after the free end marker).
+    void profilabgleich()
+    {
+        auto bibliothek = std::make_unique<Unit1::TProfilbibliothek>();
+        for (auto& familie : *bibliothek)
+            for (auto& r : familie)
+                r.Art = QStringLiteral("LEER");
+        (*bibliothek)[1][0] = {QStringLiteral("IPE"), QStringLiteral("IPE 140"), 77.3, 12.3, 541.2, 44.9, 1643};
+        (*bibliothek)[1][1] = {QStringLiteral("IPE"), QStringLiteral("IPE 160"), 108.7, 16.7, 869.3, 68.3, 2009};
+        (*bibliothek)[2][1] = {QStringLiteral("Alt"), QStringLiteral("HEA 100"), 72.8, 26.8, 349.2, 133.8, 2124};
+
+        Position p = position(QStringLiteral("1"), Art::Biegung);
+        QCOMPARE(Profilabgleich::Abweichung(p, *bibliothek), QString());
+        (*bibliothek)[1][1].Wmax = 109.0;
+        const QString text = Profilabgleich::Abweichung(p, *bibliothek);
+        QVERIFY2(text.contains(QStringLiteral("W = %1 cm³ (Position %2 cm³)")
+                                   .arg(QLocale().toString(109.0, 'f', 2), QLocale().toString(108.7, 'f', 2))),
+            qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("I =")));
+        QCOMPARE(Profilabgleich::ausBibliothek(p, *bibliothek)->W, 109.0);
+
+        p.profil.ausrichtung = Ausrichtung::Quer;
+        p.profil.W = 16.7;
+        p.profil.I = 68.3;
+        QCOMPARE(Profilabgleich::Abweichung(p, *bibliothek), QString());
+        p.profil.name = QStringLiteral("HEA 100"); // behind a free entry: not in the library
+        QVERIFY(!Profilabgleich::ausBibliothek(p, *bibliothek));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProjekt)
+#include "test_projekt.moc"
