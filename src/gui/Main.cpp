@@ -192,8 +192,10 @@ void TMainform::Berechnungen_Aufbauen()
     Label13 = label(t, QStringLiteral("Label13"),
         QStringLiteral("Hinweis: Das Eigengewicht des Trägers rechnen die Biegedialoge nur mit, wenn „Eigengewicht "
                        "berücksichtigen“ angekreuzt ist."),
-        146, 606);
-    Label13->resize(std::max(714, Label13->width()), Label13->height()); // 714 wide, or as the font needs
+        146, 596);
+    // Wrapped within the tab, so that the whole sentence shows with any font.
+    Label13->setWordWrap(true);
+    Label13->resize(830, 2 * Label13->fontMetrics().lineSpacing() + 4);
 
     connect(CB_Style, &QComboBox::textActivated, this, handler(this, &TMainform::CB_StyleChange));
     connect(B_Hilfe_Auswahl, &QPushButton::clicked, this,

@@ -89,6 +89,12 @@ private slots:
         QCOMPARE(control<QLabel>("Label13")->text(),
             QStringLiteral("Hinweis: Das Eigengewicht des Trägers rechnen die Biegedialoge nur mit, wenn „Eigengewicht "
                            "berücksichtigen“ angekreuzt ist."));
+        {
+            // The whole note fits within its tab.
+            const QLabel* hinweis = control<QLabel>("Label13");
+            QVERIFY(hinweis->geometry().right() < control("PC_1")->width());
+            QVERIFY(hinweis->heightForWidth(hinweis->width()) <= hinweis->height());
+        }
         QCOMPARE(control("B_Bieg10")->geometry(), QRect(220, 498, 128, 64));
         QCOMPARE(control("B_Knick4")->geometry(), QRect(790, 224, 128, 128));
         QVERIFY(control<QPushButton>("B_Biegung1")->text().isEmpty());
