@@ -80,7 +80,13 @@ void notieren(const Schritt& schritt)
 
 void notieren(const QString& was, const QString& formel, const QString& eingesetzt, const QString& ergebnis)
 {
-    notieren(Schritt {was, formel, eingesetzt, ergebnis});
+    notieren(Schritt {was, formel, eingesetzt, ergebnis, {}});
+}
+
+void notieren(
+    const QString& was, const QString& formel, const QString& eingesetzt, const Rechnung& rechnung, const QString& einheit)
+{
+    notieren(Schritt {was, formel, eingesetzt, wert(rechnung.ergebnis, einheit), rechnung});
 }
 
 QString zahl(double wert)
@@ -135,7 +141,7 @@ void schritt(const QString& was, const QString& formel, const Groessen& werte, d
         return;
     const int gleich = int(formel.indexOf(QStringLiteral(" = ")));
     const QString rechts = gleich < 0 ? formel : formel.mid(gleich + 3);
-    notieren(was, formel, QStringLiteral("= ") + einsetzen(rechts, werte), wert(ergebnis, einheit));
+    notieren(was, formel, QStringLiteral("= ") + einsetzen(rechts, werte), Rechnung {rechts, werte, ergebnis}, einheit);
 }
 
 } // namespace Rechenweg
