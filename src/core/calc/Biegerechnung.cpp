@@ -26,11 +26,11 @@ QString mm(double v) { return wert(v, QStringLiteral("mm")); }
 
 // The superposition the steps print: the case's value at x plus the self-weight's; a
 // deflection is shown as its magnitude.
-Rechenweg::Rechnung summe(const QString& groesse, double last, double gesamt, bool betrag = false)
+Rechenweg::Rechnung summe(const QString& groesse, const QString& einheit, double last, double gesamt, bool betrag = false)
 {
     const QString ausdruck = QStringLiteral("%1 Last + %1 g").arg(groesse);
     return {betrag ? QLatin1Char('|') + ausdruck + QLatin1Char('|') : ausdruck,
-        {{groesse + QStringLiteral(" Last"), last, {}}, {groesse + QStringLiteral(" g"), gesamt - last, {}}},
+        {{groesse + QStringLiteral(" Last"), last, einheit}, {groesse + QStringLiteral(" g"), gesamt - last, einheit}},
         betrag ? std::fabs(gesamt) : gesamt};
 }
 
@@ -157,7 +157,7 @@ Wert Werf(const Aufgabe& a)
             QStringLiteral("M max = größtes |M Last(x) + M g(x)| über den ganzen Träger"),
             QStringLiteral("bei x = %1: %2 + %3")
                 .arg(mm(m.x), wert(mLast, QStringLiteral("N·mm")), wert(m.wert - mLast, QStringLiteral("N·mm"))),
-            summe(QStringLiteral("M"), mLast, m.wert), QStringLiteral("N·mm"));
+            summe(QStringLiteral("M"), QStringLiteral("N·mm"), mLast, m.wert), QStringLiteral("N·mm"));
         Rechenweg::notieren(QStringLiteral("Erforderliches Widerstandsmoment (mm³ → cm³)"),
             QStringLiteral("W erf = |M max| / σzul / 1000"),
             QStringLiteral("= %1 / %2 / 1000")
@@ -193,7 +193,7 @@ double Wxerf(const Aufgabe& a, double x)
         Rechenweg::notieren(QStringLiteral("Biegemoment an der Stelle x aus Last und Eigengewicht"),
             QStringLiteral("M(x) = M Last(x) + M g(x)"),
             QStringLiteral("= %1 + %2").arg(wert(mLast, QStringLiteral("N·mm")), wert(M - mLast, QStringLiteral("N·mm"))),
-            summe(QStringLiteral("M"), mLast, M), QStringLiteral("N·mm"));
+            summe(QStringLiteral("M"), QStringLiteral("N·mm"), mLast, M), QStringLiteral("N·mm"));
         Rechenweg::notieren(QStringLiteral("Erforderliches Widerstandsmoment bei x"),
             QStringLiteral("W erf bei x = |M / σzul / 1000|"),
             QStringLiteral("= |%1 / %2 / 1000|").arg(wert(M, QStringLiteral("N·mm")), wert(a.Sigma_Zul, QStringLiteral("N/mm²"))),
@@ -233,7 +233,7 @@ Wert fd(const Aufgabe& a)
         Rechenweg::notieren(QStringLiteral("Größte Durchbiegung aus Last und Eigengewicht"),
             QStringLiteral("f = größtes |w Last(x) + w g(x)| über den ganzen Träger"),
             QStringLiteral("bei x = %1: %2 + %3").arg(mm(w.x), mm(wLast), mm(w.wert - wLast)),
-            summe(QStringLiteral("w"), wLast, w.wert, true), QStringLiteral("mm"));
+            summe(QStringLiteral("w"), QStringLiteral("mm"), wLast, w.wert, true), QStringLiteral("mm"));
     }
     return f;
 }

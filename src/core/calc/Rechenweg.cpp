@@ -80,7 +80,7 @@ void notieren(const Schritt& schritt)
 
 void notieren(const QString& was, const QString& formel, const QString& eingesetzt, const QString& ergebnis)
 {
-    notieren(Schritt {was, formel, eingesetzt, ergebnis, {}});
+    notieren(Schritt {was, formel, eingesetzt, ergebnis});
 }
 
 void notieren(

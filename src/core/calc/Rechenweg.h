@@ -34,7 +34,7 @@ struct Schritt {
     QString formel; // e.g. "M max = q · L² / 8"
     QString eingesetzt; // e.g. "= 2,5 N/mm · (3000 mm)² / 8"; empty for a plain statement
     QString ergebnis; // e.g. "2812500 N·mm"
-    Rechnung rechnung;
+    Rechnung rechnung {}; // none for a plain statement
 };
 
 using Schritte = QList<Schritt>;

@@ -729,7 +729,7 @@ QString stelle(double x) { return QStringLiteral("bei x = %1").arg(mm(x)); }
 void notieren(
     Rechenweg::Schritte& s, const QString& was, const QString& formel, const QString& eingesetzt, const QString& ergebnis)
 {
-    s.append({was, formel, eingesetzt, ergebnis, {}});
+    s.append({was, formel, eingesetzt, ergebnis});
 }
 
 Rechenweg::Schritte schritte(const Eingabe& e, const Loesung& l, const Ergebnis& r)
