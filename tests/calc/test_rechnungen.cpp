@@ -210,7 +210,8 @@ QList<QPair<QString, Rechenweg::Schritte>> alleRechenwege()
     QList<QPair<QString, Rechenweg::Schritte>> wege;
     for (int fall = 1; fall <= 13; ++fall)
         for (const bool eigengewicht : {false, true})
-            for (const double anteil : {0.3, 0.8}) { // x left of mid-span and right of it (mirrored, overhang)
+            // x left of the load at a, left and right of mid-span (mirrored), in the right overhang
+            for (const double anteil : {0.1, 0.3, 0.8, 0.95}) {
                 auto a = traeger(fall, 1234.5, 3217, 140);
                 a.e.I = 1234.5678;
                 a.x = anteil * a.e.L;
@@ -225,6 +226,9 @@ QList<QPair<QString, Rechenweg::Schritte>> alleRechenwege()
     auto abheben = traeger(9, -2500, 4000, 140);
     abheben.x = 1000;
     wege.append({QStringLiteral("Fall 9 Abheben"), Biegerechnung::rechnen(abheben).schritte});
+    abheben.eigengewicht = true;
+    abheben.Masse = 30.7;
+    wege.append({QStringLiteral("Fall 9 Abheben mit g"), Biegerechnung::rechnen(abheben).schritte});
 
     constexpr double Faktor[] = {1, 2, 0.7, 0.5}; // Lk / L of the four cases
     for (int fall = 1; fall <= 4; ++fall)
