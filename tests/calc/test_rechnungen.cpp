@@ -4,6 +4,7 @@
 #include "core/calc/Biegerechnung.h"
 #include "core/calc/Knickrechnung.h"
 #include "core/calc/Profilsuche.h"
+#include "core/calc/Pruefung.h"
 #include "core/calc/Scherrechnung.h"
 
 #include <QLocale>
@@ -388,9 +389,19 @@ private slots:
         QCOMPARE(r.Ausnutzung, 0.75);
         QCOMPARE(r.nachweis.zustand, Nachweis::Zustand::Erfuellt);
         QCOMPARE(r.schritte.size(), 1);
-        const auto f = Scherrechnung::rechnen({1200, 0, 20});
-        QVERIFY(!f.gelungen);
-        QCOMPARE(f.fehler, QStringLiteral("σzul muss größer als 0 sein (ist 0)"));
+        // A force or σzul of 0 or below would give a meaningless A erf.: refused by name.
+        const QList<QPair<Scherrechnung::Aufgabe, QString>> ohneSinn {
+            {{1200, 0, 20}, QStringLiteral("σzul muss größer als 0 sein (ist 0)")},
+            {{0, 80, 20}, QStringLiteral("Last F muss größer als 0 sein (ist 0)")},
+            {{-1200, 80, 20}, QStringLiteral("Last F muss größer als 0 sein (ist -1200)")},
+        };
+        for (const auto& [aufgabe, fehler] : ohneSinn) {
+            const auto f = Scherrechnung::rechnen(aufgabe);
+            QVERIFY(!f.gelungen);
+            QCOMPARE(f.fehler, fehler);
+            QCOMPARE(f.Aerf, 0.0);
+            QVERIFY_THROWS_EXCEPTION(Pruefung::Ungueltig, Scherrechnung::Aerf(aufgabe));
+        }
     }
 
     // One record from the task: the values the separate functions give, the verdicts, the steps.
