@@ -580,12 +580,18 @@ private slots:
         s()->B_Berechnung_Flaeche->click();
         QVERIFY(Rechendialog::markiert(s()->E_Last));
         QCOMPARE(s()->L_Fehler->text(), QStringLiteral("Last: 'x' ist keine Zahl"));
+        // A shear force of 0 or below would give a negative A erf.: its field named instead.
+        s()->E_Last->setText(zahl("-1200"));
+        s()->B_Berechnung_Flaeche->click();
+        QVERIFY(Rechendialog::markiert(s()->E_Last));
+        QCOMPARE(s()->L_Fehler->text(), QStringLiteral("Last F muss größer als 0 sein (ist %1)").arg(zahl("-1200")));
+        QCOMPARE(s()->L_Aerf->text(), QStringLiteral("0"));
         s()->E_Last->setText(zahl("1200"));
         s()->B_Berechnung_Flaeche->click();
         QVERIFY(!Rechendialog::markiert(s()->E_Last));
         QVERIFY(s()->L_Fehler->isHidden());
         QCOMPARE(s()->L_Aerf->text(), fixiert(15, 2));
-        QCOMPARE(m_lauf->rekorder.pieptoene, 2);
+        QCOMPARE(m_lauf->rekorder.pieptoene, 3);
     }
 
     void profilwahlBehaeltDasErgebnis()

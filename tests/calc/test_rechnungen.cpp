@@ -4,12 +4,18 @@
 #include "core/calc/Biegerechnung.h"
 #include "core/calc/Knickrechnung.h"
 #include "core/calc/Profilsuche.h"
+#include "core/calc/Pruefung.h"
 #include "core/calc/Scherrechnung.h"
 
+#include <QLocale>
+
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 
 Q_DECLARE_METATYPE(Knickrechnung::Aufgabe)
 Q_DECLARE_METATYPE(Biegerechnung::Aufgabe)
+Q_DECLARE_METATYPE(Rechenweg::Schritt)
 
 namespace {
 
@@ -43,11 +49,235 @@ Biegerechnung::Aufgabe traeger(int fall, double F, double L, double Sigma_Zul)
 
 bool nahe(double a, double b, double rel = 1e-6) { return std::fabs(a - b) <= rel * std::max(1.0, std::fabs(b)); }
 
+// --- Recomputing a step from what it prints -------------------------------------------------
+
+// A number as a step prints it, read back in the locale it was printed in.
+double gedruckt(double wert)
+{
+    bool ok = false;
+    const double v = QLocale().toDouble(Rechenweg::zahl(wert), &ok);
+    return ok ? v : std::nan("");
+}
+
+// Half a unit of the last of the seven significant digits a step prints.
+double halbeStelle(double wert) { return wert == 0 ? 0 : 0.5 * std::pow(10.0, std::floor(std::log10(std::fabs(wert))) - 6); }
+
+// Evaluates a step's expression in the formulas' notation (· / + − ² ³ ⁴ √ | | min π, decimal
+// commas) with its symbols' values; NaN where the text is not such an expression.
+class Ausdruck {
+public:
+    Ausdruck(const QString& text, Rechenweg::Groessen werte)
+        : m_text(text)
+        , m_werte(std::move(werte))
+    {
+        // "Lk" before "L", "M Last" before "M".
+        std::ranges::sort(m_werte, [](const auto& a, const auto& b) { return a.symbol.size() > b.symbol.size(); });
+    }
+
+    // The values the expression used, in the order it used them.
+    const Rechenweg::Groessen& benutzt() const { return m_benutzt; }
+
+    double wert()
+    {
+        m_i = 0;
+        m_benutzt.clear();
+        const double v = summe();
+        leer();
+        return m_i == m_text.size() ? v : std::nan("");
+    }
+
+private:
+    void leer()
+    {
+        while (m_i < m_text.size() && m_text[m_i] == QLatin1Char(' '))
+            ++m_i;
+    }
+    bool nimm(const QString& zeichen)
+    {
+        leer();
+        if (!QStringView(m_text).mid(m_i).startsWith(zeichen))
+            return false;
+        m_i += zeichen.size();
+        return true;
+    }
+    double erwarte(const QString& zeichen, double v) { return nimm(zeichen) ? v : std::nan(""); }
+    double summe()
+    {
+        double v = produkt();
+        for (;;)
+            if (nimm(QStringLiteral("+")))
+                v += produkt();
+            else if (nimm(QStringLiteral("−")))
+                v -= produkt();
+            else
+                return v;
+    }
+    double produkt()
+    {
+        double v = vorzeichen();
+        for (;;)
+            if (nimm(QStringLiteral("·")))
+                v *= vorzeichen();
+            else if (nimm(QStringLiteral("/")))
+                v /= vorzeichen();
+            else
+                return v;
+    }
+    double vorzeichen() { return nimm(QStringLiteral("−")) ? -vorzeichen() : potenz(); }
+    double potenz()
+    {
+        static const QString Potenzen = QStringLiteral("²³⁴");
+        double v = grund();
+        for (; m_i < m_text.size() && Potenzen.contains(m_text[m_i]); ++m_i)
+            v = std::pow(v, double(Potenzen.indexOf(m_text[m_i]) + 2));
+        return v;
+    }
+    double grund()
+    {
+        if (nimm(QStringLiteral("(")))
+            return erwarte(QStringLiteral(")"), summe());
+        if (nimm(QStringLiteral("|")))
+            return erwarte(QStringLiteral("|"), std::fabs(summe()));
+        if (nimm(QStringLiteral("√")))
+            return std::sqrt(grund());
+        if (nimm(QStringLiteral("min("))) {
+            const double a = summe();
+            const double b = nimm(QStringLiteral(",")) ? summe() : std::nan("");
+            return erwarte(QStringLiteral(")"), std::min(a, b));
+        }
+        if (nimm(QStringLiteral("π")))
+            return std::numbers::pi;
+        for (const auto& g : m_werte)
+            if (nimm(g.symbol)) {
+                m_benutzt.append(g);
+                return g.zahl;
+            }
+        return zahl();
+    }
+    // A constant of the formula, always with a decimal comma.
+    double zahl()
+    {
+        leer();
+        QString ziffern;
+        for (; m_i < m_text.size(); ++m_i) {
+            const QChar c = m_text[m_i];
+            const bool komma = c == QLatin1Char(',') && m_i + 1 < m_text.size() && m_text[m_i + 1].isDigit();
+            if (!c.isDigit() && !komma)
+                break;
+            ziffern += komma ? QLatin1Char('.') : c;
+        }
+        bool ok = false;
+        const double v = ziffern.toDouble(&ok);
+        return ok ? v : std::nan("");
+    }
+
+    QString m_text;
+    Rechenweg::Groessen m_werte;
+    Rechenweg::Groessen m_benutzt;
+    qsizetype m_i = 0;
+};
+
+// The step's arithmetic with its operands as printed, and how far the printed result may lie
+// from it: each operand's last printed digit carried through the expression, and the result's.
+struct Nachrechnung {
+    double wert;
+    double toleranz;
+    Rechenweg::Groessen operanden; // as printed
+};
+
+Nachrechnung nachrechnen(const Rechenweg::Rechnung& r)
+{
+    const auto mit = [&r](Rechenweg::Groessen werte) { return Ausdruck(r.ausdruck, std::move(werte)).wert(); };
+    Rechenweg::Groessen werte = r.werte;
+    for (auto& g : werte)
+        g.zahl = gedruckt(g.zahl);
+    Ausdruck ausdruck(r.ausdruck, werte);
+    const double wert = ausdruck.wert();
+    double toleranz = halbeStelle(gedruckt(wert)) + 1e-9 * std::fabs(wert);
+    for (qsizetype j = 0; j < werte.size(); ++j) {
+        const double x = werte[j].zahl;
+        const double h = x == 0 ? 1e-9 : 1e-6 * std::fabs(x);
+        auto plus = werte, minus = werte;
+        plus[j].zahl = x + h;
+        minus[j].zahl = x - h;
+        toleranz += std::fabs((mit(plus) - mit(minus)) / (2 * h)) * halbeStelle(x);
+    }
+    return {wert, toleranz, ausdruck.benutzt()};
+}
+
+// The steps of every kind of calculation, each with the name of its task.
+QList<QPair<QString, Rechenweg::Schritte>> alleRechenwege()
+{
+    QList<QPair<QString, Rechenweg::Schritte>> wege;
+    for (int fall = 1; fall <= 13; ++fall)
+        for (const bool eigengewicht : {false, true})
+            // x left of the load at a, left and right of mid-span (mirrored), in the right overhang
+            for (const double anteil : {0.1, 0.3, 0.8, 0.95}) {
+                auto a = traeger(fall, 1234.5, 3217, 140);
+                a.e.I = 1234.5678;
+                a.x = anteil * a.e.L;
+                a.Masse = 30.7;
+                a.eigengewicht = eigengewicht;
+                a.W = 25;
+                a.grenze = 300;
+                wege.append(
+                    {QStringLiteral("Fall %1%2 x=%3").arg(fall).arg(eigengewicht ? QStringLiteral(" mit g") : QString()).arg(a.x),
+                        Biegerechnung::rechnen(a).schritte});
+            }
+    auto abheben = traeger(9, -2500, 4000, 140);
+    abheben.x = 1000;
+    wege.append({QStringLiteral("Fall 9 Abheben"), Biegerechnung::rechnen(abheben).schritte});
+    abheben.eigengewicht = true;
+    abheben.Masse = 30.7;
+    wege.append({QStringLiteral("Fall 9 Abheben mit g"), Biegerechnung::rechnen(abheben).schritte});
+
+    constexpr double Faktor[] = {1, 2, 0.7, 0.5}; // Lk / L of the four cases
+    for (int fall = 1; fall <= 4; ++fall)
+        for (const double Lk : {6123.0, 2345.0}) { // λ above λ0 (Euler) and below it (Tetmajer)
+            auto a = stuetze(21234, Lk / Faktor[fall - 1], 2.5);
+            a.fall = fall;
+            a.I = 98.76;
+            a.A = 1023;
+            const QString name = QStringLiteral("Eulerfall %1 Lk=%2").arg(fall).arg(Lk);
+            wege.append({name + QStringLiteral(" Sicherheit"), Knickrechnung::Sicherheit(a).schritte});
+            wege.append({name + QStringLiteral(" Ierf"), Knickrechnung::Ierf(a).schritte});
+        }
+
+    wege.append({QStringLiteral("Scherung"), Scherrechnung::rechnen({12345.6, 93, 20}).schritte});
+    return wege;
+}
+
 } // namespace
 
 class TestRechnungen : public QObject {
     Q_OBJECT
 private slots:
+    // Every step that prints a result adds up: its printed operands, put into its arithmetic,
+    // give its printed result to the printed digits.
+    void rechenweg_data()
+    {
+        QTest::addColumn<Rechenweg::Schritt>("schritt");
+        for (const auto& [aufgabe, schritte] : alleRechenwege()) {
+            QVERIFY2(!schritte.isEmpty(), qPrintable(aufgabe));
+            for (qsizetype n = 0; n < schritte.size(); ++n)
+                if (!schritte[n].ergebnis.isEmpty())
+                    QTest::addRow("%s, %d. %s", qPrintable(aufgabe), int(n + 1), qPrintable(schritte[n].was)) << schritte[n];
+        }
+    }
+    void rechenweg()
+    {
+        QFETCH(Rechenweg::Schritt, schritt);
+        const QString zeile = schritt.formel + QLatin1Char(' ') + schritt.eingesetzt + QStringLiteral(" = ") + schritt.ergebnis;
+        QVERIFY2(!schritt.rechnung.ausdruck.isEmpty(), qPrintable(QStringLiteral("ohne Rechnung: ") + zeile));
+        bool ok = false;
+        const double ergebnis = QLocale().toDouble(schritt.ergebnis.section(QLatin1Char(' '), 0, 0), &ok);
+        QVERIFY2(ok, qPrintable(zeile));
+        const auto [wert, toleranz, operanden] = nachrechnen(schritt.rechnung);
+        for (const auto& g : operanden) // the numbers the step shows
+            QVERIFY2(schritt.eingesetzt.contains(Rechenweg::zahl(g.zahl)), qPrintable(g.symbol + QStringLiteral(": ") + zeile));
+        QVERIFY2(std::fabs(wert - ergebnis) <= toleranz,
+            qPrintable(QStringLiteral("%1 — nachgerechnet %2 ± %3").arg(zeile).arg(wert, 0, 'g', 10).arg(toleranz, 0, 'g', 3)));
+    }
 
     // Both sides of the limit slenderness, with everything a report prints.
     void knicksicherheit()
@@ -159,9 +389,19 @@ private slots:
         QCOMPARE(r.Ausnutzung, 0.75);
         QCOMPARE(r.nachweis.zustand, Nachweis::Zustand::Erfuellt);
         QCOMPARE(r.schritte.size(), 1);
-        const auto f = Scherrechnung::rechnen({1200, 0, 20});
-        QVERIFY(!f.gelungen);
-        QCOMPARE(f.fehler, QStringLiteral("σzul muss größer als 0 sein (ist 0)"));
+        // A force or σzul of 0 or below would give a meaningless A erf.: refused by name.
+        const QList<QPair<Scherrechnung::Aufgabe, QString>> ohneSinn {
+            {{1200, 0, 20}, QStringLiteral("σzul muss größer als 0 sein (ist 0)")},
+            {{0, 80, 20}, QStringLiteral("Last F muss größer als 0 sein (ist 0)")},
+            {{-1200, 80, 20}, QStringLiteral("Last F muss größer als 0 sein (ist -1200)")},
+        };
+        for (const auto& [aufgabe, fehler] : ohneSinn) {
+            const auto f = Scherrechnung::rechnen(aufgabe);
+            QVERIFY(!f.gelungen);
+            QCOMPARE(f.fehler, fehler);
+            QCOMPARE(f.Aerf, 0.0);
+            QVERIFY_THROWS_EXCEPTION(Pruefung::Ungueltig, Scherrechnung::Aerf(aufgabe));
+        }
     }
 
     // One record from the task: the values the separate functions give, the verdicts, the steps.

@@ -2,8 +2,12 @@
 // tie its columns to the sketches, the formula viewer and the look-ups.
 #include "Kernumgebung.h"
 #include "core/app/Lastfaelle.h"
+#include "core/calc/Biegelinien.h"
+#include "core/calc/Biegerechnung.h"
 
 #include <QSet>
+
+#include <cmath>
 
 using Lastfaelle::Dialog;
 using Lastfaelle::Familie;
@@ -140,6 +144,36 @@ private slots:
         QVERIFY(!Lastfaelle::vonDialog(Dialog::Knickung, 0));
         QVERIFY(!Lastfaelle::vonFormel(30));
         QVERIFY(!Lastfaelle::vonFormel(0));
+    }
+
+    // The facts of the bending cases against their beams: a case has the distance a when its
+    // beam changes with a; its deflection formula gives the deflection under the load at a
+    // where that is not the beam's greatest, else the greatest.
+    void biegefakten()
+    {
+        const Biegelinien::Eingaben e {1000, 3000, 700, 210000, 1000};
+        for (int nr = 1; nr <= 13; ++nr) {
+            const Lastfall* fall = Lastfaelle::lastfall(Familie::Biegung, nr);
+            auto anders = e;
+            anders.a = 900;
+            const auto linien = Biegelinien::Fall_Linien(nr, e);
+            const auto andere = Biegelinien::Fall_Linien(nr, anders);
+            const bool mitA = linien.w(1234) != andere.w(1234) || linien.M(1234) != andere.M(1234);
+            QCOMPARE(fall->abstand, mitA);
+            QCOMPARE(Lastfaelle::biegefall(nr, &Lastfall::abstand), mitA);
+
+            Biegerechnung::Aufgabe a;
+            a.fall = nr;
+            a.e = e;
+            const double f = std::fabs(Biegerechnung::fd(a).wert);
+            const double groesste = std::fabs(linien.w_Extreme().massgebend().wert);
+            const double unterLast = std::fabs(linien.w(e.a));
+            QCOMPARE(fall->fUnterLast, std::fabs(f - groesste) > 0.01 * groesste);
+            if (fall->fUnterLast)
+                QVERIFY(std::fabs(f - unterLast) <= 1e-6 * unterLast);
+        }
+        QVERIFY(!Lastfaelle::biegefall(14, &Lastfall::abstand));
+        QVERIFY(!Lastfaelle::biegefall(0, &Lastfall::fUnterLast));
     }
 
     void tooltipsUnterscheidenAehnlicheBilder()

@@ -36,6 +36,8 @@ struct Lastfall {
     QStringView lastBericht; // the report's label of the load row
     Lastart art;
     bool xZeile; // the dialog shows and reads the row "x" (W erf. at a point x)
+    bool abstand; // the load or the supports lie at the distance a the dialog reads
+    bool fUnterLast; // the deflection formula gives the deflection under the load at a, not the greatest
     int formel; // formula number of the viewer: 1..13 bending, 20 shear, 31..34 Euler
     QStringView formelbild;
     QStringView einheitenbild;
@@ -46,6 +48,9 @@ std::span<const Lastfall> alle();
 
 // The case of a family by its number; none for a number the family does not have.
 const Lastfall* lastfall(Familie familie, int nr);
+// A yes/no column of bending case `nr`, e.g. `Lastfall::abstand`; false for a number without a
+// bending case.
+bool biegefall(int nr, bool Lastfall::*spalte);
 // The case that `dialog` serves under the number; none when the number is a case of another
 // dialog (another dialog changed the shared case since).
 const Lastfall* vonDialog(Dialog dialog, int nr);

@@ -546,7 +546,7 @@ void Eingaben_Notieren(int fall, double F, double L, std::optional<double> a, st
             QStringLiteral("N/mm"));
 }
 
-bool hatAbstand(int fall) { return fall == 4 || fall == 8 || fall == 9 || fall == 12; }
+bool hatAbstand(int fall) { return Lastfaelle::biegefall(fall, &Lastfaelle::Lastfall::abstand); }
 
 void Elastizitaetsmodul_Notieren(double E)
 {

@@ -70,7 +70,7 @@ double fd12(double F, double L, double a, double E, double I);
 // Notes the inputs of the case as the first step of a recording: the load (F in N, or a line
 // load in N/m with its value in N/mm), L and, where given, a and σzul.
 void Eingaben_Notieren(int fall, double F, double L, std::optional<double> a = {}, std::optional<double> Sigma_Zul = {});
-// True for the cases with a distance a (4, 8, 9, 12).
+// True for the cases with a distance a, as the load-case table says.
 bool hatAbstand(int fall);
 // Notes E as the deflection uses it.
 void Elastizitaetsmodul_Notieren(double E);

@@ -30,8 +30,26 @@ QString mm(double v) { return wert(v, QStringLiteral("mm")); }
 void richtungNotieren(double f)
 {
     if (Rechenweg::aktiv() && f < 0)
-        Rechenweg::notieren(QStringLiteral("Richtung der Durchbiegung"), QStringLiteral("f < 0: der Träger biegt sich nach oben"),
-            QString(), QStringLiteral("|f| = %1 nach oben").arg(mm(std::fabs(f))));
+        Rechenweg::notieren(QStringLiteral("Richtung der Durchbiegung nach oben"),
+            QStringLiteral("f < 0: der Träger biegt sich nach oben, gezeigt wird |f|"), QStringLiteral("|%1|").arg(mm(f)),
+            Rechenweg::Rechnung {QStringLiteral("|f|"), {{QStringLiteral("f"), f, QStringLiteral("mm")}}, std::fabs(f)},
+            QStringLiteral("mm"));
+}
+
+// The superposition the steps print: the case's value at x plus the self-weight's; a
+// deflection is shown as its magnitude.
+Rechenweg::Rechnung summe(const QString& groesse, const QString& einheit, double last, double gesamt, bool betrag = false)
+{
+    const QString ausdruck = QStringLiteral("%1 Last + %1 g").arg(groesse);
+    return {betrag ? QLatin1Char('|') + ausdruck + QLatin1Char('|') : ausdruck,
+        {{groesse + QStringLiteral(" Last"), last, einheit}, {groesse + QStringLiteral(" g"), gesamt - last, einheit}},
+        betrag ? std::fabs(gesamt) : gesamt};
+}
+
+// The operands of W = M / σzul / 1000.
+Rechenweg::Groessen widerstand(double M, double Sigma_Zul)
+{
+    return {{QStringLiteral("M"), M, QStringLiteral("N·mm")}, {QStringLiteral("σzul"), Sigma_Zul, QStringLiteral("N/mm²")}};
 }
 
 // The inputs of the case and the self-weight that joins its load; σzul where W is computed.
@@ -42,9 +60,10 @@ void eigengewichtNotieren(const Aufgabe& a, double g, std::optional<double> Sigm
     Biegeformeln::Eingaben_Notieren(
         a.fall, a.e.F, a.e.L, Biegeformeln::hatAbstand(a.fall) ? std::optional<double>(a.e.a) : std::nullopt, Sigma_Zul);
     Rechenweg::notieren(QStringLiteral("Eigengewicht des Profils"), QStringLiteral("g = Masse · 9,81 N/kg"),
-        QStringLiteral("= %1 · 9,81 N/kg").arg(wert(a.Masse, QStringLiteral("kg/m"))), wert(g, QStringLiteral("N/m")));
-    Rechenweg::notieren(QStringLiteral("Eigengewicht in N/mm"), QStringLiteral("q g = g / 1000"),
-        QStringLiteral("= %1 / 1000").arg(wert(g, QStringLiteral("N/m"))), wert(g / 1000.0, QStringLiteral("N/mm")));
+        QStringLiteral("= %1 · 9,81 N/kg").arg(wert(a.Masse, QStringLiteral("kg/m"))),
+        {QStringLiteral("Masse · 9,81"), {{QStringLiteral("Masse"), a.Masse, QStringLiteral("kg/m")}}, g}, QStringLiteral("N/m"));
+    Rechenweg::schritt(QStringLiteral("Eigengewicht in N/mm"), QStringLiteral("q g = g / 1000"),
+        {{QStringLiteral("g"), g, QStringLiteral("N/m")}}, g / 1000.0, QStringLiteral("N/mm"));
     Rechenweg::notieren(QStringLiteral("Belastung"),
         QStringLiteral("Last des Lastfalls und Eigengewicht q g über den ganzen Träger (Überlagerung)"), QString(), QString());
 }
@@ -150,12 +169,12 @@ Wert Werf(const Aufgabe& a)
             QStringLiteral("M max = größtes |M Last(x) + M g(x)| über den ganzen Träger"),
             QStringLiteral("bei x = %1: %2 + %3")
                 .arg(mm(m.x), wert(mLast, QStringLiteral("N·mm")), wert(m.wert - mLast, QStringLiteral("N·mm"))),
-            wert(m.wert, QStringLiteral("N·mm")));
+            summe(QStringLiteral("M"), QStringLiteral("N·mm"), mLast, m.wert), QStringLiteral("N·mm"));
         Rechenweg::notieren(QStringLiteral("Erforderliches Widerstandsmoment (mm³ → cm³)"),
             QStringLiteral("W erf = |M max| / σzul / 1000"),
             QStringLiteral("= %1 / %2 / 1000")
                 .arg(wert(std::fabs(m.wert), QStringLiteral("N·mm")), wert(a.Sigma_Zul, QStringLiteral("N/mm²"))),
-            wert(w.wert, QStringLiteral("cm³")));
+            {QStringLiteral("M / σzul / 1000"), widerstand(std::fabs(m.wert), a.Sigma_Zul), w.wert}, QStringLiteral("cm³"));
     }
     return w;
 }
@@ -186,11 +205,11 @@ double Wxerf(const Aufgabe& a, double x)
         Rechenweg::notieren(QStringLiteral("Biegemoment an der Stelle x aus Last und Eigengewicht"),
             QStringLiteral("M(x) = M Last(x) + M g(x)"),
             QStringLiteral("= %1 + %2").arg(wert(mLast, QStringLiteral("N·mm")), wert(M - mLast, QStringLiteral("N·mm"))),
-            wert(M, QStringLiteral("N·mm")));
+            summe(QStringLiteral("M"), QStringLiteral("N·mm"), mLast, M), QStringLiteral("N·mm"));
         Rechenweg::notieren(QStringLiteral("Erforderliches Widerstandsmoment bei x"),
             QStringLiteral("W erf bei x = |M / σzul / 1000|"),
             QStringLiteral("= |%1 / %2 / 1000|").arg(wert(M, QStringLiteral("N·mm")), wert(a.Sigma_Zul, QStringLiteral("N/mm²"))),
-            wert(w, QStringLiteral("cm³")));
+            {QStringLiteral("|M / σzul / 1000|"), widerstand(M, a.Sigma_Zul), w}, QStringLiteral("cm³"));
     }
     return w;
 }
@@ -226,7 +245,8 @@ Wert fd(const Aufgabe& a)
         Biegeformeln::Elastizitaetsmodul_Notieren(a.e.E);
         Rechenweg::notieren(QStringLiteral("Größte Durchbiegung aus Last und Eigengewicht"),
             QStringLiteral("f = größtes |w Last(x) + w g(x)| über den ganzen Träger"),
-            QStringLiteral("bei x = %1: %2 + %3").arg(mm(w.x), mm(wLast), mm(w.wert - wLast)), mm(std::fabs(f.wert)));
+            QStringLiteral("bei x = %1: %2 + %3").arg(mm(w.x), mm(wLast), mm(w.wert - wLast)),
+            summe(QStringLiteral("w"), QStringLiteral("mm"), wLast, w.wert, true), QStringLiteral("mm"));
     }
     richtungNotieren(f.wert);
     return f;

@@ -83,6 +83,12 @@ void notieren(const QString& was, const QString& formel, const QString& eingeset
     notieren(Schritt {was, formel, eingesetzt, ergebnis});
 }
 
+void notieren(
+    const QString& was, const QString& formel, const QString& eingesetzt, const Rechnung& rechnung, const QString& einheit)
+{
+    notieren(Schritt {was, formel, eingesetzt, wert(rechnung.ergebnis, einheit), rechnung});
+}
+
 QString zahl(double wert)
 {
     QLocale ort; // the user's separator, no thousands separators (as the dialogs show numbers)
@@ -135,7 +141,7 @@ void schritt(const QString& was, const QString& formel, const Groessen& werte, d
         return;
     const int gleich = int(formel.indexOf(QStringLiteral(" = ")));
     const QString rechts = gleich < 0 ? formel : formel.mid(gleich + 3);
-    notieren(was, formel, QStringLiteral("= ") + einsetzen(rechts, werte), wert(ergebnis, einheit));
+    notieren(was, formel, QStringLiteral("= ") + einsetzen(rechts, werte), Rechnung {rechts, werte, ergebnis}, einheit);
 }
 
 } // namespace Rechenweg

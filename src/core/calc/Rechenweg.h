@@ -10,11 +10,31 @@
 
 namespace Rechenweg {
 
+// A symbol of a formula (one character, or a name such as σzul) with its value and unit. The
+// number is written only when a step is noted, so that formulas cost nothing extra outside a
+// recording.
+struct Groesse {
+    QString symbol;
+    double zahl = 0;
+    QString einheit;
+};
+using Groessen = QList<Groesse>;
+
+// The arithmetic behind a step's printed numbers, so that the step can be checked by
+// recomputing it: an expression in the symbols of its values (the formula's right side, or the
+// sum a worded formula describes) and the result it gave.
+struct Rechnung {
+    QString ausdruck; // e.g. "q · L² / 8"; empty for a plain statement
+    Groessen werte;
+    double ergebnis = 0;
+};
+
 struct Schritt {
     QString was; // e.g. "Größtes Biegemoment"
     QString formel; // e.g. "M max = q · L² / 8"
     QString eingesetzt; // e.g. "= 2,5 N/mm · (3000 mm)² / 8"; empty for a plain statement
     QString ergebnis; // e.g. "2812500 N·mm"
+    Rechnung rechnung {}; // none for a plain statement
 };
 
 using Schritte = QList<Schritt>;
@@ -56,6 +76,10 @@ bool aktiv();
 Schritte aufzeichnen(const std::function<void()>& rechnung);
 // Notes a step in the recording in progress.
 void notieren(const QString& was, const QString& formel, const QString& eingesetzt, const QString& ergebnis);
+// Notes a step whose formula is worded, with the arithmetic it prints; the result is printed
+// with its unit.
+void notieren(
+    const QString& was, const QString& formel, const QString& eingesetzt, const Rechnung& rechnung, const QString& einheit);
 void notieren(const Schritt& schritt);
 
 // A number as the steps show it: up to 7 significant digits, the locale's separator; from
@@ -63,15 +87,6 @@ void notieren(const Schritt& schritt);
 QString zahl(double wert);
 // "<zahl> <einheit>".
 QString wert(double wert, const QString& einheit);
-// A symbol of a formula (one character, or a name such as σzul) with its value and unit. The
-// number is written only when a step is noted, so that formulas cost nothing extra outside a
-// recording.
-struct Groesse {
-    QString symbol;
-    double zahl = 0;
-    QString einheit;
-};
-using Groessen = QList<Groesse>;
 
 // The formula with each symbol replaced by its value and unit. A value followed by a power sign
 // (², ³, ⁴) or starting with a minus sign is put in brackets.

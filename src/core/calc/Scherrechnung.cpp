@@ -8,6 +8,8 @@ namespace Scherrechnung {
 
 double Aerf(const Aufgabe& a)
 {
+    // A shear force of 0 or below would give an area of 0 or a negative one.
+    Pruefung::positiv(Pruefung::Eingabe::F, a.F);
     Pruefung::positiv(Pruefung::Eingabe::Sigma_Zul, a.Sigma_Zul);
     return Scherformeln::Aerf(a.F, a.Sigma_Zul);
 }

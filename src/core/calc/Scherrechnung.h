@@ -10,7 +10,7 @@
 namespace Scherrechnung {
 
 struct Aufgabe {
-    double F = 0; // N
+    double F = 0; // N; 0 or below is refused
     double Sigma_Zul = 0; // N/mm²; 0 or below is refused
     double A = 0; // the chosen profile's area, mm²; 0: none chosen
 };
@@ -24,7 +24,7 @@ struct Ergebnis {
     Rechenweg::Schritte schritte;
 };
 
-// A erf. in mm²; σzul of 0 or below is refused with Pruefung::Ungueltig.
+// A erf. in mm²; F or σzul of 0 or below is refused with Pruefung::Ungueltig.
 double Aerf(const Aufgabe& a);
 Ergebnis rechnen(const Aufgabe& a);
 

@@ -1,5 +1,6 @@
 #include "gui/calc/Diagramme.h"
 
+#include "core/app/Lastfaelle.h"
 #include "core/app/Lastfallbild.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Zahlen.h"
@@ -343,8 +344,8 @@ void Biegediagramm_Fuellen(QChart* c, const Biegedaten& d, const Linien& l, Groe
     const double schwelle = 1e-9 * std::max(std::abs(groesster.wert), std::abs(kleinster.wert));
     punktSetzen(c, "max", groesster.wert > schwelle, extremname(g, true, groesster), {groesster.x, groesster.wert});
     punktSetzen(c, "min", kleinster.wert < -schwelle, extremname(g, false, kleinster), {kleinster.x, kleinster.wert});
-    // Cases 4 and 12 report the deflection under the load, which is not the greatest one.
-    const bool unterF = g == Groesse::Durchbiegung && (d.fall == 4 || d.fall == 12);
+    // Where the dialog reports the deflection under the load, which is not the greatest one.
+    const bool unterF = g == Groesse::Durchbiegung && Lastfaelle::biegefall(d.fall, &Lastfaelle::Lastfall::fUnterLast);
     const double a = d.eingaben.a;
     punktSetzen(c, "unterF", unterF,
         unterF ? QStringLiteral("unter F (Dialog): f = %1 (x = %2)").arg(betrag(g, l.w(a)), stelle(a)) : QString(),

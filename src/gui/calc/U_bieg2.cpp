@@ -40,19 +40,14 @@ const QString Rand_f = QStringLiteral("Die max Durchbiegung ist an den Trägerr�
 // deflection of the combined line lies.
 QString Hinweis_f(const Biegerechnung::Aufgabe& a, const Biegerechnung::Wert& f)
 {
-    switch (a.fall) {
-    case 8:
-    case 9:
+    if (a.fall == 8 || a.fall == 9)
         return f.erstes ? Mitte_f : Rand_f;
-    case 4:
-    case 12:
-        if (a.eigengewicht)
-            return QStringLiteral("Größte Durchbiegung aus Last und Eigengewicht bei x = %1 mm").arg(Zahlen::fixiert(f.x, 2));
-        return a.fall == 4 ? QStringLiteral("Berechnete Durchbiegung ist nicht die maximale!")
-                           : QStringLiteral("Berechnete Durchbiegung ist nicht die Maximale!");
-    default:
+    if (!Lastfaelle::biegefall(a.fall, &Lastfaelle::Lastfall::fUnterLast))
         return {};
-    }
+    if (a.eigengewicht)
+        return QStringLiteral("Größte Durchbiegung aus Last und Eigengewicht bei x = %1 mm").arg(Zahlen::fixiert(f.x, 2));
+    return a.fall == 4 ? QStringLiteral("Berechnete Durchbiegung ist nicht die maximale!")
+                       : QStringLiteral("Berechnete Durchbiegung ist nicht die Maximale!");
 }
 
 } // namespace
@@ -225,7 +220,7 @@ void TDLG_Biegung2::B_Berechnen_WClick()
 Biegedialog::Laengen TDLG_Biegung2::Durchbiegungslaengen(int fall) const
 {
     Biegedialog::Laengen l {{Rechendialog::Feldname(Felder.E_Laenge), L}, {Rechendialog::Feldname(E_Abstand), Abstand_a}};
-    if (fall == 4 || fall == 12)
+    if (Lastfaelle::biegefall(fall, &Lastfaelle::Lastfall::fUnterLast)) // the load at a lies in the span
         l.append({QStringLiteral("L − a"), L - Abstand_a});
     else if (fall == 9)
         l.append({QStringLiteral("L − 2·a"), L - 2 * Abstand_a});

@@ -2,6 +2,7 @@
 
 #include "core/app/Lastfallbild.h"
 #include "core/app/Unit1.h"
+#include "core/calc/Biegerechnung.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Meldungen.h"
 #include "core/platform/Zahlen.h"
@@ -43,8 +44,7 @@ Stand& standVon(Art art) { return t_stand[int(art)]; }
 // The case's x when it has an x row and the dialog's x lies on the beam (0 < x ≤ L).
 std::optional<double> gewaehltesX(int fall)
 {
-    const bool xZeile = fall != 8 && fall != 12;
-    if (!xZeile || !(Unit1::Lx > 0) || Unit1::Lx > Unit1::L)
+    if (!Biegerechnung::hatStelle(fall) || !(Unit1::Lx > 0) || Unit1::Lx > Unit1::L)
         return std::nullopt;
     return Unit1::Lx;
 }
