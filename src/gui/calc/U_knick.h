@@ -58,6 +58,7 @@ public:
     QPushButton* HelpBtn; // "Abbrechen", not help: hides the dialog like OK
     QPushButton* OKBtn;
     QPrintDialog* Drucksetupdlg3 = nullptr;
+    Rechendialog::Rechenstand Stand {&Unit1::Knickachse};
 
     QString Programmdir;
     QString Datendir;
@@ -67,6 +68,7 @@ private:
     Knickrechnung::Aufgabe Aufgabe(const Unit1::Matrecord* material) const;
     void Ergebnisse_Anzeigen(const Knickrechnung::Ergebnis& e);
     void Profil_Zeigen();
+    void Ergebnisse_Leeren();
 };
 
 namespace U_knick {
