@@ -19,6 +19,7 @@
 #include "gui/platform/Oberflaeche.h"
 #include "gui/sections/U_profil.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -323,6 +324,121 @@ private slots:
             d->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
             QVERIFY(!d->isVisible());
         }
+    }
+
+    // Looking elsewhere and coming back keeps the results with their verdicts, the finder and
+    // the diagrams; a change of what the calculation read clears them all together.
+    void ergebnisseBeimZurueckkommen_data()
+    {
+        QTest::addColumn<bool>("zweiter");
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<bool>("bleiben");
+        for (const bool zweiter : {false, true}) {
+            const char* dialog = zweiter ? "Biegung2" : "Biegung1";
+            for (const char* fenster : {"Verläufe", "Formel", "Hilfe", "Profilwahl abgebrochen"})
+                QTest::addRow("%s, %s", dialog, fenster) << zweiter << QString::fromUtf8(fenster) << true;
+            for (const char* aenderung : {"anderer Werkstoff", "anderer E-Modul", "anderes Profil", "andere Achse"})
+                QTest::addRow("%s, %s", dialog, aenderung) << zweiter << QString::fromUtf8(aenderung) << false;
+        }
+    }
+    void ergebnisseBeimZurueckkommen()
+    {
+        QFETCH(bool, zweiter);
+        QFETCH(QString, fenster);
+        QFETCH(bool, bleiben);
+        QDialog* d = zweiter ? static_cast<QDialog*>(d2()) : static_cast<QDialog*>(d1());
+        const Biegedialog::Felder& f = zweiter ? d2()->Felder : d1()->Felder;
+        if (fenster == QStringLiteral("andere Achse")) { // a library profile in the bending orientation
+            Bibliotheksprofil = TProfilrecord {"IPE", "IPE 200", 194, 28.5, 1940, 142, 2850};
+            Profilachse = Biegeachse = TProfilachse::Imax;
+        }
+        oeffnen(d, zweiter ? 9 : 5);
+        if (zweiter)
+            berechne(d2(), "3000", "4000", "1300", "2000");
+        else
+            berechne(d1(), "5000", "4000", "120", "1000");
+        f.B_Berechnung_f->click();
+        const QList<QLabel*> ergebnisse {f.L_Werf, f.L_Wxerf, f.L_f, f.L_L_durch_f, f.L_Nachweis_W, f.L_Nachweis_f};
+        QStringList vorher;
+        for (const QLabel* l : ergebnisse)
+            vorher << l->text();
+        const double werf = Werf;
+        QVERIFY(werf > 0 && fd > 0 && !f.L_Nachweis_f->text().isEmpty());
+        QVERIFY(U_verlauf::stand(U_verlauf::Art::Biegung).gerechnet);
+
+        if (fenster == QStringLiteral("Verläufe")) {
+            Testumgebung::klicken(d, "B_Verlaeufe");
+            QWidget* v = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QStringLiteral("DLG_Verlaeufe"))
+                    v = w;
+            QVERIFY(v && v->isVisible());
+            v->close();
+        } else if (fenster == QStringLiteral("Formel")) {
+            QTimer::singleShot(0, U_Formel::DLG_Formel, &QDialog::reject);
+            Testumgebung::klicken(d, "B_Formel");
+        } else if (fenster == QStringLiteral("Hilfe")) {
+            QTimer::singleShot(0, U_Hilfe::DLG_Hilfe, &QDialog::reject);
+            Testumgebung::klicken(d, "BitBtn1");
+        } else if (fenster == QStringLiteral("Profilwahl abgebrochen")) {
+            QTimer::singleShot(0, U_profil::DLG_Profil, [] {
+                Plattform::aktivieren(U_profil::DLG_Profil); // offscreen windows are not activated by themselves
+                U_profil::DLG_Profil->CancelBtn->click();
+            });
+            Testumgebung::klicken(d, zweiter ? "Profil_aussuchen" : "B_Profil_suchen");
+        } else if (fenster == QStringLiteral("anderer Werkstoff")) {
+            Sorte = QStringLiteral("S355JR"); // same modulus, another material
+        } else if (fenster == QStringLiteral("anderer E-Modul")) {
+            E = 200000;
+        } else if (fenster == QStringLiteral("anderes Profil")) {
+            ProfilName = QStringLiteral("IPE 220");
+            W = 252;
+        } else if (fenster == QStringLiteral("andere Achse")) {
+            Biegeachse = TProfilachse::Imin; // chosen across in the other bending dialog
+        }
+        Plattform::aktivieren(d); // the window system returns the activation
+
+        if (bleiben) {
+            for (int k = 0; k < ergebnisse.size(); ++k)
+                QCOMPARE(ergebnisse[k]->text(), vorher[k]);
+            QCOMPARE(Werf, werf);
+            QVERIFY(f.B_Passendes_Profil->isEnabled());
+            QVERIFY(U_verlauf::stand(U_verlauf::Art::Biegung).gerechnet);
+        } else {
+            QCOMPARE(f.L_Werf->text(), fixiert(0, 2));
+            QCOMPARE(f.L_f->text(), fixiert(0, 4));
+            QCOMPARE(Werf + Wxerf + fd, 0.0);
+            QVERIFY(f.L_Nachweis_W->text().isEmpty());
+            QVERIFY(f.L_Nachweis_f->text().isEmpty());
+            QVERIFY(!f.B_Passendes_Profil->isEnabled());
+            QVERIFY(!U_verlauf::stand(U_verlauf::Art::Biegung).gerechnet);
+        }
+    }
+
+    // Results that stay are those the report prints: the other bending dialog's calculation in
+    // between has overwritten the shared values, which coming back puts right again.
+    void zurueckkommenStelltDieGemeinsamenWerteHer()
+    {
+        oeffnen(d1(), 5);
+        berechne(d1(), "5000", "4000", "120", "1000");
+        const double werf = Werf, wxerf = Wxerf;
+        oeffnen(d2(), 9);
+        berechne(d2(), "3000", "6000", "1300", "2000");
+        QVERIFY(Werf != werf);
+        oeffnen(d1(), 5); // its case chosen again on the main window
+
+        QCOMPARE(F, 5000.0);
+        QCOMPARE(L, 4000.0);
+        QCOMPARE(Lx, 1000.0);
+        QCOMPARE(Werf, werf);
+        QCOMPARE(Wxerf, wxerf);
+        QCOMPARE(d1()->Felder.L_Werf->text(), fixiert(werf, 2));
+        // The diagrams are the second dialog's now: the first one's clearing leaves them.
+        oeffnen(d2(), 9);
+        E = 200000;
+        oeffnen(d1(), 5);
+        QCOMPARE(d1()->Felder.L_Werf->text(), fixiert(0, 2));
+        QVERIFY(U_verlauf::stand(U_verlauf::Art::Biegung).gerechnet);
     }
 
     // The second dialog's cases walked the same way: caption, x row, W erf. and the notes on

@@ -11,12 +11,15 @@
 #include "gui/calc/U_knick.h"
 #include "gui/calc/U_passend.h"
 #include "gui/calc/U_scher.h"
+#include "gui/calc/U_verlauf.h"
 #include "gui/data/Tab_Werkstoffauswahl.h"
 #include "gui/explain/U_Formel.h"
+#include "gui/explain/U_Hilfe.h"
 #include "gui/platform/Bausteine.h"
 #include "gui/platform/Oberflaeche.h"
 #include "gui/sections/U_profil.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -452,6 +455,7 @@ private slots:
         k()->B_Berechnung_I->click();
         k()->B_Berechnung_Knicksicherheit->click();
         QVERIFY(Sk > 0 && Ierf > 0);
+        Matdat[0].Tetmaier1 = 300; // the material database edited meanwhile
         oeffnen(k(), 1);
         QCOMPARE(k()->windowTitle(), QStringLiteral("Knickung - Zweiseitig geführter Träger - Knicklänge = L"));
         QCOMPARE(k()->E_Last->text(), zahl("20000")); // inputs kept
@@ -475,6 +479,99 @@ private slots:
         k()->E_Laenge->setText(zahl("5000"));
         k()->B_Berechnung_I->click();
         QCOMPARE(Lk, 3000.0);
+    }
+
+    // Looking elsewhere and coming back keeps the results with their verdict, formula line and
+    // curve or steps; a change of what the calculation read clears them all together.
+    void ergebnisseBeimZurueckkommen_data()
+    {
+        QTest::addColumn<bool>("knickung");
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<bool>("bleiben");
+        for (const bool knickung : {true, false}) {
+            const char* dialog = knickung ? "Knickung" : "Scherung";
+            for (const char* fenster : {"Verläufe", "Formel", "Hilfe", "Profilwahl abgebrochen"})
+                QTest::addRow("%s, %s", dialog, fenster) << knickung << QString::fromUtf8(fenster) << true;
+            for (const char* aenderung : {"anderer Werkstoff", "andere Tetmajergerade", "anderes Profil"})
+                QTest::addRow("%s, %s", dialog, aenderung) << knickung << QString::fromUtf8(aenderung) << false;
+        }
+        QTest::addRow("Knickung, andere Achse") << true << QStringLiteral("andere Achse") << false;
+        QTest::addRow("Scherung, andere Achse") << false << QStringLiteral("andere Achse") << true; // reads no I
+    }
+    void ergebnisseBeimZurueckkommen()
+    {
+        QFETCH(bool, knickung);
+        QFETCH(QString, fenster);
+        QFETCH(bool, bleiben);
+        QDialog* d = knickung ? static_cast<QDialog*>(k()) : static_cast<QDialog*>(s());
+        const U_verlauf::Art art = knickung ? U_verlauf::Art::Knickung : U_verlauf::Art::Scherung;
+        // A library profile, turned about the weak axis for the column.
+        Bibliotheksprofil = TProfilrecord {"IPE", "IPE 140", 77.32, 12.31, 541.2, 44.92, 1643};
+        Profilachse = Knickachse = TProfilachse::Imin;
+        A = 1643;
+        oeffnen(d, knickung ? 1 : 0);
+        QList<QLabel*> ergebnisse;
+        if (knickung) {
+            knickeingaben("20000", "2000", "3");
+            k()->B_Berechnung_I->click();
+            k()->B_Berechnung_Knicksicherheit->click();
+            ergebnisse = {k()->L_Ierf, k()->L_Sigma_K, k()->L_Sigma_vorh, k()->L_SK, k()->L_Schlankheitsgrad, k()->L_Formel,
+                k()->L_Warnung};
+        } else {
+            s()->E_Last->setText(zahl("12000"));
+            s()->E_SigmaZul->setText(zahl("80"));
+            s()->B_Berechnung_Flaeche->click();
+            ergebnisse = {s()->L_Aerf, s()->L_Nachweis_A};
+        }
+        QStringList vorher;
+        for (const QLabel* l : ergebnisse) {
+            QVERIFY2(!l->text().trimmed().isEmpty() && l->text() != QStringLiteral("0"), qPrintable(l->objectName()));
+            vorher << l->text();
+        }
+        const double ergebnis = knickung ? Sk : Aerf;
+
+        if (fenster == QStringLiteral("Verläufe")) {
+            Testumgebung::klicken(d, knickung ? "B_Knicklinie" : "B_Rechenweg");
+            QWidget* v = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == (knickung ? QStringLiteral("DLG_Knicklinie") : QStringLiteral("DLG_Rechenweg")))
+                    v = w;
+            QVERIFY(v && v->isVisible());
+            v->close();
+        } else if (fenster == QStringLiteral("Formel")) {
+            QTimer::singleShot(0, U_Formel::DLG_Formel, &QDialog::reject);
+            Testumgebung::klicken(d, "B_Formel");
+        } else if (fenster == QStringLiteral("Hilfe")) {
+            QTimer::singleShot(0, U_Hilfe::DLG_Hilfe, &QDialog::reject);
+            Testumgebung::klicken(d, "BitBtn1");
+        } else if (fenster == QStringLiteral("Profilwahl abgebrochen")) {
+            QTimer::singleShot(0, U_profil::DLG_Profil, [] {
+                Plattform::aktivieren(U_profil::DLG_Profil); // offscreen windows are not activated by themselves
+                U_profil::DLG_Profil->CancelBtn->click();
+            });
+            Testumgebung::klicken(d, knickung ? "B_Profil" : "B_Profil_suchen");
+        } else if (fenster == QStringLiteral("anderer Werkstoff")) {
+            Sorte = QStringLiteral("S355JR");
+        } else if (fenster == QStringLiteral("andere Tetmajergerade")) {
+            Matdat[0].Tetmaier2 = 0.62; // the material database edited, the selection kept
+        } else if (fenster == QStringLiteral("anderes Profil")) {
+            Bibliotheksprofil = TProfilrecord {"IPE", "IPE 160", 108.7, 16.66, 869.3, 68.31, 2009};
+        } else if (fenster == QStringLiteral("andere Achse")) {
+            Knickachse = TProfilachse::Imax;
+        }
+        Plattform::aktivieren(d); // the window system returns the activation
+
+        if (bleiben) {
+            for (int n = 0; n < ergebnisse.size(); ++n)
+                QCOMPARE(ergebnisse[n]->text(), vorher[n]);
+            QCOMPARE(knickung ? Sk : Aerf, ergebnis);
+            QVERIFY(U_verlauf::stand(art).gerechnet);
+        } else {
+            for (QLabel* l : ergebnisse)
+                QVERIFY2(l->text().trimmed().isEmpty() || Zahlen::lesen(l->text()) == 0, qPrintable(l->objectName()));
+            QCOMPARE(knickung ? Sk + Ierf : Aerf, 0.0);
+            QVERIFY(!U_verlauf::stand(art).gerechnet);
+        }
     }
 
     // --- shear -----------------------------------------------------------------------------
@@ -514,8 +611,12 @@ private slots:
         s()->E_Last->setText(zahl("1000"));
         s()->E_SigmaZul->setText(zahl("95"));
         s()->B_Berechnung_Flaeche->click();
+        oeffnen(s(), 0); // nothing changed: the result stays with the stress it used
+        QCOMPARE(s()->E_SigmaZul->text(), zahl("95"));
+        QCOMPARE(s()->L_Aerf->text(), fixiert(1000.0 / 95, 2));
+        Sorte = QStringLiteral("AlMg3"); // another material, σzul left as the calculation used it
         oeffnen(s(), 0);
-        QCOMPARE(s()->E_SigmaZul->text(), fixiert(95, 2));
+        QCOMPARE(s()->E_SigmaZul->text(), zahl("95"));
         QCOMPARE(s()->L_Aerf->text(), fixiert(0, 2));
 
         // Wood without a number: one report, the allowable stress stays, the rest is set up.
@@ -526,7 +627,7 @@ private slots:
         QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
         QCOMPARE(m_lauf->rekorder.meldungen[0].art, Meldungsart::Bericht);
         QCOMPARE(Sigma_Zul, 95.0);
-        QCOMPARE(s()->E_SigmaZul->text(), fixiert(95, 2));
+        QCOMPARE(s()->E_SigmaZul->text(), zahl("95"));
         QCOMPARE(Aerf, 0.0);
         s()->E_Last->setText(zahl("1900"));
         s()->B_Berechnung_Flaeche->click();

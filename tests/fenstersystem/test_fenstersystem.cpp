@@ -397,6 +397,56 @@ private slots:
             qPrintable(kind<QLabel>(d, "L_Nachweis_W")->text()));
     }
 
+    // A real window closing hands the activation back to the dialog: looking at the formula or
+    // the diagrams keeps the results and their verdicts; a material changed meanwhile clears them.
+    void ergebnisseBleibenNachDemHinsehen()
+    {
+        const Rechenfall& f = rechenfaelle()[indexVon("Biegung1")];
+        QDialog* d = oeffnen(f);
+        rechnen(f, d);
+        auto* nachweis = kind<QLabel>(d, "L_Nachweis_W");
+        const QString urteil = nachweis->text();
+        QVERIFY(!urteil.isEmpty());
+        const auto bleibt = [&] {
+            QVERIFY(wirdAktiv(d));
+            ausklingen();
+            QCOMPARE(ergebnis(f, d), zahl(QString::fromLatin1(f.erwartet)));
+            QCOMPARE(nachweis->text(), urteil);
+            QVERIFY(kind<QPushButton>(d, "B_Passendes_Profil")->isEnabled());
+        };
+
+        bool formelGezeigt = false;
+        imModalen([&] {
+            formelGezeigt = wirdAktiv(U_Formel::DLG_Formel);
+            U_Formel::DLG_Formel->reject();
+        });
+        kind<QPushButton>(d, "B_Formel")->click();
+        QVERIFY(formelGezeigt);
+        bleibt();
+
+        kind<QPushButton>(d, "B_Verlaeufe")->click();
+        QWidget* v = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("DLG_Verlaeufe"))
+                v = w;
+        QVERIFY(v && wirdAktiv(v));
+        ausklingen();
+        kind<QPushButton>(v, "B_Schliessen")->click();
+        bleibt();
+
+        Main::Mainform->activateWindow();
+        QVERIFY(wirdAktiv(Main::Mainform));
+        Unit1::Sorte = QStringLiteral("S355JR"); // another material chosen there
+        Unit1::E = 200000;
+        d->activateWindow();
+        QVERIFY(wirdAktiv(d));
+        ausklingen();
+        QCOMPARE(ergebnis(f, d), zahl("0.00"));
+        QVERIFY(nachweis->text().isEmpty());
+        QVERIFY(!kind<QPushButton>(d, "B_Passendes_Profil")->isEnabled());
+        QVERIFY(m_boxen->texte.isEmpty());
+    }
+
     // The diagram window prints as the reports do: the set-up is modal for the window and
     // proposes a file named after it, and afterwards the window is the active one again.
     void verlaeufeDrucken()

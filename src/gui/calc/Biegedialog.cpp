@@ -102,6 +102,7 @@ bool aufgezeichnet(QWidget* dialog, const Felder& f, const QString& teil, const 
     if (mitEigengewicht(f))
         aufnahme.eigengewicht = Biegerechnung::Eigengewicht(Unit1::Masse);
     aufnahme.gelungen = rechnen();
+    f.stand->aufnehmen();
     return aufnahme.gelungen;
 }
 
@@ -136,14 +137,14 @@ void Markierung_Loeschen(const Felder& f) { Rechendialog::Markierung_Loeschen(f.
 
 void Eingaben_Auffrischen(const Felder& f)
 {
-    f.E_SigmaZul->setText(fixiert(Unit1::Sigma_Zul, 2));
-    f.E_E_Modul->setText(fixiert(Unit1::E, 2));
-    f.E_I->setText(fixiert(Unit1::I, 2));
+    Rechendialog::Feld_Auffrischen(f.E_SigmaZul, Unit1::Sigma_Zul);
+    Rechendialog::Feld_Auffrischen(f.E_E_Modul, Unit1::E);
+    Rechendialog::Feld_Auffrischen(f.E_I, Unit1::I);
     Eigengewicht_Auffrischen(f);
     Nachweiszeile::Grenzenwahl_Auffrischen(f.CB_Grenze);
 }
 
-void Ergebnisse_Nullen(const Felder& f)
+void Ergebnisse_Nullen(QWidget* dialog, const Felder& f)
 {
     Unit1::Werf = 0;
     Unit1::Wxerf = 0;
@@ -153,6 +154,7 @@ void Ergebnisse_Nullen(const Felder& f)
     f.L_f->setText(fixiert(Unit1::fd, 4));
     f.L_L_durch_f->setText(fixiert(0, 2));
     Nachweise_Leeren(f);
+    U_verlauf::Leeren(U_verlauf::Art::Biegung, dialog);
 }
 
 void W_Nachweis_Zeigen(const Felder& f)
@@ -205,10 +207,16 @@ void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f)
     U_profil::Aussuchen(Unit1::Biegeachse);
     Rechendialog::Profilbox_Anzeigen(box);
     f.E_I->setText(fixiert(Unit1::I, 2));
+    if (f.stand->unveraendert()) // cancelled, or the profile of the last calculation again
+        return;
     f.L_f->setText(QStringLiteral("0"));
     f.L_L_durch_f->setText(QStringLiteral("0"));
     Eigengewicht_Auffrischen(f);
+    if (mitEigengewicht(f)) // computed with the weight of the previous profile
+        for (QLabel* l : {f.L_Werf, f.L_Wxerf})
+            l->setText(QStringLiteral("0"));
     Nachweise_Leeren(f);
+    f.stand->profilAufnehmen(); // what stays is right for the new profile
 }
 
 std::optional<Zusatzseiten::Inhalt> Berichtsseiten(const Felder& f, QWidget* dialog)

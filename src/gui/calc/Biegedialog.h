@@ -44,6 +44,7 @@ struct Felder {
     QLabel* L_Nachweis_f = nullptr;
     QPushButton* B_Passendes_Profil = nullptr;
     QLabel* L_Fehler = nullptr; // why the last calculation failed, under both panels
+    Rechendialog::Rechenstand* stand = nullptr; // the dialog's: taken after each calculation
 };
 
 // The bending dialogs are taller than the other calculation dialogs by the strip of verdicts.
@@ -82,8 +83,9 @@ bool mitEigengewicht(const Felder& f);
 // The calculation of `fall` as the shared state and the self-weight box give it.
 Biegerechnung::Aufgabe Aufgabe(const Felder& f, int fall);
 
-// Entry routine: Werf, Wxerf and fd back to 0 and shown as zeros, no failure marked.
-void Ergebnisse_Nullen(const Felder& f);
+// Entry routine, where what the last calculation read has changed: Werf, Wxerf and fd back to 0
+// and shown as zeros, no failure marked, no verdicts, no finder, no diagrams of this dialog.
+void Ergebnisse_Nullen(QWidget* dialog, const Felder& f);
 // L_Werf and L_Wxerf from the shared values (fixed 7/2).
 void W_Anzeigen(const Felder& f);
 // After a section-modulus calculation: the bending verdict; the finder can start.
@@ -98,7 +100,9 @@ void E_Modul_Zeigen(const Felder& f);
 // After a deflection: refuses a profile whose W is below |Werf|, else shows fd and L/f. L/f of a
 // deflection of 0 throws the division by zero, which the handler's wrapper reports.
 void Durchbiegung_Anzeigen(const Felder& f);
-// "Profil aussuchen": the profile selection, then the box and E_I from the shared state.
+// "Profil aussuchen": the profile selection, then the box and E_I from the shared state. Unless
+// it is the profile of the last calculation, the deflection and the verdicts go; W erf. stays
+// unless it includes the self-weight.
 void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f);
 // Before a report: asks for the head of its further pages; those pages (the diagrams and steps of
 // the last calculation, then whether it included the self-weight and the verdicts shown), or none

@@ -7,6 +7,7 @@
 #include "core/platform/Textdatei.h"
 #include "core/platform/Zahlen.h"
 #include "core/sections/Querschnittswerte.h"
+#include "gui/data/Tab_Werkstoffauswahl.h"
 #include "gui/report/U_Printgr.h"
 
 #include <QFileInfo>
@@ -18,6 +19,7 @@
 #include <QPixmap>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <array>
 #include <exception>
 
 namespace Rechendialog {
@@ -199,6 +201,12 @@ double Wert(QLineEdit* feld)
     throw Eingabefehler(feld);
 }
 
+void Feld_Auffrischen(QLineEdit* feld, double wert)
+{
+    if (Zahlen::versuchen(feld->text()) != wert)
+        feld->setText(Zahlen::fixiert(wert, 2));
+}
+
 QLineEdit* Feld(QWidget* dialog, Pruefung::Eingabe eingabe)
 {
     using Pruefung::Eingabe;
@@ -312,6 +320,84 @@ void Markierung_Loeschen(QLabel* L_Fehler)
 }
 
 bool markiert(const QWidget* w) { return w->property(Markierung).toBool(); }
+
+namespace {
+
+// The shared values a calculation dialog writes: its inputs as read from its fields and its
+// results. I is not among them: it belongs to the profile.
+const std::array<double*, 16> Rechenwerte {&Unit1::F, &Unit1::L, &Unit1::Lx, &Unit1::Abstand_a, &Unit1::Abstand_b,
+    &Unit1::Sigma_Zul, &Unit1::Lk, &Unit1::Sk_gewuenscht, &Unit1::Werf, &Unit1::Wxerf, &Unit1::fd, &Unit1::Ierf, &Unit1::Sigma_K,
+    &Unit1::Sk, &Unit1::Schlankheitsgrad, &Unit1::Aerf};
+
+// The material entry selected in the main window, whose σP and Tetmajer line the buckling
+// dialog reads besides the shared values, and the kind and shear strength shown there, which
+// the shear dialog reads.
+void gewaehltesMaterial(Rechenstand::Gelesen& g)
+{
+    const TTab_Werkstoffauswahl* tab = Tab_Werkstoffauswahl::TS_Werkstoffauswahl;
+    if (tab)
+        g.texte.append({tab->Gezeigte_Art(), tab->Gezeigtes_SigmaS()});
+    const int k = tab ? tab->Gewaehlter_Eintrag() : -1;
+    g.zahlen.append(k);
+    if (k < 0 || k > Unit1::Max_Material)
+        return;
+    const Unit1::Matrecord& m = Unit1::Matdat[std::size_t(k)];
+    g.zahlen.append(
+        {m.E, m.SigmaB, m.SigmaP, m.GrenzSchlankheit, m.Tetmaier1, m.Tetmaier2, m.Gamma, m.SigmaD, m.SigmaZ, m.SigmaS});
+    g.texte.append({m.Sorte, m.Art});
+}
+
+} // namespace
+
+Rechenstand::Rechenstand(const Unit1::TProfilachse* achse)
+    : m_achse(achse)
+{
+}
+
+Rechenstand::Gelesen Rechenstand::lesen() const
+{
+    using namespace Unit1;
+    Gelesen g;
+    g.fall = Akt_Belastungsfall;
+    g.texte = {Sorte, ProfilArt, ProfilName};
+    g.zahlen = {E, Sigma_B, Sigma_P, GrenzSchlankheit, Gamma, A, Masse};
+    gewaehltesMaterial(g);
+    if (Profilachse == TProfilachse::Keine) { // a computed or typed-in section: its one W and I
+        g.zahlen.append({W, I});
+    } else { // a library profile: W and I follow from its record and the dialog's axis
+        const TProfilrecord& p = Bibliotheksprofil;
+        g.texte.append({p.Art, p.Name});
+        g.zahlen.append({p.Wmax, p.Wmin, p.Imax, p.Imin, p.A});
+        if (m_achse)
+            g.zahlen.append(int(*m_achse));
+    }
+    return g;
+}
+
+void Rechenstand::aufnehmen()
+{
+    m_gelesen = lesen();
+    m_werte.clear();
+    for (const double* wert : Rechenwerte)
+        m_werte.append(*wert);
+}
+
+void Rechenstand::profilAufnehmen()
+{
+    if (m_gelesen)
+        m_gelesen = lesen();
+}
+
+bool Rechenstand::unveraendert() const { return m_gelesen && *m_gelesen == lesen(); }
+
+bool Rechenstand::behalten() const
+{
+    if (!unveraendert())
+        return false;
+    for (std::size_t k = 0; k < Rechenwerte.size(); ++k)
+        *Rechenwerte[k] = m_werte[qsizetype(k)];
+    return true;
+}
 
 QPrintDialog* Drucksetup(QPrintDialog*& dialog, QWidget* eltern, const QString& name)
 {

@@ -12,8 +12,10 @@
 #include <QColor>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <utility>
 
 class QLabel;
@@ -104,6 +106,10 @@ void Nur_Anzeige(QLineEdit* feld);
 
 // The number in an edit field (locale notation); a text that is no number throws Eingabefehler.
 double Wert(QLineEdit* feld);
+// The set-up's refresh of a field from the shared state: `wert` in fixed 7/2, unless the field
+// holds that number already as the user typed it ("120" for 120,00), so that a refresh that
+// changes no value clears no results through the field's change handler.
+void Feld_Auffrischen(QLineEdit* feld, double wert);
 // The edit field of an input in a calculation dialog; none where the dialog has no field for it.
 QLineEdit* Feld(QWidget* dialog, Pruefung::Eingabe eingabe);
 // The caption of a field without its unit and colon: "Länge L [mm]" gives "Länge L".
@@ -130,6 +136,43 @@ bool mitPiep(QLabel* L_Fehler, const QList<QWidget*>& ergebnisse, const std::fun
 // Takes the marking of a failed calculation away (a field was edited, a calculation starts).
 void Markierung_Loeschen(QLabel* L_Fehler);
 bool markiert(const QWidget* w);
+
+// What a calculation of a dialog read from the shared state besides its own fields, and what it
+// left there. The set-up of a dialog keeps its results while nothing it read has changed (the
+// user only looked at the diagrams, the steps, the formula or the help), and puts the inputs and
+// results of its calculation back into the shared state, which another dialog may have
+// overwritten meanwhile: the report prints what the dialog shows.
+class Rechenstand {
+public:
+    // `achse`: the axis the dialog reads a library profile about; none where it reads no W or I.
+    explicit Rechenstand(const Unit1::TProfilachse* achse = nullptr);
+    // After each calculation, failed or not.
+    void aufnehmen();
+    // After the dialog itself has taken a newly chosen profile into account: its results stay.
+    void profilAufnehmen();
+    // Set-up: true when the results stay; then the shared inputs and results are those of the
+    // dialog's last calculation again. False (results to be cleared) before any calculation and
+    // after the case, the material with its values, the profile with its values or the axis
+    // changed.
+    bool behalten() const;
+    // A calculation was taken and nothing it read has changed since.
+    bool unveraendert() const;
+
+    // The case, the material and the profile, compared field by field.
+    struct Gelesen {
+        int fall = 0;
+        QList<double> zahlen;
+        QStringList texte;
+        bool operator==(const Gelesen&) const = default;
+    };
+
+private:
+    Gelesen lesen() const;
+
+    const Unit1::TProfilachse* m_achse;
+    std::optional<Gelesen> m_gelesen;
+    QList<double> m_werte; // F, L, Lx, a, σzul, Lk, desired safety and the results
+};
 
 // The printer set-up dialog of a calculation dialog, created on first use on the printer that
 // all reports share. `name` is its object name, one of its own for each dialog.

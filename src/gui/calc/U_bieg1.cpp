@@ -43,6 +43,7 @@ TDLG_Biegung1::TDLG_Biegung1(QWidget* eltern)
 {
     Bausteine::dialograhmen(
         this, QStringLiteral("DLG_Biegung1"), QStringLiteral("Biegung - Eingabe von  F und L"), 992, Biegedialog::Hoehe);
+    Felder.stand = &Stand;
     Aufbauen();
     OKBtn->setFocus();
     Plattform::beiAktivierung(this, [this] { FormActivate(); });
@@ -133,9 +134,11 @@ void TDLG_Biegung1::FormActivate()
     Profil.L_I->setText(QStringLiteral("I [cm4]"));
     Profil.L_A->setText(QStringLiteral("A [mm2]"));
     Querschnittswerte::Ausrichten(Biegeachse);
+    const bool behalten = Stand.behalten(); // before the fields show the shared inputs
     Rechendialog::Profilbox_Anzeigen(Profil);
     Biegedialog::Eingaben_Auffrischen(Felder);
-    Biegedialog::Ergebnisse_Nullen(Felder);
+    if (!behalten)
+        Biegedialog::Ergebnisse_Nullen(this, Felder);
     schritte.berichten();
 }
 

@@ -34,6 +34,7 @@ public:
     QLabel* Image1;
     Rechendialog::Profilbox Profil;
     Biegedialog::Felder Felder;
+    Rechendialog::Rechenstand Stand {&Unit1::Biegeachse};
     QLabel* L_Sigma_Zul;
     QFrame* Panel1;
     QFrame* Panel2;

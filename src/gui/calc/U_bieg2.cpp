@@ -62,6 +62,7 @@ TDLG_Biegung2::TDLG_Biegung2(QWidget* eltern)
 {
     Bausteine::dialograhmen(this, QStringLiteral("DLG_Biegung2"), QStringLiteral("Biegung - einseitig eingespannter Träger"), 992,
         Biegedialog::Hoehe);
+    Felder.stand = &Stand;
     Aufbauen();
     Profil_aussuchen->setFocus();
     Plattform::beiAktivierung(this, [this] { FormActivate(); });
@@ -165,10 +166,13 @@ void TDLG_Biegung2::FormActivate()
             w->setVisible(fall->xZeile);
     }
     Querschnittswerte::Ausrichten(Biegeachse);
+    const bool behalten = Stand.behalten(); // before the fields show the shared inputs
     Rechendialog::Profilbox_Anzeigen(Profil);
     Biegedialog::Eingaben_Auffrischen(Felder);
-    Biegedialog::Ergebnisse_Nullen(Felder);
-    Hinweise_Leeren();
+    if (!behalten) {
+        Biegedialog::Ergebnisse_Nullen(this, Felder);
+        Hinweise_Leeren();
+    }
     schritte.berichten();
 }
 

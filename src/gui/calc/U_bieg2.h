@@ -35,6 +35,7 @@ public:
     QLabel* Image1;
     Rechendialog::Profilbox Profil;
     Biegedialog::Felder Felder;
+    Rechendialog::Rechenstand Stand {&Unit1::Biegeachse};
     QLineEdit* E_Abstand;
     QLabel* L_Hinweis_W;
     QLabel* L_Hinweis_f;

@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <exception>
 
 namespace U_knick {
@@ -183,13 +184,24 @@ void TDLG_Knickung::FormActivate()
     if (const auto* fall = Lastfaelle::vonDialog(Lastfaelle::Dialog::Knickung, Akt_Belastungsfall))
         Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, schritte);
     Querschnittswerte::Ausrichten(Knickachse);
+    const bool behalten = Stand.behalten();
     Profil.L_I->setText(QStringLiteral("I [cm4]"));
     Profil.L_A->setText(QStringLiteral("A [mm2]"));
     Rechendialog::Profilbox_Anzeigen(Profil);
     L_Grenzschlankheit->setText(fixiert(GrenzSchlankheit, 2));
     E_E_Modul->setText(fixiert(E, 2));
     E_I->setText(fixiert(I, 2));
+    if (!behalten)
+        Ergebnisse_Leeren();
+    schritte.berichten();
+}
+
+// What the last calculation read has changed: the results go with their formula line, verdict
+// and buckling curve.
+void TDLG_Knickung::Ergebnisse_Leeren()
+{
     L_Formel->clear();
+    L_Warnung->setText(QStringLiteral(" "));
     Ierf = 0;
     Sigma_K = 0;
     Sk = 0;
@@ -199,7 +211,7 @@ void TDLG_Knickung::FormActivate()
     L_Sigma_vorh->setText(fixiert(0, 4));
     L_SK->setText(fixiert(Sk, 4));
     L_Schlankheitsgrad->setText(fixiert(Schlankheitsgrad, 4));
-    schritte.berichten();
+    U_verlauf::Leeren(U_verlauf::Art::Knickung, this);
 }
 
 // The task from the shared state: case, section, material; the typed inputs are added by the
@@ -223,6 +235,7 @@ Knickrechnung::Aufgabe TDLG_Knickung::Aufgabe(const Matrecord* material) const
 
 void TDLG_Knickung::B_Berechnung_IClick()
 {
+    const auto nachher = qScopeGuard([this] { Stand.aufnehmen(); });
     U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Knickung, this, QStringLiteral("Erforderliches Trägheitsmoment"));
     const bool gelesen = U_knick::mitFehlermeldung([&] {
         L = Wert(E_Laenge);
@@ -252,6 +265,7 @@ void TDLG_Knickung::B_Berechnung_IClick()
 void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
 {
     const Matrecord& material = U_knick::gewaehltesMaterial(); // no selection: range error
+    const auto nachher = qScopeGuard([this] { Stand.aufnehmen(); });
     U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Knickung, this, QStringLiteral("Knicksicherheit"));
     Knickrechnung::Aufgabe a = Aufgabe(&material);
     if (Knickrechnung::ohneProportionalitaetsgrenze(a)) { // refused before any field is read
@@ -338,7 +352,13 @@ void TDLG_Knickung::B_ProfilClick()
     // An unbraced column buckles about its weak axis: the selection starts at Imin unless the
     // strong axis was chosen here before.
     U_profil::Aussuchen(Knickachse);
-    Profil_Zeigen();
+    if (!Stand.unveraendert()) {
+        Profil_Zeigen();
+        return;
+    }
+    // Cancelled, or the profile of the last calculation again: the results stay.
+    Rechendialog::Profilbox_Anzeigen(Profil);
+    E_I->setText(fixiert(I, 2));
 }
 
 // After a profile change: the box and E_I from the shared state, the safety results cleared.
@@ -350,6 +370,7 @@ void TDLG_Knickung::Profil_Zeigen()
     Warnung_Leeren();
     for (QLabel* l : {L_Sigma_K, L_Sigma_vorh, L_SK, L_Schlankheitsgrad})
         l->setText(QStringLiteral("0"));
+    Stand.profilAufnehmen(); // I erf. stays: it does not depend on the profile
 }
 
 // The finder for the desired safety with the inputs as typed; a profile taken there is checked

@@ -58,6 +58,7 @@ public:
     QPushButton* HelpBtn; // "Abbrechen", not help: hides the dialog like OK
     QPushButton* OKBtn;
     QPrintDialog* Drucksetupdlg3 = nullptr;
+    Rechendialog::Rechenstand Stand {&Unit1::Knickachse};
 
     QString Programmdir;
     QString Datendir;
@@ -69,6 +70,7 @@ private:
     void Urteil_Zeigen(const Knickrechnung::Ergebnis& e);
     void Warnung_Leeren();
     void Profil_Zeigen();
+    void Ergebnisse_Leeren();
 };
 
 namespace U_knick {

@@ -117,12 +117,18 @@ void TDLG_Scherung::FormActivate()
     if (const auto* fall = Lastfaelle::vonDialog(Lastfaelle::Dialog::Scherung, Akt_Belastungsfall))
         Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, schritte, L_Last);
     Rechendialog::Profilbox_Anzeigen(Profil);
-    schritte.ausfuehren(U_scher::Sigma_Zul_Vorgeben); // wood: a caption that is no number keeps Sigma_Zul
-    E_SigmaZul->setText(fixiert(Sigma_Zul, 2));
-    Aerf = 0;
-    L_Aerf->setText(fixiert(Aerf, 2));
-    Nachweiszeile::Leeren(L_Nachweis_A);
-    Rechendialog::Markierung_Loeschen(L_Fehler);
+    // Results that stay keep the allowable stress they were computed with.
+    const bool behalten = Stand.behalten();
+    if (!behalten)
+        schritte.ausfuehren(U_scher::Sigma_Zul_Vorgeben); // wood: a caption that is no number keeps Sigma_Zul
+    Rechendialog::Feld_Auffrischen(E_SigmaZul, Sigma_Zul);
+    if (!behalten) {
+        Aerf = 0;
+        L_Aerf->setText(fixiert(Aerf, 2));
+        Nachweiszeile::Leeren(L_Nachweis_A);
+        Rechendialog::Markierung_Loeschen(L_Fehler);
+        U_verlauf::Leeren(U_verlauf::Art::Scherung, this);
+    }
     schritte.berichten();
 }
 
@@ -145,6 +151,7 @@ void TDLG_Scherung::B_Berechnung_FlaecheClick()
         Aerf = Scherrechnung::Aerf({F, Sigma_Zul, A});
     });
     aufnahme.gelungen = gelungen;
+    Stand.aufnehmen();
     if (gelungen) {
         L_Aerf->setText(fixiert(Aerf, 2, 18)); // large areas keep their decimals
         Nachweis_Zeigen();
@@ -164,6 +171,7 @@ void TDLG_Scherung::B_Profil_suchenClick()
     Rechendialog::Profilbox_Anzeigen(Profil);
     if (!L_Nachweis_A->text().isEmpty()) // the area shown stays: judged against the new profile
         Nachweis_Zeigen();
+    Stand.profilAufnehmen();
 }
 
 void TDLG_Scherung::B_FormelClick() { U_Formel::Formel_Zeigen(20); }

@@ -45,6 +45,7 @@ public:
     QPushButton* HelpBtn; // "Abbrechen", not help: hides the dialog like OK
     QPushButton* OKBtn;
     QPrintDialog* Drucksetupdlg4 = nullptr;
+    Rechendialog::Rechenstand Stand; // reads no W or I, so no axis
 
     QString Programmdir;
     QString Datendir;

@@ -117,6 +117,18 @@ void Scherung_Gerechnet(const QString& titel, const QString& teil, const Rechenw
     auffrischen(Art::Scherung);
 }
 
+void Leeren(Art art, const QWidget* dialog)
+{
+    Stand& s = standVon(art);
+    if (s.dialog != dialog)
+        return;
+    const int version = s.version;
+    s = Stand {};
+    s.version = version + 1; // an open window shows that nothing is computed
+
+    auffrischen(art);
+}
+
 void Nachweise_Zeigen(Art art, std::initializer_list<const QLabel*> zeilen)
 {
     Stand& s = standVon(art);
@@ -147,6 +159,7 @@ Aufnahme::~Aufnahme()
             Scherung_Gerechnet(titel, m_teil, m_aufzeichnung.schritte(), gelungen);
             break;
         }
+        standVon(m_art).dialog = m_dialog;
     });
 }
 

@@ -33,6 +33,7 @@ struct Stand {
     bool gerechnet = false;
     bool gelungen = false; // the last calculation ran to its end
     int version = 0; // counts the calculations handed over, so a window redraws only what is new
+    const QWidget* dialog = nullptr; // whose calculation it is (the two bending dialogs share one window)
 };
 const Stand& stand(Art art);
 
@@ -50,6 +51,10 @@ void Scherung_Gerechnet(const QString& titel, const QString& teil, const Rechenw
 // "Nachweis" of the steps in its window, as on the report. A new calculation drops them until
 // the dialog shows its verdicts again.
 void Nachweise_Zeigen(Art art, std::initializer_list<const QLabel*> zeilen);
+
+// Called by a dialog whose results are cleared: the window of `art` no longer shows the
+// diagrams, steps and verdicts of its last calculation, when that was this dialog's.
+void Leeren(Art art, const QWidget* dialog);
 
 // Records the steps of one calculation while it lives and hands them to the window of `art`
 // when it ends (a handler may leave at several places). `gelungen` and, for buckling, `knickung`
