@@ -2,11 +2,13 @@
 // report is printed to PDF and read back with pdftotext (positions) and pdftoppm (picture).
 #include "Testumgebung.h"
 #include "core/app/Unit1.h"
+#include "core/calc/Nachweis.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Sprache.h"
 #include "core/report/Berichtsinhalt.h"
 #include "core/report/Seitengeometrie.h"
 #include "gui/Main.h"
+#include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/U_bieg1.h"
 #include "gui/calc/U_bieg2.h"
 #include "gui/calc/U_knick.h"
@@ -21,6 +23,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPrintDialog>
@@ -47,17 +50,17 @@ struct Dialogtexte {
     QString hinweis_f;
 };
 
-Inhalt inhalt(Bericht bericht, const Dialogtexte& t = {})
+Inhalt inhalt(Bericht bericht, const Dialogtexte& t = {}, const Berichtsinhalt::Angaben& angaben = {})
 {
     switch (bericht) {
     case Bericht::Biegung1:
-        return Berichtsinhalt::Biegung1(t.titel);
+        return Berichtsinhalt::Biegung1(t.titel, angaben);
     case Bericht::Biegung2:
-        return Berichtsinhalt::Biegung2(t.titel, t.formel_oder_hinweis_W, t.hinweis_f);
+        return Berichtsinhalt::Biegung2(t.titel, t.formel_oder_hinweis_W, t.hinweis_f, angaben);
     case Bericht::Knickung:
-        return Berichtsinhalt::Knickung(t.titel, t.formel_oder_hinweis_W);
+        return Berichtsinhalt::Knickung(t.titel, t.formel_oder_hinweis_W, angaben);
     case Bericht::Scherung:
-        return Berichtsinhalt::Scherung(t.titel);
+        return Berichtsinhalt::Scherung(t.titel, angaben);
     }
     return {};
 }
@@ -82,7 +85,7 @@ void drucken(
 }
 
 // One line per printed line, in mm: "125 Materialbezeichnung : = S235", headings in [],
-// caption lines in <>, notes after "!".
+// caption lines in <>, notes after "!", verdict lines after "*".
 QStringList zeilen(const Inhalt& inhalt)
 {
     QStringList liste;
@@ -100,6 +103,9 @@ QStringList zeilen(const Inhalt& inhalt)
             break;
         case Art::Hinweis:
             liste << QStringLiteral("%1 ! %2").arg(y, z.text);
+            break;
+        case Art::Nachweis:
+            liste << QStringLiteral("%1 * %2").arg(y, z.text);
             break;
         }
     }
@@ -291,6 +297,7 @@ private slots:
             m_verzeichnis->schreiben(QString::fromLatin1(name), bmp(QColor(200, 30, 30)));
         m_pdf = m_verzeichnis->pfad() + QStringLiteral("bericht.pdf");
         druckerAufPdf();
+        Zusatzseiten::kopf() = {};
     }
     void cleanup()
     {
@@ -628,6 +635,26 @@ private slots:
         QVERIFY(k.contains("260 Tatsächliche Sicherheit = " + z("0.00")));
     }
 
+    void seiteEinsMitNachweisen()
+    {
+        // The verdict lines stand under the picture, 4 mm apart, before the caption; every other
+        // line stays where it stands without them, and the head goes with the content.
+        const Berichtsinhalt::Angaben angaben {{QStringLiteral("Halle 3"), QStringLiteral("12"), QStringLiteral("K. M.")},
+            {QStringLiteral("Eigengewicht: nicht berücksichtigt"), QStringLiteral("Nachweis X: erfüllt"),
+                QStringLiteral("Nachweis Y: nicht erfüllt")}};
+        for (const auto& [bericht, fall] : {std::pair {Bericht::Biegung1, 1}, std::pair {Bericht::Biegung2, 9},
+                 std::pair {Bericht::Knickung, 2}, std::pair {Bericht::Scherung, 0}}) {
+            beispielzustand(fall);
+            const Inhalt ohne = inhalt(bericht), mit = inhalt(bericht, {}, angaben);
+            QCOMPARE(zeilen(mit),
+                QStringList({QStringLiteral("89 * Eigengewicht: nicht berücksichtigt"),
+                    QStringLiteral("93 * Nachweis X: erfüllt"), QStringLiteral("97 * Nachweis Y: nicht erfüllt")})
+                    + zeilen(ohne));
+            QCOMPARE(mit.kopf.Bearbeiter, QStringLiteral("K. M."));
+            QVERIFY(ohne.kopf.leer());
+        }
+    }
+
     // ---- printed pages ----
 
     void seite_data()
@@ -711,7 +738,7 @@ private slots:
             qWarning() << "unerwartet:" << w.text << w.x0 << w.y0;
         QVERIFY(rest.isEmpty());
 
-        // The 2:1 picture fills the width of its rectangle (50 mm × 40 mm at 75 mm, 50 mm) and
+        // The 2:1 picture fills the width of its rectangle (50 mm × 40 mm at 75 mm, 46 mm) and
         // 25 mm of its height, centred; white around it.
         const QImage seite = seitenbild(m_pdf);
         const QColor rot(200, 30, 30), weiss(Qt::white);
@@ -719,10 +746,94 @@ private slots:
         const auto nahe = [](const QColor& a, const QColor& b) {
             return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 40;
         };
-        for (const QPointF& innen : {QPointF(7600, 5850), QPointF(12400, 8150), QPointF(10000, 7000)})
-            QVERIFY(nahe(farbe(innen.x(), innen.y()), mitBild ? rot : weiss));
-        for (const QPointF& aussen : {QPointF(7400, 7000), QPointF(12600, 7000), QPointF(10000, 5650), QPointF(10000, 8350)})
-            QVERIFY(nahe(farbe(aussen.x(), aussen.y()), weiss));
+        const QPointF mitte = QRectF(Berichtsinhalt::Bildrechteck).center();
+        QCOMPARE(mitte, QPointF(10000, 6600));
+        for (const QPointF& innen : {QPointF(-2400, -1150), QPointF(2400, 1150), QPointF(0, 0)})
+            QVERIFY(nahe(farbe(mitte.x() + innen.x(), mitte.y() + innen.y()), mitBild ? rot : weiss));
+        for (const QPointF& aussen : {QPointF(-2600, 0), QPointF(2600, 0), QPointF(0, -1350), QPointF(0, 1350)})
+            QVERIFY(nahe(farbe(mitte.x() + aussen.x(), mitte.y() + aussen.y()), weiss));
+    }
+
+    // Page 1 of a report printed with its further pages says what the dialog's verdict lines say,
+    // whether the self-weight was included and the head where it is filled in; the steps of the
+    // calculation stay on the further pages. On the fullest page (case 9 with both notes and the
+    // axis row) as on the others, no line runs past the printable area, into the caption or
+    // the picture; a verdict too wide for the smaller font is printed smaller, never cut.
+    void seiteEinsSagtDasUrteil_data()
+    {
+        QTest::addColumn<int>("bericht");
+        QTest::addColumn<int>("fall");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<double>("g");
+        QTest::addColumn<QStringList>("urteile"); // the verdict labels of the dialog
+        QTest::addColumn<bool>("mitKopf");
+        QTest::newRow("Biegung1 Fall 4, erfüllt")
+            << int(Bericht::Biegung1) << 4 << "Biegung - Fall 4" << 0.0
+            << QStringList {Nachweis::Biegung(41.67, 194.3).text, Nachweis::Durchbiegung(4000, 9.81, 300).text} << true;
+        QTest::newRow("Biegung2 Fall 9, voll, mit Eigengewicht, breit")
+            << int(Bericht::Biegung2) << 9
+            << "Biegung - Eingabe von F, L und a|Der gefährdete Querschnitt ist beim Auflager!|Berechnete "
+               "Durchbiegung ist nicht die Maximale!"
+            << 223.6 << QStringList {Nachweis::Biegung(-1234567.89, 194.3).text, Nachweis::Durchbiegung(4000, -1234.56, 500).text}
+            << true;
+        QTest::newRow("Knickung Fall 2") << int(Bericht::Knickung) << 2 << "Knickung Eulerfall 2|Die Formel nach Euler ist gültig"
+                                         << 0.0
+                                         << QStringList {QStringLiteral(
+                                                "Nachweis Knicksicherheit: Die gewünschte Knicksicherheit wurde erreicht")}
+                                         << true;
+        QTest::newRow("Scherung") << int(Bericht::Scherung) << 0 << "Berechnung auf Abscherung" << 0.0
+                                  << QStringList {Nachweis::Abscherung(41.67, 2848).text} << true;
+        QTest::newRow("Scherung ohne Kopf, ohne Rechnung")
+            << int(Bericht::Scherung) << 0 << "Berechnung auf Abscherung" << 0.0 << QStringList {} << false;
+    }
+    void seiteEinsSagtDasUrteil()
+    {
+        QFETCH(int, bericht);
+        QFETCH(int, fall);
+        QFETCH(QString, texte);
+        QFETCH(double, g);
+        QFETCH(QStringList, urteile);
+        QFETCH(bool, mitKopf);
+        beispielzustand(fall);
+        Unit1::Profilachse = Unit1::TProfilachse::Imin;
+        if (mitKopf)
+            Zusatzseiten::kopf() = {QStringLiteral("Halle 3"), QStringLiteral("12"), QStringLiteral("K. Muster")};
+        Zusatzseiten::Inhalt zusatz;
+        zusatz.titel = QStringLiteral("Titel");
+        zusatz.protokoll.setzen(QStringLiteral("Rechnung"), {{QStringLiteral("Schritt"), QStringLiteral("a = b"), {}, {}}});
+        const QLabel w(urteile.value(0)), f(urteile.value(1));
+        Nachweiszeile::Protokollieren(zusatz.protokoll, {Nachweiszeile::Eigengewicht(g)}, {&w, &f});
+        const QStringList t = texte.split(QLatin1Char('|'));
+        drucken(Bericht(bericht), {t.value(0), t.value(1), t.value(2)}, nullptr, &zusatz);
+        QVERIFY(seitenzahl(m_pdf) >= 2);
+
+        QList<Wort> seite1 = woerter(m_pdf, 1);
+        const QList<Wort> alle = seite1;
+        const QString eigengewicht = g > 0 ? QStringLiteral("Eigengewicht: berücksichtigt (g = %1 N/m)").arg(z("223.60"))
+                                           : QStringLiteral("Eigengewicht: nicht berücksichtigt");
+        const QStringList soll = QStringList {eigengewicht} + urteile;
+        int y = Berichtsinhalt::Erste_Nachweiszeile;
+        for (const QString& zeile : soll) {
+            double x = 0;
+            QCOMPARE(nimm(seite1, y, 0, 1e9, &x), zeile.normalized(QString::NormalizationForm_KC));
+            QVERIFY2(std::abs(x - 1400) < 30, qPrintable(zeile));
+            y += Berichtsinhalt::Nachweisabstand;
+        }
+        QCOMPARE(nimm(seite1, 3800, 0, 1e9),
+            mitKopf ? QStringLiteral("Projekt: Halle 3 Position: 12 Bearbeiter: K. Muster") : QString());
+        QVERIFY(nimm(seite1, 10500, 0, 1e9).startsWith(t.value(0).section(QLatin1Char(' '), 0, 0)));
+        QVERIFY(!nimm(seite1, 0, 0, 1e9).contains(QStringLiteral("Schritt")));
+
+        QVERIFY(U_Printgr::PgHeight > 27000); // A4 less 12.7 mm margins: 271.6 mm
+        for (const Wort& w : alle) {
+            QVERIFY2(w.y1 <= U_Printgr::PgHeight, qPrintable(w.text));
+            if (w.y0 > 3500) // below the title block, whose page number stands further right
+                QVERIFY2(w.x1 <= U_Printgr::PgWidth - 1400 + 30, qPrintable(w.text));
+            if (std::abs(w.y0 - 3800) < 30) // the head above the picture
+                QVERIFY2(w.y1 < Berichtsinhalt::Bildrechteck.top(), qPrintable(w.text));
+            if (w.y0 >= Berichtsinhalt::Erste_Nachweiszeile - 30 && w.y0 < Berichtsinhalt::Erste_Zeile - 30) // verdicts
+                QVERIFY2(w.y0 > Berichtsinhalt::Bildrechteck.bottom() && w.y1 < Berichtsinhalt::Erste_Zeile, qPrintable(w.text));
+        }
     }
 
     void schriftgroessenAufDemPapier()
@@ -973,8 +1084,10 @@ private slots:
             QTest::mouseClick(d.drucken, Qt::LeftButton);
             antworten.stop();
             QCOMPARE(gezeigt, &U_Printgr::Printer());
-            QList<Wort> w = woerter(m_pdf);
+            QList<Wort> w = woerter(m_pdf, 1);
             QCOMPARE(nimm(w, 10500, 0, 1e9), d.dialog->windowTitle().simplified());
+            // Nothing computed yet: page 1 says only that the self-weight was not included.
+            QCOMPARE(nimm(w, Berichtsinhalt::Erste_Nachweiszeile, 0, 1e9), QStringLiteral("Eigengewicht: nicht berücksichtigt"));
             d.dialog->hide();
         }
     }

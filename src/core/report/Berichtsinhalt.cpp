@@ -31,7 +31,17 @@ const QString Fehlertext = QStringLiteral("Fehler");
 // its first row 10 mm below it, every further row 5 mm further down.
 class Aufbau {
 public:
-    explicit Aufbau(const QString& titel) { m_zeilen.append({Art::Titel, m_y, titel, {}}); }
+    // The verdict lines come first, under the picture, then the caption.
+    Aufbau(const QString& titel, const Angaben& angaben)
+        : m_kopf(angaben.kopf)
+    {
+        int y = Erste_Nachweiszeile;
+        for (const QString& nachweis : angaben.nachweise) {
+            m_zeilen.append({Art::Nachweis, y, nachweis, {}});
+            y += Nachweisabstand;
+        }
+        m_zeilen.append({Art::Titel, m_y, titel, {}});
+    }
 
     void titelzeile(const QString& text)
     {
@@ -50,7 +60,7 @@ public:
 
     Inhalt inhalt(const QString& bild, std::optional<int> wertspalte = std::nullopt) const
     {
-        return {bild, wertspalte, m_zeilen};
+        return {bild, wertspalte, m_zeilen, m_kopf};
     }
 
 private:
@@ -61,6 +71,7 @@ private:
         m_zeilen.append({art, m_y, text, wert});
     }
 
+    Kopf m_kopf;
     int m_y = Erste_Zeile;
     bool m_ersteZeile = false;
     QList<Zeile> m_zeilen;
@@ -127,12 +138,22 @@ QString L_durch_f()
 
 } // namespace
 
-Inhalt Biegung1(const QString& Titel)
+QStringList Nachweiszeilen(const Rechenweg::Protokoll& protokoll)
+{
+    QStringList zeilen;
+    for (const auto& [ueberschrift, schritte] : protokoll.teile)
+        if (ueberschrift == Nachweisteil)
+            for (const Rechenweg::Schritt& s : schritte)
+                zeilen.append(s.was + QStringLiteral(": ") + s.formel);
+    return zeilen;
+}
+
+Inhalt Biegung1(const QString& Titel, const Angaben& angaben)
 {
     const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Biegung1);
     // Case 4, a case of the second dialog, has always printed its x here as well.
     const bool mit_x = (fall && fall->xZeile) || Unit1::Akt_Belastungsfall == 4;
-    Aufbau a(Titel);
+    Aufbau a(Titel, angaben);
     materialdaten(a);
     profildaten_W_I_A(a);
     last(a, fall);
@@ -148,11 +169,11 @@ Inhalt Biegung1(const QString& Titel)
     return a.inhalt(bild(fall));
 }
 
-Inhalt Biegung2(const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f)
+Inhalt Biegung2(const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f, const Angaben& angaben)
 {
     const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Biegung2);
     const bool mit_x = fall && fall->xZeile;
-    Aufbau a(Titel);
+    Aufbau a(Titel, angaben);
     materialdaten(a);
     profildaten_W_I_A(a);
     last(a, fall);
@@ -174,10 +195,10 @@ Inhalt Biegung2(const QString& Titel, const QString& Hinweis_W, const QString& H
     return a.inhalt(bild(fall));
 }
 
-Inhalt Knickung(const QString& Titel, const QString& Formel)
+Inhalt Knickung(const QString& Titel, const QString& Formel, const Angaben& angaben)
 {
     const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Knickung);
-    Aufbau a(Titel);
+    Aufbau a(Titel, angaben);
     a.titelzeile(Formel);
     materialdaten(a);
     a.zeile(QStringLiteral("Grenzschlankheitsgrad"), Unit1::GrenzSchlankheit);
@@ -200,10 +221,10 @@ Inhalt Knickung(const QString& Titel, const QString& Formel)
     return a.inhalt(bild(fall), x2_Knickung);
 }
 
-Inhalt Scherung(const QString& Titel)
+Inhalt Scherung(const QString& Titel, const Angaben& angaben)
 {
     const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Scherung);
-    Aufbau a(Titel);
+    Aufbau a(Titel, angaben);
     materialdaten(a);
     profildaten_W_I_A(a);
     last(a, fall);

@@ -226,11 +226,7 @@ std::optional<Zusatzseiten::Inhalt> Berichtsseiten(const Felder& f, QWidget* dia
         return z;
     // What the last calculation included, not what the box shows now.
     const double g = U_verlauf::stand(U_verlauf::Art::Biegung).biegung.eigengewicht;
-    const Rechenweg::Schritt eigengewicht {QStringLiteral("Eigengewicht"),
-        g > 0 ? QStringLiteral("berücksichtigt: g = %1 N/m über den ganzen Träger").arg(fixiert(g, 2))
-              : QStringLiteral("nicht berücksichtigt"),
-        QString(), QString()};
-    Nachweiszeile::Protokollieren(z->protokoll, {eigengewicht}, {f.L_Nachweis_W, f.L_Nachweis_f});
+    Nachweiszeile::Protokollieren(z->protokoll, {Nachweiszeile::Eigengewicht(g)}, {f.L_Nachweis_W, f.L_Nachweis_f});
     return z;
 }
 

@@ -1,5 +1,7 @@
 #include "gui/calc/Nachweiszeile.h"
 
+#include "core/platform/Zahlen.h"
+#include "core/report/Berichtsinhalt.h"
 #include "gui/platform/Bausteine.h"
 
 #include <QComboBox>
@@ -49,14 +51,21 @@ void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg,
             vorweg.append({text.left(doppelpunkt), text.mid(doppelpunkt + 2), QString(), QString()});
     }
     // First, so that the verdicts stand on the second page right under the diagrams; the
-    // verdicts of an earlier state go.
-    const QString ueberschrift = QStringLiteral("Nachweis");
+    // verdicts of an earlier state go. Page 1 prints the same part.
+    const QString& ueberschrift = Berichtsinhalt::Nachweisteil;
     protokoll.teile.removeIf([&](const auto& teil) { return teil.first == ueberschrift; });
     if (!vorweg.isEmpty())
         protokoll.teile.prepend({ueberschrift, vorweg});
 }
 
-Rechenweg::Schritt OhneEigengewicht() { return {QStringLiteral("Eigengewicht"), QStringLiteral("nicht berücksichtigt"), {}, {}}; }
+Rechenweg::Schritt Eigengewicht(double g)
+{
+    return {QStringLiteral("Eigengewicht"),
+        g > 0 ? QStringLiteral("berücksichtigt (g = %1 N/m)").arg(Zahlen::fixiert(g, 2)) : QStringLiteral("nicht berücksichtigt"),
+        {}, {}};
+}
+
+Rechenweg::Schritt OhneEigengewicht() { return Eigengewicht(0); }
 
 QComboBox* Grenzenwahl(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe)
 {

@@ -26,8 +26,10 @@ void Leeren(QLabel* zeile);
 // part "Nachweis" of the steps that the report prints on its further pages: the paper says
 // what the window says.
 void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg, std::initializer_list<const QLabel*> zeilen);
-// The line of the verdicts that says whether the self-weight was included, for the reports of
-// calculations that never include it (buckling, shear).
+// The line of the verdicts that says whether the self-weight was included: "berücksichtigt
+// (g = … N/m)" for a line load g above 0, else "nicht berücksichtigt" ...
+Rechenweg::Schritt Eigengewicht(double g);
+// ... which the calculations that never include it (buckling, shear) say.
 Rechenweg::Schritt OhneEigengewicht();
 
 // A drop-down list of the limits ("keine", "L/200", … "L/500") showing the remembered one;

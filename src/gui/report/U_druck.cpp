@@ -6,6 +6,7 @@
 #include "core/platform/Meldungen.h"
 #include "core/platform/Textdatei.h"
 #include "core/report/Berichtsinhalt.h"
+#include "core/report/Seitengeometrie.h"
 #include "gui/platform/Oberflaeche.h"
 #include "gui/report/U_Printgr.h"
 #include "gui/report/Zusatzseiten.h"
@@ -54,13 +55,26 @@ QImage bildLaden(const QString& name)
     return bild;
 }
 
+// The font of a verdict line: the smaller size, made smaller still (down to 6 points) where the
+// line would run into the right margin (as wide as the left), for it is never cut.
+void nachweisschrift(const QString& text)
+{
+    int punkte = Seitengeometrie::Punkte_aus_mm(Berichtsinhalt::Nachweisschrift_mm);
+    U_Printgr::SetFontSize(punkte);
+    while (punkte > 6 && x1 + U_Printgr::TextWidth(text) > U_Printgr::PgWidth - x1)
+        U_Printgr::SetFontSize(--punkte);
+}
+
 void zeilenDrucken(const Berichtsinhalt::Inhalt& inhalt)
 {
     using Berichtsinhalt::Art;
     const int wertspalte = inhalt.wertspalte.value_or(x2);
-    U_Printgr::SetFontSize_mm(Berichtsinhalt::Schrift_mm);
     for (const Berichtsinhalt::Zeile& zeile : inhalt.zeilen) {
         ypos = zeile.y;
+        if (zeile.art == Art::Nachweis)
+            nachweisschrift(zeile.text);
+        else
+            U_Printgr::SetFontSize_mm(Berichtsinhalt::Schrift_mm);
         // Caption and headings bold and underlined, everything else in the dialogs' bold.
         U_Printgr::SetFontStyle(true, zeile.art == Art::Titel || zeile.art == Art::Ueberschrift);
         U_Printgr::TextOut(x1, ypos, zeile.text);
@@ -72,15 +86,25 @@ void zeilenDrucken(const Berichtsinhalt::Inhalt& inhalt)
 void seiteDrucken(const Berichtsinhalt::Inhalt& inhalt, const QImage& bild)
 {
     Titelzeile_Drucken();
+    if (!inhalt.kopf.leer())
+        Zusatzseiten::Kopf_Drucken(inhalt.kopf);
     if (!bild.isNull())
         U_Printgr::StretchDraw(Berichtsinhalt::Bildflaeche(bild.size()), bild);
     zeilenDrucken(inhalt);
 }
 
+// Page 1 of a report with further pages carries their head and the verdicts they list.
+Berichtsinhalt::Angaben angaben(const Zusatzseiten::Inhalt* zusatz)
+{
+    if (!zusatz)
+        return {};
+    return {Zusatzseiten::kopf(), Berichtsinhalt::Nachweiszeilen(zusatz->protokoll)};
+}
+
 // The steps every report shares. The content is gathered and the picture read before the
 // job begins; a failure after that aborts the job before it goes on.
 void drucken(QPrintDialog* Drucksetupdlg, const QString& name, Besetzt besetzt,
-    const std::function<Berichtsinhalt::Inhalt()>& inhalt, const Zusatzseiten::Inhalt* zusatz)
+    const std::function<Berichtsinhalt::Inhalt(const Berichtsinhalt::Angaben&)>& inhalt, const Zusatzseiten::Inhalt* zusatz)
 {
     // Cancelled or not, the report uses the printer now selected. The set-up dialog is no window
     // the user leaves the calculation for: its closing keeps the results on screen.
@@ -94,7 +118,7 @@ void drucken(QPrintDialog* Drucksetupdlg, const QString& name, Besetzt besetzt,
             Plattform::piep();
         return;
     }
-    const Berichtsinhalt::Inhalt seite = inhalt();
+    const Berichtsinhalt::Inhalt seite = inhalt(angaben(zusatz));
     const QImage bild = bildLaden(seite.bild);
     U_Printgr::BeginDocEx(Auftragsname, drucker);
     try {
@@ -152,15 +176,15 @@ void Titelzeile_Drucken()
 void Biegung1_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Zusatzseiten::Inhalt* zusatz)
 {
     drucken(
-        Drucksetupdlg, Biegungsname(), Besetzt::Piep, [&] { return Berichtsinhalt::Biegung1(Titel); }, zusatz);
+        Drucksetupdlg, Biegungsname(), Besetzt::Piep, [&](const auto& a) { return Berichtsinhalt::Biegung1(Titel, a); }, zusatz);
 }
 
 void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f,
     const Zusatzseiten::Inhalt* zusatz)
 {
     drucken(
-        Drucksetupdlg, Biegungsname(), Besetzt::Piep, [&] { return Berichtsinhalt::Biegung2(Titel, Hinweis_W, Hinweis_f); },
-        zusatz);
+        Drucksetupdlg, Biegungsname(), Besetzt::Piep,
+        [&](const auto& a) { return Berichtsinhalt::Biegung2(Titel, Hinweis_W, Hinweis_f, a); }, zusatz);
 }
 
 void Knickung_Drucken(
@@ -168,13 +192,14 @@ void Knickung_Drucken(
 {
     drucken(
         Drucksetupdlg, QStringLiteral("Knickung_Fall%1").arg(Unit1::Akt_Belastungsfall), Besetzt::Meldung,
-        [&] { return Berichtsinhalt::Knickung(Titel, Formel); }, zusatz);
+        [&](const auto& a) { return Berichtsinhalt::Knickung(Titel, Formel, a); }, zusatz);
 }
 
 void Scherung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Zusatzseiten::Inhalt* zusatz)
 {
     drucken(
-        Drucksetupdlg, QStringLiteral("Scherung"), Besetzt::Piep, [&] { return Berichtsinhalt::Scherung(Titel); }, zusatz);
+        Drucksetupdlg, QStringLiteral("Scherung"), Besetzt::Piep,
+        [&](const auto& a) { return Berichtsinhalt::Scherung(Titel, a); }, zusatz);
 }
 
 } // namespace U_druck

@@ -50,6 +50,8 @@ QString Druckdatei(const QString& name, const QPrinter& drucker);
 bool Einrichten(QPrintDialog* Drucksetupdlg, const QString& name);
 
 // `zusatz`: the pages after the first (diagrams and steps, Zusatzseiten.h); none: one page.
+// With them, page 1 also carries their head (where filled in) and the verdict lines of their
+// part Berichtsinhalt::Nachweisteil, whether the self-weight was included first.
 void Biegung1_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Zusatzseiten::Inhalt* zusatz = nullptr);
 void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f,
     const Zusatzseiten::Inhalt* zusatz = nullptr);

@@ -102,18 +102,7 @@ QList<int> seitenanfaenge(const Inhalt& inhalt, const QList<Absatzzeile>& a)
 
 void kopfDrucken(const Inhalt& inhalt)
 {
-    U_Printgr::SetFontSize_mm(3.5);
-    U_Printgr::SetFontStyle(true, false);
-    const Kopf& k = t_kopf;
-    const int spalte = (U_Printgr::PgWidth - 2 * U_druck::x1) / 3;
-    U_Printgr::TextOut(U_druck::x1, Kopf_y, QStringLiteral("Projekt: ") + k.Projekt);
-    U_Printgr::TextOut(U_druck::x1 + spalte, Kopf_y, QStringLiteral("Position: ") + k.Position);
-    U_Printgr::TextOut(U_druck::x1 + 2 * spalte, Kopf_y, QStringLiteral("Bearbeiter: ") + k.Bearbeiter);
-    QPainter& m = U_Printgr::Canvas();
-    m.save();
-    m.setPen(QPen(Qt::black, 15));
-    m.drawLine(U_druck::x1, Kopf_y + 550, U_Printgr::PgWidth - U_druck::x1, Kopf_y + 550);
-    m.restore();
+    Kopf_Drucken(t_kopf);
     U_Printgr::SetFontSize_mm(4);
     U_Printgr::SetFontStyle(true, true);
     U_Printgr::TextOut(U_druck::x1, Titel_y, inhalt.titel);
@@ -197,6 +186,21 @@ bool Kopf_Abfragen(QWidget* eltern)
         Plattform::warnung(QStringLiteral("Die Angaben für den Bericht werden gedruckt, aber nicht gespeichert: ") + f.text());
     }
     return true;
+}
+
+void Kopf_Drucken(const Kopf& k)
+{
+    U_Printgr::SetFontSize_mm(3.5);
+    U_Printgr::SetFontStyle(true, false);
+    const int spalte = (U_Printgr::PgWidth - 2 * U_druck::x1) / 3;
+    U_Printgr::TextOut(U_druck::x1, Kopf_y, QStringLiteral("Projekt: ") + k.Projekt);
+    U_Printgr::TextOut(U_druck::x1 + spalte, Kopf_y, QStringLiteral("Position: ") + k.Position);
+    U_Printgr::TextOut(U_druck::x1 + 2 * spalte, Kopf_y, QStringLiteral("Bearbeiter: ") + k.Bearbeiter);
+    QPainter& m = U_Printgr::Canvas();
+    m.save();
+    m.setPen(QPen(Qt::black, 15));
+    m.drawLine(U_druck::x1, Kopf_y + 550, U_Printgr::PgWidth - U_druck::x1, Kopf_y + 550);
+    m.restore();
 }
 
 int Seitenzahl(const Inhalt& inhalt) { return int(seitenanfaenge(inhalt, absaetze(inhalt)).size()); }

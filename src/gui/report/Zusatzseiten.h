@@ -5,6 +5,7 @@
 // page number then reads "Seite n von m". The calculation windows print the same pages on
 // their own (PDF and printer), so the paper shows what the window shows.
 #include "core/calc/Rechenweg.h"
+#include "core/report/Berichtsinhalt.h"
 
 #include <QString>
 #include <functional>
@@ -16,15 +17,16 @@ class QWidget;
 
 namespace Zusatzseiten {
 
-// The head of the second page, remembered between runs in "Bericht.INI" of the data directory.
-struct Kopf {
-    QString Projekt, Position, Bearbeiter;
-};
+// The head of the report, remembered between runs in "Bericht.INI" of the data directory.
+using Kopf = Berichtsinhalt::Kopf;
 Kopf& kopf();
 void Kopf_Laden();
 void Kopf_Speichern();
 // Lets the user fill in the head before a report is printed; false when cancelled.
 bool Kopf_Abfragen(QWidget* eltern);
+// Draws the head with its rule under the title block of the current page (page 1 of a report
+// too, where it is filled in).
+void Kopf_Drucken(const Kopf& kopf);
 
 struct Inhalt {
     QString titel; // the dialog's caption
