@@ -366,26 +366,9 @@ private slots:
         QVERIFY(werf > 0 && fd > 0 && !f.L_Nachweis_f->text().isEmpty());
         QVERIFY(U_verlauf::stand(U_verlauf::Art::Biegung).gerechnet);
 
-        if (fenster == QStringLiteral("Verläufe")) {
-            Testumgebung::klicken(d, "B_Verlaeufe");
-            QWidget* v = nullptr;
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->objectName() == QStringLiteral("DLG_Verlaeufe"))
-                    v = w;
-            QVERIFY(v && v->isVisible());
-            v->close();
-        } else if (fenster == QStringLiteral("Formel")) {
-            QTimer::singleShot(0, U_Formel::DLG_Formel, &QDialog::reject);
-            Testumgebung::klicken(d, "B_Formel");
-        } else if (fenster == QStringLiteral("Hilfe")) {
-            QTimer::singleShot(0, U_Hilfe::DLG_Hilfe, &QDialog::reject);
-            Testumgebung::klicken(d, "BitBtn1");
-        } else if (fenster == QStringLiteral("Profilwahl abgebrochen")) {
-            QTimer::singleShot(0, U_profil::DLG_Profil, [] {
-                Plattform::aktivieren(U_profil::DLG_Profil); // offscreen windows are not activated by themselves
-                U_profil::DLG_Profil->CancelBtn->click();
-            });
-            Testumgebung::klicken(d, zweiter ? "Profil_aussuchen" : "B_Profil_suchen");
+        if (Testumgebung::woandersHinsehen(
+                d, fenster, "B_Verlaeufe", QStringLiteral("DLG_Verlaeufe"), zweiter ? "Profil_aussuchen" : "B_Profil_suchen")) {
+            // only looked: nothing the dialog reads has changed
         } else if (fenster == QStringLiteral("anderer Werkstoff")) {
             Sorte = QStringLiteral("S355JR"); // same modulus, another material
         } else if (fenster == QStringLiteral("anderer E-Modul")) {

@@ -38,6 +38,13 @@ private:
 void tippen(QWidget* fenster, const char* feld, const QString& text);
 void klicken(QWidget* fenster, const char* knopf);
 
+// Looks at another window from dialog `d` and closes it again, as a user who only looks does:
+// "Verläufe" (the window `verlaufsfenster` that `verlaufsknopf` opens), "Formel", "Hilfe" or
+// "Profilwahl abgebrochen" (the selection that `profilknopf` opens, cancelled). False for any
+// other name, which the caller then handles itself.
+bool woandersHinsehen(
+    QWidget* d, const QString& fenster, const char* verlaufsknopf, const QString& verlaufsfenster, const char* profilknopf);
+
 } // namespace Testumgebung
 
 #undef TRABEX_TEST_MAIN
