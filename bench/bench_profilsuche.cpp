@@ -25,18 +25,6 @@ namespace {
 
 constexpr double Frame_ms = 1000.0 / 60.0;
 
-double median_ms(int wiederholungen, const std::function<void()>& lauf)
-{
-    std::vector<double> zeiten;
-    for (int i = 0; i < wiederholungen; ++i) {
-        QElapsedTimer t;
-        t.start();
-        lauf();
-        zeiten.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    return median(std::move(zeiten));
-}
-
 int profilzahl()
 {
     int n = 0;

@@ -60,18 +60,6 @@ Projekt::Position position(int i)
     return p;
 }
 
-double median_ms(int wiederholungen, const std::function<void()>& lauf)
-{
-    std::vector<double> zeiten;
-    for (int i = 0; i < wiederholungen; ++i) {
-        QElapsedTimer t;
-        t.start();
-        lauf();
-        zeiten.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    return median(std::move(zeiten));
-}
-
 } // namespace
 
 int main(int argc, char* argv[])

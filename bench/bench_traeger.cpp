@@ -26,18 +26,6 @@ namespace {
 
 using namespace Traegerrechnung;
 
-double median_ms(int wiederholungen, const std::function<void()>& lauf)
-{
-    std::vector<double> zeiten;
-    for (int i = 0; i < wiederholungen; ++i) {
-        QElapsedTimer t;
-        t.start();
-        lauf();
-        zeiten.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    return median(std::move(zeiten));
-}
-
 Eingabe grosserTraeger()
 {
     Eingabe e;
