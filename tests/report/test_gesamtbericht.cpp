@@ -6,8 +6,8 @@
 #include "Pdftext.h"
 #include "Testumgebung.h"
 #include "core/app/Unit1.h"
-#include "core/calc/Nachweis.h"
 #include "core/platform/Zahlen.h"
+#include "core/projekt/Positionszustand.h"
 #include "core/projekt/Projektdatei.h"
 #include "gui/Main.h"
 #include "gui/calc/U_bieg1.h"
@@ -88,21 +88,10 @@ class TestGesamtbericht : public QObject {
     Projekt::Daten m_projekt;
     QString m_dialogPdf, m_projektPdf;
 
-    // The material and profile of the position in the shared state, as the material list and the
-    // profile selection leave them, then the case's dialog opened.
+    // The position in the shared state as opening it leaves it, then the case's dialog shown.
     void oeffnen(const Projekt::Position& p, QWidget* dialog)
     {
-        Sorte = p.werkstoff.name;
-        E = p.werkstoff.E;
-        Sigma_P = p.werkstoff.sigma_p;
-        GrenzSchlankheit = p.werkstoff.lambda_0;
-        W = p.profil.W;
-        I = p.profil.I;
-        A = p.profil.A;
-        Masse = p.profil.masse;
-        ProfilName = p.profil.name;
-        Akt_Belastungsfall = p.art == Projekt::Art::Scherung ? 0 : p.fall;
-        Nachweis::Durchbiegungsgrenze = p.grenze;
+        Positionszustand::einsetzen(p);
         Plattform::aktivieren(dialog);
     }
 
@@ -238,9 +227,11 @@ private slots:
         Sorte = QStringLiteral("Eiche");
         Akt_Belastungsfall = 9;
         Werf = 4.5;
+        Positionszustand::Werkstoff_Vergessen(); // the material list's choice holds
 
         projektDrucken(projekt);
 
+        QVERIFY(!Positionszustand::Werkstoffeintrag(-1));
         QCOMPARE(F, 123.0);
         QCOMPARE(Sorte, QStringLiteral("Eiche"));
         QCOMPARE(Akt_Belastungsfall, 9);

@@ -9,9 +9,12 @@
 #include "core/calc/Nachweis.h"
 #include "core/calc/Rechenweg.h"
 #include "core/calc/Scherrechnung.h"
+#include "core/data/U_Material.h"
+#include "core/data/U_Profile.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Meldungen.h"
 #include "core/projekt/Positionsrechnung.h"
+#include "core/projekt/Positionszustand.h"
 #include "gui/calc/Biegedialog.h"
 #include "gui/calc/Diagramme.h"
 #include "gui/calc/Nachweiszeile.h"
@@ -30,6 +33,7 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <cmath>
+#include <functional>
 #include <tuple>
 
 namespace Gesamtbericht {
@@ -60,42 +64,21 @@ class Zustandssicherung {
 public:
     Zustandssicherung()
         : m_werte(globale())
+        , m_werkstoff(Positionszustand::Werkstoff_Merken())
     {
     }
-    ~Zustandssicherung() { globale() = m_werte; }
+    ~Zustandssicherung()
+    {
+        globale() = m_werte;
+        Positionszustand::Werkstoff_Zuruecksetzen(m_werkstoff);
+    }
     Zustandssicherung(const Zustandssicherung&) = delete;
     Zustandssicherung& operator=(const Zustandssicherung&) = delete;
 
 private:
     Werte_von<decltype(globale())>::typ m_werte;
+    std::optional<Unit1::Matrecord> m_werkstoff;
 };
-
-// The position in the shared state as its dialog has it once the user has chosen its material
-// and profile and typed its inputs.
-void einsetzen(const Position& p)
-{
-    using namespace Unit1;
-    const Projekt::Werkstoff& w = p.werkstoff;
-    Sorte = w.name;
-    E = w.E;
-    Sigma_P = w.sigma_p;
-    GrenzSchlankheit = w.lambda_0;
-    const Projekt::Profil leer;
-    const Projekt::Profil& profil = p.mitProfil ? p.profil : leer;
-    W = profil.W;
-    I = profil.I;
-    A = profil.A;
-    Masse = profil.masse;
-    ProfilName = profil.name;
-    Akt_Belastungsfall = p.art == Projekt::Art::Scherung ? 0 : p.fall;
-    F = p.last;
-    L = p.laenge;
-    Abstand_a = p.abstand;
-    Lx = p.x;
-    Sigma_Zul = p.sigma_zul;
-    Sk_gewuenscht = p.sicherheit;
-    Nachweis::Durchbiegungsgrenze = p.grenze;
-}
 
 // ---- a position's pages, as its dialog prints them --------------------------------------------
 
@@ -155,7 +138,7 @@ U_druck::Bericht biegung(const Position& p, const Berichtsinhalt::Kopf& kopf)
         hinweis_f = U_bieg2::Hinweis_f(a, f);
         // The dialog shows no deflection, and so no verdict on it, for a profile too weak to carry.
         if (std::fabs(Werf) <= W)
-            nachweise.append(Nachweis::Durchbiegung(L, fd, p.grenze).text);
+            nachweise.append(Nachweis::Durchbiegung(L, fd, Nachweis::Durchbiegungsgrenze).text);
     }
     Nachweiszeile::Protokollieren(z.protokoll, {Nachweiszeile::Eigengewicht(g)}, nachweise);
 
@@ -188,10 +171,13 @@ U_druck::Bericht knickung(const Position& p, const Berichtsinhalt::Kopf& kopf)
     a.I = I;
     a.A = A;
     a.material = Sorte;
-    a.Sigma_P = p.werkstoff.sigma_p;
     a.GrenzSchlankheit = GrenzSchlankheit;
-    a.Tetmaier1 = p.werkstoff.tetmajer_a;
-    a.Tetmaier2 = p.werkstoff.tetmajer_b;
+    // σP and Tetmajer's line from the material record the dialog reads: the position's.
+    if (const Matrecord* m = Positionszustand::Werkstoffeintrag(-1)) {
+        a.Sigma_P = m->SigmaP;
+        a.Tetmaier1 = m->Tetmaier1;
+        a.Tetmaier2 = m->Tetmaier2;
+    }
 
     Zusatzseiten::Inhalt z = zusatz(t, kopf);
     const Knickrechnung::Traegheit tr = Knickrechnung::Ierf(a);
@@ -241,7 +227,7 @@ U_druck::Bericht scherung(const Position&, const Berichtsinhalt::Kopf& kopf)
 // The one place that knows which dialog prints which kind of position.
 U_druck::Bericht positionsbericht(const Position& p, const Berichtsinhalt::Kopf& kopf)
 {
-    einsetzen(p);
+    Positionszustand::einsetzen(p);
     switch (p.art) {
     case Projekt::Art::Biegung:
         return biegung(p, kopf);
@@ -479,6 +465,29 @@ void positionenDrucken(const Plan& plan)
     }
 }
 
+// Without the window's start-up, the data folder (with the load-case pictures) and the
+// material and profile tables are read here as the window reads them, so that a position whose
+// material or profile the tables hold prints as it does from the window. A table that cannot
+// be read is told on `fehler`; the positions' own values stand then.
+void datenLesen(QTextStream& fehler)
+{
+    Main::Programmdir = Main::Programmverzeichnis();
+    Main::Datendir = Datenordner::waehlen(Main::Programmdir).verzeichnis;
+    Unit1::Programminit();
+    const auto versuchen = [&](const std::function<void()>& lesen) {
+        try {
+            lesen();
+        } catch (const Plattform::Fehler& f) {
+            fehler << f.text() << Qt::endl;
+        }
+    };
+    versuchen([] { U_Profile::Profilbibliothek_Lesen(Main::Datendir); });
+    versuchen([] {
+        U_Material::Materialdatei_Lesen(Main::Datendir);
+        U_Material::Material_Einlesen();
+    });
+}
+
 } // namespace
 
 void Drucken(QPrinter& drucker, const Projekt::Daten& projekt)
@@ -524,12 +533,7 @@ void Als_PDF(const QString& datei, const Projekt::Daten& projekt)
 
 Kommandozeile::Status Als_PDF(const QString& datei, const Kommandozeile::Lauf& lauf, QTextStream& fehler)
 {
-    // Without the window's start-up the data folder, which holds the load-case pictures, is
-    // chosen here, as the window would.
-    if (Main::Datendir.isEmpty()) {
-        Main::Programmdir = Main::Programmverzeichnis();
-        Main::Datendir = Datenordner::waehlen(Main::Programmdir).verzeichnis;
-    }
+    datenLesen(fehler);
     try {
         Als_PDF(datei, lauf.projekt);
     } catch (const Plattform::Fehler& f) {
