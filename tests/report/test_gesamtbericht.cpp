@@ -271,6 +271,51 @@ private slots:
             }
         }
     }
+
+    void dateiname_data()
+    {
+        QTest::addColumn<QString>("bezeichnung");
+        QTest::addColumn<QString>("datei");
+        QTest::newRow("wie sie ist") << QStringLiteral("Garage Muster") << QStringLiteral("Garage Muster");
+        QTest::newRow("Zeichen, die kein Dateiname hält")
+            << QStringLiteral("Halle 3/4: Süd?") << QStringLiteral("Halle 3_4_ Süd_");
+        QTest::newRow("versteckt") << QStringLiteral(" ..Lager ") << QStringLiteral("Lager");
+        QTest::newRow("leer") << QString() << QStringLiteral("Gesamtbericht");
+    }
+    void dateiname()
+    {
+        QFETCH(QString, bezeichnung);
+        QFETCH(QString, datei);
+        Projekt::Daten projekt;
+        projekt.kopf.bezeichnung = bezeichnung;
+        QCOMPARE(Gesamtbericht::Dateiname(projekt), datei);
+    }
+
+    // The set-up dialog proposes the project's PDF; cancelling it prints nothing, confirming
+    // prints the report.
+    void einrichtenSchlaegtDieDateiVor()
+    {
+        for (const bool bestaetigen : {false, true}) {
+            QString vorgeschlagen;
+            QTimer antworten;
+            QObject::connect(&antworten, &QTimer::timeout, &antworten, [&] {
+                auto* setup = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+                if (!setup)
+                    return;
+                QLineEdit* feld = setup->findChild<QLineEdit*>(QStringLiteral("filename"));
+                vorgeschlagen = feld->text();
+                feld->setText(m_projektPdf); // the test's file, not the user's documents folder
+                bestaetigen ? setup->accept() : setup->reject();
+            });
+            antworten.start(0);
+            const bool gedruckt = Gesamtbericht::Drucken(Main::Mainform, m_projekt);
+            antworten.stop();
+            QVERIFY(vorgeschlagen.endsWith(QStringLiteral("/Garage Muster.pdf")));
+            QCOMPARE(gedruckt, bestaetigen);
+            QCOMPARE(QFile::exists(m_projektPdf), bestaetigen);
+        }
+        QVERIFY(Pdftext::seiten(m_projektPdf).value(0).contains(QStringLiteral("Garage Muster")));
+    }
 };
 
 TRABEX_TEST_MAIN(TestGesamtbericht)
