@@ -185,6 +185,7 @@ private slots:
         const Ausgang hilfe = trabex({QStringLiteral("--help")});
         QCOMPARE(hilfe.status, 0);
         QVERIFY(hilfe.aus.contains(QStringLiteral("--berechnen")));
+        QVERIFY(hilfe.aus.contains(QStringLiteral("--pdf BERICHT.pdf")));
         const Ausgang version = trabex({QStringLiteral("--version")});
         QCOMPARE(version.status, 0);
         QVERIFY(version.aus.startsWith(QStringLiteral("Trabex ")));

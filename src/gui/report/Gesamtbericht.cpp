@@ -247,7 +247,7 @@ constexpr int Kopf_y = 3800;
 constexpr int Bezeichnung_y = 4400;
 constexpr int Angaben_y = 5600;
 constexpr int Angabenabstand = 600;
-constexpr int Wertspalte = 5000; // x of the head's values
+constexpr int Wertspalte = 5800; // x of the head's values, right of "Adresse / Bauwerk:"
 constexpr int Liste_y = 8000; // heading "Positionen" on the first cover page
 constexpr int Folgeliste_y = 5000; // the list's heading on a further cover page
 constexpr int Listenabstand = 550;
@@ -431,7 +431,7 @@ void deckblattDrucken(const Plan& plan)
             projektkopfDrucken(kopf);
             listeDrucken(plan, anfaenge[s], bis, Liste_y);
         } else {
-            Zusatzseiten::Kopf_Drucken({kopf.bezeichnung, QString(), kopf.bearbeiter});
+            Zusatzseiten::Kopf_Drucken({kopf.bezeichnung, QStringLiteral("Übersicht"), kopf.bearbeiter});
             listeDrucken(plan, anfaenge[s], bis, Folgeliste_y);
         }
     }
