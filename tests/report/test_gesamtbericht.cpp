@@ -11,6 +11,7 @@
 #include "core/projekt/Projektdatei.h"
 #include "gui/Main.h"
 #include "gui/calc/U_bieg1.h"
+#include "gui/calc/U_bieg2.h"
 #include "gui/calc/U_knick.h"
 #include "gui/calc/U_scher.h"
 #include "gui/data/Tab_Werkstoffauswahl.h"
@@ -122,13 +123,17 @@ class TestGesamtbericht : public QObject {
         const Projekt::Position& p = m_projekt.positionen.at(i);
         switch (p.art) {
         case Projekt::Art::Biegung: {
-            TDLG_Biegung1* d = U_bieg1::DLG_Biegung1;
+            const bool mitAbstand = QList<int> {4, 8, 9, 12}.contains(p.fall);
+            QWidget* d = mitAbstand ? static_cast<QWidget*>(U_bieg2::DLG_Biegung2) : U_bieg1::DLG_Biegung1;
             oeffnen(p, d);
             tippen(d, "E_Last", zahl(p.last));
             tippen(d, "E_Laenge", zahl(p.laenge));
             tippen(d, "E_SigmaZul", zahl(p.sigma_zul));
-            tippen(d, "E_x", zahl(p.x));
-            d->Felder.ChB_Eigengewicht->setChecked(p.eigengewicht);
+            if (mitAbstand)
+                tippen(d, "E_Abstand", zahl(p.abstand));
+            if (p.fall != 8 && p.fall != 12)
+                tippen(d, "E_x", zahl(p.x));
+            d->findChild<QCheckBox*>(QStringLiteral("ChB_Eigengewicht"))->setChecked(p.eigengewicht);
             klicken(d, "B_Berechnen_W");
             klicken(d, "B_Berechnung_f");
             return dialogDrucken(d, p);
@@ -176,7 +181,7 @@ private slots:
     void init()
     {
         m_lauf = std::make_unique<Testumgebung::Programmlauf>([](const Testumgebung::Programmverzeichnis& v) {
-            for (const char* name : {"B_Bieg5.BMP", "B_Knick1.bmp", "B_Scher.bmp"})
+            for (const char* name : {"B_Bieg5.BMP", "B_Bieg9.bmp", "B_Knick1.bmp", "B_Scher.bmp"})
                 v.schreiben(QString::fromLatin1(name), bmp());
         });
         m_projekt = Projektdatei::laden(QStringLiteral(PROJEKT_FIXTURES "/beispiel.trabex"));
@@ -186,9 +191,19 @@ private slots:
     }
     void cleanup() { m_lauf.reset(); }
 
-    // Each position's pages (found by their head) carry the words its dialog prints, in order.
+    // Each position's pages (found by their head) carry the words its dialog prints, in order:
+    // the example, and a beam of the second bending dialog with its notes and an x.
     void seitenWieImDialog()
     {
+        Projekt::Position traeger = m_projekt.positionen.at(0);
+        traeger.nr = QStringLiteral("4");
+        traeger.titel = QStringLiteral("Unterzug");
+        traeger.fall = 9;
+        traeger.abstand = 1000;
+        traeger.x = 1500;
+        traeger.eigengewicht = false;
+        traeger.grenze = 200;
+        m_projekt.positionen.append(traeger);
         projektDrucken(m_projekt);
         const QStringList projektseiten = Pdftext::seiten(m_projektPdf);
         const Projekt::Kopf& k = m_projekt.kopf;
@@ -202,6 +217,8 @@ private slots:
                     eigene.append(s);
             QVERIFY2(!eigene.isEmpty(), qPrintable(p.titel));
             const QStringList dialog = haendisch(i);
+            if (p.fall == 9) // the notes of the second dialog are on the page
+                QVERIFY(dialog.join(QString()).contains(QStringLiteral("Der gefährdete Querschnitt ist")));
             QCOMPARE(inhalt(eigene, kopf), inhalt(dialog, kopf));
         }
     }

@@ -116,8 +116,6 @@ U_druck::Bericht biegung(const Position& p, const Berichtsinhalt::Kopf& kopf)
     a.Masse = Masse;
     a.eigengewicht = p.eigengewicht && Masse > 0; // the dialog's box is off without a mass
     const double g = a.eigengewicht ? Biegerechnung::Eigengewicht(Masse) : 0.0;
-    if (fall == 4)
-        Abstand_b = L - Abstand_a;
 
     Zusatzseiten::Inhalt z = zusatz(t, kopf);
     Biegerechnung::Wert w;
@@ -268,7 +266,7 @@ int zeilenJeSeite(int listeY)
     return std::max(1, (U_Printgr::PgHeight - Unterer_Rand - erste) / Listenabstand);
 }
 
-// Text cut with "…" where it would run into the next column: the cover is never cut on paper.
+// Text cut with "…" where it would run into the next column.
 void zelle(int x, int y, int breite, const QString& text)
 {
     U_Printgr::TextOut(x, y, U_Printgr::Canvas().fontMetrics().elidedText(text, Qt::ElideRight, breite - 150));
@@ -291,8 +289,7 @@ struct Eintrag {
     const Position* position = nullptr;
     Positionsrechnung::Ergebnis ergebnis;
     Berichtsinhalt::Kopf kopf;
-    std::optional<U_druck::Bericht> bericht; // none: the position cannot be computed
-    QString fehler;
+    std::optional<U_druck::Bericht> bericht; // none: the position cannot be computed (ergebnis.fehler)
     int erste_seite = 0;
     int seiten = 1;
 };
@@ -316,14 +313,12 @@ QList<Eintrag> sammeln(const Projekt::Daten& projekt)
         e.position = &p;
         e.ergebnis = Positionsrechnung::rechnen(p);
         e.kopf = {projekt.kopf.bezeichnung, positionsname(p), projekt.kopf.bearbeiter};
-        e.fehler = e.ergebnis.fehler;
-        if (e.fehler.isEmpty()) {
+        if (e.ergebnis.fehler.isEmpty()) {
             try {
                 e.bericht = positionsbericht(p, e.kopf);
             } catch (const Plattform::Fehler& f) {
                 if (f.art() == Plattform::Fehler::Art::Datei)
                     throw; // a missing picture is the installation's fault, not the position's
-                e.fehler = f.text();
                 e.ergebnis.fehler = f.text();
             }
         }
@@ -412,6 +407,8 @@ void listeDrucken(const Plan& plan, int von, int bis, int y)
     m.drawLine(U_druck::x1, y + Listenabstand - 80, U_Printgr::PgWidth - U_druck::x1, y + Listenabstand - 80);
     m.restore();
     U_Printgr::SetFontStyle(false, false);
+    if (plan.eintraege.isEmpty())
+        U_Printgr::TextOut(U_druck::x1, y + Listenabstand, QStringLiteral("Das Projekt hat keine Positionen."));
     for (int i = von; i < bis; ++i) {
         y += Listenabstand;
         listenzeileDrucken(y, listenzeile(plan.eintraege[i]));
@@ -450,7 +447,7 @@ void fehlerseiteDrucken(const Eintrag& e)
     U_Printgr::TextOut(U_druck::x1, 6000, QStringLiteral("Diese Position kann nicht berechnet werden:"));
     U_Printgr::SetFontStyle(false, false);
     U_Printgr::Canvas().drawText(
-        QRect(U_druck::x1, 6700, textbreite(), U_Printgr::PgHeight - Unterer_Rand - 6700), Qt::TextWordWrap, e.fehler);
+        QRect(U_druck::x1, 6700, textbreite(), U_Printgr::PgHeight - Unterer_Rand - 6700), Qt::TextWordWrap, e.ergebnis.fehler);
 }
 
 void positionenDrucken(const Plan& plan)
