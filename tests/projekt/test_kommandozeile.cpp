@@ -2,6 +2,7 @@
 // computes to the numbers of the core functions the dialogs call, one line per position, the
 // results file, and the exit status for holding and failing verdicts and for bad files.
 #include "Pdftext.h"
+#include "core/calc/Traegerrechnung.h"
 #include "core/platform/Sprache.h"
 #include "core/platform/Zahlen.h"
 #include "core/projekt/Kommandozeile.h"
@@ -19,6 +20,7 @@
 namespace {
 
 const QString Beispiel = QStringLiteral(PROJEKT_FIXTURES "/beispiel.trabex");
+const QString MitTraeger = QStringLiteral(PROJEKT_FIXTURES "/traeger.trabex"); // the example and a general beam
 
 struct Ausgang {
     int status = -1;
@@ -94,13 +96,19 @@ private slots:
     // The whole report, written with no display: a cover listing the positions with their
     // first pages, then each position's pages with the numbers its dialog prints, "Seite n von
     // N" on every page. Text that can be read back proves that fonts were found offscreen.
+    void berichtOhneAnzeige_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::newRow("Beispiel") << Beispiel;
+        QTest::newRow("mit allgemeinem Träger") << MitTraeger;
+    }
     void berichtOhneAnzeige()
     {
+        QFETCH(QString, datei);
         QTemporaryDir ordner;
         const QString pdf = ordner.filePath(QStringLiteral("bericht.pdf"));
-        const Ausgang a = trabex({QStringLiteral("--berechnen"), Beispiel, QStringLiteral("--pdf"), pdf});
+        const Ausgang a = trabex({QStringLiteral("--berechnen"), datei, QStringLiteral("--pdf"), pdf});
         QVERIFY2(a.status == Kommandozeile::Erfuellt, qPrintable(a.fehler));
-        QCOMPARE(a.aus.count(QLatin1Char('\n')), 3);
 
         const QStringList seiten = Pdftext::seiten(pdf);
         const int n = Pdftext::seitenzahl(pdf);
@@ -109,7 +117,8 @@ private slots:
         for (int s = 1; s <= n; ++s)
             QVERIFY2(seiten[s - 1].contains(QStringLiteral("Seite %1 von %2").arg(s).arg(n)), qPrintable(QString::number(s)));
 
-        const Projekt::Daten projekt = Projektdatei::laden(Beispiel);
+        const Projekt::Daten projekt = Projektdatei::laden(datei);
+        QCOMPARE(a.aus.count(QLatin1Char('\n')), projekt.positionen.size());
         const auto ergebnisse = Positionsrechnung::rechnen(projekt);
         using Zahlen::fixiert;
         // What page 1 of each dialog's report prints as its main numbers (German, as the
@@ -119,12 +128,13 @@ private slots:
                 fixiert(*ergebnisse[0].f, 2), QStringLiteral("L/f"), fixiert(*ergebnisse[0].L_f, 2)},
             {QStringLiteral("Ierf [cm4]"), fixiert(ergebnisse[1].I_erf, 2), QStringLiteral("Tatsächliche Sicherheit"),
                 fixiert(*ergebnisse[1].sicherheit, 2)},
-            {QStringLiteral("Aerf [mm2]"), fixiert(ergebnisse[2].A_erf, 2)}};
+            {QStringLiteral("Aerf [mm2]"), fixiert(ergebnisse[2].A_erf, 2)},
+            {}}; // the general beam has a page with its main result only, as on the cover
         for (int i = 0; i < projekt.positionen.size(); ++i) {
             const Projekt::Position& p = projekt.positionen[i];
             const QRegularExpression zeile(
                 QStringLiteral(R"(^\s*%1\s+%2\s+%3\s+%4\s+erfüllt\s+(\d+)$)")
-                    .arg(p.nr, p.titel, Projekt::Artname(p.art, p.fall),
+                    .arg(p.nr, p.titel, Projekt::Artname(p),
                         QRegularExpression::escape(Positionsrechnung::Hauptergebnis(p, ergebnisse[i]))),
                 QRegularExpression::MultilineOption);
             const QRegularExpressionMatch m = zeile.match(seiten[0]);
@@ -143,6 +153,61 @@ private slots:
             = trabex({QStringLiteral("--berechnen"), Beispiel, QStringLiteral("--pdf"), QStringLiteral("/nicht/da/b.pdf")});
         QCOMPARE(a.status, int(Kommandozeile::Fehler));
         QVERIFY2(a.fehler.contains(QStringLiteral("/nicht/da/b.pdf")), qPrintable(a.fehler));
+    }
+
+    // The general beam of position 4 computes from the command line to the numbers of the
+    // window's calculation for the same beam typed in by hand.
+    void traegerOhneAnzeige()
+    {
+        QTemporaryDir ordner;
+        const QString json = ordner.filePath(QStringLiteral("ergebnis.json"));
+        const Ausgang a = trabex({QStringLiteral("--berechnen"), MitTraeger, QStringLiteral("--json"), json});
+        QVERIFY2(a.fehler.isEmpty(), qPrintable(a.fehler));
+
+        Traegerrechnung::Eingabe e;
+        e.felder = {4000, 3000};
+        e.kragarm_rechts = 800;
+        e.lager_links = Traegerrechnung::Lager::Eingespannt;
+        e.lasten.resize(4);
+        e.lasten[0].F = 12000;
+        e.lasten[0].x = 1500;
+        e.lasten[1] = {Traegerrechnung::Lastart::Streckenlast, Traegerrechnung::Einwirkung::Veraenderlich};
+        e.lasten[1].q = 3000;
+        e.lasten[1].bis = 7800;
+        e.lasten[2].art = Traegerrechnung::Lastart::Trapezlast;
+        e.lasten[2].q2 = 2000;
+        e.lasten[2].von = 4000;
+        e.lasten[2].bis = 7000;
+        e.lasten[3].art = Traegerrechnung::Lastart::Moment;
+        e.lasten[3].M = 500000;
+        e.lasten[3].x = 7800;
+        e.Sigma_Zul = 160;
+        e.grenze = 300;
+        e.E = 210000;
+        e.I = 1943;
+        e.W = 194.3;
+        const auto soll = Traegerrechnung::berechnen(e, Traegerrechnung::Umfang::OhneRechenweg);
+        QCOMPARE(a.status, soll.erfuellt ? int(Kommandozeile::Erfuellt) : int(Kommandozeile::NichtErfuellt));
+        const QStringList zeilen = a.aus.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(zeilen.size(), 4);
+        QCOMPARE(zeilen[3],
+            QStringLiteral("Pos. 4 Deckenträger | Träger, 2 Felder | W erf. = %1 cm³ | %2")
+                .arg(QString::number(soll.W_erf, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')),
+                    soll.erfuellt ? QStringLiteral("erfüllt") : QStringLiteral("nicht erfüllt")));
+
+        QFile datei(json);
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const QJsonObject traeger
+            = QJsonDocument::fromJson(datei.readAll()).object().value(QStringLiteral("positionen")).toArray()[3].toObject();
+        QCOMPARE(traeger.value(QStringLiteral("W_erf")).toDouble(), soll.W_erf);
+        QCOMPARE(traeger.value(QStringLiteral("M_min")).toObject().value(QStringLiteral("wert")).toDouble(), soll.M_min.wert);
+        const QJsonArray lager = traeger.value(QStringLiteral("lager")).toArray();
+        QCOMPARE(lager.size(), 3);
+        for (qsizetype i = 0; i < lager.size(); ++i)
+            QCOMPARE(lager[i].toObject().value(QStringLiteral("max")).toDouble(), soll.lager[std::size_t(i)].max);
+        const QJsonArray felder = traeger.value(QStringLiteral("felder")).toArray();
+        QCOMPARE(felder.size(), 3);
+        QCOMPARE(felder[2].toObject().value(QStringLiteral("f")).toDouble(), soll.abschnitte[2].f);
     }
 
     void status_data()

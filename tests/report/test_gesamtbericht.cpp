@@ -166,6 +166,8 @@ class TestGesamtbericht : public QObject {
             klicken(d, "B_Berechnung_Flaeche");
             return dialogDrucken(d, p);
         }
+        case Projekt::Art::Traeger:
+            break;
         }
         return {};
     }

@@ -222,8 +222,9 @@ U_druck::Bericht scherung(const Position&, const Berichtsinhalt::Kopf& kopf)
     return U_druck::Scherung_Bericht(t, &z);
 }
 
-// The one place that knows which dialog prints which kind of position.
-U_druck::Bericht positionsbericht(const Position& p, const Berichtsinhalt::Kopf& kopf)
+// The one place that knows which dialog prints which kind of position. None for a kind that
+// has no report pages of its own yet (the general beam): its page gives the main result.
+std::optional<U_druck::Bericht> positionsbericht(const Position& p, const Berichtsinhalt::Kopf& kopf)
 {
     Positionszustand::einsetzen(p);
     switch (p.art) {
@@ -233,6 +234,8 @@ U_druck::Bericht positionsbericht(const Position& p, const Berichtsinhalt::Kopf&
         return knickung(p, kopf);
     case Projekt::Art::Scherung:
         return scherung(p, kopf);
+    case Projekt::Art::Traeger:
+        return std::nullopt;
     }
     throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein, QStringLiteral("Unbekannte Art der Position."));
 }
@@ -289,7 +292,7 @@ struct Eintrag {
     const Position* position = nullptr;
     Positionsrechnung::Ergebnis ergebnis;
     Berichtsinhalt::Kopf kopf;
-    std::optional<U_druck::Bericht> bericht; // none: the position cannot be computed (ergebnis.fehler)
+    std::optional<U_druck::Bericht> bericht; // none: a page of its own (ersatzseiteDrucken)
     int erste_seite = 0;
     int seiten = 1;
 };
@@ -375,7 +378,7 @@ void projektkopfDrucken(const Projekt::Kopf& kopf)
 QStringList listenzeile(const Eintrag& e)
 {
     const Position& p = *e.position;
-    return {p.nr, p.titel, Projekt::Artname(p.art, p.fall), Positionsrechnung::Hauptergebnis(p, e.ergebnis),
+    return {p.nr, p.titel, Projekt::Artname(p), Positionsrechnung::Hauptergebnis(p, e.ergebnis),
         Positionsrechnung::Verdikt(e.ergebnis), QString::number(e.erste_seite)};
 }
 
@@ -434,20 +437,33 @@ void deckblattDrucken(const Plan& plan)
     }
 }
 
-// The page of a position that cannot be computed: its head, what it is and why not.
-void fehlerseiteDrucken(const Eintrag& e)
+// A page of one text under the position's head: why it cannot be computed, or the main result
+// of a kind without report pages of its own.
+void textseiteDrucken(const Eintrag& e, const QString& ueberschrift, const QString& text)
 {
     const Position& p = *e.position;
     U_druck::Titelzeile_Drucken();
     Zusatzseiten::Kopf_Drucken(e.kopf);
     U_Printgr::SetFontSize_mm(4);
     U_Printgr::SetFontStyle(true, true);
-    zelle(U_druck::x1, 5000, textbreite(), QStringLiteral("Pos. %1 – %2").arg(positionsname(p), Projekt::Artname(p.art, p.fall)));
+    zelle(U_druck::x1, 5000, textbreite(), QStringLiteral("Pos. %1 – %2").arg(positionsname(p), Projekt::Artname(p)));
     U_Printgr::SetFontStyle(true, false);
-    U_Printgr::TextOut(U_druck::x1, 6000, QStringLiteral("Diese Position kann nicht berechnet werden:"));
+    U_Printgr::TextOut(U_druck::x1, 6000, ueberschrift);
     U_Printgr::SetFontStyle(false, false);
     U_Printgr::Canvas().drawText(
-        QRect(U_druck::x1, 6700, textbreite(), U_Printgr::PgHeight - Unterer_Rand - 6700), Qt::TextWordWrap, e.ergebnis.fehler);
+        QRect(U_druck::x1, 6700, textbreite(), U_Printgr::PgHeight - Unterer_Rand - 6700), Qt::TextWordWrap, text);
+}
+
+void ersatzseiteDrucken(const Eintrag& e)
+{
+    if (!e.ergebnis.fehler.isEmpty()) {
+        textseiteDrucken(e, QStringLiteral("Diese Position kann nicht berechnet werden:"), e.ergebnis.fehler);
+        return;
+    }
+    textseiteDrucken(e, QStringLiteral("Ergebnis:"),
+        QStringLiteral("%1 – Nachweis %2\n\nFür diese Art von Position gibt es noch keine ausführlichen Berichtsseiten "
+                       "(Diagramme, Rechenweg); die Zahlen sind die der Ergebnisdatei (--json).")
+            .arg(Positionsrechnung::Hauptergebnis(*e.position, e.ergebnis), Positionsrechnung::Verdikt(e.ergebnis)));
 }
 
 void positionenDrucken(const Plan& plan)
@@ -457,7 +473,7 @@ void positionenDrucken(const Plan& plan)
             U_druck::Seiten_Drucken(*e.bericht, true);
         } else {
             U_Printgr::NewPage();
-            fehlerseiteDrucken(e);
+            ersatzseiteDrucken(e);
         }
     }
 }
