@@ -3,6 +3,7 @@
 #include "core/app/U_Dallg.h"
 #include "core/app/Unit1.h"
 #include "core/data/U_Lesen.h"
+#include "core/platform/Textdatei.h"
 
 #include <cmath>
 #include <numbers>
@@ -81,6 +82,13 @@ QString Wertfehler(int spalte, double wert)
 }
 
 int Version_Bestimmen(const QString& kopfzeile) { return U_Dallg::Anz_CSV_Spalten(kopfzeile) == 7 ? 1 : 2; }
+
+void Materialdatei_Lesen(const QString& datendir)
+{
+    Memo.clear();
+    Memo = Textdatei::lesen(Textdatei::finden(datendir, QStringLiteral("Material.CSV")));
+    Main::Materialdatenbankversion = Version_Bestimmen(Memo.value(0));
+}
 
 void Material_Einlesen(int version)
 {

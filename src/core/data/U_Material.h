@@ -18,6 +18,10 @@ int Version_Bestimmen(const QString& kopfzeile);
 // negative (a negative E or σP would silently give λ0 = 0). The Tetmajer constants are free.
 QString Wertfehler(int spalte, double wert);
 
+// Reads the file of `datendir` into Unit1::Memo and its layout into Main::Materialdatenbankversion,
+// ready for Material_Einlesen; the file error when it cannot be read.
+void Materialdatei_Lesen(const QString& datendir);
+
 // Reads the data lines of Unit1::Memo (line 1 is the header) into Matdat in the given layout.
 // Matdat is first set free, so rows deleted from the file do not linger in the list. Blank lines
 // carry no record; rows beyond the 200 that fit are left out with one warning. A number that

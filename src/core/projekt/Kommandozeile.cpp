@@ -62,6 +62,7 @@ Aufruf auswerten(const QStringList& argumente)
         if (wert(argumente, i, QStringLiteral("--berechnen"), aufruf.projekt, aufruf)) {
             berechnen = true;
         } else if (wert(argumente, i, QStringLiteral("--json"), aufruf.json, aufruf)) {
+        } else if (wert(argumente, i, QStringLiteral("--pdf"), aufruf.pdf, aufruf)) {
         } else if (a.startsWith(QLatin1Char('-'))) {
             aufruf.fehler = QStringLiteral("Unbekannte Option „%1“.").arg(a);
         } else {
@@ -71,6 +72,8 @@ Aufruf auswerten(const QStringList& argumente)
     }
     if (aufruf.fehler.isEmpty() && !aufruf.json.isEmpty() && !berechnen)
         aufruf.fehler = QStringLiteral("--json gilt nur mit --berechnen.");
+    if (aufruf.fehler.isEmpty() && !aufruf.pdf.isEmpty() && !berechnen)
+        aufruf.fehler = QStringLiteral("--pdf gilt nur mit --berechnen.");
     aufruf.was = !aufruf.fehler.isEmpty() ? Aufruf::Was::Falsch : berechnen ? Aufruf::Was::Berechnen : Aufruf::Was::Fenster;
     return aufruf;
 }
@@ -81,10 +84,10 @@ QString Hilfetext()
 {
     return QStringLiteral("Aufruf:\n"
                           "  trabex                                   öffnet das Programmfenster\n"
-                          "  trabex --berechnen DATEI.trabex [--json ERGEBNIS.json]\n"
+                          "  trabex --berechnen DATEI.trabex [--json ERGEBNIS.json] [--pdf BERICHT.pdf]\n"
                           "                                           rechnet alle Positionen der Projektdatei ohne Fenster\n"
                           "                                           und schreibt eine Zeile je Position; mit --json auch\n"
-                          "                                           die Ergebnisdatei\n"
+                          "                                           die Ergebnisdatei, mit --pdf den Gesamtbericht\n"
                           "  trabex --help                            zeigt diese Hilfe\n"
                           "  trabex --version                         zeigt die Version\n"
                           "\n"
@@ -97,6 +100,7 @@ Lauf berechnen(const QString& projektpfad, const QString& jsonpfad, QTextStream&
     Lauf lauf;
     try {
         lauf.projekt = Projektdatei::laden(projektpfad);
+        lauf.gelesen = true;
     } catch (const Plattform::Fehler& f) {
         fehler << f.text() << Qt::endl;
         return lauf;
