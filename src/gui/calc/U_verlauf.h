@@ -23,13 +23,14 @@ class QTabWidget;
 
 namespace U_verlauf {
 
-enum class Art { Biegung, Knickung, Scherung };
+enum class Art { Biegung, Knickung, Scherung, Traeger };
 
 // What the last calculation of a dialog left for its window and its report pages.
 struct Stand {
     Rechenweg::Protokoll protokoll;
     Diagramme::Biegedaten biegung; // Art::Biegung
     Knickspannungslinie::Daten knickung; // Art::Knickung
+    Diagramme::Traegerdaten traeger; // Art::Traeger
     bool gerechnet = false;
     bool gelungen = false; // the last calculation ran to its end
     int version = 0; // counts the calculations handed over, so a window redraws only what is new
@@ -46,6 +47,10 @@ void Biegung_Gerechnet(
 void Knickung_Gerechnet(const QString& titel, const QString& teil, const Rechenweg::Schritte& schritte, bool gelungen,
     const std::optional<Knickspannungslinie::Daten>& daten);
 void Scherung_Gerechnet(const QString& titel, const QString& teil, const Rechenweg::Schritte& schritte, bool gelungen);
+// The general beam computes in one go: its record and result with their steps, and the verdict
+// lines it shows (with whether the self-weight was included), which come first as "Nachweis".
+void Traeger_Gerechnet(
+    const QWidget* dialog, const QString& titel, const Diagramme::Traegerdaten& daten, const Rechenweg::Schritte& nachweise);
 
 // Called by a dialog after it has shown its verdict lines: they become the first part
 // "Nachweis" of the steps in its window, as on the report. A new calculation drops them until
@@ -126,6 +131,7 @@ public:
 private:
     void Aufbauen();
     void Zeiger(double x);
+    void Traeger_Auffrischen(const U_verlauf::Stand& s);
     void ChartSetzen(QChartView* ansicht, class QChart* chart);
     void Buendig();
 
