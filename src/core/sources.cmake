@@ -39,6 +39,7 @@ target_sources(trabex_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/projekt/Positionsmodell.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projekt/Profilabgleich.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projekt/Positionsrechnung.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/projekt/Positionszustand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projekt/Projekt.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projekt/Projektdatei.cpp
   ${CMAKE_CURRENT_LIST_DIR}/report/Berichtsinhalt.cpp

@@ -4,6 +4,7 @@
 #include "core/app/Unit1.h"
 #include "core/calc/Nachweis.h"
 #include "core/platform/Textdatei.h"
+#include "core/projekt/Positionszustand.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,6 +42,7 @@ void zustandZuruecksetzen()
     Main::Formelindex = 0;
     Main::Materialdatenbankversion = 0;
     Nachweis::Durchbiegungsgrenze = 0;
+    Positionszustand::Werkstoff_Vergessen();
 }
 
 QString gelieferteDaten() { return QString::fromLocal8Bit(qgetenv("TRABEX_QUELLE")) + QStringLiteral("/Daten/"); }

@@ -1,21 +1,20 @@
 // The example project computed by its positions (as `trabex --berechnen` does) gives the same
-// numbers, to the last bit, as the dialogs worked by hand with the same inputs: bending case 5
-// with the self-weight, buckling case 1 and shear.
+// numbers, to the last bit, as the dialogs worked by hand with the same inputs once the position
+// is put into the shared state: bending case 5 with the self-weight, buckling case 1 (whose σP
+// and Tetmajer line are the position's, not those of a material in the list) and shear.
 #include "Testumgebung.h"
 #include "core/app/Unit1.h"
 #include "core/platform/Zahlen.h"
 #include "core/projekt/Positionsrechnung.h"
+#include "core/projekt/Positionszustand.h"
 #include "core/projekt/Projektdatei.h"
-#include "gui/Main.h"
 #include "gui/calc/U_bieg1.h"
 #include "gui/calc/U_knick.h"
 #include "gui/calc/U_scher.h"
-#include "gui/data/Tab_Werkstoffauswahl.h"
 #include "gui/platform/Oberflaeche.h"
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QListWidget>
 #include <memory>
 
 using namespace Unit1;
@@ -38,20 +37,10 @@ class TestPositionenDialoge : public QObject {
 
     const Projekt::Position& position(int i) const { return m_projekt.positionen.at(i); }
 
-    // The material and profile of the position in the shared state, as the material list and the
-    // profile selection leave them, then the case's dialog opened.
+    // The position in the shared state, then its case's dialog opened.
     void oeffnen(const Projekt::Position& p, QWidget* dialog)
     {
-        Sorte = p.werkstoff.name;
-        E = p.werkstoff.E;
-        Sigma_P = p.werkstoff.sigma_p;
-        GrenzSchlankheit = p.werkstoff.lambda_0;
-        W = p.profil.W;
-        I = p.profil.I;
-        A = p.profil.A;
-        Masse = p.profil.masse;
-        ProfilName = p.profil.name;
-        Akt_Belastungsfall = p.art == Projekt::Art::Scherung ? 0 : p.fall;
+        Positionszustand::einsetzen(p);
         Plattform::aktivieren(dialog);
     }
 
@@ -89,16 +78,6 @@ private slots:
     {
         const Projekt::Position& p = position(1);
         const Positionsrechnung::Ergebnis& e = m_ergebnisse.at(1);
-        Matrecord& m = Matdat[0];
-        m.Sorte = p.werkstoff.name;
-        m.E = p.werkstoff.E;
-        m.SigmaP = p.werkstoff.sigma_p;
-        m.Tetmaier1 = p.werkstoff.tetmajer_a;
-        m.Tetmaier2 = p.werkstoff.tetmajer_b;
-        QListWidget* liste = Main::Mainform->TS_Werkstoffauswahl->LB_Material;
-        liste->clear();
-        liste->addItem(m.Sorte);
-        liste->setCurrentRow(0);
         TDLG_Knickung* d = U_knick::DLG_Knickung;
         oeffnen(p, d);
         tippen(d, "E_Last", zahl(p.last));

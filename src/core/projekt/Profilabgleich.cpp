@@ -18,24 +18,33 @@ bool gleich(double a, double b) { return std::fabs(a - b) <= 1e-6 * std::max(std
 
 } // namespace
 
-std::optional<Projekt::Profil> ausBibliothek(const Projekt::Position& p, const Unit1::TProfilbibliothek& bibliothek)
+const Unit1::TProfilrecord* Bibliothekseintrag(const QString& name, const Unit1::TProfilbibliothek& bibliothek)
 {
-    if (!p.mitProfil || p.profil.name.trimmed().isEmpty())
-        return std::nullopt;
-    const bool quer = p.profil.ausrichtung == Projekt::Ausrichtung::Quer;
+    if (name.trimmed().isEmpty())
+        return nullptr;
     for (const Unit1::TProfildat& familie : bibliothek)
         for (const Unit1::TProfilrecord& r : familie) {
             if (r.Art == Leer)
                 break; // the list ends before the first free entry
-            if (r.Name.trimmed() != p.profil.name.trimmed())
-                continue;
-            Projekt::Profil neu = p.profil;
-            neu.W = quer ? r.Wmin : r.Wmax;
-            neu.I = quer ? r.Imin : r.Imax;
-            neu.A = r.A;
-            return neu;
+            if (r.Name.trimmed() == name.trimmed())
+                return &r;
         }
-    return std::nullopt;
+    return nullptr;
+}
+
+std::optional<Projekt::Profil> ausBibliothek(const Projekt::Position& p, const Unit1::TProfilbibliothek& bibliothek)
+{
+    if (!p.mitProfil)
+        return std::nullopt;
+    const Unit1::TProfilrecord* r = Bibliothekseintrag(p.profil.name, bibliothek);
+    if (!r)
+        return std::nullopt;
+    const bool quer = p.profil.ausrichtung == Projekt::Ausrichtung::Quer;
+    Projekt::Profil neu = p.profil;
+    neu.W = quer ? r->Wmin : r->Wmax;
+    neu.I = quer ? r->Imin : r->Imax;
+    neu.A = r->A;
+    return neu;
 }
 
 QString Abweichung(const Projekt::Position& p, const Unit1::TProfilbibliothek& bibliothek)

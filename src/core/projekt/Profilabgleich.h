@@ -10,6 +10,9 @@
 
 namespace Profilabgleich {
 
+// The library's entry of that name (blanks around it ignored), or none.
+const Unit1::TProfilrecord* Bibliothekseintrag(const QString& name, const Unit1::TProfilbibliothek& bibliothek);
+
 // The library's values of the position's profile in its orientation, or none where the library
 // has no profile of that name.
 std::optional<Projekt::Profil> ausBibliothek(const Projekt::Position& p, const Unit1::TProfilbibliothek& bibliothek);

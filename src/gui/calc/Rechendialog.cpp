@@ -6,6 +6,7 @@
 #include "core/platform/Meldungen.h"
 #include "core/platform/Textdatei.h"
 #include "core/platform/Zahlen.h"
+#include "core/projekt/Positionszustand.h"
 #include "core/sections/Querschnittswerte.h"
 #include "gui/data/Tab_Werkstoffauswahl.h"
 #include "gui/report/U_Printgr.h"
@@ -336,8 +337,8 @@ const std::array<double*, 16> Rechenwerte {&Unit1::F, &Unit1::L, &Unit1::Lx, &Un
     &Unit1::Sigma_Zul, &Unit1::Lk, &Unit1::Sk_gewuenscht, &Unit1::Werf, &Unit1::Wxerf, &Unit1::fd, &Unit1::Ierf, &Unit1::Sigma_K,
     &Unit1::Sk, &Unit1::Schlankheitsgrad, &Unit1::Aerf};
 
-// The material entry selected in the main window, whose σP and Tetmajer line the buckling
-// dialog reads besides the shared values, and the kind and shear strength shown there, which
+// The material entry selected in the main window (or the opened position's), whose σP and
+// Tetmajer line the buckling dialog reads besides the shared values, and the kind and shear strength shown there, which
 // the shear dialog reads.
 void gewaehltesMaterial(Rechenstand::Gelesen& g)
 {
@@ -346,9 +347,10 @@ void gewaehltesMaterial(Rechenstand::Gelesen& g)
         g.texte.append({tab->Gezeigte_Art(), tab->Gezeigtes_SigmaS()});
     const int k = tab ? tab->Gewaehlter_Eintrag() : -1;
     g.zahlen.append(k);
-    if (k < 0 || k > Unit1::Max_Material)
+    const Unit1::Matrecord* eintrag = Positionszustand::Werkstoffeintrag(k);
+    if (!eintrag)
         return;
-    const Unit1::Matrecord& m = Unit1::Matdat[std::size_t(k)];
+    const Unit1::Matrecord& m = *eintrag;
     g.zahlen.append(
         {m.E, m.SigmaB, m.SigmaP, m.GrenzSchlankheit, m.Tetmaier1, m.Tetmaier2, m.Gamma, m.SigmaD, m.SigmaZ, m.SigmaS});
     g.texte.append({m.Sorte, m.Art});

@@ -8,6 +8,7 @@
 #include "core/platform/Fliesskomma.h"
 #include "core/platform/Meldungen.h"
 #include "core/platform/Zahlen.h"
+#include "core/projekt/Positionszustand.h"
 #include "core/sections/Querschnittswerte.h"
 #include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/U_passend.h"
@@ -55,14 +56,15 @@ bool mitFehlermeldung(const std::function<void()>& rechnung)
     }
 }
 
-// The material selected in the main window's list; its σP and Tetmajer line are read here.
+// The material selected in the main window's list, or that of the opened position; its σP and
+// Tetmajer line are read here.
 const Unit1::Matrecord& gewaehltesMaterial()
 {
     const TTab_Werkstoffauswahl* tab = Tab_Werkstoffauswahl::TS_Werkstoffauswahl;
     const int k = tab ? tab->Gewaehlter_Eintrag() : -1;
-    if (k < 0 || k > Unit1::Max_Material)
-        throw Plattform::Fehler::listenindex(k);
-    return Unit1::Matdat[std::size_t(k)];
+    if (const Unit1::Matrecord* m = Positionszustand::Werkstoffeintrag(k))
+        return *m;
+    throw Plattform::Fehler::listenindex(k);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "core/platform/Meldungen.h"
 #include "core/platform/Textdatei.h"
 #include "core/platform/Zahlen.h"
+#include "core/projekt/Positionszustand.h"
 #include "gui/explain/U_Hilfe.h"
 #include "gui/platform/Bausteine.h"
 
@@ -174,6 +175,7 @@ void TTab_Werkstoffauswahl::Material_Uebernehmen(int p)
     Unit1::E = m.E;
     Unit1::GrenzSchlankheit = m.GrenzSchlankheit;
     Unit1::Gamma = m.Gamma;
+    Positionszustand::Werkstoff_Vergessen(); // the list's choice replaces an opened position's material
 }
 
 void TTab_Werkstoffauswahl::Material_Anzeigen(int p)

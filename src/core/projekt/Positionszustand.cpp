@@ -1,0 +1,151 @@
+#include "core/projekt/Positionszustand.h"
+
+#include "core/calc/Nachweis.h"
+#include "core/projekt/Profilabgleich.h"
+#include "core/sections/Querschnittswerte.h"
+
+#include <optional>
+
+namespace Positionszustand {
+
+using namespace Projekt;
+
+namespace {
+
+std::optional<Unit1::Matrecord> Positionswerkstoff;
+
+const QString KeinProfilart = QStringLiteral("Keines gewählt");
+const QString KeinProfilname = QStringLiteral("Keiner gewählt");
+
+// The entry of that name as the material list shows the table: entry 0, then up to the first
+// free one.
+const Unit1::Matrecord* Tabelleneintrag(const QString& name, const Unit1::TMatdat& matdat)
+{
+    for (std::size_t k = 0; k < matdat.size(); ++k) {
+        if (k > 0 && matdat[k].Sorte == QStringLiteral("LEER"))
+            break;
+        if (matdat[k].Sorte == name)
+            return &matdat[k];
+    }
+    return nullptr;
+}
+
+// The material as the list's choice would leave it, with the values the position keeps: E for
+// every kind, σP, λ0 and Tetmajer's line where the position is a column (a beam or a pin keeps
+// none of them, so those of the table stay).
+Unit1::Matrecord Werkstoff(const Position& p, const Unit1::TMatdat& matdat)
+{
+    const QString name = Unit1::kurz(p.werkstoff.name, 20);
+    const Unit1::Matrecord* eintrag = Tabelleneintrag(name, matdat);
+    Unit1::Matrecord m = eintrag ? *eintrag : Unit1::Matrecord {};
+    m.Sorte = name;
+    m.E = p.werkstoff.E;
+    if (p.art == Art::Knickung) {
+        m.SigmaP = p.werkstoff.sigma_p;
+        m.GrenzSchlankheit = p.werkstoff.lambda_0;
+        m.Tetmaier1 = p.werkstoff.tetmajer_a;
+        m.Tetmaier2 = p.werkstoff.tetmajer_b;
+    }
+    return m;
+}
+
+void Werkstoff_Einsetzen(const Unit1::Matrecord& m)
+{
+    Unit1::Sorte = m.Sorte;
+    Unit1::E = m.E;
+    Unit1::Sigma_B = m.SigmaB;
+    Unit1::Sigma_P = m.SigmaP;
+    Unit1::GrenzSchlankheit = m.GrenzSchlankheit;
+    Unit1::Gamma = m.Gamma;
+    Positionswerkstoff = m;
+}
+
+Unit1::TProfilachse Achse(Ausrichtung a)
+{
+    return a == Ausrichtung::Quer ? Unit1::TProfilachse::Imin : Unit1::TProfilachse::Imax;
+}
+
+// The section of the position as the profile selection leaves it.
+Querschnittswerte::Gewaehltes_Profil Querschnitt(const Position& p, const Unit1::TProfilbibliothek& bibliothek)
+{
+    if (!p.mitProfil)
+        return {0, 0, 0, 0, KeinProfilart, KeinProfilname, Unit1::TProfilachse::Keine, {}};
+    const Profil& eigen = p.profil;
+    const Unit1::TProfilrecord* eintrag = Profilabgleich::Bibliothekseintrag(eigen.name, bibliothek);
+    const Unit1::TProfilachse achse = Achse(eigen.ausrichtung);
+    if (eintrag) {
+        auto gewaehlt = Querschnittswerte::Gewaehltes_Profil::ausBibliothek(*eintrag, achse == Unit1::TProfilachse::Imax);
+        // Only the library's very values: the dialogs turn a library profile by its record. A
+        // column's position may keep no W, which it does not read.
+        if ((eigen.W == 0 || gewaehlt.W == eigen.W) && gewaehlt.I == eigen.I && gewaehlt.A == eigen.A) {
+            gewaehlt.Masse = eigen.masse;
+            return gewaehlt;
+        }
+    }
+    const QString art = eintrag ? eintrag->Art : QStringLiteral("Eigenes Profil");
+    return {eigen.W, eigen.I, eigen.A, eigen.masse, art, Unit1::kurz(eigen.name, 15), Unit1::TProfilachse::Keine, {}};
+}
+
+void Ergebnisse_Loeschen()
+{
+    using namespace Unit1;
+    Werf = Wxerf = fd = Ierf = Aerf = 0;
+    Sigma_K = Sk = Schlankheitsgrad = Lk = 0;
+}
+
+} // namespace
+
+void einsetzen(const Position& p, const Unit1::TMatdat& matdat, const Unit1::TProfilbibliothek& bibliothek)
+{
+    using namespace Unit1;
+    Akt_Belastungsfall = p.art == Art::Scherung ? 0 : p.fall;
+    Werkstoff_Einsetzen(Werkstoff(p, matdat));
+    const Querschnittswerte::Gewaehltes_Profil profil = Querschnitt(p, bibliothek);
+    profil.wiederherstellen();
+    if (profil.Profilachse != TProfilachse::Keine) // the axis the position's dialog turns it to
+        (p.art == Art::Knickung ? Knickachse : Biegeachse) = profil.Profilachse;
+    F = p.last;
+    L = p.laenge;
+    Abstand_a = p.abstand;
+    Abstand_b = p.laenge - p.abstand;
+    Lx = p.x;
+    Sigma_Zul = p.sigma_zul;
+    Sk_gewuenscht = p.sicherheit;
+    if (p.art == Art::Biegung)
+        Nachweis::Durchbiegungsgrenze = p.grenze;
+    Ergebnisse_Loeschen();
+}
+
+const Unit1::Matrecord* Werkstoffeintrag(int gewaehlterEintrag, const Unit1::TMatdat& matdat)
+{
+    if (Positionswerkstoff)
+        return &*Positionswerkstoff;
+    if (gewaehlterEintrag < 0 || gewaehlterEintrag > Unit1::Max_Material)
+        return nullptr;
+    return &matdat[std::size_t(gewaehlterEintrag)];
+}
+
+void Werkstoff_Vergessen() { Positionswerkstoff.reset(); }
+
+Position aufnehmen(const Position& eingaben, const Unit1::Matrecord* werkstoff)
+{
+    using namespace Unit1;
+    Position p = eingaben;
+    p.werkstoff = {Sorte, E, 0, 0, 0, 0};
+    if (p.art == Art::Knickung) {
+        p.werkstoff.lambda_0 = GrenzSchlankheit;
+        if (werkstoff) {
+            p.werkstoff.sigma_p = werkstoff->SigmaP;
+            p.werkstoff.tetmajer_a = werkstoff->Tetmaier1;
+            p.werkstoff.tetmajer_b = werkstoff->Tetmaier2;
+        }
+    }
+    p.mitProfil = ProfilName != KeinProfilname && (W != 0 || I != 0 || A != 0 || Masse != 0);
+    p.profil = {};
+    if (p.mitProfil)
+        p.profil = {ProfilName, W, I, A, Masse, Profilachse == TProfilachse::Imin ? Ausrichtung::Quer : Ausrichtung::Optimal};
+    p.grenze = p.art == Art::Biegung ? Nachweis::Durchbiegungsgrenze : 0;
+    return p;
+}
+
+} // namespace Positionszustand

@@ -1,0 +1,34 @@
+#pragma once
+// A position and the shared calculation state. A position put into the state leaves it as the
+// material list, the profile selection and the position's dialog would, so that the dialog, its
+// report and the position's own calculation give the same numbers; and a position taken from
+// the state and a dialog's own inputs.
+#include "core/app/Unit1.h"
+#include "core/projekt/Projekt.h"
+
+namespace Positionszustand {
+
+// Writes the case, the inputs, the material and the profile of `p` into the shared state and
+// clears the results. The material's further values (σB, γ, kind, wood strengths) come from the
+// table entry of that name where there is one; the values the position keeps win. A library
+// profile whose values in the position's orientation are the position's becomes the chosen
+// library profile about that axis, as the selection leaves it; any other profile (a computed or
+// typed-in one, or one the library now holds with other values) is a section of its own with the
+// position's values.
+void einsetzen(const Projekt::Position& p, const Unit1::TMatdat& matdat = Unit1::Matdat,
+    const Unit1::TProfilbibliothek& bibliothek = Unit1::Profildat);
+
+// The material record a calculation reads besides the shared values (σP and Tetmajer's line):
+// that of the position put into the state last, else the table entry selected in the material
+// list, none while nothing is selected. The position's material stands for the list's choice
+// until a material is chosen there (Werkstoff_Vergessen).
+const Unit1::Matrecord* Werkstoffeintrag(int gewaehlterEintrag, const Unit1::TMatdat& matdat = Unit1::Matdat);
+void Werkstoff_Vergessen();
+
+// `eingaben` (number, title, kind, case and the dialog's own inputs: load, lengths, x, σzul,
+// desired safety, self-weight) completed from the shared state as the dialog computes with it:
+// the material with the values of `werkstoff` (see Werkstoffeintrag) for buckling, the profile
+// with its orientation, and for bending the deflection limit.
+Projekt::Position aufnehmen(const Projekt::Position& eingaben, const Unit1::Matrecord* werkstoff);
+
+} // namespace Positionszustand
