@@ -1,6 +1,7 @@
 // The window of the general beam as the user works it: tables typed in either units, the
 // results on screen against the calculation, bad cells, the sketch, the kept results, the report.
 #include "Testumgebung.h"
+#include "core/app/Traegerskizze.h"
 #include "core/app/Unit1.h"
 #include "core/calc/Traegerrechnung.h"
 #include "core/platform/Zahlen.h"
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -320,6 +322,31 @@ private slots:
         QCOMPARE(d()->Image1->pixmap().toImage(), balken);
         d()->CB_Lager_Rechts->setCurrentIndex(1);
         QVERIFY(d()->Image1->pixmap().toImage() != balken);
+    }
+
+    // The report draws the sketch in 0.01 mm: lines and letters scale with it, so the page shows
+    // what the window shows.
+    void skizzeInJedemMassstab()
+    {
+        const QSize groesse(600, 150);
+        const QImage direkt = Traegerskizze::bild(beispiel(), groesse);
+        QImage skaliert(groesse, QImage::Format_ARGB32_Premultiplied);
+        skaliert.fill(Qt::white);
+        {
+            QPainter maler(&skaliert);
+            maler.scale(0.05, 0.05);
+            Traegerskizze::zeichnen(maler, QRectF(0, 0, 12000, 3000), beispiel());
+        }
+        // As much ink in both: thin lines and small letters drawn in page units would vanish.
+        const auto tinte = [](const QImage& b) {
+            int n = 0;
+            for (int y = 0; y < b.height(); ++y)
+                for (int x = 0; x < b.width(); ++x)
+                    n += qGray(b.pixel(x, y)) < 160;
+            return n;
+        };
+        const double verhaeltnis = double(tinte(skaliert)) / tinte(direkt);
+        QVERIFY2(verhaeltnis > 0.3 && verhaeltnis < 3, qPrintable(QString::number(verhaeltnis)));
     }
 
     // Looking at the diagrams, the formula or the help keeps the results; a new profile clears them.

@@ -310,9 +310,16 @@ private:
 
 } // namespace
 
-void zeichnen(QPainter& maler, const QRectF& rechteck, const Eingabe& e, System einheiten, Stil stil)
+void zeichnen(QPainter& maler, const QRectF& ziel, const Eingabe& e, System einheiten, Stil stil)
 {
+    // Drawn on a canvas of screen-like size and scaled to the target, so that lines and letters
+    // keep their proportions on a printer page (0.01 mm units) as on a button.
+    const double hoehe = std::clamp(ziel.height(), 40.0, 200.0);
+    const double massstab = ziel.height() / hoehe;
+    const QRectF rechteck(0, 0, ziel.width() / massstab, hoehe);
     maler.save();
+    maler.translate(ziel.topLeft());
+    maler.scale(massstab, massstab);
     maler.setRenderHint(QPainter::Antialiasing);
     maler.setClipRect(rechteck);
     if (stil == Stil::Knopf) {

@@ -129,7 +129,7 @@ Eingabefehler keineZahl(const QString& tabelle, int zeile, const QString& feld, 
                                                                          : feld;
     const QString was
         = text.trimmed().isEmpty() ? QStringLiteral("keine Zahl eingegeben") : QStringLiteral("'%1' ist keine Zahl").arg(text);
-    return {tabelle, zeile, feld, ort + QStringLiteral(": ") + was};
+    return {tabelle, zeile, feld, ort + QStringLiteral(": ") + was, was};
 }
 
 QString zelltext(const QTableWidget* t, int zeile, int spalte)

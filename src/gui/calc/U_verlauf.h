@@ -1,7 +1,8 @@
 #pragma once
 // The windows beside the calculation dialogs: "Verläufe" (shear, moment and deflection lines of
-// the bending cases), "Knickspannungslinie" (the buckling curve) and the "Rechenweg" (the last
-// calculation step by step) that all three carry, the shear dialog's as its only page.
+// the bending cases, and of the general beam as envelopes over the patterns of its variable
+// loads), "Knickspannungslinie" (the buckling curve) and the "Rechenweg" (the last calculation
+// step by step) that all of them carry, the shear dialog's as its only page.
 //
 // The dialogs hand over what they computed, right after computing: the steps their formulas
 // recorded and, through the shared calculation state, the inputs. Each window exists once,

@@ -42,10 +42,10 @@ void materialUndProfil(QList<Zeile>& z, const Traegerrechnung::Eingabe& e)
     z += zeile(QStringLiteral("Werkstoff"),
         QStringLiteral("%1; SigmaB %2, SigmaZul %3, E %4 N/mm2")
             .arg(Unit1::Sorte, fixiert(Unit1::Sigma_B, 2), fixiert(e.Sigma_Zul, 2), fixiert(e.E, 2)));
-    z += zeile(QStringLiteral("Profil"),
-        QStringLiteral("%1 %2; W %3 cm3, I %4 cm4, A %5 mm2, %6 kg/m")
-            .arg(Unit1::ProfilArt, Unit1::ProfilName, fixiert(e.W, 2), fixiert(e.I, 2), fixiert(Unit1::A, 2),
-                fixiert(e.Masse, 2)));
+    z += zeile(QStringLiteral("Profil"), Unit1::ProfilArt + QLatin1Char(' ') + Unit1::ProfilName);
+    z += zeile(QStringLiteral("Querschnittswerte"),
+        QStringLiteral("W %1 cm3, I %2 cm4, A %3 mm2, Masse %4 kg/m")
+            .arg(fixiert(e.W, 2), fixiert(e.I, 2), fixiert(Unit1::A, 2), fixiert(e.Masse, 2)));
 }
 
 void eingaben(QList<Zeile>& z, const Traegerrechnung::Eingabe& e, Traegereinheiten::System s)
