@@ -5,6 +5,7 @@ target_sources(trabex_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/app/Lastfallbild.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/Programmsymbol.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/Programmzustand.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/Traegerskizze.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/U_Dallg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/Unit1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Biegeformeln.cpp
