@@ -695,7 +695,8 @@ void verlaeufe(const Eingabe& e, const Loesung& l, Ergebnis& r)
     for (std::size_t z = 0; z < b.size(); ++z) {
         Abschnitt a = b[z];
         const Kandidat& f = wGroesster[z].wert >= -wKleinster[z].wert ? wGroesster[z] : wKleinster[z];
-        a.f = f.wert * zuMm;
+        // Without E·I no deflection was sought: its candidates are still the infinite start values.
+        a.f = r.mitDurchbiegung ? f.wert * zuMm : 0.0;
         a.x = f.x;
         a.L_f = a.f != 0 ? a.L_Grenze / std::fabs(a.f) : 0.0;
         a.ausnutzung = e.grenze > 0 ? std::fabs(a.f) * e.grenze / a.L_Grenze : 0.0;
