@@ -6,6 +6,7 @@
 #include "core/app/Programmsymbol.h"
 #include "core/app/Traegerskizze.h"
 #include "core/app/Unit1.h"
+#include "core/data/U_Einwirkungen.h"
 #include "core/data/U_Profile.h"
 #include "core/platform/Sprache.h"
 #include "core/platform/Textdatei.h"
@@ -254,6 +255,7 @@ void TMainform::FormCreate()
     Hilfeindex = 0;
     geschuetzt([&] { U_Profile::Profilbibliothek_Lesen(); });
     geschuetzt([&] { TS_Werkstoffauswahl->Materialdatenbank_Lesen(); });
+    geschuetzt([&] { U_Einwirkungen::Kategorien_Laden(Datendir); });
     geschuetzt([&] { TS_Profileditor->Erste_Datei_Laden(); });
 }
 

@@ -629,6 +629,16 @@ private slots:
         NAHE(s.lager[1].max, 5000.0, 1e-12, 5000.0);
         QCOMPARE(s.lager[1].min, 0.0);
         QVERIFY(std::fabs(s.M_max.wert) < 1e-6 && std::fabs(s.M_min.wert) < 1e-6);
+        // Without E and I there are no deflections, and the moments are still computed (this
+        // once failed as an overflow: the deflections left unsought were multiplied out).
+        Eingabe ohneEI = traeger({3000, 2000}, {einzellast(5000, 1000, Einwirkung::Veraenderlich)});
+        const Ergebnis mitEI = berechnen(ohneEI);
+        ohneEI.E = ohneEI.I = 0;
+        const Ergebnis o = berechnen(ohneEI);
+        QVERIFY(!o.mitDurchbiegung);
+        NAHE(o.M_max.wert, mitEI.M_max.wert, 1e-12, mitEI.M_max.wert);
+        for (const Abschnitt& a : o.abschnitte)
+            QCOMPARE(a.f, 0.0);
         // Finite inputs whose results overflow (a length cubed, a moment): the floating-point
         // error, no infinite number.
         for (const Eingabe& e : {traeger({1e200}, {einzellast(1e200, 5e199)}), traeger({4000}, {einzellast(1e307, 2000)})}) {

@@ -35,6 +35,7 @@ enum class Einwirkung { Staendig, Veraenderlich }; // G, Q
 struct Last {
     Lastart art = Lastart::Einzellast;
     Einwirkung einwirkung = Einwirkung::Staendig;
+    QString kategorie = QStringLiteral("A"); // of a variable load: the key of its ψ factors
     double F = 0; // N, downward positive
     double q = 0; // N/m
     double q1 = 0, q2 = 0; // N/m at von and at bis

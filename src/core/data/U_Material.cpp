@@ -46,6 +46,8 @@ Matrecord materialAusFeldern(int version, int zeile)
         m.SigmaD = zahl(8);
         m.SigmaZ = zahl(9);
         m.SigmaS = zahl(10);
+        if (!U_Lesen::Leerzeile(Str_Liste[Spalte_fy]))
+            m.fy = zahl(Spalte_fy);
     }
     return m;
 }
@@ -77,6 +79,8 @@ QString Wertfehler(int spalte, double wert)
 {
     if (spalte == 1)
         return wert > 0 ? QString() : QStringLiteral("der E-Modul muss größer als 0 sein");
+    if (spalte == Spalte_fy)
+        return wert > 0 ? QString() : QStringLiteral("die Streckgrenze fy muss größer als 0 sein");
     const QString name = nichtNegativ(spalte);
     return name.isEmpty() || wert >= 0 ? QString() : name + QStringLiteral(" darf nicht negativ sein");
 }
@@ -104,7 +108,7 @@ void Material_Einlesen(int version)
             ++ausgelassen;
             continue;
         }
-        Zeile_Zerlegen(zeile, Str_Liste, version == 1 ? 7 : 11);
+        Zeile_Zerlegen(zeile, Str_Liste, version == 1 ? 7 : Spalte_fy + 1);
         Matdat[eintrag] = materialAusFeldern(version, int(x + 1));
         ++eintrag;
     }
