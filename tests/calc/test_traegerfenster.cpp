@@ -208,7 +208,9 @@ private slots:
             QCOMPARE(d()->SG_Lager->item(z, 1)->text(), Zahlen::fixiert(r.lager[std::size_t(z)].min, 2));
             QCOMPARE(d()->SG_Lager->item(z, 2)->text(), Zahlen::fixiert(r.lager[std::size_t(z)].max, 2));
         }
-        QCOMPARE(d()->SG_Lager->item(0, 3)->text(), Zahlen::fixiert(r.lager[0].M_min, 2)); // the fixed end
+        // The fixed end's moment, −13 kN·m in N·mm: written out, not in exponent form.
+        QCOMPARE(d()->SG_Lager->item(0, 3)->text(), Zahlen::fixiert(r.lager[0].M_min, 2, 12));
+        QVERIFY(!d()->SG_Lager->item(0, 3)->text().contains(QLatin1Char('E')));
         QCOMPARE(d()->SG_Abschnitte->rowCount(), 3); // two spans and the cantilever
         for (int z = 0; z < 3; ++z)
             QCOMPARE(d()->SG_Abschnitte->item(z, 1)->text(), Zahlen::fixiert(r.abschnitte[std::size_t(z)].f, 4));

@@ -14,9 +14,11 @@ QString stelle(double x, System s)
     return fixiert(Traegereinheiten::anzeigen(x, s, Groesse::Laenge), s == System::N_mm ? 2 : 4);
 }
 
+QString zahl(double programmwert, System s, Groesse g) { return fixiert(Traegereinheiten::anzeigen(programmwert, s, g), 2, 12); }
+
 QString betrag(double programmwert, System s, Groesse g)
 {
-    return fixiert(Traegereinheiten::anzeigen(programmwert, s, g), 2) + QLatin1Char(' ') + Traegereinheiten::name(s, g);
+    return zahl(programmwert, s, g) + QLatin1Char(' ') + Traegereinheiten::name(s, g);
 }
 
 QString extrem(const Traegerrechnung::Extremwert& e, System s, Groesse g)

@@ -11,6 +11,9 @@ namespace Traegertexte {
 
 // A position x (mm) in the window's length unit, without the unit.
 QString stelle(double x, Traegereinheiten::System s);
+// A value in the window's unit with two decimals, written out up to twelve digits: a moment
+// of a long beam in N·mm reads "-13005940,12", not "-1,300594E+07".
+QString zahl(double programmwert, Traegereinheiten::System s, Traegereinheiten::Groesse g);
 // A value with its unit: "12,50 kN".
 QString betrag(double programmwert, Traegereinheiten::System s, Traegereinheiten::Groesse g);
 // "12,50 kN·m bei x = 2,1000 m".

@@ -701,8 +701,8 @@ void TDLG_Traeger::Ergebnisse_Zeigen()
     L_V_max->setText(Traegertexte::extrem({r.V_betrag_max.x, std::fabs(r.V_betrag_max.wert)}, s, Groesse::Kraft));
     L_Werf->setText(fixiert(r.W_erf, 2) + QStringLiteral(" cm³"));
 
-    const auto kraft = [s](double v) { return fixiert(Traegereinheiten::anzeigen(v, s, Groesse::Kraft), 2); };
-    const auto moment = [s](double v) { return fixiert(Traegereinheiten::anzeigen(v, s, Groesse::Moment), 2); };
+    const auto kraft = [s](double v) { return Traegertexte::zahl(v, s, Groesse::Kraft); };
+    const auto moment = [s](double v) { return Traegertexte::zahl(v, s, Groesse::Moment); };
     SG_Lager->setRowCount(int(r.lager.size()));
     for (int z = 0; z < int(r.lager.size()); ++z) {
         const Traegerrechnung::Lagerkraft& l = r.lager[std::size_t(z)];
