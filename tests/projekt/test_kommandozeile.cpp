@@ -147,6 +147,10 @@ private slots:
         QTest::newRow("leerer Name") << QStringList {"--json=", "--berechnen", "a"} << int(W::Falsch) << QString() << QString();
         QTest::newRow("json allein") << QStringList {"--json", "e.json"} << int(W::Falsch) << QString() << QString();
         QTest::newRow("unbekannt") << QStringList {"--pdf", "b.pdf"} << int(W::Falsch) << QString() << QString();
+        QTest::newRow("Datei im Fenster") << QStringList {"Garage.trabex"} << int(W::Fenster) << "Garage.trabex" << QString();
+        QTest::newRow("zwei Dateien") << QStringList {"a.trabex", "b.trabex"} << int(W::Falsch) << QString() << QString();
+        QTest::newRow("berechnen und Datei")
+            << QStringList {"--berechnen", "a.trabex", "b.trabex"} << int(W::Falsch) << QString() << QString();
     }
 
     void auswerten()
@@ -158,6 +162,8 @@ private slots:
         const Kommandozeile::Aufruf a = Kommandozeile::auswerten(argumente);
         QCOMPARE(int(a.was), was);
         QCOMPARE(a.fehler.isEmpty(), a.was != Kommandozeile::Aufruf::Was::Falsch);
+        if (a.was == Kommandozeile::Aufruf::Was::Fenster)
+            QCOMPARE(a.projekt, projekt);
         if (a.was == Kommandozeile::Aufruf::Was::Berechnen) {
             QCOMPARE(a.projekt, projekt);
             QCOMPARE(a.json, json);
