@@ -4,6 +4,10 @@
 # <prefix>/share/trabex/Daten/                       the delivered data, read-only; the program
 #                                                    fills the user's own data folder from it
 # <prefix>/share/applications, icons/hicolor, metainfo   menu entry, icon, AppStream data
+# <prefix>/share/mime/packages                       the project file type application/x-trabex;
+#                                                    Debian's shared-mime-info trigger on that
+#                                                    folder rebuilds the type database when the
+#                                                    package is installed or removed
 include(GNUInstallDirs)
 
 set(TRABEX_ID de.trabex.Trabex)
@@ -19,6 +23,8 @@ install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/desktop/${TRABEX_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/desktop/${TRABEX_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/desktop/${TRABEX_ID}.mime.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${TRABEX_ID}.xml)
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/desktop/Programmsymbol.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${TRABEX_ID}.svg)
 foreach(kante 48 256)

@@ -444,6 +444,12 @@ private slots:
         QCOMPARE(r.erfuellt, r.ausnutzung <= 1.0 && r.abschnitte[0].ausnutzung <= 1.0 && r.abschnitte[1].ausnutzung <= 1.0);
         e.W = 0; // no profile: no verdict passes
         QVERIFY(!berechnen(e).erfuellt);
+        e.I = 0; // nor an I: the same W erf., and no deflection instead of an overflow
+        const Ergebnis ohneProfil = berechnen(e);
+        QCOMPARE(ohneProfil.W_erf, r.W_erf);
+        QVERIFY(!ohneProfil.mitDurchbiegung);
+        QCOMPARE(ohneProfil.abschnitte[1].f, 0.0);
+        QCOMPARE(int(ohneProfil.urteile.size()), 1);
     }
 
     void falscheEingaben_data()

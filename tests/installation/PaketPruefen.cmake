@@ -30,7 +30,8 @@ foreach(datei
     ./usr/share/icons/hicolor/scalable/apps/${TRABEX_ID}.svg
     ./usr/share/icons/hicolor/48x48/apps/${TRABEX_ID}.png
     ./usr/share/icons/hicolor/256x256/apps/${TRABEX_ID}.png
-    ./usr/share/metainfo/${TRABEX_ID}.metainfo.xml)
+    ./usr/share/metainfo/${TRABEX_ID}.metainfo.xml
+    ./usr/share/mime/packages/${TRABEX_ID}.xml)
   string(FIND "${inhalt}" " ${datei}\n" stelle)
   if(stelle EQUAL -1)
     message(FATAL_ERROR "${datei} fehlt im Paket:\n${inhalt}")

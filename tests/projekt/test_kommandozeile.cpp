@@ -1,6 +1,7 @@
 // The program on the command line, run as a user runs it, without a display: the example file
 // computes to the numbers of the core functions the dialogs call, one line per position, the
 // results file, and the exit status for holding and failing verdicts and for bad files.
+#include "core/calc/Traegerrechnung.h"
 #include "core/projekt/Kommandozeile.h"
 #include "core/projekt/Positionsrechnung.h"
 #include "core/projekt/Projektdatei.h"
@@ -16,6 +17,7 @@
 namespace {
 
 const QString Beispiel = QStringLiteral(PROJEKT_FIXTURES "/beispiel.trabex");
+const QString MitTraeger = QStringLiteral(PROJEKT_FIXTURES "/traeger.trabex"); // the example and a general beam
 
 struct Ausgang {
     int status = -1;
@@ -83,6 +85,61 @@ private slots:
         QCOMPARE(qRound(liste[0].toObject().value(QStringLiteral("W_erf")).toDouble() * 100), 6444); // 64,44 cm³
         QCOMPARE(qRound(liste[1].toObject().value(QStringLiteral("sicherheit")).toDouble() * 100), 328);
         QCOMPARE(liste[2].toObject().value(QStringLiteral("A_erf")).toDouble(), 250.0);
+    }
+
+    // The general beam of position 4 computes from the command line to the numbers of the
+    // window's calculation for the same beam typed in by hand.
+    void traegerOhneAnzeige()
+    {
+        QTemporaryDir ordner;
+        const QString json = ordner.filePath(QStringLiteral("ergebnis.json"));
+        const Ausgang a = trabex({QStringLiteral("--berechnen"), MitTraeger, QStringLiteral("--json"), json});
+        QVERIFY2(a.fehler.isEmpty(), qPrintable(a.fehler));
+
+        Traegerrechnung::Eingabe e;
+        e.felder = {4000, 3000};
+        e.kragarm_rechts = 800;
+        e.lager_links = Traegerrechnung::Lager::Eingespannt;
+        e.lasten.resize(4);
+        e.lasten[0].F = 12000;
+        e.lasten[0].x = 1500;
+        e.lasten[1] = {Traegerrechnung::Lastart::Streckenlast, Traegerrechnung::Einwirkung::Veraenderlich};
+        e.lasten[1].q = 3000;
+        e.lasten[1].bis = 7800;
+        e.lasten[2].art = Traegerrechnung::Lastart::Trapezlast;
+        e.lasten[2].q2 = 2000;
+        e.lasten[2].von = 4000;
+        e.lasten[2].bis = 7000;
+        e.lasten[3].art = Traegerrechnung::Lastart::Moment;
+        e.lasten[3].M = 500000;
+        e.lasten[3].x = 7800;
+        e.Sigma_Zul = 160;
+        e.grenze = 300;
+        e.E = 210000;
+        e.I = 1943;
+        e.W = 194.3;
+        const auto soll = Traegerrechnung::berechnen(e, Traegerrechnung::Umfang::OhneRechenweg);
+        QCOMPARE(a.status, soll.erfuellt ? int(Kommandozeile::Erfuellt) : int(Kommandozeile::NichtErfuellt));
+        const QStringList zeilen = a.aus.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(zeilen.size(), 4);
+        QCOMPARE(zeilen[3],
+            QStringLiteral("Pos. 4 Deckenträger | Träger, 2 Felder | W erf. = %1 cm³ | %2")
+                .arg(QString::number(soll.W_erf, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')),
+                    soll.erfuellt ? QStringLiteral("erfüllt") : QStringLiteral("nicht erfüllt")));
+
+        QFile datei(json);
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const QJsonObject traeger
+            = QJsonDocument::fromJson(datei.readAll()).object().value(QStringLiteral("positionen")).toArray()[3].toObject();
+        QCOMPARE(traeger.value(QStringLiteral("W_erf")).toDouble(), soll.W_erf);
+        QCOMPARE(traeger.value(QStringLiteral("M_min")).toObject().value(QStringLiteral("wert")).toDouble(), soll.M_min.wert);
+        const QJsonArray lager = traeger.value(QStringLiteral("lager")).toArray();
+        QCOMPARE(lager.size(), 3);
+        for (qsizetype i = 0; i < lager.size(); ++i)
+            QCOMPARE(lager[i].toObject().value(QStringLiteral("max")).toDouble(), soll.lager[std::size_t(i)].max);
+        const QJsonArray felder = traeger.value(QStringLiteral("felder")).toArray();
+        QCOMPARE(felder.size(), 3);
+        QCOMPARE(felder[2].toObject().value(QStringLiteral("f")).toDouble(), soll.abschnitte[2].f);
     }
 
     void status_data()

@@ -31,7 +31,7 @@ Eingabefehler fehler(const QString& tabelle, int zeile, const QString& feld, con
         ort = QStringLiteral("Last %1").arg(zeile);
     if (!feld.isEmpty())
         ort = ort.isEmpty() ? feld : ort + QStringLiteral(", ") + feld;
-    return {tabelle, zeile, feld, ort.isEmpty() ? text : ort + QStringLiteral(": ") + text};
+    return {tabelle, zeile, feld, ort.isEmpty() ? text : ort + QStringLiteral(": ") + text, text};
 }
 
 const QString KeineZahl = QStringLiteral("Der Wert ist keine endliche Zahl.");
@@ -694,7 +694,10 @@ void verlaeufe(const Eingabe& e, const Loesung& l, Ergebnis& r)
     r.V_betrag_max = Vg.wert >= -Vk.wert ? Extremwert {Vg.x, Vg.wert} : Extremwert {Vk.x, Vk.wert};
     for (std::size_t z = 0; z < b.size(); ++z) {
         Abschnitt a = b[z];
-        const Kandidat& f = wGroesster[z].wert >= -wKleinster[z].wert ? wGroesster[z] : wKleinster[z];
+        // Without E·I no deflection was sought: f stays 0 (not the infinite start values).
+        const Kandidat& f = !r.mitDurchbiegung          ? Kandidat {}
+            : wGroesster[z].wert >= -wKleinster[z].wert ? wGroesster[z]
+                                                        : wKleinster[z];
         a.f = f.wert * zuMm;
         a.x = f.x;
         a.L_f = a.f != 0 ? a.L_Grenze / std::fabs(a.f) : 0.0;

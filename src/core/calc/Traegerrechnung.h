@@ -41,6 +41,8 @@ struct Last {
     double M = 0; // N·mm, clockwise positive
     double x = 0; // mm
     double von = 0, bis = 0; // mm
+
+    bool operator==(const Last&) const = default;
 };
 
 struct Eingabe {
@@ -67,6 +69,7 @@ struct Eingabefehler {
     int zeile = 0;
     QString feld;
     QString text; // the whole German message, naming row and field
+    QString grund; // the same without the place, for a caller that names it in its own terms
 };
 
 // The first fault of the input, or none. Nothing is computed from an input with a fault.

@@ -46,7 +46,7 @@ QVariant Positionsmodell::data(const QModelIndex& index, int rolle) const
     case Titel:
         return p.titel;
     case Art:
-        return Projekt::Artname(p.art, p.fall);
+        return Projekt::Artname(p);
     case Profil:
         return profiltext(p);
     case Ergebnis:

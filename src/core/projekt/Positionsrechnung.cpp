@@ -4,6 +4,7 @@
 #include "core/calc/Knickrechnung.h"
 #include "core/calc/Nachweis.h"
 #include "core/calc/Scherrechnung.h"
+#include "core/calc/Traegerrechnung.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Fliesskomma.h"
 #include "core/platform/Zahlen.h"
@@ -11,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <cmath>
 
 namespace Positionsrechnung {
@@ -103,17 +105,65 @@ void scherung(const Position& p, Ergebnis& e)
     e.erfuellt = haelt(r.nachweis.zustand);
 }
 
+// The general beam through the window's calculation; a verdict without a profile is open.
+void traeger(const Position& p, Ergebnis& e)
+{
+    Traegerrechnung::Ergebnis r = Traegerrechnung::berechnen(Traegereingabe(p), Traegerrechnung::Umfang::OhneRechenweg);
+    e.W_erf = r.W_erf;
+    e.erfuellt = std::all_of(r.urteile.begin(), r.urteile.end(), [](const Nachweis::Urteil& u) { return haelt(u.zustand); });
+    if (p.mitProfil) {
+        e.nachgewiesen = true;
+        e.ausnutzung = r.ausnutzung;
+    }
+    e.traeger = std::move(r);
+}
+
 void optional(QJsonObject& o, const QString& schluessel, const std::optional<double>& wert)
 {
     if (wert)
         o.insert(schluessel, *wert);
 }
 
+QJsonObject extremwert(const Traegerrechnung::Extremwert& w)
+{
+    return {{QStringLiteral("wert"), w.wert}, {QStringLiteral("x"), w.x}};
+}
+
+// Reactions, extremes, the deflection of each span and cantilever, and the equilibrium check.
+void traegerJson(const Traegerrechnung::Ergebnis& r, QJsonObject& o)
+{
+    QJsonArray lager, felder;
+    for (const Traegerrechnung::Lagerkraft& k : r.lager) {
+        QJsonObject l {{QStringLiteral("x"), k.x}, {QStringLiteral("min"), k.min}, {QStringLiteral("max"), k.max}};
+        if (k.eingespannt) {
+            l.insert(QStringLiteral("M_min"), k.M_min);
+            l.insert(QStringLiteral("M_max"), k.M_max);
+        }
+        lager.append(l);
+    }
+    for (const Traegerrechnung::Abschnitt& a : r.abschnitte) {
+        QJsonObject f {{QStringLiteral("name"), a.name}};
+        if (r.mitDurchbiegung) {
+            f.insert(QStringLiteral("f"), a.f);
+            f.insert(QStringLiteral("x"), a.x);
+            if (a.f != 0)
+                f.insert(QStringLiteral("L_f"), a.L_f);
+        }
+        felder.append(f);
+    }
+    o.insert(QStringLiteral("lager"), lager);
+    o.insert(QStringLiteral("M_max"), extremwert(r.M_max));
+    o.insert(QStringLiteral("M_min"), extremwert(r.M_min));
+    o.insert(QStringLiteral("V_betrag_max"), std::fabs(r.V_betrag_max.wert));
+    o.insert(QStringLiteral("felder"), felder);
+    o.insert(QStringLiteral("gleichgewicht_rest"), r.gleichgewicht_rest);
+}
+
 QJsonObject alsJson(const Position& p, const Ergebnis& e)
 {
     QJsonObject o {
         {QStringLiteral("nr"), p.nr}, {QStringLiteral("titel"), p.titel}, {QStringLiteral("art"), Artschluessel(p.art)}};
-    if (p.art != Art::Scherung)
+    if (p.art == Art::Biegung || p.art == Art::Knickung)
         o.insert(QStringLiteral("fall"), p.fall);
     if (!e.fehler.isEmpty()) {
         o.insert(QStringLiteral("fehler"), e.fehler);
@@ -139,6 +189,10 @@ QJsonObject alsJson(const Position& p, const Ergebnis& e)
     case Art::Scherung:
         o.insert(QStringLiteral("A_erf"), e.A_erf);
         break;
+    case Art::Traeger:
+        o.insert(QStringLiteral("W_erf"), e.W_erf);
+        traegerJson(*e.traeger, o);
+        break;
     }
     return o;
 }
@@ -158,6 +212,9 @@ Ergebnis rechnen(const Position& p)
             break;
         case Art::Scherung:
             scherung(p, e);
+            break;
+        case Art::Traeger:
+            traeger(p, e);
             break;
         }
     } catch (const Fehler& f) {
@@ -183,6 +240,7 @@ QString Hauptergebnis(const Position& p, const Ergebnis& e)
         return e.fehler;
     switch (p.art) {
     case Art::Biegung:
+    case Art::Traeger:
         return QStringLiteral("W erf. = %1 cm³").arg(fixiert(e.W_erf, 2));
     case Art::Knickung:
         return e.sicherheit ? QStringLiteral("Sk = %1").arg(fixiert(*e.sicherheit, 2))
@@ -202,8 +260,7 @@ QString Verdikt(const Ergebnis& e)
 
 QString Zeile(const Position& p, const Ergebnis& e)
 {
-    return QStringLiteral("Pos. %1 %2 | %3 | %4 | %5")
-        .arg(p.nr, p.titel, Artname(p.art, p.fall), Hauptergebnis(p, e), Verdikt(e));
+    return QStringLiteral("Pos. %1 %2 | %3 | %4 | %5").arg(p.nr, p.titel, Artname(p), Hauptergebnis(p, e), Verdikt(e));
 }
 
 QByteArray Ergebnisdatei(const Daten& projekt, const QList<Ergebnis>& ergebnisse)

@@ -16,7 +16,7 @@ struct Ergebnis {
     // required over present, ≤ 1 where it holds: |W erf.| / W, S gewünscht / Sk, A erf. / A
     std::optional<double> ausnutzung;
 
-    // Bending: W erf. and W erf. at x in cm³ (with the self-weight where it is switched on), the
+    // Bending and the general beam: W erf. and W erf. at x in cm³ (with the self-weight where it is switched on), the
     // deflection in mm, L/f. Those that need a profile or an x are left out without.
     double W_erf = 0;
     std::optional<double> W_x_erf;
@@ -32,6 +32,9 @@ struct Ergebnis {
 
     // Shear: A erf. in mm².
     double A_erf = 0;
+
+    // The general beam: its whole result (W erf. is also in W_erf above).
+    std::optional<Traegerrechnung::Ergebnis> traeger;
 };
 
 Ergebnis rechnen(const Projekt::Position& p);

@@ -10,9 +10,11 @@ QString Artschluessel(Art art)
     case Art::Knickung:
         return QStringLiteral("knickung");
     case Art::Scherung:
+        return QStringLiteral("scherung");
+    case Art::Traeger:
         break;
     }
-    return QStringLiteral("scherung");
+    return QStringLiteral("traeger");
 }
 
 QString Artname(Art art, int fall)
@@ -23,9 +25,40 @@ QString Artname(Art art, int fall)
     case Art::Knickung:
         return QStringLiteral("Knickung Fall %1").arg(fall);
     case Art::Scherung:
+        return QStringLiteral("Scherung");
+    case Art::Traeger:
         break;
     }
-    return QStringLiteral("Scherung");
+    return QStringLiteral("Träger");
+}
+
+QString Artname(const Position& p)
+{
+    if (p.art != Art::Traeger)
+        return Artname(p.art, p.fall);
+    const auto n = p.traeger.felder.size();
+    return n == 1 ? QStringLiteral("Träger, 1 Feld") : QStringLiteral("Träger, %1 Felder").arg(n);
+}
+
+Traegerrechnung::Eingabe Traegereingabe(const Position& p)
+{
+    Traegerrechnung::Eingabe e;
+    e.felder = p.traeger.felder;
+    e.kragarm_links = p.traeger.kragarm_links;
+    e.kragarm_rechts = p.traeger.kragarm_rechts;
+    e.lager_links = p.traeger.lager_links;
+    e.lager_rechts = p.traeger.lager_rechts;
+    e.lasten = p.traeger.lasten;
+    e.Sigma_Zul = p.sigma_zul;
+    e.grenze = p.grenze;
+    e.E = p.werkstoff.E;
+    if (p.mitProfil) {
+        e.W = p.profil.W;
+        e.I = p.profil.I;
+        e.Masse = p.profil.masse;
+    }
+    e.eigengewicht = p.eigengewicht;
+    return e;
 }
 
 QString NaechsteNummer(const Daten& projekt)

@@ -5,16 +5,19 @@
 //
 // Units as the dialogs show them: forces in N (line loads in N/m), lengths in mm, stresses and
 // E in N/mm², W in cm³, I in cm⁴, A in mm², the mass in kg/m.
+#include "core/calc/Traegerrechnung.h"
+
 #include <QList>
 #include <QString>
+#include <vector>
 
 namespace Projekt {
 
-enum class Art { Biegung, Knickung, Scherung };
+enum class Art { Biegung, Knickung, Scherung, Traeger };
 
-// "biegung", "knickung", "scherung": the kind as the project file writes it.
+// "biegung", "knickung", "scherung", "traeger": the kind as the project file writes it.
 QString Artschluessel(Art art);
-// "Biegung Fall 5", "Knickung Fall 2", "Scherung": the kind as the user reads it.
+// "Biegung Fall 5", "Knickung Fall 2", "Scherung", "Träger": the kind as the user reads it.
 QString Artname(Art art, int fall);
 
 struct Werkstoff {
@@ -41,6 +44,18 @@ struct Profil {
     bool operator==(const Profil&) const = default;
 };
 
+// The general beam's spans, supports and loads; its σzul, limit, self-weight, E and profile are
+// the position's own fields, as for bending.
+struct Traeger {
+    std::vector<double> felder; // span lengths, mm
+    double kragarm_links = 0, kragarm_rechts = 0; // mm, 0 = none
+    Traegerrechnung::Lager lager_links = Traegerrechnung::Lager::Gelenkig;
+    Traegerrechnung::Lager lager_rechts = Traegerrechnung::Lager::Gelenkig;
+    std::vector<Traegerrechnung::Last> lasten;
+
+    bool operator==(const Traeger&) const = default;
+};
+
 struct Position {
     QString nr;
     QString titel;
@@ -57,9 +72,17 @@ struct Position {
     Profil profil;
     bool eigengewicht = false;
     int grenze = 0; // deflection limit L/f ≥ grenze; 0 for none
+    Traeger traeger; // Art::Traeger only
 
     bool operator==(const Position&) const = default;
 };
+
+// The kind as the user reads it, with the general beam's spans: "Träger, 2 Felder".
+QString Artname(const Position& p);
+
+// The general beam's input of a position of that kind: its beam with the position's σzul,
+// limit, self-weight, E and (where it has one) the profile's W, I and mass.
+Traegerrechnung::Eingabe Traegereingabe(const Position& p);
 
 struct Kopf {
     QString bezeichnung;

@@ -107,6 +107,19 @@ public:
         return v.toBool();
     }
 
+    // The list in `feld`; a missing one is a fault.
+    QJsonArray liste(const QString& feld) const
+    {
+        if (!hat(feld))
+            fehler(feld, QStringLiteral("fehlt"));
+        const QJsonValue v = m_objekt.value(feld);
+        if (!v.isArray())
+            fehler(feld, QStringLiteral("ist keine Liste"));
+        return v.toArray();
+    }
+
+    const QString& ort() const { return m_ort; }
+
     // The reader of a nested object, or none when it is left out.
     std::optional<Feldleser> objekt(const QString& feld) const
     {
@@ -141,13 +154,13 @@ QString nummer(const Feldleser& f, const QJsonObject& o)
 Art art(const Feldleser& f)
 {
     const QString schluessel = f.text(QStringLiteral("art"));
-    for (Art a : {Art::Biegung, Art::Knickung, Art::Scherung})
+    for (Art a : {Art::Biegung, Art::Knickung, Art::Scherung, Art::Traeger})
         if (schluessel == Artschluessel(a))
             return a;
     if (schluessel.isEmpty())
         f.fehler(QStringLiteral("art"), QStringLiteral("fehlt"));
     f.fehler(QStringLiteral("art"),
-        QStringLiteral("unbekannte Art „%1“ (bekannt sind biegung, knickung und scherung)").arg(schluessel));
+        QStringLiteral("unbekannte Art „%1“ (bekannt sind biegung, knickung, scherung und traeger)").arg(schluessel));
 }
 
 Werkstoff werkstoff(const Feldleser& position, bool knickung)
@@ -185,11 +198,21 @@ void profil(const Feldleser& position, Position& p)
         pr.ausrichtung = Ausrichtung::Quer;
     else if (!ausrichtung.isEmpty() && ausrichtung != QStringLiteral("optimal"))
         f->fehler(QStringLiteral("ausrichtung"), QStringLiteral("muss „optimal“ oder „quer“ sein"));
-    const QStringList noetig = p.art == Art::Biegung ? QStringList {QStringLiteral("W"), QStringLiteral("I")}
-        : p.art == Art::Knickung                     ? QStringList {QStringLiteral("I"), QStringLiteral("A")}
-                                                     : QStringList {QStringLiteral("A")};
+    const bool biegt = p.art == Art::Biegung || p.art == Art::Traeger;
+    const QStringList noetig = biegt ? QStringList {QStringLiteral("W"), QStringLiteral("I")}
+        : p.art == Art::Knickung     ? QStringList {QStringLiteral("I"), QStringLiteral("A")}
+                                     : QStringList {QStringLiteral("A")};
     for (const QString& feld : noetig)
         f->positiv(feld);
+}
+
+// The fields both beam kinds share after the profile: the self-weight and the deflection limit.
+void eigengewichtUndGrenze(const Feldleser& f, Position& p)
+{
+    p.eigengewicht = f.wahrheitswert(QStringLiteral("eigengewicht"));
+    if (p.eigengewicht && !(p.mitProfil && p.profil.masse > 0))
+        f.fehler(QStringLiteral("eigengewicht"), QStringLiteral("verlangt ein Profil mit einer Masse über 0 (profil.masse)"));
+    p.grenze = f.hat(QStringLiteral("grenze")) ? f.ganzzahl(QStringLiteral("grenze"), 0, 100000) : 0;
 }
 
 void biegung(const Feldleser& f, Position& p)
@@ -206,10 +229,174 @@ void biegung(const Feldleser& f, Position& p)
     p.sigma_zul = f.positiv(QStringLiteral("sigma_zul"));
     p.werkstoff = werkstoff(f, false);
     profil(f, p);
-    p.eigengewicht = f.wahrheitswert(QStringLiteral("eigengewicht"));
-    if (p.eigengewicht && !(p.mitProfil && p.profil.masse > 0))
-        f.fehler(QStringLiteral("eigengewicht"), QStringLiteral("verlangt ein Profil mit einer Masse über 0 (profil.masse)"));
-    p.grenze = f.hat(QStringLiteral("grenze")) ? f.ganzzahl(QStringLiteral("grenze"), 0, 100000) : 0;
+    eigengewichtUndGrenze(f, p);
+}
+
+// --- The general beam ---------------------------------------------------------------------------
+
+using Traegerrechnung::Einwirkung;
+using Traegerrechnung::Lager;
+using Traegerrechnung::Last;
+using Traegerrechnung::Lastart;
+
+const QString Felder = QStringLiteral("felder");
+const QString Lasten = QStringLiteral("lasten");
+
+struct Lastschluessel {
+    Lastart art;
+    const char* schluessel;
+};
+constexpr Lastschluessel Lastarten[] = {{Lastart::Einzellast, "einzellast"}, {Lastart::Streckenlast, "streckenlast"},
+    {Lastart::Trapezlast, "trapezlast"}, {Lastart::Moment, "moment"}};
+
+QString lastartSchluessel(Lastart art)
+{
+    for (const auto& l : Lastarten)
+        if (l.art == art)
+            return QLatin1String(l.schluessel);
+    return {};
+}
+
+QString lagerSchluessel(Lager l) { return l == Lager::Eingespannt ? QStringLiteral("eingespannt") : QStringLiteral("gelenkig"); }
+
+// The reader of a load, which names it in messages: "Position 4 „Deckenträger“, Last 3".
+Feldleser lastleser(const Feldleser& position, const QJsonObject& o, int zeile)
+{
+    return Feldleser(o, position.ort() + QStringLiteral(", Last %1").arg(zeile));
+}
+
+Lager lager(const Feldleser& f, const QString& feld)
+{
+    const QString s = f.text(feld);
+    for (Lager l : {Lager::Gelenkig, Lager::Eingespannt})
+        if (s == lagerSchluessel(l))
+            return l;
+    f.fehler(feld, s.isEmpty() ? QStringLiteral("fehlt") : QStringLiteral("muss „gelenkig“ oder „eingespannt“ sein"));
+}
+
+std::vector<double> spannweiten(const Feldleser& f)
+{
+    std::vector<double> felder;
+    const QJsonArray liste = f.liste(Felder);
+    for (qsizetype i = 0; i < liste.size(); ++i) {
+        if (!liste.at(i).isDouble())
+            f.fehler(Felder, QStringLiteral("Feld %1 ist keine Zahl").arg(i + 1));
+        felder.push_back(liste.at(i).toDouble());
+    }
+    return felder;
+}
+
+Lastart lastart(const Feldleser& f)
+{
+    const QString art = f.text(QStringLiteral("art"));
+    for (const auto& l : Lastarten)
+        if (art == QLatin1String(l.schluessel))
+            return l.art;
+    f.fehler(QStringLiteral("art"),
+        art.isEmpty()
+            ? QStringLiteral("fehlt")
+            : QStringLiteral("unbekannte Lastart „%1“ (bekannt sind einzellast, streckenlast, trapezlast und moment)").arg(art));
+}
+
+Einwirkung einwirkung(const Feldleser& f)
+{
+    const QString e = f.text(QStringLiteral("einwirkung"));
+    if (e == QStringLiteral("G"))
+        return Einwirkung::Staendig;
+    if (e == QStringLiteral("Q"))
+        return Einwirkung::Veraenderlich;
+    f.fehler(QStringLiteral("einwirkung"),
+        e.isEmpty() ? QStringLiteral("fehlt") : QStringLiteral("muss „G“ (ständig) oder „Q“ (veränderlich) sein"));
+}
+
+// A load with the fields of its kind; those of other kinds are not read.
+Last last(const Feldleser& f)
+{
+    Last l;
+    l.art = lastart(f);
+    l.einwirkung = einwirkung(f);
+    switch (l.art) {
+    case Lastart::Einzellast:
+        l.F = f.zahl(QStringLiteral("F"));
+        l.x = f.zahl(QStringLiteral("x"));
+        break;
+    case Lastart::Moment:
+        l.M = f.zahl(QStringLiteral("M"));
+        l.x = f.zahl(QStringLiteral("x"));
+        break;
+    case Lastart::Streckenlast:
+        l.q = f.zahl(QStringLiteral("q"));
+        l.von = f.zahl(QStringLiteral("von"));
+        l.bis = f.zahl(QStringLiteral("bis"));
+        break;
+    case Lastart::Trapezlast:
+        l.q1 = f.zahl(QStringLiteral("q1"));
+        l.q2 = f.zahl(QStringLiteral("q2"));
+        l.von = f.zahl(QStringLiteral("von"));
+        l.bis = f.zahl(QStringLiteral("bis"));
+        break;
+    }
+    return l;
+}
+
+std::vector<Last> lasten(const Feldleser& f)
+{
+    std::vector<Last> lasten;
+    const QJsonArray liste = f.liste(Lasten);
+    for (qsizetype i = 0; i < liste.size(); ++i) {
+        const int zeile = int(i) + 1;
+        if (!liste.at(i).isObject())
+            ablehnen(QStringLiteral("%1, Last %2: ist kein Objekt").arg(f.ort()).arg(zeile));
+        lasten.push_back(last(lastleser(f, liste.at(i).toObject(), zeile)));
+    }
+    return lasten;
+}
+
+// The file's key of a value that the beam's check names by its symbol.
+QString schluessel(const QString& feld)
+{
+    static const std::pair<QString, QString> namen[] = {{QStringLiteral("σzul"), QStringLiteral("sigma_zul")},
+        {QStringLiteral("E"), QStringLiteral("werkstoff.E")}, {QStringLiteral("I"), QStringLiteral("profil.I")},
+        {QStringLiteral("W"), QStringLiteral("profil.W")}, {QStringLiteral("Masse"), QStringLiteral("profil.masse")},
+        {QStringLiteral("L/f"), QStringLiteral("grenze")}, {QStringLiteral("Kragarm links"), QStringLiteral("kragarm_links")},
+        {QStringLiteral("Kragarm rechts"), QStringLiteral("kragarm_rechts")}};
+    for (const auto& [kern, datei] : namen)
+        if (feld == kern)
+            return datei;
+    return feld.isEmpty() ? Felder : feld;
+}
+
+// The window's own check of the beam (spans, loads on the beam, von < bis, some load), so that
+// nothing is ever computed from a bad beam; its fault named in the file's terms.
+void traegerPruefen(const Feldleser& f, const Position& p)
+{
+    const auto fehler = Traegerrechnung::pruefen(Traegereingabe(p));
+    if (!fehler)
+        return;
+    if (fehler->tabelle == QStringLiteral("Lasten")) {
+        if (fehler->zeile > 0)
+            lastleser(f, {}, fehler->zeile).fehler(fehler->feld, fehler->grund);
+        f.fehler(Lasten, fehler->grund);
+    }
+    if (fehler->tabelle == QStringLiteral("Felder") && fehler->zeile > 0 && !fehler->feld.isEmpty())
+        f.fehler(Felder, QStringLiteral("Feld %1: %2").arg(fehler->zeile).arg(fehler->grund));
+    f.fehler(schluessel(fehler->feld), fehler->grund);
+}
+
+void traeger(const Feldleser& f, Position& p)
+{
+    Traeger& t = p.traeger;
+    t.felder = spannweiten(f);
+    t.kragarm_links = f.nichtNegativ(QStringLiteral("kragarm_links"));
+    t.kragarm_rechts = f.nichtNegativ(QStringLiteral("kragarm_rechts"));
+    t.lager_links = lager(f, QStringLiteral("lager_links"));
+    t.lager_rechts = lager(f, QStringLiteral("lager_rechts"));
+    t.lasten = lasten(f);
+    p.sigma_zul = f.positiv(QStringLiteral("sigma_zul"));
+    p.werkstoff = werkstoff(f, false);
+    profil(f, p);
+    eigengewichtUndGrenze(f, p);
+    traegerPruefen(f, p);
 }
 
 void knickung(const Feldleser& f, Position& p)
@@ -261,6 +448,9 @@ Position position(const QJsonValue& wert, int stelle)
     case Art::Scherung:
         scherung(f, p);
         break;
+    case Art::Traeger:
+        traeger(f, p);
+        break;
     }
     return p;
 }
@@ -305,10 +495,55 @@ QJsonObject profilJson(const Profil& pr)
             pr.ausrichtung == Ausrichtung::Quer ? QStringLiteral("quer") : QStringLiteral("optimal")}};
 }
 
+QJsonObject lastJson(const Last& l)
+{
+    QJsonObject o {{QStringLiteral("art"), lastartSchluessel(l.art)},
+        {QStringLiteral("einwirkung"), l.einwirkung == Einwirkung::Staendig ? QStringLiteral("G") : QStringLiteral("Q")}};
+    switch (l.art) {
+    case Lastart::Einzellast:
+        o.insert(QStringLiteral("F"), l.F);
+        o.insert(QStringLiteral("x"), l.x);
+        break;
+    case Lastart::Moment:
+        o.insert(QStringLiteral("M"), l.M);
+        o.insert(QStringLiteral("x"), l.x);
+        break;
+    case Lastart::Streckenlast:
+        o.insert(QStringLiteral("q"), l.q);
+        o.insert(QStringLiteral("von"), l.von);
+        o.insert(QStringLiteral("bis"), l.bis);
+        break;
+    case Lastart::Trapezlast:
+        o.insert(QStringLiteral("q1"), l.q1);
+        o.insert(QStringLiteral("q2"), l.q2);
+        o.insert(QStringLiteral("von"), l.von);
+        o.insert(QStringLiteral("bis"), l.bis);
+        break;
+    }
+    return o;
+}
+
+void traegerJson(const Traeger& t, QJsonObject& o)
+{
+    QJsonArray felder, lasten;
+    for (double f : t.felder)
+        felder.append(f);
+    for (const Last& l : t.lasten)
+        lasten.append(lastJson(l));
+    o.insert(Felder, felder);
+    o.insert(QStringLiteral("kragarm_links"), t.kragarm_links);
+    o.insert(QStringLiteral("kragarm_rechts"), t.kragarm_rechts);
+    o.insert(QStringLiteral("lager_links"), lagerSchluessel(t.lager_links));
+    o.insert(QStringLiteral("lager_rechts"), lagerSchluessel(t.lager_rechts));
+    o.insert(Lasten, lasten);
+}
+
 QJsonObject positionJson(const Position& p)
 {
-    QJsonObject o {{QStringLiteral("nr"), p.nr}, {QStringLiteral("titel"), p.titel},
-        {QStringLiteral("art"), Artschluessel(p.art)}, {QStringLiteral("last"), p.last}};
+    QJsonObject o {
+        {QStringLiteral("nr"), p.nr}, {QStringLiteral("titel"), p.titel}, {QStringLiteral("art"), Artschluessel(p.art)}};
+    if (p.art != Art::Traeger)
+        o.insert(QStringLiteral("last"), p.last);
     switch (p.art) {
     case Art::Biegung:
         o.insert(QStringLiteral("fall"), p.fall);
@@ -328,6 +563,13 @@ QJsonObject positionJson(const Position& p)
         break;
     case Art::Scherung:
         o.insert(QStringLiteral("sigma_zul"), p.sigma_zul);
+        break;
+    case Art::Traeger:
+        traegerJson(p.traeger, o);
+        o.insert(QStringLiteral("sigma_zul"), p.sigma_zul);
+        o.insert(QStringLiteral("eigengewicht"), p.eigengewicht);
+        o.insert(QStringLiteral("grenze"), p.grenze);
+        o.insert(QStringLiteral("werkstoff"), werkstoffJson(p));
         break;
     }
     if (p.mitProfil)
