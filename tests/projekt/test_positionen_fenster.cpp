@@ -54,6 +54,7 @@ QWidget* dialogVon(const Position& p)
     case Projekt::Art::Knickung:
         return U_knick::DLG_Knickung;
     case Projekt::Art::Scherung:
+    case Projekt::Art::Traeger:
         break;
     }
     return U_scher::DLG_Scherung;
@@ -79,6 +80,8 @@ void eintippen(QWidget* d, const Position& p)
     case Projekt::Art::Scherung:
         tippen(d, "E_SigmaZul", zahl(p.sigma_zul));
         break;
+    case Projekt::Art::Traeger:
+        QFAIL("no dialog of these");
     }
 }
 
@@ -101,6 +104,8 @@ void vergleichen(const Position& p)
     case Projekt::Art::Scherung:
         QVERIFY(Aerf == e.A_erf);
         break;
+    case Projekt::Art::Traeger:
+        QFAIL("no dialog of these");
     }
 }
 

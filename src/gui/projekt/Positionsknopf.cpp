@@ -120,12 +120,23 @@ void Klick(Eintrag& e)
     Knopf_Auffrischen(e);
 }
 
+// The dialog of the position's kind and case; none for a kind without one of these dialogs.
 Eintrag* fuerPosition(const Projekt::Position& p)
 {
-    const Lastfaelle::Familie familie = p.art == Projekt::Art::Biegung ? Lastfaelle::Familie::Biegung
-        : p.art == Projekt::Art::Knickung                              ? Lastfaelle::Familie::Knickung
-                                                                       : Lastfaelle::Familie::Scherung;
-    const Lastfaelle::Lastfall* fall = Lastfaelle::lastfall(familie, p.art == Projekt::Art::Scherung ? 0 : p.fall);
+    const Lastfaelle::Lastfall* fall = nullptr;
+    switch (p.art) {
+    case Projekt::Art::Biegung:
+        fall = Lastfaelle::lastfall(Lastfaelle::Familie::Biegung, p.fall);
+        break;
+    case Projekt::Art::Knickung:
+        fall = Lastfaelle::lastfall(Lastfaelle::Familie::Knickung, p.fall);
+        break;
+    case Projekt::Art::Scherung:
+        fall = Lastfaelle::lastfall(Lastfaelle::Familie::Scherung, 0);
+        break;
+    case Projekt::Art::Traeger:
+        break;
+    }
     if (!fall)
         return nullptr;
     for (Eintrag& e : eintraege())
@@ -175,7 +186,7 @@ void Oeffnen(TProjektstand::Schluessel schluessel)
     Eintrag* e = fuerPosition(*p);
     if (!e)
         throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein,
-            QStringLiteral("Pos. %1: für %2 gibt es keinen Dialog.").arg(p->nr, Projekt::Artname(p->art, p->fall)));
+            QStringLiteral("Pos. %1 (%2) wird nicht in einem der Rechendialoge geöffnet.").arg(p->nr, Projekt::Artname(*p)));
     Positionszustand::einsetzen(*p);
     e->schluessel = schluessel;
     Knopf_Auffrischen(*e);
