@@ -41,7 +41,7 @@ void TTab_Positionen::Aufbauen()
     schrift.setBold(false);
     schrift.setPixelSize(14);
     SG_Positionen->setFont(schrift);
-    const int breiten[] = {44, 150, 140, 120, 170, 90};
+    const int breiten[] = {44, 130, 130, 110, 180, 100}; // "Nachweis" takes the rest
     for (int s = 0; s < 6; ++s)
         SG_Positionen->setColumnWidth(s, breiten[s]);
     L_Abgleich = label(this, QStringLiteral("L_Abgleich"), QString(), 10, 548, 800, 50);
