@@ -255,6 +255,8 @@ private slots:
         klicken(&tab(), "B_Oeffnen");
         Plattform::aktivieren(d); // the window system's activation keeps what was computed
         vergleichen(erwartet);
+        if (p.art != Projekt::Art::Scherung)
+            QCOMPARE(Main::Mainform->L_Mat->text(), p.werkstoff.name);
         if (p.art == Projekt::Art::Biegung)
             QCOMPARE(Nachweis::Durchbiegungsgrenze, p.grenze);
         QVERIFY(!Main::Mainform->isWindowModified());

@@ -142,6 +142,11 @@ private slots:
         QCOMPARE(Unit1::Sigma_P, 200.0);
         QCOMPARE(Positionszustand::Werkstoffeintrag(-1)->Tetmaier1, 300.0);
 
+        // A pin keeps no material: the one chosen before stays.
+        Positionszustand::einsetzen(beispiel(2), werkstoffe(), bibliothek());
+        QCOMPARE(Unit1::Sorte, stuetze.werkstoff.name);
+        QCOMPARE(Unit1::E, 210000.0);
+
         // A material this machine does not have: the position's values, nothing else.
         Position fremd = stuetze;
         fremd.werkstoff.name = QStringLiteral("Sonderstahl");

@@ -108,7 +108,8 @@ void einsetzen(const Position& p, const Unit1::TMatdat& matdat, const Unit1::TPr
 {
     using namespace Unit1;
     Akt_Belastungsfall = p.art == Art::Scherung ? 0 : p.fall;
-    Werkstoff_Einsetzen(Werkstoff(p, matdat));
+    if (p.art != Art::Scherung) // a pin keeps no material: the chosen one stays
+        Werkstoff_Einsetzen(Werkstoff(p, matdat));
     Eigener.reset();
     const Querschnittswerte::Gewaehltes_Profil profil = Querschnitt(p, bibliothek);
     profil.wiederherstellen();
@@ -141,7 +142,9 @@ Position aufnehmen(const Position& eingaben, const Unit1::Matrecord* werkstoff)
 {
     using namespace Unit1;
     Position p = eingaben;
-    p.werkstoff = {Sorte, E, 0, 0, 0, 0};
+    p.werkstoff = {};
+    if (p.art != Art::Scherung)
+        p.werkstoff = {Sorte, E, 0, 0, 0, 0};
     if (p.art == Art::Knickung) {
         p.werkstoff.lambda_0 = GrenzSchlankheit;
         if (werkstoff) {

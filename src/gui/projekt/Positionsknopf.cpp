@@ -14,6 +14,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -188,6 +189,7 @@ void Oeffnen(TProjektstand::Schluessel schluessel)
         throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein,
             QStringLiteral("Pos. %1 (%2) wird nicht in einem der Rechendialoge geöffnet.").arg(p->nr, Projekt::Artname(*p)));
     Positionszustand::einsetzen(*p);
+    Main::Mainform->L_Mat->setText(Unit1::Sorte); // the chosen material is the position's now
     e->schluessel = schluessel;
     Knopf_Auffrischen(*e);
     e->teil.zeigen(*p);
