@@ -1,21 +1,25 @@
 // Trabex: strength of simple beams and columns. Without arguments the program window; with
 // --berechnen a project file is computed without a window, on Qt's offscreen platform, so it
-// runs where there is no display.
+// runs where there is no display. The whole report (--pdf) draws its diagrams with widgets
+// and so needs a QApplication, still on the offscreen platform.
 #include "gui/Main.h"
 #include "core/platform/Sprache.h"
 #include "core/projekt/Kommandozeile.h"
 #include "gui/platform/Oberflaeche.h"
+#include "gui/report/Gesamtbericht.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
 int ohneFenster(int argc, char* argv[], const Kommandozeile::Aufruf& aufruf)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QCoreApplication anwendung(argc, argv);
+    const std::unique_ptr<QCoreApplication> anwendung
+        = aufruf.pdf.isEmpty() ? std::make_unique<QCoreApplication>(argc, argv) : std::make_unique<QApplication>(argc, argv);
     Sprache::Zahlen_Deutsch_ohne_Sprachwahl(); // the lines on standard output as the window shows numbers
     QTextStream aus(stdout);
     QTextStream fehler(stderr);
@@ -26,8 +30,12 @@ int ohneFenster(int argc, char* argv[], const Kommandozeile::Aufruf& aufruf)
     case Kommandozeile::Aufruf::Was::Version:
         aus << "Trabex " TRABEX_VERSION "\n";
         return 0;
-    case Kommandozeile::Aufruf::Was::Berechnen:
-        return Kommandozeile::berechnen(aufruf.projekt, aufruf.json, aus, fehler).status;
+    case Kommandozeile::Aufruf::Was::Berechnen: {
+        const Kommandozeile::Lauf lauf = Kommandozeile::berechnen(aufruf.projekt, aufruf.json, aus, fehler);
+        if (aufruf.pdf.isEmpty() || !lauf.gelesen)
+            return lauf.status;
+        return Gesamtbericht::Als_PDF(aufruf.pdf, lauf, fehler);
+    }
     default:
         fehler << aufruf.fehler << '\n' << Kommandozeile::Hilfetext();
         return Kommandozeile::Fehler;

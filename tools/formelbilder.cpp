@@ -382,6 +382,38 @@ Seite knickung()
 }
 
 // ------------------------------------------------------------------------------------------
+// The general beam: the three-moment equation, by which its support moments can be checked by
+// hand (the program itself solves the whole beam exactly).
+
+Seite traeger()
+{
+    return {titel(QStringLiteral("Träger mit beliebigen Lasten – Dreimomentensatz")),
+        abschnitt(QStringLiteral("Stützmomente (E·I in allen Feldern gleich)")),
+        formel(QStringLiteral("M_{i−1}·l_i + 2·M_i·(l_i + l_{i+1}) + M_{i+1}·l_{i+1} = −6·(\\frac{A_i·a_i}{l_i} + "
+                              "\\frac{A_{i+1}·b_{i+1}}{l_{i+1}})"),
+            QStringLiteral("für jede Innenstütze i")),
+        text(QStringLiteral("A_i: Fläche der Momentenlinie des Feldes i als Einfeldträger; a_i: Abstand ihres Schwerpunkts vom "
+                            "linken Ende des Feldes i, b_{i+1}: vom rechten Ende des Feldes i+1.")),
+        abschnitt(QStringLiteral("Belastungsglieder 6·A·a/l (linke Seite) und 6·A·b/l (rechte Seite)")),
+        formel(QStringLiteral("\\frac{q·l^3}{4}"), QStringLiteral("Streckenlast q über das ganze Feld, beide Glieder")),
+        formel(QStringLiteral("\\frac{F·a·b·(l + a)}{l}"),
+            QStringLiteral("Einzellast F, a vom linken Feldende, b = l − a: 6·A·a/l")),
+        formel(QStringLiteral("\\frac{F·a·b·(l + b)}{l}"), QStringLiteral("dieselbe Last: 6·A·b/l")),
+        abschnitt(QStringLiteral("Ränder")),
+        text(QStringLiteral("Gelenkiges Ende: M = 0. Eingespanntes Ende: ein gedachtes Feld der Länge 0 davor, also "
+                            "2·M_0·l_1 + M_1·l_1 = −6·A_1·b_1/l_1. Kragarm der Länge k: das Stützmoment folgt aus seinen "
+                            "Lasten allein, z. B. M = −q·k²/2.")),
+        abschnitt(QStringLiteral("Schnittgrößen, Bemessung, Durchbiegung")),
+        formel(QStringLiteral("M(x) = M_0(x) + M_{i−1}·(1 − \\frac{x}{l_i}) + M_i·\\frac{x}{l_i}"),
+            QStringLiteral("M_0: Moment des Einfeldträgers")),
+        formel(QStringLiteral("W_{erf} = \\frac{max~\\abs{M}}{σ_{zul}·10^3}"), QStringLiteral("in cm³")),
+        formel(QStringLiteral("\\frac{L}{f} ≥ n"), QStringLiteral("je Feld L = l_i, je Kragarm L = 2·k")),
+        text(QStringLiteral("Veränderliche Lasten (Q) feldweise ungünstig: jede Belastung der Felder und Kragarme wird "
+                            "gerechnet, gezeigt werden die Hüllkurven. Das Programm rechnet exakt über die Biegelinie des "
+                            "ganzen Trägers und prüft das Gleichgewicht; der Dreimomentensatz dient der Kontrolle von Hand."))};
+}
+
+// ------------------------------------------------------------------------------------------
 // Units
 
 std::vector<Eintrag> kopfzeile() { return {{Eintrag::Kopf, {}, {}, {}}}; }
@@ -463,6 +495,26 @@ Seite einheiten(int art)
             zeile(QStringLiteral("ν_{K}"), QStringLiteral("vorhandene Knicksicherheit"), QStringLiteral("–"))});
         s.push_back(text(QStringLiteral("1 cm⁴ = 10⁴ mm⁴.")));
         break;
+    case 40:
+        dazu({titel(QStringLiteral("Einheiten – Träger mit beliebigen Lasten")), kopfzeile()[0],
+            zeile(QStringLiteral("l_i"), QStringLiteral("Stützweite des Feldes i"), QStringLiteral("mm")),
+            zeile(QStringLiteral("k"), QStringLiteral("Länge eines Kragarms"), QStringLiteral("mm")),
+            zeile(QStringLiteral("M_i"), QStringLiteral("Stützmoment an der Stütze i"), QStringLiteral("N·mm")),
+            zeile(QStringLiteral("F"), QStringLiteral("Einzellast, nach unten positiv"), QStringLiteral("N")),
+            zeile(QStringLiteral("q"), QStringLiteral("Streckenlast; eingegeben in N/m, in den Formeln q/1000"),
+                QStringLiteral("N/mm")),
+            zeile(QStringLiteral("M"), QStringLiteral("Moment als Last, im Uhrzeigersinn positiv"), QStringLiteral("N·mm")),
+            zeile(QStringLiteral("A_i"), QStringLiteral("Fläche der Momentenlinie des Einfeldträgers"), QStringLiteral("N·mm^2")),
+            zeile(QStringLiteral("a, b"), QStringLiteral("Abstände im Feld"), QStringLiteral("mm")),
+            zeile(QStringLiteral("x"), QStringLiteral("Stelle im Feld"), QStringLiteral("mm")),
+            zeile(QStringLiteral("σ_{zul}"), QStringLiteral("zulässige Biegespannung"), QStringLiteral("N/mm^2")),
+            zeile(QStringLiteral("W_{erf}"), QStringLiteral("erforderliches Widerstandsmoment"), QStringLiteral("cm^3")),
+            zeile(QStringLiteral("E"), QStringLiteral("Elastizitätsmodul des Werkstoffs"), QStringLiteral("N/mm^2")),
+            zeile(QStringLiteral("I"), QStringLiteral("Flächenträgheitsmoment des Profils"), QStringLiteral("cm^4")),
+            zeile(QStringLiteral("f"), QStringLiteral("Durchbiegung"), QStringLiteral("mm")),
+            zeile(QStringLiteral("n"), QStringLiteral("Grenze L/f (L/200 … L/500)"), QStringLiteral("–"))});
+        s.push_back(text(QStringLiteral("Im Fenster wahlweise kN, m, kN/m und kN·m; gerechnet wird in N, mm, N/mm und N·mm.")));
+        break;
     }
     return s;
 }
@@ -494,7 +546,8 @@ int main(int argc, char* argv[])
         gut &= schreiben(seitenbild(biegung(fall), formelBox), ziel.filePath(QStringLiteral("Formel%1.JPG").arg(fall)));
     gut &= schreiben(seitenbild(scherung(), formelBox), ziel.filePath(QStringLiteral("Formel20.JPG")));
     gut &= schreiben(seitenbild(knickung(), formelBox), ziel.filePath(QStringLiteral("Formel30.JPG")));
-    for (int art : {1, 2, 3, 20, 30})
+    gut &= schreiben(seitenbild(traeger(), formelBox), ziel.filePath(QStringLiteral("Formel40.JPG")));
+    for (int art : {1, 2, 3, 20, 30, 40})
         gut &= schreiben(seitenbild(einheiten(art), einheitenBox), ziel.filePath(QStringLiteral("Einheiten%1.JPG").arg(art)));
     return gut ? 0 : 1;
 }

@@ -8,6 +8,7 @@
 #include "core/platform/Textdatei.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QTextCursor>
@@ -141,7 +142,8 @@ int main(int argc, char* argv[])
     const QDir quelle(QString::fromLocal8Bit(argv[1]));
     const QDir ziel(QString::fromLocal8Bit(argv[2]));
     try {
-        for (int thema = 0; thema < 10; ++thema) {
+        // Every source there is, Hilfe0.txt upwards: one topic each.
+        for (int thema = 0; QFileInfo::exists(quelle.filePath(QStringLiteral("Hilfe%1.txt").arg(thema))); ++thema) {
             const QString name = QStringLiteral("Hilfe%1").arg(thema);
             QTextDocument dokument;
             dokument.setDefaultFont(QFont(Schrift, 10));

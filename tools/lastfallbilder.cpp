@@ -1,5 +1,7 @@
 // Writes the load-case sketches of the data directory: lastfallbilder <Daten-Ordner>
+// (and the sketch of the general beam that its formula picture shows).
 #include "core/app/Lastfallbild.h"
+#include "core/app/Traegerskizze.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -15,16 +17,19 @@ int main(int argc, char* argv[])
     }
     const QDir ziel(QString::fromLocal8Bit(argv[1]));
     int fehler = 0;
-    for (int f = int(Lastfallbild::Fall::Biegung1); f <= int(Lastfallbild::Fall::Knick4); ++f) {
-        const auto fall = static_cast<Lastfallbild::Fall>(f);
-        // 24-bit bitmaps, as every picture viewer and the printed reports read them.
-        const QImage bild = Lastfallbild::bild(fall, Lastfallbild::dateigroesse(fall)).convertToFormat(QImage::Format_RGB888);
-        const QString pfad = ziel.filePath(Lastfallbild::dateiname(fall));
+    // 24-bit bitmaps, as every picture viewer and the printed reports read them.
+    const auto schreiben = [&](const QImage& bild, const QString& name) {
+        const QString pfad = ziel.filePath(name);
         QImageWriter schreiber(pfad, "bmp");
-        if (!schreiber.write(bild)) {
+        if (!schreiber.write(bild.convertToFormat(QImage::Format_RGB888))) {
             std::fprintf(stderr, "%s: %s\n", qPrintable(pfad), qPrintable(schreiber.errorString()));
             ++fehler;
         }
+    };
+    for (int f = int(Lastfallbild::Fall::Biegung1); f <= int(Lastfallbild::Fall::Knick4); ++f) {
+        const auto fall = static_cast<Lastfallbild::Fall>(f);
+        schreiben(Lastfallbild::bild(fall, Lastfallbild::dateigroesse(fall)), Lastfallbild::dateiname(fall));
     }
+    schreiben(Traegerskizze::bild(Traegerskizze::Knopfbeispiel(), QSize(256, 128)), QStringLiteral("B_Traeger.BMP"));
     return fehler == 0 ? 0 : 1;
 }

@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
-"""Writes the delivered material database Daten/Material.csv (11-column layout, Windows-1252,
-CR LF, German decimal commas). The sources of every value are listed in Daten/QUELLEN.txt.
+"""Writes the delivered material database Daten/Material.csv (11 columns and the yield strength
+fy as column 12, Windows-1252, CR LF, German decimal commas). The sources of every value are listed in Daten/QUELLEN.txt.
 
 sigmaB: tensile strength Rm (metals, plastics), characteristic bending strength f_m,k (wood),
 so that the program's default allowable stress sigmaB/3 resp. sigmaB/1.625 fits.
 sigmaP: proportional limit. Where a textbook gives the limit slenderness lambda0 of a Tetmajer
 line, sigmaP = pi^2 E / lambda0^2, so that the program's lambda0 = pi sqrt(E/sigmaP) meets the
 line; other metals sigmaP = 0.8 Rp0.2; wood lambda0 = 100; thermoplastics have none (0).
+fy: the yield strength of the structural steels for thicknesses up to 40 mm, the value the steel
+check takes; empty for every other material, which that check does not cover.
 
 Run by hand:  python3 tools/material_erzeugen.py Daten
 """
@@ -75,7 +77,10 @@ KUNSTSTOFFE = [
 
 KOPF = ["Werkstoff", "E-Modul [N/mm²]", "SigmaB [N/mm²]", "SigmaP [N/mm²]", "Tetmajer a [N/mm²]",
         "Tetmajer b [N/mm²]", "Spez. Gewicht [kg/dm³]", "Art", "SigmaD [N/mm²]", "SigmaZ [N/mm²]",
-        "SigmaS [N/mm²]"]
+        "SigmaS [N/mm²]", "fy [N/mm²]"]
+
+# Structural steels and their yield strength fy for t <= 40 mm (EN 10025-2, -3).
+FY = {"S235JR (St37-2)": 235, "S275JR (St44-2)": 275, "S355J2 (St52-3)": 355, "S460N": 460}
 
 
 def zahl(wert):
@@ -96,13 +101,14 @@ def zeilen():
             sigma_p = sigma_p_aus_grenzschlankheit(e, lambda0)
         else:
             sigma_p = 0.8 * rp
-        yield [name, e, rm, sigma_p, a, b, gamma, "Metall", 0, 0, 0]
+        fy = FY.get(name, "")
+        yield [name, e, rm, sigma_p, a, b, gamma, "Metall", 0, 0, 0, fy]
     for name, e, fm, fc, ft, fv, dichte, nadelholz in HOLZ:
         sigma_p = round(math.pi ** 2 * e / 100 ** 2, 2)
         a, b = (29.3, 0.194) if nadelholz else (0, 0)
-        yield [name, e, fm, sigma_p, a, b, dichte, "Holz", fc, ft, fv]
+        yield [name, e, fm, sigma_p, a, b, dichte, "Holz", fc, ft, fv, ""]
     for name, e, rm, dichte in KUNSTSTOFFE:
-        yield [name, e, rm, 0, 0, 0, dichte, "Kunststoff", 0, 0, 0]
+        yield [name, e, rm, 0, 0, 0, dichte, "Kunststoff", 0, 0, 0, ""]
 
 
 def main():

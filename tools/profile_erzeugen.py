@@ -312,35 +312,53 @@ def zahl(mm):
     return ("%g" % mm).replace(".", ",")
 
 
+def i_knicklinien(h, b, tf):
+    """Buckling curves of a rolled I section about y and z (DIN EN 1993-1-1, table 6.2, S235 to
+    S420; the curves of S460 are better, so these are on the safe side for it)."""
+    if h / b > 1.2:
+        return ("a", "b") if tf <= 40 else ("b", "c")
+    return ("b", "c") if tf <= 100 else ("d", "d")
+
+
+# The same table for the other families: hot-finished hollow sections a, angles b, U, T and
+# solid sections c, about either axis.
+WARM_HOHL = ("a", "a")
+WINKEL = ("b", "b")
+U_T_VOLL = ("c", "c")
+
+
 def familien():
-    yield "IPE.CSV", "IPE", [("IPE %d" % n, i_parallel(*d).werte()) for n, d in zip(IPE_NAMEN, IPE)]
+    """Each family: file, type text, and per profile its name, section values and curves."""
+    yield "IPE.CSV", "IPE", [("IPE %d" % n, i_parallel(*d).werte(), i_knicklinien(d[0], d[1], d[3]))
+                             for n, d in zip(IPE_NAMEN, IPE)]
     yield "IPN.CSV", "IPN (I-Träger schmal)", [
-        ("IPN %d" % d[0], i_geneigt(*d, d[2], 0.6 * d[2], 0.14).werte()) for d in IPN]
-    yield "HEA.CSV", "HEA (IPBl)", [("HEA %d" % n, i_parallel(*d).werte()) for n, d in zip(HE_NAMEN, HEA)]
-    yield "HEB.CSV", "HEB (IPB)", [("HEB %d" % n, i_parallel(*d).werte()) for n, d in zip(HE_NAMEN, HEB)]
-    yield "HEM.CSV", "HEM (IPBv)", [("HEM %d" % n, i_parallel(*d).werte()) for n, d in zip(HE_NAMEN, HEM)]
+        ("IPN %d" % d[0], i_geneigt(*d, d[2], 0.6 * d[2], 0.14).werte(), i_knicklinien(d[0], d[1], d[3])) for d in IPN]
+    for datei, art, name, masse in (("HEA.CSV", "HEA (IPBl)", "HEA", HEA), ("HEB.CSV", "HEB (IPB)", "HEB", HEB),
+                                    ("HEM.CSV", "HEM (IPBv)", "HEM", HEM)):
+        yield datei, art, [("%s %d" % (name, n), i_parallel(*d).werte(), i_knicklinien(d[0], d[1], d[3]))
+                           for n, d in zip(HE_NAMEN, masse)]
     yield "UPN.CSV", "UPN (U-Stahl)", [
-        ("UPN %d" % h, u_profil(h, b, tw, tf, tf, tf / 2, 0.08 if h <= 300 else 0.05).werte())
+        ("UPN %d" % h, u_profil(h, b, tw, tf, tf, tf / 2, 0.08 if h <= 300 else 0.05).werte(), U_T_VOLL)
         for h, b, tw, tf in UPN]
-    yield "UPE.CSV", "UPE (U parallele Flansche)", [("UPE %d" % d[0], u_profil(*d).werte()) for d in UPE]
+    yield "UPE.CSV", "UPE (U parallele Flansche)", [("UPE %d" % d[0], u_profil(*d).werte(), U_T_VOLL) for d in UPE]
     yield "LGLEICH.CSV", "Winkel gleichschenklig", [
-        ("L %sx%sx%s" % (zahl(h), zahl(b), zahl(t)), winkel(h, b, t, r1, r2).werte())
+        ("L %sx%sx%s" % (zahl(h), zahl(b), zahl(t)), winkel(h, b, t, r1, r2).werte(), WINKEL)
         for h, b, t, r1, r2 in WINKEL_GLEICH]
     yield "LUNGLEI.CSV", "Winkel ungleichschenklig", [
-        ("L %sx%sx%s" % (zahl(h), zahl(b), zahl(t)), winkel(h, b, t, r1, r2).werte())
+        ("L %sx%sx%s" % (zahl(h), zahl(b), zahl(t)), winkel(h, b, t, r1, r2).werte(), WINKEL)
         for h, b, t, r1, r2 in WINKEL_UNGLEICH]
-    yield "TSTAHL.CSV", "T-Stahl", [("T %d" % h, t_profil(h, h, t).werte()) for h, t in T_STAHL]
+    yield "TSTAHL.CSV", "T-Stahl", [("T %d" % h, t_profil(h, h, t).werte(), U_T_VOLL) for h, t in T_STAHL]
     yield "QROHR.CSV", "Quadratrohr warmgefertigt", [
-        ("%sx%sx%s" % (zahl(a), zahl(a), zahl(t)), hohl_rechteck(a, a, t).werte())
+        ("%sx%sx%s" % (zahl(a), zahl(a), zahl(t)), hohl_rechteck(a, a, t).werte(), WARM_HOHL)
         for a, dicken in QUADRATROHRE for t in dicken]
     yield "RROHR.CSV", "Rechteckrohr warmgefertigt", [
-        ("%sx%sx%s" % (zahl(h), zahl(b), zahl(t)), hohl_rechteck(h, b, t).werte())
+        ("%sx%sx%s" % (zahl(h), zahl(b), zahl(t)), hohl_rechteck(h, b, t).werte(), WARM_HOHL)
         for (h, b), dicken in RECHTECKROHRE for t in dicken]
     yield "RUNDROHR.CSV", "Rundrohr warmgefertigt", [
-        ("%sx%s" % (zahl(d), zahl(t)), kreis_werte(d, t)) for d, dicken in RUNDROHRE for t in dicken]
+        ("%sx%s" % (zahl(d), zahl(t)), kreis_werte(d, t), WARM_HOHL) for d, dicken in RUNDROHRE for t in dicken]
     yield "FLACH.CSV", "Flachstahl", [
-        ("FL %dx%s" % (b, zahl(t)), flach_werte(b, t)) for b in FLACH_BREITEN for t in FLACH_DICKEN if t < b]
-    yield "RUND.CSV", "Rundstahl", [("RD %d" % d, kreis_werte(d)) for d in RUND]
+        ("FL %dx%s" % (b, zahl(t)), flach_werte(b, t), U_T_VOLL) for b in FLACH_BREITEN for t in FLACH_DICKEN if t < b]
+    yield "RUND.CSV", "Rundstahl", [("RD %d" % d, kreis_werte(d), U_T_VOLL) for d in RUND]
 
 
 def gerundet(wert):
@@ -364,10 +382,10 @@ def main():
     index = []
     for dateiname, art, profile in familien():
         assert len(dateiname) <= 12 and len(art) <= 30 and len(profile) <= 151, dateiname
-        zeilen = ["Art;Name;Wmax;Wmin;Imax;Imin;A"]
-        for name, (a, imax, wmax, imin, wmin) in profile:
+        zeilen = ["Art;Name;Wmax;Wmin;Imax;Imin;A;Knicklinie Imax;Knicklinie Imin"]
+        for name, (a, imax, wmax, imin, wmin), knicklinien in profile:
             assert len(name) <= 15, name
-            zeilen.append(";".join([art, name] + [gerundet(v) for v in (wmax, wmin, imax, imin, a)]))
+            zeilen.append(";".join([art, name] + [gerundet(v) for v in (wmax, wmin, imax, imin, a)] + list(knicklinien)))
         schreiben(os.path.join(ziel, dateiname), zeilen)
         index.append(dateiname)
         print("%-13s %3d Profile  %s" % (dateiname, len(profile), art))

@@ -5,11 +5,13 @@ target_sources(trabex_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/app/Lastfallbild.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/Programmsymbol.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/Programmzustand.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/Traegerskizze.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/U_Dallg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/Unit1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Biegeformeln.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Biegelinien.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Biegerechnung.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/calc/Eurocode.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Knickformeln.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Knickrechnung.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Knickspannungslinie.cpp
@@ -21,6 +23,7 @@ target_sources(trabex_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/calc/Scherrechnung.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Traegerrechnung.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Traegersuche.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/data/U_Einwirkungen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/U_Lesen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/U_Material.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/U_Profile.cpp

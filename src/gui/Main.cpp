@@ -4,7 +4,9 @@
 #include "core/app/Lastfaelle.h"
 #include "core/app/Lastfallbild.h"
 #include "core/app/Programmsymbol.h"
+#include "core/app/Traegerskizze.h"
 #include "core/app/Unit1.h"
+#include "core/data/U_Einwirkungen.h"
 #include "core/data/U_Profile.h"
 #include "core/platform/Sprache.h"
 #include "core/platform/Textdatei.h"
@@ -13,6 +15,7 @@
 #include "gui/calc/U_knick.h"
 #include "gui/calc/U_passend.h"
 #include "gui/calc/U_scher.h"
+#include "gui/calc/U_traeger.h"
 #include "gui/data/Tab_Profileditor.h"
 #include "gui/data/Tab_Werkstoffauswahl.h"
 #include "gui/data/Tab_Werkstoffdatenbank.h"
@@ -68,6 +71,7 @@ void Programmstart()
     U_Hilfe::DLG_Hilfe = new TDLG_Hilfe(Mainform);
     U_Formel::DLG_Formel = new TDLG_Formel(Mainform);
     U_passend::DLG_Passendes_Profil = new TDLG_Passendes_Profil(Mainform);
+    U_traeger::DLG_Traeger = new TDLG_Traeger(Mainform);
 }
 
 void Programmende()
@@ -84,6 +88,7 @@ void Programmende()
     U_Hilfe::DLG_Hilfe = nullptr;
     U_Formel::DLG_Formel = nullptr;
     U_passend::DLG_Passendes_Profil = nullptr;
+    U_traeger::DLG_Traeger = nullptr;
 }
 
 QWidget* Dialog(Lastfaelle::Dialog dialog)
@@ -189,6 +194,14 @@ void TMainform::Berechnungen_Aufbauen()
         B_Biegung[f - 1] = fallknopf(b.name, b.x, b.y, 64, Lastfaelle::Familie::Biegung, f);
     }
     B_Scherung = fallknopf("B_Scherung", 384, 498, 64, Lastfaelle::Familie::Scherung, 0);
+    // The general beam, in the free cell above shear: its sketch drawn from a sample beam.
+    B_Traeger = knopf(t, QStringLiteral("B_Traeger"), QString(), 384, 386, 128, 64);
+    B_Traeger->setIcon(QPixmap::fromImage(Traegerskizze::bild(
+        Traegerskizze::Knopfbeispiel(), QSize(120, 56), Traegereinheiten::System::N_mm, Traegerskizze::Stil::Knopf)));
+    B_Traeger->setIconSize(QSize(120, 56));
+    B_Traeger->setToolTip(QStringLiteral("Träger mit beliebigen Lasten"));
+    connect(B_Traeger, &QPushButton::clicked, this,
+        [] { Plattform::geschuetzt([] { Main::Dialog_Zeigen(U_traeger::DLG_Traeger); }); });
     static constexpr Knopf knick[4]
         = {{"B_Knick1", 622, 50}, {"B_Knick2", 792, 50}, {"B_Knick3", 620, 224}, {"B_Knick4", 790, 224}};
     for (int f = 1; f <= 4; ++f)
@@ -259,6 +272,7 @@ void TMainform::FormCreate()
     Hilfeindex = 0;
     geschuetzt([&] { U_Profile::Profilbibliothek_Lesen(); });
     geschuetzt([&] { TS_Werkstoffauswahl->Materialdatenbank_Lesen(); });
+    geschuetzt([&] { U_Einwirkungen::Kategorien_Laden(Datendir); });
     geschuetzt([&] { TS_Profileditor->Erste_Datei_Laden(); });
     geschuetzt([&] { Dateimenue->Zuletzt_Laden(); });
 }

@@ -73,6 +73,7 @@ public:
     QPushButton* B_Hilfe_Auswahl;
     QPushButton* B_Beenden2;
     QPushButton* B_Scherung;
+    QPushButton* B_Traeger; // the general beam
     QPushButton* B_Knick[4];
     QPushButton* B_Biegung[13]; // B_Biegung1 … B_Biegung8, B_Bieg9 … B_Bieg13
 

@@ -9,7 +9,9 @@ target_sources(trabex_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/calc/U_bieg2.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/U_knick.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/U_passend.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/calc/Traegertexte.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/U_scher.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/calc/U_traeger.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/U_verlauf.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/Tab_Profileditor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/Tab_Werkstoffauswahl.cpp
@@ -25,7 +27,9 @@ target_sources(trabex_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/projekt/Projektkopf.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projekt/Projektstand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projekt/Tab_Positionen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/report/Gesamtbericht.cpp
   ${CMAKE_CURRENT_LIST_DIR}/report/U_Printgr.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/report/Traegerbericht.cpp
   ${CMAKE_CURRENT_LIST_DIR}/report/U_druck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/report/Zusatzseiten.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sections/Querschnittsdialog.cpp

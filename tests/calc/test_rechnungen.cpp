@@ -2,6 +2,7 @@
 // dialogs' numbers, refuse inputs without meaning by name, and carry what a report needs.
 #include "Kernumgebung.h"
 #include "core/calc/Biegerechnung.h"
+#include "core/calc/Eurocode.h"
 #include "core/calc/Knickrechnung.h"
 #include "core/calc/Profilsuche.h"
 #include "core/calc/Pruefung.h"
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 Q_DECLARE_METATYPE(Knickrechnung::Aufgabe)
 Q_DECLARE_METATYPE(Biegerechnung::Aufgabe)
@@ -244,6 +246,60 @@ QList<QPair<QString, Rechenweg::Schritte>> alleRechenwege()
         }
 
     wege.append({QStringLiteral("Scherung"), Scherrechnung::rechnen({12345.6, 93, 20}).schritte});
+
+    // The steel checks: a column of each Euler case, slender and stocky (λ̄ ≤ 0,2), bending of a
+    // case with and without self-weight, and a general beam under combinations.
+    const Eurocode::Kategorie katA {QStringLiteral("A"), QStringLiteral("Q Kat. A"), QStringLiteral("A"), 0.7, 0.5, 0.3};
+    const Eurocode::Kategorie schnee {QStringLiteral("Schnee"), QStringLiteral("S"), QStringLiteral("S"), 0.5, 0.2, 0};
+    const Eurocode::Werkstoff s235 {QStringLiteral("S235"), QStringLiteral("Metall"), 235};
+    for (int fall = 1; fall <= 4; ++fall)
+        for (const double L : {3456.7, 345.6}) {
+            Eurocode::Knickaufgabe k;
+            k.fall = fall;
+            k.F = 123456.7;
+            k.L = L;
+            k.E = 210000;
+            k.I = 2142.3;
+            k.A = 11550;
+            k.last = {Eurocode::Einwirkung::Veraenderlich, katA};
+            k.werkstoff = s235;
+            k.knicklinie = QStringLiteral("c");
+            wege.append({QStringLiteral("EC3 Eulerfall %1 L=%2").arg(fall).arg(L), Eurocode::Knicken(k).schritte});
+        }
+    for (const bool eigengewicht : {false, true}) {
+        Eurocode::Biegeaufgabe b;
+        b.fall = 4;
+        b.e = {12345.6, 3217, 1000, 0, 0};
+        b.Masse = 30.7;
+        b.eigengewicht = eigengewicht;
+        b.W = 250.5;
+        b.last = {Eurocode::Einwirkung::Veraenderlich, katA};
+        b.werkstoff = s235;
+        wege.append({QStringLiteral("EC3 Biegung%1").arg(eigengewicht ? QStringLiteral(" mit g") : QString()),
+            Eurocode::Biegung(b).schritte});
+    }
+    Eurocode::Traegeraufgabe t;
+    t.traeger.felder = {4000, 5500};
+    t.traeger.kragarm_rechts = 1200;
+    for (const auto& [einwirkung, kategorie, q] : {std::tuple {Traegerrechnung::Einwirkung::Staendig, "A", 2345.6},
+             {Traegerrechnung::Einwirkung::Veraenderlich, "A", 3456.7},
+             {Traegerrechnung::Einwirkung::Veraenderlich, "Schnee", 987.6}}) {
+        Traegerrechnung::Last l;
+        l.art = Traegerrechnung::Lastart::Streckenlast;
+        l.einwirkung = einwirkung;
+        l.kategorie = QString::fromLatin1(kategorie);
+        l.q = q;
+        l.bis = 10700;
+        t.traeger.lasten.push_back(l);
+    }
+    t.traeger.Sigma_Zul = 140;
+    t.traeger.W = 300;
+    t.traeger.E = 210000;
+    t.traeger.I = 5000;
+    t.traeger.grenze = 300;
+    t.kategorien = {katA, schnee};
+    t.werkstoff = s235;
+    wege.append({QStringLiteral("EC3 Träger"), Eurocode::Traeger(t).biegung.schritte});
     return wege;
 }
 

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <map>
+#include <tuple>
 
 using namespace Traegerrechnung;
 using Beispielbalken::Emod;
@@ -570,6 +571,50 @@ private slots:
         }
     }
 
+    // What the finder asks for (W erf., reactions, M max and min, the deflection of each span and
+    // cantilever) is the same to the bit as the whole result: from the calculation and from the
+    // shared solve with a profile's self-weight and I, for a beam whose variable loads change the
+    // pattern from span to span.
+    void bemessungWieGanz()
+    {
+        Eingabe e = traeger({4000, 3000, 5500, 2500},
+            {streckenlast(3000, 0, 15800), streckenlast(4000, 600, 14000, Einwirkung::Veraenderlich), einzellast(8000, 1500),
+                einzellast(6000, 9000, Einwirkung::Veraenderlich), trapezlast(0, 2500, 7000, 12000), moment(-3e6, 15800)});
+        e.kragarm_links = 600;
+        e.kragarm_rechts = 1200;
+        e.lager_rechts = Lager::Eingespannt;
+        e.grenze = 300;
+        e.eigengewicht = true;
+        auto gleich = [](const Ergebnis& knapp, const Ergebnis& ganz) {
+            QCOMPARE(knapp.W_erf, ganz.W_erf);
+            QCOMPARE(knapp.ausnutzung, ganz.ausnutzung);
+            for (const auto& [k, g] : {std::pair {knapp.M_max, ganz.M_max}, std::pair {knapp.M_min, ganz.M_min}}) {
+                QCOMPARE(k.wert, g.wert);
+                QCOMPARE(k.x, g.x);
+            }
+            QCOMPARE(knapp.lager.size(), ganz.lager.size());
+            for (std::size_t i = 0; i < ganz.lager.size(); ++i) {
+                QCOMPARE(knapp.lager[i].min, ganz.lager[i].min);
+                QCOMPARE(knapp.lager[i].max, ganz.lager[i].max);
+            }
+            QCOMPARE(knapp.abschnitte.size(), ganz.abschnitte.size());
+            for (std::size_t z = 0; z < ganz.abschnitte.size(); ++z) {
+                QCOMPARE(knapp.abschnitte[z].f, ganz.abschnitte[z].f);
+                QCOMPARE(knapp.abschnitte[z].x, ganz.abschnitte[z].x);
+                QCOMPARE(knapp.abschnitte[z].ausnutzung, ganz.abschnitte[z].ausnutzung);
+            }
+            QVERIFY(knapp.stationen.empty() && knapp.urteile.empty());
+        };
+        Profilreihe reihe(e);
+        for (const auto& [W, I, masse] : {std::tuple {194.3, 1943.0, 22.4}, std::tuple {557.0, 5790.0, 49.1}}) {
+            e.W = W;
+            e.I = I;
+            e.Masse = masse;
+            gleich(berechnen(e, Umfang::NurBemessung), berechnen(e, Umfang::OhneRechenweg));
+            gleich(reihe.rechnen(e, Umfang::NurBemessung), reihe.rechnen(e));
+        }
+    }
+
     // Only the self-weight is a load too; a load on a support goes straight into it; an
     // overflow is refused.
     void grenzfaelle()
@@ -584,6 +629,16 @@ private slots:
         NAHE(s.lager[1].max, 5000.0, 1e-12, 5000.0);
         QCOMPARE(s.lager[1].min, 0.0);
         QVERIFY(std::fabs(s.M_max.wert) < 1e-6 && std::fabs(s.M_min.wert) < 1e-6);
+        // Without E and I there are no deflections, and the moments are still computed (this
+        // once failed as an overflow: the deflections left unsought were multiplied out).
+        Eingabe ohneEI = traeger({3000, 2000}, {einzellast(5000, 1000, Einwirkung::Veraenderlich)});
+        const Ergebnis mitEI = berechnen(ohneEI);
+        ohneEI.E = ohneEI.I = 0;
+        const Ergebnis o = berechnen(ohneEI);
+        QVERIFY(!o.mitDurchbiegung);
+        NAHE(o.M_max.wert, mitEI.M_max.wert, 1e-12, mitEI.M_max.wert);
+        for (const Abschnitt& a : o.abschnitte)
+            QCOMPARE(a.f, 0.0);
         // Finite inputs whose results overflow (a length cubed, a moment): the floating-point
         // error, no infinite number.
         for (const Eingabe& e : {traeger({1e200}, {einzellast(1e200, 5e199)}), traeger({4000}, {einzellast(1e307, 2000)})}) {

@@ -44,7 +44,9 @@ private slots:
         Zeile_Zerlegen(QStringLiteral("0;1;2;3;4;5;6;7;8;9;10;11;12"), liste, 7);
         QCOMPARE(liste[6], QStringLiteral("6"));
         QCOMPARE(liste[7], QStringLiteral("x7"));
-        QCOMPARE(liste[10], QStringLiteral("x10")); // fields 11 and 12 have no slot
+        QCOMPARE(liste[11], QStringLiteral("x11"));
+        Zeile_Zerlegen(QStringLiteral("0;1;2;3;4;5;6;7;8;9;10;11;12"), liste, 12);
+        QCOMPARE(liste[11], QStringLiteral("11")); // field 12 has no slot
     }
 
     void zahl_data()

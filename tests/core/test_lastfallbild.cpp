@@ -115,13 +115,15 @@ private slots:
         for (Fall fall : alleFaelle())
             QTest::newRow(qPrintable(Lastfallbild::dateiname(fall)))
                 << Lastfallbild::dateiname(fall) << Lastfallbild::dateigroesse(fall) << true;
+        QTest::newRow("B_Traeger.BMP") << QStringLiteral("B_Traeger.BMP") << QSize(256, 128) << true;
         QStringList formeln;
         for (int k = 1; k <= 13; ++k)
             formeln << QStringLiteral("Formel%1.JPG").arg(k);
-        formeln << QStringLiteral("Formel20.JPG") << QStringLiteral("Formel30.JPG");
+        formeln << QStringLiteral("Formel20.JPG") << QStringLiteral("Formel30.JPG") << QStringLiteral("Formel40.JPG");
         for (const QString& name : formeln)
             QTest::newRow(qPrintable(name)) << name << QSize(657, 681) << false;
-        for (const char* name : {"Einheiten1.JPG", "Einheiten2.JPG", "Einheiten3.JPG", "Einheiten20.JPG", "Einheiten30.JPG"})
+        for (const char* name :
+            {"Einheiten1.JPG", "Einheiten2.JPG", "Einheiten3.JPG", "Einheiten20.JPG", "Einheiten30.JPG", "Einheiten40.JPG"})
             QTest::newRow(name) << QString::fromLatin1(name) << QSize(553, 681) << false;
     }
     void gelieferteBilder()

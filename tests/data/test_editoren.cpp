@@ -105,7 +105,8 @@ private slots:
     void startLaedtBeideRaster()
     {
         TEStringGrid* sg = werkstoffdb()->SG_Werkstoff;
-        QCOMPARE(sg->ColCount(), 11);
+        QCOMPARE(sg->ColCount(), 12); // with the column of fy, which the file has not yet
+        QCOMPARE(sg->Cells(11, 0), QStringLiteral("fy [N/mm²]"));
         QCOMPARE(sg->RowCount(), 4);
         QCOMPARE(sg->Cells(0, 1), QStringLiteral("Fichte C24"));
         QVERIFY(!sg->Geaendert());
@@ -138,6 +139,10 @@ private slots:
         QTest::newRow("E null") << E {"1|1|0,0"}
                                 << QStringList {"Der Wert 0.0 ist nicht zulässig, der E-Modul muss größer als 0 sein"};
         QTest::newRow("negatives Tetmajer b geht") << E {"5|2|-1.14"} << QStringList {};
+        QTest::newRow("fy geht, leer auch") << E {"11|2|235", "11|3|"} << QStringList {};
+        QTest::newRow("fy null") << E {"11|2|0"}
+                                 << QStringList {"Der Wert 0 ist nicht zulässig, die Streckgrenze fy muss größer als 0 sein"};
+        QTest::newRow("fy Text") << E {"11|2|S235"} << QStringList {"Der Wert S235 ist falsch"};
         QTest::newRow("Name wird nicht geprueft") << E {"0|1|"} << QStringList {};
         QTest::newRow("Semikolon im Namen")
             << E {"0|2|S;235"}
@@ -192,7 +197,7 @@ private slots:
             for (int c : {1, 2, 3, 4, 5, 6, 8, 9, 10})
                 QVERIFY2(Zahlen::versuchen(felder(datei, zeile)[c]), qPrintable(felder(datei, zeile)[c]));
         QCOMPARE(sg->Cells(6, 1), zahl("7.85")); // the grid shows what the file holds
-        QCOMPARE(felder(datei, 0).join(';'), MaterialKopf);
+        QCOMPARE(felder(datei, 0).join(';'), MaterialKopf + QStringLiteral(";fy [N/mm²]"));
     }
 
     void nachDemSpeichernIstEintragNullGanzGewaehlt()
@@ -321,13 +326,14 @@ private slots:
         werkstoffdb()->B_Konvertieren->click();
         QCOMPARE(rekorder.meldungen.size(), 1);
         QVERIFY(rekorder.texte()[0].startsWith(QStringLiteral("Die Materialdatenbank wurde konvertiert")));
-        QCOMPARE(sg->ColCount(), 11);
-        QCOMPARE(sg->Zeile_Lesen(0, 11).mid(7), (QStringList {"Art", "SigmaD [N/mm²]", "SigmaZ [N/mm²]", "SigmaS [N/mm²]"}));
-        QCOMPARE(sg->Zeile_Lesen(1, 11).mid(5), (QStringList {"1", "7", "Metall", "0", "0", "0"}));
+        QCOMPARE(sg->ColCount(), 12);
+        QCOMPARE(sg->Zeile_Lesen(0, 12).mid(7),
+            (QStringList {"Art", "SigmaD [N/mm²]", "SigmaZ [N/mm²]", "SigmaS [N/mm²]", "fy [N/mm²]"}));
+        QCOMPARE(sg->Zeile_Lesen(1, 12).mid(5), (QStringList {"1", "7", "Metall", "0", "0", "0", ""}));
         QCOMPARE(Main::Materialdatenbankversion, 1);
         QCOMPARE(verzeichnis().lesen(QStringLiteral("Material.csv")), Alte_Materialdatei);
         werkstoffdb()->B_Neue_Zeile->click();
-        QCOMPARE(sg->Zeile_Lesen(2, 11), QStringList(11, QString()));
+        QCOMPARE(sg->Zeile_Lesen(2, 12), QStringList(12, QString()));
         QVERIFY(sg->Geaendert());
     }
 
@@ -461,7 +467,8 @@ private slots:
             QCOMPARE(verzeichnis().lesen(QStringLiteral("Profile.csv")), QByteArray("HEB.CSV\r\nIPE.CSV\r\n"));
             return;
         }
-        QCOMPARE(verzeichnis().lesen(name + ".CSV"), QByteArray("Art;Name;Wmax;Wmin;Imax;Imin;A\r\n"));
+        QCOMPARE(
+            verzeichnis().lesen(name + ".CSV"), QByteArray("Art;Name;Wmax;Wmin;Imax;Imin;A;Knicklinie Imax;Knicklinie Imin\r\n"));
         QCOMPARE(verzeichnis().lesen(QStringLiteral("Profile.csv")), "HEB.CSV\r\nIPE.CSV\r\n" + name.toLatin1() + ".CSV\r\n");
         QVERIFY(!pe->LB_Profil->findItems(name + ".CSV", Qt::MatchExactly).isEmpty());
         QCOMPARE(pe->LB_Profil->currentItem()->text(), QStringLiteral("HEB.CSV")); // still the shown file
@@ -549,6 +556,30 @@ private slots:
         QCOMPARE(verzeichnis().lesen(QStringLiteral("HEB.CSV")), Heb);
     }
 
+    // A family file from before the buckling curves shows their columns; a curve is one of
+    // a0 to d or empty, and what is saved is read back by the library.
+    void profilKnicklinien()
+    {
+        TEStringGrid* sg = profileditor()->SG_Profil;
+        QCOMPARE(sg->Zeile_Lesen(0, 9).mid(7), (QStringList {"Knicklinie Imax", "Knicklinie Imin"}));
+        QVERIFY(!sg->Geaendert());
+        sg->setCells(7, 1, QStringLiteral("a"));
+        sg->setCells(8, 1, QStringLiteral("B"));
+        sg->setCells(7, 2, QStringLiteral("b"));
+        Plattform::Meldungsrekorder rekorder;
+        profileditor()->B_Profil_Speichern->click();
+        QCOMPARE(rekorder.texte(), QStringList {"Der Wert B ist nicht zulässig, die Knicklinie muss a0, a, b, c oder d sein"});
+        QCOMPARE(verzeichnis().lesen(QStringLiteral("HEB.CSV")), Heb);
+        sg->setCells(8, 1, QStringLiteral("b"));
+        QVERIFY(profileditor()->Speichern());
+        QCOMPARE(felder(verzeichnis().lesen(QStringLiteral("HEB.CSV")), 1).mid(6), (QStringList {"26", "a", "b"}));
+        QCOMPARE(felder(verzeichnis().lesen(QStringLiteral("HEB.CSV")), 2).mid(6), (QStringList {"34", "b", ""}));
+        starten();
+        QCOMPARE(Unit1::Profildat[0][0].Knicklinie_max, QStringLiteral("a"));
+        QCOMPARE(Unit1::Profildat[0][0].Knicklinie_min, QStringLiteral("b"));
+        QCOMPARE(Unit1::Profildat[0][1].Knicklinie_min, QString());
+    }
+
     void profilPruefung()
     {
         TEStringGrid* sg = profileditor()->SG_Profil;
@@ -571,7 +602,7 @@ private slots:
         QCOMPARE(rekorder.texte(),
             QStringList {"Sie geänderten bzw neuen Daten stehen erst nach dem Neustart des Programms zur Verfügung!"});
         const QStringList zeile = felder(verzeichnis().lesen(QStringLiteral("HEB.CSV")), 1);
-        QCOMPARE(zeile, (QStringList {"HEB", "HEB 100", zahl("89.9"), zahl("33.5"), "450", "167", "26"}));
+        QCOMPARE(zeile, (QStringList {"HEB", "HEB 100", zahl("89.9"), zahl("33.5"), "450", "167", "26", "", ""}));
         QCOMPARE(Zahlen::lesen(zeile[2]), 89.9);
     }
 

@@ -2,6 +2,7 @@
 // the standards and textbooks they come from.
 #include "Testumgebung.h"
 #include "core/app/Unit1.h"
+#include "core/data/U_Einwirkungen.h"
 #include "gui/Main.h"
 #include "gui/data/Tab_Werkstoffauswahl.h"
 #include "gui/platform/Oberflaeche.h"
@@ -11,6 +12,7 @@
 #include <QListWidget>
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 using namespace Unit1;
 
@@ -105,6 +107,96 @@ private slots:
         QCOMPARE(m->Tetmaier1, a);
         QCOMPARE(m->Tetmaier2, b);
         QVERIFY2(std::abs(m->GrenzSchlankheit - lambda0) < 0.5, qPrintable(QString::number(m->GrenzSchlankheit)));
+    }
+
+    // fy for t ≤ 40 mm of the structural steels; none for every other material.
+    void streckgrenzen()
+    {
+        const std::pair<const char*, double> stahl[]
+            = {{"S235JR (St37-2)", 235}, {"S275JR (St44-2)", 275}, {"S355J2 (St52-3)", 355}, {"S460N", 460}};
+        for (const auto& [name, fy] : stahl) {
+            QVERIFY2(material(QString::fromUtf8(name)), name);
+            QCOMPARE(material(QString::fromUtf8(name))->fy, fy);
+        }
+        int mitFy = 0;
+        for (const Matrecord& m : Matdat)
+            mitFy += m.fy > 0;
+        QCOMPARE(mitFy, 4);
+    }
+
+    // The buckling curves of table 6.2 per profile: rolled I sections by h/b (HEA 360 h/b ≤ 1,2,
+    // HEA 400 above), hot-finished hollow sections a, angles b, U, T and solid sections c.
+    void knicklinien_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("max");
+        QTest::addColumn<QString>("min");
+        QTest::newRow("IPE 500") << "IPE 500"
+                                 << "a"
+                                 << "b";
+        QTest::newRow("IPN 200") << "IPN 200"
+                                 << "a"
+                                 << "b";
+        QTest::newRow("HEA 360") << "HEA 360"
+                                 << "b"
+                                 << "c";
+        QTest::newRow("HEA 400") << "HEA 400"
+                                 << "a"
+                                 << "b";
+        QTest::newRow("HEB 360") << "HEB 360"
+                                 << "b"
+                                 << "c";
+        QTest::newRow("HEM 320") << "HEM 320"
+                                 << "b"
+                                 << "c";
+        QTest::newRow("HEM 340") << "HEM 340"
+                                 << "a"
+                                 << "b";
+        QTest::newRow("UPN 200") << "UPN 200"
+                                 << "c"
+                                 << "c";
+        QTest::newRow("Winkel") << "L 100x100x10"
+                                << "b"
+                                << "b";
+        QTest::newRow("T-Stahl") << "T 100"
+                                 << "c"
+                                 << "c";
+        QTest::newRow("Quadratrohr") << "100x100x5"
+                                     << "a"
+                                     << "a";
+        QTest::newRow("Rundrohr") << "114,3x5"
+                                  << "a"
+                                  << "a";
+        QTest::newRow("Rundstahl") << "RD 50"
+                                   << "c"
+                                   << "c";
+    }
+    void knicklinien()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, max);
+        QFETCH(QString, min);
+        const TProfilrecord* p = profil(name);
+        QVERIFY2(p, qPrintable(name));
+        QCOMPARE(p->Knicklinie_max, max);
+        QCOMPARE(p->Knicklinie_min, min);
+    }
+
+    // The factors of the German annex, loaded at start-up.
+    void kombinationsbeiwerte()
+    {
+        const std::tuple<const char*, const char*, double, double, double> soll[] = {{"A", "Q Kat. A", 0.7, 0.5, 0.3},
+            {"B", "Q Kat. B", 0.7, 0.5, 0.3}, {"C", "Q Kat. C", 0.7, 0.7, 0.6}, {"D", "Q Kat. D", 0.7, 0.7, 0.6},
+            {"E", "Q Kat. E", 1.0, 0.9, 0.8}, {"Schnee", "S", 0.5, 0.2, 0.0}, {"Wind", "W", 0.6, 0.2, 0.0}};
+        QCOMPARE(U_Einwirkungen::Kategorien.size(), std::size(soll));
+        for (const auto& [kuerzel, zeichen, psi0, psi1, psi2] : soll) {
+            const auto k = Eurocode::Kategorie_Finden(U_Einwirkungen::Kategorien, QString::fromLatin1(kuerzel));
+            QVERIFY2(k, kuerzel);
+            QCOMPARE(k->zeichen, QString::fromLatin1(zeichen));
+            QCOMPARE(k->psi0, psi0);
+            QCOMPARE(k->psi1, psi1);
+            QCOMPARE(k->psi2, psi2);
+        }
     }
 
     void familienUndDateinamen()

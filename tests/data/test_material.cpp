@@ -1,6 +1,8 @@
-// Reading the material database and the profile library into their fixed tables.
+// Reading the material database and the profile library into their fixed tables, and the
+// categories of actions with their factors.
 #include "Kernumgebung.h"
 #include "core/app/Unit1.h"
+#include "core/data/U_Einwirkungen.h"
 #include "core/data/U_Material.h"
 #include "core/data/U_Profile.h"
 #include "core/platform/Fehler.h"
@@ -108,6 +110,31 @@ private slots:
         QCOMPARE(Matdat[1].Sorte, QStringLiteral("LEER"));
     }
 
+    // fy is the twelfth column; files from before it, and materials that have none, leave it
+    // out or empty, which means no fy.
+    void streckgrenze_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QString>("daten");
+        QTest::addColumn<double>("fy");
+        QTest::newRow("mit fy") << 2 << "S235;210000;360;192;310;1.14;7.85;Metall;0;0;0;235" << 235.0;
+        QTest::newRow("fy mit Komma") << 2 << "S;210000;360;192;0;0;7.85;Metall;0;0;0;235.5" << 235.5;
+        QTest::newRow("11 Spalten: kein fy") << 2 << "S235;210000;360;192;310;1.14;7.85;Metall;0;0;0" << 0.0;
+        QTest::newRow("leeres fy") << 2 << "C24;11000;24;10.86;29.3;0.194;0.42;Holz;21;14;4;" << 0.0;
+        QTest::newRow("fy nur Leerzeichen") << 2 << "PP;1400;32;0;0;0;0.91;Kunststoff;0;0;0; " << 0.0;
+        QTest::newRow("alte Datei liest kein fy") << 1 << "S235;210000;360;192;310;1.14;7.85;Metall;0;0;0;235" << 0.0;
+    }
+    void streckgrenze()
+    {
+        QFETCH(int, version);
+        QFETCH(QString, daten);
+        QFETCH(double, fy);
+        Memo = {Kopf11 + QStringLiteral(";fy"), zeile(daten), zeile("B;1;2;0;0;0;1;Metall;0;0;0")};
+        U_Material::Material_Einlesen(version);
+        QCOMPARE(Matdat[0].fy, fy);
+        QCOMPARE(Matdat[1].fy, 0.0);
+    }
+
     void nameAuf20ZeichenGekuerzt()
     {
         Memo = {Kopf11, zeile("Baustahl mit sehr langem Namen;210000;360;0;0;0;7.85;Metall;0;0;0")};
@@ -154,6 +181,11 @@ private slots:
         QTest::newRow("negatives SigmaS") << 2 << "X;11000;24;0;0;0;1;Holz;21;14;-4"
                                           << "'-4' ist kein zulässiger Wert, SigmaS darf nicht negativ sein "
                                              "(Datei Material.csv, Zeile 3, Spalte 11)";
+        QTest::newRow("fy null") << 2 << "X;210000;360;200;0;0;7.85;Metall;0;0;0;0"
+                                 << "'0' ist kein zulässiger Wert, die Streckgrenze fy muss größer als 0 sein "
+                                    "(Datei Material.csv, Zeile 3, Spalte 12)";
+        QTest::newRow("fy Text") << 2 << "X;210000;360;200;0;0;7.85;Metall;0;0;0;S235"
+                                 << "'S235' ist kein gültiger Gleitkommawert (Datei Material.csv, Zeile 3, Spalte 12)";
     }
     void fehlerNenntDateiZeileUndSpalte()
     {
@@ -338,6 +370,12 @@ private slots:
         QTest::newRow("A 0") << "HEB;HEB 120;144;52;864;318;0"
                              << "'0' ist kein zulässiger Wert, A muss größer als 0 sein "
                                 "(Datei HEB.CSV, Zeile 3, Spalte 7)";
+        QTest::newRow("Knicklinie e") << "HEB;HEB 120;144;52;864;318;34;e;c"
+                                      << "'e' ist kein zulässiger Wert, die Knicklinie muss a0, a, b, c oder d sein "
+                                         "(Datei HEB.CSV, Zeile 3, Spalte 8)";
+        QTest::newRow("Knicklinie groß") << "HEB;HEB 120;144;52;864;318;34;b;C"
+                                         << "'C' ist kein zulässiger Wert, die Knicklinie muss a0, a, b, c oder d sein "
+                                            "(Datei HEB.CSV, Zeile 3, Spalte 9)";
     }
     void unmoeglicheProfilwerte()
     {
@@ -356,6 +394,104 @@ private slots:
         QCOMPARE(rekorder.meldungen[0].art, Plattform::Meldungsart::Bericht);
         QCOMPARE(rekorder.meldungen[0].text,
             meldung + QStringLiteral("\nDiese Zeile wird übersprungen; die übrigen Profile werden geladen."));
+    }
+
+    // The buckling curves about the axes of Imax and Imin follow A; a file from before them, or
+    // an empty cell, gives a profile without a curve.
+    void knicklinien_data()
+    {
+        QTest::addColumn<QString>("daten");
+        QTest::addColumn<QString>("max");
+        QTest::addColumn<QString>("min");
+        QTest::newRow("beide") << "IPE;IPE 500;1928;214.2;48199;2142;115.5;a;b"
+                               << "a"
+                               << "b";
+        QTest::newRow("a0 und d, mit Leerzeichen") << "X;X 1;1;1;1;1;1; a0 ;d"
+                                                   << "a0"
+                                                   << "d";
+        QTest::newRow("alte Datei ohne Spalten") << "IPE;IPE 500;1928;214.2;48199;2142;115.5"
+                                                 << ""
+                                                 << "";
+        QTest::newRow("nur um Imax") << "X;X 1;1;1;1;1;1;c"
+                                     << "c"
+                                     << "";
+        QTest::newRow("leer") << "X;X 1;1;1;1;1;1;;"
+                              << ""
+                              << "";
+    }
+    void knicklinien()
+    {
+        QFETCH(QString, daten);
+        QFETCH(QString, max);
+        QFETCH(QString, min);
+        Plattform::Meldungsrekorder rekorder;
+        Profildateinamenarray[0] = QStringLiteral("IPE.CSV");
+        Memo = {QStringLiteral("Art;Name;Wmax;Wmin;Imax;Imin;A"), zeile(daten), zeile("X;X 2;1;1;1;1;1")};
+        U_Profile::Profil_Einlesen(0);
+        QCOMPARE(rekorder.meldungen.size(), 0);
+        QCOMPARE(Profildat[0][0].Knicklinie_max, max);
+        QCOMPARE(Profildat[0][0].Knicklinie_min, min);
+        QCOMPARE(Profildat[0][1].Knicklinie_max, QString());
+    }
+
+    // The categories of actions: read whole, or refused whole with the place of the fault.
+    void kategorien()
+    {
+        // Either decimal separator, whatever the locale, as in every data file.
+        const QStringList zeilen {U_Einwirkungen::Kopfzeile, QStringLiteral("A;Q Kat. A;Wohnräume;0,7;0,5;0,3"), QString(),
+            QStringLiteral("Schnee; S ;Schnee bis 1000 m;0.5;0.2;0")};
+        const auto k = U_Einwirkungen::Kategorien_Lesen(zeilen);
+        QCOMPARE(k.size(), std::size_t(2));
+        QCOMPARE(k[0].kuerzel, QStringLiteral("A"));
+        QCOMPARE(k[0].zeichen, QStringLiteral("Q Kat. A"));
+        QCOMPARE(k[0].psi0, 0.7);
+        QCOMPARE(k[1].zeichen, QStringLiteral("S"));
+        QCOMPARE(k[1].psi1, 0.2);
+        QCOMPARE(k[1].psi2, 0.0);
+    }
+    void kategorienFehler_data()
+    {
+        QTest::addColumn<QString>("schlecht");
+        QTest::addColumn<QString>("meldung");
+        const QString ort = QStringLiteral(" (Datei Einwirkungen.csv, Zeile 3, Spalte %1)");
+        QTest::newRow("psi über 1") << "B;Q Kat. B;Büros;1.5;0.5;0.3"
+                                    << "'1.5' ist kein zulässiger Wert, ψ muss zwischen 0 und 1 liegen" + ort.arg(4);
+        QTest::newRow("psi negativ") << "B;Q Kat. B;Büros;0.7;-0.5;0.3"
+                                     << "'-0.5' ist kein zulässiger Wert, ψ muss zwischen 0 und 1 liegen" + ort.arg(5);
+        QTest::newRow("psi fehlt") << "B;Q Kat. B;Büros;0.7;0.5"
+                                   << "'' ist kein gültiger Gleitkommawert" + ort.arg(6);
+        QTest::newRow("ohne Kategorie") << " ;Q;Büros;0.7;0.5;0.3"
+                                        << "' ' ist kein zulässiger Wert, die Kategorie darf nicht leer sein" + ort.arg(1);
+        QTest::newRow("ohne Zeichen") << "B;;Büros;0.7;0.5;0.3"
+                                      << "'' ist kein zulässiger Wert, das Zeichen der Kategorie darf nicht leer sein"
+                + ort.arg(2);
+        QTest::newRow("doppelt") << "A;Q;Noch einmal A;0.7;0.5;0.3"
+                                 << "'A' ist kein zulässiger Wert, die Kategorie ist schon weiter oben genannt" + ort.arg(1);
+    }
+    void kategorienFehler()
+    {
+        QFETCH(QString, schlecht);
+        QFETCH(QString, meldung);
+        const QStringList zeilen {U_Einwirkungen::Kopfzeile, QStringLiteral("A;Q Kat. A;Wohnräume;0.7;0.5;0.3"), schlecht,
+            QStringLiteral("W;W;Wind;0.6;0.2;0")};
+        QCOMPARE(fehlertext([&] { U_Einwirkungen::Kategorien_Lesen(zeilen); }), meldung);
+    }
+    // A data folder without the file (an older installation) gives no categories and no message;
+    // a broken file is refused and leaves none either.
+    void kategorienLaden()
+    {
+        Testumgebung::Programmverzeichnis dir;
+        Plattform::Meldungsrekorder rekorder;
+        U_Einwirkungen::Kategorien = {Eurocode::Kategorie {QStringLiteral("A")}};
+        U_Einwirkungen::Kategorien_Laden(dir.daten());
+        QVERIFY(U_Einwirkungen::Kategorien.empty());
+        dir.schreiben(QStringLiteral("einwirkungen.CSV"), "Kopf\r\nA;Q Kat. A;x;0,7;0,5;0,3\r\n");
+        U_Einwirkungen::Kategorien_Laden(dir.daten());
+        QCOMPARE(U_Einwirkungen::Kategorien.size(), std::size_t(1));
+        dir.schreiben(QStringLiteral("einwirkungen.CSV"), "Kopf\r\nA;Q Kat. A;x;7;0,5;0,3\r\n");
+        QVERIFY(!fehlertext([&] { U_Einwirkungen::Kategorien_Laden(dir.daten()); }).isEmpty());
+        QVERIFY(U_Einwirkungen::Kategorien.empty());
+        QCOMPARE(rekorder.meldungen.size(), 0);
     }
 
     // A family of nothing but impossible rows gives one report, not one box per row, and is

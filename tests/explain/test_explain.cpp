@@ -329,13 +329,13 @@ void TestErklaerung::abbrechenSchliesst()
 void TestErklaerung::hilfeOhneAuswahlNimmtErstesThema()
 {
     auto* dlg = U_Hilfe::DLG_Hilfe;
-    QCOMPARE(dlg->LB_Themen->count(), 10);
+    QCOMPARE(dlg->LB_Themen->count(), 11);
     QCOMPARE(dlg->LB_Themen->item(0)->text(), QStringLiteral("Allgemeine Informationen"));
     QCOMPARE(dlg->LB_Themen->item(9)->text(), QStringLiteral("Dialog Profildatei bearbeiten"));
     m_lauf->verzeichnis.schreiben(QStringLiteral("Hilfe0.RTF"), rtfMit(QStringLiteral("Allgemeines")));
     m_lauf->verzeichnis.schreiben(QStringLiteral("Hilfe4.RTF"), rtfMit(QStringLiteral("Knickung")));
     zeigeHilfe(4);
-    for (int index : {-1, 10, 99}) {
+    for (int index : {-1, 11, 99}) {
         zeigeHilfe(index);
         QCOMPARE(dlg->LB_Themen->currentRow(), 0);
         QCOMPARE(hilfetext(), QStringLiteral("Allgemeines"));
@@ -501,7 +501,7 @@ void TestErklaerung::gelieferteHilfetexte()
 {
     // Every topic has its text, and it reads back as RTF with the topic named at the top.
     const QString daten = Testumgebung::gelieferteDaten();
-    for (int k = 0; k < 10; ++k) {
+    for (int k = 0; k < U_Hilfe::Themen().size(); ++k) {
         const QString name = QStringLiteral("Hilfe%1.RTF").arg(k);
         QVERIFY2(Textdatei::existiert(daten, name), qPrintable(name));
         const QByteArray rtf = Textdatei::lesenRoh(Textdatei::finden(daten, name));

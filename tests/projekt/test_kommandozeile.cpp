@@ -1,7 +1,10 @@
 // The program on the command line, run as a user runs it, without a display: the example file
 // computes to the numbers of the core functions the dialogs call, one line per position, the
 // results file, and the exit status for holding and failing verdicts and for bad files.
+#include "Pdftext.h"
 #include "core/calc/Traegerrechnung.h"
+#include "core/platform/Sprache.h"
+#include "core/platform/Zahlen.h"
 #include "core/projekt/Kommandozeile.h"
 #include "core/projekt/Positionsrechnung.h"
 #include "core/projekt/Projektdatei.h"
@@ -61,6 +64,9 @@ class TestKommandozeile : public QObject {
     Q_OBJECT
 
 private slots:
+    // The numbers the program prints, written here as it writes them.
+    void initTestCase() { Sprache::Zahlen_Deutsch_ohne_Sprachwahl(); }
+
     void beispielOhneAnzeige()
     {
         QTemporaryDir ordner;
@@ -85,6 +91,68 @@ private slots:
         QCOMPARE(qRound(liste[0].toObject().value(QStringLiteral("W_erf")).toDouble() * 100), 6444); // 64,44 cm³
         QCOMPARE(qRound(liste[1].toObject().value(QStringLiteral("sicherheit")).toDouble() * 100), 328);
         QCOMPARE(liste[2].toObject().value(QStringLiteral("A_erf")).toDouble(), 250.0);
+    }
+
+    // The whole report, written with no display: a cover listing the positions with their
+    // first pages, then each position's pages with the numbers its dialog prints, "Seite n von
+    // N" on every page. Text that can be read back proves that fonts were found offscreen.
+    void berichtOhneAnzeige_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::newRow("Beispiel") << Beispiel;
+        QTest::newRow("mit allgemeinem Träger") << MitTraeger;
+    }
+    void berichtOhneAnzeige()
+    {
+        QFETCH(QString, datei);
+        QTemporaryDir ordner;
+        const QString pdf = ordner.filePath(QStringLiteral("bericht.pdf"));
+        const Ausgang a = trabex({QStringLiteral("--berechnen"), datei, QStringLiteral("--pdf"), pdf});
+        QVERIFY2(a.status == Kommandozeile::Erfuellt, qPrintable(a.fehler));
+
+        const QStringList seiten = Pdftext::seiten(pdf);
+        const int n = Pdftext::seitenzahl(pdf);
+        QVERIFY(n >= 4);
+        QCOMPARE(seiten.size(), n);
+        for (int s = 1; s <= n; ++s)
+            QVERIFY2(seiten[s - 1].contains(QStringLiteral("Seite %1 von %2").arg(s).arg(n)), qPrintable(QString::number(s)));
+
+        const Projekt::Daten projekt = Projektdatei::laden(datei);
+        QCOMPARE(a.aus.count(QLatin1Char('\n')), projekt.positionen.size());
+        const auto ergebnisse = Positionsrechnung::rechnen(projekt);
+        using Zahlen::fixiert;
+        // What page 1 of each dialog's report prints as its main numbers (German, as the
+        // window shows them).
+        const QList<QStringList> hauptzahlen {
+            {QStringLiteral("Werf [cm3]"), fixiert(ergebnisse[0].W_erf, 2), QStringLiteral("f [mm]"),
+                fixiert(*ergebnisse[0].f, 2), QStringLiteral("L/f"), fixiert(*ergebnisse[0].L_f, 2)},
+            {QStringLiteral("Ierf [cm4]"), fixiert(ergebnisse[1].I_erf, 2), QStringLiteral("Tatsächliche Sicherheit"),
+                fixiert(*ergebnisse[1].sicherheit, 2)},
+            {QStringLiteral("Aerf [mm2]"), fixiert(ergebnisse[2].A_erf, 2)},
+            {}}; // the general beam has a page with its main result only, as on the cover
+        for (int i = 0; i < projekt.positionen.size(); ++i) {
+            const Projekt::Position& p = projekt.positionen[i];
+            const QRegularExpression zeile(
+                QStringLiteral(R"(^\s*%1\s+%2\s+%3\s+%4\s+erfüllt\s+(\d+)$)")
+                    .arg(p.nr, p.titel, Projekt::Artname(p),
+                        QRegularExpression::escape(Positionsrechnung::Hauptergebnis(p, ergebnisse[i]))),
+                QRegularExpression::MultilineOption);
+            const QRegularExpressionMatch m = zeile.match(seiten[0]);
+            QVERIFY2(m.hasMatch(), qPrintable(seiten[0]));
+            const QString& erste = seiten[m.captured(1).toInt() - 1];
+            QVERIFY2(erste.contains(QStringLiteral("Position: %1 %2").arg(p.nr, p.titel)), qPrintable(erste));
+            for (qsizetype k = 0; k < hauptzahlen[i].size(); k += 2)
+                QVERIFY2(Pdftext::zeile(erste, hauptzahlen[i][k], hauptzahlen[i][k + 1]),
+                    qPrintable(hauptzahlen[i][k] + QStringLiteral("\n") + erste));
+        }
+    }
+
+    void berichtNichtSchreibbar()
+    {
+        const Ausgang a
+            = trabex({QStringLiteral("--berechnen"), Beispiel, QStringLiteral("--pdf"), QStringLiteral("/nicht/da/b.pdf")});
+        QCOMPARE(a.status, int(Kommandozeile::Fehler));
+        QVERIFY2(a.fehler.contains(QStringLiteral("/nicht/da/b.pdf")), qPrintable(a.fehler));
     }
 
     // The general beam of position 4 computes from the command line to the numbers of the
@@ -182,6 +250,7 @@ private slots:
         const Ausgang hilfe = trabex({QStringLiteral("--help")});
         QCOMPARE(hilfe.status, 0);
         QVERIFY(hilfe.aus.contains(QStringLiteral("--berechnen")));
+        QVERIFY(hilfe.aus.contains(QStringLiteral("--pdf BERICHT.pdf")));
         const Ausgang version = trabex({QStringLiteral("--version")});
         QCOMPARE(version.status, 0);
         QVERIFY(version.aus.startsWith(QStringLiteral("Trabex ")));
@@ -194,20 +263,28 @@ private slots:
         QTest::addColumn<int>("was");
         QTest::addColumn<QString>("projekt");
         QTest::addColumn<QString>("json");
-        QTest::newRow("nichts") << QStringList() << int(W::Fenster) << QString() << QString();
-        QTest::newRow("berechnen") << QStringList {"--berechnen", "a.trabex"} << int(W::Berechnen) << "a.trabex" << QString();
+        QTest::addColumn<QString>("pdf");
+        QTest::newRow("nichts") << QStringList() << int(W::Fenster) << QString() << QString() << QString();
+        QTest::newRow("berechnen") << QStringList {"--berechnen", "a.trabex"} << int(W::Berechnen) << "a.trabex" << QString()
+                                   << QString();
         QTest::newRow("mit json") << QStringList {"--json=e.json", "--berechnen", "a.trabex"} << int(W::Berechnen) << "a.trabex"
-                                  << "e.json";
-        QTest::newRow("Hilfe gewinnt") << QStringList {"--berechnen", "a.trabex", "-h"} << int(W::Hilfe) << QString()
+                                  << "e.json" << QString();
+        QTest::newRow("Hilfe gewinnt") << QStringList {"--berechnen", "a.trabex", "-h"} << int(W::Hilfe) << QString() << QString()
                                        << QString();
-        QTest::newRow("Datei fehlt") << QStringList {"--berechnen"} << int(W::Falsch) << QString() << QString();
-        QTest::newRow("leerer Name") << QStringList {"--json=", "--berechnen", "a"} << int(W::Falsch) << QString() << QString();
-        QTest::newRow("json allein") << QStringList {"--json", "e.json"} << int(W::Falsch) << QString() << QString();
-        QTest::newRow("unbekannt") << QStringList {"--pdf", "b.pdf"} << int(W::Falsch) << QString() << QString();
-        QTest::newRow("Datei im Fenster") << QStringList {"Garage.trabex"} << int(W::Fenster) << "Garage.trabex" << QString();
-        QTest::newRow("zwei Dateien") << QStringList {"a.trabex", "b.trabex"} << int(W::Falsch) << QString() << QString();
+        QTest::newRow("Datei fehlt") << QStringList {"--berechnen"} << int(W::Falsch) << QString() << QString() << QString();
+        QTest::newRow("leerer Name") << QStringList {"--json=", "--berechnen", "a"} << int(W::Falsch) << QString() << QString()
+                                     << QString();
+        QTest::newRow("json allein") << QStringList {"--json", "e.json"} << int(W::Falsch) << QString() << QString() << QString();
+        QTest::newRow("mit pdf") << QStringList {"--berechnen", "a.trabex", "--pdf", "b.pdf"} << int(W::Berechnen) << "a.trabex"
+                                 << QString() << "b.pdf";
+        QTest::newRow("pdf allein") << QStringList {"--pdf", "b.pdf"} << int(W::Falsch) << QString() << QString() << QString();
+        QTest::newRow("unbekannt") << QStringList {"--bericht", "b.pdf"} << int(W::Falsch) << QString() << QString() << QString();
+        QTest::newRow("Datei im Fenster") << QStringList {"Garage.trabex"} << int(W::Fenster) << "Garage.trabex" << QString()
+                                          << QString();
+        QTest::newRow("zwei Dateien") << QStringList {"a.trabex", "b.trabex"} << int(W::Falsch) << QString() << QString()
+                                      << QString();
         QTest::newRow("berechnen und Datei")
-            << QStringList {"--berechnen", "a.trabex", "b.trabex"} << int(W::Falsch) << QString() << QString();
+            << QStringList {"--berechnen", "a.trabex", "b.trabex"} << int(W::Falsch) << QString() << QString() << QString();
     }
 
     void auswerten()
@@ -216,6 +293,7 @@ private slots:
         QFETCH(int, was);
         QFETCH(QString, projekt);
         QFETCH(QString, json);
+        QFETCH(QString, pdf);
         const Kommandozeile::Aufruf a = Kommandozeile::auswerten(argumente);
         QCOMPARE(int(a.was), was);
         QCOMPARE(a.fehler.isEmpty(), a.was != Kommandozeile::Aufruf::Was::Falsch);
@@ -224,6 +302,7 @@ private slots:
         if (a.was == Kommandozeile::Aufruf::Was::Berechnen) {
             QCOMPARE(a.projekt, projekt);
             QCOMPARE(a.json, json);
+            QCOMPARE(a.pdf, pdf);
         }
     }
 };

@@ -24,9 +24,10 @@ struct Matrecord {
     double SigmaD = 0;
     double SigmaZ = 0;
     double SigmaS = 0;
+    double fy = 0; // yield strength for thicknesses up to 40 mm, N/mm²; 0 when the file gives none
 };
 
-// Clipboard of the material editor's row copy: grid columns 0..11 in order.
+// Clipboard of the material editor's row copy: grid columns 0..11 in order (column 11 is fy).
 struct S_Matrecord {
     QString Sorte; // short text (20)
     QString E, SigmaB, SigmaP, GrenzSchlankheit, Tetmaier1, Tetmaier2, Gamma, Art, SigmaD, SigmaZ, SigmaS;
@@ -40,11 +41,14 @@ struct TProfilrecord {
     double Imax = 0; // cm⁴
     double Imin = 0; // cm⁴
     double A = 0; // mm²
+    // Buckling curve ("a0", "a", "b", "c" or "d") about the axis of Imax and of Imin; empty where
+    // the family file gives none.
+    QString Knicklinie_max {}, Knicklinie_min {};
 };
 
-// Clipboard of the profile editor's row copy: grid columns 0..6 in order.
+// Clipboard of the profile editor's row copy: grid columns 0..8 in order.
 struct S_Profilrecord {
-    QString Art, Name, Wmax, Wmin, Imax, Imin, A;
+    QString Art, Name, Wmax, Wmin, Imax, Imin, A, Knicklinie_max, Knicklinie_min;
 };
 
 enum class TAkt_Profil { Rundstahl = 0, Rohr = 1, Vierkant = 2, Formrohr = 3 };
@@ -56,7 +60,7 @@ enum class TProfilachse { Keine, Imax, Imin };
 constexpr int Max_Material = 200; // Matdat 0..200
 constexpr int Max_Familie = 40; // Profildat 0..40
 constexpr int Max_Profil = 150; // TProfildat 0..150
-constexpr int Max_Str_Liste = 10; // Str_Liste 0..10
+constexpr int Max_Str_Liste = 11; // Str_Liste 0..11
 
 using TMatdat = std::array<Matrecord, Max_Material + 1>;
 using TProfildat = std::array<TProfilrecord, Max_Profil + 1>;
@@ -124,7 +128,7 @@ void Zustand_Zuruecksetzen();
 
 // Splits Zeile at every ';' into Stringliste[0], [1], ... after clearing slots
 // 0..max_Eintrag-1. A field beyond a cleared slot is appended to what its slot held; fields
-// from the twelfth on have no slot and are ignored. An empty line yields empty slots.
+// from the thirteenth on have no slot and are ignored. An empty line yields empty slots.
 void Zeile_Zerlegen(const QString& Zeile, TStr_Liste& Stringliste, int max_Eintrag);
 
 // True when the whole of Eingabe is a number in point notation (leading blanks, sign, digits,

@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <span>
 
 namespace Traegerrechnung {
 
@@ -70,14 +71,17 @@ std::optional<Eingabefehler> lastPruefen(const Last& l, int zeile, double Lg)
     for (const auto& [name, w] : felder)
         if (!std::isfinite(w))
             return fehler(Lasten, zeile, name, KeineZahl);
-    const QString ausserhalb = QStringLiteral("Die Stelle liegt außerhalb des Trägers (0 bis %1).").arg(mm(Lg));
+    // The message is made only for a fault: the finder checks the beam once per profile.
+    auto ausserhalb = [&](const QString& feld) {
+        return fehler(Lasten, zeile, feld, QStringLiteral("Die Stelle liegt außerhalb des Trägers (0 bis %1).").arg(mm(Lg)));
+    };
     auto aussen = [&](double x) { return x < 0.0 || x > Lg; };
     if (punktlast(l))
-        return aussen(l.x) ? std::optional(fehler(Lasten, zeile, QStringLiteral("x"), ausserhalb)) : std::nullopt;
+        return aussen(l.x) ? std::optional(ausserhalb(QStringLiteral("x"))) : std::nullopt;
     if (aussen(l.von))
-        return fehler(Lasten, zeile, QStringLiteral("von"), ausserhalb);
+        return ausserhalb(QStringLiteral("von"));
     if (aussen(l.bis))
-        return fehler(Lasten, zeile, QStringLiteral("bis"), ausserhalb);
+        return ausserhalb(QStringLiteral("bis"));
     if (!(l.bis > l.von))
         return fehler(
             Lasten, zeile, QStringLiteral("bis"), QStringLiteral("Das Ende muss rechts vom Anfang liegen (bis > von)."));
@@ -515,25 +519,125 @@ template <typename Wert> double huelle(std::size_t gruppen, bool oben, Wert wert
     return s;
 }
 
-// The polynomial of the pattern that governs at t on piece i: the permanent part plus the
-// variable parts that push the value the same way.
-Polynom muster(const Loesung& l, std::size_t i, double t, bool oben, Polynom Stueck::*groesse)
+// Both envelopes at once, each summed in the same order as `huelle`: [0] from below, [1] from above.
+template <typename Wert> std::array<double, 2> huellen(std::size_t gruppen, Wert wertVon)
 {
-    Polynom p = l.linien[0].stuecke[i].*groesse;
-    for (std::size_t g = 1; g < l.huellgruppen; ++g) {
-        const Polynom& q = l.linien[g].stuecke[i].*groesse;
-        const double v = wert(q, t);
-        if (oben ? v > 0 : v < 0)
-            p += q;
+    const double v0 = wertVon(0);
+    std::array<double, 2> s {v0, v0};
+    for (std::size_t g = 1; g < gruppen; ++g) {
+        const double v = wertVon(g);
+        if (v > 0)
+            s[1] += v;
+        else if (v < 0)
+            s[0] += v;
     }
-    return p;
+    return s;
 }
 
-// The roots of a polynomial within (0, h): where it changes sign between n sample points, each
-// narrowed by bisection to the last bit.
-std::vector<double> nullstellen(const Polynom& p, double h, int n)
+// A bound of a polynomial over [0, h] from above (oben) or below, as t^k ≥ 0 there, widened by
+// far more than the rounding of any value `wert` gives in the interval.
+double schranke(const Polynom& p, double h, bool oben)
 {
-    std::vector<double> r;
+    double s = p[0], betrag = std::fabs(p[0]), hk = 1.0;
+    for (int k = 1; k < 6; ++k) {
+        hk *= h;
+        const double c = p[k] * hk;
+        if (oben ? c > 0 : c < 0)
+            s += c;
+        betrag += std::fabs(c);
+    }
+    const double spiel = 1e-12 * betrag;
+    return oben ? s + spiel : s - spiel;
+}
+
+// The values of the variable groups at the stations of every piece. They do not change with
+// the profile (a profile changes only the permanent group), so the finder stores them once;
+// they are the very numbers `wert` gives, and a result from them is the same to the last bit.
+struct Stationswerte {
+    enum Groesse { M, EIw, Groessen };
+    // Of one quantity at one station: the groups whose value is above 0, then those below 0,
+    // each in the order of the groups, from `anfang` on in `gruppe` and `wert`. The envelope adds
+    // them in that order, as `huelle` does.
+    struct Teile {
+        std::size_t anfang = 0, hoch = 0, runter = 0;
+    };
+    std::vector<std::vector<double>> stellen; // per piece its stations t
+    std::vector<std::size_t> erste; // per piece the index of its first station
+    std::vector<Teile> teile; // [station][Groesse]
+    std::vector<std::size_t> gruppe;
+    std::vector<double> wert;
+
+    // The values of groups 1, 2, … of the next quantity of the next station.
+    template <typename Wert> void dazu(std::size_t gruppen, Wert wertVon)
+    {
+        Teile t {wert.size(), 0, 0};
+        for (const bool hoch : {true, false})
+            for (std::size_t g = 1; g < gruppen; ++g)
+                if (const double v = wertVon(g); hoch ? v > 0 : v < 0) {
+                    gruppe.push_back(g);
+                    wert.push_back(v);
+                    ++(hoch ? t.hoch : t.runter);
+                }
+        teile.push_back(t);
+    }
+};
+
+// The lines of every group on piece i at its stations t: computed, or with the values of the
+// variable groups that the finder has stored.
+struct Abtastung {
+    const Loesung& l;
+    const Stationswerte* vorrat;
+    std::size_t i;
+    const std::vector<double>& t;
+    std::vector<double>& wurzeln; // room for the roots a search finds, kept from piece to piece
+
+    double permanent(Polynom Stueck::*gr, std::size_t j) const { return wert(l.linien[0].stuecke[i].*gr, t[j]); }
+
+    const Stationswerte::Teile& teile(Stationswerte::Groesse welche, std::size_t j) const
+    {
+        return vorrat->teile[(vorrat->erste[i] + j) * Stationswerte::Groessen + welche];
+    }
+
+    // Both envelopes at station j: [0] from below, [1] from above.
+    std::array<double, 2> beide(Polynom Stueck::*gr, Stationswerte::Groesse welche, std::size_t j) const
+    {
+        if (!vorrat)
+            return huellen(l.huellgruppen, [&](std::size_t g) { return wert(l.linien[g].stuecke[i].*gr, t[j]); });
+        const double v0 = permanent(gr, j);
+        std::array<double, 2> s {v0, v0};
+        const Stationswerte::Teile& te = teile(welche, j);
+        for (std::size_t k = te.anfang; k < te.anfang + te.hoch; ++k)
+            s[1] += vorrat->wert[k];
+        for (std::size_t k = te.anfang + te.hoch; k < te.anfang + te.hoch + te.runter; ++k)
+            s[0] += vorrat->wert[k];
+        return s;
+    }
+
+    // The polynomial of the pattern that governs at station j: the permanent part plus the
+    // variable parts that push the value the same way.
+    Polynom muster(std::size_t j, bool oben, Polynom Stueck::*gr, Stationswerte::Groesse welche) const
+    {
+        Polynom p = l.linien[0].stuecke[i].*gr;
+        auto dazu = [&](std::size_t g) { p += l.linien[g].stuecke[i].*gr; };
+        if (vorrat) {
+            const Stationswerte::Teile& te = teile(welche, j);
+            const std::size_t von = oben ? te.anfang : te.anfang + te.hoch, zahl = oben ? te.hoch : te.runter;
+            for (std::size_t k = von; k < von + zahl; ++k)
+                dazu(vorrat->gruppe[k]);
+        } else {
+            for (std::size_t g = 1; g < l.huellgruppen; ++g)
+                if (const double v = wert(l.linien[g].stuecke[i].*gr, t[j]); oben ? v > 0 : v < 0)
+                    dazu(g);
+        }
+        return p;
+    }
+};
+
+// The roots of a polynomial within (0, h) into r: where it changes sign between n sample
+// points, each narrowed by bisection to the last bit.
+void nullstellen(const Polynom& p, double h, int n, std::vector<double>& r)
+{
+    r.clear();
     double a = 0, fa = wert(p, 0.0);
     for (int k = 1; k <= n; ++k) {
         double b = h * k / n, fb = wert(p, b);
@@ -556,52 +660,61 @@ std::vector<double> nullstellen(const Polynom& p, double h, int n)
         a = b;
         fa = fb;
     }
-    return r;
 }
 
-// Where the derivative of a cubic vanishes within (0, h), in closed form.
-std::vector<double> scheitel3(const Polynom& p, double h)
+// Where the derivative of a cubic vanishes within (0, h), in closed form, into r.
+void scheitel3(const Polynom& p, double h, std::vector<double>& r)
 {
     const double a = 3.0 * p[3], b = 2.0 * p[2], c = p[1];
-    std::vector<double> r;
+    r.clear();
     if (a == 0.0) {
         if (b != 0.0)
             r.push_back(-c / b);
     } else if (const double d = b * b - 4.0 * a * c; d >= 0) {
         // The stable pair of roots: no cancellation in −b ± √d.
         const double qq = -0.5 * (b + std::copysign(std::sqrt(d), b));
+        r.push_back(qq != 0.0 ? qq / a : 0.0);
         if (qq != 0.0)
-            r.insert(r.end(), {qq / a, c / qq});
-        else
-            r.push_back(0.0);
+            r.push_back(c / qq);
     }
     std::erase_if(r, [h](double t) { return !(t > 0 && t < h); });
-    return r;
 }
 
 struct Kandidat {
     double x = 0, wert = 0;
 };
 
-// The extremes of the envelope of one quantity on piece i: sampled at the stations, then the
-// governing pattern's polynomial taken at its own extreme inside the piece.
 // The extremes of the envelope of one quantity on piece i: the values at the stations t (the
 // envelope from above and from below), then the governing pattern's polynomial taken at its own
-// extreme inside the piece.
-void verfeinern(const Loesung& l, std::size_t i, const std::vector<double>& t, Polynom Stueck::*groesse, bool kubisch,
-    const std::array<std::vector<double>, 2>& werte, Kandidat& groesster, Kandidat& kleinster)
+// extreme inside the piece. `ausserhalb`: values below [0] and above [1] that some station
+// reaches; a piece whose polynomial stays strictly within them cannot hold the extreme and is
+// not searched (the result is the same, to the bit, as with every piece searched).
+void verfeinern(const Abtastung& a, Polynom Stueck::*groesse, Stationswerte::Groesse welche,
+    const std::array<std::span<const double>, 2>& werte, Kandidat& groesster, Kandidat& kleinster,
+    const std::array<double, 2>* ausserhalb = nullptr)
 {
+    const Loesung& l = a.l;
+    const std::size_t i = a.i;
+    const std::vector<double>& t = a.t;
+    const bool kubisch = welche == Stationswerte::M;
     const double x0 = l.knicke[i], h = l.knicke[i + 1] - x0;
     for (const bool oben : {true, false}) {
         Kandidat& k = oben ? groesster : kleinster;
         auto besser = [&](double v) { return oben ? v > k.wert : v < k.wert; };
-        const std::vector<double>& v = werte[oben];
+        const std::span<const double> v = werte[oben];
         const auto beste
             = std::size_t((oben ? std::max_element(v.begin(), v.end()) : std::min_element(v.begin(), v.end())) - v.begin());
         if (besser(v[beste]))
             k = {x0 + t[beste], v[beste]};
-        const Polynom p = muster(l, i, t[beste], oben, groesse);
-        for (double r : kubisch ? scheitel3(p, h) : nullstellen(ableitung(p), h, int(t.size()) * 4))
+        const Polynom p = a.muster(beste, oben, groesse, welche);
+        if (ausserhalb && (oben ? schranke(p, h, true) < (*ausserhalb)[1] : schranke(p, h, false) > (*ausserhalb)[0]))
+            continue;
+        std::vector<double>& wurzeln = a.wurzeln;
+        if (kubisch)
+            scheitel3(p, h, wurzeln);
+        else
+            nullstellen(ableitung(p), h, int(t.size()) * 4, wurzeln);
+        for (double r : wurzeln)
             if (const double w = wert(p, r); besser(w))
                 k = {x0 + r, w};
     }
@@ -645,8 +758,10 @@ void lagerkraefte(const Loesung& l, Ergebnis& r)
     }
 }
 
-// Stations, extremes of M and V, and the deflection of each span and cantilever.
-void verlaeufe(const Eingabe& e, const Loesung& l, Ergebnis& r)
+// Stations, extremes of M and V, and the deflection of each span and cantilever. `vorrat`: the
+// finder's stored values of the variable groups, or none. Without `mitStationen` neither the
+// stations nor V (the finder needs only M and the deflections).
+void verlaeufe(const Eingabe& e, const Loesung& l, Ergebnis& r, const Stationswerte* vorrat, bool mitStationen)
 {
     const double EI = e.E * e.I * 10000.0; // I: cm⁴ → mm⁴
     r.mitDurchbiegung = EI > 0;
@@ -658,40 +773,68 @@ void verlaeufe(const Eingabe& e, const Loesung& l, Ergebnis& r)
     std::vector<Kandidat> wGroesster(b.size(), Unten), wKleinster(b.size(), Oben);
     Kandidat Mg = Unten, Mk = Oben, Vg = Unten, Vk = Oben;
     const auto nG = l.huellgruppen;
-    std::array<std::vector<double>, 2> M, w; // at the stations of a piece: [0] from below, [1] from above
+    const std::size_t stuecke = l.knicke.size() - 1;
+    // Per piece its stations and the envelope of E·I·w there ([0] from below, [1] from above),
+    // kept for the search of the deflections, which starts once every station of a span is known.
+    std::vector<std::vector<double>> eigeneStellen(vorrat ? 0 : stuecke);
+    std::array<std::vector<double>, 2> w; // all pieces' stations one after the other
+    std::vector<std::size_t> wAnfang(stuecke + 1, 0);
+    std::vector<std::array<double, 2>> wStationen(b.size(), {Unendlich, -Unendlich}); // per span: least, greatest
+    std::array<std::vector<double>, 2> M;
+    std::vector<double> wurzeln;
     std::vector<Polynom> V(nG);
-    for (std::size_t i = 0; i + 1 < l.knicke.size(); ++i) {
+    auto stellenVon = [&](std::size_t i) -> const std::vector<double>& { return vorrat ? vorrat->stellen[i] : eigeneStellen[i]; };
+    auto abschnittVon = [&](std::size_t i) { return abschnittBei(b, 0.5 * (l.knicke[i] + l.knicke[i + 1])); };
+    auto wVon = [&](std::size_t i) {
+        auto teil = [&](int oben) { return std::span<const double>(w[oben]).subspan(wAnfang[i], wAnfang[i + 1] - wAnfang[i]); };
+        return std::array {teil(0), teil(1)};
+    };
+    for (std::size_t i = 0; i < stuecke; ++i) {
         const double x0 = l.knicke[i];
-        const auto t = stellen(l.knicke[i + 1] - x0, Lg);
-        for (std::size_t g = 0; g < nG; ++g)
-            V[g] = ableitung(l.linien[g].stuecke[i].M); // V = dM/dx
-        for (auto* werte : {&M[0], &M[1], &w[0], &w[1]})
+        if (!vorrat)
+            eigeneStellen[i] = stellen(l.knicke[i + 1] - x0, Lg);
+        const std::vector<double>& t = stellenVon(i);
+        const Abtastung abtastung {l, vorrat, i, t, wurzeln};
+        if (mitStationen)
+            for (std::size_t g = 0; g < nG; ++g)
+                V[g] = ableitung(l.linien[g].stuecke[i].M); // V = dM/dx
+        for (auto* werte : {&M[0], &M[1]})
             werte->clear();
-        for (double tj : t) {
-            auto an = [&](Polynom Stueck::*gr, bool oben) {
-                return huelle(nG, oben, [&](std::size_t g) { return wert(l.linien[g].stuecke[i].*gr, tj); });
-            };
+        for (std::size_t j = 0; j < t.size(); ++j) {
+            const double tj = t[j];
+            const auto Mh = abtastung.beide(&Stueck::M, Stationswerte::M, j);
+            const auto wh = abtastung.beide(&Stueck::EIw, Stationswerte::EIw, j);
             for (const bool oben : {false, true}) {
-                M[oben].push_back(an(&Stueck::M, oben));
-                w[oben].push_back(an(&Stueck::EIw, oben));
+                M[oben].push_back(Mh[oben]);
+                w[oben].push_back(wh[oben]);
             }
-            auto Vh = [&](bool oben) { return huelle(nG, oben, [&](std::size_t g) { return wert(V[g], tj); }); };
-            const Station s {x0 + tj, M[0].back(), M[1].back(), Vh(false), Vh(true), w[0].back() * zuMm, w[1].back() * zuMm};
+            if (!mitStationen)
+                continue;
+            const auto Vh = huellen(nG, [&](std::size_t g) { return wert(V[g], tj); });
+            const Station s {x0 + tj, Mh[0], Mh[1], Vh[0], Vh[1], wh[0] * zuMm, wh[1] * zuMm};
             if (s.V_max > Vg.wert)
                 Vg = {s.x, s.V_max};
             if (s.V_min < Vk.wert)
                 Vk = {s.x, s.V_min};
             r.stationen.push_back(s);
         }
-        verfeinern(l, i, t, &Stueck::M, true, M, Mg, Mk);
-        if (r.mitDurchbiegung) {
-            const std::size_t z = abschnittBei(b, 0.5 * (x0 + l.knicke[i + 1]));
-            verfeinern(l, i, t, &Stueck::EIw, false, w, wGroesster[z], wKleinster[z]);
-        }
+        verfeinern(abtastung, &Stueck::M, Stationswerte::M, {M[0], M[1]}, Mg, Mk);
+        wAnfang[i + 1] = w[0].size();
+        const auto stueckW = wVon(i);
+        auto& grenzen = wStationen[abschnittVon(i)];
+        grenzen[0] = std::min(grenzen[0], *std::min_element(stueckW[0].begin(), stueckW[0].end()));
+        grenzen[1] = std::max(grenzen[1], *std::max_element(stueckW[1].begin(), stueckW[1].end()));
     }
+    if (r.mitDurchbiegung)
+        for (std::size_t i = 0; i < stuecke; ++i) {
+            const std::size_t z = abschnittVon(i);
+            verfeinern({l, vorrat, i, stellenVon(i), wurzeln}, &Stueck::EIw, Stationswerte::EIw, wVon(i), wGroesster[z],
+                wKleinster[z], &wStationen[z]);
+        }
     r.M_max = {Mg.x, Mg.wert};
     r.M_min = {Mk.x, Mk.wert};
-    r.V_betrag_max = Vg.wert >= -Vk.wert ? Extremwert {Vg.x, Vg.wert} : Extremwert {Vk.x, Vk.wert};
+    if (mitStationen)
+        r.V_betrag_max = Vg.wert >= -Vk.wert ? Extremwert {Vg.x, Vg.wert} : Extremwert {Vk.x, Vk.wert};
     for (std::size_t z = 0; z < b.size(); ++z) {
         Abschnitt a = b[z];
         // Without E·I no deflection was sought: f stays 0 (not the infinite start values).
@@ -800,13 +943,15 @@ Rechenweg::Schritte schritte(const Eingabe& e, const Loesung& l, const Ergebnis&
     return s;
 }
 
-// Everything but the steps from the solved lines.
-Ergebnis ergebnis(const Eingabe& e, const Loesung& l)
+// Everything but the steps from the solved lines; `NurBemessung` leaves out what the finder
+// does not need.
+Ergebnis ergebnis(const Eingabe& e, const Loesung& l, Umfang umfang, const Stationswerte* vorrat = nullptr)
 {
+    const bool ganz = umfang != Umfang::NurBemessung;
     Ergebnis r;
     r.gleichgewicht_rest = l.rest;
     lagerkraefte(l, r);
-    verlaeufe(e, l, r);
+    verlaeufe(e, l, r, vorrat, ganz);
     r.W_erf = std::max(std::fabs(r.M_max.wert), std::fabs(r.M_min.wert)) / e.Sigma_Zul / 1000.0; // mm³ → cm³
     // Inputs that are each finite can still overflow together; no number shown may be infinite.
     bool endlich = std::isfinite(r.W_erf) && std::isfinite(r.V_betrag_max.wert) && std::isfinite(r.gleichgewicht_rest);
@@ -816,7 +961,10 @@ Ergebnis ergebnis(const Eingabe& e, const Loesung& l)
         endlich = endlich && std::isfinite(a.f);
     if (!endlich)
         throw Fehler::ueberlauf();
-    urteilen(e, r);
+    if (ganz)
+        urteilen(e, r);
+    else if (e.W > 0)
+        r.ausnutzung = Nachweis::Ausnutzung(r.W_erf, e.W);
     return r;
 }
 
@@ -909,8 +1057,8 @@ Ergebnis berechnen(const Eingabe& e, Umfang umfang)
     if (const auto f = pruefen(e))
         throw Fehler(Fehler::Art::Allgemein, f->text);
     const Loesung l = loesen(e);
-    Ergebnis r = ergebnis(e, l);
-    if (umfang == Umfang::OhneRechenweg)
+    Ergebnis r = ergebnis(e, l, umfang);
+    if (umfang != Umfang::MitRechenweg)
         return r;
     r.schritte = schritte(e, l, r);
     for (const Rechenweg::Schritt& s : r.schritte)
@@ -923,27 +1071,32 @@ struct Profilreihe::Loesungen {
     Loesung l;
     Linie ohneEigengewicht;
     Eigen::VectorXd unbekannteOhne;
+    Stationswerte vorrat;
 };
 
 Profilreihe::Profilreihe(const Eingabe& e)
 {
     Eingabe ohne = e;
     ohne.eigengewicht = false;
-    m_loesungen = std::make_unique<Loesungen>(Loesungen {loesen(ohne, true), {}, {}});
+    m_loesungen = std::make_unique<Loesungen>(Loesungen {loesen(ohne, true), {}, {}, {}});
     const Loesung& l = m_loesungen->l;
     m_loesungen->ohneEigengewicht = l.linien[0];
     m_loesungen->unbekannteOhne = l.unbekannte[0];
     const std::size_t eins = l.huellgruppen; // the unit load's group
     const auto b = Abschnitte(e);
     m_w.resize(b.size());
+    Stationswerte& vorrat = m_loesungen->vorrat;
     for (std::size_t i = 0; i + 1 < l.knicke.size(); ++i) {
         const std::size_t z = abschnittBei(b, 0.5 * (l.knicke[i] + l.knicke[i + 1]));
-        for (double t : stellen(l.knicke[i + 1] - l.knicke[i], l.knicke.back())) {
+        vorrat.erste.push_back(vorrat.stellen.empty() ? 0 : vorrat.erste.back() + vorrat.stellen.back().size());
+        vorrat.stellen.push_back(stellen(l.knicke[i + 1] - l.knicke[i], l.knicke.back()));
+        for (double t : vorrat.stellen.back()) {
             auto an = [&](Polynom Stueck::*gr) {
                 auto v = [&](std::size_t g) { return wert(l.linien[g].stuecke[i].*gr, t); };
+                vorrat.dazu(eins, v);
                 return Wert {huelle(eins, false, v), huelle(eins, true, v), v(eins)};
             };
-            m_M.push_back(an(&Stueck::M));
+            m_M.push_back(an(&Stueck::M)); // in the order of Stationswerte::Groesse
             m_w[z].push_back(an(&Stueck::EIw));
         }
     }
@@ -963,7 +1116,7 @@ double Profilreihe::M_betrag(double g) const { return groesster(m_M, g); }
 
 double Profilreihe::f_betrag(std::size_t abschnitt, double g, double EI) const { return groesster(m_w[abschnitt], g) / EI; }
 
-Ergebnis Profilreihe::rechnen(const Eingabe& mitProfil)
+Ergebnis Profilreihe::rechnen(const Eingabe& mitProfil, Umfang umfang)
 {
     if (const auto f = pruefen(mitProfil))
         throw Fehler(Fehler::Art::Allgemein, f->text);
@@ -976,7 +1129,7 @@ Ergebnis Profilreihe::rechnen(const Eingabe& mitProfil)
             for (int k = 0; k < 6; ++k)
                 (staendig.stuecke[i].*gr)[k] = (m_loesungen->ohneEigengewicht.stuecke[i].*gr)[k] + g * (eins.stuecke[i].*gr)[k];
     l.unbekannte[0] = m_loesungen->unbekannteOhne + g * l.unbekannte[l.huellgruppen];
-    return ergebnis(mitProfil, l);
+    return ergebnis(mitProfil, l, umfang == Umfang::NurBemessung ? umfang : Umfang::OhneRechenweg, &m_loesungen->vorrat);
 }
 
 } // namespace Traegerrechnung

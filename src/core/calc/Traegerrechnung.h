@@ -35,6 +35,7 @@ enum class Einwirkung { Staendig, Veraenderlich }; // G, Q
 struct Last {
     Lastart art = Lastart::Einzellast;
     Einwirkung einwirkung = Einwirkung::Staendig;
+    QString kategorie = QStringLiteral("A"); // of a variable load: the key of its ψ factors
     double F = 0; // N, downward positive
     double q = 0; // N/m
     double q1 = 0, q2 = 0; // N/m at von and at bis
@@ -136,9 +137,11 @@ std::vector<Abschnitt> Abschnitte(const Eingabe& e);
 Eingabe Stellung(const Eingabe& e, unsigned muster);
 
 // The whole calculation. An input with a fault throws Plattform::Fehler with the text of
-// `pruefen`. Without the steps (for the finder, which checks many profiles) the rest is the
-// same.
-enum class Umfang { MitRechenweg, OhneRechenweg };
+// `pruefen`. Without the steps the rest is the same. `NurBemessung` (the finder, which checks
+// many profiles) gives only the reactions, M max and M min, W erf. with the utilisation and the
+// deflection of each span and cantilever, each the same to the last bit: no stations, no V, no
+// verdicts (`urteile` empty, `erfuellt` false).
+enum class Umfang { MitRechenweg, OhneRechenweg, NurBemessung };
 Ergebnis berechnen(const Eingabe& e, Umfang umfang = Umfang::MitRechenweg);
 
 // One beam for many profiles (the finder): solved once without the self-weight and once under
@@ -157,8 +160,8 @@ public:
     double M_betrag(double g) const; // N·mm for a self-weight g in N/mm
     double f_betrag(std::size_t abschnitt, double g, double EI) const; // mm; EI in N·mm²
     // The result for the input with a profile's I, W and mass (the beam and loads as given to
-    // the constructor).
-    Ergebnis rechnen(const Eingabe& mitProfil);
+    // the constructor), never with the steps.
+    Ergebnis rechnen(const Eingabe& mitProfil, Umfang umfang = Umfang::OhneRechenweg);
 
 private:
     struct Wert {

@@ -104,7 +104,7 @@ Profilsuche::Ergebnis Suche(const Unit1::TProfilbibliothek& bibliothek, const Au
         throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein, f->text);
     Traegerrechnung::Profilreihe reihe(geprueft);
     const auto abschnitte = Traegerrechnung::Abschnitte(geprueft);
-    auto rechnen = [&reihe](const Eingabe& e) { return reihe.rechnen(e); };
+    auto rechnen = [&reihe](const Eingabe& e) { return reihe.rechnen(e, Traegerrechnung::Umfang::NurBemessung); };
     return Profilsuche::Suche(bibliothek, aufgabe.ausrichtung, aufgabe.Gamma, alle,
         [&](Kandidat& k) { return kannHalten(aufgabe, reihe, abschnitte, k) && pruefen(aufgabe, k, rechnen); });
 }

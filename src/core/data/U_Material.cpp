@@ -3,6 +3,7 @@
 #include "core/app/U_Dallg.h"
 #include "core/app/Unit1.h"
 #include "core/data/U_Lesen.h"
+#include "core/platform/Textdatei.h"
 
 #include <cmath>
 #include <numbers>
@@ -45,6 +46,8 @@ Matrecord materialAusFeldern(int version, int zeile)
         m.SigmaD = zahl(8);
         m.SigmaZ = zahl(9);
         m.SigmaS = zahl(10);
+        if (!U_Lesen::Leerzeile(Str_Liste[Spalte_fy]))
+            m.fy = zahl(Spalte_fy);
     }
     return m;
 }
@@ -76,11 +79,20 @@ QString Wertfehler(int spalte, double wert)
 {
     if (spalte == 1)
         return wert > 0 ? QString() : QStringLiteral("der E-Modul muss größer als 0 sein");
+    if (spalte == Spalte_fy)
+        return wert > 0 ? QString() : QStringLiteral("die Streckgrenze fy muss größer als 0 sein");
     const QString name = nichtNegativ(spalte);
     return name.isEmpty() || wert >= 0 ? QString() : name + QStringLiteral(" darf nicht negativ sein");
 }
 
 int Version_Bestimmen(const QString& kopfzeile) { return U_Dallg::Anz_CSV_Spalten(kopfzeile) == 7 ? 1 : 2; }
+
+void Materialdatei_Lesen(const QString& datendir)
+{
+    Memo.clear();
+    Memo = Textdatei::lesen(Textdatei::finden(datendir, QStringLiteral("Material.CSV")));
+    Main::Materialdatenbankversion = Version_Bestimmen(Memo.value(0));
+}
 
 void Material_Einlesen(int version)
 {
@@ -96,7 +108,7 @@ void Material_Einlesen(int version)
             ++ausgelassen;
             continue;
         }
-        Zeile_Zerlegen(zeile, Str_Liste, version == 1 ? 7 : 11);
+        Zeile_Zerlegen(zeile, Str_Liste, version == 1 ? 7 : Spalte_fy + 1);
         Matdat[eintrag] = materialAusFeldern(version, int(x + 1));
         ++eintrag;
     }

@@ -1,5 +1,6 @@
 #include "core/data/U_Profile.h"
 
+#include "core/calc/Eurocode.h"
 #include "core/data/U_Lesen.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Meldungen.h"
@@ -30,6 +31,11 @@ std::optional<TProfilrecord> profilAusFeldern(const QString& datei, int zeile, Q
             return std::nullopt;
         }
     }
+    for (const int spalte : {Spalte_Knicklinie_max, Spalte_Knicklinie_min})
+        if (const QString grund = Knicklinienfehler(Str_Liste[spalte]); !grund.isEmpty()) {
+            abgelehnt = U_Lesen::Wertfehlertext(Str_Liste[spalte], grund, datei, zeile, spalte + 1);
+            return std::nullopt;
+        }
     TProfilrecord p;
     p.Art = kurz(Str_Liste[0], 30);
     p.Name = kurz(Str_Liste[1], 15);
@@ -38,6 +44,8 @@ std::optional<TProfilrecord> profilAusFeldern(const QString& datei, int zeile, Q
     p.Imax = werte[4];
     p.Imin = werte[5];
     p.A = werte[6] * 100; // cm² in the file, mm² in the program
+    p.Knicklinie_max = Str_Liste[Spalte_Knicklinie_max].trimmed();
+    p.Knicklinie_min = Str_Liste[Spalte_Knicklinie_min].trimmed();
     return p;
 }
 
@@ -104,6 +112,14 @@ QString Wertfehler(int spalte, double wert)
     return Zahlspalten[spalte - 2] + QStringLiteral(" muss größer als 0 sein");
 }
 
+QString Knicklinienfehler(const QString& feld)
+{
+    const QString linie = feld.trimmed();
+    if (linie.isEmpty() || Eurocode::Imperfektionsbeiwert(linie))
+        return {};
+    return QStringLiteral("die Knicklinie muss a0, a, b, c oder d sein");
+}
+
 void Profildateinamen_Lesen(TProfildateinamenarray& Dateinamenarray, int& Letzte_Zeile)
 {
     int anzahl = 0;
@@ -142,7 +158,7 @@ void Profil_Einlesen(int Nr)
             ++ausgelassen;
             continue;
         }
-        Zeile_Zerlegen(zeile, Str_Liste, 7);
+        Zeile_Zerlegen(zeile, Str_Liste, Spalte_Knicklinie_min + 1);
         QString grund;
         if (const auto profil = profilAusFeldern(datei, int(x + 1), grund))
             familie[eintrag++] = *profil;

@@ -6,6 +6,9 @@ namespace Formeltafel {
 
 std::optional<Eintrag> eintrag(int formelindex)
 {
+    if (formelindex == Traegerformel)
+        return Eintrag {QStringLiteral("Träger mit beliebigen Lasten – Dreimomentensatz"), QStringLiteral("B_Traeger.BMP"),
+            QStringLiteral("Formel40.JPG"), QStringLiteral("Einheiten40.JPG")};
     const Lastfaelle::Lastfall* fall = Lastfaelle::vonFormel(formelindex);
     if (!fall)
         return std::nullopt;

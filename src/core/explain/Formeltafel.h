@@ -14,7 +14,11 @@ struct Eintrag {
     QString einheiten; // Image3
 };
 
-// The entry of a formula number: 1..13 bending, 20 shear, 31..34 buckling; none otherwise.
+// The formula number of the general beam: the three-moment equation.
+inline constexpr int Traegerformel = 40;
+
+// The entry of a formula number: 1..13 bending, 20 shear, 31..34 buckling, 40 the general
+// beam; none otherwise.
 std::optional<Eintrag> eintrag(int formelindex);
 
 // The size a picture is shown at in a box: its own size when it fits, else scaled down

@@ -597,6 +597,19 @@ QString Wertzellenfehler(const QString& zelle, const std::function<QString(doubl
     return QStringLiteral("Der Wert ") + Zahlzelle_Punktform(zelle) + QStringLiteral(" ist nicht zulässig, ") + warum;
 }
 
+void Spalten_Ergaenzen(TRaster& raster, int erste, const QStringList& titel)
+{
+    const int vorher = raster.ColCount();
+    const int soll = erste + int(titel.size());
+    if (vorher < erste || vorher >= soll)
+        return;
+    const bool geaendert = raster.Geaendert();
+    raster.setColCount(soll);
+    for (int c = vorher; c < soll; ++c)
+        raster.setCells(c, 0, titel[c - erste]);
+    raster.setGeaendert(geaendert);
+}
+
 int Datenzeilen(const TRaster& raster) { return raster.Letzte_Gefuellte_Zelle().second; }
 
 QString Zeilenzahlfehler(int zeilen, int hoechstens, const QString& ziel, const QString& was)

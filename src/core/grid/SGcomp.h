@@ -138,6 +138,12 @@ QString Zahlfehler(const QString& zelle);
 // ("Der Wert -3 ist nicht zulässig, Wmax muss größer als 0 sein").
 QString Wertzellenfehler(const QString& zelle, const std::function<QString(double wert)>& grund);
 
+// Shows the columns of a newer file layout in a grid loaded from an older file: a grid of at
+// least `erste` columns that lacks some of the columns from `erste` on gets them, with the
+// titles `titel` in its title row and empty cells. Only what the file may hold is shown, so
+// this is no unsaved edit; a save then writes the columns.
+void Spalten_Ergaenzen(TRaster& raster, int erste, const QStringList& titel);
+
 // The rows a save writes after the title row: trailing empty rows are dropped.
 int Datenzeilen(const TRaster& raster);
 // The editors' check of the row count: `zeilen` records against the `hoechstens` that `ziel`

@@ -63,6 +63,7 @@ Aufruf auswerten(const QStringList& argumente)
         if (wert(argumente, i, QStringLiteral("--berechnen"), aufruf.projekt, aufruf)) {
             berechnen = true;
         } else if (wert(argumente, i, QStringLiteral("--json"), aufruf.json, aufruf)) {
+        } else if (wert(argumente, i, QStringLiteral("--pdf"), aufruf.pdf, aufruf)) {
         } else if (a.startsWith(QLatin1Char('-'))) {
             aufruf.fehler = QStringLiteral("Unbekannte Option „%1“.").arg(a);
         } else if (datei.isEmpty()) {
@@ -73,6 +74,8 @@ Aufruf auswerten(const QStringList& argumente)
     }
     if (aufruf.fehler.isEmpty() && !aufruf.json.isEmpty() && !berechnen)
         aufruf.fehler = QStringLiteral("--json gilt nur mit --berechnen.");
+    if (aufruf.fehler.isEmpty() && !aufruf.pdf.isEmpty() && !berechnen)
+        aufruf.fehler = QStringLiteral("--pdf gilt nur mit --berechnen.");
     if (aufruf.fehler.isEmpty() && berechnen && !datei.isEmpty())
         aufruf.fehler = QStringLiteral("Nach --berechnen %1 ist „%2“ zu viel.").arg(aufruf.projekt, datei);
     if (!berechnen)
@@ -88,10 +91,10 @@ QString Hilfetext()
     return QStringLiteral("Aufruf:\n"
                           "  trabex                                   öffnet das Programmfenster\n"
                           "  trabex DATEI.trabex                      öffnet die Projektdatei im Programmfenster\n"
-                          "  trabex --berechnen DATEI.trabex [--json ERGEBNIS.json]\n"
+                          "  trabex --berechnen DATEI.trabex [--json ERGEBNIS.json] [--pdf BERICHT.pdf]\n"
                           "                                           rechnet alle Positionen der Projektdatei ohne Fenster\n"
                           "                                           und schreibt eine Zeile je Position; mit --json auch\n"
-                          "                                           die Ergebnisdatei\n"
+                          "                                           die Ergebnisdatei, mit --pdf den Gesamtbericht\n"
                           "  trabex --help                            zeigt diese Hilfe\n"
                           "  trabex --version                         zeigt die Version\n"
                           "\n"
@@ -104,6 +107,7 @@ Lauf berechnen(const QString& projektpfad, const QString& jsonpfad, QTextStream&
     Lauf lauf;
     try {
         lauf.projekt = Projektdatei::laden(projektpfad);
+        lauf.gelesen = true;
     } catch (const Plattform::Fehler& f) {
         fehler << f.text() << Qt::endl;
         return lauf;

@@ -15,6 +15,7 @@ struct Aufruf {
     Was was = Was::Fenster;
     QString projekt; // --berechnen DATEI, or the file the window opens
     QString json; // --json DATEI
+    QString pdf; // --pdf DATEI: the whole report, which the program prints with widgets
     QString fehler; // why the arguments are refused (Was::Falsch)
 };
 
@@ -35,6 +36,7 @@ enum Status {
 
 struct Lauf {
     Status status = Fehler;
+    bool gelesen = false; // the project file was read
     Projekt::Daten projekt;
     QList<Positionsrechnung::Ergebnis> ergebnisse;
 };

@@ -138,6 +138,10 @@ const Unit1::Matrecord* Werkstoffeintrag(int gewaehlterEintrag, const Unit1::TMa
 
 void Werkstoff_Vergessen() { Positionswerkstoff.reset(); }
 
+std::optional<Unit1::Matrecord> Werkstoff_Merken() { return Positionswerkstoff; }
+
+void Werkstoff_Zuruecksetzen(const std::optional<Unit1::Matrecord>& werkstoff) { Positionswerkstoff = werkstoff; }
+
 Position aufnehmen(const Position& eingaben, const Unit1::Matrecord* werkstoff)
 {
     using namespace Unit1;

@@ -6,6 +6,8 @@
 #include "core/app/Unit1.h"
 #include "core/projekt/Projekt.h"
 
+#include <optional>
+
 namespace Positionszustand {
 
 // Writes the case, the inputs, the material and the profile of `p` into the shared state and
@@ -25,6 +27,10 @@ void einsetzen(const Projekt::Position& p, const Unit1::TMatdat& matdat = Unit1:
 // until a material is chosen there (Werkstoff_Vergessen).
 const Unit1::Matrecord* Werkstoffeintrag(int gewaehlterEintrag, const Unit1::TMatdat& matdat = Unit1::Matdat);
 void Werkstoff_Vergessen();
+// The position's material that stands for the list's choice, kept and put back around work that
+// puts other positions into the state without the user's doing (the project's report).
+std::optional<Unit1::Matrecord> Werkstoff_Merken();
+void Werkstoff_Zuruecksetzen(const std::optional<Unit1::Matrecord>& werkstoff);
 
 // `eingaben` (number, title, kind, case and the dialog's own inputs: load, lengths, x, σzul,
 // desired safety, self-weight) completed from the shared state as the dialog computes with it:

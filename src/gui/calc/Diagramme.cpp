@@ -2,6 +2,7 @@
 
 #include "core/app/Lastfaelle.h"
 #include "core/app/Lastfallbild.h"
+#include "core/app/Traegerskizze.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Zahlen.h"
 
@@ -16,8 +17,10 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <numbers>
+#include <tuple>
 
 namespace Diagramme {
 
@@ -555,6 +558,190 @@ QString Knickhinweis(const Knickspannungslinie::Daten& d)
     if (!Knickspannungslinie::hatTetmajer(d))
         zeile += QStringLiteral(" – Für diesen Werkstoff sind keine Tetmajer-Beiwerte gespeichert: nur die Euler-Hyperbel.");
     return zeile;
+}
+
+// --- The general beam: envelopes over all patterns of the variable loads --------------------
+
+namespace {
+
+using Einheit = Traegereinheiten::Groesse;
+
+double laenge(const Traegerdaten& d, double x) { return Traegereinheiten::anzeigen(x, d.einheiten, Einheit::Laenge); }
+
+// The smallest and greatest value of a line at a station, in the window's unit.
+std::pair<double, double> huelle(const Traegerdaten& d, const Traegerrechnung::Station& s, Groesse g)
+{
+    switch (g) {
+    case Groesse::Querkraft: {
+        const double k = Traegereinheiten::faktor(d.einheiten, Einheit::Kraft);
+        return {s.V_min / k, s.V_max / k};
+    }
+    case Groesse::Moment: {
+        const double k = Traegereinheiten::faktor(d.einheiten, Einheit::Moment);
+        return {s.M_min / k, s.M_max / k};
+    }
+    case Groesse::Durchbiegung:
+        return {s.w_min, s.w_max};
+    }
+    return {0, 0};
+}
+
+QString traegerbetrag(const Traegerdaten& d, Groesse g, double v)
+{
+    return fixiert(v, nachkomma(g)) + QLatin1Char(' ') + traegereinheit(d, g);
+}
+
+QString traegerstelle(const Traegerdaten& d, double x)
+{
+    const auto s = d.einheiten;
+    return fixiert(laenge(d, x), s == Traegereinheiten::System::N_mm ? 1 : 3) + QLatin1Char(' ')
+        + Traegereinheiten::name(s, Einheit::Laenge);
+}
+
+} // namespace
+
+QString traegereinheit(const Traegerdaten& d, Groesse g)
+{
+    switch (g) {
+    case Groesse::Querkraft:
+        return Traegereinheiten::name(d.einheiten, Einheit::Kraft);
+    case Groesse::Moment:
+        return Traegereinheiten::name(d.einheiten, Einheit::Moment);
+    case Groesse::Durchbiegung:
+        return QStringLiteral("mm");
+    }
+    return {};
+}
+
+QChart* Traegerdiagramm_Leer()
+{
+    auto* c = new QChart;
+    schrift(c);
+    auto* ax = achse(QStringLiteral("x"), 0, 1, false);
+    auto* ay = achse(QString(), -1, 1, false);
+    c->addAxis(ax, Qt::AlignBottom);
+    c->addAxis(ay, Qt::AlignLeft);
+    auto* groesster = new QLineSeries(c);
+    auto* kleinster = new QLineSeries(c);
+    auto* band = new QAreaSeries(groesster, kleinster);
+    band->setObjectName(QStringLiteral("huelle"));
+    band->setPen(QPen(Linienfarbe, 2));
+    QColor fuellung = Linienfarbe;
+    fuellung.setAlpha(45);
+    band->setBrush(fuellung);
+    anAchsen(c, band, ax, ay);
+    ohneLegende(c, band);
+    auto* null = new QLineSeries;
+    null->setObjectName(QStringLiteral("null"));
+    null->setPen(QPen(Qt::black, 1));
+    anAchsen(c, null, ax, ay);
+    ohneLegende(c, null);
+    for (const auto& [name, farbe, form] : {std::tuple {"max", Markenfarbe, QScatterSeries::MarkerShapeCircle},
+             std::tuple {"min", Markenfarbe.darker(140), QScatterSeries::MarkerShapeRectangle}}) {
+        QScatterSeries* s = marke(QString(), {}, farbe, form);
+        s->setObjectName(QString::fromLatin1(name));
+        s->clear();
+        anAchsen(c, s, ax, ay);
+    }
+    return c;
+}
+
+void Traegerdiagramm_Fuellen(QChart* c, const Traegerdaten& d, Groesse g)
+{
+    const QString titelText = titel(g).section(QLatin1Char('['), 0, 0)
+        + QStringLiteral("[%1] – Hüllkurven aus ständigen und "
+                         "feldweise veränderlichen Lasten")
+              .arg(traegereinheit(d, g));
+    c->setTitle(titelText);
+    QList<QPointF> oben, unten;
+    Traegerrechnung::Extremwert groesster {0, -std::numeric_limits<double>::infinity()};
+    Traegerrechnung::Extremwert kleinster {0, std::numeric_limits<double>::infinity()};
+    for (const Traegerrechnung::Station& s : d.ergebnis.stationen) {
+        const auto [min, max] = huelle(d, s, g);
+        oben.append({laenge(d, s.x), max});
+        unten.append({laenge(d, s.x), min});
+        if (max > groesster.wert)
+            groesster = {s.x, max};
+        if (min < kleinster.wert)
+            kleinster = {s.x, min};
+    }
+    if (g == Groesse::Durchbiegung) // each span's exact greatest deflection, which may lie between stations
+        for (const Traegerrechnung::Abschnitt& a : d.ergebnis.abschnitte) {
+            if (a.f > groesster.wert)
+                groesster = {a.x, a.f};
+            if (a.f < kleinster.wert)
+                kleinster = {a.x, a.f};
+        }
+    if (g == Groesse::Moment) { // the exact extremes, which may lie between stations
+        const double k = Traegereinheiten::faktor(d.einheiten, Einheit::Moment);
+        groesster = {d.ergebnis.M_max.x, d.ergebnis.M_max.wert / k};
+        kleinster = {d.ergebnis.M_min.x, d.ergebnis.M_min.wert / k};
+    }
+    if (oben.isEmpty())
+        groesster = kleinster = {0, 0};
+    auto* band = teil<QAreaSeries>(c, "huelle");
+    band->upperSeries()->replace(oben);
+    band->lowerSeries()->replace(unten);
+    const double Lg = laenge(d, Traegerrechnung::Gesamtlaenge(d.eingabe));
+    teil<QLineSeries>(c, "null")->replace(QList<QPointF> {{0, 0}, {Lg, 0}});
+
+    const auto [von, bis] = bereich(kleinster.wert, groesster.wert);
+    auto* ax = static_cast<QValueAxis*>(c->axes(Qt::Horizontal).first());
+    ax->setTitleText(QStringLiteral("x [%1]").arg(Traegereinheiten::name(d.einheiten, Einheit::Laenge)));
+    bereichSetzen(ax, 0, Lg);
+    auto* ay = static_cast<QValueAxis*>(c->axes(Qt::Vertical).first());
+    ay->setTitleText(symbol(g) + QStringLiteral(" [") + traegereinheit(d, g) + QLatin1Char(']'));
+    bereichSetzen(ay, von, bis);
+    ay->setReverse(g == Groesse::Durchbiegung); // downwards positive, drawn downwards
+
+    const double schwelle = 1e-9 * std::max(std::abs(groesster.wert), std::abs(kleinster.wert));
+    const auto name = [&](bool max, const Traegerrechnung::Extremwert& e) {
+        return QStringLiteral("%1 %2 = %3 (x = %4)")
+            .arg(max ? QStringLiteral("max") : QStringLiteral("min"), symbol(g), traegerbetrag(d, g, e.wert),
+                traegerstelle(d, e.x));
+    };
+    punktSetzen(c, "max", groesster.wert > schwelle, name(true, groesster), {laenge(d, groesster.x), groesster.wert});
+    punktSetzen(c, "min", kleinster.wert < -schwelle, name(false, kleinster), {laenge(d, kleinster.x), kleinster.wert});
+}
+
+QString traegerwertezeile(const Traegerdaten& d, double x)
+{
+    const auto& st = d.ergebnis.stationen;
+    if (st.empty())
+        return {};
+    const auto naechste = std::min_element(
+        st.begin(), st.end(), [x](const auto& a, const auto& b) { return std::abs(a.x - x) < std::abs(b.x - x); });
+    auto spanne = [&](Groesse g) {
+        const auto [min, max] = huelle(d, *naechste, g);
+        return QStringLiteral("%1 = %2 … %3").arg(symbol(g), fixiert(min, nachkomma(g)), traegerbetrag(d, g, max));
+    };
+    QString t = QStringLiteral("x = %1:  %2,  %3")
+                    .arg(traegerstelle(d, naechste->x), spanne(Groesse::Querkraft), spanne(Groesse::Moment));
+    if (d.ergebnis.mitDurchbiegung)
+        t += QStringLiteral(",  ") + spanne(Groesse::Durchbiegung);
+    return t;
+}
+
+void Traegerblock_Zeichnen(QPainter& maler, const QRectF& ziel, const Traegerdaten& d)
+{
+    const double hoehe = Skizzenhoehe + 3 * Diagrammhoehe + Hinweishoehe;
+    const QRectF r = eingepasst(ziel, hoehe);
+    const double s = r.width() / Blockbreite;
+    Traegerskizze::zeichnen(maler, QRectF(r.left(), r.top(), r.width(), Skizzenhoehe * s), d.eingabe, d.einheiten);
+    std::vector<std::pair<QChart*, QRectF>> charts;
+    double y = Skizzenhoehe;
+    for (Groesse g : {Groesse::Querkraft, Groesse::Moment, Groesse::Durchbiegung}) {
+        if (g == Groesse::Durchbiegung && !d.ergebnis.mitDurchbiegung)
+            break;
+        QChart* c = Traegerdiagramm_Leer();
+        Traegerdiagramm_Fuellen(c, d, g);
+        charts.push_back({c, QRectF(0, y, Blockbreite, Diagrammhoehe)});
+        y += Diagrammhoehe;
+    }
+    szeneZeichnen(maler, r, charts, hoehe);
+    if (!d.ergebnis.mitDurchbiegung)
+        text(maler, r, QRectF(20, y + 20, Blockbreite - 40, 60), ohneDurchbiegungHinweis(), 15, true);
+    text(maler, r, QRectF(0, hoehe - Hinweishoehe, Blockbreite, Hinweishoehe), vorzeichenhinweis(), 12, false);
 }
 
 } // namespace Diagramme

@@ -2,8 +2,10 @@
 // The diagrams of the calculation windows: the shear-force, bending-moment and deflection lines
 // of a bending case and the buckling curve of a material. One piece of code builds each chart;
 // the window shows it, and the same chart is drawn into a PDF, a PNG and onto the printer.
+#include "core/app/Traegereinheiten.h"
 #include "core/calc/Biegelinien.h"
 #include "core/calc/Knickspannungslinie.h"
+#include "core/calc/Traegerrechnung.h"
 
 #include <QList>
 #include <QString>
@@ -63,5 +65,23 @@ QString Knickhinweis(const Knickspannungslinie::Daten& d);
 // painter: window PNG, PDF and printer use this one function.
 void Biegeblock_Zeichnen(QPainter& maler, const QRectF& rechteck, const Biegedaten& d);
 void Knickblock_Zeichnen(QPainter& maler, const QRectF& rechteck, const Knickspannungslinie::Daten& d);
+
+// The general beam: its record, its result (the envelope at the stations) and the units of its
+// window, in which the diagrams show x, V and M (f always in mm).
+struct Traegerdaten {
+    Traegerrechnung::Eingabe eingabe;
+    Traegerrechnung::Ergebnis ergebnis;
+    Traegereinheiten::System einheiten = Traegereinheiten::System::N_mm;
+};
+// The envelope of one line as a band between its smallest and greatest values at every x, the
+// extremes marked with value and position; empty and filled as Biegediagramm_Leer/_Fuellen.
+QChart* Traegerdiagramm_Leer();
+void Traegerdiagramm_Fuellen(QChart* c, const Traegerdaten& d, Groesse g);
+// The unit of a line of the general beam in the window's units.
+QString traegereinheit(const Traegerdaten& d, Groesse g);
+// "x = …: V = min … max, M = …, f = …" at the station nearest to x (mm).
+QString traegerwertezeile(const Traegerdaten& d, double x);
+// The sketch of the beam and the three envelopes, for window PNG, PDF and printer.
+void Traegerblock_Zeichnen(QPainter& maler, const QRectF& rechteck, const Traegerdaten& d);
 
 } // namespace Diagramme

@@ -44,8 +44,15 @@ void Leeren(QLabel* zeile)
 
 void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg, std::initializer_list<const QLabel*> zeilen)
 {
-    for (const QLabel* zeile : zeilen) {
-        const QString text = zeile->text();
+    QStringList texte;
+    for (const QLabel* zeile : zeilen)
+        texte.append(zeile->text());
+    Protokollieren(protokoll, std::move(vorweg), texte);
+}
+
+void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg, const QStringList& zeilen)
+{
+    for (const QString& text : zeilen) {
         const qsizetype doppelpunkt = text.indexOf(QStringLiteral(": "));
         if (doppelpunkt > 0) // "Nachweis Biegung: …" is the step's name and its statement
             vorweg.append({text.left(doppelpunkt), text.mid(doppelpunkt + 2), QString(), QString()});

@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 #include <QColor>
+#include <QStringList>
 
 class QComboBox;
 class QLabel;
@@ -26,6 +27,8 @@ void Leeren(QLabel* zeile);
 // part "Nachweis" of the steps that the report prints on its further pages: the paper says
 // what the window says.
 void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg, std::initializer_list<const QLabel*> zeilen);
+// The same from the texts of the lines, as a report of a stored position has them.
+void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg, const QStringList& zeilen);
 // The line of the verdicts that says whether the self-weight was included: "berücksichtigt
 // (g = … N/m)" for a line load g above 0, else "nicht berücksichtigt" ...
 Rechenweg::Schritt Eigengewicht(double g);

@@ -315,6 +315,13 @@ bool mitPiep(QLabel* L_Fehler, const QList<QWidget*>& ergebnisse, const std::fun
     return false;
 }
 
+void Fehler_Markieren(QLabel* L_Fehler, QWidget* feld, const QString& text)
+{
+    if (feld)
+        markieren(feld);
+    Fehler_Zeigen(L_Fehler, text);
+}
+
 void Markierung_Loeschen(QLabel* L_Fehler)
 {
     QList<QWidget*> markierte = L_Fehler->window()->findChildren<QWidget*>();

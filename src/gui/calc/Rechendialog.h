@@ -136,6 +136,9 @@ QLabel* Fehlerzeile(QWidget* dialog, int x, int y, int breite, int hoehe);
 // failure frames `ergebnisse` and names its cause. Returns false when it failed.
 bool mitPiep(QLabel* L_Fehler, const QList<QWidget*>& ergebnisse, const std::function<Ursachen()>& ursachen,
     const std::function<void()>& rechnung);
+// Marks `feld` (framed in red) as the cause of a refused calculation and names it in L_Fehler,
+// as mitPiep marks a field; the caller sounds the beep.
+void Fehler_Markieren(QLabel* L_Fehler, QWidget* feld, const QString& text);
 // Takes the marking of a failed calculation away (a field was edited, a calculation starts).
 void Markierung_Loeschen(QLabel* L_Fehler);
 bool markiert(const QWidget* w);

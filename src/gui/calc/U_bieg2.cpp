@@ -36,6 +36,19 @@ const Lastfaelle::Lastfall* eigenerFall()
 const QString Mitte_f = QStringLiteral("Die max Durchbiegung ist in Trägermitte!");
 const QString Rand_f = QStringLiteral("Die max Durchbiegung ist an den Trägerrändern!");
 
+} // namespace
+
+QString Hinweis_W(int fall, const Biegerechnung::Wert& w)
+{
+    if (fall == 9)
+        return w.erstes ? QStringLiteral("Der gefährdete Querschnitt ist beim Auflager!")
+                        : QStringLiteral("Der gefährdete Querschnitt ist in Trägermitte!");
+    if (fall == 12)
+        return w.erstes ? QStringLiteral("Der gefährdete Querschnitt ist unter F!")
+                        : QStringLiteral("Der gefährdete Querschnitt ist im Festlager!");
+    return {};
+}
+
 // The note on the deflection: the governing place in cases 8 and 9; in cases 4 and 12 that the
 // formula gives the deflection under the load, or with the self-weight where the greatest
 // deflection of the combined line lies.
@@ -51,7 +64,6 @@ QString Hinweis_f(const Biegerechnung::Aufgabe& a, const Biegerechnung::Wert& f)
                        : QStringLiteral("Berechnete Durchbiegung ist nicht die Maximale!");
 }
 
-} // namespace
 } // namespace U_bieg2
 
 using namespace Unit1;
@@ -210,12 +222,7 @@ void TDLG_Biegung2::B_Berechnen_WClick()
         const Biegerechnung::Aufgabe aufgabe = Biegedialog::Aufgabe(Felder, fall);
         const Biegerechnung::Wert w = Biegerechnung::Werf(aufgabe);
         Werf = w.wert;
-        if (fall == 9)
-            L_Hinweis_W->setText(w.erstes ? QStringLiteral("Der gefährdete Querschnitt ist beim Auflager!")
-                                          : QStringLiteral("Der gefährdete Querschnitt ist in Trägermitte!"));
-        else if (fall == 12)
-            L_Hinweis_W->setText(w.erstes ? QStringLiteral("Der gefährdete Querschnitt ist unter F!")
-                                          : QStringLiteral("Der gefährdete Querschnitt ist im Festlager!"));
+        L_Hinweis_W->setText(U_bieg2::Hinweis_W(fall, w));
         if (Biegerechnung::hatStelle(fall))
             Wxerf = Biegerechnung::Wxerf(aufgabe, Lx);
     });

@@ -73,4 +73,10 @@ namespace U_bieg2 {
 
 extern TDLG_Biegung2* DLG_Biegung2;
 
+// The notes the dialog shows beside its results (L_Hinweis_W, L_Hinweis_f) and its report
+// prints: where the endangered section lies (cases 9 and 12) and what the deflection shown is;
+// empty where the case has none.
+QString Hinweis_W(int fall, const Biegerechnung::Wert& w);
+QString Hinweis_f(const Biegerechnung::Aufgabe& a, const Biegerechnung::Wert& f);
+
 } // namespace U_bieg2

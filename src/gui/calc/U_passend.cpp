@@ -44,6 +44,8 @@ bool Knickung(const Profilsuche::Knickaufgabe& aufgabe)
     return !abgelehnt(Profilsuche::Ablehnung(aufgabe)) && DLG_Passendes_Profil->Knickung_Zeigen(aufgabe);
 }
 
+bool Traeger(const Traegersuche::Aufgabe& aufgabe) { return DLG_Passendes_Profil->Traeger_Zeigen(aufgabe); }
+
 } // namespace U_passend
 
 namespace {
@@ -76,7 +78,7 @@ QStringList biegezeile(const Profilsuche::Kandidat& k, double L)
     const QString strich = QStringLiteral("–");
     return {k.art, k.name, fixiert(k.Masse, 2), fixiert(k.W, 2), fixiert(k.I, 2), fixiert(std::fabs(k.Werf), 2),
         k.mitF ? Biegerechnung::Durchbiegung_Text(k.f, 4) : strich,
-        k.mitF && k.f != 0 ? fixiert(Biegerechnung::L_durch_f(L, k.f), 2) : strich, fixiert(k.Ausnutzung * 100.0, 1)};
+        k.mitF && k.f != 0 && L > 0 ? fixiert(Biegerechnung::L_durch_f(L, k.f), 2) : strich, fixiert(k.Ausnutzung * 100.0, 1)};
 }
 
 QStringList knickzeile(const Profilsuche::Kandidat& k)
@@ -140,6 +142,7 @@ void TDLG_Passendes_Profil::Aufbauen()
 bool TDLG_Passendes_Profil::Biegung_Zeigen(const Profilsuche::Biegeaufgabe& aufgabe)
 {
     m_biegung = aufgabe;
+    m_traeger = false;
     // The search starts in the orientation the bending dialogs compute with.
     {
         const QSignalBlocker sperre(RB_Optimal);
@@ -151,7 +154,19 @@ bool TDLG_Passendes_Profil::Biegung_Zeigen(const Profilsuche::Biegeaufgabe& aufg
 bool TDLG_Passendes_Profil::Knickung_Zeigen(const Profilsuche::Knickaufgabe& aufgabe)
 {
     m_knick = aufgabe;
+    m_traeger = false;
     return Zeigen(true);
+}
+
+bool TDLG_Passendes_Profil::Traeger_Zeigen(const Traegersuche::Aufgabe& aufgabe)
+{
+    m_traegeraufgabe = aufgabe;
+    m_traeger = true;
+    {
+        const QSignalBlocker sperre(RB_Optimal);
+        (aufgabe.ausrichtung == Profilsuche::Ausrichtung::Quer ? RB_Quer : RB_Optimal)->setChecked(true);
+    }
+    return Zeigen(false);
 }
 
 // Buckling always takes the minor axis and has no deflection: no orientation, no limit.
@@ -180,6 +195,16 @@ QString TDLG_Passendes_Profil::Aufgabentext() const
         return QStringLiteral("Knickfall %1, F = %2 N, L = %3 mm, gewünschte Sicherheit %4, Werkstoff %5, mit Imin. %6.")
             .arg(QString::number(a.fall), fixiert(a.F, 2), fixiert(a.L, 2), fixiert(a.Sk_gewuenscht, 2), Sorte, gilt);
     }
+    if (m_traeger) {
+        const auto& t = m_traegeraufgabe.traeger;
+        return QStringLiteral("Träger mit %1 Feld(ern) und %2 Last(en), σzul = %3 N/mm², Werkstoff %4, E = %5 N/mm², %6; "
+                              "W ≥ |W erf.|%7. %8.")
+            .arg(QString::number(t.felder.size()), QString::number(t.lasten.size()), fixiert(t.Sigma_Zul, 2), Sorte,
+                fixiert(t.E, 2),
+                t.eigengewicht ? QStringLiteral("mit Eigengewicht (jedes Profil mit seinem eigenen)")
+                               : QStringLiteral("ohne Eigengewicht"),
+                t.grenze > 0 ? QStringLiteral(" und f ≤ L/%1 in jedem Feld (Kragarm: 2·L)").arg(t.grenze) : QString(), gilt);
+    }
     const auto& r = m_biegung.rechnung;
     return QStringLiteral("Lastfall %1, σzul = %2 N/mm², Werkstoff %3, E = %4 N/mm², %5; W ≥ |W erf.|%6. %7.")
         .arg(QString::number(r.fall), fixiert(r.Sigma_Zul, 2), Sorte, fixiert(r.e.E, 2),
@@ -190,11 +215,13 @@ QString TDLG_Passendes_Profil::Aufgabentext() const
 
 void TDLG_Passendes_Profil::Suchen()
 {
+    const auto ausrichtung = RB_Optimal->isChecked() ? Profilsuche::Ausrichtung::Optimal : Profilsuche::Ausrichtung::Quer;
     if (!m_knickung) {
-        m_biegung.ausrichtung = RB_Optimal->isChecked() ? Profilsuche::Ausrichtung::Optimal : Profilsuche::Ausrichtung::Quer;
-        m_biegung.grenze = Nachweis::Durchbiegungsgrenze;
+        m_biegung.ausrichtung = m_traegeraufgabe.ausrichtung = ausrichtung;
+        m_biegung.grenze = m_traegeraufgabe.traeger.grenze = Nachweis::Durchbiegungsgrenze;
     }
     const Profilsuche::Ergebnis ergebnis = m_knickung ? Profilsuche::Knickung(Unit1::Profildat, m_knick, m_alle)
+        : m_traeger                                   ? Traegersuche::Suche(Unit1::Profildat, m_traegeraufgabe, m_alle)
                                                       : Profilsuche::Biegung(Unit1::Profildat, m_biegung, m_alle);
     L_Aufgabe->setText(Aufgabentext());
     B_Alle->setText(
@@ -216,7 +243,8 @@ void TDLG_Passendes_Profil::Zeilen_Fuellen(const Profilsuche::Ergebnis& ergebnis
     SG_Profile->setRowCount(int(m_zeilen.size() + ohne.size()));
     int zeile = 0;
     for (const Profilsuche::Kandidat& k : m_zeilen) {
-        const QStringList texte = m_knickung ? knickzeile(k) : biegezeile(k, m_biegung.rechnung.e.L);
+        // The general beam has several spans: its L/f is that of each span, in its window.
+        const QStringList texte = m_knickung ? knickzeile(k) : biegezeile(k, m_traeger ? 0.0 : m_biegung.rechnung.e.L);
         for (int s = 0; s < texte.size(); ++s)
             SG_Profile->setItem(zeile, s, zelle(texte[s], s >= 2));
         ++zeile;
@@ -251,7 +279,7 @@ void TDLG_Passendes_Profil::B_UebernehmenClick()
         return; // a family row without a profile
     const Profilsuche::Kandidat& k = m_zeilen[std::size_t(zeile)];
     // Taken as the profile selection takes a click in its list; buckling uses the minor axis.
-    const bool optimal = !m_knickung && m_biegung.ausrichtung == Profilsuche::Ausrichtung::Optimal;
+    const bool optimal = !m_knickung && RB_Optimal->isChecked();
     Querschnittswerte::Gewaehltes_Profil::ausBibliothek(Unit1::Profildat[k.familie][k.nr], optimal).wiederherstellen();
     (m_knickung ? Unit1::Knickachse : Unit1::Biegeachse) = Unit1::Profilachse;
     accept();

@@ -1,9 +1,10 @@
 #pragma once
 // "Passendes Profil": the list of library profiles that hold for the calculation of a bending
-// or the buckling dialog, per family the lightest one, sorted by mass per metre, with the
+// dialog, the general beam or the buckling dialog, per family the lightest one, sorted by mass per metre, with the
 // families that cannot hold at the end. A profile taken here ("Übernehmen" or a double click)
 // becomes the chosen one exactly as in the profile selection.
 #include "core/calc/Profilsuche.h"
+#include "core/calc/Traegersuche.h"
 
 #include <QDialog>
 
@@ -21,6 +22,7 @@ public:
     // Shows the list for the task modally; true when a profile was taken.
     bool Biegung_Zeigen(const Profilsuche::Biegeaufgabe& aufgabe);
     bool Knickung_Zeigen(const Profilsuche::Knickaufgabe& aufgabe);
+    bool Traeger_Zeigen(const Traegersuche::Aufgabe& aufgabe);
 
     void Suchen(); // fills the list for the task and the options shown
     void B_AlleClick();
@@ -42,6 +44,8 @@ private:
     QString Aufgabentext() const;
 
     bool m_knickung = false;
+    bool m_traeger = false; // the general beam (bending with its own task)
+    Traegersuche::Aufgabe m_traegeraufgabe;
     bool m_alle = false;
     Profilsuche::Biegeaufgabe m_biegung;
     Profilsuche::Knickaufgabe m_knick;
@@ -54,5 +58,7 @@ extern TDLG_Passendes_Profil* DLG_Passendes_Profil;
 
 bool Biegung(const Profilsuche::Biegeaufgabe& aufgabe);
 bool Knickung(const Profilsuche::Knickaufgabe& aufgabe);
+// The general beam: its input checked by the caller.
+bool Traeger(const Traegersuche::Aufgabe& aufgabe);
 
 } // namespace U_passend

@@ -1,6 +1,7 @@
 #include "gui/calc/U_verlauf.h"
 
 #include "core/app/Lastfallbild.h"
+#include "core/app/Traegerskizze.h"
 #include "core/app/Unit1.h"
 #include "core/calc/Biegerechnung.h"
 #include "core/platform/Fehler.h"
@@ -36,8 +37,8 @@ namespace U_verlauf {
 
 namespace {
 
-Stand t_stand[3];
-QPointer<TDLG_Verlaeufe> t_fenster[3];
+Stand t_stand[4];
+QPointer<TDLG_Verlaeufe> t_fenster[4];
 
 Stand& standVon(Art art) { return t_stand[int(art)]; }
 
@@ -82,6 +83,8 @@ QString fenstertitel(Art art)
         return QStringLiteral("Knickspannungslinie");
     case Art::Scherung:
         return QStringLiteral("Rechenweg");
+    case Art::Traeger:
+        return QStringLiteral("Verläufe – Träger mit beliebigen Lasten");
     }
     return {};
 }
@@ -115,6 +118,18 @@ void Scherung_Gerechnet(const QString& titel, const QString& teil, const Rechenw
 {
     protokollieren(Art::Scherung, titel, teil, schritte, gelungen);
     auffrischen(Art::Scherung);
+}
+
+void Traeger_Gerechnet(
+    const QWidget* dialog, const QString& titel, const Diagramme::Traegerdaten& daten, const Rechenweg::Schritte& nachweise)
+{
+    Stand& s = standVon(Art::Traeger);
+    s.protokoll = {};
+    protokollieren(Art::Traeger, titel, QStringLiteral("Berechnung des Trägers"), daten.ergebnis.schritte, true);
+    Nachweiszeile::Protokollieren(s.protokoll, nachweise, {});
+    s.traeger = daten;
+    s.dialog = dialog;
+    auffrischen(Art::Traeger);
 }
 
 void Leeren(Art art, const QWidget* dialog)
@@ -158,6 +173,8 @@ Aufnahme::~Aufnahme()
         case Art::Scherung:
             Scherung_Gerechnet(titel, m_teil, m_aufzeichnung.schritte(), gelungen);
             break;
+        case Art::Traeger: // its result carries its steps (Traeger_Gerechnet)
+            return;
         }
         standVon(m_art).dialog = m_dialog;
     });
@@ -182,6 +199,8 @@ void Block_Zeichnen(Art art, QPainter& maler, const QRectF& rechteck)
 {
     if (art == Art::Biegung)
         Diagramme::Biegeblock_Zeichnen(maler, rechteck, stand(art).biegung);
+    else if (art == Art::Traeger)
+        Diagramme::Traegerblock_Zeichnen(maler, rechteck, stand(art).traeger);
     else if (art == Art::Knickung)
         Diagramme::Knickblock_Zeichnen(maler, rechteck, stand(art).knickung);
 }
@@ -191,10 +210,11 @@ Zusatzseiten::Inhalt Zusatzinhalt(Art art)
     Zusatzseiten::Inhalt z;
     z.titel = stand(art).protokoll.titel;
     z.protokoll = stand(art).protokoll;
-    const bool mitBlock = art == Art::Biegung ? stand(art).gelungen : art == Art::Knickung && stand(art).knickung.E > 0;
+    const bool biegelinien = art == Art::Biegung || art == Art::Traeger;
+    const bool mitBlock = biegelinien ? stand(art).gelungen : art == Art::Knickung && stand(art).knickung.E > 0;
     if (mitBlock) {
         z.block = [art](QPainter& m, const QRectF& r) { Block_Zeichnen(art, m, r); };
-        z.blockhoehe = art == Art::Biegung ? 15000 : 10500; // 0.01 mm
+        z.blockhoehe = biegelinien ? 15000 : 10500; // 0.01 mm
     }
     return z;
 }
@@ -240,6 +260,7 @@ TDLG_Verlaeufe::TDLG_Verlaeufe(Art art, QWidget* eltern)
 {
     setObjectName(art == Art::Biegung ? QStringLiteral("DLG_Verlaeufe")
             : art == Art::Knickung    ? QStringLiteral("DLG_Knicklinie")
+            : art == Art::Traeger     ? QStringLiteral("DLG_Traegerverlaeufe")
                                       : QStringLiteral("DLG_Rechenweg"));
     setWindowTitle(U_verlauf::fenstertitel(art));
     setModal(false);
@@ -269,7 +290,7 @@ void TDLG_Verlaeufe::Aufbauen()
     L_Zeiger->setObjectName(QStringLiteral("L_Zeiger"));
     L_Zeiger->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    if (m_art == Art::Biegung) {
+    if (m_art == Art::Biegung || m_art == Art::Traeger) {
         auto* seite = new QWidget;
         seite->setObjectName(QStringLiteral("TS_Verlaeufe"));
         auto* l = new QVBoxLayout(seite);
@@ -282,7 +303,8 @@ void TDLG_Verlaeufe::Aufbauen()
         CV_Moment = ansicht(seite, QStringLiteral("CV_Moment"));
         CV_Durchbiegung = ansicht(seite, QStringLiteral("CV_Durchbiegung"));
         for (QChartView* v : {CV_Querkraft, CV_Moment, CV_Durchbiegung}) {
-            ChartSetzen(v, Diagramme::Biegediagramm_Leer()); // kept, and refilled by each calculation
+            // Kept, and refilled by each calculation.
+            ChartSetzen(v, m_art == Art::Traeger ? Diagramme::Traegerdiagramm_Leer() : Diagramme::Biegediagramm_Leer());
             l->addWidget(v, 1);
             // New values bring new label widths: the plot areas are lined up again.
             connect(v->chart(), &QChart::plotAreaChanged, this, [this] { Buendig(); });
@@ -393,6 +415,8 @@ void TDLG_Verlaeufe::Auffrischen()
         L_Hinweis->setVisible(!mitF);
         if (d.x)
             L_Zeiger->setText(QStringLiteral("Gewähltes ") + Diagramme::wertezeile(*m_linien, *d.x));
+    } else if (m_art == Art::Traeger) {
+        Traeger_Auffrischen(s);
     } else if (m_art == Art::Knickung) {
         // The curve needs a material, which the safety check hands over.
         const bool kurve = s.knickung.E > 0;
@@ -401,11 +425,40 @@ void TDLG_Verlaeufe::Auffrischen()
     }
 }
 
+void TDLG_Verlaeufe::Traeger_Auffrischen(const U_verlauf::Stand& s)
+{
+    using Diagramme::Groesse;
+    const Diagramme::Traegerdaten& d = s.traeger;
+    const bool mitLinien = s.gelungen;
+    const bool mitF = mitLinien && d.ergebnis.mitDurchbiegung;
+    L_Skizze->setPixmap(mitLinien ? QPixmap::fromImage(Traegerskizze::bild(
+                            d.eingabe, QSize(L_Skizze->width() > 100 ? L_Skizze->width() - 20 : 900, 124), d.einheiten))
+                                  : QPixmap());
+    CV_Querkraft->setVisible(mitLinien);
+    CV_Moment->setVisible(mitLinien);
+    CV_Durchbiegung->setVisible(mitF);
+    if (!mitLinien) {
+        L_Hinweis->setText(QStringLiteral("Noch keine Berechnung im Fenster „Träger mit beliebigen Lasten“."));
+        L_Hinweis->show();
+        return;
+    }
+    Diagramme::Traegerdiagramm_Fuellen(CV_Querkraft->chart(), d, Groesse::Querkraft);
+    Diagramme::Traegerdiagramm_Fuellen(CV_Moment->chart(), d, Groesse::Moment);
+    if (mitF)
+        Diagramme::Traegerdiagramm_Fuellen(CV_Durchbiegung->chart(), d, Groesse::Durchbiegung);
+    L_Hinweis->setText(mitF ? QString() : Diagramme::ohneDurchbiegungHinweis());
+    L_Hinweis->setVisible(!mitF);
+}
+
 void TDLG_Verlaeufe::Zeiger(double x)
 {
     if (m_art == Art::Biegung && m_linien) {
         const double laenge = m_linien->traeger().laenge;
         L_Zeiger->setText(QStringLiteral("Zeiger bei ") + Diagramme::wertezeile(*m_linien, std::clamp(x, 0.0, laenge)));
+    } else if (m_art == Art::Traeger && U_verlauf::stand(m_art).gelungen) {
+        const auto& d = U_verlauf::stand(m_art).traeger;
+        const double mm = Traegereinheiten::speichern(x, d.einheiten, Traegereinheiten::Groesse::Laenge);
+        L_Zeiger->setText(QStringLiteral("Zeiger bei ") + Diagramme::traegerwertezeile(d, mm));
     } else if (m_art == Art::Knickung && x > 0) {
         const auto& d = U_verlauf::stand(m_art).knickung;
         L_Zeiger->setText(QStringLiteral("Zeiger bei λ = %1:  σK = %2 N/mm²")
@@ -452,7 +505,8 @@ QString TDLG_Verlaeufe::Als_PDF_Speichern(const QString& eingabe)
 QString TDLG_Verlaeufe::Als_PNG_Speichern(const QString& eingabe)
 {
     const QString datei = mitEndung(eingabe, QStringLiteral("png"));
-    QImage bild(1600, m_art == Art::Biegung ? 1725 : 1000, QImage::Format_RGB32);
+    const bool biegelinien = m_art == Art::Biegung || m_art == Art::Traeger;
+    QImage bild(1600, biegelinien ? 1725 : 1000, QImage::Format_RGB32);
     bild.fill(Qt::white);
     {
         QPainter maler(&bild);

@@ -1,7 +1,8 @@
 #pragma once
 // The windows beside the calculation dialogs: "Verläufe" (shear, moment and deflection lines of
-// the bending cases), "Knickspannungslinie" (the buckling curve) and the "Rechenweg" (the last
-// calculation step by step) that all three carry, the shear dialog's as its only page.
+// the bending cases, and of the general beam as envelopes over the patterns of its variable
+// loads), "Knickspannungslinie" (the buckling curve) and the "Rechenweg" (the last calculation
+// step by step) that all of them carry, the shear dialog's as its only page.
 //
 // The dialogs hand over what they computed, right after computing: the steps their formulas
 // recorded and, through the shared calculation state, the inputs. Each window exists once,
@@ -23,13 +24,14 @@ class QTabWidget;
 
 namespace U_verlauf {
 
-enum class Art { Biegung, Knickung, Scherung };
+enum class Art { Biegung, Knickung, Scherung, Traeger };
 
 // What the last calculation of a dialog left for its window and its report pages.
 struct Stand {
     Rechenweg::Protokoll protokoll;
     Diagramme::Biegedaten biegung; // Art::Biegung
     Knickspannungslinie::Daten knickung; // Art::Knickung
+    Diagramme::Traegerdaten traeger; // Art::Traeger
     bool gerechnet = false;
     bool gelungen = false; // the last calculation ran to its end
     int version = 0; // counts the calculations handed over, so a window redraws only what is new
@@ -46,6 +48,10 @@ void Biegung_Gerechnet(
 void Knickung_Gerechnet(const QString& titel, const QString& teil, const Rechenweg::Schritte& schritte, bool gelungen,
     const std::optional<Knickspannungslinie::Daten>& daten);
 void Scherung_Gerechnet(const QString& titel, const QString& teil, const Rechenweg::Schritte& schritte, bool gelungen);
+// The general beam computes in one go: its record and result with their steps, and the verdict
+// lines it shows (with whether the self-weight was included), which come first as "Nachweis".
+void Traeger_Gerechnet(
+    const QWidget* dialog, const QString& titel, const Diagramme::Traegerdaten& daten, const Rechenweg::Schritte& nachweise);
 
 // Called by a dialog after it has shown its verdict lines: they become the first part
 // "Nachweis" of the steps in its window, as on the report. A new calculation drops them until
@@ -126,6 +132,7 @@ public:
 private:
     void Aufbauen();
     void Zeiger(double x);
+    void Traeger_Auffrischen(const U_verlauf::Stand& s);
     void ChartSetzen(QChartView* ansicht, class QChart* chart);
     void Buendig();
 

@@ -2,6 +2,7 @@
 
 #include "core/app/Programmzustand.h"
 #include "core/app/Unit1.h"
+#include "core/data/U_Einwirkungen.h"
 #include "core/data/U_Lesen.h"
 #include "core/data/U_Profile.h"
 #include "core/platform/Meldungen.h"
@@ -18,22 +19,44 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
+#include <functional>
 
 namespace {
 
-const QString Kopfzeile = QStringLiteral("Art;Name;Wmax;Wmin;Imax;Imin;A");
+const QString Kopfzeile = QStringLiteral("Art;Name;Wmax;Wmin;Imax;Imin;A;") + U_Profile::Titel_Knicklinien.join(QLatin1Char(';'));
 constexpr int Max_Profilname = 8;
 
-// The clipboard's seven slots in the order of the grid columns 0 to 6.
-QString Unit1::S_Profilrecord::*const Profilslots[7]
-    = {&Unit1::S_Profilrecord::Art, &Unit1::S_Profilrecord::Name, &Unit1::S_Profilrecord::Wmax, &Unit1::S_Profilrecord::Wmin,
-        &Unit1::S_Profilrecord::Imax, &Unit1::S_Profilrecord::Imin, &Unit1::S_Profilrecord::A};
+// The clipboard's nine slots in the order of the grid columns 0 to 8.
+QString Unit1::S_Profilrecord::*const Profilslots[9] = {&Unit1::S_Profilrecord::Art, &Unit1::S_Profilrecord::Name,
+    &Unit1::S_Profilrecord::Wmax, &Unit1::S_Profilrecord::Wmin, &Unit1::S_Profilrecord::Imax, &Unit1::S_Profilrecord::Imin,
+    &Unit1::S_Profilrecord::A, &Unit1::S_Profilrecord::Knicklinie_max, &Unit1::S_Profilrecord::Knicklinie_min};
 
-bool istZahlspalte(int spalte) { return spalte >= 2; }
+bool istKnicklinienspalte(int spalte)
+{
+    return spalte == U_Profile::Spalte_Knicklinie_max || spalte == U_Profile::Spalte_Knicklinie_min;
+}
 
 bool istMaterialdatei(const QString& datei) { return datei.compare(QStringLiteral("Material.csv"), Qt::CaseInsensitive) == 0; }
 
 bool istIndex(const QString& datei) { return datei.compare(U_Profile::Indexname, Qt::CaseInsensitive) == 0; }
+
+bool istKategoriendatei(const QString& datei) { return datei.compare(U_Einwirkungen::Dateiname, Qt::CaseInsensitive) == 0; }
+
+bool istFamilie(const QString& datei) { return !istMaterialdatei(datei) && !istIndex(datei) && !istKategoriendatei(datei); }
+
+// The number cells of the shown file: W, I and A of a family, the ψ of the action categories.
+std::function<bool(int)> zahlspalten(const QString& datei)
+{
+    if (istKategoriendatei(datei))
+        return [](int spalte) { return spalte >= 3; };
+    const bool familie = istFamilie(datei);
+    return [familie](int spalte) { return spalte >= 2 && !(familie && istKnicklinienspalte(spalte)); };
+}
+
+QString unzulaessig(const QString& zelle, const QString& grund)
+{
+    return grund.isEmpty() ? grund : QStringLiteral("Der Wert ") + zelle + QStringLiteral(" ist nicht zulässig, ") + grund;
+}
 
 } // namespace
 
@@ -129,6 +152,9 @@ void TTab_Profileditor::Datei_Laden(const QString& datei)
     SG_Profil->LoadFromFile(m_verzeichnis + datei);
     SG_Profil->Titelzeile_Halten();
     m_datei = datei;
+    // A family file from before the buckling curves shows their columns, empty, to be filled in.
+    if (istFamilie(m_datei))
+        SGcomp::Spalten_Ergaenzen(SG_Profil->Daten(), U_Profile::Spalte_Knicklinie_max, U_Profile::Titel_Knicklinien);
 }
 
 void TTab_Profileditor::Erste_Datei_Laden()
@@ -271,8 +297,8 @@ void TTab_Profileditor::B_Zeile_Loeschen2Click() { SG_Profil->DeleteLine(SG_Prof
 
 void TTab_Profileditor::B_Zeile_Kopieren2Click()
 {
-    const QStringList zellen = SG_Profil->Zeile_Lesen(SG_Profil->Datenzeile(), 7);
-    for (int k = 0; k < 7; ++k)
+    const QStringList zellen = SG_Profil->Zeile_Lesen(SG_Profil->Datenzeile(), 9);
+    for (int k = 0; k < 9; ++k)
         Unit1::Profilzeile.*Profilslots[k] = zellen[k];
 }
 
@@ -299,10 +325,18 @@ void TTab_Profileditor::B_Profil_SpeichernClick()
 // material file and the index, which can be opened here too, keep the plain number check.
 bool TTab_Profileditor::Zellen_Gueltig()
 {
-    const bool familie = !istMaterialdatei(m_datei) && !istIndex(m_datei);
-    int fehler = SGcomp::Zellen_Pruefen(SG_Profil->Daten(), 2, [familie](int spalte, const QString& zelle) {
+    const bool familie = istFamilie(m_datei);
+    const bool kategorien = istKategoriendatei(m_datei);
+    int fehler = SGcomp::Zellen_Pruefen(SG_Profil->Daten(), 2, [familie, kategorien](int spalte, const QString& zelle) {
+        if (kategorien) {
+            if (spalte >= 3 && !SGcomp::Zahlfehler(zelle).isEmpty())
+                return SGcomp::Zahlfehler(zelle);
+            return unzulaessig(zelle, U_Einwirkungen::Zellenfehler(spalte, zelle));
+        }
         if (!familie)
             return SGcomp::Zahlfehler(zelle);
+        if (istKnicklinienspalte(spalte))
+            return unzulaessig(zelle, U_Profile::Knicklinienfehler(zelle));
         return SGcomp::Wertzellenfehler(zelle, [spalte](double wert) { return U_Profile::Wertfehler(spalte, wert); });
     });
     const QString zeilenfehler = Zeilenzahlfehler();
@@ -324,6 +358,8 @@ QString TTab_Profileditor::Zeilenzahlfehler() const
         return SGcomp::Zeilenzahlfehler(zeilen, Unit1::Max_Material, datei, QStringLiteral("Werkstoffe"));
     if (istIndex(m_datei))
         return SGcomp::Zeilenzahlfehler(zeilen + 1, Unit1::Max_Familie, datei, QStringLiteral("Profildateien"));
+    if (istKategoriendatei(m_datei))
+        return SGcomp::Zeilenzahlfehler(zeilen, U_Einwirkungen::Max_Kategorien, datei, QStringLiteral("Kategorien"));
     return SGcomp::Zeilenzahlfehler(zeilen, Unit1::Max_Profil, datei, QStringLiteral("Profile"));
 }
 
@@ -338,7 +374,7 @@ bool TTab_Profileditor::Speichern()
         return false;
     // Numbers are stored in the locale's notation, whichever separator was typed, as the
     // program has always written them (the loaders read either separator).
-    SGcomp::Zahlzellen_Angleichen(SG_Profil->Daten(), istZahlspalte);
+    SGcomp::Zahlzellen_Angleichen(SG_Profil->Daten(), zahlspalten(m_datei));
     try {
         SG_Profil->SaveToFile(m_verzeichnis + m_datei);
     } catch (const Plattform::Fehler& f) {

@@ -130,9 +130,7 @@ TTab_Werkstoffauswahl::TTab_Werkstoffauswahl()
 
 void TTab_Werkstoffauswahl::Materialdatenbank_Lesen()
 {
-    Unit1::Memo.clear();
-    Unit1::Memo = Textdatei::lesen(Textdatei::finden(Main::Datendir, QStringLiteral("Material.CSV")));
-    Main::Materialdatenbankversion = U_Material::Version_Bestimmen(Unit1::Memo.value(0));
+    U_Material::Materialdatei_Lesen(Main::Datendir);
     if (Main::Materialdatenbankversion == 1)
         Plattform::information(Versionshinweis);
     U_Material::Material_Einlesen();

@@ -28,9 +28,12 @@ QString Unit1::S_Matrecord::*const Materialslots[12] = {&Unit1::S_Matrecord::Sor
 
 bool istZahlspalte(int spalte) { return spalte >= 1 && spalte != Spalte_Art; }
 
-// A number cell: first its notation, then whether the value can be physical.
+// A number cell: first its notation, then whether the value can be physical. fy may stay
+// empty: the material then has none.
 QString Wertzellenfehler(int spalte, const QString& zelle)
 {
+    if (spalte == U_Material::Spalte_fy && zelle.trimmed().isEmpty())
+        return {};
     return SGcomp::Wertzellenfehler(zelle, [spalte](double wert) { return U_Material::Wertfehler(spalte, wert); });
 }
 
@@ -84,6 +87,8 @@ void TTab_Werkstoffdatenbank::Grid_Laden()
 {
     SG_Werkstoff->LoadFromFile(Main::Datendir + Materialdatei);
     SG_Werkstoff->Titelzeile_Halten();
+    // A file of the 11-column layout from before fy shows the fy column, empty, to be filled in.
+    SGcomp::Spalten_Ergaenzen(SG_Werkstoff->Daten(), Spalte_Art + 4, {U_Material::Titel_fy});
 }
 
 bool TTab_Werkstoffdatenbank::Schliessen_Erlaubt()
@@ -199,10 +204,10 @@ void TTab_Werkstoffdatenbank::B_KonvertierenClick()
         Plattform::information(QStringLiteral("Die Datenbankversion ist bereits 2 "));
         return;
     }
-    SG_Werkstoff->setColCount(11);
+    SG_Werkstoff->setColCount(U_Material::Spalte_fy + 1);
     const QStringList titel {QStringLiteral("Art"), QStringLiteral("SigmaD [N/mm²]"), QStringLiteral("SigmaZ [N/mm²]"),
-        QStringLiteral("SigmaS [N/mm²]")};
-    for (int k = 0; k < 4; ++k)
+        QStringLiteral("SigmaS [N/mm²]"), U_Material::Titel_fy};
+    for (int k = 0; k < 5; ++k)
         SG_Werkstoff->setCells(7 + k, 0, titel[k]);
     for (int r = 1; r < SG_Werkstoff->RowCount(); ++r) {
         SG_Werkstoff->setCells(7, r, QStringLiteral("Metall"));

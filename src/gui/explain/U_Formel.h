@@ -1,5 +1,7 @@
 #pragma once
 // The formula and units pictures of a load case.
+#include "core/explain/Formeltafel.h"
+
 #include <QDialog>
 
 class QLabel;

@@ -30,6 +30,7 @@ const QStringList& Themen()
         QStringLiteral("Dialog Eigenes Profil eingeben"),
         QStringLiteral("Dialog Werkstoffdatei bearbeiten"),
         QStringLiteral("Dialog Profildatei bearbeiten"),
+        QStringLiteral("Berechnungsdialog Träger mit beliebigen Lasten"),
     };
     return themen;
 }

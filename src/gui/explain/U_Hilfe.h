@@ -43,7 +43,8 @@ enum Thema {
     Thema_Profil_rechnen = 6,
     Thema_Eigenes_Profil = 7,
     Thema_Werkstoffdatei = 8,
-    Thema_Profildatei = 9
+    Thema_Profildatei = 9,
+    Thema_Traeger = 10
 };
 
 // The list texts of the topics, in list order.

@@ -98,13 +98,20 @@ Berichtsinhalt::Angaben angaben(const Zusatzseiten::Inhalt* zusatz)
 {
     if (!zusatz)
         return {};
-    return {Zusatzseiten::kopf(), Berichtsinhalt::Nachweiszeilen(zusatz->protokoll)};
+    return {Zusatzseiten::Kopf_von(*zusatz), Berichtsinhalt::Nachweiszeilen(zusatz->protokoll)};
 }
 
-// The steps every report shares. The content is gathered and the picture read before the
-// job begins; a failure after that aborts the job before it goes on.
-void drucken(QPrintDialog* Drucksetupdlg, const QString& name, Besetzt besetzt,
-    const std::function<Berichtsinhalt::Inhalt(const Berichtsinhalt::Angaben&)>& inhalt, const Zusatzseiten::Inhalt* zusatz)
+Bericht bericht(const Berichtsinhalt::Inhalt& seite, const Zusatzseiten::Inhalt* zusatz)
+{
+    Bericht b {seite, bildLaden(seite.bild), std::nullopt};
+    if (zusatz)
+        b.zusatz = *zusatz;
+    return b;
+}
+
+// The steps every report of a dialog shares. The report is gathered and its picture read
+// before the job begins; a failure after that aborts the job before it goes on.
+void drucken(QPrintDialog* Drucksetupdlg, const QString& name, Besetzt besetzt, const std::function<Bericht()>& gather)
 {
     // Cancelled or not, the report uses the printer now selected. The set-up dialog is no window
     // the user leaves the calculation for: its closing keeps the results on screen.
@@ -118,15 +125,13 @@ void drucken(QPrintDialog* Drucksetupdlg, const QString& name, Besetzt besetzt,
             Plattform::piep();
         return;
     }
-    const Berichtsinhalt::Inhalt seite = inhalt(angaben(zusatz));
-    const QImage bild = bildLaden(seite.bild);
+    const Bericht b = gather();
     U_Printgr::BeginDocEx(Auftragsname, drucker);
     try {
-        // The page count is known before page 1 carries it: the steps are laid out first.
-        U_Printgr::SetPageCount(zusatz ? 1 + Zusatzseiten::Seitenzahl(*zusatz) : 0);
-        seiteDrucken(seite, bild);
-        if (zusatz)
-            Zusatzseiten::Drucken(*zusatz, true);
+        // The page count is known before page 1 carries it: the steps are laid out first. A
+        // report of one page keeps its plain "Seite1".
+        U_Printgr::SetPageCount(b.zusatz ? Seitenzahl(b) : 0);
+        Seiten_Drucken(b, false);
     } catch (...) {
         U_Printgr::Abort();
         throw;
@@ -173,33 +178,59 @@ void Titelzeile_Drucken()
     zentriert(3000, Hinweiszeile);
 }
 
+Bericht Biegung1_Bericht(const QString& Titel, const Zusatzseiten::Inhalt* zusatz)
+{
+    return bericht(Berichtsinhalt::Biegung1(Titel, angaben(zusatz)), zusatz);
+}
+
+Bericht Biegung2_Bericht(
+    const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f, const Zusatzseiten::Inhalt* zusatz)
+{
+    return bericht(Berichtsinhalt::Biegung2(Titel, Hinweis_W, Hinweis_f, angaben(zusatz)), zusatz);
+}
+
+Bericht Knickung_Bericht(const QString& Titel, const QString& Formel, const Zusatzseiten::Inhalt* zusatz)
+{
+    return bericht(Berichtsinhalt::Knickung(Titel, Formel, angaben(zusatz)), zusatz);
+}
+
+Bericht Scherung_Bericht(const QString& Titel, const Zusatzseiten::Inhalt* zusatz)
+{
+    return bericht(Berichtsinhalt::Scherung(Titel, angaben(zusatz)), zusatz);
+}
+
+int Seitenzahl(const Bericht& bericht) { return 1 + (bericht.zusatz ? Zusatzseiten::Seitenzahl(*bericht.zusatz) : 0); }
+
+void Seiten_Drucken(const Bericht& bericht, bool ersteNeu)
+{
+    if (ersteNeu)
+        U_Printgr::NewPage();
+    seiteDrucken(bericht.seite, bericht.bild);
+    if (bericht.zusatz)
+        Zusatzseiten::Drucken(*bericht.zusatz, true);
+}
+
 void Biegung1_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Zusatzseiten::Inhalt* zusatz)
 {
-    drucken(
-        Drucksetupdlg, Biegungsname(), Besetzt::Piep, [&](const auto& a) { return Berichtsinhalt::Biegung1(Titel, a); }, zusatz);
+    drucken(Drucksetupdlg, Biegungsname(), Besetzt::Piep, [&] { return Biegung1_Bericht(Titel, zusatz); });
 }
 
 void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f,
     const Zusatzseiten::Inhalt* zusatz)
 {
-    drucken(
-        Drucksetupdlg, Biegungsname(), Besetzt::Piep,
-        [&](const auto& a) { return Berichtsinhalt::Biegung2(Titel, Hinweis_W, Hinweis_f, a); }, zusatz);
+    drucken(Drucksetupdlg, Biegungsname(), Besetzt::Piep, [&] { return Biegung2_Bericht(Titel, Hinweis_W, Hinweis_f, zusatz); });
 }
 
 void Knickung_Drucken(
     QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Formel, const Zusatzseiten::Inhalt* zusatz)
 {
-    drucken(
-        Drucksetupdlg, QStringLiteral("Knickung_Fall%1").arg(Unit1::Akt_Belastungsfall), Besetzt::Meldung,
-        [&](const auto& a) { return Berichtsinhalt::Knickung(Titel, Formel, a); }, zusatz);
+    drucken(Drucksetupdlg, QStringLiteral("Knickung_Fall%1").arg(Unit1::Akt_Belastungsfall), Besetzt::Meldung,
+        [&] { return Knickung_Bericht(Titel, Formel, zusatz); });
 }
 
 void Scherung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Zusatzseiten::Inhalt* zusatz)
 {
-    drucken(
-        Drucksetupdlg, QStringLiteral("Scherung"), Besetzt::Piep,
-        [&](const auto& a) { return Berichtsinhalt::Scherung(Titel, a); }, zusatz);
+    drucken(Drucksetupdlg, QStringLiteral("Scherung"), Besetzt::Piep, [&] { return Scherung_Bericht(Titel, zusatz); });
 }
 
 } // namespace U_druck

@@ -20,13 +20,14 @@
 //
 // The set-up dialog proposes a PDF file named after the calculation, e.g. "Biegung_Fall5.pdf",
 // "Knickung_Fall2.pdf" or "Scherung.pdf" (see Druckdatei).
+#include "core/report/Berichtsinhalt.h"
+#include "gui/report/Zusatzseiten.h"
+
+#include <QImage>
+#include <optional>
+
 class QPrintDialog;
 class QPrinter;
-class QString;
-
-namespace Zusatzseiten {
-struct Inhalt;
-}
 
 namespace U_druck {
 
@@ -49,6 +50,28 @@ QString Druckdatei(const QString& name, const QPrinter& drucker);
 // the active window, and its closing no return to that window. True when the user confirmed.
 bool Einrichten(QPrintDialog* Drucksetupdlg, const QString& name);
 
+// A report ready to print on a job in progress, as one of many (the project's report) or
+// alone: page 1 as plain data with its load-case picture, and the pages after it.
+struct Bericht {
+    Berichtsinhalt::Inhalt seite;
+    QImage bild;
+    std::optional<Zusatzseiten::Inhalt> zusatz;
+};
+
+// The report of each dialog from the shared state and the texts handed in, as its "Drucken"
+// prints it. The picture is read here: a missing one throws before any job begins.
+Bericht Biegung1_Bericht(const QString& Titel, const Zusatzseiten::Inhalt* zusatz = nullptr);
+Bericht Biegung2_Bericht(
+    const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f, const Zusatzseiten::Inhalt* zusatz = nullptr);
+Bericht Knickung_Bericht(const QString& Titel, const QString& Formel, const Zusatzseiten::Inhalt* zusatz = nullptr);
+Bericht Scherung_Bericht(const QString& Titel, const Zusatzseiten::Inhalt* zusatz = nullptr);
+
+// Pages the report takes on the job in progress (its steps are laid out in the job's font).
+int Seitenzahl(const Bericht& bericht);
+// Prints them on the job in progress, the first on a new page when `ersteNeu`.
+void Seiten_Drucken(const Bericht& bericht, bool ersteNeu);
+
+// The reports of the dialogs' "Drucken", each a job of its own.
 // `zusatz`: the pages after the first (diagrams and steps, Zusatzseiten.h); none: one page.
 // With them, page 1 also carries their head (where filled in) and the verdict lines of their
 // part Berichtsinhalt::Nachweisteil, whether the self-weight was included first.

@@ -83,6 +83,9 @@ int seitenende() { return U_Printgr::PgHeight - Unterer_Rand; }
 
 int schritteStart(const Inhalt& inhalt) { return Block_y + (inhalt.block ? int(inhalt.blockhoehe) + 400 : 0); }
 
+// Where the steps go on on a further page: under the head where it is printed there too.
+int folgeStart(const Inhalt& inhalt) { return inhalt.kopfAufJederSeite ? Titel_y : Kopf_y; }
+
 // The first paragraph of each page, walking the paragraphs as they will be printed.
 QList<int> seitenanfaenge(const Inhalt& inhalt, const QList<Absatzzeile>& a)
 {
@@ -91,9 +94,9 @@ QList<int> seitenanfaenge(const Inhalt& inhalt, const QList<Absatzzeile>& a)
     for (int i = 0; i < a.size(); ++i) {
         schriftSchritte(a[i].ueberschrift);
         const int h = hoehe(a[i].text);
-        if (y + h > seitenende() && y > Kopf_y + 600) {
+        if (y + h > seitenende() && y > folgeStart(inhalt) + 600) {
             anfaenge.append(i);
-            y = Kopf_y;
+            y = folgeStart(inhalt);
         }
         y += h;
     }
@@ -102,7 +105,7 @@ QList<int> seitenanfaenge(const Inhalt& inhalt, const QList<Absatzzeile>& a)
 
 void kopfDrucken(const Inhalt& inhalt)
 {
-    Kopf_Drucken(t_kopf);
+    Kopf_Drucken(Kopf_von(inhalt));
     U_Printgr::SetFontSize_mm(4);
     U_Printgr::SetFontStyle(true, true);
     U_Printgr::TextOut(U_druck::x1, Titel_y, inhalt.titel);
@@ -119,6 +122,8 @@ void absatzDrucken(const Absatzzeile& z, int& y)
 } // namespace
 
 Kopf& kopf() { return t_kopf; }
+
+const Kopf& Kopf_von(const Inhalt& inhalt) { return inhalt.kopf ? *inhalt.kopf : t_kopf; }
 
 void Kopf_Laden()
 {
@@ -193,9 +198,14 @@ void Kopf_Drucken(const Kopf& k)
     U_Printgr::SetFontSize_mm(3.5);
     U_Printgr::SetFontStyle(true, false);
     const int spalte = (U_Printgr::PgWidth - 2 * U_druck::x1) / 3;
-    U_Printgr::TextOut(U_druck::x1, Kopf_y, QStringLiteral("Projekt: ") + k.Projekt);
-    U_Printgr::TextOut(U_druck::x1 + spalte, Kopf_y, QStringLiteral("Position: ") + k.Position);
-    U_Printgr::TextOut(U_druck::x1 + 2 * spalte, Kopf_y, QStringLiteral("Bearbeiter: ") + k.Bearbeiter);
+    // A long entry is cut with "…" before the next column rather than printed over it.
+    const auto feld = [&](int nr, const QString& text) {
+        const QString passend = U_Printgr::Canvas().fontMetrics().elidedText(text, Qt::ElideRight, spalte - 200);
+        U_Printgr::TextOut(U_druck::x1 + nr * spalte, Kopf_y, passend);
+    };
+    feld(0, QStringLiteral("Projekt: ") + k.Projekt);
+    feld(1, QStringLiteral("Position: ") + k.Position);
+    feld(2, QStringLiteral("Bearbeiter: ") + k.Bearbeiter);
     QPainter& m = U_Printgr::Canvas();
     m.save();
     m.setPen(QPen(Qt::black, 15));
@@ -213,7 +223,9 @@ void Drucken(const Inhalt& inhalt, bool ersteNeu)
         if (s > 0 || ersteNeu)
             U_Printgr::NewPage();
         U_druck::Titelzeile_Drucken();
-        int y = Kopf_y;
+        int y = folgeStart(inhalt);
+        if (s > 0 && inhalt.kopfAufJederSeite)
+            Kopf_Drucken(Kopf_von(inhalt));
         if (s == 0) {
             kopfDrucken(inhalt);
             if (inhalt.block) {

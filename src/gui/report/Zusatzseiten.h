@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QPainter;
 class QPrinter;
@@ -30,6 +31,10 @@ void Kopf_Drucken(const Kopf& kopf);
 
 struct Inhalt {
     QString titel; // the dialog's caption
+    // The head on the first of these pages and on page 1 of the report; none: the one the user
+    // filled in (kopf()). The project's report gives each position's own, on every page.
+    std::optional<Kopf> kopf;
+    bool kopfAufJederSeite = false;
     // Draws the diagrams into the rectangle; empty: no diagram block (shear).
     std::function<void(QPainter&, const QRectF&)> block;
     double blockhoehe = 0; // 0.01 mm
@@ -38,6 +43,8 @@ struct Inhalt {
 
 // Pages that `inhalt` needs on the job in progress (after U_Printgr::BeginDocEx).
 int Seitenzahl(const Inhalt& inhalt);
+// The head `inhalt` prints.
+const Kopf& Kopf_von(const Inhalt& inhalt);
 // Prints those pages on the job in progress, each starting with a new page unless
 // `ersteNeu` is false for the first.
 void Drucken(const Inhalt& inhalt, bool ersteNeu);

@@ -1,0 +1,73 @@
+#include "gui/calc/Traegertexte.h"
+
+#include "core/platform/Zahlen.h"
+
+namespace Traegertexte {
+
+using Traegereinheiten::Groesse;
+using Traegereinheiten::System;
+using Traegerrechnung::Lastart;
+using Zahlen::fixiert;
+
+QString stelle(double x, System s)
+{
+    return fixiert(Traegereinheiten::anzeigen(x, s, Groesse::Laenge), s == System::N_mm ? 2 : 4);
+}
+
+QString betrag(double programmwert, System s, Groesse g)
+{
+    return fixiert(Traegereinheiten::anzeigen(programmwert, s, g), 2) + QLatin1Char(' ') + Traegereinheiten::name(s, g);
+}
+
+QString extrem(const Traegerrechnung::Extremwert& e, System s, Groesse g)
+{
+    return QStringLiteral("%1 bei x = %2 %3")
+        .arg(betrag(e.wert, s, g), stelle(e.x, s), Traegereinheiten::name(s, Groesse::Laenge));
+}
+
+QString lagerart(Traegerrechnung::Lager l)
+{
+    return l == Traegerrechnung::Lager::Eingespannt ? QStringLiteral("eingespannt") : QStringLiteral("gelenkig");
+}
+
+QString lastart(Lastart a)
+{
+    switch (a) {
+    case Lastart::Einzellast:
+        return QStringLiteral("Einzellast");
+    case Lastart::Streckenlast:
+        return QStringLiteral("Streckenlast");
+    case Lastart::Trapezlast:
+        return QStringLiteral("Trapezlast");
+    case Lastart::Moment:
+        return QStringLiteral("Moment");
+    }
+    return {};
+}
+
+QString einwirkung(Traegerrechnung::Einwirkung e)
+{
+    return e == Traegerrechnung::Einwirkung::Staendig ? QStringLiteral("G ständig") : QStringLiteral("Q veränderlich");
+}
+
+QString lastwerte(const Traegerrechnung::Last& l, System s)
+{
+    const QString m = Traegereinheiten::name(s, Groesse::Laenge);
+    const QString bei = QStringLiteral("bei x = %1 %2");
+    const QString bereich = QStringLiteral("von %1 %3 bis %2 %3").arg(stelle(l.von, s), stelle(l.bis, s), m);
+    switch (l.art) {
+    case Lastart::Einzellast:
+        return QStringLiteral("F = %1 ").arg(betrag(l.F, s, Groesse::Kraft)) + bei.arg(stelle(l.x, s), m);
+    case Lastart::Streckenlast:
+        return QStringLiteral("q = %1 ").arg(betrag(l.q, s, Groesse::Streckenlast)) + bereich;
+    case Lastart::Trapezlast:
+        return QStringLiteral("q1 = %1, q2 = %2 ")
+                   .arg(betrag(l.q1, s, Groesse::Streckenlast), betrag(l.q2, s, Groesse::Streckenlast))
+            + bereich;
+    case Lastart::Moment:
+        return QStringLiteral("M = %1 ").arg(betrag(l.M, s, Groesse::Moment)) + bei.arg(stelle(l.x, s), m);
+    }
+    return {};
+}
+
+} // namespace Traegertexte

@@ -1,0 +1,26 @@
+#pragma once
+// How the window of the general beam and its report write its numbers: positions, forces and
+// moments in the window's units (fixed 7/2, positions in m with 4 decimals), the loads and the
+// ends of the beam in words. One place, so that the paper says what the window says.
+#include "core/app/Traegereinheiten.h"
+#include "core/calc/Traegerrechnung.h"
+
+#include <QString>
+
+namespace Traegertexte {
+
+// A position x (mm) in the window's length unit, without the unit.
+QString stelle(double x, Traegereinheiten::System s);
+// A value with its unit: "12,50 kN".
+QString betrag(double programmwert, Traegereinheiten::System s, Traegereinheiten::Groesse g);
+// "12,50 kN·m bei x = 2,1000 m".
+QString extrem(const Traegerrechnung::Extremwert& e, Traegereinheiten::System s, Traegereinheiten::Groesse g);
+
+QString lagerart(Traegerrechnung::Lager l);
+QString lastart(Traegerrechnung::Lastart a);
+// "G ständig" or "Q veränderlich".
+QString einwirkung(Traegerrechnung::Einwirkung e);
+// The values of a load: "F = 12,00 kN bei x = 1,5000 m", "q = 3,00 kN/m von 0,0000 m bis 7,8000 m".
+QString lastwerte(const Traegerrechnung::Last& l, Traegereinheiten::System s);
+
+} // namespace Traegertexte

@@ -1,0 +1,570 @@
+#include "gui/report/Gesamtbericht.h"
+
+#include "core/app/Datenordner.h"
+#include "core/app/Lastfaelle.h"
+#include "core/app/Programmzustand.h"
+#include "core/app/Unit1.h"
+#include "core/calc/Biegerechnung.h"
+#include "core/calc/Knickrechnung.h"
+#include "core/calc/Nachweis.h"
+#include "core/calc/Rechenweg.h"
+#include "core/calc/Scherrechnung.h"
+#include "core/data/U_Material.h"
+#include "core/data/U_Profile.h"
+#include "core/platform/Fehler.h"
+#include "core/platform/Meldungen.h"
+#include "core/projekt/Positionsrechnung.h"
+#include "core/projekt/Positionszustand.h"
+#include "gui/calc/Biegedialog.h"
+#include "gui/calc/Diagramme.h"
+#include "gui/calc/Nachweiszeile.h"
+#include "gui/calc/U_bieg2.h"
+#include "gui/report/U_Printgr.h"
+#include "gui/report/U_druck.h"
+#include "gui/report/Zusatzseiten.h"
+
+#include <QDate>
+#include <QFontMetrics>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <cmath>
+#include <functional>
+#include <tuple>
+
+namespace Gesamtbericht {
+
+namespace {
+
+using Projekt::Position;
+
+// ---- the shared calculation state ------------------------------------------------------------
+
+// What a position's report writes into the shared state, as one tuple of references.
+auto globale()
+{
+    using namespace Unit1;
+    return std::tie(Akt_Belastungsfall, Akt_Profil, Sorte, Sigma_Zul, Sigma_B, Sigma_P, E, GrenzSchlankheit, Gamma, Sigma_K,
+        Schlankheitsgrad, W, I, A, Masse, ProfilArt, ProfilName, Profilachse, Bibliotheksprofil, Biegeachse, Knickachse, F, L, Lk,
+        Sk, Sk_gewuenscht, Abstand_a, Abstand_b, Lx, fd, Werf, Wxerf, Ierf, Aerf, Nachweis::Durchbiegungsgrenze);
+}
+
+template <class T> struct Werte_von;
+template <class... T> struct Werte_von<std::tuple<T&...>> {
+    using typ = std::tuple<T...>;
+};
+
+// The shared state put back when the report is done: the user's dialogs go on with their own
+// inputs and results.
+class Zustandssicherung {
+public:
+    Zustandssicherung()
+        : m_werte(globale())
+        , m_werkstoff(Positionszustand::Werkstoff_Merken())
+    {
+    }
+    ~Zustandssicherung()
+    {
+        globale() = m_werte;
+        Positionszustand::Werkstoff_Zuruecksetzen(m_werkstoff);
+    }
+    Zustandssicherung(const Zustandssicherung&) = delete;
+    Zustandssicherung& operator=(const Zustandssicherung&) = delete;
+
+private:
+    Werte_von<decltype(globale())>::typ m_werte;
+    std::optional<Unit1::Matrecord> m_werkstoff;
+};
+
+// ---- a position's pages, as its dialog prints them --------------------------------------------
+
+QString titel(Lastfaelle::Familie familie, int fall)
+{
+    const Lastfaelle::Lastfall* lf = Lastfaelle::lastfall(familie, fall);
+    if (!lf)
+        throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein, QStringLiteral("Den Lastfall %1 gibt es nicht.").arg(fall));
+    return lf->titel.toString();
+}
+
+// The steps and verdicts of the position for the pages after the first, headed like every page.
+Zusatzseiten::Inhalt zusatz(const QString& titel, const Berichtsinhalt::Kopf& kopf)
+{
+    Zusatzseiten::Inhalt z;
+    z.titel = titel;
+    z.protokoll.titel = titel;
+    z.kopf = kopf;
+    z.kopfAufJederSeite = true;
+    return z;
+}
+
+// The bending dialogs' two calculations: W erf. (with W erf. at x where the case has x) and,
+// with a profile, the deflection, each recorded as its own part of the steps.
+U_druck::Bericht biegung(const Position& p, const Berichtsinhalt::Kopf& kopf)
+{
+    using namespace Unit1;
+    const int fall = Akt_Belastungsfall;
+    const Lastfaelle::Lastfall* lf = Lastfaelle::lastfall(Lastfaelle::Familie::Biegung, fall);
+    const QString t = titel(Lastfaelle::Familie::Biegung, fall);
+    Biegerechnung::Aufgabe a;
+    a.fall = fall;
+    a.e = {F, L, Abstand_a, E, I};
+    a.Sigma_Zul = Sigma_Zul;
+    a.Masse = Masse;
+    a.eigengewicht = p.eigengewicht && Masse > 0; // the dialog's box is off without a mass
+    const double g = a.eigengewicht ? Biegerechnung::Eigengewicht(Masse) : 0.0;
+
+    Zusatzseiten::Inhalt z = zusatz(t, kopf);
+    Biegerechnung::Wert w;
+    z.protokoll.setzen(Biegedialog::Teil_W, Rechenweg::aufzeichnen([&] {
+        w = Biegerechnung::Werf(a);
+        Werf = w.wert;
+        Wxerf = Biegerechnung::hatStelle(fall) ? Biegerechnung::Wxerf(a, Lx) : 0.0;
+    }));
+    QStringList nachweise {Nachweis::Biegung(Werf, W).text};
+    QString hinweis_f;
+    fd = 0;
+    if (p.mitProfil) {
+        Biegerechnung::Wert f;
+        z.protokoll.setzen(Biegedialog::Teil_f, Rechenweg::aufzeichnen([&] {
+            f = Biegerechnung::fd(a);
+            fd = f.wert;
+        }));
+        hinweis_f = U_bieg2::Hinweis_f(a, f);
+        // The dialog shows no deflection, and so no verdict on it, for a profile too weak to carry.
+        if (std::fabs(Werf) <= W)
+            nachweise.append(Nachweis::Durchbiegung(L, fd, Nachweis::Durchbiegungsgrenze).text);
+    }
+    Nachweiszeile::Protokollieren(z.protokoll, {Nachweiszeile::Eigengewicht(g)}, nachweise);
+
+    Diagramme::Biegedaten d;
+    d.fall = fall;
+    d.eingaben = a.e;
+    if (Biegerechnung::hatStelle(fall) && Lx > 0 && Lx <= L)
+        d.x = Lx;
+    d.eigengewicht = g;
+    z.block = [d](QPainter& m, const QRectF& r) { Diagramme::Biegeblock_Zeichnen(m, r, d); };
+    z.blockhoehe = 15000;
+
+    if (lf && lf->dialog == Lastfaelle::Dialog::Biegung2)
+        return U_druck::Biegung2_Bericht(t, U_bieg2::Hinweis_W(fall, w), hinweis_f, &z);
+    return U_druck::Biegung1_Bericht(t, &z);
+}
+
+// The buckling dialog's two calculations: I erf. by Euler and, with a profile, the safety with
+// the buckling curve.
+U_druck::Bericht knickung(const Position& p, const Berichtsinhalt::Kopf& kopf)
+{
+    using namespace Unit1;
+    const QString t = titel(Lastfaelle::Familie::Knickung, Akt_Belastungsfall);
+    Knickrechnung::Aufgabe a;
+    a.fall = Akt_Belastungsfall;
+    a.F = F;
+    a.L = L;
+    a.Sk_gewuenscht = Sk_gewuenscht;
+    a.E = E;
+    a.I = I;
+    a.A = A;
+    a.material = Sorte;
+    a.GrenzSchlankheit = GrenzSchlankheit;
+    // σP and Tetmajer's line from the material record the dialog reads: the position's.
+    if (const Matrecord* m = Positionszustand::Werkstoffeintrag(-1)) {
+        a.Sigma_P = m->SigmaP;
+        a.Tetmaier1 = m->Tetmaier1;
+        a.Tetmaier2 = m->Tetmaier2;
+    }
+
+    Zusatzseiten::Inhalt z = zusatz(t, kopf);
+    const Knickrechnung::Traegheit tr = Knickrechnung::Ierf(a);
+    z.protokoll.setzen(QStringLiteral("Erforderliches Trägheitsmoment"), tr.schritte);
+    if (!tr.gelungen)
+        throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein, tr.fehler);
+    Ierf = tr.Ierf;
+    Lk = tr.Lk;
+    Sigma_K = Sk = Schlankheitsgrad = 0;
+    QString formel = QStringLiteral("Die Berechnung von Ierf erfolgt nach Euler");
+    Rechenweg::Schritte nachweis {Nachweiszeile::OhneEigengewicht()};
+    if (p.mitProfil) {
+        const Knickrechnung::Ergebnis e = Knickrechnung::Sicherheit(a);
+        z.protokoll.setzen(QStringLiteral("Knicksicherheit"), e.schritte);
+        if (!e.gelungen())
+            throw Plattform::Fehler(
+                Plattform::Fehler::Art::Allgemein, e.fehler.isEmpty() ? Knickrechnung::Fehlertext(e.fehlerart) : e.fehler);
+        Sigma_K = e.Sigma_K;
+        Sk = e.Sk;
+        Schlankheitsgrad = e.Schlankheitsgrad;
+        Sk_gewuenscht = e.Sk_gewuenscht;
+        Lk = e.Lk;
+        formel = e.formeltext();
+        if (!e.urteilstext().isEmpty())
+            nachweis.append({QStringLiteral("Nachweis Knicksicherheit"), e.urteilstext(), {}, {}});
+        const Knickspannungslinie::Daten linie = Knickrechnung::Linie(a, &e);
+        z.block = [linie](QPainter& m, const QRectF& r) { Diagramme::Knickblock_Zeichnen(m, r, linie); };
+        z.blockhoehe = 10500;
+    }
+    Nachweiszeile::Protokollieren(z.protokoll, nachweis, QStringList {});
+    return U_druck::Knickung_Bericht(t, formel, &z);
+}
+
+U_druck::Bericht scherung(const Position&, const Berichtsinhalt::Kopf& kopf)
+{
+    using namespace Unit1;
+    const QString t = titel(Lastfaelle::Familie::Scherung, 0);
+    Zusatzseiten::Inhalt z = zusatz(t, kopf);
+    z.protokoll.setzen(QStringLiteral("Erforderliche Querschnittsfläche"), Rechenweg::aufzeichnen([&] {
+        Aerf = Scherrechnung::Aerf({F, Sigma_Zul, A});
+    }));
+    Nachweiszeile::Protokollieren(
+        z.protokoll, {Nachweiszeile::OhneEigengewicht()}, QStringList {Nachweis::Abscherung(Aerf, A).text});
+    return U_druck::Scherung_Bericht(t, &z);
+}
+
+// The one place that knows which dialog prints which kind of position. None for a kind that
+// has no report pages of its own yet (the general beam): its page gives the main result.
+std::optional<U_druck::Bericht> positionsbericht(const Position& p, const Berichtsinhalt::Kopf& kopf)
+{
+    Positionszustand::einsetzen(p);
+    switch (p.art) {
+    case Projekt::Art::Biegung:
+        return biegung(p, kopf);
+    case Projekt::Art::Knickung:
+        return knickung(p, kopf);
+    case Projekt::Art::Scherung:
+        return scherung(p, kopf);
+    case Projekt::Art::Traeger:
+        return std::nullopt;
+    }
+    throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein, QStringLiteral("Unbekannte Art der Position."));
+}
+
+// ---- layout --------------------------------------------------------------------------------
+
+// In 0.01 mm from the top-left corner of the printable area, under the title block (which ends
+// at about 33 mm) and the head (38 mm).
+constexpr int Kopf_y = 3800;
+constexpr int Bezeichnung_y = 4400;
+constexpr int Angaben_y = 5600;
+constexpr int Angabenabstand = 600;
+constexpr int Wertspalte = 5800; // x of the head's values, right of "Adresse / Bauwerk:"
+constexpr int Liste_y = 8000; // heading "Positionen" on the first cover page
+constexpr int Folgeliste_y = 5000; // the list's heading on a further cover page
+constexpr int Listenabstand = 550;
+constexpr int Unterer_Rand = 1500;
+constexpr double Listenschrift_mm = 3.5;
+
+// The columns of the list as parts of the text width: Nr., Titel, Art, Ergebnis, Nachweis, Seite.
+constexpr double Spaltenanteile[] = {0.08, 0.24, 0.19, 0.27, 0.14, 0.08};
+const QStringList Spaltentitel {QStringLiteral("Nr."), QStringLiteral("Titel"), QStringLiteral("Art"), QStringLiteral("Ergebnis"),
+    QStringLiteral("Nachweis"), QStringLiteral("Seite")};
+
+int textbreite() { return U_Printgr::PgWidth - 2 * U_druck::x1; }
+
+// Rows of the list under its heading and column titles on a cover page.
+int zeilenJeSeite(int listeY)
+{
+    const int erste = listeY + 2 * Listenabstand + 300;
+    return std::max(1, (U_Printgr::PgHeight - Unterer_Rand - erste) / Listenabstand);
+}
+
+// Text cut with "…" where it would run into the next column.
+void zelle(int x, int y, int breite, const QString& text)
+{
+    U_Printgr::TextOut(x, y, U_Printgr::Canvas().fontMetrics().elidedText(text, Qt::ElideRight, breite - 150));
+}
+
+void zelleRechts(int x, int y, int breite, const QString& text)
+{
+    U_Printgr::TextOut(x + breite - 150 - U_Printgr::TextWidth(text), y, text);
+}
+
+QString datumText(const QString& datum)
+{
+    const QDate d = QDate::fromString(datum, Qt::ISODate);
+    return d.isValid() ? QLocale().toString(d, QLocale::ShortFormat) : datum;
+}
+
+// ---- the report ----------------------------------------------------------------------------
+
+struct Eintrag {
+    const Position* position = nullptr;
+    Positionsrechnung::Ergebnis ergebnis;
+    Berichtsinhalt::Kopf kopf;
+    std::optional<U_druck::Bericht> bericht; // none: a page of its own (ersatzseiteDrucken)
+    int erste_seite = 0;
+    int seiten = 1;
+};
+
+struct Plan {
+    const Projekt::Daten* projekt = nullptr;
+    QList<Eintrag> eintraege;
+    QList<int> deckblattanfaenge; // the first entry of each cover page
+};
+
+QString positionsname(const Position& p) { return QStringLiteral("%1 %2").arg(p.nr, p.titel).trimmed(); }
+
+// Each position computed and its pages gathered, before the job begins: a picture that cannot
+// be read stops the report before anything is printed.
+QList<Eintrag> sammeln(const Projekt::Daten& projekt)
+{
+    const Zustandssicherung sicherung;
+    QList<Eintrag> eintraege;
+    for (const Position& p : projekt.positionen) {
+        Eintrag e;
+        e.position = &p;
+        e.ergebnis = Positionsrechnung::rechnen(p);
+        e.kopf = {projekt.kopf.bezeichnung, positionsname(p), projekt.kopf.bearbeiter};
+        if (e.ergebnis.fehler.isEmpty()) {
+            try {
+                e.bericht = positionsbericht(p, e.kopf);
+            } catch (const Plattform::Fehler& f) {
+                if (f.art() == Plattform::Fehler::Art::Datei)
+                    throw; // a missing picture is the installation's fault, not the position's
+                e.ergebnis.fehler = f.text();
+            }
+        }
+        eintraege.append(std::move(e));
+    }
+    return eintraege;
+}
+
+QList<int> deckblattanfaenge(int anzahl)
+{
+    QList<int> anfaenge {0};
+    int platz = zeilenJeSeite(Liste_y);
+    for (int i = 0; i < anzahl; ++i) {
+        if (platz == 0) {
+            anfaenge.append(i);
+            platz = zeilenJeSeite(Folgeliste_y);
+        }
+        --platz;
+    }
+    return anfaenge;
+}
+
+// Page counts and first pages, laid out in the font of the job in progress.
+void seitenPlanen(Plan& plan)
+{
+    plan.deckblattanfaenge = deckblattanfaenge(int(plan.eintraege.size()));
+    int seite = int(plan.deckblattanfaenge.size()) + 1;
+    for (Eintrag& e : plan.eintraege) {
+        e.erste_seite = seite;
+        e.seiten = e.bericht ? U_druck::Seitenzahl(*e.bericht) : 1;
+        seite += e.seiten;
+    }
+    U_Printgr::SetPageCount(seite - 1);
+}
+
+void projektkopfDrucken(const Projekt::Kopf& kopf)
+{
+    U_Printgr::SetFontSize_mm(6);
+    U_Printgr::SetFontStyle(true, false);
+    zelle(U_druck::x1, Bezeichnung_y, textbreite(), kopf.bezeichnung);
+    U_Printgr::SetFontSize_mm(4);
+    const QList<QPair<QString, QString>> zeilen {{QStringLiteral("Adresse / Bauwerk:"), kopf.adresse},
+        {QStringLiteral("Bearbeiter:"), kopf.bearbeiter}, {QStringLiteral("Datum:"), datumText(kopf.datum)}};
+    int y = Angaben_y;
+    for (const auto& [name, wert] : zeilen) {
+        U_Printgr::SetFontStyle(true, false);
+        U_Printgr::TextOut(U_druck::x1, y, name);
+        U_Printgr::SetFontStyle(false, false);
+        zelle(Wertspalte, y, U_Printgr::PgWidth - U_druck::x1 - Wertspalte, wert);
+        y += Angabenabstand;
+    }
+}
+
+QStringList listenzeile(const Eintrag& e)
+{
+    const Position& p = *e.position;
+    return {p.nr, p.titel, Projekt::Artname(p), Positionsrechnung::Hauptergebnis(p, e.ergebnis),
+        Positionsrechnung::Verdikt(e.ergebnis), QString::number(e.erste_seite)};
+}
+
+void listenzeileDrucken(int y, const QStringList& texte)
+{
+    int x = U_druck::x1;
+    for (qsizetype s = 0; s < texte.size(); ++s) {
+        const int breite = int(Spaltenanteile[s] * textbreite());
+        if (s + 1 == texte.size())
+            zelleRechts(x, y, breite, texte[s]);
+        else
+            zelle(x, y, breite, texte[s]);
+        x += breite;
+    }
+}
+
+void listeDrucken(const Plan& plan, int von, int bis, int y)
+{
+    U_Printgr::SetFontSize_mm(4);
+    U_Printgr::SetFontStyle(true, true);
+    U_Printgr::TextOut(U_druck::x1, y, von == 0 ? QStringLiteral("Positionen") : QStringLiteral("Positionen (Fortsetzung)"));
+    y += Listenabstand + 300;
+    U_Printgr::SetFontSize_mm(Listenschrift_mm);
+    U_Printgr::SetFontStyle(true, false);
+    listenzeileDrucken(y, Spaltentitel);
+    QPainter& m = U_Printgr::Canvas();
+    m.save();
+    m.setPen(QPen(Qt::black, 10));
+    m.drawLine(U_druck::x1, y + Listenabstand - 80, U_Printgr::PgWidth - U_druck::x1, y + Listenabstand - 80);
+    m.restore();
+    U_Printgr::SetFontStyle(false, false);
+    if (plan.eintraege.isEmpty())
+        U_Printgr::TextOut(U_druck::x1, y + Listenabstand, QStringLiteral("Das Projekt hat keine Positionen."));
+    for (int i = von; i < bis; ++i) {
+        y += Listenabstand;
+        listenzeileDrucken(y, listenzeile(plan.eintraege[i]));
+    }
+}
+
+void deckblattDrucken(const Plan& plan)
+{
+    const Projekt::Kopf& kopf = plan.projekt->kopf;
+    const QList<int>& anfaenge = plan.deckblattanfaenge;
+    for (qsizetype s = 0; s < anfaenge.size(); ++s) {
+        if (s > 0)
+            U_Printgr::NewPage();
+        U_druck::Titelzeile_Drucken();
+        const int bis = s + 1 < anfaenge.size() ? anfaenge[s + 1] : int(plan.eintraege.size());
+        if (s == 0) {
+            projektkopfDrucken(kopf);
+            listeDrucken(plan, anfaenge[s], bis, Liste_y);
+        } else {
+            Zusatzseiten::Kopf_Drucken({kopf.bezeichnung, QStringLiteral("Übersicht"), kopf.bearbeiter});
+            listeDrucken(plan, anfaenge[s], bis, Folgeliste_y);
+        }
+    }
+}
+
+// A page of one text under the position's head: why it cannot be computed, or the main result
+// of a kind without report pages of its own.
+void textseiteDrucken(const Eintrag& e, const QString& ueberschrift, const QString& text)
+{
+    const Position& p = *e.position;
+    U_druck::Titelzeile_Drucken();
+    Zusatzseiten::Kopf_Drucken(e.kopf);
+    U_Printgr::SetFontSize_mm(4);
+    U_Printgr::SetFontStyle(true, true);
+    zelle(U_druck::x1, 5000, textbreite(), QStringLiteral("Pos. %1 – %2").arg(positionsname(p), Projekt::Artname(p)));
+    U_Printgr::SetFontStyle(true, false);
+    U_Printgr::TextOut(U_druck::x1, 6000, ueberschrift);
+    U_Printgr::SetFontStyle(false, false);
+    U_Printgr::Canvas().drawText(
+        QRect(U_druck::x1, 6700, textbreite(), U_Printgr::PgHeight - Unterer_Rand - 6700), Qt::TextWordWrap, text);
+}
+
+void ersatzseiteDrucken(const Eintrag& e)
+{
+    if (!e.ergebnis.fehler.isEmpty()) {
+        textseiteDrucken(e, QStringLiteral("Diese Position kann nicht berechnet werden:"), e.ergebnis.fehler);
+        return;
+    }
+    textseiteDrucken(e, QStringLiteral("Ergebnis:"),
+        QStringLiteral("%1 – Nachweis %2\n\nFür diese Art von Position gibt es noch keine ausführlichen Berichtsseiten "
+                       "(Diagramme, Rechenweg); die Zahlen sind die der Ergebnisdatei (--json).")
+            .arg(Positionsrechnung::Hauptergebnis(*e.position, e.ergebnis), Positionsrechnung::Verdikt(e.ergebnis)));
+}
+
+void positionenDrucken(const Plan& plan)
+{
+    for (const Eintrag& e : plan.eintraege) {
+        if (e.bericht) {
+            U_druck::Seiten_Drucken(*e.bericht, true);
+        } else {
+            U_Printgr::NewPage();
+            ersatzseiteDrucken(e);
+        }
+    }
+}
+
+// Without the window's start-up, the data folder (with the load-case pictures) and the
+// material and profile tables are read here as the window reads them, so that a position whose
+// material or profile the tables hold prints as it does from the window. A table that cannot
+// be read is told on `fehler`; the positions' own values stand then.
+void datenLesen(QTextStream& fehler)
+{
+    Main::Programmdir = Main::Programmverzeichnis();
+    Main::Datendir = Datenordner::waehlen(Main::Programmdir).verzeichnis;
+    Unit1::Programminit();
+    const auto versuchen = [&](const std::function<void()>& lesen) {
+        try {
+            lesen();
+        } catch (const Plattform::Fehler& f) {
+            fehler << f.text() << Qt::endl;
+        }
+    };
+    versuchen([] { U_Profile::Profilbibliothek_Lesen(Main::Datendir); });
+    versuchen([] {
+        U_Material::Materialdatei_Lesen(Main::Datendir);
+        U_Material::Material_Einlesen();
+    });
+}
+
+} // namespace
+
+void Drucken(QPrinter& drucker, const Projekt::Daten& projekt)
+{
+    Plan plan;
+    plan.projekt = &projekt;
+    plan.eintraege = sammeln(projekt);
+    U_Printgr::BeginDocEx(QStringLiteral("Trabex für Windows"), drucker);
+    try {
+        seitenPlanen(plan);
+        deckblattDrucken(plan);
+        positionenDrucken(plan);
+    } catch (...) {
+        U_Printgr::Abort();
+        throw;
+    }
+    U_Printgr::EndDoc();
+}
+
+bool Drucken(QWidget* eltern, const Projekt::Daten& projekt)
+{
+    QPrintDialog dialog(&U_Printgr::Printer(), eltern);
+    dialog.setObjectName(QStringLiteral("Drucksetupdlg_Gesamtbericht"));
+    if (!U_druck::Einrichten(&dialog, Dateiname(projekt)))
+        return false;
+    if (U_Printgr::Printing(*dialog.printer())) {
+        Plattform::fehler(QStringLiteral("Fehler beim Drucken"));
+        return false;
+    }
+    Drucken(*dialog.printer(), projekt);
+    return true;
+}
+
+void Als_PDF(const QString& datei, const Projekt::Daten& projekt)
+{
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36), QPageLayout::Point));
+    drucker.setOutputFileName(datei);
+    Drucken(drucker, projekt);
+}
+
+Kommandozeile::Status Als_PDF(const QString& datei, const Kommandozeile::Lauf& lauf, QTextStream& fehler)
+{
+    datenLesen(fehler);
+    try {
+        Als_PDF(datei, lauf.projekt);
+    } catch (const Plattform::Fehler& f) {
+        fehler << f.text() << Qt::endl;
+        return Kommandozeile::Fehler;
+    }
+    return lauf.status;
+}
+
+QString Dateiname(const Projekt::Daten& projekt)
+{
+    static const QRegularExpression verboten(QStringLiteral(R"([\\/:*?"<>|\x00-\x1f])"));
+    QString name = projekt.kopf.bezeichnung;
+    name.replace(verboten, QStringLiteral("_"));
+    name = name.trimmed();
+    while (name.startsWith(QLatin1Char('.')))
+        name.remove(0, 1);
+    return name.isEmpty() ? QStringLiteral("Gesamtbericht") : name;
+}
+
+} // namespace Gesamtbericht

@@ -1,0 +1,41 @@
+#pragma once
+// The printed report of a whole project: a cover page with the project head and the list of
+// positions (number, title, kind, main result, verdict and the page each starts on), then each
+// position's pages exactly as its calculation dialog prints them, every page headed with the
+// project and the position and numbered "Seite n von m" over the whole document.
+//
+// To print a position it is put into the shared calculation state as its dialog would have it
+// and computed with the dialog's core calculations; the state the user had is put back
+// afterwards. A position that cannot be computed gets a page that says so with the message,
+// and the cover marks it; the other positions are printed.
+#include "core/projekt/Kommandozeile.h"
+#include "core/projekt/Projekt.h"
+
+#include <QString>
+#include <QTextStream>
+
+class QPrinter;
+class QWidget;
+
+namespace Gesamtbericht {
+
+// Prints the report as one job on `drucker`. Throws Plattform::Fehler when the job cannot
+// begin or end, or a load-case picture cannot be read (then nothing is printed; a PDF begun
+// is removed).
+void Drucken(QPrinter& drucker, const Projekt::Daten& projekt);
+
+// "Gesamtbericht drucken…": the program's printer set-up dialog, proposing the PDF file
+// "<Bezeichnung>.pdf", then the report. False when the user cancelled (nothing printed).
+bool Drucken(QWidget* eltern, const Projekt::Daten& projekt);
+
+// The report as a PDF file in A4 (the command line's --pdf).
+void Als_PDF(const QString& datei, const Projekt::Daten& projekt);
+// --pdf after a run of --berechnen: the report of its project, a failure told on `fehler`;
+// the run's status, or Kommandozeile::Fehler when the file cannot be written.
+Kommandozeile::Status Als_PDF(const QString& datei, const Kommandozeile::Lauf& lauf, QTextStream& fehler);
+
+// The file name proposed for the project's report, without ".pdf": its Bezeichnung with the
+// characters no file name may hold replaced, "Gesamtbericht" when that leaves nothing.
+QString Dateiname(const Projekt::Daten& projekt);
+
+} // namespace Gesamtbericht

@@ -1,0 +1,203 @@
+#include "gui/report/Traegerbericht.h"
+
+#include "core/app/Traegerskizze.h"
+#include "core/app/Unit1.h"
+#include "core/calc/Biegerechnung.h"
+#include "core/platform/Meldungen.h"
+#include "core/platform/Zahlen.h"
+#include "core/report/Berichtsinhalt.h"
+#include "gui/calc/Traegertexte.h"
+#include "gui/report/U_Printgr.h"
+#include "gui/report/U_druck.h"
+#include "gui/report/Zusatzseiten.h"
+
+#include <QLocale>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace Traegerbericht {
+
+namespace {
+
+using Traegereinheiten::Groesse;
+using Zahlen::fixiert;
+
+// Layout in 0.01 mm below the title block; the value column is wider than the classic
+// reports' for the loads and spans written in words.
+constexpr QRect Skizze {1400, 4600, 0, 4000}; // under the head, full width between the margins
+constexpr int Start_y = 9000;
+constexpr int Folgeseite_y = 4000;
+constexpr int Unterer_Rand = 1500;
+constexpr int Wertspalte = 6500;
+
+Zeile ueberschrift(const QString& t) { return {Zeile::Art::Ueberschrift, t, {}}; }
+Zeile zeile(const QString& t, const QString& w) { return {Zeile::Art::Zeile, t, w}; }
+
+// Material and profile in two rows, so that page 1 holds a beam of several spans and loads
+// with all its results.
+void materialUndProfil(QList<Zeile>& z, const Traegerrechnung::Eingabe& e)
+{
+    z += ueberschrift(QStringLiteral("Werkstoff und Profil:"));
+    z += zeile(QStringLiteral("Werkstoff"),
+        QStringLiteral("%1; SigmaB %2, SigmaZul %3, E %4 N/mm2")
+            .arg(Unit1::Sorte, fixiert(Unit1::Sigma_B, 2), fixiert(e.Sigma_Zul, 2), fixiert(e.E, 2)));
+    z += zeile(QStringLiteral("Profil"), Unit1::ProfilArt + QLatin1Char(' ') + Unit1::ProfilName);
+    z += zeile(QStringLiteral("Querschnittswerte"),
+        QStringLiteral("W %1 cm3, I %2 cm4, A %3 mm2, Masse %4 kg/m")
+            .arg(fixiert(e.W, 2), fixiert(e.I, 2), fixiert(Unit1::A, 2), fixiert(e.Masse, 2)));
+}
+
+void eingaben(QList<Zeile>& z, const Traegerrechnung::Eingabe& e, Traegereinheiten::System s)
+{
+    const QString m = Traegereinheiten::name(s, Groesse::Laenge);
+    z += ueberschrift(QStringLiteral("Eingaben:"));
+    QStringList felder;
+    for (double f : e.felder)
+        felder += Traegertexte::stelle(f, s);
+    z += zeile(QStringLiteral("Träger [%1]").arg(m),
+        QStringLiteral("Felder %1; Kragarme links %2, rechts %3")
+            .arg(felder.join(QStringLiteral("; ")), Traegertexte::stelle(e.kragarm_links, s),
+                Traegertexte::stelle(e.kragarm_rechts, s)));
+    z += zeile(QStringLiteral("Lager der Enden"),
+        QStringLiteral("links %1, rechts %2; Grenze L/f: %3")
+            .arg(Traegertexte::lagerart(e.lager_links), Traegertexte::lagerart(e.lager_rechts), Nachweis::Grenzentext(e.grenze)));
+    z += zeile(QStringLiteral("Eigengewicht"),
+        e.eigengewicht ? QStringLiteral("berücksichtigt (g = %1 N/m)").arg(fixiert(Biegerechnung::Eigengewicht(e.Masse), 2))
+                       : QStringLiteral("nicht berücksichtigt"));
+    for (std::size_t i = 0; i < e.lasten.size(); ++i) {
+        const Traegerrechnung::Last& l = e.lasten[i];
+        z += zeile(QStringLiteral("Last %1: %2, %3")
+                       .arg(i + 1)
+                       .arg(Traegertexte::lastart(l.art), Traegertexte::einwirkung(l.einwirkung).left(1)),
+            Traegertexte::lastwerte(l, s));
+    }
+}
+
+void ausgaben(QList<Zeile>& z, const Diagramme::Traegerdaten& d)
+{
+    const Traegerrechnung::Ergebnis& r = d.ergebnis;
+    const auto s = d.einheiten;
+    const QString m = Traegereinheiten::name(s, Groesse::Laenge);
+    z += ueberschrift(QStringLiteral("Ausgaben:"));
+    z += zeile(QStringLiteral("max M"), Traegertexte::extrem(r.M_max, s, Groesse::Moment));
+    z += zeile(QStringLiteral("min M"), Traegertexte::extrem(r.M_min, s, Groesse::Moment));
+    z += zeile(
+        QStringLiteral("max |V|"), Traegertexte::extrem({r.V_betrag_max.x, std::fabs(r.V_betrag_max.wert)}, s, Groesse::Kraft));
+    z += zeile(QStringLiteral("Werf [cm3]"), fixiert(r.W_erf, 2));
+    for (std::size_t i = 0; i < r.lager.size(); ++i) {
+        const Traegerrechnung::Lagerkraft& l = r.lager[i];
+        z += zeile(QStringLiteral("Lager %1 (x = %2 %3)").arg(i + 1).arg(Traegertexte::stelle(l.x, s), m),
+            QStringLiteral("min %1, max %2")
+                .arg(Traegertexte::betrag(l.min, s, Groesse::Kraft), Traegertexte::betrag(l.max, s, Groesse::Kraft)));
+        if (l.eingespannt)
+            z += zeile(QStringLiteral("Einspannmoment"),
+                QStringLiteral("min %1, max %2")
+                    .arg(Traegertexte::betrag(l.M_min, s, Groesse::Moment), Traegertexte::betrag(l.M_max, s, Groesse::Moment)));
+    }
+    for (const Traegerrechnung::Abschnitt& a : r.abschnitte) {
+        const QString wert = !r.mitDurchbiegung
+            ? QStringLiteral("keine Durchbiegung (E oder I ist 0)")
+            : QStringLiteral("f = %1 mm bei x = %2 %3, L/f = %4")
+                  .arg(fixiert(a.f, 4), Traegertexte::stelle(a.x, s), m, a.f != 0 ? fixiert(a.L_f, 2) : QStringLiteral("∞"));
+        z += zeile(a.name, wert);
+    }
+    z += zeile(QStringLiteral("Gleichgewicht, rel. Rest"), QLocale().toString(r.gleichgewicht_rest, 'e', 2));
+}
+
+int seitenende() { return U_Printgr::PgHeight - Unterer_Rand; }
+
+// The y of every row, and where a new page starts (the index of its first row).
+struct Lage {
+    QList<int> y;
+    QList<int> neueSeite;
+};
+
+Lage setzen(const QList<Zeile>& zeilen)
+{
+    Lage lage;
+    int y = Start_y;
+    bool ersteZeile = true;
+    for (int i = 0; i < zeilen.size(); ++i) {
+        const Zeile::Art art = zeilen[i].art;
+        if (!ersteZeile)
+            y += art == Zeile::Art::Nachweis                                  ? Berichtsinhalt::Nachweisabstand
+                : art == Zeile::Art::Ueberschrift || art == Zeile::Art::Titel ? Berichtsinhalt::Abschnittsabstand
+                : i > 0 && zeilen[i - 1].art == Zeile::Art::Ueberschrift      ? Berichtsinhalt::Abschnittsabstand
+                                                                              : Berichtsinhalt::Zeilenabstand;
+        ersteZeile = false;
+        // A heading never stands alone at the foot of a page.
+        const int bedarf = art == Zeile::Art::Ueberschrift ? Berichtsinhalt::Abschnittsabstand : 0;
+        if (y + bedarf > seitenende()) {
+            lage.neueSeite.append(i);
+            y = Folgeseite_y;
+        }
+        lage.y.append(y);
+    }
+    return lage;
+}
+
+void drucken(const QList<Zeile>& zeilen, const Lage& lage, const Daten& d)
+{
+    U_druck::Titelzeile_Drucken();
+    const Zusatzseiten::Kopf& kopf = Zusatzseiten::kopf();
+    if (!kopf.leer())
+        Zusatzseiten::Kopf_Drucken(kopf);
+    const QRect skizze(Skizze.left(), Skizze.top(), U_Printgr::PgWidth - 2 * Skizze.left(), Skizze.height());
+    Traegerskizze::zeichnen(U_Printgr::Canvas(), skizze, d.traeger.eingabe, d.traeger.einheiten);
+    for (int i = 0; i < zeilen.size(); ++i) {
+        if (lage.neueSeite.contains(i)) {
+            U_Printgr::NewPage();
+            U_druck::Titelzeile_Drucken();
+        }
+        const Zeile& z = zeilen[i];
+        if (z.art == Zeile::Art::Nachweis)
+            U_Printgr::SetFontSize_mm(Berichtsinhalt::Nachweisschrift_mm);
+        else
+            U_Printgr::SetFontSize_mm(Berichtsinhalt::Schrift_mm);
+        U_Printgr::SetFontStyle(true, z.art == Zeile::Art::Titel || z.art == Zeile::Art::Ueberschrift);
+        U_Printgr::TextOut(U_druck::x1, lage.y[i], z.text);
+        if (z.art == Zeile::Art::Zeile)
+            U_Printgr::TextOut(Wertspalte, lage.y[i], z.wert);
+    }
+}
+
+} // namespace
+
+QList<Zeile> Zeilen(const Daten& d, const QStringList& nachweise)
+{
+    QList<Zeile> z;
+    for (const QString& n : nachweise)
+        z += {Zeile::Art::Nachweis, n, {}};
+    z += {Zeile::Art::Titel, d.titel, {}};
+    materialUndProfil(z, d.traeger.eingabe);
+    eingaben(z, d.traeger.eingabe, d.traeger.einheiten);
+    ausgaben(z, d.traeger);
+    return z;
+}
+
+void Drucken(QPrintDialog* Drucksetupdlg, const Daten& d, const Zusatzseiten::Inhalt* zusatz)
+{
+    if (Drucksetupdlg)
+        U_druck::Einrichten(Drucksetupdlg, QStringLiteral("Traeger"));
+    QPrinter& drucker = Drucksetupdlg ? *Drucksetupdlg->printer() : U_Printgr::Printer();
+    if (U_Printgr::Printing(drucker)) {
+        Plattform::piep();
+        return;
+    }
+    const QList<Zeile> zeilen = Zeilen(d, zusatz ? Berichtsinhalt::Nachweiszeilen(zusatz->protokoll) : QStringList());
+    U_Printgr::BeginDocEx(QStringLiteral("Trabex für Windows"), drucker);
+    try {
+        const Lage lage = setzen(zeilen);
+        U_Printgr::SetPageCount(1 + int(lage.neueSeite.size()) + (zusatz ? Zusatzseiten::Seitenzahl(*zusatz) : 0));
+        drucken(zeilen, lage, d);
+        if (zusatz)
+            Zusatzseiten::Drucken(*zusatz, true);
+    } catch (...) {
+        U_Printgr::Abort();
+        throw;
+    }
+    U_Printgr::EndDoc();
+}
+
+} // namespace Traegerbericht
