@@ -42,13 +42,15 @@ int ohneFenster(int argc, char* argv[], const Kommandozeile::Aufruf& aufruf)
     }
 }
 
-int mitFenster(int argc, char* argv[])
+int mitFenster(int argc, char* argv[], const QString& projekt)
 {
     Plattform::Anwendung anwendung(argc, argv);
     Plattform::Nachrichtenfenster nachrichten;
     Plattform::setzeAusgabe(&nachrichten);
     Main::Programmstart();
     Main::Mainform->show();
+    if (!projekt.isEmpty())
+        Main::Projekt_Oeffnen(projekt);
     const int ergebnis = anwendung.exec();
     Main::Programmende();
     Plattform::setzeAusgabe(nullptr);
@@ -63,5 +65,5 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         argumente.append(QString::fromLocal8Bit(argv[i]));
     const Kommandozeile::Aufruf aufruf = Kommandozeile::auswerten(argumente);
-    return Kommandozeile::ohneFenster(aufruf) ? ohneFenster(argc, argv, aufruf) : mitFenster(argc, argv);
+    return Kommandozeile::ohneFenster(aufruf) ? ohneFenster(argc, argv, aufruf) : mitFenster(argc, argv, aufruf.projekt);
 }

@@ -24,6 +24,10 @@
 #include "gui/platform/Bausteine.h"
 #include "gui/platform/Oberflaeche.h"
 #include "gui/platform/Stile.h"
+#include "gui/projekt/Dateimenue.h"
+#include "gui/projekt/Positionsknopf.h"
+#include "gui/projekt/Projektstand.h"
+#include "gui/projekt/Tab_Positionen.h"
 #include "gui/sections/U_e_prof.h"
 #include "gui/sections/U_p_rec.h"
 #include "gui/sections/U_profil.h"
@@ -35,6 +39,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -108,6 +113,8 @@ void Dialog_Zeigen(QWidget* dialog)
     dialog->activateWindow();
 }
 
+void Projekt_Oeffnen(const QString& pfad) { Mainform->Dateimenue->Oeffnen(pfad, false); }
+
 } // namespace Main
 
 using namespace Main;
@@ -117,14 +124,21 @@ TMainform::TMainform()
 {
     setObjectName(QStringLiteral("Mainform"));
     setWindowTitle(QStringLiteral("Trabex"));
-    setFixedSize(1008, 661);
     Bausteine::programmschrift(this);
+    // The project first: the tab "Positionen", the menu and the dialogs' position buttons use it.
+    Projekt = new TProjektstand(this);
+    Projektstand::Projekt = Projekt;
+    Dateimenue = new TDateimenue(this, Projekt);
+    // The menu bar above the tabs, which keep their client area of 1008 × 661.
+    const int menuehoehe = Dateimenue->MM_Menue->sizeHint().height();
+    Dateimenue->MM_Menue->setGeometry(0, 0, 1008, menuehoehe);
+    setFixedSize(1008, 661 + menuehoehe);
     if (const QScreen* schirm = QGuiApplication::primaryScreen())
         move(schirm->availableGeometry().center() - rect().center());
 
     PC_1 = new QTabWidget(this);
     PC_1->setObjectName(QStringLiteral("PC_1"));
-    PC_1->setGeometry(0, 0, 1008, 661);
+    PC_1->setGeometry(0, menuehoehe, 1008, 661);
     TS_Berechnungen = new QWidget;
     TS_Berechnungen->setObjectName(QStringLiteral("TS_Berechnungen"));
     TS_Werkstoffauswahl = new TTab_Werkstoffauswahl;
@@ -134,6 +148,8 @@ TMainform::TMainform()
     PC_1->addTab(TS_Werkstoffauswahl, QStringLiteral("Werkstoffauswahl"));
     PC_1->addTab(TS_Werkstoffdatenbank, QStringLiteral("Werkstoffdatenbank"));
     PC_1->addTab(TS_Profileditor, QStringLiteral("Profileditor"));
+    TS_Positionen = new TTab_Positionen(Projekt);
+    PC_1->addTab(TS_Positionen, QStringLiteral("Positionen"));
     Berechnungen_Aufbauen();
     connect(TS_Werkstoffauswahl, &TTab_Werkstoffauswahl::Sorte_Gezeigt, L_Mat, &QLabel::setText);
     // Both editor tabs can show the material file: a save in one reloads what the other shows,
@@ -219,6 +235,7 @@ void TMainform::Berechnungen_Aufbauen()
 void TMainform::Belastungsfall_Waehlen(int fall, QWidget* dialog)
 {
     Unit1::Akt_Belastungsfall = fall;
+    Positionsknopf::Loesen(dialog); // a case of its own, no position's
     Main::Dialog_Zeigen(dialog);
 }
 
@@ -257,6 +274,7 @@ void TMainform::FormCreate()
     geschuetzt([&] { TS_Werkstoffauswahl->Materialdatenbank_Lesen(); });
     geschuetzt([&] { U_Einwirkungen::Kategorien_Laden(Datendir); });
     geschuetzt([&] { TS_Profileditor->Erste_Datei_Laden(); });
+    geschuetzt([&] { Dateimenue->Zuletzt_Laden(); });
 }
 
 // "Daten/" beside the program, else the user's own folder filled from the installed copy; when
@@ -287,6 +305,12 @@ void TMainform::FormClose()
 
 void TMainform::closeEvent(QCloseEvent* ereignis)
 {
+    bool weiter = false;
+    Plattform::geschuetzt([&] { weiter = Dateimenue->Aenderungen_Klaeren(); });
+    if (!weiter) {
+        ereignis->ignore();
+        return;
+    }
     if (!TS_Werkstoffdatenbank->Schliessen_Erlaubt() || !TS_Profileditor->Schliessen_Erlaubt()) {
         ereignis->ignore();
         return;

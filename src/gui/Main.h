@@ -14,6 +14,9 @@ class QTabWidget;
 class TTab_Werkstoffauswahl;
 class TTab_Werkstoffdatenbank;
 class TTab_Profileditor;
+class TTab_Positionen;
+class TProjektstand;
+class TDateimenue;
 class TMainform;
 namespace Lastfaelle {
 enum class Dialog;
@@ -34,6 +37,10 @@ QWidget* Dialog(Lastfaelle::Dialog dialog);
 // Shows a modeless calculation dialog, or brings it to the front when it is open already.
 void Dialog_Zeigen(QWidget* dialog);
 
+// Opens a project file in the window (the command line's file); a file that cannot be read is
+// named in a message and the window keeps its empty project.
+void Projekt_Oeffnen(const QString& pfad);
+
 } // namespace Main
 
 class TMainform : public QWidget {
@@ -49,6 +56,9 @@ public:
     TTab_Werkstoffauswahl* TS_Werkstoffauswahl;
     TTab_Werkstoffdatenbank* TS_Werkstoffdatenbank;
     TTab_Profileditor* TS_Profileditor;
+    TTab_Positionen* TS_Positionen;
+    TProjektstand* Projekt; // the open project, which the tab "Positionen" shows
+    TDateimenue* Dateimenue; // the menu bar with "Datei"
 
     // Tab "Berechnungen".
     QLabel* Label1;

@@ -22,6 +22,11 @@ target_sources(trabex_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/platform/Bausteine.cpp
   ${CMAKE_CURRENT_LIST_DIR}/platform/Oberflaeche.cpp
   ${CMAKE_CURRENT_LIST_DIR}/platform/Stile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/projekt/Dateimenue.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/projekt/Positionsknopf.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/projekt/Projektkopf.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/projekt/Projektstand.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/projekt/Tab_Positionen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/report/Gesamtbericht.cpp
   ${CMAKE_CURRENT_LIST_DIR}/report/U_Printgr.cpp
   ${CMAKE_CURRENT_LIST_DIR}/report/Traegerbericht.cpp

@@ -66,16 +66,19 @@ private slots:
         minimaleDaten(dir);
         Testumgebung::Programm programm(dir);
         TMainform* m = Main::Mainform;
-        QCOMPARE(m->windowTitle(), QStringLiteral("Trabex"));
-        QCOMPARE(m->size(), QSize(1008, 661));
+        QCOMPARE(m->windowTitle(), QStringLiteral("Trabex – Unbenannt[*]"));
+        QVERIFY(!m->isWindowModified());
+        QCOMPARE(control<QTabWidget>("PC_1")->size(), QSize(1008, 661)); // under the menu bar
+        QCOMPARE(m->size(), QSize(1008, 661 + control<QWidget>("MM_Menue")->height()));
         QCOMPARE(Main::Programmdir, dir.pfad());
         QCOMPARE(Main::Datendir, dir.daten());
         QTabWidget* pc = control<QTabWidget>("PC_1");
         QVERIFY(pc);
-        QCOMPARE(pc->count(), 4);
-        const QStringList reiter {"Berechnungen", "Werkstoffauswahl", "Werkstoffdatenbank", "Profileditor"};
-        const QStringList namen {"TS_Berechnungen", "TS_Werkstoffauswahl", "TS_Werkstoffdatenbank", "TS_Profileditor"};
-        for (int k = 0; k < 4; ++k) {
+        QCOMPARE(pc->count(), 5);
+        const QStringList reiter {"Berechnungen", "Werkstoffauswahl", "Werkstoffdatenbank", "Profileditor", "Positionen"};
+        const QStringList namen {
+            "TS_Berechnungen", "TS_Werkstoffauswahl", "TS_Werkstoffdatenbank", "TS_Profileditor", "TS_Positionen"};
+        for (int k = 0; k < 5; ++k) {
             QCOMPARE(pc->tabText(k), reiter[k]);
             QCOMPARE(pc->widget(k)->objectName(), namen[k]);
         }

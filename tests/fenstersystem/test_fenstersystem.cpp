@@ -14,8 +14,11 @@
 #include "gui/explain/U_Formel.h"
 #include "gui/explain/U_Hilfe.h"
 #include "gui/platform/Oberflaeche.h"
+#include "gui/projekt/Dateimenue.h"
+#include "gui/projekt/Projektstand.h"
 #include "gui/sections/U_profil.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -535,6 +538,71 @@ private slots:
         QCOMPARE(boxen, 1);
         QCOMPARE(anderesThema, QStringLiteral("Thema 4"));
         QVERIFY(wirdAktiv(d));
+    }
+
+    // Closing with unsaved changes asks in a real box; "Abbrechen" keeps the window open with
+    // its changes, "Verwerfen" closes it.
+    void schliessenFragtNachAenderungen()
+    {
+        Projekt::Position p;
+        p.nr = QStringLiteral("1");
+        p.art = Projekt::Art::Scherung;
+        p.last = 1000;
+        p.sigma_zul = 80;
+        Main::Mainform->Projekt->hinzufuegen(p);
+        QVERIFY(Main::Mainform->isWindowModified());
+        for (const QString& antwort : {QStringLiteral("Abbrechen"), QStringLiteral("Verwerfen")}) {
+            QStringList knoepfe;
+            bool aktiv = false;
+            imModalen([&] {
+                (void)QTest::qWaitFor(
+                    [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; }, Geduld_ms);
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                aktiv = QTest::qWaitFor([box] { return box->isActiveWindow(); }, Geduld_ms);
+                for (QAbstractButton* k : box->buttons()) {
+                    knoepfe << k->text();
+                    if (k->text() == antwort)
+                        k->click();
+                }
+            });
+            Main::Mainform->close();
+            QVERIFY(aktiv);
+            knoepfe.sort();
+            QCOMPARE(knoepfe, (QStringList {"Abbrechen", "Speichern", "Verwerfen"}));
+            QCOMPARE(Main::Mainform->isVisible(), antwort == QStringLiteral("Abbrechen"));
+        }
+    }
+
+    // The menu's standard keys on a real keyboard: Ctrl+S saves (asking for the file the first
+    // time), Ctrl+N starts anew, Ctrl+O opens.
+    void menuetasten()
+    {
+        const QString datei = m_verzeichnis->pfad() + QStringLiteral("Tasten.trabex");
+        const auto vorher = TDateimenue::setzeDateiwahl([datei](bool, const QString&) { return datei; });
+        Projekt::Position p;
+        p.nr = QStringLiteral("1");
+        p.art = Projekt::Art::Scherung;
+        p.last = 1000;
+        p.sigma_zul = 80;
+        Main::Mainform->Projekt->hinzufuegen(p);
+        const auto taste = [](const char* folge) {
+            QVERIFY(wirdAktiv(Main::Mainform));
+            QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QString::fromLatin1(folge)});
+            ausklingen();
+        };
+        taste("ctrl+s");
+        QVERIFY(QFileInfo::exists(datei));
+        QVERIFY(!Main::Mainform->isWindowModified());
+        QCOMPARE(Main::Mainform->windowTitle(), QStringLiteral("Trabex – Tasten.trabex[*]"));
+        taste("ctrl+n");
+        QCOMPARE(Main::Mainform->Projekt->daten().positionen.size(), 0);
+        taste("ctrl+o");
+        QCOMPARE(Main::Mainform->Projekt->daten().positionen.size(), 1);
+        QCOMPARE(Main::Mainform->Projekt->pfad(), datei);
+        TDateimenue::setzeDateiwahl(vorher);
+        QCOMPARE(m_boxen->texte, QStringList());
     }
 
     void misslungenesSpeichernBehaeltText()

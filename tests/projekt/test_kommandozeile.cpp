@@ -279,6 +279,12 @@ private slots:
                                  << QString() << "b.pdf";
         QTest::newRow("pdf allein") << QStringList {"--pdf", "b.pdf"} << int(W::Falsch) << QString() << QString() << QString();
         QTest::newRow("unbekannt") << QStringList {"--bericht", "b.pdf"} << int(W::Falsch) << QString() << QString() << QString();
+        QTest::newRow("Datei im Fenster") << QStringList {"Garage.trabex"} << int(W::Fenster) << "Garage.trabex" << QString()
+                                          << QString();
+        QTest::newRow("zwei Dateien") << QStringList {"a.trabex", "b.trabex"} << int(W::Falsch) << QString() << QString()
+                                      << QString();
+        QTest::newRow("berechnen und Datei")
+            << QStringList {"--berechnen", "a.trabex", "b.trabex"} << int(W::Falsch) << QString() << QString() << QString();
     }
 
     void auswerten()
@@ -291,6 +297,8 @@ private slots:
         const Kommandozeile::Aufruf a = Kommandozeile::auswerten(argumente);
         QCOMPARE(int(a.was), was);
         QCOMPARE(a.fehler.isEmpty(), a.was != Kommandozeile::Aufruf::Was::Falsch);
+        if (a.was == Kommandozeile::Aufruf::Was::Fenster)
+            QCOMPARE(a.projekt, projekt);
         if (a.was == Kommandozeile::Aufruf::Was::Berechnen) {
             QCOMPARE(a.projekt, projekt);
             QCOMPARE(a.json, json);

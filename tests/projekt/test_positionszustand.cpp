@@ -70,10 +70,17 @@ private slots:
         quer.profil.W = 28.5;
         QTest::newRow("Knickung, Bibliotheksprofil quer") << quer << TProfilachse::Imin << QStringLiteral("I-Träger IPE");
         // Imin of IPE 200 named optimal: not the library's values, so a section of its own.
-        QTest::newRow("Knickung, andere Werte") << knickung << TProfilachse::Keine << QStringLiteral("I-Träger IPE");
+        Position anders = knickung;
+        anders.profil.ausrichtung = Ausrichtung::Optimal;
+        QTest::newRow("Knickung, andere Werte") << anders << TProfilachse::Keine << QStringLiteral("I-Träger IPE");
         Position eigenes = biegung;
         eigenes.profil = {QStringLiteral("Dm 40"), 6.28, 12.57, 1256.6, 9.86, Ausrichtung::Optimal};
         QTest::newRow("Biegung, eigenes Profil") << eigenes << TProfilachse::Keine << QStringLiteral("Eigenes Profil");
+        // Quer with values the library does not have: the orientation has no axis to live in.
+        Position eigenesQuer = biegung;
+        eigenesQuer.profil.ausrichtung = Ausrichtung::Quer;
+        eigenesQuer.profil.W = 17.0;
+        QTest::newRow("Biegung, andere Werte quer") << eigenesQuer << TProfilachse::Keine << QStringLiteral("I-Träger IPE");
         QTest::newRow("Scherung ohne Profil") << scherung << TProfilachse::Keine << QStringLiteral("Keines gewählt");
         Position fall8 = biegung;
         fall8.fall = 8;
@@ -134,6 +141,11 @@ private slots:
         Positionszustand::einsetzen(beispiel(0), werkstoffe(), bibliothek());
         QCOMPARE(Unit1::Sigma_P, 200.0);
         QCOMPARE(Positionszustand::Werkstoffeintrag(-1)->Tetmaier1, 300.0);
+
+        // A pin keeps no material: the one chosen before stays.
+        Positionszustand::einsetzen(beispiel(2), werkstoffe(), bibliothek());
+        QCOMPARE(Unit1::Sorte, stuetze.werkstoff.name);
+        QCOMPARE(Unit1::E, 210000.0);
 
         // A material this machine does not have: the position's values, nothing else.
         Position fremd = stuetze;

@@ -524,6 +524,13 @@ private slots:
         QCOMPARE(Profilabgleich::Abweichung(p, *bibliothek), QString());
         p.profil.name = QStringLiteral("HEA 100"); // behind a free entry: not in the library
         QVERIFY(!Profilabgleich::ausBibliothek(p, *bibliothek));
+
+        // The example's column keeps no W and names no orientation, which for a column is its
+        // weak axis: the library agrees with it.
+        (*bibliothek)[1][2] = {QStringLiteral("IPE"), QStringLiteral("IPE 200"), 194.3, 28.5, 1943, 142.4, 2848};
+        const Position stuetze = position(QStringLiteral("2"), Art::Knickung);
+        QCOMPARE(stuetze.profil.ausrichtung, Ausrichtung::Quer);
+        QCOMPARE(Profilabgleich::Abweichung(stuetze, *bibliothek), QString());
     }
 };
 

@@ -53,6 +53,7 @@ Aufruf auswerten(const QStringList& argumente)
 {
     Aufruf aufruf;
     bool berechnen = false;
+    QString datei; // a project to open in the window
     for (qsizetype i = 0; i < argumente.size() && aufruf.fehler.isEmpty(); ++i) {
         const QString& a = argumente.at(i);
         if (a == QStringLiteral("--help") || a == QStringLiteral("-h"))
@@ -65,15 +66,20 @@ Aufruf auswerten(const QStringList& argumente)
         } else if (wert(argumente, i, QStringLiteral("--pdf"), aufruf.pdf, aufruf)) {
         } else if (a.startsWith(QLatin1Char('-'))) {
             aufruf.fehler = QStringLiteral("Unbekannte Option „%1“.").arg(a);
+        } else if (datei.isEmpty()) {
+            datei = a;
         } else {
-            // Opening a project in the window comes with the window's project handling.
-            aufruf.fehler = QStringLiteral("Eine Projektdatei wird mit --berechnen gerechnet: trabex --berechnen %1").arg(a);
+            aufruf.fehler = QStringLiteral("Es kann nur eine Projektdatei geöffnet werden („%1“ und „%2“).").arg(datei, a);
         }
     }
     if (aufruf.fehler.isEmpty() && !aufruf.json.isEmpty() && !berechnen)
         aufruf.fehler = QStringLiteral("--json gilt nur mit --berechnen.");
     if (aufruf.fehler.isEmpty() && !aufruf.pdf.isEmpty() && !berechnen)
         aufruf.fehler = QStringLiteral("--pdf gilt nur mit --berechnen.");
+    if (aufruf.fehler.isEmpty() && berechnen && !datei.isEmpty())
+        aufruf.fehler = QStringLiteral("Nach --berechnen %1 ist „%2“ zu viel.").arg(aufruf.projekt, datei);
+    if (!berechnen)
+        aufruf.projekt = datei;
     aufruf.was = !aufruf.fehler.isEmpty() ? Aufruf::Was::Falsch : berechnen ? Aufruf::Was::Berechnen : Aufruf::Was::Fenster;
     return aufruf;
 }
@@ -84,6 +90,7 @@ QString Hilfetext()
 {
     return QStringLiteral("Aufruf:\n"
                           "  trabex                                   öffnet das Programmfenster\n"
+                          "  trabex DATEI.trabex                      öffnet die Projektdatei im Programmfenster\n"
                           "  trabex --berechnen DATEI.trabex [--json ERGEBNIS.json] [--pdf BERICHT.pdf]\n"
                           "                                           rechnet alle Positionen der Projektdatei ohne Fenster\n"
                           "                                           und schreibt eine Zeile je Position; mit --json auch\n"

@@ -13,7 +13,7 @@ namespace Kommandozeile {
 struct Aufruf {
     enum class Was { Fenster, Berechnen, Hilfe, Version, Falsch };
     Was was = Was::Fenster;
-    QString projekt; // --berechnen DATEI
+    QString projekt; // --berechnen DATEI, or the file the window opens
     QString json; // --json DATEI
     QString pdf; // --pdf DATEI: the whole report, which the program prints with widgets
     QString fehler; // why the arguments are refused (Was::Falsch)

@@ -13,6 +13,14 @@ using namespace Projekt;
 namespace {
 
 std::optional<Unit1::Matrecord> Positionswerkstoff;
+// The orientation of a position's section of its own (which the shared state, having no axis for
+// it, cannot hold), for as long as that section is the chosen one.
+struct EigenerQuerschnitt {
+    QString name;
+    double W = 0, A = 0;
+    Ausrichtung ausrichtung = Ausrichtung::Optimal;
+};
+std::optional<EigenerQuerschnitt> Eigener;
 
 const QString KeinProfilart = QStringLiteral("Keines gewählt");
 const QString KeinProfilname = QStringLiteral("Keiner gewählt");
@@ -83,6 +91,7 @@ Querschnittswerte::Gewaehltes_Profil Querschnitt(const Position& p, const Unit1:
         }
     }
     const QString art = eintrag ? eintrag->Art : QStringLiteral("Eigenes Profil");
+    Eigener = EigenerQuerschnitt {Unit1::kurz(eigen.name, 15), eigen.W, eigen.A, eigen.ausrichtung};
     return {eigen.W, eigen.I, eigen.A, eigen.masse, art, Unit1::kurz(eigen.name, 15), Unit1::TProfilachse::Keine, {}};
 }
 
@@ -99,7 +108,9 @@ void einsetzen(const Position& p, const Unit1::TMatdat& matdat, const Unit1::TPr
 {
     using namespace Unit1;
     Akt_Belastungsfall = p.art == Art::Scherung ? 0 : p.fall;
-    Werkstoff_Einsetzen(Werkstoff(p, matdat));
+    if (p.art != Art::Scherung) // a pin keeps no material: the chosen one stays
+        Werkstoff_Einsetzen(Werkstoff(p, matdat));
+    Eigener.reset();
     const Querschnittswerte::Gewaehltes_Profil profil = Querschnitt(p, bibliothek);
     profil.wiederherstellen();
     if (profil.Profilachse != TProfilachse::Keine) // the axis the position's dialog turns it to
@@ -135,7 +146,9 @@ Position aufnehmen(const Position& eingaben, const Unit1::Matrecord* werkstoff)
 {
     using namespace Unit1;
     Position p = eingaben;
-    p.werkstoff = {Sorte, E, 0, 0, 0, 0};
+    p.werkstoff = {};
+    if (p.art != Art::Scherung)
+        p.werkstoff = {Sorte, E, 0, 0, 0, 0};
     if (p.art == Art::Knickung) {
         p.werkstoff.lambda_0 = GrenzSchlankheit;
         if (werkstoff) {
@@ -148,6 +161,9 @@ Position aufnehmen(const Position& eingaben, const Unit1::Matrecord* werkstoff)
     p.profil = {};
     if (p.mitProfil)
         p.profil = {ProfilName, W, I, A, Masse, Profilachse == TProfilachse::Imin ? Ausrichtung::Quer : Ausrichtung::Optimal};
+    if (p.mitProfil && Profilachse == TProfilachse::Keine && Eigener && Eigener->name == ProfilName && Eigener->W == W
+        && Eigener->A == A)
+        p.profil.ausrichtung = Eigener->ausrichtung;
     p.grenze = p.art == Art::Biegung ? Nachweis::Durchbiegungsgrenze : 0;
     return p;
 }

@@ -57,7 +57,8 @@ QString Abweichung(const Projekt::Position& p, const Unit1::TProfilbibliothek& b
         if (!gleich(bib, eigen))
             unterschiede << QStringLiteral("%1 = %2 %3 (Position %4 %3)").arg(name, fixiert(bib, 2), einheit, fixiert(eigen, 2));
     };
-    vergleichen(QStringLiteral("W"), neu->W, p.profil.W, QStringLiteral("cm³"));
+    if (p.profil.W != 0) // a column's position keeps no W: it does not compute with it
+        vergleichen(QStringLiteral("W"), neu->W, p.profil.W, QStringLiteral("cm³"));
     vergleichen(QStringLiteral("I"), neu->I, p.profil.I, QStringLiteral("cm⁴"));
     vergleichen(QStringLiteral("A"), neu->A, p.profil.A, QStringLiteral("mm²"));
     if (unterschiede.isEmpty())

@@ -194,7 +194,8 @@ void profil(const Feldleser& position, Position& p)
     pr.A = f->nichtNegativ(QStringLiteral("A"));
     pr.masse = f->nichtNegativ(QStringLiteral("masse"));
     const QString ausrichtung = f->text(QStringLiteral("ausrichtung"));
-    if (ausrichtung == QStringLiteral("quer"))
+    // Without one, a column stands about its weak axis, as the buckling dialog chooses it.
+    if (ausrichtung == QStringLiteral("quer") || (ausrichtung.isEmpty() && p.art == Art::Knickung))
         pr.ausrichtung = Ausrichtung::Quer;
     else if (!ausrichtung.isEmpty() && ausrichtung != QStringLiteral("optimal"))
         f->fehler(QStringLiteral("ausrichtung"), QStringLiteral("muss „optimal“ oder „quer“ sein"));

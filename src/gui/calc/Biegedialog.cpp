@@ -6,6 +6,7 @@
 #include "core/platform/Fliesskomma.h"
 #include "core/platform/Meldungen.h"
 #include "core/platform/Zahlen.h"
+#include "core/projekt/Positionszustand.h"
 #include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/U_passend.h"
 #include "gui/calc/U_verlauf.h"
@@ -228,6 +229,37 @@ std::optional<Zusatzseiten::Inhalt> Berichtsseiten(const Felder& f, QWidget* dia
     const double g = U_verlauf::stand(U_verlauf::Art::Biegung).biegung.eigengewicht;
     Nachweiszeile::Protokollieren(z->protokoll, {Nachweiszeile::Eigengewicht(g)}, {f.L_Nachweis_W, f.L_Nachweis_f});
     return z;
+}
+
+Projekt::Position Position_Lesen(const Felder& f, int fall, bool mitX, QLineEdit* E_Abstand)
+{
+    using Rechendialog::Wert;
+    Projekt::Position p;
+    p.art = Projekt::Art::Biegung;
+    p.fall = fall;
+    p.last = Wert(f.E_Last);
+    p.laenge = Wert(f.E_Laenge);
+    p.sigma_zul = Wert(f.E_SigmaZul);
+    p.x = mitX ? Wert(f.E_x) : 0.0;
+    p.abstand = E_Abstand ? Wert(E_Abstand) : 0.0;
+    p.eigengewicht = mitEigengewicht(f);
+    p = Positionszustand::aufnehmen(p, nullptr);
+    if (p.mitProfil) // the deflection reads I from its field, which the user may have changed
+        p.profil.I = Wert(f.E_I);
+    return p;
+}
+
+void Position_Eintragen(const Felder& f, const Projekt::Position& p, QLineEdit* E_Abstand)
+{
+    using Rechendialog::Eingabe_Setzen;
+    Eingabe_Setzen(f.E_Last, p.last);
+    Eingabe_Setzen(f.E_Laenge, p.laenge);
+    Eingabe_Setzen(f.E_SigmaZul, p.sigma_zul);
+    Eingabe_Setzen(f.E_x, p.x);
+    if (E_Abstand)
+        Eingabe_Setzen(E_Abstand, p.abstand);
+    Eingabe_Setzen(f.E_I, Unit1::I); // to the last digit, not as the set-up rounds it
+    f.ChB_Eigengewicht->setChecked(p.eigengewicht && f.ChB_Eigengewicht->isEnabled());
 }
 
 void Passendes_Profil(const Rechendialog::Profilbox& box, const Felder& f, int fall, const std::function<void()>& neuRechnen)

@@ -3,6 +3,7 @@
 // entry routine's refresh of inputs and results, the profile check before a deflection is shown
 // and the profile selection; the self-weight switch, the verdicts and the profile finder.
 #include "core/calc/Biegerechnung.h"
+#include "core/projekt/Projekt.h"
 #include "gui/calc/Rechendialog.h"
 #include "gui/report/Zusatzseiten.h"
 
@@ -108,6 +109,13 @@ void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f);
 // the last calculation, then whether it included the self-weight and the verdicts shown), or none
 // when the user cancelled.
 std::optional<Zusatzseiten::Inhalt> Berichtsseiten(const Felder& f, QWidget* dialog);
+
+// The dialog's inputs as a position of `fall` (the distance a from `E_Abstand` where the dialog
+// has one, x where the case reads it), with the shared material and profile and the moment of
+// inertia typed in E_I.
+Projekt::Position Position_Lesen(const Felder& f, int fall, bool mitX, QLineEdit* E_Abstand = nullptr);
+// A position put into the shared state, in the fields of a dialog just set up for it.
+void Position_Eintragen(const Felder& f, const Projekt::Position& p, QLineEdit* E_Abstand = nullptr);
 
 // "Passendes Profil": the finder for the last W erf. of `fall`; a profile taken there becomes
 // the chosen one, the box shows it and `neuRechnen` computes the results for it.

@@ -90,7 +90,11 @@ QComboBox* Grenzenwahl(QWidget* eltern, const QString& name, int x, int y, int b
 void Grenzenwahl_Auffrischen(QComboBox* wahl)
 {
     const QSignalBlocker stumm(wahl);
-    wahl->setCurrentIndex(std::max(0, wahl->findData(Nachweis::Durchbiegungsgrenze)));
+    const int grenze = Nachweis::Durchbiegungsgrenze;
+    // A limit of a project file that the list does not offer is shown as it is, not replaced.
+    if (wahl->findData(grenze) < 0 && grenze > 0)
+        wahl->addItem(Nachweis::Grenzentext(grenze), grenze);
+    wahl->setCurrentIndex(std::max(0, wahl->findData(grenze)));
 }
 
 } // namespace Nachweiszeile

@@ -208,6 +208,13 @@ void Feld_Auffrischen(QLineEdit* feld, double wert)
         feld->setText(Zahlen::fixiert(wert, 2));
 }
 
+void Eingabe_Setzen(QLineEdit* feld, double wert)
+{
+    QLocale ort;
+    ort.setNumberOptions(QLocale::OmitGroupSeparator);
+    feld->setText(ort.toString(wert, 'f', QLocale::FloatingPointShortest));
+}
+
 QLineEdit* Feld(QWidget* dialog, Pruefung::Eingabe eingabe)
 {
     using Pruefung::Eingabe;

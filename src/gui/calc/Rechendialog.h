@@ -110,6 +110,9 @@ double Wert(QLineEdit* feld);
 // holds that number already as the user typed it ("120" for 120,00), so that a refresh that
 // changes no value clears no results through the field's change handler.
 void Feld_Auffrischen(QLineEdit* feld, double wert);
+// Puts `wert` into an edit field as the user would type it, to the last digit: the field reads
+// back the same number (a position opened in its dialog computes what it stored).
+void Eingabe_Setzen(QLineEdit* feld, double wert);
 // The edit field of an input in a calculation dialog; none where the dialog has no field for it.
 QLineEdit* Feld(QWidget* dialog, Pruefung::Eingabe eingabe);
 // The caption of a field without its unit and colon: "Länge L [mm]" gives "Länge L".

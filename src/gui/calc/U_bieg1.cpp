@@ -11,6 +11,7 @@
 #include "gui/explain/U_Hilfe.h"
 #include "gui/platform/Bausteine.h"
 #include "gui/platform/Oberflaeche.h"
+#include "gui/projekt/Positionsknopf.h"
 #include "gui/report/U_druck.h"
 
 #include <QCheckBox>
@@ -69,8 +70,9 @@ void TDLG_Biegung1::Aufbauen()
             {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
             {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
             {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK},
-            {QStringLiteral("B_Passendes_Profil"), QStringLiteral("Passendes Profil")}},
-        8, 190, 170, 54, 60);
+            {QStringLiteral("B_Passendes_Profil"), QStringLiteral("Passendes Profil")},
+            {QStringLiteral("B_Position"), Positionsknopf::Uebernehmen}},
+        8, 190, 170, 52, 58);
     B_Formel = knoepfe[0];
     B_Profil_suchen = knoepfe[1];
     B_Drucken = knoepfe[2];
@@ -79,6 +81,7 @@ void TDLG_Biegung1::Aufbauen()
     HelpBtn = knoepfe[5];
     OKBtn = knoepfe[6];
     Felder.B_Passendes_Profil = knoepfe[7];
+    B_Position = knoepfe[8];
 
     // Section modulus.
     Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 376);
@@ -120,6 +123,8 @@ void TDLG_Biegung1::Aufbauen()
     connect(B_Verlaeufe, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_VerlaeufeClick));
     connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::OKBtnClick));
     connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::HelpBtnClick));
+    Positionsknopf::Anmelden({this, B_Position, Lastfaelle::Dialog::Biegung1, [this] { return Position_Lesen(); },
+        [this](const Projekt::Position& p) { Position_Zeigen(p); }});
 }
 
 void TDLG_Biegung1::FormActivate()
@@ -229,6 +234,23 @@ void TDLG_Biegung1::B_DruckenClick()
 }
 
 void TDLG_Biegung1::B_VerlaeufeClick() { U_verlauf::Zeigen(U_verlauf::Art::Biegung, this); }
+
+Projekt::Position TDLG_Biegung1::Position_Lesen()
+{
+    const auto* fall = U_bieg1::eigenerFall();
+    if (!fall)
+        Positionsknopf::Kein_Fall();
+    return Biegedialog::Position_Lesen(Felder, fall->nr, true);
+}
+
+void TDLG_Biegung1::Position_Zeigen(const Projekt::Position& p)
+{
+    FormActivate();
+    Biegedialog::Position_Eintragen(Felder, p);
+    B_Berechnen_WClick();
+    if (p.mitProfil)
+        B_Berechnung_fClick();
+}
 
 void TDLG_Biegung1::OKBtnClick() { hide(); }
 

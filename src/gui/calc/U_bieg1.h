@@ -3,6 +3,8 @@
 #include "gui/calc/Biegedialog.h"
 #include "gui/calc/Rechendialog.h"
 
+#include "core/projekt/Projekt.h"
+
 #include <QDialog>
 
 class QFrame;
@@ -29,6 +31,10 @@ public:
     void ChB_EigengewichtClick();
     void B_VerlaeufeClick();
     void OKBtnClick();
+    // The inputs as a position, and a position put into the shared state shown and computed
+    // (the button "Als Position übernehmen" and the tab "Positionen").
+    Projekt::Position Position_Lesen();
+    void Position_Zeigen(const Projekt::Position& p);
     void HelpBtnClick();
 
     QLabel* Image1;
@@ -46,6 +52,7 @@ public:
     QPushButton* BitBtn1; // "Hilfe"
     QPushButton* HelpBtn; // "Abbrechen", not help: hides the dialog like OK
     QPushButton* OKBtn;
+    QPushButton* B_Position;
     QPrintDialog* Drucksetupdlg = nullptr;
 
     QString Programmdir;

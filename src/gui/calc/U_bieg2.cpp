@@ -12,6 +12,7 @@
 #include "gui/explain/U_Hilfe.h"
 #include "gui/platform/Bausteine.h"
 #include "gui/platform/Oberflaeche.h"
+#include "gui/projekt/Positionsknopf.h"
 #include "gui/report/U_druck.h"
 
 #include <QCheckBox>
@@ -100,8 +101,9 @@ void TDLG_Biegung2::Aufbauen()
             {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")}, {QStringLiteral("B_Verlaeufe"), QStringLiteral("Verläufe")},
             {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
             {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK},
-            {QStringLiteral("B_Passendes_Profil"), QStringLiteral("Passendes Profil")}},
-        8, 150, 170, 54, 66);
+            {QStringLiteral("B_Passendes_Profil"), QStringLiteral("Passendes Profil")},
+            {QStringLiteral("B_Position"), Positionsknopf::Uebernehmen}},
+        8, 150, 170, 54, 62);
     B_Formel = knoepfe[0];
     Profil_aussuchen = knoepfe[1];
     BitBtn1 = knoepfe[2];
@@ -110,6 +112,7 @@ void TDLG_Biegung2::Aufbauen()
     HelpBtn = knoepfe[5];
     OKBtn = knoepfe[6];
     Felder.B_Passendes_Profil = knoepfe[7];
+    B_Position = knoepfe[8];
 
     // Section modulus.
     Panel1 = panel(this, QStringLiteral("Panel1"), 190, 200, 394, 380);
@@ -158,6 +161,8 @@ void TDLG_Biegung2::Aufbauen()
     connect(B_Verlaeufe, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_VerlaeufeClick));
     connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::OKBtnClick));
     connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::HelpBtnClick));
+    Positionsknopf::Anmelden({this, B_Position, Lastfaelle::Dialog::Biegung2, [this] { return Position_Lesen(); },
+        [this](const Projekt::Position& p) { Position_Zeigen(p); }});
 }
 
 void TDLG_Biegung2::Hinweise_Leeren()
@@ -302,6 +307,23 @@ void TDLG_Biegung2::B_DruckenClick()
 }
 
 void TDLG_Biegung2::B_VerlaeufeClick() { U_verlauf::Zeigen(U_verlauf::Art::Biegung, this); }
+
+Projekt::Position TDLG_Biegung2::Position_Lesen()
+{
+    const auto* fall = U_bieg2::eigenerFall();
+    if (!fall)
+        Positionsknopf::Kein_Fall();
+    return Biegedialog::Position_Lesen(Felder, fall->nr, fall->xZeile, E_Abstand);
+}
+
+void TDLG_Biegung2::Position_Zeigen(const Projekt::Position& p)
+{
+    FormActivate();
+    Biegedialog::Position_Eintragen(Felder, p, E_Abstand);
+    B_Berechnen_WClick();
+    if (p.mitProfil)
+        B_Berechnung_fClick();
+}
 
 void TDLG_Biegung2::OKBtnClick() { hide(); }
 

@@ -18,6 +18,7 @@
 #include "gui/explain/U_Hilfe.h"
 #include "gui/platform/Bausteine.h"
 #include "gui/platform/Oberflaeche.h"
+#include "gui/projekt/Positionsknopf.h"
 #include "gui/report/U_druck.h"
 #include "gui/sections/U_profil.h"
 
@@ -110,8 +111,9 @@ void TDLG_Knickung::Aufbauen()
             {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
             {QStringLiteral("B_Knicklinie"), QStringLiteral("Knickspannungslinie")},
             {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
-            {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
-        6, 276, 156, 44, 48);
+            {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK},
+            {QStringLiteral("B_Position"), Positionsknopf::Uebernehmen}},
+        6, 272, 156, 38, 42);
     B_Formel = knoepfe[0];
     B_Profil = knoepfe[1];
     BitBtn1 = knoepfe[2];
@@ -122,6 +124,7 @@ void TDLG_Knickung::Aufbauen()
     B_Knicklinie->setFont(klein);
     HelpBtn = knoepfe[5];
     OKBtn = knoepfe[6];
+    B_Position = knoepfe[7];
 
     // Required moment of inertia.
     Panel1 = panel(this, QStringLiteral("Panel1"), 168, 212, 392, 358);
@@ -176,6 +179,8 @@ void TDLG_Knickung::Aufbauen()
     connect(B_Knicklinie, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_KnicklinieClick));
     connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::OKBtnClick));
     connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::HelpBtnClick));
+    Positionsknopf::Anmelden({this, B_Position, Lastfaelle::Dialog::Knickung, [this] { return Position_Lesen(); },
+        [this](const Projekt::Position& p) { Position_Zeigen(p); }});
 }
 
 void TDLG_Knickung::FormActivate()
@@ -419,10 +424,36 @@ void TDLG_Knickung::B_DruckenClick()
     if (!L_Warnung->text().trimmed().isEmpty() && L_Warnung->text() != QStringLiteral("."))
         nachweis.append({QStringLiteral("Nachweis Knicksicherheit"), L_Warnung->text().trimmed(), {}, {}});
     Nachweiszeile::Protokollieren(zusatz->protokoll, nachweis, {});
-    U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this, QStringLiteral("Drucksetupdlg3")), windowTitle(), L_Formel->text(), &*zusatz);
+    U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this, QStringLiteral("Drucksetupdlg3")), windowTitle(),
+        L_Formel->text(), &*zusatz);
 }
 
 void TDLG_Knickung::B_KnicklinieClick() { U_verlauf::Zeigen(U_verlauf::Art::Knickung, this); }
+
+Projekt::Position TDLG_Knickung::Position_Lesen()
+{
+    if (!Lastfaelle::vonDialog(Lastfaelle::Dialog::Knickung, Akt_Belastungsfall))
+        Positionsknopf::Kein_Fall();
+    Projekt::Position p;
+    p.art = Projekt::Art::Knickung;
+    p.fall = Akt_Belastungsfall;
+    p.last = Wert(E_Last);
+    p.laenge = Wert(E_Laenge);
+    p.sicherheit = Wert(E_Sicherheit);
+    const TTab_Werkstoffauswahl* tab = Tab_Werkstoffauswahl::TS_Werkstoffauswahl;
+    return Positionszustand::aufnehmen(p, Positionszustand::Werkstoffeintrag(tab ? tab->Gewaehlter_Eintrag() : -1));
+}
+
+void TDLG_Knickung::Position_Zeigen(const Projekt::Position& p)
+{
+    FormActivate();
+    Rechendialog::Eingabe_Setzen(E_Last, p.last);
+    Rechendialog::Eingabe_Setzen(E_Laenge, p.laenge);
+    Rechendialog::Eingabe_Setzen(E_Sicherheit, p.sicherheit);
+    B_Berechnung_IClick();
+    if (p.mitProfil)
+        B_Berechnung_KnicksicherheitClick();
+}
 
 void TDLG_Knickung::OKBtnClick() { hide(); }
 

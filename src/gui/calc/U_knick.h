@@ -3,6 +3,8 @@
 #include "core/calc/Knickrechnung.h"
 #include "gui/calc/Rechendialog.h"
 
+#include "core/projekt/Projekt.h"
+
 #include <QDialog>
 
 class QFrame;
@@ -28,6 +30,10 @@ public:
     void B_DruckenClick();
     void B_KnicklinieClick();
     void OKBtnClick();
+    // The inputs as a position, and a position put into the shared state shown and computed
+    // (the button "Als Position übernehmen" and the tab "Positionen").
+    Projekt::Position Position_Lesen();
+    void Position_Zeigen(const Projekt::Position& p);
     void HelpBtnClick();
 
     QLabel* Image1;
@@ -57,6 +63,7 @@ public:
     QPushButton* B_Knicklinie;
     QPushButton* HelpBtn; // "Abbrechen", not help: hides the dialog like OK
     QPushButton* OKBtn;
+    QPushButton* B_Position;
     QPrintDialog* Drucksetupdlg3 = nullptr;
     Rechendialog::Rechenstand Stand {&Unit1::Knickachse};
 

@@ -5,6 +5,7 @@
 #include "core/app/Unit1.h"
 #include "core/calc/Scherrechnung.h"
 #include "core/platform/Zahlen.h"
+#include "core/projekt/Positionszustand.h"
 #include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/U_verlauf.h"
 #include "gui/data/Tab_Werkstoffauswahl.h"
@@ -12,6 +13,7 @@
 #include "gui/explain/U_Hilfe.h"
 #include "gui/platform/Bausteine.h"
 #include "gui/platform/Oberflaeche.h"
+#include "gui/projekt/Positionsknopf.h"
 #include "gui/report/U_druck.h"
 #include "gui/sections/U_profil.h"
 
@@ -74,14 +76,16 @@ void TDLG_Scherung::Aufbauen()
             {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")},
             {QStringLiteral("B_Rechenweg"), QStringLiteral("Rechenweg")},
             {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
-            {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
-        8, 150, 170, 54, 74);
+            {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK},
+            {QStringLiteral("B_Position"), Positionsknopf::Uebernehmen}},
+        8, 150, 170, 54, 66);
     B_Formel = knoepfe[0];
     BitBtn1 = knoepfe[1];
     B_Drucken = knoepfe[2];
     B_Rechenweg = knoepfe[3];
     HelpBtn = knoepfe[4];
     OKBtn = knoepfe[5];
+    B_Position = knoepfe[6];
 
     Panel1 = panel(this, QStringLiteral("Panel1"), 280, 270, 460, 230);
     ueberschrift(Panel1, QStringLiteral("Label10"), QStringLiteral("Berechnung des erf. Querschnitts"), 10, 8);
@@ -105,6 +109,8 @@ void TDLG_Scherung::Aufbauen()
     connect(B_Rechenweg, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::B_RechenwegClick));
     connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::OKBtnClick));
     connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::HelpBtnClick));
+    Positionsknopf::Anmelden({this, B_Position, Lastfaelle::Dialog::Scherung, [this] { return Position_Lesen(); },
+        [this](const Projekt::Position& p) { Position_Zeigen(p); }});
 }
 
 void TDLG_Scherung::FormActivate()
@@ -189,6 +195,25 @@ void TDLG_Scherung::B_DruckenClick()
 }
 
 void TDLG_Scherung::B_RechenwegClick() { U_verlauf::Zeigen(U_verlauf::Art::Scherung, this); }
+
+Projekt::Position TDLG_Scherung::Position_Lesen()
+{
+    if (!U_scher::eigenerFall())
+        Positionsknopf::Kein_Fall();
+    Projekt::Position p;
+    p.art = Projekt::Art::Scherung;
+    p.last = Wert(E_Last);
+    p.sigma_zul = Wert(E_SigmaZul);
+    return Positionszustand::aufnehmen(p, nullptr);
+}
+
+void TDLG_Scherung::Position_Zeigen(const Projekt::Position& p)
+{
+    FormActivate();
+    Rechendialog::Eingabe_Setzen(E_Last, p.last);
+    Rechendialog::Eingabe_Setzen(E_SigmaZul, p.sigma_zul);
+    B_Berechnung_FlaecheClick();
+}
 
 void TDLG_Scherung::OKBtnClick() { hide(); }
 

@@ -2,6 +2,8 @@
 // The required area for shear.
 #include "gui/calc/Rechendialog.h"
 
+#include "core/projekt/Projekt.h"
+
 #include <QDialog>
 
 class QFrame;
@@ -25,6 +27,10 @@ public:
     void B_DruckenClick();
     void B_RechenwegClick();
     void OKBtnClick();
+    // The inputs as a position, and a position put into the shared state shown and computed
+    // (the button "Als Position übernehmen" and the tab "Positionen").
+    Projekt::Position Position_Lesen();
+    void Position_Zeigen(const Projekt::Position& p);
     void HelpBtnClick();
 
     QLabel* Image1;
@@ -44,6 +50,7 @@ public:
     QPushButton* B_Rechenweg;
     QPushButton* HelpBtn; // "Abbrechen", not help: hides the dialog like OK
     QPushButton* OKBtn;
+    QPushButton* B_Position;
     QPrintDialog* Drucksetupdlg4 = nullptr;
     Rechendialog::Rechenstand Stand; // reads no W or I, so no axis
 

@@ -1,0 +1,419 @@
+// Positions in the windows: a dialog's inputs stored with "Als Position übernehmen", saved,
+// opened again from the tab "Positionen" in a fresh project and computed to the same bits, and
+// written back with "Position aktualisieren"; the tab's buttons; the file menu's unsaved mark,
+// its question before changes are lost, a file that cannot be read, and the last files.
+#include "Testumgebung.h"
+#include "core/app/Unit1.h"
+#include "core/calc/Nachweis.h"
+#include "core/projekt/Positionsrechnung.h"
+#include "core/projekt/Positionszustand.h"
+#include "core/projekt/Projektdatei.h"
+#include "gui/Main.h"
+#include "gui/calc/U_bieg1.h"
+#include "gui/calc/U_bieg2.h"
+#include "gui/calc/U_knick.h"
+#include "gui/calc/U_scher.h"
+#include "gui/grid/SGcomp_Ansicht.h"
+#include "gui/platform/Oberflaeche.h"
+#include "gui/projekt/Dateimenue.h"
+#include "gui/projekt/Positionsknopf.h"
+#include "gui/projekt/Projektstand.h"
+#include "gui/projekt/Tab_Positionen.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <memory>
+
+using namespace Unit1;
+using Projekt::Position;
+using Testumgebung::klicken;
+using Testumgebung::tippen;
+
+Q_DECLARE_METATYPE(Projekt::Position)
+
+namespace {
+
+Projekt::Daten beispiel() { return Projektdatei::laden(QStringLiteral(PROJEKT_FIXTURES "/beispiel.trabex")); }
+
+QString zahl(double v) { return Testumgebung::zahl(QString::number(v, 'g', 17)); }
+
+TProjektstand& projekt() { return *Main::Mainform->Projekt; }
+TDateimenue& menue() { return *Main::Mainform->Dateimenue; }
+TTab_Positionen& tab() { return *Main::Mainform->TS_Positionen; }
+
+QWidget* dialogVon(const Position& p)
+{
+    switch (p.art) {
+    case Projekt::Art::Biegung:
+        return p.fall == 4 || p.fall == 8 || p.fall == 9 || p.fall == 12 ? static_cast<QWidget*>(U_bieg2::DLG_Biegung2)
+                                                                         : U_bieg1::DLG_Biegung1;
+    case Projekt::Art::Knickung:
+        return U_knick::DLG_Knickung;
+    case Projekt::Art::Scherung:
+    case Projekt::Art::Traeger:
+        break;
+    }
+    return U_scher::DLG_Scherung;
+}
+
+// The user types the position's inputs into its dialog, the material and profile chosen before.
+void eintippen(QWidget* d, const Position& p)
+{
+    tippen(d, "E_Last", zahl(p.last));
+    switch (p.art) {
+    case Projekt::Art::Biegung:
+        tippen(d, "E_Laenge", zahl(p.laenge));
+        tippen(d, "E_SigmaZul", zahl(p.sigma_zul));
+        tippen(d, "E_x", zahl(p.x));
+        if (d == U_bieg2::DLG_Biegung2)
+            tippen(d, "E_Abstand", zahl(p.abstand));
+        d->findChild<QCheckBox*>(QStringLiteral("ChB_Eigengewicht"))->setChecked(p.eigengewicht);
+        break;
+    case Projekt::Art::Knickung:
+        tippen(d, "E_Laenge", zahl(p.laenge));
+        tippen(d, "E_Sicherheit", zahl(p.sicherheit));
+        break;
+    case Projekt::Art::Scherung:
+        tippen(d, "E_SigmaZul", zahl(p.sigma_zul));
+        break;
+    case Projekt::Art::Traeger:
+        QFAIL("no dialog of these");
+    }
+}
+
+// The dialog's results, as it keeps them in the shared state, against the position's own.
+void vergleichen(const Position& p)
+{
+    const Positionsrechnung::Ergebnis e = Positionsrechnung::rechnen(p);
+    QVERIFY2(e.fehler.isEmpty(), qPrintable(e.fehler));
+    switch (p.art) {
+    case Projekt::Art::Biegung:
+        QVERIFY(Werf == e.W_erf); // bit for bit
+        if (p.mitProfil)
+            QVERIFY(fd == *e.f);
+        break;
+    case Projekt::Art::Knickung:
+        QVERIFY(Ierf == e.I_erf);
+        if (p.mitProfil)
+            QVERIFY(Sk == *e.sicherheit && Sigma_K == *e.sigma_k && Schlankheitsgrad == *e.lambda);
+        break;
+    case Projekt::Art::Scherung:
+        QVERIFY(Aerf == e.A_erf);
+        break;
+    case Projekt::Art::Traeger:
+        QFAIL("no dialog of these");
+    }
+}
+
+// Answers "Als Position übernehmen" with a number and title, and records the proposals.
+class Kennungen {
+public:
+    explicit Kennungen(std::optional<Positionsknopf::Kennung> antwort)
+        : m_vorher(Positionsknopf::setzeAbfrage([this, antwort](const Positionsknopf::Kennung& v) {
+            vorschlaege.append(v.nr + QLatin1Char('|') + v.titel);
+            return antwort;
+        }))
+    {
+    }
+    ~Kennungen() { Positionsknopf::setzeAbfrage(m_vorher); }
+    QStringList vorschlaege;
+
+private:
+    Positionsknopf::Abfrage m_vorher;
+};
+
+class Antworten {
+public:
+    explicit Antworten(SGcomp::Antwort antwort)
+        : m_vorher(SGcomp::setzeRueckfrage([this, antwort](const QString& text) {
+            fragen.append(text);
+            return antwort;
+        }))
+    {
+    }
+    ~Antworten() { SGcomp::setzeRueckfrage(m_vorher); }
+    QStringList fragen;
+
+private:
+    SGcomp::Rueckfrage m_vorher;
+};
+
+class Dateiwahl {
+public:
+    explicit Dateiwahl(const QString& pfad)
+        : m_vorher(TDateimenue::setzeDateiwahl([pfad](bool, const QString&) { return pfad; }))
+    {
+    }
+    ~Dateiwahl() { TDateimenue::setzeDateiwahl(m_vorher); }
+
+private:
+    TDateimenue::Dateiwahl m_vorher;
+};
+
+// The positions of the open project as the file writes them, which names every field that differs.
+QString alsText(const QList<Position>& positionen)
+{
+    Projekt::Daten d;
+    d.positionen = positionen;
+    return QString::fromUtf8(Projektdatei::schreiben(d));
+}
+
+QStringList nummern()
+{
+    QStringList n;
+    for (const Position& p : projekt().daten().positionen)
+        n << p.nr;
+    return n;
+}
+
+// What the dialogs said, without the sketches that the test's data folder does not hold.
+QStringList ohneSkizzen(const Plattform::Meldungsrekorder& rekorder)
+{
+    QStringList texte = rekorder.texte();
+    texte.removeIf([](const QString& t) { return t.contains(QStringLiteral(".BMP kann nicht")); });
+    return texte;
+}
+
+bool schliessen()
+{
+    QCloseEvent ereignis;
+    QApplication::sendEvent(Main::Mainform, &ereignis);
+    return ereignis.isAccepted();
+}
+
+} // namespace
+
+class TestPositionenFenster : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Testumgebung::Programmlauf> m_lauf;
+
+    QString pfad(const QString& name) const { return m_lauf->verzeichnis.pfad() + name; }
+
+private slots:
+    void init() { m_lauf = std::make_unique<Testumgebung::Programmlauf>(); }
+    void cleanup() { m_lauf.reset(); }
+
+    void rundreise_data()
+    {
+        QTest::addColumn<Position>("p");
+        const Projekt::Daten d = beispiel();
+        QTest::newRow("Biegung Fall 5") << d.positionen.at(0);
+        Position fall12 = d.positionen.at(0);
+        fall12.fall = 12;
+        fall12.abstand = 1500;
+        fall12.x = 0; // the case reads no x
+        fall12.grenze = 250;
+        fall12.profil.I = 1234.5678; // typed over the profile's
+        QTest::newRow("Biegung Fall 12") << fall12;
+        QTest::newRow("Knickung Fall 1") << d.positionen.at(1);
+        QTest::newRow("Scherung") << d.positionen.at(2);
+    }
+
+    // Dialog → position → file → a fresh project → opened from the tab: the same numbers.
+    void rundreise()
+    {
+        QFETCH(Position, p);
+        QWidget* d = dialogVon(p);
+        Positionszustand::einsetzen(p); // the user chose material, profile and case
+        Plattform::aktivieren(d);
+        eintippen(d, p);
+        if (p.art == Projekt::Art::Biegung)
+            tippen(d, "E_I", zahl(p.profil.I));
+        {
+            Kennungen kennung(Positionsknopf::Kennung {QStringLiteral(" 7 "), QStringLiteral("Sturz")});
+            klicken(d, "B_Position");
+            QCOMPARE(kennung.vorschlaege, QStringList {QStringLiteral("1|") + Projekt::Artname(p.art, p.fall)});
+        }
+        QCOMPARE(ohneSkizzen(m_lauf->rekorder), QStringList());
+        Position erwartet = p;
+        erwartet.nr = QStringLiteral("7");
+        erwartet.titel = QStringLiteral("Sturz");
+        QCOMPARE(alsText(projekt().daten().positionen), alsText({erwartet}));
+        QCOMPARE(d->findChild<QPushButton*>(QStringLiteral("B_Position"))->text(), Positionsknopf::Aktualisieren);
+
+        {
+            Dateiwahl wahl(pfad(QStringLiteral("Garage")));
+            menue().A_Speichern->trigger();
+        }
+        QCOMPARE(projekt().pfad(), pfad(QStringLiteral("Garage.trabex")));
+        QVERIFY(!Main::Mainform->isWindowModified());
+        menue().A_Neu->trigger();
+        QCOMPARE(projekt().daten().positionen.size(), 0);
+        QCOMPARE(d->findChild<QPushButton*>(QStringLiteral("B_Position"))->text(), Positionsknopf::Uebernehmen);
+        // Something else in the shared state and the fields meanwhile.
+        Positionszustand::einsetzen(beispiel().positionen.at(p.art == Projekt::Art::Scherung ? 0 : 2));
+        tippen(d, "E_Last", QStringLiteral("1"));
+        Werf = Ierf = Aerf = fd = Sk = 0;
+
+        QVERIFY(menue().Oeffnen(pfad(QStringLiteral("Garage.trabex"))));
+        tab().Zeile_Waehlen(0);
+        klicken(&tab(), "B_Oeffnen");
+        Plattform::aktivieren(d); // the window system's activation keeps what was computed
+        vergleichen(erwartet);
+        if (p.art != Projekt::Art::Scherung)
+            QCOMPARE(Main::Mainform->L_Mat->text(), p.werkstoff.name);
+        if (p.art == Projekt::Art::Biegung)
+            QCOMPARE(Nachweis::Durchbiegungsgrenze, p.grenze);
+        QVERIFY(!Main::Mainform->isWindowModified());
+
+        // A changed input written back to its position, number and title kept.
+        tippen(d, "E_Last", zahl(p.last * 2));
+        klicken(d, "B_Position");
+        erwartet.last = p.last * 2;
+        QCOMPARE(alsText(projekt().daten().positionen), alsText({erwartet}));
+        QVERIFY(Main::Mainform->isWindowModified());
+    }
+
+    // A field that is no number: named, nothing stored, no question asked.
+    void ungueltigeEingabe()
+    {
+        Positionszustand::einsetzen(beispiel().positionen.at(2));
+        TDLG_Scherung* d = U_scher::DLG_Scherung;
+        Plattform::aktivieren(d);
+        tippen(d, "E_Last", QStringLiteral("abc"));
+        Kennungen kennung(Positionsknopf::Kennung {QStringLiteral("1"), QStringLiteral("x")});
+        klicken(d, "B_Position");
+        QCOMPARE(kennung.vorschlaege, QStringList());
+        QCOMPARE(projekt().daten().positionen.size(), 0);
+        QCOMPARE(ohneSkizzen(m_lauf->rekorder),
+            QStringList {
+                QStringLiteral("Die Eingaben können nicht als Position gespeichert werden.\nLast: 'abc' ist keine Zahl")});
+    }
+
+    void tabKnoepfe_data()
+    {
+        QTest::addColumn<QStringList>("vorher");
+        QTest::addColumn<int>("zeile");
+        QTest::addColumn<QString>("knopf");
+        QTest::addColumn<QStringList>("nachher");
+        QTest::addColumn<int>("gewaehlt");
+        const QStringList abc {"1", "2", "3"};
+        QTest::newRow("Löschen") << abc << 1 << "B_Loeschen" << QStringList {"1", "3"} << 1;
+        QTest::newRow("Löschen der letzten") << abc << 2 << "B_Loeschen" << QStringList {"1", "2"} << 1;
+        QTest::newRow("Duplizieren") << abc << 0 << "B_Duplizieren" << QStringList {"1", "4", "2", "3"} << 1;
+        QTest::newRow("Nach oben") << abc << 2 << "B_Nach_oben" << QStringList {"1", "3", "2"} << 1;
+        QTest::newRow("Nach oben am Anfang") << abc << 0 << "B_Nach_oben" << abc << 0;
+        QTest::newRow("Nach unten") << abc << 0 << "B_Nach_unten" << QStringList {"2", "1", "3"} << 1;
+        QTest::newRow("Nach unten am Ende") << abc << 2 << "B_Nach_unten" << abc << 2;
+        QTest::newRow("Neu nummerieren") << QStringList {"10", "2a", "7"} << 1 << "B_Neu_nummerieren" << abc << 1;
+    }
+
+    void tabKnoepfe()
+    {
+        QFETCH(QStringList, vorher);
+        QFETCH(int, zeile);
+        QFETCH(QString, knopf);
+        QFETCH(QStringList, nachher);
+        QFETCH(int, gewaehlt);
+        Projekt::Daten d = beispiel();
+        for (int i = 0; i < 3; ++i)
+            d.positionen[i].nr = vorher.at(i);
+        Projektdatei::speichern(d, pfad(QStringLiteral("a.trabex")));
+        QVERIFY(menue().Oeffnen(pfad(QStringLiteral("a.trabex"))));
+        tab().Zeile_Waehlen(zeile);
+        QPushButton* k = tab().findChild<QPushButton*>(knopf);
+        QVERIFY(k);
+        const bool moeglich = k->isEnabled();
+        klicken(&tab(), qPrintable(knopf));
+        QCOMPARE(nummern(), nachher);
+        QCOMPARE(tab().Gewaehlte_Zeile(), gewaehlt);
+        QCOMPARE(Main::Mainform->isWindowModified(), moeglich);
+        QCOMPARE(moeglich, nachher != vorher);
+    }
+
+    // Unsaved changes: the title marks them, and Neu, Öffnen and closing ask first; an answer
+    // "Abbrechen" keeps everything, a save that fails keeps the mark and the window open.
+    void ungespeicherteAenderungen()
+    {
+        Projektdatei::speichern(beispiel(), pfad(QStringLiteral("Garage.trabex")));
+        QVERIFY(menue().Oeffnen(pfad(QStringLiteral("Garage.trabex"))));
+        QCOMPARE(Main::Mainform->windowTitle(), QStringLiteral("Trabex – Garage.trabex[*]"));
+        QVERIFY(!Main::Mainform->isWindowModified());
+        tab().Zeile_Waehlen(0);
+        klicken(&tab(), "B_Loeschen");
+        QVERIFY(Main::Mainform->isWindowModified());
+        {
+            Antworten abbrechen(SGcomp::Antwort::Bleiben);
+            menue().A_Neu->trigger();
+            QVERIFY(!schliessen());
+            QCOMPARE(abbrechen.fragen.size(), 2);
+            QVERIFY(abbrechen.fragen.at(0).contains(QStringLiteral("„Garage.trabex“")));
+        }
+        QCOMPARE(projekt().daten().positionen.size(), 2);
+        QVERIFY(Main::Mainform->isWindowModified());
+        {
+            Antworten speichern(SGcomp::Antwort::Speichern);
+            QFile::remove(pfad(QStringLiteral("Garage.trabex")));
+            QDir().mkdir(pfad(QStringLiteral("Garage.trabex"))); // cannot be written
+            QVERIFY(!schliessen());
+            QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+            QVERIFY(m_lauf->rekorder.meldungen.at(0).text.startsWith(QStringLiteral("Das Projekt wurde nicht gespeichert.")));
+            QVERIFY(Main::Mainform->isWindowModified());
+            QDir().rmdir(pfad(QStringLiteral("Garage.trabex")));
+            QVERIFY(schliessen());
+        }
+        QCOMPARE(Projektdatei::laden(pfad(QStringLiteral("Garage.trabex"))).positionen.size(), 2);
+        QVERIFY(!Main::Mainform->isWindowModified());
+        tab().Zeile_Waehlen(0);
+        klicken(&tab(), "B_Loeschen");
+        Antworten verwerfen(SGcomp::Antwort::Verwerfen);
+        menue().A_Neu->trigger();
+        QCOMPARE(projekt().daten().positionen.size(), 0);
+        QCOMPARE(projekt().daten().kopf, Projekt::Kopf {});
+        QCOMPARE(Main::Mainform->windowTitle(), QStringLiteral("Trabex – Unbenannt[*]"));
+        QCOMPARE(Projektdatei::laden(pfad(QStringLiteral("Garage.trabex"))).positionen.size(), 2); // nothing written
+    }
+
+    // A file that cannot be read: its message, and the open project as it was.
+    void unlesbareDatei()
+    {
+        Projektdatei::speichern(beispiel(), pfad(QStringLiteral("gut.trabex")));
+        QVERIFY(menue().Oeffnen(pfad(QStringLiteral("gut.trabex"))));
+        QFile schlecht(pfad(QStringLiteral("schlecht.trabex")));
+        QVERIFY(schlecht.open(QIODevice::WriteOnly));
+        schlecht.write(R"({"format": "trabex", "version": 1, "positionen": [{"nr": "1", "art": "biegung", "fall": 99}]})");
+        schlecht.close();
+        QVERIFY(!menue().Oeffnen(pfad(QStringLiteral("schlecht.trabex"))));
+        QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+        QCOMPARE(m_lauf->rekorder.meldungen.at(0).art, Plattform::Meldungsart::Fehler);
+        QVERIFY(m_lauf->rekorder.meldungen.at(0).text.contains(QStringLiteral("schlecht.trabex")));
+        QCOMPARE(projekt().daten(), beispiel());
+        QCOMPARE(projekt().pfad(), pfad(QStringLiteral("gut.trabex")));
+        QCOMPARE(menue().Zuletzt(), QStringList {pfad(QStringLiteral("gut.trabex"))});
+    }
+
+    // The last five files, newest first, kept for the next run; a missing one leaves the list
+    // with a message when chosen.
+    void letzteDateien()
+    {
+        for (int i = 1; i <= 6; ++i) {
+            Projektdatei::speichern(beispiel(), pfad(QStringLiteral("p%1.trabex").arg(i)));
+            QVERIFY(menue().Oeffnen(pfad(QStringLiteral("p%1.trabex").arg(i))));
+        }
+        const QStringList erwartet {
+            pfad("p6.trabex"), pfad("p5.trabex"), pfad("p4.trabex"), pfad("p3.trabex"), pfad("p2.trabex")};
+        QCOMPARE(menue().Zuletzt(), erwartet);
+        QCOMPARE(menue().A_Zuletzt.size(), 5);
+        QCOMPARE(menue().A_Zuletzt.at(0)->text(), QStringLiteral("&1 p6.trabex"));
+        menue().Zuletzt_Laden(); // as at the next start
+        QCOMPARE(menue().Zuletzt(), erwartet);
+
+        QFile::remove(pfad("p5.trabex"));
+        menue().A_Zuletzt.at(1)->trigger();
+        QCOMPARE(m_lauf->rekorder.meldungen.size(), 1);
+        QVERIFY(m_lauf->rekorder.meldungen.at(0).text.contains(QStringLiteral("p5.trabex")));
+        QCOMPARE(menue().Zuletzt().size(), 4);
+        QCOMPARE(projekt().pfad(), pfad("p6.trabex"));
+        menue().A_Zuletzt.at(2)->trigger(); // p3
+        QCOMPARE(projekt().pfad(), pfad("p3.trabex"));
+        QCOMPARE(menue().Zuletzt().first(), pfad("p3.trabex"));
+    }
+};
+
+TRABEX_TEST_MAIN(TestPositionenFenster)
+#include "test_positionen_fenster.moc"
