@@ -7,6 +7,7 @@
 #include "gui/platform/Oberflaeche.h"
 #include "gui/projekt/Projektkopf.h"
 #include "gui/projekt/Projektstand.h"
+#include "gui/report/Gesamtbericht.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -68,9 +69,7 @@ TDateimenue::TDateimenue(QWidget* fenster, TProjektstand* projekt)
     A_Speichern_unter = aktion(M_Datei, "A_Speichern_unter", QStringLiteral("Speichern &unter …"), QKeySequence::SaveAs);
     M_Datei->addSeparator();
     A_Projektkopf = aktion(M_Datei, "A_Projektkopf", QStringLiteral("Projekt&kopf …"));
-    // Printed by the whole report of the project; connected where that report is built.
     A_Gesamtbericht = aktion(M_Datei, "A_Gesamtbericht", QStringLiteral("&Gesamtbericht drucken …"), QKeySequence::Print);
-    A_Gesamtbericht->setEnabled(false);
     m_zuletztTrenner = M_Datei->addSeparator();
     M_Datei->addSeparator();
     A_Beenden = aktion(M_Datei, "A_Beenden", QStringLiteral("&Beenden"), QKeySequence::Quit);
@@ -82,6 +81,8 @@ TDateimenue::TDateimenue(QWidget* fenster, TProjektstand* projekt)
     connect(A_Oeffnen, &QAction::triggered, this, [this] { geschuetzt([this] { A_OeffnenClick(); }); });
     connect(A_Speichern, &QAction::triggered, this, [this] { geschuetzt([this] { A_SpeichernClick(); }); });
     connect(A_Speichern_unter, &QAction::triggered, this, [this] { geschuetzt([this] { A_Speichern_unterClick(); }); });
+    connect(A_Gesamtbericht, &QAction::triggered, this,
+        [this] { geschuetzt([this] { Gesamtbericht::Drucken(m_fenster, m_projekt->daten()); }); });
     connect(A_Projektkopf, &QAction::triggered, this, [this] { geschuetzt([this] { Projektkopf::Bearbeiten(m_fenster); }); });
     connect(A_Beenden, &QAction::triggered, m_fenster, &QWidget::close);
     connect(m_projekt, &TProjektstand::stand_Geaendert, this, &TDateimenue::Titel_Zeigen);
