@@ -125,6 +125,8 @@ void einsetzen(const Position& p, const Unit1::TMatdat& matdat, const Unit1::TPr
     Abstand_b = p.laenge - p.abstand;
     Lx = p.x;
     Sigma_Zul = p.sigma_zul;
+    if (p.art == Art::Knickung && p.sigma_zul == 0) // a column keeps none: the material's, as the list sets it
+        Sigma_Zul = Zulaessige_Spannung(Sigma_B, Positionswerkstoff->Art);
     Sk_gewuenscht = p.sicherheit;
     if (biegt(p))
         Nachweis::Durchbiegungsgrenze = p.grenze;
