@@ -100,6 +100,8 @@ QWidget* Dialog(Lastfaelle::Dialog dialog)
         return U_bieg2::DLG_Biegung2;
     case Lastfaelle::Dialog::Knickung:
         return U_knick::DLG_Knickung;
+    case Lastfaelle::Dialog::Traeger:
+        return U_traeger::DLG_Traeger;
     case Lastfaelle::Dialog::Scherung:
         break;
     }

@@ -108,7 +108,9 @@ private slots:
         // Bit for bit what the position computes with.
         QVERIFY(Unit1::F == p.last && Unit1::L == p.laenge && Unit1::Abstand_a == p.abstand && Unit1::Lx == p.x);
         QVERIFY(Unit1::Abstand_b == p.laenge - p.abstand);
-        QVERIFY(Unit1::Sigma_Zul == p.sigma_zul && Unit1::Sk_gewuenscht == p.sicherheit);
+        // A column keeps no σzul: the metal's σB / 3, as the material list sets it.
+        const double sigmaZul = p.art == Art::Knickung && p.sigma_zul == 0 ? Unit1::Sigma_B / 3 : p.sigma_zul;
+        QVERIFY(Unit1::Sigma_Zul == sigmaZul && Unit1::Sk_gewuenscht == p.sicherheit);
         QVERIFY(Unit1::E == p.werkstoff.E);
         QVERIFY(Unit1::W == p.profil.W && Unit1::I == p.profil.I && Unit1::A == p.profil.A && Unit1::Masse == p.profil.masse);
         QCOMPARE(Unit1::Werf + Unit1::Ierf + Unit1::Aerf + Unit1::Sk, 0.0);
@@ -120,8 +122,8 @@ private slots:
         QCOMPARE(Positionszustand::aufnehmen(eingaben(p), gelesen), p);
     }
 
-    // The table entry of the name gives what the position does not keep (σB, γ); the column's
-    // σP, λ0 and Tetmajer line are the position's, not the table's.
+    // The table entry of the name gives what the position does not keep (σB, γ, a column's σzul
+    // as the material list sets it); the column's σP, λ0 and Tetmajer line are the position's.
     void werkstoffAusDerTabelle()
     {
         const Position stuetze = beispiel(1);
@@ -129,6 +131,7 @@ private slots:
         QCOMPARE(Unit1::Sorte, stuetze.werkstoff.name);
         QCOMPARE(Unit1::Gamma, 7.85);
         QCOMPARE(Unit1::Sigma_B, 360.0);
+        QCOMPARE(Unit1::Sigma_Zul, 120.0);
         QCOMPARE(Unit1::Sigma_P, 192.0);
         QCOMPARE(Unit1::GrenzSchlankheit, 104.0);
         const Unit1::Matrecord* m = Positionszustand::Werkstoffeintrag(-1); // nothing selected
@@ -139,6 +142,7 @@ private slots:
 
         // A beam keeps only E: the table's σP stays for a column computed next.
         Positionszustand::einsetzen(beispiel(0), werkstoffe(), bibliothek());
+        QCOMPARE(Unit1::Sigma_Zul, 160.0); // a beam's own
         QCOMPARE(Unit1::Sigma_P, 200.0);
         QCOMPARE(Positionszustand::Werkstoffeintrag(-1)->Tetmaier1, 300.0);
 
@@ -152,7 +156,14 @@ private slots:
         fremd.werkstoff.name = QStringLiteral("Sonderstahl");
         Positionszustand::einsetzen(fremd, werkstoffe(), bibliothek());
         QCOMPARE(Unit1::Gamma, 0.0);
+        QCOMPARE(Unit1::Sigma_Zul, 0.0);
         QCOMPARE(Positionszustand::Werkstoffeintrag(-1)->Tetmaier1, 310.0);
+
+        // Wood: σB over 1.625, as the list sets it.
+        Unit1::TMatdat holz = werkstoffe();
+        holz[1].Art = QStringLiteral("Holz");
+        Positionszustand::einsetzen(stuetze, holz, bibliothek());
+        QCOMPARE(Unit1::Sigma_Zul, 360.0 / 1.625);
     }
 
     // Without an opened position the list's selection is read, and nothing without one.

@@ -16,7 +16,7 @@ namespace Lastfaelle {
 enum class Familie { Biegung, Knickung, Scherung };
 
 // The calculation dialog that serves a case.
-enum class Dialog { Biegung1, Biegung2, Knickung, Scherung };
+enum class Dialog { Biegung1, Biegung2, Knickung, Scherung, Traeger }; // Traeger: the general beam, no case
 
 // How the load is given: a force in N, a line load in N/m, or a total load in N spread over
 // the beam.

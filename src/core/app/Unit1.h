@@ -27,6 +27,13 @@ struct Matrecord {
     double fy = 0; // yield strength for thicknesses up to 40 mm, N/mm²; 0 when the file gives none
 };
 
+// The allowable stress the material list's choice sets: σB over 1.625 for wood, over 3 for any
+// other kind (and for a table without kinds).
+inline double Zulaessige_Spannung(double SigmaB, const QString& art)
+{
+    return SigmaB / (art == QStringLiteral("Holz") ? 1.625 : 3.0);
+}
+
 // Clipboard of the material editor's row copy: grid columns 0..11 in order (column 11 is fy).
 struct S_Matrecord {
     QString Sorte; // short text (20)

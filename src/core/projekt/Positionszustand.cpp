@@ -95,6 +95,9 @@ Querschnittswerte::Gewaehltes_Profil Querschnitt(const Position& p, const Unit1:
     return {eigen.W, eigen.I, eigen.A, eigen.masse, art, Unit1::kurz(eigen.name, 15), Unit1::TProfilachse::Keine, {}};
 }
 
+// Bending and the general beam judge a deflection limit.
+bool biegt(const Position& p) { return p.art == Art::Biegung || p.art == Art::Traeger; }
+
 void Ergebnisse_Loeschen()
 {
     using namespace Unit1;
@@ -107,7 +110,8 @@ void Ergebnisse_Loeschen()
 void einsetzen(const Position& p, const Unit1::TMatdat& matdat, const Unit1::TProfilbibliothek& bibliothek)
 {
     using namespace Unit1;
-    Akt_Belastungsfall = p.art == Art::Scherung ? 0 : p.fall;
+    // Shear has one case and the general beam none.
+    Akt_Belastungsfall = p.art == Art::Biegung || p.art == Art::Knickung ? p.fall : 0;
     if (p.art != Art::Scherung) // a pin keeps no material: the chosen one stays
         Werkstoff_Einsetzen(Werkstoff(p, matdat));
     Eigener.reset();
@@ -121,8 +125,10 @@ void einsetzen(const Position& p, const Unit1::TMatdat& matdat, const Unit1::TPr
     Abstand_b = p.laenge - p.abstand;
     Lx = p.x;
     Sigma_Zul = p.sigma_zul;
+    if (p.art == Art::Knickung && p.sigma_zul == 0) // a column keeps none: the material's, as the list sets it
+        Sigma_Zul = Zulaessige_Spannung(Sigma_B, Positionswerkstoff->Art);
     Sk_gewuenscht = p.sicherheit;
-    if (p.art == Art::Biegung)
+    if (biegt(p))
         Nachweis::Durchbiegungsgrenze = p.grenze;
     Ergebnisse_Loeschen();
 }
@@ -164,7 +170,7 @@ Position aufnehmen(const Position& eingaben, const Unit1::Matrecord* werkstoff)
     if (p.mitProfil && Profilachse == TProfilachse::Keine && Eigener && Eigener->name == ProfilName && Eigener->W == W
         && Eigener->A == A)
         p.profil.ausrichtung = Eigener->ausrichtung;
-    p.grenze = p.art == Art::Biegung ? Nachweis::Durchbiegungsgrenze : 0;
+    p.grenze = biegt(p) ? Nachweis::Durchbiegungsgrenze : 0;
     return p;
 }
 

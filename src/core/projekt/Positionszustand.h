@@ -12,7 +12,8 @@ namespace Positionszustand {
 
 // Writes the case, the inputs, the material and the profile of `p` into the shared state and
 // clears the results; a shear position, which keeps no material, leaves the chosen one. The
-// material's further values (σB, γ, kind, wood strengths) come from the
+// material's further values (σB, γ, kind, wood strengths, and a column's σzul from σB as the
+// material list sets it) come from the
 // table entry of that name where there is one; the values the position keeps win. A library
 // profile whose values in the position's orientation are the position's becomes the chosen
 // library profile about that axis, as the selection leaves it; any other profile (a computed or

@@ -7,6 +7,7 @@
 #include "core/platform/Fehler.h"
 #include "core/platform/Meldungen.h"
 #include "core/platform/Zahlen.h"
+#include "core/projekt/Positionszustand.h"
 #include "core/sections/Querschnittswerte.h"
 #include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/Traegertexte.h"
@@ -16,6 +17,7 @@
 #include "gui/explain/U_Hilfe.h"
 #include "gui/platform/Bausteine.h"
 #include "gui/platform/Oberflaeche.h"
+#include "gui/projekt/Positionsknopf.h"
 #include "gui/report/Traegerbericht.h"
 #include "gui/sections/U_profil.h"
 
@@ -222,6 +224,7 @@ void TDLG_Traeger::Aufbauen()
             {QStringLiteral("B_Profil_suchen"), QStringLiteral("Profil aussuchen")},
             {QStringLiteral("B_Drucken"), QStringLiteral("Drucken")}, {QStringLiteral("B_Verlaeufe"), QStringLiteral("Verläufe")},
             {QStringLiteral("B_Passendes_Profil"), QStringLiteral("Passendes Profil")},
+            {QStringLiteral("B_Position"), Positionsknopf::Uebernehmen},
             {QStringLiteral("BitBtn1"), QStringLiteral("&Hilfe"), Symbol::Hilfe},
             {QStringLiteral("HelpBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen},
             {QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK}},
@@ -231,9 +234,10 @@ void TDLG_Traeger::Aufbauen()
     B_Drucken = knoepfe[2];
     B_Verlaeufe = knoepfe[3];
     B_Passendes_Profil = knoepfe[4];
-    BitBtn1 = knoepfe[5];
-    HelpBtn = knoepfe[6];
-    OKBtn = knoepfe[7];
+    B_Position = knoepfe[5];
+    BitBtn1 = knoepfe[6];
+    HelpBtn = knoepfe[7];
+    OKBtn = knoepfe[8];
 
     Eingaben_Bauen(186, 186);
     Lasten_Bauen(522, 186);
@@ -364,6 +368,8 @@ void TDLG_Traeger::Verbinden()
     connect(BitBtn1, &QPushButton::clicked, this, handler(this, &TDLG_Traeger::BitBtn1Click));
     connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Traeger::OKBtnClick));
     connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Traeger::HelpBtnClick));
+    Positionsknopf::Anmelden({this, B_Position, Lastfaelle::Dialog::Traeger, [this] { return Position_Lesen(); },
+        [this](const Projekt::Position& p) { Position_Zeigen(p); }});
 }
 
 Traegereinheiten::System TDLG_Traeger::Einheiten() const { return m_einheiten; }
@@ -552,6 +558,24 @@ void TDLG_Traeger::Position_Setzen(const Traegerposition& position)
     ChB_Eigengewicht->setChecked(e.eigengewicht && ChB_Eigengewicht->isEnabled());
     m_fuellen = false;
     EingabeChange();
+}
+
+Projekt::Position TDLG_Traeger::Position_Lesen() const
+{
+    const Eingabe e = Position().eingabe;
+    Projekt::Position p;
+    p.art = Projekt::Art::Traeger;
+    p.traeger = {e.felder, e.kragarm_links, e.kragarm_rechts, e.lager_links, e.lager_rechts, e.lasten};
+    p.sigma_zul = e.Sigma_Zul;
+    p.eigengewicht = e.eigengewicht;
+    return Positionszustand::aufnehmen(p, nullptr); // material, profile and limit as computed with
+}
+
+void TDLG_Traeger::Position_Zeigen(const Projekt::Position& p)
+{
+    FormActivate();
+    Position_Setzen({Projekt::Traegereingabe(p), p.werkstoff.name, p.profil.name});
+    B_BerechnenClick();
 }
 
 Biegedialog::Felder TDLG_Traeger::Eigengewichtsfelder() const

@@ -6,6 +6,7 @@
 // keeps its results while the user only looks elsewhere.
 #include "core/app/Traegereinheiten.h"
 #include "core/calc/Traegerrechnung.h"
+#include "core/projekt/Projekt.h"
 #include "gui/calc/Biegedialog.h"
 #include "gui/calc/Rechendialog.h"
 
@@ -68,6 +69,10 @@ public:
     // window's); the material and profile stay those of the program, which the caller chooses.
     void Position_Setzen(const U_traeger::Traegerposition& position);
 
+    // The window's inputs as a position of the open project, and a position shown and computed.
+    Projekt::Position Position_Lesen() const;
+    void Position_Zeigen(const Projekt::Position& p);
+
     Traegereinheiten::System Einheiten() const;
     // The last calculation shown, with the record it was computed from; none while cleared.
     const std::optional<Traegerrechnung::Ergebnis>& Ergebnis() const { return m_ergebnis; }
@@ -106,6 +111,7 @@ public:
     QPushButton* B_Drucken;
     QPushButton* B_Verlaeufe;
     QPushButton* B_Passendes_Profil;
+    QPushButton* B_Position; // "Als Position übernehmen"
     QPushButton* BitBtn1; // "Hilfe"
     QPushButton* HelpBtn; // "Abbrechen": hides the dialog like OK
     QPushButton* OKBtn;

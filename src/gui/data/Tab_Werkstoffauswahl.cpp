@@ -198,8 +198,7 @@ void TTab_Werkstoffauswahl::Material_Anzeigen(int p)
 // every material gets the metal divisor.
 void TTab_Werkstoffauswahl::Zulaessige_Spannung_Setzen()
 {
-    const double teiler = L_Art->text() == QStringLiteral("Holz") ? 1.625 : 3.0;
-    Unit1::Sigma_Zul = Unit1::Sigma_B / teiler;
+    Unit1::Sigma_Zul = Unit1::Zulaessige_Spannung(Unit1::Sigma_B, L_Art->text());
 }
 
 int TTab_Werkstoffauswahl::Gewaehlter_Eintrag() const { return LB_Material->currentRow(); }

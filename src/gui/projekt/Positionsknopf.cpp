@@ -121,7 +121,15 @@ void Klick(Eintrag& e)
     Knopf_Auffrischen(e);
 }
 
-// The dialog of the position's kind and case; none for a kind without one of these dialogs.
+Eintrag* fuerDialog(Lastfaelle::Dialog art)
+{
+    for (Eintrag& e : eintraege())
+        if (e.teil.art == art)
+            return &e;
+    return nullptr;
+}
+
+// The dialog of the position's kind and case; none for a case no dialog serves.
 Eintrag* fuerPosition(const Projekt::Position& p)
 {
     const Lastfaelle::Lastfall* fall = nullptr;
@@ -136,14 +144,9 @@ Eintrag* fuerPosition(const Projekt::Position& p)
         fall = Lastfaelle::lastfall(Lastfaelle::Familie::Scherung, 0);
         break;
     case Projekt::Art::Traeger:
-        break;
+        return fuerDialog(Lastfaelle::Dialog::Traeger);
     }
-    if (!fall)
-        return nullptr;
-    for (Eintrag& e : eintraege())
-        if (e.teil.art == fall->dialog)
-            return &e;
-    return nullptr;
+    return fall ? fuerDialog(fall->dialog) : nullptr;
 }
 
 } // namespace

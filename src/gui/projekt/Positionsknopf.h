@@ -1,5 +1,5 @@
 #pragma once
-// The button "Als Position übernehmen" (B_Position) of the four calculation dialogs, and the way
+// The button "Als Position übernehmen" (B_Position) of the calculation dialogs, and the way
 // back: a dialog's inputs stored as a position of the open project, and a position opened in its
 // dialog, filled with its inputs and computed anew. A dialog opened from a position, or whose
 // inputs were just stored as one, is tied to that position: its button reads "Position
