@@ -174,4 +174,21 @@ Position aufnehmen(const Position& eingaben, const Unit1::Matrecord* werkstoff)
     return p;
 }
 
+Knickrechnung::Aufgabe Knickaufgabe(const Unit1::Matrecord* werkstoff)
+{
+    Knickrechnung::Aufgabe a;
+    a.fall = Unit1::Akt_Belastungsfall;
+    a.E = Unit1::E;
+    a.I = Unit1::I;
+    a.A = Unit1::A;
+    a.material = Unit1::Sorte;
+    a.GrenzSchlankheit = Unit1::GrenzSchlankheit;
+    if (werkstoff) {
+        a.Sigma_P = werkstoff->SigmaP;
+        a.Tetmaier1 = werkstoff->Tetmaier1;
+        a.Tetmaier2 = werkstoff->Tetmaier2;
+    }
+    return a;
+}
+
 } // namespace Positionszustand

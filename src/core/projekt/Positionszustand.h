@@ -4,6 +4,7 @@
 // report and the position's own calculation give the same numbers; and a position taken from
 // the state and a dialog's own inputs.
 #include "core/app/Unit1.h"
+#include "core/calc/Knickrechnung.h"
 #include "core/projekt/Projekt.h"
 
 #include <optional>
@@ -38,5 +39,10 @@ void Werkstoff_Zuruecksetzen(const std::optional<Unit1::Matrecord>& werkstoff);
 // the material with the values of `werkstoff` (see Werkstoffeintrag) for buckling, the profile
 // with its orientation, and for bending the deflection limit.
 Projekt::Position aufnehmen(const Projekt::Position& eingaben, const Unit1::Matrecord* werkstoff);
+
+// The buckling task from the shared state: case, section, material with σP and Tetmajer's line
+// from `werkstoff` (none: without them); the typed inputs F, L and the desired safety are added
+// by the calculation that reads them.
+Knickrechnung::Aufgabe Knickaufgabe(const Unit1::Matrecord* werkstoff);
 
 } // namespace Positionszustand

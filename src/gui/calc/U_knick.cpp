@@ -221,25 +221,6 @@ void TDLG_Knickung::Ergebnisse_Leeren()
     U_verlauf::Leeren(U_verlauf::Art::Knickung, this);
 }
 
-// The task from the shared state: case, section, material; the typed inputs are added by the
-// calculation that reads them.
-Knickrechnung::Aufgabe TDLG_Knickung::Aufgabe(const Matrecord* material) const
-{
-    Knickrechnung::Aufgabe a;
-    a.fall = Akt_Belastungsfall;
-    a.E = E;
-    a.I = I;
-    a.A = A;
-    a.material = Sorte;
-    a.GrenzSchlankheit = GrenzSchlankheit;
-    if (material) {
-        a.Sigma_P = material->SigmaP;
-        a.Tetmaier1 = material->Tetmaier1;
-        a.Tetmaier2 = material->Tetmaier2;
-    }
-    return a;
-}
-
 void TDLG_Knickung::B_Berechnung_IClick()
 {
     const auto nachher = qScopeGuard([this] { Stand.aufnehmen(); });
@@ -252,7 +233,7 @@ void TDLG_Knickung::B_Berechnung_IClick()
     });
     if (!gelesen)
         return;
-    Knickrechnung::Aufgabe a = Aufgabe(nullptr);
+    Knickrechnung::Aufgabe a = Positionszustand::Knickaufgabe(nullptr);
     a.F = F;
     a.L = L;
     a.Sk_gewuenscht = Sk_gewuenscht;
@@ -274,7 +255,7 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
     const Matrecord& material = U_knick::gewaehltesMaterial(); // no selection: range error
     const auto nachher = qScopeGuard([this] { Stand.aufnehmen(); });
     U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Knickung, this, QStringLiteral("Knicksicherheit"));
-    Knickrechnung::Aufgabe a = Aufgabe(&material);
+    Knickrechnung::Aufgabe a = Positionszustand::Knickaufgabe(&material);
     if (Knickrechnung::ohneProportionalitaetsgrenze(a)) { // refused before any field is read
         Plattform::fehler(Knickrechnung::Sicherheit(a).fehler);
         L_Formel->setText(QStringLiteral("Rechnung nicht möglich"));

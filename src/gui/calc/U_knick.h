@@ -72,7 +72,6 @@ public:
 
 private:
     void Aufbauen();
-    Knickrechnung::Aufgabe Aufgabe(const Unit1::Matrecord* material) const;
     void Ergebnisse_Anzeigen(const Knickrechnung::Ergebnis& e);
     void Urteil_Zeigen(const Knickrechnung::Ergebnis& e);
     void Warnung_Leeren();

@@ -611,10 +611,8 @@ void TDLG_Traeger::EingabeChange()
     Skizze_Zeigen();
 }
 
-void TDLG_Traeger::B_BerechnenClick()
+std::optional<Eingabe> TDLG_Traeger::Geprueft_Lesen()
 {
-    Markierung_Loeschen();
-    Ergebnisse_Leeren();
     Eingabe e;
     std::optional<Eingabefehler> fehler = Lesen(e);
     if (!fehler)
@@ -622,8 +620,19 @@ void TDLG_Traeger::B_BerechnenClick()
     if (fehler) {
         Plattform::piep();
         Markieren(*fehler);
-        return;
+        return std::nullopt;
     }
+    return e;
+}
+
+void TDLG_Traeger::B_BerechnenClick()
+{
+    Markierung_Loeschen();
+    Ergebnisse_Leeren();
+    const std::optional<Eingabe> gelesen = Geprueft_Lesen();
+    if (!gelesen)
+        return;
+    const Eingabe& e = *gelesen;
     Unit1::Sigma_Zul = e.Sigma_Zul; // as every calculation dialog, for the report and the set-up
     Rechnen(e);
 }
@@ -865,15 +874,10 @@ void TDLG_Traeger::B_Profil_suchenClick()
 void TDLG_Traeger::B_Passendes_ProfilClick()
 {
     Markierung_Loeschen();
-    Eingabe e;
-    std::optional<Eingabefehler> fehler = Lesen(e);
-    if (!fehler)
-        fehler = Traegerrechnung::pruefen(e);
-    if (fehler) {
-        Plattform::piep();
-        Markieren(*fehler);
+    const std::optional<Eingabe> gelesen = Geprueft_Lesen();
+    if (!gelesen)
         return;
-    }
+    const Eingabe& e = *gelesen;
     Traegersuche::Aufgabe aufgabe;
     aufgabe.traeger = e;
     aufgabe.ausrichtung

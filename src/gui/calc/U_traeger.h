@@ -131,6 +131,8 @@ private:
     // Reads the window into `e`; the first cell or field that is no number, or none. For the
     // sketch (`nachsichtig`) a load with such a cell is left out and a length becomes NaN.
     std::optional<Traegerrechnung::Eingabefehler> Lesen(Traegerrechnung::Eingabe& e, bool nachsichtig = false) const;
+    // The window read and checked; at the first fault a beep, the cell marked, and none.
+    std::optional<Traegerrechnung::Eingabe> Geprueft_Lesen();
     void Markieren(const Traegerrechnung::Eingabefehler& fehler);
     void Markierung_Loeschen();
     void Skizze_Zeigen();

@@ -160,22 +160,11 @@ U_druck::Bericht knickung(const Position& p, const Berichtsinhalt::Kopf& kopf)
 {
     using namespace Unit1;
     const QString t = titel(Lastfaelle::Familie::Knickung, Akt_Belastungsfall);
-    Knickrechnung::Aufgabe a;
-    a.fall = Akt_Belastungsfall;
+    // σP and Tetmajer's line from the material record the dialog reads: the position's.
+    Knickrechnung::Aufgabe a = Positionszustand::Knickaufgabe(Positionszustand::Werkstoffeintrag(-1));
     a.F = F;
     a.L = L;
     a.Sk_gewuenscht = Sk_gewuenscht;
-    a.E = E;
-    a.I = I;
-    a.A = A;
-    a.material = Sorte;
-    a.GrenzSchlankheit = GrenzSchlankheit;
-    // σP and Tetmajer's line from the material record the dialog reads: the position's.
-    if (const Matrecord* m = Positionszustand::Werkstoffeintrag(-1)) {
-        a.Sigma_P = m->SigmaP;
-        a.Tetmaier1 = m->Tetmaier1;
-        a.Tetmaier2 = m->Tetmaier2;
-    }
 
     Zusatzseiten::Inhalt z = zusatz(t, kopf);
     const Knickrechnung::Traegheit tr = Knickrechnung::Ierf(a);
