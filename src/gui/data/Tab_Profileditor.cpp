@@ -157,11 +157,19 @@ void TTab_Profileditor::Datei_Laden(const QString& datei)
         SGcomp::Spalten_Ergaenzen(SG_Profil->Daten(), U_Profile::Spalte_Knicklinie_max, U_Profile::Titel_Knicklinien);
 }
 
+// The first profile family, as before the categories of actions joined the list (their file
+// sorts first); the first file where there is no family.
 void TTab_Profileditor::Erste_Datei_Laden()
 {
     if (LB_Profil->count() > 0) {
-        Auswaehlen(LB_Profil->item(0)->text());
-        Datei_Laden(LB_Profil->item(0)->text());
+        QString erste = LB_Profil->item(0)->text();
+        for (int i = 0; i < LB_Profil->count(); ++i)
+            if (istFamilie(LB_Profil->item(i)->text())) {
+                erste = LB_Profil->item(i)->text();
+                break;
+            }
+        Auswaehlen(erste);
+        Datei_Laden(erste);
     }
     SG_Profil->setColWidths(0, 180);
     SG_Profil->setColWidths(1, 100);
