@@ -3,6 +3,7 @@
 // started in a temporary program directory, a recorder for the message boxes and beeps, and
 // the user's typing and clicking on controls found by object name.
 #include "Kernumgebung.h"
+#include "gui/grid/SGcomp_Ansicht.h"
 
 #include <QApplication>
 
@@ -44,6 +45,24 @@ void klicken(QWidget* fenster, const char* knopf);
 // other name, which the caller then handles itself.
 bool woandersHinsehen(
     QWidget* d, const QString& fenster, const char* verlaufsknopf, const QString& verlaufsfenster, const char* profilknopf);
+
+// Answers the question before unsaved edits are lost with `antwort`, and records its texts;
+// the answer installed before comes back on destruction.
+class Antworten {
+public:
+    explicit Antworten(SGcomp::Antwort antwort)
+        : m_vorher(SGcomp::setzeRueckfrage([this, antwort](const QString& text) {
+            fragen.append(text);
+            return antwort;
+        }))
+    {
+    }
+    ~Antworten() { SGcomp::setzeRueckfrage(m_vorher); }
+    QStringList fragen;
+
+private:
+    SGcomp::Rueckfrage m_vorher;
+};
 
 } // namespace Testumgebung
 

@@ -22,6 +22,8 @@
 using Testumgebung::cp1252;
 using Testumgebung::zahl;
 
+using Testumgebung::Antworten;
+
 namespace {
 
 const QString MaterialKopf = QStringLiteral("Name;E [N/mm²];SigmaB [N/mm²];SigmaP [N/mm²];Tetmajer a;Tetmajer b;Gamma "
@@ -39,23 +41,6 @@ QByteArray materialdatei()
 const QByteArray Alte_Materialdatei = "Name;E;SigmaB;SigmaP;a;b;Gamma\r\nS235;210000;360;190;310;1;7\r\n";
 const QByteArray Heb = "Art;Name;Wmax;Wmin;Imax;Imin;A\r\nHEB;HEB 100;89;33;450;167;26\r\nHEB;HEB 120;144;52;864;318;34\r\n";
 const QByteArray Ipe = "Art;Name;Wmax;Wmin;Imax;Imin;A\r\nIPE;IPE 80;20;3;80;8;7\r\n";
-
-// Answers the question before edits are lost, and records it.
-class Antworten {
-public:
-    explicit Antworten(SGcomp::Antwort antwort)
-        : m_vorher(SGcomp::setzeRueckfrage([this, antwort](const QString& text) {
-            fragen.append(text);
-            return antwort;
-        }))
-    {
-    }
-    ~Antworten() { SGcomp::setzeRueckfrage(m_vorher); }
-    QStringList fragen;
-
-private:
-    SGcomp::Rueckfrage m_vorher;
-};
 
 TTab_Werkstoffdatenbank* werkstoffdb() { return Main::Mainform->TS_Werkstoffdatenbank; }
 TTab_Profileditor* profileditor() { return Main::Mainform->TS_Profileditor; }

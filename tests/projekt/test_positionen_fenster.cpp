@@ -31,6 +31,7 @@
 
 using namespace Unit1;
 using Projekt::Position;
+using Testumgebung::Antworten;
 using Testumgebung::klicken;
 using Testumgebung::tippen;
 
@@ -156,22 +157,6 @@ public:
 
 private:
     Positionsknopf::Abfrage m_vorher;
-};
-
-class Antworten {
-public:
-    explicit Antworten(SGcomp::Antwort antwort)
-        : m_vorher(SGcomp::setzeRueckfrage([this, antwort](const QString& text) {
-            fragen.append(text);
-            return antwort;
-        }))
-    {
-    }
-    ~Antworten() { SGcomp::setzeRueckfrage(m_vorher); }
-    QStringList fragen;
-
-private:
-    SGcomp::Rueckfrage m_vorher;
 };
 
 class Dateiwahl {
