@@ -25,6 +25,8 @@ TProfilachse Biegeachse = TProfilachse::Imax;
 TProfilachse Knickachse = TProfilachse::Imin;
 double F = 0, L = 0, Lk = 0, Sk = 0, Sk_gewuenscht = 0, Abstand_a = 0, Abstand_b = 0, Lx = 0;
 double fd = 0, Werf = 0, Wxerf = 0, Ierf = 0, Aerf = 0;
+bool Last_Staendig = false;
+QString Last_Kategorie = QStringLiteral("A");
 
 Matrecord Freies_Material()
 {
@@ -79,6 +81,8 @@ void Zustand_Zuruecksetzen()
     W = I = A = Masse = 0;
     F = L = Lk = Sk = Sk_gewuenscht = Abstand_a = Abstand_b = Lx = 0;
     fd = Werf = Wxerf = Ierf = Aerf = 0;
+    Last_Staendig = false;
+    Last_Kategorie = QStringLiteral("A");
 }
 
 void Zeile_Zerlegen(const QString& Zeile, TStr_Liste& Stringliste, int max_Eintrag)

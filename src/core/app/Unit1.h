@@ -119,6 +119,11 @@ extern double Abstand_a; // mm
 extern double Abstand_b; // mm
 extern double Lx; // mm
 extern double fd; // mm
+// The action of the classic dialogs' one load for the checks with partial factors: permanent
+// (G) or variable (Q, the default), and the key of a variable load's category ("A" … "E",
+// "Schnee", "Wind"; "A" by default).
+extern bool Last_Staendig;
+extern QString Last_Kategorie;
 extern double Werf; // cm³
 extern double Wxerf; // cm³
 extern double Ierf; // cm⁴

@@ -27,6 +27,7 @@ struct Werkstoff {
     double lambda_0 = 0; // limit slenderness λ0
     double tetmajer_a = 0; // σK = a − b · λ
     double tetmajer_b = 0;
+    double fy = 0; // yield strength, N/mm²; 0: none given (the library's holds)
 
     bool operator==(const Werkstoff&) const = default;
 };
@@ -40,6 +41,9 @@ struct Profil {
     double A = 0;
     double masse = 0;
     Ausrichtung ausrichtung = Ausrichtung::Optimal;
+    // The buckling curve ("a0" … "d") about the axis the profile was taken with; empty: none
+    // given (the library's holds).
+    QString knicklinie {};
 
     bool operator==(const Profil&) const = default;
 };
@@ -72,6 +76,10 @@ struct Position {
     Profil profil;
     bool eigengewicht = false;
     int grenze = 0; // deflection limit L/f ≥ grenze; 0 for none
+    // The classic load as an action for the checks with partial factors: G or Q (default) and a
+    // variable load's category key ("A" … "E", "Schnee", "Wind").
+    Traegerrechnung::Einwirkung einwirkung = Traegerrechnung::Einwirkung::Veraenderlich;
+    QString kategorie = QStringLiteral("A");
     Traeger traeger; // Art::Traeger only
 
     bool operator==(const Position&) const = default;
