@@ -31,6 +31,7 @@ int ohneFenster(int argc, char* argv[], const Kommandozeile::Aufruf& aufruf)
         aus << "Trabex " TRABEX_VERSION "\n";
         return 0;
     case Kommandozeile::Aufruf::Was::Berechnen: {
+        Kommandozeile::Bibliothek_Laden(QCoreApplication::applicationDirPath(), fehler);
         const Kommandozeile::Lauf lauf = Kommandozeile::berechnen(aufruf.projekt, aufruf.json, aus, fehler);
         if (aufruf.pdf.isEmpty() || !lauf.gelesen)
             return lauf.status;

@@ -1,8 +1,16 @@
 #include "core/projekt/Kommandozeile.h"
 
+#include "core/app/Datenordner.h"
+#include "core/app/Programmzustand.h"
+#include "core/app/Unit1.h"
+#include "core/data/U_Einwirkungen.h"
+#include "core/data/U_Material.h"
+#include "core/data/U_Profile.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Textdatei.h"
 #include "core/projekt/Projektdatei.h"
+
+#include <functional>
 
 namespace Kommandozeile {
 
@@ -14,7 +22,7 @@ Status status(const QList<Positionsrechnung::Ergebnis>& ergebnisse)
     for (const auto& e : ergebnisse) {
         if (!e.fehler.isEmpty())
             return Fehler;
-        if (!e.erfuellt)
+        if (!e.erfuellt || (e.ec3 && e.ec3->moeglich && !e.ec3->erfuellt))
             s = NichtErfuellt;
     }
     return s;
@@ -100,6 +108,25 @@ QString Hilfetext()
                           "\n"
                           "Rückgabewert von --berechnen: 0 alle Nachweise erfüllt, 1 ein Nachweis nicht erfüllt,\n"
                           "2 die Datei ist nicht lesbar oder eine Position nicht rechenbar (Meldung auf stderr).\n");
+}
+
+void Bibliothek_Laden(const QString& programmdir, QTextStream& fehler)
+{
+    Unit1::Programminit();
+    const Datenordner::Wahl wahl = Datenordner::waehlen(programmdir);
+    const auto laden = [&](const std::function<void()>& schritt) {
+        try {
+            schritt();
+        } catch (const Plattform::Fehler& f) {
+            fehler << f.text() << Qt::endl;
+        }
+    };
+    laden([&] {
+        U_Material::Materialdatei_Lesen(wahl.verzeichnis);
+        U_Material::Material_Einlesen();
+    });
+    laden([&] { U_Profile::Profilbibliothek_Lesen(wahl.verzeichnis); });
+    laden([&] { U_Einwirkungen::Kategorien_Laden(wahl.verzeichnis); });
 }
 
 Lauf berechnen(const QString& projektpfad, const QString& jsonpfad, QTextStream& aus, QTextStream& fehler)

@@ -41,6 +41,12 @@ struct Lauf {
     QList<Positionsrechnung::Ergebnis> ergebnisse;
 };
 
+// The library the checks with partial factors fall back on where a position gives no value of
+// its own (a material's fy and kind, a profile's buckling curve) and the factors of the
+// actions, from the data folder the program window uses. What cannot be read is said on
+// `fehler` and stays empty; the checks that need it then say what is missing.
+void Bibliothek_Laden(const QString& programmdir, QTextStream& fehler);
+
 // Reads `projektpfad`, computes it, prints the lines and writes the results to `jsonpfad`
 // unless it is empty. A file that cannot be read leaves the run empty with Status::Fehler.
 Lauf berechnen(const QString& projektpfad, const QString& jsonpfad, QTextStream& aus, QTextStream& fehler);

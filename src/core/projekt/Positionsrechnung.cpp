@@ -1,5 +1,8 @@
 #include "core/projekt/Positionsrechnung.h"
 
+#include "core/projekt/Positionszustand.h"
+#include "core/projekt/Profilabgleich.h"
+
 #include "core/calc/Biegerechnung.h"
 #include "core/calc/Knickrechnung.h"
 #include "core/calc/Nachweis.h"
@@ -118,6 +121,121 @@ void traeger(const Position& p, Ergebnis& e)
     e.traeger = std::move(r);
 }
 
+// --- The check with partial factors ----------------------------------------------------------
+
+// What the library knows of the position's material and profile, for what the position does
+// not give itself.
+struct Bibliothek {
+    const Unit1::TMatdat& matdat;
+    const Unit1::TProfilbibliothek& profile;
+    const std::vector<Eurocode::Kategorie>& kategorien;
+};
+
+Eurocode::Werkstoff ecWerkstoff(const Position& p, const Bibliothek& b)
+{
+    Eurocode::Werkstoff w {p.werkstoff.name, {}, p.werkstoff.fy};
+    if (const Unit1::Matrecord* m = Positionszustand::Materialeintrag(Unit1::kurz(p.werkstoff.name, 20), b.matdat)) {
+        w.art = m->Art;
+        if (!(w.fy > 0))
+            w.fy = m->fy;
+    }
+    return w;
+}
+
+// The profile's curve about the axis it was taken with: its own, else the library's.
+QString knicklinie(const Position& p, const Bibliothek& b)
+{
+    if (!p.profil.knicklinie.isEmpty())
+        return p.profil.knicklinie;
+    const Unit1::TProfilrecord* eintrag = Profilabgleich::Bibliothekseintrag(p.profil.name, b.profile);
+    if (!p.mitProfil || !eintrag)
+        return {};
+    return p.profil.ausrichtung == Ausrichtung::Quer ? eintrag->Knicklinie_min : eintrag->Knicklinie_max;
+}
+
+Eurocode::Last ecLast(const Position& p, const Bibliothek& b)
+{
+    return Positionszustand::Eurocode_Last(p.einwirkung == Traegerrechnung::Einwirkung::Staendig, p.kategorie, b.kategorien);
+}
+
+void ecKnickung(const Position& p, const Bibliothek& b, Ergebnis& e)
+{
+    Eurocode::Knickaufgabe a;
+    a.fall = p.fall;
+    a.F = p.last;
+    a.L = p.laenge;
+    a.E = p.werkstoff.E;
+    a.I = p.mitProfil ? p.profil.I : 0.0;
+    a.A = p.mitProfil ? p.profil.A : 0.0;
+    a.last = ecLast(p, b);
+    a.werkstoff = ecWerkstoff(p, b);
+    a.knicklinie = knicklinie(p, b);
+    e.ec3_knicken = Eurocode::Knicken(a);
+    e.ec3 = e.ec3_knicken->urteil;
+}
+
+void ecBiegung(const Position& p, const Bibliothek& b, Ergebnis& e)
+{
+    Eurocode::Biegeaufgabe a;
+    a.fall = p.fall;
+    a.e = {p.last, p.laenge, p.abstand, p.werkstoff.E, p.profil.I};
+    a.Masse = p.profil.masse;
+    a.eigengewicht = p.eigengewicht;
+    a.W = p.mitProfil ? p.profil.W : 0.0;
+    a.last = ecLast(p, b);
+    a.werkstoff = ecWerkstoff(p, b);
+    e.ec3_biegung = Eurocode::Biegung(a);
+    e.ec3 = e.ec3_biegung->urteil;
+}
+
+void ecTraeger(const Position& p, const Bibliothek& b, Ergebnis& e)
+{
+    const Eurocode::Traegerergebnis r = Eurocode::Traeger({Traegereingabe(p), b.kategorien, ecWerkstoff(p, b)});
+    e.ec3_biegung = r.biegung;
+    e.ec3 = r.biegung.urteil;
+}
+
+void eurocode(const Position& p, const Bibliothek& b, Ergebnis& e)
+{
+    switch (p.art) {
+    case Art::Biegung:
+        ecBiegung(p, b, e);
+        break;
+    case Art::Knickung:
+        ecKnickung(p, b, e);
+        break;
+    case Art::Traeger:
+        ecTraeger(p, b, e);
+        break;
+    case Art::Scherung:
+        break;
+    }
+}
+
+QJsonObject eurocodeJson(const Ergebnis& e)
+{
+    const Eurocode::Urteil& u = *e.ec3;
+    if (!u.moeglich)
+        return {{QStringLiteral("moeglich"), false}, {QStringLiteral("grund"), u.text}};
+    QJsonObject o {{QStringLiteral("moeglich"), true}, {QStringLiteral("eta"), u.eta}, {QStringLiteral("erfuellt"), u.erfuellt},
+        {QStringLiteral("kombination"), u.kombination}};
+    if (const auto& k = e.ec3_knicken) {
+        o.insert(QStringLiteral("N_Ed"), k->N_Ed);
+        o.insert(QStringLiteral("L_cr"), k->L_cr);
+        o.insert(QStringLiteral("N_cr"), k->N_cr);
+        o.insert(QStringLiteral("lambda_quer"), k->lambda_quer);
+        o.insert(QStringLiteral("knicklinie"), k->knicklinie);
+        o.insert(QStringLiteral("chi"), k->chi);
+        o.insert(QStringLiteral("N_b_Rd"), k->N_b_Rd);
+    }
+    if (const auto& m = e.ec3_biegung) {
+        o.insert(QStringLiteral("M_Ed"), m->M_Ed);
+        o.insert(QStringLiteral("x"), m->x);
+        o.insert(QStringLiteral("M_c_Rd"), m->M_c_Rd);
+    }
+    return o;
+}
+
 void optional(QJsonObject& o, const QString& schluessel, const std::optional<double>& wert)
 {
     if (wert)
@@ -194,12 +312,15 @@ QJsonObject alsJson(const Position& p, const Ergebnis& e)
         traegerJson(*e.traeger, o);
         break;
     }
+    if (e.ec3)
+        o.insert(QStringLiteral("ec3"), eurocodeJson(e));
     return o;
 }
 
 } // namespace
 
-Ergebnis rechnen(const Position& p)
+Ergebnis rechnen(const Position& p, const Unit1::TMatdat& matdat, const Unit1::TProfilbibliothek& bibliothek,
+    const std::vector<Eurocode::Kategorie>& kategorien)
 {
     Ergebnis e;
     try {
@@ -217,6 +338,7 @@ Ergebnis rechnen(const Position& p)
             traeger(p, e);
             break;
         }
+        eurocode(p, {matdat, bibliothek, kategorien}, e);
     } catch (const Fehler& f) {
         e = Ergebnis {};
         e.fehler = f.text();
@@ -258,9 +380,22 @@ QString Verdikt(const Ergebnis& e)
     return e.erfuellt ? QStringLiteral("erfüllt") : QStringLiteral("nicht erfüllt");
 }
 
+QString Eurocodeverdikt(const Ergebnis& e)
+{
+    if (!e.ec3)
+        return {};
+    if (!e.ec3->moeglich)
+        return QStringLiteral("EC3: nicht möglich");
+    return QStringLiteral("EC3: η = %1 %2")
+        .arg(fixiert(e.ec3->eta, 2), e.ec3->erfuellt ? QStringLiteral("erfüllt") : QStringLiteral("nicht erfüllt"));
+}
+
 QString Zeile(const Position& p, const Ergebnis& e)
 {
-    return QStringLiteral("Pos. %1 %2 | %3 | %4 | %5").arg(p.nr, p.titel, Artname(p), Hauptergebnis(p, e), Verdikt(e));
+    QString zeile = QStringLiteral("Pos. %1 %2 | %3 | %4 | %5").arg(p.nr, p.titel, Artname(p), Hauptergebnis(p, e), Verdikt(e));
+    if (const QString ec = Eurocodeverdikt(e); !ec.isEmpty())
+        zeile += QStringLiteral(" | ") + ec;
+    return zeile;
 }
 
 QByteArray Ergebnisdatei(const Daten& projekt, const QList<Ergebnis>& ergebnisse)

@@ -2,6 +2,9 @@
 // Computing a position with the same core functions as its dialog, and the results of a whole
 // project: the results file "trabex-ergebnisse" (docs/PROJEKTDATEI.md) and one line per
 // position as the command line prints it. Units as in Projekt.h.
+#include "core/app/Unit1.h"
+#include "core/calc/Eurocode.h"
+#include "core/data/U_Einwirkungen.h"
 #include "core/projekt/Projekt.h"
 
 #include <QByteArray>
@@ -35,9 +38,20 @@ struct Ergebnis {
 
     // The general beam: its whole result (W erf. is also in W_erf above).
     std::optional<Traegerrechnung::Ergebnis> traeger;
+
+    // The check with partial factors beside the classic one (none for shear, nor where the
+    // classic calculation failed): its verdict, and a column's or a beam's figures.
+    std::optional<Eurocode::Urteil> ec3;
+    std::optional<Eurocode::Knickergebnis> ec3_knicken;
+    std::optional<Eurocode::Biegeergebnis> ec3_biegung;
 };
 
-Ergebnis rechnen(const Projekt::Position& p);
+// Computes the position; the check with partial factors takes what the position does not give
+// (fy, the kind of the material, the profile's buckling curve) from the library's entries of
+// the same names, and the factors of the actions from `kategorien`.
+Ergebnis rechnen(const Projekt::Position& p, const Unit1::TMatdat& matdat = Unit1::Matdat,
+    const Unit1::TProfilbibliothek& bibliothek = Unit1::Profildat,
+    const std::vector<Eurocode::Kategorie>& kategorien = U_Einwirkungen::Kategorien);
 
 // The results of the project's positions in their order.
 QList<Ergebnis> rechnen(const Projekt::Daten& projekt);
@@ -46,7 +60,10 @@ QList<Ergebnis> rechnen(const Projekt::Daten& projekt);
 QString Hauptergebnis(const Projekt::Position& p, const Ergebnis& e);
 // "erfüllt", "nicht erfüllt" or "Fehler".
 QString Verdikt(const Ergebnis& e);
-// "Pos. 1 Sturz | Biegung Fall 5 | W erf. = 28,73 cm³ | erfüllt", or the fault instead of the result.
+// "EC3: η = 0,87 erfüllt", "EC3: nicht möglich"; empty without the check.
+QString Eurocodeverdikt(const Ergebnis& e);
+// "Pos. 1 Sturz | Biegung Fall 5 | W erf. = 28,73 cm³ | erfüllt | EC3: η = 0,87 erfüllt", or
+// the fault instead of the result.
 QString Zeile(const Projekt::Position& p, const Ergebnis& e);
 
 // The results file; `ergebnisse` belong to the project's positions in their order.

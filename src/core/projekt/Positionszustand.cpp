@@ -19,24 +19,12 @@ struct EigenerQuerschnitt {
     QString name;
     double W = 0, A = 0;
     Ausrichtung ausrichtung = Ausrichtung::Optimal;
+    QString knicklinie;
 };
 std::optional<EigenerQuerschnitt> Eigener;
 
 const QString KeinProfilart = QStringLiteral("Keines gewählt");
 const QString KeinProfilname = QStringLiteral("Keiner gewählt");
-
-// The entry of that name as the material list shows the table: entry 0, then up to the first
-// free one.
-const Unit1::Matrecord* Tabelleneintrag(const QString& name, const Unit1::TMatdat& matdat)
-{
-    for (std::size_t k = 0; k < matdat.size(); ++k) {
-        if (k > 0 && matdat[k].Sorte == QStringLiteral("LEER"))
-            break;
-        if (matdat[k].Sorte == name)
-            return &matdat[k];
-    }
-    return nullptr;
-}
 
 // The material as the list's choice would leave it, with the values the position keeps: E for
 // every kind, σP, λ0 and Tetmajer's line where the position is a column (a beam or a pin keeps
@@ -44,7 +32,7 @@ const Unit1::Matrecord* Tabelleneintrag(const QString& name, const Unit1::TMatda
 Unit1::Matrecord Werkstoff(const Position& p, const Unit1::TMatdat& matdat)
 {
     const QString name = Unit1::kurz(p.werkstoff.name, 20);
-    const Unit1::Matrecord* eintrag = Tabelleneintrag(name, matdat);
+    const Unit1::Matrecord* eintrag = Materialeintrag(name, matdat);
     Unit1::Matrecord m = eintrag ? *eintrag : Unit1::Matrecord {};
     m.Sorte = name;
     m.E = p.werkstoff.E;
@@ -54,6 +42,8 @@ Unit1::Matrecord Werkstoff(const Position& p, const Unit1::TMatdat& matdat)
         m.Tetmaier1 = p.werkstoff.tetmajer_a;
         m.Tetmaier2 = p.werkstoff.tetmajer_b;
     }
+    if (p.werkstoff.fy > 0) // the position's fy holds over the table's
+        m.fy = p.werkstoff.fy;
     return m;
 }
 
@@ -87,16 +77,40 @@ Querschnittswerte::Gewaehltes_Profil Querschnitt(const Position& p, const Unit1:
         // column's position may keep no W, which it does not read.
         if ((eigen.W == 0 || gewaehlt.W == eigen.W) && gewaehlt.I == eigen.I && gewaehlt.A == eigen.A) {
             gewaehlt.Masse = eigen.masse;
+            if (!eigen.knicklinie.isEmpty()) // the position's curve holds over the library's
+                (achse == Unit1::TProfilachse::Imax ? gewaehlt.Bibliotheksprofil.Knicklinie_max
+                                                    : gewaehlt.Bibliotheksprofil.Knicklinie_min)
+                    = eigen.knicklinie;
             return gewaehlt;
         }
     }
     const QString art = eintrag ? eintrag->Art : QStringLiteral("Eigenes Profil");
-    Eigener = EigenerQuerschnitt {Unit1::kurz(eigen.name, 15), eigen.W, eigen.A, eigen.ausrichtung};
+    Eigener = EigenerQuerschnitt {Unit1::kurz(eigen.name, 15), eigen.W, eigen.A, eigen.ausrichtung, eigen.knicklinie};
     return {eigen.W, eigen.I, eigen.A, eigen.masse, art, Unit1::kurz(eigen.name, 15), Unit1::TProfilachse::Keine, {}};
 }
 
 // Bending and the general beam judge a deflection limit.
 bool biegt(const Position& p) { return p.art == Art::Biegung || p.art == Art::Traeger; }
+
+// The classic dialogs with one load judge it as an action.
+bool hatEinwirkung(const Position& p) { return p.art == Art::Biegung || p.art == Art::Knickung; }
+
+// The section of its own that a position put into the state, while it is the chosen one.
+const EigenerQuerschnitt* eigenerGewaehlt()
+{
+    using namespace Unit1;
+    return Eigener && Profilachse == TProfilachse::Keine && Eigener->name == ProfilName && Eigener->W == W && Eigener->A == A
+        ? &*Eigener
+        : nullptr;
+}
+
+// fy and kind of the material a dialog computes with.
+Eurocode::Werkstoff ecWerkstoff(const Unit1::Matrecord* werkstoff)
+{
+    if (!werkstoff)
+        werkstoff = Positionswerkstoff ? &*Positionswerkstoff : Materialeintrag(Unit1::Sorte);
+    return {Unit1::Sorte, werkstoff ? werkstoff->Art : QString(), werkstoff ? werkstoff->fy : 0.0};
+}
 
 void Ergebnisse_Loeschen()
 {
@@ -130,6 +144,10 @@ void einsetzen(const Position& p, const Unit1::TMatdat& matdat, const Unit1::TPr
     Sk_gewuenscht = p.sicherheit;
     if (biegt(p))
         Nachweis::Durchbiegungsgrenze = p.grenze;
+    if (hatEinwirkung(p)) {
+        Last_Staendig = p.einwirkung == Traegerrechnung::Einwirkung::Staendig;
+        Last_Kategorie = p.kategorie;
+    }
     Ergebnisse_Loeschen();
 }
 
@@ -167,10 +185,20 @@ Position aufnehmen(const Position& eingaben, const Unit1::Matrecord* werkstoff)
     p.profil = {};
     if (p.mitProfil)
         p.profil = {ProfilName, W, I, A, Masse, Profilachse == TProfilachse::Imin ? Ausrichtung::Quer : Ausrichtung::Optimal};
-    if (p.mitProfil && Profilachse == TProfilachse::Keine && Eigener && Eigener->name == ProfilName && Eigener->W == W
-        && Eigener->A == A)
-        p.profil.ausrichtung = Eigener->ausrichtung;
+    if (p.mitProfil) {
+        if (const EigenerQuerschnitt* eigen = eigenerGewaehlt())
+            p.profil.ausrichtung = eigen->ausrichtung;
+        p.profil.knicklinie = Knicklinie();
+    }
+    if (p.art != Art::Scherung)
+        p.werkstoff.fy = ecWerkstoff(werkstoff).fy;
     p.grenze = biegt(p) ? Nachweis::Durchbiegungsgrenze : 0;
+    p.einwirkung = Traegerrechnung::Einwirkung::Veraenderlich;
+    p.kategorie = QStringLiteral("A");
+    if (hatEinwirkung(p)) {
+        p.einwirkung = Last_Staendig ? Traegerrechnung::Einwirkung::Staendig : Traegerrechnung::Einwirkung::Veraenderlich;
+        p.kategorie = Last_Kategorie;
+    }
     return p;
 }
 
@@ -188,6 +216,72 @@ Knickrechnung::Aufgabe Knickaufgabe(const Unit1::Matrecord* werkstoff)
         a.Tetmaier1 = werkstoff->Tetmaier1;
         a.Tetmaier2 = werkstoff->Tetmaier2;
     }
+    return a;
+}
+
+const Unit1::Matrecord* Materialeintrag(const QString& name, const Unit1::TMatdat& matdat)
+{
+    for (std::size_t k = 0; k < matdat.size(); ++k) {
+        if (k > 0 && matdat[k].Sorte == QStringLiteral("LEER"))
+            break;
+        if (matdat[k].Sorte == name)
+            return &matdat[k];
+    }
+    return nullptr;
+}
+
+QString Knicklinie()
+{
+    using namespace Unit1;
+    switch (Profilachse) {
+    case TProfilachse::Imax:
+        return Bibliotheksprofil.Knicklinie_max;
+    case TProfilachse::Imin:
+        return Bibliotheksprofil.Knicklinie_min;
+    case TProfilachse::Keine:
+        break;
+    }
+    const EigenerQuerschnitt* eigen = eigenerGewaehlt();
+    return eigen ? eigen->knicklinie : QString();
+}
+
+Eurocode::Last Eurocode_Last(bool staendig, const QString& kategorie, const std::vector<Eurocode::Kategorie>& kategorien)
+{
+    Eurocode::Last l;
+    l.einwirkung = staendig ? Traegerrechnung::Einwirkung::Staendig : Traegerrechnung::Einwirkung::Veraenderlich;
+    l.kategorie = Eurocode::Kategorie_Finden(kategorien, kategorie).value_or(Eurocode::Kategorie {kategorie});
+    return l;
+}
+
+Eurocode::Knickaufgabe Eurocode_Knickaufgabe(
+    const Unit1::Matrecord* werkstoff, const std::vector<Eurocode::Kategorie>& kategorien)
+{
+    using namespace Unit1;
+    Eurocode::Knickaufgabe a;
+    a.fall = Akt_Belastungsfall;
+    a.F = F;
+    a.L = L;
+    a.E = E;
+    a.I = I;
+    a.A = A;
+    a.last = Eurocode_Last(Last_Staendig, Last_Kategorie, kategorien);
+    a.werkstoff = ecWerkstoff(werkstoff);
+    a.knicklinie = Knicklinie();
+    return a;
+}
+
+Eurocode::Biegeaufgabe Eurocode_Biegeaufgabe(
+    const Unit1::Matrecord* werkstoff, bool eigengewicht, const std::vector<Eurocode::Kategorie>& kategorien)
+{
+    using namespace Unit1;
+    Eurocode::Biegeaufgabe a;
+    a.fall = Akt_Belastungsfall;
+    a.e = {F, L, Abstand_a, E, I};
+    a.Masse = Masse;
+    a.eigengewicht = eigengewicht;
+    a.W = W;
+    a.last = Eurocode_Last(Last_Staendig, Last_Kategorie, kategorien);
+    a.werkstoff = ecWerkstoff(werkstoff);
     return a;
 }
 

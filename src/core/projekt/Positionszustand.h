@@ -4,7 +4,9 @@
 // report and the position's own calculation give the same numbers; and a position taken from
 // the state and a dialog's own inputs.
 #include "core/app/Unit1.h"
+#include "core/calc/Eurocode.h"
 #include "core/calc/Knickrechnung.h"
+#include "core/data/U_Einwirkungen.h"
 #include "core/projekt/Projekt.h"
 
 #include <optional>
@@ -36,13 +38,35 @@ void Werkstoff_Zuruecksetzen(const std::optional<Unit1::Matrecord>& werkstoff);
 
 // `eingaben` (number, title, kind, case and the dialog's own inputs: load, lengths, x, σzul,
 // desired safety, self-weight) completed from the shared state as the dialog computes with it:
-// the material with the values of `werkstoff` (see Werkstoffeintrag) for buckling, the profile
-// with its orientation, and for bending the deflection limit.
+// the material with its fy and, for buckling, the values of `werkstoff` (see Werkstoffeintrag),
+// the profile with its orientation and buckling curve, for bending the deflection limit, and
+// for bending and buckling the action of the load.
 Projekt::Position aufnehmen(const Projekt::Position& eingaben, const Unit1::Matrecord* werkstoff);
 
 // The buckling task from the shared state: case, section, material with σP and Tetmajer's line
 // from `werkstoff` (none: without them); the typed inputs F, L and the desired safety are added
 // by the calculation that reads them.
 Knickrechnung::Aufgabe Knickaufgabe(const Unit1::Matrecord* werkstoff);
+
+// The material table's entry of that name as the material list shows the table, or none.
+const Unit1::Matrecord* Materialeintrag(const QString& name, const Unit1::TMatdat& matdat = Unit1::Matdat);
+
+// The buckling curve of the chosen section about the axis it was taken with: the library
+// profile's, or the one a position gave its section of its own; empty for none.
+QString Knicklinie();
+
+// The checks with partial factors from the shared state, with the inputs the dialog's classic
+// check reads: the case, F, L (and a), the section about the axis it was taken with and its
+// buckling curve, the action of the load (Unit1::Last_Staendig, Last_Kategorie with its factors
+// from `kategorien`), fy and kind of `werkstoff` (see Werkstoffeintrag; none: the table entry of
+// the chosen material's name).
+Eurocode::Knickaufgabe Eurocode_Knickaufgabe(
+    const Unit1::Matrecord* werkstoff, const std::vector<Eurocode::Kategorie>& kategorien = U_Einwirkungen::Kategorien);
+Eurocode::Biegeaufgabe Eurocode_Biegeaufgabe(const Unit1::Matrecord* werkstoff, bool eigengewicht,
+    const std::vector<Eurocode::Kategorie>& kategorien = U_Einwirkungen::Kategorien);
+
+// The action of a classic load with its category's factors from `kategorien`; an unknown
+// category keeps its key and no factors, which the check names.
+Eurocode::Last Eurocode_Last(bool staendig, const QString& kategorie, const std::vector<Eurocode::Kategorie>& kategorien);
 
 } // namespace Positionszustand

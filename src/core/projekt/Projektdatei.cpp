@@ -1,6 +1,7 @@
 #include "core/projekt/Projektdatei.h"
 
 #include "core/calc/Biegeformeln.h"
+#include "core/calc/Eurocode.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Textdatei.h"
 
@@ -171,6 +172,8 @@ Werkstoff werkstoff(const Feldleser& position, bool knickung)
     Werkstoff w;
     w.name = f->text(QStringLiteral("name"));
     w.E = f->positiv(QStringLiteral("E"));
+    if (const auto fy = f->zahlOffen(QStringLiteral("fy")))
+        w.fy = f->ueber0(QStringLiteral("fy"), *fy);
     if (knickung) {
         w.sigma_p = f->nichtNegativ(QStringLiteral("sigma_p"));
         w.lambda_0 = f->nichtNegativ(QStringLiteral("lambda_0"));
@@ -193,6 +196,9 @@ void profil(const Feldleser& position, Position& p)
     pr.I = f->nichtNegativ(QStringLiteral("I"));
     pr.A = f->nichtNegativ(QStringLiteral("A"));
     pr.masse = f->nichtNegativ(QStringLiteral("masse"));
+    pr.knicklinie = f->text(QStringLiteral("knicklinie"));
+    if (!pr.knicklinie.isEmpty() && !Eurocode::Imperfektionsbeiwert(pr.knicklinie))
+        f->fehler(QStringLiteral("knicklinie"), QStringLiteral("muss „a0“, „a“, „b“, „c“ oder „d“ sein"));
     const QString ausrichtung = f->text(QStringLiteral("ausrichtung"));
     // Without one, a column stands about its weak axis, as the buckling dialog chooses it.
     if (ausrichtung == QStringLiteral("quer") || (ausrichtung.isEmpty() && p.art == Art::Knickung))
@@ -214,23 +220,6 @@ void eigengewichtUndGrenze(const Feldleser& f, Position& p)
     if (p.eigengewicht && !(p.mitProfil && p.profil.masse > 0))
         f.fehler(QStringLiteral("eigengewicht"), QStringLiteral("verlangt ein Profil mit einer Masse über 0 (profil.masse)"));
     p.grenze = f.hat(QStringLiteral("grenze")) ? f.ganzzahl(QStringLiteral("grenze"), 0, 100000) : 0;
-}
-
-void biegung(const Feldleser& f, Position& p)
-{
-    p.fall = f.ganzzahl(QStringLiteral("fall"), 1, 13);
-    p.last = f.zahl(QStringLiteral("last"));
-    p.laenge = f.positiv(QStringLiteral("laenge"));
-    if (Biegeformeln::hatAbstand(p.fall)) {
-        p.abstand = f.zahl(QStringLiteral("abstand"));
-        if (p.abstand < 0)
-            f.fehler(QStringLiteral("abstand"), QStringLiteral("darf nicht negativ sein"));
-    }
-    p.x = f.nichtNegativ(QStringLiteral("x"));
-    p.sigma_zul = f.positiv(QStringLiteral("sigma_zul"));
-    p.werkstoff = werkstoff(f, false);
-    profil(f, p);
-    eigengewichtUndGrenze(f, p);
 }
 
 // --- The general beam ---------------------------------------------------------------------------
@@ -299,16 +288,36 @@ Lastart lastart(const Feldleser& f)
             : QStringLiteral("unbekannte Lastart „%1“ (bekannt sind einzellast, streckenlast, trapezlast und moment)").arg(art));
 }
 
-Einwirkung einwirkung(const Feldleser& f)
+// The action "G" or "Q"; a load of the general beam must say it, a classic load is "Q" without.
+Einwirkung einwirkung(const Feldleser& f, std::optional<Einwirkung> ohne = std::nullopt)
 {
     const QString e = f.text(QStringLiteral("einwirkung"));
     if (e == QStringLiteral("G"))
         return Einwirkung::Staendig;
     if (e == QStringLiteral("Q"))
         return Einwirkung::Veraenderlich;
+    if (e.isEmpty() && ohne)
+        return *ohne;
     f.fehler(QStringLiteral("einwirkung"),
         e.isEmpty() ? QStringLiteral("fehlt") : QStringLiteral("muss „G“ (ständig) oder „Q“ (veränderlich) sein"));
 }
+
+const QStringList Kategorieschluessel = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
+    QStringLiteral("E"), QStringLiteral("Schnee"), QStringLiteral("Wind")};
+
+// The category of a variable action; "A" without.
+QString kategorie(const Feldleser& f)
+{
+    const QString k = f.text(QStringLiteral("kategorie"));
+    if (k.isEmpty())
+        return QStringLiteral("A");
+    if (!Kategorieschluessel.contains(k))
+        f.fehler(QStringLiteral("kategorie"),
+            QStringLiteral("unbekannte Kategorie „%1“ (bekannt sind %2)").arg(k, Kategorieschluessel.join(QStringLiteral(", "))));
+    return k;
+}
+
+QString einwirkungSchluessel(Einwirkung e) { return e == Einwirkung::Staendig ? QStringLiteral("G") : QStringLiteral("Q"); }
 
 // A load with the fields of its kind; those of other kinds are not read.
 Last last(const Feldleser& f)
@@ -316,6 +325,7 @@ Last last(const Feldleser& f)
     Last l;
     l.art = lastart(f);
     l.einwirkung = einwirkung(f);
+    l.kategorie = kategorie(f);
     switch (l.art) {
     case Lastart::Einzellast:
         l.F = f.zahl(QStringLiteral("F"));
@@ -400,6 +410,31 @@ void traeger(const Feldleser& f, Position& p)
     traegerPruefen(f, p);
 }
 
+// The classic load as an action: "einwirkung" and "kategorie", Q of category A without.
+void lastAlsEinwirkung(const Feldleser& f, Position& p)
+{
+    p.einwirkung = einwirkung(f, Einwirkung::Veraenderlich);
+    p.kategorie = kategorie(f);
+}
+
+void biegung(const Feldleser& f, Position& p)
+{
+    p.fall = f.ganzzahl(QStringLiteral("fall"), 1, 13);
+    p.last = f.zahl(QStringLiteral("last"));
+    p.laenge = f.positiv(QStringLiteral("laenge"));
+    if (Biegeformeln::hatAbstand(p.fall)) {
+        p.abstand = f.zahl(QStringLiteral("abstand"));
+        if (p.abstand < 0)
+            f.fehler(QStringLiteral("abstand"), QStringLiteral("darf nicht negativ sein"));
+    }
+    p.x = f.nichtNegativ(QStringLiteral("x"));
+    p.sigma_zul = f.positiv(QStringLiteral("sigma_zul"));
+    p.werkstoff = werkstoff(f, false);
+    profil(f, p);
+    eigengewichtUndGrenze(f, p);
+    lastAlsEinwirkung(f, p);
+}
+
 void knickung(const Feldleser& f, Position& p)
 {
     p.fall = f.ganzzahl(QStringLiteral("fall"), 1, 4);
@@ -408,6 +443,7 @@ void knickung(const Feldleser& f, Position& p)
     p.sicherheit = f.positiv(QStringLiteral("sicherheit"));
     p.werkstoff = werkstoff(f, true);
     profil(f, p);
+    lastAlsEinwirkung(f, p);
 }
 
 void scherung(const Feldleser& f, Position& p)
@@ -485,21 +521,26 @@ QJsonObject werkstoffJson(const Position& p)
         o.insert(QStringLiteral("tetmajer_a"), w.tetmajer_a);
         o.insert(QStringLiteral("tetmajer_b"), w.tetmajer_b);
     }
+    if (w.fy > 0)
+        o.insert(QStringLiteral("fy"), w.fy);
     return o;
 }
 
 QJsonObject profilJson(const Profil& pr)
 {
-    return {{QStringLiteral("name"), pr.name}, {QStringLiteral("W"), pr.W}, {QStringLiteral("I"), pr.I},
+    QJsonObject o {{QStringLiteral("name"), pr.name}, {QStringLiteral("W"), pr.W}, {QStringLiteral("I"), pr.I},
         {QStringLiteral("A"), pr.A}, {QStringLiteral("masse"), pr.masse},
         {QStringLiteral("ausrichtung"),
             pr.ausrichtung == Ausrichtung::Quer ? QStringLiteral("quer") : QStringLiteral("optimal")}};
+    if (!pr.knicklinie.isEmpty())
+        o.insert(QStringLiteral("knicklinie"), pr.knicklinie);
+    return o;
 }
 
 QJsonObject lastJson(const Last& l)
 {
     QJsonObject o {{QStringLiteral("art"), lastartSchluessel(l.art)},
-        {QStringLiteral("einwirkung"), l.einwirkung == Einwirkung::Staendig ? QStringLiteral("G") : QStringLiteral("Q")}};
+        {QStringLiteral("einwirkung"), einwirkungSchluessel(l.einwirkung)}, {QStringLiteral("kategorie"), l.kategorie}};
     switch (l.art) {
     case Lastart::Einzellast:
         o.insert(QStringLiteral("F"), l.F);
@@ -539,6 +580,12 @@ void traegerJson(const Traeger& t, QJsonObject& o)
     o.insert(Lasten, lasten);
 }
 
+void einwirkungJson(const Position& p, QJsonObject& o)
+{
+    o.insert(QStringLiteral("einwirkung"), einwirkungSchluessel(p.einwirkung));
+    o.insert(QStringLiteral("kategorie"), p.kategorie);
+}
+
 QJsonObject positionJson(const Position& p)
 {
     QJsonObject o {
@@ -555,12 +602,14 @@ QJsonObject positionJson(const Position& p)
         o.insert(QStringLiteral("eigengewicht"), p.eigengewicht);
         o.insert(QStringLiteral("grenze"), p.grenze);
         o.insert(QStringLiteral("werkstoff"), werkstoffJson(p));
+        einwirkungJson(p, o);
         break;
     case Art::Knickung:
         o.insert(QStringLiteral("fall"), p.fall);
         o.insert(QStringLiteral("laenge"), p.laenge);
         o.insert(QStringLiteral("sicherheit"), p.sicherheit);
         o.insert(QStringLiteral("werkstoff"), werkstoffJson(p));
+        einwirkungJson(p, o);
         break;
     case Art::Scherung:
         o.insert(QStringLiteral("sigma_zul"), p.sigma_zul);
