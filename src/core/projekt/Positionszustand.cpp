@@ -1,6 +1,7 @@
 #include "core/projekt/Positionszustand.h"
 
 #include "core/calc/Nachweis.h"
+#include "core/data/U_Einwirkungen.h"
 #include "core/projekt/Profilabgleich.h"
 #include "core/sections/Querschnittswerte.h"
 
@@ -130,6 +131,8 @@ void einsetzen(const Position& p, const Unit1::TMatdat& matdat, const Unit1::TPr
     Sk_gewuenscht = p.sicherheit;
     if (biegt(p))
         Nachweis::Durchbiegungsgrenze = p.grenze;
+    Last_Staendig = p.einwirkung == Traegerrechnung::Einwirkung::Staendig;
+    Last_Kategorie = p.kategorie;
     Ergebnisse_Loeschen();
 }
 
@@ -171,6 +174,8 @@ Position aufnehmen(const Position& eingaben, const Unit1::Matrecord* werkstoff)
         && Eigener->A == A)
         p.profil.ausrichtung = Eigener->ausrichtung;
     p.grenze = biegt(p) ? Nachweis::Durchbiegungsgrenze : 0;
+    p.einwirkung = Last_Staendig ? Traegerrechnung::Einwirkung::Staendig : Traegerrechnung::Einwirkung::Veraenderlich;
+    p.kategorie = Last_Kategorie;
     return p;
 }
 
@@ -188,6 +193,77 @@ Knickrechnung::Aufgabe Knickaufgabe(const Unit1::Matrecord* werkstoff)
         a.Tetmaier1 = werkstoff->Tetmaier1;
         a.Tetmaier2 = werkstoff->Tetmaier2;
     }
+    return a;
+}
+
+// --- The checks with partial factors from the shared state ---------------------------------
+
+namespace {
+
+Eurocode::Last Eurocode_Last()
+{
+    Eurocode::Last last;
+    if (Unit1::Last_Staendig) {
+        last.einwirkung = Eurocode::Einwirkung::Staendig;
+        return last;
+    }
+    last.kategorie = Eurocode::Kategorie_Finden(U_Einwirkungen::Kategorien, Unit1::Last_Kategorie)
+                         .value_or(Eurocode::Kategorie {Unit1::Last_Kategorie});
+    return last;
+}
+
+Eurocode::Werkstoff Eurocode_Werkstoff(const Unit1::Matrecord* werkstoff)
+{
+    Eurocode::Werkstoff w;
+    w.name = Unit1::Sorte;
+    if (werkstoff) {
+        w.art = werkstoff->Art;
+        w.fy = werkstoff->fy;
+    }
+    return w;
+}
+
+// The curve of the chosen library profile about the axis it was taken with; none otherwise.
+QString Knicklinie()
+{
+    switch (Unit1::Profilachse) {
+    case Unit1::TProfilachse::Imax:
+        return Unit1::Bibliotheksprofil.Knicklinie_max;
+    case Unit1::TProfilachse::Imin:
+        return Unit1::Bibliotheksprofil.Knicklinie_min;
+    case Unit1::TProfilachse::Keine:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+Eurocode::Knickaufgabe Eurocode_Knickaufgabe(const Unit1::Matrecord* werkstoff)
+{
+    Eurocode::Knickaufgabe a;
+    a.fall = Unit1::Akt_Belastungsfall;
+    a.F = Unit1::F;
+    a.L = Unit1::L;
+    a.E = Unit1::E;
+    a.I = Unit1::I;
+    a.A = Unit1::A;
+    a.last = Eurocode_Last();
+    a.werkstoff = Eurocode_Werkstoff(werkstoff);
+    a.knicklinie = Knicklinie();
+    return a;
+}
+
+Eurocode::Biegeaufgabe Eurocode_Biegeaufgabe(const Unit1::Matrecord* werkstoff)
+{
+    using namespace Unit1;
+    Eurocode::Biegeaufgabe a;
+    a.fall = Akt_Belastungsfall;
+    a.e = {F, L, Abstand_a, E, I};
+    a.Masse = Masse;
+    a.W = W;
+    a.last = Eurocode_Last();
+    a.werkstoff = Eurocode_Werkstoff(werkstoff);
     return a;
 }
 

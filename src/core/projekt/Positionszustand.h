@@ -4,6 +4,7 @@
 // report and the position's own calculation give the same numbers; and a position taken from
 // the state and a dialog's own inputs.
 #include "core/app/Unit1.h"
+#include "core/calc/Eurocode.h"
 #include "core/calc/Knickrechnung.h"
 #include "core/projekt/Projekt.h"
 
@@ -44,5 +45,17 @@ Projekt::Position aufnehmen(const Projekt::Position& eingaben, const Unit1::Matr
 // from `werkstoff` (none: without them); the typed inputs F, L and the desired safety are added
 // by the calculation that reads them.
 Knickrechnung::Aufgabe Knickaufgabe(const Unit1::Matrecord* werkstoff);
+
+// --- The checks with partial factors from the shared state ---------------------------------
+// The classic dialogs' one load as an action: permanent, or variable of the category of
+// Unit1::Last_Kategorie from U_Einwirkungen::Kategorien (a key the table lacks keeps only its
+// key, so that the check says which category has no factors); fy, kind and name of the material
+// from `werkstoff` (none: no fy); the section as chosen, with the buckling curve of the library
+// profile about the axis it was taken with (none for a section of its own). Case, F and L are
+// those of the shared state: the dialog stores the typed inputs before it checks.
+Eurocode::Knickaufgabe Eurocode_Knickaufgabe(const Unit1::Matrecord* werkstoff);
+// Bending of the shared case with the chosen profile's W and mass; the self-weight counts only
+// where the caller switches it on, as the dialog's box does.
+Eurocode::Biegeaufgabe Eurocode_Biegeaufgabe(const Unit1::Matrecord* werkstoff);
 
 } // namespace Positionszustand
