@@ -1,10 +1,11 @@
 // The verdicts, the self-weight and the profile finder. The self-weight is checked against the
 // test's own beam model with the two loads; the finder against a brute-force search written
 // here over the delivered library.
-#include "Lastfallmodelle.h"
 #include "Kernumgebung.h"
+#include "Lastfallmodelle.h"
 #include "core/calc/Biegeformeln.h"
 #include "core/calc/Biegerechnung.h"
+#include "core/calc/Eurocode.h"
 #include "core/calc/Nachweis.h"
 #include "core/calc/Profilsuche.h"
 #include "core/data/U_Profile.h"
@@ -334,6 +335,86 @@ private slots:
             QCOMPARE(k.name, leichteste[k.art].second);
             QCOMPARE(k.I, Unit1::Profildat[k.familie][k.nr].Imin);
         }
+    }
+
+    // The finder by the checks with partial factors finds the lightest profile that a
+    // brute-force walk of the checks over the delivered library finds.
+    void finderNachEurocode_data()
+    {
+        QTest::addColumn<bool>("knicken");
+        QTest::addColumn<int>("fall");
+        QTest::addColumn<double>("F");
+        QTest::addColumn<double>("L");
+        QTest::addColumn<bool>("staendig");
+        QTest::addColumn<bool>("eigengewicht");
+        QTest::newRow("Biegung Fall 1, Q") << false << 1 << 20000.0 << 3000.0 << false << false;
+        QTest::newRow("Biegung Fall 5, G mit Eigengewicht") << false << 5 << 8000.0 << 6000.0 << true << true;
+        QTest::newRow("Knicken Fall 1, Q") << true << 1 << 300000.0 << 3750.0 << false << false;
+        QTest::newRow("Knicken Fall 2, G") << true << 2 << 100000.0 << 2500.0 << true << false;
+    }
+    void finderNachEurocode()
+    {
+        QFETCH(bool, knicken);
+        QFETCH(int, fall);
+        QFETCH(double, F);
+        QFETCH(double, L);
+        QFETCH(bool, staendig);
+        QFETCH(bool, eigengewicht);
+        bibliothekLaden();
+        const double gamma = 7.85;
+        Eurocode::Last last;
+        if (staendig)
+            last.einwirkung = Eurocode::Einwirkung::Staendig;
+        else
+            last.kategorie = {QStringLiteral("A"), QStringLiteral("Q Kat. A"), QStringLiteral("Nutzlast A"), 0.7, 0.5, 0.3};
+        const Eurocode::Werkstoff stahl {QStringLiteral("S235"), QStringLiteral("Metall"), 235};
+        Eurocode::Knickaufgabe k;
+        k.fall = fall;
+        k.F = F;
+        k.L = L;
+        k.E = E;
+        k.last = last;
+        k.werkstoff = stahl;
+        Eurocode::Biegeaufgabe b;
+        b.fall = fall;
+        b.e = {F, L, 0, E, 0};
+        b.eigengewicht = eigengewicht;
+        b.last = last;
+        b.werkstoff = stahl;
+        const auto gefunden = knicken
+            ? Profilsuche::Eurocode_Knickung(Unit1::Profildat, k, gamma, false).leichteste()
+            : Profilsuche::Eurocode_Biegung(Unit1::Profildat, b, Profilsuche::Ausrichtung::Optimal, gamma, false).leichteste();
+
+        // Brute force: every profile, checked with the values of its record.
+        double leichteste = 0;
+        QString name;
+        for (const Unit1::TProfildat& familie : Unit1::Profildat)
+            for (const Unit1::TProfilrecord& p : familie) {
+                if (p.Art == QStringLiteral("LEER") || p.Art.isEmpty())
+                    break;
+                const double masse = p.A * gamma / 1000.0;
+                Eurocode::Urteil u;
+                if (knicken) {
+                    Eurocode::Knickaufgabe a = k;
+                    a.I = p.Imin;
+                    a.A = p.A;
+                    a.knicklinie = p.Knicklinie_min;
+                    u = Eurocode::Knicken(a).urteil;
+                } else {
+                    Eurocode::Biegeaufgabe a = b;
+                    a.W = p.Wmax;
+                    a.Masse = masse;
+                    u = Eurocode::Biegung(a).urteil;
+                }
+                if (u.moeglich && u.erfuellt && (name.isEmpty() || masse < leichteste)) {
+                    leichteste = masse;
+                    name = p.Name;
+                }
+            }
+        QVERIFY(!name.isEmpty());
+        QVERIFY(!gefunden.empty());
+        QVERIFY(nahe(gefunden.front().Masse, leichteste, 1e-9));
+        QVERIFY(gefunden.front().Ausnutzung <= 1.0);
     }
 
 private:

@@ -311,4 +311,32 @@ Ergebnis Knickung(const TProfilbibliothek& bibliothek, const Knickaufgabe& aufga
     return suchen(bibliothek, Ausrichtung::Quer, aufgabe.Gamma, alle, [&](Kandidat& k) { return Knickung_haelt(aufgabe, k); });
 }
 
+Ergebnis Eurocode_Biegung(
+    const TProfilbibliothek& bibliothek, const Eurocode::Biegeaufgabe& aufgabe, Ausrichtung ausrichtung, double Gamma, bool alle)
+{
+    return suchen(bibliothek, ausrichtung, Gamma, alle, [&](Kandidat& k) {
+        Eurocode::Biegeaufgabe a = aufgabe;
+        a.W = k.W;
+        a.Masse = k.Masse;
+        a.e.I = k.I;
+        const Eurocode::Urteil u = Eurocode::Biegung(a).urteil;
+        k.Ausnutzung = u.eta;
+        return u.moeglich && u.erfuellt;
+    });
+}
+
+Ergebnis Eurocode_Knickung(const TProfilbibliothek& bibliothek, const Eurocode::Knickaufgabe& aufgabe, double Gamma, bool alle)
+{
+    // A column buckles about its minor axis: the orientation across gives Imin and its curve.
+    return suchen(bibliothek, Ausrichtung::Quer, Gamma, alle, [&](Kandidat& k) {
+        Eurocode::Knickaufgabe a = aufgabe;
+        a.I = k.I;
+        a.A = k.A;
+        a.knicklinie = bibliothek[k.familie][k.nr].Knicklinie_min;
+        const Eurocode::Urteil u = Eurocode::Knicken(a).urteil;
+        k.Ausnutzung = u.eta;
+        return u.moeglich && u.erfuellt;
+    });
+}
+
 } // namespace Profilsuche

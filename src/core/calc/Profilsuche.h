@@ -7,6 +7,7 @@
 // desired one. The search walks the library as the profile selection lists it.
 #include "core/app/Unit1.h"
 #include "core/calc/Biegerechnung.h"
+#include "core/calc/Eurocode.h"
 #include "core/calc/Knickrechnung.h"
 
 #include <QString>
@@ -67,6 +68,16 @@ QString Ablehnung(const Knickaufgabe& aufgabe);
 // stops at it).
 Ergebnis Biegung(const Unit1::TProfilbibliothek& bibliothek, const Biegeaufgabe& aufgabe, bool alle);
 Ergebnis Knickung(const Unit1::TProfilbibliothek& bibliothek, const Knickaufgabe& aufgabe, bool alle);
+
+// The same search by the checks with partial factors ("nach DIN EN 1993-1-1"): a profile holds
+// where its check is possible and η ≤ 1; Ausnutzung is η. Bending: M Ed ≤ M c,Rd with the
+// candidate's own W (in `ausrichtung`) and, where `aufgabe.eigengewicht`, its own weight.
+// Buckling: N Ed ≤ χ · A · fy / γM1 about the minor axis, with the candidate's Imin, A and its
+// family's curve for that axis. The task's W, I, A, Masse and curve are those of the candidates.
+Ergebnis Eurocode_Biegung(const Unit1::TProfilbibliothek& bibliothek, const Eurocode::Biegeaufgabe& aufgabe,
+    Ausrichtung ausrichtung, double Gamma, bool alle);
+Ergebnis Eurocode_Knickung(
+    const Unit1::TProfilbibliothek& bibliothek, const Eurocode::Knickaufgabe& aufgabe, double Gamma, bool alle);
 
 // The check of one candidate (W, I, A, Masse filled in): true when it holds; false too when it
 // cannot be computed. Fills in the candidate's results.

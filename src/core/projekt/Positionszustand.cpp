@@ -1,6 +1,7 @@
 #include "core/projekt/Positionszustand.h"
 
 #include "core/calc/Nachweis.h"
+#include "core/data/U_Einwirkungen.h"
 #include "core/projekt/Profilabgleich.h"
 #include "core/sections/Querschnittswerte.h"
 

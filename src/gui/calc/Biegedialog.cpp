@@ -55,13 +55,19 @@ QFrame* Durchbiegungspanel_Bauen(QWidget* dialog, Felder& f, const QString& eMod
 
 QFrame* Nachweispanel_Bauen(QWidget* dialog, Felder& f, int x, int y, int breite)
 {
-    QFrame* p = Bausteine::panel(dialog, QStringLiteral("Panel4"), x, y, breite, 100);
+    QFrame* p = Bausteine::panel(dialog, QStringLiteral("Panel4"), x, y, breite, Nachweishoehe);
     f.ChB_Eigengewicht = new QCheckBox(QStringLiteral("Eigengewicht berücksichtigen"), p);
     f.ChB_Eigengewicht->setObjectName(QStringLiteral("ChB_Eigengewicht"));
     f.ChB_Eigengewicht->setGeometry(10, 6, 320, 26);
     f.L_Eigengewicht = Bausteine::wertlabel(p, QStringLiteral("L_Eigengewicht"), QString(), 340, 6, 220, 26);
-    f.L_Nachweis_W = Nachweiszeile::Bauen(p, QStringLiteral("L_Nachweis_W"), 10, 38, breite - 20, 26);
-    f.L_Nachweis_f = Nachweiszeile::Bauen(p, QStringLiteral("L_Nachweis_f"), 10, 68, breite - 20, 26);
+    // A new action judges the section modulus shown again.
+    f.einwirkung = Nachweiszeile::Einwirkungswahl_Bauen(p, 10, 38, breite - 20, [dialog, felder = &f] {
+        if (!felder->L_Nachweis_W->text().isEmpty())
+            W_Nachweis_Zeigen(dialog, *felder);
+    });
+    f.L_Nachweis_W = Nachweiszeile::Bauen(p, QStringLiteral("L_Nachweis_W"), 10, 72, breite - 20, 26);
+    f.L_Nachweis_f = Nachweiszeile::Bauen(p, QStringLiteral("L_Nachweis_f"), 10, 102, breite - 20, 26);
+    f.L_Eurocode = Nachweiszeile::Bauen(p, QStringLiteral("L_Eurocode"), 10, 132, breite - 20, 40);
     return p;
 }
 
@@ -143,6 +149,8 @@ void Eingaben_Auffrischen(const Felder& f)
     Rechendialog::Feld_Auffrischen(f.E_I, Unit1::I);
     Eigengewicht_Auffrischen(f);
     Nachweiszeile::Grenzenwahl_Auffrischen(f.CB_Grenze);
+    if (Nachweiszeile::Einwirkungswahl_Auffrischen(f.einwirkung)) // judged with another action
+        Nachweiszeile::Leeren(f.L_Eurocode);
 }
 
 void Ergebnisse_Nullen(QWidget* dialog, const Felder& f)
@@ -158,16 +166,38 @@ void Ergebnisse_Nullen(QWidget* dialog, const Felder& f)
     U_verlauf::Leeren(U_verlauf::Art::Biegung, dialog);
 }
 
-void W_Nachweis_Zeigen(const Felder& f)
+namespace {
+
+// The check with partial factors of the shared inputs, with its steps under their own heading.
+void Eurocode_Rechnen(QWidget* dialog, const Felder& f)
+{
+    U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Biegung, dialog, Nachweiszeile::Eurocodeteil);
+    const Eurocode::Biegeaufgabe a = Positionszustand::Eurocode_Biegeaufgabe(Rechendialog::Gewaehlter_Werkstoff(), mitEigengewicht(f));
+    if (a.eigengewicht)
+        aufnahme.eigengewicht = Biegerechnung::Eigengewicht(Unit1::Masse);
+    Nachweiszeile::Eurocode_Zeigen(f.L_Eurocode, Eurocode::Biegung(a).urteil);
+    aufnahme.gelungen = true; // a check that is not possible says so in its steps
+}
+
+void Nachweise_Protokollieren(const Felder& f)
+{
+    U_verlauf::Nachweise_Zeigen(U_verlauf::Art::Biegung, {f.L_Nachweis_W, f.L_Nachweis_f, f.L_Eurocode});
+}
+
+} // namespace
+
+void W_Nachweis_Zeigen(QWidget* dialog, const Felder& f)
 {
     Nachweiszeile::Zeigen(f.L_Nachweis_W, Nachweis::Biegung(Unit1::Werf, Unit1::W));
-    U_verlauf::Nachweise_Zeigen(U_verlauf::Art::Biegung, {f.L_Nachweis_W, f.L_Nachweis_f});
+    Eurocode_Rechnen(dialog, f);
+    Nachweise_Protokollieren(f);
     f.B_Passendes_Profil->setEnabled(true);
 }
 
 void Nachweise_Leeren(const Felder& f)
 {
     Nachweiszeile::Leeren(f.L_Nachweis_W);
+    Nachweiszeile::Leeren(f.L_Eurocode);
     f_Nachweis_Leeren(f);
     f.B_Passendes_Profil->setEnabled(false);
 }
@@ -200,7 +230,7 @@ void Durchbiegung_Anzeigen(const Felder& f)
     f.L_f->setText(Biegerechnung::Durchbiegung_Text(Unit1::fd, 4));
     f.L_L_durch_f->setText(fixiert(Biegerechnung::L_durch_f(Unit1::L, Unit1::fd), 2));
     Nachweiszeile::Zeigen(f.L_Nachweis_f, Nachweis::Durchbiegung(Unit1::L, Unit1::fd, Nachweis::Durchbiegungsgrenze));
-    U_verlauf::Nachweise_Zeigen(U_verlauf::Art::Biegung, {f.L_Nachweis_W, f.L_Nachweis_f});
+    Nachweise_Protokollieren(f);
 }
 
 void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f)
@@ -227,7 +257,10 @@ std::optional<Zusatzseiten::Inhalt> Berichtsseiten(const Felder& f, QWidget* dia
         return z;
     // What the last calculation included, not what the box shows now.
     const double g = U_verlauf::stand(U_verlauf::Art::Biegung).biegung.eigengewicht;
-    Nachweiszeile::Protokollieren(z->protokoll, {Nachweiszeile::Eigengewicht(g)}, {f.L_Nachweis_W, f.L_Nachweis_f});
+    QStringList zeilen {f.L_Nachweis_W->text(), f.L_Nachweis_f->text(), f.L_Eurocode->text()};
+    if (!f.L_Eurocode->text().isEmpty())
+        zeilen.append(Nachweiszeile::Elastischer_Widerstand);
+    Nachweiszeile::Protokollieren(z->protokoll, {Nachweiszeile::Eigengewicht(g)}, zeilen);
     return z;
 }
 

@@ -4,6 +4,7 @@
 // and the profile selection; the self-weight switch, the verdicts and the profile finder.
 #include "core/calc/Biegerechnung.h"
 #include "core/projekt/Projekt.h"
+#include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/Rechendialog.h"
 #include "gui/report/Zusatzseiten.h"
 
@@ -43,13 +44,17 @@ struct Felder {
     QComboBox* CB_Grenze = nullptr;
     QLabel* L_Nachweis_W = nullptr;
     QLabel* L_Nachweis_f = nullptr;
+    // The load's action and the verdict with partial factors it reads.
+    Nachweiszeile::Einwirkungswahl einwirkung;
+    QLabel* L_Eurocode = nullptr;
     QPushButton* B_Passendes_Profil = nullptr;
     QLabel* L_Fehler = nullptr; // why the last calculation failed, under both panels
     Rechendialog::Rechenstand* stand = nullptr; // the dialog's: taken after each calculation
 };
 
 // The bending dialogs are taller than the other calculation dialogs by the strip of verdicts.
-inline constexpr int Hoehe = 619 + 108;
+inline constexpr int Nachweishoehe = 178;
+inline constexpr int Hoehe = 619 + 8 + Nachweishoehe;
 
 // Values that must be above 0 for a calculation, with the names the failure line gives them.
 using Laengen = QList<std::pair<QString, double>>;
@@ -57,8 +62,8 @@ using Laengen = QList<std::pair<QString, double>>;
 // The deflection panel (Panel2) with its heading, E, I, deflection, L/f and its button.
 QFrame* Durchbiegungspanel_Bauen(QWidget* dialog, Felder& f, const QString& eModulText, int x, int y, int breite, int hoehe);
 
-// The strip under the failure line (Panel4): the self-weight check box with its
-// line load and the verdict lines of bending and deflection.
+// The strip under the failure line (Panel4): the self-weight check box with its line load, the
+// load's action, the verdict lines of bending and deflection and that with partial factors.
 QFrame* Nachweispanel_Bauen(QWidget* dialog, Felder& f, int x, int y, int breite);
 
 // The two calculations of a bending dialog, as the steps are headed in the "Rechenweg".
@@ -89,8 +94,9 @@ Biegerechnung::Aufgabe Aufgabe(const Felder& f, int fall);
 void Ergebnisse_Nullen(QWidget* dialog, const Felder& f);
 // L_Werf and L_Wxerf from the shared values (fixed 7/2).
 void W_Anzeigen(const Felder& f);
-// After a section-modulus calculation: the bending verdict; the finder can start.
-void W_Nachweis_Zeigen(const Felder& f);
+// After a section-modulus calculation: the bending verdicts, classic and with partial factors
+// (whose steps follow the classic ones); the finder can start.
+void W_Nachweis_Zeigen(QWidget* dialog, const Felder& f);
 // A changed input: no verdicts, no finder until W erf. is computed again.
 void Nachweise_Leeren(const Felder& f);
 void f_Nachweis_Leeren(const Felder& f);

@@ -1,5 +1,7 @@
 #include "gui/calc/Nachweiszeile.h"
 
+#include "core/app/Unit1.h"
+#include "core/data/U_Einwirkungen.h"
 #include "core/platform/Zahlen.h"
 #include "core/report/Berichtsinhalt.h"
 #include "gui/platform/Bausteine.h"
@@ -7,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace Nachweiszeile {
 
@@ -42,6 +45,19 @@ void Leeren(QLabel* zeile)
     zeile->setAutoFillBackground(false);
 }
 
+QString Eurocodetext(const Eurocode::Urteil& urteil)
+{
+    if (!urteil.moeglich || urteil.kombination.isEmpty())
+        return urteil.text;
+    return QStringLiteral("%1 (maßgebend: %2)").arg(urteil.text, urteil.kombination);
+}
+
+void Eurocode_Zeigen(QLabel* zeile, const Eurocode::Urteil& urteil)
+{
+    zeile->setText(Eurocodetext(urteil));
+    Bausteine::hintergrund(zeile, !urteil.moeglich ? Neutral : urteil.erfuellt ? Gruen : Bausteine::Rot);
+}
+
 void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg, std::initializer_list<const QLabel*> zeilen)
 {
     QStringList texte;
@@ -63,6 +79,9 @@ void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg,
     protokoll.teile.removeIf([&](const auto& teil) { return teil.first == ueberschrift; });
     if (!vorweg.isEmpty())
         protokoll.teile.prepend({ueberschrift, vorweg});
+    // The steps with partial factors come after the classic calculations, whichever ran last.
+    std::stable_partition(
+        protokoll.teile.begin(), protokoll.teile.end(), [](const auto& teil) { return teil.first != Eurocodeteil; });
 }
 
 Rechenweg::Schritt Eigengewicht(double g)
@@ -73,6 +92,63 @@ Rechenweg::Schritt Eigengewicht(double g)
 }
 
 Rechenweg::Schritt OhneEigengewicht() { return Eigengewicht(0); }
+
+namespace {
+
+const QString Staendig = QStringLiteral("ständig (G)");
+const QString Veraenderlich = QStringLiteral("veränderlich (Q)");
+
+} // namespace
+
+Einwirkungswahl Einwirkungswahl_Bauen(QWidget* eltern, int x, int y, int breite, const std::function<void()>& geaendert)
+{
+    const int hoehe = 28, beschriftung = 100, einwirkung = 170, kategorieBeschriftung = 86;
+    Einwirkungswahl w;
+    Bausteine::label(eltern, QStringLiteral("L_Einwirkung"), QStringLiteral("Einwirkung:"), x, y + 4, beschriftung - 6, 22);
+    w.CB_Einwirkung = new QComboBox(eltern);
+    w.CB_Einwirkung->setObjectName(QStringLiteral("CB_Einwirkung"));
+    w.CB_Einwirkung->setGeometry(x + beschriftung, y, einwirkung, hoehe);
+    w.CB_Einwirkung->addItems({Staendig, Veraenderlich});
+    const int kx = x + beschriftung + einwirkung + 14;
+    Bausteine::label(
+        eltern, QStringLiteral("L_Kategorie"), QStringLiteral("Kategorie:"), kx, y + 4, kategorieBeschriftung - 6, 22);
+    w.CB_Kategorie = new QComboBox(eltern);
+    w.CB_Kategorie->setObjectName(QStringLiteral("CB_Kategorie"));
+    w.CB_Kategorie->setGeometry(kx + kategorieBeschriftung, y, x + breite - kx - kategorieBeschriftung, hoehe);
+    w.CB_Einwirkung->setToolTip(QStringLiteral("Die Last als ständige (G) oder veränderliche (Q) Einwirkung: bestimmt die "
+                                               "Teilsicherheitsbeiwerte des Nachweises nach DIN EN 1993-1-1."));
+    Einwirkungswahl_Auffrischen(w);
+    QObject::connect(w.CB_Einwirkung, &QComboBox::currentIndexChanged, eltern, [w, geaendert](int index) {
+        Unit1::Last_Staendig = index == 0;
+        w.CB_Kategorie->setEnabled(!Unit1::Last_Staendig);
+        geaendert();
+    });
+    QObject::connect(w.CB_Kategorie, &QComboBox::currentIndexChanged, eltern, [w, geaendert](int index) {
+        Unit1::Last_Kategorie = w.CB_Kategorie->itemData(index).toString();
+        geaendert();
+    });
+    return w;
+}
+
+bool Einwirkungswahl_Auffrischen(const Einwirkungswahl& wahl)
+{
+    const QSignalBlocker stumm1(wahl.CB_Einwirkung);
+    const QSignalBlocker stumm2(wahl.CB_Kategorie);
+    const int einwirkung = Unit1::Last_Staendig ? 0 : 1;
+    const bool anders = wahl.CB_Einwirkung->currentIndex() != einwirkung
+        || wahl.CB_Kategorie->currentData().toString() != Unit1::Last_Kategorie;
+    // The table as it stands now (the data editor may have changed it); a category of a project
+    // file that the table lacks is shown by its key, not replaced.
+    wahl.CB_Kategorie->clear();
+    for (const Eurocode::Kategorie& k : U_Einwirkungen::Kategorien)
+        wahl.CB_Kategorie->addItem(k.bezeichnung, k.kuerzel);
+    if (wahl.CB_Kategorie->findData(Unit1::Last_Kategorie) < 0)
+        wahl.CB_Kategorie->addItem(Unit1::Last_Kategorie, Unit1::Last_Kategorie);
+    wahl.CB_Einwirkung->setCurrentIndex(einwirkung);
+    wahl.CB_Kategorie->setCurrentIndex(wahl.CB_Kategorie->findData(Unit1::Last_Kategorie));
+    wahl.CB_Kategorie->setEnabled(!Unit1::Last_Staendig);
+    return anders;
+}
 
 QComboBox* Grenzenwahl(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe)
 {

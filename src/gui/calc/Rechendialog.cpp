@@ -415,6 +415,12 @@ bool Rechenstand::behalten() const
     return true;
 }
 
+const Unit1::Matrecord* Gewaehlter_Werkstoff()
+{
+    const TTab_Werkstoffauswahl* tab = Tab_Werkstoffauswahl::TS_Werkstoffauswahl;
+    return Positionszustand::Werkstoffeintrag(tab ? tab->Gewaehlter_Eintrag() : -1);
+}
+
 QPrintDialog* Drucksetup(QPrintDialog*& dialog, QWidget* eltern, const QString& name)
 {
     if (!dialog) {

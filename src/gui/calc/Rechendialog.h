@@ -180,6 +180,11 @@ private:
     QList<double> m_werte; // F, L, Lx, a, σzul, Lk, desired safety and the results
 };
 
+// The material record a calculation reads besides the shared values (fy, kind, σP, Tetmajer's
+// line): the opened position's, else the entry selected in the main window's material list;
+// none while nothing is selected.
+const Unit1::Matrecord* Gewaehlter_Werkstoff();
+
 // The printer set-up dialog of a calculation dialog, created on first use on the printer that
 // all reports share. `name` is its object name, one of its own for each dialog.
 QPrintDialog* Drucksetup(QPrintDialog*& dialog, QWidget* eltern, const QString& name);

@@ -177,7 +177,7 @@ void TDLG_Biegung1::B_Berechnen_WClick()
     });
     if (gelungen) {
         Biegedialog::W_Anzeigen(Felder);
-        Biegedialog::W_Nachweis_Zeigen(Felder);
+        Biegedialog::W_Nachweis_Zeigen(this, Felder);
     }
 }
 

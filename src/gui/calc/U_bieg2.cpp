@@ -228,7 +228,7 @@ void TDLG_Biegung2::B_Berechnen_WClick()
     });
     if (gelungen) {
         Biegedialog::W_Anzeigen(Felder);
-        Biegedialog::W_Nachweis_Zeigen(Felder);
+        Biegedialog::W_Nachweis_Zeigen(this, Felder);
     }
 }
 

@@ -79,7 +79,7 @@ using Zahlen::fixiert;
 TDLG_Knickung::TDLG_Knickung(QWidget* eltern)
     : QDialog(eltern)
 {
-    Bausteine::dialograhmen(this, QStringLiteral("DLG_Knickung"), QStringLiteral("Knickung"), 992, 619);
+    Bausteine::dialograhmen(this, QStringLiteral("DLG_Knickung"), QStringLiteral("Knickung"), 992, 697);
     Aufbauen();
     Plattform::beiAktivierung(this, [this] { FormActivate(); });
 }
@@ -165,6 +165,12 @@ void TDLG_Knickung::Aufbauen()
 
     L_Warnung = label(this, QStringLiteral("L_Warnung"), QStringLiteral("."), 168, 580, 816, 30);
     L_Warnung->setIndent(4);
+    // A new action judges the column shown again.
+    Einwirkung = Nachweiszeile::Einwirkungswahl_Bauen(this, 168, 616, 816, [this] {
+        if (!L_Eurocode->text().isEmpty())
+            Eurocode_Rechnen();
+    });
+    L_Eurocode = Nachweiszeile::Bauen(this, QStringLiteral("L_Eurocode"), 168, 650, 816, 40);
 
     connect(B_Berechnung_I, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::B_Berechnung_IClick));
     connect(B_Berechnung_Knicksicherheit, &QPushButton::clicked, this,
@@ -198,6 +204,8 @@ void TDLG_Knickung::FormActivate()
     L_Grenzschlankheit->setText(fixiert(GrenzSchlankheit, 2));
     E_E_Modul->setText(fixiert(E, 2));
     E_I->setText(fixiert(I, 2));
+    if (Nachweiszeile::Einwirkungswahl_Auffrischen(Einwirkung)) // judged with another action
+        Nachweiszeile::Leeren(L_Eurocode);
     if (!behalten)
         Ergebnisse_Leeren();
     schritte.berichten();
@@ -209,6 +217,7 @@ void TDLG_Knickung::Ergebnisse_Leeren()
 {
     L_Formel->clear();
     L_Warnung->setText(QStringLiteral(" "));
+    Nachweiszeile::Leeren(L_Eurocode);
     Ierf = 0;
     Sigma_K = 0;
     Sk = 0;
@@ -250,7 +259,15 @@ void TDLG_Knickung::B_Berechnung_IClick()
     L_Formel->setText(QStringLiteral("Die Berechnung von Ierf erfolgt nach Euler"));
 }
 
+// The classic safety, then the check with partial factors of the same inputs.
 void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
+{
+    if (Knicksicherheit_Rechnen())
+        Eurocode_Rechnen();
+}
+
+// False where the inputs could not be read (the check with partial factors has none then).
+bool TDLG_Knickung::Knicksicherheit_Rechnen()
 {
     const Matrecord& material = U_knick::gewaehltesMaterial(); // no selection: range error
     const auto nachher = qScopeGuard([this] { Stand.aufnehmen(); });
@@ -259,7 +276,7 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
     if (Knickrechnung::ohneProportionalitaetsgrenze(a)) { // refused before any field is read
         Plattform::fehler(Knickrechnung::Sicherheit(a).fehler);
         L_Formel->setText(QStringLiteral("Rechnung nicht möglich"));
-        return;
+        return false;
     }
     const bool gelesen = U_knick::mitFehlermeldung([&] {
         F = Wert(E_Last);
@@ -268,7 +285,7 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
         a.Sk_gewuenscht = Wert(E_Sicherheit);
     });
     if (!gelesen)
-        return;
+        return false;
     a.F = F;
     a.L = L;
     const Knickrechnung::Ergebnis e = Knickrechnung::Sicherheit(a);
@@ -284,11 +301,11 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
         Schlankheitsgrad = e.Schlankheitsgrad;
         Plattform::fehler(e.fehler);
         L_Formel->setText(QStringLiteral("Es wurde keine Tetmayerformel gefunden"));
-        return;
+        return true;
     case Knickrechnung::Fehlerart::KeineProportionalitaetsgrenze:
     case Knickrechnung::Fehlerart::Rechenfehler:
         U_knick::Berechnungsfehler(e.fehler);
-        return;
+        return true;
     }
     Sigma_K = e.Sigma_K;
     Sk = e.Sk;
@@ -299,6 +316,15 @@ void TDLG_Knickung::B_Berechnung_KnicksicherheitClick()
     aufnahme.knickung = Knickrechnung::Linie(a, &e);
     aufnahme.gelungen = true;
     Ergebnisse_Anzeigen(e);
+    return true;
+}
+
+void TDLG_Knickung::Eurocode_Rechnen()
+{
+    U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Knickung, this, Nachweiszeile::Eurocodeteil);
+    const Eurocode::Knickaufgabe a = Positionszustand::Eurocode_Knickaufgabe(Rechendialog::Gewaehlter_Werkstoff());
+    Nachweiszeile::Eurocode_Zeigen(L_Eurocode, Eurocode::Knicken(a).urteil);
+    aufnahme.gelungen = true; // a check that is not possible says so in its steps
 }
 
 void TDLG_Knickung::Ergebnisse_Anzeigen(const Knickrechnung::Ergebnis& e)
@@ -333,6 +359,7 @@ void TDLG_Knickung::E_LastChange()
         l->setText(QStringLiteral("0"));
     L_Formel->setText(QStringLiteral(" "));
     Warnung_Leeren();
+    Nachweiszeile::Leeren(L_Eurocode);
 }
 
 void TDLG_Knickung::B_ProfilClick()
@@ -356,6 +383,7 @@ void TDLG_Knickung::Profil_Zeigen()
     E_I->setText(fixiert(I, 2));
     L_Formel->setText(QStringLiteral(" "));
     Warnung_Leeren();
+    Nachweiszeile::Leeren(L_Eurocode);
     for (QLabel* l : {L_Sigma_K, L_Sigma_vorh, L_SK, L_Schlankheitsgrad})
         l->setText(QStringLiteral("0"));
     Stand.profilAufnehmen(); // I erf. stays: it does not depend on the profile
@@ -404,7 +432,7 @@ void TDLG_Knickung::B_DruckenClick()
     Rechenweg::Schritte nachweis {Nachweiszeile::OhneEigengewicht()};
     if (!L_Warnung->text().trimmed().isEmpty() && L_Warnung->text() != QStringLiteral("."))
         nachweis.append({QStringLiteral("Nachweis Knicksicherheit"), L_Warnung->text().trimmed(), {}, {}});
-    Nachweiszeile::Protokollieren(zusatz->protokoll, nachweis, {});
+    Nachweiszeile::Protokollieren(zusatz->protokoll, nachweis, QStringList {L_Eurocode->text()});
     U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this, QStringLiteral("Drucksetupdlg3")), windowTitle(),
         L_Formel->text(), &*zusatz);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The four Euler buckling cases with Tetmajer's line.
 #include "core/calc/Knickrechnung.h"
+#include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/Rechendialog.h"
 
 #include "core/projekt/Projekt.h"
@@ -56,6 +57,9 @@ public:
     QLabel* L_Schlankheitsgrad;
     QPushButton* B_Berechnung_Knicksicherheit;
     QLabel* L_Warnung;
+    // The load's action and the verdict with partial factors it reads.
+    Nachweiszeile::Einwirkungswahl Einwirkung;
+    QLabel* L_Eurocode;
     QPushButton* B_Formel;
     QPushButton* B_Profil;
     QPushButton* BitBtn1; // "Hilfe"
@@ -72,6 +76,8 @@ public:
 
 private:
     void Aufbauen();
+    bool Knicksicherheit_Rechnen();
+    void Eurocode_Rechnen();
     void Ergebnisse_Anzeigen(const Knickrechnung::Ergebnis& e);
     void Urteil_Zeigen(const Knickrechnung::Ergebnis& e);
     void Warnung_Leeren();
