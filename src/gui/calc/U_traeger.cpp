@@ -340,8 +340,8 @@ void TDLG_Traeger::Lasten_Bauen(int x, int y)
     QFrame* p = panel(this, QStringLiteral("Panel2"), x, y, 650, 290);
     ueberschrift(p, QStringLiteral("Label2"), QStringLiteral("Lasten (x vom linken Trägerende)"), 10, 6);
     SG_Lasten = tabelle(p, QStringLiteral("SG_Lasten"), QStringList(Lastspalten, QString()), 10, 38, 630, 200);
-    for (const auto& [spalte, breite] : {std::pair {Spalte_Art, 112}, {Spalte_Einwirkung, 118}, {Spalte_Kategorie, 72},
-             {Spalte_Wert, 76}, {Spalte_q2, 62}, {Spalte_x, 70}, {Spalte_bis, 62}, {Spalte_Einheit, 44}})
+    for (const auto& [spalte, breite] : {std::pair {Spalte_Art, 104}, {Spalte_Einwirkung, 112}, {Spalte_Kategorie, 66},
+             {Spalte_Wert, 72}, {Spalte_q2, 56}, {Spalte_x, 70}, {Spalte_bis, 60}, {Spalte_Einheit, 44}})
         SG_Lasten->setColumnWidth(spalte, breite);
     B_Last_Neu = knopf(p, QStringLiteral("B_Last_Neu"), QStringLiteral("Last hinzufügen"), 10, 244, 150, 40);
     B_Last_Loeschen = knopf(p, QStringLiteral("B_Last_Loeschen"), QStringLiteral("Last löschen"), 168, 244, 150, 40);
@@ -446,9 +446,11 @@ void TDLG_Traeger::Kopfzeilen_Zeigen()
     SG_Lager->setHorizontalHeaderLabels(
         {QStringLiteral("x [%1]").arg(laenge), QStringLiteral("min [%1]").arg(kraft), QStringLiteral("max [%1]").arg(kraft),
             QStringLiteral("M min [%1]").arg(Traegereinheiten::name(s, Groesse::Moment)), QStringLiteral("M max")});
-    SG_Abschnitte->setHorizontalHeaderLabels({QStringLiteral("Abschnitt"), QStringLiteral("f [mm]"),
-        QStringLiteral("x [%1]").arg(laenge), QStringLiteral("L/f"), QStringLiteral("Ausnutzung"), QStringLiteral("Nachweis"),
-        QStringLiteral("f char. [mm]"), QStringLiteral("DIN EN 1990")});
+    SG_Abschnitte->setHorizontalHeaderLabels(
+        {QStringLiteral("Abschnitt"), QStringLiteral("f [mm]"), QStringLiteral("x [%1]").arg(laenge), QStringLiteral("L/f"),
+            QStringLiteral("Ausnutzung"), QStringLiteral("Nachweis"), QStringLiteral("f char. [mm]"), QStringLiteral("EN 1990")});
+    SG_Abschnitte->horizontalHeaderItem(7)->setToolTip(
+        QStringLiteral("Durchbiegung unter der charakteristischen Kombination nach DIN EN 1990"));
     for (int z = 0; z < SG_Lasten->rowCount(); ++z)
         Lastart_Zeigen(z);
 }
