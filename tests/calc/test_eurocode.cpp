@@ -357,6 +357,82 @@ private slots:
         QCOMPARE(r.kombinationen, 2 * 2 + 2); // two leading, two γG; two characteristic
     }
 
+    // The combinations are superposed from one solve per load group; each must be the envelope
+    // of the beam with its loads scaled by hand and solved in full, on a beam whose patterns
+    // matter: three spans, a cantilever, G and two categories of point and line loads.
+    void ueberlagerungWieEinzelnGeloest()
+    {
+        using Traegerrechnung::Lastart;
+        Traegeraufgabe a = traeger({4000, 6000, 3000},
+            {streckenlast(Einwirkung::Staendig, QStringLiteral("A"), 2000, 0, 0),
+                streckenlast(Einwirkung::Veraenderlich, QStringLiteral("B"), 5000, 1000, 9000),
+                streckenlast(Einwirkung::Veraenderlich, QStringLiteral("Schnee"), 1500, 0, 0)});
+        a.traeger.kragarm_rechts = 1500;
+        a.traeger.lasten[0].bis = a.traeger.lasten[2].bis = 14500;
+        Traegerrechnung::Last F;
+        F.art = Lastart::Einzellast;
+        F.einwirkung = Einwirkung::Veraenderlich;
+        F.kategorie = QStringLiteral("B");
+        F.F = 8000;
+        F.x = 14000; // on the cantilever: lifts the first span
+        a.traeger.lasten.push_back(F);
+        F.kategorie = QStringLiteral("Schnee");
+        F.x = 2000;
+        a.traeger.lasten.push_back(F);
+
+        const Traegerergebnis r = Traeger(a);
+        QVERIFY2(r.biegung.urteil.moeglich, qPrintable(r.biegung.urteil.text));
+        Traegerrechnung::Einwirkungsreihe reihe(a.traeger);
+        QCOMPARE(reihe.kategorien(), (std::vector {QStringLiteral("B"), QStringLiteral("Schnee")}));
+        auto vonHand = [&](double gG, double fB, double fS, bool durchbiegung) {
+            Traegerrechnung::Eingabe e = a.traeger;
+            if (!durchbiegung)
+                e.E = e.I = 0;
+            for (auto& l : e.lasten) {
+                const double f = l.einwirkung == Einwirkung::Staendig ? gG : l.kategorie == QStringLiteral("B") ? fB : fS;
+                l.q *= f;
+                l.F *= f;
+            }
+            return Traegerrechnung::berechnen(e, Traegerrechnung::Umfang::NurBemessung);
+        };
+        struct Fall {
+            double gG, fB, fS;
+            QString text;
+        };
+        double M_Ed = 0;
+        QString massgebend;
+        for (const Fall& k : {Fall {1.35, 1.5, 0.75, "1.35·G + 1.5·Q Kat. B + 1.5·0.5·S"},
+                 Fall {1.0, 1.5, 0.75, "1.0·G + 1.5·Q Kat. B + 1.5·0.5·S"},
+                 Fall {1.35, 1.05, 1.5, "1.35·G + 1.5·S + 1.5·0.7·Q Kat. B"},
+                 Fall {1.0, 1.05, 1.5, "1.0·G + 1.5·S + 1.5·0.7·Q Kat. B"}}) {
+            const auto einzeln = vonHand(k.gG, k.fB, k.fS, false);
+            const auto ueberlagert = reihe.kombinieren(k.gG, {k.fB, k.fS}, false);
+            QCOMPARE(ueberlagert.lager.size(), einzeln.lager.size());
+            for (std::size_t i = 0; i < einzeln.lager.size(); ++i) {
+                QVERIFY(nahe(ueberlagert.lager[i].min, einzeln.lager[i].min, 1e-9));
+                QVERIFY(nahe(ueberlagert.lager[i].max, einzeln.lager[i].max, 1e-9));
+            }
+            QVERIFY(nahe(ueberlagert.M_max.wert, einzeln.M_max.wert, 1e-9));
+            QVERIFY(nahe(ueberlagert.M_min.wert, einzeln.M_min.wert, 1e-9));
+            QVERIFY(nahe(ueberlagert.M_max.x, einzeln.M_max.x, 1e-6));
+            const double M = std::max(einzeln.M_max.wert, -einzeln.M_min.wert);
+            if (M > M_Ed) {
+                M_Ed = M;
+                massgebend = komma(k.text);
+            }
+        }
+        QVERIFY(nahe(r.biegung.M_Ed, M_Ed, 1e-9));
+        QCOMPARE(r.biegung.urteil.kombination, massgebend);
+        // Deflections, characteristic: each category leading in turn.
+        const auto fuehrtB = vonHand(1, 1, 0.5, true), fuehrtS = vonHand(1, 0.7, 1, true);
+        QCOMPARE(r.abschnitte.size(), std::size_t(4));
+        for (std::size_t i = 0; i < r.abschnitte.size(); ++i) {
+            const double f = std::max(std::fabs(fuehrtB.abschnitte[i].f), std::fabs(fuehrtS.abschnitte[i].f));
+            QVERIFY(nahe(std::fabs(r.abschnitte[i].f), f, 1e-9));
+            QVERIFY(nahe(reihe.kombinieren(1, {0.7, 1}, true).abschnitte[i].f, fuehrtS.abschnitte[i].f, 1e-9));
+        }
+    }
+
     void traegerOhneDaten()
     {
         Traegeraufgabe a = traeger({4000},

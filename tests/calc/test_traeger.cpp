@@ -5,10 +5,12 @@
 #include "Kernumgebung.h"
 #include "core/calc/Biegelinien.h"
 #include "core/calc/Biegerechnung.h"
+#include "core/calc/Eurocode.h"
 #include "core/calc/Traegerrechnung.h"
 #include "core/calc/Traegersuche.h"
 #include "core/platform/Fehler.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <tuple>
@@ -148,6 +150,22 @@ Nachbau nachbau(int fall, double F, double a)
     }
     }
     return {};
+}
+
+// W, I, A of two families of six (rounded IPE and HEA values), the profile i named "IPE<i>"
+// or "HEA<i>".
+constexpr double profile[][3]
+    = {{77.3, 541, 1640}, {109, 869, 2010}, {146, 1317, 2390}, {194, 1943, 2850}, {252, 2772, 3340}, {324, 3892, 3910},
+        {72.8, 349, 2120}, {106, 606, 2530}, {155, 1033, 3140}, {220, 1673, 3880}, {294, 2510, 4530}, {389, 3692, 5380}};
+
+QString profilart(int i) { return i < 6 ? QStringLiteral("IPE") : QStringLiteral("HEA"); }
+
+void kleineBibliothek()
+{
+    for (int i = 0; i < 12; ++i)
+        Unit1::Profildat[i / 6][5 - i % 6] // stored heaviest first: the finder sorts them
+            = {profilart(i), profilart(i) + QString::number(i), profile[i][0], profile[i][0] / 6, profile[i][1],
+                profile[i][1] / 12, profile[i][2]};
 }
 
 } // namespace
@@ -527,15 +545,7 @@ private slots:
     // lightest per family and the list of all that hold are the same.
     void finder()
     {
-        const double profile[][5] = {// W, I, A of two families (rounded IPE and HEA values)
-            {77.3, 541, 1640}, {109, 869, 2010}, {146, 1317, 2390}, {194, 1943, 2850}, {252, 2772, 3340}, {324, 3892, 3910},
-            {72.8, 349, 2120}, {106, 606, 2530}, {155, 1033, 3140}, {220, 1673, 3880}, {294, 2510, 4530}, {389, 3692, 5380}};
-        for (int i = 0; i < 12; ++i) {
-            const QString art = i < 6 ? QStringLiteral("IPE") : QStringLiteral("HEA");
-            Unit1::Profildat[i / 6][5 - i % 6] // stored heaviest first: the finder sorts them
-                = {art, art + QString::number(i), profile[i][0], profile[i][0] / 6, profile[i][1], profile[i][1] / 12,
-                    profile[i][2]};
-        }
+        kleineBibliothek();
         Traegersuche::Aufgabe a;
         a.traeger = traeger({4000, 3000},
             {streckenlast(3000, 0, 7800), streckenlast(4000, 0, 7800, Einwirkung::Veraenderlich), einzellast(8000, 1500)});
@@ -556,7 +566,7 @@ private slots:
             e.Masse = profile[i][2] * a.Gamma / 1000.0;
             if (!berechnen(e).erfuellt)
                 continue;
-            const QString art = i < 6 ? QStringLiteral("IPE") : QStringLiteral("HEA");
+            const QString art = profilart(i);
             erwartetLeichteste.try_emplace(art, art + QString::number(i));
             erwartetAlle.push_back(art + QString::number(i));
         }
@@ -569,6 +579,65 @@ private slots:
             QVERIFY(std::find(erwartetAlle.begin(), erwartetAlle.end(), k.name) != erwartetAlle.end());
             QVERIFY(k.Werf <= k.W && k.mitF && std::fabs(k.f) * 300 <= 4000.0);
         }
+    }
+
+    // The finder by the check with partial factors: the lightest profile per family that
+    // Eurocode::Traeger passes, for loads of different categories, with and without the
+    // self-weight and the deflection limit.
+    void finderNachEurocode_data()
+    {
+        QTest::addColumn<bool>("eigengewicht");
+        QTest::addColumn<int>("grenze");
+        QTest::addColumn<double>("qB");
+        QTest::newRow("Biegung") << false << 0 << 4000.0;
+        QTest::newRow("mit Eigengewicht und L/300") << true << 300 << 4000.0;
+        QTest::newRow("Schnee führt") << true << 300 << 1000.0;
+    }
+    void finderNachEurocode()
+    {
+        QFETCH(bool, eigengewicht);
+        QFETCH(int, grenze);
+        QFETCH(double, qB);
+        kleineBibliothek();
+        const Eurocode::Kategorie B {QStringLiteral("B"), QStringLiteral("Q Kat. B"), QString(), 0.7, 0.5, 0.3};
+        const Eurocode::Kategorie S {QStringLiteral("Schnee"), QStringLiteral("S"), QString(), 0.5, 0.2, 0};
+        Traegersuche::Aufgabe a;
+        Last b = streckenlast(qB, 0, 7800, Einwirkung::Veraenderlich);
+        b.kategorie = QStringLiteral("B");
+        Last s = streckenlast(3000, 0, 7000, Einwirkung::Veraenderlich);
+        s.kategorie = QStringLiteral("Schnee");
+        a.traeger = traeger({4000, 3000}, {streckenlast(3000, 0, 7800), b, s});
+        a.traeger.kragarm_rechts = 800;
+        a.traeger.Sigma_Zul = 160;
+        a.traeger.grenze = grenze;
+        a.traeger.eigengewicht = eigengewicht;
+        a.Gamma = 7.85;
+        a.kriterium = Traegersuche::Kriterium::Eurocode;
+        a.kategorien = {B, S};
+        a.werkstoff = {QStringLiteral("S235"), QStringLiteral("Metall"), 235};
+        const auto leichteste = Traegersuche::Suche(Unit1::Profildat, a, false).leichteste();
+
+        std::map<QString, QString> erwartet;
+        for (int i = 0; i < 12; ++i) {
+            Eingabe e = a.traeger;
+            e.W = profile[i][0];
+            e.I = profile[i][1];
+            e.Masse = profile[i][2] * a.Gamma / 1000.0;
+            const auto r = Eurocode::Traeger({e, a.kategorien, a.werkstoff});
+            const bool durchbiegung = std::all_of(r.durchbiegung.begin(), r.durchbiegung.end(),
+                [](const Nachweis::Urteil& u) { return u.zustand != Nachweis::Zustand::NichtErfuellt; });
+            if (r.biegung.urteil.erfuellt && durchbiegung)
+                erwartet.try_emplace(profilart(i), profilart(i) + QString::number(i));
+        }
+        QVERIFY(!erwartet.empty());
+        QCOMPARE(int(leichteste.size()), int(erwartet.size()));
+        for (const auto& k : leichteste) {
+            QCOMPARE(k.name, erwartet[k.art]);
+            QVERIFY(k.Ausnutzung <= 1.0 && k.Werf <= k.W);
+        }
+        // Without fy there is nothing to search by: one message, not an empty list.
+        a.werkstoff.fy = 0;
+        QVERIFY_THROWS_EXCEPTION(Plattform::Fehler, Traegersuche::Suche(Unit1::Profildat, a, false));
     }
 
     // What the finder asks for (W erf., reactions, M max and min, the deflection of each span and

@@ -4,6 +4,7 @@
 #include "core/app/Traegerskizze.h"
 #include "core/app/Unit1.h"
 #include "core/calc/Traegerrechnung.h"
+#include "core/data/U_Einwirkungen.h"
 #include "core/platform/Zahlen.h"
 #include "gui/Main.h"
 #include "gui/calc/Rechendialog.h"
@@ -372,6 +373,63 @@ private slots:
     }
 
     // A record set into the window reads back the same, in either units.
+    // Each row's action and category reach the check with partial factors: the line load as
+    // Q Kat. B, the moment as snow. The second verdict line and the characteristic deflections
+    // are those of Eurocode::Traeger, the classic line stays; a position keeps the categories.
+    void eurocodeNebenDemKlassischen()
+    {
+        using U_traeger::Spalte_Einwirkung;
+        using U_traeger::Spalte_Kategorie;
+        Sorte = QStringLiteral("S235JR");
+        Matdat[0].Sorte = Sorte; // the run's data folder is empty: one steel entry with fy
+        Matdat[0].Art = QStringLiteral("Metall");
+        Matdat[0].fy = 235;
+        U_Einwirkungen::Kategorien
+            = {{QStringLiteral("A"), QStringLiteral("Q Kat. A"), QStringLiteral("Wohnräume"), 0.7, 0.5, 0.3},
+                {QStringLiteral("B"), QStringLiteral("Q Kat. B"), QStringLiteral("Büros"), 0.7, 0.5, 0.3},
+                {QStringLiteral("Schnee"), QStringLiteral("S"), QStringLiteral("Schnee"), 0.5, 0.2, 0}};
+        tippen(beispielGetippt(System::N_mm));
+        QTableWidget* lasten = d()->SG_Lasten;
+        QVERIFY(!combo(lasten, 0, Spalte_Kategorie)->isEnabled()); // permanent
+        combo(lasten, 1, Spalte_Kategorie)->setCurrentText(QStringLiteral("B"));
+        combo(lasten, 3, Spalte_Einwirkung)->setCurrentIndex(1);
+        QVERIFY(combo(lasten, 3, Spalte_Kategorie)->isEnabled());
+        combo(lasten, 3, Spalte_Kategorie)->setCurrentText(QStringLiteral("Schnee"));
+        Testumgebung::klicken(d(), "B_Berechnen");
+        QVERIFY2(d()->Ergebnis().has_value(), qPrintable(d()->L_Fehler->text()));
+
+        Traegerrechnung::Eingabe e = beispiel();
+        e.lasten[1].kategorie = QStringLiteral("B");
+        e.lasten[3].einwirkung = Traegerrechnung::Einwirkung::Veraenderlich;
+        e.lasten[3].kategorie = QStringLiteral("Schnee");
+        const Eurocode::Traegerergebnis ec
+            = Eurocode::Traeger({e, U_Einwirkungen::Kategorien, {Sorte, QStringLiteral("Metall"), 235}});
+        QVERIFY2(ec.biegung.urteil.moeglich, qPrintable(ec.biegung.urteil.text));
+        QCOMPARE(d()->L_Eurocode->text(), Traegertexte::eurocode(ec.biegung.urteil).text);
+        QVERIFY(d()->L_Eurocode->text().contains(QStringLiteral("Q Kat. B")));
+        QVERIFY(d()->L_Eurocode->text().contains(QStringLiteral("·S")));
+        QCOMPARE(d()->L_Nachweis_W->text(), Traegerrechnung::berechnen(e).urteile.front().text);
+        QCOMPARE(d()->SG_Abschnitte->rowCount(), int(ec.abschnitte.size()));
+        for (int z = 0; z < d()->SG_Abschnitte->rowCount(); ++z) {
+            QCOMPARE(d()->SG_Abschnitte->item(z, 6)->text(), Zahlen::fixiert(ec.abschnitte[std::size_t(z)].f, 4));
+            QCOMPARE(d()->SG_Abschnitte->item(z, 7)->toolTip(), ec.durchbiegung[std::size_t(z)].text);
+        }
+
+        U_traeger::Traegerposition p;
+        p.eingabe = d()->Position().eingabe;
+        QCOMPARE(p.eingabe.lasten[1].kategorie, QStringLiteral("B"));
+        QCOMPARE(p.eingabe.lasten[3].kategorie, QStringLiteral("Schnee"));
+        d()->Position_Setzen(p);
+        QCOMPARE(combo(lasten, 3, Spalte_Kategorie)->currentText(), QStringLiteral("Schnee"));
+
+        // A material without fy: the line says so, neutral, and the classic verdict stands.
+        Sorte = QStringLiteral("ohne fy");
+        Testumgebung::klicken(d(), "B_Berechnen");
+        QVERIFY(d()->L_Eurocode->text().startsWith(
+            QStringLiteral("Nachweis nach DIN EN 1993-1-1 nicht möglich: keine Streckgrenze fy")));
+        QCOMPARE(d()->L_Nachweis_W->text(), Traegerrechnung::berechnen(e).urteile.front().text);
+    }
+
     void positionHinUndZurueck()
     {
         d()->CB_Einheiten->setCurrentIndex(int(System::kN_m));

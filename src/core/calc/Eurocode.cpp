@@ -264,27 +264,35 @@ bool hatStaendige(const Traegerrechnung::Eingabe& e)
     });
 }
 
-// The beam with every load times its factor in the combination; loads of factor 0 are left off.
-Traegerrechnung::Eingabe skaliert(const Traegerrechnung::Eingabe& e, const Kombination& k)
-{
-    Traegerrechnung::Eingabe s = e;
-    s.lasten.clear();
-    s.Masse = e.Masse * k.gammaG;
-    for (Traegerrechnung::Last l : e.lasten) {
-        const double f = l.einwirkung == Einwirkung::Staendig ? k.gammaG : k.faktor(l.kategorie);
-        if (f == 0.0)
-            continue;
-        l.F *= f;
-        l.q *= f;
-        l.q1 *= f;
-        l.q2 *= f;
-        l.M *= f;
-        s.lasten.push_back(l);
+// The beam solved once per load group, made on first use: a beam that cannot be solved throws
+// only where it is needed, after the data the check names first.
+class Reihe {
+public:
+    explicit Reihe(const Traegerrechnung::Eingabe& e)
+        : m_e(e)
+    {
     }
-    return s;
-}
+    // The envelope of the beam with every load times its factor in the combination.
+    Traegerrechnung::Ergebnis kombinieren(const Kombination& k, bool mitDurchbiegung)
+    {
+        if (!m_reihe) {
+            if (const auto f = Traegerrechnung::pruefen(m_e))
+                throw Fehler(Fehler::Art::Allgemein, f->text);
+            m_reihe.emplace(m_e);
+        }
+        std::vector<double> faktoren;
+        for (const QString& kuerzel : m_reihe->kategorien())
+            faktoren.push_back(k.faktor(kuerzel));
+        return m_reihe->kombinieren(k.gammaG, faktoren, mitDurchbiegung);
+    }
 
-void traegerBiegung(const Traegeraufgabe& a, const std::vector<Kategorie>& kategorien, Biegeergebnis& r, int& anzahl)
+private:
+    const Traegerrechnung::Eingabe& m_e;
+    std::optional<Traegerrechnung::Einwirkungsreihe> m_reihe;
+};
+
+void traegerBiegung(
+    const Traegeraufgabe& a, const std::vector<Kategorie>& kategorien, Reihe& reihe, Biegeergebnis& r, int& anzahl)
 {
     const double fy = streckgrenze(a.werkstoff);
     if (!(a.traeger.W > 0))
@@ -292,12 +300,9 @@ void traegerBiegung(const Traegeraufgabe& a, const std::vector<Kategorie>& kateg
     const bool mitG = hatStaendige(a.traeger);
     const std::vector<double> gammaGs
         = mitG && !kategorien.empty() ? std::vector {GammaG, GammaG_guenstig} : std::vector {GammaG};
-    Traegerrechnung::Eingabe ohneDurchbiegung = a.traeger;
-    ohneDurchbiegung.E = ohneDurchbiegung.I = 0;
-    ohneDurchbiegung.grenze = 0;
     QString massgebend;
     for (const Kombination& k : kombinationen(mitG, kategorien, gammaGs, GammaQ)) {
-        const auto e = Traegerrechnung::berechnen(skaliert(ohneDurchbiegung, k), Traegerrechnung::Umfang::OhneRechenweg);
+        const auto e = reihe.kombinieren(k, false);
         ++anzahl;
         const bool oben = e.M_max.wert >= -e.M_min.wert;
         const double M = oben ? e.M_max.wert : -e.M_min.wert;
@@ -324,12 +329,12 @@ void traegerBiegung(const Traegeraufgabe& a, const std::vector<Kategorie>& kateg
 }
 
 // Deflections under the characteristic combinations: the greatest of each span and cantilever.
-void traegerDurchbiegung(const Traegeraufgabe& a, const std::vector<Kategorie>& kategorien, Traegerergebnis& t)
+void traegerDurchbiegung(const Traegeraufgabe& a, const std::vector<Kategorie>& kategorien, Reihe& reihe, Traegerergebnis& t)
 {
     if (!(a.traeger.E > 0 && a.traeger.I > 0))
         return;
     for (const Kombination& k : kombinationen(hatStaendige(a.traeger), kategorien, {1.0}, 1.0)) {
-        const auto e = Traegerrechnung::berechnen(skaliert(a.traeger, k), Traegerrechnung::Umfang::OhneRechenweg);
+        const auto e = reihe.kombinieren(k, true);
         ++t.kombinationen;
         if (t.abschnitte.empty()) {
             t.abschnitte = e.abschnitte;
@@ -469,16 +474,17 @@ Traegerergebnis Traeger(const Traegeraufgabe& a)
 {
     Traegerergebnis t;
     std::optional<std::vector<Kategorie>> kategorien;
+    Reihe reihe(a.traeger);
     t.biegung = pruefen<Biegeergebnis>([&](Biegeergebnis& r) {
         kategorien = lastkategorien(a);
-        traegerBiegung(a, *kategorien, r, t.kombinationen);
+        traegerBiegung(a, *kategorien, reihe, r, t.kombinationen);
     });
     // The deflections need no steel data, only the categories of the loads.
     if (!kategorien)
         return t;
     t.biegung.schritte += Rechenweg::aufzeichnen([&] {
         try {
-            traegerDurchbiegung(a, *kategorien, t);
+            traegerDurchbiegung(a, *kategorien, reihe, t);
         } catch (const Fehler&) {
             // The beam cannot be solved: the bending check has said so already.
         }

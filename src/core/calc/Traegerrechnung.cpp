@@ -178,18 +178,23 @@ std::size_t abschnittBei(const std::vector<Abschnitt>& b, double x)
 
 // The permanent group first, then one group per span and cantilever with its variable loads
 // (a line load over several of them is cut at the supports; a load on a support belongs to the
-// part on its right, at the right end to the last).
-std::vector<Lastgruppe> lastgruppen(const Eingabe& e, const std::vector<Abschnitt>& b)
+// part on its right, at the right end to the last). With `kategorien` the variable loads of
+// each category apart: group 1 + k·(spans and cantilevers) + i holds those of kategorien[k].
+std::vector<Lastgruppe> lastgruppen(
+    const Eingabe& e, const std::vector<Abschnitt>& b, const std::vector<QString>* kategorien = nullptr)
 {
-    std::vector<Lastgruppe> g(b.size() + 1);
+    std::vector<Lastgruppe> g(b.size() * (kategorien ? kategorien->size() : 1) + 1);
     const double Lg = b.back().bis;
     if (e.eigengewicht && e.Masse > 0) {
         const double q = Biegerechnung::Eigengewicht(e.Masse) / 1000.0;
         g[0].linien.push_back({0.0, Lg, q, q});
     }
-    auto bereichBei = [&](double x) { return abschnittBei(b, x) + 1; };
     for (const Last& l : e.lasten) {
         const bool staendig = l.einwirkung == Einwirkung::Staendig;
+        const std::size_t erste = kategorien && !staendig
+            ? std::size_t(std::find(kategorien->begin(), kategorien->end(), l.kategorie) - kategorien->begin()) * b.size() + 1
+            : 1;
+        auto bereichBei = [&](double x) { return abschnittBei(b, x) + erste; };
         if (l.art == Lastart::Einzellast)
             g[staendig ? 0 : bereichBei(l.x)].kraefte.push_back({l.x, l.F});
         else if (l.art == Lastart::Moment)
@@ -199,7 +204,7 @@ std::vector<Lastgruppe> lastgruppen(const Eingabe& e, const std::vector<Abschnit
         else
             for (std::size_t i = 0; i < b.size(); ++i)
                 if (const auto teil = ausschnitt(linienlast(l), b[i].von, b[i].bis))
-                    g[i + 1].linien.push_back(*teil);
+                    g[i + erste].linien.push_back(*teil);
     }
     return g;
 }
@@ -471,20 +476,12 @@ std::vector<double> knicke(const Eingabe& e, const std::vector<Lastgruppe>& grup
     return k;
 }
 
-// `einheitslast`: one more group after those of the envelope, a uniform load of 1 N/mm over the
-// whole beam, whose line scales to any self-weight.
-Loesung loesen(const Eingabe& e, bool einheitslast = false)
+// Every group of `gruppen` solved on one system; the first `huellgruppen` make the envelope.
+Loesung loesen(const Eingabe& e, std::vector<Lastgruppe> gruppen, std::size_t huellgruppen)
 {
     Loesung l;
-    const auto b = Abschnitte(e);
-    auto gruppen = lastgruppen(e, b);
-    l.gruppen.push_back(gruppen[0]); // permanent, also when empty
-    for (std::size_t i = 1; i < gruppen.size(); ++i)
-        if (!gruppen[i].leer())
-            l.gruppen.push_back(std::move(gruppen[i]));
-    l.huellgruppen = l.gruppen.size();
-    if (einheitslast)
-        l.gruppen.push_back({{}, {}, {{0.0, b.back().bis, 1.0, 1.0}}});
+    l.gruppen = std::move(gruppen);
+    l.huellgruppen = huellgruppen;
     l.knicke = knicke(e, l.gruppen);
     l.sys = system(e, l.knicke);
     const auto n = Eigen::Index(l.sys.unbekannte());
@@ -505,6 +502,22 @@ Loesung loesen(const Eingabe& e, bool einheitslast = false)
         l.rest = std::max(l.rest, gleichgewichtsrest(l.gruppen[g], l.sys, u));
     }
     return l;
+}
+
+// `einheitslast`: one more group after those of the envelope, a uniform load of 1 N/mm over the
+// whole beam, whose line scales to any self-weight.
+Loesung loesen(const Eingabe& e, bool einheitslast = false)
+{
+    const auto b = Abschnitte(e);
+    auto alle = lastgruppen(e, b);
+    std::vector<Lastgruppe> gruppen {alle[0]}; // permanent, also when empty
+    for (std::size_t i = 1; i < alle.size(); ++i)
+        if (!alle[i].leer())
+            gruppen.push_back(std::move(alle[i]));
+    const std::size_t huellgruppen = gruppen.size();
+    if (einheitslast)
+        gruppen.push_back({{}, {}, {{0.0, b.back().bis, 1.0, 1.0}}});
+    return loesen(e, std::move(gruppen), huellgruppen);
 }
 
 // The permanent value plus every variable part that makes it greater (oben) or smaller.
@@ -1130,6 +1143,85 @@ Ergebnis Profilreihe::rechnen(const Eingabe& mitProfil, Umfang umfang)
                 (staendig.stuecke[i].*gr)[k] = (m_loesungen->ohneEigengewicht.stuecke[i].*gr)[k] + g * (eins.stuecke[i].*gr)[k];
     l.unbekannte[0] = m_loesungen->unbekannteOhne + g * l.unbekannte[l.huellgruppen];
     return ergebnis(mitProfil, l, umfang == Umfang::NurBemessung ? umfang : Umfang::OhneRechenweg, &m_loesungen->vorrat);
+}
+
+} // namespace Traegerrechnung
+
+namespace Traegerrechnung {
+
+namespace {
+
+// ziel = (erst ? 0 : ziel) + f · quelle, for every piece and every value of the line.
+void dazu(Linie& ziel, const Linie& quelle, double f, bool erst)
+{
+    auto mal = [&](double& z, double q) { z = erst ? f * q : z + f * q; };
+    for (std::size_t i = 0; i < ziel.stuecke.size(); ++i)
+        for (Polynom Stueck::*gr : {&Stueck::M, &Stueck::EIth, &Stueck::EIw})
+            for (int k = 0; k < 6; ++k)
+                mal((ziel.stuecke[i].*gr)[k], (quelle.stuecke[i].*gr)[k]);
+    for (std::size_t k = 0; k < ziel.EIth_knick.size(); ++k) {
+        mal(ziel.EIth_knick[k], quelle.EIth_knick[k]);
+        mal(ziel.EIw_knick[k], quelle.EIw_knick[k]);
+    }
+    mal(ziel.M_ende, quelle.M_ende);
+    mal(ziel.V_ende, quelle.V_ende);
+}
+
+} // namespace
+
+// The solved groups, and the lines of the combination at hand: [0] the permanent loads times
+// γG, then per span and cantilever its variable loads each times the factor of its category.
+struct Einwirkungsreihe::Loesungen {
+    Eingabe mitDurchbiegung, ohneDurchbiegung;
+    std::size_t abschnitte = 0;
+    Loesung einzeln;
+    Loesung kombination;
+};
+
+Einwirkungsreihe::Einwirkungsreihe(const Eingabe& e)
+{
+    for (const Last& l : e.lasten)
+        if (l.einwirkung == Einwirkung::Veraenderlich
+            && std::find(m_kategorien.begin(), m_kategorien.end(), l.kategorie) == m_kategorien.end())
+            m_kategorien.push_back(l.kategorie);
+    const auto b = Abschnitte(e);
+    auto gruppen = lastgruppen(e, b, &m_kategorien);
+    const std::size_t n = gruppen.size();
+    m_loesungen = std::make_unique<Loesungen>(Loesungen {e, e, b.size(), loesen(e, std::move(gruppen), n), {}});
+    m_loesungen->ohneDurchbiegung.E = m_loesungen->ohneDurchbiegung.I = 0;
+    Loesung& k = m_loesungen->kombination;
+    k = m_loesungen->einzeln;
+    k.huellgruppen = b.size() + 1;
+    k.gruppen.resize(k.huellgruppen); // only their count matters from here on
+    k.linien.resize(k.huellgruppen);
+    k.unbekannte.resize(k.huellgruppen);
+    for (std::size_t i = 1; i < k.huellgruppen; ++i) { // the shape of a line; its values follow per combination
+        k.linien[i] = k.linien[0];
+        k.unbekannte[i] = k.unbekannte[0];
+    }
+}
+
+Einwirkungsreihe::~Einwirkungsreihe() = default;
+
+Ergebnis Einwirkungsreihe::kombinieren(double gammaG, const std::vector<double>& faktoren, bool mitDurchbiegung)
+{
+    const Loesung& e = m_loesungen->einzeln;
+    Loesung& k = m_loesungen->kombination;
+    const std::size_t nb = m_loesungen->abschnitte;
+    dazu(k.linien[0], e.linien[0], gammaG, true);
+    k.unbekannte[0] = gammaG * e.unbekannte[0];
+    for (std::size_t i = 0; i < nb; ++i) {
+        Linie& z = k.linien[i + 1];
+        Eigen::VectorXd& u = k.unbekannte[i + 1];
+        u.setZero();
+        dazu(z, e.linien[0], 0.0, true);
+        for (std::size_t c = 0; c < m_kategorien.size(); ++c) {
+            const std::size_t g = 1 + c * nb + i;
+            dazu(z, e.linien[g], faktoren[c], false);
+            u += faktoren[c] * e.unbekannte[g];
+        }
+    }
+    return ergebnis(mitDurchbiegung ? m_loesungen->mitDurchbiegung : m_loesungen->ohneDurchbiegung, k, Umfang::NurBemessung);
 }
 
 } // namespace Traegerrechnung

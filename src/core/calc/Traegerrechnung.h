@@ -174,4 +174,29 @@ private:
     std::unique_ptr<Loesungen> m_loesungen;
 };
 
+// One beam under many combinations of its actions (the checks with partial factors): solved
+// once per load group (the permanent loads with the self-weight; the variable loads of each
+// category on each span and cantilever), as the beam is linear. A combination puts a factor on
+// the permanent loads and one on each category; its result is the envelope over the span
+// patterns of the beam with every load times its factor, as `berechnen` gives it with
+// `NurBemessung` (to rounding), without a new solve.
+class Einwirkungsreihe {
+public:
+    explicit Einwirkungsreihe(const Eingabe& e); // a checked input
+    ~Einwirkungsreihe();
+    Einwirkungsreihe(const Einwirkungsreihe&) = delete;
+    Einwirkungsreihe& operator=(const Einwirkungsreihe&) = delete;
+
+    // The categories of the variable loads, in the order of their first load.
+    const std::vector<QString>& kategorien() const { return m_kategorien; }
+    // The result for γG on the permanent loads and faktoren[k] on the loads of kategorien()[k];
+    // with the deflections only where `mitDurchbiegung` (and E·I given).
+    Ergebnis kombinieren(double gammaG, const std::vector<double>& faktoren, bool mitDurchbiegung);
+
+private:
+    struct Loesungen;
+    std::vector<QString> m_kategorien;
+    std::unique_ptr<Loesungen> m_loesungen;
+};
+
 } // namespace Traegerrechnung

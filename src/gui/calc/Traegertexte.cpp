@@ -72,4 +72,12 @@ QString lastwerte(const Traegerrechnung::Last& l, System s)
     return {};
 }
 
+Nachweis::Urteil eurocode(const Eurocode::Urteil& u)
+{
+    if (!u.moeglich)
+        return {Nachweis::Zustand::Offen, u.text};
+    return {u.erfuellt ? Nachweis::Zustand::Erfuellt : Nachweis::Zustand::NichtErfuellt,
+        u.kombination.isEmpty() ? u.text : QStringLiteral("%1, maßgebend %2").arg(u.text, u.kombination)};
+}
+
 } // namespace Traegertexte

@@ -3,6 +3,7 @@
 // moments in the window's units (fixed 7/2, positions in m with 4 decimals), the loads and the
 // ends of the beam in words. One place, so that the paper says what the window says.
 #include "core/app/Traegereinheiten.h"
+#include "core/calc/Eurocode.h"
 #include "core/calc/Traegerrechnung.h"
 
 #include <QString>
@@ -25,5 +26,10 @@ QString lastart(Traegerrechnung::Lastart a);
 QString einwirkung(Traegerrechnung::Einwirkung e);
 // The values of a load: "F = 12,00 kN bei x = 1,5000 m", "q = 3,00 kN/m von 0,0000 m bis 7,8000 m".
 QString lastwerte(const Traegerrechnung::Last& l, Traegereinheiten::System s);
+
+// The verdict with partial factors as a line beside the classic ones: "Nachweis nach
+// DIN EN 1993-1-1: η = 0,29 ≤ 1 erfüllt, maßgebend 1,35·G + 1,5·Q Kat. A", or what is missing
+// (neutral).
+Nachweis::Urteil eurocode(const Eurocode::Urteil& u);
 
 } // namespace Traegertexte

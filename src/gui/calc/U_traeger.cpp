@@ -4,6 +4,7 @@
 #include "core/app/Unit1.h"
 #include "core/calc/Biegerechnung.h"
 #include "core/calc/Traegersuche.h"
+#include "core/data/U_Einwirkungen.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Meldungen.h"
 #include "core/platform/Zahlen.h"
@@ -177,15 +178,66 @@ QTableWidgetItem* ausgabezelle(const QString& text)
     return z;
 }
 
-// The verdict lines as the first steps "Nachweis": "was: statement".
-Rechenweg::Schritte nachweisschritte(const Traegerrechnung::Ergebnis& r, double eigengewicht)
+// A verdict of a table row in one word, on green or red where it judges; a dash for none.
+void urteilszelle(QTableWidget* t, int zeile, int spalte, const Nachweis::Urteil* u)
+{
+    t->setItem(zeile, spalte,
+        ausgabezelle(!u                                     ? QStringLiteral("–")
+                : u->zustand == Nachweis::Zustand::Erfuellt ? QStringLiteral("erfüllt")
+                : u->zustand == Nachweis::Zustand::Offen    ? QStringLiteral("keine Grenze")
+                                                            : QStringLiteral("nicht erfüllt")));
+    if (u && u->zustand != Nachweis::Zustand::Offen)
+        t->item(zeile, spalte)->setBackground(u->zustand == Nachweis::Zustand::Erfuellt ? Nachweiszeile::Gruen : Bausteine::Rot);
+}
+
+// A drop-down list of the categories of variable actions, their descriptions as tooltips,
+// showing `kuerzel`; a key the table does not know (a position from elsewhere) is kept as an
+// entry of its own, so that the check can name it.
+QComboBox* kategorienwahl(QWidget* eltern, const QString& kuerzel)
+{
+    QComboBox* c = auswahl(eltern, QString(), {});
+    for (const Eurocode::Kategorie& k : U_Einwirkungen::Kategorien) {
+        c->addItem(k.kuerzel);
+        c->setItemData(c->count() - 1, QStringLiteral("%1: %2").arg(k.zeichen, k.bezeichnung), Qt::ToolTipRole);
+    }
+    if (c->findText(kuerzel) < 0)
+        c->addItem(kuerzel);
+    c->setCurrentIndex(c->findText(kuerzel));
+    return c;
+}
+
+// The chosen material as the checks with partial factors read it: fy and kind from its entry.
+Eurocode::Werkstoff gewaehlterWerkstoff()
+{
+    Eurocode::Werkstoff w {Unit1::Sorte, {}, 0};
+    for (const Unit1::Matrecord& m : Unit1::Matdat)
+        if (!m.Sorte.isEmpty() && m.Sorte == Unit1::Sorte) {
+            w.art = m.Art;
+            w.fy = m.fy;
+            break;
+        }
+    return w;
+}
+
+// "was: statement" of a verdict line as a step, none for a line without one.
+void urteilsschritt(Rechenweg::Schritte& s, const QString& text)
+{
+    const qsizetype doppelpunkt = text.indexOf(QStringLiteral(": "));
+    if (doppelpunkt > 0)
+        s.append({text.left(doppelpunkt), text.mid(doppelpunkt + 2), QString(), QString()});
+}
+
+// The verdict lines as the first steps "Nachweis": "was: statement", the one with partial
+// factors after the classic ones, then that check's own steps.
+Rechenweg::Schritte nachweisschritte(const Traegerrechnung::Ergebnis& r, const Eurocode::Traegerergebnis& ec, double eigengewicht)
 {
     Rechenweg::Schritte s {Nachweiszeile::Eigengewicht(eigengewicht)};
-    for (const Nachweis::Urteil& u : r.urteile) {
-        const qsizetype doppelpunkt = u.text.indexOf(QStringLiteral(": "));
-        if (doppelpunkt > 0)
-            s.append({u.text.left(doppelpunkt), u.text.mid(doppelpunkt + 2), QString(), QString()});
-    }
+    for (const Nachweis::Urteil& u : r.urteile)
+        urteilsschritt(s, u.text);
+    urteilsschritt(s, Traegertexte::eurocode(ec.biegung.urteil).text);
+    s.append({QStringLiteral("Nachweis nach DIN EN 1993-1-1"),
+        QStringLiteral("Teilsicherheitsbeiwerte, Kombinationen nach DIN EN 1990"), QString(), QString()});
+    s += ec.biegung.schritte;
     return s;
 }
 
@@ -196,7 +248,7 @@ using Plattform::handler;
 TDLG_Traeger::TDLG_Traeger(QWidget* eltern)
     : QDialog(eltern)
 {
-    Bausteine::dialograhmen(this, QStringLiteral("DLG_Traeger"), QStringLiteral("Träger mit beliebigen Lasten"), 1180, 898);
+    Bausteine::dialograhmen(this, QStringLiteral("DLG_Traeger"), QStringLiteral("Träger mit beliebigen Lasten"), 1180, 930);
     Aufbauen();
     Feldzeile_Anlegen(0, QStringLiteral("0"));
     Skizze_Zeigen();
@@ -238,15 +290,21 @@ void TDLG_Traeger::Aufbauen()
     BitBtn1 = knoepfe[6];
     HelpBtn = knoepfe[7];
     OKBtn = knoepfe[8];
+    // What "Passendes Profil" searches by, below the buttons.
+    CB_Suchkriterium = auswahl(this, QStringLiteral("CB_Suchkriterium"),
+        {QStringLiteral("Suche klassisch (σ zul)"), QStringLiteral("Suche nach DIN EN 1993-1-1")});
+    CB_Suchkriterium->setGeometry(8, 692, 170, 32);
+    CB_Suchkriterium->setToolTip(QStringLiteral("Nachweis, den „Passendes Profil“ für jedes Profil führt"));
 
     Eingaben_Bauen(186, 186);
     Lasten_Bauen(522, 186);
     Rechnung_Bauen(186, 484);
     Ergebnisse_Bauen(522, 484);
     L_Fehler = Fehlerzeile(this, 186, 780, 986, 32);
-    QFrame* p = panel(this, QStringLiteral("Panel5"), 186, 818, 986, 72);
+    QFrame* p = panel(this, QStringLiteral("Panel5"), 186, 818, 986, 104);
     L_Nachweis_W = Nachweiszeile::Bauen(p, QStringLiteral("L_Nachweis_W"), 10, 6, 966, 28);
     L_Nachweis_f = Nachweiszeile::Bauen(p, QStringLiteral("L_Nachweis_f"), 10, 38, 966, 28);
+    L_Eurocode = Nachweiszeile::Bauen(p, QStringLiteral("L_Eurocode"), 10, 70, 966, 28);
     Kopfzeilen_Zeigen();
     Verbinden();
 }
@@ -282,8 +340,8 @@ void TDLG_Traeger::Lasten_Bauen(int x, int y)
     QFrame* p = panel(this, QStringLiteral("Panel2"), x, y, 650, 290);
     ueberschrift(p, QStringLiteral("Label2"), QStringLiteral("Lasten (x vom linken Trägerende)"), 10, 6);
     SG_Lasten = tabelle(p, QStringLiteral("SG_Lasten"), QStringList(Lastspalten, QString()), 10, 38, 630, 200);
-    for (const auto& [spalte, breite] : {std::pair {Spalte_Art, 120}, {Spalte_Einwirkung, 130}, {Spalte_Wert, 84},
-             {Spalte_q2, 70}, {Spalte_x, 76}, {Spalte_bis, 70}, {Spalte_Einheit, 50}})
+    for (const auto& [spalte, breite] : {std::pair {Spalte_Art, 104}, {Spalte_Einwirkung, 112}, {Spalte_Kategorie, 66},
+             {Spalte_Wert, 72}, {Spalte_q2, 56}, {Spalte_x, 70}, {Spalte_bis, 60}, {Spalte_Einheit, 44}})
         SG_Lasten->setColumnWidth(spalte, breite);
     B_Last_Neu = knopf(p, QStringLiteral("B_Last_Neu"), QStringLiteral("Last hinzufügen"), 10, 244, 150, 40);
     B_Last_Loeschen = knopf(p, QStringLiteral("B_Last_Loeschen"), QStringLiteral("Last löschen"), 168, 244, 150, 40);
@@ -336,7 +394,7 @@ void TDLG_Traeger::Ergebnisse_Bauen(int x, int y)
     L_V_max = ausgabe(QStringLiteral("L_V_max"), QStringLiteral("max |V|"));
     L_Werf = ausgabe(QStringLiteral("L_Werf"), QStringLiteral("W erf."));
     SG_Lager = tabelle(p, QStringLiteral("SG_Lager"), QStringList(5, QString()), 300, 36, 340, 124);
-    SG_Abschnitte = tabelle(p, QStringLiteral("SG_Abschnitte"), QStringList(6, QString()), 10, 168, 630, 114);
+    SG_Abschnitte = tabelle(p, QStringLiteral("SG_Abschnitte"), QStringList(8, QString()), 10, 168, 630, 114);
     for (QTableWidget* t : {SG_Lager, SG_Abschnitte})
         t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Long numbers (N·mm) widen their columns rather than be cut; the table scrolls then.
@@ -380,16 +438,19 @@ void TDLG_Traeger::Kopfzeilen_Zeigen()
     const System s = m_einheiten;
     const QString laenge = Traegereinheiten::name(s, Groesse::Laenge);
     SG_Felder->setHorizontalHeaderLabels({QStringLiteral("Länge [%1]").arg(laenge)});
-    SG_Lasten->setHorizontalHeaderLabels(
-        {QStringLiteral("Art"), QStringLiteral("Einwirkung"), QStringLiteral("F, q, q1, M"), QStringLiteral("q2"),
-            QStringLiteral("x, von [%1]").arg(laenge), QStringLiteral("bis [%1]").arg(laenge), QStringLiteral("Einheit")});
+    SG_Lasten->setHorizontalHeaderLabels({QStringLiteral("Art"), QStringLiteral("Einwirkung"), QStringLiteral("Kategorie"),
+        QStringLiteral("F, q, q1, M"), QStringLiteral("q2"), QStringLiteral("x, von [%1]").arg(laenge),
+        QStringLiteral("bis [%1]").arg(laenge), QStringLiteral("Einheit")});
     findChild<QLabel*>(QStringLiteral("L_Kragarm"))->setText(QStringLiteral("Kragarm [%1]").arg(laenge));
     const QString kraft = Traegereinheiten::name(s, Groesse::Kraft);
     SG_Lager->setHorizontalHeaderLabels(
         {QStringLiteral("x [%1]").arg(laenge), QStringLiteral("min [%1]").arg(kraft), QStringLiteral("max [%1]").arg(kraft),
             QStringLiteral("M min [%1]").arg(Traegereinheiten::name(s, Groesse::Moment)), QStringLiteral("M max")});
-    SG_Abschnitte->setHorizontalHeaderLabels({QStringLiteral("Abschnitt"), QStringLiteral("f [mm]"),
-        QStringLiteral("x [%1]").arg(laenge), QStringLiteral("L/f"), QStringLiteral("Ausnutzung"), QStringLiteral("Nachweis")});
+    SG_Abschnitte->setHorizontalHeaderLabels(
+        {QStringLiteral("Abschnitt"), QStringLiteral("f [mm]"), QStringLiteral("x [%1]").arg(laenge), QStringLiteral("L/f"),
+            QStringLiteral("Ausnutzung"), QStringLiteral("Nachweis"), QStringLiteral("f char. [mm]"), QStringLiteral("EN 1990")});
+    SG_Abschnitte->horizontalHeaderItem(7)->setToolTip(
+        QStringLiteral("Durchbiegung unter der charakteristischen Kombination nach DIN EN 1990"));
     for (int z = 0; z < SG_Lasten->rowCount(); ++z)
         Lastart_Zeigen(z);
 }
@@ -416,6 +477,13 @@ void TDLG_Traeger::Lastzeile_Anlegen(int zeile, const Last& last)
         einwirkung->setCurrentIndex(int(last.einwirkung));
         SG_Lasten->setCellWidget(zeile, Spalte_Art, art);
         SG_Lasten->setCellWidget(zeile, Spalte_Einwirkung, einwirkung);
+        // A permanent load has no category: its choice is kept but greyed.
+        QComboBox* kategorie = kategorienwahl(SG_Lasten, last.kategorie);
+        kategorie->setEnabled(last.einwirkung == Traegerrechnung::Einwirkung::Veraenderlich);
+        SG_Lasten->setCellWidget(zeile, Spalte_Kategorie, kategorie);
+        connect(einwirkung, &QComboBox::currentIndexChanged, kategorie, [kategorie](int i) {
+            kategorie->setEnabled(Traegerrechnung::Einwirkung(i) == Traegerrechnung::Einwirkung::Veraenderlich);
+        });
         Last l = last;
         for (int spalte : {Spalte_Wert, Spalte_q2, Spalte_x, Spalte_bis}) {
             const bool position = spalte >= Spalte_x;
@@ -427,7 +495,7 @@ void TDLG_Traeger::Lastzeile_Anlegen(int zeile, const Last& last)
         SG_Lasten->setItem(zeile, Spalte_Einheit, ausgabezelle(QString()));
         Lastart_Zeigen(zeile);
         // The row of a combo box is looked up when it changes: rows above may have gone.
-        for (QComboBox* c : {art, einwirkung})
+        for (QComboBox* c : {art, einwirkung, kategorie})
             connect(c, &QComboBox::currentIndexChanged, this, [this, c] {
                 Plattform::geschuetzt([&] {
                     for (int z = 0; z < SG_Lasten->rowCount(); ++z)
@@ -492,6 +560,7 @@ std::optional<Eingabefehler> TDLG_Traeger::Lesen(Eingabe& e, bool nachsichtig) c
         l.art = Lastart(qobject_cast<QComboBox*>(SG_Lasten->cellWidget(z, Spalte_Art))->currentIndex());
         l.einwirkung
             = Traegerrechnung::Einwirkung(qobject_cast<QComboBox*>(SG_Lasten->cellWidget(z, Spalte_Einwirkung))->currentIndex());
+        l.kategorie = qobject_cast<QComboBox*>(SG_Lasten->cellWidget(z, Spalte_Kategorie))->currentText();
         for (int spalte : {Spalte_Wert, Spalte_q2, Spalte_x, Spalte_bis}) {
             const QString name = feldname(l.art, spalte);
             if (name.isEmpty())
@@ -641,16 +710,27 @@ void TDLG_Traeger::Rechnen(const Eingabe& e)
 {
     const bool gelungen = Rechendialog::mitPiep(
         L_Fehler, {L_M_max, L_M_min, L_V_max, L_Werf}, [] { return Rechendialog::Ursachen {}; },
-        [&] { m_ergebnis = Traegerrechnung::berechnen(e); });
+        [&] {
+            m_ergebnis = Traegerrechnung::berechnen(e);
+            m_eurocode = Eurocode::Traeger({e, U_Einwirkungen::Kategorien, gewaehlterWerkstoff()});
+        });
     m_stand.aufnehmen();
     if (!gelungen) {
         m_ergebnis.reset();
+        m_eurocode.reset();
         return;
     }
     m_gerechnet = e;
     Ergebnisse_Zeigen();
-    const double g = e.eigengewicht ? Biegerechnung::Eigengewicht(e.Masse) : 0.0;
-    U_verlauf::Traeger_Gerechnet(this, windowTitle(), {e, *m_ergebnis, m_einheiten}, nachweisschritte(*m_ergebnis, g));
+    Verlauf_Melden();
+}
+
+// The diagrams and the steps of the result shown go to the window of the lines and the report.
+void TDLG_Traeger::Verlauf_Melden()
+{
+    const double g = m_gerechnet.eigengewicht ? Biegerechnung::Eigengewicht(m_gerechnet.Masse) : 0.0;
+    U_verlauf::Traeger_Gerechnet(
+        this, windowTitle(), {m_gerechnet, *m_ergebnis, m_einheiten}, nachweisschritte(*m_ergebnis, *m_eurocode, g));
 }
 
 void TDLG_Traeger::Markieren(const Eingabefehler& fehler)
@@ -715,12 +795,14 @@ void TDLG_Traeger::Skizze_Zeigen()
 void TDLG_Traeger::Ergebnisse_Leeren()
 {
     m_ergebnis.reset();
+    m_eurocode.reset();
     for (QLabel* l : {L_M_max, L_M_min, L_V_max, L_Werf})
         l->setText(QStringLiteral("–"));
     SG_Lager->setRowCount(0);
     SG_Abschnitte->setRowCount(0);
     Nachweiszeile::Leeren(L_Nachweis_W);
     Nachweiszeile::Leeren(L_Nachweis_f);
+    Nachweiszeile::Leeren(L_Eurocode);
     U_verlauf::Leeren(U_verlauf::Art::Traeger, this);
 }
 
@@ -753,17 +835,13 @@ void TDLG_Traeger::Ergebnisse_Zeigen()
         const QString strich = QStringLiteral("–");
         const QStringList texte {a.name, mitF ? fixiert(a.f, 4) : strich, mitF ? x(a.x) : strich,
             mitF && a.f != 0 ? fixiert(a.L_f, 2) : strich,
-            mitF && m_gerechnet.grenze > 0 ? fixiert(a.ausnutzung * 100.0, 1) + QStringLiteral(" %") : strich,
-            !u                                              ? strich
-                : u->zustand == Nachweis::Zustand::Erfuellt ? QStringLiteral("erfüllt")
-                : u->zustand == Nachweis::Zustand::Offen    ? QStringLiteral("keine Grenze")
-                                                            : QStringLiteral("nicht erfüllt")};
+            mitF && m_gerechnet.grenze > 0 ? fixiert(a.ausnutzung * 100.0, 1) + QStringLiteral(" %") : strich};
         for (int sp = 0; sp < texte.size(); ++sp)
             SG_Abschnitte->setItem(z, sp, ausgabezelle(texte[sp]));
-        if (u && u->zustand != Nachweis::Zustand::Offen)
-            SG_Abschnitte->item(z, 5)->setBackground(
-                u->zustand == Nachweis::Zustand::Erfuellt ? Nachweiszeile::Gruen : Bausteine::Rot);
+        urteilszelle(SG_Abschnitte, z, 5, u);
+        Abschnitt_Charakteristisch_Zeigen(z);
     }
+    Nachweiszeile::Zeigen(L_Eurocode, Traegertexte::eurocode(m_eurocode->biegung.urteil));
     Nachweiszeile::Zeigen(L_Nachweis_W, r.urteile.front());
     // The deflection line shows the span or cantilever nearest its limit.
     if (r.mitDurchbiegung && r.urteile.size() > 1) {
@@ -776,6 +854,22 @@ void TDLG_Traeger::Ergebnisse_Zeigen()
         Nachweiszeile::Zeigen(
             L_Nachweis_f, {Nachweis::Zustand::Offen, QStringLiteral("Nachweis Durchbiegung: ohne E und I keine Durchbiegung")});
     }
+}
+
+// The deflection of span or cantilever `z` under the characteristic combinations and its
+// verdict, the governing combination as the tooltip; dashes without E and I.
+void TDLG_Traeger::Abschnitt_Charakteristisch_Zeigen(int z)
+{
+    const Eurocode::Traegerergebnis& ec = *m_eurocode;
+    const auto i = std::size_t(z);
+    const bool da = i < ec.abschnitte.size() && i < ec.durchbiegung.size();
+    const Nachweis::Urteil* u = da ? &ec.durchbiegung[i] : nullptr;
+    const QString strich = QStringLiteral("–");
+    SG_Abschnitte->setItem(z, 6, ausgabezelle(da ? fixiert(ec.abschnitte[i].f, 4) : strich));
+    urteilszelle(SG_Abschnitte, z, 7, u);
+    if (u)
+        for (int sp : {6, 7})
+            SG_Abschnitte->item(z, sp)->setToolTip(u->text);
 }
 
 void TDLG_Traeger::CB_EinheitenChange()
@@ -810,9 +904,7 @@ void TDLG_Traeger::CB_EinheitenChange()
     Skizze_Zeigen();
     if (m_ergebnis) {
         Ergebnisse_Zeigen();
-        const double g = m_gerechnet.eigengewicht ? Biegerechnung::Eigengewicht(m_gerechnet.Masse) : 0.0;
-        U_verlauf::Traeger_Gerechnet(
-            this, windowTitle(), {m_gerechnet, *m_ergebnis, m_einheiten}, nachweisschritte(*m_ergebnis, g));
+        Verlauf_Melden();
     }
 }
 
@@ -883,6 +975,9 @@ void TDLG_Traeger::B_Passendes_ProfilClick()
     aufgabe.ausrichtung
         = Unit1::Biegeachse == Unit1::TProfilachse::Imin ? Profilsuche::Ausrichtung::Quer : Profilsuche::Ausrichtung::Optimal;
     aufgabe.Gamma = Unit1::Gamma;
+    aufgabe.kriterium = Traegersuche::Kriterium(CB_Suchkriterium->currentIndex());
+    aufgabe.kategorien = U_Einwirkungen::Kategorien;
+    aufgabe.werkstoff = gewaehlterWerkstoff();
     if (!U_passend::Traeger(aufgabe))
         return;
     Rechendialog::Profilbox_Anzeigen(Profil);

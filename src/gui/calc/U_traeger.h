@@ -5,6 +5,7 @@
 // the report, help and formula. Like the classic dialogs it exists once, is not modal, and
 // keeps its results while the user only looks elsewhere.
 #include "core/app/Traegereinheiten.h"
+#include "core/calc/Eurocode.h"
 #include "core/calc/Traegerrechnung.h"
 #include "core/projekt/Projekt.h"
 #include "gui/calc/Biegedialog.h"
@@ -33,7 +34,17 @@ struct Traegerposition {
 };
 
 // Columns of the load table.
-enum Lastspalte { Spalte_Art, Spalte_Einwirkung, Spalte_Wert, Spalte_q2, Spalte_x, Spalte_bis, Spalte_Einheit, Lastspalten };
+enum Lastspalte {
+    Spalte_Art,
+    Spalte_Einwirkung,
+    Spalte_Kategorie,
+    Spalte_Wert,
+    Spalte_q2,
+    Spalte_x,
+    Spalte_bis,
+    Spalte_Einheit,
+    Lastspalten
+};
 
 } // namespace U_traeger
 
@@ -105,12 +116,14 @@ public:
     QTableWidget* SG_Abschnitte;
     QLabel* L_Nachweis_W;
     QLabel* L_Nachweis_f;
+    QLabel* L_Eurocode; // the verdict with partial factors beside the classic ones
     QLabel* L_Fehler;
     QPushButton* B_Formel;
     QPushButton* B_Profil_suchen;
     QPushButton* B_Drucken;
     QPushButton* B_Verlaeufe;
     QPushButton* B_Passendes_Profil;
+    QComboBox* CB_Suchkriterium; // by which check "Passendes Profil" searches
     QPushButton* B_Position; // "Als Position übernehmen"
     QPushButton* BitBtn1; // "Hilfe"
     QPushButton* HelpBtn; // "Abbrechen": hides the dialog like OK
@@ -137,12 +150,15 @@ private:
     void Markierung_Loeschen();
     void Skizze_Zeigen();
     void Ergebnisse_Zeigen();
+    void Abschnitt_Charakteristisch_Zeigen(int zeile);
     void Ergebnisse_Leeren();
+    void Verlauf_Melden();
     void Rechnen(const Traegerrechnung::Eingabe& e);
     Biegedialog::Felder Eigengewichtsfelder() const;
 
     Rechendialog::Rechenstand m_stand {&Unit1::Biegeachse};
     std::optional<Traegerrechnung::Ergebnis> m_ergebnis;
+    std::optional<Eurocode::Traegerergebnis> m_eurocode; // of the same input
     Traegerrechnung::Eingabe m_gerechnet; // the record of m_ergebnis
     Traegereinheiten::System m_einheiten = Traegereinheiten::System::N_mm;
     bool m_fuellen = false; // tables filled by the program: no edit of the user
