@@ -2,7 +2,6 @@
 
 #include "core/app/Traegerskizze.h"
 #include "core/app/Unit1.h"
-#include "core/calc/Biegerechnung.h"
 #include "core/calc/Traegersuche.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Meldungen.h"
@@ -175,18 +174,6 @@ QTableWidgetItem* ausgabezelle(const QString& text)
     z->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     z->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return z;
-}
-
-// The verdict lines as the first steps "Nachweis": "was: statement".
-Rechenweg::Schritte nachweisschritte(const Traegerrechnung::Ergebnis& r, double eigengewicht)
-{
-    Rechenweg::Schritte s {Nachweiszeile::Eigengewicht(eigengewicht)};
-    for (const Nachweis::Urteil& u : r.urteile) {
-        const qsizetype doppelpunkt = u.text.indexOf(QStringLiteral(": "));
-        if (doppelpunkt > 0)
-            s.append({u.text.left(doppelpunkt), u.text.mid(doppelpunkt + 2), QString(), QString()});
-    }
-    return s;
 }
 
 } // namespace
@@ -649,8 +636,7 @@ void TDLG_Traeger::Rechnen(const Eingabe& e)
     }
     m_gerechnet = e;
     Ergebnisse_Zeigen();
-    const double g = e.eigengewicht ? Biegerechnung::Eigengewicht(e.Masse) : 0.0;
-    U_verlauf::Traeger_Gerechnet(this, windowTitle(), {e, *m_ergebnis, m_einheiten}, nachweisschritte(*m_ergebnis, g));
+    U_verlauf::Traeger_Gerechnet(this, windowTitle(), {e, *m_ergebnis, m_einheiten});
 }
 
 void TDLG_Traeger::Markieren(const Eingabefehler& fehler)
@@ -810,9 +796,7 @@ void TDLG_Traeger::CB_EinheitenChange()
     Skizze_Zeigen();
     if (m_ergebnis) {
         Ergebnisse_Zeigen();
-        const double g = m_gerechnet.eigengewicht ? Biegerechnung::Eigengewicht(m_gerechnet.Masse) : 0.0;
-        U_verlauf::Traeger_Gerechnet(
-            this, windowTitle(), {m_gerechnet, *m_ergebnis, m_einheiten}, nachweisschritte(*m_ergebnis, g));
+        U_verlauf::Traeger_Gerechnet(this, windowTitle(), {m_gerechnet, *m_ergebnis, m_einheiten});
     }
 }
 
@@ -908,11 +892,10 @@ void TDLG_Traeger::B_DruckenClick()
         Plattform::information(QStringLiteral("Es gibt noch kein Ergebnis zu drucken: bitte zuerst „Berechnen“."));
         return;
     }
-    const auto zusatz = U_verlauf::Berichtsseiten(U_verlauf::Art::Traeger, this);
-    if (!zusatz)
+    if (!Zusatzseiten::Kopf_Abfragen(this))
         return;
-    Traegerbericht::Daten daten {windowTitle(), {m_gerechnet, *m_ergebnis, m_einheiten}};
-    Traegerbericht::Drucken(Rechendialog::Drucksetup(Drucksetupdlg, this, QStringLiteral("Drucksetupdlg5")), daten, &*zusatz);
+    Traegerbericht::Drucken(Rechendialog::Drucksetup(Drucksetupdlg, this, QStringLiteral("Drucksetupdlg5")),
+        {windowTitle(), {m_gerechnet, *m_ergebnis, m_einheiten}});
 }
 
 void TDLG_Traeger::B_FormelClick() { U_Formel::Formel_Zeigen(Formeltafel::Traegerformel); }

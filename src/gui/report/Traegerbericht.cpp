@@ -6,6 +6,7 @@
 #include "core/platform/Meldungen.h"
 #include "core/platform/Zahlen.h"
 #include "core/report/Berichtsinhalt.h"
+#include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/Traegertexte.h"
 #include "gui/report/U_Printgr.h"
 #include "gui/report/U_druck.h"
@@ -28,6 +29,8 @@ using Zahlen::fixiert;
 constexpr QRect Skizze {1400, 4600, 0, 4000}; // under the head, full width between the margins
 constexpr int Start_y = 9000;
 constexpr int Folgeseite_y = 4000;
+constexpr int Folgeseite_mit_Kopf_y = 5000; // under the head and its rule
+constexpr double Diagrammhoehe = 15000; // the sketch and the three envelopes on the further pages
 constexpr int Unterer_Rand = 1500;
 constexpr int Wertspalte = 6500;
 
@@ -107,13 +110,16 @@ void ausgaben(QList<Zeile>& z, const Diagramme::Traegerdaten& d)
 
 int seitenende() { return U_Printgr::PgHeight - Unterer_Rand; }
 
+// Where the rows go on on a further page: under the head where every page carries it.
+int folgeStart(const Zusatzseiten::Inhalt& zusatz) { return zusatz.kopfAufJederSeite ? Folgeseite_mit_Kopf_y : Folgeseite_y; }
+
 // The y of every row, and where a new page starts (the index of its first row).
 struct Lage {
     QList<int> y;
     QList<int> neueSeite;
 };
 
-Lage setzen(const QList<Zeile>& zeilen)
+Lage setzen(const QList<Zeile>& zeilen, int folgeY)
 {
     Lage lage;
     int y = Start_y;
@@ -130,27 +136,31 @@ Lage setzen(const QList<Zeile>& zeilen)
         const int bedarf = art == Zeile::Art::Ueberschrift ? Berichtsinhalt::Abschnittsabstand : 0;
         if (y + bedarf > seitenende()) {
             lage.neueSeite.append(i);
-            y = Folgeseite_y;
+            y = folgeY;
         }
         lage.y.append(y);
     }
     return lage;
 }
 
-void drucken(const QList<Zeile>& zeilen, const Lage& lage, const Daten& d)
+Lage setzen(const Bericht& b) { return setzen(b.zeilen, folgeStart(b.zusatz)); }
+
+void zeilenDrucken(const Bericht& b, const Lage& lage)
 {
     U_druck::Titelzeile_Drucken();
-    const Zusatzseiten::Kopf& kopf = Zusatzseiten::kopf();
+    const Zusatzseiten::Kopf& kopf = Zusatzseiten::Kopf_von(b.zusatz);
     if (!kopf.leer())
         Zusatzseiten::Kopf_Drucken(kopf);
     const QRect skizze(Skizze.left(), Skizze.top(), U_Printgr::PgWidth - 2 * Skizze.left(), Skizze.height());
-    Traegerskizze::zeichnen(U_Printgr::Canvas(), skizze, d.traeger.eingabe, d.traeger.einheiten);
-    for (int i = 0; i < zeilen.size(); ++i) {
+    Traegerskizze::zeichnen(U_Printgr::Canvas(), skizze, b.daten.traeger.eingabe, b.daten.traeger.einheiten);
+    for (int i = 0; i < b.zeilen.size(); ++i) {
         if (lage.neueSeite.contains(i)) {
             U_Printgr::NewPage();
             U_druck::Titelzeile_Drucken();
+            if (b.zusatz.kopfAufJederSeite)
+                Zusatzseiten::Kopf_Drucken(kopf);
         }
-        const Zeile& z = zeilen[i];
+        const Zeile& z = b.zeilen[i];
         if (z.art == Zeile::Art::Nachweis)
             U_Printgr::SetFontSize_mm(Berichtsinhalt::Nachweisschrift_mm);
         else
@@ -164,6 +174,39 @@ void drucken(const QList<Zeile>& zeilen, const Lage& lage, const Daten& d)
 
 } // namespace
 
+Rechenweg::Schritte Nachweisschritte(const Diagramme::Traegerdaten& d)
+{
+    const double g = d.eingabe.eigengewicht ? Biegerechnung::Eigengewicht(d.eingabe.Masse) : 0.0;
+    Rechenweg::Schritte s {Nachweiszeile::Eigengewicht(g)};
+    for (const Nachweis::Urteil& u : d.ergebnis.urteile) {
+        const qsizetype doppelpunkt = u.text.indexOf(QStringLiteral(": "));
+        if (doppelpunkt > 0)
+            s.append({u.text.left(doppelpunkt), u.text.mid(doppelpunkt + 2), QString(), QString()});
+    }
+    return s;
+}
+
+Rechenweg::Protokoll Protokoll(const Daten& d)
+{
+    Rechenweg::Protokoll p;
+    p.titel = d.titel;
+    p.setzen(QStringLiteral("Berechnung des Trägers"), d.traeger.ergebnis.schritte);
+    Nachweiszeile::Protokollieren(p, Nachweisschritte(d.traeger), QStringList {});
+    return p;
+}
+
+Zusatzseiten::Inhalt Zusatzinhalt(const Daten& d, const std::optional<Zusatzseiten::Kopf>& kopf)
+{
+    Zusatzseiten::Inhalt z;
+    z.titel = d.titel;
+    z.kopf = kopf;
+    z.kopfAufJederSeite = kopf.has_value();
+    z.protokoll = Protokoll(d);
+    z.block = [traeger = d.traeger](QPainter& m, const QRectF& r) { Diagramme::Traegerblock_Zeichnen(m, r, traeger); };
+    z.blockhoehe = Diagrammhoehe;
+    return z;
+}
+
 QList<Zeile> Zeilen(const Daten& d, const QStringList& nachweise)
 {
     QList<Zeile> z;
@@ -176,7 +219,27 @@ QList<Zeile> Zeilen(const Daten& d, const QStringList& nachweise)
     return z;
 }
 
-void Drucken(QPrintDialog* Drucksetupdlg, const Daten& d, const Zusatzseiten::Inhalt* zusatz)
+Bericht Bericht_Erstellen(const Daten& d, const std::optional<Zusatzseiten::Kopf>& kopf)
+{
+    Bericht b {d, {}, Zusatzinhalt(d, kopf)};
+    b.zeilen = Zeilen(d, Berichtsinhalt::Nachweiszeilen(b.zusatz.protokoll));
+    return b;
+}
+
+int Seitenzahl(const Bericht& bericht)
+{
+    return 1 + int(setzen(bericht).neueSeite.size()) + Zusatzseiten::Seitenzahl(bericht.zusatz);
+}
+
+void Seiten_Drucken(const Bericht& bericht, bool ersteNeu)
+{
+    if (ersteNeu)
+        U_Printgr::NewPage();
+    zeilenDrucken(bericht, setzen(bericht));
+    Zusatzseiten::Drucken(bericht.zusatz, true);
+}
+
+void Drucken(QPrintDialog* Drucksetupdlg, const Daten& d)
 {
     if (Drucksetupdlg)
         U_druck::Einrichten(Drucksetupdlg, QStringLiteral("Traeger"));
@@ -185,14 +248,11 @@ void Drucken(QPrintDialog* Drucksetupdlg, const Daten& d, const Zusatzseiten::In
         Plattform::piep();
         return;
     }
-    const QList<Zeile> zeilen = Zeilen(d, zusatz ? Berichtsinhalt::Nachweiszeilen(zusatz->protokoll) : QStringList());
+    const Bericht b = Bericht_Erstellen(d);
     U_Printgr::BeginDocEx(QStringLiteral("Trabex für Windows"), drucker);
     try {
-        const Lage lage = setzen(zeilen);
-        U_Printgr::SetPageCount(1 + int(lage.neueSeite.size()) + (zusatz ? Zusatzseiten::Seitenzahl(*zusatz) : 0));
-        drucken(zeilen, lage, d);
-        if (zusatz)
-            Zusatzseiten::Drucken(*zusatz, true);
+        U_Printgr::SetPageCount(Seitenzahl(b));
+        Seiten_Drucken(b, false);
     } catch (...) {
         U_Printgr::Abort();
         throw;
