@@ -353,6 +353,28 @@ private slots:
         QCOMPARE(inhalt(eigene, kopf), inhalt(fenster, kopf));
     }
 
+    // A beam of ten spans: the rows too long for the page run on below themselves, so that
+    // every span's length is printed inside the right margin (36 pt of the A4 page's 595).
+    void langeZeilenBleibenImRand()
+    {
+        Projekt::Daten projekt = Projektdatei::laden(QStringLiteral(PROJEKT_FIXTURES "/traeger.trabex"));
+        Projekt::Position p = projekt.positionen.constLast();
+        p.traeger.felder.clear();
+        for (int i = 0; i < 10; ++i)
+            p.traeger.felder.push_back(1001 + i);
+        p.traeger.lasten.resize(2);
+        projekt.positionen = {p};
+        projektDrucken(projekt);
+        const QString innen = Pdftext::ausfuehren(QStringLiteral("pdftotext"),
+            {QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-l"), QStringLiteral("2"), QStringLiteral("-r"),
+                QStringLiteral("72"), QStringLiteral("-x"), QStringLiteral("0"), QStringLiteral("-y"), QStringLiteral("0"),
+                QStringLiteral("-W"), QStringLiteral("559"), QStringLiteral("-H"), QStringLiteral("842"), m_projektPdf,
+                QStringLiteral("-")});
+        for (int i = 0; i < 10; ++i)
+            QVERIFY2(innen.contains(Traegertexte::stelle(1001 + i, Traegereinheiten::System::N_mm)), qPrintable(innen));
+        QVERIFY(innen.contains(QStringLiteral("rechts 800")));
+    }
+
     void dateiname_data()
     {
         QTest::addColumn<QString>("bezeichnung");

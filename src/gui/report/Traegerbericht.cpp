@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 
 namespace Traegerbericht {
 
@@ -45,7 +46,9 @@ void materialUndProfil(QList<Zeile>& z, const Traegerrechnung::Eingabe& e)
     z += zeile(QStringLiteral("Werkstoff"),
         QStringLiteral("%1; SigmaB %2, SigmaZul %3, E %4 N/mm2")
             .arg(Unit1::Sorte, fixiert(Unit1::Sigma_B, 2), fixiert(e.Sigma_Zul, 2), fixiert(e.E, 2)));
-    z += zeile(QStringLiteral("Profil"), Unit1::ProfilArt + QLatin1Char(' ') + Unit1::ProfilName);
+    // The library's names begin with their type: "IPE 200", not "IPE IPE 200".
+    const bool mitArt = !Unit1::ProfilName.startsWith(Unit1::ProfilArt + QLatin1Char(' '));
+    z += zeile(QStringLiteral("Profil"), mitArt ? Unit1::ProfilArt + QLatin1Char(' ') + Unit1::ProfilName : Unit1::ProfilName);
     z += zeile(QStringLiteral("Querschnittswerte"),
         QStringLiteral("W %1 cm3, I %2 cm4, A %3 mm2, Masse %4 kg/m")
             .arg(fixiert(e.W, 2), fixiert(e.I, 2), fixiert(Unit1::A, 2), fixiert(e.Masse, 2)));
@@ -113,9 +116,54 @@ int seitenende() { return U_Printgr::PgHeight - Unterer_Rand; }
 // Where the rows go on on a further page: under the head where every page carries it.
 int folgeStart(const Zusatzseiten::Inhalt& zusatz) { return zusatz.kopfAufJederSeite ? Folgeseite_mit_Kopf_y : Folgeseite_y; }
 
-// The y of every row, and where a new page starts (the index of its first row).
+void schriftSetzen(Zeile::Art art)
+{
+    U_Printgr::SetFontSize_mm(art == Zeile::Art::Nachweis ? Berichtsinhalt::Nachweisschrift_mm : Berichtsinhalt::Schrift_mm);
+    U_Printgr::SetFontStyle(true, art == Zeile::Art::Titel || art == Zeile::Art::Ueberschrift);
+}
+
+int zeilenhoehe(Zeile::Art art)
+{
+    return art == Zeile::Art::Nachweis ? Berichtsinhalt::Nachweisabstand : Berichtsinhalt::Zeilenabstand;
+}
+
+// The pieces a text may break between: after its ", " and "; " ("E 210000,00 N/mm2" stays
+// whole), a piece too wide for the line at its spaces.
+QStringList stuecke(const QString& text, int breite)
+{
+    static const QRegularExpression trenner(QStringLiteral("(?<=[,;]) "));
+    QStringList s;
+    for (const QString& stueck : text.split(trenner, Qt::SkipEmptyParts))
+        s += U_Printgr::TextWidth(stueck) > breite ? stueck.split(QLatin1Char(' '), Qt::SkipEmptyParts) : QStringList {stueck};
+    return s;
+}
+
+// The lines of a row in the job's font: a value (or a row's text where it has none) too wide
+// for the page runs on below itself, so that no number runs past the margin.
+QStringList umbrechen(const Zeile& z)
+{
+    schriftSetzen(z.art);
+    const bool mitWert = z.art == Zeile::Art::Zeile;
+    const int breite = U_Printgr::PgWidth - U_druck::x1 - (mitWert ? Wertspalte : U_druck::x1);
+    QStringList zeilen;
+    QString zeile;
+    for (const QString& stueck : stuecke(mitWert ? z.wert : z.text, breite)) {
+        const QString laenger = zeile.isEmpty() ? stueck : zeile + QLatin1Char(' ') + stueck;
+        if (!zeile.isEmpty() && U_Printgr::TextWidth(laenger) > breite) {
+            zeilen.append(zeile);
+            zeile = stueck;
+        } else {
+            zeile = laenger;
+        }
+    }
+    zeilen.append(zeile);
+    return zeilen;
+}
+
+// The y and the lines of every row, and where a new page starts (the index of its first row).
 struct Lage {
     QList<int> y;
+    QList<QStringList> zeilen;
     QList<int> neueSeite;
 };
 
@@ -123,22 +171,24 @@ Lage setzen(const QList<Zeile>& zeilen, int folgeY)
 {
     Lage lage;
     int y = Start_y;
-    bool ersteZeile = true;
     for (int i = 0; i < zeilen.size(); ++i) {
         const Zeile::Art art = zeilen[i].art;
-        if (!ersteZeile)
+        if (i > 0)
             y += art == Zeile::Art::Nachweis                                  ? Berichtsinhalt::Nachweisabstand
                 : art == Zeile::Art::Ueberschrift || art == Zeile::Art::Titel ? Berichtsinhalt::Abschnittsabstand
-                : i > 0 && zeilen[i - 1].art == Zeile::Art::Ueberschrift      ? Berichtsinhalt::Abschnittsabstand
+                : zeilen[i - 1].art == Zeile::Art::Ueberschrift               ? Berichtsinhalt::Abschnittsabstand
                                                                               : Berichtsinhalt::Zeilenabstand;
-        ersteZeile = false;
-        // A heading never stands alone at the foot of a page.
-        const int bedarf = art == Zeile::Art::Ueberschrift ? Berichtsinhalt::Abschnittsabstand : 0;
+        const QStringList umbrochen = umbrechen(zeilen[i]);
+        const int weitere = int(umbrochen.size() - 1) * zeilenhoehe(art);
+        // A heading never stands alone at the foot of a page, nor a row apart from its last line.
+        const int bedarf = weitere + (art == Zeile::Art::Ueberschrift ? Berichtsinhalt::Abschnittsabstand : 0);
         if (y + bedarf > seitenende()) {
             lage.neueSeite.append(i);
             y = folgeY;
         }
         lage.y.append(y);
+        lage.zeilen.append(umbrochen);
+        y += weitere;
     }
     return lage;
 }
@@ -161,14 +211,15 @@ void zeilenDrucken(const Bericht& b, const Lage& lage)
                 Zusatzseiten::Kopf_Drucken(kopf);
         }
         const Zeile& z = b.zeilen[i];
-        if (z.art == Zeile::Art::Nachweis)
-            U_Printgr::SetFontSize_mm(Berichtsinhalt::Nachweisschrift_mm);
-        else
-            U_Printgr::SetFontSize_mm(Berichtsinhalt::Schrift_mm);
-        U_Printgr::SetFontStyle(true, z.art == Zeile::Art::Titel || z.art == Zeile::Art::Ueberschrift);
-        U_Printgr::TextOut(U_druck::x1, lage.y[i], z.text);
-        if (z.art == Zeile::Art::Zeile)
-            U_Printgr::TextOut(Wertspalte, lage.y[i], z.wert);
+        schriftSetzen(z.art);
+        const bool mitWert = z.art == Zeile::Art::Zeile;
+        if (mitWert)
+            U_Printgr::TextOut(U_druck::x1, lage.y[i], z.text);
+        int y = lage.y[i];
+        for (const QString& zeile : lage.zeilen[i]) {
+            U_Printgr::TextOut(mitWert ? Wertspalte : U_druck::x1, y, zeile);
+            y += zeilenhoehe(z.art);
+        }
     }
 }
 
