@@ -344,6 +344,9 @@ private slots:
             QVERIFY2(Pdftext::zeile(text, name, wert), qPrintable(name + QLatin1Char(' ') + wert + QLatin1Char('\n') + text));
         }
         QVERIFY(Pdftext::zeile(text, QStringLiteral("Werf [cm3]"), Zahlen::fixiert(r.W_erf, 2)));
+        // The diagram's marks write the extremes out as page 1 does.
+        QVERIFY2(text.contains(QStringLiteral("min M = ") + Traegertexte::betrag(r.traeger->M_min.wert, s, Groesse::Moment)),
+            qPrintable(text));
 
         // The window's own report of the same beam says the same, word for word.
         const Projekt::Kopf& k = m_projekt.kopf;
