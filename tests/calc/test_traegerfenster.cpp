@@ -458,9 +458,7 @@ private slots:
         drucker.setResolution(600);
         drucker.setOutputFileName(pdf);
         Zusatzseiten::kopf() = {};
-        const Zusatzseiten::Inhalt zusatz = U_verlauf::Zusatzinhalt(U_verlauf::Art::Traeger);
-        Traegerbericht::Drucken(
-            nullptr, {d()->windowTitle(), {d()->Position().eingabe, *d()->Ergebnis(), System::N_mm}}, &zusatz);
+        Traegerbericht::Drucken(nullptr, {d()->windowTitle(), {d()->Position().eingabe, *d()->Ergebnis(), System::N_mm}});
         const QString seite1 = ausfuehren(QStringLiteral("pdftotext"),
             {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-layout"), pdf,
                 QStringLiteral("-")});

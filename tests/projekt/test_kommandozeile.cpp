@@ -139,7 +139,7 @@ private slots:
             {QStringLiteral("Ierf [cm4]"), fixiert(ergebnisse[1].I_erf, 2), QStringLiteral("Tatsächliche Sicherheit"),
                 fixiert(*ergebnisse[1].sicherheit, 2)},
             {QStringLiteral("Aerf [mm2]"), fixiert(ergebnisse[2].A_erf, 2)},
-            {}}; // the general beam has a page with its main result only, as on the cover
+            {QStringLiteral("Werf [cm3]"), fixiert(ergebnisse.value(3).W_erf, 2)}}; // the general beam, where the project has one
         for (int i = 0; i < projekt.positionen.size(); ++i) {
             const Projekt::Position& p = projekt.positionen[i];
             const QRegularExpression zeile(
@@ -154,6 +154,14 @@ private slots:
             for (qsizetype k = 0; k < hauptzahlen[i].size(); k += 2)
                 QVERIFY2(Pdftext::zeile(erste, hauptzahlen[i][k], hauptzahlen[i][k + 1]),
                     qPrintable(hauptzahlen[i][k] + QStringLiteral("\n") + erste));
+            if (p.art == Projekt::Art::Traeger) { // its support reactions, and its diagrams and steps after page 1
+                const Traegerrechnung::Lagerkraft& l = ergebnisse[i].traeger->lager.front();
+                const QString danach = seiten.mid(m.captured(1).toInt()).join(QLatin1Char('\n'));
+                QVERIFY2((erste + danach).contains(QStringLiteral("min %1 N, max %2 N").arg(fixiert(l.min, 2), fixiert(l.max, 2))),
+                    qPrintable(erste));
+                QVERIFY(danach.contains(QStringLiteral("Biegemoment M")));
+                QVERIFY(danach.contains(QStringLiteral("Berechnung des Trägers")));
+            }
         }
     }
 

@@ -7,13 +7,16 @@
 #include "Testumgebung.h"
 #include "core/app/Unit1.h"
 #include "core/platform/Zahlen.h"
+#include "core/projekt/Positionsrechnung.h"
 #include "core/projekt/Positionszustand.h"
 #include "core/projekt/Projektdatei.h"
 #include "gui/Main.h"
+#include "gui/calc/Traegertexte.h"
 #include "gui/calc/U_bieg1.h"
 #include "gui/calc/U_bieg2.h"
 #include "gui/calc/U_knick.h"
 #include "gui/calc/U_scher.h"
+#include "gui/calc/U_traeger.h"
 #include "gui/data/Tab_Werkstoffauswahl.h"
 #include "gui/platform/Oberflaeche.h"
 #include "gui/projekt/Dateimenue.h"
@@ -168,8 +171,12 @@ class TestGesamtbericht : public QObject {
             klicken(d, "B_Berechnung_Flaeche");
             return dialogDrucken(d, p);
         }
-        case Projekt::Art::Traeger:
-            break;
+        case Projekt::Art::Traeger: {
+            TDLG_Traeger* d = U_traeger::DLG_Traeger;
+            Positionszustand::einsetzen(p); // as opening the position from the list does
+            d->Position_Zeigen(p);
+            return dialogDrucken(d, p);
+        }
         }
         return {};
     }
@@ -291,6 +298,84 @@ private slots:
                 QCOMPARE(m.captured(1), QStringLiteral("A erf. = %1 mm²").arg(Zahlen::fixiert(1000.0 * p.nr.toInt() / 80, 2)));
             }
         }
+    }
+
+    // A project with the classic positions and a general beam: the beam's pages come last, in
+    // the window's words and numbers, its support reactions those of the core calculation, and
+    // every page numbered over the whole document.
+    void traegerSeiten()
+    {
+        m_projekt = Projektdatei::laden(QStringLiteral(PROJEKT_FIXTURES "/traeger.trabex"));
+        projektDrucken(m_projekt);
+        const QStringList seiten = Pdftext::seiten(m_projektPdf);
+        const int n = Pdftext::seitenzahl(m_projektPdf);
+        QCOMPARE(seiten.size(), n);
+        for (int s = 1; s <= n; ++s)
+            QVERIFY2(seiten[s - 1].contains(QStringLiteral("Seite %1 von %2").arg(s).arg(n)), qPrintable(QString::number(s)));
+
+        const Projekt::Position& p = m_projekt.positionen.constLast();
+        QCOMPARE(p.art, Projekt::Art::Traeger);
+        const QRegularExpressionMatch eintrag
+            = QRegularExpression(QStringLiteral(R"(^\s*4\s+Deckenträger\s.*\s(\d+)$)"), QRegularExpression::MultilineOption)
+                  .match(seiten[0]);
+        QVERIFY2(eintrag.hasMatch(), qPrintable(seiten[0]));
+        const qsizetype erste = eintrag.captured(1).toInt();
+        const QStringList eigene = seiten.mid(erste - 1);
+        QVERIFY(eigene.size() >= 3); // page 1, diagrams, steps
+        for (const QString& s : eigene)
+            QVERIFY2(s.contains(kopfzeile(p)), qPrintable(s));
+        QVERIFY(!seiten[erste - 2].contains(kopfzeile(p)));
+
+        const QString text = eigene.join(QLatin1Char('\n'));
+        for (const QString& wort : {QStringLiteral("Träger mit beliebigen Lasten"), QStringLiteral("Einspannmoment"),
+                 QStringLiteral("Biegemoment M"), QStringLiteral("Durchbiegung f"), QStringLiteral("Berechnung des Trägers")})
+            QVERIFY2(text.contains(wort), qPrintable(wort));
+        const Positionsrechnung::Ergebnis r = Positionsrechnung::rechnen(p);
+        QVERIFY(r.traeger);
+        using Traegereinheiten::Groesse;
+        const auto s = Traegereinheiten::System::N_mm;
+        QCOMPARE(r.traeger->lager.size(), std::size_t(3));
+        for (std::size_t i = 0; i < r.traeger->lager.size(); ++i) {
+            const Traegerrechnung::Lagerkraft& l = r.traeger->lager[i];
+            const QString name = QStringLiteral("Lager %1 (x = %2 mm)").arg(i + 1).arg(Traegertexte::stelle(l.x, s));
+            const QString wert
+                = QStringLiteral("min %1, max %2")
+                      .arg(Traegertexte::betrag(l.min, s, Groesse::Kraft), Traegertexte::betrag(l.max, s, Groesse::Kraft));
+            QVERIFY2(Pdftext::zeile(text, name, wert), qPrintable(name + QLatin1Char(' ') + wert + QLatin1Char('\n') + text));
+        }
+        QVERIFY(Pdftext::zeile(text, QStringLiteral("Werf [cm3]"), Zahlen::fixiert(r.W_erf, 2)));
+        // The diagram's marks write the extremes out as page 1 does.
+        QVERIFY2(text.contains(QStringLiteral("min M = ") + Traegertexte::betrag(r.traeger->M_min.wert, s, Groesse::Moment)),
+            qPrintable(text));
+
+        // The window's own report of the same beam says the same, word for word.
+        const Projekt::Kopf& k = m_projekt.kopf;
+        const QStringList kopf {
+            QStringLiteral("Projekt: ") + k.bezeichnung, kopfzeile(p), QStringLiteral("Bearbeiter: ") + k.bearbeiter};
+        const QStringList fenster = haendisch(int(m_projekt.positionen.size()) - 1);
+        QCOMPARE(inhalt(eigene, kopf), inhalt(fenster, kopf));
+    }
+
+    // A beam of ten spans: the rows too long for the page run on below themselves, so that
+    // every span's length is printed inside the right margin (36 pt of the A4 page's 595).
+    void langeZeilenBleibenImRand()
+    {
+        Projekt::Daten projekt = Projektdatei::laden(QStringLiteral(PROJEKT_FIXTURES "/traeger.trabex"));
+        Projekt::Position p = projekt.positionen.constLast();
+        p.traeger.felder.clear();
+        for (int i = 0; i < 10; ++i)
+            p.traeger.felder.push_back(1001 + i);
+        p.traeger.lasten.resize(2);
+        projekt.positionen = {p};
+        projektDrucken(projekt);
+        const QString innen = Pdftext::ausfuehren(QStringLiteral("pdftotext"),
+            {QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-l"), QStringLiteral("2"), QStringLiteral("-r"),
+                QStringLiteral("72"), QStringLiteral("-x"), QStringLiteral("0"), QStringLiteral("-y"), QStringLiteral("0"),
+                QStringLiteral("-W"), QStringLiteral("559"), QStringLiteral("-H"), QStringLiteral("842"), m_projektPdf,
+                QStringLiteral("-")});
+        for (int i = 0; i < 10; ++i)
+            QVERIFY2(innen.contains(Traegertexte::stelle(1001 + i, Traegereinheiten::System::N_mm)), qPrintable(innen));
+        QVERIFY(innen.contains(QStringLiteral("rechts 800")));
     }
 
     void dateiname_data()

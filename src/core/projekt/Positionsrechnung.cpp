@@ -190,9 +190,8 @@ void ecBiegung(const Position& p, const Bibliothek& b, Ergebnis& e)
 
 void ecTraeger(const Position& p, const Bibliothek& b, Ergebnis& e)
 {
-    const Eurocode::Traegerergebnis r = Eurocode::Traeger({Traegereingabe(p), b.kategorien, ecWerkstoff(p, b)});
-    e.ec3_biegung = r.biegung;
-    e.ec3 = r.biegung.urteil;
+    e.ec3_biegung = Eurocode_Traeger(p, b.matdat, b.kategorien).biegung;
+    e.ec3 = e.ec3_biegung->urteil;
 }
 
 void eurocode(const Position& p, const Bibliothek& b, Ergebnis& e)
@@ -378,6 +377,12 @@ QString Verdikt(const Ergebnis& e)
     if (!e.fehler.isEmpty())
         return QStringLiteral("Fehler");
     return e.erfuellt ? QStringLiteral("erfüllt") : QStringLiteral("nicht erfüllt");
+}
+
+Eurocode::Traegerergebnis Eurocode_Traeger(
+    const Position& p, const Unit1::TMatdat& matdat, const std::vector<Eurocode::Kategorie>& kategorien)
+{
+    return Eurocode::Traeger({Traegereingabe(p), kategorien, ecWerkstoff(p, {matdat, Unit1::Profildat, kategorien})});
 }
 
 QString Eurocodeverdikt(const Ergebnis& e)

@@ -60,6 +60,11 @@ QList<Ergebnis> rechnen(const Projekt::Daten& projekt);
 QString Hauptergebnis(const Projekt::Position& p, const Ergebnis& e);
 // "erfüllt", "nicht erfüllt" or "Fehler".
 QString Verdikt(const Ergebnis& e);
+// The general beam's check with partial factors of a position of that kind, with the library's
+// values where the position gives none, as `rechnen` computes it.
+Eurocode::Traegerergebnis Eurocode_Traeger(const Projekt::Position& p, const Unit1::TMatdat& matdat = Unit1::Matdat,
+    const std::vector<Eurocode::Kategorie>& kategorien = U_Einwirkungen::Kategorien);
+
 // "EC3: η = 0,87 erfüllt", "EC3: nicht möglich"; empty without the check.
 QString Eurocodeverdikt(const Ergebnis& e);
 // "Pos. 1 Sturz | Biegung Fall 5 | W erf. = 28,73 cm³ | erfüllt | EC3: η = 0,87 erfüllt", or

@@ -342,6 +342,7 @@ void Biegediagramm_Fuellen(QChart* c, const Biegedaten& d, const Linien& l, Groe
     ay->setTitleText(symbol(g) + QStringLiteral(" [") + einheit(g) + QLatin1Char(']'));
     bereichSetzen(ay, von, bis);
     ay->setReverse(g == Groesse::Durchbiegung); // downwards positive, drawn downwards
+    ay->setLabelFormat(QStringLiteral("%.10g")); // moments in N·mm: "-10000000", not "-1e+07"
 
     // The greatest values with value and position; a value of 0 is no extreme worth marking.
     const double schwelle = 1e-9 * std::max(std::abs(groesster.wert), std::abs(kleinster.wert));
@@ -588,7 +589,9 @@ std::pair<double, double> huelle(const Traegerdaten& d, const Traegerrechnung::S
 
 QString traegerbetrag(const Traegerdaten& d, Groesse g, double v)
 {
-    return fixiert(v, nachkomma(g)) + QLatin1Char(' ') + traegereinheit(d, g);
+    // Written out up to twelve digits as the window's tables: a moment of a long beam in N·mm
+    // reads "-13005937,50", not "-1,300594E+07".
+    return fixiert(v, nachkomma(g), 12) + QLatin1Char(' ') + traegereinheit(d, g);
 }
 
 QString traegerstelle(const Traegerdaten& d, double x)
@@ -693,6 +696,7 @@ void Traegerdiagramm_Fuellen(QChart* c, const Traegerdaten& d, Groesse g)
     ay->setTitleText(symbol(g) + QStringLiteral(" [") + traegereinheit(d, g) + QLatin1Char(']'));
     bereichSetzen(ay, von, bis);
     ay->setReverse(g == Groesse::Durchbiegung); // downwards positive, drawn downwards
+    ay->setLabelFormat(QStringLiteral("%.10g")); // moments in N·mm: "-10000000", not "-1e+07"
 
     const double schwelle = 1e-9 * std::max(std::abs(groesster.wert), std::abs(kleinster.wert));
     const auto name = [&](bool max, const Traegerrechnung::Extremwert& e) {

@@ -4,6 +4,7 @@
 // the window shows it, and the same chart is drawn into a PDF, a PNG and onto the printer.
 #include "core/app/Traegereinheiten.h"
 #include "core/calc/Biegelinien.h"
+#include "core/calc/Eurocode.h"
 #include "core/calc/Knickspannungslinie.h"
 #include "core/calc/Traegerrechnung.h"
 
@@ -72,6 +73,7 @@ struct Traegerdaten {
     Traegerrechnung::Eingabe eingabe;
     Traegerrechnung::Ergebnis ergebnis;
     Traegereinheiten::System einheiten = Traegereinheiten::System::N_mm;
+    std::optional<Eurocode::Traegerergebnis> eurocode {}; // the check with partial factors beside
 };
 // The envelope of one line as a band between its smallest and greatest values at every x, the
 // extremes marked with value and position; empty and filled as Biegediagramm_Leer/_Fuellen.

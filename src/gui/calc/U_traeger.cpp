@@ -2,7 +2,6 @@
 
 #include "core/app/Traegerskizze.h"
 #include "core/app/Unit1.h"
-#include "core/calc/Biegerechnung.h"
 #include "core/calc/Traegersuche.h"
 #include "core/data/U_Einwirkungen.h"
 #include "core/platform/Fehler.h"
@@ -217,28 +216,6 @@ Eurocode::Werkstoff gewaehlterWerkstoff()
             break;
         }
     return w;
-}
-
-// "was: statement" of a verdict line as a step, none for a line without one.
-void urteilsschritt(Rechenweg::Schritte& s, const QString& text)
-{
-    const qsizetype doppelpunkt = text.indexOf(QStringLiteral(": "));
-    if (doppelpunkt > 0)
-        s.append({text.left(doppelpunkt), text.mid(doppelpunkt + 2), QString(), QString()});
-}
-
-// The verdict lines as the first steps "Nachweis": "was: statement", the one with partial
-// factors after the classic ones, then that check's own steps.
-Rechenweg::Schritte nachweisschritte(const Traegerrechnung::Ergebnis& r, const Eurocode::Traegerergebnis& ec, double eigengewicht)
-{
-    Rechenweg::Schritte s {Nachweiszeile::Eigengewicht(eigengewicht)};
-    for (const Nachweis::Urteil& u : r.urteile)
-        urteilsschritt(s, u.text);
-    urteilsschritt(s, Traegertexte::eurocode(ec.biegung.urteil).text);
-    s.append({QStringLiteral("Nachweis nach DIN EN 1993-1-1"),
-        QStringLiteral("Teilsicherheitsbeiwerte, Kombinationen nach DIN EN 1990"), QString(), QString()});
-    s += ec.biegung.schritte;
-    return s;
 }
 
 } // namespace
@@ -728,9 +705,7 @@ void TDLG_Traeger::Rechnen(const Eingabe& e)
 // The diagrams and the steps of the result shown go to the window of the lines and the report.
 void TDLG_Traeger::Verlauf_Melden()
 {
-    const double g = m_gerechnet.eigengewicht ? Biegerechnung::Eigengewicht(m_gerechnet.Masse) : 0.0;
-    U_verlauf::Traeger_Gerechnet(
-        this, windowTitle(), {m_gerechnet, *m_ergebnis, m_einheiten}, nachweisschritte(*m_ergebnis, *m_eurocode, g));
+    U_verlauf::Traeger_Gerechnet(this, windowTitle(), {m_gerechnet, *m_ergebnis, m_einheiten, m_eurocode});
 }
 
 void TDLG_Traeger::Markieren(const Eingabefehler& fehler)
@@ -1003,11 +978,10 @@ void TDLG_Traeger::B_DruckenClick()
         Plattform::information(QStringLiteral("Es gibt noch kein Ergebnis zu drucken: bitte zuerst „Berechnen“."));
         return;
     }
-    const auto zusatz = U_verlauf::Berichtsseiten(U_verlauf::Art::Traeger, this);
-    if (!zusatz)
+    if (!Zusatzseiten::Kopf_Abfragen(this))
         return;
-    Traegerbericht::Daten daten {windowTitle(), {m_gerechnet, *m_ergebnis, m_einheiten}};
-    Traegerbericht::Drucken(Rechendialog::Drucksetup(Drucksetupdlg, this, QStringLiteral("Drucksetupdlg5")), daten, &*zusatz);
+    Traegerbericht::Drucken(Rechendialog::Drucksetup(Drucksetupdlg, this, QStringLiteral("Drucksetupdlg5")),
+        {windowTitle(), {m_gerechnet, *m_ergebnis, m_einheiten, m_eurocode}});
 }
 
 void TDLG_Traeger::B_FormelClick() { U_Formel::Formel_Zeigen(Formeltafel::Traegerformel); }

@@ -9,6 +9,7 @@
 #include "core/platform/Zahlen.h"
 #include "gui/calc/Nachweiszeile.h"
 #include "gui/platform/Bausteine.h"
+#include "gui/report/Traegerbericht.h"
 #include "gui/report/U_Printgr.h"
 #include "gui/report/U_druck.h"
 #include "gui/report/Zusatzseiten.h"
@@ -120,15 +121,15 @@ void Scherung_Gerechnet(const QString& titel, const QString& teil, const Rechenw
     auffrischen(Art::Scherung);
 }
 
-void Traeger_Gerechnet(
-    const QWidget* dialog, const QString& titel, const Diagramme::Traegerdaten& daten, const Rechenweg::Schritte& nachweise)
+void Traeger_Gerechnet(const QWidget* dialog, const QString& titel, const Diagramme::Traegerdaten& daten)
 {
     Stand& s = standVon(Art::Traeger);
-    s.protokoll = {};
-    protokollieren(Art::Traeger, titel, QStringLiteral("Berechnung des Trägers"), daten.ergebnis.schritte, true);
-    Nachweiszeile::Protokollieren(s.protokoll, nachweise, {});
+    s.protokoll = Traegerbericht::Protokoll({titel, daten});
     s.traeger = daten;
     s.dialog = dialog;
+    s.gerechnet = true;
+    s.gelungen = true;
+    ++s.version;
     auffrischen(Art::Traeger);
 }
 
@@ -207,14 +208,16 @@ void Block_Zeichnen(Art art, QPainter& maler, const QRectF& rechteck)
 
 Zusatzseiten::Inhalt Zusatzinhalt(Art art)
 {
+    const Stand& s = stand(art);
+    if (art == Art::Traeger && s.gelungen)
+        return Traegerbericht::Zusatzinhalt({s.protokoll.titel, s.traeger});
     Zusatzseiten::Inhalt z;
-    z.titel = stand(art).protokoll.titel;
-    z.protokoll = stand(art).protokoll;
-    const bool biegelinien = art == Art::Biegung || art == Art::Traeger;
-    const bool mitBlock = biegelinien ? stand(art).gelungen : art == Art::Knickung && stand(art).knickung.E > 0;
+    z.titel = s.protokoll.titel;
+    z.protokoll = s.protokoll;
+    const bool mitBlock = art == Art::Biegung ? s.gelungen : art == Art::Knickung && s.knickung.E > 0;
     if (mitBlock) {
         z.block = [art](QPainter& m, const QRectF& r) { Block_Zeichnen(art, m, r); };
-        z.blockhoehe = biegelinien ? 15000 : 10500; // 0.01 mm
+        z.blockhoehe = art == Art::Biegung ? 15000 : 10500; // 0.01 mm
     }
     return z;
 }

@@ -48,10 +48,9 @@ void Biegung_Gerechnet(
 void Knickung_Gerechnet(const QString& titel, const QString& teil, const Rechenweg::Schritte& schritte, bool gelungen,
     const std::optional<Knickspannungslinie::Daten>& daten);
 void Scherung_Gerechnet(const QString& titel, const QString& teil, const Rechenweg::Schritte& schritte, bool gelungen);
-// The general beam computes in one go: its record and result with their steps, and the verdict
-// lines it shows (with whether the self-weight was included), which come first as "Nachweis".
-void Traeger_Gerechnet(
-    const QWidget* dialog, const QString& titel, const Diagramme::Traegerdaten& daten, const Rechenweg::Schritte& nachweise);
+// The general beam computes in one go: its record and result with their steps; the verdict
+// lines of its result (with whether the self-weight was included) come first as "Nachweis".
+void Traeger_Gerechnet(const QWidget* dialog, const QString& titel, const Diagramme::Traegerdaten& daten);
 
 // Called by a dialog after it has shown its verdict lines: they become the first part
 // "Nachweis" of the steps in its window, as on the report. A new calculation drops them until

@@ -19,6 +19,7 @@
 #include "gui/calc/Diagramme.h"
 #include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/U_bieg2.h"
+#include "gui/report/Traegerbericht.h"
 #include "gui/report/U_Printgr.h"
 #include "gui/report/U_druck.h"
 #include "gui/report/Zusatzseiten.h"
@@ -35,6 +36,7 @@
 #include <cmath>
 #include <functional>
 #include <tuple>
+#include <variant>
 
 namespace Gesamtbericht {
 
@@ -101,6 +103,14 @@ Zusatzseiten::Inhalt zusatz(const QString& titel, const Berichtsinhalt::Kopf& ko
     return z;
 }
 
+// The check with partial factors as the dialog shows it: its steps as their own part, its line
+// after the classic verdicts.
+template <typename Ergebnis> QString eurocode(Zusatzseiten::Inhalt& z, const Ergebnis& e)
+{
+    z.protokoll.setzen(Nachweiszeile::Eurocodeteil, e.schritte);
+    return Nachweiszeile::Eurocodetext(e.urteil);
+}
+
 // The bending dialogs' two calculations: W erf. (with W erf. at x where the case has x) and,
 // with a profile, the deflection, each recorded as its own part of the steps.
 U_druck::Bericht biegung(const Position& p, const Berichtsinhalt::Kopf& kopf)
@@ -138,6 +148,9 @@ U_druck::Bericht biegung(const Position& p, const Berichtsinhalt::Kopf& kopf)
         if (std::fabs(Werf) <= W)
             nachweise.append(Nachweis::Durchbiegung(L, fd, Nachweis::Durchbiegungsgrenze).text);
     }
+    nachweise.append(eurocode(
+        z, Eurocode::Biegung(Positionszustand::Eurocode_Biegeaufgabe(Positionszustand::Werkstoffeintrag(-1), a.eigengewicht))));
+    nachweise.append(Nachweiszeile::Elastischer_Widerstand);
     Nachweiszeile::Protokollieren(z.protokoll, {Nachweiszeile::Eigengewicht(g)}, nachweise);
 
     Diagramme::Biegedaten d;
@@ -194,7 +207,11 @@ U_druck::Bericht knickung(const Position& p, const Berichtsinhalt::Kopf& kopf)
         z.block = [linie](QPainter& m, const QRectF& r) { Diagramme::Knickblock_Zeichnen(m, r, linie); };
         z.blockhoehe = 10500;
     }
-    Nachweiszeile::Protokollieren(z.protokoll, nachweis, QStringList {});
+    QStringList ec;
+    if (p.mitProfil)
+        ec.append(
+            eurocode(z, Eurocode::Knicken(Positionszustand::Eurocode_Knickaufgabe(Positionszustand::Werkstoffeintrag(-1)))));
+    Nachweiszeile::Protokollieren(z.protokoll, nachweis, ec);
     return U_druck::Knickung_Bericht(t, formel, &z);
 }
 
@@ -211,9 +228,30 @@ U_druck::Bericht scherung(const Position&, const Berichtsinhalt::Kopf& kopf)
     return U_druck::Scherung_Bericht(t, &z);
 }
 
-// The one place that knows which dialog prints which kind of position. None for a kind that
-// has no report pages of its own yet (the general beam): its page gives the main result.
-std::optional<U_druck::Bericht> positionsbericht(const Position& p, const Berichtsinhalt::Kopf& kopf)
+// The general beam's pages as its window prints them, in the program's units.
+Traegerbericht::Bericht traeger(const Position& p, const Berichtsinhalt::Kopf& kopf)
+{
+    const Traegerrechnung::Eingabe e = Projekt::Traegereingabe(p);
+    const Traegerbericht::Daten d {QStringLiteral("Träger mit beliebigen Lasten"),
+        {e, Traegerrechnung::berechnen(e), Traegereinheiten::System::N_mm, Positionsrechnung::Eurocode_Traeger(p)}};
+    return Traegerbericht::Bericht_Erstellen(d, kopf);
+}
+
+// A position's pages: those of a classic dialog or of the general beam.
+using Seiten = std::variant<U_druck::Bericht, Traegerbericht::Bericht>;
+
+int seitenzahl(const Seiten& s)
+{
+    return std::visit([](const auto& b) { return Seitenzahl(b); }, s);
+}
+
+void seitenDrucken(const Seiten& s)
+{
+    std::visit([](const auto& b) { Seiten_Drucken(b, true); }, s);
+}
+
+// The one place that knows which dialog prints which kind of position.
+Seiten positionsbericht(const Position& p, const Berichtsinhalt::Kopf& kopf)
 {
     Positionszustand::einsetzen(p);
     switch (p.art) {
@@ -224,7 +262,7 @@ std::optional<U_druck::Bericht> positionsbericht(const Position& p, const Berich
     case Projekt::Art::Scherung:
         return scherung(p, kopf);
     case Projekt::Art::Traeger:
-        return std::nullopt;
+        return traeger(p, kopf);
     }
     throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein, QStringLiteral("Unbekannte Art der Position."));
 }
@@ -281,7 +319,7 @@ struct Eintrag {
     const Position* position = nullptr;
     Positionsrechnung::Ergebnis ergebnis;
     Berichtsinhalt::Kopf kopf;
-    std::optional<U_druck::Bericht> bericht; // none: a page of its own (ersatzseiteDrucken)
+    std::optional<Seiten> bericht; // none: the page that says why it cannot be computed
     int erste_seite = 0;
     int seiten = 1;
 };
@@ -340,7 +378,7 @@ void seitenPlanen(Plan& plan)
     int seite = int(plan.deckblattanfaenge.size()) + 1;
     for (Eintrag& e : plan.eintraege) {
         e.erste_seite = seite;
-        e.seiten = e.bericht ? U_druck::Seitenzahl(*e.bericht) : 1;
+        e.seiten = e.bericht ? seitenzahl(*e.bericht) : 1;
         seite += e.seiten;
     }
     U_Printgr::SetPageCount(seite - 1);
@@ -426,9 +464,8 @@ void deckblattDrucken(const Plan& plan)
     }
 }
 
-// A page of one text under the position's head: why it cannot be computed, or the main result
-// of a kind without report pages of its own.
-void textseiteDrucken(const Eintrag& e, const QString& ueberschrift, const QString& text)
+// The page of a position that cannot be computed: why, under the position's head.
+void fehlerseiteDrucken(const Eintrag& e)
 {
     const Position& p = *e.position;
     U_druck::Titelzeile_Drucken();
@@ -437,32 +474,20 @@ void textseiteDrucken(const Eintrag& e, const QString& ueberschrift, const QStri
     U_Printgr::SetFontStyle(true, true);
     zelle(U_druck::x1, 5000, textbreite(), QStringLiteral("Pos. %1 – %2").arg(positionsname(p), Projekt::Artname(p)));
     U_Printgr::SetFontStyle(true, false);
-    U_Printgr::TextOut(U_druck::x1, 6000, ueberschrift);
+    U_Printgr::TextOut(U_druck::x1, 6000, QStringLiteral("Diese Position kann nicht berechnet werden:"));
     U_Printgr::SetFontStyle(false, false);
     U_Printgr::Canvas().drawText(
-        QRect(U_druck::x1, 6700, textbreite(), U_Printgr::PgHeight - Unterer_Rand - 6700), Qt::TextWordWrap, text);
-}
-
-void ersatzseiteDrucken(const Eintrag& e)
-{
-    if (!e.ergebnis.fehler.isEmpty()) {
-        textseiteDrucken(e, QStringLiteral("Diese Position kann nicht berechnet werden:"), e.ergebnis.fehler);
-        return;
-    }
-    textseiteDrucken(e, QStringLiteral("Ergebnis:"),
-        QStringLiteral("%1 – Nachweis %2\n\nFür diese Art von Position gibt es noch keine ausführlichen Berichtsseiten "
-                       "(Diagramme, Rechenweg); die Zahlen sind die der Ergebnisdatei (--json).")
-            .arg(Positionsrechnung::Hauptergebnis(*e.position, e.ergebnis), Positionsrechnung::Verdikt(e.ergebnis)));
+        QRect(U_druck::x1, 6700, textbreite(), U_Printgr::PgHeight - Unterer_Rand - 6700), Qt::TextWordWrap, e.ergebnis.fehler);
 }
 
 void positionenDrucken(const Plan& plan)
 {
     for (const Eintrag& e : plan.eintraege) {
         if (e.bericht) {
-            U_druck::Seiten_Drucken(*e.bericht, true);
+            seitenDrucken(*e.bericht);
         } else {
             U_Printgr::NewPage();
-            ersatzseiteDrucken(e);
+            fehlerseiteDrucken(e);
         }
     }
 }

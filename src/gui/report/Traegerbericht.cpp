@@ -6,6 +6,7 @@
 #include "core/platform/Meldungen.h"
 #include "core/platform/Zahlen.h"
 #include "core/report/Berichtsinhalt.h"
+#include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/Traegertexte.h"
 #include "gui/report/U_Printgr.h"
 #include "gui/report/U_druck.h"
@@ -15,6 +16,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 
 namespace Traegerbericht {
 
@@ -28,6 +30,8 @@ using Zahlen::fixiert;
 constexpr QRect Skizze {1400, 4600, 0, 4000}; // under the head, full width between the margins
 constexpr int Start_y = 9000;
 constexpr int Folgeseite_y = 4000;
+constexpr int Folgeseite_mit_Kopf_y = 5000; // under the head and its rule
+constexpr double Diagrammhoehe = 15000; // the sketch and the three envelopes on the further pages
 constexpr int Unterer_Rand = 1500;
 constexpr int Wertspalte = 6500;
 
@@ -42,7 +46,9 @@ void materialUndProfil(QList<Zeile>& z, const Traegerrechnung::Eingabe& e)
     z += zeile(QStringLiteral("Werkstoff"),
         QStringLiteral("%1; SigmaB %2, SigmaZul %3, E %4 N/mm2")
             .arg(Unit1::Sorte, fixiert(Unit1::Sigma_B, 2), fixiert(e.Sigma_Zul, 2), fixiert(e.E, 2)));
-    z += zeile(QStringLiteral("Profil"), Unit1::ProfilArt + QLatin1Char(' ') + Unit1::ProfilName);
+    // The library's names begin with their type: "IPE 200", not "IPE IPE 200".
+    const bool mitArt = !Unit1::ProfilName.startsWith(Unit1::ProfilArt + QLatin1Char(' '));
+    z += zeile(QStringLiteral("Profil"), mitArt ? Unit1::ProfilArt + QLatin1Char(' ') + Unit1::ProfilName : Unit1::ProfilName);
     z += zeile(QStringLiteral("Querschnittswerte"),
         QStringLiteral("W %1 cm3, I %2 cm4, A %3 mm2, Masse %4 kg/m")
             .arg(fixiert(e.W, 2), fixiert(e.I, 2), fixiert(Unit1::A, 2), fixiert(e.Masse, 2)));
@@ -107,62 +113,156 @@ void ausgaben(QList<Zeile>& z, const Diagramme::Traegerdaten& d)
 
 int seitenende() { return U_Printgr::PgHeight - Unterer_Rand; }
 
-// The y of every row, and where a new page starts (the index of its first row).
+// Where the rows go on on a further page: under the head where every page carries it.
+int folgeStart(const Zusatzseiten::Inhalt& zusatz) { return zusatz.kopfAufJederSeite ? Folgeseite_mit_Kopf_y : Folgeseite_y; }
+
+void schriftSetzen(Zeile::Art art)
+{
+    U_Printgr::SetFontSize_mm(art == Zeile::Art::Nachweis ? Berichtsinhalt::Nachweisschrift_mm : Berichtsinhalt::Schrift_mm);
+    U_Printgr::SetFontStyle(true, art == Zeile::Art::Titel || art == Zeile::Art::Ueberschrift);
+}
+
+int zeilenhoehe(Zeile::Art art)
+{
+    return art == Zeile::Art::Nachweis ? Berichtsinhalt::Nachweisabstand : Berichtsinhalt::Zeilenabstand;
+}
+
+// The pieces a text may break between: after its ", " and "; " ("E 210000,00 N/mm2" stays
+// whole), a piece too wide for the line at its spaces.
+QStringList stuecke(const QString& text, int breite)
+{
+    static const QRegularExpression trenner(QStringLiteral("(?<=[,;]) "));
+    QStringList s;
+    for (const QString& stueck : text.split(trenner, Qt::SkipEmptyParts))
+        s += U_Printgr::TextWidth(stueck) > breite ? stueck.split(QLatin1Char(' '), Qt::SkipEmptyParts) : QStringList {stueck};
+    return s;
+}
+
+// The lines of a row in the job's font: a value (or a row's text where it has none) too wide
+// for the page runs on below itself, so that no number runs past the margin.
+QStringList umbrechen(const Zeile& z)
+{
+    schriftSetzen(z.art);
+    const bool mitWert = z.art == Zeile::Art::Zeile;
+    const int breite = U_Printgr::PgWidth - U_druck::x1 - (mitWert ? Wertspalte : U_druck::x1);
+    QStringList zeilen;
+    QString zeile;
+    for (const QString& stueck : stuecke(mitWert ? z.wert : z.text, breite)) {
+        const QString laenger = zeile.isEmpty() ? stueck : zeile + QLatin1Char(' ') + stueck;
+        if (!zeile.isEmpty() && U_Printgr::TextWidth(laenger) > breite) {
+            zeilen.append(zeile);
+            zeile = stueck;
+        } else {
+            zeile = laenger;
+        }
+    }
+    zeilen.append(zeile);
+    return zeilen;
+}
+
+// The y and the lines of every row, and where a new page starts (the index of its first row).
 struct Lage {
     QList<int> y;
+    QList<QStringList> zeilen;
     QList<int> neueSeite;
 };
 
-Lage setzen(const QList<Zeile>& zeilen)
+Lage setzen(const QList<Zeile>& zeilen, int folgeY)
 {
     Lage lage;
     int y = Start_y;
-    bool ersteZeile = true;
     for (int i = 0; i < zeilen.size(); ++i) {
         const Zeile::Art art = zeilen[i].art;
-        if (!ersteZeile)
+        if (i > 0)
             y += art == Zeile::Art::Nachweis                                  ? Berichtsinhalt::Nachweisabstand
                 : art == Zeile::Art::Ueberschrift || art == Zeile::Art::Titel ? Berichtsinhalt::Abschnittsabstand
-                : i > 0 && zeilen[i - 1].art == Zeile::Art::Ueberschrift      ? Berichtsinhalt::Abschnittsabstand
+                : zeilen[i - 1].art == Zeile::Art::Ueberschrift               ? Berichtsinhalt::Abschnittsabstand
                                                                               : Berichtsinhalt::Zeilenabstand;
-        ersteZeile = false;
-        // A heading never stands alone at the foot of a page.
-        const int bedarf = art == Zeile::Art::Ueberschrift ? Berichtsinhalt::Abschnittsabstand : 0;
+        const QStringList umbrochen = umbrechen(zeilen[i]);
+        const int weitere = int(umbrochen.size() - 1) * zeilenhoehe(art);
+        // A heading never stands alone at the foot of a page, nor a row apart from its last line.
+        const int bedarf = weitere + (art == Zeile::Art::Ueberschrift ? Berichtsinhalt::Abschnittsabstand : 0);
         if (y + bedarf > seitenende()) {
             lage.neueSeite.append(i);
-            y = Folgeseite_y;
+            y = folgeY;
         }
         lage.y.append(y);
+        lage.zeilen.append(umbrochen);
+        y += weitere;
     }
     return lage;
 }
 
-void drucken(const QList<Zeile>& zeilen, const Lage& lage, const Daten& d)
+Lage setzen(const Bericht& b) { return setzen(b.zeilen, folgeStart(b.zusatz)); }
+
+void zeilenDrucken(const Bericht& b, const Lage& lage)
 {
     U_druck::Titelzeile_Drucken();
-    const Zusatzseiten::Kopf& kopf = Zusatzseiten::kopf();
+    const Zusatzseiten::Kopf& kopf = Zusatzseiten::Kopf_von(b.zusatz);
     if (!kopf.leer())
         Zusatzseiten::Kopf_Drucken(kopf);
     const QRect skizze(Skizze.left(), Skizze.top(), U_Printgr::PgWidth - 2 * Skizze.left(), Skizze.height());
-    Traegerskizze::zeichnen(U_Printgr::Canvas(), skizze, d.traeger.eingabe, d.traeger.einheiten);
-    for (int i = 0; i < zeilen.size(); ++i) {
+    Traegerskizze::zeichnen(U_Printgr::Canvas(), skizze, b.daten.traeger.eingabe, b.daten.traeger.einheiten);
+    for (int i = 0; i < b.zeilen.size(); ++i) {
         if (lage.neueSeite.contains(i)) {
             U_Printgr::NewPage();
             U_druck::Titelzeile_Drucken();
+            if (b.zusatz.kopfAufJederSeite)
+                Zusatzseiten::Kopf_Drucken(kopf);
         }
-        const Zeile& z = zeilen[i];
-        if (z.art == Zeile::Art::Nachweis)
-            U_Printgr::SetFontSize_mm(Berichtsinhalt::Nachweisschrift_mm);
-        else
-            U_Printgr::SetFontSize_mm(Berichtsinhalt::Schrift_mm);
-        U_Printgr::SetFontStyle(true, z.art == Zeile::Art::Titel || z.art == Zeile::Art::Ueberschrift);
-        U_Printgr::TextOut(U_druck::x1, lage.y[i], z.text);
-        if (z.art == Zeile::Art::Zeile)
-            U_Printgr::TextOut(Wertspalte, lage.y[i], z.wert);
+        const Zeile& z = b.zeilen[i];
+        schriftSetzen(z.art);
+        const bool mitWert = z.art == Zeile::Art::Zeile;
+        if (mitWert)
+            U_Printgr::TextOut(U_druck::x1, lage.y[i], z.text);
+        int y = lage.y[i];
+        for (const QString& zeile : lage.zeilen[i]) {
+            U_Printgr::TextOut(mitWert ? Wertspalte : U_druck::x1, y, zeile);
+            y += zeilenhoehe(z.art);
+        }
     }
 }
 
 } // namespace
+
+Rechenweg::Schritte Nachweisschritte(const Diagramme::Traegerdaten& d)
+{
+    const double g = d.eingabe.eigengewicht ? Biegerechnung::Eigengewicht(d.eingabe.Masse) : 0.0;
+    Rechenweg::Schritte s {Nachweiszeile::Eigengewicht(g)};
+    const auto urteilsschritt = [&s](const QString& text) {
+        const qsizetype doppelpunkt = text.indexOf(QStringLiteral(": "));
+        if (doppelpunkt > 0)
+            s.append({text.left(doppelpunkt), text.mid(doppelpunkt + 2), QString(), QString()});
+    };
+    for (const Nachweis::Urteil& u : d.ergebnis.urteile)
+        urteilsschritt(u.text);
+    if (d.eurocode) // the check with partial factors after the classic ones; its steps are a part of their own
+        urteilsschritt(Traegertexte::eurocode(d.eurocode->biegung.urteil).text);
+    return s;
+}
+
+Rechenweg::Protokoll Protokoll(const Daten& d)
+{
+    Rechenweg::Protokoll p;
+    p.titel = d.titel;
+    p.setzen(QStringLiteral("Berechnung des Trägers"), d.traeger.ergebnis.schritte);
+    if (d.traeger.eurocode)
+        p.setzen(Nachweiszeile::Eurocodeteil, d.traeger.eurocode->biegung.schritte);
+    Nachweiszeile::Protokollieren(p, Nachweisschritte(d.traeger), QStringList {});
+    return p;
+}
+
+Zusatzseiten::Inhalt Zusatzinhalt(const Daten& d, const std::optional<Zusatzseiten::Kopf>& kopf)
+{
+    Zusatzseiten::Inhalt z;
+    z.titel = d.titel;
+    z.kopf = kopf;
+    z.kopfAufJederSeite = kopf.has_value();
+    z.protokoll = Protokoll(d);
+    z.block = [traeger = d.traeger](QPainter& m, const QRectF& r) { Diagramme::Traegerblock_Zeichnen(m, r, traeger); };
+    z.blockhoehe = Diagrammhoehe;
+    return z;
+}
 
 QList<Zeile> Zeilen(const Daten& d, const QStringList& nachweise)
 {
@@ -176,7 +276,27 @@ QList<Zeile> Zeilen(const Daten& d, const QStringList& nachweise)
     return z;
 }
 
-void Drucken(QPrintDialog* Drucksetupdlg, const Daten& d, const Zusatzseiten::Inhalt* zusatz)
+Bericht Bericht_Erstellen(const Daten& d, const std::optional<Zusatzseiten::Kopf>& kopf)
+{
+    Bericht b {d, {}, Zusatzinhalt(d, kopf)};
+    b.zeilen = Zeilen(d, Berichtsinhalt::Nachweiszeilen(b.zusatz.protokoll));
+    return b;
+}
+
+int Seitenzahl(const Bericht& bericht)
+{
+    return 1 + int(setzen(bericht).neueSeite.size()) + Zusatzseiten::Seitenzahl(bericht.zusatz);
+}
+
+void Seiten_Drucken(const Bericht& bericht, bool ersteNeu)
+{
+    if (ersteNeu)
+        U_Printgr::NewPage();
+    zeilenDrucken(bericht, setzen(bericht));
+    Zusatzseiten::Drucken(bericht.zusatz, true);
+}
+
+void Drucken(QPrintDialog* Drucksetupdlg, const Daten& d)
 {
     if (Drucksetupdlg)
         U_druck::Einrichten(Drucksetupdlg, QStringLiteral("Traeger"));
@@ -185,14 +305,11 @@ void Drucken(QPrintDialog* Drucksetupdlg, const Daten& d, const Zusatzseiten::In
         Plattform::piep();
         return;
     }
-    const QList<Zeile> zeilen = Zeilen(d, zusatz ? Berichtsinhalt::Nachweiszeilen(zusatz->protokoll) : QStringList());
+    const Bericht b = Bericht_Erstellen(d);
     U_Printgr::BeginDocEx(QStringLiteral("Trabex für Windows"), drucker);
     try {
-        const Lage lage = setzen(zeilen);
-        U_Printgr::SetPageCount(1 + int(lage.neueSeite.size()) + (zusatz ? Zusatzseiten::Seitenzahl(*zusatz) : 0));
-        drucken(zeilen, lage, d);
-        if (zusatz)
-            Zusatzseiten::Drucken(*zusatz, true);
+        U_Printgr::SetPageCount(Seitenzahl(b));
+        Seiten_Drucken(b, false);
     } catch (...) {
         U_Printgr::Abort();
         throw;
