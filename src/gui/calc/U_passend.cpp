@@ -3,8 +3,10 @@
 #include "core/app/Unit1.h"
 #include "core/platform/Meldungen.h"
 #include "core/platform/Zahlen.h"
+#include "core/projekt/Positionszustand.h"
 #include "core/sections/Querschnittswerte.h"
 #include "gui/calc/Nachweiszeile.h"
+#include "gui/calc/Rechendialog.h"
 #include "gui/platform/Bausteine.h"
 #include "gui/platform/Oberflaeche.h"
 
@@ -117,6 +119,12 @@ void TDLG_Passendes_Profil::Aufbauen()
 
     label(this, QStringLiteral("L_Grenze"), QStringLiteral("Grenze der Durchbiegung L/f ≥"), 544, 82);
     CB_Grenze = Nachweiszeile::Grenzenwahl(this, QStringLiteral("CB_Grenze"), 844, 78, 140, 28);
+    label(this, QStringLiteral("L_Kriterium"), QStringLiteral("Nachweis:"), 544, 124);
+    CB_Kriterium = new QComboBox(this);
+    CB_Kriterium->setObjectName(QStringLiteral("CB_Kriterium"));
+    CB_Kriterium->setGeometry(644, 120, 340, 28);
+    CB_Kriterium->addItems(
+        {QStringLiteral("klassisch (zulässige Spannung, Knicksicherheit)"), QStringLiteral("nach DIN EN 1993-1-1")});
 
     SG_Profile = new QTableWidget(this);
     SG_Profile->setObjectName(QStringLiteral("SG_Profile"));
@@ -133,6 +141,7 @@ void TDLG_Passendes_Profil::Aufbauen()
 
     connect(RB_Optimal, &QRadioButton::toggled, this, handler(this, &TDLG_Passendes_Profil::Suchen));
     connect(CB_Grenze, &QComboBox::currentIndexChanged, this, handler(this, &TDLG_Passendes_Profil::Suchen));
+    connect(CB_Kriterium, &QComboBox::currentIndexChanged, this, handler(this, &TDLG_Passendes_Profil::Suchen));
     connect(B_Alle, &QPushButton::clicked, this, handler(this, &TDLG_Passendes_Profil::B_AlleClick));
     connect(B_Uebernehmen, &QPushButton::clicked, this, handler(this, &TDLG_Passendes_Profil::B_UebernehmenClick));
     connect(SG_Profile, &QTableWidget::cellDoubleClicked, this, handler(this, &TDLG_Passendes_Profil::B_UebernehmenClick));
@@ -142,6 +151,7 @@ void TDLG_Passendes_Profil::Aufbauen()
 bool TDLG_Passendes_Profil::Biegung_Zeigen(const Profilsuche::Biegeaufgabe& aufgabe)
 {
     m_biegung = aufgabe;
+    m_ecBiegung = Positionszustand::Eurocode_Biegeaufgabe(Rechendialog::Gewaehlter_Werkstoff(), aufgabe.rechnung.eigengewicht);
     m_traeger = false;
     // The search starts in the orientation the bending dialogs compute with.
     {
@@ -154,6 +164,10 @@ bool TDLG_Passendes_Profil::Biegung_Zeigen(const Profilsuche::Biegeaufgabe& aufg
 bool TDLG_Passendes_Profil::Knickung_Zeigen(const Profilsuche::Knickaufgabe& aufgabe)
 {
     m_knick = aufgabe;
+    m_ecKnick = Positionszustand::Eurocode_Knickaufgabe(Rechendialog::Gewaehlter_Werkstoff());
+    m_ecKnick.fall = aufgabe.fall; // the inputs as typed, as the classic search takes them
+    m_ecKnick.F = aufgabe.F;
+    m_ecKnick.L = aufgabe.L;
     m_traeger = false;
     return Zeigen(true);
 }
@@ -177,7 +191,18 @@ bool TDLG_Passendes_Profil::Zeigen(bool knickung)
     for (QWidget* w :
         std::initializer_list<QWidget*> {RB_Optimal->parentWidget(), CB_Grenze, findChild<QLabel*>(QStringLiteral("L_Grenze"))})
         w->setVisible(!knickung);
-    SG_Profile->setGeometry(8, knickung ? 68 : 164, 976, knickung ? 490 : 394); // the list takes the free rows
+    // The criterion starts at the classic check each time; the general beam has its own choice.
+    const int kriteriumY = knickung ? 70 : 120;
+    QLabel* L_Kriterium = findChild<QLabel*>(QStringLiteral("L_Kriterium"));
+    L_Kriterium->move(544, kriteriumY + 4);
+    CB_Kriterium->move(644, kriteriumY);
+    for (QWidget* w : std::initializer_list<QWidget*> {L_Kriterium, CB_Kriterium})
+        w->setVisible(!m_traeger);
+    {
+        const QSignalBlocker sperre(CB_Kriterium);
+        CB_Kriterium->setCurrentIndex(0);
+    }
+    SG_Profile->setGeometry(8, knickung ? 106 : 164, 976, knickung ? 452 : 394); // the list takes the free rows
     Nachweiszeile::Grenzenwahl_Auffrischen(CB_Grenze);
     Suchen();
     // The calling dialog computes with the profile taken at once; the finder's closing is no
@@ -192,6 +217,10 @@ QString TDLG_Passendes_Profil::Aufgabentext() const
                                 : QStringLiteral("Je Profilart das leichteste Profil, das hält, nach Masse sortiert");
     if (m_knickung) {
         const auto& a = m_knick;
+        if (nachEurocode())
+            return QStringLiteral("Knickfall %1, F = %2 N, L = %3 mm, Werkstoff %4, mit Imin und der Knicklinie jedes "
+                                  "Profils; N Ed ≤ N b,Rd = χ · A · fy / γM1 nach DIN EN 1993-1-1. %5.")
+                .arg(QString::number(a.fall), fixiert(a.F, 2), fixiert(a.L, 2), Sorte, gilt);
         return QStringLiteral("Knickfall %1, F = %2 N, L = %3 mm, gewünschte Sicherheit %4, Werkstoff %5, mit Imin. %6.")
             .arg(QString::number(a.fall), fixiert(a.F, 2), fixiert(a.L, 2), fixiert(a.Sk_gewuenscht, 2), Sorte, gilt);
     }
@@ -206,12 +235,21 @@ QString TDLG_Passendes_Profil::Aufgabentext() const
                 t.grenze > 0 ? QStringLiteral(" und f ≤ L/%1 in jedem Feld (Kragarm: 2·L)").arg(t.grenze) : QString(), gilt);
     }
     const auto& r = m_biegung.rechnung;
+    if (nachEurocode())
+        return QStringLiteral("Lastfall %1, Werkstoff %2, %3; M Ed ≤ M c,Rd = W · fy / γM0 (elastisch) nach DIN EN 1993-1-1. %4.")
+            .arg(QString::number(r.fall), Sorte,
+                r.eigengewicht ? QStringLiteral("mit Eigengewicht (jedes Profil mit seinem eigenen)")
+                               : QStringLiteral("ohne Eigengewicht"),
+                gilt);
     return QStringLiteral("Lastfall %1, σzul = %2 N/mm², Werkstoff %3, E = %4 N/mm², %5; W ≥ |W erf.|%6. %7.")
         .arg(QString::number(r.fall), fixiert(r.Sigma_Zul, 2), Sorte, fixiert(r.e.E, 2),
             r.eigengewicht ? QStringLiteral("mit Eigengewicht (jedes Profil mit seinem eigenen)")
                            : QStringLiteral("ohne Eigengewicht"),
             m_biegung.grenze > 0 ? QStringLiteral(" und f ≤ L/%1").arg(m_biegung.grenze) : QString(), gilt);
 }
+
+// The general beam has a search of its own; the classic dialogs choose.
+bool TDLG_Passendes_Profil::nachEurocode() const { return !m_traeger && CB_Kriterium->currentIndex() == 1; }
 
 void TDLG_Passendes_Profil::Suchen()
 {
@@ -220,9 +258,16 @@ void TDLG_Passendes_Profil::Suchen()
         m_biegung.ausrichtung = m_traegeraufgabe.ausrichtung = ausrichtung;
         m_biegung.grenze = m_traegeraufgabe.traeger.grenze = Nachweis::Durchbiegungsgrenze;
     }
-    const Profilsuche::Ergebnis ergebnis = m_knickung ? Profilsuche::Knickung(Unit1::Profildat, m_knick, m_alle)
-        : m_traeger                                   ? Traegersuche::Suche(Unit1::Profildat, m_traegeraufgabe, m_alle)
-                                                      : Profilsuche::Biegung(Unit1::Profildat, m_biegung, m_alle);
+    const Profilsuche::Ergebnis ergebnis = [&] {
+        if (m_traeger)
+            return Traegersuche::Suche(Unit1::Profildat, m_traegeraufgabe, m_alle);
+        if (nachEurocode())
+            return m_knickung
+                ? Profilsuche::Eurocode_Knickung(Unit1::Profildat, m_ecKnick, m_knick.Gamma, m_alle)
+                : Profilsuche::Eurocode_Biegung(Unit1::Profildat, m_ecBiegung, ausrichtung, m_biegung.Gamma, m_alle);
+        return m_knickung ? Profilsuche::Knickung(Unit1::Profildat, m_knick, m_alle)
+                          : Profilsuche::Biegung(Unit1::Profildat, m_biegung, m_alle);
+    }();
     L_Aufgabe->setText(Aufgabentext());
     B_Alle->setText(
         m_alle ? QStringLiteral("Nur das leichteste je Profilart zeigen") : QStringLiteral("Alle passenden Profile zeigen"));

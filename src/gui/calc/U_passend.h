@@ -32,6 +32,7 @@ public:
     QRadioButton* RB_Optimal;
     QRadioButton* RB_Quer;
     QComboBox* CB_Grenze;
+    QComboBox* CB_Kriterium; // the classic check or the one with partial factors
     QTableWidget* SG_Profile;
     QPushButton* B_Alle;
     QPushButton* B_Uebernehmen;
@@ -42,6 +43,7 @@ private:
     bool Zeigen(bool knickung);
     void Zeilen_Fuellen(const Profilsuche::Ergebnis& ergebnis);
     QString Aufgabentext() const;
+    bool nachEurocode() const;
 
     bool m_knickung = false;
     bool m_traeger = false; // the general beam (bending with its own task)
@@ -49,6 +51,10 @@ private:
     bool m_alle = false;
     Profilsuche::Biegeaufgabe m_biegung;
     Profilsuche::Knickaufgabe m_knick;
+    // The same tasks for the check with partial factors, from the shared state as the dialog's
+    // second verdict reads it.
+    Eurocode::Biegeaufgabe m_ecBiegung;
+    Eurocode::Knickaufgabe m_ecKnick;
     std::vector<Profilsuche::Kandidat> m_zeilen; // the rows that can be taken, in list order
 };
 
