@@ -105,14 +105,6 @@ const EigenerQuerschnitt* eigenerGewaehlt()
         : nullptr;
 }
 
-// fy and kind of the material a dialog computes with.
-Eurocode::Werkstoff ecWerkstoff(const Unit1::Matrecord* werkstoff)
-{
-    if (!werkstoff)
-        werkstoff = Positionswerkstoff ? &*Positionswerkstoff : Materialeintrag(Unit1::Sorte);
-    return {Unit1::Sorte, werkstoff ? werkstoff->Art : QString(), werkstoff ? werkstoff->fy : 0.0};
-}
-
 void Ergebnisse_Loeschen()
 {
     using namespace Unit1;
@@ -192,7 +184,7 @@ Position aufnehmen(const Position& eingaben, const Unit1::Matrecord* werkstoff)
         p.profil.knicklinie = Knicklinie();
     }
     if (p.art != Art::Scherung)
-        p.werkstoff.fy = ecWerkstoff(werkstoff).fy;
+        p.werkstoff.fy = Eurocode_Werkstoff(werkstoff).fy;
     p.grenze = biegt(p) ? Nachweis::Durchbiegungsgrenze : 0;
     p.einwirkung = Traegerrechnung::Einwirkung::Veraenderlich;
     p.kategorie = QStringLiteral("A");
@@ -246,6 +238,13 @@ QString Knicklinie()
     return eigen ? eigen->knicklinie : QString();
 }
 
+Eurocode::Werkstoff Eurocode_Werkstoff(const Unit1::Matrecord* werkstoff)
+{
+    if (!werkstoff)
+        werkstoff = Positionswerkstoff ? &*Positionswerkstoff : Materialeintrag(Unit1::Sorte);
+    return {Unit1::Sorte, werkstoff ? werkstoff->Art : QString(), werkstoff ? werkstoff->fy : 0.0};
+}
+
 Eurocode::Last Eurocode_Last(bool staendig, const QString& kategorie, const std::vector<Eurocode::Kategorie>& kategorien)
 {
     Eurocode::Last l;
@@ -266,7 +265,7 @@ Eurocode::Knickaufgabe Eurocode_Knickaufgabe(
     a.I = I;
     a.A = A;
     a.last = Eurocode_Last(Last_Staendig, Last_Kategorie, kategorien);
-    a.werkstoff = ecWerkstoff(werkstoff);
+    a.werkstoff = Eurocode_Werkstoff(werkstoff);
     a.knicklinie = Knicklinie();
     return a;
 }
@@ -282,7 +281,7 @@ Eurocode::Biegeaufgabe Eurocode_Biegeaufgabe(
     a.eigengewicht = eigengewicht;
     a.W = W;
     a.last = Eurocode_Last(Last_Staendig, Last_Kategorie, kategorien);
-    a.werkstoff = ecWerkstoff(werkstoff);
+    a.werkstoff = Eurocode_Werkstoff(werkstoff);
     return a;
 }
 

@@ -65,6 +65,10 @@ Eurocode::Knickaufgabe Eurocode_Knickaufgabe(
 Eurocode::Biegeaufgabe Eurocode_Biegeaufgabe(const Unit1::Matrecord* werkstoff, bool eigengewicht,
     const std::vector<Eurocode::Kategorie>& kategorien = U_Einwirkungen::Kategorien);
 
+// fy and kind of `werkstoff` as the checks with partial factors read them; none: those of the
+// position's material put into the state last, else of the table entry of the chosen name.
+Eurocode::Werkstoff Eurocode_Werkstoff(const Unit1::Matrecord* werkstoff);
+
 // The action of a classic load with its category's factors from `kategorien`; an unknown
 // category keeps its key and no factors, which the check names.
 Eurocode::Last Eurocode_Last(bool staendig, const QString& kategorie, const std::vector<Eurocode::Kategorie>& kategorien);

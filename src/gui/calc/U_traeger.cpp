@@ -205,19 +205,6 @@ QComboBox* kategorienwahl(QWidget* eltern, const QString& kuerzel)
     return c;
 }
 
-// The chosen material as the checks with partial factors read it: fy and kind from its entry.
-Eurocode::Werkstoff gewaehlterWerkstoff()
-{
-    Eurocode::Werkstoff w {Unit1::Sorte, {}, 0};
-    for (const Unit1::Matrecord& m : Unit1::Matdat)
-        if (!m.Sorte.isEmpty() && m.Sorte == Unit1::Sorte) {
-            w.art = m.Art;
-            w.fy = m.fy;
-            break;
-        }
-    return w;
-}
-
 } // namespace
 
 using Plattform::handler;
@@ -689,7 +676,7 @@ void TDLG_Traeger::Rechnen(const Eingabe& e)
         L_Fehler, {L_M_max, L_M_min, L_V_max, L_Werf}, [] { return Rechendialog::Ursachen {}; },
         [&] {
             m_ergebnis = Traegerrechnung::berechnen(e);
-            m_eurocode = Eurocode::Traeger({e, U_Einwirkungen::Kategorien, gewaehlterWerkstoff()});
+            m_eurocode = Eurocode::Traeger({e, U_Einwirkungen::Kategorien, Positionszustand::Eurocode_Werkstoff(nullptr)});
         });
     m_stand.aufnehmen();
     if (!gelungen) {
@@ -952,7 +939,7 @@ void TDLG_Traeger::B_Passendes_ProfilClick()
     aufgabe.Gamma = Unit1::Gamma;
     aufgabe.kriterium = Traegersuche::Kriterium(CB_Suchkriterium->currentIndex());
     aufgabe.kategorien = U_Einwirkungen::Kategorien;
-    aufgabe.werkstoff = gewaehlterWerkstoff();
+    aufgabe.werkstoff = Positionszustand::Eurocode_Werkstoff(nullptr);
     if (!U_passend::Traeger(aufgabe))
         return;
     Rechendialog::Profilbox_Anzeigen(Profil);
