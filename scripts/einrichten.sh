@@ -7,11 +7,12 @@ set -euo pipefail
 # English system locales generated below. xvfb and openbox: the X server and window manager of
 # the window-system test suite. qt6-charts-dev (with libqt6opengl6-dev, which its CMake files
 # need): the diagrams. libeigen3-dev: the systems of equations of the general beam.
-# shared-mime-info: the check of the project file type.
+# shared-mime-info: the check of the project file type. xdotool: the window-system suite types
+# real key presses with it. imagemagick: screenshots of the windows under Xvfb (import).
 pakete=(build-essential cmake ninja-build ccache qt6-base-dev qt6-base-dev-tools libgl-dev
         fonts-liberation fonts-dejavu-core poppler-utils qt6-translations-l10n
         dpkg-dev appstream desktop-file-utils qt6-svg-dev locales xvfb openbox qt6-charts-dev libqt6opengl6-dev
-        libeigen3-dev shared-mime-info)
+        libeigen3-dev shared-mime-info xdotool imagemagick)
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || fehlend+=("$p")
