@@ -16,6 +16,7 @@
 #include "gui/calc/U_passend.h"
 #include "gui/calc/U_scher.h"
 #include "gui/calc/U_traeger.h"
+#include "gui/data/Tab_Einwirkungen.h"
 #include "gui/data/Tab_Profileditor.h"
 #include "gui/data/Tab_Werkstoffauswahl.h"
 #include "gui/data/Tab_Werkstoffdatenbank.h"
@@ -150,16 +151,14 @@ TMainform::TMainform()
     PC_1->addTab(TS_Werkstoffauswahl, QStringLiteral("Werkstoffauswahl"));
     PC_1->addTab(TS_Werkstoffdatenbank, QStringLiteral("Werkstoffdatenbank"));
     PC_1->addTab(TS_Profileditor, QStringLiteral("Profileditor"));
+    TS_Einwirkungen = new TTab_Einwirkungen;
+    PC_1->addTab(TS_Einwirkungen, QStringLiteral("Einwirkungen"));
     TS_Positionen = new TTab_Positionen(Projekt);
     PC_1->addTab(TS_Positionen, QStringLiteral("Positionen"));
     Berechnungen_Aufbauen();
     connect(TS_Werkstoffauswahl, &TTab_Werkstoffauswahl::Sorte_Gezeigt, L_Mat, &QLabel::setText);
     // Both editor tabs can show the material file: a save in one reloads what the other shows,
     // so that no later save there silently overwrites it.
-    connect(TS_Werkstoffdatenbank, &TTab_Werkstoffdatenbank::Datei_Gespeichert, this,
-        [this](const QString& datei) { Plattform::geschuetzt([&] { TS_Profileditor->Anderswo_Gespeichert(datei); }); });
-    connect(TS_Profileditor, &TTab_Profileditor::Datei_Gespeichert, this,
-        [this](const QString& datei) { Plattform::geschuetzt([&] { TS_Werkstoffdatenbank->Anderswo_Gespeichert(datei); }); });
 
     FormCreate();
 }
@@ -211,7 +210,7 @@ void TMainform::Berechnungen_Aufbauen()
 
     Label33 = label(t, QStringLiteral("Label33"), QStringLiteral("Gewählter Werkstoff:"), 556, 406);
     L_Mat = wertlabel(t, QStringLiteral("L_Mat"), QString(), 746, 406, 220, 22);
-    Label32 = label(t, QStringLiteral("Label32"), QStringLiteral("Windowsstyle:"), 792, 451);
+    Label32 = label(t, QStringLiteral("Label32"), QStringLiteral("Darstellung:"), 792, 451);
     CB_Style = new QComboBox(t);
     CB_Style->setObjectName(QStringLiteral("CB_Style"));
     CB_Style->setGeometry(560, 451, 215, 26);
@@ -275,6 +274,7 @@ void TMainform::FormCreate()
     geschuetzt([&] { U_Profile::Profilbibliothek_Lesen(); });
     geschuetzt([&] { TS_Werkstoffauswahl->Materialdatenbank_Lesen(); });
     geschuetzt([&] { U_Einwirkungen::Kategorien_Laden(Datendir); });
+    geschuetzt([&] { TS_Einwirkungen->Grid_Laden(); });
     geschuetzt([&] { TS_Profileditor->Erste_Datei_Laden(); });
     geschuetzt([&] { Dateimenue->Zuletzt_Laden(); });
 }
@@ -294,7 +294,7 @@ void TMainform::FormClose()
 {
     QDir verzeichnis(Datendir);
     if (!verzeichnis.exists()) {
-        Plattform::hinweis(QStringLiteral("Das Verzeichniss; ") + Datendir + QStringLiteral("existiert nicht, es wird erzeugt!"));
+        Plattform::hinweis(QStringLiteral("Das Verzeichnis %1 existiert nicht, es wird erzeugt!").arg(Datendir));
         if (!QDir().mkpath(Datendir))
             throw Plattform::Fehler::datei(Datendir, QStringLiteral("Das Verzeichnis kann nicht erzeugt werden."));
     }
@@ -313,7 +313,8 @@ void TMainform::closeEvent(QCloseEvent* ereignis)
         ereignis->ignore();
         return;
     }
-    if (!TS_Werkstoffdatenbank->Schliessen_Erlaubt() || !TS_Profileditor->Schliessen_Erlaubt()) {
+    if (!TS_Werkstoffdatenbank->Schliessen_Erlaubt() || !TS_Profileditor->Schliessen_Erlaubt()
+        || !TS_Einwirkungen->Schliessen_Erlaubt()) {
         ereignis->ignore();
         return;
     }

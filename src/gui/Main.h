@@ -14,6 +14,7 @@ class QTabWidget;
 class TTab_Werkstoffauswahl;
 class TTab_Werkstoffdatenbank;
 class TTab_Profileditor;
+class TTab_Einwirkungen;
 class TTab_Positionen;
 class TProjektstand;
 class TDateimenue;
@@ -56,6 +57,7 @@ public:
     TTab_Werkstoffauswahl* TS_Werkstoffauswahl;
     TTab_Werkstoffdatenbank* TS_Werkstoffdatenbank;
     TTab_Profileditor* TS_Profileditor;
+    TTab_Einwirkungen* TS_Einwirkungen; // the categories of variable actions
     TTab_Positionen* TS_Positionen;
     TProjektstand* Projekt; // the open project, which the tab "Positionen" shows
     TDateimenue* Dateimenue; // the menu bar with "Datei"

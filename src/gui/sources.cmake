@@ -13,6 +13,7 @@ target_sources(trabex_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/calc/U_scher.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/U_traeger.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/U_verlauf.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/data/Tab_Einwirkungen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/Tab_Profileditor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/Tab_Werkstoffauswahl.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/Tab_Werkstoffdatenbank.cpp

@@ -112,16 +112,21 @@ private slots:
     {
         QTest::addColumn<int>("fall");
         QTest::addColumn<QString>("Ierf");
-        QTest::newRow("1: Lk = L") << 1 << "1.45";
-        QTest::newRow("2: Lk = 2 L") << 2 << "5.79";
-        QTest::newRow("3: Lk = 0,7 L") << 3 << "0.71";
-        QTest::newRow("4: Lk = 0,5 L") << 4 << "0.36";
+        QTest::addColumn<QString>("sk"); // what the dialog says beside the case
+        QTest::newRow("1: Lk = L") << 1 << "1.45" << "s_k = L";
+        QTest::newRow("2: Lk = 2 L") << 2 << "5.79" << "s_k = 2·L";
+        QTest::newRow("3: Lk = 0,7 L") << 3 << "0.71" << "s_k = 0,7·L";
+        QTest::newRow("4: Lk = 0,5 L") << 4 << "0.36" << "s_k = 0,5·L";
     }
     void erforderlichesTraegheitsmoment()
     {
         QFETCH(int, fall);
         QFETCH(QString, Ierf);
+        QFETCH(QString, sk);
         oeffnen(k(), fall);
+        QVERIFY2(k()->L_Knickfall->text().startsWith(QStringLiteral("Knickfall %1: ").arg(fall))
+                && k()->L_Knickfall->text().endsWith(sk),
+            qPrintable(k()->L_Knickfall->text()));
         knickeingaben("10000", "1000", "3");
         Testumgebung::klicken(k(), "B_Berechnung_I");
         QCOMPARE(k()->L_Ierf->text(), zahl(Ierf));
@@ -143,7 +148,7 @@ private slots:
         // λ = 94.8683 < λ0: Tetmajer gives 201.8501, above σP, so σP = 190 limits: 190 / 20,
         // and the note says so, since the σK shown does not give that safety.
         QTest::newRow("Tetmajer") << "3000"
-                                  << "Es wird mit der Tetmayerformel gerechnet; die Sicherheit mit σP, da σK > σP"
+                                  << "Es wird mit der Tetmajer-Formel gerechnet; die Sicherheit mit σP, da σK > σP"
                                   << "94.8683"
                                   << "201.8501"
                                   << "9.5000" << Erreicht;
@@ -377,8 +382,8 @@ private slots:
         Matdat[0].Tetmaier2 = 0;
         knickeingaben("20000", "3000", "3");
         k()->B_Berechnung_Knicksicherheit->click();
-        QCOMPARE(m_lauf->rekorder.texte(), QStringList {QStringLiteral("Es ist keine Tetmayerformel in der Datenbank.")});
-        QCOMPARE(k()->L_Formel->text(), QStringLiteral("Es wurde keine Tetmayerformel gefunden"));
+        QCOMPARE(m_lauf->rekorder.texte(), QStringList {QStringLiteral("Es ist keine Tetmajer-Formel in der Datenbank.")});
+        QCOMPARE(k()->L_Formel->text(), QStringLiteral("Es wurde keine Tetmajer-Formel gefunden"));
         QCOMPARE(k()->L_Sigma_K->text(), QStringLiteral("0"));
         QVERIFY(std::abs(Sigma_K - 230.2908) < 1e-4); // Euler's value stays stored
 

@@ -351,7 +351,7 @@ private slots:
         QVERIFY(nahe(t.Sk, 9.5));
         QCOMPARE(t.Sk_gewuenscht, 3.0);
         QCOMPARE(t.urteil, Knickformeln::Urteil::Erreicht);
-        QCOMPARE(t.formeltext(), QStringLiteral("Es wird mit der Tetmayerformel gerechnet; die Sicherheit mit σP, da σK > σP"));
+        QCOMPARE(t.formeltext(), QStringLiteral("Es wird mit der Tetmajer-Formel gerechnet; die Sicherheit mit σP, da σK > σP"));
         // The steps print i in mm, and λ = Lk / i with that i adds up.
         const auto schritt = [&t](const QString& formel) {
             for (const auto& s : t.schritte)
@@ -382,7 +382,7 @@ private slots:
             return Knickrechnung::Sicherheit(a);
         }();
         QCOMPARE(ohne.fehlerart, Knickrechnung::Fehlerart::KeineTetmajerformel);
-        QCOMPARE(ohne.fehler, QStringLiteral("Es ist keine Tetmayerformel in der Datenbank."));
+        QCOMPARE(ohne.fehler, QStringLiteral("Es ist keine Tetmajer-Formel in der Datenbank."));
         QVERIFY(nahe(ohne.Sigma_K, 230.2908, 1e-6)); // Euler's value stays
     }
 

@@ -48,9 +48,9 @@ private slots:
         biegung(4, B2, "Biegung - Beidseitig aufgelegter Träger mit nichtmittiger Einzellast", kraft, kraft, E, true,
             "Einheiten1.JPG");
         biegung(5, B1, "Biegung - Aufgelegter Träger mit Gleichlast", strecke, strecke, S, true, "Einheiten2.JPG");
-        biegung(6, B1, "Biegung - Aufgelegter Träger mit nach rechts zunehmender Last", "Gesammtlast  [N]", "Gesammtlast [N]", G,
+        biegung(6, B1, "Biegung - Aufgelegter Träger mit nach rechts zunehmender Last", "Gesamtlast  [N]", "Gesamtlast [N]", G,
             true, "Einheiten3.JPG");
-        biegung(7, B1, "Biegung - Aufgelegter Träger mit dreiecksförmiger Last", "Gesammtlast [N]", "Gesammtlast [N]", G, true,
+        biegung(7, B1, "Biegung - Aufgelegter Träger mit dreiecksförmiger Last", "Gesamtlast [N]", "Gesamtlast [N]", G, true,
             "Einheiten3.JPG");
         biegung(8, B2, "Biegung - Beids. aufgel. Träger mit zwei gleichen Einzellasten an den Enden, Auflager nicht am Rand",
             kraft, kraft, E, false, "Einheiten1.JPG");
@@ -176,6 +176,26 @@ private slots:
         QVERIFY(!Lastfaelle::biegefall(0, &Lastfall::fUnterLast));
     }
 
+    // The supports in words, since textbooks number the Euler cases differently; the buckling
+    // lengths agree with the factors β the buckling formulas use.
+    void knickfaelleNennenIhreLagerung_data()
+    {
+        QTest::addColumn<int>("fall");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("1 gelenkig") << 1 << "Knickfall 1: beide Enden gelenkig, s_k = L";
+        QTest::newRow("2 Kragstuetze") << 2 << "Knickfall 2: unten eingespannt, oben frei, s_k = 2·L";
+        QTest::newRow("3 eingespannt-gelenkig") << 3 << "Knickfall 3: unten eingespannt, oben gelenkig, s_k = 0,7·L";
+        QTest::newRow("4 eingespannt") << 4 << "Knickfall 4: beide Enden eingespannt, s_k = 0,5·L";
+        QTest::newRow("0 keiner") << 0 << "";
+        QTest::newRow("5 keiner") << 5 << "";
+    }
+    void knickfaelleNennenIhreLagerung()
+    {
+        QFETCH(int, fall);
+        QFETCH(QString, text);
+        QCOMPARE(Lastfaelle::knickfalltext(fall), text);
+    }
+
     void tooltipsUnterscheidenAehnlicheBilder()
     {
         QCOMPARE(Lastfaelle::tooltip(*Lastfaelle::lastfall(Familie::Biegung, 5)),
@@ -183,7 +203,7 @@ private slots:
         QCOMPARE(Lastfaelle::tooltip(*Lastfaelle::lastfall(Familie::Biegung, 9)),
             QStringLiteral("Fall 9: Beidseitig aufgelegter Träger mit Gleichlast, Auflager nicht am Rand"));
         QCOMPARE(Lastfaelle::tooltip(*Lastfaelle::lastfall(Familie::Knickung, 2)),
-            QStringLiteral("Knickfall 2: Einseitig eingespannter Träger mit freiem Ende - Knicklänge = 2 x L"));
+            QStringLiteral("Knickfall 2: unten eingespannt, oben frei, s_k = 2·L"));
         QCOMPARE(Lastfaelle::tooltip(*Lastfaelle::lastfall(Familie::Scherung, 0)), QStringLiteral("Berechnung auf Abscherung"));
     }
 };

@@ -74,11 +74,12 @@ private slots:
         QCOMPARE(Main::Datendir, dir.daten());
         QTabWidget* pc = control<QTabWidget>("PC_1");
         QVERIFY(pc);
-        QCOMPARE(pc->count(), 5);
-        const QStringList reiter {"Berechnungen", "Werkstoffauswahl", "Werkstoffdatenbank", "Profileditor", "Positionen"};
-        const QStringList namen {
-            "TS_Berechnungen", "TS_Werkstoffauswahl", "TS_Werkstoffdatenbank", "TS_Profileditor", "TS_Positionen"};
-        for (int k = 0; k < 5; ++k) {
+        const QStringList reiter {
+            "Berechnungen", "Werkstoffauswahl", "Werkstoffdatenbank", "Profileditor", "Einwirkungen", "Positionen"};
+        const QStringList namen {"TS_Berechnungen", "TS_Werkstoffauswahl", "TS_Werkstoffdatenbank", "TS_Profileditor",
+            "TS_Einwirkungen", "TS_Positionen"};
+        QCOMPARE(pc->count(), reiter.size());
+        for (int k = 0; k < reiter.size(); ++k) {
             QCOMPARE(pc->tabText(k), reiter[k]);
             QCOMPARE(pc->widget(k)->objectName(), namen[k]);
         }
@@ -106,7 +107,7 @@ private slots:
         QCOMPARE(control("B_Biegung5")->toolTip(), QStringLiteral("Fall 5: Aufgelegter Träger mit Gleichlast"));
         QCOMPARE(control("B_Bieg9")->toolTip(),
             QStringLiteral("Fall 9: Beidseitig aufgelegter Träger mit Gleichlast, Auflager nicht am Rand"));
-        QCOMPARE(control("B_Knick1")->toolTip(), QStringLiteral("Knickfall 1: Zweiseitig geführter Träger - Knicklänge = L"));
+        QCOMPARE(control("B_Knick1")->toolTip(), QStringLiteral("Knickfall 1: beide Enden gelenkig, s_k = L"));
         QCOMPARE(control("B_Scherung")->toolTip(), QStringLiteral("Berechnung auf Abscherung"));
         // Profildat and the calculation state start free.
         QCOMPARE(Unit1::ProfilArt, QStringLiteral("Keines gewählt"));
@@ -227,7 +228,7 @@ private slots:
         QCOMPARE(rekorder.meldungen.size(), 1);
         QCOMPARE(rekorder.meldungen[0].art, Meldungsart::Schlicht);
         QCOMPARE(
-            rekorder.meldungen[0].text, QStringLiteral("Das Verzeichniss; %1existiert nicht, es wird erzeugt!").arg(dir.daten()));
+            rekorder.meldungen[0].text, QStringLiteral("Das Verzeichnis %1 existiert nicht, es wird erzeugt!").arg(dir.daten()));
         QCOMPARE(dir.lesen(QStringLiteral("Style.INI")), QByteArray("Windows\r\n"));
     }
 

@@ -6,6 +6,8 @@
 #include "core/platform/Textdatei.h"
 #include "core/platform/Zahlen.h"
 #include "gui/Main.h"
+#include "core/data/U_Einwirkungen.h"
+#include "gui/data/Tab_Einwirkungen.h"
 #include "gui/data/Tab_Profileditor.h"
 #include "gui/data/Tab_Werkstoffauswahl.h"
 #include "gui/data/Tab_Werkstoffdatenbank.h"
@@ -89,7 +91,7 @@ private slots:
 
     void startLaedtBeideRaster()
     {
-        // The categories of actions sort before the families; the editor still opens on one.
+        // The categories of actions sort before the families; the editor opens on a family.
         verzeichnis().schreiben(QStringLiteral("Einwirkungen.csv"), QByteArray());
         starten();
         TEStringGrid* sg = werkstoffdb()->SG_Werkstoff;
@@ -614,8 +616,7 @@ private slots:
         QVERIFY(!sg->Geaendert());
     }
 
-    // A family holds 150 profiles; the limit follows the file when the material file or the
-    // index is edited here.
+    // A family holds 150 profiles.
     void profilZeilengrenze_data()
     {
         QTest::addColumn<QString>("datei");
@@ -624,11 +625,6 @@ private slots:
         QTest::newRow("150 Profile") << "HEB.CSV" << 150 << "";
         QTest::newRow("151 Profile") << "HEB.CSV" << 151
                                      << "Die Datei HEB.CSV kann höchstens 150 Profile aufnehmen, die Tabelle hat 151 Zeilen.";
-        QTest::newRow("160 Werkstoffe") << "Material.csv" << 160 << "";
-        QTest::newRow("40 Namen im Index") << "Profile.csv" << 39 << "";
-        QTest::newRow("41 Namen im Index")
-            << "Profile.csv" << 40
-            << "Die Datei Profile.csv kann höchstens 40 Profildateien aufnehmen, die Tabelle hat 41 Zeilen.";
     }
     void profilZeilengrenze()
     {
@@ -636,7 +632,6 @@ private slots:
         QFETCH(int, zeilen);
         QFETCH(QString, meldung);
         verzeichnis().schreiben(datei, "Kopf;1;2\r\n");
-        verzeichnis().schreiben(QStringLiteral("Material.csv"), Alte_Materialdatei); // numbers only from column 2 on
         TTab_Profileditor* pe = profileditor();
         Antworten verwerfen(SGcomp::Antwort::Verwerfen);
         pe->LB_Profil->setCurrentRow(pe->LB_Profil->row(pe->LB_Profil->findItems(datei, Qt::MatchExactly).first()));
@@ -654,68 +649,6 @@ private slots:
         QCOMPARE(rekorder.meldungen.size(), 1);
         QVERIFY2(rekorder.texte()[0].startsWith(meldung), qPrintable(rekorder.texte()[0]));
         QCOMPARE(verzeichnis().lesen(datei), vorher);
-    }
-
-    // ---- The material file in both tabs --------------------------------------------------
-
-    // A save in one tab reloads the other tab's grid when it shows the same file; with unsaved
-    // edits there the user is asked first.
-    void werkstoffdateiInBeidenReitern_data()
-    {
-        QTest::addColumn<bool>("geaendert");
-        QTest::addColumn<int>("antwort");
-        QTest::addColumn<bool>("neuGeladen");
-        QTest::newRow("ohne Änderungen") << false << int(SGcomp::Antwort::Bleiben) << true;
-        QTest::newRow("Änderungen verworfen") << true << int(SGcomp::Antwort::Verwerfen) << true;
-        QTest::newRow("Änderungen behalten") << true << int(SGcomp::Antwort::Bleiben) << false;
-    }
-    void werkstoffdateiInBeidenReitern()
-    {
-        QFETCH(bool, geaendert);
-        QFETCH(int, antwort);
-        QFETCH(bool, neuGeladen);
-        verzeichnis().schreiben(QStringLiteral("Material.csv"), Alte_Materialdatei);
-        starten(1);
-        TTab_Profileditor* pe = profileditor();
-        TEStringGrid* material = werkstoffdb()->SG_Werkstoff;
-        pe->LB_Profil->setCurrentRow(pe->LB_Profil->row(pe->LB_Profil->findItems("Material.csv", Qt::MatchExactly).first()));
-        Antworten antworten {SGcomp::Antwort(antwort)};
-        Plattform::Meldungsrekorder rekorder;
-
-        // The material tab saves; the profile editor shows the file.
-        if (geaendert)
-            pe->SG_Profil->setCells(6, 1, QStringLiteral("8"));
-        material->setCells(2, 1, QStringLiteral("370"));
-        QVERIFY(werkstoffdb()->Speichern());
-        QCOMPARE(antworten.fragen.size(), geaendert ? 1 : 0);
-        if (geaendert)
-            QVERIFY(antworten.fragen[0].contains(QStringLiteral("\u201EProfileditor\u201C")));
-        QCOMPARE(pe->SG_Profil->Cells(2, 1), neuGeladen ? QStringLiteral("370") : QStringLiteral("360"));
-        QCOMPARE(pe->SG_Profil->Geaendert(), !neuGeladen);
-
-        // The profile editor saves; the material tab shows the file.
-        antworten.fragen.clear();
-        pe->B_Profil_Zuruecksetzen->click();
-        if (geaendert)
-            material->setCells(6, 1, QStringLiteral("9"));
-        pe->SG_Profil->setCells(3, 1, QStringLiteral("195"));
-        QVERIFY(pe->Speichern());
-        QCOMPARE(antworten.fragen.size(), geaendert ? 1 : 0);
-        QCOMPARE(material->Cells(3, 1), neuGeladen ? QStringLiteral("195") : QStringLiteral("190"));
-        QCOMPARE(material->Geaendert(), !neuGeladen);
-    }
-
-    // Creating a family rewrites the index: a grid showing the index shows the new name.
-    void profilErzeugenLaedtGezeigtenIndexNeu()
-    {
-        TTab_Profileditor* pe = profileditor();
-        pe->LB_Profil->setCurrentRow(pe->LB_Profil->row(pe->LB_Profil->findItems("Profile.csv", Qt::MatchExactly).first()));
-        pe->E_neuer_Profilname->setText(QStringLiteral("NEU"));
-        Plattform::Meldungsrekorder rekorder;
-        pe->B_Profil_Erzeugen->click();
-        QCOMPARE(pe->Geladene_Datei(), QStringLiteral("Profile.csv"));
-        QCOMPARE(pe->SG_Profil->Cells(0, 2), QStringLiteral("NEU.CSV"));
-        QVERIFY(!pe->SG_Profil->Geaendert());
     }
 
     void profilSpeichernOhneAenderungSchneidetNurAb()
@@ -795,15 +728,65 @@ private slots:
         QCOMPARE(rekorder.meldungen.size(), 0);
     }
 
-    void dateilisteZeigtAlleCsvDateienSortiert()
+    // The materials, the index of the families and the categories of actions have editors or
+    // readers of their own; whatever else ends in ".CSV" is a family.
+    void dateilisteZeigtNurProfilfamilien()
     {
         verzeichnis().schreiben(QStringLiteral("abc.csv"), "x\r\n");
         verzeichnis().schreiben(QStringLiteral("notiz.txt"), "x\r\n");
+        verzeichnis().schreiben(QStringLiteral("EINWIRKUNGEN.CSV"), "x\r\n");
         profileditor()->Verzeichnis_Setzen(Main::Datendir);
         QStringList namen;
         for (int k = 0; k < profileditor()->LB_Profil->count(); ++k)
             namen.append(profileditor()->LB_Profil->item(k)->text());
-        QCOMPARE(namen, (QStringList {"abc.csv", "HEB.CSV", "IPE.CSV", "Material.csv", "Profile.csv"}));
+        QCOMPARE(namen, (QStringList {"abc.csv", "HEB.CSV", "IPE.CSV"}));
+    }
+
+    // ---- Categories of actions ------------------------------------------------------------
+
+    // The tab saves what it checked and the dialogs' table follows at once; a bad factor blocks
+    // the save with one box and leaves the file as it was.
+    void einwirkungenBearbeiten_data()
+    {
+        QTest::addColumn<QString>("psi0");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("gültig") << "0,8" << "";
+        QTest::newRow("über 1") << "1,2" << "Der Wert %1 ist nicht zulässig";
+        QTest::newRow("keine Zahl") << "x" << "Der Wert %1 ist falsch";
+    }
+    void einwirkungenBearbeiten()
+    {
+        QFETCH(QString, psi0);
+        QFETCH(QString, meldung);
+        const QByteArray datei = "Kategorie;Zeichen;Bezeichnung;psi0;psi1;psi2\r\nA;Q Kat. A;Wohnräume;0,7;0,5;0,3\r\n";
+        verzeichnis().schreiben(QStringLiteral("Einwirkungen.csv"), datei);
+        starten();
+        TTab_Einwirkungen* tab = Main::Mainform->TS_Einwirkungen;
+        QCOMPARE(tab->SG_Einwirkungen->Cells(2, 1), QStringLiteral("Wohnräume"));
+        tab->B_Neue_Zeile->click();
+        psi0.replace(',', QLocale().decimalPoint());
+        tab->SG_Einwirkungen->Zeile_Schreiben(2, {"Schnee", "S", "Schnee", psi0, "0", "0"});
+        Plattform::Meldungsrekorder rekorder;
+        tab->B_Speichern->click();
+        if (!meldung.isEmpty()) {
+            QCOMPARE(rekorder.meldungen.size(), 1);
+            QVERIFY2(rekorder.texte()[0].startsWith(meldung.arg(psi0)), qPrintable(rekorder.texte()[0]));
+            QCOMPARE(verzeichnis().lesen(QStringLiteral("Einwirkungen.csv")), datei);
+            QCOMPARE(U_Einwirkungen::Kategorien.size(), std::size_t(1));
+            return;
+        }
+        QCOMPARE(rekorder.texte(), QStringList());
+        QCOMPARE(U_Einwirkungen::Kategorien.size(), std::size_t(2));
+        QCOMPARE(U_Einwirkungen::Kategorien[1].kuerzel, QStringLiteral("Schnee"));
+        QCOMPARE(U_Einwirkungen::Kategorien[1].psi0, 0.8);
+        QVERIFY(!tab->SG_Einwirkungen->Geaendert());
+    }
+
+    void einwirkungenOhneDateiZeigenDieKopfzeile()
+    {
+        TTab_Einwirkungen* tab = Main::Mainform->TS_Einwirkungen;
+        QCOMPARE(tab->SG_Einwirkungen->Zeile_Lesen(0, 6), U_Einwirkungen::Kopfzeile.split(';'));
+        QVERIFY(!tab->SG_Einwirkungen->Geaendert());
     }
 };
 

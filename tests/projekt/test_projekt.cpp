@@ -528,7 +528,7 @@ private slots:
 
         p.werkstoff.tetmajer_a = 0;
         e = Positionsrechnung::rechnen(p);
-        QVERIFY2(e.fehler.contains(QStringLiteral("Tetmayerformel")), qPrintable(e.fehler));
+        QVERIFY2(e.fehler.contains(QStringLiteral("Tetmajer-Formel")), qPrintable(e.fehler));
         QCOMPARE(Positionsrechnung::Verdikt(e), QStringLiteral("Fehler"));
     }
 

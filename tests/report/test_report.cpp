@@ -545,7 +545,7 @@ private slots:
         const auto b1 = int(Bericht::Biegung1), b2 = int(Bericht::Biegung2), k = int(Bericht::Knickung),
                    s = int(Bericht::Scherung);
         const QString kraft = QStringLiteral("Kraft [N]"), strecke = QStringLiteral("Streckenlast [N/m] "),
-                      gesamt = QStringLiteral("Gesammtlast [N]"), fn = QStringLiteral("F [N]");
+                      gesamt = QStringLiteral("Gesamtlast [N]"), fn = QStringLiteral("F [N]");
         for (int f : {1, 3, 10})
             QTest::addRow("Biegung1 Fall %d", f) << b1 << f << kraft << QStringLiteral("B_Bieg%1.BMP").arg(f);
         for (int f : {2, 5, 11, 13})
@@ -675,7 +675,7 @@ private slots:
                "Durchbiegung ist nicht die Maximale!"
             << 9.81 << 2848.0 << 6000 << true;
         QTest::newRow("Knickung Fall 2, A zu klein")
-            << int(Bericht::Knickung) << 2 << "Knickung Eulerfall 2|Es wird mit der Tetmayerformel gerechnet" << 9.81 << 0.004
+            << int(Bericht::Knickung) << 2 << "Knickung Eulerfall 2|Es wird mit der Tetmajer-Formel gerechnet" << 9.81 << 0.004
             << 6500 << true;
         QTest::newRow("Scherung") << int(Bericht::Scherung) << 0 << "Berechnung auf Abscherung" << 9.81 << 2848.0 << 6000 << true;
     }

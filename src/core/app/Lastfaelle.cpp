@@ -41,10 +41,10 @@ constexpr std::array<Lastfall, 18> Tabelle {{
     {Biegung, 6, Dialog::Biegung1, u"Aufgelegter Träger mit nach rechts zunehmender Last",
         u"Biegung - Aufgelegter Träger mit nach rechts zunehmender Last",
         u"Biegung - Aufgelegter Träger mit nach rechts zunehmender Last", F::Biegung6, u"B_Bieg6.BMP", u"B_Bieg6.BMP",
-        u"Gesammtlast  [N]", u"Gesammtlast [N]", Gesamtlast, true, false, false, 6, u"Formel6.JPG", Einheiten_Gesamt},
+        u"Gesamtlast  [N]", u"Gesamtlast [N]", Gesamtlast, true, false, false, 6, u"Formel6.JPG", Einheiten_Gesamt},
     {Biegung, 7, Dialog::Biegung1, u"Aufgelegter Träger mit dreiecksförmiger Last",
         u"Biegung - Aufgelegter Träger mit dreiecksförmiger Last", u"Biegung - Aufgelegter Träger mit dreiecksförmiger Last",
-        F::Biegung7, u"B_Bieg7.BMP", u"B_Bieg7.BMP", u"Gesammtlast [N]", u"Gesammtlast [N]", Gesamtlast, true, false, false, 7,
+        F::Biegung7, u"B_Bieg7.BMP", u"B_Bieg7.BMP", u"Gesamtlast [N]", u"Gesamtlast [N]", Gesamtlast, true, false, false, 7,
         u"Formel7.JPG", Einheiten_Gesamt},
     {Biegung, 8, Dialog::Biegung2,
         u"Beidseitig aufgelegter Träger mit zwei gleichen Einzellasten an den Enden, Auflager nicht am Rand",
@@ -135,11 +135,20 @@ QString tooltip(const Lastfall& fall)
     case Biegung:
         return QStringLiteral("Fall %1: %2").arg(fall.nr).arg(fall.name);
     case Knickung:
-        return QStringLiteral("Knickfall %1: %2").arg(fall.nr).arg(fall.name);
+        return knickfalltext(fall.nr);
     case Scherung:
         break;
     }
     return fall.name.toString();
+}
+
+QString knickfalltext(int nr)
+{
+    static const char16_t* const lagerung[4] = {u"beide Enden gelenkig, s_k = L", u"unten eingespannt, oben frei, s_k = 2·L",
+        u"unten eingespannt, oben gelenkig, s_k = 0,7·L", u"beide Enden eingespannt, s_k = 0,5·L"};
+    if (nr < 1 || nr > 4)
+        return QString();
+    return QStringLiteral("Knickfall %1: %2").arg(nr).arg(QString::fromUtf16(lagerung[nr - 1]));
 }
 
 } // namespace Lastfaelle

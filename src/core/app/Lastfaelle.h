@@ -2,7 +2,7 @@
 // Every load case of the program in one table: which dialog serves it, what its windows,
 // formula viewer and report show for it, and which sketch it has. Dialogs, viewer, report and
 // main window read a case from here instead of spelling it out themselves. Texts are held
-// exactly as the windows show them, quirks included ("Beids. aufgel.", "Gesammtlast  [N]").
+// exactly as the windows show them, quirks included ("Beids. aufgel.", "Gesamtlast  [N]").
 #include "core/app/Lastfallbild.h"
 
 #include <QString>
@@ -60,5 +60,11 @@ const Lastfall* vonFormel(int formel);
 // Tooltip of the case's button in the main window, e.g. "Fall 5: Aufgelegter Träger mit
 // Gleichlast": the buttons show only the sketch, and cases 5 and 9 look alike.
 QString tooltip(const Lastfall& fall);
+
+// The supports of Euler case `nr` (1..4) in words, with its buckling length, e.g. "Knickfall 1:
+// beide Enden gelenkig, s_k = L". Textbooks number the four cases differently (many call the
+// cantilever case I), so the number alone is not enough to say which column is meant. Empty
+// for a number without a case.
+QString knickfalltext(int nr);
 
 } // namespace Lastfaelle

@@ -80,7 +80,7 @@ QString Fehlertext(Fehlerart art)
     case Fehlerart::KeineProportionalitaetsgrenze:
         return QStringLiteral("Es ist keine Proportionalitätsgrenze in der Datenbank.");
     case Fehlerart::KeineTetmajerformel:
-        return QStringLiteral("Es ist keine Tetmayerformel in der Datenbank.");
+        return QStringLiteral("Es ist keine Tetmajer-Formel in der Datenbank.");
     case Fehlerart::Keiner:
     case Fehlerart::Rechenfehler:
         break;
@@ -92,7 +92,7 @@ QString Ergebnis::formelname() const { return formel == Formel::Tetmajer ? QStri
 
 QString Ergebnis::formeltext() const
 {
-    const QString text = formel == Formel::Tetmajer ? QStringLiteral("Es wird mit der Tetmayerformel gerechnet")
+    const QString text = formel == Formel::Tetmajer ? QStringLiteral("Es wird mit der Tetmajer-Formel gerechnet")
                                                     : QStringLiteral("Die Formel nach Euler ist gültig");
     return mitSigmaP ? text + QStringLiteral("; die Sicherheit mit σP, da σK > σP") : text;
 }

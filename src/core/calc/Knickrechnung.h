@@ -61,7 +61,7 @@ struct Ergebnis {
     bool gelungen() const { return fehlerart == Fehlerart::Keiner; }
     // "Euler" or "Tetmajer".
     QString formelname() const;
-    // "Die Formel nach Euler ist gültig", "Es wird mit der Tetmayerformel gerechnet", with a note
+    // "Die Formel nach Euler ist gültig", "Es wird mit der Tetmajer-Formel gerechnet", with a note
     // where the safety is taken with σP.
     QString formeltext() const;
     // "Achtung: Der Träger wird versagen", ...; empty when the safety equals the desired one.

@@ -103,6 +103,9 @@ void TDLG_Knickung::Aufbauen()
     l1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     L_Grenzschlankheit = label(this, QStringLiteral("L_Grenzschlankheit"), QStringLiteral("0"), 150 + 417 + 150, 166, 252, 24);
     hintergrund(L_Grenzschlankheit, Grau);
+    // Beside the heading of the profile's data, where the box has room.
+    L_Knickfall = label(this, QStringLiteral("L_Knickfall"), QString(), 150 + 417, 8 + 34, 417, 24);
+    L_Knickfall->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     const QList<QPushButton*> knoepfe = Knopfspalte(this,
         {{QStringLiteral("B_Formel"), QStringLiteral("Formel ansehen")},
@@ -196,6 +199,7 @@ void TDLG_Knickung::FormActivate()
     Datendir = Main::Datendir;
     if (const auto* fall = Lastfaelle::vonDialog(Lastfaelle::Dialog::Knickung, Akt_Belastungsfall))
         Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, schritte);
+    L_Knickfall->setText(Lastfaelle::knickfalltext(Akt_Belastungsfall));
     Querschnittswerte::Ausrichten(Knickachse);
     const bool behalten = Stand.behalten();
     Profil.L_I->setText(QStringLiteral("I [cm4]"));
@@ -300,7 +304,7 @@ bool TDLG_Knickung::Knicksicherheit_Rechnen()
         Sk = e.Sk;
         Schlankheitsgrad = e.Schlankheitsgrad;
         Plattform::fehler(e.fehler);
-        L_Formel->setText(QStringLiteral("Es wurde keine Tetmayerformel gefunden"));
+        L_Formel->setText(QStringLiteral("Es wurde keine Tetmajer-Formel gefunden"));
         return true;
     case Knickrechnung::Fehlerart::KeineProportionalitaetsgrenze:
     case Knickrechnung::Fehlerart::Rechenfehler:

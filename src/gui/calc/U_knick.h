@@ -40,6 +40,7 @@ public:
     QLabel* Image1;
     Rechendialog::Profilbox Profil; // L_Sorte, L_Profilart, L_Profil, L_Iaus, L_Aaus, L_Maus
     QLabel* L_Grenzschlankheit;
+    QLabel* L_Knickfall; // the supports of the case in words
     QFrame* Panel1;
     QLineEdit* E_Last;
     QLineEdit* E_Laenge;

@@ -13,7 +13,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -36,22 +35,18 @@ bool istKnicklinienspalte(int spalte)
     return spalte == U_Profile::Spalte_Knicklinie_max || spalte == U_Profile::Spalte_Knicklinie_min;
 }
 
-bool istMaterialdatei(const QString& datei) { return datei.compare(QStringLiteral("Material.csv"), Qt::CaseInsensitive) == 0; }
-
-bool istIndex(const QString& datei) { return datei.compare(U_Profile::Indexname, Qt::CaseInsensitive) == 0; }
-
-bool istKategoriendatei(const QString& datei) { return datei.compare(U_Einwirkungen::Dateiname, Qt::CaseInsensitive) == 0; }
-
-bool istFamilie(const QString& datei) { return !istMaterialdatei(datei) && !istIndex(datei) && !istKategoriendatei(datei); }
-
-// The number cells of the shown file: W, I and A of a family, the ψ of the action categories.
-std::function<bool(int)> zahlspalten(const QString& datei)
+// The other data files of the folder (the materials, the index of the families, the categories of
+// actions) have editors or readers of their own: the list shows the profile families only.
+bool istFamilie(const QString& datei)
 {
-    if (istKategoriendatei(datei))
-        return [](int spalte) { return spalte >= 3; };
-    const bool familie = istFamilie(datei);
-    return [familie](int spalte) { return spalte >= 2 && !(familie && istKnicklinienspalte(spalte)); };
+    for (const QString& andere : {QStringLiteral("Material.csv"), U_Profile::Indexname, U_Einwirkungen::Dateiname})
+        if (datei.compare(andere, Qt::CaseInsensitive) == 0)
+            return false;
+    return true;
 }
+
+// The number cells of a family: W, I and A; its buckling curves are letters.
+bool istZahlspalte(int spalte) { return spalte >= 2 && !istKnicklinienspalte(spalte); }
 
 QString unzulaessig(const QString& zelle, const QString& grund)
 {
@@ -122,13 +117,14 @@ void TTab_Profileditor::Verzeichnis_Setzen(const QString& verzeichnis)
     Liste_Lesen();
 }
 
-// Every file whose name ends in ".CSV" in any case, sorted by name without regard to case.
-// The file shown in the grid stays selected, so that a save still knows its file.
+// Every family file, i.e. every file whose name ends in ".CSV" in any case except the other data
+// files, sorted by name without regard to case. The file shown in the grid stays selected, so
+// that a save still knows its file.
 void TTab_Profileditor::Liste_Lesen()
 {
     QStringList namen;
     for (const QString& name : QDir(m_verzeichnis).entryList(QDir::Files))
-        if (name.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        if (name.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) && istFamilie(name))
             namen.append(name);
     std::sort(
         namen.begin(), namen.end(), [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
@@ -153,21 +149,13 @@ void TTab_Profileditor::Datei_Laden(const QString& datei)
     SG_Profil->Titelzeile_Halten();
     m_datei = datei;
     // A family file from before the buckling curves shows their columns, empty, to be filled in.
-    if (istFamilie(m_datei))
-        SGcomp::Spalten_Ergaenzen(SG_Profil->Daten(), U_Profile::Spalte_Knicklinie_max, U_Profile::Titel_Knicklinien);
+    SGcomp::Spalten_Ergaenzen(SG_Profil->Daten(), U_Profile::Spalte_Knicklinie_max, U_Profile::Titel_Knicklinien);
 }
 
-// The first profile family, as before the categories of actions joined the list (their file
-// sorts first); the first file where there is no family.
 void TTab_Profileditor::Erste_Datei_Laden()
 {
     if (LB_Profil->count() > 0) {
-        QString erste = LB_Profil->item(0)->text();
-        for (int i = 0; i < LB_Profil->count(); ++i)
-            if (istFamilie(LB_Profil->item(i)->text())) {
-                erste = LB_Profil->item(i)->text();
-                break;
-            }
+        const QString erste = LB_Profil->item(0)->text();
         Auswaehlen(erste);
         Datei_Laden(erste);
     }
@@ -271,16 +259,7 @@ bool TTab_Profileditor::Familie_Anlegen(const QString& name)
         QFile::remove(familiendatei);
         throw;
     }
-    Anderswo_Gespeichert(QFileInfo(indexdatei).fileName()); // the grid may show the index
     return true;
-}
-
-void TTab_Profileditor::Anderswo_Gespeichert(const QString& datei)
-{
-    if (m_datei.isEmpty() || datei.compare(m_datei, Qt::CaseInsensitive) != 0)
-        return;
-    SGcomp::Nach_Fremdem_Speichern(
-        SG_Profil->Geaendert(), datei, QStringLiteral("Profileditor"), [this] { Datei_Laden(m_datei); });
 }
 
 // ---- Rows ----------------------------------------------------------------------------------
@@ -329,46 +308,22 @@ void TTab_Profileditor::B_Profil_SpeichernClick()
             QStringLiteral("Sie geänderten bzw neuen Daten stehen erst nach dem Neustart des Programms zur Verfügung!"));
 }
 
-// In a family file W, I and A must also be above 0, as the library refuses them otherwise; the
-// material file and the index, which can be opened here too, keep the plain number check.
+// W, I and A must also be above 0, as the library refuses them otherwise; a buckling curve is
+// one of the curves or empty.
 bool TTab_Profileditor::Zellen_Gueltig()
 {
-    const bool familie = istFamilie(m_datei);
-    const bool kategorien = istKategoriendatei(m_datei);
-    int fehler = SGcomp::Zellen_Pruefen(SG_Profil->Daten(), 2, [familie, kategorien](int spalte, const QString& zelle) {
-        if (kategorien) {
-            if (spalte >= 3 && !SGcomp::Zahlfehler(zelle).isEmpty())
-                return SGcomp::Zahlfehler(zelle);
-            return unzulaessig(zelle, U_Einwirkungen::Zellenfehler(spalte, zelle));
-        }
-        if (!familie)
-            return SGcomp::Zahlfehler(zelle);
+    int fehler = SGcomp::Zellen_Pruefen(SG_Profil->Daten(), 2, [](int spalte, const QString& zelle) {
         if (istKnicklinienspalte(spalte))
             return unzulaessig(zelle, U_Profile::Knicklinienfehler(zelle));
         return SGcomp::Wertzellenfehler(zelle, [spalte](double wert) { return U_Profile::Wertfehler(spalte, wert); });
     });
-    const QString zeilenfehler = Zeilenzahlfehler();
+    const QString zeilenfehler = SGcomp::Zeilenzahlfehler(SGcomp::Datenzeilen(SG_Profil->Daten()), Unit1::Max_Profil,
+        QStringLiteral("Die Datei ") + m_datei, QStringLiteral("Profile"));
     if (!zeilenfehler.isEmpty()) {
         Plattform::fehler(zeilenfehler);
         ++fehler;
     }
     return fehler == 0;
-}
-
-// What the program reads of the shown file: 150 profiles of a family, or, when the material
-// file or the index is shown here, 200 materials or 40 family names (the index has no title
-// line, so its first row counts too).
-QString TTab_Profileditor::Zeilenzahlfehler() const
-{
-    const int zeilen = SGcomp::Datenzeilen(SG_Profil->Daten());
-    const QString datei = QStringLiteral("Die Datei ") + m_datei;
-    if (istMaterialdatei(m_datei))
-        return SGcomp::Zeilenzahlfehler(zeilen, Unit1::Max_Material, datei, QStringLiteral("Werkstoffe"));
-    if (istIndex(m_datei))
-        return SGcomp::Zeilenzahlfehler(zeilen + 1, Unit1::Max_Familie, datei, QStringLiteral("Profildateien"));
-    if (istKategoriendatei(m_datei))
-        return SGcomp::Zeilenzahlfehler(zeilen, U_Einwirkungen::Max_Kategorien, datei, QStringLiteral("Kategorien"));
-    return SGcomp::Zeilenzahlfehler(zeilen, Unit1::Max_Profil, datei, QStringLiteral("Profile"));
 }
 
 bool TTab_Profileditor::Speichern()
@@ -382,7 +337,7 @@ bool TTab_Profileditor::Speichern()
         return false;
     // Numbers are stored in the locale's notation, whichever separator was typed, as the
     // program has always written them (the loaders read either separator).
-    SGcomp::Zahlzellen_Angleichen(SG_Profil->Daten(), zahlspalten(m_datei));
+    SGcomp::Zahlzellen_Angleichen(SG_Profil->Daten(), istZahlspalte);
     try {
         SG_Profil->SaveToFile(m_verzeichnis + m_datei);
     } catch (const Plattform::Fehler& f) {
@@ -391,6 +346,5 @@ bool TTab_Profileditor::Speichern()
                               .arg(m_datei, f.text()));
         return false;
     }
-    emit Datei_Gespeichert(m_datei);
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// Tab "Profileditor" of the main window: creates profile family files and edits the "*.CSV"
-// files of the data directory in a grid. What is saved enters the library at the next start.
+// Tab "Profileditor" of the main window: creates profile family files and edits the family files
+// ("*.CSV" of the data directory but the materials, the index and the categories of actions) in a
+// grid. What is saved enters the library at the next start.
 #include <QString>
 #include <QWidget>
 
@@ -35,9 +36,6 @@ public:
     bool Speichern();
     // The file shown in the grid ("" before one was loaded).
     QString Geladene_Datei() const { return m_datei; }
-    // `datei` was saved elsewhere: when the grid shows it, it loads it again, after asking when
-    // it holds unsaved edits.
-    void Anderswo_Gespeichert(const QString& datei);
 
     // A family name is 1 to 8 letters A-Z, digits, '_' or '-': the index keeps 12 characters
     // of "NAME.CSV", and nothing else is safe in a file name on every system.
@@ -61,16 +59,11 @@ public:
     QPushButton* B_Hilfe_Profil = nullptr;
     QPushButton* BitBtn10 = nullptr; // "Programmende": closes the main window
 
-signals:
-    // A save wrote `datei` of the data directory.
-    void Datei_Gespeichert(const QString& datei);
-
 private:
     void Liste_Lesen();
     void Auswaehlen(const QString& datei);
     void Datei_Laden(const QString& datei);
     bool Zellen_Gueltig();
-    QString Zeilenzahlfehler() const;
     bool Familie_Anlegen(const QString& name);
 
     QString m_verzeichnis;

@@ -171,16 +171,7 @@ bool TTab_Werkstoffdatenbank::Speichern()
         Materialien_Neu_Lesen();
         Ersten_Werkstoff_Waehlen();
     });
-    emit Datei_Gespeichert(Materialdatei);
     return true;
-}
-
-void TTab_Werkstoffdatenbank::Anderswo_Gespeichert(const QString& datei)
-{
-    if (datei.compare(Materialdatei, Qt::CaseInsensitive) != 0)
-        return;
-    SGcomp::Nach_Fremdem_Speichern(
-        SG_Werkstoff->Geaendert(), datei, QStringLiteral("Werkstoffdatenbank"), [this] { Grid_Laden(); });
 }
 
 // Rows deleted in the grid must not live on in Matdat: the reader frees the table first.

@@ -28,9 +28,6 @@ public:
 
     // Validates, writes and reads back; true when the file was written.
     bool Speichern();
-    // The profile editor saved `datei`: when it is the material file, the grid loads it again,
-    // after asking when it holds unsaved edits.
-    void Anderswo_Gespeichert(const QString& datei);
 
     TEStringGrid* SG_Werkstoff = nullptr;
     QPushButton* B_Neue_Zeile = nullptr;
@@ -43,10 +40,6 @@ public:
     QPushButton* B_Abbruch = nullptr;
     QPushButton* B_Hilfe = nullptr;
     QPushButton* B_Ende = nullptr;
-
-signals:
-    // A save wrote `datei` of the data directory.
-    void Datei_Gespeichert(const QString& datei);
 
 private:
     bool Zellen_Gueltig();

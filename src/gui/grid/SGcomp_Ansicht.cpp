@@ -88,17 +88,6 @@ bool Aenderungen_Klaeren(bool geaendert, const QString& frage, const std::functi
     return false;
 }
 
-void Nach_Fremdem_Speichern(bool geaendert, const QString& datei, const QString& reiter, const std::function<void()>& neuLaden)
-{
-    const QString frage
-        = QStringLiteral("Die Datei %1 wurde eben gespeichert. Der Reiter \u201E%2\u201C zeigt sie mit ungespeicherten "
-                         "Änderungen. Sollen diese verworfen und die gespeicherte Datei dort geladen werden?\n"
-                         "Abbrechen behält die Änderungen; ein späteres Speichern dort ersetzt dann die eben gespeicherte Datei.")
-              .arg(datei, reiter);
-    if (!geaendert || Nachfragen(frage, false) == Antwort::Verwerfen)
-        neuLaden();
-}
-
 TRastermodell::TRastermodell(TRaster& raster, QObject* eltern)
     : QAbstractTableModel(eltern)
     , m_raster(raster)

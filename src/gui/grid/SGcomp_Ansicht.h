@@ -53,10 +53,6 @@ Rueckfrage setzeRueckfrage(Rueckfrage frage);
 // edits discarded, or saved by `speichern`, which returns whether the save succeeded).
 bool Aenderungen_Klaeren(bool geaendert, const QString& frage, const std::function<bool()>& speichern);
 
-// Another tab saved `datei`, which the grid of the tab `reiter` shows: `neuLaden` runs at once,
-// or, when the grid has unsaved edits, only if the user discards them; otherwise it keeps them.
-void Nach_Fremdem_Speichern(bool geaendert, const QString& datei, const QString& reiter, const std::function<void()>& neuLaden);
-
 } // namespace SGcomp
 
 class TEStringGrid : public QTableView {
