@@ -495,6 +495,10 @@ private slots:
                                     << QStringLiteral("Feld 11: Es sind höchstens 10 Felder möglich.");
         QTest::newRow("Feld 0 lang") << mit([](Eingabe& e) { e.felder[1] = 0; }) << F << 2 << QStringLiteral("Länge")
                                      << QStringLiteral("Feld 2, Länge: Die Stützweite muss größer als 0 sein.");
+        QTest::newRow("Feld unter 1 mm") << mit([](Eingabe& e) { e.felder[1] = 1e-9; }) << F << 2 << QStringLiteral("Länge")
+                                         << QStringLiteral("Feld 2, Länge: Die Stützweite muss mindestens 1 mm betragen.");
+        QTest::newRow("Kragarm unter 1 mm") << mit([](Eingabe& e) { e.kragarm_links = 0.5; }) << F << 0
+                                            << QStringLiteral("Kragarm links") << QStringLiteral("mindestens 1 mm");
         QTest::newRow("Feld negativ") << mit([](Eingabe& e) { e.felder[0] = -100; }) << F << 1 << QStringLiteral("Länge")
                                       << QStringLiteral("Feld 1, Länge");
         QTest::newRow("Kragarm negativ") << mit([](Eingabe& e) { e.kragarm_rechts = -1; }) << F << 0
@@ -697,7 +701,25 @@ private slots:
         const Ergebnis s = berechnen(traeger({3000, 2000}, {einzellast(5000, 3000, Einwirkung::Veraenderlich)}));
         NAHE(s.lager[1].max, 5000.0, 1e-12, 5000.0);
         QCOMPARE(s.lager[1].min, 0.0);
-        QVERIFY(std::fabs(s.M_max.wert) < 1e-6 && std::fabs(s.M_min.wert) < 1e-6);
+        QCOMPARE(s.M_max.wert, 0.0);
+        QCOMPARE(s.M_min.wert, 0.0);
+        // A load in a clamped support is carried by it alone: nothing bends, and the results
+        // say so exactly instead of carrying the solve's round-off (once |M| 9·10⁻⁷ N·mm and
+        // L/f 2·10¹⁶).
+        Eingabe eingespannt = traeger({4000}, {einzellast(20000, 0)});
+        eingespannt.lager_links = eingespannt.lager_rechts = Lager::Eingespannt;
+        eingespannt.grenze = 300;
+        eingespannt.W = 100;
+        const Ergebnis k = berechnen(eingespannt);
+        QCOMPARE(k.lager[0].max, 20000.0);
+        QCOMPARE(k.lager[1].max, 0.0);
+        QCOMPARE(k.lager[0].M_max, 0.0);
+        QCOMPARE(k.M_max.wert, 0.0);
+        QCOMPARE(k.W_erf, 0.0);
+        QCOMPARE(k.abschnitte[0].f, 0.0);
+        QCOMPARE(k.abschnitte[0].L_f, 0.0);
+        QVERIFY(k.erfuellt);
+        QVERIFY2(k.urteile.back().text.contains(QStringLiteral("keine Durchbiegung")), qPrintable(k.urteile.back().text));
         // Without E and I there are no deflections, and the moments are still computed (this
         // once failed as an overflow: the deflections left unsought were multiplied out).
         Eingabe ohneEI = traeger({3000, 2000}, {einzellast(5000, 1000, Einwirkung::Veraenderlich)});

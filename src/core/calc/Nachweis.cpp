@@ -50,6 +50,8 @@ Urteil Durchbiegung(double L, double fd, int grenze)
     const QString was = QStringLiteral("Nachweis Durchbiegung");
     if (grenze <= 0)
         return {Zustand::Offen, was + QStringLiteral(": keine Grenze gewählt")};
+    if (fd == 0) // nothing bends: no ratio to show
+        return {Zustand::Erfuellt, was + QStringLiteral(": keine Durchbiegung – ") + Erfuellt};
     const bool haelt = Durchbiegung_haelt(L, fd, grenze);
     const QString lf = fd == 0 ? QStringLiteral("∞") : fixiert(L / std::fabs(fd), 2);
     const QString text

@@ -101,6 +101,10 @@ std::optional<Eingabefehler> traegerPruefen(const Eingabe& e)
             return fehler(Felder, int(i) + 1, QStringLiteral("Länge"), KeineZahl);
         if (!(e.felder[i] > 0))
             return fehler(Felder, int(i) + 1, QStringLiteral("Länge"), QStringLiteral("Die Stützweite muss größer als 0 sein."));
+        // Below a millimetre a span is a typing slip, and its stiffness swamps the others.
+        if (e.felder[i] < MinLaenge)
+            return fehler(Felder, int(i) + 1, QStringLiteral("Länge"),
+                QStringLiteral("Die Stützweite muss mindestens 1 mm betragen."));
     }
     for (const auto& [name, laenge] : {std::pair {QStringLiteral("Kragarm links"), e.kragarm_links},
              std::pair {QStringLiteral("Kragarm rechts"), e.kragarm_rechts}}) {
@@ -108,6 +112,8 @@ std::optional<Eingabefehler> traegerPruefen(const Eingabe& e)
             return fehler(Felder, 0, name, KeineZahl);
         if (laenge < 0)
             return fehler(Felder, 0, name, QStringLiteral("Die Länge darf nicht negativ sein."));
+        if (laenge > 0 && laenge < MinLaenge)
+            return fehler(Felder, 0, name, QStringLiteral("Ein Kragarm ist 0 (keiner) oder mindestens 1 mm lang."));
     }
     if (!std::isfinite(Gesamtlaenge(e)))
         return fehler(Felder, 0, QString(), QStringLiteral("Der Träger ist zu lang."));
@@ -956,6 +962,87 @@ Rechenweg::Schritte schritte(const Eingabe& e, const Loesung& l, const Ergebnis&
     return s;
 }
 
+// What the loads of `e` can produce at most, as scales of the solve's round-off: the sum of the
+// load resultants F (N), the moment M they can cause over the beam (N·mm), the shear V a moment
+// load can add over the shortest span, and the deflection w (mm) of M over the whole length.
+struct Lastgroessen {
+    double F = 0, M = 0, V = 0, w = 0;
+};
+
+Lastgroessen lastgroessen(const Eingabe& e)
+{
+    const double Lg = Gesamtlaenge(e);
+    double F = 0, M = 0, Lmin = Lg;
+    for (const Last& l : e.lasten) {
+        switch (l.art) {
+        case Lastart::Einzellast:
+            F += std::fabs(l.F);
+            break;
+        case Lastart::Streckenlast:
+            F += std::fabs(l.q) * (l.bis - l.von) / 1000.0;
+            break;
+        case Lastart::Trapezlast:
+            F += 0.5 * (std::fabs(l.q1) + std::fabs(l.q2)) * (l.bis - l.von) / 1000.0;
+            break;
+        case Lastart::Moment:
+            M += std::fabs(l.M);
+            break;
+        }
+    }
+    if (e.eigengewicht)
+        F += Biegerechnung::Eigengewicht(e.Masse) / 1000.0 * Lg;
+    for (double f : e.felder)
+        Lmin = std::min(Lmin, f);
+    for (double k : {e.kragarm_links, e.kragarm_rechts})
+        if (k > 0)
+            Lmin = std::min(Lmin, k);
+    Lastgroessen g;
+    g.F = F;
+    g.M = F * Lg + M;
+    g.V = F + M / Lmin;
+    const double EI = e.E * e.I * 1.0e4; // cm⁴ → mm⁴
+    g.w = EI > 0 ? g.M * Lg * Lg / EI : 0.0;
+    return g;
+}
+
+// A result smaller than this share of what the loads can produce is the solve's round-off: a
+// load that sits in a clamped support moves nothing and must read 0, not 9·10⁻⁷ N·mm with an
+// L/f of 10¹⁶.
+constexpr double Rundungsanteil = 1.0e-10;
+
+void rundungNullen(const Eingabe& e, Ergebnis& r)
+{
+    const Lastgroessen g = lastgroessen(e);
+    auto nullen = [](double& wert, double groesse) {
+        if (std::isfinite(groesse) && std::fabs(wert) <= Rundungsanteil * groesse)
+            wert = 0.0;
+    };
+    nullen(r.M_max.wert, g.M);
+    nullen(r.M_min.wert, g.M);
+    nullen(r.V_betrag_max.wert, g.V);
+    for (Lagerkraft& k : r.lager) {
+        nullen(k.min, g.V);
+        nullen(k.max, g.V);
+        nullen(k.M_min, g.M);
+        nullen(k.M_max, g.M);
+    }
+    for (Station& s : r.stationen) {
+        for (double* m : {&s.M_min, &s.M_max})
+            nullen(*m, g.M);
+        for (double* v : {&s.V_min, &s.V_max})
+            nullen(*v, g.V);
+        for (double* w : {&s.w_min, &s.w_max})
+            nullen(*w, g.w);
+    }
+    for (Abschnitt& a : r.abschnitte) {
+        nullen(a.f, g.w);
+        if (a.f == 0) {
+            a.L_f = 0.0;
+            a.ausnutzung = 0.0;
+        }
+    }
+}
+
 // Everything but the steps from the solved lines; `NurBemessung` leaves out what the finder
 // does not need.
 Ergebnis ergebnis(const Eingabe& e, const Loesung& l, Umfang umfang, const Stationswerte* vorrat = nullptr)
@@ -965,6 +1052,7 @@ Ergebnis ergebnis(const Eingabe& e, const Loesung& l, Umfang umfang, const Stati
     r.gleichgewicht_rest = l.rest;
     lagerkraefte(l, r);
     verlaeufe(e, l, r, vorrat, ganz);
+    rundungNullen(e, r);
     r.W_erf = std::max(std::fabs(r.M_max.wert), std::fabs(r.M_min.wert)) / e.Sigma_Zul / 1000.0; // mm³ → cm³
     // Inputs that are each finite can still overflow together; no number shown may be infinite.
     bool endlich = std::isfinite(r.W_erf) && std::isfinite(r.V_betrag_max.wert) && std::isfinite(r.gleichgewicht_rest);

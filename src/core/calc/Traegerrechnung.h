@@ -25,6 +25,7 @@
 namespace Traegerrechnung {
 
 inline constexpr int MaxFelder = 10;
+inline constexpr double MinLaenge = 1.0; // mm: the shortest span or cantilever
 
 enum class Lager { Gelenkig, Eingespannt };
 enum class Lastart { Einzellast, Streckenlast, Trapezlast, Moment };
