@@ -255,6 +255,27 @@ private slots:
         QVERIFY2(a.fehler.contains(meldung), qPrintable(a.fehler));
     }
 
+    // A refused project file replaces an older results file of the same name by its refusal, so
+    // that a script that ignores the exit status never reads the results of an earlier run.
+    void abgelehnteDateiErsetztAlteErgebnisse()
+    {
+        QTemporaryDir ordner;
+        const QString json = schreiben(ordner, QStringLiteral("e.json"), "{\"format\": \"trabex-ergebnisse\", \"alt\": true}");
+        const QByteArray kaputt = beispiel().replace("\"laenge\": 3000", "\"laenge\": \"3 m\"");
+        const Ausgang a = trabex({QStringLiteral("--berechnen"), schreiben(ordner, QStringLiteral("projekt.trabex"), kaputt),
+            QStringLiteral("--json"), json});
+        QCOMPARE(a.status, int(Kommandozeile::Fehler));
+        QFile datei(json);
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const QJsonObject o = QJsonDocument::fromJson(datei.readAll()).object();
+        QCOMPARE(o.value(QStringLiteral("format")).toString(), QStringLiteral("trabex-ergebnisse"));
+        QVERIFY(!o.contains(QStringLiteral("alt")));
+        QCOMPARE(o.value(QStringLiteral("positionen")).toArray().size(), 0);
+        const QString grund = o.value(QStringLiteral("fehler")).toString();
+        QVERIFY2(grund.contains(QStringLiteral("Feld „laenge“: ist keine Zahl")), qPrintable(grund));
+        QVERIFY2(a.fehler.contains(grund), qPrintable(a.fehler));
+    }
+
     void ergebnisdateiNichtSchreibbar()
     {
         const Ausgang a

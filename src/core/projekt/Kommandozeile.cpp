@@ -129,6 +129,19 @@ void Bibliothek_Laden(const QString& programmdir, QTextStream& fehler)
     laden([&] { U_Einwirkungen::Kategorien_Laden(wahl.verzeichnis); });
 }
 
+namespace {
+bool ergebnisdateiSchreiben(const QString& pfad, const QByteArray& inhalt, QTextStream& fehler)
+{
+    try {
+        Textdatei::schreibenRoh(pfad, inhalt);
+        return true;
+    } catch (const Plattform::Fehler& f) {
+        fehler << f.text() << Qt::endl;
+        return false;
+    }
+}
+} // namespace
+
 Lauf berechnen(const QString& projektpfad, const QString& jsonpfad, QTextStream& aus, QTextStream& fehler)
 {
     Lauf lauf;
@@ -137,6 +150,8 @@ Lauf berechnen(const QString& projektpfad, const QString& jsonpfad, QTextStream&
         lauf.gelesen = true;
     } catch (const Plattform::Fehler& f) {
         fehler << f.text() << Qt::endl;
+        if (!jsonpfad.isEmpty())
+            ergebnisdateiSchreiben(jsonpfad, Positionsrechnung::Ablehnungsdatei(f.text()), fehler);
         return lauf;
     }
     lauf.ergebnisse = Positionsrechnung::rechnen(lauf.projekt);
@@ -150,14 +165,9 @@ Lauf berechnen(const QString& projektpfad, const QString& jsonpfad, QTextStream&
     aus.flush();
     fehler.flush();
     lauf.status = status(lauf.ergebnisse);
-    if (!jsonpfad.isEmpty()) {
-        try {
-            Textdatei::schreibenRoh(jsonpfad, Positionsrechnung::Ergebnisdatei(lauf.projekt, lauf.ergebnisse));
-        } catch (const Plattform::Fehler& f) {
-            fehler << f.text() << Qt::endl;
-            lauf.status = Fehler;
-        }
-    }
+    if (!jsonpfad.isEmpty()
+        && !ergebnisdateiSchreiben(jsonpfad, Positionsrechnung::Ergebnisdatei(lauf.projekt, lauf.ergebnisse), fehler))
+        lauf.status = Fehler;
     return lauf;
 }
 

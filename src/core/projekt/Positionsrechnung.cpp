@@ -413,4 +413,11 @@ QByteArray Ergebnisdatei(const Daten& projekt, const QList<Ergebnis>& ergebnisse
     return QJsonDocument(wurzel).toJson(QJsonDocument::Indented);
 }
 
+QByteArray Ablehnungsdatei(const QString& fehler)
+{
+    const QJsonObject wurzel {{QStringLiteral("format"), QStringLiteral("trabex-ergebnisse")}, {QStringLiteral("version"), 1},
+        {QStringLiteral("fehler"), fehler}, {QStringLiteral("positionen"), QJsonArray()}};
+    return QJsonDocument(wurzel).toJson(QJsonDocument::Indented);
+}
+
 } // namespace Positionsrechnung

@@ -73,5 +73,8 @@ QString Zeile(const Projekt::Position& p, const Ergebnis& e);
 
 // The results file; `ergebnisse` belong to the project's positions in their order.
 QByteArray Ergebnisdatei(const Projekt::Daten& projekt, const QList<Ergebnis>& ergebnisse);
+// The results file of a project file that was refused: its message and no position, so that a
+// script reading the file never finds the results of an earlier run under the same name.
+QByteArray Ablehnungsdatei(const QString& fehler);
 
 } // namespace Positionsrechnung
