@@ -87,12 +87,16 @@ const Lastfaelle::Lastfall* eigenerFall(Lastfaelle::Dialog dialog)
 // Picture of the load case as the report names it; none for a case the report does not serve.
 QString bild(const Lastfaelle::Lastfall* fall) { return fall ? fall->berichtsbild.toString() : QString(); }
 
-void materialdaten(Aufbau& a)
+// The material; the allowable stress only where the check uses it (the buckling check judges
+// by the safety against buckling, not by σzul).
+enum class MitSigmaZul { Ja, Nein };
+void materialdaten(Aufbau& a, MitSigmaZul sigmaZul = MitSigmaZul::Ja)
 {
     a.abschnitt(QStringLiteral("Materialdaten:"));
     a.zeile(QStringLiteral("Materialbezeichnung : "), Unit1::Sorte);
     a.zeile(QStringLiteral("SigmaB [N/mm2]"), Unit1::Sigma_B);
-    a.zeile(QStringLiteral("SigmaZul [N/mm2]"), Unit1::Sigma_Zul);
+    if (sigmaZul == MitSigmaZul::Ja)
+        a.zeile(QStringLiteral("SigmaZul [N/mm2]"), Unit1::Sigma_Zul);
     a.zeile(QStringLiteral("E - Modul [N/mm2]"), Unit1::E);
 }
 
@@ -200,7 +204,7 @@ Inhalt Knickung(const QString& Titel, const QString& Formel, const Angaben& anga
     const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Knickung);
     Aufbau a(Titel, angaben);
     a.titelzeile(Formel);
-    materialdaten(a);
+    materialdaten(a, MitSigmaZul::Nein);
     a.zeile(QStringLiteral("Grenzschlankheitsgrad"), Unit1::GrenzSchlankheit);
     profilbezeichnung(a);
     a.zeile(QStringLiteral("Grenzschlankheit"), Unit1::GrenzSchlankheit);

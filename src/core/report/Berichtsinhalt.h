@@ -20,7 +20,7 @@ constexpr int x2_Knickung = 6500; // the buckling report's own value column
 constexpr int Erste_Zeile = 10500;
 constexpr int Zeilenabstand = 500;
 constexpr int Abschnittsabstand = 1000; // before a heading and from a heading to its first row
-// 50 mm × 40 mm, between the head (38 mm, under the title block) and the verdicts.
+// 50 mm × 40 mm, between the head (under the title block, ending above 45 mm) and the verdicts.
 constexpr QRect Bildrechteck {7500, 4600, 5000, 4000};
 // Where a picture of `groesse` goes: as large as fits the rectangle with its proportions kept,
 // centred in it. The sketches are 2:1 (beams) and 1:2 (columns); stretched to 5:4 they would

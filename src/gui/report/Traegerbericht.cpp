@@ -35,6 +35,9 @@ constexpr double Diagrammhoehe = 15000; // the sketch and the three envelopes on
 constexpr int Unterer_Rand = 1500;
 constexpr int Wertspalte = 6500;
 
+// The self-weight as a line load in N/m; 0 where it is not included.
+double eigengewicht(const Traegerrechnung::Eingabe& e) { return e.eigengewicht ? Biegerechnung::Eigengewicht(e.Masse) : 0.0; }
+
 Zeile ueberschrift(const QString& t) { return {Zeile::Art::Ueberschrift, t, {}}; }
 Zeile zeile(const QString& t, const QString& w) { return {Zeile::Art::Zeile, t, w}; }
 
@@ -68,9 +71,7 @@ void eingaben(QList<Zeile>& z, const Traegerrechnung::Eingabe& e, Traegereinheit
     z += zeile(QStringLiteral("Lager der Enden"),
         QStringLiteral("links %1, rechts %2; Grenze L/f: %3")
             .arg(Traegertexte::lagerart(e.lager_links), Traegertexte::lagerart(e.lager_rechts), Nachweis::Grenzentext(e.grenze)));
-    z += zeile(QStringLiteral("Eigengewicht"),
-        e.eigengewicht ? QStringLiteral("berücksichtigt (g = %1 N/m)").arg(fixiert(Biegerechnung::Eigengewicht(e.Masse), 2))
-                       : QStringLiteral("nicht berücksichtigt"));
+    z += zeile(QStringLiteral("Eigengewicht"), Traegertexte::eigengewicht(eigengewicht(e), s));
     for (std::size_t i = 0; i < e.lasten.size(); ++i) {
         const Traegerrechnung::Last& l = e.lasten[i];
         z += zeile(QStringLiteral("Last %1: %2, %3")
@@ -227,8 +228,10 @@ void zeilenDrucken(const Bericht& b, const Lage& lage)
 
 Rechenweg::Schritte Nachweisschritte(const Diagramme::Traegerdaten& d)
 {
-    const double g = d.eingabe.eigengewicht ? Biegerechnung::Eigengewicht(d.eingabe.Masse) : 0.0;
-    Rechenweg::Schritte s {Nachweiszeile::Eigengewicht(g)};
+    // The self-weight in the beam's units, as its loads.
+    Rechenweg::Schritt g = Nachweiszeile::Eigengewicht(eigengewicht(d.eingabe));
+    g.formel = Traegertexte::eigengewicht(eigengewicht(d.eingabe), d.einheiten);
+    Rechenweg::Schritte s {g};
     const auto urteilsschritt = [&s](const QString& text) {
         const qsizetype doppelpunkt = text.indexOf(QStringLiteral(": "));
         if (doppelpunkt > 0)
@@ -306,7 +309,7 @@ void Drucken(QPrintDialog* Drucksetupdlg, const Daten& d)
         return;
     }
     const Bericht b = Bericht_Erstellen(d);
-    U_Printgr::BeginDocEx(QStringLiteral("Trabex für Windows"), drucker);
+    U_Printgr::BeginDocEx(U_druck::Programmname, drucker);
     try {
         U_Printgr::SetPageCount(Seitenzahl(b));
         Seiten_Drucken(b, false);
