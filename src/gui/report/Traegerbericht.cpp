@@ -161,11 +161,13 @@ QStringList umbrechen(const Zeile& z)
     return zeilen;
 }
 
-// The y and the lines of every row, and where a new page starts (the index of its first row).
+// The y and the lines of every row, and where a new page starts (the index of its first row);
+// where the rows end on their last page.
 struct Lage {
     QList<int> y;
     QList<QStringList> zeilen;
     QList<int> neueSeite;
+    int ende = 0;
 };
 
 Lage setzen(const QList<Zeile>& zeilen, int folgeY)
@@ -191,10 +193,20 @@ Lage setzen(const QList<Zeile>& zeilen, int folgeY)
         lage.zeilen.append(umbrochen);
         y += weitere;
     }
+    lage.ende = y + Berichtsinhalt::Zeilenabstand;
     return lage;
 }
 
 Lage setzen(const Bericht& b) { return setzen(b.zeilen, folgeStart(b.zusatz)); }
+
+// Where the diagrams and steps start: on the page the rows run on to, under them, where they
+// fit there (a page holding the last rows alone would be a page nearly empty); else on a page
+// of their own (0).
+int zusatzAb(const Bericht& b, const Lage& lage)
+{
+    const int ab = lage.ende + Berichtsinhalt::Abschnittsabstand;
+    return !lage.neueSeite.isEmpty() && Zusatzseiten::Passt_ab(b.zusatz, ab) ? ab : 0;
+}
 
 void zeilenDrucken(const Bericht& b, const Lage& lage)
 {
@@ -288,15 +300,18 @@ Bericht Bericht_Erstellen(const Daten& d, const std::optional<Zusatzseiten::Kopf
 
 int Seitenzahl(const Bericht& bericht)
 {
-    return 1 + int(setzen(bericht).neueSeite.size()) + Zusatzseiten::Seitenzahl(bericht.zusatz);
+    const Lage lage = setzen(bericht);
+    const int ab = zusatzAb(bericht, lage);
+    return 1 + int(lage.neueSeite.size()) + Zusatzseiten::Seitenzahl(bericht.zusatz, ab) - (ab > 0 ? 1 : 0);
 }
 
 void Seiten_Drucken(const Bericht& bericht, bool ersteNeu)
 {
     if (ersteNeu)
         U_Printgr::NewPage();
-    zeilenDrucken(bericht, setzen(bericht));
-    Zusatzseiten::Drucken(bericht.zusatz, true);
+    const Lage lage = setzen(bericht);
+    zeilenDrucken(bericht, lage);
+    Zusatzseiten::Drucken(bericht.zusatz, true, zusatzAb(bericht, lage));
 }
 
 void Drucken(QPrintDialog* Drucksetupdlg, const Daten& d)

@@ -89,7 +89,7 @@ void seiteDrucken(const Berichtsinhalt::Inhalt& inhalt, const QImage& bild)
     if (!inhalt.kopf.leer())
         Zusatzseiten::Kopf_Drucken(inhalt.kopf);
     if (!bild.isNull())
-        U_Printgr::StretchDraw(Berichtsinhalt::Bildflaeche(bild.size()), bild);
+        U_Printgr::StretchDraw(Berichtsinhalt::Bildflaeche(bild.size(), inhalt.bildrechteck), bild);
     zeilenDrucken(inhalt);
 }
 

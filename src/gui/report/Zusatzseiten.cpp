@@ -92,14 +92,18 @@ int seitenende() { return U_Printgr::PgHeight - Unterer_Rand; }
 
 int schritteStart(const Inhalt& inhalt) { return Block_y + (inhalt.block ? int(inhalt.blockhoehe) + 400 : 0); }
 
+// How far the first page's title, diagrams and steps move down where they start under what the
+// page in progress holds (`ab`, see Drucken); 0 on a page of their own.
+int versatz(int ab) { return ab > 0 ? ab - Titel_y : 0; }
+
 // Where the steps go on on a further page: under the head where it is printed there too.
 int folgeStart(const Inhalt& inhalt) { return inhalt.kopfAufJederSeite ? Titel_y : Folge_y; }
 
 // The first paragraph of each page, walking the paragraphs as they will be printed.
-QList<int> seitenanfaenge(const Inhalt& inhalt, const QList<Absatzzeile>& a)
+QList<int> seitenanfaenge(const Inhalt& inhalt, const QList<Absatzzeile>& a, int ab)
 {
     QList<int> anfaenge {0};
-    int y = schritteStart(inhalt) + 600;
+    int y = schritteStart(inhalt) + versatz(ab) + 600;
     for (int i = 0; i < a.size(); ++i) {
         const int h = hoehe(a[i]);
         // A part's heading never stands alone at the foot of a page: it goes on with its first step.
@@ -113,12 +117,11 @@ QList<int> seitenanfaenge(const Inhalt& inhalt, const QList<Absatzzeile>& a)
     return anfaenge;
 }
 
-void kopfDrucken(const Inhalt& inhalt)
+void titelDrucken(const Inhalt& inhalt, int y)
 {
-    Kopf_Drucken(Kopf_von(inhalt));
     U_Printgr::SetFontSize_mm(4);
     U_Printgr::SetFontStyle(true, true);
-    U_Printgr::TextOut(U_druck::x1, Titel_y, inhalt.titel);
+    U_Printgr::TextOut(U_druck::x1, y, inhalt.titel);
 }
 
 void absatzDrucken(const Absatzzeile& z, int& y)
@@ -228,28 +231,40 @@ void Kopf_Drucken(const Kopf& k)
     m.restore();
 }
 
-int Seitenzahl(const Inhalt& inhalt) { return int(seitenanfaenge(inhalt, absaetze(inhalt)).size()); }
+int Seitenzahl(const Inhalt& inhalt, int ab) { return int(seitenanfaenge(inhalt, absaetze(inhalt), ab).size()); }
 
-void Drucken(const Inhalt& inhalt, bool ersteNeu)
+bool Passt_ab(const Inhalt& inhalt, int ab)
 {
     const QList<Absatzzeile> a = absaetze(inhalt);
-    const QList<int> anfaenge = seitenanfaenge(inhalt, a);
+    const int bedarf = hoehe(a[0]) + (a[0].ueberschrift && a.size() > 1 ? hoehe(a[1]) : 0);
+    return schritteStart(inhalt) + versatz(ab) + 600 + bedarf <= seitenende();
+}
+
+void Drucken(const Inhalt& inhalt, bool ersteNeu, int ab)
+{
+    const QList<Absatzzeile> a = absaetze(inhalt);
+    const QList<int> anfaenge = seitenanfaenge(inhalt, a, ab);
+    const int v = versatz(ab);
     for (int s = 0; s < anfaenge.size(); ++s) {
-        if (s > 0 || ersteNeu)
+        const bool eigeneSeite = s > 0 || ab == 0;
+        if (eigeneSeite && (s > 0 || ersteNeu))
             U_Printgr::NewPage();
-        U_druck::Titelzeile_Drucken();
+        if (eigeneSeite)
+            U_druck::Titelzeile_Drucken();
         int y = folgeStart(inhalt);
         if (s > 0 && inhalt.kopfAufJederSeite)
             Kopf_Drucken(Kopf_von(inhalt));
         if (s == 0) {
-            kopfDrucken(inhalt);
+            if (eigeneSeite)
+                Kopf_Drucken(Kopf_von(inhalt));
+            titelDrucken(inhalt, Titel_y + v);
             if (inhalt.block) {
                 QPainter& m = U_Printgr::Canvas();
                 m.save();
-                inhalt.block(m, QRectF(U_druck::x1, Block_y, textbreite(), inhalt.blockhoehe));
+                inhalt.block(m, QRectF(U_druck::x1, Block_y + v, textbreite(), inhalt.blockhoehe));
                 m.restore();
             }
-            y = schritteStart(inhalt);
+            y = schritteStart(inhalt) + v;
             U_Printgr::SetFontSize_mm(4);
             U_Printgr::SetFontStyle(true, true);
             U_Printgr::TextOut(U_druck::x1, y, QStringLiteral("Rechenweg"));
