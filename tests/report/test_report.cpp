@@ -900,6 +900,50 @@ private slots:
         QVERIFY(gefunden);
     }
 
+    // The title block looks the same whatever style the page before left (a page that follows
+    // an underlined heading of the steps printed its program name bold and underlined).
+    void titelblockImmerGerade()
+    {
+        QImage bilder[2];
+        for (const bool unterstrichen : {false, true}) {
+            U_Printgr::BeginDocEx(U_druck::Programmname);
+            U_Printgr::SetFontStyle(unterstrichen, unterstrichen);
+            U_druck::Titelzeile_Drucken();
+            U_Printgr::EndDoc();
+            bilder[unterstrichen] = seitenbild(m_pdf);
+        }
+        QVERIFY(!bilder[0].isNull());
+        QVERIFY(bilder[0] == bilder[1]);
+    }
+
+    // A part of the steps never starts at the foot of a page with its heading alone: the heading
+    // goes on to the next page with its first step.
+    void ueberschriftNieAllein_data()
+    {
+        QTest::addColumn<int>("schritte");
+        for (int n = 1; n <= 4; ++n) // parts of 2 to 5 lines: some page break falls after a heading
+            QTest::addRow("%d Schritte je Teil", n) << n;
+    }
+    void ueberschriftNieAllein()
+    {
+        QFETCH(int, schritte);
+        Zusatzseiten::Inhalt z;
+        z.titel = QStringLiteral("Rechnung");
+        for (int t = 1; t <= 50; ++t)
+            z.protokoll.setzen(QStringLiteral("Teil %1").arg(t),
+                Rechenweg::Schritte(schritte, {QStringLiteral("Schritt"), QStringLiteral("a = b"), {}, {}}));
+        Zusatzseiten::Allein_Drucken(U_Printgr::Printer(), z);
+        const QStringList seiten
+            = ausfuehren(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), m_pdf, QStringLiteral("-")})
+                  .split(QLatin1Char('\f'));
+        QVERIFY(seiten.size() > 3);
+        const QRegularExpression ueberschrift(QStringLiteral(R"(^\s*Teil \d+\s*$)"));
+        for (qsizetype s = 0; s + 1 < seiten.size(); ++s) {
+            const QStringList zeilen = seiten[s].split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            QVERIFY2(zeilen.isEmpty() || !ueberschrift.match(zeilen.last()).hasMatch(), qPrintable(seiten[s]));
+        }
+    }
+
     // ---- job handling ----
 
     void besetzterDrucker()
