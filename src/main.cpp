@@ -15,8 +15,18 @@
 
 namespace {
 
+// Qt's own warnings ("QPainter::begin(): Returned false", a missing XDG_RUNTIME_DIR) are not the
+// command line's to pass on: it says what failed in its own words and its exit status. Only a
+// fatal one, after which Qt ends the program, is shown.
+void qtMeldung(QtMsgType art, const QMessageLogContext&, const QString& text)
+{
+    if (art == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
 int ohneFenster(int argc, char* argv[], const Kommandozeile::Aufruf& aufruf)
 {
+    qInstallMessageHandler(qtMeldung);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> anwendung
         = aufruf.pdf.isEmpty() ? std::make_unique<QCoreApplication>(argc, argv) : std::make_unique<QApplication>(argc, argv);

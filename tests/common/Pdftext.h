@@ -2,6 +2,7 @@
 // The text of a printed PDF, read back with poppler's pdftotext and pdfinfo, page by page and
 // as words, for tests that check what a report says rather than where.
 #include <QProcess>
+#include <QRectF>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
@@ -52,6 +53,27 @@ inline bool zeile(const QString& seite, const QString& links, const QString& rec
 inline QStringList woerter(const QString& text)
 {
     return text.split(QRegularExpression(QStringLiteral(R"(\s+)")), Qt::SkipEmptyParts);
+}
+
+// A word of a page and its box in points from the page's top-left corner.
+struct Wort {
+    QString text;
+    QRectF box;
+};
+
+inline QList<Wort> woerter(const QString& pdf, int seite)
+{
+    const QString html = ausfuehren(QStringLiteral("pdftotext"),
+        {QStringLiteral("-f"), QString::number(seite), QStringLiteral("-l"), QString::number(seite), QStringLiteral("-bbox"), pdf,
+            QStringLiteral("-")});
+    static const QRegularExpression muster(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QList<Wort> liste;
+    for (const QRegularExpressionMatch& m : muster.globalMatch(html))
+        liste.append({m.captured(5),
+            QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+    return liste;
 }
 
 } // namespace Pdftext

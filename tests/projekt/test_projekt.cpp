@@ -124,6 +124,7 @@ private slots:
         traeger.grenze = 0;
         traeger.traeger.lasten[1].kategorie = QStringLiteral("Schnee");
         traeger.werkstoff.fy = 355;
+        traeger.traeger.einheiten = Traegereinheiten::System::kN_m;
         biegung.einwirkung = Traegerrechnung::Einwirkung::Staendig;
         biegung.kategorie = QStringLiteral("Wind");
         biegung.profil.knicklinie = QStringLiteral("a0");
@@ -235,6 +236,9 @@ private slots:
         QCOMPARE(p.werkstoff.E, 210000.0);
         QCOMPARE(p.profil.I, 1943.0);
         QCOMPARE(p.profil.masse, 22.4);
+        QCOMPARE(t.einheiten, Traegereinheiten::System::N_mm); // no "einheiten": N, mm as the values
+        const QByteArray inKN = QByteArray(mitTraeger()).replace("\"lager_links\"", "\"einheiten\": \"kN\", \"lager_links\"");
+        QCOMPARE(Projektdatei::lesen(inKN).positionen.at(3).traeger.einheiten, Traegereinheiten::System::kN_m);
     }
 
     // Every fault of a beam names its position, the load or span and the field; the core's own
@@ -270,6 +274,10 @@ private slots:
                                             << ort + "Last 4, Feld „art“: unbekannte Lastart „drehmoment“";
         QTest::newRow("unbekannte Einwirkung") << ersetzt("\"einwirkung\": \"Q\"", "\"einwirkung\": \"W\"")
                                                << ort + "Last 2, Feld „einwirkung“: muss „G“ (ständig) oder „Q“ (veränderlich)";
+        QTest::newRow("unbekannte Einheiten") << ersetzt("\"lager_links\"", "\"einheiten\": \"kN/m\", \"lager_links\"")
+                                              << ort + "Feld „einheiten“: muss „N“ oder „kN“ sein";
+        QTest::newRow("Einheiten leer") << ersetzt("\"lager_links\"", "\"einheiten\": \"\", \"lager_links\"")
+                                        << ort + "Feld „einheiten“: muss „N“ oder „kN“ sein";
         QTest::newRow("unbekanntes Lager") << ersetzt("\"lager_links\": \"eingespannt\"", "\"lager_links\": \"fest\"")
                                            << ort + "Feld „lager_links“: muss „gelenkig“ oder „eingespannt“ sein";
         QTest::newRow("Text statt Zahl") << ersetzt("\"F\": 12000", "\"F\": \"12 kN\"")

@@ -27,6 +27,7 @@
 
 #include <QBuffer>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDate>
 #include <QDialog>
 #include <QImage>
@@ -35,6 +36,7 @@
 #include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QTimer>
 #include <memory>
 
@@ -68,6 +70,19 @@ void aufPdf(QPrinter& drucker, const QString& datei)
 
 QString kopfzeile(const Projekt::Position& p) { return QStringLiteral("Position: %1 %2").arg(p.nr, p.titel); }
 
+// No two words of the page share ink: a line printed over another overlaps its words' boxes
+// (they are a font's height tall, the lines of a report further apart).
+void keinWortUeberEinemAnderen(const QString& pdf, int seite)
+{
+    const QList<Pdftext::Wort> w = Pdftext::woerter(pdf, seite);
+    for (qsizetype i = 0; i < w.size(); ++i)
+        for (qsizetype k = i + 1; k < w.size(); ++k) {
+            const QRectF schnitt = w[i].box.intersected(w[k].box);
+            QVERIFY2(schnitt.width() < 0.5 || schnitt.height() < 0.5,
+                qPrintable(QStringLiteral("Seite %1: „%2“ über „%3“").arg(seite).arg(w[i].text, w[k].text)));
+        }
+}
+
 // The words of pages without the title block (date, page number, program, notice) and the
 // head, which differ between a report alone and in the project's report by design.
 QStringList inhalt(const QStringList& seiten, const QStringList& kopf)
@@ -76,7 +91,7 @@ QStringList inhalt(const QStringList& seiten, const QStringList& kopf)
     for (QString s : seiten) {
         s.remove(QRegularExpression(QStringLiteral(R"(Seite\s*\d+(\s+von\s+\d+)?)")));
         s.remove(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-        s.remove(QStringLiteral("Trabex für Windows"));
+        s.remove(QRegularExpression(QStringLiteral(R"(^\s*Trabex\s*$)"), QRegularExpression::MultilineOption));
         s.remove(U_druck::Hinweiszeile);
         for (const QString& k : kopf)
             s.remove(k);
@@ -175,10 +190,41 @@ class TestGesamtbericht : public QObject {
             TDLG_Traeger* d = U_traeger::DLG_Traeger;
             Positionszustand::einsetzen(p); // as opening the position from the list does
             d->Position_Zeigen(p);
+            d->CB_Einheiten->setCurrentIndex(int(p.traeger.einheiten)); // the units it was entered in
             return dialogDrucken(d, p);
         }
         }
         return {};
+    }
+
+    // The program started anew on the delivered data: its pictures, materials, profiles and
+    // actions, which the command line reads beside itself.
+    void mitGeliefertenDaten()
+    {
+        m_lauf.reset();
+        m_lauf = std::make_unique<Testumgebung::Programmlauf>([](const Testumgebung::Programmverzeichnis& v) {
+            const QDir geliefert(Testumgebung::gelieferteDaten());
+            for (const QString& name : geliefert.entryList(QDir::Files))
+                QFile::copy(geliefert.filePath(name), v.daten() + name);
+        });
+        m_projektPdf = m_lauf->verzeichnis.pfad() + QStringLiteral("projekt.pdf");
+    }
+
+    // "Gesamtbericht drucken …" of the main window into `pdf`, the set-up confirmed.
+    void menueDrucken(const QString& pdf)
+    {
+        QTimer antworten;
+        QObject::connect(&antworten, &QTimer::timeout, &antworten, [&] {
+            auto* setup = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            if (!setup)
+                return;
+            setup->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
+            setup->accept();
+        });
+        antworten.start(0);
+        Main::Mainform->Dateimenue->A_Gesamtbericht->trigger();
+        antworten.stop();
+        QVERIFY(QFile::exists(pdf));
     }
 
     void projektDrucken(const Projekt::Daten& projekt)
@@ -301,11 +347,19 @@ private slots:
     }
 
     // A project with the classic positions and a general beam: the beam's pages come last, in
-    // the window's words and numbers, its support reactions those of the core calculation, and
-    // every page numbered over the whole document.
+    // the window's words and numbers and in the units the beam was entered in, its support
+    // reactions those of the core calculation, and every page numbered over the whole document.
+    void traegerSeiten_data()
+    {
+        QTest::addColumn<int>("einheiten");
+        QTest::newRow("N, mm") << int(Traegereinheiten::System::N_mm);
+        QTest::newRow("kN, m") << int(Traegereinheiten::System::kN_m);
+    }
     void traegerSeiten()
     {
+        QFETCH(int, einheiten);
         m_projekt = Projektdatei::laden(QStringLiteral(PROJEKT_FIXTURES "/traeger.trabex"));
+        m_projekt.positionen.last().traeger.einheiten = Traegereinheiten::System(einheiten);
         projektDrucken(m_projekt);
         const QStringList seiten = Pdftext::seiten(m_projektPdf);
         const int n = Pdftext::seitenzahl(m_projektPdf);
@@ -333,11 +387,13 @@ private slots:
         const Positionsrechnung::Ergebnis r = Positionsrechnung::rechnen(p);
         QVERIFY(r.traeger);
         using Traegereinheiten::Groesse;
-        const auto s = Traegereinheiten::System::N_mm;
+        const auto s = Traegereinheiten::System(einheiten);
         QCOMPARE(r.traeger->lager.size(), std::size_t(3));
         for (std::size_t i = 0; i < r.traeger->lager.size(); ++i) {
             const Traegerrechnung::Lagerkraft& l = r.traeger->lager[i];
-            const QString name = QStringLiteral("Lager %1 (x = %2 mm)").arg(i + 1).arg(Traegertexte::stelle(l.x, s));
+            const QString name = QStringLiteral("Lager %1 (x = %2 %3)")
+                                     .arg(i + 1)
+                                     .arg(Traegertexte::stelle(l.x, s), Traegereinheiten::name(s, Groesse::Laenge));
             const QString wert
                 = QStringLiteral("min %1, max %2")
                       .arg(Traegertexte::betrag(l.min, s, Groesse::Kraft), Traegertexte::betrag(l.max, s, Groesse::Kraft));
@@ -376,6 +432,116 @@ private slots:
         for (int i = 0; i < 10; ++i)
             QVERIFY2(innen.contains(Traegertexte::stelle(1001 + i, Traegereinheiten::System::N_mm)), qPrintable(innen));
         QVERIFY(innen.contains(QStringLiteral("rechts 800")));
+    }
+
+    // The project of a house (a two-span floor beam entered in kN, the column on its middle
+    // support, a lintel, a trimmer, a pin) printed from the menu on the program's printer as a
+    // fresh set-up leaves it (Qt's 10 pt margins) and with "trabex --berechnen … --pdf": one
+    // document, page for page and word for word, titled with the program and the project.
+    void fensterUndKommandozeileEinDokument()
+    {
+        mitGeliefertenDaten();
+        const QString datei = QStringLiteral(PROJEKT_FIXTURES "/wohnhaus.trabex");
+        Main::Mainform->Projekt->laden(datei);
+        U_Printgr::Printer().setPageLayout(QPrinter(QPrinter::HighResolution).pageLayout());
+        menueDrucken(m_projektPdf);
+
+        const QString pdf = m_lauf->verzeichnis.pfad() + QStringLiteral("kommandozeile.pdf");
+        QProcess trabex;
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(
+            QStringLiteral("LC_ALL"), Testumgebung::deutsch() ? QStringLiteral("de_DE.UTF-8") : QStringLiteral("en_US.UTF-8"));
+        trabex.setProcessEnvironment(umgebung);
+        trabex.start(QStringLiteral(TRABEX_PROGRAMM), {QStringLiteral("--berechnen"), datei, QStringLiteral("--pdf"), pdf});
+        QVERIFY(trabex.waitForFinished(120000));
+        QCOMPARE(trabex.exitCode(), 0);
+
+        const QStringList fenster = Pdftext::seiten(m_projektPdf), kommandozeile = Pdftext::seiten(pdf);
+        QCOMPARE(Pdftext::seitenzahl(m_projektPdf), Pdftext::seitenzahl(pdf));
+        QCOMPARE(fenster.size(), kommandozeile.size());
+        for (qsizetype s = 0; s < fenster.size(); ++s)
+            QVERIFY2(fenster[s] == kommandozeile[s],
+                qPrintable(QStringLiteral("Seite %1:\n%2\n---\n%3").arg(s + 1).arg(fenster[s], kommandozeile[s])));
+        const QString titel
+            = QStringLiteral("Title:           Trabex – EFH Müller, Umbau Erdgeschoss und Anbau Wintergarten, Lindenweg 12\n");
+        for (const QString& d : {m_projektPdf, pdf})
+            QVERIFY(Pdftext::ausfuehren(QStringLiteral("pdfinfo"), {d}).contains(titel));
+    }
+
+    // What a checking engineer reads on the pages of that project: the program's name on every
+    // page, the project's name whole on the cover and in every head, the beam in the units it was
+    // entered in, no σzul where the buckling check does not use it, no word printed over
+    // another on a position's first page, and no page with a line or two alone.
+    void seitenFuerDenPruefer()
+    {
+        mitGeliefertenDaten();
+        const Projekt::Daten projekt = Projektdatei::laden(QStringLiteral(PROJEKT_FIXTURES "/wohnhaus.trabex"));
+        projektDrucken(projekt);
+        const QStringList seiten = Pdftext::seiten(m_projektPdf);
+        const QString name = projekt.kopf.bezeichnung;
+        QVERIFY2(Pdftext::woerter(seiten[0]).join(QLatin1Char(' ')).contains(name), qPrintable(seiten[0]));
+        const QRegularExpression programm(QStringLiteral(R"(^\s*Trabex\s*$)"), QRegularExpression::MultilineOption);
+        for (qsizetype s = 0; s < seiten.size(); ++s) {
+            const QString& seite = seiten[s];
+            QVERIFY2(seite.contains(programm) && !seite.contains(QStringLiteral("Windows")), qPrintable(seite));
+            if (s > 0)
+                QVERIFY2(seite.contains(QStringLiteral("Projekt: ") + name), qPrintable(seite));
+            // The title block has three lines and the head two: more than two lines besides.
+            QVERIFY2(seite.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size() > 5 + 2, qPrintable(seite));
+        }
+
+        const auto seitenVon = [&](const Projekt::Position& p) {
+            QStringList eigene;
+            for (const QString& s : seiten)
+                if (s.contains(kopfzeile(p)))
+                    eigene.append(s);
+            return eigene.join(QLatin1Char('\n'));
+        };
+        const Projekt::Position& traeger = projekt.positionen[0];
+        QCOMPARE(traeger.traeger.einheiten, Traegereinheiten::System::kN_m);
+        const Positionsrechnung::Ergebnis r = Positionsrechnung::rechnen(traeger);
+        using Traegereinheiten::Groesse;
+        const auto kN = Traegereinheiten::System::kN_m;
+        const QString text = seitenVon(traeger);
+        QVERIFY2(Pdftext::zeile(text, QStringLiteral("max M"), Traegertexte::extrem(r.traeger->M_max, kN, Groesse::Moment)),
+            qPrintable(text));
+        QVERIFY(Traegertexte::extrem(r.traeger->M_max, kN, Groesse::Moment)
+                    .startsWith(Testumgebung::zahl(QStringLiteral("14.97")) + QStringLiteral(" kN·m")));
+        QVERIFY(Pdftext::zeile(text, QStringLiteral("Eigengewicht"),
+            QStringLiteral("berücksichtigt (g = %1 kN/m)").arg(Testumgebung::zahl(QStringLiteral("0.26")))));
+        QVERIFY2(!text.left(text.indexOf(QStringLiteral("Rechenweg"))).contains(QStringLiteral("N·mm")), qPrintable(text));
+
+        const Projekt::Position& stuetze = projekt.positionen[1];
+        QCOMPARE(stuetze.art, Projekt::Art::Knickung);
+        QVERIFY(!seitenVon(stuetze).contains(QStringLiteral("SigmaZul")));
+        QVERIFY(seitenVon(projekt.positionen[2]).contains(QStringLiteral("SigmaZul")));
+
+        for (int s = 1; s <= seiten.size(); ++s)
+            if (seiten[s - 1].contains(QStringLiteral("Materialdaten:")))
+                keinWortUeberEinemAnderen(m_projektPdf, s);
+    }
+
+    // A project's name longer than a line: whole on the cover, over several lines; in the head
+    // of every page cut after a whole word, the position and the one who computes beside it.
+    void langerProjektname()
+    {
+        Projekt::Daten projekt = Projektdatei::laden(QStringLiteral(PROJEKT_FIXTURES "/beispiel.trabex"));
+        projekt.kopf.bezeichnung
+            = QStringLiteral("Einfamilienhaus Müller, Umbau des Erdgeschosses, Anbau eines Wintergartens "
+                             "und Erneuerung der Kellerdecke unter dem Wohnzimmer, Lindenweg 12, Musterstadt");
+        projektDrucken(projekt);
+        const QStringList seiten = Pdftext::seiten(m_projektPdf);
+        const QString name = projekt.kopf.bezeichnung;
+        QVERIFY2(Pdftext::woerter(seiten[0]).join(QLatin1Char(' ')).contains(name), qPrintable(seiten[0]));
+        const QRegularExpression kopf(QStringLiteral(R"(Projekt: (.*\S) …\s*$)"), QRegularExpression::MultilineOption);
+        for (qsizetype s = 1; s < seiten.size(); ++s) {
+            const QRegularExpressionMatch m = kopf.match(seiten[s]);
+            QVERIFY2(m.hasMatch(), qPrintable(seiten[s]));
+            QVERIFY2(
+                name.startsWith(m.captured(1)) && name.at(m.captured(1).size()) == QLatin1Char(' '), qPrintable(m.captured(1)));
+            QVERIFY(m.captured(1).size() > 60);
+            QVERIFY(seiten[s].contains(QRegularExpression(QStringLiteral(R"(Position: \d \S+\s+Bearbeiter: A\. Beispiel)"))));
+        }
     }
 
     void dateiname_data()

@@ -16,7 +16,10 @@ Fehler Fehler::konvertierung(const QString& eingabe)
 
 Fehler Fehler::datei(const QString& dateiname, const QString& grund)
 {
-    return Fehler(Art::Datei, QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(dateiname, grund));
+    Fehler f(Art::Datei, QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(dateiname, grund));
+    f.m_dateiname = dateiname;
+    f.m_grund = grund;
+    return f;
 }
 
 Fehler Fehler::divisionDurchNull() { return Fehler(Art::DivisionDurchNull, QStringLiteral("Gleitkommadivision durch Null")); }

@@ -22,6 +22,10 @@ public:
     Fehler(Art art, QString text);
     Art art() const { return m_art; }
     const QString& text() const { return m_text; }
+    // The file a file error names and why (empty for the others), for a caller that says it in
+    // its own words.
+    const QString& dateiname() const { return m_dateiname; }
+    const QString& grund() const { return m_grund; }
     const char* what() const noexcept override { return m_utf8.constData(); }
 
     // "'%s' ist kein gültiger Gleitkommawert"
@@ -37,6 +41,8 @@ private:
     Art m_art;
     QString m_text;
     QByteArray m_utf8;
+    QString m_dateiname;
+    QString m_grund;
 };
 
 } // namespace Plattform

@@ -10,6 +10,8 @@
 #include "core/platform/Textdatei.h"
 #include "core/projekt/Projektdatei.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <functional>
 
 namespace Kommandozeile {
@@ -55,7 +57,64 @@ Aufruf nur(Aufruf::Was was)
     return aufruf;
 }
 
+QString ordner(const QString& pfad) { return QDir::toNativeSeparators(QFileInfo(pfad).absolutePath()); }
+
+// What the file system shows to keep `pfad` from being read; empty when it shows nothing.
+QString lesegrund(const QString& pfad)
+{
+    const QFileInfo datei(pfad);
+    if (!datei.exists())
+        return QFileInfo(datei.absolutePath()).isDir() ? QStringLiteral("Die Datei gibt es nicht.")
+                                                       : QStringLiteral("Den Ordner %1 gibt es nicht.").arg(ordner(pfad));
+    if (datei.isDir())
+        return QStringLiteral("Das ist ein Ordner, keine Datei.");
+    if (!datei.isReadable())
+        return QStringLiteral("Es fehlt die Berechtigung, sie zu lesen.");
+    if (datei.size() > Textdatei::maxGroesse)
+        return QStringLiteral("Sie ist größer als %1 MB.").arg(Textdatei::maxGroesse / (1024 * 1024));
+    return {};
+}
+
+QString lesefehler(const QString& pfad, const QString& sonst)
+{
+    const QString grund = lesegrund(pfad);
+    return QStringLiteral("Datei %1 kann nicht geöffnet werden: %2")
+        .arg(QDir::toNativeSeparators(pfad), grund.isEmpty() ? sonst : grund);
+}
+
+// What keeps `pfad` from being written.
+QString schreibgrund(const QString& pfad)
+{
+    const QFileInfo datei(pfad);
+    const QFileInfo verzeichnis(datei.absolutePath());
+    if (datei.isDir())
+        return QStringLiteral("Das ist ein Ordner, keine Datei.");
+    if (!verzeichnis.exists())
+        return QStringLiteral("Den Ordner %1 gibt es nicht.").arg(ordner(pfad));
+    if (!verzeichnis.isDir())
+        return QStringLiteral("%1 ist kein Ordner.").arg(ordner(pfad));
+    if (datei.exists() && !datei.isWritable())
+        return QStringLiteral("Die Datei ist schreibgeschützt.");
+    if (!verzeichnis.isWritable())
+        return QStringLiteral("Es fehlt die Berechtigung, in den Ordner %1 zu schreiben.").arg(ordner(pfad));
+    return QStringLiteral("Das Dateisystem lässt dort keine Datei anlegen.");
+}
+
 } // namespace
+
+QString Lesefehler(const QString& pfad) { return lesefehler(pfad, QStringLiteral("Sie lässt sich nicht lesen.")); }
+
+QString Schreibfehler(const QString& was, const QString& pfad)
+{
+    return QStringLiteral("%1 %2 kann nicht geschrieben werden: %3").arg(was, QDir::toNativeSeparators(pfad), schreibgrund(pfad));
+}
+
+QString Fehlertext(const Plattform::Fehler& f)
+{
+    // What the file system shows is said in the command line's words; where it shows nothing
+    // wrong, the reason the reader found (a picture that is none, a read that broke off).
+    return f.art() == Plattform::Fehler::Art::Datei && !f.dateiname().isEmpty() ? lesefehler(f.dateiname(), f.grund()) : f.text();
+}
 
 Aufruf auswerten(const QStringList& argumente)
 {
@@ -114,11 +173,13 @@ void Bibliothek_Laden(const QString& programmdir, QTextStream& fehler)
 {
     Unit1::Programminit();
     const Datenordner::Wahl wahl = Datenordner::waehlen(programmdir);
+    Main::Programmdir = programmdir.endsWith(QLatin1Char('/')) ? programmdir : programmdir + QLatin1Char('/');
+    Main::Datendir = wahl.verzeichnis;
     const auto laden = [&](const std::function<void()>& schritt) {
         try {
             schritt();
         } catch (const Plattform::Fehler& f) {
-            fehler << f.text() << Qt::endl;
+            fehler << Fehlertext(f) << Qt::endl;
         }
     };
     laden([&] {
@@ -135,8 +196,8 @@ bool ergebnisdateiSchreiben(const QString& pfad, const QByteArray& inhalt, QText
     try {
         Textdatei::schreibenRoh(pfad, inhalt);
         return true;
-    } catch (const Plattform::Fehler& f) {
-        fehler << f.text() << Qt::endl;
+    } catch (const Plattform::Fehler&) {
+        fehler << Schreibfehler(QStringLiteral("Ergebnisdatei"), pfad) << Qt::endl;
         return false;
     }
 }
@@ -149,9 +210,9 @@ Lauf berechnen(const QString& projektpfad, const QString& jsonpfad, QTextStream&
         lauf.projekt = Projektdatei::laden(projektpfad);
         lauf.gelesen = true;
     } catch (const Plattform::Fehler& f) {
-        fehler << f.text() << Qt::endl;
+        fehler << Fehlertext(f) << Qt::endl;
         if (!jsonpfad.isEmpty())
-            ergebnisdateiSchreiben(jsonpfad, Positionsrechnung::Ablehnungsdatei(f.text()), fehler);
+            ergebnisdateiSchreiben(jsonpfad, Positionsrechnung::Ablehnungsdatei(Fehlertext(f)), fehler);
         return lauf;
     }
     lauf.ergebnisse = Positionsrechnung::rechnen(lauf.projekt);

@@ -7,6 +7,10 @@
 #include <QStringList>
 #include <QTextStream>
 
+namespace Plattform {
+class Fehler;
+}
+
 namespace Kommandozeile {
 
 // What the program is asked to do by its arguments (without the program name).
@@ -41,9 +45,20 @@ struct Lauf {
     QList<Positionsrechnung::Ergebnis> ergebnisse;
 };
 
+// The command line's own words for a file it cannot read or write, with what the file system
+// shows to be wrong with the path: "Datei /a/b.trabex kann nicht geöffnet werden: Die Datei
+// gibt es nicht." and "PDF /a/b.pdf kann nicht geschrieben werden: Den Ordner /a gibt es nicht."
+// (`was`: "PDF", "Ergebnisdatei").
+QString Lesefehler(const QString& pfad);
+QString Schreibfehler(const QString& was, const QString& pfad);
+// A failure of the run in those words where it is a file's: a file error of the platform names
+// its file, whose state is read again; any other failure keeps its text.
+QString Fehlertext(const Plattform::Fehler& f);
+
 // The library the checks with partial factors fall back on where a position gives no value of
 // its own (a material's fy and kind, a profile's buckling curve) and the factors of the
-// actions, from the data folder the program window uses. What cannot be read is said on
+// actions, from the data folder the program window uses, which also becomes the data folder
+// of the reports (Main::Datendir, with the load-case pictures). What cannot be read is said on
 // `fehler` and stays empty; the checks that need it then say what is missing.
 void Bibliothek_Laden(const QString& programmdir, QTextStream& fehler);
 

@@ -249,6 +249,24 @@ QString lastartSchluessel(Lastart art)
 
 QString lagerSchluessel(Lager l) { return l == Lager::Eingespannt ? QStringLiteral("eingespannt") : QStringLiteral("gelenkig"); }
 
+QString einheitenSchluessel(Traegereinheiten::System s)
+{
+    return s == Traegereinheiten::System::kN_m ? QStringLiteral("kN") : QStringLiteral("N");
+}
+
+// The units the beam was entered in; the values stay in N and mm whatever they are.
+Traegereinheiten::System einheiten(const Feldleser& f)
+{
+    const QString feld = QStringLiteral("einheiten");
+    const QString s = f.text(feld);
+    if (s.isEmpty() && !f.hat(feld))
+        return Traegereinheiten::System::N_mm;
+    for (auto e : {Traegereinheiten::System::N_mm, Traegereinheiten::System::kN_m})
+        if (s == einheitenSchluessel(e))
+            return e;
+    f.fehler(feld, QStringLiteral("muss „N“ oder „kN“ sein"));
+}
+
 // The reader of a load, which names it in messages: "Position 4 „Deckenträger“, Last 3".
 Feldleser lastleser(const Feldleser& position, const QJsonObject& o, int zeile)
 {
@@ -403,6 +421,7 @@ void traeger(const Feldleser& f, Position& p)
     t.lager_links = lager(f, QStringLiteral("lager_links"));
     t.lager_rechts = lager(f, QStringLiteral("lager_rechts"));
     t.lasten = lasten(f);
+    t.einheiten = einheiten(f);
     p.sigma_zul = f.positiv(QStringLiteral("sigma_zul"));
     p.werkstoff = werkstoff(f, false);
     profil(f, p);
@@ -578,6 +597,7 @@ void traegerJson(const Traeger& t, QJsonObject& o)
     o.insert(QStringLiteral("lager_links"), lagerSchluessel(t.lager_links));
     o.insert(QStringLiteral("lager_rechts"), lagerSchluessel(t.lager_rechts));
     o.insert(Lasten, lasten);
+    o.insert(QStringLiteral("einheiten"), einheitenSchluessel(t.einheiten));
 }
 
 void einwirkungJson(const Position& p, QJsonObject& o)

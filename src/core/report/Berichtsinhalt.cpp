@@ -7,17 +7,18 @@
 #include "core/platform/Zahlen.h"
 #include "core/sections/Querschnittswerte.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Berichtsinhalt {
 
-QRect Bildflaeche(const QSize& groesse)
+QRect Bildflaeche(const QSize& groesse, const QRect& rechteck)
 {
     if (groesse.isEmpty())
-        return Bildrechteck;
-    const QSize passend = groesse.scaled(Bildrechteck.size(), Qt::KeepAspectRatio);
-    const QPoint ecke = Bildrechteck.topLeft()
-        + QPoint((Bildrechteck.width() - passend.width()) / 2, (Bildrechteck.height() - passend.height()) / 2);
+        return rechteck;
+    const QSize passend = groesse.scaled(rechteck.size(), Qt::KeepAspectRatio);
+    const QPoint ecke
+        = rechteck.topLeft() + QPoint((rechteck.width() - passend.width()) / 2, (rechteck.height() - passend.height()) / 2);
     return QRect(ecke, passend);
 }
 
@@ -35,11 +36,15 @@ public:
     Aufbau(const QString& titel, const Angaben& angaben)
         : m_kopf(angaben.kopf)
     {
-        int y = Erste_Nachweiszeile;
+        const int n = int(angaben.nachweise.size());
+        int y = std::max(std::min(Erste_Nachweiszeile, Erste_Zeile - Titelabstand - n * Nachweisabstand),
+            Bildrechteck.top() + Kleinstes_Bild + Bildabstand);
+        m_bild.setBottom(y - Bildabstand - 1);
         for (const QString& nachweis : angaben.nachweise) {
             m_zeilen.append({Art::Nachweis, y, nachweis, {}});
             y += Nachweisabstand;
         }
+        m_y = std::max(Erste_Zeile, y + Titelabstand);
         m_zeilen.append({Art::Titel, m_y, titel, {}});
     }
 
@@ -60,7 +65,7 @@ public:
 
     Inhalt inhalt(const QString& bild, std::optional<int> wertspalte = std::nullopt) const
     {
-        return {bild, wertspalte, m_zeilen, m_kopf};
+        return {bild, m_bild, wertspalte, m_zeilen, m_kopf};
     }
 
 private:
@@ -72,6 +77,7 @@ private:
     }
 
     Kopf m_kopf;
+    QRect m_bild = Bildrechteck;
     int m_y = Erste_Zeile;
     bool m_ersteZeile = false;
     QList<Zeile> m_zeilen;
@@ -87,12 +93,16 @@ const Lastfaelle::Lastfall* eigenerFall(Lastfaelle::Dialog dialog)
 // Picture of the load case as the report names it; none for a case the report does not serve.
 QString bild(const Lastfaelle::Lastfall* fall) { return fall ? fall->berichtsbild.toString() : QString(); }
 
-void materialdaten(Aufbau& a)
+// The material; the allowable stress only where the check uses it (the buckling check judges
+// by the safety against buckling, not by σzul).
+enum class MitSigmaZul { Ja, Nein };
+void materialdaten(Aufbau& a, MitSigmaZul sigmaZul = MitSigmaZul::Ja)
 {
     a.abschnitt(QStringLiteral("Materialdaten:"));
     a.zeile(QStringLiteral("Materialbezeichnung : "), Unit1::Sorte);
     a.zeile(QStringLiteral("SigmaB [N/mm2]"), Unit1::Sigma_B);
-    a.zeile(QStringLiteral("SigmaZul [N/mm2]"), Unit1::Sigma_Zul);
+    if (sigmaZul == MitSigmaZul::Ja)
+        a.zeile(QStringLiteral("SigmaZul [N/mm2]"), Unit1::Sigma_Zul);
     a.zeile(QStringLiteral("E - Modul [N/mm2]"), Unit1::E);
 }
 
@@ -200,7 +210,7 @@ Inhalt Knickung(const QString& Titel, const QString& Formel, const Angaben& anga
     const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Knickung);
     Aufbau a(Titel, angaben);
     a.titelzeile(Formel);
-    materialdaten(a);
+    materialdaten(a, MitSigmaZul::Nein);
     a.zeile(QStringLiteral("Grenzschlankheitsgrad"), Unit1::GrenzSchlankheit);
     profilbezeichnung(a);
     a.zeile(QStringLiteral("Grenzschlankheit"), Unit1::GrenzSchlankheit);

@@ -20,19 +20,24 @@ constexpr int x2_Knickung = 6500; // the buckling report's own value column
 constexpr int Erste_Zeile = 10500;
 constexpr int Zeilenabstand = 500;
 constexpr int Abschnittsabstand = 1000; // before a heading and from a heading to its first row
-// 50 mm × 40 mm, between the head (38 mm, under the title block) and the verdicts.
+// 50 mm × 40 mm, between the head (under the title block, ending above 45 mm) and the verdicts.
 constexpr QRect Bildrechteck {7500, 4600, 5000, 4000};
 // Where a picture of `groesse` goes: as large as fits the rectangle with its proportions kept,
 // centred in it. The sketches are 2:1 (beams) and 1:2 (columns); stretched to 5:4 they would
 // print squashed.
-QRect Bildflaeche(const QSize& groesse);
+QRect Bildflaeche(const QSize& groesse, const QRect& rechteck = Bildrechteck);
 constexpr double Schrift_mm = 4; // size of everything below the title block
 // The verdict lines stand between the picture and the caption, in a smaller font, so that the
 // verdict is read first and the fullest page (bending case 9 with both notes) still ends
-// inside the printable area of an A4 page.
+// inside the printable area of an A4 page. Up to three lines start here; more (bending with a
+// profile has five) start higher and take their room from the picture's, so that they end a
+// line's gap above the caption and never run into it.
 constexpr int Erste_Nachweiszeile = 8900;
 constexpr int Nachweisabstand = 400;
 constexpr double Nachweisschrift_mm = 3;
+constexpr int Bildabstand = 300; // from the picture's foot to the first verdict line
+constexpr int Titelabstand = 300; // from the last verdict line's foot to the caption
+constexpr int Kleinstes_Bild = 2000; // the picture's least height; beyond that the caption moves down
 
 enum class Art {
     Titel, // caption line (and the buckling formula line): bold, underlined
@@ -70,6 +75,7 @@ QStringList Nachweiszeilen(const Rechenweg::Protokoll& protokoll);
 
 struct Inhalt {
     QString bild; // load-case picture in the data directory; empty: none
+    QRect bildrechteck = Bildrechteck; // where it goes, above the verdict lines
     std::optional<int> wertspalte; // a value column of its own, else x2
     QList<Zeile> zeilen;
     Kopf kopf; // printed where it is not empty

@@ -47,6 +47,12 @@ QString lastart(Lastart a)
     return {};
 }
 
+QString eigengewicht(double g, System s)
+{
+    return g > 0 ? QStringLiteral("berücksichtigt (g = %1)").arg(betrag(g, s, Groesse::Streckenlast))
+                 : QStringLiteral("nicht berücksichtigt");
+}
+
 QString einwirkung(Traegerrechnung::Einwirkung e)
 {
     return e == Traegerrechnung::Einwirkung::Staendig ? QStringLiteral("G ständig") : QStringLiteral("Q veränderlich");

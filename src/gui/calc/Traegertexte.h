@@ -22,6 +22,9 @@ QString extrem(const Traegerrechnung::Extremwert& e, Traegereinheiten::System s,
 
 QString lagerart(Traegerrechnung::Lager l);
 QString lastart(Traegerrechnung::Lastart a);
+// The self-weight g (N/m; 0 for none) as the verdicts and the report say it: "berücksichtigt
+// (g = 0,26 kN/m)" or "nicht berücksichtigt".
+QString eigengewicht(double g, Traegereinheiten::System s);
 // "G ständig" or "Q veränderlich".
 QString einwirkung(Traegerrechnung::Einwirkung e);
 // The values of a load: "F = 12,00 kN bei x = 1,5000 m", "q = 3,00 kN/m von 0,0000 m bis 7,8000 m".

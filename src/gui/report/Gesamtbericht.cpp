@@ -1,18 +1,15 @@
 #include "gui/report/Gesamtbericht.h"
 
-#include "core/app/Datenordner.h"
 #include "core/app/Lastfaelle.h"
-#include "core/app/Programmzustand.h"
 #include "core/app/Unit1.h"
 #include "core/calc/Biegerechnung.h"
 #include "core/calc/Knickrechnung.h"
 #include "core/calc/Nachweis.h"
 #include "core/calc/Rechenweg.h"
 #include "core/calc/Scherrechnung.h"
-#include "core/data/U_Material.h"
-#include "core/data/U_Profile.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Meldungen.h"
+#include "core/platform/Textdatei.h"
 #include "core/projekt/Positionsrechnung.h"
 #include "core/projekt/Positionszustand.h"
 #include "gui/calc/Biegedialog.h"
@@ -33,8 +30,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <cmath>
-#include <functional>
 #include <tuple>
 #include <variant>
 
@@ -228,12 +225,12 @@ U_druck::Bericht scherung(const Position&, const Berichtsinhalt::Kopf& kopf)
     return U_druck::Scherung_Bericht(t, &z);
 }
 
-// The general beam's pages as its window prints them, in the program's units.
+// The general beam's pages as its window prints them, in the units it was entered in.
 Traegerbericht::Bericht traeger(const Position& p, const Berichtsinhalt::Kopf& kopf)
 {
     const Traegerrechnung::Eingabe e = Projekt::Traegereingabe(p);
     const Traegerbericht::Daten d {QStringLiteral("Träger mit beliebigen Lasten"),
-        {e, Traegerrechnung::berechnen(e), Traegereinheiten::System::N_mm, Positionsrechnung::Eurocode_Traeger(p)}};
+        {e, Traegerrechnung::berechnen(e), p.traeger.einheiten, Positionsrechnung::Eurocode_Traeger(p)}};
     return Traegerbericht::Bericht_Erstellen(d, kopf);
 }
 
@@ -270,13 +267,14 @@ Seiten positionsbericht(const Position& p, const Berichtsinhalt::Kopf& kopf)
 // ---- layout --------------------------------------------------------------------------------
 
 // In 0.01 mm from the top-left corner of the printable area, under the title block (which ends
-// at about 33 mm) and the head (38 mm).
-constexpr int Kopf_y = 3800;
+// at about 33 mm) and the head (45 mm).
 constexpr int Bezeichnung_y = 4400;
-constexpr int Angaben_y = 5600;
+constexpr int Bezeichnung_Zeilen = 4; // the cover prints the project's name whole up to these
+constexpr int Angaben_y = 5600; // the first row under a name of one line
 constexpr int Angabenabstand = 600;
+constexpr int Angaben_Zeilen = 3; // lines of a row's value at most
 constexpr int Wertspalte = 5800; // x of the head's values, right of "Adresse / Bauwerk:"
-constexpr int Liste_y = 8000; // heading "Positionen" on the first cover page
+constexpr int Liste_y = 8000; // heading "Positionen" on the first cover page, lower under a longer head
 constexpr int Folgeliste_y = 5000; // the list's heading on a further cover page
 constexpr int Listenabstand = 550;
 constexpr int Unterer_Rand = 1500;
@@ -296,11 +294,8 @@ int zeilenJeSeite(int listeY)
     return std::max(1, (U_Printgr::PgHeight - Unterer_Rand - erste) / Listenabstand);
 }
 
-// Text cut with "…" where it would run into the next column.
-void zelle(int x, int y, int breite, const QString& text)
-{
-    U_Printgr::TextOut(x, y, U_Printgr::Canvas().fontMetrics().elidedText(text, Qt::ElideRight, breite - 150));
-}
+// Text cut after a whole word with "…" where it would run into the next column.
+void zelle(int x, int y, int breite, const QString& text) { U_Printgr::TextOut(x, y, U_Printgr::Passend(text, breite - 150)); }
 
 void zelleRechts(int x, int y, int breite, const QString& text)
 {
@@ -357,10 +352,41 @@ QList<Eintrag> sammeln(const Projekt::Daten& projekt)
     return eintraege;
 }
 
-QList<int> deckblattanfaenge(int anzahl)
+// The project's head on the first cover page: its name in large type, its address, the one who
+// computes and the date, each wrapped rather than cut; drawn when `zeichnen`. Returns where the
+// list of positions starts below it.
+int projektkopf(const Projekt::Kopf& kopf, bool zeichnen)
+{
+    // Lines at `y` in the current font; the space they take beyond their first.
+    const auto zeilen = [zeichnen](int x, int y, const QStringList& texte) {
+        const int abstand = U_Printgr::Canvas().fontMetrics().lineSpacing();
+        for (qsizetype i = 0; zeichnen && i < texte.size(); ++i)
+            U_Printgr::TextOut(x, y + int(i) * abstand, texte[i]);
+        return int(texte.size() - 1) * abstand;
+    };
+    U_Printgr::SetFontSize_mm(6);
+    U_Printgr::SetFontStyle(true, false);
+    // What the head is taller than one of a name and values of one line each moves what follows.
+    int mehr = zeilen(U_druck::x1, Bezeichnung_y, U_Printgr::Zeilen(kopf.bezeichnung, textbreite(), Bezeichnung_Zeilen));
+    U_Printgr::SetFontSize_mm(4);
+    const QList<QPair<QString, QString>> angaben {{QStringLiteral("Adresse / Bauwerk:"), kopf.adresse},
+        {QStringLiteral("Bearbeiter:"), kopf.bearbeiter}, {QStringLiteral("Datum:"), datumText(kopf.datum)}};
+    int y = Angaben_y;
+    for (const auto& [name, wert] : angaben) {
+        U_Printgr::SetFontStyle(true, false);
+        zeilen(U_druck::x1, y + mehr, {name});
+        U_Printgr::SetFontStyle(false, false);
+        mehr += zeilen(
+            Wertspalte, y + mehr, U_Printgr::Zeilen(wert, U_Printgr::PgWidth - U_druck::x1 - Wertspalte, Angaben_Zeilen));
+        y += Angabenabstand;
+    }
+    return Liste_y + mehr;
+}
+
+QList<int> deckblattanfaenge(int anzahl, int listeY)
 {
     QList<int> anfaenge {0};
-    int platz = zeilenJeSeite(Liste_y);
+    int platz = zeilenJeSeite(listeY);
     for (int i = 0; i < anzahl; ++i) {
         if (platz == 0) {
             anfaenge.append(i);
@@ -374,7 +400,7 @@ QList<int> deckblattanfaenge(int anzahl)
 // Page counts and first pages, laid out in the font of the job in progress.
 void seitenPlanen(Plan& plan)
 {
-    plan.deckblattanfaenge = deckblattanfaenge(int(plan.eintraege.size()));
+    plan.deckblattanfaenge = deckblattanfaenge(int(plan.eintraege.size()), projektkopf(plan.projekt->kopf, false));
     int seite = int(plan.deckblattanfaenge.size()) + 1;
     for (Eintrag& e : plan.eintraege) {
         e.erste_seite = seite;
@@ -382,24 +408,6 @@ void seitenPlanen(Plan& plan)
         seite += e.seiten;
     }
     U_Printgr::SetPageCount(seite - 1);
-}
-
-void projektkopfDrucken(const Projekt::Kopf& kopf)
-{
-    U_Printgr::SetFontSize_mm(6);
-    U_Printgr::SetFontStyle(true, false);
-    zelle(U_druck::x1, Bezeichnung_y, textbreite(), kopf.bezeichnung);
-    U_Printgr::SetFontSize_mm(4);
-    const QList<QPair<QString, QString>> zeilen {{QStringLiteral("Adresse / Bauwerk:"), kopf.adresse},
-        {QStringLiteral("Bearbeiter:"), kopf.bearbeiter}, {QStringLiteral("Datum:"), datumText(kopf.datum)}};
-    int y = Angaben_y;
-    for (const auto& [name, wert] : zeilen) {
-        U_Printgr::SetFontStyle(true, false);
-        U_Printgr::TextOut(U_druck::x1, y, name);
-        U_Printgr::SetFontStyle(false, false);
-        zelle(Wertspalte, y, U_Printgr::PgWidth - U_druck::x1 - Wertspalte, wert);
-        y += Angabenabstand;
-    }
 }
 
 QStringList listenzeile(const Eintrag& e)
@@ -455,8 +463,7 @@ void deckblattDrucken(const Plan& plan)
         U_druck::Titelzeile_Drucken();
         const int bis = s + 1 < anfaenge.size() ? anfaenge[s + 1] : int(plan.eintraege.size());
         if (s == 0) {
-            projektkopfDrucken(kopf);
-            listeDrucken(plan, anfaenge[s], bis, Liste_y);
+            listeDrucken(plan, anfaenge[s], bis, projektkopf(kopf, true));
         } else {
             Zusatzseiten::Kopf_Drucken({kopf.bezeichnung, QStringLiteral("Übersicht"), kopf.bearbeiter});
             listeDrucken(plan, anfaenge[s], bis, Folgeliste_y);
@@ -492,27 +499,36 @@ void positionenDrucken(const Plan& plan)
     }
 }
 
-// Without the window's start-up, the data folder (with the load-case pictures) and the
-// material and profile tables are read here as the window reads them, so that a position whose
-// material or profile the tables hold prints as it does from the window. A table that cannot
-// be read is told on `fehler`; the positions' own values stand then.
-void datenLesen(QTextStream& fehler)
+// The margins the report is laid out in on every side, whatever the printer set-up proposed:
+// the page breaks follow from the printable area, so the window's print and the command line's
+// PDF are one document, page for page, only when both print on the same one.
+const QMarginsF Seitenraender {36, 36, 36, 36}; // points
+
+// The report's margins on `drucker` for one job; the printer's own come back afterwards, so
+// that the dialogs' reports keep theirs.
+class Seiteneinrichtung {
+public:
+    explicit Seiteneinrichtung(QPrinter& drucker)
+        : m_drucker(drucker)
+        , m_vorher(drucker.pageLayout())
+    {
+        // A printer that cannot print that close to the edge keeps its least margins.
+        m_drucker.setPageMargins(Seitenraender, QPageLayout::Point);
+    }
+    ~Seiteneinrichtung() { m_drucker.setPageLayout(m_vorher); }
+    Seiteneinrichtung(const Seiteneinrichtung&) = delete;
+    Seiteneinrichtung& operator=(const Seiteneinrichtung&) = delete;
+
+private:
+    QPrinter& m_drucker;
+    QPageLayout m_vorher;
+};
+
+// The job's name, which a PDF keeps as its title: the program and the project.
+QString auftragsname(const Projekt::Kopf& kopf)
 {
-    Main::Programmdir = Main::Programmverzeichnis();
-    Main::Datendir = Datenordner::waehlen(Main::Programmdir).verzeichnis;
-    Unit1::Programminit();
-    const auto versuchen = [&](const std::function<void()>& lesen) {
-        try {
-            lesen();
-        } catch (const Plattform::Fehler& f) {
-            fehler << f.text() << Qt::endl;
-        }
-    };
-    versuchen([] { U_Profile::Profilbibliothek_Lesen(Main::Datendir); });
-    versuchen([] {
-        U_Material::Materialdatei_Lesen(Main::Datendir);
-        U_Material::Material_Einlesen();
-    });
+    const QString bezeichnung = kopf.bezeichnung.simplified();
+    return bezeichnung.isEmpty() ? U_druck::Programmname : QStringLiteral("%1 – %2").arg(U_druck::Programmname, bezeichnung);
 }
 
 } // namespace
@@ -522,7 +538,8 @@ void Drucken(QPrinter& drucker, const Projekt::Daten& projekt)
     Plan plan;
     plan.projekt = &projekt;
     plan.eintraege = sammeln(projekt);
-    U_Printgr::BeginDocEx(QStringLiteral("Trabex für Windows"), drucker);
+    const Seiteneinrichtung einrichtung(drucker);
+    U_Printgr::BeginDocEx(auftragsname(projekt.kopf), drucker);
     try {
         seitenPlanen(plan);
         deckblattDrucken(plan);
@@ -550,21 +567,29 @@ bool Drucken(QWidget* eltern, const Projekt::Daten& projekt)
 
 void Als_PDF(const QString& datei, const Projekt::Daten& projekt)
 {
+    // Printed aside first and then written in one piece, so that a failure leaves the file that
+    // was there whole.
+    const QTemporaryDir ablage;
+    if (!ablage.isValid())
+        throw Plattform::Fehler::datei(ablage.path(), QStringLiteral("Der Ordner für den Druck kann nicht angelegt werden."));
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setOutputFormat(QPrinter::PdfFormat);
-    drucker.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36), QPageLayout::Point));
-    drucker.setOutputFileName(datei);
+    drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, Seitenraender, QPageLayout::Point));
+    drucker.setOutputFileName(ablage.filePath(QStringLiteral("Gesamtbericht.pdf")));
     Drucken(drucker, projekt);
+    Textdatei::schreibenRoh(datei, Textdatei::lesenRoh(drucker.outputFileName()));
 }
 
 Kommandozeile::Status Als_PDF(const QString& datei, const Kommandozeile::Lauf& lauf, QTextStream& fehler)
 {
-    datenLesen(fehler);
+    // The report is printed before the file is written: a failure of the printing (a load-case
+    // picture that cannot be read) is told as what it is, one of the file as the PDF's.
     try {
         Als_PDF(datei, lauf.projekt);
     } catch (const Plattform::Fehler& f) {
-        fehler << f.text() << Qt::endl;
+        const bool zielDatei = f.art() == Plattform::Fehler::Art::Datei && f.dateiname() == datei;
+        fehler << (zielDatei ? Kommandozeile::Schreibfehler(QStringLiteral("PDF"), datei) : Kommandozeile::Fehlertext(f))
+               << Qt::endl;
         return Kommandozeile::Fehler;
     }
     return lauf.status;

@@ -19,7 +19,9 @@ class QWidget;
 
 namespace Gesamtbericht {
 
-// Prints the report as one job on `drucker`. Throws Plattform::Fehler when the job cannot
+// Prints the report as one job on `drucker`, with the report's own margins for the job (the
+// printer's come back afterwards), so that the window's print and the command line's PDF are
+// one document, page for page, on the same paper. Throws Plattform::Fehler when the job cannot
 // begin or end, or a load-case picture cannot be read (then nothing is printed; a PDF begun
 // is removed).
 void Drucken(QPrinter& drucker, const Projekt::Daten& projekt);
@@ -28,10 +30,12 @@ void Drucken(QPrinter& drucker, const Projekt::Daten& projekt);
 // "<Bezeichnung>.pdf", then the report. False when the user cancelled (nothing printed).
 bool Drucken(QWidget* eltern, const Projekt::Daten& projekt);
 
-// The report as a PDF file in A4 (the command line's --pdf).
+// The report as a PDF file in A4 (the command line's --pdf), written in one piece: a failure
+// leaves a file that was there whole.
 void Als_PDF(const QString& datei, const Projekt::Daten& projekt);
-// --pdf after a run of --berechnen: the report of its project, a failure told on `fehler`;
-// the run's status, or Kommandozeile::Fehler when the file cannot be written.
+// --pdf after a run of --berechnen (whose Kommandozeile::Bibliothek_Laden set the data folder):
+// the report of its project, a failure told on `fehler` in the command line's words; the
+// run's status, or Kommandozeile::Fehler when the report cannot be printed or written.
 Kommandozeile::Status Als_PDF(const QString& datei, const Kommandozeile::Lauf& lauf, QTextStream& fehler);
 
 // The file name proposed for the project's report, without ".pdf": its Bezeichnung with the

@@ -35,6 +35,9 @@ constexpr double Diagrammhoehe = 15000; // the sketch and the three envelopes on
 constexpr int Unterer_Rand = 1500;
 constexpr int Wertspalte = 6500;
 
+// The self-weight as a line load in N/m; 0 where it is not included.
+double eigengewicht(const Traegerrechnung::Eingabe& e) { return e.eigengewicht ? Biegerechnung::Eigengewicht(e.Masse) : 0.0; }
+
 Zeile ueberschrift(const QString& t) { return {Zeile::Art::Ueberschrift, t, {}}; }
 Zeile zeile(const QString& t, const QString& w) { return {Zeile::Art::Zeile, t, w}; }
 
@@ -68,9 +71,7 @@ void eingaben(QList<Zeile>& z, const Traegerrechnung::Eingabe& e, Traegereinheit
     z += zeile(QStringLiteral("Lager der Enden"),
         QStringLiteral("links %1, rechts %2; Grenze L/f: %3")
             .arg(Traegertexte::lagerart(e.lager_links), Traegertexte::lagerart(e.lager_rechts), Nachweis::Grenzentext(e.grenze)));
-    z += zeile(QStringLiteral("Eigengewicht"),
-        e.eigengewicht ? QStringLiteral("berücksichtigt (g = %1 N/m)").arg(fixiert(Biegerechnung::Eigengewicht(e.Masse), 2))
-                       : QStringLiteral("nicht berücksichtigt"));
+    z += zeile(QStringLiteral("Eigengewicht"), Traegertexte::eigengewicht(eigengewicht(e), s));
     for (std::size_t i = 0; i < e.lasten.size(); ++i) {
         const Traegerrechnung::Last& l = e.lasten[i];
         z += zeile(QStringLiteral("Last %1: %2, %3")
@@ -160,11 +161,13 @@ QStringList umbrechen(const Zeile& z)
     return zeilen;
 }
 
-// The y and the lines of every row, and where a new page starts (the index of its first row).
+// The y and the lines of every row, and where a new page starts (the index of its first row);
+// where the rows end on their last page.
 struct Lage {
     QList<int> y;
     QList<QStringList> zeilen;
     QList<int> neueSeite;
+    int ende = 0;
 };
 
 Lage setzen(const QList<Zeile>& zeilen, int folgeY)
@@ -190,10 +193,20 @@ Lage setzen(const QList<Zeile>& zeilen, int folgeY)
         lage.zeilen.append(umbrochen);
         y += weitere;
     }
+    lage.ende = y + Berichtsinhalt::Zeilenabstand;
     return lage;
 }
 
 Lage setzen(const Bericht& b) { return setzen(b.zeilen, folgeStart(b.zusatz)); }
+
+// Where the diagrams and steps start: on the page the rows run on to, under them, where they
+// fit there (a page holding the last rows alone would be a page nearly empty); else on a page
+// of their own (0).
+int zusatzAb(const Bericht& b, const Lage& lage)
+{
+    const int ab = lage.ende + Berichtsinhalt::Abschnittsabstand;
+    return !lage.neueSeite.isEmpty() && Zusatzseiten::Passt_ab(b.zusatz, ab) ? ab : 0;
+}
 
 void zeilenDrucken(const Bericht& b, const Lage& lage)
 {
@@ -227,8 +240,10 @@ void zeilenDrucken(const Bericht& b, const Lage& lage)
 
 Rechenweg::Schritte Nachweisschritte(const Diagramme::Traegerdaten& d)
 {
-    const double g = d.eingabe.eigengewicht ? Biegerechnung::Eigengewicht(d.eingabe.Masse) : 0.0;
-    Rechenweg::Schritte s {Nachweiszeile::Eigengewicht(g)};
+    // The self-weight in the beam's units, as its loads.
+    Rechenweg::Schritt g = Nachweiszeile::Eigengewicht(eigengewicht(d.eingabe));
+    g.formel = Traegertexte::eigengewicht(eigengewicht(d.eingabe), d.einheiten);
+    Rechenweg::Schritte s {g};
     const auto urteilsschritt = [&s](const QString& text) {
         const qsizetype doppelpunkt = text.indexOf(QStringLiteral(": "));
         if (doppelpunkt > 0)
@@ -285,15 +300,18 @@ Bericht Bericht_Erstellen(const Daten& d, const std::optional<Zusatzseiten::Kopf
 
 int Seitenzahl(const Bericht& bericht)
 {
-    return 1 + int(setzen(bericht).neueSeite.size()) + Zusatzseiten::Seitenzahl(bericht.zusatz);
+    const Lage lage = setzen(bericht);
+    const int ab = zusatzAb(bericht, lage);
+    return 1 + int(lage.neueSeite.size()) + Zusatzseiten::Seitenzahl(bericht.zusatz, ab) - (ab > 0 ? 1 : 0);
 }
 
 void Seiten_Drucken(const Bericht& bericht, bool ersteNeu)
 {
     if (ersteNeu)
         U_Printgr::NewPage();
-    zeilenDrucken(bericht, setzen(bericht));
-    Zusatzseiten::Drucken(bericht.zusatz, true);
+    const Lage lage = setzen(bericht);
+    zeilenDrucken(bericht, lage);
+    Zusatzseiten::Drucken(bericht.zusatz, true, zusatzAb(bericht, lage));
 }
 
 void Drucken(QPrintDialog* Drucksetupdlg, const Daten& d)
@@ -306,7 +324,7 @@ void Drucken(QPrintDialog* Drucksetupdlg, const Daten& d)
         return;
     }
     const Bericht b = Bericht_Erstellen(d);
-    U_Printgr::BeginDocEx(QStringLiteral("Trabex für Windows"), drucker);
+    U_Printgr::BeginDocEx(U_druck::Programmname, drucker);
     try {
         U_Printgr::SetPageCount(Seitenzahl(b));
         Seiten_Drucken(b, false);

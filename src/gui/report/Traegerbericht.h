@@ -4,8 +4,8 @@
 // that do not fit run on to further pages, each starting with the title block. The pages of
 // the diagrams and steps (Zusatzseiten) follow. Everything is built from the beam's record and
 // result in the units it is reported in: the window prints its last calculation in its own
-// units, the project's report a position in the program's units (N, mm, N/m), both without
-// any open window.
+// units, the project's report a position in the units it was entered in (its `einheiten`), both
+// without any open window.
 #include "core/calc/Rechenweg.h"
 #include "gui/calc/Diagramme.h"
 #include "gui/report/Zusatzseiten.h"

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <QStringList>
 #include <memory>
 
 namespace U_Printgr {
@@ -191,6 +192,54 @@ void TextOut(int x, int y, const QString& text)
 }
 
 int TextWidth(const QString& text) { return maler().fontMetrics().horizontalAdvance(text); }
+
+QString Passend(const QString& text, int breite)
+{
+    if (TextWidth(text) <= breite)
+        return text;
+    const QString ellipse = QStringLiteral(" …");
+    QStringList woerter = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    while (woerter.size() > 1) {
+        woerter.removeLast();
+        // "Umbau, …" reads as a list cut short; the comma before the cut goes.
+        QString kurz = woerter.join(QLatin1Char(' '));
+        while (!kurz.isEmpty() && QStringLiteral(",;:-–").contains(kurz.back()))
+            kurz.chop(1);
+        if (TextWidth(kurz + ellipse) <= breite)
+            return kurz + ellipse;
+    }
+    return maler().fontMetrics().elidedText(text, Qt::ElideRight, breite);
+}
+
+QStringList Zeilen(const QString& text, int breite, int hoechstens)
+{
+    QStringList zeilen;
+    QString zeile;
+    for (const QString& wort : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString laenger = zeile.isEmpty() ? wort : zeile + QLatin1Char(' ') + wort;
+        if (TextWidth(laenger) <= breite) {
+            zeile = laenger;
+            continue;
+        }
+        if (!zeile.isEmpty())
+            zeilen.append(zeile);
+        zeile = wort;
+        while (zeile.size() > 1 && TextWidth(zeile) > breite) {
+            qsizetype n = zeile.size() - 1;
+            while (n > 1 && TextWidth(zeile.left(n)) > breite)
+                --n;
+            zeilen.append(zeile.left(n));
+            zeile = zeile.mid(n);
+        }
+    }
+    zeilen.append(zeile);
+    if (zeilen.size() > hoechstens) {
+        const QString rest = QStringList(zeilen.mid(hoechstens - 1)).join(QLatin1Char(' '));
+        zeilen = zeilen.mid(0, hoechstens - 1);
+        zeilen.append(Passend(rest, breite));
+    }
+    return zeilen;
+}
 
 void StretchDraw(const QRect& rechteck, const QImage& bild) { maler().drawImage(rechteck, bild); }
 

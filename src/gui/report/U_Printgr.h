@@ -5,6 +5,8 @@
 //
 // Calling order: BeginDocEx, then any number of font and drawing calls, then EndDoc (or Abort
 // after a failure). The drawing calls require a job begun by BeginDocEx.
+#include <QStringList>
+
 class QImage;
 class QPainter;
 class QPrinter;
@@ -56,6 +58,12 @@ int FontSize();
 // Text placed by its top-left corner, and its width in the current font, in 0.01 mm.
 void TextOut(int x, int y, const QString& text);
 int TextWidth(const QString& text);
+// The text as it fits into `breite` in the current font: whole, else cut after the last whole
+// word that fits, with "…" (a first word too long for it is cut inside).
+QString Passend(const QString& text, int breite);
+// The text broken into lines of `breite` in the current font at its blanks (a word longer than
+// a line inside it), at most `hoechstens` of them: a text that needs more ends the last with "…".
+QStringList Zeilen(const QString& text, int breite, int hoechstens);
 // The picture stretched to fill the rectangle.
 void StretchDraw(const QRect& rechteck, const QImage& bild);
 

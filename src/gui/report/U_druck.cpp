@@ -28,12 +28,12 @@ int ypos = 0;
 int x1 = Berichtsinhalt::x1;
 int x2 = Berichtsinhalt::x2;
 
+const QString Programmname = QStringLiteral("Trabex");
+
 const QString Hinweiszeile
     = QStringLiteral("Die Ergebnisse ersetzen nicht den statischen Nachweis durch einen fachkundigen Ingenieur.");
 
 namespace {
-
-const QString Auftragsname = QStringLiteral("Trabex für Windows");
 
 // What a report does when the printer is busy.
 enum class Besetzt { Piep, Meldung };
@@ -89,7 +89,7 @@ void seiteDrucken(const Berichtsinhalt::Inhalt& inhalt, const QImage& bild)
     if (!inhalt.kopf.leer())
         Zusatzseiten::Kopf_Drucken(inhalt.kopf);
     if (!bild.isNull())
-        U_Printgr::StretchDraw(Berichtsinhalt::Bildflaeche(bild.size()), bild);
+        U_Printgr::StretchDraw(Berichtsinhalt::Bildflaeche(bild.size(), inhalt.bildrechteck), bild);
     zeilenDrucken(inhalt);
 }
 
@@ -126,7 +126,7 @@ void drucken(QPrintDialog* Drucksetupdlg, const QString& name, Besetzt besetzt, 
         return;
     }
     const Bericht b = gather();
-    U_Printgr::BeginDocEx(Auftragsname, drucker);
+    U_Printgr::BeginDocEx(Programmname, drucker);
     try {
         // The page count is known before page 1 carries it: the steps are laid out first. A
         // report of one page keeps its plain "Seite1".
@@ -165,6 +165,8 @@ bool Einrichten(QPrintDialog* Drucksetupdlg, const QString& name)
 
 void Titelzeile_Drucken()
 {
+    // A page that follows an underlined heading would otherwise carry its style into its head.
+    U_Printgr::SetFontStyle(false, false);
     U_Printgr::SetFontSize_mm(3);
     U_Printgr::TextOut(1000, 800, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
     // A report of several pages says how many; the one-page report keeps its "Seite1".
@@ -173,7 +175,7 @@ void Titelzeile_Drucken()
         : QStringLiteral("Seite%1").arg(U_Printgr::PageNumber());
     U_Printgr::TextOut(U_Printgr::PgWidth - 2000 - (U_Printgr::PageCount() > 1 ? 1000 : 0), 800, seite);
     U_Printgr::SetFontSize_mm(8);
-    zentriert(2000, Auftragsname);
+    zentriert(2000, Programmname);
     U_Printgr::SetFontSize_mm(3);
     zentriert(3000, Hinweiszeile);
 }

@@ -35,11 +35,14 @@ extern int ypos; // y of the line being printed, in 0.01 mm
 extern int x1; // label column (14 mm)
 extern int x2; // value column of the bending and shear reports (60 mm)
 
+// The program's name, heading every page and naming every print job (the PDF's title).
+extern const QString Programmname;
 // The fixed notice line of the title block.
 extern const QString Hinweiszeile;
 
-// Date, page number, program name and notice on the current page of the job in progress.
-// Leaves the font at 9 points; does not touch ypos.
+// Date, page number, program name and notice on the current page of the job in progress, in
+// plain type whatever the page before left. Leaves the font at 9 points, plain; does not
+// touch ypos.
 void Titelzeile_Drucken();
 
 // The PDF file proposed for the report `name` (without ".pdf"): in the folder of the last PDF

@@ -24,8 +24,10 @@ namespace {
 const QString Dateiname = QStringLiteral("Bericht.INI");
 constexpr int Feldlaenge = 120; // characters of a head field, on file and in the dialog
 
-// Layout in 0.01 mm below the title block of Part U_druck (which ends at about 33 mm).
-constexpr int Kopf_y = 3800;
+// Layout in 0.01 mm below the title block of U_druck (which ends at about 33 mm).
+constexpr int Kopf_y = 3650; // the head's first line; the head and its rule end above 45 mm
+constexpr int Folge_y = 3800; // the steps on a further page without the head
+constexpr double Kopfschrift_mm = 3;
 constexpr int Titel_y = 5000;
 constexpr int Block_y = 5800;
 constexpr int Unterer_Rand = 1500;
@@ -79,22 +81,34 @@ void schriftSchritte(bool fett)
     U_Printgr::SetFontStyle(fett, fett);
 }
 
+// Height of a printed line of the steps, in its own font.
+int hoehe(const Absatzzeile& z)
+{
+    schriftSchritte(z.ueberschrift);
+    return hoehe(z.text);
+}
+
 int seitenende() { return U_Printgr::PgHeight - Unterer_Rand; }
 
 int schritteStart(const Inhalt& inhalt) { return Block_y + (inhalt.block ? int(inhalt.blockhoehe) + 400 : 0); }
 
+// How far the first page's title, diagrams and steps move down where they start under what the
+// page in progress holds (`ab`, see Drucken); 0 on a page of their own.
+int versatz(int ab) { return ab > 0 ? ab - Titel_y : 0; }
+
 // Where the steps go on on a further page: under the head where it is printed there too.
-int folgeStart(const Inhalt& inhalt) { return inhalt.kopfAufJederSeite ? Titel_y : Kopf_y; }
+int folgeStart(const Inhalt& inhalt) { return inhalt.kopfAufJederSeite ? Titel_y : Folge_y; }
 
 // The first paragraph of each page, walking the paragraphs as they will be printed.
-QList<int> seitenanfaenge(const Inhalt& inhalt, const QList<Absatzzeile>& a)
+QList<int> seitenanfaenge(const Inhalt& inhalt, const QList<Absatzzeile>& a, int ab)
 {
     QList<int> anfaenge {0};
-    int y = schritteStart(inhalt) + 600;
+    int y = schritteStart(inhalt) + versatz(ab) + 600;
     for (int i = 0; i < a.size(); ++i) {
-        schriftSchritte(a[i].ueberschrift);
-        const int h = hoehe(a[i].text);
-        if (y + h > seitenende() && y > folgeStart(inhalt) + 600) {
+        const int h = hoehe(a[i]);
+        // A part's heading never stands alone at the foot of a page: it goes on with its first step.
+        const int bedarf = h + (a[i].ueberschrift && i + 1 < a.size() ? hoehe(a[i + 1]) : 0);
+        if (y + bedarf > seitenende() && y > folgeStart(inhalt) + 600) {
             anfaenge.append(i);
             y = folgeStart(inhalt);
         }
@@ -103,12 +117,11 @@ QList<int> seitenanfaenge(const Inhalt& inhalt, const QList<Absatzzeile>& a)
     return anfaenge;
 }
 
-void kopfDrucken(const Inhalt& inhalt)
+void titelDrucken(const Inhalt& inhalt, int y)
 {
-    Kopf_Drucken(Kopf_von(inhalt));
     U_Printgr::SetFontSize_mm(4);
     U_Printgr::SetFontStyle(true, true);
-    U_Printgr::TextOut(U_druck::x1, Titel_y, inhalt.titel);
+    U_Printgr::TextOut(U_druck::x1, y, inhalt.titel);
 }
 
 void absatzDrucken(const Absatzzeile& z, int& y)
@@ -195,46 +208,63 @@ bool Kopf_Abfragen(QWidget* eltern)
 
 void Kopf_Drucken(const Kopf& k)
 {
-    U_Printgr::SetFontSize_mm(3.5);
+    U_Printgr::SetFontSize_mm(Kopfschrift_mm);
     U_Printgr::SetFontStyle(true, false);
-    const int spalte = (U_Printgr::PgWidth - 2 * U_druck::x1) / 3;
-    // A long entry is cut with "…" before the next column rather than printed over it.
-    const auto feld = [&](int nr, const QString& text) {
-        const QString passend = U_Printgr::Canvas().fontMetrics().elidedText(text, Qt::ElideRight, spalte - 200);
-        U_Printgr::TextOut(U_druck::x1 + nr * spalte, Kopf_y, passend);
-    };
-    feld(0, QStringLiteral("Projekt: ") + k.Projekt);
-    feld(1, QStringLiteral("Position: ") + k.Position);
-    feld(2, QStringLiteral("Bearbeiter: ") + k.Bearbeiter);
+    // Two lines: the project's name with the whole width to itself (one longer still is cut
+    // after a whole word; the project's cover prints it whole), under it the position and, flush
+    // right, the one who computes.
+    constexpr int Abstand = 400;
+    const int breite = U_Printgr::PgWidth - 2 * U_druck::x1;
+    const int zeilenabstand = U_Printgr::Canvas().fontMetrics().lineSpacing();
+    const int zweite = Kopf_y + zeilenabstand;
+    U_Printgr::TextOut(U_druck::x1, Kopf_y, U_Printgr::Passend(QStringLiteral("Projekt: ") + k.Projekt, breite));
+    const QString bearbeiter = U_Printgr::Passend(QStringLiteral("Bearbeiter: ") + k.Bearbeiter, breite / 3);
+    const int bearbeiterX = U_Printgr::PgWidth - U_druck::x1 - U_Printgr::TextWidth(bearbeiter);
+    U_Printgr::TextOut(
+        U_druck::x1, zweite, U_Printgr::Passend(QStringLiteral("Position: ") + k.Position, bearbeiterX - Abstand - U_druck::x1));
+    U_Printgr::TextOut(bearbeiterX, zweite, bearbeiter);
+    const int linie = zweite + zeilenabstand + 50;
     QPainter& m = U_Printgr::Canvas();
     m.save();
     m.setPen(QPen(Qt::black, 15));
-    m.drawLine(U_druck::x1, Kopf_y + 550, U_Printgr::PgWidth - U_druck::x1, Kopf_y + 550);
+    m.drawLine(U_druck::x1, linie, U_Printgr::PgWidth - U_druck::x1, linie);
     m.restore();
 }
 
-int Seitenzahl(const Inhalt& inhalt) { return int(seitenanfaenge(inhalt, absaetze(inhalt)).size()); }
+int Seitenzahl(const Inhalt& inhalt, int ab) { return int(seitenanfaenge(inhalt, absaetze(inhalt), ab).size()); }
 
-void Drucken(const Inhalt& inhalt, bool ersteNeu)
+bool Passt_ab(const Inhalt& inhalt, int ab)
 {
     const QList<Absatzzeile> a = absaetze(inhalt);
-    const QList<int> anfaenge = seitenanfaenge(inhalt, a);
+    const int bedarf = hoehe(a[0]) + (a[0].ueberschrift && a.size() > 1 ? hoehe(a[1]) : 0);
+    return schritteStart(inhalt) + versatz(ab) + 600 + bedarf <= seitenende();
+}
+
+void Drucken(const Inhalt& inhalt, bool ersteNeu, int ab)
+{
+    const QList<Absatzzeile> a = absaetze(inhalt);
+    const QList<int> anfaenge = seitenanfaenge(inhalt, a, ab);
+    const int v = versatz(ab);
     for (int s = 0; s < anfaenge.size(); ++s) {
-        if (s > 0 || ersteNeu)
+        const bool eigeneSeite = s > 0 || ab == 0;
+        if (eigeneSeite && (s > 0 || ersteNeu))
             U_Printgr::NewPage();
-        U_druck::Titelzeile_Drucken();
+        if (eigeneSeite)
+            U_druck::Titelzeile_Drucken();
         int y = folgeStart(inhalt);
         if (s > 0 && inhalt.kopfAufJederSeite)
             Kopf_Drucken(Kopf_von(inhalt));
         if (s == 0) {
-            kopfDrucken(inhalt);
+            if (eigeneSeite)
+                Kopf_Drucken(Kopf_von(inhalt));
+            titelDrucken(inhalt, Titel_y + v);
             if (inhalt.block) {
                 QPainter& m = U_Printgr::Canvas();
                 m.save();
-                inhalt.block(m, QRectF(U_druck::x1, Block_y, textbreite(), inhalt.blockhoehe));
+                inhalt.block(m, QRectF(U_druck::x1, Block_y + v, textbreite(), inhalt.blockhoehe));
                 m.restore();
             }
-            y = schritteStart(inhalt);
+            y = schritteStart(inhalt) + v;
             U_Printgr::SetFontSize_mm(4);
             U_Printgr::SetFontStyle(true, true);
             U_Printgr::TextOut(U_druck::x1, y, QStringLiteral("Rechenweg"));
@@ -248,7 +278,7 @@ void Drucken(const Inhalt& inhalt, bool ersteNeu)
 
 void Allein_Drucken(QPrinter& drucker, const Inhalt& inhalt)
 {
-    U_Printgr::BeginDocEx(QStringLiteral("Trabex für Windows"), drucker);
+    U_Printgr::BeginDocEx(U_druck::Programmname, drucker);
     try {
         U_Printgr::SetPageCount(Seitenzahl(inhalt));
         Drucken(inhalt, false);

@@ -41,13 +41,20 @@ struct Inhalt {
     Rechenweg::Protokoll protokoll;
 };
 
-// Pages that `inhalt` needs on the job in progress (after U_Printgr::BeginDocEx).
-int Seitenzahl(const Inhalt& inhalt);
+// The first of these pages is a page of its own (`ab` 0) or goes on on the page in progress
+// from `ab` (0.01 mm from the top) down, under what that page holds, with its title, diagrams
+// and steps moved down alike.
+//
+// Pages that `inhalt` needs on the job in progress (after U_Printgr::BeginDocEx); going on from
+// `ab`, the page in progress counts as the first.
+int Seitenzahl(const Inhalt& inhalt, int ab = 0);
+// Whether the first page's title, diagrams and the start of the steps fit from `ab` down.
+bool Passt_ab(const Inhalt& inhalt, int ab);
 // The head `inhalt` prints.
 const Kopf& Kopf_von(const Inhalt& inhalt);
 // Prints those pages on the job in progress, each starting with a new page unless
-// `ersteNeu` is false for the first.
-void Drucken(const Inhalt& inhalt, bool ersteNeu);
+// `ersteNeu` is false for the first, or the first going on from `ab`.
+void Drucken(const Inhalt& inhalt, bool ersteNeu, int ab = 0);
 // The pages as a job of their own (a window's "Drucken" and "Als PDF speichern").
 void Allein_Drucken(QPrinter& drucker, const Inhalt& inhalt);
 
