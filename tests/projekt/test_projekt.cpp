@@ -359,6 +359,29 @@ private slots:
             QCOMPARE(f.value(QStringLiteral("L_f")).toDouble(), a.L_f);
         }
 
+        QCOMPARE(o.value(QStringLiteral("abheben")).toArray().size(), qsizetype(soll.abheben.size()));
+
+        // A load on one span of two only: the far support holds the beam down with
+        // R C = M B / L = −3·F/32 (three-moment equation, F at mid-span), −750 N for 8 kN.
+        Position abhebend = d.positionen[3];
+        Traegerrechnung::Last F;
+        F.F = 8000;
+        F.x = 2000;
+        abhebend.traeger = {{4000, 4000}, 0, 0, Traegerrechnung::Lager::Gelenkig, Traegerrechnung::Lager::Gelenkig, {F}};
+        Daten nurTraeger;
+        nurTraeger.positionen = {abhebend};
+        const QJsonArray abheben
+            = QJsonDocument::fromJson(Positionsrechnung::Ergebnisdatei(nurTraeger, Positionsrechnung::rechnen(nurTraeger)))
+                  .object()
+                  .value(QStringLiteral("positionen"))
+                  .toArray()[0]
+                  .toObject()
+                  .value(QStringLiteral("abheben"))
+                  .toArray();
+        QCOMPARE(abheben.size(), 1);
+        QCOMPARE(abheben[0].toObject().value(QStringLiteral("lager")).toInt(), 3);
+        QVERIFY(nahe(abheben[0].toObject().value(QStringLiteral("min")).toDouble(), -3.0 * 8000.0 / 32.0));
+
         d.positionen[3].mitProfil = false;
         const auto ohne = Positionsrechnung::rechnen(d.positionen[3]);
         QVERIFY2(ohne.fehler.isEmpty(), qPrintable(ohne.fehler));

@@ -246,7 +246,8 @@ QJsonObject extremwert(const Traegerrechnung::Extremwert& w)
     return {{QStringLiteral("wert"), w.wert}, {QStringLiteral("x"), w.x}};
 }
 
-// Reactions, extremes, the deflection of each span and cantilever, and the equilibrium check.
+// Reactions, the supports that lift off, extremes, the deflection of each span and cantilever,
+// and the equilibrium check.
 void traegerJson(const Traegerrechnung::Ergebnis& r, QJsonObject& o)
 {
     QJsonArray lager, felder;
@@ -269,6 +270,10 @@ void traegerJson(const Traegerrechnung::Ergebnis& r, QJsonObject& o)
         felder.append(f);
     }
     o.insert(QStringLiteral("lager"), lager);
+    QJsonArray abheben; // numbered as the window and the report name the supports
+    for (const Traegerrechnung::Abheben& a : r.abheben)
+        abheben.append(QJsonObject {{QStringLiteral("lager"), qint64(a.lager) + 1}, {QStringLiteral("min"), a.min}});
+    o.insert(QStringLiteral("abheben"), abheben);
     o.insert(QStringLiteral("M_max"), extremwert(r.M_max));
     o.insert(QStringLiteral("M_min"), extremwert(r.M_min));
     o.insert(QStringLiteral("V_betrag_max"), std::fabs(r.V_betrag_max.wert));

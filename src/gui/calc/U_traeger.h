@@ -117,6 +117,7 @@ public:
     QLabel* L_Nachweis_W;
     QLabel* L_Nachweis_f;
     QLabel* L_Eurocode; // the verdict with partial factors beside the classic ones
+    QLabel* L_Abheben; // the supports that lift off; empty while none does
     QLabel* L_Fehler;
     QPushButton* B_Formel;
     QPushButton* B_Profil_suchen;
