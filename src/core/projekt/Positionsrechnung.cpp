@@ -369,7 +369,7 @@ QString Hauptergebnis(const Position& p, const Ergebnis& e)
     case Art::Traeger:
         return QStringLiteral("W erf. = %1 cm³").arg(fixiert(e.W_erf, 2));
     case Art::Knickung:
-        return e.sicherheit ? QStringLiteral("Sk = %1").arg(fixiert(*e.sicherheit, 2))
+        return e.sicherheit ? QStringLiteral("ν = %1").arg(fixiert(*e.sicherheit, 2))
                             : QStringLiteral("I erf. = %1 cm⁴").arg(fixiert(e.I_erf, 2));
     case Art::Scherung:
         break;
