@@ -17,6 +17,7 @@ class TTab_Profileditor;
 class TTab_Positionen;
 class TProjektstand;
 class TDateimenue;
+class TBearbeitenmenue;
 class TMainform;
 namespace Lastfaelle {
 enum class Dialog;
@@ -59,6 +60,7 @@ public:
     TTab_Positionen* TS_Positionen;
     TProjektstand* Projekt; // the open project, which the tab "Positionen" shows
     TDateimenue* Dateimenue; // the menu bar with "Datei"
+    TBearbeitenmenue* Bearbeitenmenue; // "Bearbeiten": undo and redo of the project's edits
 
     // Tab "Berechnungen".
     QLabel* Label1;

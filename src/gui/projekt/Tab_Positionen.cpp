@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <QUndoStack>
 
 using Plattform::handler;
 
@@ -82,6 +83,11 @@ void TTab_Positionen::Aufbauen()
     connect(m, &QAbstractItemModel::rowsMoved, this, auffrischen);
     connect(m, &QAbstractItemModel::dataChanged, this, auffrischen);
     connect(m_projekt, &TProjektstand::stand_Geaendert, this, auffrischen);
+    connect(m_projekt->verlauf(), &QUndoStack::indexChanged, this, auffrischen); // the head line, after an undo too
+    connect(m_projekt, &TProjektstand::bearbeitet, this, [this](int zeile) {
+        if (zeile >= 0)
+            Zeile_Waehlen(zeile);
+    });
 }
 
 int TTab_Positionen::Gewaehlte_Zeile() const
@@ -128,22 +134,21 @@ void TTab_Positionen::B_LoeschenClick()
     const int z = Gewaehlte_Zeile();
     if (z < 0)
         return;
-    m_projekt->loeschen(z);
-    Zeile_Waehlen(std::min(z, m_projekt->modell()->rowCount() - 1));
+    m_projekt->loeschen(z); // the row below is selected then, and the row again when it is undone
 }
 
 void TTab_Positionen::B_DuplizierenClick()
 {
     const int z = Gewaehlte_Zeile();
     if (z >= 0)
-        Zeile_Waehlen(m_projekt->duplizieren(z));
+        m_projekt->duplizieren(z);
 }
 
 void TTab_Positionen::Verschieben(int richtung)
 {
     const int z = Gewaehlte_Zeile();
-    if (z >= 0 && m_projekt->verschieben(z, richtung))
-        Zeile_Waehlen(z + richtung);
+    if (z >= 0)
+        m_projekt->verschieben(z, richtung);
 }
 
 void TTab_Positionen::B_Nach_obenClick() { Verschieben(-1); }
@@ -164,7 +169,7 @@ void TTab_Positionen::B_BibliothekswerteClick()
     if (!neu)
         return;
     p.profil = *neu;
-    m_projekt->ersetzen(m_projekt->schluessel(z), p);
+    m_projekt->ersetzen(m_projekt->schluessel(z), p, TProjektstand::Name(p) + QStringLiteral(": Bibliothekswerte übernehmen"));
 }
 
 void TTab_Positionen::B_ProjektkopfClick()
