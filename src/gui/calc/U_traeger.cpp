@@ -393,7 +393,7 @@ void TDLG_Traeger::Verbinden()
     connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Traeger::OKBtnClick));
     connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Traeger::HelpBtnClick));
     Positionsknopf::Anmelden({this, B_Position, Lastfaelle::Dialog::Traeger, [this] { return Position_Lesen(); },
-        [this](const Projekt::Position& p) { Position_Zeigen(p); }});
+        [this](const Projekt::Position& p) { Position_Zeigen(p); }, [this] { Eingaben_Leeren(); }});
 }
 
 Traegereinheiten::System TDLG_Traeger::Einheiten() const { return m_einheiten; }
@@ -611,6 +611,15 @@ void TDLG_Traeger::Position_Zeigen(const Projekt::Position& p)
     FormActivate();
     Position_Setzen({Projekt::Traegereingabe(p), p.werkstoff.name, p.profil.name});
     B_BerechnenClick();
+}
+
+void TDLG_Traeger::Eingaben_Leeren()
+{
+    Traegerposition leer;
+    leer.eingabe.felder = {0.0};
+    leer.eingabe.Sigma_Zul = Unit1::Sigma_Zul;
+    leer.eingabe.grenze = Nachweis::Durchbiegungsgrenze;
+    Position_Setzen(leer);
 }
 
 Biegedialog::Felder TDLG_Traeger::Eigengewichtsfelder() const
@@ -979,6 +988,10 @@ void TDLG_Traeger::B_FormelClick() { U_Formel::Formel_Zeigen(Formeltafel::Traege
 
 void TDLG_Traeger::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Traeger); }
 
-void TDLG_Traeger::OKBtnClick() { hide(); }
+void TDLG_Traeger::OKBtnClick()
+{
+    if (Positionsknopf::OK(this))
+        hide();
+}
 
 void TDLG_Traeger::HelpBtnClick() { hide(); }

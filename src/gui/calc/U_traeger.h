@@ -83,6 +83,9 @@ public:
     // The window's inputs as a position of the open project, and a position shown and computed.
     Projekt::Position Position_Lesen() const;
     void Position_Zeigen(const Projekt::Position& p);
+    // "Neu" on the tab "Positionen": one span of length 0, no cantilevers, pinned ends, no
+    // loads, no self-weight; σzul and the limit as chosen; no results.
+    void Eingaben_Leeren();
 
     Traegereinheiten::System Einheiten() const;
     // The last calculation shown, with the record it was computed from; none while cleared.

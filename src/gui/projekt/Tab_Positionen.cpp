@@ -4,6 +4,7 @@
 #include "core/projekt/Profilabgleich.h"
 #include "gui/platform/Bausteine.h"
 #include "gui/platform/Oberflaeche.h"
+#include "gui/projekt/Neue_Position.h"
 #include "gui/projekt/Positionsknopf.h"
 #include "gui/projekt/Projektkopf.h"
 #include "gui/projekt/Projektstand.h"
@@ -57,6 +58,7 @@ void TTab_Positionen::Aufbauen()
         connect(k, &QPushButton::clicked, this, handler(this, klick));
         return k;
     };
+    B_Neu = knopfNeu("B_Neu", QStringLiteral("Neu …"), &TTab_Positionen::B_NeuClick);
     B_Oeffnen = knopfNeu("B_Oeffnen", QStringLiteral("Öffnen"), &TTab_Positionen::B_OeffnenClick);
     B_Duplizieren = knopfNeu("B_Duplizieren", QStringLiteral("Duplizieren"), &TTab_Positionen::B_DuplizierenClick);
     B_Loeschen = knopfNeu("B_Loeschen", QStringLiteral("Löschen"), &TTab_Positionen::B_LoeschenClick);
@@ -120,6 +122,12 @@ void TTab_Positionen::Auffrischen()
     L_Abgleich->setText(abweichung);
     L_Abgleich->setGeometry(abweichung.isEmpty() ? QRect(10, 548, 800, 50) : QRect(280, 548, 530, 50));
     B_Bibliothekswerte->setVisible(!abweichung.isEmpty());
+}
+
+void TTab_Positionen::B_NeuClick()
+{
+    if (const auto wahl = Neue_Position::Fragen(window()))
+        Positionsknopf::Neu(wahl->art, wahl->fall);
 }
 
 void TTab_Positionen::B_OeffnenClick()
