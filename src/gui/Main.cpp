@@ -25,6 +25,7 @@
 #include "gui/platform/Bausteine.h"
 #include "gui/platform/Oberflaeche.h"
 #include "gui/platform/Stile.h"
+#include "gui/projekt/Bearbeitenmenue.h"
 #include "gui/projekt/Dateimenue.h"
 #include "gui/projekt/Positionsknopf.h"
 #include "gui/projekt/Projektstand.h"
@@ -132,6 +133,7 @@ TMainform::TMainform()
     Projekt = new TProjektstand(this);
     Projektstand::Projekt = Projekt;
     Dateimenue = new TDateimenue(this, Projekt);
+    Bearbeitenmenue = new TBearbeitenmenue(Dateimenue->MM_Menue, Projekt);
     // The menu bar above the tabs, which keep their client area of 1008 × 661.
     const int menuehoehe = Dateimenue->MM_Menue->sizeHint().height();
     Dateimenue->MM_Menue->setGeometry(0, 0, 1008, menuehoehe);

@@ -18,6 +18,7 @@ class TTab_Einwirkungen;
 class TTab_Positionen;
 class TProjektstand;
 class TDateimenue;
+class TBearbeitenmenue;
 class TMainform;
 namespace Lastfaelle {
 enum class Dialog;
@@ -61,6 +62,7 @@ public:
     TTab_Positionen* TS_Positionen;
     TProjektstand* Projekt; // the open project, which the tab "Positionen" shows
     TDateimenue* Dateimenue; // the menu bar with "Datei"
+    TBearbeitenmenue* Bearbeitenmenue; // "Bearbeiten": undo and redo of the project's edits
 
     // Tab "Berechnungen".
     QLabel* Label1;

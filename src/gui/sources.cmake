@@ -23,7 +23,9 @@ target_sources(trabex_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/platform/Bausteine.cpp
   ${CMAKE_CURRENT_LIST_DIR}/platform/Oberflaeche.cpp
   ${CMAKE_CURRENT_LIST_DIR}/platform/Stile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/projekt/Bearbeitenmenue.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projekt/Dateimenue.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/projekt/Neue_Position.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projekt/Positionsknopf.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projekt/Projektkopf.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projekt/Projektstand.cpp

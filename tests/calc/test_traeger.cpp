@@ -471,6 +471,46 @@ private slots:
         QCOMPARE(int(ohneProfil.urteile.size()), 1);
     }
 
+    // Uplift, against reactions worked by hand (F = 8000 N, spans of 4000 mm). A load on one
+    // span of two: the three-moment equation gives M B = −3·F·L/32 for F at mid-span, so the far
+    // support C holds the beam down with R C = M B / L = −3·F/32 = −750 N. A cantilever of
+    // 1000 mm with F at its tip: R A = −F · 1000 / 4000 = −2000 N. A variable load on span 1
+    // only: its pattern with span 1 unloaded leaves A and B at exactly 0, which is no uplift.
+    void abheben_data()
+    {
+        QTest::addColumn<Eingabe>("e");
+        QTest::addColumn<QList<int>>("lager");
+        QTest::addColumn<QList<double>>("min");
+        const double F = 8000;
+        QTest::newRow("zwei Felder, Last in Feld 1")
+            << traeger({4000, 4000}, {einzellast(F, 2000)}) << QList<int> {2} << QList<double> {-3.0 * F / 32.0};
+        Eingabe krag = traeger({4000}, {einzellast(F, 5000)});
+        krag.kragarm_rechts = 1000;
+        QTest::newRow("Kragarm") << krag << QList<int> {0} << QList<double> {-F / 4.0};
+        QTest::newRow("veränderlich nur in Feld 1") << traeger({4000, 4000}, {einzellast(F, 2000, Einwirkung::Veraenderlich)})
+                                                    << QList<int> {2} << QList<double> {-3.0 * F / 32.0};
+        QTest::newRow("beide Felder belastet")
+            << traeger({4000, 4000}, {streckenlast(5000, 0, 8000)}) << QList<int> {} << QList<double> {};
+    }
+
+    void abheben()
+    {
+        QFETCH(Eingabe, e);
+        QFETCH(QList<int>, lager);
+        QFETCH(QList<double>, min);
+        const Ergebnis r = berechnen(e);
+        QCOMPARE(int(r.abheben.size()), lager.size());
+        for (qsizetype i = 0; i < lager.size(); ++i) {
+            const Abheben& a = r.abheben[std::size_t(i)];
+            QCOMPARE(int(a.lager), lager[i]);
+            QCOMPARE(a.x, r.lager[a.lager].x);
+            NAHE(a.min, min[i], 1e-9, 8000.0);
+            QCOMPARE(a.min, r.lager[a.lager].min); // the reaction the table shows
+        }
+        // The finder's short calculation knows it too.
+        QCOMPARE(berechnen(e, Umfang::NurBemessung).abheben.size(), r.abheben.size());
+    }
+
     void falscheEingaben_data()
     {
         QTest::addColumn<Eingabe>("e");

@@ -446,6 +446,40 @@ private slots:
         QCOMPARE(d()->Position().profil, QStringLiteral("IPE 200"));
     }
 
+    // A load on one span of two lifts the far support: R C = −3·F/32 (three-moment equation,
+    // F = 8 kN at mid-span of 4 m), −0,75 kN. The window says so beside the verdicts in its own
+    // units, the report's verdict lines say the same; a beam that stays down shows no line.
+    void abheben()
+    {
+        d()->CB_Einheiten->setCurrentIndex(int(System::kN_m));
+        Getippt g {{"4", "4"}, "0", "0", {{Lastart::Einzellast, 0, {"8", "", "2", ""}}}};
+        tippen(g);
+        d()->CB_Lager_Links->setCurrentIndex(0);
+        Testumgebung::klicken(d(), "B_Berechnen");
+        QVERIFY2(d()->Ergebnis().has_value(), qPrintable(d()->L_Fehler->text()));
+        const QString zeile = QStringLiteral("Abheben am Lager 3: min. %1 kN — Verankerung nachweisen")
+                                  .arg(QLocale().toString(-3.0 * 8.0 / 32.0, 'f', 2));
+        QCOMPARE(d()->L_Abheben->text(), zeile);
+        QCOMPARE(d()->SG_Lager->verticalHeaderItem(2)->text(), QStringLiteral("Lager 3"));
+        QVERIFY(d()->L_Abheben->isVisibleTo(d()) && d()->L_Abheben->autoFillBackground());
+
+        const Traegerbericht::Bericht b
+            = Traegerbericht::Bericht_Erstellen({d()->windowTitle(), {d()->Position().eingabe, *d()->Ergebnis(), System::kN_m}});
+        QStringList nachweise;
+        for (const Traegerbericht::Zeile& z : b.zeilen)
+            if (z.art == Traegerbericht::Zeile::Art::Nachweis)
+                nachweise += z.text;
+        QVERIFY2(nachweise.contains(zeile), qPrintable(nachweise.join(QLatin1Char('\n'))));
+
+        combo(d()->SG_Lasten, 0, U_traeger::Spalte_Art)->setCurrentIndex(int(Lastart::Streckenlast)); // over both spans
+        zelleTippen(d()->SG_Lasten, 0, U_traeger::Spalte_x, zahl("0"));
+        zelleTippen(d()->SG_Lasten, 0, U_traeger::Spalte_bis, zahl("8"));
+        Testumgebung::klicken(d(), "B_Berechnen");
+        QVERIFY2(d()->Ergebnis().has_value(), qPrintable(d()->L_Fehler->text()));
+        QCOMPARE(d()->L_Abheben->text(), QString());
+        QVERIFY(!d()->L_Abheben->autoFillBackground());
+    }
+
     // The report prints the sketch page with inputs and results, then diagrams and steps.
     void berichtDruckt()
     {

@@ -1,7 +1,8 @@
 // Positions in the windows: a dialog's inputs stored with "Als Position übernehmen", saved,
 // opened again from the tab "Positionen" in a fresh project and computed to the same bits, and
-// written back with "Position aktualisieren"; the tab's buttons; the file menu's unsaved mark,
-// its question before changes are lost, a file that cannot be read, and the last files.
+// written back with "Position aktualisieren" or OK; the close box that asks before an edit is
+// lost; the tab's buttons, "Neu" and the undo history; the file menu's unsaved mark, its
+// question before changes are lost, a file that cannot be read, and the last files.
 #include "Testumgebung.h"
 #include "core/app/Unit1.h"
 #include "core/calc/Nachweis.h"
@@ -16,7 +17,9 @@
 #include "gui/calc/U_traeger.h"
 #include "gui/grid/SGcomp_Ansicht.h"
 #include "gui/platform/Oberflaeche.h"
+#include "gui/projekt/Bearbeitenmenue.h"
 #include "gui/projekt/Dateimenue.h"
+#include "gui/projekt/Neue_Position.h"
 #include "gui/projekt/Positionsknopf.h"
 #include "gui/projekt/Projektstand.h"
 #include "gui/projekt/Tab_Positionen.h"
@@ -24,9 +27,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
+#include <QUndoStack>
 #include <memory>
 
 using namespace Unit1;
@@ -195,6 +202,45 @@ QStringList ohneSkizzen(const Plattform::Meldungsrekorder& rekorder)
     return texte;
 }
 
+TBearbeitenmenue& bearbeiten() { return *Main::Mainform->Bearbeitenmenue; }
+
+// The project of one file opened in the window.
+void oeffnenMit(const QString& pfad, const QList<Position>& positionen)
+{
+    Projekt::Daten d;
+    d.positionen = positionen;
+    Projektdatei::speichern(d, pfad);
+    QVERIFY(menue().Oeffnen(pfad));
+}
+
+// The row opened from the tab in its dialog, as the user does it.
+void ausTabOeffnen(int zeile, QWidget* d)
+{
+    tab().Zeile_Waehlen(zeile);
+    klicken(&tab(), "B_Oeffnen");
+    QVERIFY(d->isVisible());
+    Plattform::aktivieren(d);
+}
+
+// The field a test changes in a position's dialog, and the value of the position it holds.
+const char* feldVon(const Position& p) { return p.art == Projekt::Art::Traeger ? "E_SigmaZul" : "E_Last"; }
+double& wertVon(Position& p) { return p.art == Projekt::Art::Traeger ? p.sigma_zul : p.last; }
+
+// Answers "Neu" on the tab with a kind and case.
+class Neuwahl {
+public:
+    explicit Neuwahl(Projekt::Art art, int fall)
+        : m_vorher(Neue_Position::setzeAbfrage([art, fall] {
+            return std::optional<Neue_Position::Wahl>({art, fall});
+        }))
+    {
+    }
+    ~Neuwahl() { Neue_Position::setzeAbfrage(m_vorher); }
+
+private:
+    Neue_Position::Abfrage m_vorher;
+};
+
 bool schliessen()
 {
     QCloseEvent ereignis;
@@ -289,6 +335,238 @@ private slots:
         klicken(d, "B_Position");
         QCOMPARE(alsText(projekt().daten().positionen), alsText({erwartet}));
         QVERIFY(Main::Mainform->isWindowModified());
+    }
+
+    // OK keeps what the window shows, in every dialog a position opens in: unchanged inputs
+    // leave the project as it was, a changed one is written back (number and title kept, the
+    // project marked unsaved, a step of the history), and a field that is no number keeps the
+    // window open with a message instead of dropping the edit.
+    void okBehaeltAenderung_data() { rundreise_data(); }
+    void okBehaeltAenderung()
+    {
+        QFETCH(Position, p);
+        p.nr = QStringLiteral("3");
+        p.titel = QStringLiteral("Sturz");
+        oeffnenMit(pfad(QStringLiteral("a.trabex")), {p});
+        QWidget* d = dialogVon(p);
+        ausTabOeffnen(0, d);
+        klicken(d, "OKBtn");
+        QVERIFY(!d->isVisible());
+        QVERIFY(!Main::Mainform->isWindowModified()); // reading a position back is no edit
+        QVERIFY(!projekt().verlauf()->canUndo());
+
+        ausTabOeffnen(0, d);
+        Position erwartet = projekt().daten().positionen.at(0);
+        wertVon(erwartet) *= 2;
+        tippen(d, feldVon(p), zahl(wertVon(erwartet)));
+        klicken(d, "OKBtn");
+        QVERIFY(!d->isVisible());
+        QCOMPARE(alsText(projekt().daten().positionen), alsText({erwartet}));
+        QVERIFY(Main::Mainform->isWindowModified());
+        QCOMPARE(bearbeiten().A_Rueckgaengig->text(), QStringLiteral("&Rückgängig: Position 3 ändern"));
+
+        ausTabOeffnen(0, d);
+        tippen(d, feldVon(p), QStringLiteral("abc"));
+        m_lauf->rekorder.leeren();
+        klicken(d, "OKBtn");
+        QVERIFY(d->isVisible());
+        QCOMPARE(alsText(projekt().daten().positionen), alsText({erwartet}));
+        const QStringList meldungen = ohneSkizzen(m_lauf->rekorder);
+        QCOMPARE(meldungen.size(), 1);
+        QVERIFY2(meldungen.at(0).startsWith(QStringLiteral("Die Eingaben können nicht in Pos. 3 „Sturz“ übernommen werden.\n")),
+            qPrintable(meldungen.at(0)));
+        QVERIFY(meldungen.at(0).contains(QStringLiteral("'abc' ist keine Zahl")));
+        klicken(d, "HelpBtn"); // "Abbrechen" discards the edit
+        QVERIFY(!d->isVisible());
+        QCOMPARE(alsText(projekt().daten().positionen), alsText({erwartet}));
+    }
+
+    // The close box of a dialog with an edit of its position asks; so does the end of the
+    // program with such a dialog open. "Übernehmen" writes the edit back, "Verwerfen" drops
+    // it, "Abbrechen" keeps the window (and the program) open.
+    void schliessfeldFragt_data()
+    {
+        QTest::addColumn<bool>("programmende");
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<bool>("uebernommen");
+        QTest::addColumn<bool>("offen");
+        QTest::newRow("Übernehmen") << false << int(SGcomp::Antwort::Speichern) << true << false;
+        QTest::newRow("Verwerfen") << false << int(SGcomp::Antwort::Verwerfen) << false << false;
+        QTest::newRow("Abbrechen") << false << int(SGcomp::Antwort::Bleiben) << false << true;
+        QTest::newRow("Programmende, Abbrechen") << true << int(SGcomp::Antwort::Bleiben) << false << true;
+    }
+    void schliessfeldFragt()
+    {
+        QFETCH(bool, programmende);
+        QFETCH(int, antwort);
+        QFETCH(bool, uebernommen);
+        QFETCH(bool, offen);
+        const Projekt::Daten b = beispiel();
+        oeffnenMit(pfad(QStringLiteral("a.trabex")), b.positionen);
+        TDLG_Knickung* d = U_knick::DLG_Knickung;
+        ausTabOeffnen(1, d);
+        {
+            Antworten keine(SGcomp::Antwort::Bleiben);
+            QVERIFY(d->close()); // nothing changed: no question
+            QCOMPARE(keine.fragen, QStringList());
+        }
+        ausTabOeffnen(1, d);
+        tippen(d, "E_Last", zahl(123456));
+        Antworten frage {SGcomp::Antwort(antwort)};
+        QCOMPARE(programmende ? schliessen() : d->close(), !offen);
+        QCOMPARE(frage.fragen.size(), 1);
+        QCOMPARE(frage.fragen.at(0),
+            QStringLiteral("Die Eingaben im Fenster „%1“ weichen von Pos. 2 „Stütze“ ab. Sollen sie in die Position "
+                           "übernommen werden?")
+                .arg(d->windowTitle()));
+        QCOMPARE(d->isVisible(), offen);
+        QCOMPARE(projekt().daten().positionen.at(1).last, uebernommen ? 123456.0 : b.positionen.at(1).last);
+        QCOMPARE(Main::Mainform->isWindowModified(), uebernommen);
+    }
+
+    // Deleting is undone with the position's number, place and ties: its dialog updates it again.
+    // Redo deletes it again; the unsaved mark follows the history back to the state opened.
+    void loeschenRueckgaengig()
+    {
+        const Projekt::Daten b = beispiel();
+        oeffnenMit(pfad(QStringLiteral("a.trabex")), b.positionen);
+        TDLG_Knickung* d = U_knick::DLG_Knickung;
+        ausTabOeffnen(1, d);
+        QCOMPARE(bearbeiten().A_Rueckgaengig->text(), QStringLiteral("&Rückgängig"));
+        QVERIFY(!bearbeiten().A_Rueckgaengig->isEnabled());
+        klicken(&tab(), "B_Loeschen");
+        QCOMPARE(nummern(), (QStringList {"1", "3"}));
+        QCOMPARE(d->B_Position->text(), Positionsknopf::Uebernehmen);
+        QCOMPARE(bearbeiten().A_Rueckgaengig->text(), QStringLiteral("&Rückgängig: Position 2 löschen"));
+        QVERIFY(Main::Mainform->isWindowModified());
+
+        bearbeiten().A_Rueckgaengig->trigger();
+        QCOMPARE(projekt().daten().positionen, b.positionen);
+        QCOMPARE(tab().Gewaehlte_Zeile(), 1);
+        QCOMPARE(d->B_Position->text(), Positionsknopf::Aktualisieren);
+        QVERIFY(!Main::Mainform->isWindowModified());
+        QCOMPARE(bearbeiten().A_Wiederholen->text(), QStringLiteral("&Wiederholen: Position 2 löschen"));
+
+        bearbeiten().A_Wiederholen->trigger();
+        QCOMPARE(nummern(), (QStringList {"1", "3"}));
+        QVERIFY(Main::Mainform->isWindowModified());
+        QCOMPARE(d->B_Position->text(), Positionsknopf::Uebernehmen);
+        Antworten verwerfen(SGcomp::Antwort::Verwerfen);
+        menue().A_Neu->trigger(); // another project: its history starts empty
+        QVERIFY(!bearbeiten().A_Rueckgaengig->isEnabled());
+        QVERIFY(!bearbeiten().A_Wiederholen->isEnabled());
+    }
+
+    // Every edit of the project is a step: undone one after the other, the project goes back
+    // through each state it had, redone forwards again. Saving marks the state saved, and the
+    // mark follows the history to it and away from it.
+    void verlaufAllerSchritte()
+    {
+        oeffnenMit(pfad(QStringLiteral("a.trabex")), beispiel().positionen);
+        QList<Projekt::Daten> staende {projekt().daten()};
+        QStringList texte;
+        const auto schritt = [&](const QString& text, const std::function<void()>& tun) {
+            tun();
+            staende.append(projekt().daten());
+            texte.append(text);
+            QCOMPARE(bearbeiten().A_Rueckgaengig->text(), QStringLiteral("&Rückgängig: ") + text);
+        };
+        schritt(QStringLiteral("Position 1 nach unten schieben"), [] {
+            tab().Zeile_Waehlen(0);
+            klicken(&tab(), "B_Nach_unten");
+        });
+        schritt(QStringLiteral("Position 3 duplizieren"), [] {
+            tab().Zeile_Waehlen(2);
+            klicken(&tab(), "B_Duplizieren");
+        });
+        schritt(QStringLiteral("Positionen neu nummerieren"), [] { klicken(&tab(), "B_Neu_nummerieren"); });
+        schritt(QStringLiteral("Projektkopf ändern"), [] { projekt().kopfSetzen({QStringLiteral("Garage"), {}, {}, {}}); });
+        {
+            Dateiwahl wahl(pfad(QStringLiteral("b.trabex")));
+            menue().A_Speichern_unter->trigger();
+        }
+        QVERIFY(!Main::Mainform->isWindowModified());
+        schritt(QStringLiteral("Position 2 ändern"), [] { // the Sturz, numbered 2 by now
+            ausTabOeffnen(1, U_bieg1::DLG_Biegung1);
+            tippen(U_bieg1::DLG_Biegung1, "E_Last", zahl(7000));
+            klicken(U_bieg1::DLG_Biegung1, "OKBtn");
+        });
+        QCOMPARE(projekt().daten().positionen.at(1).last, 7000.0);
+        QCOMPARE(tab().L_Kopf->text(), QStringLiteral("Garage"));
+
+        for (qsizetype i = texte.size(); i > 0; --i) {
+            QCOMPARE(bearbeiten().A_Rueckgaengig->text(), QStringLiteral("&Rückgängig: ") + texte.at(i - 1));
+            bearbeiten().A_Rueckgaengig->trigger();
+            QCOMPARE(alsText(projekt().daten().positionen), alsText(staende.at(i - 1).positionen));
+            QCOMPARE(projekt().daten().kopf, staende.at(i - 1).kopf);
+            QCOMPARE(Main::Mainform->isWindowModified(), i - 1 != 4); // saved after the fourth step
+        }
+        QVERIFY(!bearbeiten().A_Rueckgaengig->isEnabled());
+        QCOMPARE(tab().L_Kopf->text(), QStringLiteral("Projektkopf nicht ausgefüllt"));
+        for (qsizetype i = 1; i <= texte.size(); ++i) {
+            bearbeiten().A_Wiederholen->trigger();
+            QCOMPARE(projekt().daten(), staende.at(i));
+        }
+        QVERIFY(!bearbeiten().A_Wiederholen->isEnabled());
+    }
+
+    // "Neu": the dialog of the chosen kind and case opened empty, whatever it held and whichever
+    // position it was tied to, and its inputs added as a new position.
+    void neuePosition_data() { rundreise_data(); }
+    void neuePosition()
+    {
+        QFETCH(Position, p);
+        QWidget* d = dialogVon(p);
+        oeffnenMit(pfad(QStringLiteral("a.trabex")), {p}); // the dialog tied to a position first
+        ausTabOeffnen(0, d);
+        QCOMPARE(d->findChild<QPushButton*>(QStringLiteral("B_Position"))->text(), Positionsknopf::Aktualisieren);
+        Akt_Belastungsfall = 0;
+        {
+            Neuwahl wahl(p.art, p.art == Projekt::Art::Biegung || p.art == Projekt::Art::Knickung ? p.fall : 0);
+            klicken(&tab(), "B_Neu");
+        }
+        QVERIFY(d->isVisible());
+        Plattform::aktivieren(d);
+        QCOMPARE(d->findChild<QPushButton*>(QStringLiteral("B_Position"))->text(), Positionsknopf::Uebernehmen);
+        if (p.art == Projekt::Art::Traeger) {
+            QCOMPARE(U_traeger::DLG_Traeger->SG_Lasten->rowCount(), 0);
+            QCOMPARE(U_traeger::DLG_Traeger->SG_Felder->rowCount(), 1);
+            QCOMPARE(U_traeger::DLG_Traeger->SG_Felder->item(0, 0)->text(), QStringLiteral("0"));
+            QVERIFY(!U_traeger::DLG_Traeger->Ergebnis());
+        } else {
+            QCOMPARE(Akt_Belastungsfall, p.art == Projekt::Art::Scherung ? 0 : p.fall);
+            QCOMPARE(d->findChild<QLineEdit*>(QStringLiteral("E_Last"))->text(), QStringLiteral("0"));
+        }
+
+        eintippen(d, p);
+        if (p.art == Projekt::Art::Biegung)
+            tippen(d, "E_I", zahl(p.profil.I));
+        Kennungen kennung(Positionsknopf::Kennung {QStringLiteral("2"), QStringLiteral("Neu")});
+        klicken(d, "B_Position");
+        Position erwartet = p;
+        erwartet.nr = QStringLiteral("2");
+        erwartet.titel = QStringLiteral("Neu");
+        QCOMPARE(projekt().daten().positionen.size(), 2);
+        QCOMPARE(alsText({projekt().daten().positionen.at(1)}), alsText({erwartet}));
+        QCOMPARE(bearbeiten().A_Rueckgaengig->text(), QStringLiteral("&Rückgängig: Position 2 hinzufügen"));
+    }
+
+    // The small dialog of "Neu": the cases of the kind chosen, none for shear and the beam.
+    void neuWahl()
+    {
+        TDLG_Neue_Position w;
+        w.Zeigen({Projekt::Art::Knickung, 3});
+        QCOMPARE(w.CB_Fall->count(), 4);
+        QCOMPARE(w.Gewaehlt().art, Projekt::Art::Knickung);
+        QCOMPARE(w.Gewaehlt().fall, 3);
+        QVERIFY(!w.Image1->pixmap().isNull());
+        w.CB_Art->setCurrentIndex(0);
+        QCOMPARE(w.CB_Fall->count(), 13);
+        QVERIFY(w.CB_Fall->itemText(4).startsWith(QStringLiteral("Fall 5: ")));
+        w.CB_Art->setCurrentIndex(3);
+        QVERIFY(!w.CB_Fall->isEnabled());
+        QCOMPARE(w.Gewaehlt().art, Projekt::Art::Traeger);
+        QCOMPARE(w.Gewaehlt().fall, 0);
     }
 
     // A field that is no number: named, nothing stored, no question asked.

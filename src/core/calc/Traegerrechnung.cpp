@@ -777,6 +777,20 @@ void lagerkraefte(const Loesung& l, Ergebnis& r)
     }
 }
 
+// The supports whose least reaction is downward. A reaction that is 0 in exact arithmetic (a
+// support under a pattern that loads nothing next to it) may come out as a rounding residue of
+// either sign: only what lies below that residue, taken relative to the greatest reaction, lifts.
+void abheben(Ergebnis& r)
+{
+    double groesste = 0;
+    for (const Lagerkraft& k : r.lager)
+        groesste = std::max({groesste, std::fabs(k.min), std::fabs(k.max)});
+    const double rest = 1e-9 * groesste;
+    for (std::size_t i = 0; i < r.lager.size(); ++i)
+        if (r.lager[i].min < -rest)
+            r.abheben.push_back({i, r.lager[i].x, r.lager[i].min});
+}
+
 // Stations, extremes of M and V, and the deflection of each span and cantilever. `vorrat`: the
 // finder's stored values of the variable groups, or none. Without `mitStationen` neither the
 // stations nor V (the finder needs only M and the deflections).
@@ -1051,6 +1065,7 @@ Ergebnis ergebnis(const Eingabe& e, const Loesung& l, Umfang umfang, const Stati
     Ergebnis r;
     r.gleichgewicht_rest = l.rest;
     lagerkraefte(l, r);
+    abheben(r);
     verlaeufe(e, l, r, vorrat, ganz);
     rundungNullen(e, r);
     r.W_erf = std::max(std::fabs(r.M_max.wert), std::fabs(r.M_min.wert)) / e.Sigma_Zul / 1000.0; // mm³ → cm³

@@ -88,6 +88,14 @@ struct Lagerkraft {
     double M_min = 0, M_max = 0; // fixed support: the moment just inside the span, N·mm
 };
 
+// A support whose reaction turns downward under some pattern of the variable loads: the beam
+// lifts off there unless it is anchored.
+struct Abheben {
+    std::size_t lager = 0; // index into Ergebnis::lager, from the left
+    double x = 0; // mm
+    double min = 0; // N, the least reaction (below 0)
+};
+
 struct Extremwert {
     double x = 0;
     double wert = 0;
@@ -115,6 +123,7 @@ struct Station {
 
 struct Ergebnis {
     std::vector<Lagerkraft> lager;
+    std::vector<Abheben> abheben; // the supports that lift off, from the left; empty: none
     Extremwert M_max, M_min; // N·mm
     Extremwert V_betrag_max; // N, the value with its sign
     double W_erf = 0; // cm³

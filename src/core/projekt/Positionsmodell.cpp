@@ -92,26 +92,16 @@ void Positionsmodell::setzen(const Projekt::Daten& projekt)
     m_projekt = projekt;
     m_ergebnisse = Positionsrechnung::rechnen(m_projekt);
     endResetModel();
-    gespeichert();
 }
 
-void Positionsmodell::kopfSetzen(const Projekt::Kopf& kopf)
-{
-    if (kopf == m_projekt.kopf)
-        return;
-    m_projekt.kopf = kopf;
-    aendern();
-}
+void Positionsmodell::kopfSetzen(const Projekt::Kopf& kopf) { m_projekt.kopf = kopf; }
 
-int Positionsmodell::hinzufuegen(const Projekt::Position& p)
+void Positionsmodell::einfuegen(int zeile, const Projekt::Position& p)
 {
-    const int zeile = rowCount();
     beginInsertRows({}, zeile, zeile);
-    m_projekt.positionen.append(p);
-    m_ergebnisse.append(Positionsrechnung::rechnen(p));
+    m_projekt.positionen.insert(zeile, p);
+    m_ergebnisse.insert(zeile, Positionsrechnung::rechnen(p));
     endInsertRows();
-    aendern();
-    return zeile;
 }
 
 void Positionsmodell::ersetzen(int zeile, const Projekt::Position& p)
@@ -119,7 +109,6 @@ void Positionsmodell::ersetzen(int zeile, const Projekt::Position& p)
     m_projekt.positionen[zeile] = p;
     m_ergebnisse[zeile] = Positionsrechnung::rechnen(p);
     emit dataChanged(index(zeile, 0), index(zeile, Spaltenzahl - 1));
-    aendern();
 }
 
 void Positionsmodell::loeschen(int zeile)
@@ -128,19 +117,6 @@ void Positionsmodell::loeschen(int zeile)
     m_projekt.positionen.removeAt(zeile);
     m_ergebnisse.removeAt(zeile);
     endRemoveRows();
-    aendern();
-}
-
-int Positionsmodell::duplizieren(int zeile)
-{
-    Projekt::Position kopie = position(zeile);
-    kopie.nr = Projekt::NaechsteNummer(m_projekt);
-    beginInsertRows({}, zeile + 1, zeile + 1);
-    m_projekt.positionen.insert(zeile + 1, kopie);
-    m_ergebnisse.insert(zeile + 1, m_ergebnisse.at(zeile));
-    endInsertRows();
-    aendern();
-    return zeile + 1;
 }
 
 bool Positionsmodell::verschieben(int zeile, int richtung)
@@ -153,36 +129,13 @@ bool Positionsmodell::verschieben(int zeile, int richtung)
     m_projekt.positionen.move(zeile, ziel);
     m_ergebnisse.move(zeile, ziel);
     endMoveRows();
-    aendern();
     return true;
 }
 
-void Positionsmodell::neuNummerieren()
+void Positionsmodell::nummernSetzen(const QStringList& nummern)
 {
-    bool anders = false;
-    for (qsizetype i = 0; i < m_projekt.positionen.size(); ++i) {
-        const QString nr = QString::number(i + 1);
-        anders = anders || m_projekt.positionen[i].nr != nr;
-        m_projekt.positionen[i].nr = nr;
-    }
-    if (!anders)
-        return;
-    emit dataChanged(index(0, Nr), index(rowCount() - 1, Nr));
-    aendern();
-}
-
-void Positionsmodell::gespeichert()
-{
-    if (!m_geaendert)
-        return;
-    m_geaendert = false;
-    emit geaendertGeaendert(false);
-}
-
-void Positionsmodell::aendern()
-{
-    if (m_geaendert)
-        return;
-    m_geaendert = true;
-    emit geaendertGeaendert(true);
+    for (qsizetype i = 0; i < m_projekt.positionen.size() && i < nummern.size(); ++i)
+        m_projekt.positionen[i].nr = nummern.at(i);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, Nr), index(rowCount() - 1, Nr));
 }

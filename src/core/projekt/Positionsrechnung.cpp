@@ -246,7 +246,8 @@ QJsonObject extremwert(const Traegerrechnung::Extremwert& w)
     return {{QStringLiteral("wert"), w.wert}, {QStringLiteral("x"), w.x}};
 }
 
-// Reactions, extremes, the deflection of each span and cantilever, and the equilibrium check.
+// Reactions, the supports that lift off, extremes, the deflection of each span and cantilever,
+// and the equilibrium check.
 void traegerJson(const Traegerrechnung::Ergebnis& r, QJsonObject& o)
 {
     QJsonArray lager, felder;
@@ -269,6 +270,10 @@ void traegerJson(const Traegerrechnung::Ergebnis& r, QJsonObject& o)
         felder.append(f);
     }
     o.insert(QStringLiteral("lager"), lager);
+    QJsonArray abheben; // numbered as the window and the report name the supports
+    for (const Traegerrechnung::Abheben& a : r.abheben)
+        abheben.append(QJsonObject {{QStringLiteral("lager"), qint64(a.lager) + 1}, {QStringLiteral("min"), a.min}});
+    o.insert(QStringLiteral("abheben"), abheben);
     o.insert(QStringLiteral("M_max"), extremwert(r.M_max));
     o.insert(QStringLiteral("M_min"), extremwert(r.M_min));
     o.insert(QStringLiteral("V_betrag_max"), std::fabs(r.V_betrag_max.wert));
@@ -364,7 +369,7 @@ QString Hauptergebnis(const Position& p, const Ergebnis& e)
     case Art::Traeger:
         return QStringLiteral("W erf. = %1 cm³").arg(fixiert(e.W_erf, 2));
     case Art::Knickung:
-        return e.sicherheit ? QStringLiteral("Sk = %1").arg(fixiert(*e.sicherheit, 2))
+        return e.sicherheit ? QStringLiteral("ν = %1").arg(fixiert(*e.sicherheit, 2))
                             : QStringLiteral("I erf. = %1 cm⁴").arg(fixiert(e.I_erf, 2));
     case Art::Scherung:
         break;

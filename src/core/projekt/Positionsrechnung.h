@@ -56,7 +56,8 @@ Ergebnis rechnen(const Projekt::Position& p, const Unit1::TMatdat& matdat = Unit
 // The results of the project's positions in their order.
 QList<Ergebnis> rechnen(const Projekt::Daten& projekt);
 
-// "W erf. = 28,73 cm³", "Sk = 4,21", "A erf. = 250,00 mm²": the main result of its kind.
+// "W erf. = 28,73 cm³", "ν = 4,21" (the buckling safety by its textbook letter: an engineer reads
+// "sk" as the buckling length), "A erf. = 250,00 mm²": the main result of its kind.
 QString Hauptergebnis(const Projekt::Position& p, const Ergebnis& e);
 // "erfüllt", "nicht erfüllt" or "Fehler".
 QString Verdikt(const Ergebnis& e);

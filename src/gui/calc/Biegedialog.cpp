@@ -172,7 +172,8 @@ namespace {
 void Eurocode_Rechnen(QWidget* dialog, const Felder& f)
 {
     U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Biegung, dialog, Nachweiszeile::Eurocodeteil);
-    const Eurocode::Biegeaufgabe a = Positionszustand::Eurocode_Biegeaufgabe(Rechendialog::Gewaehlter_Werkstoff(), mitEigengewicht(f));
+    const Eurocode::Biegeaufgabe a
+        = Positionszustand::Eurocode_Biegeaufgabe(Rechendialog::Gewaehlter_Werkstoff(), mitEigengewicht(f));
     if (a.eigengewicht)
         aufnahme.eigengewicht = Biegerechnung::Eigengewicht(Unit1::Masse);
     Nachweiszeile::Eurocode_Zeigen(f.L_Eurocode, Eurocode::Biegung(a).urteil);
@@ -280,6 +281,14 @@ Projekt::Position Position_Lesen(const Felder& f, int fall, bool mitX, QLineEdit
     if (p.mitProfil) // the deflection reads I from its field, which the user may have changed
         p.profil.I = Wert(f.E_I);
     return p;
+}
+
+void Eingaben_Leeren(const Felder& f, QLineEdit* E_Abstand)
+{
+    for (QLineEdit* e : {f.E_Last, f.E_Laenge, f.E_x, E_Abstand})
+        if (e)
+            e->setText(QStringLiteral("0"));
+    f.ChB_Eigengewicht->setChecked(false);
 }
 
 void Position_Eintragen(const Felder& f, const Projekt::Position& p, QLineEdit* E_Abstand)

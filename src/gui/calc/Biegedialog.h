@@ -120,6 +120,9 @@ std::optional<Zusatzseiten::Inhalt> Berichtsseiten(const Felder& f, QWidget* dia
 // has one, x where the case reads it), with the shared material and profile and the moment of
 // inertia typed in E_I.
 Projekt::Position Position_Lesen(const Felder& f, int fall, bool mitX, QLineEdit* E_Abstand = nullptr);
+// The inputs of a new calculation: load, length, x and a (where the dialog has it) 0, no
+// self-weight; σzul and the profile stay as chosen.
+void Eingaben_Leeren(const Felder& f, QLineEdit* E_Abstand = nullptr);
 // A position put into the shared state, in the fields of a dialog just set up for it.
 void Position_Eintragen(const Felder& f, const Projekt::Position& p, QLineEdit* E_Abstand = nullptr);
 

@@ -45,6 +45,16 @@ void Leeren(QLabel* zeile)
     zeile->setAutoFillBackground(false);
 }
 
+void Hinweis_Zeigen(QLabel* zeile, const QString& text)
+{
+    if (text.isEmpty()) {
+        Leeren(zeile);
+        return;
+    }
+    zeile->setText(text);
+    Bausteine::hintergrund(zeile, Warnfarbe);
+}
+
 QString Eurocodetext(const Eurocode::Urteil& urteil)
 {
     if (!urteil.moeglich || urteil.kombination.isEmpty())

@@ -25,6 +25,10 @@ QLabel* Bauen(QWidget* eltern, const QString& name, int x, int y, int breite, in
 void Zeigen(QLabel* zeile, const Nachweis::Urteil& urteil);
 // No verdict (no result to judge).
 void Leeren(QLabel* zeile);
+// A line that asks for a check the program does not make (a support that lifts off needs its
+// anchorage checked), on yellow; an empty text leaves the line empty.
+inline const QColor Warnfarbe(0xFF, 0xD8, 0x40);
+void Hinweis_Zeigen(QLabel* zeile, const QString& text);
 
 // The verdict with partial factors with its governing combination:
 // "Nachweis nach DIN EN 1993-1-1: η = 0,87 ≤ 1 erfüllt (maßgebend: 1,5·Q Kat. A)", or the line

@@ -78,6 +78,18 @@ QString lastwerte(const Traegerrechnung::Last& l, System s)
     return {};
 }
 
+QString lagername(std::size_t lager) { return QStringLiteral("Lager %1").arg(lager + 1); }
+
+QString abheben(const std::vector<Traegerrechnung::Abheben>& abheben, System s)
+{
+    QStringList lager;
+    for (const Traegerrechnung::Abheben& a : abheben)
+        lager += QStringLiteral("am %1: min. %2").arg(lagername(a.lager), betrag(a.min, s, Groesse::Kraft));
+    if (lager.isEmpty())
+        return {};
+    return QStringLiteral("Abheben %1 — Verankerung nachweisen").arg(lager.join(QStringLiteral(", ")));
+}
+
 Nachweis::Urteil eurocode(const Eurocode::Urteil& u)
 {
     if (!u.moeglich)

@@ -30,6 +30,12 @@ QString einwirkung(Traegerrechnung::Einwirkung e);
 // The values of a load: "F = 12,00 kN bei x = 1,5000 m", "q = 3,00 kN/m von 0,0000 m bis 7,8000 m".
 QString lastwerte(const Traegerrechnung::Last& l, Traegereinheiten::System s);
 
+// "Lager 3": a support as the window's table of reactions names it (`lager` from 0).
+QString lagername(std::size_t lager);
+// The supports that lift off, as one verdict line: "Abheben am Lager 3: min. -0,47 kN —
+// Verankerung nachweisen" (several: "am Lager 1: min. …, am Lager 3: min. …"); empty without.
+QString abheben(const std::vector<Traegerrechnung::Abheben>& abheben, Traegereinheiten::System s);
+
 // The verdict with partial factors as a line beside the classic ones: "Nachweis nach
 // DIN EN 1993-1-1: η = 0,29 ≤ 1 erfüllt, maßgebend 1,35·G + 1,5·Q Kat. A", or what is missing
 // (neutral).

@@ -124,7 +124,7 @@ void TDLG_Biegung1::Aufbauen()
     connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::OKBtnClick));
     connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::HelpBtnClick));
     Positionsknopf::Anmelden({this, B_Position, Lastfaelle::Dialog::Biegung1, [this] { return Position_Lesen(); },
-        [this](const Projekt::Position& p) { Position_Zeigen(p); }});
+        [this](const Projekt::Position& p) { Position_Zeigen(p); }, [this] { Eingaben_Leeren(); }});
 }
 
 void TDLG_Biegung1::FormActivate()
@@ -252,6 +252,16 @@ void TDLG_Biegung1::Position_Zeigen(const Projekt::Position& p)
         B_Berechnung_fClick();
 }
 
-void TDLG_Biegung1::OKBtnClick() { hide(); }
+void TDLG_Biegung1::Eingaben_Leeren()
+{
+    Biegedialog::Eingaben_Leeren(Felder);
+    E_LastChange(); // also where a field held 0 already
+}
+
+void TDLG_Biegung1::OKBtnClick()
+{
+    if (Positionsknopf::OK(this))
+        hide();
+}
 
 void TDLG_Biegung1::HelpBtnClick() { hide(); }

@@ -162,7 +162,7 @@ void TDLG_Biegung2::Aufbauen()
     connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::OKBtnClick));
     connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::HelpBtnClick));
     Positionsknopf::Anmelden({this, B_Position, Lastfaelle::Dialog::Biegung2, [this] { return Position_Lesen(); },
-        [this](const Projekt::Position& p) { Position_Zeigen(p); }});
+        [this](const Projekt::Position& p) { Position_Zeigen(p); }, [this] { Eingaben_Leeren(); }});
 }
 
 void TDLG_Biegung2::Hinweise_Leeren()
@@ -325,6 +325,16 @@ void TDLG_Biegung2::Position_Zeigen(const Projekt::Position& p)
         B_Berechnung_fClick();
 }
 
-void TDLG_Biegung2::OKBtnClick() { hide(); }
+void TDLG_Biegung2::Eingaben_Leeren()
+{
+    Biegedialog::Eingaben_Leeren(Felder, E_Abstand);
+    E_LastChange(); // also where a field held 0 already
+}
+
+void TDLG_Biegung2::OKBtnClick()
+{
+    if (Positionsknopf::OK(this))
+        hide();
+}
 
 void TDLG_Biegung2::HelpBtnClick() { hide(); }

@@ -189,7 +189,7 @@ void TDLG_Knickung::Aufbauen()
     connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::OKBtnClick));
     connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Knickung::HelpBtnClick));
     Positionsknopf::Anmelden({this, B_Position, Lastfaelle::Dialog::Knickung, [this] { return Position_Lesen(); },
-        [this](const Projekt::Position& p) { Position_Zeigen(p); }});
+        [this](const Projekt::Position& p) { Position_Zeigen(p); }, [this] { Eingaben_Leeren(); }});
 }
 
 void TDLG_Knickung::FormActivate()
@@ -468,6 +468,17 @@ void TDLG_Knickung::Position_Zeigen(const Projekt::Position& p)
         B_Berechnung_KnicksicherheitClick();
 }
 
-void TDLG_Knickung::OKBtnClick() { hide(); }
+void TDLG_Knickung::Eingaben_Leeren()
+{
+    for (QLineEdit* e : {E_Last, E_Laenge, E_Sicherheit})
+        e->setText(QStringLiteral("0"));
+    Ergebnisse_Leeren();
+}
+
+void TDLG_Knickung::OKBtnClick()
+{
+    if (Positionsknopf::OK(this))
+        hide();
+}
 
 void TDLG_Knickung::HelpBtnClick() { hide(); }

@@ -35,6 +35,8 @@ public:
     // (the button "Als Position übernehmen" and the tab "Positionen").
     Projekt::Position Position_Lesen();
     void Position_Zeigen(const Projekt::Position& p);
+    // "Neu" on the tab "Positionen": the inputs of a new calculation, no results.
+    void Eingaben_Leeren();
     void HelpBtnClick();
 
     QLabel* Image1;

@@ -110,7 +110,7 @@ void TDLG_Scherung::Aufbauen()
     connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::OKBtnClick));
     connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Scherung::HelpBtnClick));
     Positionsknopf::Anmelden({this, B_Position, Lastfaelle::Dialog::Scherung, [this] { return Position_Lesen(); },
-        [this](const Projekt::Position& p) { Position_Zeigen(p); }});
+        [this](const Projekt::Position& p) { Position_Zeigen(p); }, [this] { Eingaben_Leeren(); }});
 }
 
 void TDLG_Scherung::FormActivate()
@@ -215,6 +215,16 @@ void TDLG_Scherung::Position_Zeigen(const Projekt::Position& p)
     B_Berechnung_FlaecheClick();
 }
 
-void TDLG_Scherung::OKBtnClick() { hide(); }
+void TDLG_Scherung::Eingaben_Leeren()
+{
+    E_Last->setText(QStringLiteral("0"));
+    E_LastChange();
+}
+
+void TDLG_Scherung::OKBtnClick()
+{
+    if (Positionsknopf::OK(this))
+        hide();
+}
 
 void TDLG_Scherung::HelpBtnClick() { hide(); }

@@ -265,10 +265,12 @@ void TDLG_Traeger::Aufbauen()
     Rechnung_Bauen(186, 484);
     Ergebnisse_Bauen(522, 484);
     L_Fehler = Fehlerzeile(this, 186, 780, 986, 32);
+    // The verdict lines, with the uplift of a support last: four lines in the panel that held three.
     QFrame* p = panel(this, QStringLiteral("Panel5"), 186, 818, 986, 104);
-    L_Nachweis_W = Nachweiszeile::Bauen(p, QStringLiteral("L_Nachweis_W"), 10, 6, 966, 28);
-    L_Nachweis_f = Nachweiszeile::Bauen(p, QStringLiteral("L_Nachweis_f"), 10, 38, 966, 28);
-    L_Eurocode = Nachweiszeile::Bauen(p, QStringLiteral("L_Eurocode"), 10, 70, 966, 28);
+    L_Nachweis_W = Nachweiszeile::Bauen(p, QStringLiteral("L_Nachweis_W"), 10, 4, 966, 24);
+    L_Nachweis_f = Nachweiszeile::Bauen(p, QStringLiteral("L_Nachweis_f"), 10, 29, 966, 24);
+    L_Eurocode = Nachweiszeile::Bauen(p, QStringLiteral("L_Eurocode"), 10, 54, 966, 24);
+    L_Abheben = Nachweiszeile::Bauen(p, QStringLiteral("L_Abheben"), 10, 79, 966, 24);
     Kopfzeilen_Zeigen();
     Verbinden();
 }
@@ -391,7 +393,7 @@ void TDLG_Traeger::Verbinden()
     connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Traeger::OKBtnClick));
     connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Traeger::HelpBtnClick));
     Positionsknopf::Anmelden({this, B_Position, Lastfaelle::Dialog::Traeger, [this] { return Position_Lesen(); },
-        [this](const Projekt::Position& p) { Position_Zeigen(p); }});
+        [this](const Projekt::Position& p) { Position_Zeigen(p); }, [this] { Eingaben_Leeren(); }});
 }
 
 Traegereinheiten::System TDLG_Traeger::Einheiten() const { return m_einheiten; }
@@ -611,6 +613,15 @@ void TDLG_Traeger::Position_Zeigen(const Projekt::Position& p)
     B_BerechnenClick();
 }
 
+void TDLG_Traeger::Eingaben_Leeren()
+{
+    Traegerposition leer;
+    leer.eingabe.felder = {0.0};
+    leer.eingabe.Sigma_Zul = Unit1::Sigma_Zul;
+    leer.eingabe.grenze = Nachweis::Durchbiegungsgrenze;
+    Position_Setzen(leer);
+}
+
 Biegedialog::Felder TDLG_Traeger::Eigengewichtsfelder() const
 {
     Biegedialog::Felder f;
@@ -765,6 +776,7 @@ void TDLG_Traeger::Ergebnisse_Leeren()
     Nachweiszeile::Leeren(L_Nachweis_W);
     Nachweiszeile::Leeren(L_Nachweis_f);
     Nachweiszeile::Leeren(L_Eurocode);
+    Nachweiszeile::Leeren(L_Abheben);
     U_verlauf::Leeren(U_verlauf::Art::Traeger, this);
 }
 
@@ -783,7 +795,7 @@ void TDLG_Traeger::Ergebnisse_Zeigen()
     SG_Lager->setRowCount(int(r.lager.size()));
     for (int z = 0; z < int(r.lager.size()); ++z) {
         const Traegerrechnung::Lagerkraft& l = r.lager[std::size_t(z)];
-        SG_Lager->setVerticalHeaderItem(z, new QTableWidgetItem(QStringLiteral("Lager %1").arg(z + 1)));
+        SG_Lager->setVerticalHeaderItem(z, new QTableWidgetItem(Traegertexte::lagername(std::size_t(z))));
         const QStringList texte {x(l.x), kraft(l.min), kraft(l.max), l.eingespannt ? moment(l.M_min) : QStringLiteral("–"),
             l.eingespannt ? moment(l.M_max) : QStringLiteral("–")};
         for (int sp = 0; sp < texte.size(); ++sp)
@@ -804,6 +816,7 @@ void TDLG_Traeger::Ergebnisse_Zeigen()
         Abschnitt_Charakteristisch_Zeigen(z);
     }
     Nachweiszeile::Zeigen(L_Eurocode, Traegertexte::eurocode(m_eurocode->biegung.urteil));
+    Nachweiszeile::Hinweis_Zeigen(L_Abheben, Traegertexte::abheben(r.abheben, s));
     Nachweiszeile::Zeigen(L_Nachweis_W, r.urteile.front());
     // The deflection line shows the span or cantilever nearest its limit.
     if (r.mitDurchbiegung && r.urteile.size() > 1) {
@@ -975,6 +988,10 @@ void TDLG_Traeger::B_FormelClick() { U_Formel::Formel_Zeigen(Formeltafel::Traege
 
 void TDLG_Traeger::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Traeger); }
 
-void TDLG_Traeger::OKBtnClick() { hide(); }
+void TDLG_Traeger::OKBtnClick()
+{
+    if (Positionsknopf::OK(this))
+        hide();
+}
 
 void TDLG_Traeger::HelpBtnClick() { hide(); }

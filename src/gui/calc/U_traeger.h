@@ -83,6 +83,9 @@ public:
     // The window's inputs as a position of the open project, and a position shown and computed.
     Projekt::Position Position_Lesen() const;
     void Position_Zeigen(const Projekt::Position& p);
+    // "Neu" on the tab "Positionen": one span of length 0, no cantilevers, pinned ends, no
+    // loads, no self-weight; σzul and the limit as chosen; no results.
+    void Eingaben_Leeren();
 
     Traegereinheiten::System Einheiten() const;
     // The last calculation shown, with the record it was computed from; none while cleared.
@@ -117,6 +120,7 @@ public:
     QLabel* L_Nachweis_W;
     QLabel* L_Nachweis_f;
     QLabel* L_Eurocode; // the verdict with partial factors beside the classic ones
+    QLabel* L_Abheben; // the supports that lift off; empty while none does
     QLabel* L_Fehler;
     QPushButton* B_Formel;
     QPushButton* B_Profil_suchen;

@@ -37,10 +37,10 @@ public:
     }
 };
 
-Antwort fragenMitBox(const QString& text, bool speichernAnbieten)
+Antwort fragenMitBox(const QString& text, bool speichernAnbieten, const QString& speichernText)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Trabex"), text);
-    QPushButton* speichern = speichernAnbieten ? box.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole) : nullptr;
+    QPushButton* speichern = speichernAnbieten ? box.addButton(speichernText, QMessageBox::AcceptRole) : nullptr;
     QPushButton* verwerfen = box.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
     QPushButton* abbrechen = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
     box.setDefaultButton(speichern ? speichern : abbrechen);
@@ -61,9 +61,9 @@ Rueckfrage& rueckfrage()
 
 } // namespace
 
-Antwort Nachfragen(const QString& text, bool speichernAnbieten)
+Antwort Nachfragen(const QString& text, bool speichernAnbieten, const QString& speichernText)
 {
-    return rueckfrage() ? rueckfrage()(text) : fragenMitBox(text, speichernAnbieten);
+    return rueckfrage() ? rueckfrage()(text) : fragenMitBox(text, speichernAnbieten, speichernText);
 }
 
 Rueckfrage setzeRueckfrage(Rueckfrage frage)

@@ -44,9 +44,11 @@ private:
 enum class Antwort { Speichern, Verwerfen, Bleiben };
 using Rueckfrage = std::function<Antwort(const QString& text)>;
 // Asks in a box with the buttons "Speichern", "Verwerfen" and "Abbrechen" (= stay); without
-// `speichernAnbieten` only "Verwerfen" and "Abbrechen". Tests install their own answer (an
+// `speichernAnbieten` only "Verwerfen" and "Abbrechen". `speichernText` names the first button
+// where keeping the edits is not a save ("Übernehmen"). Tests install their own answer (an
 // empty one means the box); setzeRueckfrage returns the one installed before.
-Antwort Nachfragen(const QString& text, bool speichernAnbieten = true);
+Antwort Nachfragen(
+    const QString& text, bool speichernAnbieten = true, const QString& speichernText = QStringLiteral("Speichern"));
 Rueckfrage setzeRueckfrage(Rueckfrage frage);
 
 // Before unsaved edits would be lost: true when the caller may go on (nothing unsaved, the

@@ -5,6 +5,7 @@
 #include "core/platform/Textdatei.h"
 #include "gui/grid/SGcomp_Ansicht.h"
 #include "gui/platform/Oberflaeche.h"
+#include "gui/projekt/Positionsknopf.h"
 #include "gui/projekt/Projektkopf.h"
 #include "gui/projekt/Projektstand.h"
 #include "gui/report/Gesamtbericht.h"
@@ -97,6 +98,8 @@ void TDateimenue::Titel_Zeigen()
 
 bool TDateimenue::Aenderungen_Klaeren()
 {
+    if (!Positionsknopf::Alle_Klaeren()) // a dialog's edit of a position first: it may change the project
+        return false;
     const QString frage
         = QStringLiteral("Das Projekt „%1“ hat Änderungen, die nicht gespeichert sind. Sollen sie gespeichert werden?")
               .arg(m_projekt->Dateiname());

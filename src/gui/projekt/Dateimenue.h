@@ -42,7 +42,7 @@ public:
     // file that cannot be read is named in a message and the open project stays.
     bool Oeffnen(const QString& pfad, bool fragen = true);
     // Before the project would be closed: true when the caller may go on (nothing unsaved,
-    // the changes discarded, or saved).
+    // the changes discarded, or saved). A dialog with an edit of its position asks first.
     bool Aenderungen_Klaeren();
     // The last files from the settings (start-up, after the data folder is known).
     void Zuletzt_Laden();

@@ -4,7 +4,9 @@
 // dialog, filled with its inputs and computed anew. A dialog opened from a position, or whose
 // inputs were just stored as one, is tied to that position: its button reads "Position
 // aktualisieren" and writes the changed inputs back, until the dialog is opened for a case from
-// the main window or the position is gone.
+// the main window or the position is gone. Its OK keeps what it shows: changed inputs are written
+// back to the position; closing it otherwise (its close box, another project, the program's end)
+// asks first. Its "Abbrechen" discards them.
 #include "core/app/Lastfaelle.h"
 #include "core/projekt/Projekt.h"
 #include "gui/projekt/Projektstand.h"
@@ -31,6 +33,9 @@ struct Dialogteil {
     Lastfaelle::Dialog art {};
     std::function<Projekt::Position()> lesen;
     std::function<void(const Projekt::Position&)> zeigen;
+    // The dialog's inputs back to those of a new calculation (fields 0; σzul, material and
+    // profile as chosen), its results cleared: "Neu" on the tab "Positionen".
+    std::function<void()> leeren;
 };
 
 // A dialog's `lesen` while it serves none of its cases (another family's button was pressed
@@ -53,8 +58,23 @@ Abfrage setzeAbfrage(Abfrage abfrage);
 // dialog's fields and its calculation, then the dialog shown. Where the profile library now has
 // other values for the position's profile, a message says so; the position keeps its own.
 void Oeffnen(TProjektstand::Schluessel schluessel);
+// A new position of the kind and case (1–13 bending, 1–4 buckling; none for shear and the
+// general beam): its dialog opened empty for the case, as a load-case button opens it, tied to
+// no position, so that "Als Position übernehmen" adds it.
+void Neu(Projekt::Art art, int fall);
 // The dialog is opened for a case of its own (a load-case button): no position is tied to it.
 void Loesen(QWidget* dialog);
+// OK of a dialog: true when it may close. A dialog tied to a position writes inputs that differ
+// from what the position showed back to it first (a step of the project's history, the project
+// marked unsaved); inputs that cannot be read keep the dialog open with a message naming the field.
+bool OK(QWidget* dialog);
+// Before a visible dialog tied to a position closes other than by OK or "Abbrechen": where its
+// inputs differ from the position, asks whether to write them back ("Übernehmen"), discard them
+// or keep the dialog open; false for the last. Every dialog with the event filter of Anmelden
+// asks when its close box is pressed.
+bool Schliessen_Klaeren(QWidget* dialog);
+// The same for every visible dialog, before the open project is replaced or the program ends.
+bool Alle_Klaeren();
 // The position tied to the dialog, while it exists.
 std::optional<TProjektstand::Schluessel> Gebunden(QWidget* dialog);
 

@@ -4,6 +4,7 @@
 #include "core/projekt/Profilabgleich.h"
 #include "gui/platform/Bausteine.h"
 #include "gui/platform/Oberflaeche.h"
+#include "gui/projekt/Neue_Position.h"
 #include "gui/projekt/Positionsknopf.h"
 #include "gui/projekt/Projektkopf.h"
 #include "gui/projekt/Projektstand.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <QUndoStack>
 
 using Plattform::handler;
 
@@ -56,6 +58,7 @@ void TTab_Positionen::Aufbauen()
         connect(k, &QPushButton::clicked, this, handler(this, klick));
         return k;
     };
+    B_Neu = knopfNeu("B_Neu", QStringLiteral("Neu …"), &TTab_Positionen::B_NeuClick);
     B_Oeffnen = knopfNeu("B_Oeffnen", QStringLiteral("Öffnen"), &TTab_Positionen::B_OeffnenClick);
     B_Duplizieren = knopfNeu("B_Duplizieren", QStringLiteral("Duplizieren"), &TTab_Positionen::B_DuplizierenClick);
     B_Loeschen = knopfNeu("B_Loeschen", QStringLiteral("Löschen"), &TTab_Positionen::B_LoeschenClick);
@@ -82,6 +85,11 @@ void TTab_Positionen::Aufbauen()
     connect(m, &QAbstractItemModel::rowsMoved, this, auffrischen);
     connect(m, &QAbstractItemModel::dataChanged, this, auffrischen);
     connect(m_projekt, &TProjektstand::stand_Geaendert, this, auffrischen);
+    connect(m_projekt->verlauf(), &QUndoStack::indexChanged, this, auffrischen); // the head line, after an undo too
+    connect(m_projekt, &TProjektstand::bearbeitet, this, [this](int zeile) {
+        if (zeile >= 0)
+            Zeile_Waehlen(zeile);
+    });
 }
 
 int TTab_Positionen::Gewaehlte_Zeile() const
@@ -116,6 +124,12 @@ void TTab_Positionen::Auffrischen()
     B_Bibliothekswerte->setVisible(!abweichung.isEmpty());
 }
 
+void TTab_Positionen::B_NeuClick()
+{
+    if (const auto wahl = Neue_Position::Fragen(window()))
+        Positionsknopf::Neu(wahl->art, wahl->fall);
+}
+
 void TTab_Positionen::B_OeffnenClick()
 {
     const int z = Gewaehlte_Zeile();
@@ -128,22 +142,21 @@ void TTab_Positionen::B_LoeschenClick()
     const int z = Gewaehlte_Zeile();
     if (z < 0)
         return;
-    m_projekt->loeschen(z);
-    Zeile_Waehlen(std::min(z, m_projekt->modell()->rowCount() - 1));
+    m_projekt->loeschen(z); // the row below is selected then, and the row again when it is undone
 }
 
 void TTab_Positionen::B_DuplizierenClick()
 {
     const int z = Gewaehlte_Zeile();
     if (z >= 0)
-        Zeile_Waehlen(m_projekt->duplizieren(z));
+        m_projekt->duplizieren(z);
 }
 
 void TTab_Positionen::Verschieben(int richtung)
 {
     const int z = Gewaehlte_Zeile();
-    if (z >= 0 && m_projekt->verschieben(z, richtung))
-        Zeile_Waehlen(z + richtung);
+    if (z >= 0)
+        m_projekt->verschieben(z, richtung);
 }
 
 void TTab_Positionen::B_Nach_obenClick() { Verschieben(-1); }
@@ -164,7 +177,7 @@ void TTab_Positionen::B_BibliothekswerteClick()
     if (!neu)
         return;
     p.profil = *neu;
-    m_projekt->ersetzen(m_projekt->schluessel(z), p);
+    m_projekt->ersetzen(m_projekt->schluessel(z), p, TProjektstand::Name(p) + QStringLiteral(": Bibliothekswerte übernehmen"));
 }
 
 void TTab_Positionen::B_ProjektkopfClick()

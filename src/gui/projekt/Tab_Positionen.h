@@ -1,6 +1,7 @@
 #pragma once
-// Tab "Positionen" of the main window: the positions of the open project in a table, opened in
-// their dialogs, deleted, duplicated, moved and renumbered; the project head; and where the
+// Tab "Positionen" of the main window: the positions of the open project in a table, a new one
+// begun in its dialog, opened in their dialogs, deleted, duplicated, moved and renumbered (each
+// edit undone in the menu "Bearbeiten"); the project head; and where the
 // profile library now has other values for a position's profile, a note and the button that
 // takes them.
 #include <QWidget>
@@ -19,6 +20,7 @@ public:
     int Gewaehlte_Zeile() const;
     void Zeile_Waehlen(int zeile);
 
+    void B_NeuClick();
     void B_OeffnenClick();
     void B_LoeschenClick();
     void B_DuplizierenClick();
@@ -31,6 +33,7 @@ public:
     QTableView* SG_Positionen = nullptr;
     QLabel* L_Kopf = nullptr;
     QLabel* L_Abgleich = nullptr;
+    QPushButton* B_Neu = nullptr;
     QPushButton* B_Oeffnen = nullptr;
     QPushButton* B_Loeschen = nullptr;
     QPushButton* B_Duplizieren = nullptr;

@@ -94,7 +94,7 @@ void ausgaben(QList<Zeile>& z, const Diagramme::Traegerdaten& d)
     z += zeile(QStringLiteral("Werf [cm3]"), fixiert(r.W_erf, 2));
     for (std::size_t i = 0; i < r.lager.size(); ++i) {
         const Traegerrechnung::Lagerkraft& l = r.lager[i];
-        z += zeile(QStringLiteral("Lager %1 (x = %2 %3)").arg(i + 1).arg(Traegertexte::stelle(l.x, s), m),
+        z += zeile(QStringLiteral("%1 (x = %2 %3)").arg(Traegertexte::lagername(i), Traegertexte::stelle(l.x, s), m),
             QStringLiteral("min %1, max %2")
                 .arg(Traegertexte::betrag(l.min, s, Groesse::Kraft), Traegertexte::betrag(l.max, s, Groesse::Kraft)));
         if (l.eingespannt)
@@ -253,6 +253,7 @@ Rechenweg::Schritte Nachweisschritte(const Diagramme::Traegerdaten& d)
         urteilsschritt(u.text);
     if (d.eurocode) // the check with partial factors after the classic ones; its steps are a part of their own
         urteilsschritt(Traegertexte::eurocode(d.eurocode->biegung.urteil).text);
+    urteilsschritt(Traegertexte::abheben(d.ergebnis.abheben, d.einheiten)); // last, as in the window
     return s;
 }
 

@@ -23,7 +23,8 @@ struct Daten {
     Diagramme::Traegerdaten traeger;
 };
 
-// The verdict lines the window shows, after the line on the self-weight.
+// The verdict lines the window shows, after the line on the self-weight: bending, the deflection
+// of each span and cantilever, the check with partial factors and the supports that lift off.
 Rechenweg::Schritte Nachweisschritte(const Diagramme::Traegerdaten& d);
 // The steps of the calculation headed with the verdicts ("Nachweis"), as the window "Verläufe"
 // shows them and the report prints them.
