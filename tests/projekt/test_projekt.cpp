@@ -124,6 +124,7 @@ private slots:
         traeger.grenze = 0;
         traeger.traeger.lasten[1].kategorie = QStringLiteral("Schnee");
         traeger.werkstoff.fy = 355;
+        traeger.traeger.einheiten = Traegereinheiten::System::kN_m;
         biegung.einwirkung = Traegerrechnung::Einwirkung::Staendig;
         biegung.kategorie = QStringLiteral("Wind");
         biegung.profil.knicklinie = QStringLiteral("a0");
@@ -235,6 +236,7 @@ private slots:
         QCOMPARE(p.werkstoff.E, 210000.0);
         QCOMPARE(p.profil.I, 1943.0);
         QCOMPARE(p.profil.masse, 22.4);
+        QCOMPARE(t.einheiten, Traegereinheiten::System::N_mm); // the file names none
     }
 
     // Every fault of a beam names its position, the load or span and the field; the core's own
@@ -275,6 +277,12 @@ private slots:
         QTest::newRow("Text statt Zahl") << ersetzt("\"F\": 12000", "\"F\": \"12 kN\"")
                                          << ort + "Last 1, Feld „F“: ist keine Zahl";
         QTest::newRow("Lastwert fehlt") << ersetzt("\"q2\": 2000, ", "") << ort + "Last 3, Feld „q2“: fehlt";
+        QTest::newRow("unbekannte Einheiten")
+            << ersetzt("\"lager_rechts\": \"gelenkig\"", "\"lager_rechts\": \"gelenkig\", \"einheiten\": \"kN/m\"")
+            << ort + "Feld „einheiten“: muss „N“ (N, mm, N/m) oder „kN“ (kN, m, kN/m) sein";
+        QTest::newRow("Einheiten keine Zeichenkette")
+            << ersetzt("\"lager_rechts\": \"gelenkig\"", "\"lager_rechts\": \"gelenkig\", \"einheiten\": 1000")
+            << ort + "Feld „einheiten“: ist kein Text";
         QTest::newRow("Last kein Objekt") << ersetzt("\"lasten\": [", "\"lasten\": [7, ") << ort + "Last 1: ist kein Objekt";
         const qsizetype lasten = b.indexOf("\"lasten\""), danach = b.indexOf("\"sigma_zul\"", lasten);
         QTest::newRow("keine Last") << QByteArray(b).replace(lasten, danach - lasten, "\"lasten\": [], ")

@@ -5,6 +5,7 @@
 //
 // Units as the dialogs show them: forces in N (line loads in N/m), lengths in mm, stresses and
 // E in N/mm², W in cm³, I in cm⁴, A in mm², the mass in kg/m.
+#include "core/app/Traegereinheiten.h"
 #include "core/calc/Traegerrechnung.h"
 
 #include <QList>
@@ -56,6 +57,9 @@ struct Traeger {
     Traegerrechnung::Lager lager_links = Traegerrechnung::Lager::Gelenkig;
     Traegerrechnung::Lager lager_rechts = Traegerrechnung::Lager::Gelenkig;
     std::vector<Traegerrechnung::Last> lasten;
+    // The units the window showed the beam in, so that it shows it so again; the values above
+    // stay in N, mm, N/m.
+    Traegereinheiten::System einheiten = Traegereinheiten::System::N_mm;
 
     bool operator==(const Traeger&) const = default;
 };

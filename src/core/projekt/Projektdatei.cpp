@@ -394,6 +394,22 @@ void traegerPruefen(const Feldleser& f, const Position& p)
     f.fehler(schluessel(fehler->feld), fehler->grund);
 }
 
+// The units the window shows the beam in: "N" (N, mm, N/m, also when missing) or "kN".
+Traegereinheiten::System einheiten(const Feldleser& f)
+{
+    const QString e = f.text(QStringLiteral("einheiten"));
+    if (!f.hat(QStringLiteral("einheiten")) || e == QStringLiteral("N"))
+        return Traegereinheiten::System::N_mm;
+    if (e == QStringLiteral("kN"))
+        return Traegereinheiten::System::kN_m;
+    f.fehler(QStringLiteral("einheiten"), QStringLiteral("muss „N“ (N, mm, N/m) oder „kN“ (kN, m, kN/m) sein"));
+}
+
+QString einheitenSchluessel(Traegereinheiten::System s)
+{
+    return s == Traegereinheiten::System::kN_m ? QStringLiteral("kN") : QStringLiteral("N");
+}
+
 void traeger(const Feldleser& f, Position& p)
 {
     Traeger& t = p.traeger;
@@ -403,6 +419,7 @@ void traeger(const Feldleser& f, Position& p)
     t.lager_links = lager(f, QStringLiteral("lager_links"));
     t.lager_rechts = lager(f, QStringLiteral("lager_rechts"));
     t.lasten = lasten(f);
+    t.einheiten = einheiten(f);
     p.sigma_zul = f.positiv(QStringLiteral("sigma_zul"));
     p.werkstoff = werkstoff(f, false);
     profil(f, p);
@@ -578,6 +595,7 @@ void traegerJson(const Traeger& t, QJsonObject& o)
     o.insert(QStringLiteral("lager_links"), lagerSchluessel(t.lager_links));
     o.insert(QStringLiteral("lager_rechts"), lagerSchluessel(t.lager_rechts));
     o.insert(Lasten, lasten);
+    o.insert(QStringLiteral("einheiten"), einheitenSchluessel(t.einheiten));
 }
 
 void einwirkungJson(const Position& p, QJsonObject& o)
