@@ -43,7 +43,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 
 namespace Main {
@@ -138,8 +137,7 @@ TMainform::TMainform()
     const int menuehoehe = Dateimenue->MM_Menue->sizeHint().height();
     Dateimenue->MM_Menue->setGeometry(0, 0, 1008, menuehoehe);
     setFixedSize(1008, 661 + menuehoehe);
-    if (const QScreen* schirm = QGuiApplication::primaryScreen())
-        move(schirm->availableGeometry().center() - rect().center());
+    Bausteine::aufBildschirm(this, size()); // centred with its frame inside the available area
 
     PC_1 = new QTabWidget(this);
     PC_1->setObjectName(QStringLiteral("PC_1"));

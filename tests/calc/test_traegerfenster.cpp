@@ -6,9 +6,11 @@
 #include "core/calc/Traegerrechnung.h"
 #include "core/data/U_Einwirkungen.h"
 #include "core/platform/Zahlen.h"
+#include "core/projekt/Projektdatei.h"
 #include "gui/Main.h"
 #include "gui/calc/Rechendialog.h"
 #include "gui/calc/Traegertexte.h"
+#include "gui/calc/U_passend.h"
 #include "gui/calc/U_traeger.h"
 #include "gui/calc/U_verlauf.h"
 #include "gui/platform/Oberflaeche.h"
@@ -25,6 +27,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <QTimer>
 #include <memory>
 
 using namespace Unit1;
@@ -201,9 +204,19 @@ private slots:
 
         const Traegerrechnung::Ergebnis r = Traegerrechnung::berechnen(erwartet);
         const System s = System::N_mm;
-        QCOMPARE(d()->L_M_max->text(), Traegertexte::extrem(r.M_max, s, Groesse::Moment));
-        QCOMPARE(d()->L_M_min->text(), Traegertexte::extrem(r.M_min, s, Groesse::Moment));
+        QCOMPARE(d()->L_M_max->text(), Traegertexte::extrem(r.M_max, s, Groesse::Moment, "\n"));
+        QCOMPARE(d()->L_M_min->text(), Traegertexte::extrem(r.M_min, s, Groesse::Moment, "\n"));
         QCOMPARE(d()->L_Werf->text(), Zahlen::fixiert(r.W_erf, 2) + QStringLiteral(" cm³"));
+        // The value with its unit on the first line, its place on the second, each whole: the
+        // moment in N·mm no longer wraps its unit.
+        for (const QLabel* l : {d()->L_M_max, d()->L_M_min, d()->L_V_max}) {
+            const QStringList zeilen = l->text().split(QLatin1Char('\n'));
+            QCOMPARE(zeilen.size(), 2);
+            QVERIFY(zeilen[1].startsWith(QStringLiteral("bei x = ")));
+            for (const QString& z : zeilen)
+                QVERIFY2(l->fontMetrics().horizontalAdvance(z) <= l->contentsRect().width() - 2 * l->margin() - l->indent(),
+                    qPrintable(z));
+        }
         QCOMPARE(d()->SG_Lager->rowCount(), 3);
         for (int z = 0; z < 3; ++z) {
             QCOMPARE(d()->SG_Lager->item(z, 1)->text(), Zahlen::fixiert(r.lager[std::size_t(z)].min, 2));
@@ -240,7 +253,7 @@ private slots:
         }
         Testumgebung::klicken(d(), "B_Berechnen");
         const Traegerrechnung::Ergebnis r = Traegerrechnung::berechnen(N);
-        QCOMPARE(d()->L_M_min->text(), Traegertexte::extrem(r.M_min, System::kN_m, Groesse::Moment));
+        QCOMPARE(d()->L_M_min->text(), Traegertexte::extrem(r.M_min, System::kN_m, Groesse::Moment, "\n"));
         QVERIFY(d()->L_M_min->text().contains(QStringLiteral("kN·m")));
 
         d()->CB_Einheiten->setCurrentIndex(int(System::N_mm));
@@ -248,7 +261,7 @@ private slots:
         QCOMPARE(d()->SG_Lasten->item(3, U_traeger::Spalte_Wert)->text(), QStringLiteral("500000"));
         QCOMPARE(d()->E_Kragarm_Rechts->text(), QStringLiteral("800"));
         QVERIFY(d()->Ergebnis().has_value());
-        QCOMPARE(d()->L_M_min->text(), Traegertexte::extrem(r.M_min, System::N_mm, Groesse::Moment));
+        QCOMPARE(d()->L_M_min->text(), Traegertexte::extrem(r.M_min, System::N_mm, Groesse::Moment, "\n"));
     }
 
     // A bad cell: beep, its row and field marked and named, nothing computed.
@@ -430,6 +443,57 @@ private slots:
         QCOMPARE(d()->L_Nachweis_W->text(), Traegerrechnung::berechnen(e).urteile.front().text);
     }
 
+    // The finder shows each profile's L/f as the window does with that profile (the span nearest
+    // its limit), and its heading names the check it searches by.
+    void passendesProfilZeigtLf()
+    {
+        Gamma = 7.85;
+        Matdat[0].Sorte = Sorte;
+        Matdat[0].Art = QStringLiteral("Metall");
+        Matdat[0].fy = 235;
+        U_Einwirkungen::Kategorien
+            = {{QStringLiteral("A"), QStringLiteral("Q Kat. A"), QStringLiteral("Wohnräume"), 0.7, 0.5, 0.3}};
+        Profildat[0][0] = TProfilrecord {"IPE", "IPE 200", 194.3, 28.47, 1943, 142.4, 2848};
+        Profildat[0][1] = TProfilrecord {"IPE", "IPE 240", 324.3, 47.27, 3892, 283.6, 3912};
+        Profildat[0][2] = TProfilrecord {"IPE", "IPE 300", 557.1, 80.5, 8356, 603.8, 5381};
+        tippen(beispielGetippt(System::N_mm));
+        struct Zeile {
+            QString kopf, profil, L_f;
+        };
+        const auto suchen = [this] {
+            Zeile z;
+            QTimer::singleShot(0, U_passend::DLG_Passendes_Profil, [&z] {
+                auto* f = U_passend::DLG_Passendes_Profil;
+                z = {f->L_Aufgabe->text(), f->SG_Profile->item(0, 1)->text(), f->SG_Profile->item(0, 7)->text()};
+                f->B_Schliessen->click();
+            });
+            Testumgebung::klicken(d(), "B_Passendes_Profil");
+            return z;
+        };
+
+        const Zeile klassisch = suchen();
+        QVERIFY2(klassisch.kopf.contains(QStringLiteral("σzul = 160,00 N/mm²").replace(u',', QLocale().decimalPoint())),
+            qPrintable(klassisch.kopf));
+        Traegerrechnung::Eingabe e = beispiel();
+        for (int i = 0; i < 3; ++i)
+            if (Profildat[0][i].Name == klassisch.profil) {
+                e.W = Profildat[0][i].Wmax;
+                e.I = Profildat[0][i].Imax;
+                e.Masse = Profildat[0][i].A * Gamma / 1000;
+            }
+        const auto abschnitte = Traegerrechnung::berechnen(e).abschnitte;
+        const auto massgebend = std::max_element(
+            abschnitte.begin(), abschnitte.end(), [](const auto& a, const auto& b) { return a.ausnutzung < b.ausnutzung; });
+        QCOMPARE(klassisch.L_f, Zahlen::fixiert(massgebend->L_f, 2));
+
+        d()->CB_Suchkriterium->setCurrentIndex(int(Traegersuche::Kriterium::Eurocode));
+        const Zeile eurocode = suchen();
+        QVERIFY2(eurocode.kopf.contains(QStringLiteral("M Ed ≤ M c,Rd = W · fy / γM0")), qPrintable(eurocode.kopf));
+        QVERIFY2(!eurocode.kopf.contains(QStringLiteral("σzul")), qPrintable(eurocode.kopf));
+        QVERIFY(eurocode.L_f != QStringLiteral("–"));
+        QVERIFY(m_lauf->rekorder.meldungen.isEmpty());
+    }
+
     void positionHinUndZurueck()
     {
         d()->CB_Einheiten->setCurrentIndex(int(System::kN_m));
@@ -444,6 +508,19 @@ private slots:
         QCOMPARE(zurueck.lager_links, p.eingabe.lager_links);
         QCOMPARE(zurueck.Sigma_Zul, p.eingabe.Sigma_Zul);
         QCOMPARE(d()->Position().profil, QStringLiteral("IPE 200"));
+
+        // The units go with the position into the project file and come back when it is opened.
+        Projekt::Position gemerkt = d()->Position_Lesen();
+        QCOMPARE(gemerkt.traeger.einheiten, System::kN_m);
+        gemerkt.nr = QStringLiteral("1");
+        const Projekt::Position gelesen = Projektdatei::lesen(Projektdatei::schreiben({{}, {gemerkt}})).positionen.front();
+        d()->CB_Einheiten->setCurrentIndex(int(System::N_mm));
+        d()->Position_Zeigen(gelesen);
+        QCOMPARE(d()->Einheiten(), System::kN_m);
+        QCOMPARE(d()->CB_Einheiten->currentText(), Traegereinheiten::text(System::kN_m));
+        QCOMPARE(d()->SG_Felder->item(0, 0)->text(), QStringLiteral("4"));
+        QCOMPARE(d()->Position().eingabe.felder, p.eingabe.felder);
+        QCOMPARE(d()->Position_Lesen().traeger.einheiten, System::kN_m);
     }
 
     // A load on one span of two lifts the far support: R C = −3·F/32 (three-moment equation,

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsTextItem>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -154,6 +155,27 @@ private slots:
         QCOMPARE(fenster("DLG_Verlaeufe"), v);
         QVERIFY(seriennamen(v->CV_Moment)
                     .contains(QStringLiteral("max M = %1 N·m (x = %2 mm)").arg(fixiert(20000, 2), fixiert(2000, 1))));
+    }
+
+    // On a laptop's screen (1366 × 720 less the frame) every label, axis title and legend entry of
+    // the diagrams shows whole: none is shortened to "…"; what does not fit scrolls.
+    void achsenLesbarAufDemLaptop()
+    {
+        fall5Rechnen();
+        U_verlauf::Zeigen(U_verlauf::Art::Biegung, d1());
+        TDLG_Verlaeufe* v = fenster("DLG_Verlaeufe");
+        v->resize(1358, 688);
+        QVERIFY(QTest::qWaitForWindowExposed(v));
+        for (QChartView* a : {v->CV_Querkraft, v->CV_Moment, v->CV_Durchbiegung}) {
+            QTRY_VERIFY(a->chart()->plotArea().height() > 0);
+            QStringList texte;
+            for (const QGraphicsItem* i : a->scene()->items())
+                if (const auto* t = dynamic_cast<const QGraphicsTextItem*>(i); t && t->isVisible())
+                    texte << t->toPlainText();
+            QVERIFY(texte.size() > 8); // title, legend, labels and titles of both axes
+            for (const QString& t : texte)
+                QVERIFY2(!t.contains(u'…'), qPrintable(a->objectName() + QStringLiteral(": ") + t));
+        }
     }
 
     // The shear labels (±10 000) are wider than the deflection's (0…10): the plot areas still

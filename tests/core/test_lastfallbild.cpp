@@ -1,7 +1,9 @@
 // The load-case sketches: every case draws at every size, the cases are told apart, and the
 // delivered picture files are there in the sizes the dialogs and the formula viewer expect.
+// The general beam's sketch writes the value of each load where it can be read.
 #include "Kernumgebung.h"
 #include "core/app/Lastfallbild.h"
+#include "core/app/Traegerskizze.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,6 +36,56 @@ double gezeichnet(const QImage& bild)
         for (int x = innen.left(); x <= innen.right(); ++x)
             anders += bild.pixel(x, y) != qRgb(0, 255, 255);
     return double(anders) / (innen.width() * innen.height());
+}
+
+using Traegerrechnung::Last;
+using Traegerrechnung::Lastart;
+
+Last streckenlast(double q, double von, double bis, Traegerrechnung::Einwirkung e = Traegerrechnung::Einwirkung::Staendig)
+{
+    Last l {Lastart::Streckenlast, e};
+    l.q = q;
+    l.von = von;
+    l.bis = bis;
+    return l;
+}
+
+Last punkt(Lastart art, double wert, double x)
+{
+    Last l {art, Traegerrechnung::Einwirkung::Staendig};
+    (art == Lastart::Moment ? l.M : l.F) = wert;
+    l.x = x;
+    return l;
+}
+
+// Beams whose loads crowd their sketch.
+Traegerrechnung::Eingabe traeger(int nr)
+{
+    using enum Traegerrechnung::Einwirkung;
+    Traegerrechnung::Eingabe e;
+    switch (nr) {
+    case 0: { // line loads over each other: the value of each under the band of the next
+        e.felder = {4000, 3000};
+        e.kragarm_rechts = 800;
+        Last t {Lastart::Trapezlast, Staendig};
+        t.q2 = 2000;
+        t.von = 4000;
+        t.bis = 7000;
+        e.lasten = {punkt(Lastart::Einzellast, 12000, 1500), streckenlast(3000, 0, 7800, Veraenderlich), t,
+            streckenlast(1500, 1000, 3000), punkt(Lastart::Moment, 500000, 7800)};
+        break;
+    }
+    case 1: // short loads side by side and point loads close to each other
+        e.felder = {6000};
+        e.lasten = {streckenlast(1250.5, 0, 400), streckenlast(2250.5, 400, 800), streckenlast(3250.5, 800, 1200),
+            punkt(Lastart::Einzellast, 10000, 500), punkt(Lastart::Einzellast, 20000, 600), punkt(Lastart::Moment, -300000, 650)};
+        break;
+    default: // five line loads over the whole beam
+        e.felder = {5000, 5000};
+        for (int i = 1; i <= 5; ++i)
+            e.lasten.push_back(streckenlast(1000 * i, 0, 10000, i % 2 ? Staendig : Veraenderlich));
+    }
+    return e;
 }
 
 } // namespace
@@ -103,6 +155,36 @@ private slots:
                 QVERIFY2(!gesehen.contains(daten), qPrintable(Lastfallbild::dateiname(fall)));
                 gesehen.insert(daten);
             }
+        }
+    }
+
+    // Each value of a beam's load has a place of its own on the canvas: over no other value and
+    // no band, arrow or moment; in the beam window, the diagram window and the report's block.
+    void traegerwerteUeberdeckenNichts_data()
+    {
+        QTest::addColumn<int>("nr");
+        QTest::addColumn<QSizeF>("groesse");
+        for (const auto& [name, nr] : {std::pair {"übereinander", 0}, {"nebeneinander", 1}, {"fünf Bänder", 2}})
+            for (const QSizeF g : {QSizeF(556, 166), QSizeF(880, 124), QSizeF(100000, 15000)})
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2x%3").arg(QString::fromUtf8(name)).arg(g.width()).arg(g.height())))
+                    << nr << g;
+    }
+    void traegerwerteUeberdeckenNichts()
+    {
+        QFETCH(int, nr);
+        QFETCH(QSizeF, groesse);
+        const Traegerrechnung::Eingabe e = traeger(nr);
+        const Traegerskizze::Anordnung a = Traegerskizze::anordnen(e, groesse);
+        QCOMPARE(a.werte.size(), e.lasten.size());
+        QCOMPARE(a.lasten.size(), e.lasten.size());
+        const QRectF leinwand(QPointF(0, 0), a.leinwand);
+        for (std::size_t i = 0; i < a.werte.size(); ++i) {
+            const Traegerskizze::Beschriftung& w = a.werte[i];
+            QVERIFY2(!w.text.isEmpty() && leinwand.contains(w.lage), qPrintable(w.text));
+            for (std::size_t j = 0; j < a.werte.size(); ++j)
+                QVERIFY2(i == j || !w.lage.intersects(a.werte[j].lage), qPrintable(w.text + " / " + a.werte[j].text));
+            for (std::size_t j = 0; j < a.lasten.size(); ++j)
+                QVERIFY2(!w.lage.intersects(a.lasten[j]), qPrintable(QStringLiteral("%1 über Last %2").arg(w.text).arg(j + 1)));
         }
     }
 

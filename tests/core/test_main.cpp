@@ -1,11 +1,14 @@
 // Program start-up, the main window, its load-case buttons and the visual style.
 #include "Testumgebung.h"
 #include "core/app/Unit1.h"
+#include "core/data/U_Einwirkungen.h"
 #include "gui/Main.h"
 #include "gui/calc/U_bieg1.h"
 #include "gui/calc/U_bieg2.h"
 #include "gui/calc/U_knick.h"
+#include "gui/calc/U_passend.h"
 #include "gui/calc/U_scher.h"
+#include "gui/calc/U_traeger.h"
 #include "gui/explain/U_Hilfe.h"
 #include "gui/platform/Oberflaeche.h"
 #include "gui/platform/Stile.h"
@@ -14,12 +17,15 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyleOption>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 
 using Plattform::Meldungsart;
@@ -49,6 +55,36 @@ QStringList warnungen(const Plattform::Meldungsrekorder& r)
     for (const auto& m : r.meldungen)
         if (m.art != Meldungsart::Information)
             t << m.text;
+    return t;
+}
+
+// The width a caption takes in its control's font, against the room the style leaves it: a
+// button's contents beside its icon, a drop-down list's edit field.
+int breite(const QWidget* w, const QString& text) { return w->fontMetrics().horizontalAdvance(QString(text).remove(u'&')); }
+
+int raum(const QPushButton* k)
+{
+    QStyleOptionButton o;
+    o.initFrom(k);
+    o.icon = k->icon();
+    o.iconSize = k->iconSize();
+    const int innen = k->style()->subElementRect(QStyle::SE_PushButtonContents, &o, k).width();
+    return k->icon().isNull() ? innen : innen - k->iconSize().width() - 4;
+}
+
+int raum(const QComboBox* c)
+{
+    QStyleOptionComboBox o;
+    o.initFrom(c);
+    o.frame = c->hasFrame();
+    return c->style()->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, c).width() - 2;
+}
+
+QStringList eintraege(const QComboBox* c)
+{
+    QStringList t;
+    for (int i = 0; i < c->count(); ++i)
+        t << c->itemText(i);
     return t;
 }
 
@@ -344,6 +380,62 @@ private slots:
         QCOMPARE(namen,
             QStringList({QStringLiteral("Drucksetupdlg"), QStringLiteral("Drucksetupdlg2"), QStringLiteral("Drucksetupdlg3"),
                 QStringLiteral("Drucksetupdlg4")}));
+    }
+
+    // The captions that were cut on a laptop show whole, in every style the program offers: the
+    // position button in the narrowest button column, the criteria of the finders, the longest
+    // category, and the load table's headings in both units with all its columns in view.
+    void beschriftungenPassen()
+    {
+        Testumgebung::Programmlauf lauf;
+        U_Einwirkungen::Kategorien = {{QStringLiteral("A"), QStringLiteral("Q Kat. A"),
+                                          QStringLiteral("Nutzlast Kategorie A: Wohn- und Aufenthaltsräume"), 0.7, 0.5, 0.3},
+            {QStringLiteral("Schnee"), QStringLiteral("S"), QStringLiteral("Schneelast, Orte bis NN +1000 m"), 0.5, 0.2, 0}};
+        Unit1::Akt_Belastungsfall = 5;
+        Plattform::aktivieren(U_bieg1::DLG_Biegung1); // the categories as the table has them now
+        TDLG_Traeger* t = U_traeger::DLG_Traeger;
+        t->show();
+        for (int i = 0; i < 10; ++i) // more rows than the table shows: with its scroll bar
+            t->B_Last_Neu->click();
+        for (const QString& stil : Stile::namen()) {
+            QVERIFY(Stile::setzen(stil));
+            QList<QPushButton*> knoepfe;
+            for (QWidget* d : std::initializer_list<QWidget*> {
+                     U_bieg1::DLG_Biegung1, U_bieg2::DLG_Biegung2, U_knick::DLG_Knickung, U_scher::DLG_Scherung, t})
+                knoepfe << d->findChild<QPushButton*>(QStringLiteral("B_Position"));
+            for (QPushButton* k : knoepfe)
+                for (const QString& text : {QStringLiteral("Als Position übernehmen"), QStringLiteral("Position aktualisieren")})
+                    QVERIFY2(breite(k, text) <= raum(k),
+                        qPrintable(QStringLiteral("%1, %2: %3 > %4")
+                                       .arg(stil, k->window()->objectName())
+                                       .arg(breite(k, text))
+                                       .arg(raum(k))));
+            QList<QComboBox*> listen {U_passend::DLG_Passendes_Profil->CB_Kriterium, t->CB_Suchkriterium};
+            for (QWidget* d : std::initializer_list<QWidget*> {U_bieg1::DLG_Biegung1, U_bieg2::DLG_Biegung2})
+                listen << d->findChild<QComboBox*>(QStringLiteral("CB_Kategorie"))
+                       << d->findChild<QComboBox*>(QStringLiteral("CB_Einwirkung"));
+            for (QComboBox* c : listen)
+                for (const QString& text : eintraege(c))
+                    QVERIFY2(
+                        breite(c, text) <= raum(c), qPrintable(QStringLiteral("%1, %2: „%3“").arg(stil, c->objectName(), text)));
+            QVERIFY(eintraege(listen[2]).contains(QStringLiteral("Nutzlast Kategorie A: Wohn- und Aufenthaltsräume")));
+
+            for (int einheiten : {1, 0}) {
+                t->CB_Einheiten->setCurrentIndex(einheiten);
+                QHeaderView* kopf = t->SG_Lasten->horizontalHeader();
+                const int rand = 2 * kopf->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, kopf);
+                for (int spalte = 0; spalte < t->SG_Lasten->columnCount(); ++spalte) {
+                    const QString text = t->SG_Lasten->horizontalHeaderItem(spalte)->text();
+                    QVERIFY2(
+                        breite(kopf, text) + rand <= kopf->sectionSize(spalte), qPrintable(stil + QStringLiteral(": ") + text));
+                }
+                // All columns in view: the table does not scroll sideways.
+                QCoreApplication::processEvents();
+                QVERIFY2(kopf->length() <= t->SG_Lasten->viewport()->width(),
+                    qPrintable(
+                        QStringLiteral("%1: %2 > %3").arg(stil).arg(kopf->length()).arg(t->SG_Lasten->viewport()->width())));
+            }
+        }
     }
 };
 

@@ -10,12 +10,19 @@
 #include "gui/calc/U_bieg1.h"
 #include "gui/calc/U_bieg2.h"
 #include "gui/calc/U_knick.h"
+#include "gui/calc/U_passend.h"
 #include "gui/calc/U_scher.h"
+#include "gui/calc/U_traeger.h"
+#include "gui/calc/U_verlauf.h"
 #include "gui/explain/U_Formel.h"
 #include "gui/explain/U_Hilfe.h"
 #include "gui/platform/Oberflaeche.h"
 #include "gui/projekt/Dateimenue.h"
+#include "gui/projekt/Projektkopf.h"
 #include "gui/projekt/Projektstand.h"
+#include "gui/report/Zusatzseiten.h"
+#include "gui/sections/U_e_prof.h"
+#include "gui/sections/U_p_rec.h"
 #include "gui/sections/U_profil.h"
 
 #include <QAction>
@@ -31,6 +38,9 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
@@ -155,6 +165,84 @@ QString pdfText(const QString& pdf)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+// The screen of a small laptop less a desktop panel, which scripts/fenstersystem.sh sets up.
+const QRect Laptop(0, 0, 1366, 720);
+
+// A top-level window as the user meets it: `oeffnen` opens it and hands it to `pruefen` while
+// it is shown (a modal one from inside its own loop), then closes it. `erreichbar`: the
+// controls the user must get at; `ganz`: its design fits the laptop's screen, so it shows at its
+// design size, not resizable, as designed.
+struct Fenster {
+    const char* name;
+    std::function<void(const std::function<void(QWidget*)>& pruefen)> oeffnen;
+    QStringList erreichbar;
+    bool ganz;
+};
+
+// Shows a window of the program that is not modal for this test, and closes it again.
+std::function<void(const std::function<void(QWidget*)>&)> gezeigt(std::function<QWidget*()> fenster)
+{
+    return [fenster](const std::function<void(QWidget*)>& pruefen) {
+        QWidget* w = fenster();
+        w->show();
+        w->raise();
+        w->activateWindow();
+        pruefen(w);
+        w->hide();
+    };
+}
+
+// Runs `ausloesen`, which opens a modal window, and checks that window from inside its loop;
+// `vorher` prepares what the modal window opens from.
+std::function<void(const std::function<void(QWidget*)>&)> modal(
+    std::function<void()> ausloesen, std::function<void()> vorher = [] {})
+{
+    return [ausloesen, vorher](const std::function<void(QWidget*)>& pruefen) {
+        vorher();
+        bool geprueft = false;
+        imModalen([&] {
+            auto* w = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!w)
+                return;
+            pruefen(w);
+            geprueft = true;
+            w->reject();
+        });
+        ausloesen();
+        QVERIFY(geprueft);
+    };
+}
+
+// Scrolls every scroll area between the window and the control to the control; true when the
+// control then shows in the part of the window that is shown: whole, or as much of it as that
+// part can hold (a picture larger than the window).
+bool inReichweite(QWidget* fenster, QWidget* steuerelement)
+{
+    if (!steuerelement->isVisibleTo(fenster))
+        return false;
+    QRect sichtbar = fenster->rect();
+    for (QWidget* w = steuerelement->parentWidget(); w && w != fenster; w = w->parentWidget())
+        if (auto* rollen = qobject_cast<QScrollArea*>(w)) {
+            // As a user scrolls: down or right until its end shows, then back until its start
+            // does (ensureWidgetVisible goes by a chart view's input focus, which it has not).
+            const QRect lage(steuerelement->mapTo(rollen->widget(), QPoint()), steuerelement->size());
+            for (auto [leiste, von, bis, sicht] :
+                {std::tuple {rollen->horizontalScrollBar(), lage.left(), lage.right(), rollen->viewport()->width()},
+                    std::tuple {rollen->verticalScrollBar(), lage.top(), lage.bottom(), rollen->viewport()->height()}}) {
+                if (bis >= leiste->value() + sicht)
+                    leiste->setValue(bis - sicht + 1);
+                if (von < leiste->value())
+                    leiste->setValue(von);
+            }
+            QCoreApplication::processEvents();
+            sichtbar &= QRect(rollen->viewport()->mapTo(fenster, QPoint()), rollen->viewport()->size());
+        }
+    const QRect lage(steuerelement->mapTo(fenster, QPoint()), steuerelement->size());
+    const QRect gezeigt = sichtbar & lage;
+    return gezeigt.width() >= std::min(lage.width(), sichtbar.width())
+        && gezeigt.height() >= std::min(lage.height(), sichtbar.height());
+}
+
 } // namespace
 
 class TestFenstersystem : public QObject {
@@ -191,7 +279,8 @@ class TestFenstersystem : public QObject {
             bilder << QStringLiteral("B_Knick%1.BMP").arg(k);
         for (const QString& name : bilder)
             QVERIFY(bild.save(m_verzeichnis->daten() + name, "BMP"));
-        for (const char* name : {"Formel5.JPG", "Einheiten2.JPG", "Formel20.JPG", "Einheiten20.JPG"})
+        for (const char* name : {"Formel5.JPG", "Einheiten2.JPG", "Formel20.JPG", "Einheiten20.JPG", "Kreis.JPG", "Rohr.JPG",
+                 "Quader.JPG", "Formrohr.JPG"})
             QVERIFY(bild.save(m_verzeichnis->daten() + QString::fromLatin1(name), "JPG"));
         for (int k = 0; k < 10; ++k)
             m_verzeichnis->schreiben(
@@ -217,6 +306,65 @@ class TestFenstersystem : public QObject {
     }
 
     QString ergebnis(const Rechenfall& f, QDialog* d) const { return kind<QLabel>(d, f.ergebnis)->text(); }
+
+    // The windows of fensterPassenAufDenLaptop. The calculation dialogs open from the main
+    // window; the diagram windows after a calculation, so that they show their diagrams.
+    const QList<Fenster>& fensterliste()
+    {
+        const auto dialog = [this](const char* name) {
+            return [this, name] { return static_cast<QWidget*>(oeffnen(rechenfaelle()[indexVon(name)])); };
+        };
+        const auto verlaeufe = [this](const char* fall, const char* knopf, const char* name) {
+            return [this, fall, knopf, name]() -> QWidget* {
+                const Rechenfall& f = rechenfaelle()[indexVon(fall)];
+                QDialog* d = oeffnen(f);
+                rechnen(f, d);
+                kind<QPushButton>(d, knopf)->click();
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (w->objectName() == QLatin1String(name))
+                        return w;
+                qFatal("%s did not open", name);
+            };
+        };
+        static const QList<Fenster> liste = {
+            {"Hauptfenster", gezeigt([] { return static_cast<QWidget*>(Main::Mainform); }),
+                {"B_Biegung1", "B_Traeger", "B_Knick4", "B_Beenden2"}, true},
+            {"Biegung1", gezeigt(dialog("Biegung1")),
+                {"L_Eurocode", "CB_Kategorie", "B_Berechnen_W", "B_Berechnung_f", "B_Position", "OKBtn"}, false},
+            {"Biegung2", gezeigt(dialog("Biegung2")),
+                {"L_Eurocode", "CB_Kategorie", "B_Berechnen_W", "B_Berechnung_f", "B_Position", "OKBtn"}, false},
+            {"Knickung", gezeigt(dialog("Knickung")),
+                {"L_Eurocode", "B_Berechnung_I", "B_Berechnung_Knicksicherheit", "B_Position", "OKBtn"}, false},
+            {"Scherung", gezeigt(dialog("Scherung")), {"L_Nachweis_A", "B_Berechnung_Flaeche", "B_Position", "OKBtn"}, true},
+            {"Traeger", gezeigt([] {
+                 Main::Mainform->B_Traeger->click();
+                 return static_cast<QWidget*>(U_traeger::DLG_Traeger);
+             }),
+                {"L_Eurocode", "B_Berechnen", "CB_Einheiten", "SG_Abschnitte", "CB_Suchkriterium", "B_Position", "OKBtn"}, false},
+            {"Verlaeufe", gezeigt(verlaeufe("Biegung1", "B_Verlaeufe", "DLG_Verlaeufe")),
+                {"CV_Querkraft", "CV_Moment", "CV_Durchbiegung", "B_Drucken", "B_Schliessen"}, true},
+            {"Knicklinie", gezeigt(verlaeufe("Knickung", "B_Knicklinie", "DLG_Knicklinie")), {"CV_Knicklinie", "B_Schliessen"},
+                true},
+            {"Rechenweg", gezeigt(verlaeufe("Scherung", "B_Rechenweg", "DLG_Rechenweg")), {"M_Rechenweg", "B_Schliessen"}, true},
+            {"PassendesProfil", gezeigt([] { return static_cast<QWidget*>(U_passend::DLG_Passendes_Profil); }),
+                {"CB_Kriterium", "SG_Profile", "B_Uebernehmen", "B_Schliessen"}, true},
+            {"Profilauswahl", gezeigt([] { return static_cast<QWidget*>(U_profil::DLG_Profil); }), {"OKBtn", "CancelBtn"}, true},
+            {"Querschnittsrechner", gezeigt([] { return static_cast<QWidget*>(U_p_rec::DLG_Profil_Rechnen); }),
+                {"OKBtn", "CancelBtn"}, true},
+            {"EigenesProfil", gezeigt([] { return static_cast<QWidget*>(U_e_prof::Dlg_Eigenes_Profil); }),
+                {"B_Berechnen", "OKBtn"}, true},
+            {"Formel", gezeigt([] { return static_cast<QWidget*>(U_Formel::DLG_Formel); }), {"Image2", "B_Abbruch"}, false},
+            {"Hilfe", gezeigt([] { return static_cast<QWidget*>(U_Hilfe::DLG_Hilfe); }), {"E_Hilfe", "B_Ende"}, true},
+            {"Projektkopf", gezeigt([] { return static_cast<QWidget*>(new TDLG_Projektkopf(Main::Mainform)); }), {"E_Datum"},
+                true},
+            {"Berichtskopf", modal([] { (void)Zusatzseiten::Kopf_Abfragen(Main::Mainform); }), {}, true},
+            {"Position",
+                modal([] { kind<QPushButton>(U_scher::DLG_Scherung, "B_Position")->click(); },
+                    [this] { oeffnen(rechenfaelle()[indexVon("Scherung")]); }),
+                {"E_Titel"}, true},
+        };
+        return liste;
+    }
 
     // What the calculations here need of the chosen material and profile.
     static void materialUndProfil()
@@ -538,6 +686,62 @@ private slots:
         QCOMPARE(boxen, 1);
         QCOMPARE(anderesThema, QStringLiteral("Thema 4"));
         QVERIFY(wirdAktiv(d));
+    }
+
+    // Every top-level window on the laptop's screen: its frame within the available area, the
+    // controls that matter within reach (shown, or scrolled to), and a window whose design does
+    // not fit scrolls and can be resized; one that fits keeps its designed size.
+    void fensterPassenAufDenLaptop_data()
+    {
+        QTest::addColumn<int>("nr");
+        for (int i = 0; i < fensterliste().size(); ++i)
+            QTest::newRow(fensterliste()[i].name) << i;
+    }
+    void fensterPassenAufDenLaptop()
+    {
+        QFETCH(int, nr);
+        const Fenster& f = fensterliste()[nr];
+        bool geprueft = false;
+        f.oeffnen([&](QWidget* w) {
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            // The frame is known once the window manager has framed the window (asked of the
+            // window itself: the widget keeps what it learnt before).
+            QWindow* fenster = w->windowHandle();
+            QVERIFY(QTest::qWaitFor([fenster] { return !fenster->frameMargins().isNull(); }, Geduld_ms));
+            ausklingen();
+            const QRect platz = w->screen()->availableGeometry();
+            QCOMPARE(platz, Laptop);
+            const QRect rahmen = fenster->frameGeometry();
+            QVERIFY2(platz.contains(rahmen),
+                qPrintable(QStringLiteral("%1: Rahmen %2,%3 %4×%5")
+                               .arg(w->objectName())
+                               .arg(rahmen.x())
+                               .arg(rahmen.y())
+                               .arg(rahmen.width())
+                               .arg(rahmen.height())));
+            for (const QString& name : f.erreichbar) {
+                auto* s = w->findChild<QWidget*>(name);
+                QVERIFY2(s, qPrintable(name));
+                QVERIFY2(inReichweite(w, s), qPrintable(name));
+            }
+            // A window of fixed design: its surface in the scroll area that fills it.
+            if (auto* rollen = w->findChild<QScrollArea*>(QStringLiteral("SB_Flaeche"), Qt::FindDirectChildrenOnly)) {
+                const QWidget* flaeche = rollen->widget();
+                const QWidget* sicht = rollen->viewport();
+                const bool ganz = sicht->width() >= flaeche->width() && sicht->height() >= flaeche->height();
+                QCOMPARE(ganz, f.ganz);
+                if (ganz) {
+                    QCOMPARE(w->size(), flaeche->size());
+                    QCOMPARE(w->minimumSize(), w->maximumSize());
+                } else {
+                    QVERIFY(w->minimumWidth() < w->width() || w->minimumHeight() < w->height());
+                    QVERIFY(w->maximumWidth() >= flaeche->width() && w->maximumHeight() >= flaeche->height());
+                }
+            }
+            geprueft = true;
+        });
+        QVERIFY(geprueft);
+        QVERIFY(m_boxen->texte.isEmpty());
     }
 
     // Closing with unsaved changes asks in a real box; "Abbrechen" keeps the window open with

@@ -273,15 +273,19 @@ private slots:
                                             << ort + "Last 4, Feld „art“: unbekannte Lastart „drehmoment“";
         QTest::newRow("unbekannte Einwirkung") << ersetzt("\"einwirkung\": \"Q\"", "\"einwirkung\": \"W\"")
                                                << ort + "Last 2, Feld „einwirkung“: muss „G“ (ständig) oder „Q“ (veränderlich)";
-        QTest::newRow("unbekannte Einheiten") << ersetzt("\"lager_links\"", "\"einheiten\": \"kN/m\", \"lager_links\"")
-                                              << ort + "Feld „einheiten“: muss „N“ oder „kN“ sein";
         QTest::newRow("Einheiten leer") << ersetzt("\"lager_links\"", "\"einheiten\": \"\", \"lager_links\"")
-                                        << ort + "Feld „einheiten“: muss „N“ oder „kN“ sein";
+                                        << ort + "Feld „einheiten“: muss „N“ (N, mm, N/m) oder „kN“ (kN, m, kN/m) sein";
         QTest::newRow("unbekanntes Lager") << ersetzt("\"lager_links\": \"eingespannt\"", "\"lager_links\": \"fest\"")
                                            << ort + "Feld „lager_links“: muss „gelenkig“ oder „eingespannt“ sein";
         QTest::newRow("Text statt Zahl") << ersetzt("\"F\": 12000", "\"F\": \"12 kN\"")
                                          << ort + "Last 1, Feld „F“: ist keine Zahl";
         QTest::newRow("Lastwert fehlt") << ersetzt("\"q2\": 2000, ", "") << ort + "Last 3, Feld „q2“: fehlt";
+        QTest::newRow("unbekannte Einheiten")
+            << ersetzt("\"lager_rechts\": \"gelenkig\"", "\"lager_rechts\": \"gelenkig\", \"einheiten\": \"kN/m\"")
+            << ort + "Feld „einheiten“: muss „N“ (N, mm, N/m) oder „kN“ (kN, m, kN/m) sein";
+        QTest::newRow("Einheiten keine Zeichenkette")
+            << ersetzt("\"lager_rechts\": \"gelenkig\"", "\"lager_rechts\": \"gelenkig\", \"einheiten\": 1000")
+            << ort + "Feld „einheiten“: ist kein Text";
         QTest::newRow("Last kein Objekt") << ersetzt("\"lasten\": [", "\"lasten\": [7, ") << ort + "Last 1: ist kein Objekt";
         const qsizetype lasten = b.indexOf("\"lasten\""), danach = b.indexOf("\"sigma_zul\"", lasten);
         QTest::newRow("keine Last") << QByteArray(b).replace(lasten, danach - lasten, "\"lasten\": [], ")

@@ -9,6 +9,9 @@
 
 #include <QImage>
 #include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <vector>
 
 class QPainter;
 
@@ -28,5 +31,22 @@ QImage bild(const Traegerrechnung::Eingabe& e, const QSize& groesse,
 
 // The beam of the main window's button: two spans, a point load and a line load.
 Traegerrechnung::Eingabe Knopfbeispiel();
+
+// Where the full sketch puts its loads and their values, in the coordinates of the canvas it is
+// drawn on (the target scaled to a height between 40 and 200). Each value is placed above its
+// load where nothing else is: apart from every other value, band and arrow, moved up or aside
+// where its place is taken, and written over everything else.
+struct Beschriftung {
+    QString text;
+    QRectF lage;
+};
+struct Anordnung {
+    QSizeF leinwand;
+    std::vector<QRectF> lasten; // per load: its band, its arrow, or the circle of its moment
+    std::vector<Beschriftung> werte; // per load, in the order of the loads
+};
+// Empty for a record that cannot be drawn.
+Anordnung anordnen(const Traegerrechnung::Eingabe& e, const QSizeF& groesse,
+    Traegereinheiten::System einheiten = Traegereinheiten::System::N_mm);
 
 } // namespace Traegerskizze

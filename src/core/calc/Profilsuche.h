@@ -28,6 +28,9 @@ struct Kandidat {
     double Werf = 0; // cm³, with the candidate's own weight when that counts
     double f = 0; // mm
     bool mitF = false; // f could be computed (E and I known)
+    // The length L of L/f where it is not the task's: the span or cantilever of the general beam
+    // whose f is shown (twice the length of a cantilever); 0 for the task's L.
+    double L_Grenze = 0;
     // The governing utilisation: |W erf.| / W, or |f| / (L/n) where a limit is set and uses more
     double Ausnutzung = 0;
     // Buckling

@@ -48,8 +48,8 @@ bool kannHalten(const Aufgabe& a, const Traegerrechnung::Profilreihe& s,
     return true;
 }
 
-// The deflection shown: that of the span or cantilever nearest its limit (without a limit the
-// greatest).
+// The deflection shown, with the length its L/f refers to: that of the span or cantilever
+// nearest its limit (without a limit the greatest), as the window's verdict line takes it.
 void massgebendeDurchbiegung(const std::vector<Traegerrechnung::Abschnitt>& abschnitte, int grenze, Kandidat& k)
 {
     double massgebend = -1;
@@ -58,6 +58,7 @@ void massgebendeDurchbiegung(const std::vector<Traegerrechnung::Abschnitt>& absc
         if (anteil > massgebend) {
             massgebend = anteil;
             k.f = a.f;
+            k.L_Grenze = a.L_Grenze;
         }
     }
 }

@@ -254,7 +254,8 @@ QString einheitenSchluessel(Traegereinheiten::System s)
     return s == Traegereinheiten::System::kN_m ? QStringLiteral("kN") : QStringLiteral("N");
 }
 
-// The units the beam was entered in; the values stay in N and mm whatever they are.
+// The units the window shows the beam in and the report prints it in: "N" (N, mm, N/m, also
+// when missing) or "kN"; the values stay in N and mm whatever they are.
 Traegereinheiten::System einheiten(const Feldleser& f)
 {
     const QString feld = QStringLiteral("einheiten");
@@ -264,7 +265,7 @@ Traegereinheiten::System einheiten(const Feldleser& f)
     for (auto e : {Traegereinheiten::System::N_mm, Traegereinheiten::System::kN_m})
         if (s == einheitenSchluessel(e))
             return e;
-    f.fehler(feld, QStringLiteral("muss „N“ oder „kN“ sein"));
+    f.fehler(feld, QStringLiteral("muss „N“ (N, mm, N/m) oder „kN“ (kN, m, kN/m) sein"));
 }
 
 // The reader of a load, which names it in messages: "Position 4 „Deckenträger“, Last 3".

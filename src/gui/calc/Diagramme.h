@@ -28,6 +28,10 @@ struct Biegedaten {
 
 enum class Groesse { Querkraft, Moment, Durchbiegung };
 
+// The least height of a diagram on screen, in pixels: room for its title, its legend, the
+// labels and title of the x axis and a plot area in which the title of the value axis fits.
+inline constexpr int Mindesthoehe = 260;
+
 // The lines of the case, or the reason why there are none.
 struct Biegelinien_oder_Grund {
     std::optional<Biegelinien::Linien> linien;

@@ -119,6 +119,7 @@ Einwirkungswahl Einwirkungswahl_Bauen(QWidget* eltern, int x, int y, int breite,
     w.CB_Einwirkung->setObjectName(QStringLiteral("CB_Einwirkung"));
     w.CB_Einwirkung->setGeometry(x + beschriftung, y, einwirkung, hoehe);
     w.CB_Einwirkung->addItems({Staendig, Veraenderlich});
+    Bausteine::schriftEinpassen(w.CB_Einwirkung, {Staendig, Veraenderlich});
     const int kx = x + beschriftung + einwirkung + 14;
     Bausteine::label(
         eltern, QStringLiteral("L_Kategorie"), QStringLiteral("Kategorie:"), kx, y + 4, kategorieBeschriftung - 6, 22);
@@ -157,6 +158,11 @@ bool Einwirkungswahl_Auffrischen(const Einwirkungswahl& wahl)
     wahl.CB_Einwirkung->setCurrentIndex(einwirkung);
     wahl.CB_Kategorie->setCurrentIndex(wahl.CB_Kategorie->findData(Unit1::Last_Kategorie));
     wahl.CB_Kategorie->setEnabled(!Unit1::Last_Staendig);
+    // The descriptions are data: the longest of the table as it stands decides the font.
+    QStringList texte;
+    for (int i = 0; i < wahl.CB_Kategorie->count(); ++i)
+        texte.append(wahl.CB_Kategorie->itemText(i));
+    Bausteine::schriftEinpassen(wahl.CB_Kategorie, texte);
     return anders;
 }
 

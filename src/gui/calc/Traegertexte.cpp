@@ -21,10 +21,10 @@ QString betrag(double programmwert, System s, Groesse g)
     return zahl(programmwert, s, g) + QLatin1Char(' ') + Traegereinheiten::name(s, g);
 }
 
-QString extrem(const Traegerrechnung::Extremwert& e, System s, Groesse g)
+QString extrem(const Traegerrechnung::Extremwert& e, System s, Groesse g, const QString& vorStelle)
 {
-    return QStringLiteral("%1 bei x = %2 %3")
-        .arg(betrag(e.wert, s, g), stelle(e.x, s), Traegereinheiten::name(s, Groesse::Laenge));
+    return QStringLiteral("%1%2bei x = %3 %4")
+        .arg(betrag(e.wert, s, g), vorStelle, stelle(e.x, s), Traegereinheiten::name(s, Groesse::Laenge));
 }
 
 QString lagerart(Traegerrechnung::Lager l)

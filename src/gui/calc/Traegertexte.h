@@ -18,7 +18,10 @@ QString zahl(double programmwert, Traegereinheiten::System s, Traegereinheiten::
 // A value with its unit: "12,50 kN".
 QString betrag(double programmwert, Traegereinheiten::System s, Traegereinheiten::Groesse g);
 // "12,50 kN·m bei x = 2,1000 m".
-QString extrem(const Traegerrechnung::Extremwert& e, Traegereinheiten::System s, Traegereinheiten::Groesse g);
+// `vorStelle` stands between the value and "bei x = …": the window breaks the line there, so that
+// a long value in N·mm keeps its unit on its line.
+QString extrem(const Traegerrechnung::Extremwert& e, Traegereinheiten::System s, Traegereinheiten::Groesse g,
+    const QString& vorStelle = QStringLiteral(" "));
 
 QString lagerart(Traegerrechnung::Lager l);
 QString lastart(Traegerrechnung::Lastart a);

@@ -123,8 +123,10 @@ void TDLG_Passendes_Profil::Aufbauen()
     CB_Kriterium = new QComboBox(this);
     CB_Kriterium->setObjectName(QStringLiteral("CB_Kriterium"));
     CB_Kriterium->setGeometry(644, 120, 340, 28);
-    CB_Kriterium->addItems(
-        {QStringLiteral("klassisch (zulässige Spannung, Knicksicherheit)"), QStringLiteral("nach DIN EN 1993-1-1")});
+    const QStringList kriterien {
+        QStringLiteral("klassisch (zulässige Spannung, Knicksicherheit)"), QStringLiteral("nach DIN EN 1993-1-1")};
+    CB_Kriterium->addItems(kriterien);
+    schriftEinpassen(CB_Kriterium, kriterien);
 
     SG_Profile = new QTableWidget(this);
     SG_Profile->setObjectName(QStringLiteral("SG_Profile"));
@@ -226,12 +228,21 @@ QString TDLG_Passendes_Profil::Aufgabentext() const
     }
     if (m_traeger) {
         const auto& t = m_traegeraufgabe.traeger;
-        return QStringLiteral("Träger mit %1 Feld(ern) und %2 Last(en), σzul = %3 N/mm², Werkstoff %4, E = %5 N/mm², %6; "
-                              "W ≥ |W erf.|%7. %8.")
-            .arg(QString::number(t.felder.size()), QString::number(t.lasten.size()), fixiert(t.Sigma_Zul, 2), Sorte,
-                fixiert(t.E, 2),
-                t.eigengewicht ? QStringLiteral("mit Eigengewicht (jedes Profil mit seinem eigenen)")
-                               : QStringLiteral("ohne Eigengewicht"),
+        const QString traeger = QStringLiteral("Träger mit %1 Feld(ern) und %2 Last(en)")
+                                    .arg(QString::number(t.felder.size()), QString::number(t.lasten.size()));
+        const QString eigengewicht = t.eigengewicht ? QStringLiteral("mit Eigengewicht (jedes Profil mit seinem eigenen)")
+                                                    : QStringLiteral("ohne Eigengewicht");
+        if (m_traegeraufgabe.kriterium == Traegersuche::Kriterium::Eurocode)
+            return QStringLiteral("%1, Werkstoff %2 (fy = %3 N/mm²), %4; M Ed ≤ M c,Rd = W · fy / γM0 (elastisch) nach "
+                                  "DIN EN 1993-1-1%5. %6.")
+                .arg(traeger, Sorte, fixiert(m_traegeraufgabe.werkstoff.fy, 2), eigengewicht,
+                    t.grenze > 0 ? QStringLiteral(" und f ≤ L/%1 unter der charakteristischen Kombination nach DIN EN 1990 "
+                                                  "in jedem Feld (Kragarm: 2·L)")
+                                       .arg(t.grenze)
+                                 : QString(),
+                    gilt);
+        return QStringLiteral("%1, σzul = %2 N/mm², Werkstoff %3, E = %4 N/mm², %5; W ≥ |W erf.|%6. %7.")
+            .arg(traeger, fixiert(t.Sigma_Zul, 2), Sorte, fixiert(t.E, 2), eigengewicht,
                 t.grenze > 0 ? QStringLiteral(" und f ≤ L/%1 in jedem Feld (Kragarm: 2·L)").arg(t.grenze) : QString(), gilt);
     }
     const auto& r = m_biegung.rechnung;
@@ -288,8 +299,8 @@ void TDLG_Passendes_Profil::Zeilen_Fuellen(const Profilsuche::Ergebnis& ergebnis
     SG_Profile->setRowCount(int(m_zeilen.size() + ohne.size()));
     int zeile = 0;
     for (const Profilsuche::Kandidat& k : m_zeilen) {
-        // The general beam has several spans: its L/f is that of each span, in its window.
-        const QStringList texte = m_knickung ? knickzeile(k) : biegezeile(k, m_traeger ? 0.0 : m_biegung.rechnung.e.L);
+        // The general beam's L/f is that of the span or cantilever whose f is shown.
+        const QStringList texte = m_knickung ? knickzeile(k) : biegezeile(k, m_traeger ? k.L_Grenze : m_biegung.rechnung.e.L);
         for (int s = 0; s < texte.size(); ++s)
             SG_Profile->setItem(zeile, s, zelle(texte[s], s >= 2));
         ++zeile;

@@ -33,6 +33,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <tuple>
 
 namespace U_traeger {
@@ -254,11 +255,13 @@ void TDLG_Traeger::Aufbauen()
     BitBtn1 = knoepfe[6];
     HelpBtn = knoepfe[7];
     OKBtn = knoepfe[8];
-    // What "Passendes Profil" searches by, below the buttons.
-    CB_Suchkriterium = auswahl(this, QStringLiteral("CB_Suchkriterium"),
-        {QStringLiteral("Suche klassisch (σ zul)"), QStringLiteral("Suche nach DIN EN 1993-1-1")});
-    CB_Suchkriterium->setGeometry(8, 692, 170, 32);
+    // What "Passendes Profil" searches by, below the buttons: a caption above the narrow list.
+    label(this, QStringLiteral("L_Suchkriterium"), QStringLiteral("Suche nach:"), 8, 690, 170, 22);
+    const QStringList kriterien {QStringLiteral("klassisch (σ zul)"), QStringLiteral("DIN EN 1993-1-1")};
+    CB_Suchkriterium = auswahl(this, QStringLiteral("CB_Suchkriterium"), kriterien);
+    CB_Suchkriterium->setGeometry(8, 714, 170, 32);
     CB_Suchkriterium->setToolTip(QStringLiteral("Nachweis, den „Passendes Profil“ für jedes Profil führt"));
+    schriftEinpassen(CB_Suchkriterium, kriterien);
 
     Eingaben_Bauen(186, 186);
     Lasten_Bauen(522, 186);
@@ -306,9 +309,6 @@ void TDLG_Traeger::Lasten_Bauen(int x, int y)
     QFrame* p = panel(this, QStringLiteral("Panel2"), x, y, 650, 290);
     ueberschrift(p, QStringLiteral("Label2"), QStringLiteral("Lasten (x vom linken Trägerende)"), 10, 6);
     SG_Lasten = tabelle(p, QStringLiteral("SG_Lasten"), QStringList(Lastspalten, QString()), 10, 38, 630, 200);
-    for (const auto& [spalte, breite] : {std::pair {Spalte_Art, 104}, {Spalte_Einwirkung, 112}, {Spalte_Kategorie, 66},
-             {Spalte_Wert, 72}, {Spalte_q2, 56}, {Spalte_x, 70}, {Spalte_bis, 60}, {Spalte_Einheit, 44}})
-        SG_Lasten->setColumnWidth(spalte, breite);
     B_Last_Neu = knopf(p, QStringLiteral("B_Last_Neu"), QStringLiteral("Last hinzufügen"), 10, 244, 150, 40);
     B_Last_Loeschen = knopf(p, QStringLiteral("B_Last_Loeschen"), QStringLiteral("Last löschen"), 168, 244, 150, 40);
     L_Momenthinweis = label(p, QStringLiteral("L_Momenthinweis"),
@@ -344,7 +344,8 @@ void TDLG_Traeger::Ergebnisse_Bauen(int x, int y)
     QFrame* p = panel(this, QStringLiteral("Panel4"), x, y, 650, 290);
     ueberschrift(p, QStringLiteral("Label4"), QStringLiteral("Ergebnisse (Hüllkurven)"), 10, 6);
     int zeile = 0;
-    // Value and place of an extreme in two lines, in a smaller font: both always readable.
+    // Value and place of an extreme in two lines, in a smaller font: both always readable, the
+    // value with its unit whole on the first.
     auto ausgabe = [&](const QString& name, const QString& text) {
         const int py = 34 + 32 * zeile++;
         label(p, QStringLiteral("Label_") + name, text, 10, py + 5);
@@ -419,6 +420,43 @@ void TDLG_Traeger::Kopfzeilen_Zeigen()
         QStringLiteral("Durchbiegung unter der charakteristischen Kombination nach DIN EN 1990"));
     for (int z = 0; z < SG_Lasten->rowCount(); ++z)
         Lastart_Zeigen(z);
+    Lastspalten_Einpassen();
+}
+
+void TDLG_Traeger::changeEvent(QEvent* ereignis)
+{
+    QDialog::changeEvent(ereignis);
+    if (ereignis->type() == QEvent::StyleChange)
+        Lastspalten_Einpassen();
+}
+
+// Each column of the load table as wide as its caption and its drop-down lists need, so that
+// no caption is cut; the value columns keep room for a number of five digits.
+void TDLG_Traeger::Lastspalten_Einpassen()
+{
+    // A drop-down list just wide enough for its longest entry: the text and the style's frame
+    // and arrow around it.
+    const auto liste = [this](const QStringList& eintraege) {
+        const std::unique_ptr<QComboBox> c(auswahl(nullptr, QString(), eintraege));
+        c->setFont(SG_Lasten->font()); // as in a cell of the table
+        c->resize(200, SG_Lasten->verticalHeader()->defaultSectionSize());
+        int text = 0;
+        for (const QString& e : eintraege)
+            text = std::max(text, c->fontMetrics().horizontalAdvance(e));
+        return text + c->width() - Bausteine::textraum(c.get());
+    };
+    QStringList kategorien;
+    for (const Eurocode::Kategorie& k : U_Einwirkungen::Kategorien)
+        kategorien.append(k.kuerzel);
+    const QFontMetrics m = SG_Lasten->fontMetrics();
+    int einheit = 0;
+    for (System s : {System::N_mm, System::kN_m})
+        for (Groesse g : {Groesse::Kraft, Groesse::Streckenlast, Groesse::Moment})
+            einheit = std::max(einheit, m.horizontalAdvance(Traegereinheiten::name(s, g)) + 8);
+    const int zahl = m.horizontalAdvance(QStringLiteral("00000")) + 8;
+    const int inhalt[Lastspalten] = {liste(Lastarten), liste(Einwirkungen), liste(kategorien), zahl, zahl, zahl, zahl, einheit};
+    for (int spalte = 0; spalte < Lastspalten; ++spalte)
+        SG_Lasten->setColumnWidth(spalte, std::max(inhalt[spalte], SG_Lasten->horizontalHeader()->sectionSizeHint(spalte)));
 }
 
 void TDLG_Traeger::Feldzeile_Anlegen(int zeile, const QString& text)
@@ -600,7 +638,7 @@ Projekt::Position TDLG_Traeger::Position_Lesen() const
     const Eingabe e = Position().eingabe;
     Projekt::Position p;
     p.art = Projekt::Art::Traeger;
-    p.traeger = {e.felder, e.kragarm_links, e.kragarm_rechts, e.lager_links, e.lager_rechts, e.lasten};
+    p.traeger = {e.felder, e.kragarm_links, e.kragarm_rechts, e.lager_links, e.lager_rechts, e.lasten, m_einheiten};
     p.sigma_zul = e.Sigma_Zul;
     p.eigengewicht = e.eigengewicht;
     return Positionszustand::aufnehmen(p, nullptr); // material, profile and limit as computed with
@@ -609,6 +647,7 @@ Projekt::Position TDLG_Traeger::Position_Lesen() const
 void TDLG_Traeger::Position_Zeigen(const Projekt::Position& p)
 {
     FormActivate();
+    CB_Einheiten->setCurrentIndex(int(p.traeger.einheiten)); // the units it was taken in
     Position_Setzen({Projekt::Traegereingabe(p), p.werkstoff.name, p.profil.name});
     B_BerechnenClick();
 }
@@ -785,9 +824,10 @@ void TDLG_Traeger::Ergebnisse_Zeigen()
     const Traegerrechnung::Ergebnis& r = *m_ergebnis;
     const System s = m_einheiten;
     const auto x = [s](double mm) { return Traegertexte::stelle(mm, s); };
-    L_M_max->setText(Traegertexte::extrem(r.M_max, s, Groesse::Moment));
-    L_M_min->setText(Traegertexte::extrem(r.M_min, s, Groesse::Moment));
-    L_V_max->setText(Traegertexte::extrem({r.V_betrag_max.x, std::fabs(r.V_betrag_max.wert)}, s, Groesse::Kraft));
+    const QString zeilenwechsel(QLatin1Char('\n')); // the value on the first line, its place on the second
+    L_M_max->setText(Traegertexte::extrem(r.M_max, s, Groesse::Moment, zeilenwechsel));
+    L_M_min->setText(Traegertexte::extrem(r.M_min, s, Groesse::Moment, zeilenwechsel));
+    L_V_max->setText(Traegertexte::extrem({r.V_betrag_max.x, std::fabs(r.V_betrag_max.wert)}, s, Groesse::Kraft, zeilenwechsel));
     L_Werf->setText(fixiert(r.W_erf, 2) + QStringLiteral(" cm³"));
 
     const auto kraft = [s](double v) { return Traegertexte::zahl(v, s, Groesse::Kraft); };

@@ -134,6 +134,9 @@ public:
     QPushButton* OKBtn;
     QPrintDialog* Drucksetupdlg = nullptr;
 
+protected:
+    void changeEvent(QEvent* ereignis) override; // another style: the load table's columns fitted again
+
 private:
     void Aufbauen();
     void Eingaben_Bauen(int x, int y);
@@ -145,6 +148,7 @@ private:
     void Lastzeile_Anlegen(int zeile, const Traegerrechnung::Last& last);
     void Lastart_Zeigen(int zeile);
     void Kopfzeilen_Zeigen();
+    void Lastspalten_Einpassen();
     // Reads the window into `e`; the first cell or field that is no number, or none. For the
     // sketch (`nachsichtig`) a load with such a cell is left out and a length becomes NaN.
     std::optional<Traegerrechnung::Eingabefehler> Lesen(Traegerrechnung::Eingabe& e, bool nachsichtig = false) const;

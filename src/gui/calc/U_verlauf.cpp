@@ -29,6 +29,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -297,21 +298,37 @@ void TDLG_Verlaeufe::Aufbauen()
         auto* seite = new QWidget;
         seite->setObjectName(QStringLiteral("TS_Verlaeufe"));
         auto* l = new QVBoxLayout(seite);
-        L_Skizze = new QLabel(seite);
+        // The sketch and the diagrams scroll where the screen is too low for them: each diagram
+        // keeps the height its axes need to be read (as on the page, where it is 1000 × 300),
+        // instead of being squeezed until its labels are cut. The pointer's values and the
+        // sign convention stay in view below.
+        auto* rollen = new QScrollArea(seite);
+        rollen->setObjectName(QStringLiteral("SB_Verlaeufe"));
+        rollen->setWidgetResizable(true);
+        rollen->setFrameShape(QFrame::NoFrame);
+        rollen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        auto* diagramme = new QWidget;
+        diagramme->setObjectName(QStringLiteral("W_Diagramme"));
+        auto* d = new QVBoxLayout(diagramme);
+        d->setContentsMargins(0, 0, 0, 0);
+        L_Skizze = new QLabel(diagramme);
         L_Skizze->setObjectName(QStringLiteral("L_Skizze"));
         L_Skizze->setAlignment(Qt::AlignCenter);
         L_Skizze->setFixedHeight(124);
-        l->addWidget(L_Skizze);
-        CV_Querkraft = ansicht(seite, QStringLiteral("CV_Querkraft"));
-        CV_Moment = ansicht(seite, QStringLiteral("CV_Moment"));
-        CV_Durchbiegung = ansicht(seite, QStringLiteral("CV_Durchbiegung"));
+        d->addWidget(L_Skizze);
+        CV_Querkraft = ansicht(diagramme, QStringLiteral("CV_Querkraft"));
+        CV_Moment = ansicht(diagramme, QStringLiteral("CV_Moment"));
+        CV_Durchbiegung = ansicht(diagramme, QStringLiteral("CV_Durchbiegung"));
         for (QChartView* v : {CV_Querkraft, CV_Moment, CV_Durchbiegung}) {
             // Kept, and refilled by each calculation.
             ChartSetzen(v, m_art == Art::Traeger ? Diagramme::Traegerdiagramm_Leer() : Diagramme::Biegediagramm_Leer());
-            l->addWidget(v, 1);
+            v->setMinimumHeight(Diagramme::Mindesthoehe);
+            d->addWidget(v, 1);
             // New values bring new label widths: the plot areas are lined up again.
             connect(v->chart(), &QChart::plotAreaChanged, this, [this] { Buendig(); });
         }
+        rollen->setWidget(diagramme);
+        l->addWidget(rollen, 1);
         l->addWidget(L_Hinweis);
         l->addWidget(L_Zeiger);
         auto* vorzeichen = new QLabel(Diagramme::vorzeichenhinweis(), seite);
@@ -323,6 +340,7 @@ void TDLG_Verlaeufe::Aufbauen()
         seite->setObjectName(QStringLiteral("TS_Knicklinie"));
         auto* l = new QVBoxLayout(seite);
         CV_Knicklinie = ansicht(seite, QStringLiteral("CV_Knicklinie"));
+        CV_Knicklinie->setMinimumHeight(Diagramme::Mindesthoehe);
         l->addWidget(CV_Knicklinie, 1);
         l->addWidget(L_Hinweis);
         l->addWidget(L_Zeiger);

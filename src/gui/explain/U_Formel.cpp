@@ -12,8 +12,6 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QVBoxLayout>
 
 namespace U_Formel {
 
@@ -59,22 +57,10 @@ TDLG_Formel::TDLG_Formel(QWidget* eltern)
     : QDialog(eltern)
 {
     Bausteine::dialograhmen(this, QStringLiteral("DLG_Formel"), QStringLiteral("DLG_Formel"), Flaeche.width(), Flaeche.height());
-    // The viewer is resizable; its controls keep their places on a surface of the full size,
-    // which scrolls where the window is smaller (a screen narrower than 1517 pixels).
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    W_Flaeche = new QWidget;
-    W_Flaeche->setObjectName(QStringLiteral("W_Flaeche"));
-    W_Flaeche->setFixedSize(Flaeche);
-    auto* rollen = new QScrollArea(this);
-    rollen->setObjectName(QStringLiteral("SB_Formel"));
-    rollen->setFrameShape(QFrame::NoFrame);
-    rollen->setWidget(W_Flaeche);
-    rollen->viewport()->setAutoFillBackground(false); // the teal of the window around the surface
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(rollen);
-    Bausteine::aufBildschirm(this, Flaeche);
+    // Wider than most screens: fitted to the screen at once, its controls on the surface that
+    // scrolls in the smaller window.
+    W_Flaeche = Bausteine::flaeche(this);
+    Bausteine::einpassen(this);
     QWidget* f = W_Flaeche;
 
     Image1 = Bausteine::label(f, QStringLiteral("Image1"), QString(), 16, 12);

@@ -226,6 +226,7 @@ void Anmelden(const Dialogteil& teil)
     QFont klein = teil.knopf->font(); // the longest caption of the button columns
     klein.setPixelSize(13);
     teil.knopf->setFont(klein);
+    Bausteine::schriftEinpassen(teil.knopf, {Uebernehmen, Aktualisieren}); // smaller still in a narrow column
     Eintrag& e = eintraege()[teil.dialog];
     e = {teil, std::nullopt, std::nullopt};
     QWidget* dialog = teil.dialog;
