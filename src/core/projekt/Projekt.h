@@ -57,8 +57,6 @@ struct Traeger {
     Traegerrechnung::Lager lager_links = Traegerrechnung::Lager::Gelenkig;
     Traegerrechnung::Lager lager_rechts = Traegerrechnung::Lager::Gelenkig;
     std::vector<Traegerrechnung::Last> lasten;
-    // The units the window showed the beam in, so that it shows it so again; the values above
-    // stay in N, mm, N/m.
     Traegereinheiten::System einheiten = Traegereinheiten::System::N_mm;
 
     bool operator==(const Traeger&) const = default;
