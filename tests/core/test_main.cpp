@@ -384,7 +384,8 @@ private slots:
 
     // The captions that were cut on a laptop show whole, in every style the program offers: the
     // position button in the narrowest button column, the criteria of the finders, the longest
-    // category, and the load table's headings in both units with all its columns in view.
+    // category, and the load table's headings in both units and the lists in its cells, with all
+    // its columns in view.
     void beschriftungenPassen()
     {
         Testumgebung::Programmlauf lauf;
@@ -395,8 +396,14 @@ private slots:
         Plattform::aktivieren(U_bieg1::DLG_Biegung1); // the categories as the table has them now
         TDLG_Traeger* t = U_traeger::DLG_Traeger;
         t->show();
-        for (int i = 0; i < 10; ++i) // more rows than the table shows: with its scroll bar
+        for (int i = 0; i < 10; ++i) { // more rows than the table shows: with its scroll bar
             t->B_Last_Neu->click();
+            // Every kind, action and category of load once.
+            for (int spalte : {U_traeger::Spalte_Art, U_traeger::Spalte_Einwirkung, U_traeger::Spalte_Kategorie}) {
+                auto* c = qobject_cast<QComboBox*>(t->SG_Lasten->cellWidget(i, spalte));
+                c->setCurrentIndex(i % c->count());
+            }
+        }
         for (const QString& stil : Stile::namen()) {
             QVERIFY(Stile::setzen(stil));
             QList<QPushButton*> knoepfe;
@@ -411,6 +418,16 @@ private slots:
                                        .arg(breite(k, text))
                                        .arg(raum(k))));
             QList<QComboBox*> listen {U_passend::DLG_Passendes_Profil->CB_Kriterium, t->CB_Suchkriterium};
+            QCoreApplication::processEvents(); // the table places its lists in their cells
+            for (int zeile = 0; zeile < t->SG_Lasten->rowCount(); ++zeile)
+                for (int spalte : {U_traeger::Spalte_Art, U_traeger::Spalte_Einwirkung, U_traeger::Spalte_Kategorie}) {
+                    auto* c = qobject_cast<QComboBox*>(t->SG_Lasten->cellWidget(zeile, spalte));
+                    QVERIFY2(breite(c, c->currentText()) <= raum(c),
+                        qPrintable(QStringLiteral("%1: „%2“: %3 > %4")
+                                       .arg(stil, c->currentText())
+                                       .arg(breite(c, c->currentText()))
+                                       .arg(raum(c))));
+                }
             for (QWidget* d : std::initializer_list<QWidget*> {U_bieg1::DLG_Biegung1, U_bieg2::DLG_Biegung2})
                 listen << d->findChild<QComboBox*>(QStringLiteral("CB_Kategorie"))
                        << d->findChild<QComboBox*>(QStringLiteral("CB_Einwirkung"));

@@ -236,10 +236,7 @@ QString TDLG_Passendes_Profil::Aufgabentext() const
             return QStringLiteral("%1, Werkstoff %2 (fy = %3 N/mm²), %4; M Ed ≤ M c,Rd = W · fy / γM0 (elastisch) nach "
                                   "DIN EN 1993-1-1%5. %6.")
                 .arg(traeger, Sorte, fixiert(m_traegeraufgabe.werkstoff.fy, 2), eigengewicht,
-                    t.grenze > 0 ? QStringLiteral(" und f ≤ L/%1 unter der charakteristischen Kombination nach DIN EN 1990 "
-                                                  "in jedem Feld (Kragarm: 2·L)")
-                                       .arg(t.grenze)
-                                 : QString(),
+                    t.grenze > 0 ? QStringLiteral(" und f char. ≤ L/%1 in jedem Feld (Kragarm: 2·L)").arg(t.grenze) : QString(),
                     gilt);
         return QStringLiteral("%1, σzul = %2 N/mm², Werkstoff %3, E = %4 N/mm², %5; W ≥ |W erf.|%6. %7.")
             .arg(traeger, fixiert(t.Sigma_Zul, 2), Sorte, fixiert(t.E, 2), eigengewicht,

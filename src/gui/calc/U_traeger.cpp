@@ -443,7 +443,8 @@ void TDLG_Traeger::Lastspalten_Einpassen()
         int text = 0;
         for (const QString& e : eintraege)
             text = std::max(text, c->fontMetrics().horizontalAdvance(e));
-        return text + c->width() - Bausteine::textraum(c.get());
+        const int gitter = SG_Lasten->showGrid() ? 1 : 0; // a cell's widget leaves the grid line free
+        return text + c->width() - Bausteine::textraum(c.get()) + gitter;
     };
     QStringList kategorien;
     for (const Eurocode::Kategorie& k : U_Einwirkungen::Kategorien)

@@ -32,7 +32,8 @@ void hintergrund(QWidget* w, const QColor& farbe);
 void dialograhmen(QDialog* dialog, const QString& name, const QString& titel, int breite, int hoehe);
 // The surface of a dialog of dialograhmen: its design size, the controls at their design places,
 // in a scroll area that fills the dialog. Made on the first call or the first showing, which
-// move the dialog's controls onto it; controls made later go onto it directly.
+// move the dialog's controls onto it (as does every later call and showing, for controls placed
+// on the dialog since).
 QWidget* flaeche(QDialog* dialog);
 // Fits a dialog of dialograhmen to the screen it is on: where the screen has room for its design
 // size with the window manager's frame, it keeps exactly that size and cannot be resized, as it
