@@ -115,7 +115,7 @@ private slots:
         biegung.profil.ausrichtung = Ausrichtung::Quer;
         biegung.grenze = 250;
         Position traeger = position(QStringLiteral("10"), Art::Traeger);
-        traeger.traeger.kragarm_links = 1.0 / 3.0;
+        traeger.traeger.kragarm_links = 1000.0 / 3.0; // not a short decimal: the file keeps every bit
         traeger.traeger.lager_rechts = Traegerrechnung::Lager::Eingespannt;
         traeger.traeger.lasten[1].von = 1.0 / 3.0;
         traeger.traeger.lasten[3].M = -7.25;
