@@ -1,7 +1,7 @@
 // Writes the load-case sketches of the data directory: lastfallbilder <Daten-Ordner>
 // (and the sketch of the general beam that its formula picture shows).
 #include "core/app/Lastfallbild.h"
-#include "core/app/Traegerskizze.h"
+#include "core/calc/Traegerskizze.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -5,7 +5,6 @@ target_sources(trabex_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/app/Lastfallbild.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/Programmsymbol.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/Programmzustand.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/Traegerskizze.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/U_Dallg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/Unit1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Biegeformeln.cpp
@@ -23,6 +22,7 @@ target_sources(trabex_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/calc/Scherrechnung.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Traegerrechnung.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc/Traegersuche.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/calc/Traegerskizze.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/U_Einwirkungen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/U_Lesen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/U_Material.cpp

@@ -4,7 +4,7 @@
 #include "core/app/Lastfaelle.h"
 #include "core/app/Lastfallbild.h"
 #include "core/app/Programmsymbol.h"
-#include "core/app/Traegerskizze.h"
+#include "core/calc/Traegerskizze.h"
 #include "core/app/Unit1.h"
 #include "core/data/U_Einwirkungen.h"
 #include "core/data/U_Profile.h"

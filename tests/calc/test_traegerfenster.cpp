@@ -1,7 +1,7 @@
 // The window of the general beam as the user works it: tables typed in either units, the
 // results on screen against the calculation, bad cells, the sketch, the kept results, the report.
 #include "Testumgebung.h"
-#include "core/app/Traegerskizze.h"
+#include "core/calc/Traegerskizze.h"
 #include "core/app/Unit1.h"
 #include "core/calc/Traegerrechnung.h"
 #include "core/data/U_Einwirkungen.h"

@@ -3,7 +3,7 @@
 // The general beam's sketch writes the value of each load where it can be read.
 #include "Kernumgebung.h"
 #include "core/app/Lastfallbild.h"
-#include "core/app/Traegerskizze.h"
+#include "core/calc/Traegerskizze.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,7 @@
 //
 // Units as the dialogs show them: forces in N (line loads in N/m), lengths in mm, stresses and
 // E in N/mm², W in cm³, I in cm⁴, A in mm², the mass in kg/m.
-#include "core/app/Traegereinheiten.h"
+#include "core/calc/Traegereinheiten.h"
 #include "core/calc/Traegerrechnung.h"
 
 #include <QList>

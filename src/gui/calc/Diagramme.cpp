@@ -2,7 +2,7 @@
 
 #include "core/app/Lastfaelle.h"
 #include "core/app/Lastfallbild.h"
-#include "core/app/Traegerskizze.h"
+#include "core/calc/Traegerskizze.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Zahlen.h"
 

@@ -2,7 +2,7 @@
 // The diagrams of the calculation windows: the shear-force, bending-moment and deflection lines
 // of a bending case and the buckling curve of a material. One piece of code builds each chart;
 // the window shows it, and the same chart is drawn into a PDF, a PNG and onto the printer.
-#include "core/app/Traegereinheiten.h"
+#include "core/calc/Traegereinheiten.h"
 #include "core/calc/Biegelinien.h"
 #include "core/calc/Eurocode.h"
 #include "core/calc/Knickspannungslinie.h"

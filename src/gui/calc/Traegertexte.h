@@ -2,7 +2,7 @@
 // How the window of the general beam and its report write its numbers: positions, forces and
 // moments in the window's units (fixed 7/2, positions in m with 4 decimals), the loads and the
 // ends of the beam in words. One place, so that the paper says what the window says.
-#include "core/app/Traegereinheiten.h"
+#include "core/calc/Traegereinheiten.h"
 #include "core/calc/Eurocode.h"
 #include "core/calc/Traegerrechnung.h"
 

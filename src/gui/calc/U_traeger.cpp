@@ -1,6 +1,6 @@
 #include "gui/calc/U_traeger.h"
 
-#include "core/app/Traegerskizze.h"
+#include "core/calc/Traegerskizze.h"
 #include "core/app/Unit1.h"
 #include "core/calc/Traegersuche.h"
 #include "core/data/U_Einwirkungen.h"

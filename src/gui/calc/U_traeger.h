@@ -4,7 +4,7 @@
 // results of Traegerrechnung with the verdict lines; the diagrams and steps, the profile finder,
 // the report, help and formula. Like the classic dialogs it exists once, is not modal, and
 // keeps its results while the user only looks elsewhere.
-#include "core/app/Traegereinheiten.h"
+#include "core/calc/Traegereinheiten.h"
 #include "core/calc/Eurocode.h"
 #include "core/calc/Traegerrechnung.h"
 #include "core/projekt/Projekt.h"

@@ -1,7 +1,7 @@
 #include "gui/calc/U_verlauf.h"
 
 #include "core/app/Lastfallbild.h"
-#include "core/app/Traegerskizze.h"
+#include "core/calc/Traegerskizze.h"
 #include "core/app/Unit1.h"
 #include "core/calc/Biegerechnung.h"
 #include "core/platform/Fehler.h"

@@ -2,7 +2,7 @@
 
 #include "core/app/Lastfaelle.h"
 #include "core/app/Lastfallbild.h"
-#include "core/app/Traegerskizze.h"
+#include "core/calc/Traegerskizze.h"
 #include "gui/platform/Oberflaeche.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "gui/report/Traegerbericht.h"
 
-#include "core/app/Traegerskizze.h"
+#include "core/calc/Traegerskizze.h"
 #include "core/app/Unit1.h"
 #include "core/calc/Biegerechnung.h"
 #include "core/platform/Meldungen.h"

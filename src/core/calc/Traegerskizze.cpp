@@ -1,4 +1,4 @@
-#include "core/app/Traegerskizze.h"
+#include "core/calc/Traegerskizze.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -4,7 +4,7 @@
 // bands (variable ones hatched), moments as arcs, and the span lengths below. One function
 // paints onto any QPainter, so that the window, the diagram window, the report and the main
 // window's button show the same drawing.
-#include "core/app/Traegereinheiten.h"
+#include "core/calc/Traegereinheiten.h"
 #include "core/calc/Traegerrechnung.h"
 
 #include <QImage>
