@@ -591,10 +591,12 @@ QString Wertzellenfehler(const QString& zelle, const std::function<QString(doubl
     if (QString fehler = Zahlfehler(zelle); !fehler.isEmpty())
         return fehler;
     const auto wert = Zahlen::versuchenDatei(zelle);
-    const QString warum = wert ? grund(*wert) : QString();
-    if (warum.isEmpty())
-        return {};
-    return QStringLiteral("Der Wert ") + Zahlzelle_Punktform(zelle) + QStringLiteral(" ist nicht zulässig, ") + warum;
+    return Unzulaessig(Zahlzelle_Punktform(zelle), wert ? grund(*wert) : QString());
+}
+
+QString Unzulaessig(const QString& zelle, const QString& grund)
+{
+    return grund.isEmpty() ? grund : QStringLiteral("Der Wert ") + zelle + QStringLiteral(" ist nicht zulässig, ") + grund;
 }
 
 void Spalten_Ergaenzen(TRaster& raster, int erste, const QStringList& titel)

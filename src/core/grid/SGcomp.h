@@ -137,6 +137,8 @@ QString Zahlfehler(const QString& zelle);
 // The same, then whether the value can be physical: `grund` gives why not, or empty
 // ("Der Wert -3 ist nicht zulässig, Wmax muss größer als 0 sein").
 QString Wertzellenfehler(const QString& zelle, const std::function<QString(double wert)>& grund);
+// "Der Wert x ist nicht zulässig, " + `grund`, or empty for an empty `grund`.
+QString Unzulaessig(const QString& zelle, const QString& grund);
 
 // Shows the columns of a newer file layout in a grid loaded from an older file: a grid of at
 // least `erste` columns that lacks some of the columns from `erste` on gets them, with the

@@ -21,9 +21,7 @@ QString Zellenfehler(int spalte, const QString& zelle)
         if (!zahl.isEmpty())
             return zahl;
     }
-    const QString grund = U_Einwirkungen::Zellenfehler(spalte, zelle);
-    return grund.isEmpty() ? grund
-                           : QStringLiteral("Der Wert ") + zelle + QStringLiteral(" ist nicht zulässig, ") + grund;
+    return SGcomp::Unzulaessig(zelle, U_Einwirkungen::Zellenfehler(spalte, zelle));
 }
 
 } // namespace

@@ -48,11 +48,6 @@ bool istFamilie(const QString& datei)
 // The number cells of a family: W, I and A; its buckling curves are letters.
 bool istZahlspalte(int spalte) { return spalte >= 2 && !istKnicklinienspalte(spalte); }
 
-QString unzulaessig(const QString& zelle, const QString& grund)
-{
-    return grund.isEmpty() ? grund : QStringLiteral("Der Wert ") + zelle + QStringLiteral(" ist nicht zulässig, ") + grund;
-}
-
 } // namespace
 
 TTab_Profileditor::TTab_Profileditor()
@@ -314,7 +309,7 @@ bool TTab_Profileditor::Zellen_Gueltig()
 {
     int fehler = SGcomp::Zellen_Pruefen(SG_Profil->Daten(), 2, [](int spalte, const QString& zelle) {
         if (istKnicklinienspalte(spalte))
-            return unzulaessig(zelle, U_Profile::Knicklinienfehler(zelle));
+            return SGcomp::Unzulaessig(zelle, U_Profile::Knicklinienfehler(zelle));
         return SGcomp::Wertzellenfehler(zelle, [spalte](double wert) { return U_Profile::Wertfehler(spalte, wert); });
     });
     const QString zeilenfehler = SGcomp::Zeilenzahlfehler(SGcomp::Datenzeilen(SG_Profil->Daten()), Unit1::Max_Profil,
