@@ -3,6 +3,7 @@
 // runs where there is no display. The whole report (--pdf) draws its diagrams with widgets
 // and so needs a QApplication, still on the offscreen platform.
 #include "gui/Main.h"
+#include "core/platform/Fehler.h"
 #include "core/platform/Sprache.h"
 #include "core/projekt/Kommandozeile.h"
 #include "gui/platform/Oberflaeche.h"
@@ -24,6 +25,24 @@ void qtMeldung(QtMsgType art, const QMessageLogContext&, const QString& text)
         std::fprintf(stderr, "%s\n", qPrintable(text));
 }
 
+// --pdf after a run of --berechnen (whose Kommandozeile::Bibliothek_Laden set the data folder):
+// the report of the run's project and results, a failure told in the command line's words; the
+// run's status, or Kommandozeile::Fehler when the report cannot be printed or written.
+Kommandozeile::Status berichtSchreiben(const QString& datei, const Kommandozeile::Lauf& lauf, QTextStream& fehler)
+{
+    // The report is printed before the file is written: a failure of the printing (a load-case
+    // picture that cannot be read) is told as what it is, one of the file as the PDF's.
+    try {
+        Gesamtbericht::Als_PDF(datei, lauf.projekt, lauf.ergebnisse);
+    } catch (const Plattform::Fehler& f) {
+        const bool zielDatei = f.art() == Plattform::Fehler::Art::Datei && f.dateiname() == datei;
+        fehler << (zielDatei ? Kommandozeile::Schreibfehler(QStringLiteral("PDF"), datei) : Kommandozeile::Fehlertext(f))
+               << Qt::endl;
+        return Kommandozeile::Fehler;
+    }
+    return lauf.status;
+}
+
 int ohneFenster(int argc, char* argv[], const Kommandozeile::Aufruf& aufruf)
 {
     qInstallMessageHandler(qtMeldung);
@@ -42,10 +61,11 @@ int ohneFenster(int argc, char* argv[], const Kommandozeile::Aufruf& aufruf)
         return 0;
     case Kommandozeile::Aufruf::Was::Berechnen: {
         Kommandozeile::Bibliothek_Laden(QCoreApplication::applicationDirPath(), fehler);
-        const Kommandozeile::Lauf lauf = Kommandozeile::berechnen(aufruf.projekt, aufruf.json, aus, fehler);
+        const auto umfang = aufruf.pdf.isEmpty() ? Positionsrechnung::Umfang::Ergebnisse : Positionsrechnung::Umfang::Bericht;
+        const Kommandozeile::Lauf lauf = Kommandozeile::berechnen(aufruf.projekt, aufruf.json, aus, fehler, umfang);
         if (aufruf.pdf.isEmpty() || !lauf.gelesen)
             return lauf.status;
-        return Gesamtbericht::Als_PDF(aufruf.pdf, lauf, fehler);
+        return berichtSchreiben(aufruf.pdf, lauf, fehler);
     }
     default:
         fehler << aufruf.fehler << '\n' << Kommandozeile::Hilfetext();

@@ -754,7 +754,8 @@ private slots:
         QCOMPARE(d1()->Felder.L_f->text(), f < 0 ? betrag + QStringLiteral(" nach oben") : betrag);
         QCOMPARE(d1()->Felder.L_L_durch_f->text(), fixiert(4000 / std::abs(f), 2));
 
-        const Berichtsinhalt::Inhalt bericht = Berichtsinhalt::Biegung1(d1()->windowTitle());
+        const Berichtsinhalt::Inhalt bericht
+            = Berichtsinhalt::Biegung1(d1()->windowTitle(), Biegedialog::Seitenwerte(d1()->Felder));
         const auto wert = [&](const QString& bezeichnung) {
             for (const auto& z : bericht.zeilen)
                 if (z.text == bezeichnung)

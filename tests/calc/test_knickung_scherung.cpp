@@ -294,7 +294,9 @@ private slots:
         const double sigmaK = std::numbers::pi * std::numbers::pi * 210000 / (lambda * lambda);
         QCOMPARE(k()->L_SK->text(), fixiert(sigmaK / (120000.0 / 2848), 4));
         QCOMPARE(k()->L_Warnung->text(), NichtErreicht);
-        const auto zeilen = Berichtsinhalt::Knickung(QStringLiteral("Knickung"), QString()).zeilen;
+        const auto zeilen
+            = Berichtsinhalt::Knickung(QStringLiteral("Knickung"), Rechendialog::Seitenwerte(k()->Rechnung.werte), QString())
+                  .zeilen;
         QVERIFY(std::any_of(zeilen.begin(), zeilen.end(), [](const Berichtsinhalt::Zeile& z) {
             return z.text == QStringLiteral("Achse") && z.wert == QStringLiteral("Imin (schwache Achse)");
         }));

@@ -306,7 +306,7 @@ private slots:
         drucker.setOutputFormat(QPrinter::PdfFormat);
         drucker.setOutputFileName(pdf);
         const Zusatzseiten::Inhalt zusatz = U_verlauf::Zusatzinhalt(U_verlauf::Art::Biegung);
-        U_druck::Biegung1_Drucken(nullptr, d1()->windowTitle(), &zusatz);
+        U_druck::Biegung1_Drucken(nullptr, d1()->windowTitle(), Biegedialog::Seitenwerte(d1()->Felder), &zusatz);
         const QString text = pdfText(pdf);
         QVERIFY2(
             text.contains(QStringLiteral("Seite 1 von 2")) || text.contains(QStringLiteral("Seite 1 von 3")), qPrintable(text));

@@ -6,6 +6,7 @@
 #include "Pdftext.h"
 #include "Testumgebung.h"
 #include "core/app/Unit1.h"
+#include "core/calc/Nachweis.h"
 #include "core/platform/Zahlen.h"
 #include "core/projekt/Positionsrechnung.h"
 #include "core/projekt/Positionszustand.h"
@@ -31,6 +32,9 @@
 #include <QDate>
 #include <QDialog>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
@@ -69,6 +73,25 @@ void aufPdf(QPrinter& drucker, const QString& datei)
 }
 
 QString kopfzeile(const Projekt::Position& p) { return QStringLiteral("Position: %1 %2").arg(p.nr, p.titel); }
+
+// The shared values the dialogs compute with, to see that the project's report writes none.
+auto gemeinsameWerte()
+{
+    using namespace Unit1;
+    return std::make_tuple(Akt_Belastungsfall, Sorte, Sigma_Zul, Sigma_B, Sigma_P, E, GrenzSchlankheit, Gamma, Sigma_K,
+        Schlankheitsgrad, W, I, A, Masse, ProfilArt, ProfilName, Profilachse, F, L, Lk, Sk, Sk_gewuenscht, Abstand_a, Abstand_b,
+        Lx, fd, Werf, Wxerf, Ierf, Aerf, Nachweis::Durchbiegungsgrenze, Last_Staendig, Last_Kategorie);
+}
+
+// The pages of position `p` in a project's report.
+QStringList seitenVon(const QStringList& seiten, const Projekt::Position& p)
+{
+    QStringList eigene;
+    for (const QString& s : seiten)
+        if (s.contains(kopfzeile(p)))
+            eigene.append(s);
+    return eigene;
+}
 
 // No two words of the page share ink: a line printed over another overlaps its words' boxes
 // (they are a font's height tall, the lines of a report further apart).
@@ -208,6 +231,8 @@ class TestGesamtbericht : public QObject {
                 QFile::copy(geliefert.filePath(name), v.daten() + name);
         });
         m_projektPdf = m_lauf->verzeichnis.pfad() + QStringLiteral("projekt.pdf");
+        m_dialogPdf = m_lauf->verzeichnis.pfad() + QStringLiteral("dialog.pdf");
+        aufPdf(U_Printgr::Printer(), m_dialogPdf);
     }
 
     // "Gesamtbericht drucken …" of the main window into `pdf`, the set-up confirmed.
@@ -231,7 +256,7 @@ class TestGesamtbericht : public QObject {
     {
         QPrinter drucker(QPrinter::HighResolution);
         aufPdf(drucker, m_projektPdf);
-        Gesamtbericht::Drucken(drucker, projekt);
+        Gesamtbericht::Drucken(drucker, projekt, Positionsrechnung::rechnen(projekt, Positionsrechnung::Umfang::Bericht));
     }
 
 private slots:
@@ -252,6 +277,7 @@ private slots:
     // the example, and a beam of the second bending dialog with its notes and an x.
     void seitenWieImDialog()
     {
+        m_projekt.positionen[2].werkstoff = {QStringLiteral("S235JR (St37-2)"), 210000}; // a pin of a new file
         Projekt::Position traeger = m_projekt.positionen.at(0);
         traeger.nr = QStringLiteral("4");
         traeger.titel = QStringLiteral("Unterzug");
@@ -277,6 +303,80 @@ private slots:
             if (p.fall == 9) // the notes of the second dialog are on the page
                 QVERIFY(dialog.join(QString()).contains(QStringLiteral("Der gefährdete Querschnitt ist")));
             QCOMPARE(inhalt(eigene, kopf), inhalt(dialog, kopf));
+        }
+    }
+
+    // One calculation per position: the report prints the results computed once (as the command
+    // line hands them over), writes none of the shared values, and prints the numbers of the
+    // results file and of each dialog's own report. A pin of an older file, which keeps no
+    // material, names none rather than the position's before it.
+    void eineRechnungJePosition()
+    {
+        mitGeliefertenDaten();
+        m_projekt = Projektdatei::laden(QStringLiteral(PROJEKT_FIXTURES "/wohnhaus.trabex"));
+        QCOMPARE(m_projekt.positionen.size(), 5); // beam, column, two bending cases, pin
+        const auto ergebnisse = Positionsrechnung::rechnen(m_projekt, Positionsrechnung::Umfang::Bericht);
+        const QJsonArray datei = QJsonDocument::fromJson(Positionsrechnung::Ergebnisdatei(m_projekt, ergebnisse))
+                                     .object()
+                                     .value(QStringLiteral("positionen"))
+                                     .toArray();
+        Unit1::Sorte = QStringLiteral("Vorher gewählt");
+        Unit1::Werf = 4711;
+        const auto vorher = gemeinsameWerte();
+        {
+            QPrinter drucker(QPrinter::HighResolution);
+            aufPdf(drucker, m_projektPdf);
+            Gesamtbericht::Drucken(drucker, m_projekt, ergebnisse);
+        }
+        QVERIFY(gemeinsameWerte() == vorher);
+
+        const QStringList seiten = Pdftext::seiten(m_projektPdf);
+        const auto wert = [](const QJsonObject& o, const char* schluessel) {
+            return Zahlen::fixiert(o.value(QLatin1String(schluessel)).toDouble(), 2);
+        };
+        for (qsizetype i = 0; i < m_projekt.positionen.size(); ++i) {
+            const Projekt::Position& p = m_projekt.positionen.at(i);
+            const QJsonObject r = datei.at(i).toObject();
+            const QString seite = seitenVon(seiten, p).join(QLatin1Char('\n'));
+            QVERIFY2(!seite.isEmpty(), qPrintable(p.titel));
+            QList<std::pair<QString, QString>> zeilen;
+            switch (p.art) {
+            case Projekt::Art::Traeger:
+            case Projekt::Art::Biegung:
+                zeilen = {{QStringLiteral("Werf [cm3]"), wert(r, "W_erf")}};
+                if (p.art == Projekt::Art::Biegung)
+                    zeilen += {{QStringLiteral("f [mm]"), wert(r, "f")}, {QStringLiteral("L/f"), wert(r, "L_f")}};
+                break;
+            case Projekt::Art::Knickung:
+                zeilen = {{QStringLiteral("Ierf [cm4]"), wert(r, "I_erf")},
+                    {QStringLiteral("Knickspannung [N/mm2]"), wert(r, "sigma_k")},
+                    {QStringLiteral("Schlankheitsgrad"), wert(r, "lambda")},
+                    {QStringLiteral("Tatsächliche Sicherheit"), wert(r, "sicherheit")}};
+                break;
+            case Projekt::Art::Scherung:
+                zeilen = {{QStringLiteral("Aerf [mm2]"), wert(r, "A_erf")}};
+                QVERIFY(!seite.contains(m_projekt.positionen.at(i - 1).werkstoff.name));
+                QVERIFY(!seite.contains(Unit1::Sorte));
+                break;
+            }
+            for (const auto& [links, rechts] : zeilen)
+                QVERIFY2(
+                    Pdftext::zeile(seite, links, rechts), qPrintable(QStringLiteral("%1: %2 %3").arg(p.titel, links, rechts)));
+            if (r.contains(QStringLiteral("ec3")))
+                QVERIFY2(seite.contains(QStringLiteral("η = ") + wert(r.value(QStringLiteral("ec3")).toObject(), "eta")),
+                    qPrintable(p.titel));
+        }
+
+        // Each dialog's own report of the same position, the pin with the material it now keeps.
+        m_projekt.positionen[4].werkstoff = {QStringLiteral("S235JR (St37-2)"), 210000};
+        projektDrucken(m_projekt);
+        const QStringList mitWerkstoff = Pdftext::seiten(m_projektPdf);
+        const Projekt::Kopf& k = m_projekt.kopf;
+        for (int i = 0; i < m_projekt.positionen.size(); ++i) {
+            const Projekt::Position& p = m_projekt.positionen.at(i);
+            const QStringList kopf {
+                QStringLiteral("Projekt: ") + k.bezeichnung, kopfzeile(p), QStringLiteral("Bearbeiter: ") + k.bearbeiter};
+            QCOMPARE(inhalt(seitenVon(mitWerkstoff, p), kopf), inhalt(haendisch(i), kopf));
         }
     }
 

@@ -7,6 +7,7 @@
 #include "core/platform/Sprache.h"
 #include "core/report/Berichtsinhalt.h"
 #include "core/report/Seitengeometrie.h"
+#include "core/sections/Querschnittswerte.h"
 #include "gui/Main.h"
 #include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/U_bieg1.h"
@@ -41,6 +42,39 @@ namespace {
 
 using Testumgebung::zahl;
 
+// The numbers of page 1 as the shared state holds them, where each test sets them.
+Berichtsinhalt::Werte zustand()
+{
+    using namespace Unit1;
+    Berichtsinhalt::Werte w;
+    w.fall = Akt_Belastungsfall;
+    w.sorte = Sorte;
+    w.sigma_b = Sigma_B;
+    w.sigma_zul = Sigma_Zul;
+    w.E = E;
+    w.grenzschlankheit = GrenzSchlankheit;
+    w.profilart = ProfilArt;
+    w.profilname = ProfilName;
+    w.W = W;
+    w.I = I;
+    w.A = A;
+    w.achse = Querschnittswerte::Achsentext(Profilachse);
+    w.F = F;
+    w.L = L;
+    w.a = Abstand_a;
+    w.x = Lx;
+    w.sk_gewuenscht = Sk_gewuenscht;
+    w.Werf = Werf;
+    w.Wxerf = Wxerf;
+    w.fd = fd;
+    w.Ierf = Ierf;
+    w.sigma_k = Sigma_K;
+    w.schlankheit = Schlankheitsgrad;
+    w.sk = Sk;
+    w.Aerf = Aerf;
+    return w;
+}
+
 enum class Bericht { Biegung1, Biegung2, Knickung, Scherung };
 
 // The texts a dialog hands in.
@@ -54,13 +88,13 @@ Inhalt inhalt(Bericht bericht, const Dialogtexte& t = {}, const Berichtsinhalt::
 {
     switch (bericht) {
     case Bericht::Biegung1:
-        return Berichtsinhalt::Biegung1(t.titel, angaben);
+        return Berichtsinhalt::Biegung1(t.titel, zustand(), angaben);
     case Bericht::Biegung2:
-        return Berichtsinhalt::Biegung2(t.titel, t.formel_oder_hinweis_W, t.hinweis_f, angaben);
+        return Berichtsinhalt::Biegung2(t.titel, zustand(), t.formel_oder_hinweis_W, t.hinweis_f, angaben);
     case Bericht::Knickung:
-        return Berichtsinhalt::Knickung(t.titel, t.formel_oder_hinweis_W, angaben);
+        return Berichtsinhalt::Knickung(t.titel, zustand(), t.formel_oder_hinweis_W, angaben);
     case Bericht::Scherung:
-        return Berichtsinhalt::Scherung(t.titel, angaben);
+        return Berichtsinhalt::Scherung(t.titel, zustand(), angaben);
     }
     return {};
 }
@@ -70,16 +104,16 @@ void drucken(
 {
     switch (bericht) {
     case Bericht::Biegung1:
-        U_druck::Biegung1_Drucken(dialog, t.titel, zusatz);
+        U_druck::Biegung1_Drucken(dialog, t.titel, zustand(), zusatz);
         break;
     case Bericht::Biegung2:
-        U_druck::Biegung2_Drucken(dialog, t.titel, t.formel_oder_hinweis_W, t.hinweis_f, zusatz);
+        U_druck::Biegung2_Drucken(dialog, t.titel, zustand(), t.formel_oder_hinweis_W, t.hinweis_f, zusatz);
         break;
     case Bericht::Knickung:
-        U_druck::Knickung_Drucken(dialog, t.titel, t.formel_oder_hinweis_W, zusatz);
+        U_druck::Knickung_Drucken(dialog, t.titel, zustand(), t.formel_oder_hinweis_W, zusatz);
         break;
     case Bericht::Scherung:
-        U_druck::Scherung_Drucken(dialog, t.titel, zusatz);
+        U_druck::Scherung_Drucken(dialog, t.titel, zustand(), zusatz);
         break;
     }
 }
@@ -388,7 +422,7 @@ private slots:
     {
         beispielzustand(1);
         Unit1::fd = 8; // L/f = 500
-        const Inhalt b = Berichtsinhalt::Biegung1(QStringLiteral("Biegung Fall 1"));
+        const Inhalt b = Berichtsinhalt::Biegung1(QStringLiteral("Biegung Fall 1"), zustand());
         QCOMPARE(b.bild, QStringLiteral("B_Bieg1.BMP"));
         QVERIFY(!b.wertspalte);
         const QStringList erwartet {
@@ -421,17 +455,17 @@ private slots:
     {
         // Case 8 belongs to the other bending dialog: no picture, no load label, no x rows.
         beispielzustand(8);
-        const QStringList z8 = zeilen(Berichtsinhalt::Biegung1(QStringLiteral("T")));
+        const QStringList z8 = zeilen(Berichtsinhalt::Biegung1(QStringLiteral("T"), zustand()));
         QCOMPARE(z8.mid(13),
             (QStringList {"200  = " + z("5000.00"), "205 L [mm] = " + z("4000.00"), "215 [Ausgaben:]",
                 "225 Werf [cm3] = " + z("41.67"), "230 f [mm] = " + z("9.81"), "235 L/f = " + z("407.75")}));
-        QVERIFY(Berichtsinhalt::Biegung1(QStringLiteral("T")).bild.isEmpty());
+        QVERIFY(Berichtsinhalt::Biegung1(QStringLiteral("T"), zustand()).bild.isEmpty());
     }
 
     void biegung2MitHinweisen()
     {
         beispielzustand(9);
-        const Inhalt b = Berichtsinhalt::Biegung2(QStringLiteral("Biegung Fall 9"),
+        const Inhalt b = Berichtsinhalt::Biegung2(QStringLiteral("Biegung Fall 9"), zustand(),
             QStringLiteral("Der gefährdete Querschnitt ist unter F!"),
             QStringLiteral("Die max Durchbiegung ist in Trägermitte!"));
         QCOMPARE(b.bild, QStringLiteral("B_Bieg9.bmp"));
@@ -470,7 +504,7 @@ private slots:
         QFETCH(QString, hinweis_f);
         QFETCH(QStringList, ausgaben);
         beispielzustand(8); // a case without x rows
-        const QStringList alle = zeilen(Berichtsinhalt::Biegung2(QStringLiteral("T"), hinweis_W, hinweis_f));
+        const QStringList alle = zeilen(Berichtsinhalt::Biegung2(QStringLiteral("T"), zustand(), hinweis_W, hinweis_f));
         QCOMPARE(alle.mid(alle.indexOf(QStringLiteral("220 [Ausgaben:]")) + 1), ausgaben);
     }
 
@@ -478,7 +512,7 @@ private slots:
     {
         beispielzustand(2);
         const Inhalt b = Berichtsinhalt::Knickung(
-            QStringLiteral("Knickung Eulerfall 2"), QStringLiteral("Die Formel nach Euler ist gültig"));
+            QStringLiteral("Knickung Eulerfall 2"), zustand(), QStringLiteral("Die Formel nach Euler ist gültig"));
         QCOMPARE(b.bild, QStringLiteral("B_Knick2.bmp"));
         QCOMPARE(b.wertspalte, std::optional<int>(6500));
         const QStringList erwartet {
@@ -513,7 +547,7 @@ private slots:
     void scherungAlleZeilen()
     {
         beispielzustand(0);
-        const Inhalt b = Berichtsinhalt::Scherung(QStringLiteral("Berechnung auf Abscherung"));
+        const Inhalt b = Berichtsinhalt::Scherung(QStringLiteral("Berechnung auf Abscherung"), zustand());
         QCOMPARE(b.bild, QStringLiteral("B_Scher.bmp"));
         const QStringList erwartet {
             "105 <Berechnung auf Abscherung>",
@@ -628,7 +662,7 @@ private slots:
         // Right after the dialog opened: results 0.00, texts of the start state.
         Unit1::Programminit();
         Unit1::Akt_Belastungsfall = 1;
-        const QStringList k = zeilen(Berichtsinhalt::Knickung(QStringLiteral("T"), QString()));
+        const QStringList k = zeilen(Berichtsinhalt::Knickung(QStringLiteral("T"), zustand(), QString()));
         QVERIFY(k.contains(QStringLiteral("165 Profiltyp : = Keines gewählt")));
         QVERIFY(k.contains("235 Ierf [cm4] = " + z("0.00")));
         QVERIFY(k.contains(QStringLiteral("245 vorh. Spannung [N/mm2] = Fehler")));
@@ -847,7 +881,7 @@ private slots:
         // Heights of the printed words relative to their point sizes: title 23 pt, date 9 pt,
         // report lines 11 pt.
         beispielzustand(0);
-        U_druck::Scherung_Drucken(nullptr, QStringLiteral("Abscherung"));
+        U_druck::Scherung_Drucken(nullptr, QStringLiteral("Abscherung"), zustand());
         const QList<Wort> w = woerter(m_pdf);
         const auto hoehe = [&](const QString& text) {
             for (const Wort& x : w)
@@ -968,7 +1002,7 @@ private slots:
     {
         beispielzustand(2); // B_Bieg2.BMP is not in the data directory
         try {
-            U_druck::Biegung1_Drucken(nullptr, QStringLiteral("T"));
+            U_druck::Biegung1_Drucken(nullptr, QStringLiteral("T"), zustand());
             QFAIL("kein Fehler");
         } catch (const Plattform::Fehler& f) {
             QCOMPARE(f.art(), Plattform::Fehler::Art::Datei);
@@ -978,12 +1012,12 @@ private slots:
         QVERIFY(!QFile::exists(m_pdf));
 
         m_verzeichnis->schreiben(QStringLiteral("b_bieg2.bmp"), "kein Bild");
-        QVERIFY_THROWS_EXCEPTION(Plattform::Fehler, U_druck::Biegung1_Drucken(nullptr, QStringLiteral("T")));
+        QVERIFY_THROWS_EXCEPTION(Plattform::Fehler, U_druck::Biegung1_Drucken(nullptr, QStringLiteral("T"), zustand()));
         QVERIFY(!QFile::exists(m_pdf));
 
         // The next report prints as usual.
         beispielzustand(1);
-        U_druck::Biegung1_Drucken(nullptr, QStringLiteral("T"));
+        U_druck::Biegung1_Drucken(nullptr, QStringLiteral("T"), zustand());
         QCOMPARE(seitenzahl(m_pdf), 1);
     }
 
@@ -1012,7 +1046,7 @@ private slots:
         beispielzustand(0);
         U_Printgr::Printer().setOutputFileName(datei.isEmpty() ? datei : m_verzeichnis->pfad() + datei);
         try {
-            U_druck::Scherung_Drucken(nullptr, QStringLiteral("T"));
+            U_druck::Scherung_Drucken(nullptr, QStringLiteral("T"), zustand());
             QFAIL("kein Fehler");
         } catch (const Plattform::Fehler& f) {
             QVERIFY2(f.text().contains(meldung), qPrintable(f.text()));
@@ -1020,7 +1054,7 @@ private slots:
         QVERIFY(!U_Printgr::Printing(U_Printgr::Printer()));
         // Choosing a file afterwards prints.
         U_Printgr::Printer().setOutputFileName(m_pdf);
-        U_druck::Scherung_Drucken(nullptr, QStringLiteral("T"));
+        U_druck::Scherung_Drucken(nullptr, QStringLiteral("T"), zustand());
         QCOMPARE(seitenzahl(m_pdf), 1);
     }
 
@@ -1091,7 +1125,7 @@ private slots:
             gezeigt = dialog.isVisible();
             dialog.reject();
         });
-        U_druck::Knickung_Drucken(&dialog, QStringLiteral("Knickung"), QStringLiteral("Formel"));
+        U_druck::Knickung_Drucken(&dialog, QStringLiteral("Knickung"), zustand(), QStringLiteral("Formel"));
         QVERIFY(gezeigt);
         QList<Wort> w = woerter(m_pdf);
         QCOMPARE(nimm(w, 10500, 0, 1e9), QStringLiteral("Knickung"));

@@ -24,6 +24,7 @@
 // a line set with one more load (for instance the self-weight over the whole beam) is the sum
 // of the lines of both.
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace Biegelinien {
@@ -116,6 +117,14 @@ private:
 // cases 2, 5, 9, 11, 13: the line load in N/m), L and a in mm, E in N/mm², I in cm⁴.
 struct Eingaben {
     double F = 0, L = 0, a = 0, E = 0, I = 0;
+};
+
+// What the diagrams of a bending calculation draw: the case, its inputs and the chosen x.
+struct Diagramm {
+    int fall = 0;
+    Eingaben eingaben;
+    std::optional<double> x; // the position x of the dialog, when the case has one and it lies on the beam
+    double eigengewicht = 0; // N/m of the profile over the whole beam, added to the case's load; 0: without
 };
 
 // The beam of load case 1..13 with its load. Inputs for which the case has no beam (L ≤ 0, a

@@ -203,7 +203,8 @@ bool ergebnisdateiSchreiben(const QString& pfad, const QByteArray& inhalt, QText
 }
 } // namespace
 
-Lauf berechnen(const QString& projektpfad, const QString& jsonpfad, QTextStream& aus, QTextStream& fehler)
+Lauf berechnen(
+    const QString& projektpfad, const QString& jsonpfad, QTextStream& aus, QTextStream& fehler, Positionsrechnung::Umfang umfang)
 {
     Lauf lauf;
     try {
@@ -215,7 +216,7 @@ Lauf berechnen(const QString& projektpfad, const QString& jsonpfad, QTextStream&
             ergebnisdateiSchreiben(jsonpfad, Positionsrechnung::Ablehnungsdatei(Fehlertext(f)), fehler);
         return lauf;
     }
-    lauf.ergebnisse = Positionsrechnung::rechnen(lauf.projekt);
+    lauf.ergebnisse = Positionsrechnung::rechnen(lauf.projekt, umfang);
     for (qsizetype i = 0; i < lauf.ergebnisse.size(); ++i) {
         const Projekt::Position& p = lauf.projekt.positionen.at(i);
         const auto& e = lauf.ergebnisse.at(i);

@@ -64,6 +64,8 @@ void Bibliothek_Laden(const QString& programmdir, QTextStream& fehler);
 
 // Reads `projektpfad`, computes it, prints the lines and writes the results to `jsonpfad`
 // unless it is empty. A file that cannot be read leaves the run empty with Status::Fehler.
-Lauf berechnen(const QString& projektpfad, const QString& jsonpfad, QTextStream& aus, QTextStream& fehler);
+// `umfang`: Bericht where the run's results go on into the whole report.
+Lauf berechnen(const QString& projektpfad, const QString& jsonpfad, QTextStream& aus, QTextStream& fehler,
+    Positionsrechnung::Umfang umfang = Positionsrechnung::Umfang::Ergebnisse);
 
 } // namespace Kommandozeile

@@ -3,14 +3,17 @@
 #include "core/projekt/Positionszustand.h"
 #include "core/projekt/Profilabgleich.h"
 
+#include "core/app/Lastfaelle.h"
 #include "core/calc/Biegerechnung.h"
 #include "core/calc/Knickrechnung.h"
 #include "core/calc/Nachweis.h"
+#include "core/calc/Pruefung.h"
 #include "core/calc/Scherrechnung.h"
 #include "core/calc/Traegerrechnung.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Fliesskomma.h"
 #include "core/platform/Zahlen.h"
+#include "core/sections/Querschnittswerte.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -30,98 +33,18 @@ bool haelt(Nachweis::Zustand z) { return z != Nachweis::Zustand::NichtErfuellt; 
 
 [[noreturn]] void scheitern(const QString& text) { throw Fehler(Fehler::Art::Allgemein, text); }
 
-// Bending as the dialog computes it; with a profile the deflection and both verdicts.
-void biegung(const Position& p, Ergebnis& e)
+// A bending calculation that fails as the position's fault: an input without meaning and a
+// refusal name their input, any other failure is an arithmetic one.
+template <typename Rechnung> void biegerechnung(Rechnung rechnung)
 {
-    Biegerechnung::Aufgabe a;
-    a.fall = p.fall;
-    a.e = {p.last, p.laenge, p.abstand, p.werkstoff.E, p.profil.I};
-    a.Sigma_Zul = p.sigma_zul;
-    a.Masse = p.profil.masse;
-    a.eigengewicht = p.eigengewicht;
-    a.x = p.x;
-    a.W = p.mitProfil ? p.profil.W : 0.0;
-    a.grenze = p.grenze;
-    const Biegerechnung::Ergebnis r = Biegerechnung::rechnen(a);
-    if (!r.gelungen)
-        scheitern(r.fehler);
-    e.W_erf = r.Werf.wert;
-    e.W_x_erf = r.Wxerf;
-    if (!p.mitProfil)
-        return;
-    if (!r.f)
-        scheitern(r.fehlerDurchbiegung);
-    e.nachgewiesen = true;
-    e.ausnutzung = r.Ausnutzung;
-    e.f = r.f->wert;
-    if (r.f->wert != 0)
-        e.L_f = r.L_durch_f;
-    e.erfuellt = haelt(r.biegung.zustand) && haelt(r.durchbiegung.zustand);
-}
-
-// Buckling as the dialog computes it: I erf. by Euler; with a profile the slenderness decides
-// between Euler and Tetmajer's line, and the safety is judged against the desired one.
-void knickung(const Position& p, Ergebnis& e)
-{
-    const Werkstoff& w = p.werkstoff;
-    Knickrechnung::Aufgabe a;
-    a.fall = p.fall;
-    a.F = p.last;
-    a.L = p.laenge;
-    a.Sk_gewuenscht = p.sicherheit;
-    a.E = w.E;
-    a.I = p.profil.I;
-    a.A = p.profil.A;
-    a.material = w.name;
-    a.Sigma_P = w.sigma_p;
-    a.GrenzSchlankheit = w.lambda_0;
-    a.Tetmaier1 = w.tetmajer_a;
-    a.Tetmaier2 = w.tetmajer_b;
-    const Knickrechnung::Traegheit t = Knickrechnung::Ierf(a);
-    if (!t.gelungen)
-        scheitern(t.fehler);
-    e.I_erf = t.Ierf;
-    if (!p.mitProfil)
-        return;
-    const Knickrechnung::Ergebnis r = Knickrechnung::Sicherheit(a);
-    if (!r.gelungen())
-        scheitern(r.fehler.isEmpty() ? Knickrechnung::Fehlertext(r.fehlerart) : r.fehler);
-    e.lambda = r.Schlankheitsgrad;
-    e.sigma_k = r.Sigma_K;
-    e.formel = r.formelname();
-    e.sicherheit = r.Sk;
-    e.nachgewiesen = true;
-    e.ausnutzung = Fliesskomma::teile(p.sicherheit, r.Sk);
-    e.erfuellt = r.urteil == Knickformeln::Urteil::Erreicht || r.urteil == Knickformeln::Urteil::Keins;
-}
-
-void scherung(const Position& p, Ergebnis& e)
-{
-    const Scherrechnung::Ergebnis r = Scherrechnung::rechnen({p.last, p.sigma_zul, p.mitProfil ? p.profil.A : 0.0});
-    if (!r.gelungen)
-        scheitern(r.fehler);
-    e.A_erf = r.Aerf;
-    if (!p.mitProfil)
-        return;
-    e.nachgewiesen = true;
-    e.ausnutzung = r.Ausnutzung;
-    e.erfuellt = haelt(r.nachweis.zustand);
-}
-
-// The general beam through the window's calculation; a verdict without a profile is open.
-void traeger(const Position& p, Ergebnis& e)
-{
-    Traegerrechnung::Ergebnis r = Traegerrechnung::berechnen(Traegereingabe(p), Traegerrechnung::Umfang::OhneRechenweg);
-    e.W_erf = r.W_erf;
-    e.erfuellt = std::all_of(r.urteile.begin(), r.urteile.end(), [](const Nachweis::Urteil& u) { return haelt(u.zustand); });
-    if (p.mitProfil) {
-        e.nachgewiesen = true;
-        e.ausnutzung = r.ausnutzung;
+    try {
+        rechnung();
+    } catch (const Fehler& f) {
+        if (dynamic_cast<const Pruefung::Ungueltig*>(&f) || f.art() == Fehler::Art::Allgemein)
+            throw;
+        scheitern(QStringLiteral("Rechenfehler: %1").arg(f.text()));
     }
-    e.traeger = std::move(r);
 }
-
-// --- The check with partial factors ----------------------------------------------------------
 
 // What the library knows of the position's material and profile, for what the position does
 // not give itself.
@@ -129,7 +52,10 @@ struct Bibliothek {
     const Unit1::TMatdat& matdat;
     const Unit1::TProfilbibliothek& profile;
     const std::vector<Eurocode::Kategorie>& kategorien;
+    Umfang umfang;
 };
+
+// --- The check with partial factors ----------------------------------------------------------
 
 Eurocode::Werkstoff ecWerkstoff(const Position& p, const Bibliothek& b)
 {
@@ -158,7 +84,23 @@ Eurocode::Last ecLast(const Position& p, const Bibliothek& b)
     return Positionszustand::Eurocode_Last(p.einwirkung == Traegerrechnung::Einwirkung::Staendig, p.kategorie, b.kategorien);
 }
 
-void ecKnickung(const Position& p, const Bibliothek& b, Ergebnis& e)
+// The dialog's self-weight box is off (and unusable) without a profile with a mass.
+bool mitEigengewicht(const Position& p) { return p.eigengewicht && p.mitProfil && p.profil.masse > 0; }
+
+Eurocode::Biegeaufgabe biegeaufgabe(const Position& p, const Bibliothek& b)
+{
+    Eurocode::Biegeaufgabe a;
+    a.fall = p.fall;
+    a.e = {p.last, p.laenge, p.abstand, p.werkstoff.E, p.profil.I};
+    a.Masse = p.profil.masse;
+    a.eigengewicht = mitEigengewicht(p);
+    a.W = p.mitProfil ? p.profil.W : 0.0;
+    a.last = ecLast(p, b);
+    a.werkstoff = ecWerkstoff(p, b);
+    return a;
+}
+
+Eurocode::Knickaufgabe knickaufgabe(const Position& p, const Bibliothek& b)
 {
     Eurocode::Knickaufgabe a;
     a.fall = p.fall;
@@ -170,45 +112,90 @@ void ecKnickung(const Position& p, const Bibliothek& b, Ergebnis& e)
     a.last = ecLast(p, b);
     a.werkstoff = ecWerkstoff(p, b);
     a.knicklinie = knicklinie(p, b);
-    e.ec3_knicken = Eurocode::Knicken(a);
+    return a;
+}
+
+// --- The calculations of each kind ------------------------------------------------------------
+
+// Bending as the dialog computes it; with a profile the deflection and both verdicts.
+void biegung(const Position& p, const Bibliothek& b, Ergebnis& e)
+{
+    Bericht& s = e.bericht.emplace();
+    biegerechnung([&] { Biegung_W(p, s); });
+    e.W_erf = s.werte.Werf;
+    if (Biegerechnung::hatStelle(p.fall) && p.x != 0)
+        e.W_x_erf = s.werte.Wxerf;
+    e.erfuellt = haelt(s.nachweis->zustand);
+    if (p.mitProfil) {
+        biegerechnung([&] { Biegung_f(p, s); });
+        e.nachgewiesen = true;
+        e.ausnutzung = p.profil.W > 0 ? Nachweis::Ausnutzung(s.werte.Werf, p.profil.W) : 0.0;
+        e.f = s.werte.fd;
+        if (s.werte.fd != 0)
+            e.L_f = Biegerechnung::L_durch_f(p.laenge, s.werte.fd);
+        const Nachweis::Urteil f = Nachweis::Durchbiegung(p.laenge, s.werte.fd, p.grenze);
+        e.erfuellt = e.erfuellt && haelt(f.zustand);
+    }
+    e.ec3_biegung = Biegung_Eurocode(p, s, b.matdat, b.profile, b.kategorien);
+    e.ec3 = e.ec3_biegung->urteil;
+}
+
+// Buckling as the dialog computes it: I erf. by Euler; with a profile the slenderness decides
+// between Euler and Tetmajer's line, and the safety is judged against the desired one.
+void knickung(const Position& p, const Bibliothek& b, Ergebnis& e)
+{
+    Bericht& s = e.bericht.emplace();
+    const Knickrechnung::Traegheit t = Knickung_Ierf(p, s);
+    if (!t.gelungen)
+        scheitern(t.fehler);
+    e.I_erf = t.Ierf;
+    if (p.mitProfil) {
+        const Knickrechnung::Ergebnis r = Knickung_Sicherheit(p, s);
+        if (!r.gelungen())
+            scheitern(r.fehler.isEmpty() ? Knickrechnung::Fehlertext(r.fehlerart) : r.fehler);
+        e.lambda = r.Schlankheitsgrad;
+        e.sigma_k = r.Sigma_K;
+        e.formel = r.formelname();
+        e.sicherheit = r.Sk;
+        e.nachgewiesen = true;
+        e.ausnutzung = Fliesskomma::teile(p.sicherheit, r.Sk);
+        e.erfuellt = r.urteil == Knickformeln::Urteil::Erreicht || r.urteil == Knickformeln::Urteil::Keins;
+    }
+    // The dialog checks with partial factors after the safety, with a profile only; the results
+    // file has the check's reason without one.
+    Bericht ohne;
+    e.ec3_knicken = Knickung_Eurocode(p, p.mitProfil ? s : ohne, b.matdat, b.profile, b.kategorien);
     e.ec3 = e.ec3_knicken->urteil;
 }
 
-void ecBiegung(const Position& p, const Bibliothek& b, Ergebnis& e)
+void scherung(const Position& p, const Bibliothek&, Ergebnis& e)
 {
-    Eurocode::Biegeaufgabe a;
-    a.fall = p.fall;
-    a.e = {p.last, p.laenge, p.abstand, p.werkstoff.E, p.profil.I};
-    a.Masse = p.profil.masse;
-    a.eigengewicht = p.eigengewicht;
-    a.W = p.mitProfil ? p.profil.W : 0.0;
-    a.last = ecLast(p, b);
-    a.werkstoff = ecWerkstoff(p, b);
-    e.ec3_biegung = Eurocode::Biegung(a);
-    e.ec3 = e.ec3_biegung->urteil;
-}
-
-void ecTraeger(const Position& p, const Bibliothek& b, Ergebnis& e)
-{
-    e.ec3_biegung = Eurocode_Traeger(p, b.matdat, b.kategorien).biegung;
-    e.ec3 = e.ec3_biegung->urteil;
-}
-
-void eurocode(const Position& p, const Bibliothek& b, Ergebnis& e)
-{
-    switch (p.art) {
-    case Art::Biegung:
-        ecBiegung(p, b, e);
-        break;
-    case Art::Knickung:
-        ecKnickung(p, b, e);
-        break;
-    case Art::Traeger:
-        ecTraeger(p, b, e);
-        break;
-    case Art::Scherung:
-        break;
+    Bericht& s = e.bericht.emplace();
+    Scherung_Aerf(p, s);
+    e.A_erf = s.werte.Aerf;
+    if (p.mitProfil) {
+        e.nachgewiesen = true;
+        e.ausnutzung = p.profil.A > 0 ? Nachweis::Ausnutzung(s.werte.Aerf, p.profil.A) : 0.0;
+        e.erfuellt = haelt(s.nachweis->zustand);
     }
+}
+
+// The general beam through the window's calculation; a verdict without a profile is open.
+void traeger(const Position& p, const Bibliothek& b, Ergebnis& e)
+{
+    const auto umfang
+        = b.umfang == Umfang::Bericht ? Traegerrechnung::Umfang::MitRechenweg : Traegerrechnung::Umfang::OhneRechenweg;
+    Traegerrechnung::Ergebnis r = Traegerrechnung::berechnen(Traegereingabe(p), umfang);
+    e.W_erf = r.W_erf;
+    e.erfuellt = std::all_of(r.urteile.begin(), r.urteile.end(), [](const Nachweis::Urteil& u) { return haelt(u.zustand); });
+    if (p.mitProfil) {
+        e.nachgewiesen = true;
+        e.ausnutzung = r.ausnutzung;
+    }
+    e.traeger = std::move(r);
+    e.ec3_traeger = Eurocode_Traeger(p, b.matdat, b.kategorien);
+    e.ec3_biegung = e.ec3_traeger->biegung;
+    e.ec3 = e.ec3_biegung->urteil;
 }
 
 QJsonObject eurocodeJson(const Ergebnis& e)
@@ -323,26 +310,252 @@ QJsonObject alsJson(const Position& p, const Ergebnis& e)
 
 } // namespace
 
+// --- The calculations one by one ----------------------------------------------------------------
+
+namespace {
+
+// The inputs of page 1 as the position gives them.
+void eingaben(const Position& p, Berichtsinhalt::Werte& w)
+{
+    w.fall = p.art == Art::Scherung || p.art == Art::Traeger ? 0 : p.fall;
+    w.F = p.last;
+    w.L = p.laenge;
+    w.a = p.abstand;
+    w.x = p.x;
+    w.sigma_zul = p.sigma_zul;
+    w.sk_gewuenscht = p.sicherheit;
+}
+
+QString falltitel(Lastfaelle::Familie familie, int fall)
+{
+    const Lastfaelle::Lastfall* lf = Lastfaelle::lastfall(familie, fall);
+    return lf ? lf->titel.toString() : QString();
+}
+
+} // namespace
+
+Biegerechnung::Aufgabe Biegeaufgabe(const Position& p)
+{
+    Biegerechnung::Aufgabe a;
+    a.fall = p.fall;
+    a.e = {p.last, p.laenge, p.abstand, p.werkstoff.E, p.profil.I};
+    a.Sigma_Zul = p.sigma_zul;
+    a.Masse = p.profil.masse;
+    a.eigengewicht = mitEigengewicht(p);
+    a.x = p.x;
+    a.W = p.mitProfil ? p.profil.W : 0.0;
+    a.grenze = p.grenze;
+    return a;
+}
+
+Knickrechnung::Aufgabe Knickaufgabe(const Position& p)
+{
+    const Werkstoff& w = p.werkstoff;
+    Knickrechnung::Aufgabe a;
+    a.fall = p.fall;
+    a.F = p.last;
+    a.L = p.laenge;
+    a.Sk_gewuenscht = p.sicherheit;
+    a.E = w.E;
+    a.I = p.profil.I;
+    a.A = p.profil.A;
+    a.material = w.name;
+    a.Sigma_P = w.sigma_p;
+    a.GrenzSchlankheit = w.lambda_0;
+    a.Tetmaier1 = w.tetmajer_a;
+    a.Tetmaier2 = w.tetmajer_b;
+    return a;
+}
+
+void Biegung_W(const Position& p, Bericht& b)
+{
+    const Biegerechnung::Aufgabe a = Biegeaufgabe(p);
+    eingaben(p, b.werte);
+    b.rechenweg.titel = falltitel(Lastfaelle::Familie::Biegung, p.fall);
+    // W erf. and its note are kept at once: a failure of W erf. at x leaves them, as the dialog
+    // shows them.
+    b.rechenweg.setzen(Berichtsinhalt::Teil_W, Rechenweg::aufzeichnen([&] {
+        const Biegerechnung::Wert w = Biegerechnung::Werf(a);
+        b.werte.Werf = w.wert;
+        b.hinweis_W = Berichtsinhalt::Hinweis_W(p.fall, w);
+        if (Biegerechnung::hatStelle(p.fall))
+            b.werte.Wxerf = Biegerechnung::Wxerf(a, p.x);
+    }));
+    b.nachweis = Nachweis::Biegung(b.werte.Werf, a.W);
+    b.eigengewicht = a.eigengewicht ? Biegerechnung::Eigengewicht(a.Masse) : 0.0;
+    Biegelinien::Diagramm d {p.fall, a.e, std::nullopt, b.eigengewicht};
+    if (Biegerechnung::hatStelle(p.fall) && p.x > 0 && p.x <= p.laenge)
+        d.x = p.x;
+    b.biegelinie = d;
+}
+
+void Biegung_f(const Position& p, Bericht& b)
+{
+    const Biegerechnung::Aufgabe a = Biegeaufgabe(p);
+    b.nachweis_f.reset();
+    Biegerechnung::Wert f;
+    b.rechenweg.setzen(Berichtsinhalt::Teil_f, Rechenweg::aufzeichnen([&] { f = Biegerechnung::fd(a); }));
+    b.werte.F = p.last;
+    b.werte.L = p.laenge;
+    b.werte.a = p.abstand;
+    b.werte.fd = f.wert;
+    b.hinweis_f = Berichtsinhalt::Hinweis_f(a, f);
+    // No verdict on the deflection of a section too weak to carry the load (its dialog shows none).
+    if (std::fabs(b.werte.Werf) <= a.W)
+        b.nachweis_f = Nachweis::Durchbiegung(p.laenge, f.wert, p.grenze);
+    if (b.biegelinie)
+        b.biegelinie->eingaben = a.e;
+}
+
+Knickrechnung::Traegheit Knickung_Ierf(const Position& p, Bericht& b)
+{
+    const Knickrechnung::Aufgabe a = Knickaufgabe(p);
+    b.rechenweg.titel = falltitel(Lastfaelle::Familie::Knickung, p.fall);
+    const Knickrechnung::Traegheit t = Knickrechnung::Ierf(a);
+    b.rechenweg.setzen(Berichtsinhalt::Teil_Ierf, t.schritte);
+    if (t.gelungen) {
+        eingaben(p, b.werte);
+        b.werte.Ierf = t.Ierf;
+        b.formel = QStringLiteral("Die Berechnung von Ierf erfolgt nach Euler");
+    }
+    return t;
+}
+
+Knickrechnung::Ergebnis Knickung_Sicherheit(const Position& p, Bericht& b)
+{
+    const Knickrechnung::Aufgabe a = Knickaufgabe(p);
+    const Knickrechnung::Ergebnis r = Knickrechnung::Sicherheit(a);
+    b.rechenweg.setzen(Berichtsinhalt::Teil_Knicksicherheit, r.schritte);
+    // Without Tetmajer's line Euler's values stand, with the fault.
+    if (r.gelungen() || r.fehlerart == Knickrechnung::Fehlerart::KeineTetmajerformel) {
+        b.werte.F = p.last;
+        b.werte.L = p.laenge;
+        b.werte.sigma_k = r.Sigma_K;
+        b.werte.sk = r.Sk;
+        b.werte.schlankheit = r.Schlankheitsgrad;
+    }
+    if (!r.gelungen())
+        return r;
+    b.werte.sk_gewuenscht = r.Sk_gewuenscht; // the report prints the safety this check used
+    b.formel = r.formeltext();
+    b.nachweis_knicken.reset();
+    if (const QString text = r.urteilstext(); !text.isEmpty())
+        b.nachweis_knicken = Nachweis::Urteil {
+            r.urteil == Knickformeln::Urteil::Erreicht ? Nachweis::Zustand::Erfuellt : Nachweis::Zustand::NichtErfuellt, text};
+    b.knicklinie = Knickrechnung::Linie(a, &r);
+    return r;
+}
+
+void Scherung_Aerf(const Position& p, Bericht& b)
+{
+    const double A = p.mitProfil ? p.profil.A : 0.0;
+    b.rechenweg.titel = falltitel(Lastfaelle::Familie::Scherung, 0);
+    double Aerf = 0;
+    b.rechenweg.setzen(Berichtsinhalt::Teil_Aerf, Rechenweg::aufzeichnen([&] {
+        Aerf = Scherrechnung::Aerf({p.last, p.sigma_zul, A});
+    }));
+    eingaben(p, b.werte);
+    b.werte.Aerf = Aerf;
+    Scherung_Urteilen(A, b);
+}
+
+void Scherung_Urteilen(double A, Bericht& b) { b.nachweis = Nachweis::Abscherung(b.werte.Aerf, A); }
+
+Eurocode::Biegeaufgabe Eurocode_Biegeaufgabe(const Position& p, const Unit1::TMatdat& matdat,
+    const Unit1::TProfilbibliothek& bibliothek, const std::vector<Eurocode::Kategorie>& kategorien)
+{
+    return biegeaufgabe(p, {matdat, bibliothek, kategorien, Umfang::Ergebnisse});
+}
+
+Eurocode::Knickaufgabe Eurocode_Knickaufgabe(const Position& p, const Unit1::TMatdat& matdat,
+    const Unit1::TProfilbibliothek& bibliothek, const std::vector<Eurocode::Kategorie>& kategorien)
+{
+    return knickaufgabe(p, {matdat, bibliothek, kategorien, Umfang::Ergebnisse});
+}
+
+Eurocode::Biegeergebnis Biegung_Eurocode(const Position& p, Bericht& b, const Unit1::TMatdat& matdat,
+    const Unit1::TProfilbibliothek& bibliothek, const std::vector<Eurocode::Kategorie>& kategorien)
+{
+    const Eurocode::Biegeergebnis r = Eurocode::Biegung(Eurocode_Biegeaufgabe(p, matdat, bibliothek, kategorien));
+    b.rechenweg.setzen(Berichtsinhalt::Eurocodeteil, r.schritte);
+    b.eurocode = r.urteil;
+    return r;
+}
+
+Eurocode::Knickergebnis Knickung_Eurocode(const Position& p, Bericht& b, const Unit1::TMatdat& matdat,
+    const Unit1::TProfilbibliothek& bibliothek, const std::vector<Eurocode::Kategorie>& kategorien)
+{
+    const Eurocode::Knickergebnis r = Eurocode::Knicken(Eurocode_Knickaufgabe(p, matdat, bibliothek, kategorien));
+    b.rechenweg.setzen(Berichtsinhalt::Eurocodeteil, r.schritte);
+    b.eurocode = r.urteil;
+    return r;
+}
+
+void Nachweise_Eintragen(Art art, Bericht& b)
+{
+    using Berichtsinhalt::Eurocodetext;
+    const bool biegung = art == Art::Biegung;
+    Rechenweg::Schritte vorweg {Berichtsinhalt::Eigengewicht(biegung ? b.eigengewicht : 0.0)};
+    QStringList zeilen;
+    for (const auto* urteil : {&b.nachweis, &b.nachweis_f})
+        if (*urteil)
+            zeilen.append((*urteil)->text);
+    if (b.nachweis_knicken)
+        vorweg.append({QStringLiteral("Nachweis Knicksicherheit"), b.nachweis_knicken->text, {}, {}});
+    if (b.eurocode) {
+        zeilen.append(Eurocodetext(*b.eurocode));
+        if (biegung)
+            zeilen.append(Berichtsinhalt::Elastischer_Widerstand);
+    }
+    Berichtsinhalt::Protokollieren(b.rechenweg, vorweg, zeilen);
+}
+
+void Auswahl_Eintragen(
+    const Position& p, Berichtsinhalt::Werte& w, const Unit1::TMatdat& matdat, const Unit1::TProfilbibliothek& bibliothek)
+{
+    w.sorte = Unit1::kurz(p.werkstoff.name, 20);
+    w.E = p.werkstoff.E;
+    w.sigma_b = 0;
+    w.grenzschlankheit = 0;
+    if (const Unit1::Matrecord* m = Positionszustand::Materialeintrag(w.sorte, matdat)) {
+        w.sigma_b = m->SigmaB;
+        w.grenzschlankheit = m->GrenzSchlankheit;
+    }
+    if (p.art == Art::Knickung)
+        w.grenzschlankheit = p.werkstoff.lambda_0;
+    const Querschnittswerte::Gewaehltes_Profil q = Positionszustand::Querschnitt(p, bibliothek);
+    w.profilart = q.ProfilArt;
+    w.profilname = q.ProfilName;
+    w.W = q.W;
+    w.I = q.I;
+    w.A = q.A;
+    w.achse = Querschnittswerte::Achsentext(q.Profilachse);
+}
+
 Ergebnis rechnen(const Position& p, const Unit1::TMatdat& matdat, const Unit1::TProfilbibliothek& bibliothek,
-    const std::vector<Eurocode::Kategorie>& kategorien)
+    const std::vector<Eurocode::Kategorie>& kategorien, Umfang umfang)
 {
     Ergebnis e;
     try {
+        const Bibliothek b {matdat, bibliothek, kategorien, umfang};
         switch (p.art) {
         case Art::Biegung:
-            biegung(p, e);
+            biegung(p, b, e);
             break;
         case Art::Knickung:
-            knickung(p, e);
+            knickung(p, b, e);
             break;
         case Art::Scherung:
-            scherung(p, e);
+            scherung(p, b, e);
             break;
         case Art::Traeger:
-            traeger(p, e);
+            traeger(p, b, e);
             break;
         }
-        eurocode(p, {matdat, bibliothek, kategorien}, e);
+        Bericht& s = e.bericht ? *e.bericht : e.bericht.emplace();
+        Auswahl_Eintragen(p, s.werte, matdat, bibliothek);
+        if (p.art != Art::Traeger)
+            Nachweise_Eintragen(p.art, s);
     } catch (const Fehler& f) {
         e = Ergebnis {};
         e.fehler = f.text();
@@ -351,12 +564,12 @@ Ergebnis rechnen(const Position& p, const Unit1::TMatdat& matdat, const Unit1::T
     return e;
 }
 
-QList<Ergebnis> rechnen(const Daten& projekt)
+QList<Ergebnis> rechnen(const Daten& projekt, Umfang umfang)
 {
     QList<Ergebnis> ergebnisse;
     ergebnisse.reserve(projekt.positionen.size());
     for (const Position& p : projekt.positionen)
-        ergebnisse.append(rechnen(p));
+        ergebnisse.append(rechnen(p, Unit1::Matdat, Unit1::Profildat, U_Einwirkungen::Kategorien, umfang));
     return ergebnisse;
 }
 
@@ -387,7 +600,8 @@ QString Verdikt(const Ergebnis& e)
 Eurocode::Traegerergebnis Eurocode_Traeger(
     const Position& p, const Unit1::TMatdat& matdat, const std::vector<Eurocode::Kategorie>& kategorien)
 {
-    return Eurocode::Traeger({Traegereingabe(p), kategorien, ecWerkstoff(p, {matdat, Unit1::Profildat, kategorien})});
+    return Eurocode::Traeger(
+        {Traegereingabe(p), kategorien, ecWerkstoff(p, {matdat, Unit1::Profildat, kategorien, Umfang::Ergebnisse})});
 }
 
 QString Eurocodeverdikt(const Ergebnis& e)

@@ -64,8 +64,10 @@ Unit1::TProfilachse Achse(Ausrichtung a)
     return a == Ausrichtung::Quer ? Unit1::TProfilachse::Imin : Unit1::TProfilachse::Imax;
 }
 
-// The section of the position as the profile selection leaves it.
-Querschnittswerte::Gewaehltes_Profil Querschnitt(const Position& p, const Unit1::TProfilbibliothek& bibliothek)
+// The section of the position as the profile selection leaves it; a section of its own also
+// into `eigener`, where given.
+Querschnittswerte::Gewaehltes_Profil querschnitt(
+    const Position& p, const Unit1::TProfilbibliothek& bibliothek, std::optional<EigenerQuerschnitt>* eigener)
 {
     if (!p.mitProfil)
         return {0, 0, 0, 0, KeinProfilart, KeinProfilname, Unit1::TProfilachse::Keine, {}};
@@ -86,7 +88,8 @@ Querschnittswerte::Gewaehltes_Profil Querschnitt(const Position& p, const Unit1:
         }
     }
     const QString art = eintrag ? eintrag->Art : QStringLiteral("Eigenes Profil");
-    Eigener = EigenerQuerschnitt {Unit1::kurz(eigen.name, 15), eigen.W, eigen.A, eigen.ausrichtung, eigen.knicklinie};
+    if (eigener)
+        *eigener = EigenerQuerschnitt {Unit1::kurz(eigen.name, 15), eigen.W, eigen.A, eigen.ausrichtung, eigen.knicklinie};
     return {eigen.W, eigen.I, eigen.A, eigen.masse, art, Unit1::kurz(eigen.name, 15), Unit1::TProfilachse::Keine, {}};
 }
 
@@ -119,10 +122,10 @@ void einsetzen(const Position& p, const Unit1::TMatdat& matdat, const Unit1::TPr
     using namespace Unit1;
     // Shear has one case and the general beam none.
     Akt_Belastungsfall = p.art == Art::Biegung || p.art == Art::Knickung ? p.fall : 0;
-    if (p.art != Art::Scherung) // a pin keeps no material: the chosen one stays
+    if (!p.werkstoff.name.isEmpty()) // a pin of an older file keeps no material: the chosen one stays
         Werkstoff_Einsetzen(Werkstoff(p, matdat));
     Eigener.reset();
-    const Querschnittswerte::Gewaehltes_Profil profil = Querschnitt(p, bibliothek);
+    const Querschnittswerte::Gewaehltes_Profil profil = querschnitt(p, bibliothek, &Eigener);
     profil.wiederherstellen();
     if (profil.Profilachse != TProfilachse::Keine) // the axis the position's dialog turns it to
         (p.art == Art::Knickung ? Knickachse : Biegeachse) = profil.Profilachse;
@@ -144,6 +147,11 @@ void einsetzen(const Position& p, const Unit1::TMatdat& matdat, const Unit1::TPr
     Ergebnisse_Loeschen();
 }
 
+Querschnittswerte::Gewaehltes_Profil Querschnitt(const Position& p, const Unit1::TProfilbibliothek& bibliothek)
+{
+    return querschnitt(p, bibliothek, nullptr);
+}
+
 const Unit1::Matrecord* Werkstoffeintrag(int gewaehlterEintrag, const Unit1::TMatdat& matdat)
 {
     if (Positionswerkstoff)
@@ -155,17 +163,11 @@ const Unit1::Matrecord* Werkstoffeintrag(int gewaehlterEintrag, const Unit1::TMa
 
 void Werkstoff_Vergessen() { Positionswerkstoff.reset(); }
 
-std::optional<Unit1::Matrecord> Werkstoff_Merken() { return Positionswerkstoff; }
-
-void Werkstoff_Zuruecksetzen(const std::optional<Unit1::Matrecord>& werkstoff) { Positionswerkstoff = werkstoff; }
-
 Position aufnehmen(const Position& eingaben, const Unit1::Matrecord* werkstoff)
 {
     using namespace Unit1;
     Position p = eingaben;
-    p.werkstoff = {};
-    if (p.art != Art::Scherung)
-        p.werkstoff = {Sorte, E, 0, 0, 0, 0};
+    p.werkstoff = {Sorte, E, 0, 0, 0, 0};
     if (p.art == Art::Knickung) {
         p.werkstoff.lambda_0 = GrenzSchlankheit;
         if (werkstoff) {
@@ -193,23 +195,6 @@ Position aufnehmen(const Position& eingaben, const Unit1::Matrecord* werkstoff)
         p.kategorie = Last_Kategorie;
     }
     return p;
-}
-
-Knickrechnung::Aufgabe Knickaufgabe(const Unit1::Matrecord* werkstoff)
-{
-    Knickrechnung::Aufgabe a;
-    a.fall = Unit1::Akt_Belastungsfall;
-    a.E = Unit1::E;
-    a.I = Unit1::I;
-    a.A = Unit1::A;
-    a.material = Unit1::Sorte;
-    a.GrenzSchlankheit = Unit1::GrenzSchlankheit;
-    if (werkstoff) {
-        a.Sigma_P = werkstoff->SigmaP;
-        a.Tetmaier1 = werkstoff->Tetmaier1;
-        a.Tetmaier2 = werkstoff->Tetmaier2;
-    }
-    return a;
 }
 
 const Unit1::Matrecord* Materialeintrag(const QString& name, const Unit1::TMatdat& matdat)
@@ -251,38 +236,6 @@ Eurocode::Last Eurocode_Last(bool staendig, const QString& kategorie, const std:
     l.einwirkung = staendig ? Traegerrechnung::Einwirkung::Staendig : Traegerrechnung::Einwirkung::Veraenderlich;
     l.kategorie = Eurocode::Kategorie_Finden(kategorien, kategorie).value_or(Eurocode::Kategorie {kategorie});
     return l;
-}
-
-Eurocode::Knickaufgabe Eurocode_Knickaufgabe(
-    const Unit1::Matrecord* werkstoff, const std::vector<Eurocode::Kategorie>& kategorien)
-{
-    using namespace Unit1;
-    Eurocode::Knickaufgabe a;
-    a.fall = Akt_Belastungsfall;
-    a.F = F;
-    a.L = L;
-    a.E = E;
-    a.I = I;
-    a.A = A;
-    a.last = Eurocode_Last(Last_Staendig, Last_Kategorie, kategorien);
-    a.werkstoff = Eurocode_Werkstoff(werkstoff);
-    a.knicklinie = Knicklinie();
-    return a;
-}
-
-Eurocode::Biegeaufgabe Eurocode_Biegeaufgabe(
-    const Unit1::Matrecord* werkstoff, bool eigengewicht, const std::vector<Eurocode::Kategorie>& kategorien)
-{
-    using namespace Unit1;
-    Eurocode::Biegeaufgabe a;
-    a.fall = Akt_Belastungsfall;
-    a.e = {F, L, Abstand_a, E, I};
-    a.Masse = Masse;
-    a.eigengewicht = eigengewicht;
-    a.W = W;
-    a.last = Eurocode_Last(Last_Staendig, Last_Kategorie, kategorien);
-    a.werkstoff = Eurocode_Werkstoff(werkstoff);
-    return a;
 }
 
 } // namespace Positionszustand

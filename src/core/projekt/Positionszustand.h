@@ -5,16 +5,17 @@
 // the state and a dialog's own inputs.
 #include "core/app/Unit1.h"
 #include "core/calc/Eurocode.h"
-#include "core/calc/Knickrechnung.h"
 #include "core/data/U_Einwirkungen.h"
 #include "core/projekt/Projekt.h"
+#include "core/sections/Querschnittswerte.h"
 
 #include <optional>
 
 namespace Positionszustand {
 
 // Writes the case, the inputs, the material and the profile of `p` into the shared state and
-// clears the results; a shear position, which keeps no material, leaves the chosen one. The
+// clears the results; a shear position of an older file, which keeps no material, leaves the
+// chosen one. The
 // material's further values (σB, γ, kind, wood strengths, and a column's σzul from σB as the
 // material list sets it) come from the
 // table entry of that name where there is one; the values the position keeps win. A library
@@ -25,16 +26,17 @@ namespace Positionszustand {
 void einsetzen(const Projekt::Position& p, const Unit1::TMatdat& matdat = Unit1::Matdat,
     const Unit1::TProfilbibliothek& bibliothek = Unit1::Profildat);
 
+// The section of `p` as the profile selection leaves it for the position's dialog (see einsetzen):
+// its values, type and name, and the axis of a library profile.
+Querschnittswerte::Gewaehltes_Profil Querschnitt(
+    const Projekt::Position& p, const Unit1::TProfilbibliothek& bibliothek = Unit1::Profildat);
+
 // The material record a calculation reads besides the shared values (σP and Tetmajer's line):
 // that of the position put into the state last, else the table entry selected in the material
 // list, none while nothing is selected. The position's material stands for the list's choice
 // until a material is chosen there (Werkstoff_Vergessen).
 const Unit1::Matrecord* Werkstoffeintrag(int gewaehlterEintrag, const Unit1::TMatdat& matdat = Unit1::Matdat);
 void Werkstoff_Vergessen();
-// The position's material that stands for the list's choice, kept and put back around work that
-// puts other positions into the state without the user's doing (the project's report).
-std::optional<Unit1::Matrecord> Werkstoff_Merken();
-void Werkstoff_Zuruecksetzen(const std::optional<Unit1::Matrecord>& werkstoff);
 
 // `eingaben` (number, title, kind, case and the dialog's own inputs: load, lengths, x, σzul,
 // desired safety, self-weight) completed from the shared state as the dialog computes with it:
@@ -43,27 +45,12 @@ void Werkstoff_Zuruecksetzen(const std::optional<Unit1::Matrecord>& werkstoff);
 // for bending and buckling the action of the load.
 Projekt::Position aufnehmen(const Projekt::Position& eingaben, const Unit1::Matrecord* werkstoff);
 
-// The buckling task from the shared state: case, section, material with σP and Tetmajer's line
-// from `werkstoff` (none: without them); the typed inputs F, L and the desired safety are added
-// by the calculation that reads them.
-Knickrechnung::Aufgabe Knickaufgabe(const Unit1::Matrecord* werkstoff);
-
 // The material table's entry of that name as the material list shows the table, or none.
 const Unit1::Matrecord* Materialeintrag(const QString& name, const Unit1::TMatdat& matdat = Unit1::Matdat);
 
 // The buckling curve of the chosen section about the axis it was taken with: the library
 // profile's, or the one a position gave its section of its own; empty for none.
 QString Knicklinie();
-
-// The checks with partial factors from the shared state, with the inputs the dialog's classic
-// check reads: the case, F, L (and a), the section about the axis it was taken with and its
-// buckling curve, the action of the load (Unit1::Last_Staendig, Last_Kategorie with its factors
-// from `kategorien`), fy and kind of `werkstoff` (see Werkstoffeintrag; none: the table entry of
-// the chosen material's name).
-Eurocode::Knickaufgabe Eurocode_Knickaufgabe(
-    const Unit1::Matrecord* werkstoff, const std::vector<Eurocode::Kategorie>& kategorien = U_Einwirkungen::Kategorien);
-Eurocode::Biegeaufgabe Eurocode_Biegeaufgabe(const Unit1::Matrecord* werkstoff, bool eigengewicht,
-    const std::vector<Eurocode::Kategorie>& kategorien = U_Einwirkungen::Kategorien);
 
 // fy and kind of `werkstoff` as the checks with partial factors read them; none: those of the
 // position's material put into the state last, else of the table entry of the chosen name.

@@ -470,6 +470,9 @@ void scherung(const Feldleser& f, Position& p)
 {
     p.last = f.positiv(QStringLiteral("last"));
     p.sigma_zul = f.positiv(QStringLiteral("sigma_zul"));
+    // The shear calculation reads no material value; a pin keeps the material for its report.
+    if (f.objekt(QStringLiteral("werkstoff")))
+        p.werkstoff = werkstoff(f, false);
     profil(f, p);
 }
 
@@ -634,6 +637,8 @@ QJsonObject positionJson(const Position& p)
         break;
     case Art::Scherung:
         o.insert(QStringLiteral("sigma_zul"), p.sigma_zul);
+        if (!p.werkstoff.name.isEmpty() && p.werkstoff.E > 0) // as a file may hold it
+            o.insert(QStringLiteral("werkstoff"), werkstoffJson(p));
         break;
     case Art::Traeger:
         traegerJson(p.traeger, o);

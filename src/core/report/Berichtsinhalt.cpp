@@ -1,8 +1,6 @@
 #include "core/report/Berichtsinhalt.h"
 
 #include "core/app/Lastfaelle.h"
-#include "core/app/Unit1.h"
-#include "core/calc/Biegerechnung.h"
 #include "core/platform/Fliesskomma.h"
 #include "core/platform/Zahlen.h"
 #include "core/sections/Querschnittswerte.h"
@@ -83,11 +81,11 @@ private:
     QList<Zeile> m_zeilen;
 };
 
-// The case of the shared number when the report's dialog serves it; none when another dialog
-// changed the case since.
-const Lastfaelle::Lastfall* eigenerFall(Lastfaelle::Dialog dialog)
+// The case of the page when the report's dialog serves it; none when another dialog changed the
+// case since.
+const Lastfaelle::Lastfall* eigenerFall(Lastfaelle::Dialog dialog, const Werte& w)
 {
-    return Lastfaelle::vonDialog(dialog, Unit1::Akt_Belastungsfall);
+    return Lastfaelle::vonDialog(dialog, w.fall);
 }
 
 // Picture of the load case as the report names it; none for a case the report does not serve.
@@ -96,57 +94,119 @@ QString bild(const Lastfaelle::Lastfall* fall) { return fall ? fall->berichtsbil
 // The material; the allowable stress only where the check uses it (the buckling check judges
 // by the safety against buckling, not by σzul).
 enum class MitSigmaZul { Ja, Nein };
-void materialdaten(Aufbau& a, MitSigmaZul sigmaZul = MitSigmaZul::Ja)
+void materialdaten(Aufbau& a, const Werte& w, MitSigmaZul sigmaZul = MitSigmaZul::Ja)
 {
     a.abschnitt(QStringLiteral("Materialdaten:"));
-    a.zeile(QStringLiteral("Materialbezeichnung : "), Unit1::Sorte);
-    a.zeile(QStringLiteral("SigmaB [N/mm2]"), Unit1::Sigma_B);
+    a.zeile(QStringLiteral("Materialbezeichnung : "), w.sorte);
+    a.zeile(QStringLiteral("SigmaB [N/mm2]"), w.sigma_b);
     if (sigmaZul == MitSigmaZul::Ja)
-        a.zeile(QStringLiteral("SigmaZul [N/mm2]"), Unit1::Sigma_Zul);
-    a.zeile(QStringLiteral("E - Modul [N/mm2]"), Unit1::E);
+        a.zeile(QStringLiteral("SigmaZul [N/mm2]"), w.sigma_zul);
+    a.zeile(QStringLiteral("E - Modul [N/mm2]"), w.E);
 }
 
-void profilbezeichnung(Aufbau& a)
+void profilbezeichnung(Aufbau& a, const Werte& w)
 {
     a.abschnitt(QStringLiteral("Profildaten:"));
-    a.zeile(QStringLiteral("Profiltyp :"), Unit1::ProfilArt);
-    a.zeile(QStringLiteral("Profilname :"), Unit1::ProfilName);
+    a.zeile(QStringLiteral("Profiltyp :"), w.profilart);
+    a.zeile(QStringLiteral("Profilname :"), w.profilname);
 }
 
 // The axis of W and I, for a library profile: a column and a beam read it about different axes.
-void achse(Aufbau& a)
+void achse(Aufbau& a, const Werte& w)
 {
-    if (Unit1::Profilachse != Unit1::TProfilachse::Keine)
-        a.zeile(QStringLiteral("Achse"), Querschnittswerte::Achsentext(Unit1::Profilachse));
+    if (!w.achse.isEmpty())
+        a.zeile(QStringLiteral("Achse"), w.achse);
 }
 
-void profildaten_W_I_A(Aufbau& a)
+void profildaten_W_I_A(Aufbau& a, const Werte& w)
 {
-    profilbezeichnung(a);
-    a.zeile(QStringLiteral("W [cm3]"), Unit1::W);
-    a.zeile(QStringLiteral("I [cm4]"), Unit1::I);
-    achse(a);
-    a.zeile(QStringLiteral("A [mm2]"), Unit1::A);
+    profilbezeichnung(a, w);
+    a.zeile(QStringLiteral("W [cm3]"), w.W);
+    a.zeile(QStringLiteral("I [cm4]"), w.I);
+    achse(a, w);
+    a.zeile(QStringLiteral("A [mm2]"), w.A);
 }
 
 // The load row; its label depends on the load case, and a case the report does not serve
 // (another dialog changed the shared case since) prints the value alone.
-void last(Aufbau& a, const Lastfaelle::Lastfall* fall)
+void last(Aufbau& a, const Lastfaelle::Lastfall* fall, const Werte& w)
 {
     a.abschnitt(QStringLiteral("Eingaben:"));
-    a.zeile(fall ? fall->lastBericht.toString() : QString(), Unit1::F);
+    a.zeile(fall ? fall->lastBericht.toString() : QString(), w.F);
 }
 
 // L/f, guarded against a deflection too small to divide by; an upward deflection counts by
 // its magnitude, as the dialog shows it.
-QString L_durch_f()
+QString L_durch_f(const Werte& w)
 {
-    if (std::fabs(Unit1::fd) < 0.05)
+    if (std::fabs(w.fd) < 0.05)
         return Fehlertext;
-    return zahl(Biegerechnung::L_durch_f(Unit1::L, Unit1::fd));
+    return zahl(Biegerechnung::L_durch_f(w.L, w.fd));
 }
 
+const QString Mitte_f = QStringLiteral("Die max Durchbiegung ist in Trägermitte!");
+const QString Rand_f = QStringLiteral("Die max Durchbiegung ist an den Trägerrändern!");
+
 } // namespace
+
+QString Eurocodetext(const Eurocode::Urteil& urteil)
+{
+    if (!urteil.moeglich || urteil.kombination.isEmpty())
+        return urteil.text;
+    return QStringLiteral("%1 (maßgebend: %2)").arg(urteil.text, urteil.kombination);
+}
+
+void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg, const QStringList& zeilen)
+{
+    for (const QString& text : zeilen) {
+        const qsizetype doppelpunkt = text.indexOf(QStringLiteral(": "));
+        if (doppelpunkt > 0) // "Nachweis Biegung: …" is the step's name and its statement
+            vorweg.append({text.left(doppelpunkt), text.mid(doppelpunkt + 2), QString(), QString()});
+    }
+    // First, so that the verdicts stand on the second page right under the diagrams; the
+    // verdicts of an earlier state go. Page 1 prints the same part.
+    protokoll.teile.removeIf([](const auto& teil) { return teil.first == Nachweisteil; });
+    if (!vorweg.isEmpty())
+        protokoll.teile.prepend({Nachweisteil, vorweg});
+    // The steps with partial factors come after the classic calculations, whichever ran last.
+    std::stable_partition(
+        protokoll.teile.begin(), protokoll.teile.end(), [](const auto& teil) { return teil.first != Eurocodeteil; });
+}
+
+Rechenweg::Schritt Eigengewicht(double g)
+{
+    return {QStringLiteral("Eigengewicht"),
+        g > 0 ? QStringLiteral("berücksichtigt (g = %1 N/m)").arg(Zahlen::fixiert(g, 2)) : QStringLiteral("nicht berücksichtigt"),
+        {}, {}};
+}
+
+Rechenweg::Schritt OhneEigengewicht() { return Eigengewicht(0); }
+
+QString Hinweis_W(int fall, const Biegerechnung::Wert& w)
+{
+    if (fall == 9)
+        return w.erstes ? QStringLiteral("Der gefährdete Querschnitt ist beim Auflager!")
+                        : QStringLiteral("Der gefährdete Querschnitt ist in Trägermitte!");
+    if (fall == 12)
+        return w.erstes ? QStringLiteral("Der gefährdete Querschnitt ist unter F!")
+                        : QStringLiteral("Der gefährdete Querschnitt ist im Festlager!");
+    return {};
+}
+
+// The note on the deflection: the governing place in cases 8 and 9; in cases 4 and 12 that the
+// formula gives the deflection under the load, or with the self-weight where the greatest
+// deflection of the combined line lies.
+QString Hinweis_f(const Biegerechnung::Aufgabe& a, const Biegerechnung::Wert& f)
+{
+    if (a.fall == 8 || a.fall == 9)
+        return f.erstes ? Mitte_f : Rand_f;
+    if (!Lastfaelle::biegefall(a.fall, &Lastfaelle::Lastfall::fUnterLast))
+        return {};
+    if (a.eigengewicht)
+        return QStringLiteral("Größte Durchbiegung aus Last und Eigengewicht bei x = %1 mm").arg(Zahlen::fixiert(f.x, 2));
+    return a.fall == 4 ? QStringLiteral("Berechnete Durchbiegung ist nicht die maximale!")
+                       : QStringLiteral("Berechnete Durchbiegung ist nicht die Maximale!");
+}
 
 QStringList Nachweiszeilen(const Rechenweg::Protokoll& protokoll)
 {
@@ -158,88 +218,87 @@ QStringList Nachweiszeilen(const Rechenweg::Protokoll& protokoll)
     return zeilen;
 }
 
-Inhalt Biegung1(const QString& Titel, const Angaben& angaben)
+Inhalt Biegung1(const QString& Titel, const Werte& w, const Angaben& angaben)
 {
-    const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Biegung1);
+    const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Biegung1, w);
     // Case 4, a case of the second dialog, has always printed its x here as well.
-    const bool mit_x = (fall && fall->xZeile) || Unit1::Akt_Belastungsfall == 4;
+    const bool mit_x = (fall && fall->xZeile) || w.fall == 4;
     Aufbau a(Titel, angaben);
-    materialdaten(a);
-    profildaten_W_I_A(a);
-    last(a, fall);
-    a.zeile(QStringLiteral("L [mm]"), Unit1::L);
+    materialdaten(a, w);
+    profildaten_W_I_A(a, w);
+    last(a, fall, w);
+    a.zeile(QStringLiteral("L [mm]"), w.L);
     if (mit_x)
-        a.zeile(QStringLiteral("x [mm]"), Unit1::Lx);
+        a.zeile(QStringLiteral("x [mm]"), w.x);
     a.abschnitt(QStringLiteral("Ausgaben:"));
-    a.zeile(QStringLiteral("Werf [cm3]"), Unit1::Werf);
+    a.zeile(QStringLiteral("Werf [cm3]"), w.Werf);
     if (mit_x)
-        a.zeile(QStringLiteral("Werf bei x [cm3]"), Unit1::Wxerf);
-    a.zeile(QStringLiteral("f [mm]"), Biegerechnung::Durchbiegung_Text(Unit1::fd, 2));
-    a.zeile(QStringLiteral("L/f"), L_durch_f());
+        a.zeile(QStringLiteral("Werf bei x [cm3]"), w.Wxerf);
+    a.zeile(QStringLiteral("f [mm]"), Biegerechnung::Durchbiegung_Text(w.fd, 2));
+    a.zeile(QStringLiteral("L/f"), L_durch_f(w));
     return a.inhalt(bild(fall));
 }
 
-Inhalt Biegung2(const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f, const Angaben& angaben)
+Inhalt Biegung2(const QString& Titel, const Werte& w, const QString& Hinweis_W, const QString& Hinweis_f, const Angaben& angaben)
 {
-    const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Biegung2);
+    const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Biegung2, w);
     const bool mit_x = fall && fall->xZeile;
     Aufbau a(Titel, angaben);
-    materialdaten(a);
-    profildaten_W_I_A(a);
-    last(a, fall);
-    a.zeile(QStringLiteral("L [mm]"), Unit1::L);
-    a.zeile(QStringLiteral("a [mm]"), Unit1::Abstand_a);
+    materialdaten(a, w);
+    profildaten_W_I_A(a, w);
+    last(a, fall, w);
+    a.zeile(QStringLiteral("L [mm]"), w.L);
+    a.zeile(QStringLiteral("a [mm]"), w.a);
     if (mit_x)
-        a.zeile(QStringLiteral("x [mm]"), Unit1::Lx);
+        a.zeile(QStringLiteral("x [mm]"), w.x);
     a.abschnitt(QStringLiteral("Ausgaben:"));
-    a.zeile(QStringLiteral("Werf [cm3]"), Unit1::Werf);
+    a.zeile(QStringLiteral("Werf [cm3]"), w.Werf);
     if (mit_x)
-        a.zeile(QStringLiteral("Werf bei x[cm3]"), Unit1::Wxerf);
+        a.zeile(QStringLiteral("Werf bei x[cm3]"), w.Wxerf);
     // A note of one blank still takes its line: only an empty label is left out.
     if (!Hinweis_W.isEmpty())
         a.hinweis(Hinweis_W);
-    a.zeile(QStringLiteral("f [mm]"), Biegerechnung::Durchbiegung_Text(Unit1::fd, 2));
+    a.zeile(QStringLiteral("f [mm]"), Biegerechnung::Durchbiegung_Text(w.fd, 2));
     if (!Hinweis_f.isEmpty())
         a.hinweis(Hinweis_f);
-    a.zeile(QStringLiteral("L/f"), L_durch_f());
+    a.zeile(QStringLiteral("L/f"), L_durch_f(w));
     return a.inhalt(bild(fall));
 }
 
-Inhalt Knickung(const QString& Titel, const QString& Formel, const Angaben& angaben)
+Inhalt Knickung(const QString& Titel, const Werte& w, const QString& Formel, const Angaben& angaben)
 {
-    const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Knickung);
+    const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Knickung, w);
     Aufbau a(Titel, angaben);
     a.titelzeile(Formel);
-    materialdaten(a, MitSigmaZul::Nein);
-    a.zeile(QStringLiteral("Grenzschlankheitsgrad"), Unit1::GrenzSchlankheit);
-    profilbezeichnung(a);
-    a.zeile(QStringLiteral("Grenzschlankheit"), Unit1::GrenzSchlankheit);
-    a.zeile(QStringLiteral("I [cm4]"), Unit1::I);
-    achse(a);
-    a.zeile(QStringLiteral("A [mm2]"), Unit1::A);
-    last(a, fall);
-    a.zeile(QStringLiteral("L [mm]"), Unit1::L);
-    a.zeile(QStringLiteral("Gewünschte Sicherheit"), Unit1::Sk_gewuenscht);
+    materialdaten(a, w, MitSigmaZul::Nein);
+    a.zeile(QStringLiteral("Grenzschlankheitsgrad"), w.grenzschlankheit);
+    profilbezeichnung(a, w);
+    a.zeile(QStringLiteral("Grenzschlankheit"), w.grenzschlankheit);
+    a.zeile(QStringLiteral("I [cm4]"), w.I);
+    achse(a, w);
+    a.zeile(QStringLiteral("A [mm2]"), w.A);
+    last(a, fall, w);
+    a.zeile(QStringLiteral("L [mm]"), w.L);
+    a.zeile(QStringLiteral("Gewünschte Sicherheit"), w.sk_gewuenscht);
     a.abschnitt(QStringLiteral("Ausgaben:"));
-    a.zeile(QStringLiteral("Ierf [cm4]"), Unit1::Ierf);
-    a.zeile(QStringLiteral("Knickspannung [N/mm2]"), Unit1::Sigma_K);
+    a.zeile(QStringLiteral("Ierf [cm4]"), w.Ierf);
+    a.zeile(QStringLiteral("Knickspannung [N/mm2]"), w.sigma_k);
     // Actual stress, guarded against an area too small to divide by.
-    a.zeile(
-        QStringLiteral("vorh. Spannung [N/mm2]"), Unit1::A < 0.005 ? Fehlertext : zahl(Fliesskomma::teile(Unit1::F, Unit1::A)));
-    a.zeile(QStringLiteral("Schlankheitsgrad"), Unit1::Schlankheitsgrad);
-    a.zeile(QStringLiteral("Tatsächliche Sicherheit"), Unit1::Sk);
+    a.zeile(QStringLiteral("vorh. Spannung [N/mm2]"), w.A < 0.005 ? Fehlertext : zahl(Fliesskomma::teile(w.F, w.A)));
+    a.zeile(QStringLiteral("Schlankheitsgrad"), w.schlankheit);
+    a.zeile(QStringLiteral("Tatsächliche Sicherheit"), w.sk);
     return a.inhalt(bild(fall), x2_Knickung);
 }
 
-Inhalt Scherung(const QString& Titel, const Angaben& angaben)
+Inhalt Scherung(const QString& Titel, const Werte& w, const Angaben& angaben)
 {
-    const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Scherung);
+    const Lastfaelle::Lastfall* fall = eigenerFall(Lastfaelle::Dialog::Scherung, w);
     Aufbau a(Titel, angaben);
-    materialdaten(a);
-    profildaten_W_I_A(a);
-    last(a, fall);
+    materialdaten(a, w);
+    profildaten_W_I_A(a, w);
+    last(a, fall, w);
     a.abschnitt(QStringLiteral("Ausgaben:"));
-    a.zeile(QStringLiteral("Aerf [mm2]"), Unit1::Aerf);
+    a.zeile(QStringLiteral("Aerf [mm2]"), w.Aerf);
     return a.inhalt(bild(fall));
 }
 

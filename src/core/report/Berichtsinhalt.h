@@ -1,8 +1,11 @@
 #pragma once
 // What the four calculation reports print on page 1 below the title block, as plain data:
-// every line with its y, its style and its texts, taken from the shared calculation state, the
-// verdicts the dialog shows and the head of the report. The printing code only draws these
-// lines; the rules about which rows appear live here.
+// every line with its y, its style and its texts, taken from the numbers of the calculation
+// (its result record), the verdicts the dialog shows and the head of the report. The printing
+// code only draws these lines; the rules about which rows appear live here. Also the texts of
+// the verdicts and notes that a dialog shows and its report prints alike.
+#include "core/calc/Biegerechnung.h"
+#include "core/calc/Eurocode.h"
 #include "core/calc/Rechenweg.h"
 
 #include <QList>
@@ -67,6 +70,32 @@ struct Angaben {
     QStringList nachweise;
 };
 
+// The numbers page 1 prints: the material, the section, the inputs and the results, as the
+// calculation read and gave them. Units as the dialogs show them.
+struct Werte {
+    int fall = 0; // the load case whose label and picture the page carries; 0: none of its dialog
+    QString sorte;
+    double sigma_b = 0, sigma_zul = 0, E = 0;
+    double grenzschlankheit = 0; // λ0 of the material
+    QString profilart, profilname;
+    double W = 0, I = 0, A = 0;
+    QString achse; // the axis of W and I of a library profile; empty for a section of its own
+    double F = 0, L = 0, a = 0, x = 0;
+    double sk_gewuenscht = 0;
+    double Werf = 0, Wxerf = 0, fd = 0; // bending
+    double Ierf = 0, sigma_k = 0, schlankheit = 0, sk = 0; // buckling
+    double Aerf = 0; // shear
+
+    bool operator==(const Werte&) const = default;
+};
+
+// The headings of the steps of each calculation, as a dialog's button and a report name them.
+inline const QString Teil_W = QStringLiteral("Erforderliches Widerstandsmoment");
+inline const QString Teil_f = QStringLiteral("Durchbiegung");
+inline const QString Teil_Ierf = QStringLiteral("Erforderliches Trägheitsmoment");
+inline const QString Teil_Knicksicherheit = QStringLiteral("Knicksicherheit");
+inline const QString Teil_Aerf = QStringLiteral("Erforderliche Querschnittsfläche");
+
 // The part of the steps that holds the verdicts, one step per line ("Nachweis Biegung" and
 // its statement); the further pages print it first.
 inline const QString Nachweisteil = QStringLiteral("Nachweis");
@@ -81,10 +110,35 @@ struct Inhalt {
     Kopf kopf; // printed where it is not empty
 };
 
+// The steps of the check with partial factors, after those of the classic calculations.
+inline const QString Eurocodeteil = QStringLiteral("Nachweis nach DIN EN 1993-1-1 (Teilsicherheitsbeiwerte)");
+// The line of a bending report that says which resistance the check with partial factors uses.
+inline const QString Elastischer_Widerstand
+    = QStringLiteral("Biegewiderstand nach DIN EN 1993-1-1: elastisch, M c,Rd = W el · fy / γM0 (ohne plastische Reserven)");
+// The verdict with partial factors with its governing combination:
+// "Nachweis nach DIN EN 1993-1-1: η = 0,87 ≤ 1 erfüllt (maßgebend: 1,5·Q Kat. A)", or the line
+// that says why there is none.
+QString Eurocodetext(const Eurocode::Urteil& urteil);
+// The verdict lines (the empty ones left out), after the lines `vorweg`, as the first part
+// "Nachweis" of the steps that the report prints on its further pages: the paper says what the
+// window says. The steps with partial factors move behind the classic ones.
+void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg, const QStringList& zeilen);
+// The line of the verdicts that says whether the self-weight was included: "berücksichtigt
+// (g = … N/m)" for a line load g above 0, else "nicht berücksichtigt" ...
+Rechenweg::Schritt Eigengewicht(double g);
+// ... which the calculations that never include it (buckling, shear) say.
+Rechenweg::Schritt OhneEigengewicht();
+
+// The notes of the second bending dialog beside its results: where the endangered section lies
+// (cases 9 and 12) and what the deflection shown is; empty where the case has none.
+QString Hinweis_W(int fall, const Biegerechnung::Wert& w);
+QString Hinweis_f(const Biegerechnung::Aufgabe& a, const Biegerechnung::Wert& f);
+
 // Titel is the dialog's current caption, the other texts its label texts.
-Inhalt Biegung1(const QString& Titel, const Angaben& angaben = {});
-Inhalt Biegung2(const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f, const Angaben& angaben = {});
-Inhalt Knickung(const QString& Titel, const QString& Formel, const Angaben& angaben = {});
-Inhalt Scherung(const QString& Titel, const Angaben& angaben = {});
+Inhalt Biegung1(const QString& Titel, const Werte& werte, const Angaben& angaben = {});
+Inhalt Biegung2(
+    const QString& Titel, const Werte& werte, const QString& Hinweis_W, const QString& Hinweis_f, const Angaben& angaben = {});
+Inhalt Knickung(const QString& Titel, const Werte& werte, const QString& Formel, const Angaben& angaben = {});
+Inhalt Scherung(const QString& Titel, const Werte& werte, const Angaben& angaben = {});
 
 } // namespace Berichtsinhalt

@@ -46,9 +46,11 @@ QFrame* Durchbiegungspanel_Bauen(QWidget* dialog, Felder& f, const QString& eMod
     // A new limit judges the deflection shown again. The fields live in the dialog: the verdict
     // line is built after this panel, so it is looked up when the limit changes.
     QObject::connect(f.CB_Grenze, &QComboBox::currentIndexChanged, p, [felder = &f] {
-        if (felder->L_Nachweis_f && !felder->L_Nachweis_f->text().isEmpty())
-            Nachweiszeile::Zeigen(
-                felder->L_Nachweis_f, Nachweis::Durchbiegung(Unit1::L, Unit1::fd, Nachweis::Durchbiegungsgrenze));
+        Positionsrechnung::Bericht& r = *felder->rechnung;
+        if (felder->L_Nachweis_f && !felder->L_Nachweis_f->text().isEmpty()) {
+            r.nachweis_f = Nachweis::Durchbiegung(r.werte.L, r.werte.fd, Nachweis::Durchbiegungsgrenze);
+            Nachweiszeile::Zeigen(felder->L_Nachweis_f, *r.nachweis_f);
+        }
     });
     return p;
 }
@@ -86,16 +88,26 @@ void Eigengewicht_Auffrischen(const Felder& f)
 
 bool mitEigengewicht(const Felder& f) { return f.ChB_Eigengewicht->isEnabled() && f.ChB_Eigengewicht->isChecked(); }
 
-Biegerechnung::Aufgabe Aufgabe(const Felder& f, int fall)
+Projekt::Position Position_Bauen(const Felder& f, int fall, const Eingaben& e)
+{
+    Projekt::Position p;
+    p.art = Projekt::Art::Biegung;
+    p.fall = fall;
+    p.last = e.F;
+    p.laenge = e.L;
+    p.abstand = e.a;
+    p.x = e.x;
+    p.sigma_zul = e.sigma_zul;
+    p.eigengewicht = mitEigengewicht(f);
+    return Positionszustand::aufnehmen(p, nullptr);
+}
+
+Projekt::Position Aufgabe(const Felder& f, int fall)
 {
     using namespace Unit1;
-    Biegerechnung::Aufgabe a;
-    a.fall = fall;
-    a.e = {F, L, Abstand_a, E, I};
-    a.Sigma_Zul = Sigma_Zul;
-    a.Masse = Masse;
-    a.eigengewicht = mitEigengewicht(f);
-    return a;
+    Projekt::Position p = Position_Bauen(f, fall, {F, L, Abstand_a, Lx, Sigma_Zul});
+    p.profil.I = I;
+    return p;
 }
 
 namespace {
@@ -155,6 +167,7 @@ void Eingaben_Auffrischen(const Felder& f)
 
 void Ergebnisse_Nullen(QWidget* dialog, const Felder& f)
 {
+    *f.rechnung = {};
     Unit1::Werf = 0;
     Unit1::Wxerf = 0;
     Unit1::fd = 0;
@@ -168,15 +181,14 @@ void Ergebnisse_Nullen(QWidget* dialog, const Felder& f)
 
 namespace {
 
-// The check with partial factors of the shared inputs, with its steps under their own heading.
+// The check with partial factors of the inputs last computed, with its steps under their own
+// heading.
 void Eurocode_Rechnen(QWidget* dialog, const Felder& f)
 {
     U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Biegung, dialog, Nachweiszeile::Eurocodeteil);
-    const Eurocode::Biegeaufgabe a
-        = Positionszustand::Eurocode_Biegeaufgabe(Rechendialog::Gewaehlter_Werkstoff(), mitEigengewicht(f));
-    if (a.eigengewicht)
-        aufnahme.eigengewicht = Biegerechnung::Eigengewicht(Unit1::Masse);
-    Nachweiszeile::Eurocode_Zeigen(f.L_Eurocode, Eurocode::Biegung(a).urteil);
+    Positionsrechnung::Biegung_Eurocode(Aufgabe(f, Unit1::Akt_Belastungsfall), *f.rechnung);
+    aufnahme.eigengewicht = f.rechnung->eigengewicht;
+    Nachweiszeile::Eurocode_Zeigen(f.L_Eurocode, *f.rechnung->eurocode);
     aufnahme.gelungen = true; // a check that is not possible says so in its steps
 }
 
@@ -189,7 +201,7 @@ void Nachweise_Protokollieren(const Felder& f)
 
 void W_Nachweis_Zeigen(QWidget* dialog, const Felder& f)
 {
-    Nachweiszeile::Zeigen(f.L_Nachweis_W, Nachweis::Biegung(Unit1::Werf, Unit1::W));
+    Nachweiszeile::Zeigen(f.L_Nachweis_W, *f.rechnung->nachweis);
     Eurocode_Rechnen(dialog, f);
     Nachweise_Protokollieren(f);
     f.B_Passendes_Profil->setEnabled(true);
@@ -230,7 +242,8 @@ void Durchbiegung_Anzeigen(const Felder& f)
     }
     f.L_f->setText(Biegerechnung::Durchbiegung_Text(Unit1::fd, 4));
     f.L_L_durch_f->setText(fixiert(Biegerechnung::L_durch_f(Unit1::L, Unit1::fd), 2));
-    Nachweiszeile::Zeigen(f.L_Nachweis_f, Nachweis::Durchbiegung(Unit1::L, Unit1::fd, Nachweis::Durchbiegungsgrenze));
+    if (const auto& urteil = f.rechnung->nachweis_f)
+        Nachweiszeile::Zeigen(f.L_Nachweis_f, *urteil);
     Nachweise_Protokollieren(f);
 }
 
@@ -265,19 +278,18 @@ std::optional<Zusatzseiten::Inhalt> Berichtsseiten(const Felder& f, QWidget* dia
     return z;
 }
 
+Berichtsinhalt::Werte Seitenwerte(const Felder& f) { return Rechendialog::Seitenwerte(f.rechnung->werte); }
+
 Projekt::Position Position_Lesen(const Felder& f, int fall, bool mitX, QLineEdit* E_Abstand)
 {
     using Rechendialog::Wert;
-    Projekt::Position p;
-    p.art = Projekt::Art::Biegung;
-    p.fall = fall;
-    p.last = Wert(f.E_Last);
-    p.laenge = Wert(f.E_Laenge);
-    p.sigma_zul = Wert(f.E_SigmaZul);
-    p.x = mitX ? Wert(f.E_x) : 0.0;
-    p.abstand = E_Abstand ? Wert(E_Abstand) : 0.0;
-    p.eigengewicht = mitEigengewicht(f);
-    p = Positionszustand::aufnehmen(p, nullptr);
+    Eingaben e;
+    e.F = Wert(f.E_Last);
+    e.L = Wert(f.E_Laenge);
+    e.sigma_zul = Wert(f.E_SigmaZul);
+    e.x = mitX ? Wert(f.E_x) : 0.0;
+    e.a = E_Abstand ? Wert(E_Abstand) : 0.0;
+    Projekt::Position p = Position_Bauen(f, fall, e);
     if (p.mitProfil) // the deflection reads I from its field, which the user may have changed
         p.profil.I = Wert(f.E_I);
     return p;
@@ -306,11 +318,12 @@ void Position_Eintragen(const Felder& f, const Projekt::Position& p, QLineEdit* 
 
 void Passendes_Profil(const Rechendialog::Profilbox& box, const Felder& f, int fall, const std::function<void()>& neuRechnen)
 {
+    const Projekt::Position p = Aufgabe(f, fall);
     Profilsuche::Biegeaufgabe aufgabe;
-    aufgabe.rechnung = Aufgabe(f, fall);
+    aufgabe.rechnung = Positionsrechnung::Biegeaufgabe(p);
     aufgabe.grenze = Nachweis::Durchbiegungsgrenze;
     aufgabe.Gamma = Unit1::Gamma;
-    if (!U_passend::Biegung(aufgabe))
+    if (!U_passend::Biegung(aufgabe, Positionsrechnung::Eurocode_Biegeaufgabe(p)))
         return;
     Rechendialog::Profilbox_Anzeigen(box);
     f.E_I->setText(fixiert(Unit1::I, 2));

@@ -3,6 +3,7 @@
 // entry routine's refresh of inputs and results, the profile check before a deflection is shown
 // and the profile selection; the self-weight switch, the verdicts and the profile finder.
 #include "core/calc/Biegerechnung.h"
+#include "core/projekt/Positionsrechnung.h"
 #include "core/projekt/Projekt.h"
 #include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/Rechendialog.h"
@@ -50,6 +51,7 @@ struct Felder {
     QPushButton* B_Passendes_Profil = nullptr;
     QLabel* L_Fehler = nullptr; // why the last calculation failed, under both panels
     Rechendialog::Rechenstand* stand = nullptr; // the dialog's: taken after each calculation
+    Positionsrechnung::Bericht* rechnung = nullptr; // the dialog's record of its last calculations
 };
 
 // The bending dialogs are taller than the other calculation dialogs by the strip of verdicts.
@@ -67,8 +69,8 @@ QFrame* Durchbiegungspanel_Bauen(QWidget* dialog, Felder& f, const QString& eMod
 QFrame* Nachweispanel_Bauen(QWidget* dialog, Felder& f, int x, int y, int breite);
 
 // The two calculations of a bending dialog, as the steps are headed in the "Rechenweg".
-inline const QString Teil_W = QStringLiteral("Erforderliches Widerstandsmoment");
-inline const QString Teil_f = QStringLiteral("Durchbiegung");
+using Berichtsinhalt::Teil_f;
+using Berichtsinhalt::Teil_W;
 // The section-modulus calculation and the deflection under the failure marking: a failure
 // frames their result labels and names the cause, with σ (or E and I) as divisors and
 // `laengen`, taken once the calculation has failed, as the values that must be above 0. Their
@@ -86,16 +88,25 @@ void Eingaben_Auffrischen(const Felder& f);
 void Eigengewicht_Auffrischen(const Felder& f);
 // The self-weight box is on (and usable).
 bool mitEigengewicht(const Felder& f);
-// The calculation of `fall` as the shared state and the self-weight box give it.
-Biegerechnung::Aufgabe Aufgabe(const Felder& f, int fall);
+// The dialog's inputs of a position; the moment of inertia comes apart (see below).
+struct Eingaben {
+    double F = 0, L = 0, a = 0, x = 0, sigma_zul = 0;
+};
+// The position of `fall` with these inputs, the chosen material and profile, the self-weight box,
+// the deflection limit and the load's action.
+Projekt::Position Position_Bauen(const Felder& f, int fall, const Eingaben& e);
+// The position a calculation of `fall` computes: the inputs as the calculation last read them
+// into the shared state, with I as the deflection last read it from E_I (with or without a
+// profile).
+Projekt::Position Aufgabe(const Felder& f, int fall);
 
 // Entry routine, where what the last calculation read has changed: Werf, Wxerf and fd back to 0
 // and shown as zeros, no failure marked, no verdicts, no finder, no diagrams of this dialog.
 void Ergebnisse_Nullen(QWidget* dialog, const Felder& f);
 // L_Werf and L_Wxerf from the shared values (fixed 7/2).
 void W_Anzeigen(const Felder& f);
-// After a section-modulus calculation: the bending verdicts, classic and with partial factors
-// (whose steps follow the classic ones); the finder can start.
+// After a section-modulus calculation: the bending verdicts of the record, classic and with
+// partial factors (computed here; its steps follow the classic ones); the finder can start.
 void W_Nachweis_Zeigen(QWidget* dialog, const Felder& f);
 // A changed input: no verdicts, no finder until W erf. is computed again.
 void Nachweise_Leeren(const Felder& f);
@@ -104,8 +115,9 @@ void f_Nachweis_Leeren(const Felder& f);
 void Durchbiegung_Leeren(const Felder& f);
 // Writes the modulus of the chosen material into E_E_Modul: the one that is used.
 void E_Modul_Zeigen(const Felder& f);
-// After a deflection: refuses a profile whose W is below |Werf|, else shows fd and L/f. L/f of a
-// deflection of 0 throws the division by zero, which the handler's wrapper reports.
+// After a deflection: refuses a profile whose W is below |Werf|, else shows fd, L/f and the
+// verdict of the record. L/f of a deflection of 0 throws the division by zero, which the
+// handler's wrapper reports.
 void Durchbiegung_Anzeigen(const Felder& f);
 // "Profil aussuchen": the profile selection, then the box and E_I from the shared state. Unless
 // it is the profile of the last calculation, the deflection and the verdicts go; W erf. stays
@@ -115,6 +127,8 @@ void Profil_Aussuchen(const Rechendialog::Profilbox& box, const Felder& f);
 // the last calculation, then whether it included the self-weight and the verdicts shown), or none
 // when the user cancelled.
 std::optional<Zusatzseiten::Inhalt> Berichtsseiten(const Felder& f, QWidget* dialog);
+// The numbers of page 1 of the report: the record's, with the material and section chosen.
+Berichtsinhalt::Werte Seitenwerte(const Felder& f);
 
 // The dialog's inputs as a position of `fall` (the distance a from `E_Abstand` where the dialog
 // has one, x where the case reads it), with the shared material and profile and the moment of

@@ -2,10 +2,10 @@
 // The diagrams of the calculation windows: the shear-force, bending-moment and deflection lines
 // of a bending case and the buckling curve of a material. One piece of code builds each chart;
 // the window shows it, and the same chart is drawn into a PDF, a PNG and onto the printer.
-#include "core/calc/Traegereinheiten.h"
 #include "core/calc/Biegelinien.h"
 #include "core/calc/Eurocode.h"
 #include "core/calc/Knickspannungslinie.h"
+#include "core/calc/Traegereinheiten.h"
 #include "core/calc/Traegerrechnung.h"
 
 #include <QList>
@@ -19,12 +19,7 @@ class QRectF;
 namespace Diagramme {
 
 // What the last bending calculation handed over: the case, its inputs and the chosen x.
-struct Biegedaten {
-    int fall = 0;
-    Biegelinien::Eingaben eingaben;
-    std::optional<double> x; // the position x of the dialog, when the case has one and it lies on the beam
-    double eigengewicht = 0; // N/m of the profile over the whole beam, added to the case's load; 0: without
-};
+using Biegedaten = Biegelinien::Diagramm;
 
 enum class Groesse { Querkraft, Moment, Durchbiegung };
 

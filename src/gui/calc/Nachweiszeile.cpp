@@ -55,13 +55,6 @@ void Hinweis_Zeigen(QLabel* zeile, const QString& text)
     Bausteine::hintergrund(zeile, Warnfarbe);
 }
 
-QString Eurocodetext(const Eurocode::Urteil& urteil)
-{
-    if (!urteil.moeglich || urteil.kombination.isEmpty())
-        return urteil.text;
-    return QStringLiteral("%1 (maßgebend: %2)").arg(urteil.text, urteil.kombination);
-}
-
 void Eurocode_Zeigen(QLabel* zeile, const Eurocode::Urteil& urteil)
 {
     zeile->setText(Eurocodetext(urteil));
@@ -75,33 +68,6 @@ void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg,
         texte.append(zeile->text());
     Protokollieren(protokoll, std::move(vorweg), texte);
 }
-
-void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg, const QStringList& zeilen)
-{
-    for (const QString& text : zeilen) {
-        const qsizetype doppelpunkt = text.indexOf(QStringLiteral(": "));
-        if (doppelpunkt > 0) // "Nachweis Biegung: …" is the step's name and its statement
-            vorweg.append({text.left(doppelpunkt), text.mid(doppelpunkt + 2), QString(), QString()});
-    }
-    // First, so that the verdicts stand on the second page right under the diagrams; the
-    // verdicts of an earlier state go. Page 1 prints the same part.
-    const QString& ueberschrift = Berichtsinhalt::Nachweisteil;
-    protokoll.teile.removeIf([&](const auto& teil) { return teil.first == ueberschrift; });
-    if (!vorweg.isEmpty())
-        protokoll.teile.prepend({ueberschrift, vorweg});
-    // The steps with partial factors come after the classic calculations, whichever ran last.
-    std::stable_partition(
-        protokoll.teile.begin(), protokoll.teile.end(), [](const auto& teil) { return teil.first != Eurocodeteil; });
-}
-
-Rechenweg::Schritt Eigengewicht(double g)
-{
-    return {QStringLiteral("Eigengewicht"),
-        g > 0 ? QStringLiteral("berücksichtigt (g = %1 N/m)").arg(Zahlen::fixiert(g, 2)) : QStringLiteral("nicht berücksichtigt"),
-        {}, {}};
-}
-
-Rechenweg::Schritt OhneEigengewicht() { return Eigengewicht(0); }
 
 namespace {
 

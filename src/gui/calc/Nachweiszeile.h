@@ -5,6 +5,7 @@
 #include "core/calc/Eurocode.h"
 #include "core/calc/Nachweis.h"
 #include "core/calc/Rechenweg.h"
+#include "core/report/Berichtsinhalt.h"
 
 #include <functional>
 #include <initializer_list>
@@ -30,29 +31,20 @@ void Leeren(QLabel* zeile);
 inline const QColor Warnfarbe(0xFF, 0xD8, 0x40);
 void Hinweis_Zeigen(QLabel* zeile, const QString& text);
 
-// The verdict with partial factors with its governing combination:
-// "Nachweis nach DIN EN 1993-1-1: η = 0,87 ≤ 1 erfüllt (maßgebend: 1,5·Q Kat. A)", or the line
-// that says why there is none.
-QString Eurocodetext(const Eurocode::Urteil& urteil);
-// That line on green or red; neutral grey where the check is not possible.
+// The texts of the verdicts, which the reports print alike.
+using Berichtsinhalt::Eigengewicht;
+using Berichtsinhalt::Elastischer_Widerstand;
+using Berichtsinhalt::Eurocodeteil;
+using Berichtsinhalt::Eurocodetext;
+using Berichtsinhalt::OhneEigengewicht;
+using Berichtsinhalt::Protokollieren;
+// The verdict line with partial factors (Eurocodetext) on green or red; neutral grey where the
+// check is not possible.
 void Eurocode_Zeigen(QLabel* zeile, const Eurocode::Urteil& urteil);
-// The line of a bending report that says which resistance the check with partial factors uses.
-inline const QString Elastischer_Widerstand
-    = QStringLiteral("Biegewiderstand nach DIN EN 1993-1-1: elastisch, M c,Rd = W el · fy / γM0 (ohne plastische Reserven)");
-// The heading of the steps of that check, after those of the classic calculations.
-inline const QString Eurocodeteil = QStringLiteral("Nachweis nach DIN EN 1993-1-1 (Teilsicherheitsbeiwerte)");
-
 // The verdict lines shown (the empty ones left out), after the lines `vorweg`, as the first
 // part "Nachweis" of the steps that the report prints on its further pages: the paper says
 // what the window says.
 void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg, std::initializer_list<const QLabel*> zeilen);
-// The same from the texts of the lines, as a report of a stored position has them.
-void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg, const QStringList& zeilen);
-// The line of the verdicts that says whether the self-weight was included: "berücksichtigt
-// (g = … N/m)" for a line load g above 0, else "nicht berücksichtigt" ...
-Rechenweg::Schritt Eigengewicht(double g);
-// ... which the calculations that never include it (buckling, shear) say.
-Rechenweg::Schritt OhneEigengewicht();
 
 // The choice of the action of the one load of a classic dialog: "ständig (G)" or
 // "veränderlich (Q)", and for Q the category (the entries of U_Einwirkungen::Kategorien by their

@@ -421,6 +421,25 @@ const Unit1::Matrecord* Gewaehlter_Werkstoff()
     return Positionszustand::Werkstoffeintrag(tab ? tab->Gewaehlter_Eintrag() : -1);
 }
 
+Berichtsinhalt::Werte Seitenwerte(const Berichtsinhalt::Werte& gerechnet)
+{
+    using namespace Unit1;
+    Berichtsinhalt::Werte w = gerechnet;
+    w.fall = Akt_Belastungsfall;
+    w.sorte = Sorte;
+    w.sigma_b = Sigma_B;
+    w.sigma_zul = Sigma_Zul;
+    w.E = E;
+    w.grenzschlankheit = GrenzSchlankheit;
+    w.profilart = ProfilArt;
+    w.profilname = ProfilName;
+    w.W = W;
+    w.I = I;
+    w.A = A;
+    w.achse = Querschnittswerte::Achsentext(Profilachse);
+    return w;
+}
+
 QPrintDialog* Drucksetup(QPrintDialog*& dialog, QWidget* eltern, const QString& name)
 {
     if (!dialog) {

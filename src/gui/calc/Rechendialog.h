@@ -7,6 +7,7 @@
 #include "core/calc/Pruefung.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Meldungen.h"
+#include "core/report/Berichtsinhalt.h"
 #include "gui/platform/Bausteine.h"
 
 #include <QColor>
@@ -184,6 +185,11 @@ private:
 // line): the opened position's, else the entry selected in the main window's material list;
 // none while nothing is selected.
 const Unit1::Matrecord* Gewaehlter_Werkstoff();
+
+// The numbers of a dialog's report page: those of its last calculation `gerechnet`, with the
+// case of the shared number and the material (with σzul) and the section as the material list
+// and the profile selection chose them (I as the deflection last read it).
+Berichtsinhalt::Werte Seitenwerte(const Berichtsinhalt::Werte& gerechnet);
 
 // The printer set-up dialog of a calculation dialog, created on first use on the printer that
 // all reports share. `name` is its object name, one of its own for each dialog.

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace U_bieg1 {
 
@@ -45,6 +46,7 @@ TDLG_Biegung1::TDLG_Biegung1(QWidget* eltern)
     Bausteine::dialograhmen(
         this, QStringLiteral("DLG_Biegung1"), QStringLiteral("Biegung - Eingabe von  F und L"), 992, Biegedialog::Hoehe);
     Felder.stand = &Stand;
+    Felder.rechnung = &Rechnung;
     Aufbauen();
     OKBtn->setFocus();
     Plattform::beiAktivierung(this, [this] { FormActivate(); });
@@ -171,9 +173,9 @@ void TDLG_Biegung1::B_Berechnen_WClick()
             Lx = Wert(Felder.E_x);
             Sigma_Zul = Wert(Felder.E_SigmaZul);
         }
-        const Biegerechnung::Aufgabe aufgabe = Biegedialog::Aufgabe(Felder, fall);
-        Werf = Biegerechnung::Werf(aufgabe).wert;
-        Wxerf = Biegerechnung::Wxerf(aufgabe, Lx);
+        const auto speichern = qScopeGuard([this] { Werf = Rechnung.werte.Werf; }); // also where W erf. at x fails
+        Positionsrechnung::Biegung_W(Biegedialog::Aufgabe(Felder, fall), Rechnung);
+        Wxerf = Rechnung.werte.Wxerf;
     });
     if (gelungen) {
         Biegedialog::W_Anzeigen(Felder);
@@ -191,7 +193,8 @@ void TDLG_Biegung1::B_Berechnung_fClick()
             L = Wert(Felder.E_Laenge);
             I = Wert(Felder.E_I);
             Biegedialog::E_Modul_Zeigen(Felder);
-            fd = Biegerechnung::fd(Biegedialog::Aufgabe(Felder, fall)).wert;
+            Positionsrechnung::Biegung_f(Biegedialog::Aufgabe(Felder, fall), Rechnung);
+            fd = Rechnung.werte.fd;
         });
         if (!gelungen)
             return;
@@ -229,8 +232,8 @@ void TDLG_Biegung1::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Biegun
 void TDLG_Biegung1::B_DruckenClick()
 {
     if (const auto zusatz = Biegedialog::Berichtsseiten(Felder, this))
-        U_druck::Biegung1_Drucken(
-            Rechendialog::Drucksetup(Drucksetupdlg, this, QStringLiteral("Drucksetupdlg")), windowTitle(), &*zusatz);
+        U_druck::Biegung1_Drucken(Rechendialog::Drucksetup(Drucksetupdlg, this, QStringLiteral("Drucksetupdlg")), windowTitle(),
+            Biegedialog::Seitenwerte(Felder), &*zusatz);
 }
 
 void TDLG_Biegung1::B_VerlaeufeClick() { U_verlauf::Zeigen(U_verlauf::Art::Biegung, this); }

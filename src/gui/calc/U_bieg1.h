@@ -42,6 +42,7 @@ public:
     QLabel* Image1;
     Rechendialog::Profilbox Profil;
     Biegedialog::Felder Felder;
+    Positionsrechnung::Bericht Rechnung; // the record of the last calculations, which the report prints
     Rechendialog::Rechenstand Stand {&Unit1::Biegeachse};
     QLabel* L_Sigma_Zul;
     QFrame* Panel1;

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace U_bieg2 {
 
@@ -33,37 +34,7 @@ const Lastfaelle::Lastfall* eigenerFall()
     return Lastfaelle::vonDialog(Lastfaelle::Dialog::Biegung2, Unit1::Akt_Belastungsfall);
 }
 
-const QString Mitte_f = QStringLiteral("Die max Durchbiegung ist in Trägermitte!");
-const QString Rand_f = QStringLiteral("Die max Durchbiegung ist an den Trägerrändern!");
-
 } // namespace
-
-QString Hinweis_W(int fall, const Biegerechnung::Wert& w)
-{
-    if (fall == 9)
-        return w.erstes ? QStringLiteral("Der gefährdete Querschnitt ist beim Auflager!")
-                        : QStringLiteral("Der gefährdete Querschnitt ist in Trägermitte!");
-    if (fall == 12)
-        return w.erstes ? QStringLiteral("Der gefährdete Querschnitt ist unter F!")
-                        : QStringLiteral("Der gefährdete Querschnitt ist im Festlager!");
-    return {};
-}
-
-// The note on the deflection: the governing place in cases 8 and 9; in cases 4 and 12 that the
-// formula gives the deflection under the load, or with the self-weight where the greatest
-// deflection of the combined line lies.
-QString Hinweis_f(const Biegerechnung::Aufgabe& a, const Biegerechnung::Wert& f)
-{
-    if (a.fall == 8 || a.fall == 9)
-        return f.erstes ? Mitte_f : Rand_f;
-    if (!Lastfaelle::biegefall(a.fall, &Lastfaelle::Lastfall::fUnterLast))
-        return {};
-    if (a.eigengewicht)
-        return QStringLiteral("Größte Durchbiegung aus Last und Eigengewicht bei x = %1 mm").arg(Zahlen::fixiert(f.x, 2));
-    return a.fall == 4 ? QStringLiteral("Berechnete Durchbiegung ist nicht die maximale!")
-                       : QStringLiteral("Berechnete Durchbiegung ist nicht die Maximale!");
-}
-
 } // namespace U_bieg2
 
 using namespace Unit1;
@@ -76,6 +47,7 @@ TDLG_Biegung2::TDLG_Biegung2(QWidget* eltern)
     Bausteine::dialograhmen(this, QStringLiteral("DLG_Biegung2"), QStringLiteral("Biegung - einseitig eingespannter Träger"), 992,
         Biegedialog::Hoehe);
     Felder.stand = &Stand;
+    Felder.rechnung = &Rechnung;
     Aufbauen();
     Profil_aussuchen->setFocus();
     Plattform::beiAktivierung(this, [this] { FormActivate(); });
@@ -219,12 +191,14 @@ void TDLG_Biegung2::B_Berechnen_WClick()
         Sigma_Zul = Wert(Felder.E_SigmaZul);
         if (fall == 4)
             Abstand_b = L - Abstand_a;
-        const Biegerechnung::Aufgabe aufgabe = Biegedialog::Aufgabe(Felder, fall);
-        const Biegerechnung::Wert w = Biegerechnung::Werf(aufgabe);
-        Werf = w.wert;
-        L_Hinweis_W->setText(U_bieg2::Hinweis_W(fall, w));
+        // W erf. and its note also where W erf. at x fails.
+        const auto speichern = qScopeGuard([this] {
+            Werf = Rechnung.werte.Werf;
+            L_Hinweis_W->setText(Rechnung.hinweis_W);
+        });
+        Positionsrechnung::Biegung_W(Biegedialog::Aufgabe(Felder, fall), Rechnung);
         if (Biegerechnung::hatStelle(fall))
-            Wxerf = Biegerechnung::Wxerf(aufgabe, Lx);
+            Wxerf = Rechnung.werte.Wxerf;
     });
     if (gelungen) {
         Biegedialog::W_Anzeigen(Felder);
@@ -256,10 +230,9 @@ void TDLG_Biegung2::B_Berechnung_fClick()
                 Abstand_a = Wert(E_Abstand);
                 I = Wert(Felder.E_I);
                 Biegedialog::E_Modul_Zeigen(Felder);
-                const Biegerechnung::Aufgabe aufgabe = Biegedialog::Aufgabe(Felder, fall);
-                const Biegerechnung::Wert f = Biegerechnung::fd(aufgabe);
-                fd = f.wert;
-                L_Hinweis_f->setText(U_bieg2::Hinweis_f(aufgabe, f));
+                Positionsrechnung::Biegung_f(Biegedialog::Aufgabe(Felder, fall), Rechnung);
+                fd = Rechnung.werte.fd;
+                L_Hinweis_f->setText(Rechnung.hinweis_f);
             });
         if (!gelungen)
             return;
@@ -303,7 +276,7 @@ void TDLG_Biegung2::B_DruckenClick()
 {
     if (const auto zusatz = Biegedialog::Berichtsseiten(Felder, this))
         U_druck::Biegung2_Drucken(Rechendialog::Drucksetup(Drucksetupdlg2, this, QStringLiteral("Drucksetupdlg2")), windowTitle(),
-            L_Hinweis_W->text(), L_Hinweis_f->text(), &*zusatz);
+            Biegedialog::Seitenwerte(Felder), L_Hinweis_W->text(), L_Hinweis_f->text(), &*zusatz);
 }
 
 void TDLG_Biegung2::B_VerlaeufeClick() { U_verlauf::Zeigen(U_verlauf::Art::Biegung, this); }

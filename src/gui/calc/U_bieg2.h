@@ -43,6 +43,7 @@ public:
     QLabel* Image1;
     Rechendialog::Profilbox Profil;
     Biegedialog::Felder Felder;
+    Positionsrechnung::Bericht Rechnung; // the record of the last calculations, which the report prints
     Rechendialog::Rechenstand Stand {&Unit1::Biegeachse};
     QLineEdit* E_Abstand;
     QLabel* L_Hinweis_W;
@@ -74,11 +75,5 @@ private:
 namespace U_bieg2 {
 
 extern TDLG_Biegung2* DLG_Biegung2;
-
-// The notes the dialog shows beside its results (L_Hinweis_W, L_Hinweis_f) and its report
-// prints: where the endangered section lies (cases 9 and 12) and what the deflection shown is;
-// empty where the case has none.
-QString Hinweis_W(int fall, const Biegerechnung::Wert& w);
-QString Hinweis_f(const Biegerechnung::Aufgabe& a, const Biegerechnung::Wert& f);
 
 } // namespace U_bieg2

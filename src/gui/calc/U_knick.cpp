@@ -222,6 +222,7 @@ void TDLG_Knickung::Ergebnisse_Leeren()
     L_Formel->clear();
     L_Warnung->setText(QStringLiteral(" "));
     Nachweiszeile::Leeren(L_Eurocode);
+    Rechnung = {};
     Ierf = 0;
     Sigma_K = 0;
     Sk = 0;
@@ -246,21 +247,17 @@ void TDLG_Knickung::B_Berechnung_IClick()
     });
     if (!gelesen)
         return;
-    Knickrechnung::Aufgabe a = Positionszustand::Knickaufgabe(nullptr);
-    a.F = F;
-    a.L = L;
-    a.Sk_gewuenscht = Sk_gewuenscht;
-    const Knickrechnung::Traegheit t = Knickrechnung::Ierf(a);
+    const Knickrechnung::Traegheit t = Positionsrechnung::Knickung_Ierf(Aufgabe(Sk_gewuenscht, nullptr), Rechnung);
     if (t.Lk > 0)
         Lk = t.Lk;
     if (!t.gelungen) {
         U_knick::Berechnungsfehler(t.fehler);
         return;
     }
-    Ierf = t.Ierf;
+    Ierf = Rechnung.werte.Ierf;
     aufnahme.gelungen = true;
     L_Ierf->setText(fixiert(Ierf, 2));
-    L_Formel->setText(QStringLiteral("Die Berechnung von Ierf erfolgt nach Euler"));
+    L_Formel->setText(Rechnung.formel);
 }
 
 // The classic safety, then the check with partial factors of the same inputs.
@@ -276,23 +273,22 @@ bool TDLG_Knickung::Knicksicherheit_Rechnen()
     const Matrecord& material = U_knick::gewaehltesMaterial(); // no selection: range error
     const auto nachher = qScopeGuard([this] { Stand.aufnehmen(); });
     U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Knickung, this, QStringLiteral("Knicksicherheit"));
-    Knickrechnung::Aufgabe a = Positionszustand::Knickaufgabe(&material);
-    if (Knickrechnung::ohneProportionalitaetsgrenze(a)) { // refused before any field is read
-        Plattform::fehler(Knickrechnung::Sicherheit(a).fehler);
+    if (material.SigmaP == 0) { // refused before any field is read
+        // Its steps say so too.
+        Plattform::fehler(Knickrechnung::Sicherheit(Positionsrechnung::Knickaufgabe(Aufgabe(0, &material))).fehler);
         L_Formel->setText(QStringLiteral("Rechnung nicht möglich"));
         return false;
     }
+    double sicherheit = 0;
     const bool gelesen = U_knick::mitFehlermeldung([&] {
         F = Wert(E_Last);
         L = Wert(E_Laenge);
         Warnung_Leeren();
-        a.Sk_gewuenscht = Wert(E_Sicherheit);
+        sicherheit = Wert(E_Sicherheit);
     });
     if (!gelesen)
         return false;
-    a.F = F;
-    a.L = L;
-    const Knickrechnung::Ergebnis e = Knickrechnung::Sicherheit(a);
+    const Knickrechnung::Ergebnis e = Positionsrechnung::Knickung_Sicherheit(Aufgabe(sicherheit, &material), Rechnung);
     if (e.Lk > 0)
         Lk = e.Lk;
     switch (e.fehlerart) {
@@ -300,9 +296,7 @@ bool TDLG_Knickung::Knicksicherheit_Rechnen()
         break;
     case Knickrechnung::Fehlerart::KeineTetmajerformel:
         // Euler's values stay stored, the labels keep their text.
-        Sigma_K = e.Sigma_K;
-        Sk = e.Sk;
-        Schlankheitsgrad = e.Schlankheitsgrad;
+        Ergebnisse_Speichern();
         Plattform::fehler(e.fehler);
         L_Formel->setText(QStringLiteral("Es wurde keine Tetmajer-Formel gefunden"));
         return true;
@@ -311,23 +305,45 @@ bool TDLG_Knickung::Knicksicherheit_Rechnen()
         U_knick::Berechnungsfehler(e.fehler);
         return true;
     }
-    Sigma_K = e.Sigma_K;
-    Sk = e.Sk;
-    Schlankheitsgrad = e.Schlankheitsgrad;
-    Sk_gewuenscht = e.Sk_gewuenscht; // the report prints the safety this check used
-    L_Formel->setText(e.formeltext());
-    Urteil_Zeigen(e);
-    aufnahme.knickung = Knickrechnung::Linie(a, &e);
+    Ergebnisse_Speichern();
+    Sk_gewuenscht = Rechnung.werte.sk_gewuenscht; // the report prints the safety this check used
+    L_Formel->setText(Rechnung.formel);
+    Urteil_Zeigen();
+    aufnahme.knickung = Rechnung.knicklinie;
     aufnahme.gelungen = true;
     Ergebnisse_Anzeigen(e);
     return true;
 }
 
+// σK, the safety and the slenderness of the record into the shared state.
+void TDLG_Knickung::Ergebnisse_Speichern()
+{
+    Sigma_K = Rechnung.werte.sigma_k;
+    Sk = Rechnung.werte.sk;
+    Schlankheitsgrad = Rechnung.werte.schlankheit;
+}
+
+Projekt::Position TDLG_Knickung::Position_Bauen(double last, double laenge, double sicherheit, const Matrecord* werkstoff) const
+{
+    Projekt::Position p;
+    p.art = Projekt::Art::Knickung;
+    p.fall = Akt_Belastungsfall;
+    p.last = last;
+    p.laenge = laenge;
+    p.sicherheit = sicherheit;
+    return Positionszustand::aufnehmen(p, werkstoff);
+}
+
+Projekt::Position TDLG_Knickung::Aufgabe(double sicherheit, const Matrecord* werkstoff) const
+{
+    return Position_Bauen(F, L, sicherheit, werkstoff);
+}
+
 void TDLG_Knickung::Eurocode_Rechnen()
 {
     U_verlauf::Aufnahme aufnahme(U_verlauf::Art::Knickung, this, Nachweiszeile::Eurocodeteil);
-    const Eurocode::Knickaufgabe a = Positionszustand::Eurocode_Knickaufgabe(Rechendialog::Gewaehlter_Werkstoff());
-    Nachweiszeile::Eurocode_Zeigen(L_Eurocode, Eurocode::Knicken(a).urteil);
+    Positionsrechnung::Knickung_Eurocode(Aufgabe(Sk_gewuenscht, Rechendialog::Gewaehlter_Werkstoff()), Rechnung);
+    Nachweiszeile::Eurocode_Zeigen(L_Eurocode, *Rechnung.eurocode);
     aufnahme.gelungen = true; // a check that is not possible says so in its steps
 }
 
@@ -341,13 +357,10 @@ void TDLG_Knickung::Ergebnisse_Anzeigen(const Knickrechnung::Ergebnis& e)
 
 // The verdict coloured by its meaning, like the verdict lines of the bending dialogs; equal
 // safeties give no verdict and leave the line blank.
-void TDLG_Knickung::Urteil_Zeigen(const Knickrechnung::Ergebnis& e)
+void TDLG_Knickung::Urteil_Zeigen()
 {
-    const QString text = e.urteilstext();
-    if (text.isEmpty())
-        return;
-    const bool erreicht = e.urteil == Knickformeln::Urteil::Erreicht;
-    Nachweiszeile::Zeigen(L_Warnung, {erreicht ? Nachweis::Zustand::Erfuellt : Nachweis::Zustand::NichtErfuellt, text});
+    if (const auto& urteil = Rechnung.nachweis_knicken)
+        Nachweiszeile::Zeigen(L_Warnung, *urteil);
 }
 
 // No verdict, no colour: a blank line, not an empty red bar.
@@ -417,7 +430,8 @@ void TDLG_Knickung::B_Passendes_ProfilClick()
     aufgabe.Tetmaier1 = material.Tetmaier1;
     aufgabe.Tetmaier2 = material.Tetmaier2;
     aufgabe.Gamma = Gamma;
-    if (!U_passend::Knickung(aufgabe))
+    const Projekt::Position p = Position_Bauen(aufgabe.F, aufgabe.L, aufgabe.Sk_gewuenscht, &material);
+    if (!U_passend::Knickung(aufgabe, Positionsrechnung::Eurocode_Knickaufgabe(p)))
         return;
     Profil_Zeigen();
     B_Berechnung_KnicksicherheitClick();
@@ -438,7 +452,7 @@ void TDLG_Knickung::B_DruckenClick()
         nachweis.append({QStringLiteral("Nachweis Knicksicherheit"), L_Warnung->text().trimmed(), {}, {}});
     Nachweiszeile::Protokollieren(zusatz->protokoll, nachweis, QStringList {L_Eurocode->text()});
     U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this, QStringLiteral("Drucksetupdlg3")), windowTitle(),
-        L_Formel->text(), &*zusatz);
+        Rechendialog::Seitenwerte(Rechnung.werte), L_Formel->text(), &*zusatz);
 }
 
 void TDLG_Knickung::B_KnicklinieClick() { U_verlauf::Zeigen(U_verlauf::Art::Knickung, this); }
@@ -447,14 +461,10 @@ Projekt::Position TDLG_Knickung::Position_Lesen()
 {
     if (!Lastfaelle::vonDialog(Lastfaelle::Dialog::Knickung, Akt_Belastungsfall))
         Positionsknopf::Kein_Fall();
-    Projekt::Position p;
-    p.art = Projekt::Art::Knickung;
-    p.fall = Akt_Belastungsfall;
-    p.last = Wert(E_Last);
-    p.laenge = Wert(E_Laenge);
-    p.sicherheit = Wert(E_Sicherheit);
-    const TTab_Werkstoffauswahl* tab = Tab_Werkstoffauswahl::TS_Werkstoffauswahl;
-    return Positionszustand::aufnehmen(p, Positionszustand::Werkstoffeintrag(tab ? tab->Gewaehlter_Eintrag() : -1));
+    const double last = Wert(E_Last);
+    const double laenge = Wert(E_Laenge);
+    const double sicherheit = Wert(E_Sicherheit);
+    return Position_Bauen(last, laenge, sicherheit, Rechendialog::Gewaehlter_Werkstoff());
 }
 
 void TDLG_Knickung::Position_Zeigen(const Projekt::Position& p)

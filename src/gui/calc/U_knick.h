@@ -4,6 +4,7 @@
 #include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/Rechendialog.h"
 
+#include "core/projekt/Positionsrechnung.h"
 #include "core/projekt/Projekt.h"
 
 #include <QDialog>
@@ -73,6 +74,7 @@ public:
     QPushButton* B_Position;
     QPrintDialog* Drucksetupdlg3 = nullptr;
     Rechendialog::Rechenstand Stand {&Unit1::Knickachse};
+    Positionsrechnung::Bericht Rechnung; // the record of the last calculations, which the report prints
 
     QString Programmdir;
     QString Datendir;
@@ -82,10 +84,16 @@ private:
     bool Knicksicherheit_Rechnen();
     void Eurocode_Rechnen();
     void Ergebnisse_Anzeigen(const Knickrechnung::Ergebnis& e);
-    void Urteil_Zeigen(const Knickrechnung::Ergebnis& e);
+    void Ergebnisse_Speichern();
+    void Urteil_Zeigen();
     void Warnung_Leeren();
     void Profil_Zeigen();
     void Ergebnisse_Leeren();
+    // The position of these inputs with the chosen material (σP and Tetmajer's line of
+    // `werkstoff`; none: without them) and profile; the one a calculation computes has the inputs
+    // as last read into the shared state.
+    Projekt::Position Position_Bauen(double last, double laenge, double sicherheit, const Unit1::Matrecord* werkstoff) const;
+    Projekt::Position Aufgabe(double sicherheit, const Unit1::Matrecord* werkstoff) const;
 };
 
 namespace U_knick {

@@ -36,14 +36,14 @@ bool abgelehnt(const QString& grund)
 
 } // namespace
 
-bool Biegung(const Profilsuche::Biegeaufgabe& aufgabe)
+bool Biegung(const Profilsuche::Biegeaufgabe& aufgabe, const Eurocode::Biegeaufgabe& eurocode)
 {
-    return !abgelehnt(Profilsuche::Ablehnung(aufgabe)) && DLG_Passendes_Profil->Biegung_Zeigen(aufgabe);
+    return !abgelehnt(Profilsuche::Ablehnung(aufgabe)) && DLG_Passendes_Profil->Biegung_Zeigen(aufgabe, eurocode);
 }
 
-bool Knickung(const Profilsuche::Knickaufgabe& aufgabe)
+bool Knickung(const Profilsuche::Knickaufgabe& aufgabe, const Eurocode::Knickaufgabe& eurocode)
 {
-    return !abgelehnt(Profilsuche::Ablehnung(aufgabe)) && DLG_Passendes_Profil->Knickung_Zeigen(aufgabe);
+    return !abgelehnt(Profilsuche::Ablehnung(aufgabe)) && DLG_Passendes_Profil->Knickung_Zeigen(aufgabe, eurocode);
 }
 
 bool Traeger(const Traegersuche::Aufgabe& aufgabe) { return DLG_Passendes_Profil->Traeger_Zeigen(aufgabe); }
@@ -150,10 +150,10 @@ void TDLG_Passendes_Profil::Aufbauen()
     connect(B_Schliessen, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool TDLG_Passendes_Profil::Biegung_Zeigen(const Profilsuche::Biegeaufgabe& aufgabe)
+bool TDLG_Passendes_Profil::Biegung_Zeigen(const Profilsuche::Biegeaufgabe& aufgabe, const Eurocode::Biegeaufgabe& eurocode)
 {
     m_biegung = aufgabe;
-    m_ecBiegung = Positionszustand::Eurocode_Biegeaufgabe(Rechendialog::Gewaehlter_Werkstoff(), aufgabe.rechnung.eigengewicht);
+    m_ecBiegung = eurocode;
     m_traeger = false;
     // The search starts in the orientation the bending dialogs compute with.
     {
@@ -163,10 +163,10 @@ bool TDLG_Passendes_Profil::Biegung_Zeigen(const Profilsuche::Biegeaufgabe& aufg
     return Zeigen(false);
 }
 
-bool TDLG_Passendes_Profil::Knickung_Zeigen(const Profilsuche::Knickaufgabe& aufgabe)
+bool TDLG_Passendes_Profil::Knickung_Zeigen(const Profilsuche::Knickaufgabe& aufgabe, const Eurocode::Knickaufgabe& eurocode)
 {
     m_knick = aufgabe;
-    m_ecKnick = Positionszustand::Eurocode_Knickaufgabe(Rechendialog::Gewaehlter_Werkstoff());
+    m_ecKnick = eurocode;
     m_ecKnick.fall = aufgabe.fall; // the inputs as typed, as the classic search takes them
     m_ecKnick.F = aufgabe.F;
     m_ecKnick.L = aufgabe.L;

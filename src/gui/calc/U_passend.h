@@ -20,8 +20,8 @@ public:
     explicit TDLG_Passendes_Profil(QWidget* eltern = nullptr);
 
     // Shows the list for the task modally; true when a profile was taken.
-    bool Biegung_Zeigen(const Profilsuche::Biegeaufgabe& aufgabe);
-    bool Knickung_Zeigen(const Profilsuche::Knickaufgabe& aufgabe);
+    bool Biegung_Zeigen(const Profilsuche::Biegeaufgabe& aufgabe, const Eurocode::Biegeaufgabe& eurocode);
+    bool Knickung_Zeigen(const Profilsuche::Knickaufgabe& aufgabe, const Eurocode::Knickaufgabe& eurocode);
     bool Traeger_Zeigen(const Traegersuche::Aufgabe& aufgabe);
 
     void Suchen(); // fills the list for the task and the options shown
@@ -62,8 +62,8 @@ namespace U_passend {
 
 extern TDLG_Passendes_Profil* DLG_Passendes_Profil;
 
-bool Biegung(const Profilsuche::Biegeaufgabe& aufgabe);
-bool Knickung(const Profilsuche::Knickaufgabe& aufgabe);
+bool Biegung(const Profilsuche::Biegeaufgabe& aufgabe, const Eurocode::Biegeaufgabe& eurocode);
+bool Knickung(const Profilsuche::Knickaufgabe& aufgabe, const Eurocode::Knickaufgabe& eurocode);
 // The general beam: its input checked by the caller.
 bool Traeger(const Traegersuche::Aufgabe& aufgabe);
 

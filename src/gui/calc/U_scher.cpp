@@ -129,6 +129,7 @@ void TDLG_Scherung::FormActivate()
         schritte.ausfuehren(U_scher::Sigma_Zul_Vorgeben); // wood: a caption that is no number keeps Sigma_Zul
     Rechendialog::Feld_Auffrischen(E_SigmaZul, Sigma_Zul);
     if (!behalten) {
+        Rechnung = {};
         Aerf = 0;
         L_Aerf->setText(fixiert(Aerf, 2));
         Nachweiszeile::Leeren(L_Nachweis_A);
@@ -141,7 +142,8 @@ void TDLG_Scherung::FormActivate()
 // The required area against the chosen profile's, once an area has been computed.
 void TDLG_Scherung::Nachweis_Zeigen()
 {
-    Nachweiszeile::Zeigen(L_Nachweis_A, Nachweis::Abscherung(Aerf, A));
+    Positionsrechnung::Scherung_Urteilen(A, Rechnung);
+    Nachweiszeile::Zeigen(L_Nachweis_A, *Rechnung.nachweis);
     U_verlauf::Nachweise_Zeigen(U_verlauf::Art::Scherung, {L_Nachweis_A});
 }
 
@@ -154,7 +156,8 @@ void TDLG_Scherung::B_Berechnung_FlaecheClick()
     const bool gelungen = Rechendialog::mitPiep(L_Fehler, {L_Aerf}, ursachen, [&] {
         F = Wert(E_Last);
         Sigma_Zul = Wert(E_SigmaZul);
-        Aerf = Scherrechnung::Aerf({F, Sigma_Zul, A});
+        Positionsrechnung::Scherung_Aerf(Position_Bauen(F, Sigma_Zul), Rechnung);
+        Aerf = Rechnung.werte.Aerf;
     });
     aufnahme.gelungen = gelungen;
     Stand.aufnehmen();
@@ -190,8 +193,8 @@ void TDLG_Scherung::B_DruckenClick()
     if (!zusatz)
         return;
     Nachweiszeile::Protokollieren(zusatz->protokoll, {Nachweiszeile::OhneEigengewicht()}, {L_Nachweis_A});
-    U_druck::Scherung_Drucken(
-        Rechendialog::Drucksetup(Drucksetupdlg4, this, QStringLiteral("Drucksetupdlg4")), windowTitle(), &*zusatz);
+    U_druck::Scherung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg4, this, QStringLiteral("Drucksetupdlg4")), windowTitle(),
+        Rechendialog::Seitenwerte(Rechnung.werte), &*zusatz);
 }
 
 void TDLG_Scherung::B_RechenwegClick() { U_verlauf::Zeigen(U_verlauf::Art::Scherung, this); }
@@ -200,10 +203,16 @@ Projekt::Position TDLG_Scherung::Position_Lesen()
 {
     if (!U_scher::eigenerFall())
         Positionsknopf::Kein_Fall();
+    const double last = Wert(E_Last);
+    return Position_Bauen(last, Wert(E_SigmaZul));
+}
+
+Projekt::Position TDLG_Scherung::Position_Bauen(double last, double sigmaZul) const
+{
     Projekt::Position p;
     p.art = Projekt::Art::Scherung;
-    p.last = Wert(E_Last);
-    p.sigma_zul = Wert(E_SigmaZul);
+    p.last = last;
+    p.sigma_zul = sigmaZul;
     return Positionszustand::aufnehmen(p, nullptr);
 }
 

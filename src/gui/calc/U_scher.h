@@ -2,6 +2,7 @@
 // The required area for shear.
 #include "gui/calc/Rechendialog.h"
 
+#include "core/projekt/Positionsrechnung.h"
 #include "core/projekt/Projekt.h"
 
 #include <QDialog>
@@ -55,6 +56,7 @@ public:
     QPushButton* B_Position;
     QPrintDialog* Drucksetupdlg4 = nullptr;
     Rechendialog::Rechenstand Stand; // reads no W or I, so no axis
+    Positionsrechnung::Bericht Rechnung; // the record of the last calculation, which the report prints
 
     QString Programmdir;
     QString Datendir;
@@ -62,6 +64,8 @@ public:
 private:
     void Aufbauen();
     void Nachweis_Zeigen();
+    // The position of these inputs with the chosen material and profile.
+    Projekt::Position Position_Bauen(double last, double sigmaZul) const;
 };
 
 namespace U_scher {

@@ -1,7 +1,7 @@
 #include "gui/calc/U_traeger.h"
 
-#include "core/calc/Traegerskizze.h"
 #include "core/app/Unit1.h"
+#include "core/calc/Traegerskizze.h"
 #include "core/calc/Traegersuche.h"
 #include "core/data/U_Einwirkungen.h"
 #include "core/platform/Fehler.h"
@@ -736,6 +736,7 @@ void TDLG_Traeger::Rechnen(const Eingabe& e)
         return;
     }
     m_gerechnet = e;
+    m_auswahl = Rechendialog::Seitenwerte({});
     Ergebnisse_Zeigen();
     Verlauf_Melden();
 }
@@ -1022,7 +1023,7 @@ void TDLG_Traeger::B_DruckenClick()
     if (!Zusatzseiten::Kopf_Abfragen(this))
         return;
     Traegerbericht::Drucken(Rechendialog::Drucksetup(Drucksetupdlg, this, QStringLiteral("Drucksetupdlg5")),
-        {windowTitle(), {m_gerechnet, *m_ergebnis, m_einheiten, m_eurocode}});
+        {windowTitle(), {m_gerechnet, *m_ergebnis, m_einheiten, m_eurocode}, m_auswahl});
 }
 
 void TDLG_Traeger::B_FormelClick() { U_Formel::Formel_Zeigen(Formeltafel::Traegerformel); }

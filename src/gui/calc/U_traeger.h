@@ -4,8 +4,8 @@
 // results of Traegerrechnung with the verdict lines; the diagrams and steps, the profile finder,
 // the report, help and formula. Like the classic dialogs it exists once, is not modal, and
 // keeps its results while the user only looks elsewhere.
-#include "core/calc/Traegereinheiten.h"
 #include "core/calc/Eurocode.h"
+#include "core/calc/Traegereinheiten.h"
 #include "core/calc/Traegerrechnung.h"
 #include "core/projekt/Projekt.h"
 #include "gui/calc/Biegedialog.h"
@@ -167,6 +167,7 @@ private:
     Rechendialog::Rechenstand m_stand {&Unit1::Biegeachse};
     std::optional<Traegerrechnung::Ergebnis> m_ergebnis;
     std::optional<Eurocode::Traegerergebnis> m_eurocode; // of the same input
+    Berichtsinhalt::Werte m_auswahl; // the material and the section it was computed with, for the report
     Traegerrechnung::Eingabe m_gerechnet; // the record of m_ergebnis
     Traegereinheiten::System m_einheiten = Traegereinheiten::System::N_mm;
     bool m_fuellen = false; // tables filled by the program: no edit of the user

@@ -1,21 +1,11 @@
 #include "gui/report/Gesamtbericht.h"
 
 #include "core/app/Lastfaelle.h"
-#include "core/app/Unit1.h"
-#include "core/calc/Biegerechnung.h"
-#include "core/calc/Knickrechnung.h"
-#include "core/calc/Nachweis.h"
-#include "core/calc/Rechenweg.h"
-#include "core/calc/Scherrechnung.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Meldungen.h"
 #include "core/platform/Textdatei.h"
 #include "core/projekt/Positionsrechnung.h"
-#include "core/projekt/Positionszustand.h"
-#include "gui/calc/Biegedialog.h"
 #include "gui/calc/Diagramme.h"
-#include "gui/calc/Nachweiszeile.h"
-#include "gui/calc/U_bieg2.h"
 #include "gui/report/Traegerbericht.h"
 #include "gui/report/U_Printgr.h"
 #include "gui/report/U_druck.h"
@@ -31,206 +21,60 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <cmath>
-#include <tuple>
 #include <variant>
 
 namespace Gesamtbericht {
 
 namespace {
 
+using Positionsrechnung::Ergebnis;
 using Projekt::Position;
-
-// ---- the shared calculation state ------------------------------------------------------------
-
-// What a position's report writes into the shared state, as one tuple of references.
-auto globale()
-{
-    using namespace Unit1;
-    return std::tie(Akt_Belastungsfall, Akt_Profil, Sorte, Sigma_Zul, Sigma_B, Sigma_P, E, GrenzSchlankheit, Gamma, Sigma_K,
-        Schlankheitsgrad, W, I, A, Masse, ProfilArt, ProfilName, Profilachse, Bibliotheksprofil, Biegeachse, Knickachse, F, L, Lk,
-        Sk, Sk_gewuenscht, Abstand_a, Abstand_b, Lx, fd, Werf, Wxerf, Ierf, Aerf, Nachweis::Durchbiegungsgrenze);
-}
-
-template <class T> struct Werte_von;
-template <class... T> struct Werte_von<std::tuple<T&...>> {
-    using typ = std::tuple<T...>;
-};
-
-// The shared state put back when the report is done: the user's dialogs go on with their own
-// inputs and results.
-class Zustandssicherung {
-public:
-    Zustandssicherung()
-        : m_werte(globale())
-        , m_werkstoff(Positionszustand::Werkstoff_Merken())
-    {
-    }
-    ~Zustandssicherung()
-    {
-        globale() = m_werte;
-        Positionszustand::Werkstoff_Zuruecksetzen(m_werkstoff);
-    }
-    Zustandssicherung(const Zustandssicherung&) = delete;
-    Zustandssicherung& operator=(const Zustandssicherung&) = delete;
-
-private:
-    Werte_von<decltype(globale())>::typ m_werte;
-    std::optional<Unit1::Matrecord> m_werkstoff;
-};
 
 // ---- a position's pages, as its dialog prints them --------------------------------------------
 
-QString titel(Lastfaelle::Familie familie, int fall)
-{
-    const Lastfaelle::Lastfall* lf = Lastfaelle::lastfall(familie, fall);
-    if (!lf)
-        throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein, QStringLiteral("Den Lastfall %1 gibt es nicht.").arg(fall));
-    return lf->titel.toString();
-}
-
-// The steps and verdicts of the position for the pages after the first, headed like every page.
-Zusatzseiten::Inhalt zusatz(const QString& titel, const Berichtsinhalt::Kopf& kopf)
+// The steps and verdicts of the position for the pages after the first, headed like every page,
+// with the diagram its dialog draws.
+Zusatzseiten::Inhalt zusatz(const Positionsrechnung::Bericht& b, const Berichtsinhalt::Kopf& kopf)
 {
     Zusatzseiten::Inhalt z;
-    z.titel = titel;
-    z.protokoll.titel = titel;
+    z.titel = b.rechenweg.titel;
+    z.protokoll = b.rechenweg;
     z.kopf = kopf;
     z.kopfAufJederSeite = true;
+    if (const auto& d = b.biegelinie) {
+        z.block = [d = *d](QPainter& m, const QRectF& r) { Diagramme::Biegeblock_Zeichnen(m, r, d); };
+        z.blockhoehe = 15000;
+    } else if (const auto& linie = b.knicklinie) {
+        z.block = [linie = *linie](QPainter& m, const QRectF& r) { Diagramme::Knickblock_Zeichnen(m, r, linie); };
+        z.blockhoehe = 10500;
+    }
     return z;
 }
 
-// The check with partial factors as the dialog shows it: its steps as their own part, its line
-// after the classic verdicts.
-template <typename Ergebnis> QString eurocode(Zusatzseiten::Inhalt& z, const Ergebnis& e)
+// The pages of a classic position from its report record.
+U_druck::Bericht klassisch(const Position& p, const Positionsrechnung::Bericht& b, const Berichtsinhalt::Kopf& kopf)
 {
-    z.protokoll.setzen(Nachweiszeile::Eurocodeteil, e.schritte);
-    return Nachweiszeile::Eurocodetext(e.urteil);
-}
-
-// The bending dialogs' two calculations: W erf. (with W erf. at x where the case has x) and,
-// with a profile, the deflection, each recorded as its own part of the steps.
-U_druck::Bericht biegung(const Position& p, const Berichtsinhalt::Kopf& kopf)
-{
-    using namespace Unit1;
-    const int fall = Akt_Belastungsfall;
-    const Lastfaelle::Lastfall* lf = Lastfaelle::lastfall(Lastfaelle::Familie::Biegung, fall);
-    const QString t = titel(Lastfaelle::Familie::Biegung, fall);
-    Biegerechnung::Aufgabe a;
-    a.fall = fall;
-    a.e = {F, L, Abstand_a, E, I};
-    a.Sigma_Zul = Sigma_Zul;
-    a.Masse = Masse;
-    a.eigengewicht = p.eigengewicht && Masse > 0; // the dialog's box is off without a mass
-    const double g = a.eigengewicht ? Biegerechnung::Eigengewicht(Masse) : 0.0;
-
-    Zusatzseiten::Inhalt z = zusatz(t, kopf);
-    Biegerechnung::Wert w;
-    z.protokoll.setzen(Biegedialog::Teil_W, Rechenweg::aufzeichnen([&] {
-        w = Biegerechnung::Werf(a);
-        Werf = w.wert;
-        Wxerf = Biegerechnung::hatStelle(fall) ? Biegerechnung::Wxerf(a, Lx) : 0.0;
-    }));
-    QStringList nachweise {Nachweis::Biegung(Werf, W).text};
-    QString hinweis_f;
-    fd = 0;
-    if (p.mitProfil) {
-        Biegerechnung::Wert f;
-        z.protokoll.setzen(Biegedialog::Teil_f, Rechenweg::aufzeichnen([&] {
-            f = Biegerechnung::fd(a);
-            fd = f.wert;
-        }));
-        hinweis_f = U_bieg2::Hinweis_f(a, f);
-        // The dialog shows no deflection, and so no verdict on it, for a profile too weak to carry.
-        if (std::fabs(Werf) <= W)
-            nachweise.append(Nachweis::Durchbiegung(L, fd, Nachweis::Durchbiegungsgrenze).text);
+    const Zusatzseiten::Inhalt z = zusatz(b, kopf);
+    const QString& t = b.rechenweg.titel;
+    switch (p.art) {
+    case Projekt::Art::Biegung:
+        if (Lastfaelle::vonDialog(Lastfaelle::Dialog::Biegung2, p.fall))
+            return U_druck::Biegung2_Bericht(t, b.werte, b.hinweis_W, b.hinweis_f, &z);
+        return U_druck::Biegung1_Bericht(t, b.werte, &z);
+    case Projekt::Art::Knickung:
+        return U_druck::Knickung_Bericht(t, b.werte, b.formel, &z);
+    case Projekt::Art::Scherung:
+    case Projekt::Art::Traeger:
+        break;
     }
-    nachweise.append(eurocode(
-        z, Eurocode::Biegung(Positionszustand::Eurocode_Biegeaufgabe(Positionszustand::Werkstoffeintrag(-1), a.eigengewicht))));
-    nachweise.append(Nachweiszeile::Elastischer_Widerstand);
-    Nachweiszeile::Protokollieren(z.protokoll, {Nachweiszeile::Eigengewicht(g)}, nachweise);
-
-    Diagramme::Biegedaten d;
-    d.fall = fall;
-    d.eingaben = a.e;
-    if (Biegerechnung::hatStelle(fall) && Lx > 0 && Lx <= L)
-        d.x = Lx;
-    d.eigengewicht = g;
-    z.block = [d](QPainter& m, const QRectF& r) { Diagramme::Biegeblock_Zeichnen(m, r, d); };
-    z.blockhoehe = 15000;
-
-    if (lf && lf->dialog == Lastfaelle::Dialog::Biegung2)
-        return U_druck::Biegung2_Bericht(t, U_bieg2::Hinweis_W(fall, w), hinweis_f, &z);
-    return U_druck::Biegung1_Bericht(t, &z);
-}
-
-// The buckling dialog's two calculations: I erf. by Euler and, with a profile, the safety with
-// the buckling curve.
-U_druck::Bericht knickung(const Position& p, const Berichtsinhalt::Kopf& kopf)
-{
-    using namespace Unit1;
-    const QString t = titel(Lastfaelle::Familie::Knickung, Akt_Belastungsfall);
-    // σP and Tetmajer's line from the material record the dialog reads: the position's.
-    Knickrechnung::Aufgabe a = Positionszustand::Knickaufgabe(Positionszustand::Werkstoffeintrag(-1));
-    a.F = F;
-    a.L = L;
-    a.Sk_gewuenscht = Sk_gewuenscht;
-
-    Zusatzseiten::Inhalt z = zusatz(t, kopf);
-    const Knickrechnung::Traegheit tr = Knickrechnung::Ierf(a);
-    z.protokoll.setzen(QStringLiteral("Erforderliches Trägheitsmoment"), tr.schritte);
-    if (!tr.gelungen)
-        throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein, tr.fehler);
-    Ierf = tr.Ierf;
-    Lk = tr.Lk;
-    Sigma_K = Sk = Schlankheitsgrad = 0;
-    QString formel = QStringLiteral("Die Berechnung von Ierf erfolgt nach Euler");
-    Rechenweg::Schritte nachweis {Nachweiszeile::OhneEigengewicht()};
-    if (p.mitProfil) {
-        const Knickrechnung::Ergebnis e = Knickrechnung::Sicherheit(a);
-        z.protokoll.setzen(QStringLiteral("Knicksicherheit"), e.schritte);
-        if (!e.gelungen())
-            throw Plattform::Fehler(
-                Plattform::Fehler::Art::Allgemein, e.fehler.isEmpty() ? Knickrechnung::Fehlertext(e.fehlerart) : e.fehler);
-        Sigma_K = e.Sigma_K;
-        Sk = e.Sk;
-        Schlankheitsgrad = e.Schlankheitsgrad;
-        Sk_gewuenscht = e.Sk_gewuenscht;
-        Lk = e.Lk;
-        formel = e.formeltext();
-        if (!e.urteilstext().isEmpty())
-            nachweis.append({QStringLiteral("Nachweis Knicksicherheit"), e.urteilstext(), {}, {}});
-        const Knickspannungslinie::Daten linie = Knickrechnung::Linie(a, &e);
-        z.block = [linie](QPainter& m, const QRectF& r) { Diagramme::Knickblock_Zeichnen(m, r, linie); };
-        z.blockhoehe = 10500;
-    }
-    QStringList ec;
-    if (p.mitProfil)
-        ec.append(
-            eurocode(z, Eurocode::Knicken(Positionszustand::Eurocode_Knickaufgabe(Positionszustand::Werkstoffeintrag(-1)))));
-    Nachweiszeile::Protokollieren(z.protokoll, nachweis, ec);
-    return U_druck::Knickung_Bericht(t, formel, &z);
-}
-
-U_druck::Bericht scherung(const Position&, const Berichtsinhalt::Kopf& kopf)
-{
-    using namespace Unit1;
-    const QString t = titel(Lastfaelle::Familie::Scherung, 0);
-    Zusatzseiten::Inhalt z = zusatz(t, kopf);
-    z.protokoll.setzen(QStringLiteral("Erforderliche Querschnittsfläche"), Rechenweg::aufzeichnen([&] {
-        Aerf = Scherrechnung::Aerf({F, Sigma_Zul, A});
-    }));
-    Nachweiszeile::Protokollieren(
-        z.protokoll, {Nachweiszeile::OhneEigengewicht()}, QStringList {Nachweis::Abscherung(Aerf, A).text});
-    return U_druck::Scherung_Bericht(t, &z);
+    return U_druck::Scherung_Bericht(t, b.werte, &z);
 }
 
 // The general beam's pages as its window prints them, in the units it was entered in.
-Traegerbericht::Bericht traeger(const Position& p, const Berichtsinhalt::Kopf& kopf)
+Traegerbericht::Bericht traeger(const Position& p, const Ergebnis& e, const Berichtsinhalt::Kopf& kopf)
 {
-    const Traegerrechnung::Eingabe e = Projekt::Traegereingabe(p);
     const Traegerbericht::Daten d {QStringLiteral("Träger mit beliebigen Lasten"),
-        {e, Traegerrechnung::berechnen(e), p.traeger.einheiten, Positionsrechnung::Eurocode_Traeger(p)}};
+        {Projekt::Traegereingabe(p), *e.traeger, p.traeger.einheiten, *e.ec3_traeger}, e.bericht->werte};
     return Traegerbericht::Bericht_Erstellen(d, kopf);
 }
 
@@ -247,21 +91,11 @@ void seitenDrucken(const Seiten& s)
     std::visit([](const auto& b) { Seiten_Drucken(b, true); }, s);
 }
 
-// The one place that knows which dialog prints which kind of position.
-Seiten positionsbericht(const Position& p, const Berichtsinhalt::Kopf& kopf)
+Seiten positionsbericht(const Position& p, const Ergebnis& e, const Berichtsinhalt::Kopf& kopf)
 {
-    Positionszustand::einsetzen(p);
-    switch (p.art) {
-    case Projekt::Art::Biegung:
-        return biegung(p, kopf);
-    case Projekt::Art::Knickung:
-        return knickung(p, kopf);
-    case Projekt::Art::Scherung:
-        return scherung(p, kopf);
-    case Projekt::Art::Traeger:
-        return traeger(p, kopf);
-    }
-    throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein, QStringLiteral("Unbekannte Art der Position."));
+    if (p.art == Projekt::Art::Traeger)
+        return traeger(p, e, kopf);
+    return klassisch(p, *e.bericht, kopf);
 }
 
 // ---- layout --------------------------------------------------------------------------------
@@ -327,26 +161,21 @@ struct Plan {
 
 QString positionsname(const Position& p) { return QStringLiteral("%1 %2").arg(p.nr, p.titel).trimmed(); }
 
-// Each position computed and its pages gathered, before the job begins: a picture that cannot
+// Each position's pages gathered from its result, before the job begins: a picture that cannot
 // be read stops the report before anything is printed.
-QList<Eintrag> sammeln(const Projekt::Daten& projekt)
+QList<Eintrag> sammeln(const Projekt::Daten& projekt, const QList<Ergebnis>& ergebnisse)
 {
-    const Zustandssicherung sicherung;
+    if (ergebnisse.size() != projekt.positionen.size())
+        throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein, QStringLiteral("Die Ergebnisse gehören nicht zum Projekt."));
     QList<Eintrag> eintraege;
-    for (const Position& p : projekt.positionen) {
+    for (qsizetype i = 0; i < projekt.positionen.size(); ++i) {
+        const Position& p = projekt.positionen.at(i);
         Eintrag e;
         e.position = &p;
-        e.ergebnis = Positionsrechnung::rechnen(p);
+        e.ergebnis = ergebnisse.at(i);
         e.kopf = {projekt.kopf.bezeichnung, positionsname(p), projekt.kopf.bearbeiter};
-        if (e.ergebnis.fehler.isEmpty()) {
-            try {
-                e.bericht = positionsbericht(p, e.kopf);
-            } catch (const Plattform::Fehler& f) {
-                if (f.art() == Plattform::Fehler::Art::Datei)
-                    throw; // a missing picture is the installation's fault, not the position's
-                e.ergebnis.fehler = f.text();
-            }
-        }
+        if (e.ergebnis.fehler.isEmpty())
+            e.bericht = positionsbericht(p, e.ergebnis, e.kopf);
         eintraege.append(std::move(e));
     }
     return eintraege;
@@ -533,11 +362,11 @@ QString auftragsname(const Projekt::Kopf& kopf)
 
 } // namespace
 
-void Drucken(QPrinter& drucker, const Projekt::Daten& projekt)
+void Drucken(QPrinter& drucker, const Projekt::Daten& projekt, const QList<Positionsrechnung::Ergebnis>& ergebnisse)
 {
     Plan plan;
     plan.projekt = &projekt;
-    plan.eintraege = sammeln(projekt);
+    plan.eintraege = sammeln(projekt, ergebnisse);
     const Seiteneinrichtung einrichtung(drucker);
     U_Printgr::BeginDocEx(auftragsname(projekt.kopf), drucker);
     try {
@@ -561,11 +390,11 @@ bool Drucken(QWidget* eltern, const Projekt::Daten& projekt)
         Plattform::fehler(QStringLiteral("Fehler beim Drucken"));
         return false;
     }
-    Drucken(*dialog.printer(), projekt);
+    Drucken(*dialog.printer(), projekt, Positionsrechnung::rechnen(projekt, Positionsrechnung::Umfang::Bericht));
     return true;
 }
 
-void Als_PDF(const QString& datei, const Projekt::Daten& projekt)
+void Als_PDF(const QString& datei, const Projekt::Daten& projekt, const QList<Positionsrechnung::Ergebnis>& ergebnisse)
 {
     // Printed aside first and then written in one piece, so that a failure leaves the file that
     // was there whole.
@@ -576,23 +405,8 @@ void Als_PDF(const QString& datei, const Projekt::Daten& projekt)
     drucker.setOutputFormat(QPrinter::PdfFormat);
     drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, Seitenraender, QPageLayout::Point));
     drucker.setOutputFileName(ablage.filePath(QStringLiteral("Gesamtbericht.pdf")));
-    Drucken(drucker, projekt);
+    Drucken(drucker, projekt, ergebnisse);
     Textdatei::schreibenRoh(datei, Textdatei::lesenRoh(drucker.outputFileName()));
-}
-
-Kommandozeile::Status Als_PDF(const QString& datei, const Kommandozeile::Lauf& lauf, QTextStream& fehler)
-{
-    // The report is printed before the file is written: a failure of the printing (a load-case
-    // picture that cannot be read) is told as what it is, one of the file as the PDF's.
-    try {
-        Als_PDF(datei, lauf.projekt);
-    } catch (const Plattform::Fehler& f) {
-        const bool zielDatei = f.art() == Plattform::Fehler::Art::Datei && f.dateiname() == datei;
-        fehler << (zielDatei ? Kommandozeile::Schreibfehler(QStringLiteral("PDF"), datei) : Kommandozeile::Fehlertext(f))
-               << Qt::endl;
-        return Kommandozeile::Fehler;
-    }
-    return lauf.status;
 }
 
 QString Dateiname(const Projekt::Daten& projekt)

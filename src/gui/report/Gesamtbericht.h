@@ -4,15 +4,15 @@
 // position's pages exactly as its calculation dialog prints them, every page headed with the
 // project and the position and numbered "Seite n von m" over the whole document.
 //
-// To print a position it is put into the shared calculation state as its dialog would have it
-// and computed with the dialog's core calculations; the state the user had is put back
-// afterwards. A position that cannot be computed gets a page that says so with the message,
-// and the cover marks it; the other positions are printed.
-#include "core/projekt/Kommandozeile.h"
+// The report prints the positions' results (Positionsrechnung::rechnen with the beam's steps),
+// computes nothing itself and leaves the shared calculation state alone. A position that cannot
+// be computed gets a page that says so with the message, and the cover marks it; the other
+// positions are printed.
+#include "core/projekt/Positionsrechnung.h"
 #include "core/projekt/Projekt.h"
 
+#include <QList>
 #include <QString>
-#include <QTextStream>
 
 class QPrinter;
 class QWidget;
@@ -23,20 +23,17 @@ namespace Gesamtbericht {
 // printer's come back afterwards), so that the window's print and the command line's PDF are
 // one document, page for page, on the same paper. Throws Plattform::Fehler when the job cannot
 // begin or end, or a load-case picture cannot be read (then nothing is printed; a PDF begun
-// is removed).
-void Drucken(QPrinter& drucker, const Projekt::Daten& projekt);
+// is removed). `ergebnisse` belong to the project's positions in their order.
+void Drucken(QPrinter& drucker, const Projekt::Daten& projekt, const QList<Positionsrechnung::Ergebnis>& ergebnisse);
 
 // "Gesamtbericht drucken…": the program's printer set-up dialog, proposing the PDF file
-// "<Bezeichnung>.pdf", then the report. False when the user cancelled (nothing printed).
+// "<Bezeichnung>.pdf", then the project computed and its report. False when the user cancelled
+// (nothing printed).
 bool Drucken(QWidget* eltern, const Projekt::Daten& projekt);
 
 // The report as a PDF file in A4 (the command line's --pdf), written in one piece: a failure
 // leaves a file that was there whole.
-void Als_PDF(const QString& datei, const Projekt::Daten& projekt);
-// --pdf after a run of --berechnen (whose Kommandozeile::Bibliothek_Laden set the data folder):
-// the report of its project, a failure told on `fehler` in the command line's words; the
-// run's status, or Kommandozeile::Fehler when the report cannot be printed or written.
-Kommandozeile::Status Als_PDF(const QString& datei, const Kommandozeile::Lauf& lauf, QTextStream& fehler);
+void Als_PDF(const QString& datei, const Projekt::Daten& projekt, const QList<Positionsrechnung::Ergebnis>& ergebnisse);
 
 // The file name proposed for the project's report, without ".pdf": its Bezeichnung with the
 // characters no file name may hold replaced, "Gesamtbericht" when that leaves nothing.

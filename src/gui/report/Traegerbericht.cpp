@@ -1,8 +1,7 @@
 #include "gui/report/Traegerbericht.h"
 
-#include "core/calc/Traegerskizze.h"
-#include "core/app/Unit1.h"
 #include "core/calc/Biegerechnung.h"
+#include "core/calc/Traegerskizze.h"
 #include "core/platform/Meldungen.h"
 #include "core/platform/Zahlen.h"
 #include "core/report/Berichtsinhalt.h"
@@ -43,18 +42,18 @@ Zeile zeile(const QString& t, const QString& w) { return {Zeile::Art::Zeile, t, 
 
 // Material and profile in two rows, so that page 1 holds a beam of several spans and loads
 // with all its results.
-void materialUndProfil(QList<Zeile>& z, const Traegerrechnung::Eingabe& e)
+void materialUndProfil(QList<Zeile>& z, const Traegerrechnung::Eingabe& e, const Berichtsinhalt::Werte& w)
 {
     z += ueberschrift(QStringLiteral("Werkstoff und Profil:"));
     z += zeile(QStringLiteral("Werkstoff"),
         QStringLiteral("%1; SigmaB %2, SigmaZul %3, E %4 N/mm2")
-            .arg(Unit1::Sorte, fixiert(Unit1::Sigma_B, 2), fixiert(e.Sigma_Zul, 2), fixiert(e.E, 2)));
+            .arg(w.sorte, fixiert(w.sigma_b, 2), fixiert(e.Sigma_Zul, 2), fixiert(e.E, 2)));
     // The library's names begin with their type: "IPE 200", not "IPE IPE 200".
-    const bool mitArt = !Unit1::ProfilName.startsWith(Unit1::ProfilArt + QLatin1Char(' '));
-    z += zeile(QStringLiteral("Profil"), mitArt ? Unit1::ProfilArt + QLatin1Char(' ') + Unit1::ProfilName : Unit1::ProfilName);
+    const bool mitArt = !w.profilname.startsWith(w.profilart + QLatin1Char(' '));
+    z += zeile(QStringLiteral("Profil"), mitArt ? w.profilart + QLatin1Char(' ') + w.profilname : w.profilname);
     z += zeile(QStringLiteral("Querschnittswerte"),
         QStringLiteral("W %1 cm3, I %2 cm4, A %3 mm2, Masse %4 kg/m")
-            .arg(fixiert(e.W, 2), fixiert(e.I, 2), fixiert(Unit1::A, 2), fixiert(e.Masse, 2)));
+            .arg(fixiert(e.W, 2), fixiert(e.I, 2), fixiert(w.A, 2), fixiert(e.Masse, 2)));
 }
 
 void eingaben(QList<Zeile>& z, const Traegerrechnung::Eingabe& e, Traegereinheiten::System s)
@@ -286,7 +285,7 @@ QList<Zeile> Zeilen(const Daten& d, const QStringList& nachweise)
     for (const QString& n : nachweise)
         z += {Zeile::Art::Nachweis, n, {}};
     z += {Zeile::Art::Titel, d.titel, {}};
-    materialUndProfil(z, d.traeger.eingabe);
+    materialUndProfil(z, d.traeger.eingabe, d.auswahl);
     eingaben(z, d.traeger.eingabe, d.traeger.einheiten);
     ausgaben(z, d.traeger);
     return z;

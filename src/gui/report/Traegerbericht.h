@@ -7,6 +7,7 @@
 // units, the project's report a position in the units it was entered in (its `einheiten`), both
 // without any open window.
 #include "core/calc/Rechenweg.h"
+#include "core/report/Berichtsinhalt.h"
 #include "gui/calc/Diagramme.h"
 #include "gui/report/Zusatzseiten.h"
 
@@ -21,6 +22,7 @@ namespace Traegerbericht {
 struct Daten {
     QString titel; // the window's caption
     Diagramme::Traegerdaten traeger;
+    Berichtsinhalt::Werte auswahl; // the material and the section it was computed with, as page 1 names them
 };
 
 // The verdict lines the window shows, after the line on the self-weight: bending, the deflection
@@ -43,8 +45,7 @@ struct Zeile {
 QList<Zeile> Zeilen(const Daten& d, const QStringList& nachweise);
 
 // The report ready to print on a job in progress, alone or as one of a project's: its rows
-// are written when it is built (from the shared state's material and profile names), so it
-// prints the same later.
+// are written when it is built, so it prints the same later.
 struct Bericht {
     Daten daten;
     QList<Zeile> zeilen;

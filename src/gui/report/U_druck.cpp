@@ -1,7 +1,6 @@
 #include "gui/report/U_druck.h"
 
 #include "core/app/Programmzustand.h"
-#include "core/app/Unit1.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Meldungen.h"
 #include "core/platform/Textdatei.h"
@@ -38,7 +37,7 @@ namespace {
 // What a report does when the printer is busy.
 enum class Besetzt { Piep, Meldung };
 
-QString Biegungsname() { return QStringLiteral("Biegung_Fall%1").arg(Unit1::Akt_Belastungsfall); }
+QString Biegungsname(const Berichtsinhalt::Werte& w) { return QStringLiteral("Biegung_Fall%1").arg(w.fall); }
 
 void zentriert(int y, const QString& text) { U_Printgr::TextOut(U_Printgr::PgMiddle - U_Printgr::TextWidth(text) / 2, y, text); }
 
@@ -180,25 +179,26 @@ void Titelzeile_Drucken()
     zentriert(3000, Hinweiszeile);
 }
 
-Bericht Biegung1_Bericht(const QString& Titel, const Zusatzseiten::Inhalt* zusatz)
+Bericht Biegung1_Bericht(const QString& Titel, const Berichtsinhalt::Werte& werte, const Zusatzseiten::Inhalt* zusatz)
 {
-    return bericht(Berichtsinhalt::Biegung1(Titel, angaben(zusatz)), zusatz);
+    return bericht(Berichtsinhalt::Biegung1(Titel, werte, angaben(zusatz)), zusatz);
 }
 
-Bericht Biegung2_Bericht(
-    const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f, const Zusatzseiten::Inhalt* zusatz)
+Bericht Biegung2_Bericht(const QString& Titel, const Berichtsinhalt::Werte& werte, const QString& Hinweis_W,
+    const QString& Hinweis_f, const Zusatzseiten::Inhalt* zusatz)
 {
-    return bericht(Berichtsinhalt::Biegung2(Titel, Hinweis_W, Hinweis_f, angaben(zusatz)), zusatz);
+    return bericht(Berichtsinhalt::Biegung2(Titel, werte, Hinweis_W, Hinweis_f, angaben(zusatz)), zusatz);
 }
 
-Bericht Knickung_Bericht(const QString& Titel, const QString& Formel, const Zusatzseiten::Inhalt* zusatz)
+Bericht Knickung_Bericht(
+    const QString& Titel, const Berichtsinhalt::Werte& werte, const QString& Formel, const Zusatzseiten::Inhalt* zusatz)
 {
-    return bericht(Berichtsinhalt::Knickung(Titel, Formel, angaben(zusatz)), zusatz);
+    return bericht(Berichtsinhalt::Knickung(Titel, werte, Formel, angaben(zusatz)), zusatz);
 }
 
-Bericht Scherung_Bericht(const QString& Titel, const Zusatzseiten::Inhalt* zusatz)
+Bericht Scherung_Bericht(const QString& Titel, const Berichtsinhalt::Werte& werte, const Zusatzseiten::Inhalt* zusatz)
 {
-    return bericht(Berichtsinhalt::Scherung(Titel, angaben(zusatz)), zusatz);
+    return bericht(Berichtsinhalt::Scherung(Titel, werte, angaben(zusatz)), zusatz);
 }
 
 int Seitenzahl(const Bericht& bericht) { return 1 + (bericht.zusatz ? Zusatzseiten::Seitenzahl(*bericht.zusatz) : 0); }
@@ -212,27 +212,30 @@ void Seiten_Drucken(const Bericht& bericht, bool ersteNeu)
         Zusatzseiten::Drucken(*bericht.zusatz, true);
 }
 
-void Biegung1_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Zusatzseiten::Inhalt* zusatz)
+void Biegung1_Drucken(
+    QPrintDialog* Drucksetupdlg, const QString& Titel, const Berichtsinhalt::Werte& werte, const Zusatzseiten::Inhalt* zusatz)
 {
-    drucken(Drucksetupdlg, Biegungsname(), Besetzt::Piep, [&] { return Biegung1_Bericht(Titel, zusatz); });
+    drucken(Drucksetupdlg, Biegungsname(werte), Besetzt::Piep, [&] { return Biegung1_Bericht(Titel, werte, zusatz); });
 }
 
-void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f,
-    const Zusatzseiten::Inhalt* zusatz)
+void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Berichtsinhalt::Werte& werte,
+    const QString& Hinweis_W, const QString& Hinweis_f, const Zusatzseiten::Inhalt* zusatz)
 {
-    drucken(Drucksetupdlg, Biegungsname(), Besetzt::Piep, [&] { return Biegung2_Bericht(Titel, Hinweis_W, Hinweis_f, zusatz); });
+    drucken(Drucksetupdlg, Biegungsname(werte), Besetzt::Piep,
+        [&] { return Biegung2_Bericht(Titel, werte, Hinweis_W, Hinweis_f, zusatz); });
 }
 
-void Knickung_Drucken(
-    QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Formel, const Zusatzseiten::Inhalt* zusatz)
+void Knickung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Berichtsinhalt::Werte& werte,
+    const QString& Formel, const Zusatzseiten::Inhalt* zusatz)
 {
-    drucken(Drucksetupdlg, QStringLiteral("Knickung_Fall%1").arg(Unit1::Akt_Belastungsfall), Besetzt::Meldung,
-        [&] { return Knickung_Bericht(Titel, Formel, zusatz); });
+    drucken(Drucksetupdlg, QStringLiteral("Knickung_Fall%1").arg(werte.fall), Besetzt::Meldung,
+        [&] { return Knickung_Bericht(Titel, werte, Formel, zusatz); });
 }
 
-void Scherung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Zusatzseiten::Inhalt* zusatz)
+void Scherung_Drucken(
+    QPrintDialog* Drucksetupdlg, const QString& Titel, const Berichtsinhalt::Werte& werte, const Zusatzseiten::Inhalt* zusatz)
 {
-    drucken(Drucksetupdlg, QStringLiteral("Scherung"), Besetzt::Piep, [&] { return Scherung_Bericht(Titel, zusatz); });
+    drucken(Drucksetupdlg, QStringLiteral("Scherung"), Besetzt::Piep, [&] { return Scherung_Bericht(Titel, werte, zusatz); });
 }
 
 } // namespace U_druck

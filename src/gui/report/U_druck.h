@@ -12,8 +12,8 @@
 // Each report shows the set-up dialog (confirmed or cancelled, it goes on with the printer
 // then selected), refuses while a job is in progress on that printer (the buckling report
 // with the error box "Fehler beim Drucken", the others with a beep), and prints the page
-// from the shared calculation state of Unit1 and the texts handed in: Titel is the dialog's
-// current caption, the other texts are the current texts of its labels. A failure (a missing
+// from the numbers of the calculation (`werte`, Berichtsinhalt.h) and the texts handed in:
+// Titel is the dialog's current caption, the other texts are the current texts of its labels. A failure (a missing
 // load-case picture, a printer that cannot begin or finish the job) throws
 // Plattform::Fehler for the general error report; no job is left open then. The picture is
 // read before the job begins, so a missing picture prints nothing at all.
@@ -61,13 +61,14 @@ struct Bericht {
     std::optional<Zusatzseiten::Inhalt> zusatz;
 };
 
-// The report of each dialog from the shared state and the texts handed in, as its "Drucken"
-// prints it. The picture is read here: a missing one throws before any job begins.
-Bericht Biegung1_Bericht(const QString& Titel, const Zusatzseiten::Inhalt* zusatz = nullptr);
-Bericht Biegung2_Bericht(
-    const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f, const Zusatzseiten::Inhalt* zusatz = nullptr);
-Bericht Knickung_Bericht(const QString& Titel, const QString& Formel, const Zusatzseiten::Inhalt* zusatz = nullptr);
-Bericht Scherung_Bericht(const QString& Titel, const Zusatzseiten::Inhalt* zusatz = nullptr);
+// The report of each dialog from the numbers of its calculation and the texts handed in, as its
+// "Drucken" prints it. The picture is read here: a missing one throws before any job begins.
+Bericht Biegung1_Bericht(const QString& Titel, const Berichtsinhalt::Werte& werte, const Zusatzseiten::Inhalt* zusatz = nullptr);
+Bericht Biegung2_Bericht(const QString& Titel, const Berichtsinhalt::Werte& werte, const QString& Hinweis_W,
+    const QString& Hinweis_f, const Zusatzseiten::Inhalt* zusatz = nullptr);
+Bericht Knickung_Bericht(const QString& Titel, const Berichtsinhalt::Werte& werte, const QString& Formel,
+    const Zusatzseiten::Inhalt* zusatz = nullptr);
+Bericht Scherung_Bericht(const QString& Titel, const Berichtsinhalt::Werte& werte, const Zusatzseiten::Inhalt* zusatz = nullptr);
 
 // Pages the report takes on the job in progress (its steps are laid out in the job's font).
 int Seitenzahl(const Bericht& bericht);
@@ -78,11 +79,13 @@ void Seiten_Drucken(const Bericht& bericht, bool ersteNeu);
 // `zusatz`: the pages after the first (diagrams and steps, Zusatzseiten.h); none: one page.
 // With them, page 1 also carries their head (where filled in) and the verdict lines of their
 // part Berichtsinhalt::Nachweisteil, whether the self-weight was included first.
-void Biegung1_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Zusatzseiten::Inhalt* zusatz = nullptr);
-void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Hinweis_W, const QString& Hinweis_f,
+void Biegung1_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Berichtsinhalt::Werte& werte,
     const Zusatzseiten::Inhalt* zusatz = nullptr);
-void Knickung_Drucken(
-    QPrintDialog* Drucksetupdlg, const QString& Titel, const QString& Formel, const Zusatzseiten::Inhalt* zusatz = nullptr);
-void Scherung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Zusatzseiten::Inhalt* zusatz = nullptr);
+void Biegung2_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Berichtsinhalt::Werte& werte,
+    const QString& Hinweis_W, const QString& Hinweis_f, const Zusatzseiten::Inhalt* zusatz = nullptr);
+void Knickung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Berichtsinhalt::Werte& werte,
+    const QString& Formel, const Zusatzseiten::Inhalt* zusatz = nullptr);
+void Scherung_Drucken(QPrintDialog* Drucksetupdlg, const QString& Titel, const Berichtsinhalt::Werte& werte,
+    const Zusatzseiten::Inhalt* zusatz = nullptr);
 
 } // namespace U_druck
