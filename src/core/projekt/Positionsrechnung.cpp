@@ -491,23 +491,31 @@ Eurocode::Knickergebnis Knickung_Eurocode(const Position& p, Bericht& b, const U
     return r;
 }
 
-void Nachweise_Eintragen(Art art, Bericht& b)
+QStringList Nachweiszeilen(Art art, const Bericht& b)
 {
-    using Berichtsinhalt::Eurocodetext;
-    const bool biegung = art == Art::Biegung;
-    Rechenweg::Schritte vorweg {Berichtsinhalt::Eigengewicht(biegung ? b.eigengewicht : 0.0)};
     QStringList zeilen;
     for (const auto* urteil : {&b.nachweis, &b.nachweis_f})
         if (*urteil)
             zeilen.append((*urteil)->text);
-    if (b.nachweis_knicken)
-        vorweg.append({QStringLiteral("Nachweis Knicksicherheit"), b.nachweis_knicken->text, {}, {}});
     if (b.eurocode) {
-        zeilen.append(Eurocodetext(*b.eurocode));
-        if (biegung)
+        zeilen.append(Berichtsinhalt::Eurocodetext(*b.eurocode));
+        if (art == Art::Biegung)
             zeilen.append(Berichtsinhalt::Elastischer_Widerstand);
     }
-    Berichtsinhalt::Protokollieren(b.rechenweg, vorweg, zeilen);
+    return zeilen;
+}
+
+Rechenweg::Schritte Nachweise_Vorweg(Art art, const Bericht& b)
+{
+    Rechenweg::Schritte vorweg {Berichtsinhalt::Eigengewicht(art == Art::Biegung ? b.eigengewicht : 0.0)};
+    if (b.nachweis_knicken)
+        vorweg.append({QStringLiteral("Nachweis Knicksicherheit"), b.nachweis_knicken->text, {}, {}});
+    return vorweg;
+}
+
+void Nachweise_Eintragen(Art art, const Bericht& b, Rechenweg::Protokoll& protokoll)
+{
+    Berichtsinhalt::Protokollieren(protokoll, Nachweise_Vorweg(art, b), Nachweiszeilen(art, b));
 }
 
 void Auswahl_Eintragen(
@@ -555,7 +563,7 @@ Ergebnis rechnen(const Position& p, const Unit1::TMatdat& matdat, const Unit1::T
         Bericht& s = e.bericht ? *e.bericht : e.bericht.emplace();
         Auswahl_Eintragen(p, s.werte, matdat, bibliothek);
         if (p.art != Art::Traeger)
-            Nachweise_Eintragen(p.art, s);
+            Nachweise_Eintragen(p.art, s, s.rechenweg);
     } catch (const Fehler& f) {
         e = Ergebnis {};
         e.fehler = f.text();

@@ -122,9 +122,14 @@ Eurocode::Biegeergebnis Biegung_Eurocode(const Projekt::Position& p, Bericht& b,
 Eurocode::Knickergebnis Knickung_Eurocode(const Projekt::Position& p, Bericht& b, const Unit1::TMatdat& matdat = Unit1::Matdat,
     const Unit1::TProfilbibliothek& bibliothek = Unit1::Profildat,
     const std::vector<Eurocode::Kategorie>& kategorien = U_Einwirkungen::Kategorien);
-// The verdict lines of what the record holds, as the first part "Nachweis" of its steps, which
-// page 1 prints too: whether the self-weight was included, then the verdicts.
-void Nachweise_Eintragen(Projekt::Art art, Bericht& b);
+// The verdict lines of the record as its dialog shows them: the classic ones, then that with
+// partial factors (bending: with the line on the resistance it uses).
+QStringList Nachweiszeilen(Projekt::Art art, const Bericht& b);
+// The lines before them in the part "Nachweis" of the steps: whether the self-weight was
+// included, and the verdict on the buckling safety.
+Rechenweg::Schritte Nachweise_Vorweg(Projekt::Art art, const Bericht& b);
+// Both as the first part "Nachweis" of `protokoll`, which page 1 of a report prints too.
+void Nachweise_Eintragen(Projekt::Art art, const Bericht& b, Rechenweg::Protokoll& protokoll);
 // The material and the section of `p` as page 1 prints them: σB and λ0 from the table entry of
 // the material's name, the section as the profile selection leaves it for its dialog.
 void Auswahl_Eintragen(const Projekt::Position& p, Berichtsinhalt::Werte& w, const Unit1::TMatdat& matdat = Unit1::Matdat,

@@ -47,7 +47,7 @@ QFrame* Durchbiegungspanel_Bauen(QWidget* dialog, Felder& f, const QString& eMod
     // line is built after this panel, so it is looked up when the limit changes.
     QObject::connect(f.CB_Grenze, &QComboBox::currentIndexChanged, p, [felder = &f] {
         Positionsrechnung::Bericht& r = *felder->rechnung;
-        if (felder->L_Nachweis_f && !felder->L_Nachweis_f->text().isEmpty()) {
+        if (r.nachweis_f) {
             r.nachweis_f = Nachweis::Durchbiegung(r.werte.L, r.werte.fd, Nachweis::Durchbiegungsgrenze);
             Nachweiszeile::Zeigen(felder->L_Nachweis_f, *r.nachweis_f);
         }
@@ -64,7 +64,7 @@ QFrame* Nachweispanel_Bauen(QWidget* dialog, Felder& f, int x, int y, int breite
     f.L_Eigengewicht = Bausteine::wertlabel(p, QStringLiteral("L_Eigengewicht"), QString(), 340, 6, 220, 26);
     // A new action judges the section modulus shown again.
     f.einwirkung = Nachweiszeile::Einwirkungswahl_Bauen(p, 10, 38, breite - 20, [dialog, felder = &f] {
-        if (!felder->L_Nachweis_W->text().isEmpty())
+        if (felder->rechnung->nachweis)
             W_Nachweis_Zeigen(dialog, *felder);
     });
     f.L_Nachweis_W = Nachweiszeile::Bauen(p, QStringLiteral("L_Nachweis_W"), 10, 72, breite - 20, 26);
@@ -161,8 +161,10 @@ void Eingaben_Auffrischen(const Felder& f)
     Rechendialog::Feld_Auffrischen(f.E_I, Unit1::I);
     Eigengewicht_Auffrischen(f);
     Nachweiszeile::Grenzenwahl_Auffrischen(f.CB_Grenze);
-    if (Nachweiszeile::Einwirkungswahl_Auffrischen(f.einwirkung)) // judged with another action
+    if (Nachweiszeile::Einwirkungswahl_Auffrischen(f.einwirkung)) { // judged with another action
         Nachweiszeile::Leeren(f.L_Eurocode);
+        f.rechnung->eurocode.reset();
+    }
 }
 
 void Ergebnisse_Nullen(QWidget* dialog, const Felder& f)
@@ -194,7 +196,7 @@ void Eurocode_Rechnen(QWidget* dialog, const Felder& f)
 
 void Nachweise_Protokollieren(const Felder& f)
 {
-    U_verlauf::Nachweise_Zeigen(U_verlauf::Art::Biegung, {f.L_Nachweis_W, f.L_Nachweis_f, f.L_Eurocode});
+    U_verlauf::Nachweise_Zeigen(U_verlauf::Art::Biegung, Positionsrechnung::Nachweiszeilen(Projekt::Art::Biegung, *f.rechnung));
 }
 
 } // namespace
@@ -211,11 +213,17 @@ void Nachweise_Leeren(const Felder& f)
 {
     Nachweiszeile::Leeren(f.L_Nachweis_W);
     Nachweiszeile::Leeren(f.L_Eurocode);
+    f.rechnung->nachweis.reset();
+    f.rechnung->eurocode.reset();
     f_Nachweis_Leeren(f);
     f.B_Passendes_Profil->setEnabled(false);
 }
 
-void f_Nachweis_Leeren(const Felder& f) { Nachweiszeile::Leeren(f.L_Nachweis_f); }
+void f_Nachweis_Leeren(const Felder& f)
+{
+    Nachweiszeile::Leeren(f.L_Nachweis_f);
+    f.rechnung->nachweis_f.reset();
+}
 
 void Durchbiegung_Leeren(const Felder& f)
 {
@@ -269,12 +277,8 @@ std::optional<Zusatzseiten::Inhalt> Berichtsseiten(const Felder& f, QWidget* dia
     auto z = U_verlauf::Berichtsseiten(U_verlauf::Art::Biegung, dialog);
     if (!z)
         return z;
-    // What the last calculation included, not what the box shows now.
-    const double g = U_verlauf::stand(U_verlauf::Art::Biegung).biegung.eigengewicht;
-    QStringList zeilen {f.L_Nachweis_W->text(), f.L_Nachweis_f->text(), f.L_Eurocode->text()};
-    if (!f.L_Eurocode->text().isEmpty())
-        zeilen.append(Nachweiszeile::Elastischer_Widerstand);
-    Nachweiszeile::Protokollieren(z->protokoll, {Nachweiszeile::Eigengewicht(g)}, zeilen);
+    // The verdicts shown and what the last calculation included, not what the box shows now.
+    Positionsrechnung::Nachweise_Eintragen(Projekt::Art::Biegung, *f.rechnung, z->protokoll);
     return z;
 }
 

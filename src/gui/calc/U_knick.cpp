@@ -209,7 +209,7 @@ void TDLG_Knickung::FormActivate()
     E_E_Modul->setText(fixiert(E, 2));
     E_I->setText(fixiert(I, 2));
     if (Nachweiszeile::Einwirkungswahl_Auffrischen(Einwirkung)) // judged with another action
-        Nachweiszeile::Leeren(L_Eurocode);
+        Eurocode_Leeren();
     if (!behalten)
         Ergebnisse_Leeren();
     schritte.berichten();
@@ -221,7 +221,7 @@ void TDLG_Knickung::Ergebnisse_Leeren()
 {
     L_Formel->clear();
     L_Warnung->setText(QStringLiteral(" "));
-    Nachweiszeile::Leeren(L_Eurocode);
+    Eurocode_Leeren();
     Rechnung = {};
     Ierf = 0;
     Sigma_K = 0;
@@ -363,9 +363,16 @@ void TDLG_Knickung::Urteil_Zeigen()
         Nachweiszeile::Zeigen(L_Warnung, *urteil);
 }
 
+void TDLG_Knickung::Eurocode_Leeren()
+{
+    Nachweiszeile::Leeren(L_Eurocode);
+    Rechnung.eurocode.reset();
+}
+
 // No verdict, no colour: a blank line, not an empty red bar.
 void TDLG_Knickung::Warnung_Leeren()
 {
+    Rechnung.nachweis_knicken.reset();
     L_Warnung->setText(QStringLiteral(" "));
     L_Warnung->setAutoFillBackground(false);
 }
@@ -376,7 +383,7 @@ void TDLG_Knickung::E_LastChange()
         l->setText(QStringLiteral("0"));
     L_Formel->setText(QStringLiteral(" "));
     Warnung_Leeren();
-    Nachweiszeile::Leeren(L_Eurocode);
+    Eurocode_Leeren();
 }
 
 void TDLG_Knickung::B_ProfilClick()
@@ -400,7 +407,7 @@ void TDLG_Knickung::Profil_Zeigen()
     E_I->setText(fixiert(I, 2));
     L_Formel->setText(QStringLiteral(" "));
     Warnung_Leeren();
-    Nachweiszeile::Leeren(L_Eurocode);
+    Eurocode_Leeren();
     for (QLabel* l : {L_Sigma_K, L_Sigma_vorh, L_SK, L_Schlankheitsgrad})
         l->setText(QStringLiteral("0"));
     Stand.profilAufnehmen(); // I erf. stays: it does not depend on the profile
@@ -446,11 +453,8 @@ void TDLG_Knickung::B_DruckenClick()
     auto zusatz = U_verlauf::Berichtsseiten(U_verlauf::Art::Knickung, this);
     if (!zusatz)
         return;
-    // The verdict as the dialog shows it, for page 1 and the steps.
-    Rechenweg::Schritte nachweis {Nachweiszeile::OhneEigengewicht()};
-    if (!L_Warnung->text().trimmed().isEmpty() && L_Warnung->text() != QStringLiteral("."))
-        nachweis.append({QStringLiteral("Nachweis Knicksicherheit"), L_Warnung->text().trimmed(), {}, {}});
-    Nachweiszeile::Protokollieren(zusatz->protokoll, nachweis, QStringList {L_Eurocode->text()});
+    // The verdicts as the dialog shows them, for page 1 and the steps.
+    Positionsrechnung::Nachweise_Eintragen(Projekt::Art::Knickung, Rechnung, zusatz->protokoll);
     U_druck::Knickung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg3, this, QStringLiteral("Drucksetupdlg3")), windowTitle(),
         Rechendialog::Seitenwerte(Rechnung.werte), L_Formel->text(), &*zusatz);
 }

@@ -87,6 +87,7 @@ private:
     void Ergebnisse_Speichern();
     void Urteil_Zeigen();
     void Warnung_Leeren();
+    void Eurocode_Leeren(); // the line and the record's verdict with partial factors
     void Profil_Zeigen();
     void Ergebnisse_Leeren();
     // The position of these inputs with the chosen material (σP and Tetmajer's line of

@@ -144,7 +144,7 @@ void TDLG_Scherung::Nachweis_Zeigen()
 {
     Positionsrechnung::Scherung_Urteilen(A, Rechnung);
     Nachweiszeile::Zeigen(L_Nachweis_A, *Rechnung.nachweis);
-    U_verlauf::Nachweise_Zeigen(U_verlauf::Art::Scherung, {L_Nachweis_A});
+    U_verlauf::Nachweise_Zeigen(U_verlauf::Art::Scherung, Positionsrechnung::Nachweiszeilen(Projekt::Art::Scherung, Rechnung));
 }
 
 void TDLG_Scherung::B_Berechnung_FlaecheClick()
@@ -171,6 +171,7 @@ void TDLG_Scherung::E_LastChange()
 {
     L_Aerf->setText(QStringLiteral("0"));
     Nachweiszeile::Leeren(L_Nachweis_A);
+    Rechnung.nachweis.reset();
     Rechendialog::Markierung_Loeschen(L_Fehler);
 }
 
@@ -178,7 +179,7 @@ void TDLG_Scherung::B_Profil_suchenClick()
 {
     Plattform::modal(U_profil::DLG_Profil);
     Rechendialog::Profilbox_Anzeigen(Profil);
-    if (!L_Nachweis_A->text().isEmpty()) // the area shown stays: judged against the new profile
+    if (Rechnung.nachweis) // the area shown stays: judged against the new profile
         Nachweis_Zeigen();
     Stand.profilAufnehmen();
 }
@@ -192,7 +193,7 @@ void TDLG_Scherung::B_DruckenClick()
     auto zusatz = U_verlauf::Berichtsseiten(U_verlauf::Art::Scherung, this);
     if (!zusatz)
         return;
-    Nachweiszeile::Protokollieren(zusatz->protokoll, {Nachweiszeile::OhneEigengewicht()}, {L_Nachweis_A});
+    Positionsrechnung::Nachweise_Eintragen(Projekt::Art::Scherung, Rechnung, zusatz->protokoll);
     U_druck::Scherung_Drucken(Rechendialog::Drucksetup(Drucksetupdlg4, this, QStringLiteral("Drucksetupdlg4")), windowTitle(),
         Rechendialog::Seitenwerte(Rechnung.werte), &*zusatz);
 }

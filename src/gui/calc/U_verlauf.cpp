@@ -1,9 +1,9 @@
 #include "gui/calc/U_verlauf.h"
 
 #include "core/app/Lastfallbild.h"
-#include "core/calc/Traegerskizze.h"
 #include "core/app/Unit1.h"
 #include "core/calc/Biegerechnung.h"
+#include "core/calc/Traegerskizze.h"
 #include "core/platform/Fehler.h"
 #include "core/platform/Meldungen.h"
 #include "core/platform/Zahlen.h"
@@ -146,7 +146,7 @@ void Leeren(Art art, const QWidget* dialog)
     auffrischen(art);
 }
 
-void Nachweise_Zeigen(Art art, std::initializer_list<const QLabel*> zeilen)
+void Nachweise_Zeigen(Art art, const QStringList& zeilen)
 {
     Stand& s = standVon(art);
     Nachweiszeile::Protokollieren(s.protokoll, {}, zeilen);

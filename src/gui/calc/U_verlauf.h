@@ -13,7 +13,6 @@
 #include "gui/report/Zusatzseiten.h"
 
 #include <QDialog>
-#include <initializer_list>
 #include <optional>
 
 class QChartView;
@@ -52,10 +51,10 @@ void Scherung_Gerechnet(const QString& titel, const QString& teil, const Rechenw
 // lines of its result (with whether the self-weight was included) come first as "Nachweis".
 void Traeger_Gerechnet(const QWidget* dialog, const QString& titel, const Diagramme::Traegerdaten& daten);
 
-// Called by a dialog after it has shown its verdict lines: they become the first part
-// "Nachweis" of the steps in its window, as on the report. A new calculation drops them until
-// the dialog shows its verdicts again.
-void Nachweise_Zeigen(Art art, std::initializer_list<const QLabel*> zeilen);
+// Called by a dialog after it has shown its verdict lines (those of its record): they become the
+// first part "Nachweis" of the steps in its window, as on the report. A new calculation drops
+// them until the dialog shows its verdicts again.
+void Nachweise_Zeigen(Art art, const QStringList& zeilen);
 
 // Called by a dialog whose results are cleared: the window of `art` no longer shows the
 // diagrams, steps and verdicts of its last calculation, when that was this dialog's.
