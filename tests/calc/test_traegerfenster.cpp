@@ -540,8 +540,8 @@ private slots:
         QCOMPARE(d()->SG_Lager->verticalHeaderItem(2)->text(), QStringLiteral("Lager 3"));
         QVERIFY(d()->L_Abheben->isVisibleTo(d()) && d()->L_Abheben->autoFillBackground());
 
-        const Traegerbericht::Bericht b
-            = Traegerbericht::Bericht_Erstellen({d()->windowTitle(), {d()->Position().eingabe, *d()->Ergebnis(), System::kN_m}});
+        const Traegerbericht::Bericht b = Traegerbericht::Bericht_Erstellen(
+            {d()->windowTitle(), {d()->Position().eingabe, *d()->Ergebnis(), System::kN_m}, Rechendialog::Seitenwerte({})});
         QStringList nachweise;
         for (const Traegerbericht::Zeile& z : b.zeilen)
             if (z.art == Traegerbericht::Zeile::Art::Nachweis)
@@ -569,7 +569,8 @@ private slots:
         drucker.setResolution(600);
         drucker.setOutputFileName(pdf);
         Zusatzseiten::kopf() = {};
-        Traegerbericht::Drucken(nullptr, {d()->windowTitle(), {d()->Position().eingabe, *d()->Ergebnis(), System::N_mm}});
+        Traegerbericht::Drucken(nullptr,
+            {d()->windowTitle(), {d()->Position().eingabe, *d()->Ergebnis(), System::N_mm}, Rechendialog::Seitenwerte({})});
         const QString seite1 = ausfuehren(QStringLiteral("pdftotext"),
             {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-layout"), pdf,
                 QStringLiteral("-")});

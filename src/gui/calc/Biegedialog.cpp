@@ -10,7 +10,10 @@
 #include "gui/calc/Nachweiszeile.h"
 #include "gui/calc/U_passend.h"
 #include "gui/calc/U_verlauf.h"
+#include "gui/explain/U_Formel.h"
+#include "gui/explain/U_Hilfe.h"
 #include "gui/platform/Oberflaeche.h"
+#include "gui/projekt/Positionsknopf.h"
 #include "gui/sections/U_profil.h"
 
 #include <QCheckBox>
@@ -337,3 +340,77 @@ void Passendes_Profil(const Rechendialog::Profilbox& box, const Felder& f, int f
 }
 
 } // namespace Biegedialog
+
+TBiegedialog::TBiegedialog(QWidget* eltern, Lastfaelle::Dialog dialog)
+    : QDialog(eltern)
+    , m_dialog(dialog)
+{
+    Felder.stand = &Stand;
+    Felder.rechnung = &Rechnung;
+}
+
+const Lastfaelle::Lastfall* TBiegedialog::eigenerFall() const
+{
+    return Lastfaelle::vonDialog(m_dialog, Unit1::Akt_Belastungsfall);
+}
+
+void TBiegedialog::Verbinden(const QList<QLineEdit*>& eingaben)
+{
+    using Plattform::handler;
+    connect(Felder.B_Berechnen_W, &QPushButton::clicked, this, handler(this, &TBiegedialog::B_Berechnen_WClick));
+    connect(Felder.B_Berechnung_f, &QPushButton::clicked, this, handler(this, &TBiegedialog::B_Berechnung_fClick));
+    for (QLineEdit* e : eingaben)
+        connect(e, &QLineEdit::textChanged, this, handler(this, &TBiegedialog::E_LastChange));
+    for (QLineEdit* e : {Felder.E_E_Modul, Felder.E_I})
+        connect(e, &QLineEdit::textChanged, this, handler(this, &TBiegedialog::E_E_ModulChange));
+    connect(Felder.B_Passendes_Profil, &QPushButton::clicked, this, handler(this, &TBiegedialog::B_Passendes_ProfilClick));
+    connect(Felder.ChB_Eigengewicht, &QCheckBox::toggled, this, handler(this, &TBiegedialog::ChB_EigengewichtClick));
+    connect(B_Formel, &QPushButton::clicked, this, handler(this, &TBiegedialog::B_FormelClick));
+    connect(BitBtn1, &QPushButton::clicked, this, handler(this, &TBiegedialog::BitBtn1Click));
+    connect(B_Drucken, &QPushButton::clicked, this, handler(this, &TBiegedialog::B_DruckenClick));
+    connect(B_Verlaeufe, &QPushButton::clicked, this, handler(this, &TBiegedialog::B_VerlaeufeClick));
+    connect(OKBtn, &QPushButton::clicked, this, handler(this, &TBiegedialog::OKBtnClick));
+    connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TBiegedialog::HelpBtnClick));
+    Positionsknopf::Anmelden({this, B_Position, m_dialog, [this] { return Position_Lesen(); },
+        [this](const Projekt::Position& p) { Position_Zeigen(p); }, [this] { Eingaben_Leeren(); }});
+}
+
+// Self-weight on or off changes every result: they are cleared as for a changed input.
+void TBiegedialog::ChB_EigengewichtClick() { E_LastChange(); }
+
+void TBiegedialog::B_Passendes_ProfilClick()
+{
+    Biegedialog::Passendes_Profil(Profil, Felder, Unit1::Akt_Belastungsfall, [this] {
+        B_Berechnen_WClick();
+        B_Berechnung_fClick();
+    });
+}
+
+void TBiegedialog::B_FormelClick() { U_Formel::Formel_Zeigen(Unit1::Akt_Belastungsfall); }
+
+void TBiegedialog::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Biegung); }
+
+void TBiegedialog::B_VerlaeufeClick() { U_verlauf::Zeigen(U_verlauf::Art::Biegung, this); }
+
+void TBiegedialog::Position_Zeigen(const Projekt::Position& p)
+{
+    FormActivate();
+    Biegedialog::Position_Eintragen(Felder, p, E_Abstand);
+    B_Berechnen_WClick();
+    if (p.mitProfil)
+        B_Berechnung_fClick();
+}
+
+void TBiegedialog::Eingaben_Leeren()
+{
+    Biegedialog::Eingaben_Leeren(Felder, E_Abstand);
+    E_LastChange(); // also where a field held 0 already
+}
+
+void TBiegedialog::OKBtnClick()
+{
+    if (Positionsknopf::OK(this))
+        hide();
+}
+
+void TBiegedialog::HelpBtnClick() { hide(); }

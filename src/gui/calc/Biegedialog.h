@@ -9,6 +9,7 @@
 #include "gui/calc/Rechendialog.h"
 #include "gui/report/Zusatzseiten.h"
 
+#include <QDialog>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -20,6 +21,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QPrintDialog;
 class QPushButton;
 class QWidget;
 
@@ -145,3 +147,62 @@ void Position_Eintragen(const Felder& f, const Projekt::Position& p, QLineEdit* 
 void Passendes_Profil(const Rechendialog::Profilbox& box, const Felder& f, int fall, const std::function<void()>& neuRechnen);
 
 } // namespace Biegedialog
+
+// What the two bending dialogs have alike: the controls and handlers of the same names, the
+// record and the state of their last calculations, and the handlers that do the same in both.
+// Each dialog builds its own panels, computes its own cases and prints its own report.
+class TBiegedialog : public QDialog {
+    Q_OBJECT
+public:
+    // Set-up routine, run each time the window becomes active.
+    virtual void FormActivate() = 0;
+    virtual void B_Berechnen_WClick() = 0;
+    virtual void B_Berechnung_fClick() = 0;
+    virtual void E_LastChange() = 0;
+    virtual void E_E_ModulChange() = 0;
+    virtual void B_DruckenClick() = 0;
+    void B_FormelClick();
+    void BitBtn1Click();
+    void B_Passendes_ProfilClick();
+    void ChB_EigengewichtClick();
+    void B_VerlaeufeClick();
+    void OKBtnClick();
+    void HelpBtnClick(); // "Abbrechen", not help: hides the dialog like OK
+    // The inputs as a position, and a position put into the shared state shown and computed
+    // (the button "Als Position übernehmen" and the tab "Positionen").
+    virtual Projekt::Position Position_Lesen() = 0;
+    void Position_Zeigen(const Projekt::Position& p);
+    // "Neu" on the tab "Positionen": the inputs of a new calculation, no results.
+    void Eingaben_Leeren();
+
+    QLabel* Image1 = nullptr;
+    Rechendialog::Profilbox Profil;
+    Biegedialog::Felder Felder;
+    Positionsrechnung::Bericht Rechnung; // the record of the last calculations, which the report prints
+    Rechendialog::Rechenstand Stand {&Unit1::Biegeachse};
+    QLineEdit* E_Abstand = nullptr; // the distance a: the second dialog's only
+    QFrame* Panel1 = nullptr;
+    QFrame* Panel2 = nullptr;
+    QFrame* Panel4 = nullptr;
+    QPushButton* B_Formel = nullptr;
+    QPushButton* B_Drucken = nullptr;
+    QPushButton* B_Verlaeufe = nullptr;
+    QPushButton* BitBtn1 = nullptr; // "Hilfe"
+    QPushButton* HelpBtn = nullptr; // "Abbrechen"
+    QPushButton* OKBtn = nullptr;
+    QPushButton* B_Position = nullptr;
+
+    QString Programmdir;
+    QString Datendir;
+
+protected:
+    TBiegedialog(QWidget* eltern, Lastfaelle::Dialog dialog);
+    // The case of the shared number when this dialog serves it.
+    const Lastfaelle::Lastfall* eigenerFall() const;
+    // Once the controls are built: the handlers of those both dialogs have (`eingaben`: the
+    // fields whose change clears the results) and the position button.
+    void Verbinden(const QList<QLineEdit*>& eingaben);
+
+private:
+    Lastfaelle::Dialog m_dialog;
+};

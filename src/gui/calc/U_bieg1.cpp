@@ -25,15 +25,6 @@ namespace U_bieg1 {
 
 TDLG_Biegung1* DLG_Biegung1 = nullptr;
 
-namespace {
-
-// The case of the shared number when this window serves it.
-const Lastfaelle::Lastfall* eigenerFall()
-{
-    return Lastfaelle::vonDialog(Lastfaelle::Dialog::Biegung1, Unit1::Akt_Belastungsfall);
-}
-
-} // namespace
 } // namespace U_bieg1
 
 using namespace Unit1;
@@ -41,12 +32,10 @@ using Plattform::handler;
 using Rechendialog::Wert;
 
 TDLG_Biegung1::TDLG_Biegung1(QWidget* eltern)
-    : QDialog(eltern)
+    : TBiegedialog(eltern, Lastfaelle::Dialog::Biegung1)
 {
     Bausteine::dialograhmen(
         this, QStringLiteral("DLG_Biegung1"), QStringLiteral("Biegung - Eingabe von  F und L"), 992, Biegedialog::Hoehe);
-    Felder.stand = &Stand;
-    Felder.rechnung = &Rechnung;
     Aufbauen();
     OKBtn->setFocus();
     Plattform::beiAktivierung(this, [this] { FormActivate(); });
@@ -110,23 +99,8 @@ void TDLG_Biegung1::Aufbauen()
     Felder.L_Fehler = Fehlerzeile(this, 190, 582, 794, 32);
     Panel4 = Biegedialog::Nachweispanel_Bauen(this, Felder, 190, 620, 794);
 
-    connect(Felder.B_Berechnen_W, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_Berechnen_WClick));
-    connect(Felder.B_Berechnung_f, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_Berechnung_fClick));
-    for (QLineEdit* e : {Felder.E_Last, Felder.E_Laenge, Felder.E_SigmaZul, Felder.E_x})
-        connect(e, &QLineEdit::textChanged, this, handler(this, &TDLG_Biegung1::E_LastChange));
-    for (QLineEdit* e : {Felder.E_E_Modul, Felder.E_I})
-        connect(e, &QLineEdit::textChanged, this, handler(this, &TDLG_Biegung1::E_E_ModulChange));
+    Verbinden({Felder.E_Last, Felder.E_Laenge, Felder.E_SigmaZul, Felder.E_x});
     connect(B_Profil_suchen, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_Profil_suchenClick));
-    connect(Felder.B_Passendes_Profil, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_Passendes_ProfilClick));
-    connect(Felder.ChB_Eigengewicht, &QCheckBox::toggled, this, handler(this, &TDLG_Biegung1::ChB_EigengewichtClick));
-    connect(B_Formel, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_FormelClick));
-    connect(BitBtn1, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::BitBtn1Click));
-    connect(B_Drucken, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_DruckenClick));
-    connect(B_Verlaeufe, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::B_VerlaeufeClick));
-    connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::OKBtnClick));
-    connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung1::HelpBtnClick));
-    Positionsknopf::Anmelden({this, B_Position, Lastfaelle::Dialog::Biegung1, [this] { return Position_Lesen(); },
-        [this](const Projekt::Position& p) { Position_Zeigen(p); }, [this] { Eingaben_Leeren(); }});
 }
 
 void TDLG_Biegung1::FormActivate()
@@ -134,7 +108,7 @@ void TDLG_Biegung1::FormActivate()
     Plattform::Teilschritte schritte; // a missing sketch stays empty and the rest is set up
     Programmdir = Main::Programmdir;
     Datendir = Main::Datendir;
-    if (const auto* fall = U_bieg1::eigenerFall())
+    if (const auto* fall = eigenerFall())
         Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, schritte, Felder.L_Last);
     L_Sigma_Zul->setText(QStringLiteral("Sigma zul. [N/mm2]"));
     Profil.L_W->setText(QStringLiteral("W [cm3]"));
@@ -152,7 +126,7 @@ void TDLG_Biegung1::FormActivate()
 void TDLG_Biegung1::B_Berechnen_WClick()
 {
     const int fall = Akt_Belastungsfall;
-    if (!U_bieg1::eigenerFall()) { // a case of the other dialog: nothing to compute
+    if (!eigenerFall()) { // a case of the other dialog: nothing to compute
         Biegedialog::W_Anzeigen(Felder);
         return;
     }
@@ -186,7 +160,7 @@ void TDLG_Biegung1::B_Berechnen_WClick()
 void TDLG_Biegung1::B_Berechnung_fClick()
 {
     const int fall = Akt_Belastungsfall;
-    if (U_bieg1::eigenerFall()) {
+    if (eigenerFall()) {
         const auto laengen = [&] { return Biegedialog::Laengen {{Rechendialog::Feldname(Felder.E_Laenge), L}}; };
         const bool gelungen = Biegedialog::f_Rechnen(this, Felder, laengen, [&] {
             F = Wert(Felder.E_Last);
@@ -212,22 +186,7 @@ void TDLG_Biegung1::E_LastChange()
 
 void TDLG_Biegung1::E_E_ModulChange() { Biegedialog::Durchbiegung_Leeren(Felder); }
 
-// Self-weight on or off changes every result: they are cleared as for a changed input.
-void TDLG_Biegung1::ChB_EigengewichtClick() { E_LastChange(); }
-
-void TDLG_Biegung1::B_Passendes_ProfilClick()
-{
-    Biegedialog::Passendes_Profil(Profil, Felder, Akt_Belastungsfall, [this] {
-        B_Berechnen_WClick();
-        B_Berechnung_fClick();
-    });
-}
-
 void TDLG_Biegung1::B_Profil_suchenClick() { Biegedialog::Profil_Aussuchen(Profil, Felder); }
-
-void TDLG_Biegung1::B_FormelClick() { U_Formel::Formel_Zeigen(Akt_Belastungsfall); }
-
-void TDLG_Biegung1::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Biegung); }
 
 void TDLG_Biegung1::B_DruckenClick()
 {
@@ -236,35 +195,10 @@ void TDLG_Biegung1::B_DruckenClick()
             Biegedialog::Seitenwerte(Felder), &*zusatz);
 }
 
-void TDLG_Biegung1::B_VerlaeufeClick() { U_verlauf::Zeigen(U_verlauf::Art::Biegung, this); }
-
 Projekt::Position TDLG_Biegung1::Position_Lesen()
 {
-    const auto* fall = U_bieg1::eigenerFall();
+    const auto* fall = eigenerFall();
     if (!fall)
         Positionsknopf::Kein_Fall();
     return Biegedialog::Position_Lesen(Felder, fall->nr, true);
 }
-
-void TDLG_Biegung1::Position_Zeigen(const Projekt::Position& p)
-{
-    FormActivate();
-    Biegedialog::Position_Eintragen(Felder, p);
-    B_Berechnen_WClick();
-    if (p.mitProfil)
-        B_Berechnung_fClick();
-}
-
-void TDLG_Biegung1::Eingaben_Leeren()
-{
-    Biegedialog::Eingaben_Leeren(Felder);
-    E_LastChange(); // also where a field held 0 already
-}
-
-void TDLG_Biegung1::OKBtnClick()
-{
-    if (Positionsknopf::OK(this))
-        hide();
-}
-
-void TDLG_Biegung1::HelpBtnClick() { hide(); }

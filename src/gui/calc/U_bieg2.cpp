@@ -26,15 +26,6 @@ namespace U_bieg2 {
 
 TDLG_Biegung2* DLG_Biegung2 = nullptr;
 
-namespace {
-
-// The case of the shared number when this window serves it.
-const Lastfaelle::Lastfall* eigenerFall()
-{
-    return Lastfaelle::vonDialog(Lastfaelle::Dialog::Biegung2, Unit1::Akt_Belastungsfall);
-}
-
-} // namespace
 } // namespace U_bieg2
 
 using namespace Unit1;
@@ -42,12 +33,10 @@ using Plattform::handler;
 using Rechendialog::Wert;
 
 TDLG_Biegung2::TDLG_Biegung2(QWidget* eltern)
-    : QDialog(eltern)
+    : TBiegedialog(eltern, Lastfaelle::Dialog::Biegung2)
 {
     Bausteine::dialograhmen(this, QStringLiteral("DLG_Biegung2"), QStringLiteral("Biegung - einseitig eingespannter Träger"), 992,
         Biegedialog::Hoehe);
-    Felder.stand = &Stand;
-    Felder.rechnung = &Rechnung;
     Aufbauen();
     Profil_aussuchen->setFocus();
     Plattform::beiAktivierung(this, [this] { FormActivate(); });
@@ -118,23 +107,8 @@ void TDLG_Biegung2::Aufbauen()
     L_Hinweis_f->setWordWrap(true);
     Panel4 = Biegedialog::Nachweispanel_Bauen(this, Felder, 190, 620, 794);
 
-    connect(Felder.B_Berechnen_W, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_Berechnen_WClick));
-    connect(Felder.B_Berechnung_f, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_Berechnung_fClick));
-    for (QLineEdit* e : {Felder.E_Last, Felder.E_SigmaZul, Felder.E_Laenge, E_Abstand, Felder.E_x})
-        connect(e, &QLineEdit::textChanged, this, handler(this, &TDLG_Biegung2::E_LastChange));
-    for (QLineEdit* e : {Felder.E_E_Modul, Felder.E_I})
-        connect(e, &QLineEdit::textChanged, this, handler(this, &TDLG_Biegung2::E_E_ModulChange));
+    Verbinden({Felder.E_Last, Felder.E_SigmaZul, Felder.E_Laenge, E_Abstand, Felder.E_x});
     connect(Profil_aussuchen, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::Profil_aussuchenClick));
-    connect(Felder.B_Passendes_Profil, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_Passendes_ProfilClick));
-    connect(Felder.ChB_Eigengewicht, &QCheckBox::toggled, this, handler(this, &TDLG_Biegung2::ChB_EigengewichtClick));
-    connect(B_Formel, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_FormelClick));
-    connect(BitBtn1, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::BitBtn1Click));
-    connect(B_Drucken, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_DruckenClick));
-    connect(B_Verlaeufe, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::B_VerlaeufeClick));
-    connect(OKBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::OKBtnClick));
-    connect(HelpBtn, &QPushButton::clicked, this, handler(this, &TDLG_Biegung2::HelpBtnClick));
-    Positionsknopf::Anmelden({this, B_Position, Lastfaelle::Dialog::Biegung2, [this] { return Position_Lesen(); },
-        [this](const Projekt::Position& p) { Position_Zeigen(p); }, [this] { Eingaben_Leeren(); }});
 }
 
 void TDLG_Biegung2::Hinweise_Leeren()
@@ -148,7 +122,7 @@ void TDLG_Biegung2::FormActivate()
     Plattform::Teilschritte schritte; // a missing sketch stays empty and the rest is set up
     Programmdir = Main::Programmdir;
     Datendir = Main::Datendir;
-    if (const auto* fall = U_bieg2::eigenerFall()) {
+    if (const auto* fall = eigenerFall()) {
         Rechendialog::Fall_Zeigen(this, Image1, Datendir, *fall, schritte, Felder.L_Last);
         for (QWidget* w : {static_cast<QWidget*>(Label14), static_cast<QWidget*>(Felder.E_x), static_cast<QWidget*>(Label15),
                  static_cast<QWidget*>(Felder.L_Wxerf)})
@@ -168,7 +142,7 @@ void TDLG_Biegung2::FormActivate()
 void TDLG_Biegung2::B_Berechnen_WClick()
 {
     Hinweise_Leeren();
-    const Lastfaelle::Lastfall* lastfall = U_bieg2::eigenerFall();
+    const Lastfaelle::Lastfall* lastfall = eigenerFall();
     if (!lastfall) { // a case of the other dialog: nothing to compute
         Biegedialog::W_Anzeigen(Felder);
         return;
@@ -221,7 +195,7 @@ void TDLG_Biegung2::B_Berechnung_fClick()
 {
     L_Hinweis_f->clear();
     const int fall = Akt_Belastungsfall;
-    if (U_bieg2::eigenerFall()) {
+    if (eigenerFall()) {
         const bool gelungen = Biegedialog::f_Rechnen(
             this, Felder, [&] { return Durchbiegungslaengen(fall); },
             [&] {
@@ -255,22 +229,7 @@ void TDLG_Biegung2::E_E_ModulChange()
     L_Hinweis_f->clear();
 }
 
-// Self-weight on or off changes every result: they are cleared as for a changed input.
-void TDLG_Biegung2::ChB_EigengewichtClick() { E_LastChange(); }
-
-void TDLG_Biegung2::B_Passendes_ProfilClick()
-{
-    Biegedialog::Passendes_Profil(Profil, Felder, Akt_Belastungsfall, [this] {
-        B_Berechnen_WClick();
-        B_Berechnung_fClick();
-    });
-}
-
 void TDLG_Biegung2::Profil_aussuchenClick() { Biegedialog::Profil_Aussuchen(Profil, Felder); }
-
-void TDLG_Biegung2::B_FormelClick() { U_Formel::Formel_Zeigen(Akt_Belastungsfall); }
-
-void TDLG_Biegung2::BitBtn1Click() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Biegung); }
 
 void TDLG_Biegung2::B_DruckenClick()
 {
@@ -279,35 +238,10 @@ void TDLG_Biegung2::B_DruckenClick()
             Biegedialog::Seitenwerte(Felder), L_Hinweis_W->text(), L_Hinweis_f->text(), &*zusatz);
 }
 
-void TDLG_Biegung2::B_VerlaeufeClick() { U_verlauf::Zeigen(U_verlauf::Art::Biegung, this); }
-
 Projekt::Position TDLG_Biegung2::Position_Lesen()
 {
-    const auto* fall = U_bieg2::eigenerFall();
+    const auto* fall = eigenerFall();
     if (!fall)
         Positionsknopf::Kein_Fall();
     return Biegedialog::Position_Lesen(Felder, fall->nr, fall->xZeile, E_Abstand);
 }
-
-void TDLG_Biegung2::Position_Zeigen(const Projekt::Position& p)
-{
-    FormActivate();
-    Biegedialog::Position_Eintragen(Felder, p, E_Abstand);
-    B_Berechnen_WClick();
-    if (p.mitProfil)
-        B_Berechnung_fClick();
-}
-
-void TDLG_Biegung2::Eingaben_Leeren()
-{
-    Biegedialog::Eingaben_Leeren(Felder, E_Abstand);
-    E_LastChange(); // also where a field held 0 already
-}
-
-void TDLG_Biegung2::OKBtnClick()
-{
-    if (Positionsknopf::OK(this))
-        hide();
-}
-
-void TDLG_Biegung2::HelpBtnClick() { hide(); }

@@ -1,70 +1,31 @@
 #pragma once
 // Bending cases 4, 8, 9 and 12, which need a distance a.
 #include "gui/calc/Biegedialog.h"
-#include "gui/calc/Rechendialog.h"
 
-#include "core/projekt/Projekt.h"
-
-#include <QDialog>
-
-class QFrame;
 class QLabel;
-class QLineEdit;
 class QPrintDialog;
 class QPushButton;
 
-class TDLG_Biegung2 : public QDialog {
+class TDLG_Biegung2 : public TBiegedialog {
     Q_OBJECT
 public:
     explicit TDLG_Biegung2(QWidget* eltern = nullptr);
 
-    // Set-up routine, run each time the window becomes active.
-    void FormActivate();
-    void B_Berechnen_WClick();
-    void B_Berechnung_fClick();
-    void E_LastChange();
-    void E_E_ModulChange();
+    void FormActivate() override;
+    void B_Berechnen_WClick() override;
+    void B_Berechnung_fClick() override;
+    void E_LastChange() override;
+    void E_E_ModulChange() override;
     void Profil_aussuchenClick();
-    void B_FormelClick();
-    void BitBtn1Click();
-    void B_DruckenClick();
-    void B_Passendes_ProfilClick();
-    void ChB_EigengewichtClick();
-    void B_VerlaeufeClick();
-    void OKBtnClick();
-    // The inputs as a position, and a position put into the shared state shown and computed
-    // (the button "Als Position übernehmen" and the tab "Positionen").
-    Projekt::Position Position_Lesen();
-    void Position_Zeigen(const Projekt::Position& p);
-    // "Neu" on the tab "Positionen": the inputs of a new calculation, no results.
-    void Eingaben_Leeren();
-    void HelpBtnClick();
+    void B_DruckenClick() override;
+    Projekt::Position Position_Lesen() override;
 
-    QLabel* Image1;
-    Rechendialog::Profilbox Profil;
-    Biegedialog::Felder Felder;
-    Positionsrechnung::Bericht Rechnung; // the record of the last calculations, which the report prints
-    Rechendialog::Rechenstand Stand {&Unit1::Biegeachse};
-    QLineEdit* E_Abstand;
-    QLabel* L_Hinweis_W;
-    QLabel* L_Hinweis_f;
-    QLabel* Label14; // the x row: Label14, E_x, Label15, L_Wxerf
-    QLabel* Label15;
-    QFrame* Panel1;
-    QFrame* Panel2;
-    QFrame* Panel4;
-    QPushButton* B_Formel;
-    QPushButton* Profil_aussuchen;
-    QPushButton* BitBtn1; // "Hilfe"
-    QPushButton* B_Drucken;
-    QPushButton* B_Verlaeufe;
-    QPushButton* HelpBtn; // "Abbrechen", not help: hides the dialog like OK
-    QPushButton* OKBtn;
-    QPushButton* B_Position;
+    QLabel* L_Hinweis_W = nullptr;
+    QLabel* L_Hinweis_f = nullptr;
+    QLabel* Label14 = nullptr; // the x row: Label14, E_x, Label15, L_Wxerf
+    QLabel* Label15 = nullptr;
+    QPushButton* Profil_aussuchen = nullptr;
     QPrintDialog* Drucksetupdlg2 = nullptr;
-
-    QString Programmdir;
-    QString Datendir;
 
 private:
     void Aufbauen();
