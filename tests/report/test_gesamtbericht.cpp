@@ -684,7 +684,7 @@ private slots:
             if (bestaetigen)
                 Main::Mainform->Dateimenue->A_Gesamtbericht->trigger();
             else
-                QVERIFY(!Gesamtbericht::Drucken(Main::Mainform, m_projekt));
+                QVERIFY(!Gesamtbericht::Drucken(Main::Mainform, m_projekt, Positionsrechnung::rechnen(m_projekt)));
             antworten.stop();
             QVERIFY(vorgeschlagen.endsWith(QStringLiteral("/Garage Muster.pdf")));
             QCOMPARE(QFile::exists(m_projektPdf), bestaetigen);

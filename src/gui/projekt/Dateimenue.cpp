@@ -3,6 +3,7 @@
 #include "core/app/Programmzustand.h"
 #include "core/platform/Meldungen.h"
 #include "core/platform/Textdatei.h"
+#include "core/projekt/Positionsrechnung.h"
 #include "gui/grid/SGcomp_Ansicht.h"
 #include "gui/platform/Oberflaeche.h"
 #include "gui/projekt/Positionsknopf.h"
@@ -82,12 +83,18 @@ TDateimenue::TDateimenue(QWidget* fenster, TProjektstand* projekt)
     connect(A_Oeffnen, &QAction::triggered, this, [this] { geschuetzt([this] { A_OeffnenClick(); }); });
     connect(A_Speichern, &QAction::triggered, this, [this] { geschuetzt([this] { A_SpeichernClick(); }); });
     connect(A_Speichern_unter, &QAction::triggered, this, [this] { geschuetzt([this] { A_Speichern_unterClick(); }); });
-    connect(A_Gesamtbericht, &QAction::triggered, this,
-        [this] { geschuetzt([this] { Gesamtbericht::Drucken(m_fenster, m_projekt->daten()); }); });
+    connect(A_Gesamtbericht, &QAction::triggered, this, [this] { geschuetzt([this] { A_GesamtberichtClick(); }); });
     connect(A_Projektkopf, &QAction::triggered, this, [this] { geschuetzt([this] { Projektkopf::Bearbeiten(m_fenster); }); });
     connect(A_Beenden, &QAction::triggered, m_fenster, &QWidget::close);
     connect(m_projekt, &TProjektstand::stand_Geaendert, this, &TDateimenue::Titel_Zeigen);
     Titel_Zeigen();
+}
+
+// The project computed once, with the steps its report prints, then printed.
+void TDateimenue::A_GesamtberichtClick()
+{
+    const Projekt::Daten& daten = m_projekt->daten();
+    Gesamtbericht::Drucken(m_fenster, daten, Positionsrechnung::rechnen(daten, Positionsrechnung::Umfang::Bericht));
 }
 
 void TDateimenue::Titel_Zeigen()

@@ -54,6 +54,7 @@ public:
     static Dateiwahl setzeDateiwahl(Dateiwahl wahl);
 
 private:
+    void A_GesamtberichtClick();
     void Titel_Zeigen();
     void Zuletzt_Merken(const QString& pfad);
     void Zuletzt_Zeigen();

@@ -380,7 +380,7 @@ void Drucken(QPrinter& drucker, const Projekt::Daten& projekt, const QList<Posit
     U_Printgr::EndDoc();
 }
 
-bool Drucken(QWidget* eltern, const Projekt::Daten& projekt)
+bool Drucken(QWidget* eltern, const Projekt::Daten& projekt, const QList<Positionsrechnung::Ergebnis>& ergebnisse)
 {
     QPrintDialog dialog(&U_Printgr::Printer(), eltern);
     dialog.setObjectName(QStringLiteral("Drucksetupdlg_Gesamtbericht"));
@@ -390,7 +390,7 @@ bool Drucken(QWidget* eltern, const Projekt::Daten& projekt)
         Plattform::fehler(QStringLiteral("Fehler beim Drucken"));
         return false;
     }
-    Drucken(*dialog.printer(), projekt, Positionsrechnung::rechnen(projekt, Positionsrechnung::Umfang::Bericht));
+    Drucken(*dialog.printer(), projekt, ergebnisse);
     return true;
 }
 

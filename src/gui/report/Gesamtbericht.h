@@ -27,9 +27,8 @@ namespace Gesamtbericht {
 void Drucken(QPrinter& drucker, const Projekt::Daten& projekt, const QList<Positionsrechnung::Ergebnis>& ergebnisse);
 
 // "Gesamtbericht drucken…": the program's printer set-up dialog, proposing the PDF file
-// "<Bezeichnung>.pdf", then the project computed and its report. False when the user cancelled
-// (nothing printed).
-bool Drucken(QWidget* eltern, const Projekt::Daten& projekt);
+// "<Bezeichnung>.pdf", then the report. False when the user cancelled (nothing printed).
+bool Drucken(QWidget* eltern, const Projekt::Daten& projekt, const QList<Positionsrechnung::Ergebnis>& ergebnisse);
 
 // The report as a PDF file in A4 (the command line's --pdf), written in one piece: a failure
 // leaves a file that was there whole.
