@@ -357,6 +357,8 @@ private slots:
                 zeilen = {{QStringLiteral("Aerf [mm2]"), wert(r, "A_erf")}};
                 QVERIFY(!seite.contains(m_projekt.positionen.at(i - 1).werkstoff.name));
                 QVERIFY(!seite.contains(Unit1::Sorte));
+                QVERIFY(Pdftext::zeile(seite, QStringLiteral("Materialbezeichnung :"), QStringLiteral("nicht gespeichert")));
+                QVERIFY(Pdftext::zeile(seite, QStringLiteral("E - Modul [N/mm2]"), QStringLiteral("–")));
                 break;
             }
             for (const auto& [links, rechts] : zeilen)

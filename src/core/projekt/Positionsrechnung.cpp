@@ -522,6 +522,7 @@ void Auswahl_Eintragen(
     const Position& p, Berichtsinhalt::Werte& w, const Unit1::TMatdat& matdat, const Unit1::TProfilbibliothek& bibliothek)
 {
     w.sorte = Unit1::kurz(p.werkstoff.name, 20);
+    w.mitWerkstoff = !p.werkstoff.name.isEmpty();
     w.E = p.werkstoff.E;
     w.sigma_b = 0;
     w.grenzschlankheit = 0;

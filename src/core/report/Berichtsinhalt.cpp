@@ -25,6 +25,7 @@ namespace {
 QString zahl(double wert) { return Zahlen::fixiert(wert, 2); }
 
 const QString Fehlertext = QStringLiteral("Fehler");
+const QString Ohne = QStringLiteral("–");
 
 // Collects the lines and keeps the vertical position: a heading 10 mm below the line before,
 // its first row 10 mm below it, every further row 5 mm further down.
@@ -96,12 +97,14 @@ QString bild(const Lastfaelle::Lastfall* fall) { return fall ? fall->berichtsbil
 enum class MitSigmaZul { Ja, Nein };
 void materialdaten(Aufbau& a, const Werte& w, MitSigmaZul sigmaZul = MitSigmaZul::Ja)
 {
+    // Without a material kept there is no value to print, not a value of 0.
+    const auto wert = [&w](double x) { return w.mitWerkstoff ? zahl(x) : Ohne; };
     a.abschnitt(QStringLiteral("Materialdaten:"));
-    a.zeile(QStringLiteral("Materialbezeichnung : "), w.sorte);
-    a.zeile(QStringLiteral("SigmaB [N/mm2]"), w.sigma_b);
+    a.zeile(QStringLiteral("Materialbezeichnung : "), w.mitWerkstoff ? w.sorte : QStringLiteral("nicht gespeichert"));
+    a.zeile(QStringLiteral("SigmaB [N/mm2]"), wert(w.sigma_b));
     if (sigmaZul == MitSigmaZul::Ja)
         a.zeile(QStringLiteral("SigmaZul [N/mm2]"), w.sigma_zul);
-    a.zeile(QStringLiteral("E - Modul [N/mm2]"), w.E);
+    a.zeile(QStringLiteral("E - Modul [N/mm2]"), wert(w.E));
 }
 
 void profilbezeichnung(Aufbau& a, const Werte& w)

@@ -76,6 +76,7 @@ struct Werte {
     int fall = 0; // the load case whose label and picture the page carries; 0: none of its dialog
     QString sorte;
     double sigma_b = 0, sigma_zul = 0, E = 0;
+    bool mitWerkstoff = true; // false: a pin of an older file, which keeps no material: its rows say so
     double grenzschlankheit = 0; // λ0 of the material
     QString profilart, profilname;
     double W = 0, I = 0, A = 0;

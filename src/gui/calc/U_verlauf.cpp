@@ -125,7 +125,7 @@ void Scherung_Gerechnet(const QString& titel, const QString& teil, const Rechenw
 void Traeger_Gerechnet(const QWidget* dialog, const QString& titel, const Diagramme::Traegerdaten& daten)
 {
     Stand& s = standVon(Art::Traeger);
-    s.protokoll = Traegerbericht::Protokoll({titel, daten});
+    s.protokoll = Traegerbericht::Protokoll({titel, daten, {}});
     s.traeger = daten;
     s.dialog = dialog;
     s.gerechnet = true;
@@ -211,7 +211,7 @@ Zusatzseiten::Inhalt Zusatzinhalt(Art art)
 {
     const Stand& s = stand(art);
     if (art == Art::Traeger && s.gelungen)
-        return Traegerbericht::Zusatzinhalt({s.protokoll.titel, s.traeger});
+        return Traegerbericht::Zusatzinhalt({s.protokoll.titel, s.traeger, {}});
     Zusatzseiten::Inhalt z;
     z.titel = s.protokoll.titel;
     z.protokoll = s.protokoll;
