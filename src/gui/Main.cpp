@@ -79,6 +79,7 @@ void Programmende()
 {
     delete Mainform; // the dialogs are its children
     Mainform = nullptr;
+    Positionsknopf::setzeHauptfenster({});
     U_profil::DLG_Profil = nullptr;
     U_p_rec::DLG_Profil_Rechnen = nullptr;
     U_bieg2::DLG_Biegung2 = nullptr;
@@ -157,6 +158,9 @@ TMainform::TMainform()
     PC_1->addTab(TS_Positionen, QStringLiteral("Positionen"));
     Berechnungen_Aufbauen();
     connect(TS_Werkstoffauswahl, &TTab_Werkstoffauswahl::Sorte_Gezeigt, L_Mat, &QLabel::setText);
+    // A position opened from the tab "Positionen" chooses its material and case as this window does.
+    Positionsknopf::setzeHauptfenster({[this](const QString& sorte) { L_Mat->setText(sorte); },
+        [this](int fall, QWidget* dialog) { Belastungsfall_Waehlen(fall, dialog); }, &Main::Dialog_Zeigen});
     // Both editor tabs can show the material file: a save in one reloads what the other shows,
     // so that no later save there silently overwrites it.
 
