@@ -4,6 +4,7 @@
 #include "gui/calc/Rechendialog.h"
 
 #include "core/projekt/Projekt.h"
+#include "gui/platform/Einmalfenster.h"
 
 #include <QDialog>
 
@@ -66,6 +67,6 @@ private:
 
 namespace U_bieg1 {
 
-extern TDLG_Biegung1* DLG_Biegung1;
+extern Plattform::Einmalfenster<TDLG_Biegung1> DLG_Biegung1;
 
 } // namespace U_bieg1

@@ -4,6 +4,7 @@
 #include "gui/calc/Rechendialog.h"
 
 #include "core/projekt/Projekt.h"
+#include "gui/platform/Einmalfenster.h"
 
 #include <QDialog>
 
@@ -73,7 +74,7 @@ private:
 
 namespace U_bieg2 {
 
-extern TDLG_Biegung2* DLG_Biegung2;
+extern Plattform::Einmalfenster<TDLG_Biegung2> DLG_Biegung2;
 
 // The notes the dialog shows beside its results (L_Hinweis_W, L_Hinweis_f) and its report
 // prints: where the endangered section lies (cases 9 and 12) and what the deflection shown is;

@@ -5,6 +5,7 @@
 #include "gui/calc/Rechendialog.h"
 
 #include "core/projekt/Projekt.h"
+#include "gui/platform/Einmalfenster.h"
 
 #include <QDialog>
 
@@ -90,6 +91,6 @@ private:
 
 namespace U_knick {
 
-extern TDLG_Knickung* DLG_Knickung;
+extern Plattform::Einmalfenster<TDLG_Knickung> DLG_Knickung;
 
 } // namespace U_knick

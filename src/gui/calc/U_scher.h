@@ -3,6 +3,7 @@
 #include "gui/calc/Rechendialog.h"
 
 #include "core/projekt/Projekt.h"
+#include "gui/platform/Einmalfenster.h"
 
 #include <QDialog>
 
@@ -66,6 +67,6 @@ private:
 
 namespace U_scher {
 
-extern TDLG_Scherung* DLG_Scherung;
+extern Plattform::Einmalfenster<TDLG_Scherung> DLG_Scherung;
 
 } // namespace U_scher

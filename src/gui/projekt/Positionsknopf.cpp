@@ -173,12 +173,20 @@ Gelesen Lesen(const Eintrag& e)
 
 bool unveraendert(const Eintrag& e, const Gelesen& g) { return g.position && e.gezeigt && *g.position == *e.gezeigt; }
 
-Eintrag* fuerDialog(Lastfaelle::Dialog art)
+Eintrag* angemeldet(Lastfaelle::Dialog art)
 {
     for (Eintrag& e : eintraege())
         if (e.teil.art == art)
             return &e;
     return nullptr;
+}
+
+// The entry of a kind of dialog; a dialog not built yet is built through the main window.
+Eintrag* fuerDialog(Lastfaelle::Dialog art)
+{
+    if (!angemeldet(art) && hauptfenster().dialog)
+        hauptfenster().dialog(art);
+    return angemeldet(art);
 }
 
 // The case of a kind: bending 1–13, buckling 1–4, shear's one; none for the general beam and

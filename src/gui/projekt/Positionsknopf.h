@@ -48,6 +48,8 @@ void Anmelden(const Dialogteil& teil);
 // What opening a position asks of the main window, which the positions do not know: set by the
 // main window when it is built and emptied when it goes; what is empty is left undone.
 struct Hauptfenster {
+    // The dialog that serves a kind of case, built when first needed (its Anmelden then runs).
+    std::function<QWidget*(Lastfaelle::Dialog)> dialog;
     // The position's material is the chosen one now: the window names it.
     std::function<void(const QString& sorte)> werkstoffGewaehlt;
     // The case chosen and its dialog shown, as the case's load-case button does.

@@ -18,7 +18,7 @@
 
 namespace U_e_prof {
 
-TDlg_Eigenes_Profil* Dlg_Eigenes_Profil = nullptr;
+Plattform::Einmalfenster<TDlg_Eigenes_Profil> Dlg_Eigenes_Profil;
 
 } // namespace U_e_prof
 

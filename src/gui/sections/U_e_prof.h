@@ -2,6 +2,8 @@
 // A cross-section whose values the user types in: family, name, W [cm³], I [cm⁴], A [mm²], with
 // the mass per metre from the area and the current material.
 
+#include "gui/platform/Einmalfenster.h"
+
 #include <QDialog>
 
 class QFrame;
@@ -51,6 +53,6 @@ private:
 
 namespace U_e_prof {
 
-extern TDlg_Eigenes_Profil* Dlg_Eigenes_Profil;
+extern Plattform::Einmalfenster<TDlg_Eigenes_Profil> Dlg_Eigenes_Profil;
 
 } // namespace U_e_prof

@@ -24,7 +24,7 @@
 
 namespace U_p_rec {
 
-TDLG_Profil_Rechnen* DLG_Profil_Rechnen = nullptr;
+Plattform::Einmalfenster<TDLG_Profil_Rechnen> DLG_Profil_Rechnen;
 
 } // namespace U_p_rec
 

@@ -4,6 +4,8 @@
 // calculation writes the section into the shared state at once, "Abbrechen" puts back what was
 // there when the dialog opened.
 
+#include "gui/platform/Einmalfenster.h"
+
 #include <QDialog>
 
 class QFrame;
@@ -69,6 +71,6 @@ private:
 
 namespace U_p_rec {
 
-extern TDLG_Profil_Rechnen* DLG_Profil_Rechnen;
+extern Plattform::Einmalfenster<TDLG_Profil_Rechnen> DLG_Profil_Rechnen;
 
 } // namespace U_p_rec

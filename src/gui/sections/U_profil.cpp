@@ -23,7 +23,7 @@
 
 namespace U_profil {
 
-TDLG_Profil* DLG_Profil = nullptr;
+Plattform::Einmalfenster<TDLG_Profil> DLG_Profil;
 
 void Aussuchen(Unit1::TProfilachse& achse)
 {

@@ -3,6 +3,7 @@
 // The only output is the chosen section in the shared state (Unit1::W, I, A, Masse, ProfilArt,
 // ProfilName); the caller reads it once the dialog has closed.
 #include "core/app/Unit1.h"
+#include "gui/platform/Einmalfenster.h"
 
 #include <QDialog>
 
@@ -91,7 +92,7 @@ private:
 
 namespace U_profil {
 
-extern TDLG_Profil* DLG_Profil;
+extern Plattform::Einmalfenster<TDLG_Profil> DLG_Profil;
 
 // The selection for a dialog that reads the library profile about `achse`: it opens in that
 // orientation, and the orientation of a library profile chosen there (OK or the title bar)
