@@ -48,6 +48,28 @@
 namespace Main {
 
 TMainform* Mainform = nullptr;
+
+namespace {
+
+// Every dialog is built as a child of the main window the first time anything uses it, so that
+// the start shows the main window without waiting for windows the user may never open.
+void Dialoge_Vorsehen(QWidget* eltern)
+{
+    U_profil::DLG_Profil.vorsehen(eltern);
+    U_p_rec::DLG_Profil_Rechnen.vorsehen(eltern);
+    U_bieg2::DLG_Biegung2.vorsehen(eltern);
+    U_bieg1::DLG_Biegung1.vorsehen(eltern);
+    U_e_prof::Dlg_Eigenes_Profil.vorsehen(eltern);
+    U_scher::DLG_Scherung.vorsehen(eltern);
+    U_knick::DLG_Knickung.vorsehen(eltern);
+    U_Hilfe::DLG_Hilfe.vorsehen(eltern);
+    U_Formel::DLG_Formel.vorsehen(eltern);
+    U_passend::DLG_Passendes_Profil.vorsehen(eltern);
+    U_traeger::DLG_Traeger.vorsehen(eltern);
+}
+
+} // namespace
+
 void Programmstart()
 {
     Sprache::Zahlen_Deutsch_ohne_Sprachwahl();
@@ -62,34 +84,15 @@ void Programmstart()
         symbol.addPixmap(QPixmap::fromImage(Programmsymbol::bild(kante)));
     QGuiApplication::setWindowIcon(symbol);
     Mainform = new TMainform; // runs FormCreate before any dialog exists
-    U_profil::DLG_Profil = new TDLG_Profil(Mainform);
-    U_p_rec::DLG_Profil_Rechnen = new TDLG_Profil_Rechnen(Mainform);
-    U_bieg2::DLG_Biegung2 = new TDLG_Biegung2(Mainform);
-    U_bieg1::DLG_Biegung1 = new TDLG_Biegung1(Mainform);
-    U_e_prof::Dlg_Eigenes_Profil = new TDlg_Eigenes_Profil(Mainform);
-    U_scher::DLG_Scherung = new TDLG_Scherung(Mainform);
-    U_knick::DLG_Knickung = new TDLG_Knickung(Mainform);
-    U_Hilfe::DLG_Hilfe = new TDLG_Hilfe(Mainform);
-    U_Formel::DLG_Formel = new TDLG_Formel(Mainform);
-    U_passend::DLG_Passendes_Profil = new TDLG_Passendes_Profil(Mainform);
-    U_traeger::DLG_Traeger = new TDLG_Traeger(Mainform);
+    Dialoge_Vorsehen(Mainform);
 }
 
 void Programmende()
 {
     delete Mainform; // the dialogs are its children
     Mainform = nullptr;
-    U_profil::DLG_Profil = nullptr;
-    U_p_rec::DLG_Profil_Rechnen = nullptr;
-    U_bieg2::DLG_Biegung2 = nullptr;
-    U_bieg1::DLG_Biegung1 = nullptr;
-    U_e_prof::Dlg_Eigenes_Profil = nullptr;
-    U_scher::DLG_Scherung = nullptr;
-    U_knick::DLG_Knickung = nullptr;
-    U_Hilfe::DLG_Hilfe = nullptr;
-    U_Formel::DLG_Formel = nullptr;
-    U_passend::DLG_Passendes_Profil = nullptr;
-    U_traeger::DLG_Traeger = nullptr;
+    Dialoge_Vorsehen(nullptr);
+    Positionsknopf::setzeHauptfenster({});
 }
 
 QWidget* Dialog(Lastfaelle::Dialog dialog)
@@ -157,6 +160,9 @@ TMainform::TMainform()
     PC_1->addTab(TS_Positionen, QStringLiteral("Positionen"));
     Berechnungen_Aufbauen();
     connect(TS_Werkstoffauswahl, &TTab_Werkstoffauswahl::Sorte_Gezeigt, L_Mat, &QLabel::setText);
+    // A position opened from the tab "Positionen" chooses its material and case as this window does.
+    Positionsknopf::setzeHauptfenster({&Main::Dialog, [this](const QString& sorte) { L_Mat->setText(sorte); },
+        [this](int fall, QWidget* dialog) { Belastungsfall_Waehlen(fall, dialog); }, &Main::Dialog_Zeigen});
     // Both editor tabs can show the material file: a save in one reloads what the other shows,
     // so that no later save there silently overwrites it.
 

@@ -28,12 +28,13 @@ namespace Main {
 
 extern TMainform* Mainform;
 
-// Program entry after the application object exists: style "Luna", title "Trabex", then every
-// window once in the documented order. Programmende() destroys them again (tests).
+// Program entry after the application object exists: style "Luna", title "Trabex", then the
+// main window; every other window is built once, the first time anything uses it (see
+// Plattform::Einmalfenster). Programmende() destroys them again (tests).
 void Programmstart();
 void Programmende();
 
-// The window that serves the load cases of `dialog`.
+// The window that serves the load cases of `dialog`, built now if it was not yet.
 QWidget* Dialog(Lastfaelle::Dialog dialog);
 
 // Shows a modeless calculation dialog, or brings it to the front when it is open already.

@@ -828,7 +828,7 @@ private slots:
         oeffnen(d1(), 5);
         berechne(d1(), "5000", "4000", "160", "0"); // W erf. = 62.5 cm³
         QTimer::singleShot(0, U_passend::DLG_Passendes_Profil, [] {
-            auto* d = U_passend::DLG_Passendes_Profil;
+            TDLG_Passendes_Profil* d = U_passend::DLG_Passendes_Profil;
             // Across (Wmin ≤ 32 cm³) nothing holds: the family's row says so over the columns;
             // back to optimal, its profile row shows every column again.
             d->RB_Quer->setChecked(true);

@@ -245,7 +245,7 @@ private slots:
         Unit1::I = 541.2;
         knickeingaben("20000", "2000", "2");
         QTimer::singleShot(0, U_passend::DLG_Passendes_Profil, [] {
-            auto* d = U_passend::DLG_Passendes_Profil;
+            TDLG_Passendes_Profil* d = U_passend::DLG_Passendes_Profil;
             QCOMPARE(d->SG_Profile->item(0, 1)->text(), QStringLiteral("IPE 140"));
             d->SG_Profile->selectRow(0);
             d->B_Uebernehmen->click();

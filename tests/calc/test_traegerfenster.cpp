@@ -463,7 +463,7 @@ private slots:
         const auto suchen = [this] {
             Zeile z;
             QTimer::singleShot(0, U_passend::DLG_Passendes_Profil, [&z] {
-                auto* f = U_passend::DLG_Passendes_Profil;
+                TDLG_Passendes_Profil* f = U_passend::DLG_Passendes_Profil;
                 z = {f->L_Aufgabe->text(), f->SG_Profile->item(0, 1)->text(), f->SG_Profile->item(0, 7)->text()};
                 f->B_Schliessen->click();
             });

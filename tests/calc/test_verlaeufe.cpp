@@ -258,7 +258,7 @@ private slots:
     {
         Akt_Belastungsfall = 9;
         Plattform::aktivieren(U_bieg2::DLG_Biegung2);
-        auto* d = U_bieg2::DLG_Biegung2;
+        TDLG_Biegung2* d = U_bieg2::DLG_Biegung2;
         d->Felder.E_Last->setText(QStringLiteral("5000"));
         d->Felder.E_Laenge->setText(QStringLiteral("4000"));
         d->E_Abstand->setText(QStringLiteral("0")); // a = 0: the beep
@@ -281,7 +281,7 @@ private slots:
         Main::Mainform->TS_Werkstoffauswahl->LB_Material->setCurrentRow(0);
         Sigma_P = 192;
         GrenzSchlankheit = 103.9;
-        auto* d = U_knick::DLG_Knickung;
+        TDLG_Knickung* d = U_knick::DLG_Knickung;
         Plattform::aktivieren(d);
         d->E_Last->setText(QStringLiteral("100000"));
         d->E_Laenge->setText(QStringLiteral("4000"));

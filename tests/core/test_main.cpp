@@ -158,9 +158,12 @@ private slots:
         Testumgebung::Programmverzeichnis dir;
         minimaleDaten(dir);
         Testumgebung::Programm programm(dir);
+        // A dialog is built when its first button is pressed, as the one child of the window.
+        QVERIFY(!U_bieg2::DLG_Biegung2.gebaut());
         control<QPushButton>("B_Biegung4")->click();
         QCOMPARE(Unit1::Akt_Belastungsfall, 4);
         QVERIFY(U_bieg2::DLG_Biegung2->isVisible());
+        QCOMPARE(Main::Mainform->findChildren<TDLG_Biegung2*>(), QList<TDLG_Biegung2*> {U_bieg2::DLG_Biegung2});
         control<QPushButton>("B_Biegung3")->click();
         QCOMPARE(Unit1::Akt_Belastungsfall, 3);
         QVERIFY(U_bieg1::DLG_Biegung1->isVisible());

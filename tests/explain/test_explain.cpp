@@ -199,7 +199,7 @@ void TestErklaerung::angezeigteGroesse()
 void TestErklaerung::formelviewerZeigtDenFall()
 {
     formelbilderSchreiben();
-    auto* dlg = U_Formel::DLG_Formel;
+    TDLG_Formel* dlg = U_Formel::DLG_Formel;
     QCOMPARE(dlg->windowTitle(), QStringLiteral("DLG_Formel"));
     // 1517 × 714 where the screen has room, else no larger than the screen: the surface keeps
     // its layout and scrolls in the window, which is taller by the scroll bar along its foot
@@ -240,7 +240,7 @@ void TestErklaerung::formelviewerZeigtDenFall()
 void TestErklaerung::knickfaelleHabenGleicheFormelbilder()
 {
     formelbilderSchreiben();
-    auto* dlg = U_Formel::DLG_Formel;
+    TDLG_Formel* dlg = U_Formel::DLG_Formel;
     QList<QSize> skizzen;
     for (int index = 31; index <= 34; ++index) {
         zeigeFormel(index);
@@ -256,7 +256,7 @@ void TestErklaerung::knickfaelleHabenGleicheFormelbilder()
 void TestErklaerung::indexAusserhalbLaesstAllesStehen()
 {
     formelbilderSchreiben();
-    auto* dlg = U_Formel::DLG_Formel;
+    TDLG_Formel* dlg = U_Formel::DLG_Formel;
     zeigeFormel(14); // before any showing: the first title and the stored sketch
     QCOMPARE(dlg->windowTitle(), QStringLiteral("DLG_Formel"));
     QCOMPARE(gezeigt(dlg->Image1), QSize(256, 128));
@@ -288,7 +288,7 @@ void TestErklaerung::grossesBildWirdVerkleinert()
 void TestErklaerung::fehlendesBildBleibtLeer()
 {
     formelbilderSchreiben();
-    auto* dlg = U_Formel::DLG_Formel;
+    TDLG_Formel* dlg = U_Formel::DLG_Formel;
     zeigeFormel(1);
     QFile::remove(m_lauf->verzeichnis.daten() + QStringLiteral("Formel4.JPG"));
     zeigeFormel(4);
@@ -337,7 +337,7 @@ void TestErklaerung::abbrechenSchliesst()
 
 void TestErklaerung::hilfeOhneAuswahlNimmtErstesThema()
 {
-    auto* dlg = U_Hilfe::DLG_Hilfe;
+    TDLG_Hilfe* dlg = U_Hilfe::DLG_Hilfe;
     QCOMPARE(dlg->LB_Themen->count(), 11);
     QCOMPARE(dlg->LB_Themen->item(0)->text(), QStringLiteral("Allgemeine Informationen"));
     QCOMPARE(dlg->LB_Themen->item(9)->text(), QStringLiteral("Dialog Profildatei bearbeiten"));
@@ -416,7 +416,7 @@ void TestErklaerung::themenwechselVerwirftAenderung()
     m_lauf->verzeichnis.schreiben(QStringLiteral("Hilfe1.RTF"), rtfMit(QStringLiteral("Werkstoffe")));
     m_lauf->verzeichnis.schreiben(QStringLiteral("Hilfe3.RTF"), rtfMit(QStringLiteral("Scherung")));
     zeigeHilfe(1);
-    auto* dlg = U_Hilfe::DLG_Hilfe;
+    TDLG_Hilfe* dlg = U_Hilfe::DLG_Hilfe;
     dlg->E_Hilfe->setPlainText(QStringLiteral("geändert"));
 
     auto klick = [dlg](int zeile) {
@@ -466,7 +466,7 @@ void TestErklaerung::speichernOhneGeladenesThema()
     QVERIFY(m_lauf->rekorder.meldungen[0].text.contains(QStringLiteral("zu viele Absätze")));
     QVERIFY(hilfetext().isEmpty());
 
-    auto* dlg = U_Hilfe::DLG_Hilfe;
+    TDLG_Hilfe* dlg = U_Hilfe::DLG_Hilfe;
     dlg->E_Hilfe->setPlainText(QStringLiteral("getippt"));
     m_lauf->rekorder.leeren();
     dlg->BitBtn1->click();

@@ -648,7 +648,7 @@ private slots:
         int boxen = -1;
         bool skizze = false, einheiten = false, formel = true;
         imModalen([&] {
-            auto* v = U_Formel::DLG_Formel;
+            TDLG_Formel* v = U_Formel::DLG_Formel;
             if (wirdAktiv(v))
                 ausklingen();
             boxen = m_boxen->texte.size();
@@ -674,7 +674,7 @@ private slots:
         int boxen = -1;
         QString anderesThema;
         imModalen([&] {
-            auto* h = U_Hilfe::DLG_Hilfe;
+            TDLG_Hilfe* h = U_Hilfe::DLG_Hilfe;
             if (wirdAktiv(h))
                 ausklingen();
             boxen = m_boxen->texte.size();
@@ -816,7 +816,7 @@ private slots:
         QString danach;
         int boxen = -1;
         imModalen([&] {
-            auto* h = U_Hilfe::DLG_Hilfe;
+            TDLG_Hilfe* h = U_Hilfe::DLG_Hilfe;
             if (wirdAktiv(h))
                 ausklingen();
             h->E_Hilfe->setPlainText(QStringLiteral("Eigene Notiz"));

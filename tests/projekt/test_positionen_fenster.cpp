@@ -425,6 +425,26 @@ private slots:
         QCOMPARE(Main::Mainform->isWindowModified(), uebernommen);
     }
 
+    // A position opens in its dialog, and "Neu" opens an empty one, also where that dialog has not
+    // been used in this run yet: it is built then.
+    void dialogErstBeimOeffnenGebaut()
+    {
+        const Projekt::Daten b = beispiel();
+        oeffnenMit(pfad(QStringLiteral("a.trabex")), b.positionen);
+        QVERIFY(!U_knick::DLG_Knickung.gebaut());
+        tab().Zeile_Waehlen(1);
+        klicken(&tab(), "B_Oeffnen");
+        QVERIFY(U_knick::DLG_Knickung.gebaut());
+        QVERIFY(U_knick::DLG_Knickung->isVisible());
+        QCOMPARE(U_knick::DLG_Knickung->B_Position->text(), Positionsknopf::Aktualisieren);
+        QCOMPARE(Main::Mainform->L_Mat->text(), b.positionen.at(1).werkstoff.name);
+
+        QVERIFY(!U_scher::DLG_Scherung.gebaut());
+        Positionsknopf::Neu(Projekt::Art::Scherung, 0);
+        QVERIFY(U_scher::DLG_Scherung->isVisible());
+        QCOMPARE(U_scher::DLG_Scherung->B_Position->text(), Positionsknopf::Uebernehmen);
+    }
+
     // Deleting is undone with the position's number, place and ties: its dialog updates it again.
     // Redo deletes it again; the unsaved mark follows the history back to the state opened.
     void loeschenRueckgaengig()

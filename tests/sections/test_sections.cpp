@@ -694,6 +694,45 @@ private slots:
         QCOMPARE(auswahl(), (Auswahl {1, 2, 3, 4, "IPE", "IPE 80"}));
     }
 
+    // The three dialogs end alike: "Abbrechen" and Esc put back the section found at the opening,
+    // the title bar's close box keeps what the dialog wrote meanwhile.
+    void endeJeDialog_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("ende");
+        QTest::addColumn<bool>("zurueck");
+        for (const char* dialog : {"DLG_Profil", "DLG_Profil_Rechnen", "Dlg_Eigenes_Profil"}) {
+            QTest::addRow("%s Abbrechen", dialog) << dialog << "Abbrechen" << true;
+            QTest::addRow("%s Esc", dialog) << dialog << "Esc" << true;
+            QTest::addRow("%s Titelleiste", dialog) << dialog << "Titelleiste" << false;
+        }
+    }
+    void endeJeDialog()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, ende);
+        QFETCH(bool, zurueck);
+        QDialog* d = nullptr;
+        for (QDialog* k : std::initializer_list<QDialog*> {profilDlg(), rechnen(), eigen()})
+            if (k->objectName() == dialog)
+                d = k;
+        QVERIFY(d);
+        bibliothek();
+        setzen({1, 2, 3, 4, "IPE", "IPE 80"});
+        const Auswahl vorher = auswahl();
+        const Auswahl geschrieben {5, 6, 7, 8, "Eigen", "E 1"};
+        modal(d, [&] {
+            setzen(geschrieben); // what the dialog wrote meanwhile
+            if (ende == QStringLiteral("Abbrechen"))
+                d->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
+            else if (ende == QStringLiteral("Esc"))
+                QTest::keyClick(d, Qt::Key_Escape);
+        }); // else closed by the title bar
+        d->exec();
+        QCOMPARE(d->result(), int(QDialog::Rejected));
+        QCOMPARE(auswahl(), zurueck ? vorher : geschrieben);
+    }
+
     void hilfeKnoepfe()
     {
         const struct {

@@ -23,7 +23,7 @@
 
 namespace U_bieg1 {
 
-TDLG_Biegung1* DLG_Biegung1 = nullptr;
+Plattform::Einmalfenster<TDLG_Biegung1> DLG_Biegung1;
 
 } // namespace U_bieg1
 

@@ -1,6 +1,7 @@
 #pragma once
 // Bending cases 1, 2, 3, 5, 6, 7, 10, 11 and 13.
 #include "gui/calc/Biegedialog.h"
+#include "gui/platform/Einmalfenster.h"
 
 class QLabel;
 class QPrintDialog;
@@ -30,6 +31,6 @@ private:
 
 namespace U_bieg1 {
 
-extern TDLG_Biegung1* DLG_Biegung1;
+extern Plattform::Einmalfenster<TDLG_Biegung1> DLG_Biegung1;
 
 } // namespace U_bieg1

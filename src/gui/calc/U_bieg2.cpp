@@ -24,7 +24,7 @@
 
 namespace U_bieg2 {
 
-TDLG_Biegung2* DLG_Biegung2 = nullptr;
+Plattform::Einmalfenster<TDLG_Biegung2> DLG_Biegung2;
 
 } // namespace U_bieg2
 

@@ -1,6 +1,7 @@
 #pragma once
 // Bending cases 4, 8, 9 and 12, which need a distance a.
 #include "gui/calc/Biegedialog.h"
+#include "gui/platform/Einmalfenster.h"
 
 class QLabel;
 class QPrintDialog;
@@ -35,6 +36,6 @@ private:
 
 namespace U_bieg2 {
 
-extern TDLG_Biegung2* DLG_Biegung2;
+extern Plattform::Einmalfenster<TDLG_Biegung2> DLG_Biegung2;
 
 } // namespace U_bieg2

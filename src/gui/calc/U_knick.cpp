@@ -32,7 +32,7 @@
 
 namespace U_knick {
 
-TDLG_Knickung* DLG_Knickung = nullptr;
+Plattform::Einmalfenster<TDLG_Knickung> DLG_Knickung;
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "core/projekt/Positionsrechnung.h"
 #include "core/projekt/Projekt.h"
+#include "gui/platform/Einmalfenster.h"
 
 #include <QDialog>
 
@@ -99,6 +100,6 @@ private:
 
 namespace U_knick {
 
-extern TDLG_Knickung* DLG_Knickung;
+extern Plattform::Einmalfenster<TDLG_Knickung> DLG_Knickung;
 
 } // namespace U_knick

@@ -21,7 +21,7 @@
 
 namespace U_passend {
 
-TDLG_Passendes_Profil* DLG_Passendes_Profil = nullptr;
+Plattform::Einmalfenster<TDLG_Passendes_Profil> DLG_Passendes_Profil;
 
 namespace {
 

@@ -5,6 +5,7 @@
 // becomes the chosen one exactly as in the profile selection.
 #include "core/calc/Profilsuche.h"
 #include "core/calc/Traegersuche.h"
+#include "gui/platform/Einmalfenster.h"
 
 #include <QDialog>
 
@@ -60,7 +61,7 @@ private:
 
 namespace U_passend {
 
-extern TDLG_Passendes_Profil* DLG_Passendes_Profil;
+extern Plattform::Einmalfenster<TDLG_Passendes_Profil> DLG_Passendes_Profil;
 
 bool Biegung(const Profilsuche::Biegeaufgabe& aufgabe, const Eurocode::Biegeaufgabe& eurocode);
 bool Knickung(const Profilsuche::Knickaufgabe& aufgabe, const Eurocode::Knickaufgabe& eurocode);

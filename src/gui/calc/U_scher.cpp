@@ -24,7 +24,7 @@
 
 namespace U_scher {
 
-TDLG_Scherung* DLG_Scherung = nullptr;
+Plattform::Einmalfenster<TDLG_Scherung> DLG_Scherung;
 
 namespace {
 

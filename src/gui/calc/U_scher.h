@@ -4,6 +4,7 @@
 
 #include "core/projekt/Positionsrechnung.h"
 #include "core/projekt/Projekt.h"
+#include "gui/platform/Einmalfenster.h"
 
 #include <QDialog>
 
@@ -70,6 +71,6 @@ private:
 
 namespace U_scher {
 
-extern TDLG_Scherung* DLG_Scherung;
+extern Plattform::Einmalfenster<TDLG_Scherung> DLG_Scherung;
 
 } // namespace U_scher

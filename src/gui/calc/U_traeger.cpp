@@ -38,7 +38,7 @@
 
 namespace U_traeger {
 
-TDLG_Traeger* DLG_Traeger = nullptr;
+Plattform::Einmalfenster<TDLG_Traeger> DLG_Traeger;
 
 } // namespace U_traeger
 

@@ -10,6 +10,7 @@
 #include "core/projekt/Projekt.h"
 #include "gui/calc/Biegedialog.h"
 #include "gui/calc/Rechendialog.h"
+#include "gui/platform/Einmalfenster.h"
 
 #include <QDialog>
 #include <optional>
@@ -175,6 +176,6 @@ private:
 
 namespace U_traeger {
 
-extern TDLG_Traeger* DLG_Traeger;
+extern Plattform::Einmalfenster<TDLG_Traeger> DLG_Traeger;
 
 } // namespace U_traeger

@@ -15,7 +15,7 @@
 
 namespace U_Formel {
 
-TDLG_Formel* DLG_Formel = nullptr;
+Plattform::Einmalfenster<TDLG_Formel> DLG_Formel;
 
 void Formel_Zeigen(int index)
 {

@@ -1,6 +1,7 @@
 #pragma once
 // The formula and units pictures of a load case.
 #include "core/explain/Formeltafel.h"
+#include "gui/platform/Einmalfenster.h"
 
 #include <QDialog>
 
@@ -26,7 +27,7 @@ public:
 
 namespace U_Formel {
 
-extern TDLG_Formel* DLG_Formel;
+extern Plattform::Einmalfenster<TDLG_Formel> DLG_Formel;
 
 // Every "Formel ansehen" button: Formelindex := index, then the viewer modally.
 void Formel_Zeigen(int index);

@@ -15,7 +15,7 @@
 
 namespace U_Hilfe {
 
-TDLG_Hilfe* DLG_Hilfe = nullptr;
+Plattform::Einmalfenster<TDLG_Hilfe> DLG_Hilfe;
 
 const QStringList& Themen()
 {

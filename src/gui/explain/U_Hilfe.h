@@ -1,5 +1,7 @@
 #pragma once
 // The help texts: read, edit and save.
+#include "gui/platform/Einmalfenster.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -31,7 +33,7 @@ private:
 
 namespace U_Hilfe {
 
-extern TDLG_Hilfe* DLG_Hilfe;
+extern Plattform::Einmalfenster<TDLG_Hilfe> DLG_Hilfe;
 
 enum Thema {
     Thema_Allgemein = 0,

@@ -4,7 +4,6 @@
 #include "core/platform/Meldungen.h"
 #include "core/projekt/Positionszustand.h"
 #include "core/projekt/Profilabgleich.h"
-#include "gui/Main.h"
 #include "gui/calc/Rechendialog.h"
 #include "gui/grid/SGcomp_Ansicht.h"
 #include "gui/platform/Bausteine.h"
@@ -43,6 +42,18 @@ Abfrage& abfrage()
 {
     static Abfrage antwort; // empty: the dialog
     return antwort;
+}
+
+Hauptfenster& hauptfenster()
+{
+    static Hauptfenster fenster;
+    return fenster;
+}
+
+void Zeigen(QWidget* dialog)
+{
+    if (hauptfenster().zeigen)
+        hauptfenster().zeigen(dialog);
 }
 
 TProjektstand& projekt()
@@ -162,12 +173,20 @@ Gelesen Lesen(const Eintrag& e)
 
 bool unveraendert(const Eintrag& e, const Gelesen& g) { return g.position && e.gezeigt && *g.position == *e.gezeigt; }
 
-Eintrag* fuerDialog(Lastfaelle::Dialog art)
+Eintrag* angemeldet(Lastfaelle::Dialog art)
 {
     for (Eintrag& e : eintraege())
         if (e.teil.art == art)
             return &e;
     return nullptr;
+}
+
+// The entry of a kind of dialog; a dialog not built yet is built through the main window.
+Eintrag* fuerDialog(Lastfaelle::Dialog art)
+{
+    if (!angemeldet(art) && hauptfenster().dialog)
+        hauptfenster().dialog(art);
+    return angemeldet(art);
 }
 
 // The case of a kind: bending 1–13, buckling 1–4, shear's one; none for the general beam and
@@ -242,6 +261,8 @@ void Anmelden(const Dialogteil& teil)
     Knopf_Auffrischen(e);
 }
 
+void setzeHauptfenster(Hauptfenster neu) { hauptfenster() = std::move(neu); }
+
 Abfrage setzeAbfrage(Abfrage neu)
 {
     Abfrage vorher = abfrage();
@@ -259,11 +280,12 @@ void Oeffnen(TProjektstand::Schluessel schluessel)
         throw Plattform::Fehler(Plattform::Fehler::Art::Allgemein,
             QStringLiteral("Pos. %1 (%2) wird nicht in einem der Rechendialoge geöffnet.").arg(p->nr, Projekt::Artname(*p)));
     Positionszustand::einsetzen(*p);
-    Main::Mainform->L_Mat->setText(Unit1::Sorte); // the chosen material is the position's now
+    if (hauptfenster().werkstoffGewaehlt)
+        hauptfenster().werkstoffGewaehlt(Unit1::Sorte);
     e->schluessel = schluessel;
     Knopf_Auffrischen(*e);
     e->teil.zeigen(*p);
-    Main::Dialog_Zeigen(e->teil.dialog);
+    Zeigen(e->teil.dialog);
     e->gezeigt = Lesen(*e).position;
     const QString abweichung = Profilabgleich::Abweichung(*p, Unit1::Profildat);
     if (!abweichung.isEmpty())
@@ -279,11 +301,12 @@ void Neu(Projekt::Art art, int fall)
     QWidget* dialog = e->teil.dialog;
     e->teil.leeren();
     if (const Lastfaelle::Lastfall* f = Lastfall(art, fall)) {
-        Main::Mainform->Belastungsfall_Waehlen(f->nr, dialog);
+        if (hauptfenster().fallWaehlen)
+            hauptfenster().fallWaehlen(f->nr, dialog);
         return;
     }
     Loesen(dialog);
-    Main::Dialog_Zeigen(dialog);
+    Zeigen(dialog);
 }
 
 bool OK(QWidget* dialog)

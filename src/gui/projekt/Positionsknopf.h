@@ -45,6 +45,20 @@ struct Dialogteil {
 // Ties the button to the dialog; each of the four dialogs once, when it is built.
 void Anmelden(const Dialogteil& teil);
 
+// What opening a position asks of the main window, which the positions do not know: set by the
+// main window when it is built and emptied when it goes; what is empty is left undone.
+struct Hauptfenster {
+    // The dialog that serves a kind of case, built when first needed (its Anmelden then runs).
+    std::function<QWidget*(Lastfaelle::Dialog)> dialog;
+    // The position's material is the chosen one now: the window names it.
+    std::function<void(const QString& sorte)> werkstoffGewaehlt;
+    // The case chosen and its dialog shown, as the case's load-case button does.
+    std::function<void(int fall, QWidget* dialog)> fallWaehlen;
+    // A dialog shown, or brought to the front when it is open already.
+    std::function<void(QWidget* dialog)> zeigen;
+};
+void setzeHauptfenster(Hauptfenster hauptfenster);
+
 // Number and title of a new position, asked with `vorschlag` filled in; none when cancelled.
 struct Kennung {
     QString nr;

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 
@@ -37,13 +38,33 @@ public:
 
 } // namespace
 
-void beiOeffnung(QDialog* dialog, std::function<void()> oeffnen)
+Schnappschuss::Schnappschuss(QDialog* dialog)
+    : QObject(dialog)
+    , m_dialog(dialog)
 {
-    dialog->installEventFilter(new Zeigefilter(dialog));
-    Plattform::beiOeffnung(dialog, std::move(oeffnen));
+    dialog->installEventFilter(this);
 }
 
-Knopfleiste knopfleiste(QDialog* dialog, const QString& hilfename)
+void Schnappschuss::aufnehmen() { m_alt = Querschnittswerte::Gewaehltes_Profil::aufnehmen(); }
+
+void Schnappschuss::abbrechen()
+{
+    m_alt.wiederherstellen();
+    m_dialog->done(QDialog::Rejected);
+}
+
+// QDialog answers both Esc and its close box with reject(), which only closes: Esc is taken
+// here as "Abbrechen", while the close box keeps the shared section as the dialog wrote it.
+bool Schnappschuss::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (objekt != m_dialog || ereignis->type() != QEvent::KeyPress
+        || !static_cast<QKeyEvent*>(ereignis)->matches(QKeySequence::Cancel))
+        return false;
+    Plattform::geschuetzt([this] { abbrechen(); });
+    return true;
+}
+
+Knopfleiste einrichten(QDialog* dialog, const QString& hilfename, Handler handler)
 {
     using namespace Bausteine;
     constexpr int breite = 150, hoehe = 45, abstand = 10, rand = 8;
@@ -57,6 +78,15 @@ Knopfleiste knopfleiste(QDialog* dialog, const QString& hilfename)
         dialog, QStringLiteral("CancelBtn"), QStringLiteral("Abbrechen"), Symbol::Abbrechen, xAbbrechen, y, breite, hoehe);
     k.OK = symbolknopf(dialog, QStringLiteral("OKBtn"), QStringLiteral("OK"), Symbol::OK, xOK, y, breite, hoehe);
     k.OK->setDefault(true);
+    k.Alt = new Schnappschuss(dialog);
+    Schnappschuss* alt = k.Alt;
+    const auto bewacht = [](std::function<void()> f) { return [f = std::move(f)] { Plattform::geschuetzt(f); }; };
+    QObject::connect(k.Hilfe, &QPushButton::clicked, dialog, bewacht(std::move(handler.hilfe)));
+    QObject::connect(k.Abbrechen, &QPushButton::clicked, alt, bewacht([alt] { alt->abbrechen(); }));
+    QObject::connect(k.OK, &QPushButton::clicked, dialog, bewacht(std::move(handler.ok)));
+
+    dialog->installEventFilter(new Zeigefilter(dialog));
+    Plattform::beiOeffnung(dialog, std::move(handler.oeffnen));
     return k;
 }
 

@@ -4,12 +4,12 @@
 #include "core/platform/Fehler.h"
 #include "core/platform/Meldungen.h"
 #include "core/platform/Zahlen.h"
+#include "core/sections/Querschnittswerte.h"
 #include "gui/explain/U_Hilfe.h"
 #include "gui/platform/Bausteine.h"
 #include "gui/platform/Oberflaeche.h"
 #include "gui/sections/Querschnittsdialog.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +18,7 @@
 
 namespace U_e_prof {
 
-TDlg_Eigenes_Profil* Dlg_Eigenes_Profil = nullptr;
+Plattform::Einmalfenster<TDlg_Eigenes_Profil> Dlg_Eigenes_Profil;
 
 } // namespace U_e_prof
 
@@ -66,20 +66,17 @@ TDlg_Eigenes_Profil::TDlg_Eigenes_Profil(QWidget* eltern)
     B_Berechnen = knopf(this, QStringLiteral("B_Berechnen"), QStringLiteral("Berechnen der Masse je Meter"), 8, 466, 484, 45);
     connect(B_Berechnen, &QPushButton::clicked, this, Plattform::handler(this, &TDlg_Eigenes_Profil::B_BerechnenClick));
 
-    const auto knoepfe = Querschnittsdialog::knopfleiste(this, QStringLiteral("B_Hilfe"));
+    const auto knoepfe = Querschnittsdialog::einrichten(
+        this, QStringLiteral("B_Hilfe"), {[this] { FormActivate(); }, [this] { B_HilfeClick(); }, [this] { OKBtnClick(); }});
     B_Hilfe = knoepfe.Hilfe;
     CancelBtn = knoepfe.Abbrechen;
     OKBtn = knoepfe.OK;
-    connect(B_Hilfe, &QPushButton::clicked, this, Plattform::handler(this, &TDlg_Eigenes_Profil::B_HilfeClick));
-    connect(CancelBtn, &QPushButton::clicked, this, Plattform::handler(this, &TDlg_Eigenes_Profil::CancelBtnClick));
-    connect(OKBtn, &QPushButton::clicked, this, Plattform::handler(this, &TDlg_Eigenes_Profil::OKBtnClick));
-
-    Querschnittsdialog::beiOeffnung(this, [this] { FormActivate(); });
+    Alt = knoepfe.Alt;
 }
 
 void TDlg_Eigenes_Profil::FormActivate()
 {
-    Alt = Querschnittswerte::Gewaehltes_Profil::aufnehmen();
+    Alt->aufnehmen();
     OKBtn->setFocus();
 }
 
@@ -127,21 +124,4 @@ void TDlg_Eigenes_Profil::OKBtnClick()
     done(QDialog::Accepted);
 }
 
-void TDlg_Eigenes_Profil::CancelBtnClick()
-{
-    Alt.wiederherstellen();
-    done(QDialog::Rejected);
-}
-
 void TDlg_Eigenes_Profil::B_HilfeClick() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Eigenes_Profil); }
-
-void TDlg_Eigenes_Profil::reject()
-{
-    Plattform::geschuetzt([this] { CancelBtnClick(); });
-}
-
-void TDlg_Eigenes_Profil::closeEvent(QCloseEvent* ereignis)
-{
-    ereignis->accept();
-    done(QDialog::Rejected);
-}

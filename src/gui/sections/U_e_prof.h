@@ -1,7 +1,8 @@
 #pragma once
 // A cross-section whose values the user types in: family, name, W [cm³], I [cm⁴], A [mm²], with
 // the mass per metre from the area and the current material.
-#include "core/sections/Querschnittswerte.h"
+
+#include "gui/platform/Einmalfenster.h"
 
 #include <QDialog>
 
@@ -9,6 +10,10 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace Querschnittsdialog {
+class Schnappschuss;
+}
 
 class TDlg_Eigenes_Profil : public QDialog {
     Q_OBJECT
@@ -19,7 +24,6 @@ public:
     void FormActivate();
     void B_BerechnenClick();
     void OKBtnClick();
-    void CancelBtnClick();
     void B_HilfeClick();
 
     QFrame* Panel1;
@@ -40,19 +44,15 @@ public:
     QPushButton* CancelBtn;
     QPushButton* OKBtn;
 
-protected:
-    void reject() override; // Esc: as "Abbrechen"
-    void closeEvent(QCloseEvent* ereignis) override; // title bar: the shared values stay
-
 private:
     // Area and mass are taken together, so that the shared mass always belongs to the shared area.
     void Flaeche_Uebernehmen();
 
-    Querschnittswerte::Gewaehltes_Profil Alt; // Walt, Ialt, Aalt, Masse_alt, ProfilArtalt, ProfilNamealt
+    Querschnittsdialog::Schnappschuss* Alt = nullptr; // Walt, Ialt, Aalt, Masse_alt and the names, for "Abbrechen"
 };
 
 namespace U_e_prof {
 
-extern TDlg_Eigenes_Profil* Dlg_Eigenes_Profil;
+extern Plattform::Einmalfenster<TDlg_Eigenes_Profil> Dlg_Eigenes_Profil;
 
 } // namespace U_e_prof

@@ -7,12 +7,12 @@
 #include "core/platform/Textdatei.h"
 #include "core/platform/Zahlen.h"
 #include "core/sections/Formbilder.h"
+#include "core/sections/Querschnittswerte.h"
 #include "gui/explain/U_Hilfe.h"
 #include "gui/platform/Bausteine.h"
 #include "gui/platform/Oberflaeche.h"
 #include "gui/sections/Querschnittsdialog.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +24,7 @@
 
 namespace U_p_rec {
 
-TDLG_Profil_Rechnen* DLG_Profil_Rechnen = nullptr;
+Plattform::Einmalfenster<TDLG_Profil_Rechnen> DLG_Profil_Rechnen;
 
 } // namespace U_p_rec
 
@@ -112,15 +112,12 @@ TDLG_Profil_Rechnen::TDLG_Profil_Rechnen(QWidget* eltern)
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-    const auto knoepfe = Querschnittsdialog::knopfleiste(this, QStringLiteral("HelpBtn"));
+    const auto knoepfe = Querschnittsdialog::einrichten(
+        this, QStringLiteral("HelpBtn"), {[this] { FormActivate(); }, [this] { HelpBtnClick(); }, [this] { OKBtnClick(); }});
     HelpBtn = knoepfe.Hilfe;
     CancelBtn = knoepfe.Abbrechen;
     OKBtn = knoepfe.OK;
-    connect(HelpBtn, &QPushButton::clicked, this, Plattform::handler(this, &TDLG_Profil_Rechnen::HelpBtnClick));
-    connect(CancelBtn, &QPushButton::clicked, this, Plattform::handler(this, &TDLG_Profil_Rechnen::CancelBtnClick));
-    connect(OKBtn, &QPushButton::clicked, this, Plattform::handler(this, &TDLG_Profil_Rechnen::OKBtnClick));
-
-    Querschnittsdialog::beiOeffnung(this, [this] { FormActivate(); });
+    Alt = knoepfe.Alt;
 }
 
 void TDLG_Profil_Rechnen::Eingaben_Bauen()
@@ -164,7 +161,7 @@ void TDLG_Profil_Rechnen::Ergebnisse_Bauen()
 
 void TDLG_Profil_Rechnen::FormActivate()
 {
-    Alt = Querschnittswerte::Gewaehltes_Profil::aufnehmen();
+    Alt->aufnehmen();
     // The inputs come before the picture: a missing picture must not leave the captions of
     // another shape over the fields.
     Eingaben_Einrichten();
@@ -262,21 +259,4 @@ void TDLG_Profil_Rechnen::Berechnen()
 
 void TDLG_Profil_Rechnen::OKBtnClick() { done(QDialog::Accepted); }
 
-void TDLG_Profil_Rechnen::CancelBtnClick()
-{
-    Alt.wiederherstellen();
-    done(QDialog::Rejected);
-}
-
 void TDLG_Profil_Rechnen::HelpBtnClick() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Profil_rechnen); }
-
-void TDLG_Profil_Rechnen::reject()
-{
-    Plattform::geschuetzt([this] { CancelBtnClick(); });
-}
-
-void TDLG_Profil_Rechnen::closeEvent(QCloseEvent* ereignis)
-{
-    ereignis->accept();
-    done(QDialog::Rejected);
-}

@@ -3,7 +3,8 @@
 // Opened by the profile selection after it has set Unit1::Akt_Profil; every successful
 // calculation writes the section into the shared state at once, "Abbrechen" puts back what was
 // there when the dialog opened.
-#include "core/sections/Querschnittswerte.h"
+
+#include "gui/platform/Einmalfenster.h"
 
 #include <QDialog>
 
@@ -14,6 +15,10 @@ class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 
+namespace Querschnittsdialog {
+class Schnappschuss;
+}
+
 class TDLG_Profil_Rechnen : public QDialog {
     Q_OBJECT
 public:
@@ -23,7 +28,6 @@ public:
     void FormActivate();
     void B_BerechnenClick();
     void OKBtnClick();
-    void CancelBtnClick();
     void HelpBtnClick();
 
     QFrame* Panel4;
@@ -49,10 +53,6 @@ public:
     QPushButton* CancelBtn;
     QPushButton* OKBtn;
 
-protected:
-    void reject() override; // Esc: as "Abbrechen"
-    void closeEvent(QCloseEvent* ereignis) override; // title bar: the shared values stay
-
 private:
     void Eingaben_Bauen();
     void Ergebnisse_Bauen();
@@ -66,11 +66,11 @@ private:
     double H = 0;
     double B = 0;
     double s = 0;
-    Querschnittswerte::Gewaehltes_Profil Alt; // Walt, Ialt, Aalt, Masse_alt, ProfilArtalt, ProfilNamealt
+    Querschnittsdialog::Schnappschuss* Alt = nullptr; // Walt, Ialt, Aalt, Masse_alt and the names, for "Abbrechen"
 };
 
 namespace U_p_rec {
 
-extern TDLG_Profil_Rechnen* DLG_Profil_Rechnen;
+extern Plattform::Einmalfenster<TDLG_Profil_Rechnen> DLG_Profil_Rechnen;
 
 } // namespace U_p_rec

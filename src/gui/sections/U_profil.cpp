@@ -3,6 +3,7 @@
 #include "core/platform/Fehler.h"
 #include "core/platform/Zahlen.h"
 #include "core/sections/Formbilder.h"
+#include "core/sections/Querschnittswerte.h"
 #include "gui/explain/U_Hilfe.h"
 #include "gui/platform/Bausteine.h"
 #include "gui/platform/Oberflaeche.h"
@@ -10,7 +11,6 @@
 #include "gui/sections/U_e_prof.h"
 #include "gui/sections/U_p_rec.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,7 +23,7 @@
 
 namespace U_profil {
 
-TDLG_Profil* DLG_Profil = nullptr;
+Plattform::Einmalfenster<TDLG_Profil> DLG_Profil;
 
 void Aussuchen(Unit1::TProfilachse& achse)
 {
@@ -79,15 +79,12 @@ TDLG_Profil::TDLG_Profil(QWidget* eltern)
 
     Gewaehlt_Bauen();
 
-    const auto knoepfe = Querschnittsdialog::knopfleiste(this, QStringLiteral("B_Hilfe"));
+    const auto knoepfe = Querschnittsdialog::einrichten(
+        this, QStringLiteral("B_Hilfe"), {[this] { FormActivate(); }, [this] { B_HilfeClick(); }, [this] { OKBtnClick(); }});
     B_Hilfe = knoepfe.Hilfe;
     CancelBtn = knoepfe.Abbrechen;
     OKBtn = knoepfe.OK;
-    connect(B_Hilfe, &QPushButton::clicked, this, Plattform::handler(this, &TDLG_Profil::B_HilfeClick));
-    connect(CancelBtn, &QPushButton::clicked, this, Plattform::handler(this, &TDLG_Profil::CancelBtnClick));
-    connect(OKBtn, &QPushButton::clicked, this, Plattform::handler(this, &TDLG_Profil::OKBtnClick));
-
-    Querschnittsdialog::beiOeffnung(this, [this] { FormActivate(); });
+    Alt = knoepfe.Alt;
 }
 
 // Left half: the families, their profiles and the beam orientation.
@@ -175,7 +172,7 @@ QPushButton* TDLG_Profil::Formknopf(const QString& name, TAkt_Profil form, int x
 
 void TDLG_Profil::FormActivate()
 {
-    Alt = Querschnittswerte::Gewaehltes_Profil::aufnehmen();
+    Alt->aufnehmen();
     OKBtn->setFocus();
     {
         const QSignalBlocker sperre(LB_Profilart);
@@ -280,21 +277,4 @@ void TDLG_Profil::B_Profil_DefinierenClick()
 
 void TDLG_Profil::OKBtnClick() { done(QDialog::Accepted); }
 
-void TDLG_Profil::CancelBtnClick()
-{
-    Alt.wiederherstellen();
-    done(QDialog::Rejected);
-}
-
 void TDLG_Profil::B_HilfeClick() { U_Hilfe::Hilfe_Zeigen(U_Hilfe::Thema_Profil_aussuchen); }
-
-void TDLG_Profil::reject()
-{
-    Plattform::geschuetzt([this] { CancelBtnClick(); });
-}
-
-void TDLG_Profil::closeEvent(QCloseEvent* ereignis)
-{
-    ereignis->accept();
-    done(QDialog::Rejected);
-}

@@ -3,7 +3,7 @@
 // The only output is the chosen section in the shared state (Unit1::W, I, A, Masse, ProfilArt,
 // ProfilName); the caller reads it once the dialog has closed.
 #include "core/app/Unit1.h"
-#include "core/sections/Querschnittswerte.h"
+#include "gui/platform/Einmalfenster.h"
 
 #include <QDialog>
 
@@ -13,6 +13,10 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+
+namespace Querschnittsdialog {
+class Schnappschuss;
+}
 
 class TDLG_Profil : public QDialog {
     Q_OBJECT
@@ -34,7 +38,6 @@ public:
     void B_RohrClick();
     void B_Profil_DefinierenClick();
     void OKBtnClick();
-    void CancelBtnClick();
     void B_HilfeClick();
 
     // The beam orientation: across (Wmin, Imin) or optimal (Wmax, Imax). Setting it takes no
@@ -76,10 +79,6 @@ public:
     QPushButton* CancelBtn;
     QPushButton* OKBtn;
 
-protected:
-    void reject() override; // Esc: as "Abbrechen"
-    void closeEvent(QCloseEvent* ereignis) override; // title bar: the shared values stay
-
 private:
     void Listenauswahl_Bauen();
     void Gewaehlt_Bauen();
@@ -88,12 +87,12 @@ private:
     // Entry (x, y) of Profildat: x the selected family, y the selected profile.
     const Unit1::TProfilrecord& Eintrag() const;
 
-    Querschnittswerte::Gewaehltes_Profil Alt; // Walt, Ialt, Aalt, Masse_alt, Profilart_alt, Profilname_alt
+    Querschnittsdialog::Schnappschuss* Alt = nullptr; // Walt, Ialt, Aalt, Masse_alt and the names, for "Abbrechen"
 };
 
 namespace U_profil {
 
-extern TDLG_Profil* DLG_Profil;
+extern Plattform::Einmalfenster<TDLG_Profil> DLG_Profil;
 
 // The selection for a dialog that reads the library profile about `achse`: it opens in that
 // orientation, and the orientation of a library profile chosen there (OK or the title bar)
