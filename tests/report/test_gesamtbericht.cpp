@@ -139,6 +139,16 @@ class TestGesamtbericht : public QObject {
         Plattform::aktivieren(dialog);
     }
 
+    // The pages of position `i` in the project's report carry the words of its dialog's `dialog`
+    // report, the heads apart.
+    void wieImDialog(const QStringList& projektseiten, int i, const QStringList& dialog)
+    {
+        const Projekt::Kopf& k = m_projekt.kopf;
+        const Projekt::Position& p = m_projekt.positionen.at(i);
+        const QStringList kopf {QStringLiteral("Projekt: ") + k.bezeichnung, kopfzeile(p), QStringLiteral("Bearbeiter: ") + k.bearbeiter};
+        QCOMPARE(inhalt(seitenVon(projektseiten, p), kopf), inhalt(dialog, kopf));
+    }
+
     // The dialog's "Drucken" with the head filled in as the project's report has it; the
     // printer set-up is cancelled, which prints on the program's printer.
     QStringList dialogDrucken(QWidget* dialog, const Projekt::Position& p)
@@ -289,20 +299,13 @@ private slots:
         m_projekt.positionen.append(traeger);
         projektDrucken(m_projekt);
         const QStringList projektseiten = Pdftext::seiten(m_projektPdf);
-        const Projekt::Kopf& k = m_projekt.kopf;
         for (int i = 0; i < m_projekt.positionen.size(); ++i) {
             const Projekt::Position& p = m_projekt.positionen.at(i);
-            const QStringList kopf {
-                QStringLiteral("Projekt: ") + k.bezeichnung, kopfzeile(p), QStringLiteral("Bearbeiter: ") + k.bearbeiter};
-            QStringList eigene;
-            for (const QString& s : projektseiten)
-                if (s.contains(kopfzeile(p)))
-                    eigene.append(s);
-            QVERIFY2(!eigene.isEmpty(), qPrintable(p.titel));
+            QVERIFY2(!seitenVon(projektseiten, p).isEmpty(), qPrintable(p.titel));
             const QStringList dialog = haendisch(i);
             if (p.fall == 9) // the notes of the second dialog are on the page
                 QVERIFY(dialog.join(QString()).contains(QStringLiteral("Der gefährdete Querschnitt ist")));
-            QCOMPARE(inhalt(eigene, kopf), inhalt(dialog, kopf));
+            wieImDialog(projektseiten, i, dialog);
         }
     }
 
@@ -373,13 +376,8 @@ private slots:
         m_projekt.positionen[4].werkstoff = {QStringLiteral("S235JR (St37-2)"), 210000};
         projektDrucken(m_projekt);
         const QStringList mitWerkstoff = Pdftext::seiten(m_projektPdf);
-        const Projekt::Kopf& k = m_projekt.kopf;
-        for (int i = 0; i < m_projekt.positionen.size(); ++i) {
-            const Projekt::Position& p = m_projekt.positionen.at(i);
-            const QStringList kopf {
-                QStringLiteral("Projekt: ") + k.bezeichnung, kopfzeile(p), QStringLiteral("Bearbeiter: ") + k.bearbeiter};
-            QCOMPARE(inhalt(seitenVon(mitWerkstoff, p), kopf), inhalt(haendisch(i), kopf));
-        }
+        for (int i = 0; i < m_projekt.positionen.size(); ++i)
+            wieImDialog(mitWerkstoff, i, haendisch(i));
     }
 
     // 40 positions: the list runs onto a second cover page; one position cannot be computed.

@@ -7,9 +7,9 @@
 #include "core/platform/Sprache.h"
 #include "core/report/Berichtsinhalt.h"
 #include "core/report/Seitengeometrie.h"
-#include "core/sections/Querschnittswerte.h"
 #include "gui/Main.h"
 #include "gui/calc/Nachweiszeile.h"
+#include "gui/calc/Rechendialog.h"
 #include "gui/calc/U_bieg1.h"
 #include "gui/calc/U_bieg2.h"
 #include "gui/calc/U_knick.h"
@@ -42,23 +42,12 @@ namespace {
 
 using Testumgebung::zahl;
 
-// The numbers of page 1 as the shared state holds them, where each test sets them.
+// The numbers of page 1 as the shared state holds them, where each test sets them: the inputs
+// and results, with the case, material and section as a dialog adds them.
 Berichtsinhalt::Werte zustand()
 {
     using namespace Unit1;
     Berichtsinhalt::Werte w;
-    w.fall = Akt_Belastungsfall;
-    w.sorte = Sorte;
-    w.sigma_b = Sigma_B;
-    w.sigma_zul = Sigma_Zul;
-    w.E = E;
-    w.grenzschlankheit = GrenzSchlankheit;
-    w.profilart = ProfilArt;
-    w.profilname = ProfilName;
-    w.W = W;
-    w.I = I;
-    w.A = A;
-    w.achse = Querschnittswerte::Achsentext(Profilachse);
     w.F = F;
     w.L = L;
     w.a = Abstand_a;
@@ -72,7 +61,7 @@ Berichtsinhalt::Werte zustand()
     w.schlankheit = Schlankheitsgrad;
     w.sk = Sk;
     w.Aerf = Aerf;
-    return w;
+    return Rechendialog::Seitenwerte(w);
 }
 
 enum class Bericht { Biegung1, Biegung2, Knickung, Scherung };
