@@ -4,8 +4,10 @@
 #include "Kernumgebung.h"
 #include "core/calc/Biegerechnung.h"
 #include "core/calc/Eurocode.h"
+#include "core/report/Berichtsinhalt.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -450,6 +452,36 @@ private slots:
         QCOMPARE(r.biegung.urteil.text,
             QStringLiteral("Nachweis nach DIN EN 1993-1-1 nicht möglich: keine Streckgrenze fy für „C24“"));
         QCOMPARE(r.durchbiegung.size(), std::size_t(1));
+    }
+
+    // Until lateral-torsional buckling is checked, every bending verdict (classic case and
+    // general beam) says that it assumes the compression flange held: in its record, its steps
+    // and its line. A column's verdict and a verdict that is not possible assume nothing.
+    void biegungNenntAnnahme()
+    {
+        const QString annahme
+            = QStringLiteral("Biegedrillknicken nicht untersucht: Druckgurt als seitlich gehalten angenommen");
+        Biegeaufgabe b;
+        b.fall = 5;
+        b.e = {3000, 4000, 0, 210000, 5000};
+        b.W = 300;
+        b.last = {Einwirkung::Veraenderlich, KatB};
+        b.werkstoff = S235;
+        const Biegeergebnis klassisch = Biegung(b);
+        const Traegerergebnis traegerergebnis
+            = Traeger(traeger({4000}, {streckenlast(Einwirkung::Staendig, QStringLiteral("A"), 1000, 0, 0)}));
+        for (const Biegeergebnis* r : {&klassisch, &traegerergebnis.biegung}) {
+            QVERIFY2(r->urteil.moeglich, qPrintable(r->urteil.text));
+            QCOMPARE(r->urteil.nichtUntersucht, QStringList {annahme});
+            QVERIFY(std::any_of(r->schritte.begin(), r->schritte.end(),
+                [&](const Rechenweg::Schritt& s) { return s.was == QStringLiteral("Nicht untersucht") && s.formel == annahme; }));
+            QVERIFY(Berichtsinhalt::Eurocodetext(r->urteil).endsWith(QStringLiteral(" – ") + annahme));
+        }
+        QVERIFY(Knicken(ipe500(500000)).urteil.nichtUntersucht.isEmpty());
+        b.werkstoff.fy = 0;
+        const Urteil ohne = Biegung(b).urteil;
+        QVERIFY(!ohne.moeglich && ohne.nichtUntersucht.isEmpty());
+        QCOMPARE(Berichtsinhalt::Eurocodetext(ohne), ohne.text);
     }
 };
 

@@ -153,9 +153,11 @@ private slots:
             QVERIFY2(m.hasMatch(), qPrintable(seiten[0]));
             const QString& erste = seiten[m.captured(1).toInt() - 1];
             QVERIFY2(erste.contains(QStringLiteral("Position: %1 %2").arg(p.nr, p.titel)), qPrintable(erste));
+            // The general beam's rows run on to the next page where page 1 is full.
+            const QString zeilen = p.art == Projekt::Art::Traeger ? erste + seiten.value(m.captured(1).toInt()) : erste;
             for (qsizetype k = 0; k < hauptzahlen[i].size(); k += 2)
-                QVERIFY2(Pdftext::zeile(erste, hauptzahlen[i][k], hauptzahlen[i][k + 1]),
-                    qPrintable(hauptzahlen[i][k] + QStringLiteral("\n") + erste));
+                QVERIFY2(Pdftext::zeile(zeilen, hauptzahlen[i][k], hauptzahlen[i][k + 1]),
+                    qPrintable(hauptzahlen[i][k] + QStringLiteral("\n") + zeilen));
             if (p.art == Projekt::Art::Traeger) { // its support reactions, and its diagrams and steps after page 1
                 const Traegerrechnung::Lagerkraft& l = ergebnisse[i].traeger->lager.front();
                 const QString danach = seiten.mid(m.captured(1).toInt()).join(QLatin1Char('\n'));

@@ -539,6 +539,10 @@ private slots:
             QStringLiteral("1%1·Q Kat. B").arg(Zahlen::fixiert(0.5, 1).mid(1)));
         QCOMPARE(Positionsrechnung::Eurocodeverdikt(e[1]),
             QStringLiteral("EC3: η = %1 erfüllt").arg(Zahlen::fixiert(MEd / (194.3e3 * 355.0), 2)));
+        // The bending verdict names what it assumed; the column's assumes nothing.
+        QCOMPARE(balken.value(QStringLiteral("nicht_untersucht")).toArray(),
+            QJsonArray {QStringLiteral("Biegedrillknicken nicht untersucht: Druckgurt als seitlich gehalten angenommen")});
+        QCOMPARE(stuetze.value(QStringLiteral("nicht_untersucht")).toArray(), QJsonArray {});
 
         const QJsonObject pfette = liste[2].toObject().value(QStringLiteral("ec3")).toObject();
         QCOMPARE(pfette.value(QStringLiteral("moeglich")).toBool(true), false);

@@ -96,6 +96,14 @@ Urteil urteilen(
     return u;
 }
 
+// A bending verdict checks the cross-section only: it says that it assumes the compression
+// flange held against lateral-torsional buckling.
+void kippenAnnehmen(Urteil& u)
+{
+    u.nichtUntersucht.append(Kippen_Nicht_Untersucht);
+    notieren(QStringLiteral("Nicht untersucht"), Kippen_Nicht_Untersucht);
+}
+
 // --- Combinations ----------------------------------------------------------------------------
 
 // One combination: the factor on the permanent loads and on each category of variable loads.
@@ -235,6 +243,7 @@ void biegungRechnen(const Biegeaufgabe& a, Biegeergebnis& r)
             {QStringLiteral("γM0"), GammaM0, {}}},
         r.M_c_Rd, Nmm);
     r.urteil = urteilen(QStringLiteral("M Ed"), r.M_Ed, QStringLiteral("M c,Rd"), r.M_c_Rd, Nmm, massgebend.text);
+    kippenAnnehmen(r.urteil);
 }
 
 // --- The general beam ----------------------------------------------------------------------------
@@ -326,6 +335,7 @@ void traegerBiegung(
             {QStringLiteral("γM0"), GammaM0, {}}},
         r.M_c_Rd, Nmm);
     r.urteil = urteilen(QStringLiteral("M Ed"), r.M_Ed, QStringLiteral("M c,Rd"), r.M_c_Rd, Nmm, massgebend);
+    kippenAnnehmen(r.urteil);
 }
 
 // Deflections under the characteristic combinations: the greatest of each span and cantilever.

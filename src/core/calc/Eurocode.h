@@ -80,7 +80,14 @@ struct Urteil {
     // "Nachweis nach DIN EN 1993-1-1: η = 0,87 ≤ 1 erfüllt", or
     // "Nachweis nach DIN EN 1993-1-1 nicht möglich: keine Streckgrenze fy für „C24“".
     QString text;
+    // What the verdict did not check and assumed instead, each a sentence that says so; every
+    // line of the verdict carries them.
+    QStringList nichtUntersucht;
 };
+
+// The assumption of every bending verdict until lateral-torsional buckling is checked.
+inline const QString Kippen_Nicht_Untersucht
+    = QStringLiteral("Biegedrillknicken nicht untersucht: Druckgurt als seitlich gehalten angenommen");
 
 // The verdict line for η.
 QString Urteilstext(double eta);

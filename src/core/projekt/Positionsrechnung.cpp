@@ -204,7 +204,8 @@ QJsonObject eurocodeJson(const Ergebnis& e)
     if (!u.moeglich)
         return {{QStringLiteral("moeglich"), false}, {QStringLiteral("grund"), u.text}};
     QJsonObject o {{QStringLiteral("moeglich"), true}, {QStringLiteral("eta"), u.eta}, {QStringLiteral("erfuellt"), u.erfuellt},
-        {QStringLiteral("kombination"), u.kombination}};
+        {QStringLiteral("kombination"), u.kombination},
+        {QStringLiteral("nicht_untersucht"), QJsonArray::fromStringList(u.nichtUntersucht)}};
     if (const auto& k = e.ec3_knicken) {
         o.insert(QStringLiteral("N_Ed"), k->N_Ed);
         o.insert(QStringLiteral("L_cr"), k->L_cr);
@@ -498,7 +499,7 @@ QStringList Nachweiszeilen(Art art, const Bericht& b)
         if (*urteil)
             zeilen.append((*urteil)->text);
     if (b.eurocode) {
-        zeilen.append(Berichtsinhalt::Eurocodetext(*b.eurocode));
+        zeilen.append(Berichtsinhalt::Eurocodezeilen(*b.eurocode));
         if (art == Art::Biegung)
             zeilen.append(Berichtsinhalt::Elastischer_Widerstand);
     }

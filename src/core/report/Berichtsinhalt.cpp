@@ -152,12 +152,14 @@ const QString Rand_f = QStringLiteral("Die max Durchbiegung ist an den Trägerr�
 
 } // namespace
 
-QString Eurocodetext(const Eurocode::Urteil& urteil)
+QStringList Eurocodezeilen(const Eurocode::Urteil& urteil)
 {
     if (!urteil.moeglich || urteil.kombination.isEmpty())
-        return urteil.text;
-    return QStringLiteral("%1 (maßgebend: %2)").arg(urteil.text, urteil.kombination);
+        return QStringList {urteil.text} + urteil.nichtUntersucht;
+    return QStringList {QStringLiteral("%1 (maßgebend: %2)").arg(urteil.text, urteil.kombination)} + urteil.nichtUntersucht;
 }
+
+QString Eurocodetext(const Eurocode::Urteil& urteil) { return Eurocodezeilen(urteil).join(QStringLiteral(" – ")); }
 
 void Protokollieren(Rechenweg::Protokoll& protokoll, Rechenweg::Schritte vorweg, const QStringList& zeilen)
 {

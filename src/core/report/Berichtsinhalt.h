@@ -116,10 +116,13 @@ inline const QString Eurocodeteil = QStringLiteral("Nachweis nach DIN EN 1993-1-
 // The line of a bending report that says which resistance the check with partial factors uses.
 inline const QString Elastischer_Widerstand
     = QStringLiteral("Biegewiderstand nach DIN EN 1993-1-1: elastisch, M c,Rd = W el · fy / γM0 (ohne plastische Reserven)");
-// The verdict with partial factors with its governing combination:
-// "Nachweis nach DIN EN 1993-1-1: η = 0,87 ≤ 1 erfüllt (maßgebend: 1,5·Q Kat. A)", or the line
-// that says why there is none.
+// The verdict with partial factors with its governing combination and what it did not check:
+// "Nachweis nach DIN EN 1993-1-1: η = 0,87 ≤ 1 erfüllt (maßgebend: 1,5·Q Kat. A) –
+// Biegedrillknicken nicht untersucht: …", or the line that says why there is none.
 QString Eurocodetext(const Eurocode::Urteil& urteil);
+// The same as lines of a report: the verdict, then each thing it did not check on a line of its
+// own, so that no line grows too long for the page.
+QStringList Eurocodezeilen(const Eurocode::Urteil& urteil);
 // The verdict lines (the empty ones left out), after the lines `vorweg`, as the first part
 // "Nachweis" of the steps that the report prints on its further pages: the paper says what the
 // window says. The steps with partial factors move behind the classic ones.

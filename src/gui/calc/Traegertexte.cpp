@@ -94,8 +94,9 @@ Nachweis::Urteil eurocode(const Eurocode::Urteil& u)
 {
     if (!u.moeglich)
         return {Nachweis::Zustand::Offen, u.text};
+    const QString text = u.kombination.isEmpty() ? u.text : QStringLiteral("%1, maßgebend %2").arg(u.text, u.kombination);
     return {u.erfuellt ? Nachweis::Zustand::Erfuellt : Nachweis::Zustand::NichtErfuellt,
-        u.kombination.isEmpty() ? u.text : QStringLiteral("%1, maßgebend %2").arg(u.text, u.kombination)};
+        (QStringList {text} + u.nichtUntersucht).join(QStringLiteral(" – "))};
 }
 
 } // namespace Traegertexte

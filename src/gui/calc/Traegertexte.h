@@ -2,8 +2,8 @@
 // How the window of the general beam and its report write its numbers: positions, forces and
 // moments in the window's units (fixed 7/2, positions in m with 4 decimals), the loads and the
 // ends of the beam in words. One place, so that the paper says what the window says.
-#include "core/calc/Traegereinheiten.h"
 #include "core/calc/Eurocode.h"
+#include "core/calc/Traegereinheiten.h"
 #include "core/calc/Traegerrechnung.h"
 
 #include <QString>
@@ -40,8 +40,8 @@ QString lagername(std::size_t lager);
 QString abheben(const std::vector<Traegerrechnung::Abheben>& abheben, Traegereinheiten::System s);
 
 // The verdict with partial factors as a line beside the classic ones: "Nachweis nach
-// DIN EN 1993-1-1: η = 0,29 ≤ 1 erfüllt, maßgebend 1,35·G + 1,5·Q Kat. A", or what is missing
-// (neutral).
+// DIN EN 1993-1-1: η = 0,29 ≤ 1 erfüllt, maßgebend 1,35·G + 1,5·Q Kat. A – Biegedrillknicken
+// nicht untersucht: …" (with what it did not check), or what is missing (neutral).
 Nachweis::Urteil eurocode(const Eurocode::Urteil& u);
 
 } // namespace Traegertexte

@@ -16,6 +16,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <utility>
 
 namespace Traegerbericht {
 
@@ -250,8 +251,14 @@ Rechenweg::Schritte Nachweisschritte(const Diagramme::Traegerdaten& d)
     };
     for (const Nachweis::Urteil& u : d.ergebnis.urteile)
         urteilsschritt(u.text);
-    if (d.eurocode) // the check with partial factors after the classic ones; its steps are a part of their own
-        urteilsschritt(Traegertexte::eurocode(d.eurocode->biegung.urteil).text);
+    if (d.eurocode) { // the check with partial factors after the classic ones; its steps are a part of their own
+        // What it did not check on lines of their own, so that no line grows too long for the page.
+        Eurocode::Urteil urteil = d.eurocode->biegung.urteil;
+        const QStringList nichtUntersucht = std::exchange(urteil.nichtUntersucht, {});
+        urteilsschritt(Traegertexte::eurocode(urteil).text);
+        for (const QString& text : nichtUntersucht)
+            urteilsschritt(text);
+    }
     urteilsschritt(Traegertexte::abheben(d.ergebnis.abheben, d.einheiten)); // last, as in the window
     return s;
 }
